@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages ORVA needs to build, test and run.
+# Idempotent: only packages that are missing are installed, and the package
+# index is refreshed first because a new machine's index may be stale.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev libqt6svg6 qt6-qpa-plugins
+  libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev libsodium-dev
+  clang libclang-rt-14-dev
+  xvfb xauth poppler-utils
+  libreoffice-writer-nogui
+  fonts-liberation2 fonts-ebgaramond
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ "${#missing[@]}" -eq 0 ]; then
+  exit 0
+fi
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_cmd=(sudo)
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,260 @@
+#include "AssessmentRecord.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "ItemCatalogue.h"
+#include "ModelTexts.h"
+
+namespace orva {
+
+namespace {
+
+bool IsAllDigits(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int ReadNumber(std::string_view s) {
+    int value = 0;
+    for (char c : s) value = value * 10 + (c - '0');
+    return value;
+}
+
+// Reads an 8-digit YYYYMMDD text; -1 unless it is exactly 8 characters. A text that is
+// 8 characters but not all digits cannot be a date and is refused as well.
+int ReadStoredDate(const std::string& text, int& year, int& month, int& day) {
+    if (text.size() != 8 || !IsAllDigits(text)) return -1;
+    year = ReadNumber(std::string_view(text).substr(0, 4));
+    month = ReadNumber(std::string_view(text).substr(4, 2));
+    day = ReadNumber(std::string_view(text).substr(6, 2));
+    return 0;
+}
+
+std::string FormatDate(int year, int month, int day) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04u%02u%02u", static_cast<unsigned>(year), static_cast<unsigned>(month),
+                  static_cast<unsigned>(day));
+    return buffer;
+}
+
+}  // namespace
+
+const std::array<AssessmentRecord::TextSlot, kTextFieldCount>& AssessmentRecord::Layout() {
+    static const std::array<TextSlot, kTextFieldCount> layout = [] {
+        std::array<TextSlot, kTextFieldCount> result{};
+        std::size_t offset = 0;
+        for (int i = 0; i < kTextFieldCount; ++i) {
+            const std::size_t max = MaxLength(static_cast<TextField>(i));
+            result[i] = {offset, max};
+            offset += max + 1;
+        }
+        return result;
+    }();
+    return layout;
+}
+
+AssessmentRecord::AssessmentRecord() {
+    Reset();
+    for (int reporter = 0; reporter < 3; ++reporter) {
+        for (int item = 0; item < kResponseSlots; ++item) {
+            itemTexts_[reporter][item] = ItemCatalogue::Wording(reporter, item);
+        }
+    }
+}
+
+void AssessmentRecord::Reset() {
+    texts_.fill('\0');
+    gender_ = 'U';
+    reporter_ = kReporterNotSet;
+    dataEntry_ = kOnScreen;
+    responses_.fill(kHeldNeverSet);
+    endorsements_.fill(0);
+    reliability_ = {};
+    itemsMet_.fill('\0');
+}
+
+void AssessmentRecord::SetText(TextField field, std::string_view text) {
+    const TextSlot slot = Layout()[static_cast<int>(field)];
+    // A NUL ends a text, as it does in the fixed buffer.
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string_view::npos) text = text.substr(0, nul);
+    const std::size_t n = std::min(text.size(), slot.max);
+    std::memcpy(texts_.data() + slot.offset, text.data(), n);
+    std::memset(texts_.data() + slot.offset + n, 0, slot.max + 1 - n);
+}
+
+std::string AssessmentRecord::GetText(TextField field) const {
+    const TextSlot slot = Layout()[static_cast<int>(field)];
+    return std::string(texts_.data() + slot.offset);
+}
+
+int AssessmentRecord::SetGender(char code) {
+    if (code != 'F' && code != 'M' && code != 'U' && code != 'X') return -1;
+    gender_ = code;
+    return 0;
+}
+
+int AssessmentRecord::SetReporter(int reporter) {
+    if (reporter < kSelf || reporter > kTeacher) return -1;
+    reporter_ = reporter;
+    return 0;
+}
+
+int AssessmentRecord::SetDataEntry(char mode) {
+    dataEntry_ = (mode == kPaper) ? kPaper : kOnScreen;
+    return 0;
+}
+
+int AssessmentRecord::SetResponse(int item, int value) {
+    if (reporter_ < kSelf || reporter_ > kTeacher) return -3;
+    if (item < 1 || item >= kResponseSlots) return -1;
+    if (value < -1 || value > 5) return -2;
+    responses_[item] = (value == -1) ? kHeldBlank : value;
+    return 0;
+}
+
+int AssessmentRecord::GetResponse(int item) const {
+    if (item < 0 || item >= kResponseSlots) return -1;
+    const int held = responses_[item];
+    return (held >= 0 && held <= 5) ? held : -1;
+}
+
+char AssessmentRecord::GetResponseChar(int item) const {
+    const int value = GetResponse(item);
+    return value < 0 ? ' ' : static_cast<char>('0' + value);
+}
+
+int AssessmentRecord::ParseResponse(std::string_view text) {
+    if (text.size() == 1 && text[0] >= '0' && text[0] <= '5') return text[0] - '0';
+    return -1;
+}
+
+int AssessmentRecord::GetHeldResponse(int item) const {
+    if (item < 0 || item >= kResponseSlots) return kHeldNeverSet;
+    return responses_[item];
+}
+
+void AssessmentRecord::SetHeldResponse(int item, int heldValue) {
+    if (item < 1 || item >= kResponseSlots) return;
+    responses_[item] = heldValue;
+}
+
+int AssessmentRecord::SetBirthDate(int year, int month, int day) {
+    if (IsValidDate(year, month, day) != kValidDate) return -1;
+    SetText(TextField::BirthDate, FormatDate(year, month, day));
+    return 0;
+}
+
+int AssessmentRecord::SetCompletionDate(int year, int month, int day, const Clock& clock) {
+    if (IsValidDate(year, month, day) != kValidDate) return -1;
+    const LocalDateTime now = clock.Now();
+    int order = 0;
+    if (CompareDates({year, month, day}, {now.year, now.month, now.day}, order) == 0 && order < 0) return -2;
+    SetText(TextField::CompletionDate, FormatDate(year, month, day));
+    return 0;
+}
+
+int AssessmentRecord::GetBirthDate(int& year, int& month, int& day) const {
+    return ReadStoredDate(GetText(TextField::BirthDate), year, month, day);
+}
+
+int AssessmentRecord::GetCompletionDate(int& year, int& month, int& day) const {
+    return ReadStoredDate(GetText(TextField::CompletionDate), year, month, day);
+}
+
+int AssessmentRecord::GetSaveDateTime(LocalDateTime& when) const {
+    const std::string text = GetText(TextField::SaveDateTime);
+    if (text.size() != 14 || !IsAllDigits(text)) return -1;
+    const std::string_view v(text);
+    when = {ReadNumber(v.substr(0, 4)), ReadNumber(v.substr(4, 2)),  ReadNumber(v.substr(6, 2)),
+            ReadNumber(v.substr(8, 2)), ReadNumber(v.substr(10, 2)), ReadNumber(v.substr(12, 2))};
+    return 0;
+}
+
+void AssessmentRecord::SetStoredSaveDateTime(const LocalDateTime& when) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d", when.year, when.month, when.day, when.hour,
+                  when.minute, when.second);
+    SetText(TextField::SaveDateTime, buffer);
+}
+
+int AssessmentRecord::AgeAtCompletion(int& age) const {
+    Date birth;
+    Date completion;
+    if (GetBirthDate(birth.year, birth.month, birth.day) != 0) return -1;
+    if (GetCompletionDate(completion.year, completion.month, completion.day) != 0) return -1;
+    return AgeInYears(birth, completion, age) == 0 ? 0 : -1;
+}
+
+const char* AssessmentRecord::GetItemText(int item) const {
+    if (item < 0 || item >= kResponseSlots) return "";
+    const int row = (reporter_ >= kSelf && reporter_ <= kTeacher) ? reporter_ : kSelf;
+    return itemTexts_[row][item];
+}
+
+void AssessmentRecord::ComputeEndorsements() {
+    for (int i = 0; i < kResponseSlots; ++i) {
+        const int held = responses_[i];
+        endorsements_[i] = (held >= 3 && held <= 6) ? 1 : 0;
+    }
+    for (int item : ItemCatalogue::AnswerTwoEndorsedItems()) {
+        if (responses_[item] == 2) endorsements_[item] = 1;
+    }
+}
+
+int AssessmentRecord::EndorsementFlag(int item) const {
+    if (item < 0 || item >= kResponseSlots) return 0;
+    return endorsements_[item];
+}
+
+bool AssessmentRecord::SameContent(const AssessmentRecord& other) const {
+    for (int i = 0; i < kTextFieldCount; ++i) {
+        const auto field = static_cast<TextField>(i);
+        if (field == TextField::SaveDateTime) continue;
+        if (GetText(field) != other.GetText(field)) return false;
+    }
+    if (gender_ != other.gender_ || reporter_ != other.reporter_) return false;
+    for (int item = 1; item < kResponseSlots; ++item) {
+        if (GetResponse(item) != other.GetResponse(item)) return false;
+    }
+    return true;
+}
+
+void AssessmentRecord::SetItemsMetScratch(std::string_view list) {
+    const std::size_t n = std::min(list.size(), kItemsMetCapacity);
+    std::memcpy(itemsMet_.data(), list.data(), n);
+    itemsMet_[n] = '\0';
+}
+
+std::string AssessmentRecord::GetItemsMetScratch() const { return std::string(itemsMet_.data()); }
+
+const char* GenderLabel(char code) {
+    switch (code) {
+        case 'M':
+        case 'm':
+            return texts::kMale;
+        case 'F':
+        case 'f':
+            return texts::kFemale;
+        case 'X':
+        case 'x':
+            return texts::kOther;
+        default:
+            return texts::kNotSpecified;
+    }
+}
+
+const char* ReporterListLabel(int reporter) {
+    if (reporter == kTeacher) return texts::kTeacher;
+    if (reporter == kParent) return texts::kParent;
+    return texts::kSelfAssessment;
+}
+
+const char* ReporterCsvLabel(int reporter) {
+    if (reporter == kTeacher) return texts::kTeacher;
+    if (reporter == kParent) return texts::kParent;
+    return texts::kSelf;
+}
+
+}  // namespace orva

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orva {
+
+// Result of the record-file name rule: the full path with ".rpc", or the refusal message
+// (caption "Incorrect File Name", stop icon).
+struct FileNameCheck {
+    bool ok = false;
+    std::string fullPath;
+    const char* message = "";
+};
+
+// Record-file names are typed without an extension or with ".rpc"; ".rpc" is added.
+// Another extension, a trailing dot or a trailing folder separator is refused.
+FileNameCheck ApplyRecordFileNameRule(std::string_view text);
+
+// A path chosen in a file box is taken only when it is at least five characters long, ends
+// exactly in `extension` (".rpc", ".csv" or ".rtf"), has no folder separator just before it and
+// no full stop among the four characters before it. Returns the path without the extension,
+// or nothing.
+bool AcceptBrowsedPath(std::string_view path, std::string_view extension, std::string& withoutExtension);
+
+// The part after the last '/' or '\', and the part up to and including it.
+std::string BaseName(std::string_view path);
+std::string DirectoryPart(std::string_view path);
+
+namespace texts {
+inline constexpr const char* kIncorrectFileName = "Incorrect File Name";
+inline constexpr const char* kNoFileName = "You have not entered a filename.";
+inline constexpr const char* kRecordFileWithoutExtension =
+    "You must enter a ORVA filename without the extension.  For example:  c:/data_files/ORVA_2005";
+inline constexpr const char* kBrowseRecordFile =
+    "You must enter a ORVA filename (*.rpc).  For example:  c:/data_files/ORVA_2005.rpc";
+}  // namespace texts
+
+}  // namespace orva
