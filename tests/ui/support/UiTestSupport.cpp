@@ -1,0 +1,67 @@
+#include "UiTestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+namespace orva::test {
+
+namespace {
+constexpr const char* kSettingsEnv = "ORVA_SETTINGS_DIR";
+}
+
+QString SaveSnapshot(QWidget* widget, const QString& name) {
+    const QString dir = qEnvironmentVariable("ORVA_SNAPSHOT_DIR");
+    if (dir.isEmpty() || widget == nullptr) {
+        return {};
+    }
+    QDir().mkpath(dir);
+    const QString path = QDir(dir).filePath(name + QStringLiteral(".png"));
+    return widget->grab().save(path, "PNG") ? path : QString();
+}
+
+TempSettingsDir::TempSettingsDir() {
+    hadPrevious_ = qEnvironmentVariableIsSet(kSettingsEnv);
+    previous_ = qgetenv(kSettingsEnv);
+    qputenv(kSettingsEnv, QFile::encodeName(dir_.path()));
+}
+
+TempSettingsDir::~TempSettingsDir() {
+    if (hadPrevious_) {
+        qputenv(kSettingsEnv, previous_);
+    } else {
+        qunsetenv(kSettingsEnv);
+    }
+}
+
+QString TempSettingsDir::IniPath() const {
+    return QDir(dir_.path()).filePath(QStringLiteral("orva.ini"));
+}
+
+std::shared_ptr<bool> WhenModalShown(std::function<void(QWidget*)> act, int timeoutMs) {
+    auto ran = std::make_shared<bool>(false);
+    QPointer<QWidget> before = QApplication::activeModalWidget();
+    auto* timer = new QTimer(qApp);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, timer, [=]() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal != before.data() && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            *ran = true;
+            act(modal);
+        } else if (clock->elapsed() > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(10);
+    return ran;
+}
+
+}  // namespace orva::test

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace orva::test {
+
+// When ORVA_SNAPSHOT_DIR is set, saves a PNG of `widget` as <dir>/<name>.png so every screen
+// a test visits can be looked at in one go; otherwise does nothing. Returns the path written,
+// or an empty text.
+QString SaveSnapshot(QWidget* widget, const QString& name);
+
+// Points ORVA_SETTINGS_DIR at a fresh, empty temporary folder for its lifetime, so a test
+// never reads or writes the machine's real settings; the previous value comes back after.
+class TempSettingsDir {
+public:
+    TempSettingsDir();
+    ~TempSettingsDir();
+    TempSettingsDir(const TempSettingsDir&) = delete;
+    TempSettingsDir& operator=(const TempSettingsDir&) = delete;
+
+    QString Path() const { return dir_.path(); }
+    QString IniPath() const;
+
+private:
+    QTemporaryDir dir_;
+    QByteArray previous_;
+    bool hadPrevious_ = false;
+};
+
+// Runs `act` on the next modal window that opens (a dialog run with exec() blocks the test,
+// so the test schedules its clicks beforehand). The returned flag turns true once `act` ran;
+// nothing runs when no new modal window shows within `timeoutMs`.
+std::shared_ptr<bool> WhenModalShown(std::function<void(QWidget*)> act, int timeoutMs = 5000);
+
+}  // namespace orva::test
