@@ -131,7 +131,8 @@ std::string TidyYear(std::string_view text, int currentYear) {
 std::string AgeText(int age) {
     if (age < 1 || age > 98) return {};
     char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "% 2u", static_cast<unsigned>(age));
+    // The blank flag has no effect on an unsigned conversion: the age is right-aligned in two places.
+    std::snprintf(buffer, sizeof buffer, "%2u", static_cast<unsigned>(age));
     return buffer;
 }
 

@@ -66,7 +66,7 @@ std::string TidyMonth(std::string_view text);
 // an empty field reads as 0 and so becomes the century's year 00.
 std::string TidyYear(std::string_view text, int currentYear);
 
-// The age shown beside the dates: "% 2u" for 1..98, otherwise empty.
+// The age shown beside the dates: right-aligned in two places for 1..98, otherwise empty.
 std::string AgeText(int age);
 // The age as the details page shows it for the dates as entered; empty unless both are valid.
 std::string AgeTextFor(const Date& birth, const Date& completion);

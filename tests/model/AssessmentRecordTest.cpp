@@ -1,0 +1,293 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "AssessmentRecord.h"
+
+namespace orva {
+namespace {
+
+struct FieldCase {
+    TextField field;
+    std::size_t max;
+};
+
+class TextFieldCutting : public ::testing::TestWithParam<FieldCase> {};
+
+TEST_P(TextFieldCutting, LongerValueIsCutToTheFieldMaximum_ShorterKeptWhole) {
+    const auto [field, max] = GetParam();
+    AssessmentRecord r;
+    const std::string longValue(max + 5, 'a');
+    r.SetText(field, longValue);
+    EXPECT_EQ(r.GetText(field), std::string(max, 'a'));
+    r.SetText(field, "ab");
+    EXPECT_EQ(r.GetText(field), "ab");
+    r.SetText(field, std::string(max, 'z'));
+    EXPECT_EQ(r.GetText(field), std::string(max, 'z'));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllFields, TextFieldCutting,
+    ::testing::Values(FieldCase{TextField::FirstName, 20}, FieldCase{TextField::LastName, 20},
+                      FieldCase{TextField::StreetAddress, 40}, FieldCase{TextField::Town, 20},
+                      FieldCase{TextField::State, 3}, FieldCase{TextField::Postcode, 10},
+                      FieldCase{TextField::Country, 20}, FieldCase{TextField::Phone, 14},
+                      FieldCase{TextField::Phone2, 14}, FieldCase{TextField::Email, 40},
+                      FieldCase{TextField::ObserverName, 20}, FieldCase{TextField::ObserverRelationship, 20},
+                      FieldCase{TextField::ObserverContact, 60}, FieldCase{TextField::ObserverComment, 200},
+                      FieldCase{TextField::SchoolYear, 2}, FieldCase{TextField::School, 30}));
+
+TEST(AssessmentRecord, NeighbouringFieldsDoNotBleedIntoEachOther) {
+    AssessmentRecord r;
+    r.SetFirstName(std::string(25, 'F'));
+    r.SetLastName("Li");
+    r.SetState("NSWX");
+    r.SetPostcode("2000");
+    EXPECT_EQ(r.GetFirstName(), std::string(20, 'F'));
+    EXPECT_EQ(r.GetLastName(), "Li");
+    EXPECT_EQ(r.GetState(), "NSW");
+    EXPECT_EQ(r.GetPostcode(), "2000");
+}
+
+TEST(AssessmentRecord, KeepsWindows1252BytesUnchanged) {
+    AssessmentRecord r;
+    const std::string name = "Ren\xE9" "e M\xFC" "ller\x92s";
+    r.SetFirstName(name);
+    EXPECT_EQ(r.GetFirstName(), name);
+}
+
+TEST(AssessmentRecord, ResetEmptiesEverythingButItemTexts) {
+    AssessmentRecord r;
+    r.SetFirstName("Ann");
+    r.SetReporter(kParent);
+    r.SetGender('F');
+    r.SetDataEntry(kPaper);
+    r.SetResponse(5, 3);
+    r.SetBirthDate(2001, 2, 3);
+    r.ComputeEndorsements();
+    r.Reliability().pairs = 4;
+    r.Reset();
+    EXPECT_EQ(r.GetFirstName(), "");
+    EXPECT_EQ(r.GetText(TextField::BirthDate), "");
+    EXPECT_EQ(r.GetGender(), 'U');
+    EXPECT_EQ(r.GetReporter(), kReporterNotSet);
+    EXPECT_EQ(r.GetDataEntry(), kOnScreen);
+    EXPECT_EQ(r.Reliability().pairs, 0);
+    for (int item = 0; item < kResponseSlots; ++item) {
+        EXPECT_EQ(r.GetResponse(item), -1) << item;
+        EXPECT_EQ(r.GetHeldResponse(item), kHeldNeverSet) << item;
+        EXPECT_EQ(r.EndorsementFlag(item), 0) << item;
+    }
+    EXPECT_STREQ(r.GetItemText(0), "");
+    r.SetStoredReporter(kParent);
+    EXPECT_STREQ(r.GetItemText(0), "My child:");
+}
+
+TEST(AssessmentRecord, CodedSettersAcceptOnlyTheirValues) {
+    AssessmentRecord r;
+    EXPECT_EQ(r.SetGender('m'), -1);
+    EXPECT_EQ(r.GetGender(), 'U');
+    for (char g : {'F', 'M', 'U', 'X'}) {
+        EXPECT_EQ(r.SetGender(g), 0);
+        EXPECT_EQ(r.GetGender(), g);
+    }
+    EXPECT_EQ(r.SetGender('Q'), -1);
+    EXPECT_EQ(r.GetGender(), 'X');
+
+    EXPECT_EQ(r.SetReporter(3), -1);
+    EXPECT_EQ(r.SetReporter(-1), -1);
+    EXPECT_EQ(r.GetReporter(), kReporterNotSet);
+    EXPECT_EQ(r.SetReporter(kTeacher), 0);
+    EXPECT_EQ(r.GetReporter(), kTeacher);
+
+    EXPECT_EQ(r.SetDataEntry('1'), 0);
+    EXPECT_EQ(r.GetDataEntry(), '1');
+    EXPECT_EQ(r.SetDataEntry('7'), 0);
+    EXPECT_EQ(r.GetDataEntry(), '0');
+}
+
+TEST(AssessmentRecord, ResponsesNeedAReporterAndValidItemsAndValues) {
+    AssessmentRecord r;
+    EXPECT_EQ(r.SetResponse(5, 3), -3);
+    EXPECT_EQ(r.GetResponse(5), -1);
+    r.SetReporter(kSelf);
+    EXPECT_EQ(r.SetResponse(0, 2), -1);
+    EXPECT_EQ(r.SetResponse(191, 2), -1);
+    EXPECT_EQ(r.SetResponse(4, 6), -2);
+    EXPECT_EQ(r.SetResponse(4, -2), -2);
+    EXPECT_EQ(r.SetResponse(190, 5), 0);
+    EXPECT_EQ(r.GetResponse(190), 5);
+    EXPECT_EQ(r.SetResponse(5, 3), 0);
+    EXPECT_EQ(r.GetResponse(5), 3);
+    EXPECT_EQ(r.GetResponseChar(5), '3');
+}
+
+TEST(AssessmentRecord, ExplicitBlankIsHeldAsSevenAndReadsAsBlank) {
+    AssessmentRecord r;
+    r.SetReporter(kSelf);
+    EXPECT_EQ(r.SetResponse(5, -1), 0);
+    EXPECT_EQ(r.GetHeldResponse(5), kHeldBlank);
+    EXPECT_EQ(r.GetResponse(5), -1);
+    EXPECT_EQ(r.GetResponseChar(5), ' ');
+}
+
+TEST(AssessmentRecord, OutOfRangeHeldValuesReadAsBlank) {
+    AssessmentRecord r;
+    for (int held : {6, 7, 8, 15, -1, 99}) {
+        r.SetHeldResponse(9, held);
+        EXPECT_EQ(r.GetResponse(9), -1) << held;
+        EXPECT_EQ(r.GetResponseChar(9), ' ') << held;
+    }
+    EXPECT_EQ(r.GetResponse(-5), -1);
+    EXPECT_EQ(r.GetResponse(500), -1);
+}
+
+TEST(AssessmentRecord, ParseResponseTakesOnlySingleDigitsZeroToFive) {
+    for (int v = 0; v <= 5; ++v) EXPECT_EQ(AssessmentRecord::ParseResponse(std::string(1, char('0' + v))), v);
+    for (const char* t : {"", " ", "6", "9", "00", "-1", "a", "3 "}) EXPECT_EQ(AssessmentRecord::ParseResponse(t), -1) << t;
+}
+
+TEST(AssessmentRecord, BirthDateIsStoredOnlyWhenValid) {
+    AssessmentRecord r;
+    EXPECT_EQ(r.SetBirthDate(2004, 2, 29), 0);
+    EXPECT_EQ(r.GetText(TextField::BirthDate), "20040229");
+    EXPECT_EQ(r.SetBirthDate(2003, 2, 29), -1);
+    EXPECT_EQ(r.GetText(TextField::BirthDate), "20040229");
+    int y = 0, m = 0, d = 0;
+    EXPECT_EQ(r.GetBirthDate(y, m, d), 0);
+    EXPECT_EQ(y, 2004);
+    EXPECT_EQ(m, 2);
+    EXPECT_EQ(d, 29);
+}
+
+TEST(AssessmentRecord, CompletionDateMayBeTodayButNotTomorrow) {
+    const FixedClock clock({2007, 6, 15, 10, 0, 0});
+    AssessmentRecord r;
+    EXPECT_EQ(r.SetCompletionDate(2007, 6, 16, clock), -2);
+    EXPECT_EQ(r.GetText(TextField::CompletionDate), "");
+    EXPECT_EQ(r.SetCompletionDate(2007, 6, 15, clock), 0);
+    EXPECT_EQ(r.GetText(TextField::CompletionDate), "20070615");
+    EXPECT_EQ(r.SetCompletionDate(2007, 13, 1, clock), -1);
+    EXPECT_EQ(r.GetText(TextField::CompletionDate), "20070615");
+}
+
+TEST(AssessmentRecord, StoredDatesReadBackOnlyWhenWellFormed) {
+    AssessmentRecord r;
+    int y = 0, m = 0, d = 0;
+    EXPECT_EQ(r.GetBirthDate(y, m, d), -1);
+    r.SetText(TextField::BirthDate, "2004011");
+    EXPECT_EQ(r.GetBirthDate(y, m, d), -1);
+    r.SetText(TextField::BirthDate, "2004a101");
+    EXPECT_EQ(r.GetBirthDate(y, m, d), -1);
+    LocalDateTime when;
+    EXPECT_EQ(r.GetSaveDateTime(when), -1);
+    r.SetStoredSaveDateTime({2007, 3, 15, 9, 5, 7});
+    EXPECT_EQ(r.GetText(TextField::SaveDateTime), "20070315090507");
+    ASSERT_EQ(r.GetSaveDateTime(when), 0);
+    EXPECT_EQ(when.hour, 9);
+    EXPECT_EQ(when.second, 7);
+}
+
+TEST(AssessmentRecord, AgeAtCompletionNeedsBothDates) {
+    const FixedClock clock({2010, 12, 31, 0, 0, 0});
+    AssessmentRecord r;
+    int age = -7;
+    EXPECT_EQ(r.AgeAtCompletion(age), -1);
+    r.SetBirthDate(2000, 3, 15);
+    EXPECT_EQ(r.AgeAtCompletion(age), -1);
+    r.SetCompletionDate(2010, 3, 14, clock);
+    ASSERT_EQ(r.AgeAtCompletion(age), 0);
+    EXPECT_EQ(age, 9);
+    r.SetCompletionDate(2010, 3, 15, clock);
+    ASSERT_EQ(r.AgeAtCompletion(age), 0);
+    EXPECT_EQ(age, 10);
+}
+
+TEST(AssessmentRecord, EndorsementsCountThreeToFiveAndTwoOnTheConductItems) {
+    AssessmentRecord r;
+    r.SetReporter(kSelf);
+    for (int item = 1; item <= 111; ++item) r.SetResponse(item, 2);
+    r.SetResponse(1, 3);
+    r.SetResponse(2, 4);
+    r.SetResponse(3, 5);
+    r.SetResponse(4, 1);
+    r.SetResponse(6, -1);
+    r.SetHeldResponse(150, 6);
+    r.ComputeEndorsements();
+    EXPECT_EQ(r.EndorsementFlag(1), 1);
+    EXPECT_EQ(r.EndorsementFlag(2), 1);
+    EXPECT_EQ(r.EndorsementFlag(3), 1);
+    EXPECT_EQ(r.EndorsementFlag(4), 0);
+    EXPECT_EQ(r.EndorsementFlag(6), 0);
+    EXPECT_EQ(r.EndorsementFlag(150), 1);
+    EXPECT_EQ(r.EndorsementFlag(151), 0);
+    int answerTwoEndorsed = 0;
+    for (int item = 7; item <= 111; ++item) answerTwoEndorsed += r.EndorsementFlag(item);
+    EXPECT_EQ(answerTwoEndorsed, 7);
+    for (int item : {15, 16, 30, 69, 73, 82, 88}) EXPECT_EQ(r.EndorsementFlag(item), 1) << item;
+    EXPECT_EQ(r.EndorsementFlag(14), 0);
+}
+
+TEST(AssessmentRecord, SameContentIgnoresSaveTimeAndDataEntryOnly) {
+    AssessmentRecord a;
+    a.SetReporter(kParent);
+    a.SetFirstName("Jane");
+    a.SetLastName("Smith");
+    a.SetResponse(10, 4);
+    AssessmentRecord b = a;
+    b.SetStoredSaveDateTime({2020, 1, 1, 1, 1, 1});
+    b.SetDataEntry(kPaper);
+    EXPECT_TRUE(a.SameContent(b));
+
+    AssessmentRecord c = a;
+    c.SetFirstName("jane");
+    EXPECT_FALSE(a.SameContent(c));
+    AssessmentRecord d = a;
+    d.SetResponse(10, 3);
+    EXPECT_FALSE(a.SameContent(d));
+    AssessmentRecord e = a;
+    e.SetGender('F');
+    EXPECT_FALSE(a.SameContent(e));
+    AssessmentRecord f = a;
+    f.SetObserverComment("x");
+    EXPECT_FALSE(a.SameContent(f));
+}
+
+TEST(AssessmentRecord, SameContentTreatsBlankAndNeverSetAsEqual) {
+    AssessmentRecord a;
+    a.SetReporter(kSelf);
+    AssessmentRecord b = a;
+    b.SetResponse(12, -1);
+    EXPECT_TRUE(a.SameContent(b));
+}
+
+TEST(AssessmentRecord, CopiesAreIndependentValues) {
+    AssessmentRecord a;
+    a.SetFirstName("Original");
+    AssessmentRecord b = a;
+    b.SetFirstName("Changed");
+    EXPECT_EQ(a.GetFirstName(), "Original");
+}
+
+TEST(AssessmentRecord, ItemsMetScratchIsBoundedToItsCapacity) {
+    AssessmentRecord r;
+    r.SetItemsMetScratch(std::string(1500, '1'));
+    EXPECT_EQ(r.GetItemsMetScratch().size(), AssessmentRecord::kItemsMetCapacity);
+    r.SetItemsMetScratch("1, 14");
+    EXPECT_EQ(r.GetItemsMetScratch(), "1, 14");
+}
+
+TEST(DisplayLabels, GenderAndReporterWords) {
+    EXPECT_STREQ(GenderLabel('m'), "Male");
+    EXPECT_STREQ(GenderLabel('F'), "Female");
+    EXPECT_STREQ(GenderLabel('x'), "Other");
+    EXPECT_STREQ(GenderLabel('U'), "Not Specified");
+    EXPECT_STREQ(ReporterListLabel(kReporterNotSet), "Self Assessment");
+    EXPECT_STREQ(ReporterListLabel(kParent), "Parent");
+    EXPECT_STREQ(ReporterListLabel(kTeacher), "Teacher");
+    EXPECT_STREQ(ReporterCsvLabel(kReporterNotSet), "Self");
+    EXPECT_STREQ(ReporterCsvLabel(kTeacher), "Teacher");
+}
+
+}  // namespace
+}  // namespace orva

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "Date.h"
+
+namespace orva {
+namespace {
+
+struct ValidityCase {
+    int year, month, day, expected;
+};
+
+class DateValidity : public ::testing::TestWithParam<ValidityCase> {};
+
+TEST_P(DateValidity, ChecksYearThenMonthThenDay) {
+    const auto c = GetParam();
+    EXPECT_EQ(IsValidDate(c.year, c.month, c.day), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, DateValidity,
+    ::testing::Values(ValidityCase{2004, 2, 29, 0}, ValidityCase{2003, 2, 29, -3}, ValidityCase{2003, 2, 28, 0},
+                      ValidityCase{2000, 2, 29, 0}, ValidityCase{1900, 1, 1, -1}, ValidityCase{1901, 1, 1, 0},
+                      ValidityCase{2099, 12, 31, 0}, ValidityCase{2100, 1, 1, -1}, ValidityCase{2005, 0, 1, -2},
+                      ValidityCase{2005, 13, 1, -2}, ValidityCase{2005, 4, 31, -3}, ValidityCase{2005, 4, 30, 0},
+                      ValidityCase{2005, 6, 31, -3}, ValidityCase{2005, 9, 31, -3}, ValidityCase{2005, 11, 31, -3},
+                      ValidityCase{2005, 12, 31, 0}, ValidityCase{2005, 1, 0, -3}, ValidityCase{2005, 1, 32, -3},
+                      ValidityCase{1900, 13, 40, -1}));
+
+TEST(AgeInYears, CountsWholeYearsAndGoesNegativeBackwards) {
+    int age = 0;
+    ASSERT_EQ(AgeInYears({2000, 3, 15}, {2010, 3, 14}, age), 0);
+    EXPECT_EQ(age, 9);
+    ASSERT_EQ(AgeInYears({2000, 3, 15}, {2010, 3, 15}, age), 0);
+    EXPECT_EQ(age, 10);
+    ASSERT_EQ(AgeInYears({2000, 3, 15}, {2000, 3, 14}, age), 0);
+    EXPECT_EQ(age, -1);
+    ASSERT_EQ(AgeInYears({2000, 3, 15}, {2000, 3, 15}, age), 0);
+    EXPECT_EQ(age, 0);
+    ASSERT_EQ(AgeInYears({2004, 2, 29}, {2005, 2, 28}, age), 0);
+    EXPECT_EQ(age, 0);
+    ASSERT_EQ(AgeInYears({2004, 2, 29}, {2005, 3, 1}, age), 0);
+    EXPECT_EQ(age, 1);
+}
+
+TEST(AgeInYears, RefusesInvalidDatesAndLeavesAgeAlone) {
+    int age = 42;
+    EXPECT_EQ(AgeInYears({2003, 2, 29}, {2010, 1, 1}, age), -1);
+    EXPECT_EQ(AgeInYears({2003, 2, 1}, {2100, 1, 1}, age), -1);
+    EXPECT_EQ(age, 42);
+}
+
+TEST(CompareDates, OrdersByYearMonthDay) {
+    int order = 9;
+    ASSERT_EQ(CompareDates({2001, 12, 31}, {2002, 1, 1}, order), 0);
+    EXPECT_EQ(order, 1);
+    ASSERT_EQ(CompareDates({2002, 1, 1}, {2002, 1, 1}, order), 0);
+    EXPECT_EQ(order, 0);
+    ASSERT_EQ(CompareDates({2002, 2, 1}, {2002, 1, 31}, order), 0);
+    EXPECT_EQ(order, -1);
+    EXPECT_EQ(CompareDates({2002, 2, 30}, {2002, 1, 31}, order), -1);
+}
+
+}  // namespace
+}  // namespace orva

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "FileNameRules.h"
+
+namespace orva {
+namespace {
+
+constexpr const char* kWithoutExtension =
+    "You must enter a ORVA filename without the extension.  For example:  c:/data_files/ORVA_2005";
+
+struct NameCase {
+    const char* typed;
+    bool ok;
+    const char* fullPathOrMessage;
+};
+
+class RecordFileNameRule : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(RecordFileNameRule, AddsTheExtensionOrRefuses) {
+    const NameCase c = GetParam();
+    const FileNameCheck check = ApplyRecordFileNameRule(c.typed);
+    EXPECT_EQ(check.ok, c.ok);
+    if (c.ok) {
+        EXPECT_EQ(check.fullPath, c.fullPathOrMessage);
+    } else {
+        EXPECT_STREQ(check.message, c.fullPathOrMessage);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, RecordFileNameRule,
+    ::testing::Values(NameCase{"", false, "You have not entered a filename."},
+                      NameCase{"/data/clinic", true, "/data/clinic.rpc"},
+                      NameCase{"/data/clinic.rpc", true, "/data/clinic.rpc"},
+                      NameCase{"c:\\data\\x", true, "c:\\data\\x.rpc"}, NameCase{"a", true, "a.rpc"},
+                      NameCase{"/data/clinic.csv", false, kWithoutExtension},
+                      NameCase{"/data/clinic.RPC", false, kWithoutExtension},
+                      NameCase{"/data/clinic.", false, kWithoutExtension},
+                      NameCase{"/data/clinic.x", false, kWithoutExtension},
+                      NameCase{"/data/clinic.ab", false, kWithoutExtension},
+                      NameCase{"/data/", false, kWithoutExtension}, NameCase{"c:\\data\\", false, kWithoutExtension},
+                      NameCase{"/data/.rpc", false, kWithoutExtension}, NameCase{".rpc", false, kWithoutExtension}));
+
+TEST(BrowsedPath, AcceptsOnlyTheExactExtensionWithACleanStem) {
+    std::string stem;
+    EXPECT_TRUE(AcceptBrowsedPath("/x/data.older.rpc", ".rpc", stem));
+    EXPECT_EQ(stem, "/x/data.older");
+    EXPECT_FALSE(AcceptBrowsedPath("/x/data.old.rpc", ".rpc", stem));
+    EXPECT_FALSE(AcceptBrowsedPath("/x/data.RPC", ".rpc", stem));
+    EXPECT_FALSE(AcceptBrowsedPath("/x/.rpc", ".rpc", stem));
+    EXPECT_FALSE(AcceptBrowsedPath(".rpc", ".rpc", stem));
+    EXPECT_TRUE(AcceptBrowsedPath("a.csv", ".csv", stem));
+    EXPECT_EQ(stem, "a");
+    EXPECT_FALSE(AcceptBrowsedPath("a.rtf", ".csv", stem));
+    EXPECT_EQ(stem, "a");
+}
+
+TEST(PathParts, SplitAtTheLastSeparatorOfEitherKind) {
+    EXPECT_EQ(BaseName("c:/a/old"), "old");
+    EXPECT_EQ(DirectoryPart("c:/a/old"), "c:/a/");
+    EXPECT_EQ(BaseName("d:\\x\\y"), "y");
+    EXPECT_EQ(DirectoryPart("d:\\x/y"), "d:\\x/");
+    EXPECT_EQ(BaseName("plain"), "plain");
+    EXPECT_EQ(DirectoryPart("plain"), "");
+}
+
+}  // namespace
+}  // namespace orva
