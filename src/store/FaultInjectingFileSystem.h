@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "FileSystem.h"
+
+namespace orva {
+
+// A file system for tests: passes every call to another one, but can make writes fail after
+// a number of bytes (as a full disk does, keeping the bytes that fitted), and can make a chosen
+// operation fail with a chosen cause.
+class FaultInjectingFileSystem final : public FileSystem {
+public:
+    explicit FaultInjectingFileSystem(FileSystem& inner = DefaultFileSystem()) : inner_(inner) {}
+
+    // Writes succeed for `bytes` more bytes in total; the write that crosses the limit keeps
+    // the part that fits and fails with `cause`.
+    void FailWritesAfter(long long bytes, int cause = -13) {
+        writeBudget_ = bytes;
+        writeCause_ = cause;
+    }
+    void FailOpen(int cause) { openCause_ = cause; }
+    void FailLock(int cause) { lockCause_ = cause; }
+    void FailSize(int cause) { sizeCause_ = cause; }
+    void FailReads(int cause) { readCause_ = cause; }
+    void FailSync(int cause) { syncCause_ = cause; }
+    void FailTruncate(int cause) { truncateCause_ = cause; }
+    void Heal();
+
+    long long BytesWritten() const { return bytesWritten_; }
+    int SyncCount() const { return syncs_; }
+
+    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle, bool& created) override;
+    int LockExclusive(Handle handle) override;
+    long long Size(Handle handle) override;
+    long long ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override;
+    int WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override;
+    int Truncate(Handle handle, long long length) override;
+    int Sync(Handle handle) override;
+    int Close(Handle handle) override;
+    int Remove(const std::string& path) override;
+    int SyncDirectoryOf(const std::string& path) override;
+
+private:
+    FileSystem& inner_;
+    std::optional<long long> writeBudget_;
+    int writeCause_ = -13;
+    int openCause_ = 0;
+    int lockCause_ = 0;
+    int sizeCause_ = 0;
+    int readCause_ = 0;
+    int syncCause_ = 0;
+    int truncateCause_ = 0;
+    long long bytesWritten_ = 0;
+    int syncs_ = 0;
+};
+
+}  // namespace orva

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "FileSystem.h"
+
+namespace orva {
+
+// The file system of POSIX systems: exclusive access through flock(LOCK_EX | LOCK_NB).
+class PosixFileSystem final : public FileSystem {
+public:
+    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle, bool& created) override;
+    int LockExclusive(Handle handle) override;
+    long long Size(Handle handle) override;
+    long long ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override;
+    int WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override;
+    int Truncate(Handle handle, long long length) override;
+    int Sync(Handle handle) override;
+    int Close(Handle handle) override;
+    int Remove(const std::string& path) override;
+    int SyncDirectoryOf(const std::string& path) override;
+};
+
+// The one mapping of errno values to the negated causes -1..-14 (or kOtherFileError).
+int CauseFromErrno(int error);
+
+}  // namespace orva

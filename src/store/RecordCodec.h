@@ -1,0 +1,27 @@
+#pragma once
+
+#include "AssessmentRecord.h"
+#include "Clock.h"
+#include "RandomSource.h"
+#include "RecordFormat.h"
+
+namespace orva {
+
+// Packs the record into its checked image and scrambles it into the stored form. Stamps the
+// record's save date-time with the clock's current time first, as every save does.
+StoredRecord EncodeForStorage(AssessmentRecord& record, const Clock& clock,
+                              RandomSource& random = DefaultRandomSource::Instance());
+
+// Reads a stored record (kStoredRecordSize bytes) back into `record`, replacing every stored
+// field. 0 on success; kChecksumMismatch (-1) when the bytes do not hold a sound record, in
+// which case `record` is left as it was. Safe on any bytes.
+int DecodeFromStorage(AssessmentRecord& record, const unsigned char* stored);
+
+// The two halves of each direction, for the tools that inspect or repair images.
+RecordImage BuildImage(const AssessmentRecord& record);  // fields, filler and checks
+StoredRecord ScrambleImage(const RecordImage& image, RandomSource& random);
+bool UnscrambleImage(const unsigned char* stored, RecordImage& image);  // false: not a sound image
+bool ImageChecksMatch(const RecordImage& image);
+void ApplyImage(AssessmentRecord& record, const RecordImage& image);  // image assumed checked
+
+}  // namespace orva

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "FileSystem.h"
+#include "RecordRow.h"
+
+namespace orva {
+
+class AssessmentRecord;
+
+// The records of one file as rows for the selection dialogs: loaded whole, sorted, searched by
+// name and birth date, and asked for a person's latest record of each reporter.
+class RecordList {
+public:
+    static constexpr int kMaxRows = 657;
+
+    explicit RecordList(FileSystem& fileSystem = DefaultFileSystem());
+
+    // Replaces the content with the file's records. A negative code when the file cannot be
+    // read at all; otherwise the number of records in the file that are not in the list:
+    // those that failed their checks, and those beyond the first kMaxRows rows (files made by
+    // other means). Sorts by last name, first name, birth date and save date-time when asked.
+    int Load(const std::string& path, bool readOnly, bool sort);
+
+    // Ascending by up to four keys (RecordSortKey; 0 ends the list, unknown keys are ignored),
+    // byte-wise on the column text; rows equal on every key keep their order.
+    void Sort(int key1, int key2 = 0, int key3 = 0, int key4 = 0);
+
+    // The rows of the person, matched exactly after upper-casing a..z in both names (no
+    // trimming). 0 with the first and last row of the run, -1 when none. The list must be
+    // sorted by last name, first name and birth date for the run to hold all of them.
+    int Find(const std::string& firstName, const std::string& lastName, int year, int month, int day, int& firstRow,
+             int& lastRow) const;
+
+    // File positions of the latest Self, Parent and Teacher record of the person in `row`, each
+    // -1 when there is none; 0 when one or more was found, else -1. Sorts the list.
+    int FindLatestPerReporter(int row, int& self, int& parent, int& teacher);
+
+    int RowCount() const { return static_cast<int>(rows_.size()); }
+    const RecordRow& Row(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
+    const std::vector<RecordRow>& Rows() const { return rows_; }
+    // The row holding file position `position`, or -1.
+    int RowOfPosition(int position) const;
+
+    // About the last Load: the records the file holds, the positions of those that failed their
+    // checks (in file order), and how many were left out because the list was full.
+    long long RecordsInFile() const { return recordsInFile_; }
+    const std::vector<long long>& FailedPositions() const { return failedPositions_; }
+    long long RecordsBeyondCapacity() const { return beyondCapacity_; }
+
+    // The row a decoded record gives; exposed so the rows can be checked field by field.
+    static RecordRow MakeRow(const AssessmentRecord& record, int filePosition);
+    // Upper-cases a..z only, as names are compared.
+    static std::string UpperCase(std::string_view text);
+
+private:
+    FileSystem& fs_;
+    std::vector<RecordRow> rows_;
+    long long recordsInFile_ = 0;
+    std::vector<long long> failedPositions_;
+    long long beyondCapacity_ = 0;
+};
+
+}  // namespace orva

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "MessageSpec.h"
+
+namespace orva {
+
+// The messages of the save and load flows, chosen from the store's result codes, so that
+// every dialog shows the same words. Texts are Windows-1252 bytes like the records.
+
+// "Save Has Failed" with the text for `code` (stop icon).
+MessageSpec SaveFailedMessage(int code);
+
+// "Save Was Successful": the person's names, the birth date (stored YYYYMMDD, shown
+// dd/mm/yyyy) and the path the record was saved to, ".rpc" included (information icon).
+MessageSpec SaveSucceededMessage(const std::string& firstName, const std::string& lastName,
+                                 const std::string& birthStored, const std::string& path);
+
+// What to show for the result of RecordList::Load; nothing for 0. `nameWithoutExtension` is
+// the file's path as entered, without ".rpc".
+std::optional<MessageSpec> LoadResultMessage(int code, const std::string& nameWithoutExtension);
+
+// No row of the list matches the person (stop icon).
+MessageSpec NoMatchingRecordsMessage();
+
+// The edit selection could open the file only for reading (information icon).
+MessageSpec ReadOnlyEditWarning();
+
+}  // namespace orva
