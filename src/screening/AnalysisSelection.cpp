@@ -1,0 +1,59 @@
+#include "AnalysisSelection.h"
+
+#include "AssessmentRecord.h"
+#include "ModelTexts.h"
+#include "ScreeningTexts.h"
+
+namespace orva {
+
+namespace {
+
+constexpr int kMaxSelected = 3;
+
+MessageSpec Stop(const char* caption, const char* text) { return {caption, text, MessageIcon::Stop}; }
+
+MessageSpec MultipleOf(int slot) {
+    if (slot == kSelf) return Stop(texts::kMultipleSelfCaption, texts::kMultipleSelf);
+    if (slot == kParent) return Stop(texts::kMultipleParentCaption, texts::kMultipleParent);
+    return Stop(texts::kMultipleTeacherCaption, texts::kMultipleTeacher);
+}
+
+}  // namespace
+
+int AnalysisSlotFor(int reporter) {
+    if (reporter == kSelf) return kSelf;
+    if (reporter == kParent) return kParent;
+    return kTeacher;
+}
+
+int AnalysisSlotForLabel(std::string_view reporterLabel) {
+    if (reporterLabel == texts::kSelfAssessment) return kSelf;
+    if (reporterLabel == texts::kParent) return kParent;
+    return kTeacher;
+}
+
+AnalysisSelection ClassifyAnalysisSelection(std::span<const SelectedRecord> selected) {
+    AnalysisSelection selection;
+    if (selected.empty()) {
+        selection.refusal = Stop(texts::kNoSelectionCaption, texts::kNoSelection);
+        return selection;
+    }
+    if (selected.size() > kMaxSelected) {
+        selection.refusal = Stop(texts::kTooManySelectionsCaption, texts::kTooManySelections);
+        return selection;
+    }
+    std::array<bool, 3> taken{};
+    for (const SelectedRecord& record : selected) {
+        const int slot = AnalysisSlotFor(record.reporter);
+        if (taken[slot]) {
+            selection.positions = {-1, -1, -1};
+            selection.refusal = MultipleOf(slot);
+            return selection;
+        }
+        taken[slot] = true;
+        selection.positions[slot] = record.position;
+    }
+    return selection;
+}
+
+}  // namespace orva

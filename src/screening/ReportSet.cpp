@@ -1,0 +1,18 @@
+#include "ReportSet.h"
+
+namespace orva {
+
+void ReportSet::Reset() {
+    for (AssessmentRecord& record : records_) record.Reset();
+}
+
+bool ReportSet::IsSlotEmpty(int slot) const { return records_[slot].GetLastName().empty(); }
+
+bool ReportSet::AnyPresent() const {
+    for (int slot = 0; slot < kReportSlots; ++slot) {
+        if (!IsSlotEmpty(slot)) return true;
+    }
+    return false;
+}
+
+}  // namespace orva
