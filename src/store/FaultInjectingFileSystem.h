@@ -7,19 +7,21 @@
 
 namespace orva {
 
-// A file system for tests: passes every call to another one, but can make writes fail after
-// a number of bytes (as a full disk does, keeping the bytes that fitted), and can make a chosen
-// operation fail with a chosen cause.
+// A file system for tests: passes every call to another one, but can make writes fail after a
+// number of bytes, fill the disk, and make a chosen operation fail with a chosen cause.
 class FaultInjectingFileSystem final : public FileSystem {
 public:
     explicit FaultInjectingFileSystem(FileSystem& inner = DefaultFileSystem()) : inner_(inner) {}
 
-    // Writes succeed for `bytes` more bytes in total; the write that crosses the limit keeps
-    // the part that fits and fails with `cause`.
-    void FailWritesAfter(long long bytes, int cause = -13) {
+    // Writes succeed for `bytes` more bytes; the write that crosses the limit keeps the part
+    // that fits and fails with `cause`. Later writes succeed again, as after a passing fault.
+    void FailWritesAfter(long long bytes, int cause = -10) {
         writeBudget_ = bytes;
         writeCause_ = cause;
     }
+    // The disk has room for `bytes` more bytes: writes that grow a file beyond that keep the
+    // part that fits and fail with kDiskFull, now and later; writes inside a file still work.
+    void DiskFullAfter(long long bytes) { diskRoom_ = bytes; }
     void FailOpen(int cause) { openCause_ = cause; }
     void FailLock(int cause) { lockCause_ = cause; }
     void FailSize(int cause) { sizeCause_ = cause; }
@@ -45,7 +47,8 @@ public:
 private:
     FileSystem& inner_;
     std::optional<long long> writeBudget_;
-    int writeCause_ = -13;
+    int writeCause_ = -10;
+    std::optional<long long> diskRoom_;
     int openCause_ = 0;
     int lockCause_ = 0;
     int sizeCause_ = 0;

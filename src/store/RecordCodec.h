@@ -4,6 +4,7 @@
 #include "Clock.h"
 #include "RandomSource.h"
 #include "RecordFormat.h"
+#include "StoreResult.h"
 
 namespace orva {
 

@@ -51,8 +51,12 @@ public:
     int ReadRecordAt(const std::string& path, int position, StoredRecord& out);
 
 private:
-    int Fail(int code);
-    int RollBack(long long oldLength, bool headerTouched, const StoredRecord* oldRecord, long long replacedOffset);
+    long long OpenWith(const std::string& path, OpenMode mode);
+    int WriteNewFile(const StoredRecord& stored);
+    // Ends a failed write: removes a file this operation created, closes, returns `code`.
+    int Abandon(int code);
+    // Puts back what a failed write changed: the replaced record, the header, the length.
+    void RollBack(long long oldLength, bool headerTouched, const StoredRecord* oldRecord, long long recordOffset);
 
     const Clock& clock_;
     FileSystem& fs_;

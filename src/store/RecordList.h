@@ -57,6 +57,10 @@ public:
     static std::string UpperCase(std::string_view text);
 
 private:
+    // The run of rows of one person, compared on the upper-cased names and the stored birth date.
+    int FindRun(const std::string& upperFirst, const std::string& upperLast, const std::string& birthStored,
+                int& firstRow, int& lastRow) const;
+
     FileSystem& fs_;
     std::vector<RecordRow> rows_;
     long long recordsInFile_ = 0;

@@ -1,0 +1,83 @@
+#include "FaultInjectingFileSystem.h"
+
+#include <algorithm>
+
+#include "StoreResult.h"
+
+namespace orva {
+
+void FaultInjectingFileSystem::Heal() {
+    writeBudget_.reset();
+    diskRoom_.reset();
+    openCause_ = lockCause_ = sizeCause_ = readCause_ = syncCause_ = truncateCause_ = 0;
+}
+
+int FaultInjectingFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
+                                   bool& created) {
+    if (openCause_ != 0) {
+        handle = -1;
+        created = false;
+        return openCause_;
+    }
+    return inner_.Open(path, mode, permissions, handle, created);
+}
+
+int FaultInjectingFileSystem::LockExclusive(Handle handle) {
+    return lockCause_ != 0 ? lockCause_ : inner_.LockExclusive(handle);
+}
+
+long long FaultInjectingFileSystem::Size(Handle handle) { return sizeCause_ != 0 ? sizeCause_ : inner_.Size(handle); }
+
+long long FaultInjectingFileSystem::ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) {
+    return readCause_ != 0 ? readCause_ : inner_.ReadAt(handle, offset, buffer, size);
+}
+
+int FaultInjectingFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
+    auto n = static_cast<long long>(size);
+    int cause = kStoreOk;
+    if (writeBudget_) {
+        if (n > *writeBudget_) {
+            n = *writeBudget_;
+            cause = writeCause_;
+            writeBudget_.reset();
+        } else {
+            *writeBudget_ -= n;
+        }
+    }
+    if (diskRoom_) {
+        const long long length = inner_.Size(handle);
+        if (length < 0) return static_cast<int>(length);
+        const long long end = std::max(length, offset);  // bytes before it take no new room
+        const long long growth = std::max(0LL, offset + n - end);
+        if (growth > *diskRoom_) {
+            n = end - offset + *diskRoom_;
+            cause = kDiskFull;
+            *diskRoom_ = 0;
+        } else {
+            *diskRoom_ -= growth;
+        }
+    }
+    if (n > 0) {
+        const int result = inner_.WriteAt(handle, offset, data, static_cast<std::size_t>(n));
+        if (result < 0) return result;
+        bytesWritten_ += n;
+    }
+    return cause;
+}
+
+int FaultInjectingFileSystem::Truncate(Handle handle, long long length) {
+    return truncateCause_ != 0 ? truncateCause_ : inner_.Truncate(handle, length);
+}
+
+int FaultInjectingFileSystem::Sync(Handle handle) {
+    ++syncs_;
+    return syncCause_ != 0 ? syncCause_ : inner_.Sync(handle);
+}
+
+int FaultInjectingFileSystem::Close(Handle handle) { return inner_.Close(handle); }
+
+int FaultInjectingFileSystem::Remove(const std::string& path) { return inner_.Remove(path); }
+
+int FaultInjectingFileSystem::SyncDirectoryOf(const std::string& path) { return inner_.SyncDirectoryOf(path); }
+
+}  // namespace orva

@@ -1,0 +1,63 @@
+#include "OutputFile.h"
+
+#include "StoreResult.h"
+
+namespace orva {
+
+OutputFile::OutputFile(FileSystem& fileSystem) : fs_(fileSystem) {}
+
+OutputFile::~OutputFile() { Close(); }
+
+int OutputFile::Open(bool replace) {
+    Close();
+    if (replace) {
+        // Someone holding the old file keeps it: deleting it under them would lose their work.
+        FileSystem::Handle old = -1;
+        bool created = false;
+        if (fs_.Open(path_, OpenMode::ReadOnly, kReportFilePermissions, old, created) == kStoreOk) {
+            const int locked = fs_.LockExclusive(old);
+            if (locked < 0) {
+                fs_.Close(old);
+                return locked;
+            }
+            const int removed = fs_.Remove(path_);
+            fs_.Close(old);
+            if (removed < 0 && removed != kFileNotFound) return removed;
+        } else {
+            const int removed = fs_.Remove(path_);
+            if (removed < 0 && removed != kFileNotFound) return removed;
+        }
+    }
+    FileSystem::Handle handle = -1;
+    bool created = false;
+    const int opened = fs_.Open(path_, OpenMode::CreateNew, kReportFilePermissions, handle, created);
+    if (opened < 0) return opened;
+    const int locked = fs_.LockExclusive(handle);
+    if (locked < 0) {
+        fs_.Close(handle);
+        return locked;
+    }
+    handle_ = handle;
+    open_ = true;
+    written_ = 0;
+    return kStoreOk;
+}
+
+long long OutputFile::Write(const void* data, std::size_t size) {
+    if (!open_) return kInvalidFile;
+    const int result = fs_.WriteAt(handle_, written_, data, size);
+    if (result < 0) return result;
+    written_ += static_cast<long long>(size);
+    return static_cast<long long>(size);
+}
+
+int OutputFile::Close() {
+    if (!open_) return kStoreOk;
+    const int synced = fs_.Sync(handle_);
+    const int closed = fs_.Close(handle_);
+    open_ = false;
+    handle_ = -1;
+    return synced < 0 ? synced : closed;
+}
+
+}  // namespace orva

@@ -1,0 +1,176 @@
+#include "RecordList.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+
+#include "AssessmentRecord.h"
+#include "FieldRules.h"
+#include "ModelTexts.h"
+#include "RecordCodec.h"
+#include "RecordFile.h"
+
+namespace orva {
+
+namespace {
+
+// Sort keys 1..6 and the columns they stand for.
+int ColumnOfKey(int key) {
+    switch (key) {
+        case kKeyFirstName: return kColumnUpperFirstName;
+        case kKeyLastName: return kColumnUpperLastName;
+        case kKeyBirthDate: return kColumnBirthStored;
+        case kKeySaveDateTime: return kColumnSavedStored;
+        case kKeyObserverName: return kColumnObserverName;
+        case kKeyReporter: return kColumnReporterLabel;
+        default: return -1;
+    }
+}
+
+bool SamePerson(const RecordRow& row, const std::string& upperFirst, const std::string& upperLast,
+                const std::string& birthStored) {
+    return row.upperLast == upperLast && row.upperFirst == upperFirst && row.birthStored == birthStored;
+}
+
+}  // namespace
+
+RecordList::RecordList(FileSystem& fileSystem) : fs_(fileSystem) {}
+
+std::string RecordList::UpperCase(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return result;
+}
+
+RecordRow RecordList::MakeRow(const AssessmentRecord& record, int filePosition) {
+    RecordRow row;
+    row.first = record.GetFirstName();
+    row.upperFirst = UpperCase(row.first);
+    row.last = record.GetLastName();
+    row.upperLast = UpperCase(row.last);
+    row.birthStored = record.GetText(TextField::BirthDate);
+    row.birthShown = ShortDateFromStored(row.birthStored);
+    row.savedStored = record.GetText(TextField::SaveDateTime);
+    row.savedShown = SaveDateTimeFromStored(row.savedStored);
+    row.observerName = record.GetObserverName();
+    row.reporterLabel = ReporterListLabel(record.GetReporter());
+    row.dataEntry = record.GetDataEntry();
+    row.filePosition = filePosition;
+    return row;
+}
+
+int RecordList::Load(const std::string& path, bool readOnly, bool sort) {
+    rows_.clear();
+    failedPositions_.clear();
+    recordsInFile_ = 0;
+    beyondCapacity_ = 0;
+
+    RecordFile file(SystemClock::Instance(), fs_);
+    int result = file.OpenForReading(path, readOnly);
+    // A first record that cannot be read is counted like any other; every other failure
+    // means the file cannot be listed at all.
+    if (result < 0 && result != kIncompleteRecord) return result;
+    recordsInFile_ = file.RecordCount();
+    rows_.reserve(static_cast<std::size_t>(std::min<long long>(recordsInFile_, kMaxRows)));
+
+    AssessmentRecord record;
+    for (;;) {
+        const long long position = file.CurrentPosition();
+        if (result == kIncompleteRecord) {
+            failedPositions_.push_back(position);
+        } else if (result == kMoreRecords || result == kLastRecord) {
+            if (DecodeFromStorage(record, file.CurrentRecord().data()) == 0) {
+                rows_.push_back(MakeRow(record, static_cast<int>(position)));
+            } else {
+                failedPositions_.push_back(position);
+            }
+        } else {
+            break;
+        }
+        // A file made by other means may hold more records than the list can: the rest are
+        // counted as not loaded, so the user is told.
+        if (result == kLastRecord || RowCount() >= kMaxRows) break;
+        result = file.ReadNext();
+    }
+    file.Close();
+
+    const long long notLoaded = recordsInFile_ - static_cast<long long>(rows_.size());
+    beyondCapacity_ = notLoaded - static_cast<long long>(failedPositions_.size());
+    if (sort && !rows_.empty()) Sort(kKeyLastName, kKeyFirstName, kKeyBirthDate, kKeySaveDateTime);
+    return static_cast<int>(std::min<long long>(notLoaded, INT_MAX));
+}
+
+void RecordList::Sort(int key1, int key2, int key3, int key4) {
+    std::vector<int> columns;
+    for (const int key : {key1, key2, key3, key4}) {
+        if (key == 0) break;
+        const int column = ColumnOfKey(key);
+        if (column >= 0) columns.push_back(column);
+    }
+    if (columns.empty()) return;
+    // A stable sort gives the same order as exchanging adjacent rows until none is out of order.
+    std::stable_sort(rows_.begin(), rows_.end(), [&columns](const RecordRow& a, const RecordRow& b) {
+        for (const int column : columns) {
+            const int order = a.Column(column).compare(b.Column(column));
+            if (order != 0) return order < 0;
+        }
+        return false;
+    });
+}
+
+int RecordList::FindRun(const std::string& upperFirst, const std::string& upperLast, const std::string& birthStored,
+                        int& firstRow, int& lastRow) const {
+    firstRow = -1;
+    lastRow = -1;
+    const int count = RowCount();
+    for (int row = 0; row < count; ++row) {
+        if (!SamePerson(rows_[static_cast<std::size_t>(row)], upperFirst, upperLast, birthStored)) continue;
+        firstRow = row;
+        lastRow = row;
+        while (lastRow + 1 < count &&
+               SamePerson(rows_[static_cast<std::size_t>(lastRow + 1)], upperFirst, upperLast, birthStored)) {
+            ++lastRow;
+        }
+        return 0;
+    }
+    return -1;
+}
+
+int RecordList::Find(const std::string& firstName, const std::string& lastName, int year, int month, int day,
+                     int& firstRow, int& lastRow) const {
+    char birth[40];
+    std::snprintf(birth, sizeof birth, "%04u%02u%02u", static_cast<unsigned>(year), static_cast<unsigned>(month),
+                  static_cast<unsigned>(day));
+    return FindRun(UpperCase(firstName), UpperCase(lastName), birth, firstRow, lastRow);
+}
+
+int RecordList::FindLatestPerReporter(int row, int& self, int& parent, int& teacher) {
+    self = parent = teacher = -1;
+    if (row < 0 || row >= RowCount()) return -1;
+    // Copies: the sort below moves the rows.
+    const RecordRow person = rows_[static_cast<std::size_t>(row)];
+    Sort(kKeyLastName, kKeyFirstName, kKeyBirthDate, kKeySaveDateTime);
+    int first = -1;
+    int last = -1;
+    if (FindRun(person.upperFirst, person.upperLast, person.birthStored, first, last) != 0) return -1;
+    // Latest save first, so each reporter keeps its most recent record.
+    for (int r = last; r >= first && (self < 0 || parent < 0 || teacher < 0); --r) {
+        const RecordRow& candidate = rows_[static_cast<std::size_t>(r)];
+        int& slot = candidate.reporterLabel == texts::kTeacher  ? teacher
+                    : candidate.reporterLabel == texts::kParent ? parent
+                                                                : self;
+        if (slot < 0) slot = candidate.filePosition;
+    }
+    return 0;
+}
+
+int RecordList::RowOfPosition(int position) const {
+    for (int row = 0; row < RowCount(); ++row) {
+        if (rows_[static_cast<std::size_t>(row)].filePosition == position) return row;
+    }
+    return -1;
+}
+
+}  // namespace orva

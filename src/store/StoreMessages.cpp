@@ -1,0 +1,76 @@
+#include "StoreMessages.h"
+
+#include <cstdio>
+
+#include "FieldRules.h"
+#include "StoreResult.h"
+#include "StoreTexts.h"
+
+namespace orva {
+
+MessageSpec SaveFailedMessage(int code) {
+    const char* text = texts::kSaveOtherError;
+    switch (code) {
+        case kFileFull: text = texts::kSaveFileFull; break;
+        case kHeaderUnreadable: text = texts::kSaveAccessError; break;
+        case kBadLength:
+        case kTooShort:
+        case kBadHeaderWord: text = texts::kSaveNotOrvaFormat; break;
+        case kLockViolation:
+        case kSharingViolation: text = texts::kSaveInUse; break;
+        case kDirectoryFull: text = texts::kSaveDirectoryFull; break;
+        case kAccessDenied: text = texts::kSaveWriteDenied; break;
+        case kBadPath: text = texts::kSaveBadPath; break;
+        case kDiskFull: text = texts::kSaveDiskFull; break;
+        default: break;
+    }
+    return {texts::kSaveHasFailed, text, MessageIcon::Stop};
+}
+
+MessageSpec SaveSucceededMessage(const std::string& firstName, const std::string& lastName,
+                                 const std::string& birthStored, const std::string& path) {
+    std::string text = texts::kSavedFirstName;
+    text += firstName;
+    text += texts::kSavedLastName;
+    text += lastName;
+    text += texts::kSavedBirthDate;
+    text += ShortDateFromStored(birthStored);
+    text += texts::kSavedInFile;
+    text += path;
+    return {texts::kSaveWasSuccessful, text, MessageIcon::Information};
+}
+
+std::optional<MessageSpec> LoadResultMessage(int code, const std::string& name) {
+    if (code == 0) return std::nullopt;
+    if (code > 0) {
+        char text[512];
+        std::snprintf(text, sizeof text, texts::kRecordsFailedToLoad, static_cast<unsigned>(code));
+        return MessageSpec{texts::kPartialFileCorruption, text, MessageIcon::Exclamation};
+    }
+    if (code < -500) return MessageSpec{texts::kPartialFileCorruption, texts::kReadOrValidationError, MessageIcon::Stop};
+    switch (code) {
+        case kSharingViolation:
+        case kLockViolation:
+            return MessageSpec{texts::kFileInUse, texts::kLockedBefore + name + texts::kLockedAfter, MessageIcon::Stop};
+        case kAccessDenied:
+            return MessageSpec{texts::kFileAccessError, texts::kNoEditAccessBefore + name + texts::kNoEditAccessAfter,
+                               MessageIcon::Stop};
+        case kFileNotFound:
+        case kBadPath:
+            return MessageSpec{texts::kFileNotFound, texts::kNotFoundBefore + name + texts::kNotFoundAfter,
+                               MessageIcon::Stop};
+        default:
+            return MessageSpec{texts::kFileAccessError, texts::kOpenErrorBefore + name + texts::kOpenErrorAfter,
+                               MessageIcon::Stop};
+    }
+}
+
+MessageSpec NoMatchingRecordsMessage() {
+    return {texts::kNoMatchingRecords, texts::kNoMatchingRecordsText, MessageIcon::Stop};
+}
+
+MessageSpec ReadOnlyEditWarning() {
+    return {texts::kFileIsReadOnly, texts::kReadOnlyEditWarning, MessageIcon::Information};
+}
+
+}  // namespace orva
