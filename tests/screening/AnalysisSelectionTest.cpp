@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "AnalysisSelection.h"
+#include "AssessmentRecord.h"
+
+namespace orva {
+namespace {
+
+struct SelectionCase {
+    const char* name;
+    std::vector<SelectedRecord> selected;
+    std::array<int, 3> positions;
+    std::string caption;  // empty when accepted
+};
+
+void PrintTo(const SelectionCase& c, std::ostream* os) { *os << c.name; }
+
+const std::vector<SelectionCase> kCases = {
+    {"NoneSelected", {}, {-1, -1, -1}, "No Selection"},
+    {"OneOfEach", {{kTeacher, 7}, {kSelf, 2}, {kParent, 0}}, {2, 0, 7}, ""},
+    {"SelfOnly", {{kSelf, 4}}, {4, -1, -1}, ""},
+    {"PositionZeroTwiceIsOneOfEachReporter", {{kSelf, 0}, {kParent, 0}}, {0, 0, -1}, ""},
+    {"FourSelected", {{kSelf, 1}, {kParent, 2}, {kTeacher, 3}, {kTeacher, 4}}, {-1, -1, -1}, "Too Many Selections"},
+    {"TwoSelf", {{kSelf, 1}, {kParent, 2}, {kSelf, 3}}, {-1, -1, -1}, "Multiple Self Assessments"},
+    {"TwoParent", {{kParent, 1}, {kParent, 2}}, {-1, -1, -1}, "Multiple Parent Assessments"},
+    {"TwoTeacher", {{kTeacher, 1}, {kTeacher, 2}}, {-1, -1, -1}, "Multiple Teacher Assessments"},
+    // A reporter that is neither Self nor Parent goes with the Teacher reports.
+    {"UnsetReporterCountsAsTeacher", {{kReporterNotSet, 1}, {kTeacher, 2}}, {-1, -1, -1},
+     "Multiple Teacher Assessments"},
+};
+
+class Selection : public ::testing::TestWithParam<SelectionCase> {};
+
+TEST_P(Selection, ClassifiesByReporterOrRefuses) {
+    const SelectionCase& c = GetParam();
+    const AnalysisSelection result = ClassifyAnalysisSelection(c.selected);
+    EXPECT_EQ(result.positions, c.positions);
+    if (c.caption.empty()) {
+        EXPECT_FALSE(result.refusal.has_value());
+    } else {
+        ASSERT_TRUE(result.refusal.has_value());
+        EXPECT_EQ(result.refusal->caption, c.caption);
+        EXPECT_EQ(result.refusal->icon, MessageIcon::Stop);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, Selection, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ClassifyAnalysisSelection, MultipleParentMessageIsWordedExactly) {
+    const std::vector<SelectedRecord> two = {{kParent, 0}, {kParent, 1}};
+    const AnalysisSelection result = ClassifyAnalysisSelection(two);
+    ASSERT_TRUE(result.refusal.has_value());
+    EXPECT_EQ(result.refusal->text,
+              "You have selected more than one Parent Assessment.\n\nYou are limited to select at most one of each "
+              "of\n\nSelf Assessment, Parent Assessment and Teacher Assessment.");
+}
+
+TEST(AnalysisSlotForLabel, ClassifiesListLabels) {
+    EXPECT_EQ(AnalysisSlotForLabel("Self Assessment"), kSelf);
+    EXPECT_EQ(AnalysisSlotForLabel("Parent"), kParent);
+    EXPECT_EQ(AnalysisSlotForLabel("Teacher"), kTeacher);
+    EXPECT_EQ(AnalysisSlotForLabel("anything else"), kTeacher);
+}
+
+}  // namespace
+}  // namespace orva
