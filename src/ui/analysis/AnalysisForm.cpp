@@ -1,0 +1,266 @@
+#include "AnalysisForm.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+
+#include "AnalysisTexts.h"
+#include "CGridCtrl.h"
+#include "Cp1252.h"
+#include "PersonDetails.h"
+#include "Resources.h"
+#include "ScreeningTexts.h"
+
+namespace orva {
+
+namespace {
+
+// The form, in dialog units.
+constexpr int kFormWidthDu = 616;
+constexpr int kFormHeightDu = 1172;
+
+// Screening grid layout in pixels.
+constexpr int kScreeningStartWidths[kGridColumns] = {235, 67, 65, 67, 68, 68, 267};
+constexpr int kHeadingRowHeight = 60;
+constexpr int kRowHeight = 50;
+constexpr int kCombinedAdhdRow = 7;
+constexpr int kCombinedAdhdRowHeight = 55;
+constexpr int kReliabilityRowHeights[kReliabilityGridRows] = {50, 60};
+
+// Columns 0 and 6 hold running text; the others hold short centred values.
+Qt::Alignment ColumnAlignment(int column) {
+    return (column == 0 || column == kGridColumns - 1) ? Qt::AlignLeft : Qt::AlignHCenter;
+}
+
+QString FromRecordText(const std::string& bytes) { return QString::fromStdString(Cp1252::ToUtf8(bytes)); }
+
+// Multi-line edits take plain line feeds; a CR would start a paragraph of its own.
+QString ForTextBox(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+}  // namespace
+
+AnalysisForm::DialogUnits::DialogUnits(const QFont& font) {
+    // As dialog templates measure a font: the average width of the 52 letters, rounded, and
+    // the character height.
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    baseX = (letters / 26 + 1) / 2;
+    baseY = metrics.height();
+}
+
+int AnalysisForm::DialogUnits::X(int du) const { return (du * baseX + 2) / 4; }
+int AnalysisForm::DialogUnits::Y(int du) const { return (du * baseY + 4) / 8; }
+
+QRect AnalysisForm::DialogUnits::Rect(int x, int y, int w, int h) const {
+    const int left = X(x);
+    const int top = Y(y);
+    return {left, top, X(x + w) - left, Y(y + h) - top};
+}
+
+QSize AnalysisForm::FormSize(const QFont& font) {
+    const DialogUnits du(font);
+    return {du.X(kFormWidthDu), du.Y(kFormHeightDu)};
+}
+
+AnalysisForm::AnalysisForm(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("analysisForm"));
+    // Labels and fields paint on white, as the rest of the view does.
+    QPalette white = palette();
+    white.setColor(QPalette::Window, WhiteColour());
+    setPalette(white);
+    setAutoFillBackground(true);
+    setFixedSize(FormSize(font()));
+
+    const DialogUnits du(font());
+    logoPicture_ = AddPicture(QStringLiteral("logoPicture"), Resources::kLogo, du.Rect(8, 7, 93, 78));
+    bannerPicture_ = AddPicture(QStringLiteral("bannerPicture"), Resources::kBanner, du.Rect(169, 23, 268, 38));
+
+    AddLabel(texts::form::kNameLabel, QStringLiteral("nameLabel"), du.Rect(129, 14, 30, 8));
+    nameEdit_ = AddLine(QStringLiteral("nameEdit"), du.Rect(162, 14, 152, 12));
+    AddLabel(texts::form::kAddressLabel, QStringLiteral("addressLabel"), du.Rect(130, 30, 30, 8));
+    addressEdit_ = AddBox(QStringLiteral("addressEdit"), du.Rect(162, 30, 152, 27));
+    AddLabel(texts::form::kPhoneLabel, QStringLiteral("phoneLabel"), du.Rect(130, 61, 30, 8));
+    phoneEdit_ = AddBox(QStringLiteral("phoneEdit"), du.Rect(162, 61, 152, 19));
+    observersEdit_ = AddBox(QStringLiteral("observersEdit"), du.Rect(128, 81, 199, 28));
+
+    AddLabel(texts::form::kGenderLabel, QStringLiteral("genderLabel"), du.Rect(331, 14, 64, 8));
+    genderEdit_ = AddLine(QStringLiteral("genderEdit"), du.Rect(397, 14, 143, 12));
+    AddLabel(texts::form::kBirthDateLabel, QStringLiteral("birthDateLabel"), du.Rect(331, 30, 64, 8));
+    birthDateEdit_ = AddLine(QStringLiteral("birthDateEdit"), du.Rect(397, 30, 143, 12));
+    AddLabel(texts::form::kAgeLabel, QStringLiteral("ageLabel"), du.Rect(331, 46, 64, 8));
+    ageEdit_ = AddLine(QStringLiteral("ageEdit"), du.Rect(397, 46, 143, 12));
+    AddLabel(texts::form::kCompletionDateLabel, QStringLiteral("completionDateLabel"), du.Rect(331, 62, 64, 8));
+    completionDateEdit_ = AddLine(QStringLiteral("completionDateEdit"), du.Rect(397, 62, 143, 12));
+    AddLabel(texts::form::kSchoolYearLabel, QStringLiteral("schoolYearLabel"), du.Rect(331, 78, 56, 11));
+    schoolYearEdit_ = AddLine(QStringLiteral("schoolYearEdit"), du.Rect(397, 78, 144, 12));
+    AddLabel(texts::form::kSchoolLabel, QStringLiteral("schoolLabel"), du.Rect(331, 93, 56, 10));
+    schoolEdit_ = AddLine(QStringLiteral("schoolEdit"), du.Rect(397, 92, 176, 12));
+
+    screeningGrid_ = new CGridCtrl(this);
+    screeningGrid_->setObjectName(QStringLiteral("screeningGrid"));
+    screeningGrid_->setGeometry(du.Rect(7, 111, 559, 792));
+    analysisControls_.push_back(screeningGrid_);
+    reliabilityGrid_ = new CGridCtrl(this);
+    reliabilityGrid_->setObjectName(QStringLiteral("reliabilityGrid"));
+    reliabilityGrid_->setGeometry(du.Rect(7, 907, 559, 70));
+    analysisControls_.push_back(reliabilityGrid_);
+
+    AddLabel(texts::form::kCommentsLabel, QStringLiteral("commentsLabel"), du.Rect(7, 981, 37, 8));
+    commentsEdit_ = AddBox(QStringLiteral("commentsEdit"), du.Rect(7, 991, 559, 113));
+    commentsEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    AddLabel(texts::form::kNoteLabel, QStringLiteral("noteLabel"), du.Rect(7, 1126, 19, 8));
+    AddLabel(texts::form::kNoteLine1, QStringLiteral("noteLine1Label"), du.Rect(24, 1136, 543, 8));
+    AddLabel(texts::form::kNoteLine2, QStringLiteral("noteLine2Label"), du.Rect(24, 1144, 543, 9));
+
+    SetAnalysisShown(true);
+}
+
+QLabel* AnalysisForm::AddLabel(const char* text, const QString& name, QRect where) {
+    auto* label = new QLabel(QString::fromUtf8(text), this);
+    label->setObjectName(name);
+    label->setGeometry(where);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    analysisControls_.push_back(label);
+    return label;
+}
+
+QLineEdit* AnalysisForm::AddLine(const QString& name, QRect where) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setGeometry(where);
+    edit->setReadOnly(true);
+    analysisControls_.push_back(edit);
+    return edit;
+}
+
+QPlainTextEdit* AnalysisForm::AddBox(const QString& name, QRect where) {
+    auto* box = new QPlainTextEdit(this);
+    box->setObjectName(name);
+    box->setGeometry(where);
+    box->setReadOnly(true);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->document()->setDocumentMargin(1);
+    analysisControls_.push_back(box);
+    return box;
+}
+
+QLabel* AnalysisForm::AddPicture(const QString& name, const char* resource, QRect where) {
+    auto* picture = new QLabel(this);
+    picture->setObjectName(name);
+    picture->setGeometry(where);
+    picture->setScaledContents(true);
+    picture->setPixmap(Resources::Picture(resource, devicePixelRatioF()));
+    return picture;
+}
+
+void AnalysisForm::SetAnalysisShown(bool shown) {
+    for (QWidget* control : analysisControls_) control->setVisible(shown);
+    bannerPicture_->setVisible(!shown);
+}
+
+void AnalysisForm::SetUpGrids() {
+    const AnalysisGrid fixed = FixedAnalysisGrid();
+
+    CGridCtrl& screening = *screeningGrid_;
+    screening.SetRowCount(kScreeningGridRows);
+    screening.SetFixedRowCount(1);
+    for (int column = 0; column < kGridColumns; ++column)
+        screening.InsertColumn(FromRecordText(fixed.screening[0][static_cast<std::size_t>(column)].text),
+                               ColumnAlignment(column));
+    for (int column = 0; column < kGridColumns; ++column) {
+        QFont bold = screening.GetItemFont(0, column);
+        bold.setWeight(QFont::Bold);
+        screening.SetItemFont(0, column, bold);
+        screening.SetColumnWidth(column, kScreeningStartWidths[column]);
+    }
+    screening.SetRowHeight(0, kHeadingRowHeight);
+    for (int row = 1; row < kScreeningGridRows; ++row)
+        screening.SetRowHeight(row, row == kCombinedAdhdRow ? kCombinedAdhdRowHeight : kRowHeight);
+
+    CGridCtrl& reliability = *reliabilityGrid_;
+    reliability.SetRowCount(kReliabilityGridRows);
+    reliability.SetFixedRowCount(0);
+    for (int column = 0; column < kGridColumns; ++column)
+        reliability.InsertColumn(QString::fromUtf8(texts::kSingleBlank), ColumnAlignment(column));
+
+    ApplyGrid(fixed, 1);
+    screening.ExpandToFit();
+
+    for (int column = 0; column < kGridColumns; ++column)
+        reliability.SetColumnWidth(column, screening.GetColumnWidth(column));
+    for (int row = 0; row < kReliabilityGridRows; ++row) reliability.SetRowHeight(row, kReliabilityRowHeights[row]);
+    reliability.ExpandToFit();
+}
+
+// Writes the cells of the screening grid from `firstScreeningRow` on and every cell of the
+// reliability grid: text and shading.
+void AnalysisForm::ApplyGrid(const AnalysisGrid& grid, int firstScreeningRow) {
+    auto apply = [](CGridCtrl& target, int row, const GridRow& cells) {
+        for (int column = 0; column < kGridColumns; ++column) {
+            const GridCell& cell = cells[static_cast<std::size_t>(column)];
+            target.SetItemText(row, column, FromRecordText(cell.text));
+            target.SetItemBkColour(row, column, cell.shaded ? ShadeColour() : WhiteColour());
+        }
+    };
+    for (int row = firstScreeningRow; row < kScreeningGridRows; ++row)
+        apply(*screeningGrid_, row, grid.screening[static_cast<std::size_t>(row)]);
+    for (int row = 0; row < kReliabilityGridRows; ++row)
+        apply(*reliabilityGrid_, row, grid.reliability[static_cast<std::size_t>(row)]);
+}
+
+void AnalysisForm::ShowAnalysis(const ReportSet& reports) {
+    const PersonDetails details = PreparePersonDetails(reports);
+    texts_.name = FromRecordText(details.name);
+    texts_.address = FromRecordText(JoinLines(details.addressLines));
+    texts_.phone = FromRecordText(JoinLines(details.phoneLines));
+    texts_.observers = FromRecordText(ObserversText(details));
+    texts_.gender = FromRecordText(details.gender);
+    texts_.birthDate = FromRecordText(details.birthDate);
+    texts_.age = FromRecordText(details.ageAtCompletion);
+    texts_.completionDate = FromRecordText(details.completionDate);
+    texts_.schoolYear = FromRecordText(details.schoolYear);
+    texts_.school = FromRecordText(details.school);
+    texts_.comments = FromRecordText(CommentsText(details));
+
+    // Row 0 of the screening grid is its heading and never changes.
+    ApplyGrid(BuildAnalysisGrid(reports), 1);
+
+    TransferTexts();
+    screeningGrid_->Refresh();
+    reliabilityGrid_->Refresh();
+    update();
+}
+
+void AnalysisForm::Clear() {
+    texts_ = Texts{};
+    ApplyGrid(FixedAnalysisGrid(), 1);
+    TransferTexts();
+    screeningGrid_->Refresh();
+    reliabilityGrid_->Refresh();
+    update();
+}
+
+void AnalysisForm::TransferTexts() {
+    nameEdit_->setText(texts_.name);
+    addressEdit_->setPlainText(ForTextBox(texts_.address));
+    phoneEdit_->setPlainText(ForTextBox(texts_.phone));
+    observersEdit_->setPlainText(ForTextBox(texts_.observers));
+    genderEdit_->setText(texts_.gender);
+    birthDateEdit_->setText(texts_.birthDate);
+    ageEdit_->setText(texts_.age);
+    completionDateEdit_->setText(texts_.completionDate);
+    schoolYearEdit_->setText(texts_.schoolYear);
+    schoolEdit_->setText(texts_.school);
+    commentsEdit_->setPlainText(ForTextBox(texts_.comments));
+}
+
+}  // namespace orva

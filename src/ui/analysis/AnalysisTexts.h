@@ -1,0 +1,49 @@
+#pragma once
+
+// Fixed texts of the analysis form, as the product documents word them. Plain bytes, no
+// toolkit types: the person-details texts are shared with the written reports. A namespace of
+// their own keeps them apart from the other subsystems' texts of the same meaning.
+namespace orva::texts::form {
+
+// Labels of the person's details.
+inline constexpr const char* kNameLabel = "Name:";
+inline constexpr const char* kAddressLabel = "Address:";
+inline constexpr const char* kPhoneLabel = "Phone:";
+inline constexpr const char* kGenderLabel = "Gender:";
+inline constexpr const char* kBirthDateLabel = "Date of Birth:";
+inline constexpr const char* kAgeLabel = "Age at Completion:";
+inline constexpr const char* kCompletionDateLabel = "Completion Date:";
+inline constexpr const char* kSchoolYearLabel = "School Year:";
+inline constexpr const char* kSchoolLabel = "School:";
+inline constexpr const char* kCommentsLabel = "Comments:";
+
+// The note at the foot of the form, in its two lines.
+inline constexpr const char* kNoteLabel = "NOTE";
+inline constexpr const char* kNoteLine1 =
+    "It is important to note that any indication of a positive screen for the above disorders does not "
+    "constitute a formal diagnosis.  A positive screen merely indicates that the";
+inline constexpr const char* kNoteLine2 =
+    "individual has met sufficient criteria for a disorder to warrant further investigation by an appropriate "
+    "health professional.";
+
+// The observers box: one part per observer, a blank line between them.
+inline constexpr const char* kObserverParent = "Parent:      ";
+inline constexpr const char* kObserverTeacher = "Teacher:    ";
+inline constexpr const char* kObserverSeparator = "\r\n\r\n";
+inline constexpr const char* kCommentSeparator = "\r\n\r\n";
+
+// Details as the reports print them.
+inline constexpr const char* kLineBreak = "\r\n";
+inline constexpr const char* kAddressPartSeparator = "   ";
+
+inline constexpr const char* kSelfCommentOpen = "[Self: ";
+inline constexpr const char* kSelfCommentClose = "]";
+inline constexpr const char* kParentCommentOpen = "(Parent: ";
+inline constexpr const char* kParentCommentClose = ")";
+inline constexpr const char* kTeacherCommentOpen = "{Teacher: ";
+inline constexpr const char* kTeacherCommentClose = "}";
+inline constexpr const char* kNoSelfComment = "[No additional 'Self-Report' comments were supplied]";
+inline constexpr const char* kNoParentComment = "(No additional 'Parent-Report' comments were supplied)";
+inline constexpr const char* kNoTeacherComment = "{No additional 'Teacher-Report' comments were supplied}";
+
+}  // namespace orva::texts::form
