@@ -40,23 +40,31 @@ int OutputFile::Open(bool replace) {
     handle_ = handle;
     open_ = true;
     written_ = 0;
+    partial_ = false;
     return kStoreOk;
 }
 
 long long OutputFile::Write(const void* data, std::size_t size) {
     if (!open_) return kInvalidFile;
     const int result = fs_.WriteAt(handle_, written_, data, size);
-    if (result < 0) return result;
+    if (result < 0) {
+        // The next block goes where this one should have; Close cuts off what is left of it.
+        partial_ = true;
+        return result;
+    }
     written_ += static_cast<long long>(size);
     return static_cast<long long>(size);
 }
 
 int OutputFile::Close() {
     if (!open_) return kStoreOk;
+    const int cut = partial_ ? fs_.Truncate(handle_, written_) : kStoreOk;
     const int synced = fs_.Sync(handle_);
     const int closed = fs_.Close(handle_);
     open_ = false;
     handle_ = -1;
+    partial_ = false;
+    if (cut < 0) return cut;
     return synced < 0 ? synced : closed;
 }
 

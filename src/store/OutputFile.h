@@ -23,7 +23,8 @@ public:
     // Without `replace` an existing file gives kFileExists and is left untouched; with it the
     // existing file is deleted (unless someone holds it: kSharingViolation) and created anew.
     int Open(bool replace);
-    // Appends the block: `size` on success, or a negated cause.
+    // Appends the block: `size` on success, or a negated cause; a block that fails leaves
+    // nothing of itself in the file once it is closed.
     long long Write(const void* data, std::size_t size);
     // Flushes to the disk and closes; 0, or the cause when the data may not have reached it.
     int Close();
@@ -35,6 +36,7 @@ private:
     FileSystem::Handle handle_ = -1;
     bool open_ = false;
     long long written_ = 0;
+    bool partial_ = false;  // a failed write may have left part of its block
 };
 
 }  // namespace orva

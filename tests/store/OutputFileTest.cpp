@@ -1,0 +1,98 @@
+#include "OutputFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "FaultInjectingFileSystem.h"
+#include "StoreResult.h"
+#include "StoreTestSupport.h"
+
+namespace orva {
+namespace {
+
+using test::Bytes;
+using test::ReadAll;
+using test::TempDir;
+using test::WriteAll;
+
+class OutputFileTest : public ::testing::Test {
+protected:
+    TempDir dir_;
+    std::string path_ = dir_.Path("report.csv");
+};
+
+TEST_F(OutputFileTest, WritesBlocksInOrderAndKeepsThemOwnerOnly) {
+    OutputFile out;
+    out.SetPath(path_);
+    ASSERT_EQ(out.Open(false), kStoreOk);
+    EXPECT_TRUE(out.IsOpen());
+    EXPECT_EQ(out.Write("abc", 3), 3);
+    EXPECT_EQ(out.Write("\r\n\x80", 3), 3);
+    EXPECT_EQ(out.Close(), kStoreOk);
+    EXPECT_FALSE(out.IsOpen());
+    EXPECT_EQ(ReadAll(path_), (Bytes{'a', 'b', 'c', '\r', '\n', 0x80}));
+    EXPECT_EQ(test::FileMode(path_) & 0177u, 0u);
+}
+
+TEST_F(OutputFileTest, ExistingFileIsNotTouchedWithoutReplace) {
+    WriteAll(path_, {'o', 'l', 'd'});
+    OutputFile out;
+    out.SetPath(path_);
+    EXPECT_EQ(out.Open(false), kFileExists);
+    EXPECT_FALSE(out.IsOpen());
+    EXPECT_EQ(ReadAll(path_), (Bytes{'o', 'l', 'd'}));
+}
+
+TEST_F(OutputFileTest, ReplaceStartsAnEmptyFile) {
+    WriteAll(path_, Bytes(100, 'x'));
+    OutputFile out;
+    out.SetPath(path_);
+    ASSERT_EQ(out.Open(true), kStoreOk);
+    EXPECT_EQ(out.Write("new", 3), 3);
+    out.Close();
+    EXPECT_EQ(ReadAll(path_), (Bytes{'n', 'e', 'w'}));
+}
+
+TEST_F(OutputFileTest, FileHeldBySomeoneElseIsNeitherReplacedNorOpened) {
+    WriteAll(path_, {'o', 'l', 'd'});
+    OutputFile holder;
+    OutputFile other;
+    holder.SetPath(dir_.Path("held.rtf"));
+    ASSERT_EQ(holder.Open(false), kStoreOk);
+    other.SetPath(dir_.Path("held.rtf"));
+    EXPECT_EQ(other.Open(true), kSharingViolation);
+    EXPECT_TRUE(test::Exists(dir_.Path("held.rtf")));
+    EXPECT_EQ(holder.Write("x", 1), 1);
+}
+
+TEST_F(OutputFileTest, MissingFolderIsFileNotFound) {
+    OutputFile out;
+    out.SetPath(dir_.Path("nowhere/report.csv"));
+    EXPECT_EQ(out.Open(false), kFileNotFound);
+    EXPECT_EQ(out.Open(true), kFileNotFound);
+}
+
+TEST_F(OutputFileTest, FullDiskFailsTheBlockThatDoesNotFitAndLeavesNoPartOfIt) {
+    FaultInjectingFileSystem faulty;
+    faulty.DiskFullAfter(10);
+    OutputFile out(faulty);
+    out.SetPath(path_);
+    ASSERT_EQ(out.Open(false), kStoreOk);
+    EXPECT_EQ(out.Write("12345678", 8), 8);
+    EXPECT_EQ(out.Write("abcdef", 6), kDiskFull);
+    EXPECT_EQ(out.Write("z", 1), 1);
+    EXPECT_EQ(out.Write("abcdef", 6), kDiskFull);
+    EXPECT_EQ(out.Close(), kStoreOk);
+    EXPECT_EQ(ReadAll(path_), (Bytes{'1', '2', '3', '4', '5', '6', '7', '8', 'z'}));
+}
+
+TEST_F(OutputFileTest, WriteWithoutOpenFails) {
+    OutputFile out;
+    out.SetPath(path_);
+    EXPECT_LT(out.Write("a", 1), 0);
+    EXPECT_FALSE(test::Exists(path_));
+}
+
+}  // namespace
+}  // namespace orva

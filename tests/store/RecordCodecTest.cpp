@@ -1,0 +1,224 @@
+#include "RecordCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "BlockScrambler.h"
+#include "StoreTestSupport.h"
+
+namespace orva {
+namespace {
+
+using test::Encode;
+using test::kSavedAt;
+using test::SampleRecord;
+
+RecordImage ImageOf(const StoredRecord& stored) {
+    RecordImage image{};
+    EXPECT_TRUE(UnscrambleImage(stored.data(), image));
+    return image;
+}
+
+void ExpectSameStoredFields(const AssessmentRecord& a, const AssessmentRecord& b) {
+    for (int f = 0; f < kTextFieldCount; ++f) {
+        EXPECT_EQ(a.GetText(static_cast<TextField>(f)), b.GetText(static_cast<TextField>(f))) << "field " << f;
+    }
+    EXPECT_EQ(a.GetGender(), b.GetGender());
+    EXPECT_EQ(a.GetReporter(), b.GetReporter());
+    EXPECT_EQ(a.GetDataEntry(), b.GetDataEntry());
+    for (int item = 1; item < kResponseSlots; ++item) {
+        EXPECT_EQ(a.GetResponse(item), b.GetResponse(item)) << "item " << item;
+    }
+}
+
+TEST(RecordCodec, EveryFieldRoundTripsIncludingAccentedLetters) {
+    for (int reporter : {kSelf, kParent, kTeacher}) {
+        AssessmentRecord original = SampleRecord(3 + reporter, reporter);
+        DefaultRandomSource random;
+        const StoredRecord stored = EncodeForStorage(original, FixedClock(kSavedAt), random);
+        AssessmentRecord decoded;
+        ASSERT_EQ(DecodeFromStorage(decoded, stored.data()), 0);
+        ExpectSameStoredFields(original, decoded);
+        EXPECT_EQ(decoded.GetFirstName(), "Ren\xE9" "e" + std::to_string(3 + reporter));
+        for (int item = 1; item < kResponseSlots; ++item) {
+            const int held = original.GetHeldResponse(item);
+            EXPECT_EQ(decoded.GetHeldResponse(item), held < 0 ? 15 : held) << "item " << item;
+        }
+    }
+}
+
+TEST(RecordCodec, EncodeStampsTheSaveDateTime) {
+    AssessmentRecord record = SampleRecord(1);
+    EncodeForStorage(record, FixedClock({2023, 12, 31, 23, 59, 58}));
+    EXPECT_EQ(record.GetText(TextField::SaveDateTime), "20231231235958");
+    const RecordImage image = BuildImage(record);
+    EXPECT_EQ(std::memcmp(image.data() + kImageSaveDateTime, "20231231235958", 14), 0);
+}
+
+TEST(RecordCodec, FullWidthTextsHaveNoPadding) {
+    AssessmentRecord record;
+    record.SetFirstName("ABCDEFGHIJKLMNOPQRSTUVWXYZ");  // cut to 20
+    const RecordImage image = BuildImage(record);
+    EXPECT_EQ(std::memcmp(image.data(), "ABCDEFGHIJKLMNOPQRST", 20), 0);
+    EXPECT_EQ(image[kImageLastName], kTextPad);
+}
+
+TEST(RecordCodec, EmptyRecordStoresPaddingAndNotSetCodes) {
+    AssessmentRecord record;
+    const RecordImage image = BuildImage(record);
+    const std::pair<std::size_t, std::size_t> texts[] = {{0, 209}, {223, 531}, {629, 661}};
+    for (auto [from, to] : texts) {
+        for (std::size_t i = from; i < to; ++i) EXPECT_EQ(image[i], kTextPad) << "offset " << i;
+    }
+    EXPECT_EQ(image[kImageGender], 'U');
+    EXPECT_EQ(image[kImageReporter], 'U');
+    EXPECT_EQ(image[kImageResponses], 0xFF);
+    EXPECT_EQ(image[kImageDataEntry], '0');
+    for (std::size_t i = kImageFiller; i < kImageCheckByte; ++i) EXPECT_EQ(image[i], 0x80);
+    EXPECT_TRUE(ImageChecksMatch(image));
+}
+
+TEST(RecordCodec, ResponsesPackTwoItemsPerByteLowItemFirst) {
+    AssessmentRecord record;
+    record.SetReporter(kSelf);
+    record.SetResponse(1, 3);
+    record.SetResponse(2, 5);
+    record.SetResponse(3, -1);
+    const RecordImage image = BuildImage(record);
+    EXPECT_EQ(image[kImageResponses], 0x53);
+    EXPECT_EQ(image[kImageResponses + 1], 0xF7);  // item 3 blank, item 4 never set
+    EXPECT_EQ(image[kImageResponses + 94], 0xFF);
+}
+
+TEST(RecordCodec, ChecksAreXorAndLittleEndianSum) {
+    const RecordImage image = BuildImage(SampleRecord(2));
+    unsigned x = 0;
+    unsigned long sum = 0;
+    for (std::size_t i = 0; i < kImageCheckedBytes; ++i) {
+        x ^= image[i];
+        sum += image[i];
+    }
+    EXPECT_EQ(image[kImageCheckByte], x);
+    EXPECT_EQ(image[716] | (image[717] << 8) | (image[718] << 16) | (static_cast<unsigned long>(image[719]) << 24),
+              sum);
+}
+
+TEST(RecordCodec, EachBlockCarriesItsSliceAndAFillerFromTheRandomSource) {
+    AssessmentRecord record = SampleRecord(5);
+    SequenceRandomSource random({32, 50, 110, 7, 200});
+    const StoredRecord stored = EncodeForStorage(record, FixedClock(kSavedAt), random);
+    const RecordImage image = BuildImage(record);
+    const int expectedFiller[] = {32, 50, 110, 32, 110, 32, 50, 110, 32};  // clamped into 32..110
+    for (int b = 0; b < kBlockCount; ++b) {
+        std::array<unsigned char, kPlainBlockSize> plain{};
+        ASSERT_TRUE(BlockScrambler::Unscramble(stored.data() + kStoredBlockSize * b, plain.data()));
+        EXPECT_EQ(std::memcmp(plain.data(), image.data() + kSliceSize * b, kSliceSize), 0);
+        EXPECT_EQ(plain[80], expectedFiller[b]);
+    }
+}
+
+TEST(RecordCodec, ChangingAnyCheckedByteMakesTheRecordFail) {
+    const StoredRecord stored = Encode(SampleRecord(4));
+    const RecordImage image = ImageOf(stored);
+    SequenceRandomSource random({60});
+    for (std::size_t i = 0; i < kImageCheckedBytes; ++i) {
+        RecordImage changed = image;
+        changed[i] ^= static_cast<unsigned char>(1 + i % 255);
+        const StoredRecord bad = ScrambleImage(changed, random);
+        AssessmentRecord record;
+        ASSERT_EQ(DecodeFromStorage(record, bad.data()), kChecksumMismatch) << "offset " << i;
+    }
+}
+
+TEST(RecordCodec, FailedDecodeLeavesTheRecordUnchanged) {
+    StoredRecord stored = Encode(SampleRecord(6));
+    stored[1000] ^= 0x01;
+    AssessmentRecord record = SampleRecord(9, kTeacher);
+    const AssessmentRecord before = record;
+    EXPECT_EQ(DecodeFromStorage(record, stored.data()), kChecksumMismatch);
+    ExpectSameStoredFields(record, before);
+}
+
+TEST(RecordCodec, DecodeReplacesEveryStoredFieldOfTheRecord) {
+    AssessmentRecord empty;
+    const StoredRecord stored = Encode(empty);
+    AssessmentRecord record = SampleRecord(7, kTeacher);
+    ASSERT_EQ(DecodeFromStorage(record, stored.data()), 0);
+    EXPECT_EQ(record.GetFirstName(), "");
+    EXPECT_EQ(record.GetSchool(), "");
+    EXPECT_EQ(record.GetGender(), 'U');
+    EXPECT_EQ(record.GetReporter(), kReporterNotSet);
+    EXPECT_EQ(record.GetDataEntry(), kOnScreen);
+    for (int item = 1; item < kResponseSlots; ++item) EXPECT_EQ(record.GetHeldResponse(item), 15);
+}
+
+TEST(RecordCodec, EncodingTwiceDiffersButDecodesToTheSameFields) {
+    AssessmentRecord record = SampleRecord(8);
+    DefaultRandomSource random;
+    const StoredRecord first = EncodeForStorage(record, FixedClock(kSavedAt), random);
+    const StoredRecord second = EncodeForStorage(record, FixedClock({2024, 5, 17, 9, 30, 16}), random);
+    EXPECT_NE(first, second);
+    AssessmentRecord a;
+    AssessmentRecord b;
+    ASSERT_EQ(DecodeFromStorage(a, first.data()), 0);
+    ASSERT_EQ(DecodeFromStorage(b, second.data()), 0);
+    EXPECT_TRUE(a.SameContent(b));
+    EXPECT_EQ(a.GetText(TextField::SaveDateTime), "20240517093015");
+    EXPECT_EQ(b.GetText(TextField::SaveDateTime), "20240517093016");
+}
+
+TEST(RecordCodec, EuroSignEndsTheTextOnReading) {
+    AssessmentRecord record;
+    record.SetFirstName("Ann\x80" "e");
+    AssessmentRecord decoded;
+    ASSERT_EQ(DecodeFromStorage(decoded, Encode(record).data()), 0);
+    EXPECT_EQ(decoded.GetFirstName(), "Ann");
+}
+
+struct CodeCase {
+    unsigned char stored;
+    int reporter;
+};
+
+class ReporterOnReading : public ::testing::TestWithParam<CodeCase> {};
+
+TEST_P(ReporterOnReading, MapsTheStoredLetter) {
+    RecordImage image = BuildImage(SampleRecord(1));
+    image[kImageReporter] = GetParam().stored;
+    AssessmentRecord probe;
+    ApplyImage(probe, image);
+    EXPECT_EQ(probe.GetReporter(), GetParam().reporter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Letters, ReporterOnReading,
+                         ::testing::Values(CodeCase{'S', kSelf}, CodeCase{'P', kParent}, CodeCase{'T', kTeacher},
+                                           CodeCase{'U', kReporterNotSet}, CodeCase{'p', kReporterNotSet},
+                                           CodeCase{0, kReporterNotSet}));
+
+TEST(RecordCodec, UnknownDataEntryReadsAsOnScreenAndOddGenderIsKept) {
+    RecordImage image = BuildImage(SampleRecord(2));
+    image[kImageDataEntry] = 'Z';
+    image[kImageGender] = 'Q';
+    AssessmentRecord record;
+    ApplyImage(record, image);
+    EXPECT_EQ(record.GetDataEntry(), kOnScreen);
+    EXPECT_EQ(record.GetGender(), 'Q');
+    image[kImageDataEntry] = '1';
+    ApplyImage(record, image);
+    EXPECT_EQ(record.GetDataEntry(), kPaper);
+}
+
+TEST(RecordCodec, OddHeldResponsesSurviveAndReadAsBlank) {
+    RecordImage image = BuildImage(SampleRecord(2));
+    image[kImageResponses] = 0x96;  // item 1 held 6, item 2 held 9
+    AssessmentRecord record;
+    ApplyImage(record, image);
+    EXPECT_EQ(record.GetHeldResponse(1), 6);
+    EXPECT_EQ(record.GetHeldResponse(2), 9);
+    EXPECT_EQ(record.GetResponse(1), -1);
+    EXPECT_EQ(BuildImage(record)[kImageResponses], 0x96);
+}
+
+}  // namespace
+}  // namespace orva

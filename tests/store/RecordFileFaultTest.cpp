@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include "FaultInjectingFileSystem.h"
+#include "PosixFileSystem.h"
+#include "RecordFile.h"
+#include "RecordList.h"
+#include "StoreTestSupport.h"
+
+#include <cerrno>
+
+namespace orva {
+namespace {
+
+using test::Bytes;
+using test::Encode;
+using test::Exists;
+using test::FileOfSamples;
+using test::ReadAll;
+using test::SampleRecord;
+using test::TempDir;
+using test::WriteAll;
+
+constexpr long long kNewFileBytes = 2430;
+constexpr long long kAppendBytes = 2187 + 243;  // the record, then the header
+
+class RecordFileFaultTest : public ::testing::Test {
+protected:
+    int Append(int position = -1) {
+        int out = -5;
+        const int result = RecordFile(clock_, faulty_).WriteRecord(path_, record_, position, out);
+        if (result < 0) {
+            EXPECT_EQ(out, -1);
+        }
+        return result;
+    }
+
+    FixedClock clock_{{2024, 6, 1, 8, 5, 9}};
+    FaultInjectingFileSystem faulty_;
+    TempDir dir_;
+    std::string path_ = dir_.Path("records.rpc");
+    StoredRecord record_ = Encode(SampleRecord(77));
+};
+
+TEST_F(RecordFileFaultTest, NewFileThatFailsAtAnyByteIsNotLeftBehind) {
+    for (long long n = 0; n < kNewFileBytes; n += 61) {
+        faulty_.FailWritesAfter(n);
+        EXPECT_EQ(Append(), kHardwareError) << "after " << n << " bytes";
+        EXPECT_FALSE(Exists(path_)) << "after " << n << " bytes";
+    }
+    faulty_.Heal();
+    EXPECT_EQ(Append(), kStoreOk);
+}
+
+TEST_F(RecordFileFaultTest, ExistingEmptyFileThatFailsStaysEmpty) {
+    WriteAll(path_, {});
+    faulty_.DiskFullAfter(1000);
+    EXPECT_EQ(Append(), kDiskFull);
+    ASSERT_TRUE(Exists(path_));
+    EXPECT_TRUE(ReadAll(path_).empty());
+}
+
+TEST_F(RecordFileFaultTest, AppendThatFailsAtAnyByteLeavesTheFileAsItWas) {
+    WriteAll(path_, FileOfSamples(3));
+    const Bytes before = ReadAll(path_);
+    for (long long n = 0; n < kAppendBytes; ++n) {
+        faulty_.FailWritesAfter(n);
+        ASSERT_EQ(Append(), kHardwareError) << "after " << n << " bytes";
+        ASSERT_EQ(ReadAll(path_), before) << "after " << n << " bytes";
+    }
+    faulty_.Heal();
+    EXPECT_EQ(Append(), kStoreOk);
+    EXPECT_EQ(ReadAll(path_).size(), before.size() + 2187);
+}
+
+TEST_F(RecordFileFaultTest, ReplacementThatFailsAtAnyByteLeavesTheFileAsItWas) {
+    WriteAll(path_, FileOfSamples(3));
+    const Bytes before = ReadAll(path_);
+    for (long long n = 0; n < kAppendBytes; n += 7) {
+        faulty_.FailWritesAfter(n, kLockViolation);
+        ASSERT_EQ(Append(1), kLockViolation) << "after " << n << " bytes";
+        ASSERT_EQ(ReadAll(path_), before) << "after " << n << " bytes";
+    }
+}
+
+TEST_F(RecordFileFaultTest, FullDiskRefusesTheAppendAndKeepsTheFile) {
+    WriteAll(path_, FileOfSamples(2));
+    const Bytes before = ReadAll(path_);
+    for (long long room : {0LL, 1LL, 1000LL, 2186LL}) {
+        faulty_.DiskFullAfter(room);
+        ASSERT_EQ(Append(), kDiskFull);
+        ASSERT_EQ(ReadAll(path_), before);
+    }
+    faulty_.DiskFullAfter(2187);
+    EXPECT_EQ(Append(), kStoreOk);
+}
+
+TEST_F(RecordFileFaultTest, FailedSyncIsAFailureAndUndoesTheWrite) {
+    WriteAll(path_, FileOfSamples(2));
+    const Bytes before = ReadAll(path_);
+    faulty_.FailSync(kHardwareError);
+    EXPECT_EQ(Append(), kHardwareError);
+    EXPECT_EQ(ReadAll(path_), before);
+}
+
+TEST_F(RecordFileFaultTest, SuccessIsReportedOnlyAfterTheDataIsSynced) {
+    WriteAll(path_, FileOfSamples(1));
+    const int syncsBefore = faulty_.SyncCount();
+    EXPECT_EQ(Append(), kStoreOk);
+    EXPECT_GT(faulty_.SyncCount(), syncsBefore);
+}
+
+TEST_F(RecordFileFaultTest, UnreadableHeaderIsReported) {
+    WriteAll(path_, FileOfSamples(1));
+    faulty_.FailReads(kHardwareError);
+    RecordFile file(clock_, faulty_);
+    EXPECT_EQ(file.OpenForReading(path_, true), kHeaderUnreadable);
+    file.Close();
+    EXPECT_EQ(Append(), kHeaderUnreadable);
+}
+
+
+class OpenFailureTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(OpenFailureTest, EveryOperationReturnsTheCause) {
+    TempDir dir;
+    const std::string path = dir.Path("f.rpc");
+    WriteAll(path, FileOfSamples(1));
+    FaultInjectingFileSystem faulty;
+    faulty.FailOpen(GetParam());
+    RecordFile file(SystemClock::Instance(), faulty);
+    int position = -1;
+    EXPECT_EQ(file.WriteRecord(path, Encode(SampleRecord(1)), -1, position), GetParam());
+    EXPECT_EQ(file.OpenForReading(path, true), GetParam());
+    StoredRecord out{};
+    EXPECT_EQ(file.ReadRecordAt(path, 0, out), GetParam());
+    RecordList list(faulty);
+    EXPECT_EQ(list.Load(path, false, true), GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Causes, OpenFailureTest,
+                         ::testing::Values(kAccessDenied, kTooManyOpenFiles, kBadPath, kHardwareError,
+                                           kOtherFileError));
+
+TEST(RecordFileFault, ReadErrorMidFileMakesThatRecordIncompleteAndReadingGoesOn) {
+    TempDir dir;
+    const std::string path = dir.Path("f.rpc");
+    WriteAll(path, FileOfSamples(3));
+    FaultInjectingFileSystem faulty;
+    RecordFile file(SystemClock::Instance(), faulty);
+    ASSERT_EQ(file.OpenForReading(path, true), kMoreRecords);
+    faulty.FailReads(kHardwareError);
+    EXPECT_EQ(file.ReadNext(), kIncompleteRecord);
+    EXPECT_EQ(file.CurrentPosition(), 1);
+    faulty.Heal();
+    EXPECT_EQ(file.ReadNext(), kLastRecord);
+    EXPECT_EQ(file.CurrentPosition(), 2);
+}
+
+struct ErrnoCase {
+    int error;
+    int cause;
+};
+
+class CauseFromErrnoTest : public ::testing::TestWithParam<ErrnoCase> {};
+
+TEST_P(CauseFromErrnoTest, MapsToThePlatformCause) { EXPECT_EQ(CauseFromErrno(GetParam().error), GetParam().cause); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, CauseFromErrnoTest,
+    ::testing::Values(ErrnoCase{ENOENT, kFileNotFound}, ErrnoCase{ENOTDIR, kBadPath},
+                      ErrnoCase{ENAMETOOLONG, kBadPath}, ErrnoCase{EISDIR, kBadPath},
+                      ErrnoCase{EMFILE, kTooManyOpenFiles}, ErrnoCase{ENFILE, kTooManyOpenFiles},
+                      ErrnoCase{EACCES, kAccessDenied}, ErrnoCase{EPERM, kAccessDenied},
+                      ErrnoCase{EROFS, kAccessDenied}, ErrnoCase{EBADF, kInvalidFile},
+                      ErrnoCase{EMLINK, kDirectoryFull}, ErrnoCase{ESPIPE, kBadSeek}, ErrnoCase{EIO, kHardwareError},
+                      ErrnoCase{EWOULDBLOCK, kSharingViolation}, ErrnoCase{ETXTBSY, kSharingViolation},
+                      ErrnoCase{ENOLCK, kLockViolation}, ErrnoCase{ENOSPC, kDiskFull}, ErrnoCase{EDQUOT, kDiskFull},
+                      ErrnoCase{EEXIST, kFileExists}, ErrnoCase{EPROTO, kFileGeneric}));
+
+}  // namespace
+}  // namespace orva

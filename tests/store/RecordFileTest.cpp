@@ -1,0 +1,316 @@
+#include "RecordFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "RecordCodec.h"
+#include "StoreTestSupport.h"
+
+namespace orva {
+namespace {
+
+using test::Bytes;
+using test::Encode;
+using test::Exists;
+using test::FileBytes;
+using test::FileOfSamples;
+using test::ReadAll;
+using test::SampleRecord;
+using test::TempDir;
+using test::WriteAll;
+
+class RecordFileTest : public ::testing::Test {
+protected:
+    FixedClock clock_{{2024, 6, 1, 8, 5, 9}};
+    TempDir dir_;
+    std::string path_ = dir_.Path("records.rpc");
+};
+
+TEST_F(RecordFileTest, AppendingToAMissingFileCreatesHeaderAndRecord) {
+    RecordFile file(clock_);
+    const StoredRecord stored = Encode(SampleRecord(1));
+    int position = -7;
+    ASSERT_EQ(file.WriteRecord(path_, stored, -1, position), kStoreOk);
+    EXPECT_EQ(position, 0);
+    const Bytes bytes = ReadAll(path_);
+    ASSERT_EQ(bytes.size(), 2430u);
+    EXPECT_EQ(std::memcmp(bytes.data(), "ORVA 4.0  2024060108050920240601080509", 38), 0);
+    for (std::size_t i = 38; i < 80; ++i) EXPECT_EQ(bytes[i], ' ');
+    for (std::size_t i = 80; i < 243; ++i) EXPECT_EQ(bytes[i], 0);
+    EXPECT_TRUE(std::equal(stored.begin(), stored.end(), bytes.begin() + 243));
+}
+
+TEST_F(RecordFileTest, NewFilesAreNotOpenToOthers) {
+    RecordFile file(clock_);
+    int position = -1;
+    ASSERT_EQ(file.WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kStoreOk);
+    const unsigned mode = test::FileMode(path_);
+    EXPECT_EQ(mode & 0007u, 0u);
+    EXPECT_EQ(mode & 0600u, 0600u);
+    EXPECT_EQ(mode & ~0660u, 0u);
+}
+
+TEST_F(RecordFileTest, AppendKeepsCreationTimeAndUpdatesLastWrite) {
+    int position = -1;
+    RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -1, position);
+    clock_.Set({2025, 1, 2, 3, 4, 5});
+    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(2)), -1, position), kStoreOk);
+    EXPECT_EQ(position, 1);
+    const Bytes bytes = ReadAll(path_);
+    ASSERT_EQ(bytes.size(), 243u + 2 * 2187u);
+    EXPECT_EQ(std::memcmp(bytes.data() + 10, "2024060108050920250102030405", 28), 0);
+}
+
+TEST_F(RecordFileTest, ReplacingARecordChangesOnlyThatRecordAndTheLastWriteTime) {
+    WriteAll(path_, FileOfSamples(5));
+    const Bytes before = ReadAll(path_);
+    const StoredRecord replacement = Encode(SampleRecord(42));
+    int position = -1;
+    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, replacement, 3, position), kStoreOk);
+    EXPECT_EQ(position, 3);
+    const Bytes after = ReadAll(path_);
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        const bool inRecord = i >= RecordOffset(3) && i < RecordOffset(4);
+        const bool inLastWrite = i >= 24 && i < 38;
+        if (inRecord) {
+            ASSERT_EQ(after[i], replacement[i - RecordOffset(3)]);
+        } else if (!inLastWrite) {
+            ASSERT_EQ(after[i], before[i]) << "offset " << i;
+        }
+    }
+    EXPECT_EQ(std::memcmp(after.data() + 24, "20240601080509", 14), 0);
+}
+
+TEST_F(RecordFileTest, ReplacingBeyondTheLastRecordWritesNothing) {
+    WriteAll(path_, FileOfSamples(2));
+    const Bytes before = ReadAll(path_);
+    int position = 9;
+    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 2, position), kPositionBeyondEnd);
+    EXPECT_EQ(position, -1);
+    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 50, position), kPositionBeyondEnd);
+    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -2, position), kPositionBeyondEnd);
+    EXPECT_EQ(ReadAll(path_), before);
+}
+
+TEST_F(RecordFileTest, ReplacingInAMissingFileLeavesNoFile) {
+    int position = -1;
+    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 0, position), kPositionBeyondEnd);
+    EXPECT_FALSE(Exists(path_));
+}
+
+TEST_F(RecordFileTest, FileWith656RecordsTakesOneMoreAndThenIsFull) {
+    WriteAll(path_, FileOfSamples(656));
+    int position = -1;
+    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kStoreOk);
+    EXPECT_EQ(position, 656);
+    EXPECT_EQ(ReadAll(path_).size(), 1'437'102u);
+    const Bytes full = ReadAll(path_);
+    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(2)), -1, position), kFileFull);
+    EXPECT_EQ(ReadAll(path_), full);
+    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(3)), 10, position), kStoreOk);
+    EXPECT_EQ(position, 10);
+}
+
+struct LengthCase {
+    std::size_t length;
+    int expected;
+};
+
+class ValidateHeaderLength : public ::testing::TestWithParam<LengthCase> {};
+
+TEST_P(ValidateHeaderLength, GivesTheCodeOfTheLengthRule) {
+    TempDir dir;
+    const std::string path = dir.Path("f.rpc");
+    Bytes bytes = FileOfSamples(2);
+    bytes.resize(GetParam().length, 0x41);
+    WriteAll(path, bytes);
+    RecordFile file;
+    ASSERT_EQ(file.Open(path, true), static_cast<long long>(GetParam().length));
+    EXPECT_EQ(file.ValidateHeader(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, ValidateHeaderLength,
+                         ::testing::Values(LengthCase{0, kNewEmptyFile}, LengthCase{1, kTooShort},
+                                           LengthCase{243, kTooShort}, LengthCase{2429, kTooShort},
+                                           LengthCase{2430, kStoreOk}, LengthCase{2431, kBadLength},
+                                           LengthCase{4616, kBadLength}, LengthCase{4617, kStoreOk}));
+
+TEST_F(RecordFileTest, FileNotStartingWithTheVersionWordIsRefused) {
+    Bytes bytes = FileOfSamples(1);
+    bytes[3] = 'B';
+    WriteAll(path_, bytes);
+    RecordFile file;
+    ASSERT_EQ(file.Open(path_, true), 2430);
+    EXPECT_EQ(file.ValidateHeader(), kBadHeaderWord);
+    file.Close();
+    int position = -1;
+    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kBadHeaderWord);
+    EXPECT_EQ(ReadAll(path_), bytes);
+}
+
+TEST_F(RecordFileTest, OnlyTheVersionWordIsChecked) {
+    Bytes bytes = FileOfSamples(1);
+    std::memcpy(bytes.data() + 4, "-9.9", 4);
+    WriteAll(path_, bytes);
+    RecordFile file;
+    EXPECT_EQ(file.OpenForReading(path_, true), kLastRecord);
+}
+
+TEST_F(RecordFileTest, ReadOnlyOpenOfAMissingFileIsNotFoundAndCreatesNothing) {
+    RecordFile file;
+    EXPECT_EQ(file.Open(path_, true), kFileNotFound);
+    EXPECT_EQ(file.OpenForReading(path_, true), kFileNotFound);
+    EXPECT_EQ(file.OpenForReading(path_, false), kFileNotFound);
+    StoredRecord out{};
+    EXPECT_EQ(file.ReadRecordAt(path_, 0, out), kFileNotFound);
+    EXPECT_FALSE(Exists(path_));
+}
+
+TEST_F(RecordFileTest, OpenForWritingCreatesAnEmptyFile) {
+    RecordFile file;
+    EXPECT_EQ(file.Open(path_, false), 0);
+    EXPECT_EQ(file.ValidateHeader(), kNewEmptyFile);
+    file.Close();
+    EXPECT_TRUE(Exists(path_));
+    EXPECT_EQ(file.OpenForReading(path_, true), kTooShort);
+}
+
+TEST_F(RecordFileTest, MissingFolderIsReportedAsFileNotFound) {
+    RecordFile file;
+    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), false), kFileNotFound);
+}
+
+TEST_F(RecordFileTest, FolderInPlaceOfAFileIsABadPath) {
+    RecordFile file;
+    EXPECT_EQ(file.Open(dir_.Path(""), true), kBadPath);
+    int position = -1;
+    EXPECT_EQ(file.WriteRecord(dir_.Path(""), Encode(SampleRecord(1)), -1, position), kBadPath);
+}
+
+TEST_F(RecordFileTest, SequentialReadHandsOutEveryRecordInOrder) {
+    std::vector<StoredRecord> records;
+    for (int i = 0; i < 4; ++i) records.push_back(Encode(SampleRecord(i)));
+    WriteAll(path_, FileBytes(records));
+    RecordFile file;
+    int result = file.OpenForReading(path_, true);
+    EXPECT_EQ(file.RecordCount(), 4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(result, i == 3 ? kLastRecord : kMoreRecords);
+        EXPECT_EQ(file.CurrentPosition(), i);
+        EXPECT_EQ(file.CurrentRecord(), records[static_cast<std::size_t>(i)]);
+        result = file.ReadNext();
+    }
+    EXPECT_EQ(result, kNoMoreRecords);
+    file.Close();
+    EXPECT_EQ(file.RecordCount(), -1);
+    EXPECT_EQ(file.ReadNext(), kNoMoreRecords);
+}
+
+TEST_F(RecordFileTest, ReadRecordAtReadsByPositionAndRefusesPositionsPastTheEnd) {
+    std::vector<StoredRecord> records;
+    for (int i = 0; i < 3; ++i) records.push_back(Encode(SampleRecord(i)));
+    WriteAll(path_, FileBytes(records));
+    RecordFile file;
+    StoredRecord out{};
+    EXPECT_EQ(file.ReadRecordAt(path_, 2, out), 2187);
+    EXPECT_EQ(out, records[2]);
+    EXPECT_EQ(file.ReadRecordAt(path_, 3, out), kPositionBeyondEnd);
+    EXPECT_EQ(file.ReadRecordAt(path_, -1, out), kPositionBeyondEnd);
+    WriteAll(path_, {});
+    EXPECT_EQ(file.ReadRecordAt(path_, 0, out), kPositionBeyondEnd);
+}
+
+TEST_F(RecordFileTest, EveryOperationClosesTheFileBeforeItReturns) {
+    int position = -1;
+    RecordFile file(clock_);
+    ASSERT_EQ(file.WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kStoreOk);
+    RecordFile other;
+    EXPECT_GE(other.Open(path_, true), 0);
+    other.Close();
+    StoredRecord out{};
+    ASSERT_EQ(file.ReadRecordAt(path_, 0, out), 2187);
+    EXPECT_GE(other.Open(path_, true), 0);
+}
+
+TEST_F(RecordFileTest, SecondOpenerInThisProcessGetsSharingViolation) {
+    WriteAll(path_, FileOfSamples(2));
+    RecordFile holder;
+    ASSERT_EQ(holder.OpenForReading(path_, true), kMoreRecords);
+    RecordFile second(clock_);
+    EXPECT_EQ(second.Open(path_, true), kSharingViolation);
+    EXPECT_EQ(second.OpenForReading(path_, true), kSharingViolation);
+    int position = -1;
+    EXPECT_EQ(second.WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kSharingViolation);
+    StoredRecord out{};
+    EXPECT_EQ(second.ReadRecordAt(path_, 0, out), kSharingViolation);
+    holder.Close();
+    EXPECT_EQ(second.WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kStoreOk);
+}
+
+TEST_F(RecordFileTest, FileHeldByAnotherProcessGetsSharingViolation) {
+    const Bytes bytes = FileOfSamples(1);
+    WriteAll(path_, bytes);
+    int ready[2];
+    int release[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int fd = ::open(path_.c_str(), O_RDONLY);
+        const char ok = (fd >= 0 && ::flock(fd, LOCK_EX) == 0) ? 'y' : 'n';
+        (void)!::write(ready[1], &ok, 1);
+        char go = 0;
+        (void)!::read(release[0], &go, 1);
+        ::_exit(0);
+    }
+    char ok = 0;
+    ASSERT_EQ(::read(ready[0], &ok, 1), 1);
+    ASSERT_EQ(ok, 'y');
+    RecordFile file(clock_);
+    int position = -1;
+    EXPECT_EQ(file.WriteRecord(path_, Encode(SampleRecord(2)), -1, position), kSharingViolation);
+    EXPECT_EQ(file.OpenForReading(path_, true), kSharingViolation);
+    EXPECT_EQ(ReadAll(path_), bytes);
+    (void)!::write(release[1], "g", 1);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    for (int fd : {ready[0], ready[1], release[0], release[1]}) ::close(fd);
+    EXPECT_EQ(file.WriteRecord(path_, Encode(SampleRecord(2)), -1, position), kStoreOk);
+    EXPECT_EQ(position, 1);
+}
+
+TEST_F(RecordFileTest, RecordsWrittenByTheStoreReadBackByteForByte) {
+    std::vector<StoredRecord> written;
+    int position = -1;
+    for (int i = 0; i < 6; ++i) {
+        written.push_back(Encode(SampleRecord(i, i % 3)));
+        ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, written.back(), -1, position), kStoreOk);
+        ASSERT_EQ(position, i);
+    }
+    RecordFile file;
+    for (int i = 0; i < 6; ++i) {
+        StoredRecord out{};
+        ASSERT_EQ(file.ReadRecordAt(path_, i, out), 2187);
+        EXPECT_EQ(out, written[static_cast<std::size_t>(i)]);
+        AssessmentRecord original = SampleRecord(i, i % 3);
+        AssessmentRecord decoded;
+        ASSERT_EQ(DecodeFromStorage(decoded, out.data()), 0);
+        for (int f = 0; f < kTextFieldCount; ++f) {
+            const auto field = static_cast<TextField>(f);
+            if (field == TextField::SaveDateTime) continue;
+            EXPECT_EQ(decoded.GetText(field), original.GetText(field));
+        }
+        EXPECT_EQ(decoded.GetText(TextField::SaveDateTime), "20240517093015");
+        EXPECT_TRUE(decoded.SameContent(original));
+    }
+}
+
+}  // namespace
+}  // namespace orva

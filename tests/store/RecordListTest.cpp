@@ -1,0 +1,213 @@
+#include "RecordList.h"
+
+#include <gtest/gtest.h>
+
+#include "RecordCodec.h"
+#include "RecordFile.h"
+#include "StoreTestSupport.h"
+
+namespace orva {
+namespace {
+
+using test::Bytes;
+using test::Encode;
+using test::FileBytes;
+using test::FileOfSamples;
+using test::PersonRecord;
+using test::SampleRecord;
+using test::TempDir;
+using test::WriteAll;
+
+StoredRecord Person(const std::string& first, const std::string& last, int reporter, LocalDateTime saved,
+                    int year = 2012, int month = 4, int day = 9) {
+    return Encode(PersonRecord(first, last, year, month, day, reporter, saved), saved);
+}
+
+StoredRecord Corrupt(StoredRecord stored) {
+    stored[500] ^= 0x10;
+    return stored;
+}
+
+class RecordListTest : public ::testing::Test {
+protected:
+    void Write(const std::vector<StoredRecord>& records) { WriteAll(path_, FileBytes(records)); }
+
+    TempDir dir_;
+    std::string path_ = dir_.Path("list.rpc");
+    RecordList list_;
+};
+
+TEST_F(RecordListTest, RowHoldsEveryColumn) {
+    AssessmentRecord record = SampleRecord(4, kTeacher);
+    record.SetFirstName("jos\xE9");
+    record.SetLastName("o'Brien");
+    record.SetBirthDate(2011, 2, 3);
+    Write({Encode(record, {2024, 1, 2, 3, 4, 5})});
+    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    ASSERT_EQ(list_.RowCount(), 1);
+    const RecordRow& row = list_.Row(0);
+    EXPECT_EQ(row.upperFirst, "JOS\xE9");  // only a..z change
+    EXPECT_EQ(row.first, "jos\xE9");
+    EXPECT_EQ(row.upperLast, "O'BRIEN");
+    EXPECT_EQ(row.last, "o'Brien");
+    EXPECT_EQ(row.birthStored, "20110203");
+    EXPECT_EQ(row.birthShown, "03/02/2011");
+    EXPECT_EQ(row.savedStored, "20240102030405");
+    EXPECT_EQ(row.savedShown, "02/01/2024 03:04:05");
+    EXPECT_EQ(row.observerName, "Fran\xE7" "oise Ng");
+    EXPECT_EQ(row.reporterLabel, "Teacher");
+    EXPECT_EQ(row.dataEntry, kPaper);
+    EXPECT_EQ(row.filePosition, 0);
+    for (int c = 0; c < kTextColumnCount; ++c) EXPECT_FALSE(row.Column(c).empty()) << c;
+    EXPECT_EQ(row.Column(kColumnLastName), "o'Brien");
+    EXPECT_EQ(row.Column(10), "");
+}
+
+TEST_F(RecordListTest, ReporterLabels) {
+    Write({Person("A", "B", kSelf, test::kSavedAt), Person("A", "B", kParent, test::kSavedAt),
+           Encode(AssessmentRecord())});
+    ASSERT_EQ(list_.Load(path_, true, false), 0);
+    EXPECT_EQ(list_.Row(0).reporterLabel, "Self Assessment");
+    EXPECT_EQ(list_.Row(1).reporterLabel, "Parent");
+    EXPECT_EQ(list_.Row(2).reporterLabel, "Self Assessment");
+}
+
+TEST_F(RecordListTest, RecordFailingItsChecksIsSkippedAndCounted) {
+    std::vector<StoredRecord> records;
+    for (int i = 0; i < 5; ++i) records.push_back(Encode(SampleRecord(i)));
+    records[1] = Corrupt(records[1]);
+    Write(records);
+    EXPECT_EQ(list_.Load(path_, true, false), 1);
+    ASSERT_EQ(list_.RowCount(), 4);
+    const int positions[] = {0, 2, 3, 4};
+    for (int r = 0; r < 4; ++r) EXPECT_EQ(list_.Row(r).filePosition, positions[r]);
+    EXPECT_EQ(list_.RecordsInFile(), 5);
+    EXPECT_EQ(list_.FailedPositions(), std::vector<long long>{1});
+    EXPECT_EQ(list_.RecordsBeyondCapacity(), 0);
+}
+
+TEST_F(RecordListTest, FileWhoseEveryRecordFailsLoadsNoRows) {
+    Write({Corrupt(Encode(SampleRecord(1))), Corrupt(Encode(SampleRecord(2)))});
+    EXPECT_EQ(list_.Load(path_, true, true), 2);
+    EXPECT_EQ(list_.RowCount(), 0);
+}
+
+TEST_F(RecordListTest, UnreadableFilesGiveTheirCodesAndAnEmptyList) {
+    Write({Encode(SampleRecord(1))});
+    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    WriteAll(path_, {});
+    EXPECT_EQ(list_.Load(path_, true, true), kTooShort);
+    EXPECT_EQ(list_.RowCount(), 0);
+    Bytes truncated = FileOfSamples(2);
+    truncated.pop_back();
+    WriteAll(path_, truncated);
+    EXPECT_EQ(list_.Load(path_, true, true), kBadLength);
+    EXPECT_EQ(list_.Load(dir_.Path("missing.rpc"), true, true), kFileNotFound);
+    EXPECT_EQ(list_.Load(dir_.Path("missing.rpc"), false, true), kFileNotFound);
+    EXPECT_FALSE(test::Exists(dir_.Path("missing.rpc")));
+}
+
+TEST_F(RecordListTest, LoadSortsByLastFirstBirthAndSaveTime) {
+    Write({Person("Zoe", "Adams", kSelf, {2024, 1, 1, 0, 0, 2}), Person("amy", "Adams", kSelf, {2024, 1, 1, 0, 0, 1}),
+           Person("Amy", "Adams", kParent, {2024, 1, 1, 0, 0, 0}), Person("Amy", "Baker", kSelf, {2023, 1, 1, 0, 0, 0}),
+           Person("Amy", "Adams", kSelf, {2024, 1, 1, 0, 0, 0}, 2010)});
+    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    const int expected[] = {4, 2, 1, 0, 3};
+    for (int r = 0; r < 5; ++r) EXPECT_EQ(list_.Row(r).filePosition, expected[r]) << "row " << r;
+}
+
+TEST_F(RecordListTest, SortIsByteWiseAndKeepsTheOrderOfEqualRows) {
+    Write({Person("B", "x", kSelf, test::kSavedAt), Person("A", "X", kSelf, test::kSavedAt),
+           Person("C", "\xC9", kSelf, test::kSavedAt), Person("D", "x", kSelf, test::kSavedAt),
+           Person("E", "Y", kSelf, test::kSavedAt)});
+    ASSERT_EQ(list_.Load(path_, true, false), 0);
+    list_.Sort(kKeyLastName);
+    const int expected[] = {0, 1, 3, 4, 2};  // X, X, X in file order, then Y, then É (0xC9)
+    for (int r = 0; r < 5; ++r) EXPECT_EQ(list_.Row(r).filePosition, expected[r]) << "row " << r;
+    list_.Sort(kKeyFirstName, 0, kKeyLastName);  // 0 ends the keys
+    EXPECT_EQ(list_.Row(0).first, "A");
+    EXPECT_EQ(list_.Row(4).first, "E");
+    list_.Sort(99);
+    EXPECT_EQ(list_.Row(0).first, "A");
+}
+
+TEST_F(RecordListTest, SortMovesWholeRows) {
+    Write({Person("B", "Two", kParent, test::kSavedAt), Person("A", "One", kTeacher, test::kSavedAt)});
+    ASSERT_EQ(list_.Load(path_, true, false), 0);
+    list_.Sort(kKeyReporter);
+    EXPECT_EQ(list_.Row(0).last, "Two");
+    EXPECT_EQ(list_.Row(0).reporterLabel, "Parent");
+    EXPECT_EQ(list_.Row(0).filePosition, 0);
+}
+
+TEST_F(RecordListTest, FindIgnoresCaseOfTypedNamesButNotBlanks) {
+    Write({Person("MARY", "O'NEIL", kSelf, test::kSavedAt), Person("Mary", "O'Neil", kParent, test::kSavedAt),
+           Person("John", "O'Neil", kSelf, test::kSavedAt), Person("Mary", "Smith", kSelf, test::kSavedAt)});
+    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    int first = -1;
+    int last = -1;
+    ASSERT_EQ(list_.Find("mary", "o'neil", 2012, 4, 9, first, last), 0);
+    EXPECT_EQ(last - first, 1);
+    for (int r = first; r <= last; ++r) EXPECT_EQ(list_.Row(r).upperLast, "O'NEIL");
+    EXPECT_EQ(list_.Find("mary ", "o'neil", 2012, 4, 9, first, last), -1);
+    EXPECT_EQ(list_.Find("mary", "o'neil", 2012, 4, 10, first, last), -1);
+    ASSERT_EQ(list_.Find("JOHN", "O'Neil", 2012, 4, 9, first, last), 0);
+    EXPECT_EQ(first, last);
+    EXPECT_EQ(list_.Row(first).first, "John");
+}
+
+TEST_F(RecordListTest, FindLatestPerReporterTakesTheLatestSaveOfEachReporter) {
+    Write({Person("Ann", "Lee", kParent, {2024, 3, 1, 10, 0, 0}), Person("Ann", "Lee", kParent, {2024, 3, 2, 9, 0, 0}),
+           Person("Ann", "Lee", kSelf, {2024, 1, 1, 0, 0, 0}), Person("Ann", "Lee", kParent, {2023, 3, 1, 10, 0, 0}),
+           Person("Ann", "Lee", kTeacher, {2024, 1, 1, 0, 0, 0}, 2013),
+           Person("Bob", "Lee", kTeacher, {2024, 1, 1, 0, 0, 0})});
+    ASSERT_EQ(list_.Load(path_, true, false), 0);
+    int self = 0;
+    int parent = 0;
+    int teacher = 0;
+    ASSERT_EQ(list_.FindLatestPerReporter(list_.RowOfPosition(0), self, parent, teacher), 0);
+    EXPECT_EQ(self, 2);
+    EXPECT_EQ(parent, 1);
+    EXPECT_EQ(teacher, -1);  // the Teacher-report is of another birth date, Bob's of another name
+    EXPECT_EQ(list_.FindLatestPerReporter(99, self, parent, teacher), -1);
+    EXPECT_EQ(self, -1);
+    EXPECT_EQ(list_.FindLatestPerReporter(-1, self, parent, teacher), -1);
+}
+
+TEST_F(RecordListTest, RowOfPositionFindsTheRowAfterSorting) {
+    Write({Person("B", "B", kSelf, test::kSavedAt), Person("A", "A", kSelf, test::kSavedAt)});
+    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    EXPECT_EQ(list_.RowOfPosition(0), 1);
+    EXPECT_EQ(list_.RowOfPosition(1), 0);
+    EXPECT_EQ(list_.RowOfPosition(2), -1);
+}
+
+TEST_F(RecordListTest, FileWithMoreRecordsThanTheListKeepsTheFirstRowsAndCountsTheRest) {
+    WriteAll(path_, FileOfSamples(700));
+    EXPECT_EQ(list_.Load(path_, true, true), 43);
+    EXPECT_EQ(list_.RowCount(), 657);
+    EXPECT_EQ(list_.RecordsInFile(), 700);
+    EXPECT_EQ(list_.RecordsBeyondCapacity(), 43);
+    EXPECT_TRUE(list_.FailedPositions().empty());
+    EXPECT_GE(list_.RowOfPosition(656), 0);
+    EXPECT_EQ(list_.RowOfPosition(657), -1);
+}
+
+TEST_F(RecordListTest, LoadReplacesThePreviousContent) {
+    Write({Person("A", "A", kSelf, test::kSavedAt), Person("B", "B", kSelf, test::kSavedAt)});
+    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    Write({Person("C", "C", kSelf, test::kSavedAt)});
+    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    ASSERT_EQ(list_.RowCount(), 1);
+    EXPECT_EQ(list_.Row(0).first, "C");
+}
+
+TEST_F(RecordListTest, FileInUseIsReported) {
+    Write({Person("A", "A", kSelf, test::kSavedAt)});
+    RecordFile holder;
+    ASSERT_GE(holder.Open(path_, true), 0);
+    EXPECT_EQ(list_.Load(path_, true, true), kSharingViolation);
+}
+
+}  // namespace
+}  // namespace orva
