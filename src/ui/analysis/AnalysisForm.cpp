@@ -29,6 +29,31 @@ constexpr int kCombinedAdhdRow = 7;
 constexpr int kCombinedAdhdRowHeight = 55;
 constexpr int kReliabilityRowHeights[kReliabilityGridRows] = {50, 60};
 
+// Dialog templates give their font's size; the form's is 8 points.
+constexpr qreal kFormPointSize = 8.0;
+
+struct LabelPlace {
+    const char* text;
+    const char* name;
+    int x, y, w, h;  // dialog units
+};
+
+constexpr LabelPlace kLabels[] = {
+    {texts::form::kNameLabel, "nameLabel", 129, 14, 30, 8},
+    {texts::form::kAddressLabel, "addressLabel", 130, 30, 30, 8},
+    {texts::form::kPhoneLabel, "phoneLabel", 130, 61, 30, 8},
+    {texts::form::kGenderLabel, "genderLabel", 331, 14, 64, 8},
+    {texts::form::kBirthDateLabel, "birthDateLabel", 331, 30, 64, 8},
+    {texts::form::kAgeLabel, "ageLabel", 331, 46, 64, 8},
+    {texts::form::kCompletionDateLabel, "completionDateLabel", 331, 62, 64, 8},
+    {texts::form::kSchoolYearLabel, "schoolYearLabel", 331, 78, 56, 11},
+    {texts::form::kSchoolLabel, "schoolLabel", 331, 93, 56, 10},
+    {texts::form::kCommentsLabel, "commentsLabel", 7, 981, 37, 8},
+    {texts::form::kNoteLabel, "noteLabel", 7, 1126, 19, 8},
+    {texts::form::kNoteLine1, "noteLine1Label", 24, 1136, 543, 8},
+    {texts::form::kNoteLine2, "noteLine2Label", 24, 1144, 543, 9},
+};
+
 // Columns 0 and 6 hold running text; the others hold short centred values.
 Qt::Alignment ColumnAlignment(int column) {
     return (column == 0 || column == kGridColumns - 1) ? Qt::AlignLeft : Qt::AlignHCenter;
@@ -63,8 +88,19 @@ QRect AnalysisForm::DialogUnits::Rect(int x, int y, int w, int h) const {
     return {left, top, X(x + w) - left, Y(y + h) - top};
 }
 
+AnalysisForm::DialogUnits AnalysisForm::FormUnits(const QFont& font) {
+    // A font whose punctuation and blanks run wider than its letters would clip the labels;
+    // the whole form then grows a little wider instead.
+    DialogUnits du(font);
+    const QFontMetrics metrics(font);
+    for (const LabelPlace& place : kLabels)
+        while (metrics.horizontalAdvance(QString::fromUtf8(place.text)) > du.Rect(place.x, 0, place.w, 0).width())
+            ++du.baseX;
+    return du;
+}
+
 QSize AnalysisForm::FormSize(const QFont& font) {
-    const DialogUnits du(font);
+    const DialogUnits du = FormUnits(font);
     return {du.X(kFormWidthDu), du.Y(kFormHeightDu)};
 }
 
@@ -75,31 +111,28 @@ AnalysisForm::AnalysisForm(QWidget* parent) : QWidget(parent) {
     white.setColor(QPalette::Window, WhiteColour());
     setPalette(white);
     setAutoFillBackground(true);
-    setFixedSize(FormSize(font()));
+    QFont formFont = font();
+    formFont.setPointSizeF(kFormPointSize);
+    setFont(formFont);
+    setFixedSize(FormSize(formFont));
 
-    const DialogUnits du(font());
+    const DialogUnits du = FormUnits(formFont);
     logoPicture_ = AddPicture(QStringLiteral("logoPicture"), Resources::kLogo, du.Rect(8, 7, 93, 78));
     bannerPicture_ = AddPicture(QStringLiteral("bannerPicture"), Resources::kBanner, du.Rect(169, 23, 268, 38));
 
-    AddLabel(texts::form::kNameLabel, QStringLiteral("nameLabel"), du.Rect(129, 14, 30, 8));
+    for (const LabelPlace& place : kLabels)
+        AddLabel(place.text, QString::fromLatin1(place.name), du.Rect(place.x, place.y, place.w, place.h));
+
     nameEdit_ = AddLine(QStringLiteral("nameEdit"), du.Rect(162, 14, 152, 12));
-    AddLabel(texts::form::kAddressLabel, QStringLiteral("addressLabel"), du.Rect(130, 30, 30, 8));
     addressEdit_ = AddBox(QStringLiteral("addressEdit"), du.Rect(162, 30, 152, 27));
-    AddLabel(texts::form::kPhoneLabel, QStringLiteral("phoneLabel"), du.Rect(130, 61, 30, 8));
     phoneEdit_ = AddBox(QStringLiteral("phoneEdit"), du.Rect(162, 61, 152, 19));
     observersEdit_ = AddBox(QStringLiteral("observersEdit"), du.Rect(128, 81, 199, 28));
 
-    AddLabel(texts::form::kGenderLabel, QStringLiteral("genderLabel"), du.Rect(331, 14, 64, 8));
     genderEdit_ = AddLine(QStringLiteral("genderEdit"), du.Rect(397, 14, 143, 12));
-    AddLabel(texts::form::kBirthDateLabel, QStringLiteral("birthDateLabel"), du.Rect(331, 30, 64, 8));
     birthDateEdit_ = AddLine(QStringLiteral("birthDateEdit"), du.Rect(397, 30, 143, 12));
-    AddLabel(texts::form::kAgeLabel, QStringLiteral("ageLabel"), du.Rect(331, 46, 64, 8));
     ageEdit_ = AddLine(QStringLiteral("ageEdit"), du.Rect(397, 46, 143, 12));
-    AddLabel(texts::form::kCompletionDateLabel, QStringLiteral("completionDateLabel"), du.Rect(331, 62, 64, 8));
     completionDateEdit_ = AddLine(QStringLiteral("completionDateEdit"), du.Rect(397, 62, 143, 12));
-    AddLabel(texts::form::kSchoolYearLabel, QStringLiteral("schoolYearLabel"), du.Rect(331, 78, 56, 11));
     schoolYearEdit_ = AddLine(QStringLiteral("schoolYearEdit"), du.Rect(397, 78, 144, 12));
-    AddLabel(texts::form::kSchoolLabel, QStringLiteral("schoolLabel"), du.Rect(331, 93, 56, 10));
     schoolEdit_ = AddLine(QStringLiteral("schoolEdit"), du.Rect(397, 92, 176, 12));
 
     screeningGrid_ = new CGridCtrl(this);
@@ -111,13 +144,8 @@ AnalysisForm::AnalysisForm(QWidget* parent) : QWidget(parent) {
     reliabilityGrid_->setGeometry(du.Rect(7, 907, 559, 70));
     analysisControls_.push_back(reliabilityGrid_);
 
-    AddLabel(texts::form::kCommentsLabel, QStringLiteral("commentsLabel"), du.Rect(7, 981, 37, 8));
     commentsEdit_ = AddBox(QStringLiteral("commentsEdit"), du.Rect(7, 991, 559, 113));
     commentsEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-
-    AddLabel(texts::form::kNoteLabel, QStringLiteral("noteLabel"), du.Rect(7, 1126, 19, 8));
-    AddLabel(texts::form::kNoteLine1, QStringLiteral("noteLine1Label"), du.Rect(24, 1136, 543, 8));
-    AddLabel(texts::form::kNoteLine2, QStringLiteral("noteLine2Label"), du.Rect(24, 1144, 543, 9));
 
     SetAnalysisShown(true);
 }

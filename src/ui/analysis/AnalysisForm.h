@@ -58,6 +58,8 @@ public:
         int Y(int du) const;
         QRect Rect(int x, int y, int w, int h) const;
     };
+    // The units the form is laid out in: the font's, widened when a label would not fit.
+    static DialogUnits FormUnits(const QFont& font);
 
 private:
     QLabel* AddLabel(const char* text, const QString& name, QRect where);

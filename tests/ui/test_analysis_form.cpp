@@ -1,0 +1,316 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QtTest>
+#include <numeric>
+
+#include "AnalysisForm.h"
+#include "AnalysisGrid.h"
+#include "CGridCtrl.h"
+#include "Cp1252.h"
+#include "ReportSet.h"
+#include "UiTestSupport.h"
+#include "test_analysis_records.h"
+
+using namespace orva;
+using analysis_test::MakeRecord;
+using analysis_test::Person;
+
+namespace {
+
+const QColor kShade(225, 225, 220);
+const QColor kWhite(255, 255, 255);
+
+constexpr int kSelfColumn = 2;
+constexpr int kParentColumn = 3;
+constexpr int kTeacherColumn = 4;
+constexpr int kAttainedColumn = 5;
+constexpr int kItemsColumn = 6;
+constexpr int kConductRow = 8;  // rows follow the disorder order, row 1 first
+
+QString Q(const std::string& bytes) { return QString::fromStdString(Cp1252::ToUtf8(bytes)); }
+
+QString FieldText(const AnalysisForm& form, const char* name) {
+    if (auto* line = form.findChild<QLineEdit*>(QString::fromLatin1(name))) return line->text();
+    if (auto* box = form.findChild<QPlainTextEdit*>(QString::fromLatin1(name))) return box->toPlainText();
+    return QStringLiteral("<no field %1>").arg(QString::fromLatin1(name));
+}
+
+// The form's grids hold exactly the texts and shading the analysis gives.
+void CompareWithAnalysis(AnalysisForm& form, const ReportSet& reports) {
+    const AnalysisGrid expected = BuildAnalysisGrid(reports);
+    for (int row = 0; row < kScreeningGridRows; ++row)
+        for (int column = 0; column < kGridColumns; ++column) {
+            const GridCell& cell = expected.screening[row][column];
+            QCOMPARE(form.ScreeningGrid().GetItemText(row, column), Q(cell.text));
+            if (row > 0) QCOMPARE(form.ScreeningGrid().GetItemBkColour(row, column), cell.shaded ? kShade : kWhite);
+        }
+    for (int row = 0; row < kReliabilityGridRows; ++row)
+        for (int column = 0; column < kGridColumns; ++column) {
+            const GridCell& cell = expected.reliability[row][column];
+            QCOMPARE(form.ReliabilityGrid().GetItemText(row, column), Q(cell.text));
+            QCOMPARE(form.ReliabilityGrid().GetItemBkColour(row, column), cell.shaded ? kShade : kWhite);
+        }
+}
+
+ReportSet ThreeReporters() {
+    ReportSet reports;
+    Person person;
+    reports.Record(kSelf) = MakeRecord(kSelf, person, {1, 14, 23, 27}, /*unreliable=*/true);
+    reports.Record(kParent) = MakeRecord(kParent, person, {4, 15, 83}, false, "Pat Citizen");
+    reports.Record(kTeacher) = MakeRecord(kTeacher, person, {14, 27, 87, 103}, false, "Mr Lee");
+    reports.Record(kSelf).SetObserverComment("Sleeps badly");
+    reports.Record(kTeacher).SetObserverComment("Quiet in class {mostly}");
+    return reports;
+}
+
+}  // namespace
+
+class AnalysisFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void setUpGivesHeadingsBoldHeaderAndSizesStretchedFromTheStartValues() {
+        AnalysisForm form;
+        form.SetUpGrids();
+        CGridCtrl& grid = form.ScreeningGrid();
+        QCOMPARE(grid.GetRowCount(), 25);
+        QCOMPARE(grid.GetColumnCount(), 7);
+        QCOMPARE(grid.GetFixedRowCount(), 1);
+        QCOMPARE(grid.GetItemText(0, 0), QStringLiteral("Disorder\n  # indicates mutually exclusive screens"));
+        QCOMPARE(grid.GetItemText(0, 5), QStringLiteral("Cutoff\nAttained"));
+        QCOMPARE(grid.GetItemText(9, 1), QStringLiteral(">=4\n<3"));
+        QCOMPARE(grid.GetItemText(24, 0), QStringLiteral("Number of positive screens"));
+        for (int column = 0; column < 7; ++column) {
+            QCOMPARE(grid.GetItemFont(0, column).weight(), QFont::Bold);
+            QVERIFY(grid.GetItemFont(1, column).weight() < QFont::Bold);
+        }
+        QCOMPARE(grid.GetItemAlignment(3, 0) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+        QCOMPARE(grid.GetItemAlignment(3, 1) & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(grid.GetItemAlignment(3, 6) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+
+        // Stretching adds the same to every column and row (one pixel of remainder aside) and
+        // fills the grid's window.
+        const int start[7] = {235, 67, 65, 67, 68, 68, 267};
+        int width = 0;
+        for (int column = 0; column < 7; ++column) {
+            QVERIFY(std::abs((grid.GetColumnWidth(column) - start[column]) - (grid.GetColumnWidth(0) - start[0])) <= 1);
+            width += grid.GetColumnWidth(column);
+        }
+        QCOMPARE(width, grid.ClientSize().width());
+        const int gained = grid.GetRowHeight(1) - 50;
+        QVERIFY(std::abs((grid.GetRowHeight(0) - 60) - gained) <= 1);
+        QVERIFY(std::abs((grid.GetRowHeight(7) - 55) - gained) <= 1);
+        QVERIFY(std::abs((grid.GetRowHeight(24) - 50) - gained) <= 1);
+        int height = 0;
+        for (int row = 0; row < 25; ++row) height += grid.GetRowHeight(row);
+        QCOMPARE(height, grid.ClientSize().height());
+
+        CGridCtrl& reliability = form.ReliabilityGrid();
+        QCOMPARE(reliability.GetRowCount(), 2);
+        QCOMPARE(reliability.GetFixedRowCount(), 0);
+        for (int column = 0; column < 7; ++column)
+            QCOMPARE(reliability.GetColumnWidth(column), grid.GetColumnWidth(column));
+        QVERIFY(reliability.GetRowHeight(1) - reliability.GetRowHeight(0) >= 9);
+        QCOMPARE(reliability.GetItemText(1, 0), QStringLiteral("Range: -1 to +1"));
+    }
+
+    void onlySelfLeavesParentAndTeacherEmptyAndWhiteButShadesTheSelfCountOfZero() {
+        AnalysisForm form;
+        form.SetUpGrids();
+        ReportSet reports;
+        reports.Record(kSelf) = MakeRecord(kSelf);
+        form.ShowAnalysis(reports);
+
+        CGridCtrl& grid = form.ScreeningGrid();
+        for (int row = 1; row <= 24; ++row)
+            for (int column : {kParentColumn, kTeacherColumn}) {
+                QCOMPARE(grid.GetItemText(row, column), QString());
+                QCOMPARE(grid.GetItemBkColour(row, column), kWhite);
+            }
+        QCOMPARE(grid.GetItemText(24, kSelfColumn), QStringLiteral("0"));
+        QCOMPARE(grid.GetItemBkColour(24, kSelfColumn), kShade);
+        QCOMPARE(grid.GetItemText(24, kAttainedColumn), QStringLiteral(" "));
+        QCOMPARE(grid.GetItemBkColour(24, kAttainedColumn), kWhite);
+        QCOMPARE(grid.GetItemText(1, kAttainedColumn), QStringLiteral("NO"));
+
+        CGridCtrl& reliability = form.ReliabilityGrid();
+        QCOMPARE(reliability.GetItemText(1, kSelfColumn), QStringLiteral(" 1.00"));
+        QCOMPARE(reliability.GetItemText(1, kParentColumn), QStringLiteral(" "));
+        QCOMPARE(reliability.GetItemText(1, kTeacherColumn), QStringLiteral(" "));
+        QCOMPARE(reliability.GetItemText(1, kAttainedColumn), QStringLiteral("YES"));
+        QCOMPARE(reliability.GetItemBkColour(1, kAttainedColumn), kShade);
+        for (int column = 0; column < 7; ++column) QCOMPARE(reliability.GetItemBkColour(0, column), kShade);
+        CompareWithAnalysis(form, reports);
+    }
+
+    void teacherReportShowsNotAssessedInTheTrfOnItsThreeRows() {
+        AnalysisForm form;
+        form.SetUpGrids();
+        ReportSet reports;
+        reports.Record(kTeacher) = MakeRecord(kTeacher, {}, {}, false, "Mr Lee");
+        form.ShowAnalysis(reports);
+        for (int row : {4, 14, 15}) {
+            QCOMPARE(form.ScreeningGrid().GetItemText(row, kTeacherColumn), QStringLiteral("Not Assessed in the TRF"));
+            QCOMPARE(form.ScreeningGrid().GetItemBkColour(row, kTeacherColumn), kWhite);
+        }
+        QCOMPARE(form.ScreeningGrid().GetItemText(5, kTeacherColumn), QStringLiteral("0\n0"));
+        QCOMPARE(form.ScreeningGrid().GetItemText(19, kTeacherColumn), QStringLiteral("0\n0\n0"));
+    }
+
+    void positiveReportIsShadedWithCutoffAttainedAndItsItems() {
+        AnalysisForm form;
+        form.SetUpGrids();
+        ReportSet reports;
+        reports.Record(kParent) = MakeRecord(kParent, {}, {4, 15, 83}, false, "Pat Citizen");
+        form.ShowAnalysis(reports);
+        CGridCtrl& grid = form.ScreeningGrid();
+        QCOMPARE(grid.GetItemText(kConductRow, kParentColumn), QStringLiteral("3"));
+        QCOMPARE(grid.GetItemBkColour(kConductRow, kParentColumn), kShade);
+        QCOMPARE(grid.GetItemText(kConductRow, kAttainedColumn), QStringLiteral("YES"));
+        QCOMPARE(grid.GetItemBkColour(kConductRow, kAttainedColumn), kShade);
+        QVERIFY(grid.GetItemText(kConductRow, kItemsColumn).startsWith(QLatin1Char('(')));
+        QCOMPARE(grid.GetItemBkColour(kConductRow, kItemsColumn), kWhite);
+        QCOMPARE(grid.GetItemText(24, kParentColumn), QStringLiteral("1"));
+    }
+
+    void reliableParentWithUnreliableSelfAttainsReliability() {
+        AnalysisForm form;
+        form.SetUpGrids();
+        ReportSet reports;
+        reports.Record(kSelf) = MakeRecord(kSelf, {}, {}, /*unreliable=*/true);
+        reports.Record(kParent) = MakeRecord(kParent, {}, {}, false, "Pat Citizen");
+        form.ShowAnalysis(reports);
+        CGridCtrl& reliability = form.ReliabilityGrid();
+        QCOMPARE(reliability.GetItemText(1, kSelfColumn), QStringLiteral("-1.00"));
+        QCOMPARE(reliability.GetItemText(1, kParentColumn), QStringLiteral(" 1.00"));
+        QCOMPARE(reliability.GetItemText(1, kAttainedColumn), QStringLiteral("YES"));
+        QCOMPARE(reliability.GetItemBkColour(1, kAttainedColumn), kShade);
+        QCOMPARE(reliability.GetItemText(1, kItemsColumn),
+                 QStringLiteral("The Self-report was below the Omega cutoff.   "
+                                "The Parent-report was above the Omega cutoff."));
+    }
+
+    void secondAnalysisWithFewerReportsLeavesNothingOfTheFirst() {
+        AnalysisForm form;
+        form.SetUpGrids();
+        form.ShowAnalysis(ThreeReporters());
+        QVERIFY(!form.ScreeningGrid().GetItemText(1, kTeacherColumn).isEmpty());
+
+        ReportSet onlySelf;
+        onlySelf.Record(kSelf) = MakeRecord(kSelf, Person{"SAM", "OTHER"});
+        form.ShowAnalysis(onlySelf);
+        CompareWithAnalysis(form, onlySelf);
+        for (int row = 1; row <= 24; ++row) {
+            QCOMPARE(form.ScreeningGrid().GetItemBkColour(row, kParentColumn), kWhite);
+            QCOMPARE(form.ScreeningGrid().GetItemBkColour(row, kAttainedColumn),
+                     form.ScreeningGrid().GetItemText(row, kAttainedColumn) == QStringLiteral("YES") ? kShade : kWhite);
+        }
+        QCOMPARE(FieldText(form, "nameEdit"), QStringLiteral("SAM OTHER"));
+        QCOMPARE(FieldText(form, "observersEdit"), QString());
+        QCOMPARE(FieldText(form, "commentsEdit"), QStringLiteral("[No additional 'Self-Report' comments were supplied]"));
+    }
+
+    void detailsComeFromTheFirstPresentReportWithObserversAndComments() {
+        AnalysisForm form;
+        form.SetUpGrids();
+        ReportSet reports = ThreeReporters();
+        AssessmentRecord& self = reports.Record(kSelf);
+        self.SetStreetAddress("1 High St");
+        self.SetTown("Springfield");
+        self.SetPostcode("3000");
+        self.SetPhone("5550 1234");
+        self.SetSchoolYear("");
+        reports.Record(kParent).SetSchoolYear("7");
+        reports.Record(kTeacher).SetSchool("Hill School");
+        form.ShowAnalysis(reports);
+
+        QCOMPARE(FieldText(form, "nameEdit"), QStringLiteral("ALEX CITIZEN"));
+        QCOMPARE(FieldText(form, "addressEdit"), QStringLiteral("1 High St\nSpringfield   3000"));
+        QCOMPARE(FieldText(form, "phoneEdit"), QStringLiteral("5550 1234"));
+        QCOMPARE(FieldText(form, "genderEdit"), QStringLiteral("Female"));
+        QCOMPARE(FieldText(form, "birthDateEdit"), QStringLiteral("15 March 2012"));
+        QCOMPARE(FieldText(form, "ageEdit"), QStringLiteral("14"));
+        QCOMPARE(FieldText(form, "completionDateEdit"), QStringLiteral("01 June 2026"));
+        QCOMPARE(FieldText(form, "schoolYearEdit"), QStringLiteral("7"));
+        QCOMPARE(FieldText(form, "schoolEdit"), QStringLiteral("Hill School"));
+        QCOMPARE(FieldText(form, "observersEdit"), QStringLiteral("Parent:      Pat Citizen\n\nTeacher:    Mr Lee"));
+        QCOMPARE(FieldText(form, "commentsEdit"),
+                 QStringLiteral("[Self: Sleeps badly]\n\n(No additional 'Parent-Report' comments were supplied)\n\n"
+                                "{Teacher: Quiet in class {mostly}}"));
+        CompareWithAnalysis(form, reports);
+    }
+
+    void clearEmptiesTheFieldsAndEveryCellOfTheAnalysis() {
+        AnalysisForm form;
+        form.SetUpGrids();
+        form.ShowAnalysis(ThreeReporters());
+        form.Clear();
+        for (const char* name : {"nameEdit", "addressEdit", "phoneEdit", "observersEdit", "genderEdit", "birthDateEdit",
+                                 "ageEdit", "completionDateEdit", "schoolYearEdit", "schoolEdit", "commentsEdit"})
+            QCOMPARE(FieldText(form, name), QString());
+        CGridCtrl& grid = form.ScreeningGrid();
+        for (int row = 1; row <= 24; ++row)
+            for (int column = kSelfColumn; column <= kItemsColumn; ++column) {
+                QCOMPARE(grid.GetItemText(row, column), QString());
+                QCOMPARE(grid.GetItemBkColour(row, column), kWhite);
+            }
+        QCOMPARE(grid.GetItemText(3, 0), QStringLiteral("Post-traumatic stress disorder"));
+        for (int column = kSelfColumn; column <= kItemsColumn; ++column) {
+            QCOMPARE(form.ReliabilityGrid().GetItemText(1, column), QString());
+            QCOMPARE(form.ReliabilityGrid().GetItemBkColour(1, column), kWhite);
+        }
+    }
+
+    void formKeepsItsSizeAndEveryFieldIsReadOnly() {
+        AnalysisForm form;
+        QCOMPARE(form.size(), AnalysisForm::FormSize(form.font()));
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        for (QLineEdit* edit : form.findChildren<QLineEdit*>()) QVERIFY(edit->isReadOnly());
+        for (QPlainTextEdit* box : form.findChildren<QPlainTextEdit*>()) QVERIFY(box->isReadOnly());
+        // Labels fit their texts at the form's font.
+        for (QLabel* label : form.findChildren<QLabel*>()) {
+            if (label->text().isEmpty()) continue;
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->objectName()));
+        }
+    }
+
+    void welcomeStateShowsTheBannerInPlaceOfTheAnalysis() {
+        AnalysisForm form;
+        form.SetUpGrids();
+        form.show();
+        form.SetAnalysisShown(false);
+        QVERIFY(form.findChild<QLabel*>(QStringLiteral("bannerPicture"))->isVisible());
+        QVERIFY(form.findChild<QLabel*>(QStringLiteral("logoPicture"))->isVisible());
+        QVERIFY(!form.findChild<CGridCtrl*>(QStringLiteral("screeningGrid"))->isVisible());
+        QVERIFY(!form.findChild<QLineEdit*>(QStringLiteral("nameEdit"))->isVisible());
+        form.SetAnalysisShown(true);
+        QVERIFY(!form.findChild<QLabel*>(QStringLiteral("bannerPicture"))->isVisible());
+        QVERIFY(form.findChild<QLabel*>(QStringLiteral("noteLine2Label"))->isVisible());
+        QVERIFY(!form.findChild<QLabel*>(QStringLiteral("logoPicture"))->pixmap().isNull());
+    }
+
+    void threeReporterAnalysisSnapshot() {
+        AnalysisForm form;
+        form.SetUpGrids();
+        ReportSet reports = ThreeReporters();
+        reports.Record(kSelf).SetStreetAddress("1 High St");
+        reports.Record(kSelf).SetTown("Springfield");
+        reports.Record(kSelf).SetState("VIC");
+        reports.Record(kSelf).SetPostcode("3000");
+        reports.Record(kSelf).SetCountry("Australia");
+        reports.Record(kSelf).SetPhone("5550 1234");
+        reports.Record(kSelf).SetPhone2("0400 000 000");
+        reports.Record(kSelf).SetSchoolYear("8");
+        reports.Record(kSelf).SetSchool("Springfield Secondary College");
+        form.ShowAnalysis(reports);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        test::SaveSnapshot(&form, QStringLiteral("analysis_form_three_reporters"));
+        CompareWithAnalysis(form, reports);
+    }
+};
+
+QTEST_MAIN(AnalysisFormTest)
+#include "test_analysis_form.moc"
