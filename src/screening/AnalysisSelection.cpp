@@ -20,11 +20,7 @@ MessageSpec MultipleOf(int slot) {
 
 }  // namespace
 
-int AnalysisSlotFor(int reporter) {
-    if (reporter == kSelf) return kSelf;
-    if (reporter == kParent) return kParent;
-    return kTeacher;
-}
+int AnalysisSlotFor(int reporter) { return AnalysisSlotForLabel(ReporterListLabel(reporter)); }
 
 int AnalysisSlotForLabel(std::string_view reporterLabel) {
     if (reporterLabel == texts::kSelfAssessment) return kSelf;

@@ -21,10 +21,12 @@ struct AnalysisSelection {
     std::optional<MessageSpec> refusal;
 };
 
-// The slot a record goes to: Self for reporter 0, Parent for 1, Teacher for anything else.
-int AnalysisSlotFor(int reporter);
-// The same by the list label of an entry: "Self Assessment", "Parent", anything else Teacher.
+// The slot of a selection-list entry by its reporter label: "Self Assessment" Self, "Parent"
+// Parent, anything else Teacher.
 int AnalysisSlotForLabel(std::string_view reporterLabel);
+// The same for a record, through the label its list entry shows: Teacher for reporter 2,
+// Parent for 1, and Self for anything else (a record whose reporter is not set included).
+int AnalysisSlotFor(int reporter);
 
 // Checks the choice in list order: none, more than three, or a second record of one reporter
 // are refused with the product's message (stop icon).

@@ -27,9 +27,9 @@ const std::vector<SelectionCase> kCases = {
     {"TwoSelf", {{kSelf, 1}, {kParent, 2}, {kSelf, 3}}, {-1, -1, -1}, "Multiple Self Assessments"},
     {"TwoParent", {{kParent, 1}, {kParent, 2}}, {-1, -1, -1}, "Multiple Parent Assessments"},
     {"TwoTeacher", {{kTeacher, 1}, {kTeacher, 2}}, {-1, -1, -1}, "Multiple Teacher Assessments"},
-    // A reporter that is neither Self nor Parent goes with the Teacher reports.
-    {"UnsetReporterCountsAsTeacher", {{kReporterNotSet, 1}, {kTeacher, 2}}, {-1, -1, -1},
-     "Multiple Teacher Assessments"},
+    // A record without a reporter is listed as "Self Assessment" and goes with the Self reports.
+    {"UnsetReporterCountsAsSelf", {{kReporterNotSet, 1}, {kSelf, 2}}, {-1, -1, -1}, "Multiple Self Assessments"},
+    {"UnsetReporterBesideTeacher", {{kReporterNotSet, 1}, {kTeacher, 2}}, {1, -1, 2}, ""},
 };
 
 class Selection : public ::testing::TestWithParam<SelectionCase> {};

@@ -1,0 +1,49 @@
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "AnalysisGrid.h"
+#include "CombinedRow.h"
+#include "Omega.h"
+
+namespace orva {
+namespace {
+
+// A full analysis: three reports with answers spread over the whole scale.
+ReportSet ThreeReports() {
+    std::mt19937 random(7);
+    ReportSet set;
+    for (int slot = 0; slot < kReportSlots; ++slot) {
+        AssessmentRecord& record = set.Record(slot);
+        record.SetStoredReporter(slot);
+        record.SetLastName("Citizen");
+        for (int item = 1; item <= kItemCount; ++item) record.SetHeldResponse(item, static_cast<int>(random() % 6));
+        record.ComputeEndorsements();
+    }
+    return set;
+}
+
+void BM_CombineRowAll23(benchmark::State& state) {
+    const ReportSet set = ThreeReports();
+    for (auto _ : state) {
+        for (DisorderId id : kAllDisorders) benchmark::DoNotOptimize(CombineRow(set, id));
+    }
+    state.SetItemsProcessed(state.iterations() * kDisorderCount);
+}
+BENCHMARK(BM_CombineRowAll23);
+
+void BM_ComputeOmega(benchmark::State& state) {
+    ReportSet set = ThreeReports();
+    AssessmentRecord& record = set.Record(kSelf);
+    for (auto _ : state) benchmark::DoNotOptimize(ComputeOmega(record));
+}
+BENCHMARK(BM_ComputeOmega);
+
+void BM_BuildAnalysisGrid(benchmark::State& state) {
+    const ReportSet set = ThreeReports();
+    for (auto _ : state) benchmark::DoNotOptimize(BuildAnalysisGrid(set));
+}
+BENCHMARK(BM_BuildAnalysisGrid);
+
+}  // namespace
+}  // namespace orva
