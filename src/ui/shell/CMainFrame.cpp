@@ -1,0 +1,168 @@
+#include "CMainFrame.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "CAboutDlg.h"
+#include "ReportView.h"
+#include "Resources.h"
+#include "ShellTexts.h"
+
+namespace orva {
+
+namespace {
+
+constexpr int kWidth = 880;
+constexpr int kHeight = 575;
+
+struct CommandSpec {
+    CMainFrame::Command command;
+    const char* text;  // the menu text; a shortcut follows a tab
+    const char* objectName;
+    const char* tip;        // toolbar commands only
+    const char* icon;       // toolbar commands only
+    bool needsAnalysis;     // enabled only while an analysis is shown
+};
+
+using C = CMainFrame::Command;
+
+constexpr CommandSpec kCommands[] = {
+    {C::Export, texts::kCommandExport, "actionExport", nullptr, nullptr, false},
+    {C::Print, texts::kCommandPrint, "actionPrint", texts::kTipPrint, "print", true},
+    {C::PrintPreview, texts::kCommandPrintPreview, "actionPrintPreview", nullptr, nullptr, true},
+    {C::SaveAs, texts::kCommandSaveAs, "actionSaveAs", texts::kTipSaveAs, "save_as", true},
+    {C::Exit, texts::kCommandExit, "actionExit", nullptr, nullptr, false},
+    {C::CompleteOnScreen, texts::kCommandCompleteOnScreen, "actionCompleteOnScreen", texts::kTipCompleteOnScreen,
+     "complete_on_screen", false},
+    {C::EnterResponses, texts::kCommandEnterResponses, "actionEnterResponses", texts::kTipEnterResponses,
+     "enter_responses", false},
+    {C::Analysis, texts::kCommandAnalysis, "actionAnalysis", texts::kTipAnalysis, "analysis", false},
+    {C::Edit, texts::kCommandEdit, "actionEdit", nullptr, nullptr, false},
+    {C::About, texts::kCommandAbout, "actionAbout", texts::kTipAbout, "about", false},
+    {C::Website, texts::kCommandWebsite, "actionWebsite", texts::kTipWebsite, "website", false},
+};
+
+}  // namespace
+
+CMainFrame::CMainFrame(Prompter& prompter, std::shared_ptr<SettingsStore> store, QWidget* parent)
+    : QMainWindow(parent) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(QString::fromLatin1(texts::kMainWindowTitle));
+    setWindowIcon(Resources::AppIcon());
+    resize(kWidth, kHeight);
+
+    view_ = new ReportView(prompter, std::move(store), this);
+    setCentralWidget(view_);
+
+    CreateActions();
+    CreateToolBar();
+    CreateMenus();
+
+    SetHandler(Command::Exit, [this] { close(); });
+    SetHandler(Command::About, [this] { OnAbout(); });
+    SetHandler(Command::Website, [this] { view_->OnWebsite(); });
+    connect(view_, &ReportView::AnalysisShownChanged, this, &CMainFrame::UpdateCommandStates);
+    UpdateCommandStates();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::CreateActions() {
+    for (const CommandSpec& spec : kCommands) {
+        const QString text = QString::fromLatin1(spec.text);
+        const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+        auto* action = new QAction(text.left(tab), this);
+        action->setObjectName(QLatin1String(spec.objectName));
+        if (tab >= 0) {
+            action->setShortcut(QKeySequence(text.mid(tab + 1), QKeySequence::PortableText));
+        }
+        if (spec.tip != nullptr) {
+            action->setToolTip(QString::fromLatin1(spec.tip));
+            action->setIcon(Resources::ToolbarIcon(spec.icon));
+        }
+        const int index = static_cast<int>(spec.command);
+        connect(action, &QAction::triggered, this, [this, index] {
+            if (handlers_[index]) {
+                handlers_[index]();
+            }
+        });
+        actions_[index] = action;
+    }
+}
+
+void CMainFrame::CreateToolBar() {
+    toolBar_ = new QToolBar(this);
+    toolBar_->setObjectName(QStringLiteral("mainToolBar"));
+    toolBar_->setWindowTitle(QString::fromLatin1(texts::kCommandToolbar).remove(QLatin1Char('&')));
+    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->setMovable(true);
+    toolBar_->setFloatable(true);
+    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    toolBar_->addAction(Action(Command::CompleteOnScreen));
+    toolBar_->addAction(Action(Command::EnterResponses));
+    toolBar_->addSeparator();
+    toolBar_->addAction(Action(Command::Analysis));
+    toolBar_->addSeparator();
+    toolBar_->addAction(Action(Command::Print));
+    toolBar_->addAction(Action(Command::SaveAs));
+    toolBar_->addSeparator();
+    toolBar_->addAction(Action(Command::About));
+    toolBar_->addAction(Action(Command::Website));
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+
+    // The toolbar's own show/hide action, whose check mark follows its visibility.
+    QAction* toggle = toolBar_->toggleViewAction();
+    toggle->setText(QString::fromLatin1(texts::kCommandToolbar));
+    toggle->setObjectName(QStringLiteral("actionToolbar"));
+    actions_[static_cast<int>(Command::Toolbar)] = toggle;
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(QString::fromLatin1(texts::kMenuFile));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    file->addAction(Action(Command::Export));
+    file->addSeparator();
+    file->addAction(Action(Command::Print));
+    file->addAction(Action(Command::PrintPreview));
+    file->addAction(Action(Command::SaveAs));
+    file->addSeparator();
+    file->addAction(Action(Command::Exit));
+
+    QMenu* orva = menuBar()->addMenu(QString::fromLatin1(texts::kMenuOrva));
+    orva->setObjectName(QStringLiteral("orvaMenu"));
+    orva->addAction(Action(Command::CompleteOnScreen));
+    orva->addAction(Action(Command::EnterResponses));
+    orva->addAction(Action(Command::Analysis));
+    orva->addAction(Action(Command::Edit));
+
+    QMenu* view = menuBar()->addMenu(QString::fromLatin1(texts::kMenuView));
+    view->setObjectName(QStringLiteral("viewMenu"));
+    view->addAction(Action(Command::Toolbar));
+
+    QMenu* help = menuBar()->addMenu(QString::fromLatin1(texts::kMenuHelp));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    help->addAction(Action(Command::About));
+    help->addSeparator();
+    help->addAction(Action(Command::Website));
+}
+
+void CMainFrame::SetHandler(Command command, std::function<void()> handler) {
+    handlers_[static_cast<int>(command)] = std::move(handler);
+    UpdateCommandStates();
+}
+
+void CMainFrame::UpdateCommandStates() {
+    const bool shown = view_->AnalysisShown();
+    for (const CommandSpec& spec : kCommands) {
+        const int index = static_cast<int>(spec.command);
+        actions_[index]->setEnabled(handlers_[index] && (!spec.needsAnalysis || shown));
+    }
+}
+
+void CMainFrame::OnAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+}  // namespace orva

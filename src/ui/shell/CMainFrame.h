@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QToolBar;
+
+namespace orva {
+
+class Prompter;
+class ReportView;
+class SettingsStore;
+
+// The main window: menu, shortcuts, the dockable toolbar and the view.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    enum class Command {
+        Export,
+        Print,
+        PrintPreview,
+        SaveAs,
+        Exit,
+        CompleteOnScreen,
+        EnterResponses,
+        Analysis,
+        Edit,
+        Toolbar,
+        About,
+        Website,
+    };
+    static constexpr int kCommandCount = static_cast<int>(Command::Website) + 1;
+
+    // The view reads its settings from `store`.
+    CMainFrame(Prompter& prompter, std::shared_ptr<SettingsStore> store, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    ReportView* View() const { return view_; }
+    QAction* Action(Command command) const { return actions_[static_cast<int>(command)]; }
+    QToolBar* ToolBar() const { return toolBar_; }
+
+    // Connects a command to the workflow it starts. A command without one stays disabled;
+    // Print, Print preview and Save As are enabled only while an analysis is shown as well.
+    void SetHandler(Command command, std::function<void()> handler);
+
+    // Shows the About box modally.
+    void OnAbout();
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void UpdateCommandStates();
+
+    ReportView* view_;
+    QToolBar* toolBar_ = nullptr;
+    std::array<QAction*, kCommandCount> actions_{};
+    std::array<std::function<void()>, kCommandCount> handlers_{};
+};
+
+}  // namespace orva

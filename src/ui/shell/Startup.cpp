@@ -1,0 +1,57 @@
+#include "Startup.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+
+#include "AppSettings.h"
+#include "CMainFrame.h"
+#include "QtPrompter.h"
+#include "ReportView.h"
+#include "Resources.h"
+#include "ShellTexts.h"
+#include "WelcomeScreen.h"
+
+namespace orva {
+
+namespace {
+
+// Measuring hook for the start-up benchmark: when ORVA_EXIT_AFTER_FIRST_PAINT is set, the
+// program ends as soon as the welcome screen has been painted once.
+class QuitAfterFirstPaint final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<CMainFrame> StartUp(Prompter& prompter, std::shared_ptr<SettingsStore> store) {
+    AppSettings(store).WriteAll();
+    return std::make_unique<CMainFrame>(prompter, std::move(store));
+}
+
+int RunOrva(int& argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(texts::kAppTitle));
+    QApplication::setOrganizationName(QStringLiteral("Kelbrin"));
+    QApplication::setWindowIcon(Resources::AppIcon());
+
+    QtPrompter prompter;
+    std::unique_ptr<CMainFrame> frame = StartUp(prompter, SettingsStore::ForThisMachine());
+    if (qEnvironmentVariableIsSet("ORVA_EXIT_AFTER_FIRST_PAINT")) {
+        frame->View()->Welcome()->installEventFilter(new QuitAfterFirstPaint(frame.get()));
+    }
+    frame->showNormal();
+    return app.exec();
+}
+
+}  // namespace orva

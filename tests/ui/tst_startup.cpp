@@ -1,0 +1,75 @@
+#include <QFile>
+#include <QSettings>
+#include <QtTest>
+
+#include "AppSettings.h"
+#include "CMainFrame.h"
+#include "QSettingsStore.h"
+#include "ReportView.h"
+#include "ScriptedPrompter.h"
+#include "Startup.h"
+#include "UiTestSupport.h"
+#include "WelcomeScreen.h"
+
+using orva::test::ScriptedPrompter;
+using orva::test::TempSettingsDir;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstStartWritesAllSixSettingsEmptyAndShowsTheWelcome() {
+        TempSettingsDir dir;
+        ScriptedPrompter prompter;
+        auto frame = orva::StartUp(prompter, orva::SettingsStore::ForThisMachine());
+        QVERIFY(QFile::exists(dir.IniPath()));
+        QSettings ini(dir.IniPath(), QSettings::IniFormat);
+        QCOMPARE(ini.allKeys().size(), 6);
+        for (const char* name : {"ORVAFileName", "ExportFileName", "AnalysisFileName", "EditMethod", "ViewAnalysis",
+                                 "AlsoViewRelatedAnalysis"}) {
+            QVERIFY2(ini.contains(QLatin1String(name)), name);
+            QVERIFY2(ini.value(QLatin1String(name)).toString().isEmpty(), name);
+        }
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        QVERIFY(frame->View()->Welcome()->isVisible());
+        QVERIFY(!frame->View()->AnalysisShown());
+        QVERIFY2(prompter.AllExpectedAndConsumed(), qPrintable(prompter.Report()));
+    }
+
+    void startWritesStoredValuesBackUnchangedAndTheViewReadsThem() {
+        TempSettingsDir dir;
+        {
+            QSettings ini(dir.IniPath(), QSettings::IniFormat);
+            ini.setValue(QStringLiteral("ORVAFileName"), QStringLiteral("C:/data/caf\u00E9"));
+            ini.setValue(QStringLiteral("EditMethod"), QStringLiteral("1"));
+        }
+        ScriptedPrompter prompter;
+        auto frame = orva::StartUp(prompter, orva::SettingsStore::ForThisMachine());
+        QSettings ini(dir.IniPath(), QSettings::IniFormat);
+        QCOMPARE(ini.allKeys().size(), 6);
+        QCOMPARE(ini.value(QStringLiteral("ORVAFileName")).toString(), QStringLiteral("C:/data/caf\u00E9"));
+        QCOMPARE(ini.value(QStringLiteral("EditMethod")).toString(), QStringLiteral("1"));
+        QCOMPARE(frame->View()->Settings().ORVAFileName(), std::string("C:/data/caf\xE9"));
+        QVERIFY(frame->View()->Settings().EditWithEnterResponses());
+    }
+
+    void unwritableStoreStillStartsWithoutAWord() {
+        TempSettingsDir dir;
+        const QString blocker = dir.Path() + QStringLiteral("/blocker");
+        {
+            QFile file(blocker);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        ScriptedPrompter prompter;
+        auto store = std::make_shared<orva::QSettingsStore>(blocker + QStringLiteral("/orva.ini"),
+                                                            QSettings::IniFormat);
+        auto frame = orva::StartUp(prompter, store);
+        QVERIFY(frame != nullptr);
+        QVERIFY(prompter.Prompts().empty());
+        QVERIFY(frame->View()->Settings().ORVAFileName().empty());
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
