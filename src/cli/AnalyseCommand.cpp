@@ -1,0 +1,192 @@
+#include "AnalyseCommand.h"
+
+#include "AnalysisGrid.h"
+#include "AnalysisSelection.h"
+#include "CliOutput.h"
+#include "CliTexts.h"
+#include "CommandLine.h"
+#include "DisorderId.h"
+#include "FieldRules.h"
+#include "RecordFileLoad.h"
+#include "RecordList.h"
+#include "ReportSetLoader.h"
+#include "ScreeningTexts.h"
+#include "StoreMessages.h"
+#include "StoreResult.h"
+#include "TextTable.h"
+
+namespace orva::cli {
+
+namespace {
+
+constexpr int kMaxRecords = 3;
+constexpr int kFirstScoreColumn = 2;
+constexpr int kAttainedColumn = 5;
+constexpr int kItemsColumn = 6;
+constexpr const char* kSlotKeys[kReportSlots] = {"self", "parent", "teacher"};
+
+MessageSpec ReadError() { return {orva::texts::kReadErrorCaption, orva::texts::kReadError, MessageIcon::Stop}; }
+
+// Why one chosen record could not be read, with the product's words where it has them.
+void PrintReadFailure(std::ostream& err, const std::string& path, int position, int code, long long recordsInFile) {
+    if (code == kPositionBeyondEnd) {
+        PrintMessage(err, ReadError());
+        err << texts::kPositionBeyondEnd << position << texts::kRecordsInFile << recordsInFile << texts::kRecordsWord
+            << '\n';
+    } else if (code == kChecksumMismatch || code == kIncompleteRecord) {
+        PrintMessage(err, ReadError());
+        err << texts::kRecordFailsChecks << position << '\n';
+    } else if (const auto message = LoadResultMessage(code, std::string(1, kNameMarker))) {
+        PrintMessage(err, *message, path.substr(0, path.size() - 4));
+    } else {
+        PrintMessage(err, ReadError());
+    }
+}
+
+// A shaded cell carries the mark on every line, so that no line of it reads as unshaded.
+std::string Cell(const GridCell& cell) {
+    if (!cell.shaded) return cell.text;
+    std::string marked;
+    for (char c : cell.text) {
+        if (c == '\n') marked += texts::kShadedMark;
+        marked += c;
+    }
+    return marked + texts::kShadedMark;
+}
+
+// The grid's "\r\n" line breaks as plain "\n".
+std::string Lines(const std::string& text) {
+    std::string lines;
+    for (char c : text) {
+        if (c != '\r') lines += c;
+    }
+    return lines;
+}
+
+nlohmann::ordered_json AnalysisDocument(const AnalysisGrid& grid) {
+    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+    for (DisorderId id : kAllDisorders) {
+        const GridRow& row = grid.screening[RowIndex(id) + 1];
+        nlohmann::ordered_json entry = {{"id", DisorderName(id)}, {"label", Utf8(row[0].text)},
+                                        {"cutoff", Utf8(row[1].text)}};
+        for (int slot = 0; slot < kReportSlots; ++slot) {
+            const GridCell& cell = row[kFirstScoreColumn + slot];
+            entry[kSlotKeys[slot]] = {{"score", Utf8(cell.text)}, {"shaded", cell.shaded}};
+        }
+        entry["cutoff_attained"] = Utf8(row[kAttainedColumn].text);
+        entry["items_met"] = Utf8(row[kItemsColumn].text);
+        rows.push_back(std::move(entry));
+    }
+    nlohmann::ordered_json counts;
+    nlohmann::ordered_json omega;
+    for (int slot = 0; slot < kReportSlots; ++slot) {
+        counts[kSlotKeys[slot]] = Utf8(grid.screening[kCountRow][kFirstScoreColumn + slot].text);
+        omega[kSlotKeys[slot]] = Utf8(grid.reliability[1][kFirstScoreColumn + slot].text);
+    }
+    return {
+        {"rows", std::move(rows)},
+        {"positive_screens", std::move(counts)},
+        {"omega", std::move(omega)},
+        {"reliability_attained", Utf8(grid.reliability[1][kAttainedColumn].text)},
+        {"reliability_comment", Utf8(grid.reliability[1][kItemsColumn].text)},
+    };
+}
+
+void WriteGrid(std::ostream& out, const std::array<GridRow, kScreeningGridRows>& rows) {
+    std::vector<std::string> headings;
+    for (const GridCell& cell : rows[0]) headings.push_back(Lines(cell.text));
+    TextTable table(headings, true);
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        std::vector<std::string> cells;
+        for (const GridCell& cell : rows[r]) cells.push_back(Utf8(Cell(cell)));
+        table.AddRow(cells);
+    }
+    table.Write(out);
+}
+
+void WriteAnalysisText(std::ostream& out, const std::string& path, const ReportSet& reports,
+                       const std::array<int, kReportSlots>& positions, const AnalysisGrid& grid) {
+    out << texts::kAnalysisOf << OneLine(path) << '\n';
+    for (int slot = 0; slot < kReportSlots; ++slot) {
+        out << texts::kReportLabels[slot];
+        if (reports.IsSlotEmpty(slot)) {
+            out << texts::kNoReport << '\n';
+            continue;
+        }
+        const AssessmentRecord& record = reports.Record(slot);
+        LocalDateTime saved;
+        record.GetSaveDateTime(saved);
+        out << texts::kPositionWord << positions[slot] << "  "
+            << OneLine(Utf8(record.GetFirstName() + " " + record.GetLastName())) << "  " << texts::kSavedWord
+            << OneLine(Utf8(SaveDateTimeFromStored(record.GetText(TextField::SaveDateTime))));
+        if (!record.GetObserverName().empty()) {
+            out << "  " << texts::kObserverWord << OneLine(Utf8(record.GetObserverName()));
+        }
+        out << '\n';
+    }
+    out << '\n';
+    WriteGrid(out, grid.screening);
+    out << '\n';
+
+    TextTable reliability({Lines(grid.reliability[0][0].text), Lines(grid.reliability[0][1].text),
+                           Lines(grid.reliability[0][2].text), Lines(grid.reliability[0][3].text),
+                           Lines(grid.reliability[0][4].text), Lines(grid.reliability[0][5].text),
+                           Lines(grid.reliability[0][6].text)},
+                          true);
+    std::vector<std::string> cells;
+    for (const GridCell& cell : grid.reliability[1]) cells.push_back(Utf8(Lines(Cell(cell))));
+    reliability.AddRow(cells);
+    reliability.Write(out);
+    out << texts::kShadedLegend << '\n';
+}
+
+}  // namespace
+
+int RunAnalyse(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+    CommandLine line;
+    const ParseOutcome parsed = ParseCommandLine(words, true, line);
+    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
+    if (line.records.empty()) return UsageError(err, texts::kNoRecordChosen);
+    if (line.records.size() > kMaxRecords) {
+        PrintMessage(err, {orva::texts::kTooManySelectionsCaption, orva::texts::kTooManySelections, MessageIcon::Stop});
+        return kExitRefused;
+    }
+
+    RecordList list;
+    const LoadedFile loaded = LoadRecordFile(line.file, list, err);
+    if (loaded.status == kExitRefused) return kExitRefused;
+
+    // Each chosen record is read once to learn its reporter, then classified as the selection
+    // dialog classifies its entries.
+    std::vector<SelectedRecord> selected;
+    for (int position : line.records) {
+        AssessmentRecord record;
+        const int result = ReadRecordForAnalysis(loaded.path, position, record);
+        if (result < 0) {
+            PrintReadFailure(err, loaded.path, position, result, list.RecordsInFile());
+            return kExitRefused;
+        }
+        selected.push_back({record.GetReporter(), position});
+    }
+    const AnalysisSelection selection = ClassifyAnalysisSelection(selected);
+    if (selection.refusal) {
+        PrintMessage(err, *selection.refusal);
+        return kExitRefused;
+    }
+
+    ReportSet reports;
+    const int result = LoadReportSet(loaded.path, selection.positions, reports);
+    if (result < 0) {
+        PrintMessage(err, ReadError());
+        return kExitRefused;
+    }
+    const AnalysisGrid grid = BuildAnalysisGrid(reports);
+    if (line.json) {
+        WriteJson(out, AnalysisDocument(grid));
+    } else {
+        WriteAnalysisText(out, loaded.path, reports, selection.positions, grid);
+    }
+    return loaded.status;
+}
+
+}  // namespace orva::cli

@@ -1,0 +1,52 @@
+#include "CliApp.h"
+
+#include <exception>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "AnalyseCommand.h"
+#include "CliOutput.h"
+#include "CliTexts.h"
+#include "ListCommand.h"
+
+namespace orva::cli {
+
+namespace {
+
+using CommandFunction = int (*)(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+
+struct Command {
+    std::string_view name;
+    CommandFunction run;
+};
+
+// Every command of orva-cli; a new command is one more entry and its own file.
+constexpr Command kCommands[] = {
+    {"list", RunList},
+    {"analyse", RunAnalyse},
+};
+
+}  // namespace
+
+int Run(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {
+    if (argc < 2) return UsageError(err, texts::kMissingCommand);
+    const std::string_view name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        out << texts::kUsage;
+        return kExitSuccess;
+    }
+    const std::vector<std::string> words(argv + 2, argv + argc);
+    for (const Command& command : kCommands) {
+        if (command.name != name) continue;
+        try {
+            return command.run(words, out, err);
+        } catch (const std::exception& failure) {
+            err << texts::kProgram << ": " << failure.what() << '\n';
+            return kExitRefused;
+        }
+    }
+    return UsageError(err, texts::kUnknownCommand, name);
+}
+
+}  // namespace orva::cli

@@ -1,0 +1,55 @@
+#include "CliOutput.h"
+
+#include "CliTexts.h"
+#include "Cp1252.h"
+
+namespace orva::cli {
+
+std::string Utf8(std::string_view cp1252) { return Cp1252::ToUtf8(cp1252); }
+
+std::string OneLine(std::string_view utf8) {
+    std::string line;
+    line.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        // C1 controls arrive as the two bytes C2 80..C2 9F.
+        if (byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
+            line += '?';
+            ++i;
+        } else if (byte < 0x20 || byte == 0x7F) {
+            line += '?';
+        } else {
+            line += utf8[i];
+        }
+    }
+    return line;
+}
+
+void PrintMessage(std::ostream& err, const MessageSpec& message, std::string_view name) {
+    std::string text = Utf8(message.text);
+    if (!name.empty()) {
+        std::string withName;
+        for (char c : text) {
+            if (c == kNameMarker) {
+                withName += name;
+            } else {
+                withName += c;
+            }
+        }
+        text = std::move(withName);
+    }
+    err << texts::kProgram << ": " << Utf8(message.caption) << '\n' << text << '\n';
+}
+
+int UsageError(std::ostream& err, std::string_view problem, std::string_view detail) {
+    err << texts::kProgram << ": " << problem;
+    if (!detail.empty()) err << ": " << detail;
+    err << "\n\n" << texts::kUsage;
+    return kExitRefused;
+}
+
+void WriteJson(std::ostream& out, const nlohmann::ordered_json& document) {
+    out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+}
+
+}  // namespace orva::cli

@@ -1,0 +1,53 @@
+#pragma once
+
+// Texts of the command-line companion that the product itself does not word.
+namespace orva::cli::texts {
+
+inline constexpr const char* kProgram = "orva-cli";
+
+inline constexpr const char* kUsage =
+    "Usage:\n"
+    "  orva-cli list FILE [--json]\n"
+    "  orva-cli analyse FILE --record POS [--record POS] [--record POS] [--json]\n"
+    "\n"
+    "FILE is a record file, named with or without \".rpc\". POS is the 0-based position of a record\n"
+    "in the file, as \"list\" shows it; at most one record of each reporter can be analysed.\n"
+    "\n"
+    "Exit status: 0 success; 1 done, but some records of the file failed to load;\n"
+    "2 usage error, refused input or file error.\n";
+
+inline constexpr const char* kUnknownCommand = "unknown command";
+inline constexpr const char* kMissingCommand = "no command given";
+inline constexpr const char* kMissingFile = "no record file given";
+inline constexpr const char* kExtraArgument = "unexpected argument";
+inline constexpr const char* kUnknownOption = "unknown option";
+inline constexpr const char* kMissingPosition = "--record needs a record position";
+inline constexpr const char* kBadPosition = "a record position is a whole number 0, 1, 2, ...";
+inline constexpr const char* kNoRecordChosen = "choose the records to analyse with --record POS";
+
+inline constexpr const char* kFailedPositions = "Positions of the records that failed to load: ";
+inline constexpr const char* kBeyondCapacity = " records after the first 657 were not loaded.";
+inline constexpr const char* kPositionBeyondEnd = "There is no record at position ";
+inline constexpr const char* kRecordFailsChecks = "The record failed its checks and cannot be read: position ";
+inline constexpr const char* kRecordsInFile = "; the file holds ";
+inline constexpr const char* kRecordsWord = " records.";
+
+inline constexpr const char* kFileLabel = "File: ";
+inline constexpr const char* kSummaryRecords = "Records: ";
+inline constexpr const char* kSummaryListed = ", listed: ";
+inline constexpr const char* kSummaryFailed = ", failed: ";
+inline constexpr const char* kListHeadings[8] = {"Pos",   "First name", "Last name", "Birth date",
+                                                 "Saved", "Reporter",   "Observer",  "Entry"};
+inline constexpr const char* kOnScreen = "On-Screen";
+inline constexpr const char* kPaper = "Paper";
+
+inline constexpr const char* kAnalysisOf = "Analysis of ";
+inline constexpr const char* kReportLabels[3] = {"Self-report:    ", "Parent-report:  ", "Teacher-report: "};
+inline constexpr const char* kNoReport = "none";
+inline constexpr const char* kPositionWord = "position ";
+inline constexpr const char* kSavedWord = "saved ";
+inline constexpr const char* kObserverWord = "observer: ";
+inline constexpr const char* kShadedMark = " *";
+inline constexpr const char* kShadedLegend = "* shaded cell: a positive screen, a cutoff attained, a report present";
+
+}  // namespace orva::cli::texts

@@ -1,0 +1,76 @@
+#include "ListCommand.h"
+
+#include "CliOutput.h"
+#include "CliTexts.h"
+#include "CommandLine.h"
+#include "RecordFileLoad.h"
+#include "RecordList.h"
+#include "TextTable.h"
+
+namespace orva::cli {
+
+namespace {
+
+nlohmann::ordered_json ListDocument(const std::string& path, const RecordList& list) {
+    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+    for (const RecordRow& row : list.Rows()) {
+        rows.push_back({
+            {"position", row.filePosition},
+            {"first_name", Utf8(row.first)},
+            {"last_name", Utf8(row.last)},
+            {"birth_date", Utf8(row.birthStored)},
+            {"saved", Utf8(row.savedStored)},
+            {"reporter", Utf8(row.reporterLabel)},
+            {"observer_name", Utf8(row.observerName)},
+            {"data_entry", Utf8(std::string(1, row.dataEntry))},
+        });
+    }
+    return {
+        {"file", path},
+        {"records", list.RecordsInFile()},
+        {"loaded", list.RowCount()},
+        {"failed", list.FailedPositions()},
+        {"rows", std::move(rows)},
+    };
+}
+
+void WriteListTable(std::ostream& out, const std::string& path, const RecordList& list) {
+    out << texts::kFileLabel << OneLine(path) << '\n'
+        << texts::kSummaryRecords << list.RecordsInFile() << texts::kSummaryListed << list.RowCount()
+        << texts::kSummaryFailed << list.FailedPositions().size() << '\n';
+    TextTable table({std::begin(texts::kListHeadings), std::end(texts::kListHeadings)});
+    for (const RecordRow& row : list.Rows()) {
+        table.AddRow({
+            std::to_string(row.filePosition),
+            OneLine(Utf8(row.first)),
+            OneLine(Utf8(row.last)),
+            OneLine(Utf8(row.birthShown)),
+            OneLine(Utf8(row.savedShown)),
+            Utf8(row.reporterLabel),
+            OneLine(Utf8(row.observerName)),
+            row.dataEntry == '1' ? texts::kPaper : texts::kOnScreen,
+        });
+    }
+    table.Write(out);
+}
+
+}  // namespace
+
+int RunList(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+    CommandLine line;
+    const ParseOutcome parsed = ParseCommandLine(words, false, line);
+    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
+
+    RecordList list;
+    const LoadedFile loaded = LoadRecordFile(line.file, list, err);
+    if (loaded.status == kExitRefused) return kExitRefused;
+
+    if (line.json) {
+        WriteJson(out, ListDocument(loaded.path, list));
+    } else {
+        WriteListTable(out, loaded.path, list);
+    }
+    return loaded.status;
+}
+
+}  // namespace orva::cli

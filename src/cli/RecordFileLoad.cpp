@@ -1,0 +1,48 @@
+#include "RecordFileLoad.h"
+
+#include "CliOutput.h"
+#include "CliTexts.h"
+#include "FileNameRules.h"
+#include "StoreMessages.h"
+
+namespace orva::cli {
+
+namespace {
+
+constexpr std::size_t kExtensionLength = 4;  // ".rpc"
+
+}  // namespace
+
+LoadedFile LoadRecordFile(const std::string& argument, RecordList& list, std::ostream& err) {
+    LoadedFile loaded;
+    const FileNameCheck check = ApplyRecordFileNameRule(argument);
+    if (!check.ok) {
+        PrintMessage(err, {orva::texts::kIncorrectFileName, check.message, MessageIcon::Stop});
+        loaded.status = kExitRefused;
+        return loaded;
+    }
+    loaded.path = check.fullPath;
+
+    const int result = list.Load(loaded.path, true, false);
+    if (result == 0) return loaded;
+    // The messages name the file as entered, without its extension; the path is the user's own
+    // bytes, so it goes in after the product text is converted.
+    const std::string name = loaded.path.substr(0, loaded.path.size() - kExtensionLength);
+    if (const auto message = LoadResultMessage(result, std::string(1, kNameMarker))) PrintMessage(err, *message, name);
+    if (result < 0) {
+        loaded.status = kExitRefused;
+        return loaded;
+    }
+    if (!list.FailedPositions().empty()) {
+        err << texts::kFailedPositions;
+        for (std::size_t i = 0; i < list.FailedPositions().size(); ++i) {
+            err << (i == 0 ? "" : ", ") << list.FailedPositions()[i];
+        }
+        err << '\n';
+    }
+    if (list.RecordsBeyondCapacity() > 0) err << list.RecordsBeyondCapacity() << texts::kBeyondCapacity << '\n';
+    loaded.status = kExitPartial;
+    return loaded;
+}
+
+}  // namespace orva::cli

@@ -1,0 +1,5 @@
+#include <iostream>
+
+#include "CliApp.h"
+
+int main(int argc, char* argv[]) { return orva::cli::Run(argc, argv, std::cout, std::cerr); }
