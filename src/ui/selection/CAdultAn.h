@@ -1,0 +1,28 @@
+#pragma once
+
+#include "RecordSelectionDialog.h"
+#include "ReportSet.h"
+
+namespace orva {
+
+// Picks up to three records of one person (at most one Self, one Parent and one Teacher
+// report) and reads them into the current analysis. Accepted only once the analysis holds
+// every chosen record.
+class CAdultAn : public RecordSelectionDialog {
+    Q_OBJECT
+
+public:
+    CAdultAn(Prompter& prompter, ReportSet& reports, const QString& fileText, QWidget* parent = nullptr);
+
+protected:
+    void Confirm() override;
+
+private:
+    // Empties the analysis and reads the chosen records (file positions by slot, -1 for none)
+    // into it; false, with the analysis left empty, when any of them could not be read.
+    bool ReadIntoAnalysis(const std::array<int, kReportSlots>& positions);
+
+    ReportSet& reports_;
+};
+
+}  // namespace orva

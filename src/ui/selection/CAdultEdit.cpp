@@ -1,0 +1,86 @@
+#include "CAdultEdit.h"
+
+#include <QButtonGroup>
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include "AssessmentRecord.h"
+#include "Prompter.h"
+#include "ScreeningTexts.h"
+#include "SelectionTexts.h"
+#include "StoreMessages.h"
+#include "StoreResult.h"
+
+namespace orva {
+
+namespace sel = texts::selection;
+
+CAdultEdit::CAdultEdit(Prompter& prompter, const QString& fileText, int editMethod, QWidget* parent)
+    : RecordSelectionDialog(prompter, fileText, sel::kEditCaption, sel::kEditHeading, sel::kEdit, parent) {
+    setObjectName(QStringLiteral("editSelectionDialog"));
+    List().setSelectionMode(QAbstractItemView::SingleSelection);
+
+    auto* method = new QHBoxLayout();
+    auto* question = new QLabel(QString::fromUtf8(sel::kEditMethodQuestion), this);
+    question->setObjectName(QStringLiteral("editMethodLabel"));
+    onScreenRadio_ = new QRadioButton(QString::fromUtf8(sel::kCompleteOnScreen), this);
+    onScreenRadio_->setObjectName(QStringLiteral("completeOnScreenRadio"));
+    enterResponsesRadio_ = new QRadioButton(QString::fromUtf8(sel::kEnterResponses), this);
+    enterResponsesRadio_->setObjectName(QStringLiteral("enterResponsesRadio"));
+    auto* group = new QButtonGroup(this);
+    group->addButton(onScreenRadio_);
+    group->addButton(enterResponsesRadio_);
+    method->addWidget(question);
+    method->addSpacing(12);
+    method->addWidget(onScreenRadio_);
+    method->addWidget(enterResponsesRadio_);
+    method->addStretch(1);
+    ExtraArea().addLayout(method);
+    (editMethod == kEnterResponses ? enterResponsesRadio_ : onScreenRadio_)->setChecked(true);
+
+    connect(&List(), &QListWidget::currentRowChanged, this, [this](int entry) {
+        if (entry >= 0) PresetMethodFromEntry(entry);
+    });
+    SizeToContents();
+}
+
+int CAdultEdit::EditMethod() const { return enterResponsesRadio_->isChecked() ? kEnterResponses : kCompleteOnScreen; }
+
+int CAdultEdit::LoadRecords(const std::string& fullPath) {
+    // A file the user may only read can still be searched; the edits then go to another file.
+    readOnly_ = false;
+    const int code = Records().Load(fullPath, /*readOnly=*/false, /*sort=*/true);
+    if (code != kAccessDenied) return code;
+    readOnly_ = true;
+    return Records().Load(fullPath, /*readOnly=*/true, /*sort=*/true);
+}
+
+void CAdultEdit::ListFilled() {
+    if (readOnly_) Prompts().Message(ReadOnlyEditWarning());
+}
+
+void CAdultEdit::FirstEntryBecomesCurrent() { List().setCurrentRow(0); }
+
+// A record entered on paper is most easily corrected the same way; the user may still change it.
+void CAdultEdit::PresetMethodFromEntry(int entry) {
+    const bool paper = RowOfEntry(entry).dataEntry == kPaper;
+    (paper ? enterResponsesRadio_ : onScreenRadio_)->setChecked(true);
+}
+
+void CAdultEdit::Confirm() {
+    const int entry = List().currentRow();
+    if (entry < 0) {
+        Prompts().Message(MessageSpec{texts::kNoSelectionCaption, texts::kNoSelection, MessageIcon::Stop});
+        return;
+    }
+    if (!CriteriaStillHoldOrContinue()) return;
+    selectedPath_ = QFile::decodeName(QByteArray::fromStdString(LoadedPath()));
+    selectedPosition_ = RowOfEntry(entry).filePosition;
+    accept();
+}
+
+}  // namespace orva

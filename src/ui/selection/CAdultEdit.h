@@ -1,0 +1,42 @@
+#pragma once
+
+#include "RecordSelectionDialog.h"
+
+class QRadioButton;
+
+namespace orva {
+
+// Picks one record to edit and the way of editing it. Accepted with the record's file, its
+// position in the file and the chosen edit method.
+class CAdultEdit : public RecordSelectionDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kCompleteOnScreen = 0;
+    static constexpr int kEnterResponses = 1;
+
+    // `editMethod` is the caller's preset (kCompleteOnScreen or kEnterResponses).
+    CAdultEdit(Prompter& prompter, const QString& fileText, int editMethod, QWidget* parent = nullptr);
+
+    // After OK: the record file (".rpc" included), the record's position in it, the method.
+    QString SelectedPath() const { return selectedPath_; }
+    int SelectedPosition() const { return selectedPosition_; }
+    int EditMethod() const;
+
+protected:
+    int LoadRecords(const std::string& fullPath) override;
+    void ListFilled() override;
+    void FirstEntryBecomesCurrent() override;
+    void Confirm() override;
+
+private:
+    void PresetMethodFromEntry(int entry);
+
+    QRadioButton* onScreenRadio_;
+    QRadioButton* enterResponsesRadio_;
+    bool readOnly_ = false;
+    QString selectedPath_;
+    int selectedPosition_ = -1;
+};
+
+}  // namespace orva

@@ -1,0 +1,37 @@
+#include "RecordPath.h"
+
+#include <QFile>
+#include <string>
+
+#include "FileNameRules.h"
+
+namespace orva {
+
+namespace {
+
+std::string StandIn(const QString& text) {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (QChar c : text) bytes.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : 'x');
+    return bytes;
+}
+
+}  // namespace
+
+RecordPathCheck CheckRecordPath(const QString& text) {
+    const std::string standIn = StandIn(text);
+    const FileNameCheck check = ApplyRecordFileNameRule(standIn);
+    if (!check.ok) return {false, {}, QString::fromUtf8(check.message)};
+    // The rule only ever appends to the text.
+    return {true, text + QString::fromLatin1(check.fullPath.substr(standIn.size())), {}};
+}
+
+QString AcceptBrowsedRecordPath(const QString& path) {
+    std::string withoutExtension;
+    if (!AcceptBrowsedPath(StandIn(path), ".rpc", withoutExtension)) return {};
+    return path.left(static_cast<qsizetype>(withoutExtension.size()));
+}
+
+std::string FileSystemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace orva

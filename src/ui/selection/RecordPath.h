@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace orva {
+
+// The record-file name rule and the browsed-path rule on the file field's text. The rules
+// count characters; they are applied to a one-byte stand-in of the text so that a character
+// outside ASCII counts once, whatever its encoding.
+
+struct RecordPathCheck {
+    bool ok = false;
+    QString fullPath;  // the path with ".rpc"
+    QString message;   // the refusal (caption "Incorrect File Name", stop icon)
+};
+RecordPathCheck CheckRecordPath(const QString& text);
+
+// A path chosen in the file box, without ".rpc"; empty when the path is refused.
+QString AcceptBrowsedRecordPath(const QString& path);
+
+// The path as the file functions take it (the system's encoding for file names).
+std::string FileSystemPath(const QString& path);
+
+}  // namespace orva

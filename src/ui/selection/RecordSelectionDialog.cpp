@@ -1,0 +1,289 @@
+#include "RecordSelectionDialog.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include "AssessmentRecord.h"
+#include "Cp1252.h"
+#include "FileNameRules.h"
+#include "ModelTexts.h"
+#include "Prompter.h"
+#include "RecordPath.h"
+#include "SelectionTexts.h"
+#include "StoreMessages.h"
+#include "WaitCursor.h"
+
+namespace orva {
+
+namespace sel = texts::selection;
+
+namespace {
+
+QString Text(const char* text) { return QString::fromUtf8(text); }
+QString FromRecordText(const std::string& bytes) { return QString::fromStdString(Cp1252::ToUtf8(bytes)); }
+std::string ToRecordText(const QString& text) { return Cp1252::FromUtf8(text.toStdString()); }
+
+QLineEdit* DigitsEdit(const QString& name, int digits, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setMaxLength(digits);
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), edit));
+    // Wide enough for its digits and a little air, no wider.
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(digits + 2, QLatin1Char('0'))) + 8);
+    edit->setAlignment(Qt::AlignHCenter);
+    return edit;
+}
+
+QLabel* Caption(const char* text, QWidget* parent) {
+    auto* label = new QLabel(Text(text), parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+}  // namespace
+
+RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& fileText, const char* caption,
+                                             const char* heading, const char* confirmText, QWidget* parent)
+    : QDialog(parent),
+      prompter_(prompter),
+      clock_(&SystemClock::Instance()),
+      fileSystem_(&DefaultFileSystem()),
+      records_(std::make_unique<RecordList>(*fileSystem_)) {
+    setWindowTitle(Text(caption));
+    setModal(true);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* headingLabel = new QLabel(Text(heading), this);
+    headingLabel->setObjectName(QStringLiteral("headingLabel"));
+    layout->addWidget(headingLabel);
+
+    auto* fields = new QGridLayout();
+    firstNameEdit_ = new QLineEdit(this);
+    firstNameEdit_->setObjectName(QStringLiteral("firstNameEdit"));
+    firstNameEdit_->setMaxLength(static_cast<int>(MaxLength(TextField::FirstName)));
+    lastNameEdit_ = new QLineEdit(this);
+    lastNameEdit_->setObjectName(QStringLiteral("lastNameEdit"));
+    lastNameEdit_->setMaxLength(static_cast<int>(MaxLength(TextField::LastName)));
+    fields->addWidget(Caption(sel::kFirstName, this), 0, 0);
+    fields->addWidget(firstNameEdit_, 0, 1);
+    fields->addWidget(Caption(sel::kLastName, this), 1, 0);
+    fields->addWidget(lastNameEdit_, 1, 1);
+
+    dayEdit_ = DigitsEdit(QStringLiteral("birthDayEdit"), 2, this);
+    monthEdit_ = DigitsEdit(QStringLiteral("birthMonthEdit"), 2, this);
+    yearEdit_ = DigitsEdit(QStringLiteral("birthYearEdit"), 4, this);
+    auto* date = new QGridLayout();
+    date->setHorizontalSpacing(4);
+    date->setVerticalSpacing(0);
+    int column = 0;
+    for (auto [edit, name] : {std::pair{dayEdit_, sel::kDay}, {monthEdit_, sel::kMonth}, {yearEdit_, sel::kYear}}) {
+        if (column > 0) date->addWidget(new QLabel(Text(sel::kDateSeparator), this), 1, column++);
+        auto* label = new QLabel(Text(name), this);
+        label->setAlignment(Qt::AlignHCenter);
+        date->addWidget(label, 0, column);
+        date->addWidget(edit, 1, column++);
+        edit->installEventFilter(this);
+    }
+    date->setColumnStretch(column, 1);
+    fields->addWidget(Caption(sel::kDateOfBirth, this), 3, 0);
+    fields->addLayout(date, 2, 1, 2, 1);
+
+    fileEdit_ = new QLineEdit(fileText, this);
+    fileEdit_->setObjectName(QStringLiteral("fileEdit"));
+    fileEdit_->setMinimumWidth(fileEdit_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 48);
+    auto* file = new QHBoxLayout();
+    file->addWidget(fileEdit_, 1);
+    file->addWidget(new QLabel(Text(sel::kRecordSuffix), this));
+    fields->addWidget(Caption(sel::kFromDataFile, this), 4, 0);
+    fields->addLayout(file, 4, 1);
+    auto* browseButton = new QPushButton(Text(sel::kBrowse), this);
+    browseButton->setObjectName(QStringLiteral("browseButton"));
+    browseButton->setAutoDefault(false);
+    fields->addWidget(browseButton, 5, 1, Qt::AlignLeft);
+    fields->setColumnStretch(1, 1);
+    layout->addLayout(fields);
+
+    auto* noteGroup = new QGroupBox(Text(sel::kNoteGroup), this);
+    noteGroup->setObjectName(QStringLiteral("noteGroup"));
+    auto* noteLayout = new QVBoxLayout(noteGroup);
+    auto* noteLabel =
+        new QLabel(Text(sel::kPrivacyNote) + QLatin1Char('\n') + Text(sel::kFeedbackInvitation), noteGroup);
+    noteLabel->setObjectName(QStringLiteral("noteLabel"));
+    noteLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    noteLayout->addWidget(noteLabel);
+    layout->addWidget(noteGroup);
+
+    auto* selectGroup = new QGroupBox(Text(sel::kSelectGroup), this);
+    selectGroup->setObjectName(QStringLiteral("selectGroup"));
+    auto* selectLayout = new QVBoxLayout(selectGroup);
+    auto* loadButton = new QPushButton(Text(sel::kLoadButton), selectGroup);
+    loadButton->setObjectName(QStringLiteral("loadButton"));
+    loadButton->setAutoDefault(false);
+    selectLayout->addWidget(loadButton, 0, Qt::AlignLeft);
+    auto* instruction = new QLabel(Text(sel::kSelectInstruction), selectGroup);
+    selectLayout->addWidget(instruction);
+    list_ = new QListWidget(selectGroup);
+    list_->setObjectName(QStringLiteral("recordList"));
+    list_->setMinimumHeight(list_->fontMetrics().height() * 7);
+    selectLayout->addWidget(list_);
+    layout->addWidget(selectGroup, 1);
+
+    extraArea_ = new QVBoxLayout();
+    layout->addLayout(extraArea_);
+
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch(1);
+    auto* confirmButton = new QPushButton(Text(confirmText), this);
+    confirmButton->setObjectName(QStringLiteral("confirmButton"));
+    confirmButton->setDefault(true);
+    auto* cancelButton = new QPushButton(Text(sel::kCancel), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setAutoDefault(false);
+    buttons->addWidget(confirmButton);
+    buttons->addWidget(cancelButton);
+    layout->addLayout(buttons);
+
+    connect(browseButton, &QPushButton::clicked, this, &RecordSelectionDialog::Browse);
+    connect(loadButton, &QPushButton::clicked, this, &RecordSelectionDialog::LoadMatching);
+    connect(confirmButton, &QPushButton::clicked, this, [this] { Confirm(); });
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this] { Confirm(); });
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    firstNameEdit_->setFocus();
+}
+
+QString RecordSelectionDialog::FileText() const { return fileEdit_->text(); }
+
+void RecordSelectionDialog::SetFileSystem(FileSystem& fileSystem) {
+    fileSystem_ = &fileSystem;
+    records_ = std::make_unique<RecordList>(fileSystem);
+    list_->clear();
+    firstRow_ = -1;
+    loadedPath_.clear();
+}
+
+int RecordSelectionDialog::CurrentYear() const { return clock_->Now().year; }
+
+bool RecordSelectionDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut)
+        for (QLineEdit* edit : {dayEdit_, monthEdit_, yearEdit_})
+            if (watched == edit) Tidy(edit);
+    return QDialog::eventFilter(watched, event);
+}
+
+// The date fields are tidied as the details page tidies them; no age is shown here.
+void RecordSelectionDialog::Tidy(QLineEdit* edit) {
+    const std::string text = edit->text().toStdString();
+    std::string tidied;
+    if (edit == dayEdit_) tidied = TidyDay(text);
+    else if (edit == monthEdit_) tidied = TidyMonth(text);
+    else tidied = TidyYear(text, CurrentYear());
+    edit->setText(QString::fromStdString(tidied));
+}
+
+void RecordSelectionDialog::Browse() {
+    const QString chosen =
+        prompter_.SaveFileName(QString(), fileEdit_->text() + Text(sel::kRecordSuffix), Text(sel::kBrowseFilter));
+    if (chosen.isEmpty()) return;
+    const QString withoutExtension = AcceptBrowsedRecordPath(chosen);
+    if (withoutExtension.isEmpty()) {
+        prompter_.Message(Text(texts::kIncorrectFileName), Text(texts::kBrowseRecordFile), MessageIcon::Stop);
+        return;
+    }
+    fileEdit_->setText(withoutExtension);
+}
+
+RecordSelectionDialog::Criteria RecordSelectionDialog::CurrentCriteria() const {
+    return {firstNameEdit_->text(), lastNameEdit_->text(), dayEdit_->text(),
+            monthEdit_->text(),     yearEdit_->text(),     fileEdit_->text()};
+}
+
+void RecordSelectionDialog::FocusOn(FocusField field) {
+    switch (field) {
+        case FocusField::FirstName: firstNameEdit_->setFocus(); break;
+        case FocusField::LastName: lastNameEdit_->setFocus(); break;
+        case FocusField::BirthDay: dayEdit_->setFocus(); break;
+        case FocusField::BirthMonth: monthEdit_->setFocus(); break;
+        case FocusField::BirthYear: yearEdit_->setFocus(); break;
+        default: break;
+    }
+}
+
+int RecordSelectionDialog::LoadRecords(const std::string& fullPath) {
+    return records_->Load(fullPath, /*readOnly=*/true, /*sort=*/true);
+}
+
+void RecordSelectionDialog::LoadMatching() {
+    // Names are compared exactly, so blanks typed after them would never match.
+    firstNameEdit_->setText(FromRecordText(TrimTrailingSpaces(ToRecordText(firstNameEdit_->text()))));
+    lastNameEdit_->setText(FromRecordText(TrimTrailingSpaces(ToRecordText(lastNameEdit_->text()))));
+    lastLoad_ = CurrentCriteria();
+    list_->clear();
+    firstRow_ = -1;
+    loadedPath_.clear();
+
+    const PersonEntry person{ToRecordText(lastLoad_.firstName), ToRecordText(lastLoad_.lastName),
+                             lastLoad_.day.toStdString(), lastLoad_.month.toStdString(),
+                             lastLoad_.year.toStdString()};
+    const LocalDateTime now = clock_->Now();
+    if (const auto failure = CheckSelectionPerson(person, Date{now.year, now.month, now.day})) {
+        prompter_.Message(Text(failure->caption), Text(failure->message), MessageIcon::Stop);
+        FocusOn(failure->focus);
+        return;
+    }
+    const RecordPathCheck path = CheckRecordPath(lastLoad_.file);
+    if (!path.ok) {
+        prompter_.Message(Text(texts::kIncorrectFileName), path.message, MessageIcon::Stop);
+        return;
+    }
+
+    int code = 0;
+    {
+        WaitCursor wait;
+        code = LoadRecords(FileSystemPath(path.fullPath));
+    }
+    const QString name = path.fullPath.chopped(4);
+    if (const auto message = LoadResultMessage(code, ToRecordText(name))) prompter_.Message(*message);
+    if (code < 0) return;
+
+    int firstRow = -1;
+    int lastRow = -1;
+    if (records_->Find(person.firstName, person.lastName, FieldNumber(person.birthYear),
+                      FieldNumber(person.birthMonth), FieldNumber(person.birthDay), firstRow, lastRow) != 0) {
+        prompter_.Message(NoMatchingRecordsMessage());
+        return;
+    }
+    firstRow_ = firstRow;
+    loadedPath_ = FileSystemPath(path.fullPath);
+    for (int row = firstRow; row <= lastRow; ++row) list_->addItem(EntryText(records_->Row(row)));
+    ListFilled();
+    FirstEntryBecomesCurrent();
+}
+
+void RecordSelectionDialog::FirstEntryBecomesCurrent() { list_->setCurrentRow(0, QItemSelectionModel::NoUpdate); }
+
+QString RecordSelectionDialog::EntryText(const RecordRow& row) {
+    QString text = Text(sel::kSavedPrefix) + FromRecordText(row.savedShown) + Text(sel::kLabelGap) +
+                   FromRecordText(row.reporterLabel);
+    if (row.reporterLabel == texts::kParent || row.reporterLabel == texts::kTeacher)
+        text += Text(sel::kAssessmentBy) + FromRecordText(row.observerName);
+    return text;
+}
+
+bool RecordSelectionDialog::CriteriaStillHoldOrContinue() {
+    if (CurrentCriteria() == lastLoad_) return true;
+    const int answer = prompter_.Choose(Text(sel::kChangedCriteriaCaption), Text(sel::kChangedCriteria),
+                                        {Text(sel::kContinue), Text(sel::kCancel)}, 0, MessageIcon::Exclamation);
+    return answer == 0;
+}
+
+}  // namespace orva

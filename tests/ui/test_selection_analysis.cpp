@@ -1,0 +1,440 @@
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QtTest>
+
+#include "AnalysisForm.h"
+#include "CAdultAn.h"
+#include "CGridCtrl.h"
+#include "ReportSet.h"
+#include "ScriptedPrompter.h"
+#include "UiTestSupport.h"
+#include "test_selection_support.h"
+
+using namespace orva;
+using namespace orva::selection_test;
+using orva::test::Prompt;
+using orva::test::ScriptedPrompter;
+
+namespace {
+
+const QString kParentLine = QStringLiteral("Saved: 15/06/2026 10:31:00   Parent Assessment by: Pat Citizen");
+
+// A file with the person ALEX CITIZEN (born 15/03/2012): a Self-report, a Parent-report, a
+// Teacher-report and a second Parent-report, saved a minute apart in that order, and a
+// Self-report of another person between them.
+bool WritePersonFile(const QString& path) {
+    return WriteRecordFile(path, {MakeRecord(kSelf), MakeRecord(kParent, {}, {4, 15, 83}, false, "Pat Citizen"),
+                                  MakeRecord(kTeacher, {}, {}, false, "Mr Lee"),
+                                  MakeRecord(kSelf, Person{"ALEX", "CITIZENS"}),
+                                  MakeRecord(kParent, {}, {}, false, "Sam Citizen")});
+}
+
+// Holds the file with an exclusive lock, as another program using it would.
+class FileLock {
+public:
+    explicit FileLock(const QString& path) : fd_(::open(QFile::encodeName(path).constData(), O_RDWR)) {
+        locked_ = fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
+    }
+    ~FileLock() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    bool Locked() const { return locked_; }
+
+private:
+    int fd_;
+    bool locked_ = false;
+};
+
+}  // namespace
+
+class AnalysisSelectionTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    QString stem_;  // the record file's path without ".rpc"
+
+    struct Session {
+        ScriptedPrompter prompter;
+        ReportSet reports;
+        CAdultAn dialog;
+        explicit Session(const QString& fileText) : dialog(prompter, reports, fileText) {
+            dialog.SetClock(TestClock());
+        }
+    };
+
+    // The dialog with the person typed in and the list loaded without any message.
+    static void LoadPerson(Session& s, const QString& file) {
+        EnterPerson(s.dialog, QStringLiteral("ALEX"), QStringLiteral("CITIZEN"), QStringLiteral("15"),
+                    QStringLiteral("03"), QStringLiteral("2012"), file);
+        Click(s.dialog, "loadButton");
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        stem_ = dir_.filePath(QStringLiteral("clinic"));
+        QVERIFY(WritePersonFile(stem_ + QStringLiteral(".rpc")));
+    }
+
+    void dialogShowsItsCaptionHeadingAndFileName() {
+        Session s(stem_);
+        QCOMPARE(s.dialog.windowTitle(), QStringLiteral("Select ORVA Response for Analysis"));
+        QCOMPARE(Find<QLabel>(s.dialog, "headingLabel")->text(),
+                 QStringLiteral("Please enter the details of the ORVA Questionnaire Response you wish to analyse."));
+        QCOMPARE(Find<QPushButton>(s.dialog, "confirmButton")->text(), QStringLiteral("Analyse"));
+        QVERIFY(Find<QPushButton>(s.dialog, "confirmButton")->isDefault());
+        QCOMPARE(FieldText(s.dialog, "fileEdit"), stem_);
+        QCOMPARE(Find<QLineEdit>(s.dialog, "birthYearEdit")->maxLength(), 4);
+        QVERIFY(Find<QLabel>(s.dialog, "noteLabel")->text().contains(QStringLiteral("Kelbrin")));
+    }
+
+    void lowerCaseNamesWithTrailingBlanksFindTheRecordsOldestFirst() {
+        Session s(stem_);
+        EnterPerson(s.dialog, QStringLiteral("alex  "), QStringLiteral("citizen "), QStringLiteral("15"),
+                    QStringLiteral("03"), QStringLiteral("2012"), stem_);
+        Click(s.dialog, "loadButton");
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
+        QCOMPARE(FieldText(s.dialog, "firstNameEdit"), QStringLiteral("alex"));
+        QCOMPARE(FieldText(s.dialog, "lastNameEdit"), QStringLiteral("citizen"));
+        QCOMPARE(Entries(s.dialog), QStringList({
+                                        QStringLiteral("Saved: 15/06/2026 10:30:00   Self Assessment"),
+                                        kParentLine,
+                                        QStringLiteral("Saved: 15/06/2026 10:32:00   Teacher Assessment by: Mr Lee"),
+                                        QStringLiteral("Saved: 15/06/2026 10:34:00   Parent Assessment by: Sam Citizen"),
+                                    }));
+        // The first entry is current but nothing is chosen for the user.
+        QCOMPARE(Find<QListWidget>(s.dialog, "recordList")->currentRow(), 0);
+        QVERIFY(Find<QListWidget>(s.dialog, "recordList")->selectedItems().isEmpty());
+    }
+
+    void fileNameTypedWithItsExtensionOpensTheSameFile() {
+        Session s(stem_ + QStringLiteral(".rpc"));
+        LoadPerson(s, stem_ + QStringLiteral(".rpc"));
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
+        QCOMPARE(Entries(s.dialog).size(), 4);
+    }
+
+    void selectedRecordsAreReadIntoTheirSlotsAndShownInTheGrid() {
+        Session s(stem_);
+        s.reports.Record(kTeacher) = MakeRecord(kTeacher, Person{"OLD", "ANALYSIS"});
+        LoadPerson(s, stem_);
+        ClickEntry(s.dialog, 1);
+        ClickEntry(s.dialog, 0);
+        Click(s.dialog, "confirmButton");
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
+        QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(s.reports.Record(kSelf).GetReporter(), int(kSelf));
+        QCOMPARE(s.reports.Record(kParent).GetObserverName(), std::string("Pat Citizen"));
+        QVERIFY(s.reports.IsSlotEmpty(kTeacher));
+        QCOMPARE(s.dialog.FileText(), stem_);
+
+        AnalysisForm form;
+        form.SetUpGrids();
+        form.ShowAnalysis(s.reports);
+        // Conduct disorder: the Parent-report's three items.
+        QCOMPARE(form.ScreeningGrid().GetItemText(8, 3), QStringLiteral("3"));
+        QCOMPARE(form.ScreeningGrid().GetItemBkColour(8, 3), AnalysisForm::ShadeColour());
+        QCOMPARE(form.ScreeningGrid().GetItemText(8, 5), QStringLiteral("YES"));
+        QCOMPARE(form.ScreeningGrid().GetItemText(24, 4), QString());
+    }
+
+    void doubleClickOnAnEntryAnalysesAsTheButtonDoes() {
+        Session s(stem_);
+        LoadPerson(s, stem_);
+        auto* list = Find<QListWidget>(s.dialog, "recordList");
+        const QPoint at = list->visualItemRect(list->item(2)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(s.reports.Record(kTeacher).GetObserverName(), std::string("Mr Lee"));
+    }
+
+    void twoParentReportsGiveMultipleParentAssessments() {
+        Session s(stem_);
+        QVERIFY(ShowActive(s.dialog));
+        LoadPerson(s, stem_);
+        ClickEntry(s.dialog, 1);
+        ClickEntry(s.dialog, 3);
+        s.prompter.ExpectMessage();
+        Click(s.dialog, "confirmButton");
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
+        QCOMPARE(s.prompter.Last().caption, QStringLiteral("Multiple Parent Assessments"));
+        QCOMPARE(s.prompter.Last().text,
+                 QStringLiteral("You have selected more than one Parent Assessment.\n\nYou are limited to select at "
+                                "most one of each of\n\nSelf Assessment, Parent Assessment and Teacher Assessment."));
+        QCOMPARE(s.prompter.Last().icon, MessageIcon::Stop);
+        QVERIFY(s.dialog.isVisible());
+        QVERIFY(s.reports.IsSlotEmpty(kParent));
+    }
+
+    void noneOrFourSelectedEntriesAreRefused() {
+        Session s(stem_);
+        LoadPerson(s, stem_);
+        s.prompter.ExpectMessage();
+        Click(s.dialog, "confirmButton");
+        QCOMPARE(s.prompter.Last().caption, QStringLiteral("No Selection"));
+        QCOMPARE(s.prompter.Last().text,
+                 QStringLiteral("You have not made a selection.\n\nEnter the name, date of birth and file to search\n"
+                                "then click the 'Load/Reload ORVA Responses' button.\n\nIf any matching records have "
+                                "been found you can\nthen select one from the list."));
+        for (int entry = 0; entry < 4; ++entry) ClickEntry(s.dialog, entry);
+        s.prompter.ExpectMessage();
+        Click(s.dialog, "confirmButton");
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
+        QCOMPARE(s.prompter.Last().caption, QStringLiteral("Too Many Selections"));
+        QCOMPARE(s.prompter.Last().icon, MessageIcon::Stop);
+        QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
+    }
+
+    void changedCriteriaAskFirstAndContinueAnalysesTheListShown() {
+        Session s(stem_);
+        LoadPerson(s, stem_);
+        ClickEntry(s.dialog, 0);
+        Type(s.dialog, "lastNameEdit", QStringLiteral("SOMEONE"));
+
+        s.prompter.ExpectChoice(1);
+        Click(s.dialog, "confirmButton");
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
+        const Prompt& asked = s.prompter.Last();
+        QCOMPARE(asked.caption, QStringLiteral("Changed Selection Criteria"));
+        QCOMPARE(asked.text, QStringLiteral("Warning:  You have changed the selection criteria for the list of ORVA "
+                                            "responses but have not reloaded the list."));
+        QCOMPARE(asked.buttons, QStringList({QStringLiteral("Continue"), QStringLiteral("Cancel")}));
+        QCOMPARE(asked.defaultIndex, 0);
+        // Cancel: still open, nothing read.
+        QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
+        QVERIFY(s.reports.IsSlotEmpty(kSelf));
+
+        s.prompter.ExpectChoice(0);
+        Click(s.dialog, "confirmButton");
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
+        QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(s.reports.Record(kSelf).GetLastName(), std::string("CITIZEN"));
+    }
+
+    void checksStopAtTheFirstFailureAndFocusItsField_data() {
+        QTest::addColumn<QStringList>("fields");  // first, last, day, month, year, file
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("focus");
+        const QString mandatory = QStringLiteral("Mandatory Field");
+        const QString names = QStringLiteral("'First Name' and 'Last Name' are mandatory.");
+        const QString incorrectDate = QStringLiteral("Incorrect Date");
+        const QString fileCaption = QStringLiteral("Incorrect File Name");
+        const QString withoutExtension = QStringLiteral(
+            "You must enter a ORVA filename without the extension.  For example:  c:/data_files/ORVA_2005");
+        QTest::newRow("first name of blanks")
+            << QStringList{"   ", "CITIZEN", "15", "03", "2012", "f"} << mandatory << names << "firstNameEdit";
+        QTest::newRow("no last name") << QStringList{"ALEX", "", "", "", "", ""} << mandatory << names
+                                      << "lastNameEdit";
+        QTest::newRow("no month") << QStringList{"ALEX", "CITIZEN", "15", "", "2012", "f"} << mandatory
+                                  << "'Date Of Birth' is mandatory." << "birthMonthEdit";
+        QTest::newRow("no day") << QStringList{"ALEX", "CITIZEN", "", "", "2012", "f"} << mandatory
+                                << "'Date Of Birth' is mandatory." << "birthDayEdit";
+        QTest::newRow("30 February")
+            << QStringList{"ALEX", "CITIZEN", "30", "02", "2012", "f"} << incorrectDate
+            << "The 'Date Of Birth' is not correct.\n\nThe date must have a valid day for the month,\nand have a four "
+               "digit year greater than 1900."
+            << "birthDayEdit";
+        QTest::newRow("not a year old") << QStringList{"ALEX", "CITIZEN", "16", "06", "2025", "f"} << incorrectDate
+                                        << "The age of the person must be 1 or more" << "birthDayEdit";
+        QTest::newRow("no file") << QStringList{"ALEX", "CITIZEN", "15", "03", "2012", ""} << fileCaption
+                                 << "You have not entered a filename." << "";
+        QTest::newRow("other extension") << QStringList{"ALEX", "CITIZEN", "15", "03", "2012", "/tmp/a.txt"}
+                                         << fileCaption << withoutExtension << "";
+        QTest::newRow("folder only") << QStringList{"ALEX", "CITIZEN", "15", "03", "2012", "/tmp/"} << fileCaption
+                                     << withoutExtension << "";
+    }
+    void checksStopAtTheFirstFailureAndFocusItsField() {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, caption);
+        QFETCH(QString, text);
+        QFETCH(QString, focus);
+        Session s(stem_);
+        QVERIFY(ShowActive(s.dialog));
+        EnterPerson(s.dialog, fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]);
+        Find<QLineEdit>(s.dialog, "fileEdit")->setFocus();
+        s.prompter.ExpectMessage();
+        Click(s.dialog, "loadButton");
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
+        QCOMPARE(s.prompter.Last().caption, caption);
+        QCOMPARE(s.prompter.Last().text, text);
+        QCOMPARE(s.prompter.Last().icon, MessageIcon::Stop);
+        if (!focus.isEmpty()) QCOMPARE(FocusName(), focus);
+        QVERIFY(Entries(s.dialog).isEmpty());
+    }
+
+    void dateFieldsAreTidiedWhenTheyLoseTheFocus_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("tidied");
+        QTest::newRow("day 7") << "birthDayEdit" << "7" << "07";
+        QTest::newRow("day 32") << "birthDayEdit" << "32" << "";
+        QTest::newRow("month 7") << "birthMonthEdit" << "7" << "07";
+        QTest::newRow("month 13") << "birthMonthEdit" << "13" << "";
+        QTest::newRow("year 95") << "birthYearEdit" << "95" << "1995";
+        QTest::newRow("year 26") << "birthYearEdit" << "26" << "2026";
+        QTest::newRow("year 27") << "birthYearEdit" << "27" << "1927";
+        QTest::newRow("year 2100") << "birthYearEdit" << "2100" << "";
+    }
+    void dateFieldsAreTidiedWhenTheyLoseTheFocus() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, tidied);
+        Session s(stem_);
+        QVERIFY(ShowActive(s.dialog));
+        auto* edit = Find<QLineEdit>(s.dialog, field.toLatin1().constData());
+        edit->setFocus();
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), typed);
+        Find<QLineEdit>(s.dialog, "firstNameEdit")->setFocus();
+        QTRY_COMPARE(edit->text(), tidied);
+    }
+
+    void dateFieldsTakeDigitsOnly() {
+        Session s(stem_);
+        Type(s.dialog, "birthDayEdit", QStringLiteral("1a2b3"));
+        QCOMPARE(FieldText(s.dialog, "birthDayEdit"), QStringLiteral("12"));
+    }
+
+    void lockedFileIsReportedInUse() {
+        const QString stem = dir_.filePath(QStringLiteral("locked"));
+        QVERIFY(WritePersonFile(stem + QStringLiteral(".rpc")));
+        FileLock lock(stem + QStringLiteral(".rpc"));
+        QVERIFY(lock.Locked());
+        Session s(stem);
+        s.prompter.ExpectMessage();
+        LoadPerson(s, stem);
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
+        QCOMPARE(s.prompter.Last().caption, QStringLiteral("File In Use"));
+        QCOMPARE(s.prompter.Last().text, QStringLiteral("The file '%1.rpc' is locked by another application.").arg(stem));
+        QCOMPARE(s.prompter.Last().icon, MessageIcon::Stop);
+        QVERIFY(Entries(s.dialog).isEmpty());
+    }
+
+    void partlyCorruptFileWarnsWithTheCountThenListsTheRest() {
+        const QString stem = dir_.filePath(QStringLiteral("damaged"));
+        QVERIFY(WritePersonFile(stem + QStringLiteral(".rpc")));
+        QVERIFY(CorruptRecord(stem + QStringLiteral(".rpc"), 0));
+        Session s(stem);
+        s.prompter.ExpectMessage();
+        LoadPerson(s, stem);
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
+        QCOMPARE(s.prompter.Last().caption, QStringLiteral("Partial File Corruption"));
+        QCOMPARE(s.prompter.Last().text,
+                 QStringLiteral("Unfortunately 1 records failed to load from the file,\nindicating some file "
+                                "corruption.\n\nPlease contact your system administrator for assistance."));
+        QCOMPARE(s.prompter.Last().icon, MessageIcon::Exclamation);
+        QCOMPARE(Entries(s.dialog).size(), 3);
+        QCOMPARE(Entries(s.dialog).first(), kParentLine);
+    }
+
+    void missingFileIsReportedNotFound() {
+        const QString stem = dir_.filePath(QStringLiteral("nowhere"));
+        Session s(stem);
+        s.prompter.ExpectMessage();
+        LoadPerson(s, stem);
+        QCOMPARE(s.prompter.Last().caption, QStringLiteral("File Not Found"));
+        QCOMPARE(s.prompter.Last().text, QStringLiteral("The file '%1.rpc' was not found.").arg(stem));
+        // Looking for records never creates the file.
+        QVERIFY(!QFile::exists(stem + QStringLiteral(".rpc")));
+    }
+
+    void personNotInTheFileGivesNoMatchingRecords() {
+        Session s(stem_);
+        EnterPerson(s.dialog, QStringLiteral("ALEX"), QStringLiteral("CITIZEN"), QStringLiteral("16"),
+                    QStringLiteral("03"), QStringLiteral("2012"), stem_);
+        s.prompter.ExpectMessage();
+        Click(s.dialog, "loadButton");
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
+        QCOMPARE(s.prompter.Last().caption, QStringLiteral("No Matching Records"));
+        QCOMPARE(s.prompter.Last().text, QStringLiteral("There were no records in the specified ORVA file\nwith the "
+                                                        "requested name and date of birth."));
+        QCOMPARE(s.prompter.Last().icon, MessageIcon::Stop);
+        QVERIFY(Entries(s.dialog).isEmpty());
+    }
+
+    void reloadAfterAFailedLoadEmptiesTheList() {
+        Session s(stem_);
+        LoadPerson(s, stem_);
+        QCOMPARE(Entries(s.dialog).size(), 4);
+        Type(s.dialog, "firstNameEdit", QStringLiteral("NOBODY"));
+        s.prompter.ExpectMessage();
+        Click(s.dialog, "loadButton");
+        QVERIFY(Entries(s.dialog).isEmpty());
+        s.prompter.ExpectMessage();
+        Click(s.dialog, "confirmButton");
+        QCOMPARE(s.prompter.Last().caption, QStringLiteral("No Selection"));
+    }
+
+    void recordReplacedSinceTheLoadIsAReadError() {
+        const QString stem = dir_.filePath(QStringLiteral("changing"));
+        QVERIFY(WritePersonFile(stem + QStringLiteral(".rpc")));
+        Session s(stem);
+        LoadPerson(s, stem);
+        ClickEntry(s.dialog, 0);
+        // Another program replaces the file's first record with someone else's.
+        AssessmentRecord other = MakeRecord(kSelf, Person{"JO", "BLOGGS"});
+        RecordFile file(TestClock());
+        int position = -1;
+        QCOMPARE(file.WriteRecord(QFile::encodeName(stem + QStringLiteral(".rpc")).toStdString(),
+                                  EncodeForStorage(other, TestClock()), 0, position),
+                 0);
+        s.prompter.ExpectMessage();
+        Click(s.dialog, "confirmButton");
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
+        QCOMPARE(s.prompter.Last().caption, QStringLiteral("Read Error"));
+        QCOMPARE(s.prompter.Last().text,
+                 QStringLiteral("There was an error trying to read the records you have selected.\n\nPlease try again."));
+        QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!s.reports.AnyPresent());
+    }
+
+    void browseTakesAnRpcPathWithoutItsExtension() {
+        Session s(stem_);
+        s.prompter.ExpectSaveFile(dir_.filePath(QStringLiteral("other.rpc")));
+        Click(s.dialog, "browseButton");
+        QCOMPARE(s.prompter.Last().startPath, stem_ + QStringLiteral(".rpc"));
+        QCOMPARE(s.prompter.Last().filter, QStringLiteral("ORVA Files (*.rpc)"));
+        QCOMPARE(FieldText(s.dialog, "fileEdit"), dir_.filePath(QStringLiteral("other")));
+
+        s.prompter.ExpectSaveFile(dir_.filePath(QStringLiteral("other.txt")));
+        s.prompter.ExpectMessage();
+        Click(s.dialog, "browseButton");
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
+        QCOMPARE(s.prompter.Last().caption, QStringLiteral("Incorrect File Name"));
+        QCOMPARE(s.prompter.Last().text, QStringLiteral("You must enter a ORVA filename (*.rpc).  For example:  "
+                                                        "c:/data_files/ORVA_2005.rpc"));
+        QCOMPARE(FieldText(s.dialog, "fileEdit"), dir_.filePath(QStringLiteral("other")));
+
+        s.prompter.ExpectSaveFile(QString());
+        Click(s.dialog, "browseButton");
+        QCOMPARE(FieldText(s.dialog, "fileEdit"), dir_.filePath(QStringLiteral("other")));
+    }
+
+    void cancelLeavesTheAnalysisAsItWas() {
+        Session s(stem_);
+        s.reports.Record(kSelf) = MakeRecord(kSelf, Person{"KEEP", "ME"});
+        LoadPerson(s, stem_);
+        ClickEntry(s.dialog, 0);
+        Click(s.dialog, "cancelButton");
+        QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(s.reports.Record(kSelf).GetLastName(), std::string("ME"));
+    }
+
+    void snapshot() {
+        Session s(stem_);
+        QVERIFY(ShowActive(s.dialog));
+        LoadPerson(s, stem_);
+        ClickEntry(s.dialog, 0);
+        ClickEntry(s.dialog, 1);
+        test::SaveSnapshot(&s.dialog, QStringLiteral("selection_analysis"));
+        QCOMPARE(Entries(s.dialog).size(), 4);
+    }
+};
+
+QTEST_MAIN(AnalysisSelectionTest)
+#include "test_selection_analysis.moc"
