@@ -61,6 +61,7 @@ CMainFrame::CMainFrame(Prompter& prompter, std::shared_ptr<SettingsStore> store,
 
     SetHandler(Command::Exit, [this] { close(); });
     SetHandler(Command::About, [this] { OnAbout(); });
+    SetHandler(Command::Analysis, [this] { view_->OnAnalysis(); });
     SetHandler(Command::Website, [this] { view_->OnWebsite(); });
     connect(view_, &ReportView::AnalysisShownChanged, this, &CMainFrame::UpdateCommandStates);
     UpdateCommandStates();

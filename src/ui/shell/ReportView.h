@@ -12,6 +12,7 @@ class QStackedLayout;
 
 namespace orva {
 
+class AnalysisForm;
 class Prompter;
 class WelcomeScreen;
 
@@ -41,12 +42,19 @@ public:
     EditSelection& LastEditSelection() { return editSelection_; }
     Prompter& Prompts() { return prompter_; }
     WelcomeScreen* Welcome() const { return welcome_; }
+    AnalysisForm* Form() const { return form_; }
 
     // How every questionnaire and analysis command begins: the current analysis is created
     // when there is none and emptied, and the view returns to the welcome screen.
     ReportSet& ResetAnalysis();
+    // Shows the current analysis on the form; with every slot empty the welcome screen stays.
+    void ShowAnalysis();
+    // Empties the current analysis and the form's fields and returns to the welcome screen.
+    void DiscardAnalysis();
 
 public slots:
+    // Lets the user pick a person's records and shows their analysis.
+    void OnAnalysis();
     // Opens the product's web page; the wait cursor shows for three seconds without
     // holding up the window.
     void OnWebsite();
@@ -66,6 +74,8 @@ private:
     QStackedLayout* pages_;
     QScrollArea* welcomePage_;
     WelcomeScreen* welcome_;
+    QScrollArea* formPage_;
+    AnalysisForm* form_;
     bool shownBefore_ = false;
 };
 

@@ -1,0 +1,170 @@
+#include <QScrollArea>
+#include <QSettings>
+#include <QtTest>
+
+#include "AnalysisForm.h"
+#include "AppSettings.h"
+#include "Cp1252.h"
+#include "CMainFrame.h"
+#include "ReportView.h"
+#include "ScriptedPrompter.h"
+#include "UiTestSupport.h"
+#include "WelcomeScreen.h"
+#include "test_selection_support.h"
+
+using namespace orva;
+using namespace orva::selection_test;
+using orva::test::SaveSnapshot;
+using orva::test::ScriptedPrompter;
+using orva::test::TempSettingsDir;
+using orva::test::WhenModalShown;
+using Command = CMainFrame::Command;
+
+// The view's two states and the Analysis command, driven through the main window.
+class ReportViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir files_;
+    QString stem_;  // record file path without ".rpc"
+    std::unique_ptr<TempSettingsDir> settingsDir_;
+    std::unique_ptr<ScriptedPrompter> prompter_;
+    std::unique_ptr<CMainFrame> frame_;
+
+    ReportView& View() { return *frame_->View(); }
+
+    QString StoredFileName() const {
+        return QSettings(settingsDir_->IniPath(), QSettings::IniFormat).value(QStringLiteral("ORVAFileName")).toString();
+    }
+
+    // Runs the Analysis command; `inDialog` acts on the selection dialog while it is open.
+    void RunAnalysis(const std::function<void(QWidget&)>& inDialog) {
+        auto ran = WhenModalShown([&](QWidget* dialog) { inDialog(*dialog); });
+        frame_->Action(Command::Analysis)->trigger();
+        QVERIFY(*ran);
+    }
+
+    // Picks the Self-report and the Parent-report of the person in the dialog and analyses.
+    void PickTwoReports(QWidget& dialog) {
+        EnterPerson(dialog, QStringLiteral("ALEX"), QStringLiteral("CITIZEN"), QStringLiteral("15"),
+                    QStringLiteral("03"), QStringLiteral("2012"), QString());
+        // Set, not typed: the test tool types only plain ASCII keys.
+        Find<QLineEdit>(dialog, "fileEdit")->setText(stem_);
+        Click(dialog, "loadButton");
+        ClickEntry(dialog, 0);
+        ClickEntry(dialog, 1);
+        SaveSnapshot(&dialog, QStringLiteral("analysis_selection"));
+        Click(dialog, "confirmButton");
+    }
+
+    bool WelcomeShown() { return View().Welcome()->isVisible() && !View().Form()->isVisible(); }
+    bool FormShown() { return View().Form()->isVisible() && !View().Welcome()->isVisible(); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(files_.isValid());
+        stem_ = files_.filePath(QStringLiteral("caf\u00E9 records"));
+        QVERIFY(WriteRecordFile(stem_ + QStringLiteral(".rpc"),
+                                {MakeRecord(kSelf), MakeRecord(kParent, {}, {4, 15, 83}, false, "Pat Citizen")}));
+    }
+
+    void init() {
+        settingsDir_ = std::make_unique<TempSettingsDir>();
+        QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
+            .setValue(QStringLiteral("ORVAFileName"), QStringLiteral("C:/old/records"));
+        prompter_ = std::make_unique<ScriptedPrompter>();
+        frame_ = std::make_unique<CMainFrame>(*prompter_, SettingsStore::ForThisMachine());
+        frame_->SetHandler(Command::Print, [] {});
+        frame_->SetHandler(Command::SaveAs, [] {});
+        frame_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    }
+
+    void cleanup() {
+        QVERIFY2(prompter_->AllExpectedAndConsumed(), qPrintable(prompter_->Report()));
+        frame_.reset();
+        prompter_.reset();
+        settingsDir_.reset();
+    }
+
+    void analysisShowsTheChosenRecordsAndRemembersTheFile() {
+        QString offered;
+        RunAnalysis([&](QWidget& dialog) {
+            offered = FieldText(dialog, "fileEdit");
+            PickTwoReports(dialog);
+        });
+        QCOMPARE(offered, QStringLiteral("C:/old/records"));
+        QVERIFY(View().AnalysisShown());
+        QVERIFY(FormShown());
+        QCOMPARE(frame_->windowTitle(), QStringLiteral("Child and Adolescent Orvantis"));
+        QCOMPARE(View().CurrentAnalysis()->Record(kParent).GetObserverName(), std::string("Pat Citizen"));
+        QVERIFY(View().CurrentAnalysis()->IsSlotEmpty(kTeacher));
+        // Remembered in memory as the core keeps texts, and written at once.
+        QCOMPARE(View().Settings().ORVAFileName(), Cp1252::FromUtf8(stem_.toStdString()));
+        QCOMPARE(StoredFileName(), stem_);
+        SaveSnapshot(frame_.get(), QStringLiteral("main_window_analysis"));
+    }
+
+    void reportCommandsFollowTheShownAnalysis() {
+        QVERIFY(!frame_->Action(Command::Print)->isEnabled());
+        QVERIFY(!frame_->Action(Command::SaveAs)->isEnabled());
+        RunAnalysis([&](QWidget& dialog) { PickTwoReports(dialog); });
+        QVERIFY(frame_->Action(Command::Print)->isEnabled());
+        QVERIFY(frame_->Action(Command::SaveAs)->isEnabled());
+        // Without its workflow a report command stays off even now.
+        QVERIFY(!frame_->Action(Command::PrintPreview)->isEnabled());
+        RunAnalysis([](QWidget& dialog) { Click(dialog, "cancelButton"); });
+        QVERIFY(!frame_->Action(Command::Print)->isEnabled());
+        QVERIFY(!frame_->Action(Command::SaveAs)->isEnabled());
+    }
+
+    void analysisCommandFirstEmptiesTheShownAnalysis() {
+        RunAnalysis([&](QWidget& dialog) { PickTwoReports(dialog); });
+        bool emptiedBeforeTheDialog = false;
+        bool welcomeBehindTheDialog = false;
+        RunAnalysis([&](QWidget& dialog) {
+            emptiedBeforeTheDialog = !View().AnalysisShown();
+            welcomeBehindTheDialog = WelcomeShown();
+            Click(dialog, "cancelButton");
+        });
+        QVERIFY(emptiedBeforeTheDialog);
+        QVERIFY(welcomeBehindTheDialog);
+    }
+
+    void cancelledAnalysisLeavesTheWelcomeAndChangesNoSetting() {
+        RunAnalysis([&](QWidget& dialog) { PickTwoReports(dialog); });
+        QVERIFY(FormShown());
+        RunAnalysis([&](QWidget& dialog) {
+            // A different file typed, then cancelled: nothing of it is kept.
+            Type(dialog, "fileEdit", QStringLiteral("/elsewhere/other"));
+            Click(dialog, "cancelButton");
+        });
+        QVERIFY(!View().AnalysisShown());
+        QVERIFY(WelcomeShown());
+        QCOMPARE(StoredFileName(), stem_);
+        for (int slot = 0; slot < kReportSlots; ++slot) {
+            QVERIFY(View().CurrentAnalysis()->IsSlotEmpty(slot));
+        }
+        for (QLineEdit* field : View().Form()->findChildren<QLineEdit*>()) {
+            QVERIFY2(field->text().isEmpty(), qPrintable(field->objectName()));
+        }
+    }
+
+    void analysisOfNothingStaysOnTheWelcome() {
+        RunAnalysis([](QWidget& dialog) { Click(dialog, "cancelButton"); });
+        QVERIFY(WelcomeShown());
+        QCOMPARE(StoredFileName(), QStringLiteral("C:/old/records"));
+    }
+
+    void focusRestsOnTheViewNotOnAField() {
+        RunAnalysis([&](QWidget& dialog) { PickTwoReports(dialog); });
+        // The window's focus, which the keyboard reaches whenever the window is active.
+        QWidget* focus = frame_->focusWidget();
+        QVERIFY(focus != nullptr);
+        QCOMPARE(focus->objectName(), QStringLiteral("analysisScrollArea"));
+    }
+
+};
+
+QTEST_MAIN(ReportViewTest)
+#include "tst_report_view.moc"
