@@ -357,6 +357,17 @@ private slots:
         QVERIFY(Entries(s.dialog).isEmpty());
     }
 
+    void nameNoRecordCanHoldMatchesNothingAndStaysAsTyped() {
+        Session s(stem_);
+        LoadPerson(s, stem_);
+        Find<QLineEdit>(s.dialog, "firstNameEdit")->setText(QStringLiteral("\u0141ALEX"));
+        s.prompter.ExpectMessage();
+        Click(s.dialog, "loadButton");
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
+        QCOMPARE(s.prompter.Last().caption, QStringLiteral("No Matching Records"));
+        QCOMPARE(FieldText(s.dialog, "firstNameEdit"), QStringLiteral("\u0141ALEX"));
+    }
+
     void reloadAfterAFailedLoadEmptiesTheList() {
         Session s(stem_);
         LoadPerson(s, stem_);

@@ -29,7 +29,21 @@ namespace {
 
 QString Text(const char* text) { return QString::fromUtf8(text); }
 QString FromRecordText(const std::string& bytes) { return QString::fromStdString(Cp1252::ToUtf8(bytes)); }
-std::string ToRecordText(const QString& text) { return Cp1252::FromUtf8(text.toStdString()); }
+
+// The text as records hold it; `unmappable` counts the characters they cannot hold.
+std::string ToRecordText(const QString& text, int* unmappable = nullptr) {
+    int count = 0;
+    std::string bytes = Cp1252::FromUtf8(text.toStdString(), '?', &count);
+    if (unmappable != nullptr) *unmappable += count;
+    return bytes;
+}
+
+// Only the blank itself is removed, as the details pages remove it.
+QString WithoutTrailingBlanks(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == QLatin1Char(' ')) --end;
+    return text.left(end);
+}
 
 QLineEdit* DigitsEdit(const QString& name, int digits, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -224,14 +238,16 @@ int RecordSelectionDialog::LoadRecords(const std::string& fullPath) {
 
 void RecordSelectionDialog::LoadMatching() {
     // Names are compared exactly, so blanks typed after them would never match.
-    firstNameEdit_->setText(FromRecordText(TrimTrailingSpaces(ToRecordText(firstNameEdit_->text()))));
-    lastNameEdit_->setText(FromRecordText(TrimTrailingSpaces(ToRecordText(lastNameEdit_->text()))));
+    firstNameEdit_->setText(WithoutTrailingBlanks(firstNameEdit_->text()));
+    lastNameEdit_->setText(WithoutTrailingBlanks(lastNameEdit_->text()));
     lastLoad_ = CurrentCriteria();
     list_->clear();
     firstRow_ = -1;
     loadedPath_.clear();
 
-    const PersonEntry person{ToRecordText(lastLoad_.firstName), ToRecordText(lastLoad_.lastName),
+    // A name with a character that no record can hold matches no record.
+    int unmappable = 0;
+    const PersonEntry person{ToRecordText(lastLoad_.firstName, &unmappable), ToRecordText(lastLoad_.lastName, &unmappable),
                              lastLoad_.day.toStdString(), lastLoad_.month.toStdString(),
                              lastLoad_.year.toStdString()};
     const LocalDateTime now = clock_->Now();
@@ -251,13 +267,13 @@ void RecordSelectionDialog::LoadMatching() {
         WaitCursor wait;
         code = LoadRecords(FileSystemPath(path.fullPath));
     }
-    const QString name = path.fullPath.chopped(4);
-    if (const auto message = LoadResultMessage(code, ToRecordText(name))) prompter_.Message(*message);
+    if (const auto message = LoadResultMessage(code, ToRecordText(path.fullPath.chopped(4))))
+        prompter_.Message(*message);
     if (code < 0) return;
 
     int firstRow = -1;
     int lastRow = -1;
-    if (records_->Find(person.firstName, person.lastName, FieldNumber(person.birthYear),
+    if (unmappable > 0 || records_->Find(person.firstName, person.lastName, FieldNumber(person.birthYear),
                       FieldNumber(person.birthMonth), FieldNumber(person.birthDay), firstRow, lastRow) != 0) {
         prompter_.Message(NoMatchingRecordsMessage());
         return;
