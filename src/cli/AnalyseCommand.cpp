@@ -43,6 +43,12 @@ void PrintReadFailure(std::ostream& err, const std::string& path, int position, 
     }
 }
 
+// The person a record is about, compared as the selection dialogs find a person.
+std::string PersonKey(const AssessmentRecord& record) {
+    return RecordList::UpperCase(record.GetFirstName()) + '\n' + RecordList::UpperCase(record.GetLastName()) + '\n' +
+           record.GetText(TextField::BirthDate);
+}
+
 // A shaded cell carries the mark on every line, so that no line of it reads as unshaded.
 std::string Cell(const GridCell& cell) {
     if (!cell.shaded) return cell.text;
@@ -159,6 +165,7 @@ int RunAnalyse(const std::vector<std::string>& words, std::ostream& out, std::os
     // Each chosen record is read once to learn its reporter, then classified as the selection
     // dialog classifies its entries.
     std::vector<SelectedRecord> selected;
+    std::vector<std::string> persons;
     for (int position : line.records) {
         AssessmentRecord record;
         const int result = ReadRecordForAnalysis(loaded.path, position, record);
@@ -166,12 +173,25 @@ int RunAnalyse(const std::vector<std::string>& words, std::ostream& out, std::os
             PrintReadFailure(err, loaded.path, position, result, list.RecordsInFile());
             return kExitRefused;
         }
+        // The dialogs offer only records found by name and birth date; here the choice is free,
+        // so a record an analysis could not show, or a mix of persons, is refused.
+        if (record.GetLastName().empty()) {
+            err << texts::kProgram << ": " << texts::kNoLastName << position << '\n';
+            return kExitRefused;
+        }
         selected.push_back({record.GetReporter(), position});
+        persons.push_back(PersonKey(record));
     }
     const AnalysisSelection selection = ClassifyAnalysisSelection(selected);
     if (selection.refusal) {
         PrintMessage(err, *selection.refusal);
         return kExitRefused;
+    }
+    for (const std::string& person : persons) {
+        if (person != persons.front()) {
+            err << texts::kProgram << ": " << texts::kDifferentPersons << '\n';
+            return kExitRefused;
+        }
     }
 
     ReportSet reports;

@@ -29,6 +29,10 @@ inline constexpr const char* kFailedPositions = "Positions of the records that f
 inline constexpr const char* kBeyondCapacity = " records after the first 657 were not loaded.";
 inline constexpr const char* kPositionBeyondEnd = "There is no record at position ";
 inline constexpr const char* kRecordFailsChecks = "The record failed its checks and cannot be read: position ";
+inline constexpr const char* kNoLastName = "The record has no last name, so an analysis cannot show it: position ";
+inline constexpr const char* kDifferentPersons =
+    "The chosen records are not all of one person (first name, last name and date of birth); an analysis "
+    "combines the reports of one young person only.";
 inline constexpr const char* kRecordsInFile = "; the file holds ";
 inline constexpr const char* kRecordsWord = " records.";
 

@@ -232,6 +232,9 @@ const std::vector<RefusalCase> kRefusals = {
      "orva-cli: Multiple Self Assessments\n"},
     {"SameRecordTwice", {"analyse", "FILE", "--record", "2", "--record", "2"},
      "orva-cli: Multiple Teacher Assessments\n"},
+    {"DifferentPersons", {"analyse", "FILE", "--record", "4", "--record", "1"},
+     "orva-cli: The chosen records are not all of one person (first name, last name and date of birth); an "
+     "analysis combines the reports of one young person only.\n"},
     {"PositionBeyondEnd", {"analyse", "FILE", "--record", "5"},
      "orva-cli: Read Error\nThere was an error trying to read the records you have selected.\n\nPlease try again.\n"
      "There is no record at position 5; the file holds 5 records.\n"},
@@ -319,6 +322,16 @@ TEST(CliFiles, EveryRecordFailingStillListsTheFileWithStatusOne) {
     EXPECT_EQ(doc["loaded"], 0);
     EXPECT_EQ(doc["failed"], json::array({0, 1}));
     EXPECT_EQ(doc["rows"], json::array());
+}
+
+TEST(CliFiles, RecordWithoutLastNameIsNotAnalysed) {
+    testing::TempDir dir;
+    const std::string path = dir.File("nameless.rpc");
+    AppendRecords(path, {MakePerson(kSelf, "Alex", "", {{21, 5}, {61, 5}, {72, 5}})});
+    const CliRun run = RunCli({"analyse", path, "--record", "0", "--json"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "orva-cli: The record has no last name, so an analysis cannot show it: position 0\n");
+    EXPECT_EQ(run.out, "");
 }
 
 TEST(CliHelp, PrintsUsageAndSucceeds) {

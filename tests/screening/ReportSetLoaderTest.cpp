@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "CombinedRow.h"
+#include "RecordCodec.h"
+#include "RecordFile.h"
+#include "ReportSetLoader.h"
+#include "StoreResult.h"
+
+namespace orva {
+namespace {
+
+class LoaderFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() / ("orva-loader-" + std::to_string(getpid()));
+        std::filesystem::create_directories(dir_);
+        path_ = (dir_ / "records.rpc").string();
+        // Self with OCD items, Parent with CD items, Teacher with both PTSD items teachers are asked.
+        Append(kSelf, "Self", {21, 61, 72});
+        Append(kParent, "Parent", {4, 15, 83});
+        Append(kTeacher, "Teacher", {2, 111});
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    void Append(int reporter, const std::string& last, std::initializer_list<int> endorsed) {
+        AssessmentRecord record;
+        record.SetReporter(reporter);
+        record.SetFirstName("Kim");
+        record.SetLastName(last);
+        for (int item : endorsed) record.SetResponse(item, 4);
+        const FixedClock clock({2024, 5, 1, 9, 30, 0});
+        RecordFile file(clock);
+        int position = -1;
+        ASSERT_EQ(file.WriteRecord(path_, EncodeForStorage(record, clock), -1, position), 0);
+    }
+
+    void Corrupt(int position) {
+        std::fstream file(path_, std::ios::binary | std::ios::in | std::ios::out);
+        file.seekp(static_cast<std::streamoff>(kHeaderSize + kStoredRecordSize * position + 700));
+        file.write("\xFF\xFF\xFF", 3);
+    }
+
+    std::filesystem::path dir_;
+    std::string path_;
+};
+
+TEST_F(LoaderFile, FillsEachSlotWithItsRecordReadyForScreening) {
+    ReportSet set;
+    set.Record(kParent).SetLastName("left over");
+    ASSERT_EQ(LoadReportSet(path_, {0, -1, 2}, set), 0);
+    EXPECT_EQ(set.Record(kSelf).GetLastName(), "Self");
+    EXPECT_TRUE(set.IsSlotEmpty(kParent));
+    EXPECT_EQ(set.Record(kTeacher).GetLastName(), "Teacher");
+    // Endorsements were computed on loading: the rules see the answers.
+    EXPECT_EQ(CombineRow(set, DisorderId::OCD).itemsMet, "[21, 61, 72]");
+    EXPECT_EQ(CombineRow(set, DisorderId::PTSD).itemsMet, "{2, 111}");
+}
+
+struct FailureCase {
+    const char* name;
+    std::array<int, 3> positions;
+    int corrupt;  // record to damage first, or -1
+    int result;
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+
+class LoaderFailure : public LoaderFile, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(LoaderFailure, LeavesTheAnalysisEmpty) {
+    if (GetParam().corrupt >= 0) Corrupt(GetParam().corrupt);
+    ReportSet set;
+    EXPECT_EQ(LoadReportSet(path_, GetParam().positions, set), GetParam().result);
+    EXPECT_FALSE(set.AnyPresent());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reads, LoaderFailure,
+    ::testing::Values(FailureCase{"PositionBeyondEnd", {0, 1, 3}, -1, kPositionBeyondEnd},
+                      FailureCase{"DamagedRecordAfterGoodOnes", {0, 1, 2}, 2, kChecksumMismatch},
+                      FailureCase{"DamagedFirstRecord", {0, -1, -1}, 0, kChecksumMismatch}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LoaderFile, FailedReadLeavesTheRecordAsItWas) {
+    Corrupt(1);
+    AssessmentRecord record;
+    record.SetLastName("Unchanged");
+    EXPECT_EQ(ReadRecordForAnalysis(path_, 1, record), kChecksumMismatch);
+    EXPECT_EQ(record.GetLastName(), "Unchanged");
+}
+
+TEST_F(LoaderFile, MissingFileIsNotCreated) {
+    const std::string missing = (dir_ / "missing.rpc").string();
+    ReportSet set;
+    EXPECT_EQ(LoadReportSet(missing, {0, -1, -1}, set), kFileNotFound);
+    EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+}  // namespace
+}  // namespace orva
