@@ -43,6 +43,13 @@ std::string DirectoryOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
+// A missing file in an existing folder is not found; a missing folder makes the path wrong.
+int MissingCause(const std::string& path) {
+    struct stat info {};
+    const bool folderThere = ::stat(DirectoryOf(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return folderThere ? kFileNotFound : kBadPath;
+}
+
 }  // namespace
 
 int CauseFromErrno(int error) {
@@ -93,7 +100,7 @@ int PosixFileSystem::Open(const std::string& path, OpenMode mode, unsigned permi
             created = fd >= 0;
         }
     }
-    if (fd < 0) return LastCause();
+    if (fd < 0) return errno == ENOENT ? MissingCause(path) : LastCause();
 
     struct stat info {};
     if (::fstat(fd, &info) != 0) {

@@ -110,14 +110,17 @@ void RecordList::Sort(int key1, int key2, int key3, int key4) {
         if (column >= 0) columns.push_back(column);
     }
     if (columns.empty()) return;
-    // A stable sort gives the same order as exchanging adjacent rows until none is out of order.
-    std::stable_sort(rows_.begin(), rows_.end(), [&columns](const RecordRow& a, const RecordRow& b) {
+    const auto before = [&columns](const RecordRow& a, const RecordRow& b) {
         for (const int column : columns) {
             const int order = a.Column(column).compare(b.Column(column));
             if (order != 0) return order < 0;
         }
         return false;
-    });
+    };
+    // Rows already in order stay as they are; FindLatestPerReporter sorts a sorted list again.
+    if (std::is_sorted(rows_.begin(), rows_.end(), before)) return;
+    // A stable sort gives the same order as exchanging adjacent rows until none is out of order.
+    std::stable_sort(rows_.begin(), rows_.end(), before);
 }
 
 int RecordList::FindRun(const std::string& upperFirst, const std::string& upperLast, const std::string& birthStored,

@@ -66,11 +66,11 @@ TEST_F(OutputFileTest, FileHeldBySomeoneElseIsNeitherReplacedNorOpened) {
     EXPECT_EQ(holder.Write("x", 1), 1);
 }
 
-TEST_F(OutputFileTest, MissingFolderIsFileNotFound) {
+TEST_F(OutputFileTest, MissingFolderIsABadPath) {
     OutputFile out;
     out.SetPath(dir_.Path("nowhere/report.csv"));
-    EXPECT_EQ(out.Open(false), kFileNotFound);
-    EXPECT_EQ(out.Open(true), kFileNotFound);
+    EXPECT_EQ(out.Open(false), kBadPath);
+    EXPECT_EQ(out.Open(true), kBadPath);
 }
 
 TEST_F(OutputFileTest, FullDiskFailsTheBlockThatDoesNotFitAndLeavesNoPartOfIt) {

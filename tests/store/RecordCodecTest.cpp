@@ -168,6 +168,33 @@ TEST(RecordCodec, EncodingTwiceDiffersButDecodesToTheSameFields) {
     EXPECT_EQ(b.GetText(TextField::SaveDateTime), "20240517093016");
 }
 
+TEST(RecordCodec, EveryByteButNulAndEuroSurvivesInTexts) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) {
+        if (b != 0x80) all += static_cast<char>(b);
+    }
+    AssessmentRecord record;
+    for (int f = 0; f < kTextFieldCount; ++f) {
+        const auto field = static_cast<TextField>(f);
+        if (field != TextField::SaveDateTime) record.SetText(field, all.substr((f * 13) % all.size()));
+    }
+    DefaultRandomSource random;
+    const StoredRecord stored = EncodeForStorage(record, FixedClock(kSavedAt), random);
+    AssessmentRecord decoded;
+    ASSERT_EQ(DecodeFromStorage(decoded, stored.data()), 0);
+    for (int f = 0; f < kTextFieldCount; ++f) {
+        const auto field = static_cast<TextField>(f);
+        EXPECT_EQ(decoded.GetText(field), record.GetText(field)) << "field " << f;
+    }
+    std::string comment;
+    for (int round = 0; round < 2; ++round) {
+        for (int b = 0x81; b < 256; ++b) comment += static_cast<char>(b);
+    }
+    record.SetObserverComment(comment);
+    ASSERT_EQ(DecodeFromStorage(decoded, EncodeForStorage(record, FixedClock(kSavedAt), random).data()), 0);
+    EXPECT_EQ(decoded.GetObserverComment(), comment.substr(0, 200));
+}
+
 TEST(RecordCodec, EuroSignEndsTheTextOnReading) {
     AssessmentRecord record;
     record.SetFirstName("Ann\x80" "e");

@@ -7,6 +7,8 @@
 #include "StoreTestSupport.h"
 
 #include <cerrno>
+#include <cstdlib>
+#include <vector>
 
 namespace orva {
 namespace {
@@ -22,6 +24,17 @@ using test::WriteAll;
 
 constexpr long long kNewFileBytes = 2430;
 constexpr long long kAppendBytes = 2187 + 243;  // the record, then the header
+
+// Byte counts to fail after: every count near the start, the end and the record's end, and a
+// spread between them.
+std::vector<long long> FailurePoints() {
+    std::vector<long long> points;
+    for (long long n = 0; n < kAppendBytes; ++n) {
+        const bool nearEdge = n < 8 || std::abs(n - 2187) < 8 || n > kAppendBytes - 8;
+        if (nearEdge || n % 23 == 0) points.push_back(n);
+    }
+    return points;
+}
 
 class RecordFileFaultTest : public ::testing::Test {
 protected:
@@ -62,7 +75,7 @@ TEST_F(RecordFileFaultTest, ExistingEmptyFileThatFailsStaysEmpty) {
 TEST_F(RecordFileFaultTest, AppendThatFailsAtAnyByteLeavesTheFileAsItWas) {
     WriteAll(path_, FileOfSamples(3));
     const Bytes before = ReadAll(path_);
-    for (long long n = 0; n < kAppendBytes; ++n) {
+    for (const long long n : FailurePoints()) {
         faulty_.FailWritesAfter(n);
         ASSERT_EQ(Append(), kHardwareError) << "after " << n << " bytes";
         ASSERT_EQ(ReadAll(path_), before) << "after " << n << " bytes";
@@ -75,7 +88,7 @@ TEST_F(RecordFileFaultTest, AppendThatFailsAtAnyByteLeavesTheFileAsItWas) {
 TEST_F(RecordFileFaultTest, ReplacementThatFailsAtAnyByteLeavesTheFileAsItWas) {
     WriteAll(path_, FileOfSamples(3));
     const Bytes before = ReadAll(path_);
-    for (long long n = 0; n < kAppendBytes; n += 7) {
+    for (const long long n : FailurePoints()) {
         faulty_.FailWritesAfter(n, kLockViolation);
         ASSERT_EQ(Append(1), kLockViolation) << "after " << n << " bytes";
         ASSERT_EQ(ReadAll(path_), before) << "after " << n << " bytes";

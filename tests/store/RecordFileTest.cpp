@@ -181,9 +181,13 @@ TEST_F(RecordFileTest, OpenForWritingCreatesAnEmptyFile) {
     EXPECT_EQ(file.OpenForReading(path_, true), kTooShort);
 }
 
-TEST_F(RecordFileTest, MissingFolderIsReportedAsFileNotFound) {
+TEST_F(RecordFileTest, MissingFolderIsABadPathAndMissingFileIsNotFound) {
     RecordFile file;
-    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), false), kFileNotFound);
+    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), false), kBadPath);
+    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), true), kBadPath);
+    EXPECT_EQ(file.Open(dir_.Path("missing.rpc"), true), kFileNotFound);
+    int position = -1;
+    EXPECT_EQ(file.WriteRecord(dir_.Path("no/folder.rpc"), Encode(SampleRecord(1)), -1, position), kBadPath);
 }
 
 TEST_F(RecordFileTest, FolderInPlaceOfAFileIsABadPath) {

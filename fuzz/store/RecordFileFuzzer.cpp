@@ -1,0 +1,167 @@
+// Whole record files of any content, read by the list, the sequential reader and the reader by
+// position, and written to: nothing may crash, and a write either succeeds whole or leaves the
+// file exactly as it was.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "FileHeader.h"
+#include "RecordCodec.h"
+#include "RecordFile.h"
+#include "RecordList.h"
+#include "StoreResult.h"
+
+namespace {
+
+using namespace orva;
+using Bytes = std::vector<unsigned char>;
+
+void Check(bool condition) {
+    if (!condition) std::abort();
+}
+
+// One file, held in memory, so that every input runs fast and touches no disk.
+class MemoryFileSystem final : public FileSystem {
+public:
+    explicit MemoryFileSystem(Bytes content) : content_(std::move(content)) {}
+    const Bytes& Content() const { return content_; }
+
+    int Open(const std::string&, OpenMode mode, unsigned, Handle& handle, bool& created) override {
+        created = false;
+        if (exists_ && mode == OpenMode::CreateNew) return kFileExists;
+        if (!exists_) {
+            if (mode != OpenMode::ReadWriteCreate && mode != OpenMode::CreateNew) return kFileNotFound;
+            exists_ = created = true;
+        }
+        handle = 3;
+        return kStoreOk;
+    }
+    int LockExclusive(Handle) override { return kStoreOk; }
+    long long Size(Handle) override { return static_cast<long long>(content_.size()); }
+    long long ReadAt(Handle, long long offset, void* buffer, std::size_t size) override {
+        if (offset < 0) return kBadSeek;
+        if (static_cast<std::size_t>(offset) >= content_.size()) return 0;
+        const std::size_t n = std::min(size, content_.size() - static_cast<std::size_t>(offset));
+        std::memcpy(buffer, content_.data() + offset, n);
+        return static_cast<long long>(n);
+    }
+    int WriteAt(Handle, long long offset, const void* data, std::size_t size) override {
+        if (offset < 0) return kBadSeek;
+        const std::size_t end = static_cast<std::size_t>(offset) + size;
+        if (end > content_.size()) content_.resize(end);
+        std::memcpy(content_.data() + offset, data, size);
+        return kStoreOk;
+    }
+    int Truncate(Handle, long long length) override {
+        content_.resize(static_cast<std::size_t>(length));
+        return kStoreOk;
+    }
+    int Sync(Handle) override { return kStoreOk; }
+    int Close(Handle) override { return kStoreOk; }
+    int Remove(const std::string&) override {
+        exists_ = false;
+        content_.clear();
+        return kStoreOk;
+    }
+    int SyncDirectoryOf(const std::string&) override { return kStoreOk; }
+
+private:
+    Bytes content_;
+    bool exists_ = true;
+};
+
+// The first byte chooses the shape: the input as the file itself, or a sound header with
+// records of which some are sound and the others are taken from the input.
+Bytes MakeFile(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return {};
+    const std::uint8_t shape = data[0];
+    ++data;
+    --size;
+    if ((shape & 0x80) == 0) return Bytes(data, data + size);
+
+    const HeaderBytes header = FileHeader::New({2024, 1, 1, 0, 0, 0}).Bytes();
+    Bytes file(header.begin(), header.end());
+    const int records = shape & 0x07;
+    std::size_t used = 0;
+    for (int i = 0; i < records; ++i) {
+        StoredRecord stored{};
+        if (((shape >> 3) & 0x0F) & (1 << (i % 4))) {
+            AssessmentRecord record;
+            record.SetFirstName(i % 2 ? "Ann" : "ann");
+            record.SetLastName("Lee");
+            record.SetBirthDate(2012, 1 + i % 2, 3);
+            record.SetReporter(i % 3);
+            SequenceRandomSource random({i});
+            stored = EncodeForStorage(record, FixedClock({2024, 1, 1, 0, 0, i}), random);
+        } else {
+            const std::size_t n = std::min(stored.size(), size - used);
+            std::memcpy(stored.data(), data + used, n);
+            used += n;
+        }
+        file.insert(file.end(), stored.begin(), stored.end());
+    }
+    file.insert(file.end(), data + used, data + size);  // a tail, whole or not
+    return file;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const Bytes content = MakeFile(data, size);
+    const std::string path = "fuzz.rpc";
+
+    MemoryFileSystem fs(content);
+    RecordList list(fs);
+    const int loaded = list.Load(path, true, true);
+    if (loaded >= 0) {
+        Check(list.RowCount() <= RecordList::kMaxRows);
+        Check(list.RowCount() + static_cast<long long>(list.FailedPositions().size()) + list.RecordsBeyondCapacity() ==
+              list.RecordsInFile());
+        for (int row = 0; row < list.RowCount(); ++row) {
+            int self = -1, parent = -1, teacher = -1;
+            Check(list.FindLatestPerReporter(row, self, parent, teacher) == 0);
+            Check(self >= 0 || parent >= 0 || teacher >= 0);
+        }
+        int first = -1, last = -1;
+        list.Find("ann", "lee", 2012, 1, 3, first, last);
+        Check(first <= last);
+    } else {
+        Check(list.RowCount() == 0);
+    }
+
+    RecordFile reader(SystemClock::Instance(), fs);
+    int result = reader.OpenForReading(path, true);
+    long long reads = 0;
+    while (result == kMoreRecords || result == kIncompleteRecord) {
+        result = reader.ReadNext();
+        Check(++reads <= reader.RecordCount());
+    }
+    reader.Close();
+    StoredRecord out{};
+    const int at = reader.ReadRecordAt(path, static_cast<int>(size % 5), out);
+    Check(at == static_cast<int>(kStoredRecordSize) || at < 0);
+
+    AssessmentRecord record;
+    record.SetFirstName("New");
+    SequenceRandomSource random({50});
+    const FixedClock clock({2024, 2, 2, 2, 2, 2});
+    const StoredRecord stored = EncodeForStorage(record, clock, random);
+    RecordFile writer(clock, fs);
+    int position = -1;
+    const int written = writer.WriteRecord(path, stored, size % 3 == 0 ? 0 : -1, position);
+    if (written == kStoreOk) {
+        Check(fs.Content().size() == content.size() + kStoredRecordSize ||
+              (content.empty() && fs.Content().size() == kSmallestFileWithRecord) ||
+              (position == 0 && fs.Content().size() == content.size()));
+        Check(std::equal(stored.begin(), stored.end(), fs.Content().begin() + RecordOffset(position)));
+    } else {
+        Check(position == -1);
+        Check(fs.Content() == content);
+    }
+    return 0;
+}
