@@ -28,10 +28,10 @@ QString DisplayText(const QString& text) {
 // The grid never scrolls (its cells are stretched to its window), so wheel turns go on to
 // the scrolling form around it.
 class DisplayTable : public QTableWidget {
-public:
+  public:
     using QTableWidget::QTableWidget;
 
-protected:
+  protected:
     void wheelEvent(QWheelEvent* event) override { event->ignore(); }
 };
 
@@ -74,7 +74,9 @@ void CGridCtrl::SetRowCount(int rows) {
     }
 }
 
-int CGridCtrl::GetRowCount() const { return table_->rowCount(); }
+int CGridCtrl::GetRowCount() const {
+    return table_->rowCount();
+}
 
 void CGridCtrl::SetFixedRowCount(int rows) {
     if (rows < 0) return;
@@ -83,7 +85,9 @@ void CGridCtrl::SetFixedRowCount(int rows) {
     for (int row = 0; row < std::max(before, rows) && row < table_->rowCount(); ++row) ApplyRowKind(row);
 }
 
-int CGridCtrl::GetFixedRowCount() const { return fixedRows_; }
+int CGridCtrl::GetFixedRowCount() const {
+    return fixedRows_;
+}
 
 int CGridCtrl::InsertColumn(const QString& heading, Qt::Alignment alignment, int column) {
     const int columns = table_->columnCount();
@@ -95,7 +99,9 @@ int CGridCtrl::InsertColumn(const QString& heading, Qt::Alignment alignment, int
     return column;
 }
 
-int CGridCtrl::GetColumnCount() const { return table_->columnCount(); }
+int CGridCtrl::GetColumnCount() const {
+    return table_->columnCount();
+}
 
 bool CGridCtrl::HasCell(int row, int column) const {
     return row >= 0 && column >= 0 && row < table_->rowCount() && column < table_->columnCount();
@@ -215,7 +221,8 @@ std::vector<int> CGridCtrl::Spread(const std::vector<int>& sizes, int available)
 
 void CGridCtrl::ExpandColumnsToFit() {
     std::vector<int> widths;
-    for (int column = 0; column < table_->columnCount(); ++column) widths.push_back(table_->columnWidth(column));
+    for (int column = 0; column < table_->columnCount(); ++column)
+        widths.push_back(table_->columnWidth(column));
     const std::vector<int> fitted = Spread(widths, ClientSize().width());
     for (int column = 0; column < table_->columnCount(); ++column)
         table_->setColumnWidth(column, fitted[static_cast<std::size_t>(column)]);
@@ -225,7 +232,8 @@ void CGridCtrl::ExpandRowsToFit() {
     std::vector<int> heights;
     for (int row = 0; row < table_->rowCount(); ++row) heights.push_back(table_->rowHeight(row));
     const std::vector<int> fitted = Spread(heights, ClientSize().height());
-    for (int row = 0; row < table_->rowCount(); ++row) table_->setRowHeight(row, fitted[static_cast<std::size_t>(row)]);
+    for (int row = 0; row < table_->rowCount(); ++row)
+        table_->setRowHeight(row, fitted[static_cast<std::size_t>(row)]);
 }
 
 void CGridCtrl::ExpandToFit() {
@@ -233,6 +241,8 @@ void CGridCtrl::ExpandToFit() {
     ExpandRowsToFit();
 }
 
-void CGridCtrl::Refresh() { table_->viewport()->update(); }
+void CGridCtrl::Refresh() {
+    table_->viewport()->update();
+}
 
 }  // namespace orva

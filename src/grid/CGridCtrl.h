@@ -20,7 +20,7 @@ namespace orva {
 class CGridCtrl : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit CGridCtrl(QWidget* parent = nullptr);
 
     // Grows or shrinks the grid to `rows` rows; new cells are empty and white.
@@ -73,10 +73,10 @@ public:
     static QColor DefaultBackground() { return QColor(255, 255, 255); }
     static QColor FixedBackground() { return QColor(240, 240, 240); }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     bool HasCell(int row, int column) const;
     QTableWidgetItem* Cell(int row, int column);
     const QTableWidgetItem* CellIfAny(int row, int column) const;

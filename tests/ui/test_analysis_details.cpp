@@ -33,8 +33,9 @@ ReportSet WithSelf(const AssessmentRecord& record) {
 }
 
 QString Show(const Lines& lines) {
-    return QStringLiteral("[%1|%2|%3]").arg(QString::fromStdString(lines[0]), QString::fromStdString(lines[1]),
-                                            QString::fromStdString(lines[2]));
+    return QStringLiteral("[%1|%2|%3]")
+        .arg(QString::fromStdString(lines[0]), QString::fromStdString(lines[1]),
+             QString::fromStdString(lines[2]));
 }
 
 }  // namespace
@@ -43,19 +44,20 @@ QString Show(const Lines& lines) {
 class AnalysisDetailsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void addressJoinsItsPartsIntoAtMostThreeLines_data() {
         QTest::addColumn<Address>("address");
         QTest::addColumn<Lines>("expected");
-        QTest::newRow("street, town, postcode")
-            << Address{"1 High St", "Springfield", "", "3000", ""} << Lines{"1 High St", "Springfield   3000", ""};
+        QTest::newRow("street, town, postcode") << Address{"1 High St", "Springfield", "", "3000", ""}
+                                                << Lines{"1 High St", "Springfield   3000", ""};
         QTest::newRow("all five") << Address{"1 High St", "Springfield", "VIC", "3000", "Australia"}
                                   << Lines{"1 High St", "Springfield   VIC   3000", "Australia"};
-        QTest::newRow("street and state") << Address{"1 High St", "", "VIC", "", ""} << Lines{"1 High St", "VIC", ""};
+        QTest::newRow("street and state")
+            << Address{"1 High St", "", "VIC", "", ""} << Lines{"1 High St", "VIC", ""};
         QTest::newRow("town first") << Address{"", "Springfield", "VIC", "", ""}
                                     << Lines{"Springfield", "VIC", ""};
-        QTest::newRow("street and country") << Address{"1 High St", "", "", "", "Australia"}
-                                            << Lines{"1 High St", "Australia", ""};
+        QTest::newRow("street and country")
+            << Address{"1 High St", "", "", "", "Australia"} << Lines{"1 High St", "Australia", ""};
         QTest::newRow("nothing") << Address{"", "", "", "", ""} << Lines{"Not Specified", "", ""};
     }
     void addressJoinsItsPartsIntoAtMostThreeLines() {
@@ -74,10 +76,14 @@ private slots:
         QTest::addColumn<QString>("phone");
         QTest::addColumn<QString>("phone2");
         QTest::addColumn<Lines>("expected");
-        QTest::newRow("both") << "5550 1234" << "0400 000 000" << Lines{"5550 1234", "0400 000 000", ""};
-        QTest::newRow("first") << "5550 1234" << "" << Lines{"5550 1234", "", ""};
-        QTest::newRow("second") << "" << "0400 000 000" << Lines{"0400 000 000", "", ""};
-        QTest::newRow("none") << "" << "" << Lines{"Not Specified", "", ""};
+        QTest::newRow("both") << "5550 1234"
+                              << "0400 000 000" << Lines{"5550 1234", "0400 000 000", ""};
+        QTest::newRow("first") << "5550 1234"
+                               << "" << Lines{"5550 1234", "", ""};
+        QTest::newRow("second") << ""
+                                << "0400 000 000" << Lines{"0400 000 000", "", ""};
+        QTest::newRow("none") << ""
+                              << "" << Lines{"Not Specified", "", ""};
     }
     void phoneTakesWhicheverNumbersAreGiven() {
         QFETCH(QString, phone);
@@ -144,9 +150,10 @@ private slots:
         QCOMPARE(details.comments[1], std::string("(Parent: Worried \\ tired)"));
         // A present report without an observer name leaves its part out.
         QCOMPARE(ObserversText(details), std::string("Parent:      Pat Citizen"));
-        QCOMPARE(CommentsText(details), std::string("[No additional 'Self-Report' comments were supplied]\r\n\r\n"
-                                                    "(Parent: Worried \\ tired)\r\n\r\n"
-                                                    "{No additional 'Teacher-Report' comments were supplied}"));
+        QCOMPARE(CommentsText(details),
+                 std::string("[No additional 'Self-Report' comments were supplied]\r\n\r\n"
+                             "(Parent: Worried \\ tired)\r\n\r\n"
+                             "{No additional 'Teacher-Report' comments were supplied}"));
     }
 
     void unreadableCompletionDateLeavesTheAgeEmpty() {

@@ -28,7 +28,9 @@ constexpr int kAttainedColumn = 5;
 constexpr int kItemsColumn = 6;
 constexpr int kConductRow = 8;  // rows follow the disorder order, row 1 first
 
-QString Q(const std::string& bytes) { return QString::fromStdString(Cp1252::ToUtf8(bytes)); }
+QString Q(const std::string& bytes) {
+    return QString::fromStdString(Cp1252::ToUtf8(bytes));
+}
 
 QString FieldText(const AnalysisForm& form, const char* name) {
     if (auto* line = form.findChild<QLineEdit*>(QString::fromLatin1(name))) return line->text();
@@ -43,7 +45,8 @@ void CompareWithAnalysis(AnalysisForm& form, const ReportSet& reports) {
         for (int column = 0; column < kGridColumns; ++column) {
             const GridCell& cell = expected.screening[row][column];
             QCOMPARE(form.ScreeningGrid().GetItemText(row, column), Q(cell.text));
-            if (row > 0) QCOMPARE(form.ScreeningGrid().GetItemBkColour(row, column), cell.shaded ? kShade : kWhite);
+            if (row > 0)
+                QCOMPARE(form.ScreeningGrid().GetItemBkColour(row, column), cell.shaded ? kShade : kWhite);
         }
     for (int row = 0; row < kReliabilityGridRows; ++row)
         for (int column = 0; column < kGridColumns; ++column) {
@@ -69,7 +72,7 @@ ReportSet ThreeReporters() {
 class AnalysisFormTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void setUpGivesHeadingsBoldHeaderAndSizesStretchedFromTheStartValues() {
         AnalysisForm form;
         form.SetUpGrids();
@@ -77,7 +80,8 @@ private slots:
         QCOMPARE(grid.GetRowCount(), 25);
         QCOMPARE(grid.GetColumnCount(), 7);
         QCOMPARE(grid.GetFixedRowCount(), 1);
-        QCOMPARE(grid.GetItemText(0, 0), QStringLiteral("Disorder\n  # indicates mutually exclusive screens"));
+        QCOMPARE(grid.GetItemText(0, 0),
+                 QStringLiteral("Disorder\n  # indicates mutually exclusive screens"));
         QCOMPARE(grid.GetItemText(0, 5), QStringLiteral("Cutoff\nAttained"));
         QCOMPARE(grid.GetItemText(9, 1), QStringLiteral(">=4\n<3"));
         QCOMPARE(grid.GetItemText(24, 0), QStringLiteral("Number of positive screens"));
@@ -94,7 +98,8 @@ private slots:
         const int start[7] = {235, 67, 65, 67, 68, 68, 267};
         int width = 0;
         for (int column = 0; column < 7; ++column) {
-            QVERIFY(std::abs((grid.GetColumnWidth(column) - start[column]) - (grid.GetColumnWidth(0) - start[0])) <= 1);
+            QVERIFY(std::abs((grid.GetColumnWidth(column) - start[column]) -
+                             (grid.GetColumnWidth(0) - start[0])) <= 1);
             width += grid.GetColumnWidth(column);
         }
         QCOMPARE(width, grid.ClientSize().width());
@@ -151,7 +156,8 @@ private slots:
         reports.Record(kTeacher) = MakeRecord(kTeacher, {}, {}, false, "Mr Lee");
         form.ShowAnalysis(reports);
         for (int row : {4, 14, 15}) {
-            QCOMPARE(form.ScreeningGrid().GetItemText(row, kTeacherColumn), QStringLiteral("Not Assessed in the TRF"));
+            QCOMPARE(form.ScreeningGrid().GetItemText(row, kTeacherColumn),
+                     QStringLiteral("Not Assessed in the TRF"));
             QCOMPARE(form.ScreeningGrid().GetItemBkColour(row, kTeacherColumn), kWhite);
         }
         QCOMPARE(form.ScreeningGrid().GetItemText(5, kTeacherColumn), QStringLiteral("0\n0"));
@@ -204,11 +210,14 @@ private slots:
         for (int row = 1; row <= 24; ++row) {
             QCOMPARE(form.ScreeningGrid().GetItemBkColour(row, kParentColumn), kWhite);
             QCOMPARE(form.ScreeningGrid().GetItemBkColour(row, kAttainedColumn),
-                     form.ScreeningGrid().GetItemText(row, kAttainedColumn) == QStringLiteral("YES") ? kShade : kWhite);
+                     form.ScreeningGrid().GetItemText(row, kAttainedColumn) == QStringLiteral("YES")
+                         ? kShade
+                         : kWhite);
         }
         QCOMPARE(FieldText(form, "nameEdit"), QStringLiteral("SAM OTHER"));
         QCOMPARE(FieldText(form, "observersEdit"), QString());
-        QCOMPARE(FieldText(form, "commentsEdit"), QStringLiteral("[No additional 'Self-Report' comments were supplied]"));
+        QCOMPARE(FieldText(form, "commentsEdit"),
+                 QStringLiteral("[No additional 'Self-Report' comments were supplied]"));
     }
 
     void detailsComeFromTheFirstPresentReportWithObserversAndComments() {
@@ -234,10 +243,12 @@ private slots:
         QCOMPARE(FieldText(form, "completionDateEdit"), QStringLiteral("01 June 2026"));
         QCOMPARE(FieldText(form, "schoolYearEdit"), QStringLiteral("7"));
         QCOMPARE(FieldText(form, "schoolEdit"), QStringLiteral("Hill School"));
-        QCOMPARE(FieldText(form, "observersEdit"), QStringLiteral("Parent:      Pat Citizen\n\nTeacher:    Mr Lee"));
+        QCOMPARE(FieldText(form, "observersEdit"),
+                 QStringLiteral("Parent:      Pat Citizen\n\nTeacher:    Mr Lee"));
         QCOMPARE(FieldText(form, "commentsEdit"),
-                 QStringLiteral("[Self: Sleeps badly]\n\n(No additional 'Parent-Report' comments were supplied)\n\n"
-                                "{Teacher: Quiet in class {mostly}}"));
+                 QStringLiteral(
+                     "[Self: Sleeps badly]\n\n(No additional 'Parent-Report' comments were supplied)\n\n"
+                     "{Teacher: Quiet in class {mostly}}"));
         CompareWithAnalysis(form, reports);
     }
 
@@ -246,8 +257,9 @@ private slots:
         form.SetUpGrids();
         form.ShowAnalysis(ThreeReporters());
         form.Clear();
-        for (const char* name : {"nameEdit", "addressEdit", "phoneEdit", "observersEdit", "genderEdit", "birthDateEdit",
-                                 "ageEdit", "completionDateEdit", "schoolYearEdit", "schoolEdit", "commentsEdit"})
+        for (const char* name :
+             {"nameEdit", "addressEdit", "phoneEdit", "observersEdit", "genderEdit", "birthDateEdit",
+              "ageEdit", "completionDateEdit", "schoolYearEdit", "schoolEdit", "commentsEdit"})
             QCOMPARE(FieldText(form, name), QString());
         CGridCtrl& grid = form.ScreeningGrid();
         for (int row = 1; row <= 24; ++row)

@@ -36,7 +36,7 @@ QList<int> Heights(const CGridCtrl& grid) {
 class GridTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void insertedColumnPutsItsHeadingInRowZeroAndAlignsEveryCell() {
         CGridCtrl grid;
         grid.SetRowCount(3);

@@ -25,15 +25,15 @@ const QString kParentLine = QStringLiteral("Saved: 15/06/2026 10:31:00   Parent 
 // Teacher-report and a second Parent-report, saved a minute apart in that order, and a
 // Self-report of another person between them.
 bool WritePersonFile(const QString& path) {
-    return WriteRecordFile(path, {MakeRecord(kSelf), MakeRecord(kParent, {}, {4, 15, 83}, false, "Pat Citizen"),
-                                  MakeRecord(kTeacher, {}, {}, false, "Mr Lee"),
-                                  MakeRecord(kSelf, Person{"ALEX", "CITIZENS"}),
-                                  MakeRecord(kParent, {}, {}, false, "Sam Citizen")});
+    return WriteRecordFile(
+        path, {MakeRecord(kSelf), MakeRecord(kParent, {}, {4, 15, 83}, false, "Pat Citizen"),
+               MakeRecord(kTeacher, {}, {}, false, "Mr Lee"), MakeRecord(kSelf, Person{"ALEX", "CITIZENS"}),
+               MakeRecord(kParent, {}, {}, false, "Sam Citizen")});
 }
 
 // Holds the file with an exclusive lock, as another program using it would.
 class FileLock {
-public:
+  public:
     explicit FileLock(const QString& path) : fd_(::open(QFile::encodeName(path).constData(), O_RDWR)) {
         locked_ = fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
     }
@@ -42,7 +42,7 @@ public:
     }
     bool Locked() const { return locked_; }
 
-private:
+  private:
     int fd_;
     bool locked_ = false;
 };
@@ -52,7 +52,7 @@ private:
 class AnalysisSelectionTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir_;
     QString stem_;  // the record file's path without ".rpc"
 
@@ -72,7 +72,7 @@ private:
         Click(s.dialog, "loadButton");
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
         stem_ = dir_.filePath(QStringLiteral("clinic"));
@@ -83,7 +83,8 @@ private slots:
         Session s(stem_);
         QCOMPARE(s.dialog.windowTitle(), QStringLiteral("Select ORVA Response for Analysis"));
         QCOMPARE(Find<QLabel>(s.dialog, "headingLabel")->text(),
-                 QStringLiteral("Please enter the details of the ORVA Questionnaire Response you wish to analyse."));
+                 QStringLiteral(
+                     "Please enter the details of the ORVA Questionnaire Response you wish to analyse."));
         QCOMPARE(Find<QPushButton>(s.dialog, "confirmButton")->text(), QStringLiteral("Analyse"));
         QVERIFY(Find<QPushButton>(s.dialog, "confirmButton")->isDefault());
         QCOMPARE(FieldText(s.dialog, "fileEdit"), stem_);
@@ -99,12 +100,13 @@ private slots:
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(FieldText(s.dialog, "firstNameEdit"), QStringLiteral("alex"));
         QCOMPARE(FieldText(s.dialog, "lastNameEdit"), QStringLiteral("citizen"));
-        QCOMPARE(Entries(s.dialog), QStringList({
-                                        QStringLiteral("Saved: 15/06/2026 10:30:00   Self Assessment"),
-                                        kParentLine,
-                                        QStringLiteral("Saved: 15/06/2026 10:32:00   Teacher Assessment by: Mr Lee"),
-                                        QStringLiteral("Saved: 15/06/2026 10:34:00   Parent Assessment by: Sam Citizen"),
-                                    }));
+        QCOMPARE(Entries(s.dialog),
+                 QStringList({
+                     QStringLiteral("Saved: 15/06/2026 10:30:00   Self Assessment"),
+                     kParentLine,
+                     QStringLiteral("Saved: 15/06/2026 10:32:00   Teacher Assessment by: Mr Lee"),
+                     QStringLiteral("Saved: 15/06/2026 10:34:00   Parent Assessment by: Sam Citizen"),
+                 }));
         // The first entry is current but nothing is chosen for the user.
         QCOMPARE(Find<QListWidget>(s.dialog, "recordList")->currentRow(), 0);
         QVERIFY(Find<QListWidget>(s.dialog, "recordList")->selectedItems().isEmpty());
@@ -163,8 +165,9 @@ private slots:
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(s.prompter.Last().caption, QStringLiteral("Multiple Parent Assessments"));
         QCOMPARE(s.prompter.Last().text,
-                 QStringLiteral("You have selected more than one Parent Assessment.\n\nYou are limited to select at "
-                                "most one of each of\n\nSelf Assessment, Parent Assessment and Teacher Assessment."));
+                 QStringLiteral(
+                     "You have selected more than one Parent Assessment.\n\nYou are limited to select at "
+                     "most one of each of\n\nSelf Assessment, Parent Assessment and Teacher Assessment."));
         QCOMPARE(s.prompter.Last().icon, MessageIcon::Stop);
         QVERIFY(s.dialog.isVisible());
         QVERIFY(s.reports.IsSlotEmpty(kParent));
@@ -177,9 +180,10 @@ private slots:
         Click(s.dialog, "confirmButton");
         QCOMPARE(s.prompter.Last().caption, QStringLiteral("No Selection"));
         QCOMPARE(s.prompter.Last().text,
-                 QStringLiteral("You have not made a selection.\n\nEnter the name, date of birth and file to search\n"
-                                "then click the 'Load/Reload ORVA Responses' button.\n\nIf any matching records have "
-                                "been found you can\nthen select one from the list."));
+                 QStringLiteral(
+                     "You have not made a selection.\n\nEnter the name, date of birth and file to search\n"
+                     "then click the 'Load/Reload ORVA Responses' button.\n\nIf any matching records have "
+                     "been found you can\nthen select one from the list."));
         for (int entry = 0; entry < 4; ++entry) ClickEntry(s.dialog, entry);
         s.prompter.ExpectMessage();
         Click(s.dialog, "confirmButton");
@@ -200,8 +204,9 @@ private slots:
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         const Prompt& asked = s.prompter.Last();
         QCOMPARE(asked.caption, QStringLiteral("Changed Selection Criteria"));
-        QCOMPARE(asked.text, QStringLiteral("Warning:  You have changed the selection criteria for the list of ORVA "
-                                            "responses but have not reloaded the list."));
+        QCOMPARE(asked.text,
+                 QStringLiteral("Warning:  You have changed the selection criteria for the list of ORVA "
+                                "responses but have not reloaded the list."));
         QCOMPARE(asked.buttons, QStringList({QStringLiteral("Continue"), QStringLiteral("Cancel")}));
         QCOMPARE(asked.defaultIndex, 0);
         // Cancel: still open, nothing read.
@@ -226,27 +231,32 @@ private slots:
         const QString fileCaption = QStringLiteral("Incorrect File Name");
         const QString withoutExtension = QStringLiteral(
             "You must enter a ORVA filename without the extension.  For example:  c:/data_files/ORVA_2005");
-        QTest::newRow("first name of blanks")
-            << QStringList{"   ", "CITIZEN", "15", "03", "2012", "f"} << mandatory << names << "firstNameEdit";
-        QTest::newRow("no last name") << QStringList{"ALEX", "", "", "", "", ""} << mandatory << names
-                                      << "lastNameEdit";
+        QTest::newRow("first name of blanks") << QStringList{"   ", "CITIZEN", "15", "03", "2012", "f"}
+                                              << mandatory << names << "firstNameEdit";
+        QTest::newRow("no last name")
+            << QStringList{"ALEX", "", "", "", "", ""} << mandatory << names << "lastNameEdit";
         QTest::newRow("no month") << QStringList{"ALEX", "CITIZEN", "15", "", "2012", "f"} << mandatory
-                                  << "'Date Of Birth' is mandatory." << "birthMonthEdit";
+                                  << "'Date Of Birth' is mandatory."
+                                  << "birthMonthEdit";
         QTest::newRow("no day") << QStringList{"ALEX", "CITIZEN", "", "", "2012", "f"} << mandatory
-                                << "'Date Of Birth' is mandatory." << "birthDayEdit";
-        QTest::newRow("30 February")
-            << QStringList{"ALEX", "CITIZEN", "30", "02", "2012", "f"} << incorrectDate
-            << "The 'Date Of Birth' is not correct.\n\nThe date must have a valid day for the month,\nand have a four "
-               "digit year greater than 1900."
-            << "birthDayEdit";
-        QTest::newRow("not a year old") << QStringList{"ALEX", "CITIZEN", "16", "06", "2025", "f"} << incorrectDate
-                                        << "The age of the person must be 1 or more" << "birthDayEdit";
+                                << "'Date Of Birth' is mandatory."
+                                << "birthDayEdit";
+        QTest::newRow("30 February") << QStringList{"ALEX", "CITIZEN", "30", "02", "2012", "f"}
+                                     << incorrectDate
+                                     << "The 'Date Of Birth' is not correct.\n\nThe date must have a valid "
+                                        "day for the month,\nand have a four "
+                                        "digit year greater than 1900."
+                                     << "birthDayEdit";
+        QTest::newRow("not a year old") << QStringList{"ALEX", "CITIZEN", "16", "06", "2025", "f"}
+                                        << incorrectDate << "The age of the person must be 1 or more"
+                                        << "birthDayEdit";
         QTest::newRow("no file") << QStringList{"ALEX", "CITIZEN", "15", "03", "2012", ""} << fileCaption
-                                 << "You have not entered a filename." << "";
+                                 << "You have not entered a filename."
+                                 << "";
         QTest::newRow("other extension") << QStringList{"ALEX", "CITIZEN", "15", "03", "2012", "/tmp/a.txt"}
                                          << fileCaption << withoutExtension << "";
-        QTest::newRow("folder only") << QStringList{"ALEX", "CITIZEN", "15", "03", "2012", "/tmp/"} << fileCaption
-                                     << withoutExtension << "";
+        QTest::newRow("folder only") << QStringList{"ALEX", "CITIZEN", "15", "03", "2012", "/tmp/"}
+                                     << fileCaption << withoutExtension << "";
     }
     void checksStopAtTheFirstFailureAndFocusItsField() {
         QFETCH(QStringList, fields);
@@ -271,14 +281,30 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("tidied");
-        QTest::newRow("day 7") << "birthDayEdit" << "7" << "07";
-        QTest::newRow("day 32") << "birthDayEdit" << "32" << "";
-        QTest::newRow("month 7") << "birthMonthEdit" << "7" << "07";
-        QTest::newRow("month 13") << "birthMonthEdit" << "13" << "";
-        QTest::newRow("year 95") << "birthYearEdit" << "95" << "1995";
-        QTest::newRow("year 26") << "birthYearEdit" << "26" << "2026";
-        QTest::newRow("year 27") << "birthYearEdit" << "27" << "1927";
-        QTest::newRow("year 2100") << "birthYearEdit" << "2100" << "";
+        QTest::newRow("day 7") << "birthDayEdit"
+                               << "7"
+                               << "07";
+        QTest::newRow("day 32") << "birthDayEdit"
+                                << "32"
+                                << "";
+        QTest::newRow("month 7") << "birthMonthEdit"
+                                 << "7"
+                                 << "07";
+        QTest::newRow("month 13") << "birthMonthEdit"
+                                  << "13"
+                                  << "";
+        QTest::newRow("year 95") << "birthYearEdit"
+                                 << "95"
+                                 << "1995";
+        QTest::newRow("year 26") << "birthYearEdit"
+                                 << "26"
+                                 << "2026";
+        QTest::newRow("year 27") << "birthYearEdit"
+                                 << "27"
+                                 << "1927";
+        QTest::newRow("year 2100") << "birthYearEdit"
+                                   << "2100"
+                                   << "";
     }
     void dateFieldsAreTidiedWhenTheyLoseTheFocus() {
         QFETCH(QString, field);
@@ -310,7 +336,8 @@ private slots:
         LoadPerson(s, stem);
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(s.prompter.Last().caption, QStringLiteral("File In Use"));
-        QCOMPARE(s.prompter.Last().text, QStringLiteral("The file '%1.rpc' is locked by another application.").arg(stem));
+        QCOMPARE(s.prompter.Last().text,
+                 QStringLiteral("The file '%1.rpc' is locked by another application.").arg(stem));
         QCOMPARE(s.prompter.Last().icon, MessageIcon::Stop);
         QVERIFY(Entries(s.dialog).isEmpty());
     }
@@ -351,8 +378,9 @@ private slots:
         Click(s.dialog, "loadButton");
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(s.prompter.Last().caption, QStringLiteral("No Matching Records"));
-        QCOMPARE(s.prompter.Last().text, QStringLiteral("There were no records in the specified ORVA file\nwith the "
-                                                        "requested name and date of birth."));
+        QCOMPARE(s.prompter.Last().text,
+                 QStringLiteral("There were no records in the specified ORVA file\nwith the "
+                                "requested name and date of birth."));
         QCOMPARE(s.prompter.Last().icon, MessageIcon::Stop);
         QVERIFY(Entries(s.dialog).isEmpty());
     }
@@ -398,8 +426,10 @@ private slots:
         Click(s.dialog, "confirmButton");
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(s.prompter.Last().caption, QStringLiteral("Read Error"));
-        QCOMPARE(s.prompter.Last().text,
-                 QStringLiteral("There was an error trying to read the records you have selected.\n\nPlease try again."));
+        QCOMPARE(
+            s.prompter.Last().text,
+            QStringLiteral(
+                "There was an error trying to read the records you have selected.\n\nPlease try again."));
         QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
         QVERIFY(!s.reports.AnyPresent());
     }
@@ -417,8 +447,9 @@ private slots:
         Click(s.dialog, "browseButton");
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(s.prompter.Last().caption, QStringLiteral("Incorrect File Name"));
-        QCOMPARE(s.prompter.Last().text, QStringLiteral("You must enter a ORVA filename (*.rpc).  For example:  "
-                                                        "c:/data_files/ORVA_2005.rpc"));
+        QCOMPARE(s.prompter.Last().text,
+                 QStringLiteral("You must enter a ORVA filename (*.rpc).  For example:  "
+                                "c:/data_files/ORVA_2005.rpc"));
         QCOMPARE(FieldText(s.dialog, "fileEdit"), dir_.filePath(QStringLiteral("other")));
 
         s.prompter.ExpectSaveFile(QString());

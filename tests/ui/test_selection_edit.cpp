@@ -18,14 +18,16 @@ AssessmentRecord OnPaper(AssessmentRecord record) {
     return record;
 }
 
-bool Checked(QWidget& dialog, const char* radio) { return Find<QRadioButton>(dialog, radio)->isChecked(); }
+bool Checked(QWidget& dialog, const char* radio) {
+    return Find<QRadioButton>(dialog, radio)->isChecked();
+}
 
 }  // namespace
 
 class EditSelectionTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir_;
     QString stem_;
 
@@ -43,7 +45,7 @@ private:
         Click(s.dialog, "loadButton");
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
         stem_ = dir_.filePath(QStringLiteral("edits"));
@@ -56,13 +58,16 @@ private slots:
     void dialogShowsItsOwnCaptionHeadingAndTheCallersMethod() {
         Session s(stem_, CAdultEdit::kEnterResponses);
         QCOMPARE(s.dialog.windowTitle(), QStringLiteral("Select ORVA Response to Edit"));
-        QCOMPARE(Find<QLabel>(s.dialog, "headingLabel")->text(),
-                 QStringLiteral("Please enter the details of the ORVA Questionnaire Response you wish to edit."));
+        QCOMPARE(
+            Find<QLabel>(s.dialog, "headingLabel")->text(),
+            QStringLiteral("Please enter the details of the ORVA Questionnaire Response you wish to edit."));
         QCOMPARE(Find<QPushButton>(s.dialog, "confirmButton")->text(), QStringLiteral("Edit"));
         QCOMPARE(Find<QLabel>(s.dialog, "editMethodLabel")->text(),
                  QStringLiteral("How would you like to\nedit the ORVA response?"));
-        QCOMPARE(Find<QRadioButton>(s.dialog, "completeOnScreenRadio")->text(), QStringLiteral("Complete On-Screen"));
-        QCOMPARE(Find<QRadioButton>(s.dialog, "enterResponsesRadio")->text(), QStringLiteral("Enter Responses"));
+        QCOMPARE(Find<QRadioButton>(s.dialog, "completeOnScreenRadio")->text(),
+                 QStringLiteral("Complete On-Screen"));
+        QCOMPARE(Find<QRadioButton>(s.dialog, "enterResponsesRadio")->text(),
+                 QStringLiteral("Enter Responses"));
         QVERIFY(Checked(s.dialog, "enterResponsesRadio"));
         QCOMPARE(s.dialog.EditMethod(), int(CAdultEdit::kEnterResponses));
         Session other(stem_, CAdultEdit::kCompleteOnScreen);
@@ -73,9 +78,10 @@ private slots:
         Session s(stem_, CAdultEdit::kEnterResponses);
         LoadPerson(s, stem_);
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
-        QCOMPARE(Entries(s.dialog),
-                 QStringList({QStringLiteral("Saved: 15/06/2026 10:31:00   Self Assessment"),
-                              QStringLiteral("Saved: 15/06/2026 10:32:00   Parent Assessment by: Pat Citizen")}));
+        QCOMPARE(
+            Entries(s.dialog),
+            QStringList({QStringLiteral("Saved: 15/06/2026 10:31:00   Self Assessment"),
+                         QStringLiteral("Saved: 15/06/2026 10:32:00   Parent Assessment by: Pat Citizen")}));
         auto* list = Find<QListWidget>(s.dialog, "recordList");
         QCOMPARE(list->currentRow(), 0);
         QVERIFY(list->item(0)->isSelected());
@@ -131,8 +137,9 @@ private slots:
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(s.prompter.Last().caption, QStringLiteral("File is Read Only"));
         QCOMPARE(s.prompter.Last().text,
-                 QStringLiteral("Warning:  The file you are attempting to edit is read-only.\n\nYou will have to either "
-                                "have the read-only security\non the file removed or save any edits to a new file."));
+                 QStringLiteral(
+                     "Warning:  The file you are attempting to edit is read-only.\n\nYou will have to either "
+                     "have the read-only security\non the file removed or save any edits to a new file."));
         QCOMPARE(s.prompter.Last().icon, MessageIcon::Information);
         QCOMPARE(entriesWhenWarned, 2);
         Click(s.dialog, "confirmButton");

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QApplication>
-#include <QLabel>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -44,7 +44,8 @@ inline bool WriteRecordFile(const QString& path, std::vector<AssessmentRecord> r
 inline bool CorruptRecord(const QString& path, int position) {
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite)) return false;
-    const qint64 at = static_cast<qint64>(kHeaderSize + kStoredRecordSize * static_cast<std::size_t>(position)) + 300;
+    const qint64 at =
+        static_cast<qint64>(kHeaderSize + kStoredRecordSize * static_cast<std::size_t>(position)) + 300;
     if (!file.seek(at)) return false;
     QByteArray bytes = file.read(40);
     for (char& b : bytes) b = static_cast<char>(b ^ 0x5A);
@@ -54,8 +55,9 @@ inline bool CorruptRecord(const QString& path, int position) {
 // A file system on which every opening for writing is refused, as for a file the user may
 // only read.
 class ReadOnlyFileSystem final : public FileSystem {
-public:
-    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle, bool& created) override {
+  public:
+    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
+             bool& created) override {
         if (mode != OpenMode::ReadOnly) return -5;
         return inner_.Open(path, mode, permissions, handle, created);
     }
@@ -71,7 +73,7 @@ public:
     int Remove(const std::string&) override { return -5; }
     int SyncDirectoryOf(const std::string& path) override { return inner_.SyncDirectoryOf(path); }
 
-private:
+  private:
     FileSystem& inner_ = DefaultFileSystem();
 };
 
@@ -92,7 +94,9 @@ inline void Click(QWidget& dialog, const char* button) {
     QTest::mouseClick(Find<QPushButton>(dialog, button), Qt::LeftButton);
 }
 
-inline QString FieldText(QWidget& dialog, const char* field) { return Find<QLineEdit>(dialog, field)->text(); }
+inline QString FieldText(QWidget& dialog, const char* field) {
+    return Find<QLineEdit>(dialog, field)->text();
+}
 
 inline QStringList Entries(QWidget& dialog) {
     QStringList texts;

@@ -59,7 +59,9 @@ Qt::Alignment ColumnAlignment(int column) {
     return (column == 0 || column == kGridColumns - 1) ? Qt::AlignLeft : Qt::AlignHCenter;
 }
 
-QString FromRecordText(const std::string& bytes) { return QString::fromStdString(Cp1252::ToUtf8(bytes)); }
+QString FromRecordText(const std::string& bytes) {
+    return QString::fromStdString(Cp1252::ToUtf8(bytes));
+}
 
 // Multi-line edits take plain line feeds; a CR would start a paragraph of its own.
 QString ForTextBox(const QString& text) {
@@ -74,13 +76,18 @@ AnalysisForm::DialogUnits::DialogUnits(const QFont& font) {
     // As dialog templates measure a font: the average width of the 52 letters, rounded, and
     // the character height.
     const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     baseX = (letters / 26 + 1) / 2;
     baseY = metrics.height();
 }
 
-int AnalysisForm::DialogUnits::X(int du) const { return (du * baseX + 2) / 4; }
-int AnalysisForm::DialogUnits::Y(int du) const { return (du * baseY + 4) / 8; }
+int AnalysisForm::DialogUnits::X(int du) const {
+    return (du * baseX + 2) / 4;
+}
+int AnalysisForm::DialogUnits::Y(int du) const {
+    return (du * baseY + 4) / 8;
+}
 
 QRect AnalysisForm::DialogUnits::Rect(int x, int y, int w, int h) const {
     const int left = X(x);
@@ -94,7 +101,8 @@ AnalysisForm::DialogUnits AnalysisForm::FormUnits(const QFont& font) {
     DialogUnits du(font);
     const QFontMetrics metrics(font);
     for (const LabelPlace& place : kLabels)
-        while (metrics.horizontalAdvance(QString::fromUtf8(place.text)) > du.Rect(place.x, 0, place.w, 0).width())
+        while (metrics.horizontalAdvance(QString::fromUtf8(place.text)) >
+               du.Rect(place.x, 0, place.w, 0).width())
             ++du.baseX;
     return du;
 }
@@ -118,7 +126,8 @@ AnalysisForm::AnalysisForm(QWidget* parent) : QWidget(parent) {
 
     const DialogUnits du = FormUnits(formFont);
     logoPicture_ = AddPicture(QStringLiteral("logoPicture"), Resources::kLogo, du.Rect(8, 7, 93, 78));
-    bannerPicture_ = AddPicture(QStringLiteral("bannerPicture"), Resources::kBanner, du.Rect(169, 23, 268, 38));
+    bannerPicture_ =
+        AddPicture(QStringLiteral("bannerPicture"), Resources::kBanner, du.Rect(169, 23, 268, 38));
 
     for (const LabelPlace& place : kLabels)
         AddLabel(place.text, QString::fromLatin1(place.name), du.Rect(place.x, place.y, place.w, place.h));
@@ -225,7 +234,8 @@ void AnalysisForm::SetUpGrids() {
 
     for (int column = 0; column < kGridColumns; ++column)
         reliability.SetColumnWidth(column, screening.GetColumnWidth(column));
-    for (int row = 0; row < kReliabilityGridRows; ++row) reliability.SetRowHeight(row, kReliabilityRowHeights[row]);
+    for (int row = 0; row < kReliabilityGridRows; ++row)
+        reliability.SetRowHeight(row, kReliabilityRowHeights[row]);
     reliability.ExpandToFit();
 }
 

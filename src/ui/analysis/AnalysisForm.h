@@ -26,7 +26,7 @@ class CGridCtrl;
 class AnalysisForm : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit AnalysisForm(QWidget* parent = nullptr);
 
     // Configures both grids (rows, headings, fonts, sizes, fixed labels) and stretches them to
@@ -61,7 +61,7 @@ public:
     // The units the form is laid out in: the font's, widened when a label would not fit.
     static DialogUnits FormUnits(const QFont& font);
 
-private:
+  private:
     QLabel* AddLabel(const char* text, const QString& name, QRect where);
     QLineEdit* AddLine(const QString& name, QRect where);
     QPlainTextEdit* AddBox(const QString& name, QRect where);

@@ -23,7 +23,8 @@ inline constexpr const char* kNoteLine1 =
     "It is important to note that any indication of a positive screen for the above disorders does not "
     "constitute a formal diagnosis.  A positive screen merely indicates that the";
 inline constexpr const char* kNoteLine2 =
-    "individual has met sufficient criteria for a disorder to warrant further investigation by an appropriate "
+    "individual has met sufficient criteria for a disorder to warrant further investigation by an "
+    "appropriate "
     "health professional.";
 
 // The observers box: one part per observer, a blank line between them.

@@ -34,7 +34,8 @@ std::string AddressText(const AssessmentRecord& record) {
     int joins = 0;
     for (const std::string& part : {record.GetTown(), record.GetState(), record.GetPostcode()}) {
         if (part.empty()) continue;
-        if (!text.empty()) text += joins++ == 0 ? texts::form::kLineBreak : texts::form::kAddressPartSeparator;
+        if (!text.empty())
+            text += joins++ == 0 ? texts::form::kLineBreak : texts::form::kAddressPartSeparator;
         text += part;
     }
     const std::string country = record.GetCountry();
@@ -102,7 +103,8 @@ PersonDetails PreparePersonDetails(const ReportSet& reports) {
     details.teacherName = ObserverOf(reports, kTeacher);
     details.schoolYear = FirstGiven(reports, &AssessmentRecord::GetSchoolYear);
     details.school = FirstGiven(reports, &AssessmentRecord::GetSchool);
-    for (int slot : {kSelf, kParent, kTeacher}) details.comments[static_cast<std::size_t>(slot)] = CommentOf(reports, slot);
+    for (int slot : {kSelf, kParent, kTeacher})
+        details.comments[static_cast<std::size_t>(slot)] = CommentOf(reports, slot);
     return details;
 }
 

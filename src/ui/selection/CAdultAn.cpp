@@ -24,8 +24,8 @@ bool SameListing(const RecordRow& read, const RecordRow& listed) {
 }  // namespace
 
 CAdultAn::CAdultAn(Prompter& prompter, ReportSet& reports, const QString& fileText, QWidget* parent)
-    : RecordSelectionDialog(prompter, fileText, texts::selection::kAnalysisCaption, texts::selection::kAnalysisHeading,
-                            texts::selection::kAnalyse, parent),
+    : RecordSelectionDialog(prompter, fileText, texts::selection::kAnalysisCaption,
+                            texts::selection::kAnalysisHeading, texts::selection::kAnalyse, parent),
       reports_(reports) {
     setObjectName(QStringLiteral("analysisSelectionDialog"));
     // Each click toggles an entry, so one of each reporter can be picked.

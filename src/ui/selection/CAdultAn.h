@@ -11,13 +11,13 @@ namespace orva {
 class CAdultAn : public RecordSelectionDialog {
     Q_OBJECT
 
-public:
+  public:
     CAdultAn(Prompter& prompter, ReportSet& reports, const QString& fileText, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void Confirm() override;
 
-private:
+  private:
     // Empties the analysis and reads the chosen records (file positions by slot, -1 for none)
     // into it; false, with the analysis left empty, when any of them could not be read.
     bool ReadIntoAnalysis(const std::array<int, kReportSlots>& positions);

@@ -48,7 +48,9 @@ CAdultEdit::CAdultEdit(Prompter& prompter, const QString& fileText, int editMeth
     SizeToContents();
 }
 
-int CAdultEdit::EditMethod() const { return enterResponsesRadio_->isChecked() ? kEnterResponses : kCompleteOnScreen; }
+int CAdultEdit::EditMethod() const {
+    return enterResponsesRadio_->isChecked() ? kEnterResponses : kCompleteOnScreen;
+}
 
 int CAdultEdit::LoadRecords(const std::string& fullPath) {
     // A file the user may only read can still be searched; the edits then go to another file.
@@ -63,7 +65,9 @@ void CAdultEdit::ListFilled() {
     if (readOnly_) Prompts().Message(ReadOnlyEditWarning());
 }
 
-void CAdultEdit::FirstEntryBecomesCurrent() { List().setCurrentRow(0); }
+void CAdultEdit::FirstEntryBecomesCurrent() {
+    List().setCurrentRow(0);
+}
 
 // A record entered on paper is most easily corrected the same way; the user may still change it.
 void CAdultEdit::PresetMethodFromEntry(int entry) {

@@ -11,7 +11,7 @@ namespace orva {
 class CAdultEdit : public RecordSelectionDialog {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kCompleteOnScreen = 0;
     static constexpr int kEnterResponses = 1;
 
@@ -23,13 +23,13 @@ public:
     int SelectedPosition() const { return selectedPosition_; }
     int EditMethod() const;
 
-protected:
+  protected:
     int LoadRecords(const std::string& fullPath) override;
     void ListFilled() override;
     void FirstEntryBecomesCurrent() override;
     void Confirm() override;
 
-private:
+  private:
     void PresetMethodFromEntry(int entry);
 
     QRadioButton* onScreenRadio_;

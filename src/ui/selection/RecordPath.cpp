@@ -32,6 +32,8 @@ QString AcceptBrowsedRecordPath(const QString& path) {
     return path.left(static_cast<qsizetype>(withoutExtension.size()));
 }
 
-std::string FileSystemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string FileSystemPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 }  // namespace orva

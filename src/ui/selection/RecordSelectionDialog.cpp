@@ -27,8 +27,12 @@ namespace sel = texts::selection;
 
 namespace {
 
-QString Text(const char* text) { return QString::fromUtf8(text); }
-QString FromRecordText(const std::string& bytes) { return QString::fromStdString(Cp1252::ToUtf8(bytes)); }
+QString Text(const char* text) {
+    return QString::fromUtf8(text);
+}
+QString FromRecordText(const std::string& bytes) {
+    return QString::fromStdString(Cp1252::ToUtf8(bytes));
+}
 
 // The text as records hold it; `unmappable` counts the characters they cannot hold.
 std::string ToRecordText(const QString& text, int* unmappable = nullptr) {
@@ -99,7 +103,8 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
     date->setHorizontalSpacing(4);
     date->setVerticalSpacing(0);
     int column = 0;
-    for (auto [edit, name] : {std::pair{dayEdit_, sel::kDay}, {monthEdit_, sel::kMonth}, {yearEdit_, sel::kYear}}) {
+    for (auto [edit, name] :
+         {std::pair{dayEdit_, sel::kDay}, {monthEdit_, sel::kMonth}, {yearEdit_, sel::kYear}}) {
         if (column > 0) date->addWidget(new QLabel(Text(sel::kDateSeparator), this), 1, column++);
         auto* label = new QLabel(Text(name), this);
         label->setAlignment(Qt::AlignHCenter);
@@ -175,7 +180,9 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
     firstNameEdit_->setFocus();
 }
 
-QString RecordSelectionDialog::FileText() const { return fileEdit_->text(); }
+QString RecordSelectionDialog::FileText() const {
+    return fileEdit_->text();
+}
 
 void RecordSelectionDialog::SetFileSystem(FileSystem& fileSystem) {
     fileSystem_ = &fileSystem;
@@ -185,7 +192,9 @@ void RecordSelectionDialog::SetFileSystem(FileSystem& fileSystem) {
     loadedPath_.clear();
 }
 
-int RecordSelectionDialog::CurrentYear() const { return clock_->Now().year; }
+int RecordSelectionDialog::CurrentYear() const {
+    return clock_->Now().year;
+}
 
 bool RecordSelectionDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut)
@@ -198,15 +207,18 @@ bool RecordSelectionDialog::eventFilter(QObject* watched, QEvent* event) {
 void RecordSelectionDialog::Tidy(QLineEdit* edit) {
     const std::string text = edit->text().toStdString();
     std::string tidied;
-    if (edit == dayEdit_) tidied = TidyDay(text);
-    else if (edit == monthEdit_) tidied = TidyMonth(text);
-    else tidied = TidyYear(text, CurrentYear());
+    if (edit == dayEdit_)
+        tidied = TidyDay(text);
+    else if (edit == monthEdit_)
+        tidied = TidyMonth(text);
+    else
+        tidied = TidyYear(text, CurrentYear());
     edit->setText(QString::fromStdString(tidied));
 }
 
 void RecordSelectionDialog::Browse() {
-    const QString chosen =
-        prompter_.SaveFileName(QString(), fileEdit_->text() + Text(sel::kRecordSuffix), Text(sel::kBrowseFilter));
+    const QString chosen = prompter_.SaveFileName(QString(), fileEdit_->text() + Text(sel::kRecordSuffix),
+                                                  Text(sel::kBrowseFilter));
     if (chosen.isEmpty()) return;
     const QString withoutExtension = AcceptBrowsedRecordPath(chosen);
     if (withoutExtension.isEmpty()) {
@@ -223,12 +235,23 @@ RecordSelectionDialog::Criteria RecordSelectionDialog::CurrentCriteria() const {
 
 void RecordSelectionDialog::FocusOn(FocusField field) {
     switch (field) {
-        case FocusField::FirstName: firstNameEdit_->setFocus(); break;
-        case FocusField::LastName: lastNameEdit_->setFocus(); break;
-        case FocusField::BirthDay: dayEdit_->setFocus(); break;
-        case FocusField::BirthMonth: monthEdit_->setFocus(); break;
-        case FocusField::BirthYear: yearEdit_->setFocus(); break;
-        default: break;
+        case FocusField::FirstName:
+            firstNameEdit_->setFocus();
+            break;
+        case FocusField::LastName:
+            lastNameEdit_->setFocus();
+            break;
+        case FocusField::BirthDay:
+            dayEdit_->setFocus();
+            break;
+        case FocusField::BirthMonth:
+            monthEdit_->setFocus();
+            break;
+        case FocusField::BirthYear:
+            yearEdit_->setFocus();
+            break;
+        default:
+            break;
     }
 }
 
@@ -247,9 +270,9 @@ void RecordSelectionDialog::LoadMatching() {
 
     // A name with a character that no record can hold matches no record.
     int unmappable = 0;
-    const PersonEntry person{ToRecordText(lastLoad_.firstName, &unmappable), ToRecordText(lastLoad_.lastName, &unmappable),
-                             lastLoad_.day.toStdString(), lastLoad_.month.toStdString(),
-                             lastLoad_.year.toStdString()};
+    const PersonEntry person{ToRecordText(lastLoad_.firstName, &unmappable),
+                             ToRecordText(lastLoad_.lastName, &unmappable), lastLoad_.day.toStdString(),
+                             lastLoad_.month.toStdString(), lastLoad_.year.toStdString()};
     const LocalDateTime now = clock_->Now();
     if (const auto failure = CheckSelectionPerson(person, Date{now.year, now.month, now.day})) {
         prompter_.Message(Text(failure->caption), Text(failure->message), MessageIcon::Stop);
@@ -274,7 +297,8 @@ void RecordSelectionDialog::LoadMatching() {
     int firstRow = -1;
     int lastRow = -1;
     if (unmappable > 0 || records_->Find(person.firstName, person.lastName, FieldNumber(person.birthYear),
-                      FieldNumber(person.birthMonth), FieldNumber(person.birthDay), firstRow, lastRow) != 0) {
+                                         FieldNumber(person.birthMonth), FieldNumber(person.birthDay),
+                                         firstRow, lastRow) != 0) {
         prompter_.Message(NoMatchingRecordsMessage());
         return;
     }
@@ -285,7 +309,9 @@ void RecordSelectionDialog::LoadMatching() {
     FirstEntryBecomesCurrent();
 }
 
-void RecordSelectionDialog::FirstEntryBecomesCurrent() { list_->setCurrentRow(0, QItemSelectionModel::NoUpdate); }
+void RecordSelectionDialog::FirstEntryBecomesCurrent() {
+    list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+}
 
 QString RecordSelectionDialog::EntryText(const RecordRow& row) {
     QString text = Text(sel::kSavedPrefix) + FromRecordText(row.savedShown) + Text(sel::kLabelGap) +
@@ -297,8 +323,9 @@ QString RecordSelectionDialog::EntryText(const RecordRow& row) {
 
 bool RecordSelectionDialog::CriteriaStillHoldOrContinue() {
     if (CurrentCriteria() == lastLoad_) return true;
-    const int answer = prompter_.Choose(Text(sel::kChangedCriteriaCaption), Text(sel::kChangedCriteria),
-                                        {Text(sel::kContinue), Text(sel::kCancel)}, 0, MessageIcon::Exclamation);
+    const int answer =
+        prompter_.Choose(Text(sel::kChangedCriteriaCaption), Text(sel::kChangedCriteria),
+                         {Text(sel::kContinue), Text(sel::kCancel)}, 0, MessageIcon::Exclamation);
     return answer == 0;
 }
 

@@ -27,7 +27,7 @@ class Prompter;
 class RecordSelectionDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // The file field's text (a path without ".rpc"), for the caller to keep after OK.
     QString FileText() const;
     // Where "today" comes from for the age check and the year completion.
@@ -35,9 +35,9 @@ public:
     // Where the record file is read from; tests make operations fail through it.
     void SetFileSystem(FileSystem& fileSystem);
 
-protected:
-    RecordSelectionDialog(Prompter& prompter, const QString& fileText, const char* caption, const char* heading,
-                          const char* confirmText, QWidget* parent);
+  protected:
+    RecordSelectionDialog(Prompter& prompter, const QString& fileText, const char* caption,
+                          const char* heading, const char* confirmText, QWidget* parent);
 
     // Loads the list from the file; the store's result code. The analysis opens read-only.
     virtual int LoadRecords(const std::string& fullPath);
@@ -71,7 +71,7 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Criteria {
         QString firstName;
         QString lastName;

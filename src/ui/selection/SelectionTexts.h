@@ -25,7 +25,8 @@ inline constexpr const char* kBrowse = "Browse ...";
 inline constexpr const char* kBrowseFilter = "ORVA Files (*.rpc)";
 
 inline constexpr const char* kNoteGroup = "Note";
-inline constexpr const char* kPrivacyNote = "For data privacy reasons a lookup facility has not been provided.";
+inline constexpr const char* kPrivacyNote =
+    "For data privacy reasons a lookup facility has not been provided.";
 inline constexpr const char* kFeedbackInvitation =
     "Your suggestions help us improve ORVA.\nPlease send your feedback to Kelbrin at "
     "https://www.kelbrin.example/orva";
@@ -51,7 +52,8 @@ inline constexpr const char* kAssessmentBy = " Assessment by: ";
 
 inline constexpr const char* kChangedCriteriaCaption = "Changed Selection Criteria";
 inline constexpr const char* kChangedCriteria =
-    "Warning:  You have changed the selection criteria for the list of ORVA responses but have not reloaded the "
+    "Warning:  You have changed the selection criteria for the list of ORVA responses but have not reloaded "
+    "the "
     "list.";
 inline constexpr const char* kContinue = "Continue";
 
