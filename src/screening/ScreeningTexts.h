@@ -18,7 +18,8 @@ inline constexpr const char* kLabelGad = "Generalised anxiety disorder";
 inline constexpr const char* kLabelOcd = "Obsessive-compulsive disorder";
 inline constexpr const char* kLabelPtsd = "Post-traumatic stress disorder";
 inline constexpr const char* kLabelSad = "Separation anxiety disorder";
-inline constexpr const char* kLabelAdhdHi = "Attention-deficit/hyperactivity disorder,\nhyperactive-impulsive type (#1)";
+inline constexpr const char* kLabelAdhdHi =
+    "Attention-deficit/hyperactivity disorder,\nhyperactive-impulsive type (#1)";
 inline constexpr const char* kLabelAdhdI = "Attention-deficit/hyperactivity disorder,\ninattentive type (#1)";
 inline constexpr const char* kLabelAdhdC = "Attention-deficit/hyperactivity disorder,\ncombined type (#1)";
 inline constexpr const char* kLabelCd = "Conduct disorder (#2)";

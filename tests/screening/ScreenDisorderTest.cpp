@@ -45,7 +45,8 @@ const std::vector<RuleCase> kBoundaryCases = {
     {"GAD_Associated2", D::GAD, kSelf, Endorsed({1, 14, 23}), {1, 2}, false, "1, 14, 23"},
     {"GAD_Associated4", D::GAD, kSelf, Endorsed({1, 14, 23, 27, 51}), {1, 4}, true, "1, 14, 23, 27, 51"},
     {"GAD_AnswersThreeAndFour", D::GAD, kSelf, {{1, 3}, {14, 4}, {23, 4}, {51, 4}}, {1, 3}, true, "1, 14, 23, 51"},
-    {"GAD_AllAssociatedNoWorry", D::GAD, kSelf, {{14, 5}, {23, 5}, {27, 5}, {51, 5}, {87, 5}, {109, 5}, {1, -1}, {103, -1}},
+    {"GAD_AllAssociatedNoWorry", D::GAD, kSelf,
+     {{14, 5}, {23, 5}, {27, 5}, {51, 5}, {87, 5}, {109, 5}, {1, -1}, {103, -1}},
      {0, 6}, false, "14, 23, 27, 51, 87, 109"},
 
     {"OCD_2", D::OCD, kSelf, Endorsed({21, 61}), {2}, false, "21, 61"},
