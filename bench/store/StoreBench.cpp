@@ -19,8 +19,23 @@ namespace {
 
 using namespace orva;
 
-const char* const kFirstNames[] = {"Olivia", "Noah", "Ren\xE9" "e", "Liam", "Zo\xEB", "Mia", "Jos\xE9", "Ava"};
-const char* const kLastNames[] = {"Smith", "Nguyen", "M\xFCller", "O'Brien", "Garc\xED" "a", "Kowalski", "Lee"};
+const char* const kFirstNames[] = {"Olivia",
+                                   "Noah",
+                                   "Ren\xE9"
+                                   "e",
+                                   "Liam",
+                                   "Zo\xEB",
+                                   "Mia",
+                                   "Jos\xE9",
+                                   "Ava"};
+const char* const kLastNames[] = {"Smith",
+                                  "Nguyen",
+                                  "M\xFCller",
+                                  "O'Brien",
+                                  "Garc\xED"
+                                  "a",
+                                  "Kowalski",
+                                  "Lee"};
 
 AssessmentRecord MakeRecord(int i) {
     AssessmentRecord r;
@@ -50,8 +65,8 @@ const std::string& FullFile() {
         DefaultRandomSource random;
         for (int i = 0; i < kMaxRecords; ++i) {
             AssessmentRecord record = MakeRecord(i);
-            const StoredRecord stored =
-                EncodeForStorage(record, FixedClock({2024, 1 + i % 12, 1 + i % 28, i % 24, i % 60, i % 60}), random);
+            const StoredRecord stored = EncodeForStorage(
+                record, FixedClock({2024, 1 + i % 12, 1 + i % 28, i % 24, i % 60, i % 60}), random);
             std::fwrite(stored.data(), 1, stored.size(), f);
         }
         std::fclose(f);
@@ -115,7 +130,8 @@ void BM_Find(benchmark::State& state) {
     const int day = std::atoi(target.birthStored.substr(6, 2).c_str());
     int first = -1;
     int last = -1;
-    for (auto _ : state) benchmark::DoNotOptimize(list.Find(target.first, target.last, year, month, day, first, last));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(list.Find(target.first, target.last, year, month, day, first, last));
 }
 BENCHMARK(BM_Find);
 

@@ -27,7 +27,7 @@ void Check(bool condition) {
 
 // One file, held in memory, so that every input runs fast and touches no disk.
 class MemoryFileSystem final : public FileSystem {
-public:
+  public:
     explicit MemoryFileSystem(Bytes content) : content_(std::move(content)) {}
     const Bytes& Content() const { return content_; }
 
@@ -70,7 +70,7 @@ public:
     }
     int SyncDirectoryOf(const std::string&) override { return kStoreOk; }
 
-private:
+  private:
     Bytes content_;
     bool exists_ = true;
 };
@@ -120,7 +120,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int loaded = list.Load(path, true, true);
     if (loaded >= 0) {
         Check(list.RowCount() <= RecordList::kMaxRows);
-        Check(list.RowCount() + static_cast<long long>(list.FailedPositions().size()) + list.RecordsBeyondCapacity() ==
+        Check(list.RowCount() + static_cast<long long>(list.FailedPositions().size()) +
+                  list.RecordsBeyondCapacity() ==
               list.RecordsInFile());
         for (int row = 0; row < list.RowCount(); ++row) {
             int self = -1, parent = -1, teacher = -1;

@@ -61,6 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(DecodeFromStorage(back, again.data()) == 0);
     Check(back.SameContent(record));
     Check(back.GetReporter() == record.GetReporter());
-    for (int item = 1; item < kResponseSlots; ++item) Check(back.GetHeldResponse(item) == record.GetHeldResponse(item));
+    for (int item = 1; item < kResponseSlots; ++item)
+        Check(back.GetHeldResponse(item) == record.GetHeldResponse(item));
     return 0;
 }

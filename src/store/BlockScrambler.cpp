@@ -87,7 +87,8 @@ void BlockScrambler::Scramble(const unsigned char* plain, unsigned char* block) 
     for (int g = 0; g < 9; ++g) {
         Cells n{};
         for (int k = 0; k < 9; ++k) n[k] = first[k][g];
-        const Cells u = Multiply(Shuffle(Multiply(Add(n, kScramblerB2), kScramblerK3), kShuffle), kScramblerK4);
+        const Cells u =
+            Multiply(Shuffle(Multiply(Add(n, kScramblerB2), kScramblerK3), kShuffle), kScramblerK4);
         for (int cell = 0; cell < 9; ++cell) {
             const auto value = static_cast<std::uint32_t>(u[cell]);
             unsigned char* out = block + 3 * (9 * g + cell);
@@ -108,7 +109,8 @@ bool BlockScrambler::Unscramble(const unsigned char* block, unsigned char* plain
             u[cell] = static_cast<std::int64_t>(in[0]) | (static_cast<std::int64_t>(in[1]) << 8) |
                       (static_cast<std::int64_t>(in[2]) << 16);
         }
-        second[g] = Subtract(MultiplyRounded(Shuffle(MultiplyRounded(u, inv.k4), kUnshuffle), inv.k3), kScramblerB2);
+        second[g] =
+            Subtract(MultiplyRounded(Shuffle(MultiplyRounded(u, inv.k4), kUnshuffle), inv.k3), kScramblerB2);
     }
     bool allBytes = true;
     for (int k = 0; k < 9; ++k) {

@@ -11,7 +11,7 @@ namespace orva {
 // arithmetic over the bytes taken in nine interleaved groups, each value kept as three
 // little-endian bytes. The keys are in ScramblerKeys.h.
 class BlockScrambler {
-public:
+  public:
     using InverseMatrix = std::array<double, 9>;
 
     // `plain` holds kPlainBlockSize bytes, `block` receives kStoredBlockSize bytes.

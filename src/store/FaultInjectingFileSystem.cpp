@@ -12,8 +12,8 @@ void FaultInjectingFileSystem::Heal() {
     openCause_ = lockCause_ = sizeCause_ = readCause_ = syncCause_ = truncateCause_ = 0;
 }
 
-int FaultInjectingFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
-                                   bool& created) {
+int FaultInjectingFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions,
+                                   Handle& handle, bool& created) {
     if (openCause_ != 0) {
         handle = -1;
         created = false;
@@ -26,7 +26,9 @@ int FaultInjectingFileSystem::LockExclusive(Handle handle) {
     return lockCause_ != 0 ? lockCause_ : inner_.LockExclusive(handle);
 }
 
-long long FaultInjectingFileSystem::Size(Handle handle) { return sizeCause_ != 0 ? sizeCause_ : inner_.Size(handle); }
+long long FaultInjectingFileSystem::Size(Handle handle) {
+    return sizeCause_ != 0 ? sizeCause_ : inner_.Size(handle);
+}
 
 long long FaultInjectingFileSystem::ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) {
     return readCause_ != 0 ? readCause_ : inner_.ReadAt(handle, offset, buffer, size);
@@ -74,10 +76,16 @@ int FaultInjectingFileSystem::Sync(Handle handle) {
     return syncCause_ != 0 ? syncCause_ : inner_.Sync(handle);
 }
 
-int FaultInjectingFileSystem::Close(Handle handle) { return inner_.Close(handle); }
+int FaultInjectingFileSystem::Close(Handle handle) {
+    return inner_.Close(handle);
+}
 
-int FaultInjectingFileSystem::Remove(const std::string& path) { return inner_.Remove(path); }
+int FaultInjectingFileSystem::Remove(const std::string& path) {
+    return inner_.Remove(path);
+}
 
-int FaultInjectingFileSystem::SyncDirectoryOf(const std::string& path) { return inner_.SyncDirectoryOf(path); }
+int FaultInjectingFileSystem::SyncDirectoryOf(const std::string& path) {
+    return inner_.SyncDirectoryOf(path);
+}
 
 }  // namespace orva

@@ -10,7 +10,7 @@ namespace orva {
 // A file system for tests: passes every call to another one, but can make writes fail after a
 // number of bytes, fill the disk, and make a chosen operation fail with a chosen cause.
 class FaultInjectingFileSystem final : public FileSystem {
-public:
+  public:
     explicit FaultInjectingFileSystem(FileSystem& inner = DefaultFileSystem()) : inner_(inner) {}
 
     // Writes succeed for `bytes` more bytes; the write that crosses the limit keeps the part
@@ -33,7 +33,8 @@ public:
     long long BytesWritten() const { return bytesWritten_; }
     int SyncCount() const { return syncs_; }
 
-    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle, bool& created) override;
+    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
+             bool& created) override;
     int LockExclusive(Handle handle) override;
     long long Size(Handle handle) override;
     long long ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override;
@@ -44,7 +45,7 @@ public:
     int Remove(const std::string& path) override;
     int SyncDirectoryOf(const std::string& path) override;
 
-private:
+  private:
     FileSystem& inner_;
     std::optional<long long> writeBudget_;
     int writeCause_ = -10;

@@ -1,7 +1,7 @@
 #include "FileHeader.h"
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -25,8 +25,8 @@ FileHeader::FileHeader(std::string created, std::string lastWrite)
 
 std::string FileHeader::FormatDateTime(const LocalDateTime& when) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d", when.year, when.month, when.day, when.hour,
-                  when.minute, when.second);
+    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d", when.year, when.month, when.day,
+                  when.hour, when.minute, when.second);
     return std::string(buffer).substr(0, kHeaderDateTimeSize);
 }
 
@@ -43,7 +43,9 @@ bool FileHeader::HasVersionWord(const HeaderBytes& bytes) {
     return std::memcmp(bytes.data(), kVersionText, kVersionWordSize) == 0;
 }
 
-FileHeader FileHeader::Rewritten(const LocalDateTime& now) const { return FileHeader(created_, FormatDateTime(now)); }
+FileHeader FileHeader::Rewritten(const LocalDateTime& now) const {
+    return FileHeader(created_, FormatDateTime(now));
+}
 
 HeaderBytes FileHeader::Bytes() const {
     HeaderBytes bytes{};  // the byte at 80 and the filler after it are zero

@@ -11,7 +11,7 @@ namespace orva {
 // (creation, last write) as 14 digits YYYYMMDDhhmmss. Nothing reads the date-times back except
 // the header rewrite, which keeps the creation date-time.
 class FileHeader {
-public:
+  public:
     FileHeader() = default;
     FileHeader(std::string created, std::string lastWrite);
 
@@ -30,7 +30,7 @@ public:
 
     static std::string FormatDateTime(const LocalDateTime& when);
 
-private:
+  private:
     std::string created_;
     std::string lastWrite_;
 };

@@ -22,7 +22,7 @@ inline constexpr unsigned kReportFilePermissions = 0600;
 // a negated platform cause (StoreResult.h) on failure. Tests substitute implementations that
 // fail on purpose.
 class FileSystem {
-public:
+  public:
     using Handle = int;
 
     virtual ~FileSystem() = default;

@@ -6,7 +6,9 @@ namespace orva {
 
 OutputFile::OutputFile(FileSystem& fileSystem) : fs_(fileSystem) {}
 
-OutputFile::~OutputFile() { Close(); }
+OutputFile::~OutputFile() {
+    Close();
+}
 
 int OutputFile::Open(bool replace) {
     Close();

@@ -11,7 +11,7 @@ namespace orva {
 // open. Results: 0 or a byte count on success, a negated cause on failure, kFileExists when the
 // file is there and was not to be replaced. Created readable by its owner only.
 class OutputFile {
-public:
+  public:
     explicit OutputFile(FileSystem& fileSystem = DefaultFileSystem());
     ~OutputFile();
     OutputFile(const OutputFile&) = delete;
@@ -30,7 +30,7 @@ public:
     int Close();
     bool IsOpen() const { return open_; }
 
-private:
+  private:
     FileSystem& fs_;
     std::string path_;
     FileSystem::Handle handle_ = -1;

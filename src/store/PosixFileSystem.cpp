@@ -13,17 +13,23 @@ namespace orva {
 
 namespace {
 
-int LastCause() { return CauseFromErrno(errno); }
+int LastCause() {
+    return CauseFromErrno(errno);
+}
 
 int OpenFlags(OpenMode mode) {
     // O_NONBLOCK keeps a FIFO or device named by mistake from hanging the open; it changes
     // nothing for regular files.
     const int common = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     switch (mode) {
-        case OpenMode::ReadOnly: return common | O_RDONLY;
-        case OpenMode::ReadWrite: return common | O_RDWR;
-        case OpenMode::ReadWriteCreate: return common | O_RDWR | O_CREAT | O_EXCL;
-        case OpenMode::CreateNew: return common | O_WRONLY | O_CREAT | O_EXCL;
+        case OpenMode::ReadOnly:
+            return common | O_RDONLY;
+        case OpenMode::ReadWrite:
+            return common | O_RDWR;
+        case OpenMode::ReadWriteCreate:
+            return common | O_RDWR | O_CREAT | O_EXCL;
+        case OpenMode::CreateNew:
+            return common | O_WRONLY | O_CREAT | O_EXCL;
     }
     return common | O_RDONLY;
 }
@@ -54,34 +60,47 @@ int MissingCause(const std::string& path) {
 
 int CauseFromErrno(int error) {
     switch (error) {
-        case ENOENT: return kFileNotFound;
+        case ENOENT:
+            return kFileNotFound;
         case ENOTDIR:
         case ENAMETOOLONG:
         case ELOOP:
         case EISDIR:
         case ENXIO:
         case ENODEV:
-        case EINVAL: return kBadPath;
+        case EINVAL:
+            return kBadPath;
         case EMFILE:
-        case ENFILE: return kTooManyOpenFiles;
+        case ENFILE:
+            return kTooManyOpenFiles;
         case EACCES:
         case EPERM:
-        case EROFS: return kAccessDenied;
-        case EBADF: return kInvalidFile;
-        case EMLINK: return kDirectoryFull;
+        case EROFS:
+            return kAccessDenied;
+        case EBADF:
+            return kInvalidFile;
+        case EMLINK:
+            return kDirectoryFull;
         case ESPIPE:
-        case EOVERFLOW: return kBadSeek;
-        case EIO: return kHardwareError;
+        case EOVERFLOW:
+            return kBadSeek;
+        case EIO:
+            return kHardwareError;
         case EWOULDBLOCK:
         case EBUSY:
-        case ETXTBSY: return kSharingViolation;
+        case ETXTBSY:
+            return kSharingViolation;
         case ENOLCK:
-        case EDEADLK: return kLockViolation;
+        case EDEADLK:
+            return kLockViolation;
         case ENOSPC:
         case EDQUOT:
-        case EFBIG: return kDiskFull;
-        case EEXIST: return kFileExists;
-        default: return kFileGeneric;
+        case EFBIG:
+            return kDiskFull;
+        case EEXIST:
+            return kFileExists;
+        default:
+            return kFileGeneric;
     }
 }
 
@@ -168,11 +187,17 @@ int PosixFileSystem::Truncate(Handle handle, long long length) {
     return result == 0 ? kStoreOk : LastCause();
 }
 
-int PosixFileSystem::Sync(Handle handle) { return ::fsync(handle) == 0 ? kStoreOk : LastCause(); }
+int PosixFileSystem::Sync(Handle handle) {
+    return ::fsync(handle) == 0 ? kStoreOk : LastCause();
+}
 
-int PosixFileSystem::Close(Handle handle) { return ::close(handle) == 0 ? kStoreOk : LastCause(); }
+int PosixFileSystem::Close(Handle handle) {
+    return ::close(handle) == 0 ? kStoreOk : LastCause();
+}
 
-int PosixFileSystem::Remove(const std::string& path) { return ::unlink(path.c_str()) == 0 ? kStoreOk : LastCause(); }
+int PosixFileSystem::Remove(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 ? kStoreOk : LastCause();
+}
 
 int PosixFileSystem::SyncDirectoryOf(const std::string& path) {
     const int fd = OpenOnce(DirectoryOf(path), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);

@@ -6,8 +6,9 @@ namespace orva {
 
 // The file system of POSIX systems: exclusive access through flock(LOCK_EX | LOCK_NB).
 class PosixFileSystem final : public FileSystem {
-public:
-    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle, bool& created) override;
+  public:
+    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
+             bool& created) override;
     int LockExclusive(Handle handle) override;
     long long Size(Handle handle) override;
     long long ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override;

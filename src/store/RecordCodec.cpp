@@ -55,19 +55,27 @@ std::string_view GetText(const RecordImage& image, std::size_t offset, std::size
 
 unsigned char ReporterByte(int reporter) {
     switch (reporter) {
-        case kSelf: return 'S';
-        case kParent: return 'P';
-        case kTeacher: return 'T';
-        default: return 'U';
+        case kSelf:
+            return 'S';
+        case kParent:
+            return 'P';
+        case kTeacher:
+            return 'T';
+        default:
+            return 'U';
     }
 }
 
 int ReporterFromByte(unsigned char byte) {
     switch (byte) {
-        case 'S': return kSelf;
-        case 'P': return kParent;
-        case 'T': return kTeacher;
-        default: return kReporterNotSet;
+        case 'S':
+            return kSelf;
+        case 'P':
+            return kParent;
+        case 'T':
+            return kTeacher;
+        default:
+            return kReporterNotSet;
     }
 }
 
@@ -103,7 +111,8 @@ RecordImage BuildImage(const AssessmentRecord& record) {
     std::uint32_t sum = 0;
     ComputeChecks(image, xorByte, sum);
     image[kImageCheckByte] = xorByte;
-    for (int i = 0; i < 4; ++i) image[kImageCheckSum + i] = static_cast<unsigned char>((sum >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        image[kImageCheckSum + i] = static_cast<unsigned char>((sum >> (8 * i)) & 0xFF);
     return image;
 }
 
@@ -141,7 +150,8 @@ void ApplyImage(AssessmentRecord& record, const RecordImage& image) {
         record.SetText(place.field, GetText(image, place.offset, MaxLength(place.field)));
     }
     record.SetText(TextField::SaveDateTime,
-                   std::string_view(reinterpret_cast<const char*>(image.data() + kImageSaveDateTime), kSaveDateTimeSize));
+                   std::string_view(reinterpret_cast<const char*>(image.data() + kImageSaveDateTime),
+                                    kSaveDateTimeSize));
     record.SetStoredGender(static_cast<char>(image[kImageGender]));
     record.SetStoredReporter(ReporterFromByte(image[kImageReporter]));
     for (std::size_t k = 0; k < kImageResponseBytes; ++k) {

@@ -6,7 +6,9 @@ namespace orva {
 
 RecordFile::RecordFile(const Clock& clock, FileSystem& fileSystem) : clock_(clock), fs_(fileSystem) {}
 
-RecordFile::~RecordFile() { Close(); }
+RecordFile::~RecordFile() {
+    Close();
+}
 
 long long RecordFile::OpenWith(const std::string& path, OpenMode mode) {
     Close();
@@ -70,7 +72,8 @@ int RecordFile::ReadNext() {
     currentPosition_ = nextPosition_++;
     // A record that cannot be read is passed over, so that a reader that counts it and goes on
     // gets the next record rather than the same failure again.
-    const long long read = fs_.ReadAt(handle_, RecordOffset(currentPosition_), buffer_.data(), kStoredRecordSize);
+    const long long read =
+        fs_.ReadAt(handle_, RecordOffset(currentPosition_), buffer_.data(), kStoredRecordSize);
     if (read != static_cast<long long>(kStoredRecordSize)) return kIncompleteRecord;
     return nextPosition_ >= recordCount_ ? kLastRecord : kMoreRecords;
 }
@@ -108,7 +111,8 @@ int RecordFile::WriteHeader() {
     return fs_.WriteAt(handle_, 0, bytes.data(), kHeaderSize);
 }
 
-int RecordFile::WriteRecord(const std::string& path, const StoredRecord& stored, int position, int& outPosition) {
+int RecordFile::WriteRecord(const std::string& path, const StoredRecord& stored, int position,
+                            int& outPosition) {
     outPosition = -1;
     if (position < -1) return kPositionBeyondEnd;
     const long long opened = Open(path, false);

@@ -15,8 +15,9 @@ namespace orva {
 // closes the file before it returns; the sequential read stays open until Close.
 // Results are the codes of StoreResult.h.
 class RecordFile {
-public:
-    explicit RecordFile(const Clock& clock = SystemClock::Instance(), FileSystem& fileSystem = DefaultFileSystem());
+  public:
+    explicit RecordFile(const Clock& clock = SystemClock::Instance(),
+                        FileSystem& fileSystem = DefaultFileSystem());
     ~RecordFile();
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
@@ -50,13 +51,14 @@ public:
     // Reads record `position` into `out`: kStoredRecordSize, kPositionBeyondEnd, or a code.
     int ReadRecordAt(const std::string& path, int position, StoredRecord& out);
 
-private:
+  private:
     long long OpenWith(const std::string& path, OpenMode mode);
     int WriteNewFile(const StoredRecord& stored);
     // Ends a failed write: removes a file this operation created, closes, returns `code`.
     int Abandon(int code);
     // Puts back what a failed write changed: the replaced record, the header, the length.
-    void RollBack(long long oldLength, bool headerTouched, const StoredRecord* oldRecord, long long recordOffset);
+    void RollBack(long long oldLength, bool headerTouched, const StoredRecord* oldRecord,
+                  long long recordOffset);
 
     const Clock& clock_;
     FileSystem& fs_;

@@ -17,13 +17,20 @@ namespace {
 // Sort keys 1..6 and the columns they stand for.
 int ColumnOfKey(int key) {
     switch (key) {
-        case kKeyFirstName: return kColumnUpperFirstName;
-        case kKeyLastName: return kColumnUpperLastName;
-        case kKeyBirthDate: return kColumnBirthStored;
-        case kKeySaveDateTime: return kColumnSavedStored;
-        case kKeyObserverName: return kColumnObserverName;
-        case kKeyReporter: return kColumnReporterLabel;
-        default: return -1;
+        case kKeyFirstName:
+            return kColumnUpperFirstName;
+        case kKeyLastName:
+            return kColumnUpperLastName;
+        case kKeyBirthDate:
+            return kColumnBirthStored;
+        case kKeySaveDateTime:
+            return kColumnSavedStored;
+        case kKeyObserverName:
+            return kColumnObserverName;
+        case kKeyReporter:
+            return kColumnReporterLabel;
+        default:
+            return -1;
     }
 }
 
@@ -123,8 +130,8 @@ void RecordList::Sort(int key1, int key2, int key3, int key4) {
     std::stable_sort(rows_.begin(), rows_.end(), before);
 }
 
-int RecordList::FindRun(const std::string& upperFirst, const std::string& upperLast, const std::string& birthStored,
-                        int& firstRow, int& lastRow) const {
+int RecordList::FindRun(const std::string& upperFirst, const std::string& upperLast,
+                        const std::string& birthStored, int& firstRow, int& lastRow) const {
     firstRow = -1;
     lastRow = -1;
     const int count = RowCount();
@@ -144,8 +151,8 @@ int RecordList::FindRun(const std::string& upperFirst, const std::string& upperL
 int RecordList::Find(const std::string& firstName, const std::string& lastName, int year, int month, int day,
                      int& firstRow, int& lastRow) const {
     char birth[40];
-    std::snprintf(birth, sizeof birth, "%04u%02u%02u", static_cast<unsigned>(year), static_cast<unsigned>(month),
-                  static_cast<unsigned>(day));
+    std::snprintf(birth, sizeof birth, "%04u%02u%02u", static_cast<unsigned>(year),
+                  static_cast<unsigned>(month), static_cast<unsigned>(day));
     return FindRun(UpperCase(firstName), UpperCase(lastName), birth, firstRow, lastRow);
 }
 

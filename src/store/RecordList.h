@@ -14,7 +14,7 @@ class AssessmentRecord;
 // The records of one file as rows for the selection dialogs: loaded whole, sorted, searched by
 // name and birth date, and asked for a person's latest record of each reporter.
 class RecordList {
-public:
+  public:
     static constexpr int kMaxRows = 657;
 
     explicit RecordList(FileSystem& fileSystem = DefaultFileSystem());
@@ -32,8 +32,8 @@ public:
     // The rows of the person, matched exactly after upper-casing a..z in both names (no
     // trimming). 0 with the first and last row of the run, -1 when none. The list must be
     // sorted by last name, first name and birth date for the run to hold all of them.
-    int Find(const std::string& firstName, const std::string& lastName, int year, int month, int day, int& firstRow,
-             int& lastRow) const;
+    int Find(const std::string& firstName, const std::string& lastName, int year, int month, int day,
+             int& firstRow, int& lastRow) const;
 
     // File positions of the latest Self, Parent and Teacher record of the person in `row`, each
     // -1 when there is none; 0 when one or more was found, else -1. Sorts the list.
@@ -56,7 +56,7 @@ public:
     // Upper-cases a..z only, as names are compared.
     static std::string UpperCase(std::string_view text);
 
-private:
+  private:
     // The run of rows of one person, compared on the upper-cased names and the stored birth date.
     int FindRun(const std::string& upperFirst, const std::string& upperLast, const std::string& birthStored,
                 int& firstRow, int& lastRow) const;

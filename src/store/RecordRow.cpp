@@ -7,8 +7,8 @@ namespace orva {
 namespace {
 
 constexpr std::array<std::string RecordRow::*, kTextColumnCount> kColumns = {
-    &RecordRow::upperFirst,  &RecordRow::first,      &RecordRow::upperLast,    &RecordRow::last,
-    &RecordRow::birthStored, &RecordRow::birthShown, &RecordRow::savedStored,  &RecordRow::savedShown,
+    &RecordRow::upperFirst,   &RecordRow::first,         &RecordRow::upperLast,   &RecordRow::last,
+    &RecordRow::birthStored,  &RecordRow::birthShown,    &RecordRow::savedStored, &RecordRow::savedShown,
     &RecordRow::observerName, &RecordRow::reporterLabel,
 };
 

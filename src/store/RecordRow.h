@@ -36,10 +36,10 @@ struct RecordRow {
     std::string first;
     std::string upperLast;
     std::string last;
-    std::string birthStored;    // YYYYMMDD
-    std::string birthShown;     // dd/mm/yyyy
-    std::string savedStored;    // YYYYMMDDhhmmss
-    std::string savedShown;     // dd/mm/yyyy hh:mm:ss
+    std::string birthStored;  // YYYYMMDD
+    std::string birthShown;   // dd/mm/yyyy
+    std::string savedStored;  // YYYYMMDDhhmmss
+    std::string savedShown;   // dd/mm/yyyy hh:mm:ss
     std::string observerName;
     std::string reporterLabel;  // "Self Assessment", "Parent" or "Teacher"
     char dataEntry = '0';

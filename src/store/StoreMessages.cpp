@@ -11,20 +11,37 @@ namespace orva {
 MessageSpec SaveFailedMessage(int code) {
     const char* text = texts::kSaveOtherError;
     switch (code) {
-        case kFileFull: text = texts::kSaveFileFull; break;
-        case kHeaderUnreadable: text = texts::kSaveAccessError; break;
+        case kFileFull:
+            text = texts::kSaveFileFull;
+            break;
+        case kHeaderUnreadable:
+            text = texts::kSaveAccessError;
+            break;
         case kBadLength:
         case kTooShort:
-        case kBadHeaderWord: text = texts::kSaveNotOrvaFormat; break;
+        case kBadHeaderWord:
+            text = texts::kSaveNotOrvaFormat;
+            break;
         case kLockViolation:
-        case kSharingViolation: text = texts::kSaveInUse; break;
-        case kDirectoryFull: text = texts::kSaveDirectoryFull; break;
-        case kAccessDenied: text = texts::kSaveWriteDenied; break;
-        case kBadPath: text = texts::kSaveBadPath; break;
-        case kDiskFull: text = texts::kSaveDiskFull; break;
-        default: break;
+        case kSharingViolation:
+            text = texts::kSaveInUse;
+            break;
+        case kDirectoryFull:
+            text = texts::kSaveDirectoryFull;
+            break;
+        case kAccessDenied:
+            text = texts::kSaveWriteDenied;
+            break;
+        case kBadPath:
+            text = texts::kSaveBadPath;
+            break;
+        case kDiskFull:
+            text = texts::kSaveDiskFull;
+            break;
+        default:
+            break;
     }
-    return {texts::kSaveHasFailed, text, MessageIcon::Stop};
+    return {texts::kSaveHasFailedCaption, text, MessageIcon::Stop};
 }
 
 MessageSpec SaveSucceededMessage(const std::string& firstName, const std::string& lastName,
@@ -37,7 +54,7 @@ MessageSpec SaveSucceededMessage(const std::string& firstName, const std::string
     text += ShortDateFromStored(birthStored);
     text += texts::kSavedInFile;
     text += path;
-    return {texts::kSaveWasSuccessful, text, MessageIcon::Information};
+    return {texts::kSaveWasSuccessfulCaption, text, MessageIcon::Information};
 }
 
 std::optional<MessageSpec> LoadResultMessage(int code, const std::string& name) {
@@ -45,32 +62,36 @@ std::optional<MessageSpec> LoadResultMessage(int code, const std::string& name) 
     if (code > 0) {
         char text[512];
         std::snprintf(text, sizeof text, texts::kRecordsFailedToLoad, static_cast<unsigned>(code));
-        return MessageSpec{texts::kPartialFileCorruption, text, MessageIcon::Exclamation};
+        return MessageSpec{texts::kPartialFileCorruptionCaption, text, MessageIcon::Exclamation};
     }
-    if (code < -500) return MessageSpec{texts::kPartialFileCorruption, texts::kReadOrValidationError, MessageIcon::Stop};
+    if (code < -500)
+        return MessageSpec{texts::kPartialFileCorruptionCaption, texts::kReadOrValidationError,
+                           MessageIcon::Stop};
     switch (code) {
         case kSharingViolation:
         case kLockViolation:
-            return MessageSpec{texts::kFileInUse, texts::kLockedBefore + name + texts::kLockedAfter, MessageIcon::Stop};
+            return MessageSpec{texts::kFileInUseCaption, texts::kLockedBefore + name + texts::kLockedAfter,
+                               MessageIcon::Stop};
         case kAccessDenied:
-            return MessageSpec{texts::kFileAccessError, texts::kNoEditAccessBefore + name + texts::kNoEditAccessAfter,
+            return MessageSpec{texts::kFileAccessErrorCaption,
+                               texts::kNoEditAccessBefore + name + texts::kNoEditAccessAfter,
                                MessageIcon::Stop};
         case kFileNotFound:
         case kBadPath:
-            return MessageSpec{texts::kFileNotFound, texts::kNotFoundBefore + name + texts::kNotFoundAfter,
-                               MessageIcon::Stop};
+            return MessageSpec{texts::kFileNotFoundCaption,
+                               texts::kNotFoundBefore + name + texts::kNotFoundAfter, MessageIcon::Stop};
         default:
-            return MessageSpec{texts::kFileAccessError, texts::kOpenErrorBefore + name + texts::kOpenErrorAfter,
-                               MessageIcon::Stop};
+            return MessageSpec{texts::kFileAccessErrorCaption,
+                               texts::kOpenErrorBefore + name + texts::kOpenErrorAfter, MessageIcon::Stop};
     }
 }
 
 MessageSpec NoMatchingRecordsMessage() {
-    return {texts::kNoMatchingRecords, texts::kNoMatchingRecordsText, MessageIcon::Stop};
+    return {texts::kNoMatchingRecordsCaption, texts::kNoMatchingRecordsText, MessageIcon::Stop};
 }
 
 MessageSpec ReadOnlyEditWarning() {
-    return {texts::kFileIsReadOnly, texts::kReadOnlyEditWarning, MessageIcon::Information};
+    return {texts::kFileIsReadOnlyCaption, texts::kReadOnlyEditWarning, MessageIcon::Information};
 }
 
 }  // namespace orva

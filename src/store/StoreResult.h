@@ -43,6 +43,8 @@ inline constexpr int kMoreRecords = 0;   // ReadNext / OpenForReading: more reco
 inline constexpr int kChecksumMismatch = -1;
 
 // True for the platform's file-failure causes -1..-14.
-constexpr bool IsFileCause(int code) { return code <= kFileGeneric && code >= kEndOfFile; }
+constexpr bool IsFileCause(int code) {
+    return code <= kFileGeneric && code >= kEndOfFile;
+}
 
 }  // namespace orva

@@ -4,7 +4,7 @@
 namespace orva::texts {
 
 // Saving a record.
-inline constexpr const char* kSaveHasFailed = "Save Has Failed";
+inline constexpr const char* kSaveHasFailedCaption = "Save Has Failed";
 inline constexpr const char* kSaveFileFull =
     "The file has reached its maximum number of records.\nPlease use another file or create a new file.";
 inline constexpr const char* kSaveAccessError =
@@ -22,39 +22,44 @@ inline constexpr const char* kSaveDiskFull = "The disk is full.\nPlease contact 
 inline constexpr const char* kSaveOtherError =
     "An error has occurred while writing the details to disk.\nPlease contact your system administrator.";
 
-inline constexpr const char* kSaveWasSuccessful = "Save Was Successful";
-inline constexpr const char* kSavedFirstName = "The save has been successful.  The responses for\n\n\tFirst Name:\t";
+inline constexpr const char* kSaveWasSuccessfulCaption = "Save Was Successful";
+inline constexpr const char* kSavedFirstName =
+    "The save has been successful.  The responses for\n\n\tFirst Name:\t";
 inline constexpr const char* kSavedLastName = "\n\tLast Name:\t";
 inline constexpr const char* kSavedBirthDate = "\n\tDate of Birth:\t";
 inline constexpr const char* kSavedInFile = "\n\nhave been saved in the file\n\n\t";
 
 // Loading a file for selection.
-inline constexpr const char* kPartialFileCorruption = "Partial File Corruption";
+inline constexpr const char* kPartialFileCorruptionCaption = "Partial File Corruption";
 inline constexpr const char* kRecordsFailedToLoad =
-    "Unfortunately %u records failed to load from the file,\nindicating some file corruption.\n\nPlease contact "
+    "Unfortunately %u records failed to load from the file,\nindicating some file corruption.\n\nPlease "
+    "contact "
     "your system administrator for assistance.";
 inline constexpr const char* kReadOrValidationError =
-    "There was a read error or file validation error,\nindicating some file corruption.\n\nPlease contact your "
+    "There was a read error or file validation error,\nindicating some file corruption.\n\nPlease contact "
+    "your "
     "system administrator for assistance.";
-inline constexpr const char* kFileInUse = "File In Use";
+inline constexpr const char* kFileInUseCaption = "File In Use";
 inline constexpr const char* kLockedBefore = "The file '";
 inline constexpr const char* kLockedAfter = ".rpc' is locked by another application.";
-inline constexpr const char* kFileAccessError = "File Access Error";
+inline constexpr const char* kFileAccessErrorCaption = "File Access Error";
 inline constexpr const char* kNoEditAccessBefore = "The file\n\t'";
 inline constexpr const char* kNoEditAccessAfter =
     ".rpc'\n is not available for edit access.\n\nPlease contact your system administrator for assistance.";
-inline constexpr const char* kFileNotFound = "File Not Found";
+inline constexpr const char* kFileNotFoundCaption = "File Not Found";
 inline constexpr const char* kNotFoundBefore = "The file '";
 inline constexpr const char* kNotFoundAfter = ".rpc' was not found.";
 inline constexpr const char* kOpenErrorBefore = "There was an error attempting to open the file\n'";
-inline constexpr const char* kOpenErrorAfter = ".rpc'\n\nPlease contact your system administrator for assistance.";
+inline constexpr const char* kOpenErrorAfter =
+    ".rpc'\n\nPlease contact your system administrator for assistance.";
 
-inline constexpr const char* kNoMatchingRecords = "No Matching Records";
+inline constexpr const char* kNoMatchingRecordsCaption = "No Matching Records";
 inline constexpr const char* kNoMatchingRecordsText =
     "There were no records in the specified ORVA file\nwith the requested name and date of birth.";
-inline constexpr const char* kFileIsReadOnly = "File is Read Only";
+inline constexpr const char* kFileIsReadOnlyCaption = "File is Read Only";
 inline constexpr const char* kReadOnlyEditWarning =
-    "Warning:  The file you are attempting to edit is read-only.\n\nYou will have to either have the read-only "
+    "Warning:  The file you are attempting to edit is read-only.\n\nYou will have to either have the "
+    "read-only "
     "security\non the file removed or save any edits to a new file.";
 
 }  // namespace orva::texts

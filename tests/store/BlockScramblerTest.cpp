@@ -1,10 +1,10 @@
-#include "BlockScrambler.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
 #include <random>
+
+#include "BlockScrambler.h"
 
 namespace orva {
 namespace {
@@ -13,7 +13,8 @@ using Plain = std::array<unsigned char, kPlainBlockSize>;
 using Block = std::array<unsigned char, kStoredBlockSize>;
 
 std::uint32_t ValueAt(const Block& block, int index) {
-    return block[3 * index] | (block[3 * index + 1] << 8) | (static_cast<std::uint32_t>(block[3 * index + 2]) << 16);
+    return block[3 * index] | (block[3 * index + 1] << 8) |
+           (static_cast<std::uint32_t>(block[3 * index + 2]) << 16);
 }
 
 TEST(BlockScrambler, KeysHaveEntriesOneToFiveAndOffsetsOneOrTwo) {
@@ -51,7 +52,8 @@ TEST(BlockScrambler, SingularKeyIsRefused) {
 TEST(BlockScrambler, EveryByteValueInEveryPositionRoundTrips) {
     for (int value = 0; value < 256; ++value) {
         Plain plain{};
-        for (std::size_t i = 0; i < plain.size(); ++i) plain[i] = static_cast<unsigned char>((value + 37 * i) & 0xFF);
+        for (std::size_t i = 0; i < plain.size(); ++i)
+            plain[i] = static_cast<unsigned char>((value + 37 * i) & 0xFF);
         Block block{};
         BlockScrambler::Scramble(plain.data(), block.data());
         Plain back{};

@@ -1,10 +1,9 @@
-#include "OutputFile.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "FaultInjectingFileSystem.h"
+#include "OutputFile.h"
 #include "StoreResult.h"
 #include "StoreTestSupport.h"
 
@@ -17,7 +16,7 @@ using test::TempDir;
 using test::WriteAll;
 
 class OutputFileTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir_;
     std::string path_ = dir_.Path("report.csv");
 };

@@ -1,10 +1,9 @@
-#include "RecordCodec.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "BlockScrambler.h"
+#include "RecordCodec.h"
 #include "StoreTestSupport.h"
 
 namespace orva {
@@ -22,7 +21,8 @@ RecordImage ImageOf(const StoredRecord& stored) {
 
 void ExpectSameStoredFields(const AssessmentRecord& a, const AssessmentRecord& b) {
     for (int f = 0; f < kTextFieldCount; ++f) {
-        EXPECT_EQ(a.GetText(static_cast<TextField>(f)), b.GetText(static_cast<TextField>(f))) << "field " << f;
+        EXPECT_EQ(a.GetText(static_cast<TextField>(f)), b.GetText(static_cast<TextField>(f)))
+            << "field " << f;
     }
     EXPECT_EQ(a.GetGender(), b.GetGender());
     EXPECT_EQ(a.GetReporter(), b.GetReporter());
@@ -40,7 +40,10 @@ TEST(RecordCodec, EveryFieldRoundTripsIncludingAccentedLetters) {
         AssessmentRecord decoded;
         ASSERT_EQ(DecodeFromStorage(decoded, stored.data()), 0);
         ExpectSameStoredFields(original, decoded);
-        EXPECT_EQ(decoded.GetFirstName(), "Ren\xE9" "e" + std::to_string(3 + reporter));
+        EXPECT_EQ(decoded.GetFirstName(),
+                  "Ren\xE9"
+                  "e" +
+                      std::to_string(3 + reporter));
         for (int item = 1; item < kResponseSlots; ++item) {
             const int held = original.GetHeldResponse(item);
             EXPECT_EQ(decoded.GetHeldResponse(item), held < 0 ? 15 : held) << "item " << item;
@@ -100,8 +103,9 @@ TEST(RecordCodec, ChecksAreXorAndLittleEndianSum) {
         sum += image[i];
     }
     EXPECT_EQ(image[kImageCheckByte], x);
-    EXPECT_EQ(image[716] | (image[717] << 8) | (image[718] << 16) | (static_cast<unsigned long>(image[719]) << 24),
-              sum);
+    EXPECT_EQ(
+        image[716] | (image[717] << 8) | (image[718] << 16) | (static_cast<unsigned long>(image[719]) << 24),
+        sum);
 }
 
 TEST(RecordCodec, EachBlockCarriesItsSliceAndAFillerFromTheRandomSource) {
@@ -197,7 +201,9 @@ TEST(RecordCodec, EveryByteButNulAndEuroSurvivesInTexts) {
 
 TEST(RecordCodec, EuroSignEndsTheTextOnReading) {
     AssessmentRecord record;
-    record.SetFirstName("Ann\x80" "e");
+    record.SetFirstName(
+        "Ann\x80"
+        "e");
     AssessmentRecord decoded;
     ASSERT_EQ(DecodeFromStorage(decoded, Encode(record).data()), 0);
     EXPECT_EQ(decoded.GetFirstName(), "Ann");
@@ -219,9 +225,9 @@ TEST_P(ReporterOnReading, MapsTheStoredLetter) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Letters, ReporterOnReading,
-                         ::testing::Values(CodeCase{'S', kSelf}, CodeCase{'P', kParent}, CodeCase{'T', kTeacher},
-                                           CodeCase{'U', kReporterNotSet}, CodeCase{'p', kReporterNotSet},
-                                           CodeCase{0, kReporterNotSet}));
+                         ::testing::Values(CodeCase{'S', kSelf}, CodeCase{'P', kParent},
+                                           CodeCase{'T', kTeacher}, CodeCase{'U', kReporterNotSet},
+                                           CodeCase{'p', kReporterNotSet}, CodeCase{0, kReporterNotSet}));
 
 TEST(RecordCodec, UnknownDataEntryReadsAsOnScreenAndOddGenderIsKept) {
     RecordImage image = BuildImage(SampleRecord(2));

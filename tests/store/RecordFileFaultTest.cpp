@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
 #include "FaultInjectingFileSystem.h"
 #include "PosixFileSystem.h"
 #include "RecordFile.h"
 #include "RecordList.h"
 #include "StoreTestSupport.h"
-
-#include <cerrno>
-#include <cstdlib>
-#include <vector>
 
 namespace orva {
 namespace {
@@ -37,7 +37,7 @@ std::vector<long long> FailurePoints() {
 }
 
 class RecordFileFaultTest : public ::testing::Test {
-protected:
+  protected:
     int Append(int position = -1) {
         int out = -5;
         const int result = RecordFile(clock_, faulty_).WriteRecord(path_, record_, position, out);
@@ -131,7 +131,6 @@ TEST_F(RecordFileFaultTest, UnreadableHeaderIsReported) {
     EXPECT_EQ(Append(), kHeaderUnreadable);
 }
 
-
 class OpenFailureTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(OpenFailureTest, EveryOperationReturnsTheCause) {
@@ -176,7 +175,9 @@ struct ErrnoCase {
 
 class CauseFromErrnoTest : public ::testing::TestWithParam<ErrnoCase> {};
 
-TEST_P(CauseFromErrnoTest, MapsToThePlatformCause) { EXPECT_EQ(CauseFromErrno(GetParam().error), GetParam().cause); }
+TEST_P(CauseFromErrnoTest, MapsToThePlatformCause) {
+    EXPECT_EQ(CauseFromErrno(GetParam().error), GetParam().cause);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, CauseFromErrnoTest,
@@ -185,9 +186,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrnoCase{EMFILE, kTooManyOpenFiles}, ErrnoCase{ENFILE, kTooManyOpenFiles},
                       ErrnoCase{EACCES, kAccessDenied}, ErrnoCase{EPERM, kAccessDenied},
                       ErrnoCase{EROFS, kAccessDenied}, ErrnoCase{EBADF, kInvalidFile},
-                      ErrnoCase{EMLINK, kDirectoryFull}, ErrnoCase{ESPIPE, kBadSeek}, ErrnoCase{EIO, kHardwareError},
-                      ErrnoCase{EWOULDBLOCK, kSharingViolation}, ErrnoCase{ETXTBSY, kSharingViolation},
-                      ErrnoCase{ENOLCK, kLockViolation}, ErrnoCase{ENOSPC, kDiskFull}, ErrnoCase{EDQUOT, kDiskFull},
+                      ErrnoCase{EMLINK, kDirectoryFull}, ErrnoCase{ESPIPE, kBadSeek},
+                      ErrnoCase{EIO, kHardwareError}, ErrnoCase{EWOULDBLOCK, kSharingViolation},
+                      ErrnoCase{ETXTBSY, kSharingViolation}, ErrnoCase{ENOLCK, kLockViolation},
+                      ErrnoCase{ENOSPC, kDiskFull}, ErrnoCase{EDQUOT, kDiskFull},
                       ErrnoCase{EEXIST, kFileExists}, ErrnoCase{EPROTO, kFileGeneric}));
 
 }  // namespace

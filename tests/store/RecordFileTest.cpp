@@ -1,14 +1,13 @@
-#include "RecordFile.h"
-
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstring>
 
 #include "RecordCodec.h"
+#include "RecordFile.h"
 #include "StoreTestSupport.h"
 
 namespace orva {
@@ -25,7 +24,7 @@ using test::TempDir;
 using test::WriteAll;
 
 class RecordFileTest : public ::testing::Test {
-protected:
+  protected:
     FixedClock clock_{{2024, 6, 1, 8, 5, 9}};
     TempDir dir_;
     std::string path_ = dir_.Path("records.rpc");
@@ -91,16 +90,20 @@ TEST_F(RecordFileTest, ReplacingBeyondTheLastRecordWritesNothing) {
     WriteAll(path_, FileOfSamples(2));
     const Bytes before = ReadAll(path_);
     int position = 9;
-    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 2, position), kPositionBeyondEnd);
+    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 2, position),
+              kPositionBeyondEnd);
     EXPECT_EQ(position, -1);
-    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 50, position), kPositionBeyondEnd);
-    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -2, position), kPositionBeyondEnd);
+    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 50, position),
+              kPositionBeyondEnd);
+    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -2, position),
+              kPositionBeyondEnd);
     EXPECT_EQ(ReadAll(path_), before);
 }
 
 TEST_F(RecordFileTest, ReplacingInAMissingFileLeavesNoFile) {
     int position = -1;
-    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 0, position), kPositionBeyondEnd);
+    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 0, position),
+              kPositionBeyondEnd);
     EXPECT_FALSE(Exists(path_));
 }
 

@@ -1,9 +1,8 @@
-#include "RecordList.h"
-
 #include <gtest/gtest.h>
 
 #include "RecordCodec.h"
 #include "RecordFile.h"
+#include "RecordList.h"
 #include "StoreTestSupport.h"
 
 namespace orva {
@@ -29,7 +28,7 @@ StoredRecord Corrupt(StoredRecord stored) {
 }
 
 class RecordListTest : public ::testing::Test {
-protected:
+  protected:
     void Write(const std::vector<StoredRecord>& records) { WriteAll(path_, FileBytes(records)); }
 
     TempDir dir_;
@@ -54,7 +53,9 @@ TEST_F(RecordListTest, RowHoldsEveryColumn) {
     EXPECT_EQ(row.birthShown, "03/02/2011");
     EXPECT_EQ(row.savedStored, "20240102030405");
     EXPECT_EQ(row.savedShown, "02/01/2024 03:04:05");
-    EXPECT_EQ(row.observerName, "Fran\xE7" "oise Ng");
+    EXPECT_EQ(row.observerName,
+              "Fran\xE7"
+              "oise Ng");
     EXPECT_EQ(row.reporterLabel, "Teacher");
     EXPECT_EQ(row.dataEntry, kPaper);
     EXPECT_EQ(row.filePosition, 0);
@@ -108,8 +109,10 @@ TEST_F(RecordListTest, UnreadableFilesGiveTheirCodesAndAnEmptyList) {
 }
 
 TEST_F(RecordListTest, LoadSortsByLastFirstBirthAndSaveTime) {
-    Write({Person("Zoe", "Adams", kSelf, {2024, 1, 1, 0, 0, 2}), Person("amy", "Adams", kSelf, {2024, 1, 1, 0, 0, 1}),
-           Person("Amy", "Adams", kParent, {2024, 1, 1, 0, 0, 0}), Person("Amy", "Baker", kSelf, {2023, 1, 1, 0, 0, 0}),
+    Write({Person("Zoe", "Adams", kSelf, {2024, 1, 1, 0, 0, 2}),
+           Person("amy", "Adams", kSelf, {2024, 1, 1, 0, 0, 1}),
+           Person("Amy", "Adams", kParent, {2024, 1, 1, 0, 0, 0}),
+           Person("Amy", "Baker", kSelf, {2023, 1, 1, 0, 0, 0}),
            Person("Amy", "Adams", kSelf, {2024, 1, 1, 0, 0, 0}, 2010)});
     ASSERT_EQ(list_.Load(path_, true, true), 0);
     const int expected[] = {4, 2, 1, 0, 3};
@@ -157,8 +160,10 @@ TEST_F(RecordListTest, FindIgnoresCaseOfTypedNamesButNotBlanks) {
 }
 
 TEST_F(RecordListTest, FindLatestPerReporterTakesTheLatestSaveOfEachReporter) {
-    Write({Person("Ann", "Lee", kParent, {2024, 3, 1, 10, 0, 0}), Person("Ann", "Lee", kParent, {2024, 3, 2, 9, 0, 0}),
-           Person("Ann", "Lee", kSelf, {2024, 1, 1, 0, 0, 0}), Person("Ann", "Lee", kParent, {2023, 3, 1, 10, 0, 0}),
+    Write({Person("Ann", "Lee", kParent, {2024, 3, 1, 10, 0, 0}),
+           Person("Ann", "Lee", kParent, {2024, 3, 2, 9, 0, 0}),
+           Person("Ann", "Lee", kSelf, {2024, 1, 1, 0, 0, 0}),
+           Person("Ann", "Lee", kParent, {2023, 3, 1, 10, 0, 0}),
            Person("Ann", "Lee", kTeacher, {2024, 1, 1, 0, 0, 0}, 2013),
            Person("Bob", "Lee", kTeacher, {2024, 1, 1, 0, 0, 0})});
     ASSERT_EQ(list_.Load(path_, true, false), 0);

@@ -1,7 +1,6 @@
-#include "StoreMessages.h"
-
 #include <gtest/gtest.h>
 
+#include "StoreMessages.h"
 #include "StoreResult.h"
 #include "StoreTexts.h"
 
@@ -22,7 +21,8 @@ TEST_P(SaveFailed, ShowsTheTextOfTheCode) {
     EXPECT_EQ(m.text, GetParam().text);
 }
 
-const char* const kNotFormat = "The file is not in the correct format for an Child and Adolescent Orvantis file.";
+const char* const kNotFormat =
+    "The file is not in the correct format for an Child and Adolescent Orvantis file.";
 const char* const kInUse = "The file is currently is use by someone else.";
 const char* const kOther =
     "An error has occurred while writing the details to disk.\nPlease contact your system administrator.";
@@ -30,24 +30,33 @@ const char* const kOther =
 INSTANTIATE_TEST_SUITE_P(
     Codes, SaveFailed,
     ::testing::Values(
-        SaveCase{-506, "The file has reached its maximum number of records.\nPlease use another file or create a new "
-                       "file."},
-        SaveCase{-504, "An error occurred while accessing the file.\nPlease contact your system administrator."},
-        SaveCase{-503, kNotFormat}, SaveCase{-502, kNotFormat}, SaveCase{-501, kNotFormat}, SaveCase{-12, kInUse},
-        SaveCase{-11, kInUse},
-        SaveCase{-8, "The directory (folder) is full.\nPlease save the record in another directory of contact your "
-                     "system administrator."},
+        SaveCase{
+            -506,
+            "The file has reached its maximum number of records.\nPlease use another file or create a new "
+            "file."},
+        SaveCase{-504,
+                 "An error occurred while accessing the file.\nPlease contact your system administrator."},
+        SaveCase{-503, kNotFormat}, SaveCase{-502, kNotFormat}, SaveCase{-501, kNotFormat},
+        SaveCase{-12, kInUse}, SaveCase{-11, kInUse},
+        SaveCase{
+            -8,
+            "The directory (folder) is full.\nPlease save the record in another directory of contact your "
+            "system administrator."},
         SaveCase{-5, "Write access to the file has been denied.\nPlease contact your system administrator."},
         SaveCase{-3, "The path for the file is not correct."},
         SaveCase{-13, "The disk is full.\nPlease contact your system administrator."}, SaveCase{-2, kOther},
         SaveCase{-10, kOther}, SaveCase{-99, kOther}, SaveCase{-101, kOther}, SaveCase{-601, kOther}));
 
 TEST(StoreMessages, SaveSucceededNamesThePersonAndTheFile) {
-    const MessageSpec m = SaveSucceededMessage("Ren\xE9" "e", "Smith", "20120409", "/data/clinic.rpc");
+    const MessageSpec m = SaveSucceededMessage(
+        "Ren\xE9"
+        "e",
+        "Smith", "20120409", "/data/clinic.rpc");
     EXPECT_EQ(m.caption, "Save Was Successful");
     EXPECT_EQ(m.icon, MessageIcon::Information);
     EXPECT_EQ(m.text,
-              "The save has been successful.  The responses for\n\n\tFirst Name:\tRen\xE9" "e\n\tLast Name:\tSmith\n\t"
+              "The save has been successful.  The responses for\n\n\tFirst Name:\tRen\xE9"
+              "e\n\tLast Name:\tSmith\n\t"
               "Date of Birth:\t09/04/2012\n\nhave been saved in the file\n\n\t/data/clinic.rpc");
 }
 
@@ -69,7 +78,8 @@ TEST_P(LoadResult, ShowsTheMessageOfTheResult) {
 }
 
 const char* const kCorrupt =
-    "There was a read error or file validation error,\nindicating some file corruption.\n\nPlease contact your "
+    "There was a read error or file validation error,\nindicating some file corruption.\n\nPlease contact "
+    "your "
     "system administrator for assistance.";
 const char* const kNotFound = "The file 'c:/data/clinic.rpc' was not found.";
 const char* const kLocked = "The file 'c:/data/clinic.rpc' is locked by another application.";
@@ -79,36 +89,44 @@ const char* const kOpenError =
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, LoadResult,
-    ::testing::Values(
-        LoadCase{3, "Partial File Corruption", MessageIcon::Exclamation,
-                 "Unfortunately 3 records failed to load from the file,\nindicating some file corruption.\n\nPlease "
-                 "contact your system administrator for assistance."},
-        LoadCase{-501, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-        LoadCase{-502, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-        LoadCase{-504, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-        LoadCase{-601, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-        LoadCase{-11, "File In Use", MessageIcon::Stop, kLocked}, LoadCase{-12, "File In Use", MessageIcon::Stop, kLocked},
-        LoadCase{-5, "File Access Error", MessageIcon::Stop,
-                 "The file\n\t'c:/data/clinic.rpc'\n is not available for edit access.\n\nPlease contact your system "
-                 "administrator for assistance."},
-        LoadCase{-2, "File Not Found", MessageIcon::Stop, kNotFound},
-        LoadCase{-3, "File Not Found", MessageIcon::Stop, kNotFound},
-        LoadCase{-13, "File Access Error", MessageIcon::Stop, kOpenError},
-        LoadCase{-99, "File Access Error", MessageIcon::Stop, kOpenError},
-        LoadCase{-101, "File Access Error", MessageIcon::Stop, kOpenError}));
+    ::testing::Values(LoadCase{3, "Partial File Corruption", MessageIcon::Exclamation,
+                               "Unfortunately 3 records failed to load from the file,\nindicating some file "
+                               "corruption.\n\nPlease "
+                               "contact your system administrator for assistance."},
+                      LoadCase{-501, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+                      LoadCase{-502, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+                      LoadCase{-504, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+                      LoadCase{-601, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+                      LoadCase{-11, "File In Use", MessageIcon::Stop, kLocked},
+                      LoadCase{-12, "File In Use", MessageIcon::Stop, kLocked},
+                      LoadCase{-5, "File Access Error", MessageIcon::Stop,
+                               "The file\n\t'c:/data/clinic.rpc'\n is not available for edit "
+                               "access.\n\nPlease contact your system "
+                               "administrator for assistance."},
+                      LoadCase{-2, "File Not Found", MessageIcon::Stop, kNotFound},
+                      LoadCase{-3, "File Not Found", MessageIcon::Stop, kNotFound},
+                      LoadCase{-13, "File Access Error", MessageIcon::Stop, kOpenError},
+                      LoadCase{-99, "File Access Error", MessageIcon::Stop, kOpenError},
+                      LoadCase{-101, "File Access Error", MessageIcon::Stop, kOpenError}));
 
-TEST(StoreMessages, NothingIsShownWhenEveryRecordLoaded) { EXPECT_FALSE(LoadResultMessage(0, "x").has_value()); }
+TEST(StoreMessages, NothingIsShownWhenEveryRecordLoaded) {
+    EXPECT_FALSE(LoadResultMessage(0, "x").has_value());
+}
 
 TEST(StoreMessages, SearchAndReadOnlyMessages) {
-    EXPECT_EQ(NoMatchingRecordsMessage(),
-              (MessageSpec{"No Matching Records",
-                           "There were no records in the specified ORVA file\nwith the requested name and date of birth.",
-                           MessageIcon::Stop}));
-    EXPECT_EQ(ReadOnlyEditWarning(),
-              (MessageSpec{"File is Read Only",
-                           "Warning:  The file you are attempting to edit is read-only.\n\nYou will have to either have "
-                           "the read-only security\non the file removed or save any edits to a new file.",
-                           MessageIcon::Information}));
+    EXPECT_EQ(
+        NoMatchingRecordsMessage(),
+        (MessageSpec{
+            "No Matching Records",
+            "There were no records in the specified ORVA file\nwith the requested name and date of birth.",
+            MessageIcon::Stop}));
+    EXPECT_EQ(
+        ReadOnlyEditWarning(),
+        (MessageSpec{
+            "File is Read Only",
+            "Warning:  The file you are attempting to edit is read-only.\n\nYou will have to either have "
+            "the read-only security\non the file removed or save any edits to a new file.",
+            MessageIcon::Information}));
 }
 
 }  // namespace

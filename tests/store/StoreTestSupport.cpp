@@ -24,7 +24,9 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+bool Exists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
 
 Bytes ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -45,28 +47,51 @@ unsigned FileMode(const std::string& path) {
 AssessmentRecord SampleRecord(int seed, int reporter) {
     AssessmentRecord r;
     const std::string n = std::to_string(seed);
-    r.SetFirstName("Ren\xE9" "e" + n);  // Renée
-    r.SetLastName("M\xFCller-\xC5" "berg" + n);  // Müller-Åberg
-    r.SetStreetAddress("12 Stra\xDF" "e des 17. Juni, Apt " + n);
-    r.SetTown("K\xF8" "benhavn");
+    r.SetFirstName(
+        "Ren\xE9"
+        "e" +
+        n);  // Renée
+    r.SetLastName(
+        "M\xFCller-\xC5"
+        "berg" +
+        n);  // Müller-Åberg
+    r.SetStreetAddress(
+        "12 Stra\xDF"
+        "e des 17. Juni, Apt " +
+        n);
+    r.SetTown(
+        "K\xF8"
+        "benhavn");
     r.SetState("N\xC9W");
     r.SetPostcode("2100-" + n);
-    r.SetCountry("Espa\xF1" "a");
+    r.SetCountry(
+        "Espa\xF1"
+        "a");
     r.SetPhone("+45 3312 " + n);
     r.SetPhone2("(02) 9876 5432");
-    r.SetEmail("famille.f\xE9" "vrier" + n + "@example.org");
+    r.SetEmail(
+        "famille.f\xE9"
+        "vrier" +
+        n + "@example.org");
     r.SetBirthDate(2010 + seed % 5, 1 + seed % 12, 1 + seed % 28);
     r.SetCompletionDate(2024, 3, 1 + seed % 28);
-    r.SetObserverName("Fran\xE7" "oise Ng");
+    r.SetObserverName(
+        "Fran\xE7"
+        "oise Ng");
     r.SetObserverRelationship("M\xE8re");
-    r.SetObserverContact("Via Garibaldi 3, \xC0" "rhus; tel 555-0100");
-    r.SetObserverComment(std::string("Comment ") + n + ": \x93quoted\x94 \x85 with a comma, tab\tand more text " +
-                         std::string(150, 'x'));
+    r.SetObserverContact(
+        "Via Garibaldi 3, \xC0"
+        "rhus; tel 555-0100");
+    r.SetObserverComment(std::string("Comment ") + n +
+                         ": \x93quoted\x94 \x85 with a comma, tab\tand more text " + std::string(150, 'x'));
     r.SetGender("MFXU"[seed % 4]);
     r.SetReporter(reporter);
     r.SetDataEntry(seed % 2 == 0 ? kPaper : kOnScreen);
     r.SetSchoolYear(seed % 3 == 0 ? "K" : "12");
-    r.SetSchool("\xC9" "cole Sainte-Th\xE9r\xE8se " + n);
+    r.SetSchool(
+        "\xC9"
+        "cole Sainte-Th\xE9r\xE8se " +
+        n);
     for (int item = 1; item <= kItemCount; ++item) {
         const int v = (item * 5 + seed) % 7;
         r.SetResponse(item, v == 6 ? -1 : v);
