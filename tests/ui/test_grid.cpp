@@ -1,4 +1,6 @@
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QWheelEvent>
 #include <QtTest>
 #include <numeric>
 
@@ -168,6 +170,21 @@ class GridTest : public QObject {
         // Every column gained the same, give or take the one-pixel remainder.
         for (int c = 1; c < widths.size(); ++c)
             QVERIFY(std::abs((widths[c] - start[c]) - (widths[0] - start[0])) <= 1);
+    }
+
+    void wheelTurnsAreLeftToTheFormAroundTheGrid() {
+        CGridCtrl grid;
+        MakeGrid(grid, 10, 2, 50, 50, QSize(100, 100));
+        auto* table = grid.findChild<QTableWidget*>();
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        const QPointF at(10, 10);
+        QWheelEvent wheel(at, table->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(table->viewport(), &wheel);
+        // Not taken: the window system hands an ignored turn on to the scrolling form.
+        QVERIFY(!wheel.isAccepted());
+        QCOMPARE(table->verticalScrollBar()->value(), 0);
     }
 
     void gridIsForDisplayOnly() {
