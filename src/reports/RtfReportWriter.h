@@ -1,0 +1,17 @@
+#pragma once
+
+#include "OutputFile.h"
+#include "ReportSet.h"
+#include "ReportTexts.h"
+
+namespace orva {
+
+// Writes the report document to the open file, chunk by chunk. The number of bytes written,
+// or the first failed write's negative result, after which nothing more is written. The file
+// stays open: its owner closes it.
+long long WriteRtfReport(const ReportTexts& texts, OutputFile& file);
+
+// Prepares the texts from the report set, then writes them.
+long long WriteRtfReport(const ReportSet& reports, OutputFile& file);
+
+}  // namespace orva

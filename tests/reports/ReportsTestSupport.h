@@ -1,0 +1,55 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "AssessmentRecord.h"
+#include "Clock.h"
+#include "ReportSet.h"
+
+namespace orva::reports_test {
+
+inline const LocalDateTime kToday{2024, 6, 14, 10, 20, 30};
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& Path() const { return path_; }
+    std::string Path(const std::string& name) const { return path_ + "/" + name; }
+
+  private:
+    std::string path_;
+};
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+bool FileExists(const std::string& path);
+unsigned FileMode(const std::string& path);
+
+// A person's record as a wizard makes it: names, birth 2010-03-15, completion 2024-05-02,
+// gender, reporter; answers given as (item, value).
+AssessmentRecord PersonRecord(int reporter, const std::string& first, const std::string& last,
+                              std::initializer_list<std::pair<int, int>> answers = {});
+
+// Records of one young person by all three reporters, with details, observers and comments
+// and answers that make several rows positive, as the analysis loads them.
+ReportSet FullAnalysis();
+// The same person's Teacher-report alone.
+ReportSet TeacherOnlyAnalysis();
+
+// A record whose texts hold every character the CSV must clean, accented letters and blanks.
+AssessmentRecord AwkwardRecord();
+
+// The CSV with the six save columns of each data row emptied: they are written when a record
+// is saved, so comparisons across saves leave them out.
+std::string WithoutSaveColumns(const std::string& csv);
+
+// The bytes of a record file holding `records`, written through the store.
+void WriteRecordFile(const std::string& path, std::vector<AssessmentRecord> records);
+
+}  // namespace orva::reports_test

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "FaultInjectingFileSystem.h"
+#include "OutputFile.h"
+#include "ReportsTestSupport.h"
+#include "RtfDocument.h"
+#include "RtfReportWriter.h"
+#include "StoreResult.h"
+
+namespace orva {
+namespace {
+
+using reports_test::ReadFile;
+using reports_test::TempFolder;
+
+class RtfReportWriterTest : public ::testing::Test {
+  protected:
+    std::vector<std::string> Chunks() const { return BuildRtfReport(PrepareReportTexts(set_)); }
+
+    TempFolder folder_;
+    ReportSet set_ = reports_test::FullAnalysis();
+};
+
+TEST_F(RtfReportWriterTest, WritesTheWholeDocumentToAnOwnerOnlyFile) {
+    OutputFile file;
+    file.SetPath(folder_.Path("report.rtf"));
+    ASSERT_EQ(file.Open(false), 0);
+    const long long written = WriteRtfReport(set_, file);
+    EXPECT_EQ(file.Close(), 0);
+
+    const std::vector<std::string> chunks = Chunks();
+    const std::string expected = std::accumulate(chunks.begin(), chunks.end(), std::string());
+    EXPECT_EQ(written, static_cast<long long>(expected.size()));
+    EXPECT_EQ(ReadFile(folder_.Path("report.rtf")), expected);
+    EXPECT_EQ(reports_test::FileMode(folder_.Path("report.rtf")), 0600u);
+}
+
+TEST_F(RtfReportWriterTest, FullDiskEndsTheFileAtTheLastCompleteChunkWithItsCode) {
+    const std::vector<std::string> chunks = Chunks();
+    const std::size_t complete = chunks[0].size() + chunks[1].size() + chunks[2].size();
+    for (long long budget : {0LL, static_cast<long long>(complete), static_cast<long long>(complete) + 100}) {
+        FaultInjectingFileSystem fs;
+        fs.DiskFullAfter(budget);
+        OutputFile file(fs);
+        file.SetPath(folder_.Path("full.rtf"));
+        ASSERT_EQ(file.Open(true), 0);
+        EXPECT_EQ(WriteRtfReport(set_, file), kDiskFull);
+        // Nothing is tried after the failed chunk.
+        EXPECT_LE(fs.BytesWritten(), budget);
+        file.Close();
+
+        std::string expected;
+        for (const std::string& chunk : chunks) {
+            if (expected.size() + chunk.size() > static_cast<std::size_t>(budget)) break;
+            expected += chunk;
+        }
+        EXPECT_EQ(ReadFile(folder_.Path("full.rtf")), expected) << budget;
+    }
+}
+
+TEST_F(RtfReportWriterTest, OtherWriteFailuresAreReturnedAsTheyCome) {
+    FaultInjectingFileSystem fs;
+    fs.FailWritesAfter(10, kHardwareError);
+    OutputFile file(fs);
+    file.SetPath(folder_.Path("broken.rtf"));
+    ASSERT_EQ(file.Open(true), 0);
+    EXPECT_EQ(WriteRtfReport(set_, file), kHardwareError);
+}
+
+TEST_F(RtfReportWriterTest, AFileThatIsNotOpenIsNotWritten) {
+    OutputFile file;
+    file.SetPath(folder_.Path("never.rtf"));
+    EXPECT_LT(WriteRtfReport(set_, file), 0);
+    EXPECT_FALSE(reports_test::FileExists(folder_.Path("never.rtf")));
+}
+
+}  // namespace
+}  // namespace orva
