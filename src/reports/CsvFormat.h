@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "AssessmentRecord.h"
+
+namespace orva {
+
+inline constexpr int kCsvColumns = 143;
+inline constexpr int kCsvFirstItemColumn = 33;  // 1-based column of item 1
+
+// Makes a text safe for an unquoted CSV field: CR, LF and comma become a blank, double quote
+// and apostrophe a backquote; every other byte, tab included, is kept. The length is kept.
+std::string SanitiseCsvText(std::string_view text);
+
+// The record's data row of the export, CR LF included. Only sanitised texts reach the row:
+// the stored gender character and date digits pass the same cleaning (a sound record is
+// unchanged by it) so that no stored byte can add a column or a line.
+std::string FormatCsvLine(const AssessmentRecord& record);
+
+}  // namespace orva

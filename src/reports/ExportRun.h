@@ -1,0 +1,52 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "FileSystem.h"
+#include "MessageSpec.h"
+#include "ReportMessages.h"
+
+namespace orva {
+
+// What the export dialog hands to a run: both names without their extensions.
+struct ExportRequest {
+    std::string recordFileName;
+    std::string exportName;
+    bool privacyAccepted = false;
+};
+
+// Where a run stopped before it completed; a stopped run leaves the dialog open.
+enum class ExportStop {
+    None,        // the run completed, fully or partly
+    Privacy,     // the privacy box was not ticked: no file was opened
+    RecordFile,  // the record file could not be opened or its first record read
+    Declined,    // the CSV existed and was not to be replaced: no message
+    ExportFile,  // the CSV could not be created
+};
+
+// The outcome of a run, as data for the dialog or the command line to show.
+struct ExportOutcome {
+    ExportStop stop = ExportStop::None;
+    bool exported = false;  // completed: persist the names and close the dialog
+    std::optional<MessageSpec> message;
+    ExportCounters counters;
+    // The first failure: the open that stopped the run, or the first write (or the closing
+    // flush) that ended the CSV early. 0 when none.
+    int failureCode = 0;
+};
+
+// Asked when the CSV file exists; true replaces it. Anything but an explicit "Yes" must be
+// false.
+using ReplaceDecision = std::function<bool()>;
+
+// Exports every record of `recordFileName`.rpc, in file order, to `exportName`.csv. The CSV
+// file is created only once a record has been read and decoded. A record that cannot be read
+// or decoded is counted and passed over. The first failed write ends the CSV there: that
+// record and every later decoded one count as not written, so a full disk never ends as
+// success.
+ExportOutcome RunExport(const ExportRequest& request, const ReplaceDecision& replaceExisting,
+                        FileSystem& fileSystem = DefaultFileSystem());
+
+}  // namespace orva

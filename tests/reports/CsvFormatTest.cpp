@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "CsvFormat.h"
+#include "ReportsTestSupport.h"
+#include "ReportsTexts.h"
+
+namespace orva {
+namespace {
+
+int Columns(const std::string& line) {
+    return static_cast<int>(std::count(line.begin(), line.end(), ',')) + 1;
+}
+
+std::string Commas(int n) {
+    return std::string(static_cast<std::size_t>(n), ',');
+}
+
+struct SanitiseCase {
+    const char* text;
+    const char* clean;
+};
+
+class SanitiseCsvTextTest : public ::testing::TestWithParam<SanitiseCase> {};
+
+TEST_P(SanitiseCsvTextTest, ReplacesSeparatorsBreaksAndQuotesKeepingTheLength) {
+    const std::string clean = SanitiseCsvText(GetParam().text);
+    EXPECT_EQ(clean, GetParam().clean);
+    EXPECT_EQ(clean.size(), std::string(GetParam().text).size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, SanitiseCsvTextTest,
+                         ::testing::Values(SanitiseCase{"", ""}, SanitiseCase{"a,b", "a b"},
+                                           SanitiseCase{"a\r\nb", "a  b"}, SanitiseCase{"\"q\"", "`q`"},
+                                           SanitiseCase{"it's", "it`s"},
+                                           SanitiseCase{"tab\there", "tab\there"},
+                                           SanitiseCase{"caf\xE9 `x`", "caf\xE9 `x`"},
+                                           SanitiseCase{"\n", " "}));
+
+TEST(CsvHeader, IsTheFixedRowOf143Columns) {
+    const std::string header = texts::kCsvHeader;
+    EXPECT_EQ(header.size(), 696u);
+    EXPECT_EQ(Columns(header), kCsvColumns);
+    EXPECT_EQ(header.rfind("Version,Data Entry,First Name,", 0), 0u);
+    EXPECT_NE(header.find(",Observer Comment,1,2,3,"), std::string::npos);
+    EXPECT_EQ(header.substr(header.size() - 9), "110,111\r\n");
+}
+
+TEST(FormatCsvLine, RecordWithAwkwardTextsGivesTheExactRow) {
+    const std::string expected =
+        std::string(
+            "ORVA 4.0  ,Paper,Ren\xE9"
+            "e  `Jo`,D`Arcy  Smith,1  Rue de l`\xC9glise,  Montr\xE9"
+            "al  ,QC,"
+            "H2X 1Y4,Canada,514 555 0199,,jo@example.org,F,10,\xC9"
+            "cole `Sainte`\tMarie,2010,03,15,2024,05,"
+            "02,2024,06,01,08,05,09,Parent,Ana\tD`Arcy,Mother,ana@example.org  555,Line one  Line two  with "
+            "`quotes` and `apostrophes`,0,5") +
+        Commas(108) + ",3\r\n";
+    const std::string line = FormatCsvLine(reports_test::AwkwardRecord());
+    EXPECT_EQ(line, expected);
+    EXPECT_EQ(Columns(line), kCsvColumns);
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
+    EXPECT_EQ(line.find('"'), std::string::npos);
+    EXPECT_EQ(line.find('\''), std::string::npos);
+}
+
+TEST(FormatCsvLine, DatesOfTheWrongLengthGiveEmptyColumns) {
+    AssessmentRecord record = reports_test::AwkwardRecord();
+    record.SetText(TextField::BirthDate, "2010031");
+    record.SetText(TextField::CompletionDate, "");
+    record.SetText(TextField::SaveDateTime, "2024060108050");
+    const std::string line = FormatCsvLine(record);
+    EXPECT_NE(line.find("\tMarie" + Commas(13) + "Parent,"), std::string::npos);
+    EXPECT_EQ(Columns(line), kCsvColumns);
+}
+
+TEST(FormatCsvLine, RecordWithAllAnswersBlankEndsWith111Commas) {
+    AssessmentRecord record;
+    record.SetReporter(kTeacher);
+    const std::string line = FormatCsvLine(record);
+    EXPECT_EQ(line.substr(line.size() - 113), Commas(111) + "\r\n");
+    EXPECT_EQ(line.rfind("ORVA 4.0  ,On-Screen,", 0), 0u);
+    EXPECT_NE(line.find(",U,"), std::string::npos);
+    EXPECT_NE(line.find(",Teacher,"), std::string::npos);
+    EXPECT_EQ(Columns(line), kCsvColumns);
+}
+
+TEST(FormatCsvLine, ReporterLabelsFollowTheStoredReporter) {
+    const std::pair<int, const char*> cases[] = {{kSelf, ",Self,"},
+                                                 {kParent, ",Parent,"},
+                                                 {kTeacher, ",Teacher,"},
+                                                 {kReporterNotSet, ",Self,"},
+                                                 {9, ",Self,"}};
+    for (const auto& [reporter, label] : cases) {
+        AssessmentRecord record;
+        record.SetStoredReporter(reporter);
+        EXPECT_NE(FormatCsvLine(record).find(label), std::string::npos) << reporter;
+    }
+}
+
+TEST(FormatCsvLine, StoredBytesFromADamagedFileCannotAddColumnsOrLines) {
+    AssessmentRecord record;
+    record.SetStoredGender(',');
+    record.SetText(TextField::BirthDate, "20,0\n\r15");
+    record.SetText(TextField::SaveDateTime, "2024,6\"01\r\n0509");
+    EXPECT_EQ(Columns(FormatCsvLine(record)), kCsvColumns);
+    record.SetStoredGender('\0');
+    const std::string line = FormatCsvLine(record);
+    EXPECT_EQ(Columns(line), kCsvColumns);
+    EXPECT_EQ(line.find('\0'), std::string::npos);
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
+}
+
+TEST(FormatCsvLine, DoesNotChangeTheRecord) {
+    const AssessmentRecord before = reports_test::AwkwardRecord();
+    AssessmentRecord record = before;
+    FormatCsvLine(record);
+    EXPECT_TRUE(record.SameContent(before));
+    EXPECT_EQ(record.GetFirstName(), before.GetFirstName());
+}
+
+}  // namespace
+}  // namespace orva

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "ReportFileNames.h"
+#include "ReportsTestSupport.h"
+
+namespace orva {
+namespace {
+
+TEST(InitialExportNames, ExportGoesToThePreviousExportFolderUnderTheRecordFilesName) {
+    const ExportDialogNames names = InitialExportNames("c:/data/clinic_2007", "d:\\exports\\old");
+    EXPECT_EQ(names.recordFileName, "c:/data/clinic_2007");
+    EXPECT_EQ(names.exportName, "d:\\exports\\clinic_2007");
+    EXPECT_EQ(names.rememberedBaseName, "clinic_2007");
+    EXPECT_EQ(InitialExportNames("clinic", "").exportName, "clinic");
+}
+
+TEST(UpdateDefaultExportName, NewRecordFileNameMovesTheExportNameAndSaysSo) {
+    const ExportNameUpdate update = UpdateDefaultExportName("c:/a/new", "d:/x/old", "old");
+    EXPECT_TRUE(update.changed);
+    EXPECT_EQ(update.exportName, "d:/x/new");
+    EXPECT_EQ(update.rememberedBaseName, "new");
+    ASSERT_TRUE(update.message);
+    EXPECT_EQ(*update.message,
+              (MessageSpec{"Export File Name",
+                           "The default Export File name has changed because the ORVA file name "
+                           "has changed",
+                           MessageIcon::Information}));
+}
+
+TEST(UpdateDefaultExportName, SameBaseNameInAnotherFolderChangesNothing) {
+    const ExportNameUpdate update = UpdateDefaultExportName("e:/elsewhere/old", "d:/x/mine", "old");
+    EXPECT_FALSE(update.changed);
+    EXPECT_FALSE(update.message);
+    EXPECT_EQ(update.exportName, "d:/x/mine");
+    // The comparison is exact: a change of case is a new name.
+    EXPECT_TRUE(UpdateDefaultExportName("c:/a/Old", "d:/x/old", "old").changed);
+}
+
+struct BrowseCase {
+    const char* path;
+    const char* extension;
+    bool accepted;
+    const char* name;
+};
+
+class CheckBrowsedNameTest : public ::testing::TestWithParam<BrowseCase> {};
+
+TEST_P(CheckBrowsedNameTest, AcceptsOnlyPathsEndingInTheExtension) {
+    const BrowseCase& c = GetParam();
+    const BrowsedName result = CheckBrowsedName(c.path, c.extension);
+    EXPECT_EQ(result.accepted, c.accepted);
+    EXPECT_EQ(result.name, c.name);
+    EXPECT_EQ(result.refusal.has_value(), !c.accepted);
+    if (result.refusal) {
+        EXPECT_EQ(result.refusal->caption, "Incorrect File Name");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, CheckBrowsedNameTest,
+                         ::testing::Values(BrowseCase{"c:/d/data.older.rpc", ".rpc", true, "c:/d/data.older"},
+                                           BrowseCase{"c:/d/data.old.rpc", ".rpc", false, ""},
+                                           BrowseCase{"c:/d/out.csv", ".csv", true, "c:/d/out"},
+                                           BrowseCase{"c:/d/out.CSV", ".csv", false, ""},
+                                           BrowseCase{"c:/d/.csv", ".csv", false, ""},
+                                           BrowseCase{"a.rtf", ".rtf", true, "a"},
+                                           BrowseCase{".rtf", ".rtf", false, ""},
+                                           BrowseCase{"c:/d/report.rtf", ".csv", false, ""}));
+
+TEST(SuggestedAnalysisFileName, NamesTheFirstPresentPersonAndThePresentReports) {
+    ReportSet set;
+    set.Record(kParent) = reports_test::PersonRecord(kParent, "Jane", "Smith");
+    set.Record(kTeacher) = reports_test::PersonRecord(kTeacher, "Jane", "Smith");
+    EXPECT_EQ(SuggestedAnalysisFileName("c:/reports/old_name", set, {2007, 3, 15, 9, 0, 0}),
+              "c:/reports/Smith_Jane_pt_20070315");
+    set.Record(kSelf) = reports_test::PersonRecord(kSelf, "Janie", "Smyth");
+    EXPECT_EQ(SuggestedAnalysisFileName("", set, {2024, 12, 1, 0, 0, 0}), "Smyth_Janie_spt_20241201");
+}
+
+TEST(CheckSaveFileName, RefusesAnEmptyNameAndANameEndingInASeparator) {
+    EXPECT_EQ(CheckSaveFileName("")->text,
+              "You must specify a file name.\n\nYou may like to use the 'Browse ...' button.");
+    for (const char* name : {"c:/reports/", "c:", "c:\\reports\\"}) {
+        ASSERT_TRUE(CheckSaveFileName(name)) << name;
+        EXPECT_EQ(CheckSaveFileName(name)->caption, "File Name Error");
+        EXPECT_EQ(CheckSaveFileName(name)->text,
+                  "You must specify a valid file name.\n\nYou may like to use the 'Browse ...' button.");
+    }
+    EXPECT_FALSE(CheckSaveFileName("c:/reports/jane"));
+}
+
+}  // namespace
+}  // namespace orva

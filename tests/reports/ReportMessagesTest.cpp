@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "ReportMessages.h"
+#include "StoreResult.h"
+
+namespace orva {
+namespace {
+
+struct CodeCase {
+    int code;
+    const char* text;
+};
+
+class RecordFileOpenMessageTest : public ::testing::TestWithParam<CodeCase> {};
+
+TEST_P(RecordFileOpenMessageTest, ChoosesTheTextByTheStoresResult) {
+    const MessageSpec message = RecordFileOpenMessage(GetParam().code, "c:/d/f");
+    EXPECT_EQ(message.caption, "ORVA File Error");
+    EXPECT_EQ(message.text, GetParam().text);
+    EXPECT_EQ(message.icon, MessageIcon::Stop);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, RecordFileOpenMessageTest,
+    ::testing::Values(
+        CodeCase{kBadHeaderWord, "The file\n\t'c:/d/f.rpc'\nis not in a ORVA file format"},
+        CodeCase{kTooShort, "The file\n\t'c:/d/f.rpc'\nis not in a ORVA file format"},
+        CodeCase{kSharingViolation, "The file\n\t'c:/d/f.rpc'\nis in use by another application"},
+        CodeCase{kLockViolation, "The file\n\t'c:/d/f.rpc'\nis in use by another application"},
+        CodeCase{kAccessDenied, "You do not have access to the file\n\t'c:/d/f.rpc'"},
+        CodeCase{kFileNotFound, "The file\n\t'c:/d/f.rpc'\nwas not found"},
+        CodeCase{kBadPath, "The file\n\t'c:/d/f.rpc'\nwas not found"},
+        CodeCase{kBadLength, "There was an error opening or reading the file\n\t'c:/d/f.rpc'"},
+        CodeCase{kIncompleteRecord, "There was an error opening or reading the file\n\t'c:/d/f.rpc'"},
+        CodeCase{kOtherFileError, "There was an error opening or reading the file\n\t'c:/d/f.rpc'"}));
+
+TEST(OutputFileOpenMessage, ExportAndSaveShareTheTextsWithTheirOwnExtension) {
+    const std::pair<int, std::string> cases[] = {
+        {kSharingViolation, "The file\n\t'e:/x/out.csv'\nis in use by another application"},
+        {kLockViolation, "The file\n\t'e:/x/out.csv'\nis in use by another application"},
+        {kAccessDenied, "You do not have access to the file\n\t'e:/x/out.csv'"},
+        {kFileNotFound, "The path to file\n\t'e:/x/out.csv'\nwas not found"},
+        {kBadPath, "The path to file\n\t'e:/x/out.csv'\nwas not found"},
+        {kDiskFull, "There was an error opening or reading the file\n\t'e:/x/out.csv'"},
+    };
+    for (const auto& [code, text] : cases) {
+        EXPECT_EQ(ExportFileOpenMessage(code, "e:/x/out"),
+                  (MessageSpec{"Export File Error", text, MessageIcon::Stop}));
+        std::string rtf = text;
+        rtf.replace(rtf.find(".csv"), 4, ".rtf");
+        EXPECT_EQ(SaveFileOpenMessage(code, "e:/x/out"),
+                  (MessageSpec{"Save File Error", rtf, MessageIcon::Stop}));
+    }
+}
+
+TEST(ExportFinishedMessage, FullExportIsOkAndAnyShortfallIsAProblemWithTheCounts) {
+    EXPECT_EQ(ExportFinishedMessage("a", "b", {5, 5, 0, 0, 0}),
+              (MessageSpec{"Export OK", "The ORVA file \n\n\ta.rpc\n\nwas exported to\n\n\tb.csv",
+                           MessageIcon::Information}));
+    EXPECT_EQ(ExportFinishedMessage("a", "b", {657, 650, 1, 2, 4}),
+              (MessageSpec{
+                  "Export File Problem",
+                  "The ORVA file \n\ta.rpc\n\nwas partially exported to\n\tb.csv\n\nNumber of Records:\t  "
+                  "657\nRecords Written:\t  650\nCould Not Read:\t    1\nCould Not Import:\t    2\nCould Not "
+                  "Write:\t    4",
+                  MessageIcon::Exclamation}));
+}
+
+TEST(ReportMessages, FixedMessagesOfTheDialogs) {
+    EXPECT_EQ(WrongPasswordMessage(),
+              (MessageSpec{
+                  "Wrong Password",
+                  "Sorry, but the password you entered is not correct.\n\nIf you need help with the password "
+                  "please contact\nyour system administrator for assistance.",
+                  MessageIcon::Stop}));
+    EXPECT_EQ(ExportPrivacyMessage().text,
+              "To proceed with the export, you must check the box indicating\nthat you accept responsibility "
+              "for the "
+              "privacy of the data.");
+    EXPECT_EQ(
+        SavePrivacyMessage().text,
+        "To proceed with the save, you must check the box indicating\nthat you accept responsibility for the "
+        "privacy of the data.");
+    EXPECT_EQ(FileExistsQuestion().text, "The file already exists.\nDo you want to replace it?");
+    EXPECT_EQ(NoAnalysisMessage(),
+              (MessageSpec{"No Analysis Selection", "There is no selection for the analysis to occur",
+                           MessageIcon::Stop}));
+    EXPECT_EQ(
+        SaveSuccessfulMessage("c:/r/jane"),
+        (MessageSpec{"Save Successful", "The Rich Text Format file \n\n    c:/r/jane.rtf\n\nhas been saved",
+                     MessageIcon::Information}));
+    EXPECT_EQ(SaveIncompleteMessage("c:/r/jane").caption, "Save File Error");
+    EXPECT_EQ(BrowseRefusedMessage(".csv").text,
+              "You must enter a CSV filename (*.csv).  For example:  c:/export_files/export_ORVA_2005.csv");
+    EXPECT_EQ(BrowseRefusedMessage(".rtf").text,
+              "You must enter an RTF filename (*.rtf).  For example:  c:/analysis_files/jane_smith.rtf");
+    EXPECT_EQ(BrowseRefusedMessage(".rpc").text,
+              "You must enter a ORVA filename (*.rpc).  For example:  c:/data_files/ORVA_2005.rpc");
+}
+
+}  // namespace
+}  // namespace orva
