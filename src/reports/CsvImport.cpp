@@ -1,0 +1,237 @@
+#include "CsvImport.h"
+
+#include <array>
+#include <cstdio>
+#include <iterator>
+
+#include "CsvFormat.h"
+#include "Date.h"
+#include "RecordFormat.h"
+#include "ReportsResult.h"
+#include "ReportsTexts.h"
+
+namespace orva {
+
+namespace {
+
+// Columns of a row, 0-based.
+enum Column : int {
+    kColVersion = 0,
+    kColDataEntry = 1,
+    kColFirstText = 2,  // first name .. email
+    kColGender = 12,
+    kColSchoolYear = 13,
+    kColSchool = 14,
+    kColBirth = 15,       // year, month, day
+    kColCompletion = 18,  // year, month, day
+    kColReporter = 27,
+    kColObserverFirst = 28,
+    kColFirstItem = 32,
+};
+
+constexpr TextField kContactFields[] = {
+    TextField::FirstName, TextField::LastName, TextField::StreetAddress, TextField::Town,   TextField::State,
+    TextField::Postcode,  TextField::Country,  TextField::Phone,         TextField::Phone2, TextField::Email,
+};
+constexpr TextField kObserverFields[] = {TextField::ObserverName, TextField::ObserverRelationship,
+                                         TextField::ObserverContact, TextField::ObserverComment};
+
+std::string_view HeaderRow() {
+    std::string_view header = texts::kCsvHeader;
+    header.remove_suffix(2);  // CR LF
+    return header;
+}
+
+std::vector<std::string_view> Split(std::string_view line) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = line.find(',', start);
+        parts.push_back(line.substr(start, comma - start));
+        if (comma == std::string_view::npos) return parts;
+        start = comma + 1;
+    }
+}
+
+bool AllDigits(std::string_view s) {
+    for (char c : s) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+int Number(std::string_view s) {
+    int value = 0;
+    for (char c : s) value = value * 10 + (c - '0');
+    return value;
+}
+
+// Raised by the checks of one row; caught once per row.
+struct RowError {
+    int column;
+    CsvProblem problem;
+    int limit;
+};
+
+class RowReader {
+  public:
+    RowReader(const std::vector<std::string_view>& cells, const Clock& clock)
+        : cells_(cells), clock_(clock) {}
+
+    AssessmentRecord Read() {
+        AssessmentRecord record;
+        if (cells_[kColVersion] != texts::kCsvVersion) Fail(kColVersion, CsvProblem::BadVersion);
+        const std::string_view entry = cells_[kColDataEntry];
+        if (entry != texts::kCsvPaper && entry != texts::kCsvOnScreen) {
+            Fail(kColDataEntry, CsvProblem::BadDataEntry);
+        }
+        record.SetDataEntry(entry == texts::kCsvPaper ? kPaper : kOnScreen);
+
+        for (int i = 0; i < 10; ++i)
+            record.SetText(kContactFields[i], Text(kColFirstText + i, kContactFields[i]));
+        if (record.GetFirstName().empty()) Fail(kColFirstText, CsvProblem::EmptyName);
+        if (record.GetLastName().empty()) Fail(kColFirstText + 1, CsvProblem::EmptyName);
+
+        const std::string_view gender = cells_[kColGender];
+        if (gender.size() != 1 || record.SetGender(gender[0]) != 0) Fail(kColGender, CsvProblem::BadGender);
+        record.SetSchoolYear(Text(kColSchoolYear, TextField::SchoolYear));
+        record.SetSchool(Text(kColSchool, TextField::School));
+
+        const std::optional<Date> birth = ReadDate(kColBirth);
+        if (!birth) Fail(kColBirth, CsvProblem::BirthDateMissing);
+        record.SetBirthDate(birth->year, birth->month, birth->day);
+        if (const std::optional<Date> completion = ReadDate(kColCompletion)) {
+            if (record.SetCompletionDate(completion->year, completion->month, completion->day, clock_) != 0) {
+                Fail(kColCompletion, CsvProblem::CompletionInFuture);
+            }
+        }
+
+        const std::string_view reporter = cells_[kColReporter];
+        for (int type : {kSelf, kParent, kTeacher}) {
+            if (reporter == ReporterCsvLabel(type)) record.SetReporter(type);
+        }
+        if (record.GetReporter() == kReporterNotSet) Fail(kColReporter, CsvProblem::BadReporter);
+        for (int i = 0; i < 4; ++i)
+            record.SetText(kObserverFields[i], Text(kColObserverFirst + i, kObserverFields[i]));
+
+        for (int item = 1; item <= kItemCount; ++item) {
+            const int column = kColFirstItem + item - 1;
+            const std::string_view answer = cells_[column];
+            const int value = answer.empty() ? -1 : AssessmentRecord::ParseResponse(answer);
+            if (!answer.empty() && value < 0) Fail(column, CsvProblem::BadAnswer);
+            record.SetResponse(item, value);
+        }
+        return record;
+    }
+
+  private:
+    [[noreturn]] static void Fail(int column, CsvProblem problem, int limit = 0) {
+        throw RowError{column, problem, limit};
+    }
+
+    // A text as the export writes it. Control characters and the byte 0x80 are refused: a
+    // record file cannot keep them (0x80 ends a stored text). A double quote means the file
+    // was quoted by another program, which the export never does.
+    std::string_view Text(int column, TextField field) const {
+        const std::string_view text = cells_[column];
+        if (text.size() > MaxLength(field)) {
+            Fail(column, CsvProblem::TooLong, static_cast<int>(MaxLength(field)));
+        }
+        for (char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            if ((byte < 0x20 && byte != '\t') || byte == kTextPad) {
+                Fail(column, CsvProblem::BadCharacter);
+            }
+            if (c == '"') Fail(column, CsvProblem::DoubleQuote);
+        }
+        return text;
+    }
+
+    // Year, month and day from three columns: nothing when all three are empty.
+    std::optional<Date> ReadDate(int first) const {
+        const std::string_view year = cells_[first];
+        const std::string_view month = cells_[first + 1];
+        const std::string_view day = cells_[first + 2];
+        if (year.empty() && month.empty() && day.empty()) return std::nullopt;
+        if (year.size() != 4 || !AllDigits(year)) Fail(first, CsvProblem::BadYear);
+        if (month.empty() || month.size() > 2 || !AllDigits(month)) Fail(first + 1, CsvProblem::BadMonth);
+        if (day.empty() || day.size() > 2 || !AllDigits(day)) Fail(first + 2, CsvProblem::BadDay);
+        const Date date{Number(year), Number(month), Number(day)};
+        switch (IsValidDate(date)) {
+            case kBadYear:
+                Fail(first, CsvProblem::YearOutOfRange);
+            case kBadMonth:
+                Fail(first + 1, CsvProblem::MonthOutOfRange);
+            case kBadDay:
+                Fail(first + 2, CsvProblem::DayNotInMonth);
+            default:
+                break;
+        }
+        return date;
+    }
+
+    const std::vector<std::string_view>& cells_;
+    const Clock& clock_;
+};
+
+static_assert(std::size(texts::kCsvProblems) == static_cast<std::size_t>(CsvProblem::BadAnswer) + 1,
+              "one text per problem");
+
+CsvImportResult Refused(int code, int line, CsvProblem problem, int column = -1, int limit = 0) {
+    CsvImportResult result;
+    result.code = code;
+    result.problem = CsvImportProblem{line, column, problem, limit};
+    return result;
+}
+
+}  // namespace
+
+std::string CsvColumnName(int column) {
+    const std::vector<std::string_view> names = Split(HeaderRow());
+    return column >= 0 && column < static_cast<int>(names.size()) ? std::string(names[column])
+                                                                  : std::string();
+}
+
+std::string DescribeProblem(const CsvImportProblem& p) {
+    std::string text = "line " + std::to_string(p.line);
+    if (p.column >= 0) text += ", column " + CsvColumnName(p.column);
+    char what[160];
+    std::snprintf(what, sizeof what, texts::kCsvProblems[static_cast<int>(p.problem)], p.limit);
+    return text + ": " + what;
+}
+
+CsvImportResult DecodeCsvImport(std::string_view bytes, const Clock& clock) {
+    CsvImportResult result;
+    int line = 0;
+    while (!bytes.empty()) {
+        ++line;
+        const std::size_t end = bytes.find('\n');
+        std::string_view text = bytes.substr(0, end);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+
+        if (line == 1) {
+            if (text != HeaderRow()) {
+                return Refused(kImportBadHeader, 1, CsvProblem::BadHeader);
+            }
+            continue;
+        }
+        if (result.records.size() == static_cast<std::size_t>(kMaxRecords)) {
+            return Refused(kImportFileFull, line, CsvProblem::TooManyRows, -1, kMaxRecords);
+        }
+        const std::vector<std::string_view> cells = Split(text);
+        if (cells.size() != static_cast<std::size_t>(kCsvColumns)) {
+            return Refused(kImportBadRow, line, CsvProblem::ColumnCount, -1, static_cast<int>(cells.size()));
+        }
+        try {
+            result.records.push_back(RowReader(cells, clock).Read());
+        } catch (const RowError& error) {
+            return Refused(kImportBadRow, line, error.problem, error.column, error.limit);
+        }
+    }
+    if (line == 0) return Refused(kImportBadHeader, 1, CsvProblem::EmptyFile);
+    if (result.records.empty()) return Refused(kImportNoRows, line, CsvProblem::NoRows);
+    return result;
+}
+
+}  // namespace orva

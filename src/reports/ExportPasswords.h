@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace orva {
+
+inline constexpr int kExportPasswordSlots = 3;
+inline constexpr std::size_t kMaxExportPasswordLength = 64;
+
+// The machine-wide settings folder, which only administrators can write: ORVA_SETTINGS_DIR
+// when it is set (tests), otherwise /etc/orva.
+std::string MachineSettingsFolder();
+
+// The export passwords of this installation: up to three, each kept only as a salted Argon2id
+// hash in the file "export-passwords" of the settings folder, one line per slot (an empty line
+// for an empty slot). Results are 0 or the codes of ReportsResult.h and StoreResult.h.
+class ExportPasswords {
+  public:
+    explicit ExportPasswords(std::string folder = MachineSettingsFolder());
+
+    std::string FilePath() const;
+
+    // Reads the file; a missing file means three empty slots.
+    int Load();
+    // Writes the file in one step (a complete new file renamed over the old one), readable by
+    // everyone, since every user's export checks against it.
+    int Save() const;
+
+    bool IsSet(int slot) const;  // slot 1..3
+    bool AnySet() const;
+    // Hashes `password` into the slot; an empty password clears it. Refused when CheckNew
+    // refuses it.
+    int Set(int slot, std::string_view password);
+    // The rule for new passwords: printable ASCII, no capital letters (the password dialog
+    // lower-cases what is typed, so a capital could never be entered), at most 64 characters.
+    static int CheckNew(std::string_view password);
+
+    // The entered text matches when it verifies against a set slot. Empty slots never match.
+    bool Matches(std::string_view entered) const;
+
+  private:
+    std::string folder_;
+    std::array<std::string, kExportPasswordSlots> hashes_;
+};
+
+// The export password dialog lower-cases letters as they are typed; the command line does the
+// same to what it reads.
+std::string LowerCaseAsTyped(std::string_view text);
+
+}  // namespace orva

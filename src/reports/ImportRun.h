@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Clock.h"
+#include "CsvImport.h"
+#include "FileSystem.h"
+#include "RandomSource.h"
+
+namespace orva {
+
+struct ImportOutcome {
+    // 0; a CsvImport code (the problem says where); kFileFull when the rows do not fit;
+    // or the record file's failure code.
+    int code = 0;
+    int appended = 0;
+    int existingRecords = 0;  // records the file held before
+    int firstPosition = -1;   // position of the first appended record
+    std::optional<CsvImportProblem> problem;
+};
+
+// Checks every row of an exported CSV, then appends one record per row to the record file at
+// `recordFilePath` (created when missing), each stamped with the clock's time as it is saved.
+// Either every row is appended or the file is left exactly as it was.
+ImportOutcome RunImport(std::string_view csv, const std::string& recordFilePath, const Clock& clock,
+                        RandomSource& random, FileSystem& fileSystem = DefaultFileSystem());
+
+}  // namespace orva

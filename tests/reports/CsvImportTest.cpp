@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include "CsvFormat.h"
+#include "CsvImport.h"
+#include "ReportsResult.h"
+#include "ReportsTestSupport.h"
+#include "ReportsTexts.h"
+
+namespace orva {
+namespace {
+
+using reports_test::kToday;
+
+const FixedClock kClock(kToday);
+
+std::string Row(const AssessmentRecord& record) {
+    return FormatCsvLine(record);
+}
+
+// The CSV row of a sound record with one column replaced.
+std::string RowWith(int column, const std::string& value) {
+    std::string row = Row(reports_test::AwkwardRecord());
+    std::size_t start = 0;
+    for (int c = 0; c < column; ++c) start = row.find(',', start) + 1;
+    std::size_t end = row.find_first_of(",\r", start);
+    return row.replace(start, end - start, value);
+}
+
+TEST(DecodeCsvImport, ExportedRowsReadBackToTheSameRows) {
+    const std::vector<AssessmentRecord> originals = {
+        reports_test::AwkwardRecord(), reports_test::PersonRecord(kTeacher, "Al", "Bo", {{5, 0}}),
+        reports_test::FullAnalysis().Record(kSelf)};
+    std::string csv = texts::kCsvHeader;
+    for (const AssessmentRecord& record : originals) csv += Row(record);
+
+    const CsvImportResult result = DecodeCsvImport(csv, kClock);
+    ASSERT_EQ(result.code, 0) << DescribeProblem(*result.problem);
+    ASSERT_EQ(result.records.size(), originals.size());
+    for (std::size_t i = 0; i < originals.size(); ++i) {
+        EXPECT_EQ(reports_test::WithoutSaveColumns(Row(result.records[i])),
+                  reports_test::WithoutSaveColumns(Row(originals[i])));
+        EXPECT_EQ(result.records[i].GetText(TextField::SaveDateTime), "");
+    }
+}
+
+TEST(DecodeCsvImport, AcceptsLineFeedEndingsAndALastLineWithoutEnding) {
+    std::string row = Row(reports_test::AwkwardRecord());
+    row.erase(row.size() - 2);
+    std::string header = texts::kCsvHeader;
+    header.erase(header.size() - 2, 1);  // CR LF -> LF
+    const CsvImportResult result = DecodeCsvImport(header + row, kClock);
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(result.records.size(), 1u);
+}
+
+struct ProblemCase {
+    const char* name;
+    int column;
+    std::string value;
+    CsvProblem problem;
+};
+
+class RowProblemTest : public ::testing::TestWithParam<ProblemCase> {};
+
+TEST_P(RowProblemTest, RefusesTheRowNamingLineColumnAndProblem) {
+    const ProblemCase& c = GetParam();
+    const std::string csv =
+        texts::kCsvHeader + Row(reports_test::AwkwardRecord()) + RowWith(c.column, c.value);
+    const CsvImportResult result = DecodeCsvImport(csv, kClock);
+    EXPECT_EQ(result.code, kImportBadRow);
+    EXPECT_TRUE(result.records.empty());
+    ASSERT_TRUE(result.problem);
+    EXPECT_EQ(result.problem->line, 3);
+    EXPECT_EQ(result.problem->column, c.column);
+    EXPECT_EQ(result.problem->problem, c.problem);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Problems, RowProblemTest,
+    ::testing::Values(ProblemCase{"Version", 0, "ORVA 4.0", CsvProblem::BadVersion},
+                      ProblemCase{"DataEntry", 1, "paper", CsvProblem::BadDataEntry},
+                      ProblemCase{"FirstNameEmpty", 2, "", CsvProblem::EmptyName},
+                      ProblemCase{"LastNameEmpty", 3, "", CsvProblem::EmptyName},
+                      ProblemCase{"StateTooLong", 6, "ABCD", CsvProblem::TooLong},
+                      ProblemCase{"ControlCharacter", 4,
+                                  "a\x01"
+                                  "b",
+                                  CsvProblem::BadCharacter},
+                      ProblemCase{"EuroSign", 11,
+                                  "\x80"
+                                  "@x.org",
+                                  CsvProblem::BadCharacter},
+                      ProblemCase{"DoubleQuote", 14, "\"School\"", CsvProblem::DoubleQuote},
+                      ProblemCase{"Gender", 12, "Q", CsvProblem::BadGender},
+                      ProblemCase{"GenderLowerCase", 12, "f", CsvProblem::BadGender},
+                      ProblemCase{"SchoolYearTooLong", 13, "123", CsvProblem::TooLong},
+                      ProblemCase{"BirthYearShort", 15, "10", CsvProblem::BadYear},
+                      ProblemCase{"BirthMonthLetters", 16, "Mar", CsvProblem::BadMonth},
+                      ProblemCase{"BirthDayMissing", 17, "", CsvProblem::BadDay},
+                      ProblemCase{"BirthYearOutOfRange", 15, "1900", CsvProblem::YearOutOfRange},
+                      ProblemCase{"BirthMonthOutOfRange", 16, "13", CsvProblem::MonthOutOfRange},
+                      ProblemCase{"BirthDayNotInMonth", 17, "32", CsvProblem::DayNotInMonth},
+                      ProblemCase{"CompletionInFuture", 18, "2025", CsvProblem::CompletionInFuture},
+                      ProblemCase{"CompletionMonthOutOfRange", 19, "13", CsvProblem::MonthOutOfRange},
+                      ProblemCase{"Reporter", 27, "Teachers", CsvProblem::BadReporter},
+                      ProblemCase{"ObserverCommentTooLong", 31, std::string(201, 'c'), CsvProblem::TooLong},
+                      ProblemCase{"AnswerSix", 33, "6", CsvProblem::BadAnswer},
+                      ProblemCase{"AnswerTwoDigits", 142, "01", CsvProblem::BadAnswer},
+                      ProblemCase{"AnswerBlank", 40, " ", CsvProblem::BadAnswer}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DecodeCsvImport, MissingBirthDateIsRefused) {
+    std::string row = RowWith(15, "");
+    const std::size_t at = row.find(",,03,15,");
+    row.replace(at, 8, ",,,,");
+    const CsvImportResult result = DecodeCsvImport(texts::kCsvHeader + row, kClock);
+    ASSERT_TRUE(result.problem);
+    EXPECT_EQ(result.problem->problem, CsvProblem::BirthDateMissing);
+    EXPECT_EQ(DescribeProblem(*result.problem),
+              "line 2, column Birth Year: is empty; the date of birth is required");
+}
+
+TEST(DecodeCsvImport, CompletionDateMayBeEmptyAndTodayIsAccepted) {
+    AssessmentRecord record = reports_test::AwkwardRecord();
+    record.SetText(TextField::CompletionDate, "");
+    EXPECT_EQ(DecodeCsvImport(texts::kCsvHeader + Row(record), kClock).code, 0);
+    record.SetText(TextField::CompletionDate, "20240614");
+    EXPECT_EQ(DecodeCsvImport(texts::kCsvHeader + Row(record), kClock).code, 0);
+}
+
+TEST(DecodeCsvImport, LinesOfTheWrongShapeAreRefused) {
+    const std::string row = Row(reports_test::AwkwardRecord());
+    const std::pair<std::string, CsvImportProblem> cases[] = {
+        {"", {1, -1, CsvProblem::EmptyFile, 0}},
+        {"Version,Data Entry\r\n" + row, {1, -1, CsvProblem::BadHeader, 0}},
+        {"\xEF\xBB\xBF" + std::string(texts::kCsvHeader) + row, {1, -1, CsvProblem::BadHeader, 0}},
+        {texts::kCsvHeader, {1, -1, CsvProblem::NoRows, 0}},
+        {texts::kCsvHeader + row + "\r\n" + row, {3, -1, CsvProblem::ColumnCount, 1}},
+        {texts::kCsvHeader + row.substr(0, row.size() - 4) + "\r\n", {2, -1, CsvProblem::ColumnCount, 142}},
+        {texts::kCsvHeader + row.substr(0, row.size() - 2) + ",\r\n", {2, -1, CsvProblem::ColumnCount, 144}},
+    };
+    for (const auto& [csv, problem] : cases) {
+        const CsvImportResult result = DecodeCsvImport(csv, kClock);
+        EXPECT_LT(result.code, 0);
+        ASSERT_TRUE(result.problem);
+        EXPECT_EQ(*result.problem, problem) << DescribeProblem(*result.problem);
+    }
+}
+
+TEST(DecodeCsvImport, MoreRowsThanARecordFileHoldsAreRefused) {
+    std::string csv = texts::kCsvHeader;
+    const std::string row = Row(reports_test::AwkwardRecord());
+    for (int i = 0; i < 658; ++i) csv += row;
+    const CsvImportResult result = DecodeCsvImport(csv, kClock);
+    EXPECT_EQ(result.code, kImportFileFull);
+    EXPECT_EQ(DescribeProblem(*result.problem),
+              "line 659: is one row too many: a record file holds at most 657 records");
+}
+
+TEST(DescribeProblem, NamesTheLineTheColumnAndWhatIsWrong) {
+    EXPECT_EQ(DescribeProblem({7, 6, CsvProblem::TooLong, 3}),
+              "line 7, column State: is longer than 3 characters");
+    EXPECT_EQ(DescribeProblem({9, 142, CsvProblem::BadAnswer, 0}),
+              "line 9, column 111: must be one digit 0 to 5, or empty");
+    EXPECT_EQ(DescribeProblem({4, -1, CsvProblem::ColumnCount, 12}),
+              "line 4: has 12 columns; every row of an ORVA export has 143");
+}
+
+}  // namespace
+}  // namespace orva

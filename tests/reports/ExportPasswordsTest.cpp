@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "ExportPasswords.h"
+#include "ReportsResult.h"
+#include "ReportsTestSupport.h"
+
+namespace orva {
+namespace {
+
+using reports_test::ReadFile;
+using reports_test::WriteFile;
+
+class ExportPasswordsTest : public ::testing::Test {
+  protected:
+    reports_test::TempFolder folder_;
+    ExportPasswords passwords_{folder_.Path("settings")};
+};
+
+TEST_F(ExportPasswordsTest, MissingFileMeansNoPasswordAndNothingMatches) {
+    EXPECT_EQ(passwords_.Load(), 0);
+    EXPECT_FALSE(passwords_.AnySet());
+    EXPECT_FALSE(passwords_.Matches(""));
+    EXPECT_FALSE(passwords_.Matches("secret"));
+}
+
+TEST_F(ExportPasswordsTest, SavedSlotsMatchExactlyAfterLoading) {
+    ASSERT_EQ(passwords_.Set(1, "first pass"), 0);
+    ASSERT_EQ(passwords_.Set(3, "third-pass!"), 0);
+    ASSERT_EQ(passwords_.Save(), 0);
+
+    ExportPasswords loaded(folder_.Path("settings"));
+    ASSERT_EQ(loaded.Load(), 0);
+    EXPECT_TRUE(loaded.IsSet(1));
+    EXPECT_FALSE(loaded.IsSet(2));
+    EXPECT_TRUE(loaded.IsSet(3));
+    EXPECT_TRUE(loaded.Matches("first pass"));
+    EXPECT_TRUE(loaded.Matches("third-pass!"));
+    EXPECT_FALSE(loaded.Matches("first pass "));
+    EXPECT_FALSE(loaded.Matches("First pass"));
+    EXPECT_FALSE(loaded.Matches(""));
+}
+
+TEST_F(ExportPasswordsTest, FileHoldsOnlySaltedArgon2idHashesReadableByAll) {
+    ASSERT_EQ(passwords_.Set(2, "same"), 0);
+    ASSERT_EQ(passwords_.Save(), 0);
+    const std::string first = ReadFile(passwords_.FilePath());
+    EXPECT_EQ(first.find("same"), std::string::npos);
+    EXPECT_NE(first.find("\n\n$argon2id$"), std::string::npos);
+    EXPECT_EQ(reports_test::FileMode(passwords_.FilePath()), 0644u);
+
+    ASSERT_EQ(passwords_.Set(2, "same"), 0);
+    ASSERT_EQ(passwords_.Save(), 0);
+    EXPECT_NE(ReadFile(passwords_.FilePath()), first);  // a new salt each time
+}
+
+TEST_F(ExportPasswordsTest, ClearingASlotStopsItMatching) {
+    ASSERT_EQ(passwords_.Set(1, "old"), 0);
+    ASSERT_EQ(passwords_.Set(1, ""), 0);
+    EXPECT_FALSE(passwords_.IsSet(1));
+    EXPECT_FALSE(passwords_.Matches("old"));
+}
+
+TEST(ExportPasswordRule, RefusesWhatTheDialogCouldNeverReceive) {
+    EXPECT_EQ(ExportPasswords::CheckNew("lower case 123 !?"), 0);
+    EXPECT_EQ(ExportPasswords::CheckNew(""), 0);
+    EXPECT_EQ(ExportPasswords::CheckNew("Secret"), kPasswordHasCapitals);
+    EXPECT_EQ(ExportPasswords::CheckNew("caf\xE9"), kPasswordNotPlainText);
+    EXPECT_EQ(ExportPasswords::CheckNew("tab\there"), kPasswordNotPlainText);
+    EXPECT_EQ(ExportPasswords::CheckNew(std::string(64, 'a')), 0);
+    EXPECT_EQ(ExportPasswords::CheckNew(std::string(65, 'a')), kPasswordTooLong);
+}
+
+TEST_F(ExportPasswordsTest, RefusedPasswordsAndSlotsChangeNothing) {
+    ASSERT_EQ(passwords_.Set(1, "kept"), 0);
+    EXPECT_EQ(passwords_.Set(1, "Capital"), kPasswordHasCapitals);
+    EXPECT_EQ(passwords_.Set(0, "x"), kPasswordSlotInvalid);
+    EXPECT_EQ(passwords_.Set(4, "x"), kPasswordSlotInvalid);
+    EXPECT_TRUE(passwords_.Matches("kept"));
+}
+
+TEST_F(ExportPasswordsTest, FileWithSomethingElseIsRefusedAndMatchesNothing) {
+    ASSERT_EQ(passwords_.Set(1, "pw"), 0);
+    ASSERT_EQ(passwords_.Save(), 0);
+    const std::string good = ReadFile(passwords_.FilePath());
+    for (const std::string& bad : {std::string("plaintext\n"), good + "$argon2id$extra\n",
+                                   std::string("\n\n\n\n"), std::string(5000, '#')}) {
+        WriteFile(passwords_.FilePath(), bad);
+        ExportPasswords loaded(folder_.Path("settings"));
+        EXPECT_EQ(loaded.Load(), kPasswordFileMalformed) << bad.substr(0, 20);
+        EXPECT_FALSE(loaded.Matches("pw"));
+    }
+    // A damaged hash line reads, but cannot match.
+    WriteFile(passwords_.FilePath(), "$argon2id$v=19$garbage\n\n\n");
+    ExportPasswords damaged(folder_.Path("settings"));
+    EXPECT_EQ(damaged.Load(), 0);
+    EXPECT_FALSE(damaged.Matches("pw"));
+}
+
+TEST(MachineSettingsFolder, SettingsDirectoryVariableOverridesTheMachineFolder) {
+    ::setenv("ORVA_SETTINGS_DIR", "/tmp/orva-test-settings", 1);
+    EXPECT_EQ(MachineSettingsFolder(), "/tmp/orva-test-settings");
+    EXPECT_EQ(ExportPasswords().FilePath(), "/tmp/orva-test-settings/export-passwords");
+    ::unsetenv("ORVA_SETTINGS_DIR");
+    EXPECT_EQ(MachineSettingsFolder(), "/etc/orva");
+}
+
+TEST(LowerCaseAsTyped, LowersOnlyAsciiCapitals) {
+    EXPECT_EQ(LowerCaseAsTyped("PassWORD 12 \xC9"), "password 12 \xC9");
+}
+
+}  // namespace
+}  // namespace orva

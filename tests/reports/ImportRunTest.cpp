@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "CsvFormat.h"
+#include "ExportRun.h"
+#include "FaultInjectingFileSystem.h"
+#include "ImportRun.h"
+#include "RecordFile.h"
+#include "RecordFormat.h"
+#include "ReportsResult.h"
+#include "ReportsTestSupport.h"
+#include "ReportsTexts.h"
+#include "StoreResult.h"
+
+namespace orva {
+namespace {
+
+using reports_test::FileExists;
+using reports_test::ReadFile;
+using reports_test::WriteFile;
+
+class ImportRunTest : public ::testing::Test {
+  protected:
+    std::string CsvOf(int rows) const {
+        std::string csv = texts::kCsvHeader;
+        for (int i = 0; i < rows; ++i) {
+            AssessmentRecord record = reports_test::AwkwardRecord();
+            record.SetFirstName("Row" + std::to_string(i));
+            csv += FormatCsvLine(record);
+        }
+        return csv;
+    }
+
+    ImportOutcome Import(const std::string& csv, const std::string& name,
+                         FileSystem& fs = DefaultFileSystem()) {
+        return RunImport(csv, folder_.Path(name), clock_, random_, fs);
+    }
+
+    // Exports `name`.rpc to `csvName`.csv and returns the CSV.
+    std::string Export(const std::string& name, const std::string& csvName) {
+        const ExportOutcome outcome =
+            RunExport({folder_.Path(name), folder_.Path(csvName), true}, [] { return true; });
+        EXPECT_EQ(outcome.counters.recordsWritten, outcome.counters.numberOfRecords);
+        return ReadFile(folder_.Path(csvName + ".csv"));
+    }
+
+    reports_test::TempFolder folder_;
+    FixedClock clock_{reports_test::kToday};
+    SequenceRandomSource random_{{33, 90}};
+};
+
+TEST_F(ImportRunTest, CreatesTheRecordFileWithEveryRowStampedNow) {
+    const ImportOutcome outcome = Import(CsvOf(3), "new.rpc");
+    ASSERT_EQ(outcome.code, 0);
+    EXPECT_EQ(outcome.appended, 3);
+    EXPECT_EQ(outcome.existingRecords, 0);
+    EXPECT_EQ(outcome.firstPosition, 0);
+    EXPECT_EQ(ReadFile(folder_.Path("new.rpc")).size(), kHeaderSize + 3 * kStoredRecordSize);
+
+    const std::string csv = Export("new", "again");
+    EXPECT_NE(csv.find("Row2"), std::string::npos);
+    EXPECT_NE(csv.find(",2024,06,14,10,20,30,Parent,"), std::string::npos);
+}
+
+TEST_F(ImportRunTest, AppendsAfterTheRecordsAlreadyThere) {
+    reports_test::WriteRecordFile(folder_.Path("old.rpc"),
+                                  {reports_test::PersonRecord(kSelf, "First", "One")});
+    const ImportOutcome outcome = Import(CsvOf(2), "old.rpc");
+    ASSERT_EQ(outcome.code, 0);
+    EXPECT_EQ(outcome.existingRecords, 1);
+    EXPECT_EQ(outcome.firstPosition, 1);
+    const std::string csv = Export("old", "all");
+    EXPECT_LT(csv.find("First"), csv.find("Row0"));
+    EXPECT_LT(csv.find("Row0"), csv.find("Row1"));
+}
+
+TEST_F(ImportRunTest, ExportImportExportGivesTheSameCsvApartFromTheSaveColumns) {
+    std::vector<AssessmentRecord> records = {reports_test::AwkwardRecord(),
+                                             reports_test::FullAnalysis().Record(kParent),
+                                             reports_test::TeacherOnlyAnalysis().Record(kTeacher)};
+    reports_test::WriteRecordFile(folder_.Path("source.rpc"), records);
+    const std::string first = Export("source", "first");
+    ASSERT_EQ(Import(first, "copy.rpc").code, 0);
+    const std::string second = Export("copy", "second");
+
+    ASSERT_EQ(first.size(), second.size());
+    EXPECT_EQ(reports_test::WithoutSaveColumns(first), reports_test::WithoutSaveColumns(second));
+    EXPECT_NE(first, second);
+}
+
+TEST_F(ImportRunTest, BadRowLeavesTheFileUntouched) {
+    reports_test::WriteRecordFile(folder_.Path("keep.rpc"),
+                                  {reports_test::PersonRecord(kSelf, "First", "One")});
+    const std::string before = ReadFile(folder_.Path("keep.rpc"));
+    std::string csv = CsvOf(3);
+    csv.replace(csv.rfind(",Parent,"), 8, ",Pupil,");
+    const ImportOutcome outcome = Import(csv, "keep.rpc");
+    EXPECT_EQ(outcome.code, kImportBadRow);
+    EXPECT_EQ(outcome.problem->line, 4);
+    EXPECT_EQ(ReadFile(folder_.Path("keep.rpc")), before);
+    EXPECT_EQ(Import(csv, "never.rpc").code, kImportBadRow);
+    EXPECT_FALSE(FileExists(folder_.Path("never.rpc")));
+}
+
+TEST_F(ImportRunTest, RowsThatWouldPassTheRecordLimitAreRefusedWholly) {
+    std::vector<AssessmentRecord> many(655, reports_test::PersonRecord(kSelf, "Many", "Rows"));
+    reports_test::WriteRecordFile(folder_.Path("big.rpc"), many);
+    const std::string before = ReadFile(folder_.Path("big.rpc"));
+    const ImportOutcome outcome = Import(CsvOf(3), "big.rpc");
+    EXPECT_EQ(outcome.code, kFileFull);
+    EXPECT_EQ(outcome.existingRecords, 655);
+    EXPECT_EQ(ReadFile(folder_.Path("big.rpc")), before);
+    EXPECT_EQ(Import(CsvOf(2), "big.rpc").code, 0);
+    EXPECT_EQ(RecordCountForLength(static_cast<long long>(ReadFile(folder_.Path("big.rpc")).size())), 657);
+}
+
+TEST_F(ImportRunTest, FullDiskLeavesAnExistingFileExactlyAsItWas) {
+    reports_test::WriteRecordFile(folder_.Path("disk.rpc"),
+                                  {reports_test::PersonRecord(kSelf, "First", "One")});
+    const std::string before = ReadFile(folder_.Path("disk.rpc"));
+    for (long long room : {0LL, 100LL, static_cast<long long>(kStoredRecordSize) * 2 + 7}) {
+        FaultInjectingFileSystem fs;
+        fs.DiskFullAfter(room);
+        EXPECT_EQ(Import(CsvOf(3), "disk.rpc", fs).code, kDiskFull) << room;
+        EXPECT_EQ(ReadFile(folder_.Path("disk.rpc")), before) << room;
+    }
+}
+
+TEST_F(ImportRunTest, FailureWhileCreatingLeavesNoFile) {
+    FaultInjectingFileSystem fs;
+    fs.DiskFullAfter(5000);
+    EXPECT_EQ(Import(CsvOf(3), "created.rpc", fs).code, kDiskFull);
+    EXPECT_FALSE(FileExists(folder_.Path("created.rpc")));
+
+    FaultInjectingFileSystem syncFails;
+    syncFails.FailSync(kHardwareError);
+    EXPECT_EQ(Import(CsvOf(1), "created.rpc", syncFails).code, kHardwareError);
+    EXPECT_FALSE(FileExists(folder_.Path("created.rpc")));
+}
+
+TEST_F(ImportRunTest, FileThatIsNoRecordFileIsRefusedUntouched) {
+    WriteFile(folder_.Path("text.rpc"), std::string(5000, 'x'));
+    EXPECT_EQ(Import(CsvOf(1), "text.rpc").code, kBadLength);
+    WriteFile(folder_.Path("text.rpc"), std::string(kHeaderSize + kStoredRecordSize, 'x'));
+    EXPECT_EQ(Import(CsvOf(1), "text.rpc").code, kBadHeaderWord);
+    EXPECT_EQ(ReadFile(folder_.Path("text.rpc")), std::string(kHeaderSize + kStoredRecordSize, 'x'));
+}
+
+TEST_F(ImportRunTest, FileHeldByAnotherOperationIsReportedInUse) {
+    reports_test::WriteRecordFile(folder_.Path("held.rpc"),
+                                  {reports_test::PersonRecord(kSelf, "First", "One")});
+    RecordFile holder;
+    ASSERT_GE(holder.Open(folder_.Path("held.rpc"), true), 0);
+    EXPECT_EQ(Import(CsvOf(1), "held.rpc").code, kSharingViolation);
+}
+
+}  // namespace
+}  // namespace orva
