@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "BlockScrambler.h"
@@ -120,6 +121,26 @@ TEST(RecordCodec, EachBlockCarriesItsSliceAndAFillerFromTheRandomSource) {
         EXPECT_EQ(std::memcmp(plain.data(), image.data() + kSliceSize * b, kSliceSize), 0);
         EXPECT_EQ(plain[80], expectedFiller[b]);
     }
+}
+
+TEST(RecordCodec, DefaultFillerBytesArePrintableCodesFrom32To110) {
+    AssessmentRecord record = SampleRecord(5);
+    DefaultRandomSource random;
+    std::array<int, 256> seen{};
+    for (int round = 0; round < 50; ++round) {
+        const StoredRecord stored = EncodeForStorage(record, FixedClock(kSavedAt), random);
+        for (int b = 0; b < kBlockCount; ++b) {
+            std::array<unsigned char, kPlainBlockSize> plain{};
+            ASSERT_TRUE(BlockScrambler::Unscramble(stored.data() + kStoredBlockSize * b, plain.data()));
+            ++seen[plain[80]];
+        }
+    }
+    for (int v = 0; v < 256; ++v) {
+        if (v < 32 || v > 110) {
+            EXPECT_EQ(seen[v], 0) << v;
+        }
+    }
+    EXPECT_GT(std::count_if(seen.begin(), seen.end(), [](int n) { return n > 0; }), 40);
 }
 
 TEST(RecordCodec, ChangingAnyCheckedByteMakesTheRecordFail) {
