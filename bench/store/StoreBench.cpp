@@ -54,10 +54,14 @@ AssessmentRecord MakeRecord(int i) {
     return r;
 }
 
-// A full file of 657 records, written once for all the file benchmarks.
+std::string FullFilePath() {
+    return (std::filesystem::temp_directory_path() / "orva_bench_store_full.rpc").string();
+}
+
+// A full file of 657 records, written once for all the file benchmarks and removed at exit.
 const std::string& FullFile() {
     static const std::string path = [] {
-        const std::string p = (std::filesystem::temp_directory_path() / "orva_bench_store_full.rpc").string();
+        const std::string p = FullFilePath();
         const HeaderBytes header = FileHeader::New({2024, 1, 1, 0, 0, 0}).Bytes();
         std::FILE* f = std::fopen(p.c_str(), "wb");
         if (f == nullptr) std::abort();
@@ -70,6 +74,7 @@ const std::string& FullFile() {
             std::fwrite(stored.data(), 1, stored.size(), f);
         }
         std::fclose(f);
+        std::atexit([] { std::remove(FullFilePath().c_str()); });
         return p;
     }();
     return path;

@@ -11,9 +11,9 @@
 namespace orva {
 
 // One operation on a record file: open with an exclusive lock, validate, read records one
-// after another or by position, append or replace a record. Every operation that names a path
-// closes the file before it returns; the sequential read stays open until Close.
-// Results are the codes of StoreResult.h.
+// after another or by position, append or replace a record. WriteRecord and ReadRecordAt close
+// the file before they return; Open and OpenForReading keep it open and locked until Close or
+// the destructor. Results are the codes of StoreResult.h.
 class RecordFile {
   public:
     explicit RecordFile(const Clock& clock = SystemClock::Instance(),
