@@ -131,6 +131,8 @@ private slots:
         frame_ = std::make_unique<CMainFrame>(*prompter_, orva::SettingsStore::ForThisMachine());
         frame_->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+        // Shortcuts go to the active window; without a window manager nothing else activates it.
+        QApplication::setActiveWindow(frame_.get());
     }
 
     void cleanup() {

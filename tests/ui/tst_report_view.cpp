@@ -78,6 +78,8 @@ private slots:
         frame_->SetHandler(Command::SaveAs, [] {});
         frame_->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+        // Shortcuts go to the active window; without a window manager nothing else activates it.
+        QApplication::setActiveWindow(frame_.get());
     }
 
     void cleanup() {
