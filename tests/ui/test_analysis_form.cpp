@@ -300,7 +300,10 @@ class AnalysisFormTest : public QObject {
         form.SetAnalysisShown(true);
         QVERIFY(!form.findChild<QLabel*>(QStringLiteral("bannerPicture"))->isVisible());
         QVERIFY(form.findChild<QLabel*>(QStringLiteral("noteLine2Label"))->isVisible());
-        QVERIFY(!form.findChild<QLabel*>(QStringLiteral("logoPicture"))->pixmap().isNull());
+        // Pictures are shown undistorted, at their own size.
+        auto* logo = form.findChild<QLabel*>(QStringLiteral("logoPicture"));
+        QVERIFY(!logo->pixmap().isNull());
+        QCOMPARE(logo->size(), logo->pixmap().deviceIndependentSize().toSize());
     }
 
     void threeReporterAnalysisSnapshot() {

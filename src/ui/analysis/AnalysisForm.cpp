@@ -190,12 +190,15 @@ QPlainTextEdit* AnalysisForm::AddBox(const QString& name, QRect where) {
     return box;
 }
 
+// Pictures keep their own size at the control's top-left corner, as picture controls of a
+// dialog template do: stretching them to the font's units would distort them.
 QLabel* AnalysisForm::AddPicture(const QString& name, const char* resource, QRect where) {
     auto* picture = new QLabel(this);
     picture->setObjectName(name);
+    const QPixmap pixmap = Resources::Picture(resource, devicePixelRatioF());
+    if (!pixmap.isNull()) where.setSize(pixmap.deviceIndependentSize().toSize());
     picture->setGeometry(where);
-    picture->setScaledContents(true);
-    picture->setPixmap(Resources::Picture(resource, devicePixelRatioF()));
+    picture->setPixmap(pixmap);
     return picture;
 }
 
