@@ -16,6 +16,7 @@ ImportOutcome RunImport(std::string_view csv, const std::string& recordFilePath,
         outcome.problem = decoded.problem;
         return outcome;
     }
+    outcome.rows = static_cast<int>(decoded.records.size());
     std::vector<StoredRecord> stored;
     stored.reserve(decoded.records.size());
     for (AssessmentRecord& record : decoded.records)

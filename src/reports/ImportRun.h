@@ -15,6 +15,7 @@ struct ImportOutcome {
     // 0; a CsvImport code (the problem says where); kFileFull when the rows do not fit;
     // or the record file's failure code.
     int code = 0;
+    int rows = 0;  // record rows of the CSV, once every one has passed its checks
     int appended = 0;
     int existingRecords = 0;  // records the file held before
     int firstPosition = -1;   // position of the first appended record

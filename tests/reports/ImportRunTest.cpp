@@ -108,6 +108,8 @@ TEST_F(ImportRunTest, RowsThatWouldPassTheRecordLimitAreRefusedWholly) {
     const ImportOutcome outcome = Import(CsvOf(3), "big.rpc");
     EXPECT_EQ(outcome.code, kFileFull);
     EXPECT_EQ(outcome.existingRecords, 655);
+    EXPECT_EQ(outcome.rows, 3);
+    EXPECT_EQ(outcome.appended, 0);
     EXPECT_EQ(ReadFile(folder_.Path("big.rpc")), before);
     EXPECT_EQ(Import(CsvOf(2), "big.rpc").code, 0);
     EXPECT_EQ(RecordCountForLength(static_cast<long long>(ReadFile(folder_.Path("big.rpc")).size())), 657);
