@@ -7,6 +7,7 @@
 #include "CommandLine.h"
 #include "DisorderId.h"
 #include "FieldRules.h"
+#include "PersonJson.h"
 #include "RecordFileLoad.h"
 #include "RecordList.h"
 #include "ReportSetLoader.h"
@@ -202,7 +203,9 @@ int RunAnalyse(const std::vector<std::string>& words, std::ostream& out, std::os
     }
     const AnalysisGrid grid = BuildAnalysisGrid(reports);
     if (line.json) {
-        WriteJson(out, AnalysisDocument(grid));
+        nlohmann::ordered_json document = AnalysisDocument(grid);
+        document["person"] = PersonJson(reports);
+        WriteJson(out, document);
     } else {
         WriteAnalysisText(out, loaded.path, reports, selection.positions, grid);
     }

@@ -8,7 +8,11 @@
 #include "AnalyseCommand.h"
 #include "CliOutput.h"
 #include "CliTexts.h"
+#include "ExportCommand.h"
+#include "ImportCommand.h"
 #include "ListCommand.h"
+#include "ReportCommand.h"
+#include "SetExportPasswordCommand.h"
 
 namespace orva::cli {
 
@@ -25,6 +29,10 @@ struct Command {
 constexpr Command kCommands[] = {
     {"list", RunList},
     {"analyse", RunAnalyse},
+    {"export", RunExportCommand},
+    {"import", RunImportCommand},
+    {"report", RunReportCommand},
+    {"set-export-password", RunSetExportPassword},
 };
 
 }  // namespace

@@ -9,11 +9,17 @@ inline constexpr const char* kUsage =
     "Usage:\n"
     "  orva-cli list FILE [--json]\n"
     "  orva-cli analyse FILE --record POS [--record POS] [--record POS] [--json]\n"
+    "  orva-cli export FILE CSV --accept-privacy [--replace]\n"
+    "  orva-cli import CSV FILE\n"
+    "  orva-cli report FILE --record POS [--record POS] [--record POS] --rtf OUT [--replace]\n"
+    "  orva-cli set-export-password SLOT\n"
     "\n"
     "FILE is a record file, named with or without \".rpc\". POS is the 0-based position of a record\n"
     "in the file, as \"list\" shows it; at most one record of each reporter can be analysed.\n"
     "\n"
-    "Exit status: 0 success; 1 done, but some records of the file failed to load;\n"
+    "export asks for an export password; set-export-password (1 to 3) asks twice for the new one.\n"
+    "\n"
+    "Exit status: 0 success; 1 done, but some records of the file failed to load or export;\n"
     "2 usage error, refused input or file error.\n";
 
 inline constexpr const char* kUnknownCommand = "unknown command";

@@ -137,7 +137,7 @@ TEST_F(CliFile, AnalyseJsonShowsWhatTheGridShows) {
     std::vector<std::string> keys;
     for (const auto& item : ordered.items()) keys.push_back(item.key());
     EXPECT_EQ(keys, (std::vector<std::string>{"rows", "positive_screens", "omega", "reliability_attained",
-                                              "reliability_comment"}));
+                                              "reliability_comment", "person"}));
     const json& rows = doc["rows"];
     ASSERT_EQ(rows.size(), 23u);
     EXPECT_EQ(rows[0], json::parse(R"({"id": "GAD", "label": "Generalised anxiety disorder", "cutoff": ">=1\n>=3",

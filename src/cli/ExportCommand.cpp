@@ -1,0 +1,105 @@
+#include "ExportCommand.h"
+
+#include "CliOutput.h"
+#include "CliTexts.h"
+#include "ExportPasswords.h"
+#include "ExportRun.h"
+#include "FileNameRules.h"
+#include "ReportMessages.h"
+#include "ReportsCliSupport.h"
+#include "ReportsCliTexts.h"
+#include "ReportsTexts.h"
+#include "SecretInput.h"
+
+namespace orva::cli {
+
+namespace {
+
+constexpr const char* kAcceptPrivacy = "--accept-privacy";
+constexpr const char* kReplace = "--replace";
+
+// The password check of the export password box: what is typed is lower-cased, and it must
+// verify against one of the passwords set for this computer.
+bool PasswordAccepted(std::ostream& err) {
+    ExportPasswords passwords;
+    const int loaded = passwords.Load();
+    if (loaded < 0) {
+        err << texts::kProgram << ": " << texts::kPasswordsUnreadable << passwords.FilePath()
+            << texts::kErrorCode << loaded << texts::kErrorCodeEnd << '\n';
+        return false;
+    }
+    if (!passwords.AnySet()) {
+        err << texts::kProgram << ": " << texts::kNoPasswordsSet << '\n';
+        return false;
+    }
+    std::string entered;
+    if (!ReadSecretLine(std::string(orva::texts::kPasswordPrompt) + " ", entered, err)) {
+        err << texts::kProgram << ": " << texts::kNoPasswordEntered << '\n';
+        return false;
+    }
+    if (!passwords.Matches(LowerCaseAsTyped(entered))) {
+        PrintPlainMessage(err, WrongPasswordMessage());
+        return false;
+    }
+    return true;
+}
+
+void PrintCounts(std::ostream& stream, const ExportCounters& c) {
+    stream << texts::kCountsLine1 << c.numberOfRecords << texts::kCountsWritten << c.recordsWritten
+           << texts::kCountsNotRead << c.couldNotRead << texts::kCountsNotImported << c.couldNotImport
+           << texts::kCountsNotWritten << c.couldNotWrite << '\n';
+}
+
+}  // namespace
+
+int RunExportCommand(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+    const CommandWords parsed = ParseCommandWords(words, {kAcceptPrivacy, kReplace}, {});
+    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
+    if (parsed.arguments.size() < 2) return UsageError(err, texts::kMissingArguments);
+    if (parsed.arguments.size() > 2) return UsageError(err, texts::kExtraArgument, parsed.arguments[2]);
+
+    const FileNameCheck recordFile = ApplyRecordFileNameRule(parsed.arguments[0]);
+    if (!recordFile.ok) {
+        PrintPlainMessage(err, {orva::texts::kIncorrectFileName, recordFile.message, MessageIcon::Stop});
+        return kExitRefused;
+    }
+    // Nothing to ask a password for when the export would be refused anyway.
+    if (parsed.flags.count(kAcceptPrivacy) == 0) {
+        PrintPlainMessage(err, ExportPrivacyMessage());
+        return kExitRefused;
+    }
+    if (!PasswordAccepted(err)) return kExitRefused;
+
+    ExportRequest request;
+    request.recordFileName = WithoutExtension(recordFile.fullPath, orva::texts::kRpcSuffixLabel);
+    request.exportName = WithoutExtension(parsed.arguments[1], orva::texts::kCsvSuffixLabel);
+    request.privacyAccepted = true;
+    const bool replace = parsed.flags.count(kReplace) != 0;
+    const ExportOutcome outcome = RunExport(request, [replace] { return replace; });
+
+    switch (outcome.stop) {
+        case ExportStop::None:
+            break;
+        case ExportStop::Declined:
+            PrintPlainMessage(err, FileExistsQuestion());
+            err << request.exportName << orva::texts::kCsvSuffixLabel << '\n' << texts::kUseReplace << '\n';
+            return kExitRefused;
+        default:
+            PrintPlainMessage(err, *outcome.message);
+            return kExitRefused;
+    }
+    const bool complete = outcome.counters.recordsWritten == outcome.counters.numberOfRecords;
+    std::ostream& stream = complete ? out : err;
+    if (complete) {
+        stream << outcome.message->caption << '\n' << outcome.message->text << '\n';
+    } else {
+        PrintPlainMessage(stream, *outcome.message);
+    }
+    PrintCounts(stream, outcome.counters);
+    if (outcome.failureCode != 0) {
+        stream << texts::kWriteStopped << outcome.failureCode << texts::kWriteStoppedTail << '\n';
+    }
+    return complete ? kExitSuccess : kExitPartial;
+}
+
+}  // namespace orva::cli

@@ -1,0 +1,65 @@
+#pragma once
+
+// Texts of the orva-cli commands for the report outputs (export, import, report,
+// set-export-password) that the product itself does not word.
+namespace orva::cli::texts {
+
+inline constexpr const char* kMissingArguments = "missing arguments";
+inline constexpr const char* kMissingValue = "the option needs a value";
+inline constexpr const char* kNoRtfFile = "name the report file with --rtf OUT";
+inline constexpr const char* kBadSlot = "the slot is 1, 2 or 3";
+
+// export
+inline constexpr const char* kNoPasswordsSet =
+    "No export password is set on this computer. An administrator sets one with\n"
+    "  orva-cli set-export-password SLOT\n"
+    "(see README.md, \"Export passwords\").";
+inline constexpr const char* kPasswordsUnreadable = "The export passwords could not be read from ";
+inline constexpr const char* kNoPasswordEntered = "No password was entered.";
+inline constexpr const char* kUseReplace = "Give --replace to replace it.";
+inline constexpr const char* kCountsLine1 = "Number of Records: ";
+inline constexpr const char* kCountsWritten = ", Records Written: ";
+inline constexpr const char* kCountsNotRead = ", Could Not Read: ";
+inline constexpr const char* kCountsNotImported = ", Could Not Import: ";
+inline constexpr const char* kCountsNotWritten = ", Could Not Write: ";
+inline constexpr const char* kWriteStopped = "Writing the CSV file stopped with error ";
+inline constexpr const char* kWriteStoppedTail = "; it ends after the last row that was written.";
+
+// import
+inline constexpr const char* kCsvUnreadable = "The CSV file could not be read: ";
+inline constexpr const char* kCsvTooLarge = "The CSV file is larger than any export of a record file: ";
+inline constexpr const char* kImportRefused = "Nothing was imported. ";
+inline constexpr const char* kImportTooMany = "Nothing was imported: the record file holds ";
+inline constexpr const char* kImportTooManyMiddle = " records, and ";
+inline constexpr const char* kImportTooManyEnd = " more would take it past 657.";
+inline constexpr const char* kImported = "Imported ";
+inline constexpr const char* kImportedInto = " records into ";
+inline constexpr const char* kImportedPositions = " (positions ";
+inline constexpr const char* kImportedEnd = ").";
+
+// report
+inline constexpr const char* kReportIncompleteCode = "Error ";
+
+// set-export-password
+inline constexpr const char* kNewPasswordPrompt = "New export password (empty to clear the slot): ";
+inline constexpr const char* kRepeatPasswordPrompt = "The same password again: ";
+inline constexpr const char* kPasswordsDiffer = "The two entries differ; nothing was changed.";
+inline constexpr const char* kPasswordHasCapitals =
+    "The password has capital letters. The export password box turns every letter typed into a small\n"
+    "letter, so such a password could never be entered. Nothing was changed.";
+inline constexpr const char* kPasswordNotPlainText =
+    "The password may hold only letters a-z, digits, blanks and the punctuation of an English keyboard.\n"
+    "Nothing was changed.";
+inline constexpr const char* kPasswordTooLong =
+    "The password is longer than 64 characters. Nothing was changed.";
+inline constexpr const char* kPasswordNotSaved = "The export passwords could not be saved to ";
+inline constexpr const char* kPasswordNotSavedHint =
+    "Setting export passwords needs an administrator's rights.";
+inline constexpr const char* kPasswordHashFailed = "The password could not be hashed (out of memory?).";
+inline constexpr const char* kPasswordSet = "Export password ";
+inline constexpr const char* kPasswordSetEnd = " is set.";
+inline constexpr const char* kPasswordClearedEnd = " is cleared.";
+inline constexpr const char* kErrorCode = " (error ";
+inline constexpr const char* kErrorCodeEnd = ")";
+
+}  // namespace orva::cli::texts

@@ -1,0 +1,51 @@
+#include "SecretInput.h"
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <iostream>
+
+namespace orva::cli {
+
+namespace {
+
+// Turns the terminal's echo off for as long as it lives.
+class EchoOff {
+  public:
+    EchoOff() {
+        if (::tcgetattr(STDIN_FILENO, &saved_) != 0) return;
+        termios quiet = saved_;
+        quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
+        active_ = ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet) == 0;
+    }
+    ~EchoOff() {
+        if (active_) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved_);
+    }
+    EchoOff(const EchoOff&) = delete;
+    EchoOff& operator=(const EchoOff&) = delete;
+
+  private:
+    termios saved_{};
+    bool active_ = false;
+};
+
+}  // namespace
+
+bool ReadSecretLine(const std::string& prompt, std::string& line, std::ostream& err) {
+    line.clear();
+    bool read = false;
+    if (::isatty(STDIN_FILENO) != 0) {
+        err << prompt << std::flush;
+        {
+            EchoOff quiet;
+            read = static_cast<bool>(std::getline(std::cin, line));
+        }
+        err << '\n';
+    } else {
+        read = static_cast<bool>(std::getline(std::cin, line));
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return read;
+}
+
+}  // namespace orva::cli

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+namespace orva::cli {
+
+// Reads one line of secret text from standard input. On a terminal the prompt goes to the
+// error stream and nothing typed is echoed; otherwise the line is read as it comes (a trailing
+// CR is dropped). False at the end of the input.
+bool ReadSecretLine(const std::string& prompt, std::string& line, std::ostream& err);
+
+}  // namespace orva::cli

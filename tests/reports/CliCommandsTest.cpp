@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+
+#include "CsvFormat.h"
+#include "ExportPasswords.h"
+#include "ReportsTestSupport.h"
+#include "ReportsTexts.h"
+
+namespace orva {
+namespace {
+
+using reports_test::FileExists;
+using reports_test::ReadFile;
+using reports_test::WriteFile;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quoted(const std::string& word) {
+    std::string quoted = "'";
+    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+class CliCommandsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ::setenv("ORVA_SETTINGS_DIR", folder_.Path("settings").c_str(), 1);
+        ExportPasswords passwords(folder_.Path("settings"));
+        ASSERT_EQ(passwords.Set(2, "open sesame"), 0);
+        ASSERT_EQ(passwords.Save(), 0);
+        const ReportSet full = reports_test::FullAnalysis();
+        reports_test::WriteRecordFile(
+            folder_.Path("clinic.rpc"),
+            {full.Record(kSelf), full.Record(kParent), full.Record(kTeacher), reports_test::AwkwardRecord()});
+    }
+    void TearDown() override { ::unsetenv("ORVA_SETTINGS_DIR"); }
+
+    // Runs the built orva-cli with `input` on its standard input (not a terminal).
+    CliRun Run(const std::vector<std::string>& args, const std::string& input = "") const {
+        WriteFile(folder_.Path("stdin"), input);
+        std::string command = Quoted(ORVA_CLI_PATH);
+        for (const std::string& arg : args) command += " " + Quoted(arg);
+        command += " <" + Quoted(folder_.Path("stdin")) + " >" + Quoted(folder_.Path("stdout")) + " 2>" +
+                   Quoted(folder_.Path("stderr"));
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(folder_.Path("stdout")),
+                ReadFile(folder_.Path("stderr"))};
+    }
+
+    std::string Path(const std::string& name) const { return folder_.Path(name); }
+
+    reports_test::TempFolder folder_;
+};
+
+TEST_F(CliCommandsTest, ExportWithTheLowerCasedPasswordWritesTheCsv) {
+    const CliRun run = Run({"export", Path("clinic"), Path("out.csv"), "--accept-privacy"}, "OPEN Sesame\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Export OK"), std::string::npos);
+    EXPECT_NE(run.out.find("Number of Records: 4, Records Written: 4, Could Not Read: 0"), std::string::npos);
+    const std::string csv = ReadFile(Path("out.csv"));
+    EXPECT_EQ(csv.rfind(texts::kCsvHeader, 0), 0u);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 5);
+    EXPECT_EQ(reports_test::FileMode(Path("out.csv")), 0600u);
+}
+
+TEST_F(CliCommandsTest, ExportRefusesAWrongPasswordAndAMissingPrivacyAcceptance) {
+    CliRun run = Run({"export", Path("clinic"), Path("out"), "--accept-privacy"}, "open sesame!\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("Wrong Password"), std::string::npos);
+    run = Run({"export", Path("clinic"), Path("out")}, "open sesame\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("Data Privacy Responsibility"), std::string::npos);
+    EXPECT_FALSE(FileExists(Path("out.csv")));
+}
+
+TEST_F(CliCommandsTest, ExportWithoutAnyPasswordSetIsRefused) {
+    ASSERT_EQ(std::remove(Path("settings/export-passwords").c_str()), 0);
+    const CliRun run = Run({"export", Path("clinic"), Path("out"), "--accept-privacy"}, "\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("No export password is set"), std::string::npos);
+}
+
+TEST_F(CliCommandsTest, ExportNeverReplacesWithoutReplace) {
+    WriteFile(Path("out.csv"), "mine");
+    CliRun run = Run({"export", Path("clinic"), Path("out"), "--accept-privacy"}, "open sesame\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("The file already exists."), std::string::npos);
+    EXPECT_EQ(ReadFile(Path("out.csv")), "mine");
+    run = Run({"export", Path("clinic"), Path("out"), "--accept-privacy", "--replace"}, "open sesame\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(ReadFile(Path("out.csv")), "mine");
+}
+
+TEST_F(CliCommandsTest, PartialExportExitsWithOneAndTheCounts) {
+    std::string bytes = ReadFile(Path("clinic.rpc"));
+    bytes[243 + 2187 + 700] ^= 0x33;
+    WriteFile(Path("clinic.rpc"), bytes);
+    const CliRun run = Run({"export", Path("clinic"), Path("out"), "--accept-privacy"}, "open sesame\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Export File Problem"), std::string::npos);
+    EXPECT_NE(run.err.find("Records Written: 3, Could Not Read: 0, Could Not Import: 1"), std::string::npos);
+}
+
+TEST_F(CliCommandsTest, ImportThenExportGivesTheSameCsvApartFromTheSaveColumns) {
+    ASSERT_EQ(Run({"export", Path("clinic"), Path("first"), "--accept-privacy"}, "open sesame\n").status, 0);
+    const CliRun imported = Run({"import", Path("first.csv"), Path("copy")});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_NE(imported.out.find("Imported 4 records into " + Path("copy.rpc") + " (positions 0-3)."),
+              std::string::npos);
+    ASSERT_EQ(Run({"export", Path("copy"), Path("second"), "--accept-privacy"}, "open sesame\n").status, 0);
+    EXPECT_EQ(reports_test::WithoutSaveColumns(ReadFile(Path("first.csv"))),
+              reports_test::WithoutSaveColumns(ReadFile(Path("second.csv"))));
+}
+
+TEST_F(CliCommandsTest, ImportNamesTheBadRowAndWritesNothing) {
+    std::string csv = texts::kCsvHeader + FormatCsvLine(reports_test::AwkwardRecord());
+    AssessmentRecord bad = reports_test::AwkwardRecord();
+    bad.SetText(TextField::BirthDate, "20100231");
+    csv += FormatCsvLine(bad);
+    WriteFile(Path("in.csv"), csv);
+    const std::string before = ReadFile(Path("clinic.rpc"));
+    const CliRun run = Run({"import", Path("in.csv"), Path("clinic.rpc")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("line 3, column Birth Day: is not a day of that month"), std::string::npos)
+        << run.err;
+    EXPECT_EQ(ReadFile(Path("clinic.rpc")), before);
+}
+
+TEST_F(CliCommandsTest, ReportWritesTheRtfOfTheChosenRecords) {
+    const CliRun run =
+        Run({"report", Path("clinic"), "--record", "0", "--record", "1", "--record=2", "--rtf", Path("zoe")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Save Successful"), std::string::npos);
+    const std::string rtf = ReadFile(Path("zoe.rtf"));
+    EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
+    EXPECT_NE(rtf.find("Maria O'Brien"), std::string::npos);
+    EXPECT_EQ(reports_test::FileMode(Path("zoe.rtf")), 0600u);
+
+    const CliRun again = Run({"report", Path("clinic"), "--record", "2", "--rtf", Path("zoe.rtf")});
+    EXPECT_EQ(again.status, 2);
+    EXPECT_NE(again.err.find("Do you want to replace it?"), std::string::npos);
+    EXPECT_EQ(ReadFile(Path("zoe.rtf")), rtf);
+    EXPECT_EQ(Run({"report", Path("clinic"), "--record", "2", "--rtf", Path("zoe.rtf"), "--replace"}).status,
+              0);
+    EXPECT_NE(ReadFile(Path("zoe.rtf")), rtf);
+}
+
+TEST_F(CliCommandsTest, ReportRefusesRecordsOfDifferentPersonsAndBadNames) {
+    CliRun run = Run({"report", Path("clinic"), "--record", "0", "--record", "3", "--rtf", Path("mix")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_FALSE(FileExists(Path("mix.rtf")));
+    run = Run({"report", Path("clinic"), "--record", "0", "--rtf", Path("folder") + "/"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("File Name Error"), std::string::npos);
+    run = Run({"report", Path("clinic"), "--record", "0"});
+    EXPECT_EQ(run.status, 2);
+}
+
+TEST_F(CliCommandsTest, AnalyseJsonCarriesThePersonDetails) {
+    const CliRun run = Run({"analyse", Path("clinic"), "--record", "0", "--record", "2", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const nlohmann::json person = nlohmann::json::parse(run.out)["person"];
+    EXPECT_EQ(person["name"], "Zo\xC3\xAB O'Brien {Jr}");
+    EXPECT_EQ(person["address"],
+              nlohmann::json::array({"12 Harbour St", "Fremantle   WA   6160", "Australia"}));
+    EXPECT_EQ(person["phone"], nlohmann::json::array({"08 9335 1234", "0412 345 678"}));
+    EXPECT_EQ(person["gender"], "Female");
+    EXPECT_EQ(person["date_of_birth"], "15 March 2010");
+    EXPECT_EQ(person["age_at_completion"], "14");
+    EXPECT_EQ(person["completion_date"], "02 May 2024");
+    EXPECT_EQ(person["parent"], "");
+    EXPECT_EQ(person["teacher"], "Mr Hale");
+    EXPECT_EQ(person["school_year"], "8");
+    EXPECT_EQ(person["school"], "Beaconsfield High");
+}
+
+TEST_F(CliCommandsTest, SetExportPasswordAsksTwiceAndRefusesCapitals) {
+    CliRun run = Run({"set-export-password", "1"}, "new one\nnew one\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Export password 1 is set."), std::string::npos);
+    ExportPasswords passwords(Path("settings"));
+    ASSERT_EQ(passwords.Load(), 0);
+    EXPECT_TRUE(passwords.Matches("new one"));
+    EXPECT_TRUE(passwords.Matches("open sesame"));
+
+    run = Run({"set-export-password", "1"}, "New One\nNew One\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("capital letters"), std::string::npos);
+    run = Run({"set-export-password", "1"}, "one\ntwo\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("differ"), std::string::npos);
+    run = Run({"set-export-password", "4"}, "x\nx\n");
+    EXPECT_EQ(run.status, 2);
+
+    run = Run({"set-export-password", "2"}, "\n\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Export password 2 is cleared."), std::string::npos);
+    ASSERT_EQ(passwords.Load(), 0);
+    EXPECT_FALSE(passwords.Matches("open sesame"));
+    EXPECT_TRUE(passwords.Matches("new one"));
+}
+
+}  // namespace
+}  // namespace orva
