@@ -11,6 +11,7 @@
 #include "ReportView.h"
 #include "ScriptedPrompter.h"
 #include "UiTestSupport.h"
+#include "WaitCursor.h"
 #include "WelcomeScreen.h"
 
 using orva::CMainFrame;
@@ -324,6 +325,20 @@ private slots:
         const QRect logo = orva::WelcomeScreen::LogoRect();
         QCOMPARE(image.pixelColor(logo.center()) == QColor(Qt::white), false);
         QCOMPARE(image.pixelColor(4, 4), QColor(Qt::white));
+    }
+
+    void waitCursorGuardsNest() {
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        {
+            orva::WaitCursor outer;
+            {
+                orva::WaitCursor inner;
+                QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+            }
+            QVERIFY(QGuiApplication::overrideCursor() != nullptr);
+            QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        }
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
     void exitClosesTheWindow() {

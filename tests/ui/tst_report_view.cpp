@@ -158,6 +158,19 @@ private slots:
         QCOMPARE(StoredFileName(), QStringLiteral("C:/old/records"));
     }
 
+    void analysisShortcutWorksWhileAFieldHasTheFocus() {
+        RunAnalysis([&](QWidget& dialog) { PickTwoReports(dialog); });
+        QLineEdit* field = View().Form()->findChildren<QLineEdit*>().value(0);
+        QVERIFY(field != nullptr);
+        QApplication::setActiveWindow(frame_.get());
+        field->setFocus();
+        QCOMPARE(QApplication::focusWidget(), field);
+        auto ran = WhenModalShown([](QWidget* dialog) { Click(*dialog, "cancelButton"); });
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(*ran);
+        QVERIFY(WelcomeShown());
+    }
+
     void focusRestsOnTheViewNotOnAField() {
         RunAnalysis([&](QWidget& dialog) { PickTwoReports(dialog); });
         // The window's focus, which the keyboard reaches whenever the window is active.

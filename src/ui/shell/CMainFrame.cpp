@@ -1,6 +1,7 @@
 #include "CMainFrame.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -65,6 +66,9 @@ CMainFrame::CMainFrame(Prompter& prompter, std::shared_ptr<SettingsStore> store,
     SetHandler(Command::Website, [this] { view_->OnWebsite(); });
     connect(view_, &ReportView::AnalysisShownChanged, this, &CMainFrame::UpdateCommandStates);
     UpdateCommandStates();
+    for (QWidget* child : view_->findChildren<QWidget*>()) {
+        child->installEventFilter(this);
+    }
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -159,6 +163,20 @@ void CMainFrame::UpdateCommandStates() {
         const int index = static_cast<int>(spec.command);
         actions_[index]->setEnabled(handlers_[index] && (!spec.needsAnalysis || shown));
     }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : actions_) {
+            if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
+                // Not accepted by the field, so the shortcut runs.
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::OnAbout() {

@@ -51,6 +51,11 @@ public:
     // Shows the About box modally.
     void OnAbout();
 
+protected:
+    // Lets the window's shortcuts win over the form's fields (Ctrl+A starts an analysis even
+    // while a read-only field has the focus, where it would otherwise select the field's text).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void CreateActions();
     void CreateMenus();
