@@ -42,7 +42,6 @@ std::unique_ptr<CMainFrame> StartUp(Prompter& prompter, std::shared_ptr<Settings
 int RunOrva(int& argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(texts::kAppTitle));
-    QApplication::setOrganizationName(QStringLiteral("Kelbrin"));
     QApplication::setWindowIcon(Resources::AppIcon());
 
     QtPrompter prompter;
