@@ -9,7 +9,7 @@ namespace orva {
 void FaultInjectingFileSystem::Heal() {
     writeBudget_.reset();
     diskRoom_.reset();
-    openCause_ = lockCause_ = sizeCause_ = readCause_ = syncCause_ = truncateCause_ = 0;
+    openCause_ = lockCause_ = sizeCause_ = readCause_ = syncCause_ = truncateCause_ = removeCause_ = 0;
 }
 
 int FaultInjectingFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions,

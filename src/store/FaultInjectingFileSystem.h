@@ -28,6 +28,8 @@ class FaultInjectingFileSystem final : public FileSystem {
     void FailReads(int cause) { readCause_ = cause; }
     void FailSync(int cause) { syncCause_ = cause; }
     void FailTruncate(int cause) { truncateCause_ = cause; }
+    // The next removal fails, as removing a file that is still open does on some platforms.
+    void FailNextRemove(int cause) { removeCause_ = cause; }
     void Heal();
 
     long long BytesWritten() const { return bytesWritten_; }
@@ -56,6 +58,7 @@ class FaultInjectingFileSystem final : public FileSystem {
     int readCause_ = 0;
     int syncCause_ = 0;
     int truncateCause_ = 0;
+    int removeCause_ = 0;
     long long bytesWritten_ = 0;
     int syncs_ = 0;
 };

@@ -22,8 +22,10 @@ int OutputFile::Open(bool replace) {
                 fs_.Close(old);
                 return locked;
             }
-            const int removed = fs_.Remove(path_);
+            // Removed while held where the platform allows it, else just after closing it.
+            int removed = fs_.Remove(path_);
             fs_.Close(old);
+            if (removed < 0 && removed != kFileNotFound) removed = fs_.Remove(path_);
             if (removed < 0 && removed != kFileNotFound) return removed;
         } else {
             const int removed = fs_.Remove(path_);

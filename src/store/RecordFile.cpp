@@ -89,8 +89,12 @@ void RecordFile::Close() {
 }
 
 int RecordFile::Abandon(int code) {
-    if (open_ && created_) fs_.Remove(path_);
+    // The file is removed while still held where the platform allows it (nobody can slip in
+    // between), else just after closing it.
+    const bool remove = open_ && created_;
+    const bool removed = remove && fs_.Remove(path_) == kStoreOk;
     Close();
+    if (remove && !removed) fs_.Remove(path_);
     return code;
 }
 

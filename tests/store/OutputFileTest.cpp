@@ -53,6 +53,17 @@ TEST_F(OutputFileTest, ReplaceStartsAnEmptyFile) {
     EXPECT_EQ(ReadAll(path_), (Bytes{'n', 'e', 'w'}));
 }
 
+TEST_F(OutputFileTest, ReplaceRemovesTheOldFileAfterClosingWhereItCannotWhileOpen) {
+    WriteAll(path_, Bytes(100, 'x'));
+    FaultInjectingFileSystem faulty;
+    faulty.FailNextRemove(kSharingViolation);
+    OutputFile out(faulty);
+    out.SetPath(path_);
+    ASSERT_EQ(out.Open(true), kStoreOk);
+    out.Close();
+    EXPECT_TRUE(ReadAll(path_).empty());
+}
+
 TEST_F(OutputFileTest, FileHeldBySomeoneElseIsNeitherReplacedNorOpened) {
     WriteAll(path_, {'o', 'l', 'd'});
     OutputFile holder;

@@ -64,6 +64,13 @@ TEST_F(RecordFileFaultTest, NewFileThatFailsAtAnyByteIsNotLeftBehind) {
     EXPECT_EQ(Append(), kStoreOk);
 }
 
+TEST_F(RecordFileFaultTest, NewFileIsRemovedAfterClosingWhereItCannotBeRemovedWhileOpen) {
+    faulty_.FailWritesAfter(100);
+    faulty_.FailNextRemove(kSharingViolation);
+    EXPECT_EQ(Append(), kHardwareError);
+    EXPECT_FALSE(Exists(path_));
+}
+
 TEST_F(RecordFileFaultTest, ExistingEmptyFileThatFailsStaysEmpty) {
     WriteAll(path_, {});
     faulty_.DiskFullAfter(1000);

@@ -1,0 +1,228 @@
+#include "WindowsFileSystem.h"
+
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "StoreResult.h"
+
+namespace orva {
+
+namespace {
+
+int LastCause() {
+    return CauseFromWindowsError(::GetLastError());
+}
+
+std::wstring Wide(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
+    return wide;
+}
+
+HANDLE OpenNative(const std::wstring& path, DWORD access, DWORD disposition) {
+    // Share mode 0: nobody else may open the file while this handle is open.
+    return ::CreateFileW(path.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+}  // namespace
+
+int CauseFromWindowsError(unsigned long error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+            return kFileNotFound;
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_BAD_NETPATH:
+        case ERROR_BAD_NET_NAME:
+        case ERROR_DIRECTORY:
+        case ERROR_FILENAME_EXCED_RANGE:
+            return kBadPath;
+        case ERROR_TOO_MANY_OPEN_FILES:
+            return kTooManyOpenFiles;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_WRITE_PROTECT:
+            return kAccessDenied;
+        case ERROR_INVALID_HANDLE:
+            return kInvalidFile;
+        case ERROR_CURRENT_DIRECTORY:
+            return kRemoveCurrentDirectory;
+        case ERROR_CANNOT_MAKE:
+            return kDirectoryFull;
+        case ERROR_SEEK:
+        case ERROR_NEGATIVE_SEEK:
+        case ERROR_SEEK_ON_DEVICE:
+            return kBadSeek;
+        case ERROR_NOT_READY:
+        case ERROR_CRC:
+        case ERROR_WRITE_FAULT:
+        case ERROR_READ_FAULT:
+        case ERROR_GEN_FAILURE:
+        case ERROR_IO_DEVICE:
+            return kHardwareError;
+        case ERROR_SHARING_VIOLATION:
+            return kSharingViolation;
+        case ERROR_LOCK_VIOLATION:
+        case ERROR_DRIVE_LOCKED:
+            return kLockViolation;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return kDiskFull;
+        case ERROR_HANDLE_EOF:
+            return kEndOfFile;
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return kFileExists;
+        default:
+            return kFileGeneric;
+    }
+}
+
+WindowsFileSystem::~WindowsFileSystem() {
+    for (void* native : open_) {
+        if (native != nullptr) ::CloseHandle(static_cast<HANDLE>(native));
+    }
+}
+
+void* WindowsFileSystem::Native(Handle handle) const {
+    if (handle < 0 || static_cast<std::size_t>(handle) >= open_.size()) return nullptr;
+    return open_[static_cast<std::size_t>(handle)];
+}
+
+int WindowsFileSystem::Open(const std::string& path, OpenMode mode, unsigned, Handle& handle, bool& created) {
+    handle = -1;
+    created = false;
+    const std::wstring wide = Wide(path);
+    HANDLE native = INVALID_HANDLE_VALUE;
+    switch (mode) {
+        case OpenMode::ReadOnly:
+            native = OpenNative(wide, GENERIC_READ, OPEN_EXISTING);
+            break;
+        case OpenMode::ReadWrite:
+            native = OpenNative(wide, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
+            break;
+        case OpenMode::ReadWriteCreate:
+            native = OpenNative(wide, GENERIC_READ | GENERIC_WRITE, CREATE_NEW);
+            created = native != INVALID_HANDLE_VALUE;
+            if (!created && ::GetLastError() == ERROR_FILE_EXISTS) {
+                native = OpenNative(wide, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
+            }
+            break;
+        case OpenMode::CreateNew:
+            native = OpenNative(wide, GENERIC_WRITE, CREATE_NEW);
+            created = native != INVALID_HANDLE_VALUE;
+            break;
+    }
+    if (native == INVALID_HANDLE_VALUE) return LastCause();
+    if (::GetFileType(native) != FILE_TYPE_DISK) {
+        ::CloseHandle(native);
+        return kInvalidFile;
+    }
+    for (std::size_t i = 0; i < open_.size(); ++i) {
+        if (open_[i] == nullptr) {
+            open_[i] = native;
+            handle = static_cast<Handle>(i);
+            return kStoreOk;
+        }
+    }
+    open_.push_back(native);
+    handle = static_cast<Handle>(open_.size() - 1);
+    return kStoreOk;
+}
+
+int WindowsFileSystem::LockExclusive(Handle handle) {
+    // The share mode of the open already keeps everyone else out.
+    return Native(handle) != nullptr ? kStoreOk : kInvalidFile;
+}
+
+long long WindowsFileSystem::Size(Handle handle) {
+    LARGE_INTEGER size{};
+    if (Native(handle) == nullptr) return kInvalidFile;
+    if (!::GetFileSizeEx(static_cast<HANDLE>(Native(handle)), &size)) return LastCause();
+    return static_cast<long long>(size.QuadPart);
+}
+
+long long WindowsFileSystem::ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) {
+    HANDLE native = static_cast<HANDLE>(Native(handle));
+    if (native == nullptr) return kInvalidFile;
+    auto* out = static_cast<unsigned char*>(buffer);
+    std::size_t done = 0;
+    while (done < size) {
+        OVERLAPPED at{};
+        const unsigned long long position = static_cast<unsigned long long>(offset) + done;
+        at.Offset = static_cast<DWORD>(position & 0xFFFFFFFFu);
+        at.OffsetHigh = static_cast<DWORD>(position >> 32);
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 30));
+        DWORD read = 0;
+        if (!::ReadFile(native, out + done, chunk, &read, &at)) {
+            if (::GetLastError() == ERROR_HANDLE_EOF) break;
+            return LastCause();
+        }
+        if (read == 0) break;
+        done += read;
+    }
+    return static_cast<long long>(done);
+}
+
+int WindowsFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
+    HANDLE native = static_cast<HANDLE>(Native(handle));
+    if (native == nullptr) return kInvalidFile;
+    const auto* in = static_cast<const unsigned char*>(data);
+    std::size_t done = 0;
+    while (done < size) {
+        OVERLAPPED at{};
+        const unsigned long long position = static_cast<unsigned long long>(offset) + done;
+        at.Offset = static_cast<DWORD>(position & 0xFFFFFFFFu);
+        at.OffsetHigh = static_cast<DWORD>(position >> 32);
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 30));
+        DWORD written = 0;
+        if (!::WriteFile(native, in + done, chunk, &written, &at)) return LastCause();
+        if (written == 0) return kOtherFileError;
+        done += written;
+    }
+    return kStoreOk;
+}
+
+int WindowsFileSystem::Truncate(Handle handle, long long length) {
+    HANDLE native = static_cast<HANDLE>(Native(handle));
+    if (native == nullptr) return kInvalidFile;
+    LARGE_INTEGER to{};
+    to.QuadPart = length;
+    if (!::SetFilePointerEx(native, to, nullptr, FILE_BEGIN) || !::SetEndOfFile(native)) return LastCause();
+    return kStoreOk;
+}
+
+int WindowsFileSystem::Sync(Handle handle) {
+    HANDLE native = static_cast<HANDLE>(Native(handle));
+    if (native == nullptr) return kInvalidFile;
+    return ::FlushFileBuffers(native) ? kStoreOk : LastCause();
+}
+
+int WindowsFileSystem::Close(Handle handle) {
+    HANDLE native = static_cast<HANDLE>(Native(handle));
+    if (native == nullptr) return kInvalidFile;
+    open_[static_cast<std::size_t>(handle)] = nullptr;
+    return ::CloseHandle(native) ? kStoreOk : LastCause();
+}
+
+int WindowsFileSystem::Remove(const std::string& path) {
+    return ::DeleteFileW(Wide(path).c_str()) ? kStoreOk : LastCause();
+}
+
+// NTFS journals its directory entries; a new file's name needs no separate flush.
+int WindowsFileSystem::SyncDirectoryOf(const std::string&) {
+    return kStoreOk;
+}
+
+FileSystem& DefaultFileSystem() {
+    static WindowsFileSystem fileSystem;
+    return fileSystem;
+}
+
+}  // namespace orva
