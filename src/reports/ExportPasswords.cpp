@@ -32,9 +32,22 @@ int Cause() {
     return CauseFromErrno(errno);
 }
 
-int ReadWhole(const std::string& path, std::string& content) {
+// Passwords that any user could rewrite protect nothing: the file must be writable by its
+// owner only, in a folder that not everyone can write to.
+bool OnlyOwnerCanChange(int fd, const std::string& folder) {
+    struct stat file {};
+    struct stat dir {};
+    if (::fstat(fd, &file) != 0 || ::stat(folder.c_str(), &dir) != 0) return false;
+    return S_ISREG(file.st_mode) && (file.st_mode & (S_IWGRP | S_IWOTH)) == 0 && (dir.st_mode & S_IWOTH) == 0;
+}
+
+int ReadWhole(const std::string& path, const std::string& folder, std::string& content) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) return Cause();
+    if (!OnlyOwnerCanChange(fd, folder)) {
+        ::close(fd);
+        return kPasswordFileUnsafe;
+    }
     std::vector<char> buffer(kLargestFile + 1);
     std::size_t total = 0;
     while (total < buffer.size()) {
@@ -90,7 +103,7 @@ std::string ExportPasswords::FilePath() const {
 int ExportPasswords::Load() {
     hashes_ = {};
     std::string content;
-    const int read = ReadWhole(FilePath(), content);
+    const int read = ReadWhole(FilePath(), folder_, content);
     if (read == kFileNotFound) return kReportsOk;
     if (read < 0) return read;
 

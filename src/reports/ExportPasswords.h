@@ -22,7 +22,8 @@ class ExportPasswords {
 
     std::string FilePath() const;
 
-    // Reads the file; a missing file means three empty slots.
+    // Reads the file; a missing file means three empty slots. A file that users other than its
+    // owner could change is refused (kPasswordFileUnsafe).
     int Load();
     // Writes the file in one step (a complete new file renamed over the old one), readable by
     // everyone, since every user's export checks against it.

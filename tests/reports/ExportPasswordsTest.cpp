@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 
@@ -60,6 +61,22 @@ TEST_F(ExportPasswordsTest, ClearingASlotStopsItMatching) {
     ASSERT_EQ(passwords_.Set(1, ""), 0);
     EXPECT_FALSE(passwords_.IsSet(1));
     EXPECT_FALSE(passwords_.Matches("old"));
+}
+
+TEST_F(ExportPasswordsTest, FileOthersCouldChangeIsRefused) {
+    ASSERT_EQ(passwords_.Set(1, "pw"), 0);
+    ASSERT_EQ(passwords_.Save(), 0);
+    ASSERT_EQ(::chmod(passwords_.FilePath().c_str(), 0666), 0);
+    ExportPasswords loaded(folder_.Path("settings"));
+    EXPECT_EQ(loaded.Load(), kPasswordFileUnsafe);
+    EXPECT_FALSE(loaded.Matches("pw"));
+
+    ASSERT_EQ(::chmod(passwords_.FilePath().c_str(), 0644), 0);
+    ASSERT_EQ(::chmod(folder_.Path("settings").c_str(), 0777), 0);
+    EXPECT_EQ(loaded.Load(), kPasswordFileUnsafe);
+    ASSERT_EQ(::chmod(folder_.Path("settings").c_str(), 0755), 0);
+    EXPECT_EQ(loaded.Load(), 0);
+    EXPECT_TRUE(loaded.Matches("pw"));
 }
 
 TEST(ExportPasswordRule, RefusesWhatTheDialogCouldNeverReceive) {
