@@ -8,6 +8,7 @@
 #include "ReportMessages.h"
 #include "ReportsCliSupport.h"
 #include "ReportsCliTexts.h"
+#include "ReportsResult.h"
 #include "ReportsTexts.h"
 #include "SecretInput.h"
 

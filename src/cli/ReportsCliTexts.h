@@ -15,6 +15,10 @@ inline constexpr const char* kNoPasswordsSet =
     "  orva-cli set-export-password SLOT\n"
     "(see README.md, \"Export passwords\").";
 inline constexpr const char* kPasswordsUnreadable = "The export passwords could not be read from ";
+inline constexpr const char* kPasswordsUnsafe =
+    "The export passwords file can be changed by users other than its owner, so it is not used.\n"
+    "An administrator makes it and its folder writable by the administrator only, e.g.\n"
+    "  chmod 644 /etc/orva/export-passwords; chmod 755 /etc/orva\nThe file: ";
 inline constexpr const char* kNoPasswordEntered = "No password was entered.";
 inline constexpr const char* kUseReplace = "Give --replace to replace it.";
 inline constexpr const char* kCountsLine1 = "Number of Records: ";
