@@ -45,8 +45,9 @@ class RecordList {
     // The row holding file position `position`, or -1.
     int RowOfPosition(int position) const;
 
-    // About the last Load: the records the file holds, the positions of those that failed their
-    // checks (in file order), and how many were left out because the list was full.
+    // About the last Load: the records the file holds, the positions of those that could not be
+    // read or failed their checks (in file order), and how many were left out because the list
+    // was full.
     long long RecordsInFile() const { return recordsInFile_; }
     const std::vector<long long>& FailedPositions() const { return failedPositions_; }
     long long RecordsBeyondCapacity() const { return beyondCapacity_; }
