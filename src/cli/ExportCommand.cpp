@@ -25,8 +25,7 @@ bool PasswordAccepted(std::ostream& err) {
     ExportPasswords passwords;
     const int loaded = passwords.Load();
     if (loaded < 0) {
-        err << texts::kProgram << ": " << texts::kPasswordsUnreadable << passwords.FilePath()
-            << texts::kErrorCode << loaded << texts::kErrorCodeEnd << '\n';
+        PrintPasswordsNotLoaded(err, passwords.FilePath(), loaded);
         return false;
     }
     if (!passwords.AnySet()) {

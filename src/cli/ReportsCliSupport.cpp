@@ -2,6 +2,7 @@
 
 #include "CliTexts.h"
 #include "ReportsCliTexts.h"
+#include "ReportsResult.h"
 
 namespace orva::cli {
 
@@ -53,6 +54,12 @@ CommandWords ParseCommandWords(const std::vector<std::string>& words,
 
 void PrintPlainMessage(std::ostream& stream, const MessageSpec& message) {
     stream << texts::kProgram << ": " << message.caption << '\n' << message.text << '\n';
+}
+
+void PrintPasswordsNotLoaded(std::ostream& err, const std::string& path, int code) {
+    err << texts::kProgram << ": "
+        << (code == kPasswordFileUnsafe ? texts::kPasswordsUnsafe : texts::kPasswordsUnreadable) << path
+        << texts::kErrorCode << code << texts::kErrorCodeEnd << '\n';
 }
 
 std::string WithoutExtension(std::string_view name, std::string_view extension) {

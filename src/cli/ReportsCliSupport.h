@@ -32,6 +32,9 @@ CommandWords ParseCommandWords(const std::vector<std::string>& words,
 // product's own words in it are plain ASCII.
 void PrintPlainMessage(std::ostream& stream, const MessageSpec& message);
 
+// Why the export passwords at `path` could not be read, with how to mend an unsafe file.
+void PrintPasswordsNotLoaded(std::ostream& err, const std::string& path, int code);
+
 // The name without `extension` when it ends in it.
 std::string WithoutExtension(std::string_view name, std::string_view extension);
 

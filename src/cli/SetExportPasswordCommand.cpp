@@ -50,8 +50,7 @@ int RunSetExportPassword(const std::vector<std::string>& words, std::ostream& ou
     ExportPasswords passwords;
     const int loaded = passwords.Load();
     if (loaded < 0) {
-        err << texts::kProgram << ": " << texts::kPasswordsUnreadable << passwords.FilePath()
-            << texts::kErrorCode << loaded << texts::kErrorCodeEnd << '\n';
+        PrintPasswordsNotLoaded(err, passwords.FilePath(), loaded);
         return kExitRefused;
     }
     std::string first;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -85,6 +86,14 @@ TEST_F(CliCommandsTest, ExportWithoutAnyPasswordSetIsRefused) {
     const CliRun run = Run({"export", Path("clinic"), Path("out"), "--accept-privacy"}, "\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("No export password is set"), std::string::npos);
+}
+
+TEST_F(CliCommandsTest, ExportRefusesPasswordsThatOthersCouldHaveChanged) {
+    ASSERT_EQ(::chmod(Path("settings/export-passwords").c_str(), 0666), 0);
+    const CliRun run = Run({"export", Path("clinic"), Path("out"), "--accept-privacy"}, "open sesame\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("can be changed by users other than its owner"), std::string::npos);
+    EXPECT_FALSE(FileExists(Path("out.csv")));
 }
 
 TEST_F(CliCommandsTest, ExportNeverReplacesWithoutReplace) {
