@@ -31,7 +31,8 @@ long long FaultInjectingFileSystem::Size(Handle handle) {
 }
 
 long long FaultInjectingFileSystem::ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) {
-    return readCause_ != 0 ? readCause_ : inner_.ReadAt(handle, offset, buffer, size);
+    const bool fails = readCause_ != 0 && offset + static_cast<long long>(size) > readFailsFrom_;
+    return fails ? readCause_ : inner_.ReadAt(handle, offset, buffer, size);
 }
 
 int FaultInjectingFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {

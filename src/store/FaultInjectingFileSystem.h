@@ -25,7 +25,11 @@ class FaultInjectingFileSystem final : public FileSystem {
     void FailOpen(int cause) { openCause_ = cause; }
     void FailLock(int cause) { lockCause_ = cause; }
     void FailSize(int cause) { sizeCause_ = cause; }
-    void FailReads(int cause) { readCause_ = cause; }
+    // Reads that reach `offset` or beyond fail (all reads when it is 0).
+    void FailReads(int cause, long long offset = 0) {
+        readCause_ = cause;
+        readFailsFrom_ = offset;
+    }
     void FailSync(int cause) { syncCause_ = cause; }
     void FailTruncate(int cause) { truncateCause_ = cause; }
     // The next removal fails, as removing a file that is still open does on some platforms.
@@ -56,6 +60,7 @@ class FaultInjectingFileSystem final : public FileSystem {
     int lockCause_ = 0;
     int sizeCause_ = 0;
     int readCause_ = 0;
+    long long readFailsFrom_ = 0;
     int syncCause_ = 0;
     int truncateCause_ = 0;
     int removeCause_ = 0;

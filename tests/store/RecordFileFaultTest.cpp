@@ -175,6 +175,21 @@ TEST(RecordFileFault, ReadErrorMidFileMakesThatRecordIncompleteAndReadingGoesOn)
     EXPECT_EQ(file.CurrentPosition(), 2);
 }
 
+TEST(RecordFileFault, UnreadableRecordsAreCountedAsNotLoaded) {
+    TempDir dir;
+    const std::string path = dir.Path("f.rpc");
+    WriteAll(path, FileOfSamples(3));
+    FaultInjectingFileSystem faulty;
+    faulty.FailReads(kHardwareError, static_cast<long long>(kHeaderSize) + 2187);
+    RecordList list(faulty);
+    EXPECT_EQ(list.Load(path, true, true), 2);
+    EXPECT_EQ(list.RowCount(), 1);
+    EXPECT_EQ(list.FailedPositions(), (std::vector<long long>{1, 2}));
+    faulty.FailReads(kHardwareError, static_cast<long long>(kHeaderSize));
+    EXPECT_EQ(list.Load(path, true, true), 3);
+    EXPECT_EQ(list.RowCount(), 0);
+}
+
 struct ErrnoCase {
     int error;
     int cause;
