@@ -131,6 +131,14 @@ int PosixFileSystem::Open(const std::string& path, OpenMode mode, unsigned permi
         ::close(fd);
         return S_ISDIR(info.st_mode) ? kBadPath : kInvalidFile;
     }
+    // The permissions are the product's decision about who may see health data, so a loose or
+    // tight umask does not change them.
+    if (created && ::fchmod(fd, static_cast<mode_t>(permissions)) != 0) {
+        const int cause = LastCause();
+        ::unlink(path.c_str());
+        ::close(fd);
+        return cause;
+    }
     handle = fd;
     return kStoreOk;
 }

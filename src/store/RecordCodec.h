@@ -18,7 +18,8 @@ StoredRecord EncodeForStorage(AssessmentRecord& record, const Clock& clock,
 // which case `record` is left as it was. Safe on any bytes.
 int DecodeFromStorage(AssessmentRecord& record, const unsigned char* stored);
 
-// The two halves of each direction, for the tools that inspect or repair images.
+// The steps of each direction on their own: tests and fuzzing build images and stored
+// records with them.
 RecordImage BuildImage(const AssessmentRecord& record);  // fields, filler and checks
 StoredRecord ScrambleImage(const RecordImage& image, RandomSource& random);
 bool UnscrambleImage(const unsigned char* stored, RecordImage& image);  // false: not a sound image

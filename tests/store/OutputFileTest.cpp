@@ -31,7 +31,7 @@ TEST_F(OutputFileTest, WritesBlocksInOrderAndKeepsThemOwnerOnly) {
     EXPECT_EQ(out.Close(), kStoreOk);
     EXPECT_FALSE(out.IsOpen());
     EXPECT_EQ(ReadAll(path_), (Bytes{'a', 'b', 'c', '\r', '\n', 0x80}));
-    EXPECT_EQ(test::FileMode(path_) & 0177u, 0u);
+    EXPECT_EQ(test::FileMode(path_), 0600u);
 }
 
 TEST_F(OutputFileTest, ExistingFileIsNotTouchedWithoutReplace) {
