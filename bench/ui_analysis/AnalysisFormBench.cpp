@@ -5,7 +5,8 @@
 
 #include "AnalysisForm.h"
 #include "AssessmentRecord.h"
-#include "PersonDetails.h"
+#include "FormTexts.h"
+#include "PersonDetailTexts.h"
 #include "ReportSet.h"
 
 namespace {
@@ -69,7 +70,7 @@ BENCHMARK(BM_CreateFormAndSetUpGrids)->Unit(benchmark::kMillisecond);
 
 void BM_PreparePersonDetails(benchmark::State& state) {
     const orva::ReportSet reports = ThreeReports();
-    for (auto _ : state) benchmark::DoNotOptimize(orva::PreparePersonDetails(reports));
+    for (auto _ : state) benchmark::DoNotOptimize(orva::PreparePersonDetailTexts(reports));
 }
 BENCHMARK(BM_PreparePersonDetails);
 

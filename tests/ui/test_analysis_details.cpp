@@ -1,6 +1,7 @@
 #include <QtTest>
 
-#include "PersonDetails.h"
+#include "FormTexts.h"
+#include "PersonDetailTexts.h"
 #include "ReportSet.h"
 #include "test_analysis_records.h"
 
@@ -69,7 +70,7 @@ class AnalysisDetailsTest : public QObject {
         record.SetState(address.state);
         record.SetPostcode(address.postcode);
         record.SetCountry(address.country);
-        QCOMPARE(Show(PreparePersonDetails(WithSelf(record)).addressLines), Show(expected));
+        QCOMPARE(Show(PreparePersonDetailTexts(WithSelf(record)).addressLines), Show(expected));
     }
 
     void phoneTakesWhicheverNumbersAreGiven_data() {
@@ -92,7 +93,7 @@ class AnalysisDetailsTest : public QObject {
         AssessmentRecord record = MakeRecord(kSelf);
         record.SetPhone(phone.toStdString());
         record.SetPhone2(phone2.toStdString());
-        QCOMPARE(Show(PreparePersonDetails(WithSelf(record)).phoneLines), Show(expected));
+        QCOMPARE(Show(PreparePersonDetailTexts(WithSelf(record)).phoneLines), Show(expected));
     }
 
     void genderWordsAcceptStoredLowerCase_data() {
@@ -109,7 +110,7 @@ class AnalysisDetailsTest : public QObject {
         QFETCH(QString, word);
         AssessmentRecord record = MakeRecord(kSelf);
         record.SetStoredGender(code);
-        QCOMPARE(QString::fromStdString(PreparePersonDetails(WithSelf(record)).gender), word);
+        QCOMPARE(QString::fromStdString(PreparePersonDetailTexts(WithSelf(record)).gender), word);
     }
 
     void onlyATeacherReportGivesEverythingFromIt() {
@@ -118,7 +119,7 @@ class AnalysisDetailsTest : public QObject {
         teacher.SetSchoolYear("K");
         teacher.SetSchool("Hill School");
         reports.Record(kTeacher) = teacher;
-        const PersonDetails details = PreparePersonDetails(reports);
+        const PersonDetailTexts details = PreparePersonDetailTexts(reports);
         QCOMPARE(details.name, std::string("JO BLOGGS"));
         QCOMPARE(details.birthDate, std::string("02 November 2010"));
         QCOMPARE(details.completionDate, std::string("01 June 2026"));
@@ -142,7 +143,7 @@ class AnalysisDetailsTest : public QObject {
         reports.Record(kParent).SetObserverComment("Worried \\ tired");
         reports.Record(kTeacher) = MakeRecord(kTeacher, {}, {}, false, "");
         reports.Record(kTeacher).SetSchool("Hill School");
-        const PersonDetails details = PreparePersonDetails(reports);
+        const PersonDetailTexts details = PreparePersonDetailTexts(reports);
         QCOMPARE(details.name, std::string("ALEX CITIZEN"));
         QCOMPARE(details.schoolYear, std::string("7"));
         QCOMPARE(details.school, std::string("Hill School"));
@@ -159,14 +160,14 @@ class AnalysisDetailsTest : public QObject {
     void unreadableCompletionDateLeavesTheAgeEmpty() {
         AssessmentRecord record = MakeRecord(kSelf);
         record.SetText(TextField::CompletionDate, "");
-        const PersonDetails details = PreparePersonDetails(WithSelf(record));
+        const PersonDetailTexts details = PreparePersonDetailTexts(WithSelf(record));
         QCOMPARE(details.ageAtCompletion, std::string());
         QCOMPARE(details.completionDate, std::string());
         QCOMPARE(details.birthDate, std::string("15 March 2012"));
     }
 
     void noReportLeavesTheDetailsEmpty() {
-        const PersonDetails details = PreparePersonDetails(ReportSet());
+        const PersonDetailTexts details = PreparePersonDetailTexts(ReportSet());
         QCOMPARE(details.name, std::string());
         QCOMPARE(Show(details.addressLines), Show(Lines{}));
         QCOMPARE(details.gender, std::string("Not Specified"));

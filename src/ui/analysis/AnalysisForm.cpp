@@ -9,7 +9,8 @@
 #include "AnalysisTexts.h"
 #include "CGridCtrl.h"
 #include "Cp1252.h"
-#include "PersonDetails.h"
+#include "FormTexts.h"
+#include "PersonDetailTexts.h"
 #include "Resources.h"
 #include "ScreeningTexts.h"
 
@@ -259,7 +260,7 @@ void AnalysisForm::ApplyGrid(const AnalysisGrid& grid, int firstScreeningRow) {
 }
 
 void AnalysisForm::ShowAnalysis(const ReportSet& reports) {
-    const PersonDetails details = PreparePersonDetails(reports);
+    const PersonDetailTexts details = PreparePersonDetailTexts(reports);
     texts_.name = FromRecordText(details.name);
     texts_.address = FromRecordText(JoinLines(details.addressLines));
     texts_.phone = FromRecordText(JoinLines(details.phoneLines));

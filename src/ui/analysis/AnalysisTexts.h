@@ -33,18 +33,7 @@ inline constexpr const char* kObserverTeacher = "Teacher:    ";
 inline constexpr const char* kObserverSeparator = "\r\n\r\n";
 inline constexpr const char* kCommentSeparator = "\r\n\r\n";
 
-// Details as the reports print them.
+// Line break inside a multi-line field.
 inline constexpr const char* kLineBreak = "\r\n";
-inline constexpr const char* kAddressPartSeparator = "   ";
-
-inline constexpr const char* kSelfCommentOpen = "[Self: ";
-inline constexpr const char* kSelfCommentClose = "]";
-inline constexpr const char* kParentCommentOpen = "(Parent: ";
-inline constexpr const char* kParentCommentClose = ")";
-inline constexpr const char* kTeacherCommentOpen = "{Teacher: ";
-inline constexpr const char* kTeacherCommentClose = "}";
-inline constexpr const char* kNoSelfComment = "[No additional 'Self-Report' comments were supplied]";
-inline constexpr const char* kNoParentComment = "(No additional 'Parent-Report' comments were supplied)";
-inline constexpr const char* kNoTeacherComment = "{No additional 'Teacher-Report' comments were supplied}";
 
 }  // namespace orva::texts::form
