@@ -71,8 +71,8 @@ inline constexpr const char* kScreeningHeadings[7] = {
     "Parent-\nReport\nScore",
     "Teacher-\nReport\nScore",
     "Cutoff\nAttained",
-    "Positive Screen Items Met\n       [Self-Report Items Met]\n       (Parent-Report Items Met)\n       "
-    "{Teacher-Report Items Met}",
+    ("Positive Screen Items Met\n       [Self-Report Items Met]\n       (Parent-Report Items Met)\n       "
+     "{Teacher-Report Items Met}"),
 };
 inline constexpr const char* kNumberOfPositiveScreens = "Number of positive screens";
 
