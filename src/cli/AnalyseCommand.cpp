@@ -26,7 +26,7 @@ constexpr int kAttainedColumn = 5;
 constexpr int kItemsColumn = 6;
 constexpr const char* kSlotKeys[kReportSlots] = {"self", "parent", "teacher"};
 
-MessageSpec ReadError() { return {orva::texts::kReadErrorCaption, orva::texts::kReadError, MessageIcon::Stop}; }
+UserMessage ReadError() { return {orva::texts::kReadErrorCaption, orva::texts::kReadError, MessageIcon::Stop}; }
 
 // Why one chosen record could not be read, with the product's words where it has them.
 void PrintReadFailure(std::ostream& err, const std::string& path, int position, int code, long long recordsInFile) {

@@ -25,7 +25,7 @@ std::string OneLine(std::string_view utf8) {
     return line;
 }
 
-void PrintMessage(std::ostream& err, const MessageSpec& message, std::string_view name) {
+void PrintMessage(std::ostream& err, const UserMessage& message, std::string_view name) {
     std::string text = Utf8(message.text);
     if (!name.empty()) {
         std::string withName;

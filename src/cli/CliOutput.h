@@ -6,7 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "MessageSpec.h"
+#include "UserMessage.h"
 
 namespace orva::cli {
 
@@ -26,7 +26,7 @@ std::string OneLine(std::string_view utf8);
 // given, replaces every kNameMarker of the text as it is (a path as the user typed it, not
 // Windows-1252).
 inline constexpr char kNameMarker = '\x1f';
-void PrintMessage(std::ostream& err, const MessageSpec& message, std::string_view name = {});
+void PrintMessage(std::ostream& err, const UserMessage& message, std::string_view name = {});
 // "orva-cli: problem" followed by the usage, for wrong command lines.
 int UsageError(std::ostream& err, std::string_view problem, std::string_view detail = {});
 

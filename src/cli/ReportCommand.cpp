@@ -46,7 +46,7 @@ std::string PersonKey(const AssessmentRecord& record) {
 // reporter, all of one person, each with a last name.
 bool LoadAnalysis(const std::string& path, const std::vector<int>& positions, ReportSet& reports,
                   std::ostream& err) {
-    const MessageSpec readError{orva::texts::kReadErrorCaption, orva::texts::kReadError, MessageIcon::Stop};
+    const UserMessage readError{orva::texts::kReadErrorCaption, orva::texts::kReadError, MessageIcon::Stop};
     std::vector<SelectedRecord> selected;
     std::string person;
     for (int position : positions) {
@@ -146,7 +146,7 @@ int RunReportCommand(const std::vector<std::string>& words, std::ostream& out, s
         err << texts::kReportIncompleteCode << failure << '\n';
         return kExitRefused;
     }
-    const MessageSpec saved = SaveSuccessfulMessage(rtfName);
+    const UserMessage saved = SaveSuccessfulMessage(rtfName);
     out << saved.caption << '\n' << saved.text << '\n';
     return kExitSuccess;
 }

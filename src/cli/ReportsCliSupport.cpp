@@ -52,7 +52,7 @@ CommandWords ParseCommandWords(const std::vector<std::string>& words,
     return parsed;
 }
 
-void PrintPlainMessage(std::ostream& stream, const MessageSpec& message) {
+void PrintPlainMessage(std::ostream& stream, const UserMessage& message) {
     stream << texts::kProgram << ": " << message.caption << '\n' << message.text << '\n';
 }
 

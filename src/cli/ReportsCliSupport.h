@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "MessageSpec.h"
+#include "UserMessage.h"
 
 namespace orva::cli {
 
@@ -30,7 +30,7 @@ CommandWords ParseCommandWords(const std::vector<std::string>& words,
 
 // A message whose text holds a path as the user typed it: written as it is, since the
 // product's own words in it are plain ASCII.
-void PrintPlainMessage(std::ostream& stream, const MessageSpec& message);
+void PrintPlainMessage(std::ostream& stream, const UserMessage& message);
 
 // Why the export passwords at `path` could not be read, with how to mend an unsafe file.
 void PrintPasswordsNotLoaded(std::ostream& err, const std::string& path, int code);

@@ -40,7 +40,7 @@ class CsvWriter {
     int failure_ = 0;
 };
 
-ExportOutcome Stopped(ExportStop stop, std::optional<MessageSpec> message, const ExportCounters& counters,
+ExportOutcome Stopped(ExportStop stop, std::optional<UserMessage> message, const ExportCounters& counters,
                       int code) {
     ExportOutcome outcome;
     outcome.stop = stop;

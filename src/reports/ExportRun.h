@@ -5,7 +5,7 @@
 #include <string>
 
 #include "FileSystem.h"
-#include "MessageSpec.h"
+#include "UserMessage.h"
 #include "ReportMessages.h"
 
 namespace orva {
@@ -30,7 +30,7 @@ enum class ExportStop {
 struct ExportOutcome {
     ExportStop stop = ExportStop::None;
     bool exported = false;  // completed: persist the names and close the dialog
-    std::optional<MessageSpec> message;
+    std::optional<UserMessage> message;
     ExportCounters counters;
     // The first failure: the open that stopped the run, or the first write (or the closing
     // flush) that ended the CSV early. 0 when none.

@@ -59,7 +59,7 @@ std::string SuggestedAnalysisFileName(std::string_view analysisFileNameSetting, 
     return name + date;
 }
 
-std::optional<MessageSpec> CheckSaveFileName(std::string_view fileName) {
+std::optional<UserMessage> CheckSaveFileName(std::string_view fileName) {
     if (fileName.empty()) return NoSaveFileNameMessage();
     const char last = fileName.back();
     if (last == '/' || last == ':' || last == '\\') return InvalidSaveFileNameMessage();

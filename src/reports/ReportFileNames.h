@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "Clock.h"
-#include "MessageSpec.h"
+#include "UserMessage.h"
 #include "ReportSet.h"
 
 namespace orva {
@@ -26,7 +26,7 @@ struct ExportNameUpdate {
     bool changed = false;
     std::string exportName;
     std::string rememberedBaseName;
-    std::optional<MessageSpec> message;  // "Export File Name", when changed
+    std::optional<UserMessage> message;  // "Export File Name", when changed
 };
 ExportNameUpdate UpdateDefaultExportName(std::string_view recordFileName, std::string_view exportName,
                                          std::string_view rememberedBaseName);
@@ -36,7 +36,7 @@ ExportNameUpdate UpdateDefaultExportName(std::string_view recordFileName, std::s
 struct BrowsedName {
     bool accepted = false;
     std::string name;
-    std::optional<MessageSpec> refusal;
+    std::optional<UserMessage> refusal;
 };
 BrowsedName CheckBrowsedName(std::string_view path, std::string_view extension);
 
@@ -47,6 +47,6 @@ std::string SuggestedAnalysisFileName(std::string_view analysisFileNameSetting, 
                                       const LocalDateTime& today);
 
 // The file-name checks of the Save As OK button, in order: nothing when the name may be used.
-std::optional<MessageSpec> CheckSaveFileName(std::string_view fileName);
+std::optional<UserMessage> CheckSaveFileName(std::string_view fileName);
 
 }  // namespace orva

@@ -28,7 +28,7 @@ std::string OutputOpenText(int code, const std::string& file) {
 
 }  // namespace
 
-MessageSpec RecordFileOpenMessage(int code, const std::string& recordFileName) {
+UserMessage RecordFileOpenMessage(int code, const std::string& recordFileName) {
     const std::string file = recordFileName + texts::kRpcSuffixLabel;
     std::string text;
     if (code == kBadHeaderWord || code == kTooShort) {
@@ -45,17 +45,17 @@ MessageSpec RecordFileOpenMessage(int code, const std::string& recordFileName) {
     return {texts::kRecordFileErrorCaption, text, MessageIcon::Stop};
 }
 
-MessageSpec ExportFileOpenMessage(int code, const std::string& exportName) {
+UserMessage ExportFileOpenMessage(int code, const std::string& exportName) {
     return {texts::kExportFileErrorCaption, OutputOpenText(code, exportName + texts::kCsvSuffixLabel),
             MessageIcon::Stop};
 }
 
-MessageSpec SaveFileOpenMessage(int code, const std::string& fileName) {
+UserMessage SaveFileOpenMessage(int code, const std::string& fileName) {
     return {texts::kSaveFileErrorCaption, OutputOpenText(code, fileName + texts::kRtfSuffixLabel),
             MessageIcon::Stop};
 }
 
-MessageSpec ExportFinishedMessage(const std::string& recordFileName, const std::string& exportName,
+UserMessage ExportFinishedMessage(const std::string& recordFileName, const std::string& exportName,
                                   const ExportCounters& c) {
     if (c.recordsWritten == c.numberOfRecords) {
         return {texts::kExportOkCaption,
@@ -74,52 +74,52 @@ MessageSpec ExportFinishedMessage(const std::string& recordFileName, const std::
             MessageIcon::Exclamation};
 }
 
-MessageSpec WrongPasswordMessage() {
+UserMessage WrongPasswordMessage() {
     return {texts::kWrongPasswordCaption, texts::kWrongPassword, MessageIcon::Stop};
 }
 
-MessageSpec ExportPrivacyMessage() {
+UserMessage ExportPrivacyMessage() {
     return {texts::kPrivacyCaption, texts::kExportPrivacy, MessageIcon::Stop};
 }
 
-MessageSpec SavePrivacyMessage() {
+UserMessage SavePrivacyMessage() {
     return {texts::kPrivacyCaption, texts::kSavePrivacy, MessageIcon::Stop};
 }
 
-MessageSpec ExportNameChangedMessage() {
+UserMessage ExportNameChangedMessage() {
     return {texts::kExportNameCaption, texts::kExportNameChanged, MessageIcon::Information};
 }
 
-MessageSpec BrowseRefusedMessage(const std::string& extension) {
+UserMessage BrowseRefusedMessage(const std::string& extension) {
     const char* text = extension == texts::kCsvSuffixLabel   ? texts::kBrowseCsvFile
                        : extension == texts::kRtfSuffixLabel ? texts::kBrowseRtfFile
                                                              : texts::kBrowseRecordFile;
     return {texts::kIncorrectFileName, text, MessageIcon::Stop};
 }
 
-MessageSpec FileExistsQuestion() {
+UserMessage FileExistsQuestion() {
     return {texts::kFileExistsCaption, std::string(texts::kFileExists) + "\n" + texts::kFileExistsQuestion,
             MessageIcon::Exclamation};
 }
 
-MessageSpec NoAnalysisMessage() {
+UserMessage NoAnalysisMessage() {
     return {texts::kNoAnalysisCaption, texts::kNoAnalysis, MessageIcon::Stop};
 }
 
-MessageSpec NoSaveFileNameMessage() {
+UserMessage NoSaveFileNameMessage() {
     return {texts::kFileNameErrorCaption, texts::kNoSaveFileName, MessageIcon::Stop};
 }
 
-MessageSpec InvalidSaveFileNameMessage() {
+UserMessage InvalidSaveFileNameMessage() {
     return {texts::kFileNameErrorCaption, texts::kInvalidSaveFileName, MessageIcon::Stop};
 }
 
-MessageSpec SaveSuccessfulMessage(const std::string& fileName) {
+UserMessage SaveSuccessfulMessage(const std::string& fileName) {
     return {texts::kSaveSuccessfulCaption, texts::kSaveSuccessfulStart + fileName + texts::kSaveSuccessfulEnd,
             MessageIcon::Information};
 }
 
-MessageSpec SaveIncompleteMessage(const std::string& fileName) {
+UserMessage SaveIncompleteMessage(const std::string& fileName) {
     return {texts::kSaveFileErrorCaption, texts::kSaveIncompleteStart + fileName + texts::kSaveIncompleteEnd,
             MessageIcon::Stop};
 }

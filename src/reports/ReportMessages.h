@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "MessageSpec.h"
+#include "UserMessage.h"
 
 namespace orva {
 
@@ -21,31 +21,31 @@ struct ExportCounters {
 // from result codes. Names are paths without their extension.
 
 // The record file could not be opened or its first record read ("ORVA File Error").
-MessageSpec RecordFileOpenMessage(int code, const std::string& recordFileName);
+UserMessage RecordFileOpenMessage(int code, const std::string& recordFileName);
 // The CSV file could not be created ("Export File Error").
-MessageSpec ExportFileOpenMessage(int code, const std::string& exportName);
+UserMessage ExportFileOpenMessage(int code, const std::string& exportName);
 // The RTF file could not be created ("Save File Error").
-MessageSpec SaveFileOpenMessage(int code, const std::string& fileName);
+UserMessage SaveFileOpenMessage(int code, const std::string& fileName);
 
 // The end of a completed run: "Export OK" when every record was written, otherwise
 // "Export File Problem" with the counts.
-MessageSpec ExportFinishedMessage(const std::string& recordFileName, const std::string& exportName,
+UserMessage ExportFinishedMessage(const std::string& recordFileName, const std::string& exportName,
                                   const ExportCounters& counters);
 
-MessageSpec WrongPasswordMessage();
-MessageSpec ExportPrivacyMessage();
-MessageSpec SavePrivacyMessage();
-MessageSpec ExportNameChangedMessage();
+UserMessage WrongPasswordMessage();
+UserMessage ExportPrivacyMessage();
+UserMessage SavePrivacyMessage();
+UserMessage ExportNameChangedMessage();
 // "Incorrect File Name" for a browsed path refused for ".rpc", ".csv" or ".rtf".
-MessageSpec BrowseRefusedMessage(const std::string& extension);
+UserMessage BrowseRefusedMessage(const std::string& extension);
 // The "File Exists" question; "No" is its default answer.
-MessageSpec FileExistsQuestion();
+UserMessage FileExistsQuestion();
 
-MessageSpec NoAnalysisMessage();
-MessageSpec NoSaveFileNameMessage();
-MessageSpec InvalidSaveFileNameMessage();
-MessageSpec SaveSuccessfulMessage(const std::string& fileName);
+UserMessage NoAnalysisMessage();
+UserMessage NoSaveFileNameMessage();
+UserMessage InvalidSaveFileNameMessage();
+UserMessage SaveSuccessfulMessage(const std::string& fileName);
 // The report could not be written in full after its file was created.
-MessageSpec SaveIncompleteMessage(const std::string& fileName);
+UserMessage SaveIncompleteMessage(const std::string& fileName);
 
 }  // namespace orva

@@ -10,9 +10,9 @@ namespace {
 
 constexpr int kMaxSelected = 3;
 
-MessageSpec Stop(const char* caption, const char* text) { return {caption, text, MessageIcon::Stop}; }
+UserMessage Stop(const char* caption, const char* text) { return {caption, text, MessageIcon::Stop}; }
 
-MessageSpec MultipleOf(int slot) {
+UserMessage MultipleOf(int slot) {
     if (slot == kSelf) return Stop(texts::kMultipleSelfCaption, texts::kMultipleSelf);
     if (slot == kParent) return Stop(texts::kMultipleParentCaption, texts::kMultipleParent);
     return Stop(texts::kMultipleTeacherCaption, texts::kMultipleTeacher);

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "MessageSpec.h"
+#include "UserMessage.h"
 
 namespace orva {
 
@@ -18,7 +18,7 @@ struct SelectedRecord {
 // The chosen records by slot (Self, Parent, Teacher; -1 where none), or why they are refused.
 struct AnalysisSelection {
     std::array<int, 3> positions{-1, -1, -1};
-    std::optional<MessageSpec> refusal;
+    std::optional<UserMessage> refusal;
 };
 
 // The slot of a selection-list entry by its reporter label: "Self Assessment" Self, "Parent"

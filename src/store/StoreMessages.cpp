@@ -8,7 +8,7 @@
 
 namespace orva {
 
-MessageSpec SaveFailedMessage(int code) {
+UserMessage SaveFailedMessage(int code) {
     const char* text = texts::kSaveOtherError;
     switch (code) {
         case kFileFull:
@@ -44,7 +44,7 @@ MessageSpec SaveFailedMessage(int code) {
     return {texts::kSaveHasFailedCaption, text, MessageIcon::Stop};
 }
 
-MessageSpec SaveSucceededMessage(const std::string& firstName, const std::string& lastName,
+UserMessage SaveSucceededMessage(const std::string& firstName, const std::string& lastName,
                                  const std::string& birthStored, const std::string& path) {
     std::string text = texts::kSavedFirstName;
     text += firstName;
@@ -57,40 +57,40 @@ MessageSpec SaveSucceededMessage(const std::string& firstName, const std::string
     return {texts::kSaveWasSuccessfulCaption, text, MessageIcon::Information};
 }
 
-std::optional<MessageSpec> LoadResultMessage(int code, const std::string& name) {
+std::optional<UserMessage> LoadResultMessage(int code, const std::string& name) {
     if (code == 0) return std::nullopt;
     if (code > 0) {
         char text[512];
         std::snprintf(text, sizeof text, texts::kRecordsFailedToLoad, static_cast<unsigned>(code));
-        return MessageSpec{texts::kPartialFileCorruptionCaption, text, MessageIcon::Exclamation};
+        return UserMessage{texts::kPartialFileCorruptionCaption, text, MessageIcon::Exclamation};
     }
     if (code < -500)
-        return MessageSpec{texts::kPartialFileCorruptionCaption, texts::kReadOrValidationError,
+        return UserMessage{texts::kPartialFileCorruptionCaption, texts::kReadOrValidationError,
                            MessageIcon::Stop};
     switch (code) {
         case kSharingViolation:
         case kLockViolation:
-            return MessageSpec{texts::kFileInUseCaption, texts::kLockedBefore + name + texts::kLockedAfter,
+            return UserMessage{texts::kFileInUseCaption, texts::kLockedBefore + name + texts::kLockedAfter,
                                MessageIcon::Stop};
         case kAccessDenied:
-            return MessageSpec{texts::kFileAccessErrorCaption,
+            return UserMessage{texts::kFileAccessErrorCaption,
                                texts::kNoEditAccessBefore + name + texts::kNoEditAccessAfter,
                                MessageIcon::Stop};
         case kFileNotFound:
         case kBadPath:
-            return MessageSpec{texts::kFileNotFoundCaption,
+            return UserMessage{texts::kFileNotFoundCaption,
                                texts::kNotFoundBefore + name + texts::kNotFoundAfter, MessageIcon::Stop};
         default:
-            return MessageSpec{texts::kFileAccessErrorCaption,
+            return UserMessage{texts::kFileAccessErrorCaption,
                                texts::kOpenErrorBefore + name + texts::kOpenErrorAfter, MessageIcon::Stop};
     }
 }
 
-MessageSpec NoMatchingRecordsMessage() {
+UserMessage NoMatchingRecordsMessage() {
     return {texts::kNoMatchingRecordsCaption, texts::kNoMatchingRecordsText, MessageIcon::Stop};
 }
 
-MessageSpec ReadOnlyEditWarning() {
+UserMessage ReadOnlyEditWarning() {
     return {texts::kFileIsReadOnlyCaption, texts::kReadOnlyEditWarning, MessageIcon::Information};
 }
 

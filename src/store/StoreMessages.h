@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "MessageSpec.h"
+#include "UserMessage.h"
 
 namespace orva {
 
@@ -11,21 +11,21 @@ namespace orva {
 // every dialog shows the same words. Texts are Windows-1252 bytes like the records.
 
 // "Save Has Failed" with the text for `code` (stop icon).
-MessageSpec SaveFailedMessage(int code);
+UserMessage SaveFailedMessage(int code);
 
 // "Save Was Successful": the person's names, the birth date (stored YYYYMMDD, shown
 // dd/mm/yyyy) and the path the record was saved to, ".rpc" included (information icon).
-MessageSpec SaveSucceededMessage(const std::string& firstName, const std::string& lastName,
+UserMessage SaveSucceededMessage(const std::string& firstName, const std::string& lastName,
                                  const std::string& birthStored, const std::string& path);
 
 // What to show for the result of RecordList::Load; nothing for 0. `nameWithoutExtension` is
 // the file's path as entered, without ".rpc".
-std::optional<MessageSpec> LoadResultMessage(int code, const std::string& nameWithoutExtension);
+std::optional<UserMessage> LoadResultMessage(int code, const std::string& nameWithoutExtension);
 
 // No row of the list matches the person (stop icon).
-MessageSpec NoMatchingRecordsMessage();
+UserMessage NoMatchingRecordsMessage();
 
 // The edit selection could open the file only for reading (information icon).
-MessageSpec ReadOnlyEditWarning();
+UserMessage ReadOnlyEditWarning();
 
 }  // namespace orva

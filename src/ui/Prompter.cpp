@@ -4,9 +4,9 @@
 
 namespace orva {
 
-void Prompter::Message(const MessageSpec& spec) {
-    Message(QString::fromStdString(Cp1252::ToUtf8(spec.caption)), QString::fromStdString(Cp1252::ToUtf8(spec.text)),
-            spec.icon);
+void Prompter::Message(const UserMessage& message) {
+    Message(QString::fromStdString(Cp1252::ToUtf8(message.caption)), QString::fromStdString(Cp1252::ToUtf8(message.text)),
+            message.icon);
 }
 
 }  // namespace orva

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "MessageSpec.h"
+#include "UserMessage.h"
 
 namespace orva {
 
@@ -15,7 +15,7 @@ public:
 
     // A message with a single OK button. An empty caption means the application title "ORVA".
     virtual void Message(const QString& caption, const QString& text, MessageIcon icon) = 0;
-    void Message(const MessageSpec& spec);
+    void Message(const UserMessage& message);
 
     // A Yes/No question; true for Yes. Closing the box counts as the default answer only
     // when that answer is No, so nothing is replaced or lost by a closed box.

@@ -99,7 +99,7 @@ TEST_F(ExportRunTest, ExportsEveryRecordInFileOrderAndSaysSo) {
     EXPECT_EQ(asked_, 0);
     ASSERT_TRUE(outcome.message);
     EXPECT_EQ(*outcome.message,
-              (MessageSpec{"Export OK",
+              (UserMessage{"Export OK",
                            "The ORVA file \n\n\t" + folder_.Path("clinic") + ".rpc\n\nwas exported to\n\n\t" +
                                folder_.Path("out") + ".csv",
                            MessageIcon::Information}));
@@ -174,7 +174,7 @@ TEST_F(ExportRunTest, RecordFileThatCannotBeOpenedStopsTheRunWithItsMessage) {
     EXPECT_EQ(outcome.failureCode, kFileNotFound);
     EXPECT_EQ(
         *outcome.message,
-        (MessageSpec{"ORVA File Error", "The file\n\t'" + folder_.Path("missing") + ".rpc'\nwas not found",
+        (UserMessage{"ORVA File Error", "The file\n\t'" + folder_.Path("missing") + ".rpc'\nwas not found",
                      MessageIcon::Stop}));
 
     WriteFile(folder_.Path("text.rpc"), std::string(kHeaderSize + kStoredRecordSize, 'x'));
@@ -192,7 +192,7 @@ TEST_F(ExportRunTest, CsvThatCannotBeCreatedStopsTheRunWithItsMessage) {
     EXPECT_EQ(outcome.stop, ExportStop::ExportFile);
     EXPECT_FALSE(outcome.exported);
     EXPECT_EQ(*outcome.message,
-              (MessageSpec{"Export File Error",
+              (UserMessage{"Export File Error",
                            "The path to file\n\t'" + request.exportName + ".csv'\nwas not found",
                            MessageIcon::Stop}));
 }

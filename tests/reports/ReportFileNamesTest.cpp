@@ -21,7 +21,7 @@ TEST(UpdateDefaultExportName, NewRecordFileNameMovesTheExportNameAndSaysSo) {
     EXPECT_EQ(update.rememberedBaseName, "new");
     ASSERT_TRUE(update.message);
     EXPECT_EQ(*update.message,
-              (MessageSpec{"Export File Name",
+              (UserMessage{"Export File Name",
                            "The default Export File name has changed because the ORVA file name "
                            "has changed",
                            MessageIcon::Information}));

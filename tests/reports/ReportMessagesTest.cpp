@@ -14,7 +14,7 @@ struct CodeCase {
 class RecordFileOpenMessageTest : public ::testing::TestWithParam<CodeCase> {};
 
 TEST_P(RecordFileOpenMessageTest, ChoosesTheTextByTheStoresResult) {
-    const MessageSpec message = RecordFileOpenMessage(GetParam().code, "c:/d/f");
+    const UserMessage message = RecordFileOpenMessage(GetParam().code, "c:/d/f");
     EXPECT_EQ(message.caption, "ORVA File Error");
     EXPECT_EQ(message.text, GetParam().text);
     EXPECT_EQ(message.icon, MessageIcon::Stop);
@@ -45,20 +45,20 @@ TEST(OutputFileOpenMessage, ExportAndSaveShareTheTextsWithTheirOwnExtension) {
     };
     for (const auto& [code, text] : cases) {
         EXPECT_EQ(ExportFileOpenMessage(code, "e:/x/out"),
-                  (MessageSpec{"Export File Error", text, MessageIcon::Stop}));
+                  (UserMessage{"Export File Error", text, MessageIcon::Stop}));
         std::string rtf = text;
         rtf.replace(rtf.find(".csv"), 4, ".rtf");
         EXPECT_EQ(SaveFileOpenMessage(code, "e:/x/out"),
-                  (MessageSpec{"Save File Error", rtf, MessageIcon::Stop}));
+                  (UserMessage{"Save File Error", rtf, MessageIcon::Stop}));
     }
 }
 
 TEST(ExportFinishedMessage, FullExportIsOkAndAnyShortfallIsAProblemWithTheCounts) {
     EXPECT_EQ(ExportFinishedMessage("a", "b", {5, 5, 0, 0, 0}),
-              (MessageSpec{"Export OK", "The ORVA file \n\n\ta.rpc\n\nwas exported to\n\n\tb.csv",
+              (UserMessage{"Export OK", "The ORVA file \n\n\ta.rpc\n\nwas exported to\n\n\tb.csv",
                            MessageIcon::Information}));
     EXPECT_EQ(ExportFinishedMessage("a", "b", {657, 650, 1, 2, 4}),
-              (MessageSpec{
+              (UserMessage{
                   "Export File Problem",
                   "The ORVA file \n\ta.rpc\n\nwas partially exported to\n\tb.csv\n\nNumber of Records:\t  "
                   "657\nRecords Written:\t  650\nCould Not Read:\t    1\nCould Not Import:\t    2\nCould Not "
@@ -68,7 +68,7 @@ TEST(ExportFinishedMessage, FullExportIsOkAndAnyShortfallIsAProblemWithTheCounts
 
 TEST(ReportMessages, FixedMessagesOfTheDialogs) {
     EXPECT_EQ(WrongPasswordMessage(),
-              (MessageSpec{
+              (UserMessage{
                   "Wrong Password",
                   "Sorry, but the password you entered is not correct.\n\nIf you need help with the password "
                   "please contact\nyour system administrator for assistance.",
@@ -83,11 +83,11 @@ TEST(ReportMessages, FixedMessagesOfTheDialogs) {
         "privacy of the data.");
     EXPECT_EQ(FileExistsQuestion().text, "The file already exists.\nDo you want to replace it?");
     EXPECT_EQ(NoAnalysisMessage(),
-              (MessageSpec{"No Analysis Selection", "There is no selection for the analysis to occur",
+              (UserMessage{"No Analysis Selection", "There is no selection for the analysis to occur",
                            MessageIcon::Stop}));
     EXPECT_EQ(
         SaveSuccessfulMessage("c:/r/jane"),
-        (MessageSpec{"Save Successful", "The Rich Text Format file \n\n    c:/r/jane.rtf\n\nhas been saved",
+        (UserMessage{"Save Successful", "The Rich Text Format file \n\n    c:/r/jane.rtf\n\nhas been saved",
                      MessageIcon::Information}));
     EXPECT_EQ(SaveIncompleteMessage("c:/r/jane").caption, "Save File Error");
     EXPECT_EQ(BrowseRefusedMessage(".csv").text,

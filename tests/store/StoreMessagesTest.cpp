@@ -15,7 +15,7 @@ struct SaveCase {
 class SaveFailed : public ::testing::TestWithParam<SaveCase> {};
 
 TEST_P(SaveFailed, ShowsTheTextOfTheCode) {
-    const MessageSpec m = SaveFailedMessage(GetParam().code);
+    const UserMessage m = SaveFailedMessage(GetParam().code);
     EXPECT_EQ(m.caption, "Save Has Failed");
     EXPECT_EQ(m.icon, MessageIcon::Stop);
     EXPECT_EQ(m.text, GetParam().text);
@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         SaveCase{-10, kOther}, SaveCase{-99, kOther}, SaveCase{-101, kOther}, SaveCase{-601, kOther}));
 
 TEST(StoreMessages, SaveSucceededNamesThePersonAndTheFile) {
-    const MessageSpec m = SaveSucceededMessage(
+    const UserMessage m = SaveSucceededMessage(
         "Ren\xE9"
         "e",
         "Smith", "20120409", "/data/clinic.rpc");
@@ -116,13 +116,13 @@ TEST(StoreMessages, NothingIsShownWhenEveryRecordLoaded) {
 TEST(StoreMessages, SearchAndReadOnlyMessages) {
     EXPECT_EQ(
         NoMatchingRecordsMessage(),
-        (MessageSpec{
+        (UserMessage{
             "No Matching Records",
             "There were no records in the specified ORVA file\nwith the requested name and date of birth.",
             MessageIcon::Stop}));
     EXPECT_EQ(
         ReadOnlyEditWarning(),
-        (MessageSpec{
+        (UserMessage{
             "File is Read Only",
             "Warning:  The file you are attempting to edit is read-only.\n\nYou will have to either have "
             "the read-only security\non the file removed or save any edits to a new file.",

@@ -5,7 +5,7 @@
 #include "UiTestSupport.h"
 
 using orva::MessageIcon;
-using orva::MessageSpec;
+using orva::UserMessage;
 using orva::test::Prompt;
 using orva::test::ScriptedPrompter;
 
@@ -90,7 +90,7 @@ private slots:
     void coreMessageArrivesAsUnicode() {
         ScriptedPrompter p;
         p.ExpectMessage();
-        p.Message(MessageSpec{"Caf\xE9", "\x93quoted\x94", MessageIcon::Exclamation});
+        p.Message(UserMessage{"Caf\xE9", "\x93quoted\x94", MessageIcon::Exclamation});
         QCOMPARE(p.Last().caption, QStringLiteral("Caf\u00E9"));
         QCOMPARE(p.Last().text, QStringLiteral("\u201Cquoted\u201D"));
         QCOMPARE(p.Last().icon, MessageIcon::Exclamation);

@@ -48,7 +48,7 @@ void CAdultAn::Confirm() {
     if (!CriteriaStillHoldOrContinue()) return;
 
     if (!ReadIntoAnalysis(selection.positions)) {
-        Prompts().Message(MessageSpec{texts::kReadErrorCaption, texts::kReadError, MessageIcon::Stop});
+        Prompts().Message(UserMessage{texts::kReadErrorCaption, texts::kReadError, MessageIcon::Stop});
         return;
     }
     accept();

@@ -78,7 +78,7 @@ void CAdultEdit::PresetMethodFromEntry(int entry) {
 void CAdultEdit::Confirm() {
     const int entry = List().currentRow();
     if (entry < 0) {
-        Prompts().Message(MessageSpec{texts::kNoSelectionCaption, texts::kNoSelection, MessageIcon::Stop});
+        Prompts().Message(UserMessage{texts::kNoSelectionCaption, texts::kNoSelection, MessageIcon::Stop});
         return;
     }
     if (!CriteriaStillHoldOrContinue()) return;

@@ -17,7 +17,7 @@ namespace {
 constexpr int kWidth = 880;
 constexpr int kHeight = 575;
 
-struct CommandSpec {
+struct CommandEntry {
     CMainFrame::Command command;
     const char* text;  // the menu text; a shortcut follows a tab
     const char* objectName;
@@ -28,7 +28,7 @@ struct CommandSpec {
 
 using C = CMainFrame::Command;
 
-constexpr CommandSpec kCommands[] = {
+constexpr CommandEntry kCommands[] = {
     {C::Export, texts::kCommandExport, "actionExport", nullptr, nullptr, false},
     {C::Print, texts::kCommandPrint, "actionPrint", texts::kTipPrint, "print", true},
     {C::PrintPreview, texts::kCommandPrintPreview, "actionPrintPreview", nullptr, nullptr, true},
@@ -74,19 +74,19 @@ CMainFrame::CMainFrame(Prompter& prompter, std::shared_ptr<SettingsStore> store,
 CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::CreateActions() {
-    for (const CommandSpec& spec : kCommands) {
-        const QString text = QString::fromLatin1(spec.text);
+    for (const CommandEntry& entry : kCommands) {
+        const QString text = QString::fromLatin1(entry.text);
         const qsizetype tab = text.indexOf(QLatin1Char('\t'));
         auto* action = new QAction(text.left(tab), this);
-        action->setObjectName(QLatin1String(spec.objectName));
+        action->setObjectName(QLatin1String(entry.objectName));
         if (tab >= 0) {
             action->setShortcut(QKeySequence(text.mid(tab + 1), QKeySequence::PortableText));
         }
-        if (spec.tip != nullptr) {
-            action->setToolTip(QString::fromLatin1(spec.tip));
-            action->setIcon(Resources::ToolbarIcon(spec.icon));
+        if (entry.tip != nullptr) {
+            action->setToolTip(QString::fromLatin1(entry.tip));
+            action->setIcon(Resources::ToolbarIcon(entry.icon));
         }
-        const int index = static_cast<int>(spec.command);
+        const int index = static_cast<int>(entry.command);
         connect(action, &QAction::triggered, this, [this, index] {
             if (handlers_[index]) {
                 handlers_[index]();
@@ -159,9 +159,9 @@ void CMainFrame::SetHandler(Command command, std::function<void()> handler) {
 
 void CMainFrame::UpdateCommandStates() {
     const bool shown = view_->AnalysisShown();
-    for (const CommandSpec& spec : kCommands) {
-        const int index = static_cast<int>(spec.command);
-        actions_[index]->setEnabled(handlers_[index] && (!spec.needsAnalysis || shown));
+    for (const CommandEntry& entry : kCommands) {
+        const int index = static_cast<int>(entry.command);
+        actions_[index]->setEnabled(handlers_[index] && (!entry.needsAnalysis || shown));
     }
 }
 

@@ -9,12 +9,12 @@ enum class MessageIcon { None, Stop, Exclamation, Information, Question };
 
 // A message the core asks the UI to show: the caption, the text and the icon. The core
 // decides the words so that every window shows the same ones; it never shows anything itself.
-struct MessageSpec {
+struct UserMessage {
     std::string caption;
     std::string text;
     MessageIcon icon = MessageIcon::None;
 
-    bool operator==(const MessageSpec&) const = default;
+    bool operator==(const UserMessage&) const = default;
 };
 
 }  // namespace orva
