@@ -1,7 +1,7 @@
 #include "AnalyseCommand.h"
 
 #include "AnalysisGrid.h"
-#include "AnalysisSelection.h"
+#include "ChosenRecords.h"
 #include "CliOutput.h"
 #include "CliTexts.h"
 #include "CommandLine.h"
@@ -10,7 +10,6 @@
 #include "PersonJson.h"
 #include "RecordFileLoad.h"
 #include "RecordList.h"
-#include "ReportSetLoader.h"
 #include "ScreeningTexts.h"
 #include "StoreMessages.h"
 #include "StoreResult.h"
@@ -42,12 +41,6 @@ void PrintReadFailure(std::ostream& err, const std::string& path, int position, 
     } else {
         PrintMessage(err, ReadError());
     }
-}
-
-// The person a record is about, compared as the selection dialogs find a person.
-std::string PersonKey(const AssessmentRecord& record) {
-    return RecordList::UpperCase(record.GetFirstName()) + '\n' + RecordList::UpperCase(record.GetLastName()) + '\n' +
-           record.GetText(TextField::BirthDate);
 }
 
 // A shaded cell carries the mark on every line, so that no line of it reads as unshaded.
@@ -163,51 +156,21 @@ int RunAnalyse(const std::vector<std::string>& words, std::ostream& out, std::os
     const LoadedFile loaded = LoadRecordFile(line.file, list, err);
     if (loaded.status == kExitRefused) return kExitRefused;
 
-    // Each chosen record is read once to learn its reporter, then classified as the selection
-    // dialog classifies its entries.
-    std::vector<SelectedRecord> selected;
-    std::vector<std::string> persons;
-    for (int position : line.records) {
-        AssessmentRecord record;
-        const int result = ReadRecordForAnalysis(loaded.path, position, record);
-        if (result < 0) {
-            PrintReadFailure(err, loaded.path, position, result, list.RecordsInFile());
-            return kExitRefused;
-        }
-        // The dialogs offer only records found by name and birth date; here the choice is free,
-        // so a record an analysis could not show, or a mix of persons, is refused.
-        if (record.GetLastName().empty()) {
-            err << texts::kProgram << ": " << texts::kNoLastName << position << '\n';
-            return kExitRefused;
-        }
-        selected.push_back({record.GetReporter(), position});
-        persons.push_back(PersonKey(record));
-    }
-    const AnalysisSelection selection = ClassifyAnalysisSelection(selected);
-    if (selection.refusal) {
-        PrintMessage(err, *selection.refusal);
-        return kExitRefused;
-    }
-    for (const std::string& person : persons) {
-        if (person != persons.front()) {
-            err << texts::kProgram << ": " << texts::kDifferentPersons << '\n';
-            return kExitRefused;
-        }
-    }
-
+    // The file's record count words a position beyond its end.
+    const ReadFailurePrinter printReadFailure = [&list](std::ostream& stream, const std::string& path,
+                                                        int position, int code) {
+        PrintReadFailure(stream, path, position, code, list.RecordsInFile());
+    };
     ReportSet reports;
-    const int result = LoadReportSet(loaded.path, selection.positions, reports);
-    if (result < 0) {
-        PrintMessage(err, ReadError());
-        return kExitRefused;
-    }
+    const auto positions = LoadChosenRecords(loaded.path, line.records, printReadFailure, reports, err);
+    if (!positions) return kExitRefused;
     const AnalysisGrid grid = BuildAnalysisGrid(reports);
     if (line.json) {
         nlohmann::ordered_json document = AnalysisDocument(grid);
         document["person"] = PersonJson(reports);
         WriteJson(out, document);
     } else {
-        WriteAnalysisText(out, loaded.path, reports, selection.positions, grid);
+        WriteAnalysisText(out, loaded.path, reports, *positions, grid);
     }
     return loaded.status;
 }

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "ChosenRecords.h"
 #include "CliTexts.h"
 
 namespace orva::cli {
@@ -9,17 +10,6 @@ namespace {
 constexpr const char* kJson = "--json";
 constexpr const char* kRecord = "--record";
 constexpr const char* kRecordEquals = "--record=";
-constexpr std::size_t kMaxPositionDigits = 9;  // far beyond any record file, and within int
-
-bool ParsePosition(const std::string& text, int& position) {
-    if (text.empty() || text.size() > kMaxPositionDigits) return false;
-    position = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        position = position * 10 + (c - '0');
-    }
-    return true;
-}
 
 ParseOutcome Refuse(const char* problem, std::string detail = {}) { return {false, problem, std::move(detail)}; }
 

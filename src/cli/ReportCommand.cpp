@@ -1,14 +1,12 @@
 #include "ReportCommand.h"
 
-#include "AnalysisSelection.h"
+#include "ChosenRecords.h"
 #include "CliOutput.h"
 #include "CliTexts.h"
 #include "FileNameRules.h"
 #include "OutputFile.h"
-#include "RecordList.h"
 #include "ReportFileNames.h"
 #include "ReportMessages.h"
-#include "ReportSetLoader.h"
 #include "ReportsCliSupport.h"
 #include "ReportsCliTexts.h"
 #include "ReportsTexts.h"
@@ -25,62 +23,14 @@ constexpr const char* kRecord = "--record";
 constexpr const char* kRtf = "--rtf";
 constexpr const char* kReplace = "--replace";
 constexpr std::size_t kMostRecords = 3;
-constexpr std::size_t kMaxPositionDigits = 9;
 
-bool ParsePosition(const std::string& text, int& position) {
-    if (text.empty() || text.size() > kMaxPositionDigits) return false;
-    position = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        position = position * 10 + (c - '0');
-    }
-    return true;
-}
-
-std::string PersonKey(const AssessmentRecord& record) {
-    return RecordList::UpperCase(record.GetFirstName()) + '\n' + RecordList::UpperCase(record.GetLastName()) +
-           '\n' + record.GetText(TextField::BirthDate);
-}
-
-// Fills the analysis from the chosen records as the analysis command does: one record per
-// reporter, all of one person, each with a last name.
-bool LoadAnalysis(const std::string& path, const std::vector<int>& positions, ReportSet& reports,
-                  std::ostream& err) {
+// Why one chosen record could not be read: the store's message for the code, with the file's name.
+void PrintReadFailure(std::ostream& err, const std::string& path, int position, int code) {
+    const std::string name = path.substr(0, path.size() - std::string(orva::texts::kRpcSuffixLabel).size());
     const UserMessage readError{orva::texts::kReadErrorCaption, orva::texts::kReadError, MessageIcon::Stop};
-    std::vector<SelectedRecord> selected;
-    std::string person;
-    for (int position : positions) {
-        AssessmentRecord record;
-        const int result = ReadRecordForAnalysis(path, position, record);
-        if (result < 0) {
-            const std::string name =
-                path.substr(0, path.size() - std::string(orva::texts::kRpcSuffixLabel).size());
-            const auto message = LoadResultMessage(result, std::string(1, kNameMarker));
-            PrintMessage(err, message ? *message : readError, name);
-            if (result == kPositionBeyondEnd) err << texts::kPositionBeyondEnd << position << '\n';
-            return false;
-        }
-        if (record.GetLastName().empty()) {
-            err << texts::kProgram << ": " << texts::kNoLastName << position << '\n';
-            return false;
-        }
-        if (!person.empty() && PersonKey(record) != person) {
-            err << texts::kProgram << ": " << texts::kDifferentPersons << '\n';
-            return false;
-        }
-        person = PersonKey(record);
-        selected.push_back({record.GetReporter(), position});
-    }
-    const AnalysisSelection selection = ClassifyAnalysisSelection(selected);
-    if (selection.refusal) {
-        PrintMessage(err, *selection.refusal);
-        return false;
-    }
-    if (LoadReportSet(path, selection.positions, reports) < 0) {
-        PrintMessage(err, readError);
-        return false;
-    }
-    return true;
+    const auto message = LoadResultMessage(code, std::string(1, kNameMarker));
+    PrintMessage(err, message ? *message : readError, name);
+    if (code == kPositionBeyondEnd) err << texts::kPositionBeyondEnd << position << '\n';
 }
 
 }  // namespace
@@ -121,7 +71,7 @@ int RunReportCommand(const std::vector<std::string>& words, std::ostream& out, s
         return kExitRefused;
     }
     ReportSet reports;
-    if (!LoadAnalysis(recordFile.fullPath, positions, reports, err)) return kExitRefused;
+    if (!LoadChosenRecords(recordFile.fullPath, positions, PrintReadFailure, reports, err)) return kExitRefused;
 
     OutputFile file;
     file.SetPath(rtfName + orva::texts::kRtfSuffixLabel);

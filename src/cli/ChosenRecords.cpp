@@ -1,0 +1,75 @@
+#include "ChosenRecords.h"
+
+#include "AnalysisSelection.h"
+#include "CliOutput.h"
+#include "CliTexts.h"
+#include "RecordList.h"
+#include "ReportSetLoader.h"
+#include "ScreeningTexts.h"
+
+namespace orva::cli {
+
+namespace {
+
+constexpr std::size_t kMaxPositionDigits = 9;  // far beyond any record file, and within int
+
+}  // namespace
+
+bool ParsePosition(const std::string& text, int& position) {
+    if (text.empty() || text.size() > kMaxPositionDigits) return false;
+    position = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        position = position * 10 + (c - '0');
+    }
+    return true;
+}
+
+std::string PersonKey(const AssessmentRecord& record) {
+    return RecordList::UpperCase(record.GetFirstName()) + '\n' + RecordList::UpperCase(record.GetLastName()) + '\n' +
+           record.GetText(TextField::BirthDate);
+}
+
+std::optional<std::array<int, kReportSlots>> LoadChosenRecords(const std::string& path,
+                                                               const std::vector<int>& positions,
+                                                               const ReadFailurePrinter& printReadFailure,
+                                                               ReportSet& reports, std::ostream& err) {
+    // Each chosen record is read once to learn its reporter, then classified as the selection
+    // dialog classifies its entries.
+    std::vector<SelectedRecord> selected;
+    std::vector<std::string> persons;
+    for (int position : positions) {
+        AssessmentRecord record;
+        const int result = ReadRecordForAnalysis(path, position, record);
+        if (result < 0) {
+            printReadFailure(err, path, position, result);
+            return std::nullopt;
+        }
+        // The dialogs offer only records found by name and birth date; here the choice is free,
+        // so a record an analysis could not show, or a mix of persons, is refused.
+        if (record.GetLastName().empty()) {
+            err << texts::kProgram << ": " << texts::kNoLastName << position << '\n';
+            return std::nullopt;
+        }
+        selected.push_back({record.GetReporter(), position});
+        persons.push_back(PersonKey(record));
+    }
+    const AnalysisSelection selection = ClassifyAnalysisSelection(selected);
+    if (selection.refusal) {
+        PrintMessage(err, *selection.refusal);
+        return std::nullopt;
+    }
+    for (const std::string& person : persons) {
+        if (person != persons.front()) {
+            err << texts::kProgram << ": " << texts::kDifferentPersons << '\n';
+            return std::nullopt;
+        }
+    }
+    if (LoadReportSet(path, selection.positions, reports) < 0) {
+        PrintMessage(err, {orva::texts::kReadErrorCaption, orva::texts::kReadError, MessageIcon::Stop});
+        return std::nullopt;
+    }
+    return selection.positions;
+}
+
+}  // namespace orva::cli
