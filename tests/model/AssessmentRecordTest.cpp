@@ -8,14 +8,17 @@ namespace orva {
 namespace {
 
 struct FieldCase {
+    const char* name;
     TextField field;
     std::size_t max;
 };
 
+void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.name; }
+
 class TextFieldCutting : public ::testing::TestWithParam<FieldCase> {};
 
 TEST_P(TextFieldCutting, LongerValueIsCutToTheFieldMaximum_ShorterKeptWhole) {
-    const auto [field, max] = GetParam();
+    const auto [name, field, max] = GetParam();
     AssessmentRecord r;
     const std::string longValue(max + 5, 'a');
     r.SetText(field, longValue);
@@ -28,14 +31,18 @@ TEST_P(TextFieldCutting, LongerValueIsCutToTheFieldMaximum_ShorterKeptWhole) {
 
 INSTANTIATE_TEST_SUITE_P(
     AllFields, TextFieldCutting,
-    ::testing::Values(FieldCase{TextField::FirstName, 20}, FieldCase{TextField::LastName, 20},
-                      FieldCase{TextField::StreetAddress, 40}, FieldCase{TextField::Town, 20},
-                      FieldCase{TextField::State, 3}, FieldCase{TextField::Postcode, 10},
-                      FieldCase{TextField::Country, 20}, FieldCase{TextField::Phone, 14},
-                      FieldCase{TextField::Phone2, 14}, FieldCase{TextField::Email, 40},
-                      FieldCase{TextField::ObserverName, 20}, FieldCase{TextField::ObserverRelationship, 20},
-                      FieldCase{TextField::ObserverContact, 60}, FieldCase{TextField::ObserverComment, 200},
-                      FieldCase{TextField::SchoolYear, 2}, FieldCase{TextField::School, 30}));
+    ::testing::Values(
+        FieldCase{"FirstName", TextField::FirstName, 20}, FieldCase{"LastName", TextField::LastName, 20},
+        FieldCase{"StreetAddress", TextField::StreetAddress, 40}, FieldCase{"Town", TextField::Town, 20},
+        FieldCase{"State", TextField::State, 3}, FieldCase{"Postcode", TextField::Postcode, 10},
+        FieldCase{"Country", TextField::Country, 20}, FieldCase{"Phone", TextField::Phone, 14},
+        FieldCase{"Phone2", TextField::Phone2, 14}, FieldCase{"Email", TextField::Email, 40},
+        FieldCase{"ObserverName", TextField::ObserverName, 20},
+        FieldCase{"ObserverRelationship", TextField::ObserverRelationship, 20},
+        FieldCase{"ObserverContact", TextField::ObserverContact, 60},
+        FieldCase{"ObserverComment", TextField::ObserverComment, 200},
+        FieldCase{"SchoolYear", TextField::SchoolYear, 2}, FieldCase{"School", TextField::School, 30}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AssessmentRecord, NeighbouringFieldsDoNotBleedIntoEachOther) {
     AssessmentRecord r;

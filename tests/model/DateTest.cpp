@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "Date.h"
 
 namespace orva {
@@ -8,6 +10,14 @@ namespace {
 struct ValidityCase {
     int year, month, day, expected;
 };
+
+void PrintTo(const ValidityCase& c, std::ostream* os) { *os << c.year << '-' << c.month << '-' << c.day; }
+
+// Test names take only letters, digits and '_': the date as 2004_2_29.
+std::string CaseName(const ::testing::TestParamInfo<ValidityCase>& info) {
+    return std::to_string(info.param.year) + '_' + std::to_string(info.param.month) + '_' +
+           std::to_string(info.param.day);
+}
 
 class DateValidity : public ::testing::TestWithParam<ValidityCase> {};
 
@@ -24,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ValidityCase{2005, 13, 1, -2}, ValidityCase{2005, 4, 31, -3}, ValidityCase{2005, 4, 30, 0},
                       ValidityCase{2005, 6, 31, -3}, ValidityCase{2005, 9, 31, -3}, ValidityCase{2005, 11, 31, -3},
                       ValidityCase{2005, 12, 31, 0}, ValidityCase{2005, 1, 0, -3}, ValidityCase{2005, 1, 32, -3},
-                      ValidityCase{1900, 13, 40, -1}));
+                      ValidityCase{1900, 13, 40, -1}),
+    CaseName);
 
 TEST(AgeInYears, CountsWholeYearsAndGoesNegativeBackwards) {
     int age = 0;

@@ -32,6 +32,8 @@ struct DetailsCase {
     FocusField focus;
 };
 
+void PrintTo(const DetailsCase& c, std::ostream* os) { *os << c.name; }
+
 constexpr const char* kMandatory = "Mandatory Field";
 constexpr const char* kIncorrect = "Incorrect Date";
 constexpr const char* kNames = "'First Name' and 'Last Name' are mandatory.";

@@ -11,10 +11,13 @@ constexpr const char* kWithoutExtension =
     "You must enter a ORVA filename without the extension.  For example:  c:/data_files/ORVA_2005";
 
 struct NameCase {
+    const char* name;
     const char* typed;
     bool ok;
     const char* fullPathOrMessage;
 };
+
+void PrintTo(const NameCase& c, std::ostream* os) { *os << c.name; }
 
 class RecordFileNameRule : public ::testing::TestWithParam<NameCase> {};
 
@@ -31,17 +34,21 @@ TEST_P(RecordFileNameRule, AddsTheExtensionOrRefuses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, RecordFileNameRule,
-    ::testing::Values(NameCase{"", false, "You have not entered a filename."},
-                      NameCase{"/data/clinic", true, "/data/clinic.rpc"},
-                      NameCase{"/data/clinic.rpc", true, "/data/clinic.rpc"},
-                      NameCase{"c:\\data\\x", true, "c:\\data\\x.rpc"}, NameCase{"a", true, "a.rpc"},
-                      NameCase{"/data/clinic.csv", false, kWithoutExtension},
-                      NameCase{"/data/clinic.RPC", false, kWithoutExtension},
-                      NameCase{"/data/clinic.", false, kWithoutExtension},
-                      NameCase{"/data/clinic.x", false, kWithoutExtension},
-                      NameCase{"/data/clinic.ab", false, kWithoutExtension},
-                      NameCase{"/data/", false, kWithoutExtension}, NameCase{"c:\\data\\", false, kWithoutExtension},
-                      NameCase{"/data/.rpc", false, kWithoutExtension}, NameCase{".rpc", false, kWithoutExtension}));
+    ::testing::Values(NameCase{"Empty", "", false, "You have not entered a filename."},
+                      NameCase{"NoExtension", "/data/clinic", true, "/data/clinic.rpc"},
+                      NameCase{"RpcExtension", "/data/clinic.rpc", true, "/data/clinic.rpc"},
+                      NameCase{"BackslashPath", "c:\\data\\x", true, "c:\\data\\x.rpc"},
+                      NameCase{"OneLetter", "a", true, "a.rpc"},
+                      NameCase{"CsvExtension", "/data/clinic.csv", false, kWithoutExtension},
+                      NameCase{"CapitalRpcExtension", "/data/clinic.RPC", false, kWithoutExtension},
+                      NameCase{"EndsInDot", "/data/clinic.", false, kWithoutExtension},
+                      NameCase{"OneLetterExtension", "/data/clinic.x", false, kWithoutExtension},
+                      NameCase{"TwoLetterExtension", "/data/clinic.ab", false, kWithoutExtension},
+                      NameCase{"FolderOnly", "/data/", false, kWithoutExtension},
+                      NameCase{"BackslashFolderOnly", "c:\\data\\", false, kWithoutExtension},
+                      NameCase{"ExtensionOnlyInFolder", "/data/.rpc", false, kWithoutExtension},
+                      NameCase{"ExtensionOnly", ".rpc", false, kWithoutExtension}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BrowsedPath, AcceptsOnlyTheExactExtensionWithACleanStem) {
     std::string stem;

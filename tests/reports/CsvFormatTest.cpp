@@ -18,9 +18,12 @@ std::string Commas(int n) {
 }
 
 struct SanitiseCase {
+    const char* name;
     const char* text;
     const char* clean;
 };
+
+void PrintTo(const SanitiseCase& c, std::ostream* os) { *os << c.name; }
 
 class SanitiseCsvTextTest : public ::testing::TestWithParam<SanitiseCase> {};
 
@@ -31,12 +34,15 @@ TEST_P(SanitiseCsvTextTest, ReplacesSeparatorsBreaksAndQuotesKeepingTheLength) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, SanitiseCsvTextTest,
-                         ::testing::Values(SanitiseCase{"", ""}, SanitiseCase{"a,b", "a b"},
-                                           SanitiseCase{"a\r\nb", "a  b"}, SanitiseCase{"\"q\"", "`q`"},
-                                           SanitiseCase{"it's", "it`s"},
-                                           SanitiseCase{"tab\there", "tab\there"},
-                                           SanitiseCase{"caf\xE9 `x`", "caf\xE9 `x`"},
-                                           SanitiseCase{"\n", " "}));
+                         ::testing::Values(SanitiseCase{"Empty", "", ""}, SanitiseCase{"Comma", "a,b", "a b"},
+                                           SanitiseCase{"LineBreak", "a\r\nb", "a  b"},
+                                           SanitiseCase{"DoubleQuotes", "\"q\"", "`q`"},
+                                           SanitiseCase{"Apostrophe", "it's", "it`s"},
+                                           SanitiseCase{"TabKept", "tab\there", "tab\there"},
+                                           SanitiseCase{"Windows1252AndBackquotesKept", "caf\xE9 `x`",
+                                                        "caf\xE9 `x`"},
+                                           SanitiseCase{"LoneLineFeed", "\n", " "}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CsvHeader, IsTheFixedRowOf143Columns) {
     const std::string header = texts::kCsvHeader;

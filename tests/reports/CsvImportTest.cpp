@@ -60,6 +60,8 @@ struct ProblemCase {
     CsvProblem problem;
 };
 
+void PrintTo(const ProblemCase& c, std::ostream* os) { *os << c.name; }
+
 class RowProblemTest : public ::testing::TestWithParam<ProblemCase> {};
 
 TEST_P(RowProblemTest, RefusesTheRowNamingLineColumnAndProblem) {

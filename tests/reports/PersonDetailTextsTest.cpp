@@ -18,6 +18,8 @@ struct AddressCase {
     std::array<const char*, 3> lines;
 };
 
+void PrintTo(const AddressCase& c, std::ostream* os) { *os << c.name; }
+
 class AddressLinesTest : public ::testing::TestWithParam<AddressCase> {};
 
 TEST_P(AddressLinesTest, JoinsThePartsIntoAtMostThreeLines) {
@@ -57,11 +59,14 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 struct PhoneCase {
+    const char* name;
     const char* phone;
     const char* phone2;
     const char* line1;
     const char* line2;
 };
+
+void PrintTo(const PhoneCase& c, std::ostream* os) { *os << c.name; }
 
 class PhoneLinesTest : public ::testing::TestWithParam<PhoneCase> {};
 
@@ -77,9 +82,11 @@ TEST_P(PhoneLinesTest, PutsEachGivenPhoneOnALine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Phones, PhoneLinesTest,
-                         ::testing::Values(PhoneCase{"111", "222", "111", "222"},
-                                           PhoneCase{"111", "", "111", ""}, PhoneCase{"", "222", "222", ""},
-                                           PhoneCase{"", "", "Not Specified", ""}));
+                         ::testing::Values(PhoneCase{"Both", "111", "222", "111", "222"},
+                                           PhoneCase{"FirstOnly", "111", "", "111", ""},
+                                           PhoneCase{"SecondOnly", "", "222", "222", ""},
+                                           PhoneCase{"Neither", "", "", "Not Specified", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PersonDetailTexts, GenderLabelsFollowTheStoredCodeInEitherCase) {
     const std::pair<char, const char*> cases[] = {

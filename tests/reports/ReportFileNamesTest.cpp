@@ -37,11 +37,14 @@ TEST(UpdateDefaultExportName, SameBaseNameInAnotherFolderChangesNothing) {
 }
 
 struct BrowseCase {
+    const char* label;
     const char* path;
     const char* extension;
     bool accepted;
     const char* name;
 };
+
+void PrintTo(const BrowseCase& c, std::ostream* os) { *os << c.label; }
 
 class CheckBrowsedNameTest : public ::testing::TestWithParam<BrowseCase> {};
 
@@ -56,15 +59,18 @@ TEST_P(CheckBrowsedNameTest, AcceptsOnlyPathsEndingInTheExtension) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, CheckBrowsedNameTest,
-                         ::testing::Values(BrowseCase{"c:/d/data.older.rpc", ".rpc", true, "c:/d/data.older"},
-                                           BrowseCase{"c:/d/data.old.rpc", ".rpc", false, ""},
-                                           BrowseCase{"c:/d/out.csv", ".csv", true, "c:/d/out"},
-                                           BrowseCase{"c:/d/out.CSV", ".csv", false, ""},
-                                           BrowseCase{"c:/d/.csv", ".csv", false, ""},
-                                           BrowseCase{"a.rtf", ".rtf", true, "a"},
-                                           BrowseCase{".rtf", ".rtf", false, ""},
-                                           BrowseCase{"c:/d/report.rtf", ".csv", false, ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Paths, CheckBrowsedNameTest,
+    ::testing::Values(BrowseCase{"FullStopFarFromTheEnd", "c:/d/data.older.rpc", ".rpc", true,
+                                 "c:/d/data.older"},
+                      BrowseCase{"FullStopNearTheEnd", "c:/d/data.old.rpc", ".rpc", false, ""},
+                      BrowseCase{"Csv", "c:/d/out.csv", ".csv", true, "c:/d/out"},
+                      BrowseCase{"CapitalCsv", "c:/d/out.CSV", ".csv", false, ""},
+                      BrowseCase{"CsvWithoutStem", "c:/d/.csv", ".csv", false, ""},
+                      BrowseCase{"RtfWithoutFolder", "a.rtf", ".rtf", true, "a"},
+                      BrowseCase{"RtfOnly", ".rtf", ".rtf", false, ""},
+                      BrowseCase{"OtherExtension", "c:/d/report.rtf", ".csv", false, ""}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST(SuggestedAnalysisFileName, NamesTheFirstPresentPersonAndThePresentReports) {
     ReportSet set;

@@ -7,9 +7,12 @@ namespace orva {
 namespace {
 
 struct CodeCase {
+    const char* name;
     int code;
     const char* text;
 };
+
+void PrintTo(const CodeCase& c, std::ostream* os) { *os << c.name; }
 
 class RecordFileOpenMessageTest : public ::testing::TestWithParam<CodeCase> {};
 
@@ -23,16 +26,21 @@ TEST_P(RecordFileOpenMessageTest, ChoosesTheTextByTheStoresResult) {
 INSTANTIATE_TEST_SUITE_P(
     Codes, RecordFileOpenMessageTest,
     ::testing::Values(
-        CodeCase{kBadHeaderWord, "The file\n\t'c:/d/f.rpc'\nis not in a ORVA file format"},
-        CodeCase{kTooShort, "The file\n\t'c:/d/f.rpc'\nis not in a ORVA file format"},
-        CodeCase{kSharingViolation, "The file\n\t'c:/d/f.rpc'\nis in use by another application"},
-        CodeCase{kLockViolation, "The file\n\t'c:/d/f.rpc'\nis in use by another application"},
-        CodeCase{kAccessDenied, "You do not have access to the file\n\t'c:/d/f.rpc'"},
-        CodeCase{kFileNotFound, "The file\n\t'c:/d/f.rpc'\nwas not found"},
-        CodeCase{kBadPath, "The file\n\t'c:/d/f.rpc'\nwas not found"},
-        CodeCase{kBadLength, "There was an error opening or reading the file\n\t'c:/d/f.rpc'"},
-        CodeCase{kIncompleteRecord, "There was an error opening or reading the file\n\t'c:/d/f.rpc'"},
-        CodeCase{kOtherFileError, "There was an error opening or reading the file\n\t'c:/d/f.rpc'"}));
+        CodeCase{"BadHeaderWord", kBadHeaderWord, "The file\n\t'c:/d/f.rpc'\nis not in a ORVA file format"},
+        CodeCase{"TooShort", kTooShort, "The file\n\t'c:/d/f.rpc'\nis not in a ORVA file format"},
+        CodeCase{"SharingViolation", kSharingViolation,
+                 "The file\n\t'c:/d/f.rpc'\nis in use by another application"},
+        CodeCase{"LockViolation", kLockViolation,
+                 "The file\n\t'c:/d/f.rpc'\nis in use by another application"},
+        CodeCase{"AccessDenied", kAccessDenied, "You do not have access to the file\n\t'c:/d/f.rpc'"},
+        CodeCase{"FileNotFound", kFileNotFound, "The file\n\t'c:/d/f.rpc'\nwas not found"},
+        CodeCase{"BadPath", kBadPath, "The file\n\t'c:/d/f.rpc'\nwas not found"},
+        CodeCase{"BadLength", kBadLength, "There was an error opening or reading the file\n\t'c:/d/f.rpc'"},
+        CodeCase{"IncompleteRecord", kIncompleteRecord,
+                 "There was an error opening or reading the file\n\t'c:/d/f.rpc'"},
+        CodeCase{"OtherFileError", kOtherFileError,
+                 "There was an error opening or reading the file\n\t'c:/d/f.rpc'"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OutputFileOpenMessage, ExportAndSaveShareTheTextsWithTheirOwnExtension) {
     const std::pair<int, std::string> cases[] = {

@@ -6,9 +6,12 @@ namespace orva {
 namespace {
 
 struct EscapeCase {
+    const char* name;
     const char* text;
     const char* escaped;
 };
+
+void PrintTo(const EscapeCase& c, std::ostream* os) { *os << c.name; }
 
 class EscapeRtfTextTest : public ::testing::TestWithParam<EscapeCase> {};
 
@@ -18,13 +21,15 @@ TEST_P(EscapeRtfTextTest, EscapesOnlyBackslashAndBraces) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, EscapeRtfTextTest,
-    ::testing::Values(EscapeCase{"", ""},
-                      EscapeCase{"Plain text, 42; (a) [b] <c>", "Plain text, 42; (a) [b] <c>"},
-                      EscapeCase{"C:\\data\\", "C:\\\\data\\\\"}, EscapeCase{"{Jr}", "\\{Jr\\}"},
-                      EscapeCase{"}{", "\\}\\{"}, EscapeCase{"\\{}", "\\\\\\{\\}"},
+    ::testing::Values(EscapeCase{"Empty", "", ""},
+                      EscapeCase{"Plain", "Plain text, 42; (a) [b] <c>", "Plain text, 42; (a) [b] <c>"},
+                      EscapeCase{"Backslashes", "C:\\data\\", "C:\\\\data\\\\"},
+                      EscapeCase{"Braces", "{Jr}", "\\{Jr\\}"}, EscapeCase{"BracesReversed", "}{", "\\}\\{"},
+                      EscapeCase{"BackslashAndBraces", "\\{}", "\\\\\\{\\}"},
                       // Windows-1252 letters stay single bytes; the document is read as code page 1252.
-                      EscapeCase{"Zo\xEB M\xFCller \x80", "Zo\xEB M\xFCller \x80"},
-                      EscapeCase{"tab\tline\r\nend", "tab\tline\r\nend"}));
+                      EscapeCase{"Windows1252Letters", "Zo\xEB M\xFCller \x80", "Zo\xEB M\xFCller \x80"},
+                      EscapeCase{"TabAndLineBreak", "tab\tline\r\nend", "tab\tline\r\nend"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EscapeRtfText, KeepsEveryOtherByteOfALongText) {
     std::string text;

@@ -231,9 +231,12 @@ TEST(RecordCodec, EuroSignEndsTheTextOnReading) {
 }
 
 struct CodeCase {
+    const char* name;
     unsigned char stored;
     int reporter;
 };
+
+void PrintTo(const CodeCase& c, std::ostream* os) { *os << c.name; }
 
 class ReporterOnReading : public ::testing::TestWithParam<CodeCase> {};
 
@@ -246,9 +249,11 @@ TEST_P(ReporterOnReading, MapsTheStoredLetter) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Letters, ReporterOnReading,
-                         ::testing::Values(CodeCase{'S', kSelf}, CodeCase{'P', kParent},
-                                           CodeCase{'T', kTeacher}, CodeCase{'U', kReporterNotSet},
-                                           CodeCase{'p', kReporterNotSet}, CodeCase{0, kReporterNotSet}));
+                         ::testing::Values(CodeCase{"S", 'S', kSelf}, CodeCase{"P", 'P', kParent},
+                                           CodeCase{"T", 'T', kTeacher}, CodeCase{"U", 'U', kReporterNotSet},
+                                           CodeCase{"LowerCaseP", 'p', kReporterNotSet},
+                                           CodeCase{"NulByte", 0, kReporterNotSet}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RecordCodec, UnknownDataEntryReadsAsOnScreenAndOddGenderIsKept) {
     RecordImage image = BuildImage(SampleRecord(2));

@@ -191,9 +191,12 @@ TEST(RecordFileFault, UnreadableRecordsAreCountedAsNotLoaded) {
 }
 
 struct ErrnoCase {
+    const char* name;
     int error;
     int cause;
 };
+
+void PrintTo(const ErrnoCase& c, std::ostream* os) { *os << c.name; }
 
 class CauseFromErrnoTest : public ::testing::TestWithParam<ErrnoCase> {};
 
@@ -203,16 +206,18 @@ TEST_P(CauseFromErrnoTest, MapsToThePlatformCause) {
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, CauseFromErrnoTest,
-    ::testing::Values(ErrnoCase{ENOENT, kFileNotFound}, ErrnoCase{ENOTDIR, kBadPath},
-                      ErrnoCase{ENAMETOOLONG, kBadPath}, ErrnoCase{EISDIR, kBadPath},
-                      ErrnoCase{EMFILE, kTooManyOpenFiles}, ErrnoCase{ENFILE, kTooManyOpenFiles},
-                      ErrnoCase{EACCES, kAccessDenied}, ErrnoCase{EPERM, kAccessDenied},
-                      ErrnoCase{EROFS, kAccessDenied}, ErrnoCase{EBADF, kInvalidFile},
-                      ErrnoCase{EMLINK, kDirectoryFull}, ErrnoCase{ESPIPE, kBadSeek},
-                      ErrnoCase{EIO, kHardwareError}, ErrnoCase{EWOULDBLOCK, kSharingViolation},
-                      ErrnoCase{ETXTBSY, kSharingViolation}, ErrnoCase{ENOLCK, kLockViolation},
-                      ErrnoCase{ENOSPC, kDiskFull}, ErrnoCase{EDQUOT, kDiskFull},
-                      ErrnoCase{EEXIST, kFileExists}, ErrnoCase{EPROTO, kFileGeneric}));
+    ::testing::Values(
+        ErrnoCase{"ENOENT", ENOENT, kFileNotFound}, ErrnoCase{"ENOTDIR", ENOTDIR, kBadPath},
+        ErrnoCase{"ENAMETOOLONG", ENAMETOOLONG, kBadPath}, ErrnoCase{"EISDIR", EISDIR, kBadPath},
+        ErrnoCase{"EMFILE", EMFILE, kTooManyOpenFiles}, ErrnoCase{"ENFILE", ENFILE, kTooManyOpenFiles},
+        ErrnoCase{"EACCES", EACCES, kAccessDenied}, ErrnoCase{"EPERM", EPERM, kAccessDenied},
+        ErrnoCase{"EROFS", EROFS, kAccessDenied}, ErrnoCase{"EBADF", EBADF, kInvalidFile},
+        ErrnoCase{"EMLINK", EMLINK, kDirectoryFull}, ErrnoCase{"ESPIPE", ESPIPE, kBadSeek},
+        ErrnoCase{"EIO", EIO, kHardwareError}, ErrnoCase{"EWOULDBLOCK", EWOULDBLOCK, kSharingViolation},
+        ErrnoCase{"ETXTBSY", ETXTBSY, kSharingViolation}, ErrnoCase{"ENOLCK", ENOLCK, kLockViolation},
+        ErrnoCase{"ENOSPC", ENOSPC, kDiskFull}, ErrnoCase{"EDQUOT", EDQUOT, kDiskFull},
+        ErrnoCase{"EEXIST", EEXIST, kFileExists}, ErrnoCase{"EPROTO", EPROTO, kFileGeneric}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace orva

@@ -125,6 +125,8 @@ struct LengthCase {
     int expected;
 };
 
+void PrintTo(const LengthCase& c, std::ostream* os) { *os << "length " << c.length; }
+
 class ValidateHeaderLength : public ::testing::TestWithParam<LengthCase> {};
 
 TEST_P(ValidateHeaderLength, GivesTheCodeOfTheLengthRule) {
@@ -142,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(Lengths, ValidateHeaderLength,
                          ::testing::Values(LengthCase{0, kNewEmptyFile}, LengthCase{1, kTooShort},
                                            LengthCase{243, kTooShort}, LengthCase{2429, kTooShort},
                                            LengthCase{2430, kStoreOk}, LengthCase{2431, kBadLength},
-                                           LengthCase{4616, kBadLength}, LengthCase{4617, kStoreOk}));
+                                           LengthCase{4616, kBadLength}, LengthCase{4617, kStoreOk}),
+                         [](const auto& info) { return "Length" + std::to_string(info.param.length); });
 
 TEST_F(RecordFileTest, FileNotStartingWithTheVersionWordIsRefused) {
     Bytes bytes = FileOfSamples(1);

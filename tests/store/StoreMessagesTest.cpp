@@ -8,9 +8,12 @@ namespace orva {
 namespace {
 
 struct SaveCase {
+    const char* name;
     int code;
     const char* text;
 };
+
+void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.name; }
 
 class SaveFailed : public ::testing::TestWithParam<SaveCase> {};
 
@@ -30,22 +33,25 @@ const char* const kOther =
 INSTANTIATE_TEST_SUITE_P(
     Codes, SaveFailed,
     ::testing::Values(
-        SaveCase{
-            -506,
-            "The file has reached its maximum number of records.\nPlease use another file or create a new "
-            "file."},
-        SaveCase{-504,
+        SaveCase{"FileFull", -506,
+                 "The file has reached its maximum number of records.\nPlease use another file or create a "
+                 "new file."},
+        SaveCase{"HeaderUnreadable", -504,
                  "An error occurred while accessing the file.\nPlease contact your system administrator."},
-        SaveCase{-503, kNotFormat}, SaveCase{-502, kNotFormat}, SaveCase{-501, kNotFormat},
-        SaveCase{-12, kInUse}, SaveCase{-11, kInUse},
-        SaveCase{
-            -8,
-            "The directory (folder) is full.\nPlease save the record in another directory of contact your "
-            "system administrator."},
-        SaveCase{-5, "Write access to the file has been denied.\nPlease contact your system administrator."},
-        SaveCase{-3, "The path for the file is not correct."},
-        SaveCase{-13, "The disk is full.\nPlease contact your system administrator."}, SaveCase{-2, kOther},
-        SaveCase{-10, kOther}, SaveCase{-99, kOther}, SaveCase{-101, kOther}, SaveCase{-601, kOther}));
+        SaveCase{"BadLength", -503, kNotFormat}, SaveCase{"TooShort", -502, kNotFormat},
+        SaveCase{"BadHeaderWord", -501, kNotFormat}, SaveCase{"LockViolation", -12, kInUse},
+        SaveCase{"SharingViolation", -11, kInUse},
+        SaveCase{"DirectoryFull", -8,
+                 "The directory (folder) is full.\nPlease save the record in another directory of contact "
+                 "your system administrator."},
+        SaveCase{"AccessDenied", -5,
+                 "Write access to the file has been denied.\nPlease contact your system administrator."},
+        SaveCase{"BadPath", -3, "The path for the file is not correct."},
+        SaveCase{"DiskFull", -13, "The disk is full.\nPlease contact your system administrator."},
+        SaveCase{"FileNotFound", -2, kOther}, SaveCase{"HardwareError", -10, kOther},
+        SaveCase{"OtherFileError", -99, kOther}, SaveCase{"PositionBeyondEnd", -101, kOther},
+        SaveCase{"IncompleteRecord", -601, kOther}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StoreMessages, SaveSucceededNamesThePersonAndTheFile) {
     const UserMessage m = SaveSucceededMessage(
@@ -61,11 +67,14 @@ TEST(StoreMessages, SaveSucceededNamesThePersonAndTheFile) {
 }
 
 struct LoadCase {
+    const char* name;
     int code;
     const char* caption;
     MessageIcon icon;
     const char* text;
 };
+
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
 
 class LoadResult : public ::testing::TestWithParam<LoadCase> {};
 
@@ -89,25 +98,27 @@ const char* const kOpenError =
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, LoadResult,
-    ::testing::Values(LoadCase{3, "Partial File Corruption", MessageIcon::Exclamation,
-                               "Unfortunately 3 records failed to load from the file,\nindicating some file "
-                               "corruption.\n\nPlease "
-                               "contact your system administrator for assistance."},
-                      LoadCase{-501, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-                      LoadCase{-502, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-                      LoadCase{-504, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-                      LoadCase{-601, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-                      LoadCase{-11, "File In Use", MessageIcon::Stop, kLocked},
-                      LoadCase{-12, "File In Use", MessageIcon::Stop, kLocked},
-                      LoadCase{-5, "File Access Error", MessageIcon::Stop,
-                               "The file\n\t'c:/data/clinic.rpc'\n is not available for edit "
-                               "access.\n\nPlease contact your system "
-                               "administrator for assistance."},
-                      LoadCase{-2, "File Not Found", MessageIcon::Stop, kNotFound},
-                      LoadCase{-3, "File Not Found", MessageIcon::Stop, kNotFound},
-                      LoadCase{-13, "File Access Error", MessageIcon::Stop, kOpenError},
-                      LoadCase{-99, "File Access Error", MessageIcon::Stop, kOpenError},
-                      LoadCase{-101, "File Access Error", MessageIcon::Stop, kOpenError}));
+    ::testing::Values(
+        LoadCase{"ThreeRecordsFailed", 3, "Partial File Corruption", MessageIcon::Exclamation,
+                 "Unfortunately 3 records failed to load from the file,\nindicating some file "
+                 "corruption.\n\nPlease "
+                 "contact your system administrator for assistance."},
+        LoadCase{"BadHeaderWord", -501, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+        LoadCase{"TooShort", -502, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+        LoadCase{"HeaderUnreadable", -504, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+        LoadCase{"IncompleteRecord", -601, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+        LoadCase{"SharingViolation", -11, "File In Use", MessageIcon::Stop, kLocked},
+        LoadCase{"LockViolation", -12, "File In Use", MessageIcon::Stop, kLocked},
+        LoadCase{"AccessDenied", -5, "File Access Error", MessageIcon::Stop,
+                 "The file\n\t'c:/data/clinic.rpc'\n is not available for edit "
+                 "access.\n\nPlease contact your system "
+                 "administrator for assistance."},
+        LoadCase{"FileNotFound", -2, "File Not Found", MessageIcon::Stop, kNotFound},
+        LoadCase{"BadPath", -3, "File Not Found", MessageIcon::Stop, kNotFound},
+        LoadCase{"DiskFull", -13, "File Access Error", MessageIcon::Stop, kOpenError},
+        LoadCase{"OtherFileError", -99, "File Access Error", MessageIcon::Stop, kOpenError},
+        LoadCase{"PositionBeyondEnd", -101, "File Access Error", MessageIcon::Stop, kOpenError}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StoreMessages, NothingIsShownWhenEveryRecordLoaded) {
     EXPECT_FALSE(LoadResultMessage(0, "x").has_value());
