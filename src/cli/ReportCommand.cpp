@@ -24,13 +24,21 @@ constexpr const char* kRtf = "--rtf";
 constexpr const char* kReplace = "--replace";
 constexpr std::size_t kMostRecords = 3;
 
-// Why one chosen record could not be read: the store's message for the code, with the file's name.
+// Why one chosen record could not be read. A position past the end or a record that fails its
+// checks is a read error of that record, not a fault of the file; other codes are the store's.
 void PrintReadFailure(std::ostream& err, const std::string& path, int position, int code) {
-    const std::string name = path.substr(0, path.size() - std::string(orva::texts::kRpcSuffixLabel).size());
     const UserMessage readError{orva::texts::kReadErrorCaption, orva::texts::kReadError, MessageIcon::Stop};
-    const auto message = LoadResultMessage(code, std::string(1, kNameMarker));
-    PrintMessage(err, message ? *message : readError, name);
-    if (code == kPositionBeyondEnd) err << texts::kPositionBeyondEnd << position << '\n';
+    if (code == kPositionBeyondEnd) {
+        PrintMessage(err, readError);
+        err << texts::kPositionBeyondEnd << position << '\n';
+    } else if (code == kChecksumMismatch || code == kIncompleteRecord) {
+        PrintMessage(err, readError);
+        err << texts::kRecordFailsChecks << position << '\n';
+    } else {
+        const std::string name = path.substr(0, path.size() - std::string(orva::texts::kRpcSuffixLabel).size());
+        const auto message = LoadResultMessage(code, std::string(1, kNameMarker));
+        PrintMessage(err, message ? *message : readError, name);
+    }
 }
 
 }  // namespace

@@ -161,6 +161,15 @@ TEST_F(CliCommandsTest, ReportWritesTheRtfOfTheChosenRecords) {
     EXPECT_NE(ReadFile(Path("zoe.rtf")), rtf);
 }
 
+TEST_F(CliCommandsTest, ReportOfAPositionPastTheEndIsAReadErrorNotAFileFault) {
+    const CliRun run = Run({"report", Path("clinic"), "--record", "99", "--rtf", Path("late")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("Read Error"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("There is no record at position 99"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("File Access Error"), std::string::npos) << run.err;
+    EXPECT_FALSE(FileExists(Path("late.rtf")));
+}
+
 TEST_F(CliCommandsTest, ReportRefusesRecordsOfDifferentPersonsAndBadNames) {
     CliRun run = Run({"report", Path("clinic"), "--record", "0", "--record", "3", "--rtf", Path("mix")});
     EXPECT_EQ(run.status, 2);
