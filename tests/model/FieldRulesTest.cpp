@@ -83,6 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
                     kBirthMandatory, FocusField::BirthDay},
         DetailsCase{"birth29Feb2003", [](DetailsEntry& e) { e.birthDay = "29", e.birthMonth = "02", e.birthYear = "2003"; },
                     4, kIncorrect, kBirthWrong, FocusField::BirthDay},
+        DetailsCase{"birth29Feb2004", [](DetailsEntry& e) { e.birthDay = "29", e.birthMonth = "02", e.birthYear = "2004"; },
+                    0, "", "", FocusField::None},
         DetailsCase{"birth31Dec1900", [](DetailsEntry& e) { e.birthDay = "31", e.birthMonth = "12", e.birthYear = "1900"; },
                     4, kIncorrect, kBirthWrong, FocusField::BirthDay},
         DetailsCase{"bornToday", [](DetailsEntry& e) { e.birthDay = "15", e.birthMonth = "06", e.birthYear = "2007"; },

@@ -83,6 +83,62 @@ TEST(RecordCodec, EmptyRecordStoresPaddingAndNotSetCodes) {
     EXPECT_TRUE(ImageChecksMatch(image));
 }
 
+// The offsets are written out as numbers: they are the file format, so a mix-up in the
+// format's named constants must not be able to pass unnoticed.
+TEST(RecordCodec, EveryFieldSitsAtItsOffsetInTheImage) {
+    struct Place {
+        TextField field;
+        std::size_t offset;
+        std::size_t width;
+    };
+    const Place places[] = {
+        {TextField::FirstName, 0, 20},
+        {TextField::LastName, 20, 20},
+        {TextField::StreetAddress, 40, 40},
+        {TextField::Town, 80, 20},
+        {TextField::State, 100, 3},
+        {TextField::Postcode, 103, 10},
+        {TextField::Phone, 113, 14},
+        {TextField::Phone2, 127, 14},
+        {TextField::Country, 141, 20},
+        {TextField::Email, 161, 40},
+        {TextField::BirthDate, 201, 8},
+        {TextField::CompletionDate, 223, 8},
+        {TextField::ObserverName, 231, 20},
+        {TextField::ObserverRelationship, 251, 20},
+        {TextField::ObserverContact, 271, 60},
+        {TextField::ObserverComment, 331, 200},
+        {TextField::SchoolYear, 629, 2},
+        {TextField::School, 631, 30},
+    };
+    AssessmentRecord record;
+    char letter = 'A';
+    for (const Place& p : places) record.SetText(p.field, std::string(p.width - 1, letter++));
+    record.SetGender('F');
+    record.SetReporter(kTeacher);
+    record.SetDataEntry(kPaper);
+    record.SetResponse(1, 1);
+    record.SetResponse(2, 2);
+    record.SetResponse(189, 4);
+    record.SetResponse(190, 0);
+    record.SetStoredSaveDateTime({2019, 8, 7, 6, 5, 4});
+
+    const RecordImage image = BuildImage(record);
+    letter = 'A';
+    for (const Place& p : places) {
+        for (std::size_t i = p.offset; i < p.offset + p.width - 1; ++i)
+            EXPECT_EQ(image[i], letter) << "offset " << i;
+        EXPECT_EQ(image[p.offset + p.width - 1], 0x80) << "offset " << p.offset + p.width - 1;
+        ++letter;
+    }
+    EXPECT_EQ(std::memcmp(image.data() + 209, "20190807060504", 14), 0);
+    EXPECT_EQ(image[531], 'F');
+    EXPECT_EQ(image[532], 'T');
+    EXPECT_EQ(image[533], 0x21);
+    EXPECT_EQ(image[627], 0x04);
+    EXPECT_EQ(image[628], '1');
+}
+
 TEST(RecordCodec, ResponsesPackTwoItemsPerByteLowItemFirst) {
     AssessmentRecord record;
     record.SetReporter(kSelf);
