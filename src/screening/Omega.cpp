@@ -1,8 +1,9 @@
 #include "Omega.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "ItemCatalogue.h"
 #include "ScreeningTexts.h"
@@ -14,6 +15,10 @@ namespace {
 // The true Omega is a multiple of 1/(5n); sums of the inexact 0.2 steps can land a few ulps
 // below an exact zero, which must not print as "-0.00".
 constexpr double kZeroNoise = 1e-9;
+
+// The Omega text is "%5.2f": two decimals, padded with blanks to five characters.
+constexpr int kOmegaDecimals = 2;
+constexpr std::size_t kOmegaTextWidth = 5;
 
 const char* const kTooFew[kReportSlots] = {texts::kTooFewSelf, texts::kTooFewParent, texts::kTooFewTeacher};
 const char* const kAbove[kReportSlots] = {texts::kAboveSelf, texts::kAboveParent, texts::kAboveTeacher};
@@ -47,9 +52,14 @@ OmegaResult ComputeOmega(AssessmentRecord& record) {
     // Positive values are rounded half up to two decimals before they are shown and tested.
     if (omega > 0) omega = static_cast<int>(omega * 100 + 0.5) * 0.01;
 
-    char text[16];
-    std::snprintf(text, sizeof text, "%5.2f", omega);
-    return {text, omega > kOmegaCutoffTest};
+    // Formatted without the C library's locale: the windowing toolkit adopts the user's locale
+    // at start-up, and a decimal comma there must not turn " 0.57" into " 0,57".
+    char digits[16];
+    char* end =
+        std::to_chars(digits, digits + sizeof digits, omega, std::chars_format::fixed, kOmegaDecimals).ptr;
+    std::string text(digits, end);
+    if (text.size() < kOmegaTextWidth) text.insert(0, kOmegaTextWidth - text.size(), ' ');
+    return {std::move(text), omega > kOmegaCutoffTest};
 }
 
 std::string ReliabilityAttained(const ReportSet& reports) {

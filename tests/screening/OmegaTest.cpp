@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -59,6 +64,49 @@ TEST_P(Omega, GivesTextAndReliability) {
 
 INSTANTIATE_TEST_SUITE_P(Pairs, Omega, ::testing::ValuesIn(kOmegaCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A C library number format with a decimal comma, as the windowing toolkit sets from such a user's
+// locale at start-up; built in a temporary folder because few systems install one.
+class CommaDecimalLocale {
+public:
+    CommaDecimalLocale() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "orva-locale-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) return;
+        folder_ = pattern;
+        const std::string source = folder_ + "/comma.src";
+        std::ofstream(source)
+            << "LC_NUMERIC\ndecimal_point \"<U002C>\"\nthousands_sep \"\"\ngrouping -1\nEND LC_NUMERIC\n";
+        const std::string build =
+            "localedef -c -i '" + source + "' -f UTF-8 '" + folder_ + "/comma' >/dev/null 2>&1";
+        if (std::system(build.c_str()) == -1) return;
+        setenv("LOCPATH", folder_.c_str(), 1);
+        active_ = std::setlocale(LC_NUMERIC, "comma") != nullptr &&
+                  std::string(std::localeconv()->decimal_point) == ",";
+    }
+    ~CommaDecimalLocale() {
+        std::setlocale(LC_NUMERIC, "C");
+        unsetenv("LOCPATH");
+        std::error_code ignored;
+        if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
+    }
+    CommaDecimalLocale(const CommaDecimalLocale&) = delete;
+    CommaDecimalLocale& operator=(const CommaDecimalLocale&) = delete;
+
+    bool Active() const { return active_; }
+
+private:
+    std::string folder_;
+    bool active_ = false;
+};
+
+TEST(ComputeOmega, TextKeepsItsDecimalPointWhateverTheLocale) {
+    const CommaDecimalLocale comma;
+    if (!comma.Active()) GTEST_SKIP() << "no number format with a decimal comma can be made here";
+    for (const OmegaCase& c : kOmegaCases) {
+        AssessmentRecord record = testing::MakeRecord(kSelf, PairAnswers(c.pairs));
+        EXPECT_EQ(ComputeOmega(record).text, c.text) << c.name;
+    }
+}
 
 TEST(ComputeOmega, HeldValuesAboveFiveLeaveThePairOut) {
     AssessmentRecord record = testing::MakeRecord(kSelf, PairAnswers({{3, 3}, {3, 3}, {3, 3}, {3, 3}}));
