@@ -16,18 +16,35 @@ const GridCell kWhite = {"", false};
 
 TEST(AnalysisGrid, FixedTextsAreInPlaceBeforeAnyAnalysis) {
     const AnalysisGrid grid = FixedAnalysisGrid();
-    EXPECT_EQ(grid.screening[0][0].text, "Disorder\n  # indicates mutually exclusive screens");
-    EXPECT_EQ(grid.screening[0][6].text,
-              "Positive Screen Items Met\n       [Self-Report Items Met]\n       (Parent-Report Items Met)\n"
-              "       {Teacher-Report Items Met}");
+    const char* const screeningHeadings[kGridColumns] = {
+        "Disorder\n  # indicates mutually exclusive screens",
+        "Positive\nScreen\nCutoff",
+        "Self-\nReport\nScore",
+        "Parent-\nReport\nScore",
+        "Teacher-\nReport\nScore",
+        "Cutoff\nAttained",
+        "Positive Screen Items Met\n       [Self-Report Items Met]\n       (Parent-Report Items Met)\n"
+        "       {Teacher-Report Items Met}",
+    };
+    const char* const reliabilityHeadings[kGridColumns] = {
+        "\r\n\r\nReliability Measure (Omega Statistic)",
+        "\r\nOmega\r\nCutoff",
+        "Self-\r\nReport\r\nOmega",
+        "Parent-\r\nReport\r\nOmega",
+        "Teacher-\r\nReport\r\nOmega",
+        "\r\nReliability\r\nAttained",
+        "\r\n\r\nComments on Reliability",
+    };
+    for (int column = 0; column < kGridColumns; ++column) {
+        EXPECT_EQ(grid.screening[0][column].text, screeningHeadings[column]) << column;
+        EXPECT_EQ(grid.reliability[0][column].text, reliabilityHeadings[column]) << column;
+    }
     EXPECT_EQ(grid.screening[9][0].text, "Oppositional defiant disorder (#2)");
     EXPECT_EQ(grid.screening[9][1].text, ">=4\n<3");
     EXPECT_EQ(grid.screening[23][0].text, "Tourette's disorder (#5)");
     EXPECT_EQ(grid.screening[24][0].text, "Number of positive screens");
     EXPECT_EQ(grid.screening[24][1].text, "");
     for (int column = 0; column < kGridColumns; ++column) EXPECT_TRUE(grid.reliability[0][column].shaded);
-    EXPECT_EQ(grid.reliability[0][0].text, "\r\n\r\nReliability Measure (Omega Statistic)");
-    EXPECT_EQ(grid.reliability[0][5].text, "\r\nReliability\r\nAttained");
     EXPECT_EQ(grid.reliability[1][0].text, "Range: -1 to +1");
     EXPECT_EQ(grid.reliability[1][1].text, ">=0.07");
     for (int column = 2; column < kGridColumns; ++column) EXPECT_EQ(grid.reliability[1][column], kWhite);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "AnalysisSelection.h"
@@ -50,13 +51,28 @@ TEST_P(Selection, ClassifiesByReporterOrRefuses) {
 INSTANTIATE_TEST_SUITE_P(Choices, Selection, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ClassifyAnalysisSelection, MultipleParentMessageIsWordedExactly) {
-    const std::vector<SelectedRecord> two = {{kParent, 0}, {kParent, 1}};
-    const AnalysisSelection result = ClassifyAnalysisSelection(two);
-    ASSERT_TRUE(result.refusal.has_value());
-    EXPECT_EQ(result.refusal->text,
-              "You have selected more than one Parent Assessment.\n\nYou are limited to select at most one of each "
-              "of\n\nSelf Assessment, Parent Assessment and Teacher Assessment.");
+TEST(ClassifyAnalysisSelection, RefusalsAreWordedExactly) {
+    const std::string oneOfEach =
+        "You are limited to select at most one of each of\n\nSelf Assessment, Parent Assessment and Teacher "
+        "Assessment.";
+    const std::vector<std::pair<std::vector<SelectedRecord>, std::string>> cases = {
+        {{},
+         "You have not made a selection.\n\nEnter the name, date of birth and file to search\nthen click the "
+         "'Load/Reload ORVA Responses' button.\n\nIf any matching records have been found you can\nthen "
+         "select one from the list."},
+        {{{kSelf, 0}, {kParent, 1}, {kTeacher, 2}, {kSelf, 3}},
+         "You are limited to select at most three assessments.\n\nPlease select at most one of each of\n\n"
+         "Self Assessment, Parent Assessment and Teacher Assessment."},
+        {{{kSelf, 0}, {kSelf, 1}}, "You have selected more than one Self Assessment.\n\n" + oneOfEach},
+        {{{kParent, 0}, {kParent, 1}}, "You have selected more than one Parent Assessment.\n\n" + oneOfEach},
+        {{{kTeacher, 0}, {kTeacher, 1}},
+         "You have selected more than one Teacher Assessment.\n\n" + oneOfEach},
+    };
+    for (const auto& [selected, text] : cases) {
+        const AnalysisSelection result = ClassifyAnalysisSelection(selected);
+        ASSERT_TRUE(result.refusal.has_value());
+        EXPECT_EQ(result.refusal->text, text) << result.refusal->caption;
+    }
 }
 
 TEST(AnalysisSlotForLabel, ClassifiesListLabels) {
