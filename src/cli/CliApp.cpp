@@ -47,12 +47,19 @@ int Run(int argc, const char* const argv[], std::ostream& out, std::ostream& err
     const std::vector<std::string> words(argv + 2, argv + argc);
     for (const Command& command : kCommands) {
         if (command.name != name) continue;
+        int status = kExitRefused;
         try {
-            return command.run(words, out, err);
+            status = command.run(words, out, err);
         } catch (const std::exception& failure) {
             err << texts::kProgram << ": " << failure.what() << '\n';
             return kExitRefused;
         }
+        // Output that could not be written in full (a full disk) must not pass for done.
+        if (!out.flush()) {
+            err << texts::kProgram << ": " << texts::kOutputFailed << '\n';
+            return kExitRefused;
+        }
+        return status;
     }
     return UsageError(err, texts::kUnknownCommand, name);
 }

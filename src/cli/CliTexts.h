@@ -30,6 +30,7 @@ inline constexpr const char* kUnknownOption = "unknown option";
 inline constexpr const char* kMissingPosition = "--record needs a record position";
 inline constexpr const char* kBadPosition = "a record position is a whole number 0, 1, 2, ...";
 inline constexpr const char* kNoRecordChosen = "choose the records to analyse with --record POS";
+inline constexpr const char* kOutputFailed = "the output could not be written in full";
 
 inline constexpr const char* kFailedPositions = "Positions of the records that failed to load: ";
 inline constexpr const char* kBeyondCapacity = " records after the first 657 were not loaded.";

@@ -334,6 +334,16 @@ TEST(CliFiles, RecordWithoutLastNameIsNotAnalysed) {
     EXPECT_EQ(run.out, "");
 }
 
+TEST_F(CliFile, OutputThatCannotBeWrittenIsAFailure) {
+    if (!testing::Exists("/dev/full")) GTEST_SKIP() << "no device that is always full";
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"list", path_, "--json"},
+                                                 std::vector<std::string>{"analyse", path_, "--record", "0"}}) {
+        const CliRun run = RunCli(args, "/dev/full");
+        EXPECT_EQ(run.status, 2) << args[0];
+        EXPECT_EQ(run.err, "orva-cli: the output could not be written in full\n") << args[0];
+    }
+}
+
 TEST(CliHelp, PrintsUsageAndSucceeds) {
     const CliRun run = RunCli({"--help"});
     EXPECT_EQ(run.status, 0);

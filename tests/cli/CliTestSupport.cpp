@@ -40,9 +40,9 @@ void WriteAll(const std::string& path, const std::string& bytes) {
 
 bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
-CliRun RunCli(const std::vector<std::string>& args) {
+CliRun RunCli(const std::vector<std::string>& args, const std::string& outTarget) {
     TempDir capture;
-    const std::string outPath = capture.File("out");
+    const std::string outPath = outTarget.empty() ? capture.File("out") : outTarget;
     const std::string errPath = capture.File("err");
     std::vector<char*> argv;
     std::string program = ORVA_CLI_PATH;
@@ -63,7 +63,7 @@ CliRun RunCli(const std::vector<std::string>& args) {
     int status = 0;
     if (child < 0 || waitpid(child, &status, 0) != child) return run;
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadAll(outPath);
+    if (outTarget.empty()) run.out = ReadAll(outPath);
     run.err = ReadAll(errPath);
     return run;
 }

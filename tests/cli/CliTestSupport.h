@@ -29,7 +29,8 @@ struct CliRun {
     std::string err;
 };
 
-CliRun RunCli(const std::vector<std::string>& args);
+// `outTarget`, when given, receives the output stream, which then is not read back.
+CliRun RunCli(const std::vector<std::string>& args, const std::string& outTarget = {});
 
 // A person's record as the wizards save it.
 AssessmentRecord MakePerson(int reporter, const std::string& first, const std::string& last,
