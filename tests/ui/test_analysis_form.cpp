@@ -306,6 +306,45 @@ class AnalysisFormTest : public QObject {
         QCOMPARE(logo->size(), logo->pixmap().deviceIndependentSize().toSize());
     }
 
+    // The form paints its own white background, so its texts must stay dark even when the
+    // system's colours are a dark theme's light text on dark fields.
+    void formStaysReadableOnWhiteUnderADarkSystemTheme() {
+        const QPalette system = QApplication::palette();
+        QPalette dark = system;
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            dark.setColor(role, QColor(32, 32, 32));
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, QColor(240, 240, 240));
+        QApplication::setPalette(dark);
+        AnalysisForm form;
+        form.SetUpGrids();
+        form.ShowAnalysis(ThreeReporters());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QImage image = form.grab().toImage();
+        test::SaveSnapshot(&form, QStringLiteral("analysis_form_dark_theme"));
+        QApplication::setPalette(system);
+
+        auto darkest = [&image](const QRect& area) {
+            QColor result = Qt::white;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    if (image.pixelColor(x, y).lightness() < result.lightness()) result = image.pixelColor(x, y);
+            return result;
+        };
+        const auto* nameLabel = form.findChild<QLabel*>(QStringLiteral("nameLabel"));
+        QVERIFY(darkest(nameLabel->geometry()).lightness() < 100);
+        const auto* nameEdit = form.findChild<QLineEdit*>(QStringLiteral("nameEdit"));
+        const QRect inside = nameEdit->geometry().adjusted(3, 3, -3, -3);
+        QCOMPARE(image.pixelColor(inside.topRight()), kWhite);
+        QVERIFY(darkest(inside).lightness() < 100);
+        // The first disorder label, in the screening grid's top left cell below the heading.
+        const auto* grid = form.findChild<CGridCtrl*>(QStringLiteral("screeningGrid"));
+        const QPoint cell = grid->geometry().topLeft() + QPoint(2, grid->GetRowHeight(0) + 2);
+        QVERIFY(darkest(QRect(cell, QSize(grid->GetColumnWidth(0) - 4, grid->GetRowHeight(1) - 4))).lightness() <
+                100);
+    }
+
     void threeReporterAnalysisSnapshot() {
         AnalysisForm form;
         form.SetUpGrids();

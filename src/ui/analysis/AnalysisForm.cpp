@@ -33,6 +33,9 @@ constexpr int kReliabilityRowHeights[kReliabilityGridRows] = {50, 60};
 // Dialog templates give their font's size; the form's is 8 points.
 constexpr qreal kFormPointSize = 8.0;
 
+// Text lighter than mid-grey does not read on the form's white.
+constexpr int kMaxTextLightnessOnWhite = 127;
+
 struct LabelPlace {
     const char* text;
     const char* name;
@@ -115,9 +118,13 @@ QSize AnalysisForm::FormSize(const QFont& font) {
 
 AnalysisForm::AnalysisForm(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("analysisForm"));
-    // Labels and fields paint on white, as the rest of the view does.
+    // Labels, fields and grid cells paint on white, as the rest of the view does, in the
+    // system's text colour; a dark theme's light text would vanish on white, so black then.
     QPalette white = palette();
-    white.setColor(QPalette::Window, WhiteColour());
+    QColor text = white.color(QPalette::Text);
+    if (text.lightness() > kMaxTextLightnessOnWhite) text = Qt::black;
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base}) white.setColor(role, WhiteColour());
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) white.setColor(role, text);
     setPalette(white);
     setAutoFillBackground(true);
     QFont formFont = font();
