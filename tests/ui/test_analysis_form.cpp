@@ -274,6 +274,59 @@ class AnalysisFormTest : public QObject {
         }
     }
 
+    // Places in dialog units (x, y, width, height) and the labels' texts, as the form is drawn up.
+    void controlsSitAtTheirPlacesWithTheirTexts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("units");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* name, QRect units, const QString& text = QString()) {
+            QTest::newRow(name) << QString::fromLatin1(name) << units << text;
+        };
+        row("nameLabel", {129, 14, 30, 8}, QStringLiteral("Name:"));
+        row("nameEdit", {162, 14, 152, 12});
+        row("addressLabel", {130, 30, 30, 8}, QStringLiteral("Address:"));
+        row("addressEdit", {162, 30, 152, 27});
+        row("phoneLabel", {130, 61, 30, 8}, QStringLiteral("Phone:"));
+        row("phoneEdit", {162, 61, 152, 19});
+        row("observersEdit", {128, 81, 199, 28});
+        row("genderLabel", {331, 14, 64, 8}, QStringLiteral("Gender:"));
+        row("genderEdit", {397, 14, 143, 12});
+        row("birthDateLabel", {331, 30, 64, 8}, QStringLiteral("Date of Birth:"));
+        row("birthDateEdit", {397, 30, 143, 12});
+        row("ageLabel", {331, 46, 64, 8}, QStringLiteral("Age at Completion:"));
+        row("ageEdit", {397, 46, 143, 12});
+        row("completionDateLabel", {331, 62, 64, 8}, QStringLiteral("Completion Date:"));
+        row("completionDateEdit", {397, 62, 143, 12});
+        row("schoolYearLabel", {331, 78, 56, 11}, QStringLiteral("School Year:"));
+        row("schoolYearEdit", {397, 78, 144, 12});
+        row("schoolLabel", {331, 93, 56, 10}, QStringLiteral("School:"));
+        row("schoolEdit", {397, 92, 176, 12});
+        row("screeningGrid", {7, 111, 559, 792});
+        row("reliabilityGrid", {7, 907, 559, 70});
+        row("commentsLabel", {7, 981, 37, 8}, QStringLiteral("Comments:"));
+        row("commentsEdit", {7, 991, 559, 113});
+        row("noteLabel", {7, 1126, 19, 8}, QStringLiteral("NOTE"));
+        row("noteLine1Label", {24, 1136, 543, 8},
+            QStringLiteral("It is important to note that any indication of a positive screen for the above "
+                           "disorders does not constitute a formal diagnosis.  A positive screen merely "
+                           "indicates that the"));
+        row("noteLine2Label", {24, 1144, 543, 9},
+            QStringLiteral("individual has met sufficient criteria for a disorder to warrant further "
+                           "investigation by an appropriate health professional."));
+    }
+
+    void controlsSitAtTheirPlacesWithTheirTexts() {
+        QFETCH(QString, name);
+        QFETCH(QRect, units);
+        QFETCH(QString, text);
+        AnalysisForm form;
+        const AnalysisForm::DialogUnits du = AnalysisForm::FormUnits(form.font());
+        auto* control = form.findChild<QWidget*>(name);
+        QVERIFY(control != nullptr);
+        QCOMPARE(control->geometry(), du.Rect(units.x(), units.y(), units.width(), units.height()));
+        if (auto* label = qobject_cast<QLabel*>(control)) QCOMPARE(label->text(), text);
+    }
+
     void formKeepsItsSizeAndEveryFieldIsReadOnly() {
         AnalysisForm form;
         QCOMPARE(form.size(), AnalysisForm::FormSize(form.font()));
@@ -329,7 +382,8 @@ class AnalysisFormTest : public QObject {
             QColor result = Qt::white;
             for (int y = area.top(); y <= area.bottom(); ++y)
                 for (int x = area.left(); x <= area.right(); ++x)
-                    if (image.pixelColor(x, y).lightness() < result.lightness()) result = image.pixelColor(x, y);
+                    if (image.pixelColor(x, y).lightness() < result.lightness())
+                        result = image.pixelColor(x, y);
             return result;
         };
         const auto* nameLabel = form.findChild<QLabel*>(QStringLiteral("nameLabel"));
@@ -341,8 +395,9 @@ class AnalysisFormTest : public QObject {
         // The first disorder label, in the screening grid's top left cell below the heading.
         const auto* grid = form.findChild<CGridCtrl*>(QStringLiteral("screeningGrid"));
         const QPoint cell = grid->geometry().topLeft() + QPoint(2, grid->GetRowHeight(0) + 2);
-        QVERIFY(darkest(QRect(cell, QSize(grid->GetColumnWidth(0) - 4, grid->GetRowHeight(1) - 4))).lightness() <
-                100);
+        QVERIFY(
+            darkest(QRect(cell, QSize(grid->GetColumnWidth(0) - 4, grid->GetRowHeight(1) - 4))).lightness() <
+            100);
     }
 
     void threeReporterAnalysisSnapshot() {

@@ -2,6 +2,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <QGroupBox>
 #include <QtTest>
 
 #include "AnalysisForm.h"
@@ -90,6 +91,38 @@ class AnalysisSelectionTest : public QObject {
         QCOMPARE(FieldText(s.dialog, "fileEdit"), stem_);
         QCOMPARE(Find<QLineEdit>(s.dialog, "birthYearEdit")->maxLength(), 4);
         QVERIFY(Find<QLabel>(s.dialog, "noteLabel")->text().contains(QStringLiteral("Kelbrin")));
+    }
+
+    // The fields' labels, the two groups and the buttons both selection dialogs share.
+    void dialogShowsTheLabelsGroupsAndButtonsOfTheSearch() {
+        Session s(stem_);
+        QStringList labels;
+        for (QLabel* label : s.dialog.findChildren<QLabel*>()) labels << label->text();
+        for (const char* text : {"First Name:", "Last Name:", "Date of Birth:", "Day", "Month", "Year",
+                                 "From the data file:", ".rpc",
+                                 "Select a Self-report, Parent-report and/or Teacher-report from the list of "
+                                 "Matching ORVA Records:"})
+            QVERIFY2(labels.contains(QString::fromLatin1(text)), text);
+        QCOMPARE(labels.count(QStringLiteral("/")), 2);
+        QVERIFY(Find<QLabel>(s.dialog, "noteLabel")
+                    ->text()
+                    .startsWith(
+                        QStringLiteral("For data privacy reasons a lookup facility has not been provided.")));
+
+        QStringList groups;
+        for (QGroupBox* group : s.dialog.findChildren<QGroupBox*>()) groups << group->title();
+        QCOMPARE(groups, QStringList({QStringLiteral("Note"), QStringLiteral("Select")}));
+        QCOMPARE(Find<QListWidget>(s.dialog, "recordList")->parentWidget(),
+                 Find<QGroupBox>(s.dialog, "selectGroup"));
+
+        QStringList buttons;
+        for (QPushButton* button : s.dialog.findChildren<QPushButton*>()) buttons << button->text();
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({QStringLiteral("Analyse"), QStringLiteral("Browse ..."),
+                                       QStringLiteral("Cancel"),
+                                       QStringLiteral("Load/Reload Matching ORVA Records")}));
+        QCOMPARE(Find<QPushButton>(s.dialog, "loadButton")->parentWidget(),
+                 Find<QGroupBox>(s.dialog, "selectGroup"));
     }
 
     void lowerCaseNamesWithTrailingBlanksFindTheRecordsOldestFirst() {

@@ -152,6 +152,21 @@ private slots:
         }
     }
 
+    void withNoStoredSettingsTheAnalysisOffersAnEmptyFileName() {
+        frame_.reset();
+        settingsDir_ = std::make_unique<TempSettingsDir>();
+        frame_ = std::make_unique<CMainFrame>(*prompter_, SettingsStore::ForThisMachine());
+        frame_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+        QString offered = QStringLiteral("<not asked>");
+        RunAnalysis([&](QWidget& dialog) {
+            offered = FieldText(dialog, "fileEdit");
+            Click(dialog, "cancelButton");
+        });
+        QCOMPARE(offered, QString());
+        QVERIFY(WelcomeShown());
+    }
+
     void analysisOfNothingStaysOnTheWelcome() {
         RunAnalysis([](QWidget& dialog) { Click(dialog, "cancelButton"); });
         QVERIFY(WelcomeShown());
