@@ -99,6 +99,17 @@ class EditSelectionTest : public QObject {
         QCOMPARE(s.dialog.FileText(), stem_);
     }
 
+    void tabGoesFromTheListToTheMethodBeforeTheButtons() {
+        Session s(stem_, CAdultEdit::kCompleteOnScreen);
+        QVERIFY(ShowActive(s.dialog));
+        Find<QListWidget>(s.dialog, "recordList")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(FocusName(), QStringLiteral("completeOnScreenRadio"));
+        for (int presses = 0; presses < 2 && FocusName().endsWith(QStringLiteral("Radio")); ++presses)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(FocusName(), QStringLiteral("confirmButton"));
+    }
+
     void editWithoutAnEntryIsNoSelection() {
         Session s(stem_, CAdultEdit::kCompleteOnScreen);
         s.prompter.ExpectMessage();

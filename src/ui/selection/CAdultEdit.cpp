@@ -45,6 +45,9 @@ CAdultEdit::CAdultEdit(Prompter& prompter, const QString& fileText, int editMeth
     connect(&List(), &QListWidget::currentRowChanged, this, [this](int entry) {
         if (entry >= 0) PresetMethodFromEntry(entry);
     });
+    // The keyboard reaches the method between the list and the buttons, where it is shown.
+    QWidget::setTabOrder(&List(), onScreenRadio_);
+    QWidget::setTabOrder(onScreenRadio_, enterResponsesRadio_);
     SizeToContents();
 }
 
