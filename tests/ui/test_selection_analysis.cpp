@@ -187,6 +187,23 @@ class AnalysisSelectionTest : public QObject {
         QCOMPARE(s.reports.Record(kTeacher).GetObserverName(), std::string("Mr Lee"));
     }
 
+    void doubleClickOnAnAlreadySelectedEntryKeepsItInTheAnalysis() {
+        Session s(stem_);
+        LoadPerson(s, stem_);
+        auto* list = Find<QListWidget>(s.dialog, "recordList");
+        const QPoint self = list->visualItemRect(list->item(0)).center();
+        const QPoint teacher = list->visualItemRect(list->item(2)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, self);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, teacher);
+        // A double-click is a press, which toggles the selected entry off, then the double-click.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, teacher);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, teacher);
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
+        QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!s.reports.IsSlotEmpty(kSelf));
+        QCOMPARE(s.reports.Record(kTeacher).GetObserverName(), std::string("Mr Lee"));
+    }
+
     void twoParentReportsGiveMultipleParentAssessments() {
         Session s(stem_);
         QVERIFY(ShowActive(s.dialog));

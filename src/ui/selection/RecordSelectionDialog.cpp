@@ -174,7 +174,12 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
     connect(browseButton, &QPushButton::clicked, this, &RecordSelectionDialog::Browse);
     connect(loadButton, &QPushButton::clicked, this, &RecordSelectionDialog::LoadMatching);
     connect(confirmButton, &QPushButton::clicked, this, [this] { Confirm(); });
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this] { Confirm(); });
+    // The two clicks of a double-click toggle a multi-selection entry off again; the entry
+    // double-clicked is always part of the choice it confirms.
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        item->setSelected(true);
+        Confirm();
+    });
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     firstNameEdit_->setFocus();
