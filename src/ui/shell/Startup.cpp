@@ -1,5 +1,7 @@
 #include "Startup.h"
 
+#include <clocale>
+
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
@@ -41,6 +43,9 @@ std::unique_ptr<CMainFrame> StartUp(Prompter& prompter, std::shared_ptr<Settings
 
 int RunOrva(int& argc, char** argv) {
     QApplication app(argc, argv);
+    // Qt takes the user's number format for the C library; the record, report and CSV texts
+    // the core formats must read the same on every desktop.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QString::fromLatin1(texts::kAppTitle));
     QApplication::setWindowIcon(Resources::AppIcon());
 
