@@ -92,7 +92,6 @@ inline constexpr const char* kRtfRowLabels[23] = {
 };
 // Second line of the two pervasive developmental rows.
 inline constexpr const char* kTotalScoreAlsoEvaluated = "(Total score also evaluated)";
-inline constexpr const char* kRtfNumberOfPositiveScreens = "Number of positive screens";
 
 // Reliability table.
 inline constexpr const char* kHeadReliability = "Reliability Measure";

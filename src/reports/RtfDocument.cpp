@@ -4,6 +4,7 @@
 
 #include "DisorderId.h"
 #include "ReportsTexts.h"
+#include "ScreeningTexts.h"
 #include "RtfEscape.h"
 #include "ScreeningRules.h"
 
@@ -240,7 +241,7 @@ std::string DisorderRow(DisorderId id, const ReportRowTexts& row) {
 
 std::string PositiveScreensRow(const ReportRowTexts& row) {
     std::string r = RowDefinition(kTableLeft, ResultCells(kCountRowShade), true, false, true);
-    r += CellText(Align::Left, kTableSize, "", {texts::kRtfNumberOfPositiveScreens});
+    r += CellText(Align::Left, kTableSize, "", {texts::kNumberOfPositiveScreens});
     r += CellText(Align::Centre, kTableSize, "", {""});
     for (int slot = 0; slot < kReportSlots; ++slot) {
         r += CellText(Align::Centre, kTableSize, "", {row.values[slot][0]});

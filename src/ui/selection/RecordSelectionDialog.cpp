@@ -18,6 +18,7 @@
 #include "Prompter.h"
 #include "RecordPath.h"
 #include "SelectionTexts.h"
+#include "ShellTexts.h"
 #include "StoreMessages.h"
 #include "WaitCursor.h"
 
@@ -135,7 +136,8 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
     noteGroup->setObjectName(QStringLiteral("noteGroup"));
     auto* noteLayout = new QVBoxLayout(noteGroup);
     auto* noteLabel =
-        new QLabel(Text(sel::kPrivacyNote) + QLatin1Char('\n') + Text(sel::kFeedbackInvitation), noteGroup);
+        new QLabel(Text(sel::kPrivacyNote) + QLatin1Char('\n') + Text(sel::kFeedbackInvitation) +
+                       Text(texts::kWebAddress), noteGroup);
     noteLabel->setObjectName(QStringLiteral("noteLabel"));
     noteLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     noteLayout->addWidget(noteLabel);

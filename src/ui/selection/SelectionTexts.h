@@ -28,8 +28,7 @@ inline constexpr const char* kNoteGroup = "Note";
 inline constexpr const char* kPrivacyNote =
     "For data privacy reasons a lookup facility has not been provided.";
 inline constexpr const char* kFeedbackInvitation =
-    "Your suggestions help us improve ORVA.\nPlease send your feedback to Kelbrin at "
-    "https://www.kelbrin.example/orva";
+    "Your suggestions help us improve ORVA.\nPlease send your feedback to Kelbrin at ";
 
 inline constexpr const char* kSelectGroup = "Select";
 inline constexpr const char* kLoadButton = "Load/Reload Matching ORVA Records";
