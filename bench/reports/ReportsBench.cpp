@@ -8,18 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "CsvFormat.h"
-#include "ExportPasswords.h"
-#include "ExportRun.h"
-#include "ImportRun.h"
-#include "OutputFile.h"
-#include "RecordBatch.h"
-#include "RecordCodec.h"
-#include "RecordFormat.h"
-#include "ReportTexts.h"
-#include "ReportsTexts.h"
-#include "RtfDocument.h"
-#include "RtfReportWriter.h"
+#include "reports/CsvFormat.h"
+#include "reports/ExportPasswords.h"
+#include "reports/ExportRun.h"
+#include "reports/ImportRun.h"
+#include "store/OutputFile.h"
+#include "reports/RecordBatch.h"
+#include "store/RecordCodec.h"
+#include "store/RecordFormat.h"
+#include "reports/ReportTexts.h"
+#include "reports/ReportsTexts.h"
+#include "reports/RtfDocument.h"
+#include "reports/RtfReportWriter.h"
 
 namespace {
 

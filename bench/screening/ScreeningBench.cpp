@@ -2,9 +2,9 @@
 
 #include <random>
 
-#include "AnalysisGrid.h"
-#include "CombinedRow.h"
-#include "Omega.h"
+#include "screening/AnalysisGrid.h"
+#include "screening/CombinedRow.h"
+#include "screening/Omega.h"
 
 namespace orva {
 namespace {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "FileHeader.h"
-#include "RecordCodec.h"
-#include "RecordList.h"
+#include "store/FileHeader.h"
+#include "store/RecordCodec.h"
+#include "store/RecordList.h"
 
 namespace {
 

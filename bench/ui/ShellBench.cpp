@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "AppSettings.h"
-#include "CMainFrame.h"
-#include "QtPrompter.h"
-#include "WelcomeScreen.h"
+#include "ui/settings/AppSettings.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/QtPrompter.h"
+#include "ui/shell/WelcomeScreen.h"
 
 extern char** environ;
 
@@ -66,7 +66,7 @@ BENCHMARK(BM_ProgramStartToFirstPaint)->Unit(benchmark::kMillisecond)->UseRealTi
 void BM_MainWindowBuildAndPaint(benchmark::State& state) {
     orva::QtPrompter prompter;
     for (auto _ : state) {
-        orva::CMainFrame frame(prompter, orva::SettingsStore::ForThisMachine());
+        orva::MainWindow frame(prompter, orva::SettingsStore::ForThisMachine());
         QPixmap painted = frame.grab();
         benchmark::DoNotOptimize(painted);
     }

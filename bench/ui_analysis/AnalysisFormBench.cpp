@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QPixmap>
 
-#include "AnalysisForm.h"
-#include "AssessmentRecord.h"
-#include "FormTexts.h"
-#include "PersonDetailTexts.h"
-#include "ReportSet.h"
+#include "ui/analysis/AnalysisForm.h"
+#include "model/AssessmentRecord.h"
+#include "ui/analysis/FormTexts.h"
+#include "reports/PersonDetailTexts.h"
+#include "screening/ReportSet.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "CsvFormat.h"
-#include "CsvImport.h"
+#include "reports/CsvFormat.h"
+#include "reports/CsvImport.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "FileHeader.h"
-#include "RecordCodec.h"
-#include "RecordFile.h"
-#include "RecordList.h"
-#include "StoreResult.h"
+#include "store/FileHeader.h"
+#include "store/RecordCodec.h"
+#include "store/RecordFile.h"
+#include "store/RecordList.h"
+#include "store/StoreResult.h"
 
 namespace {
 

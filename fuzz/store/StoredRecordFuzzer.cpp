@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "RecordCodec.h"
+#include "store/RecordCodec.h"
 
 namespace {
 

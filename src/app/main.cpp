@@ -1,4 +1,4 @@
-#include "Startup.h"
+#include "ui/shell/Startup.h"
 
 int main(int argc, char** argv) {
     return orva::RunOrva(argc, argv);

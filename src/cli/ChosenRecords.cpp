@@ -1,11 +1,11 @@
-#include "ChosenRecords.h"
+#include "cli/ChosenRecords.h"
 
-#include "AnalysisSelection.h"
-#include "CliOutput.h"
-#include "CliTexts.h"
-#include "RecordList.h"
-#include "ReportSetLoader.h"
-#include "ScreeningTexts.h"
+#include "screening/AnalysisSelection.h"
+#include "cli/CliOutput.h"
+#include "cli/CliTexts.h"
+#include "store/RecordList.h"
+#include "screening/ReportSetLoader.h"
+#include "screening/ScreeningTexts.h"
 
 namespace orva::cli {
 

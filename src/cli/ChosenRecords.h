@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "AssessmentRecord.h"
-#include "ReportSet.h"
+#include "model/AssessmentRecord.h"
+#include "screening/ReportSet.h"
 
 namespace orva::cli {
 

@@ -1,18 +1,18 @@
-#include "CliApp.h"
+#include "cli/CliApp.h"
 
 #include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "AnalyseCommand.h"
-#include "CliOutput.h"
-#include "CliTexts.h"
-#include "ExportCommand.h"
-#include "ImportCommand.h"
-#include "ListCommand.h"
-#include "ReportCommand.h"
-#include "SetExportPasswordCommand.h"
+#include "cli/AnalyseCommand.h"
+#include "cli/CliOutput.h"
+#include "cli/CliTexts.h"
+#include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
+#include "cli/ListCommand.h"
+#include "cli/ReportCommand.h"
+#include "cli/SetExportPasswordCommand.h"
 
 namespace orva::cli {
 

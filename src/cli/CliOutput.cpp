@@ -1,7 +1,7 @@
-#include "CliOutput.h"
+#include "cli/CliOutput.h"
 
-#include "CliTexts.h"
-#include "Cp1252.h"
+#include "cli/CliTexts.h"
+#include "model/Cp1252.h"
 
 namespace orva::cli {
 

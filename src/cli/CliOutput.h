@@ -6,7 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "UserMessage.h"
+#include "model/UserMessage.h"
 
 namespace orva::cli {
 

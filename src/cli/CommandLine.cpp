@@ -1,7 +1,7 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "ChosenRecords.h"
-#include "CliTexts.h"
+#include "cli/ChosenRecords.h"
+#include "cli/CliTexts.h"
 
 namespace orva::cli {
 

@@ -1,16 +1,16 @@
-#include "ExportCommand.h"
+#include "cli/ExportCommand.h"
 
-#include "CliOutput.h"
-#include "CliTexts.h"
-#include "ExportPasswords.h"
-#include "ExportRun.h"
-#include "FileNameRules.h"
-#include "ReportMessages.h"
-#include "ReportsCliSupport.h"
-#include "ReportsCliTexts.h"
-#include "ReportsResult.h"
-#include "ReportsTexts.h"
-#include "SecretInput.h"
+#include "cli/CliOutput.h"
+#include "cli/CliTexts.h"
+#include "reports/ExportPasswords.h"
+#include "reports/ExportRun.h"
+#include "model/FileNameRules.h"
+#include "reports/ReportMessages.h"
+#include "cli/ReportsCliSupport.h"
+#include "cli/ReportsCliTexts.h"
+#include "reports/ReportsResult.h"
+#include "reports/ReportsTexts.h"
+#include "cli/SecretInput.h"
 
 namespace orva::cli {
 

@@ -1,20 +1,20 @@
-#include "ImportCommand.h"
+#include "cli/ImportCommand.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 
-#include "CliOutput.h"
-#include "CliTexts.h"
-#include "FileNameRules.h"
-#include "ImportRun.h"
-#include "RandomSource.h"
-#include "ReportsCliSupport.h"
-#include "ReportsCliTexts.h"
-#include "ReportsResult.h"
-#include "StoreMessages.h"
-#include "StoreResult.h"
+#include "cli/CliOutput.h"
+#include "cli/CliTexts.h"
+#include "model/FileNameRules.h"
+#include "reports/ImportRun.h"
+#include "store/RandomSource.h"
+#include "cli/ReportsCliSupport.h"
+#include "cli/ReportsCliTexts.h"
+#include "reports/ReportsResult.h"
+#include "store/StoreMessages.h"
+#include "store/StoreResult.h"
 
 namespace orva::cli {
 

@@ -1,11 +1,11 @@
-#include "ListCommand.h"
+#include "cli/ListCommand.h"
 
-#include "CliOutput.h"
-#include "CliTexts.h"
-#include "CommandLine.h"
-#include "RecordFileLoad.h"
-#include "RecordList.h"
-#include "TextTable.h"
+#include "cli/CliOutput.h"
+#include "cli/CliTexts.h"
+#include "cli/CommandLine.h"
+#include "cli/RecordFileLoad.h"
+#include "store/RecordList.h"
+#include "cli/TextTable.h"
 
 namespace orva::cli {
 

@@ -1,7 +1,7 @@
-#include "PersonJson.h"
+#include "cli/PersonJson.h"
 
-#include "CliOutput.h"
-#include "PersonDetailTexts.h"
+#include "cli/CliOutput.h"
+#include "reports/PersonDetailTexts.h"
 
 namespace orva::cli {
 

@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "ReportSet.h"
+#include "screening/ReportSet.h"
 
 namespace orva::cli {
 

@@ -1,9 +1,9 @@
-#include "RecordFileLoad.h"
+#include "cli/RecordFileLoad.h"
 
-#include "CliOutput.h"
-#include "CliTexts.h"
-#include "FileNameRules.h"
-#include "StoreMessages.h"
+#include "cli/CliOutput.h"
+#include "cli/CliTexts.h"
+#include "model/FileNameRules.h"
+#include "store/StoreMessages.h"
 
 namespace orva::cli {
 

@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "RecordList.h"
+#include "store/RecordList.h"
 
 namespace orva::cli {
 

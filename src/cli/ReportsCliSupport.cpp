@@ -1,8 +1,8 @@
-#include "ReportsCliSupport.h"
+#include "cli/ReportsCliSupport.h"
 
-#include "CliTexts.h"
-#include "ReportsCliTexts.h"
-#include "ReportsResult.h"
+#include "cli/CliTexts.h"
+#include "cli/ReportsCliTexts.h"
+#include "reports/ReportsResult.h"
 
 namespace orva::cli {
 

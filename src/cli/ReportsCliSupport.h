@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "UserMessage.h"
+#include "model/UserMessage.h"
 
 namespace orva::cli {
 

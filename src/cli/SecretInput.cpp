@@ -1,4 +1,4 @@
-#include "SecretInput.h"
+#include "cli/SecretInput.h"
 
 #include <termios.h>
 #include <unistd.h>

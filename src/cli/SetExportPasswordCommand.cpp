@@ -1,12 +1,12 @@
-#include "SetExportPasswordCommand.h"
+#include "cli/SetExportPasswordCommand.h"
 
-#include "CliOutput.h"
-#include "CliTexts.h"
-#include "ExportPasswords.h"
-#include "ReportsCliSupport.h"
-#include "ReportsCliTexts.h"
-#include "ReportsResult.h"
-#include "SecretInput.h"
+#include "cli/CliOutput.h"
+#include "cli/CliTexts.h"
+#include "reports/ExportPasswords.h"
+#include "cli/ReportsCliSupport.h"
+#include "cli/ReportsCliTexts.h"
+#include "reports/ReportsResult.h"
+#include "cli/SecretInput.h"
 
 namespace orva::cli {
 

@@ -1,5 +1,5 @@
 #include <iostream>
 
-#include "CliApp.h"
+#include "cli/CliApp.h"
 
 int main(int argc, char* argv[]) { return orva::cli::Run(argc, argv, std::cout, std::cerr); }

@@ -1,11 +1,11 @@
-#include "AssessmentRecord.h"
+#include "model/AssessmentRecord.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 
-#include "ItemCatalogue.h"
-#include "ModelTexts.h"
+#include "model/ItemCatalogue.h"
+#include "model/ModelTexts.h"
 
 namespace orva {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "Clock.h"
-#include "Date.h"
+#include "model/Clock.h"
+#include "model/Date.h"
 
 namespace orva {
 

@@ -1,4 +1,4 @@
-#include "Date.h"
+#include "model/Date.h"
 
 namespace orva {
 

@@ -1,10 +1,10 @@
-#include "FieldRules.h"
+#include "model/FieldRules.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 
-#include "ModelTexts.h"
+#include "model/ModelTexts.h"
 
 namespace orva {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "Date.h"
+#include "model/Date.h"
 
 namespace orva {
 

@@ -1,4 +1,4 @@
-#include "FileNameRules.h"
+#include "model/FileNameRules.h"
 
 namespace orva {
 

@@ -1,8 +1,8 @@
-#include "ItemCatalogue.h"
+#include "model/ItemCatalogue.h"
 
 #include <algorithm>
 
-#include "ModelTexts.h"
+#include "model/ModelTexts.h"
 
 namespace orva {
 

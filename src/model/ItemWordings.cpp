@@ -1,5 +1,5 @@
 // Wordings of the 111 questionnaire items (Windows-1252 bytes).
-#include "ItemCatalogue.h"
+#include "model/ItemCatalogue.h"
 
 namespace orva {
 

@@ -1,6 +1,6 @@
-#include "CsvFormat.h"
+#include "reports/CsvFormat.h"
 
-#include "ReportsTexts.h"
+#include "reports/ReportsTexts.h"
 
 namespace orva {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "AssessmentRecord.h"
+#include "model/AssessmentRecord.h"
 
 namespace orva {
 

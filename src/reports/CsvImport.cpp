@@ -1,14 +1,14 @@
-#include "CsvImport.h"
+#include "reports/CsvImport.h"
 
 #include <array>
 #include <cstdio>
 #include <iterator>
 
-#include "CsvFormat.h"
-#include "Date.h"
-#include "RecordFormat.h"
-#include "ReportsResult.h"
-#include "ReportsTexts.h"
+#include "reports/CsvFormat.h"
+#include "model/Date.h"
+#include "store/RecordFormat.h"
+#include "reports/ReportsResult.h"
+#include "reports/ReportsTexts.h"
 
 namespace orva {
 

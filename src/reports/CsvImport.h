@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "AssessmentRecord.h"
-#include "Clock.h"
+#include "model/AssessmentRecord.h"
+#include "model/Clock.h"
 
 namespace orva {
 

@@ -1,4 +1,4 @@
-#include "ExportPasswords.h"
+#include "reports/ExportPasswords.h"
 
 #include <fcntl.h>
 #include <sodium.h>
@@ -9,10 +9,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "PosixFileSystem.h"
-#include "ReportsResult.h"
-#include "ReportsTexts.h"
-#include "StoreResult.h"
+#include "store/PosixFileSystem.h"
+#include "reports/ReportsResult.h"
+#include "reports/ReportsTexts.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 

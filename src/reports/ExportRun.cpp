@@ -1,12 +1,12 @@
-#include "ExportRun.h"
+#include "reports/ExportRun.h"
 
-#include "AssessmentRecord.h"
-#include "CsvFormat.h"
-#include "OutputFile.h"
-#include "RecordCodec.h"
-#include "RecordFile.h"
-#include "ReportsTexts.h"
-#include "StoreResult.h"
+#include "model/AssessmentRecord.h"
+#include "reports/CsvFormat.h"
+#include "store/OutputFile.h"
+#include "store/RecordCodec.h"
+#include "store/RecordFile.h"
+#include "reports/ReportsTexts.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 

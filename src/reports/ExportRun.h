@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "FileSystem.h"
-#include "UserMessage.h"
-#include "ReportMessages.h"
+#include "store/FileSystem.h"
+#include "model/UserMessage.h"
+#include "reports/ReportMessages.h"
 
 namespace orva {
 

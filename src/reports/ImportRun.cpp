@@ -1,9 +1,9 @@
-#include "ImportRun.h"
+#include "reports/ImportRun.h"
 
 #include <vector>
 
-#include "RecordBatch.h"
-#include "RecordCodec.h"
+#include "reports/RecordBatch.h"
+#include "store/RecordCodec.h"
 
 namespace orva {
 

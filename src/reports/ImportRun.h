@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "Clock.h"
-#include "CsvImport.h"
-#include "FileSystem.h"
-#include "RandomSource.h"
+#include "model/Clock.h"
+#include "reports/CsvImport.h"
+#include "store/FileSystem.h"
+#include "store/RandomSource.h"
 
 namespace orva {
 

@@ -1,10 +1,10 @@
-#include "PersonDetailTexts.h"
+#include "reports/PersonDetailTexts.h"
 
 #include <string_view>
 
-#include "FieldRules.h"
-#include "ModelTexts.h"
-#include "ReportsTexts.h"
+#include "model/FieldRules.h"
+#include "model/ModelTexts.h"
+#include "reports/ReportsTexts.h"
 
 namespace orva {
 

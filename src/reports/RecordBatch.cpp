@@ -1,9 +1,9 @@
-#include "RecordBatch.h"
+#include "reports/RecordBatch.h"
 
 #include <cstring>
 
-#include "FileHeader.h"
-#include "StoreResult.h"
+#include "store/FileHeader.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 

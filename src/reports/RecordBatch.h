@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "Clock.h"
-#include "FileSystem.h"
-#include "RecordFormat.h"
+#include "model/Clock.h"
+#include "store/FileSystem.h"
+#include "store/RecordFormat.h"
 
 namespace orva {
 

@@ -1,10 +1,10 @@
-#include "ReportFileNames.h"
+#include "reports/ReportFileNames.h"
 
 #include <cstdio>
 
-#include "FileNameRules.h"
-#include "PersonDetailTexts.h"
-#include "ReportMessages.h"
+#include "model/FileNameRules.h"
+#include "reports/PersonDetailTexts.h"
+#include "reports/ReportMessages.h"
 
 namespace orva {
 

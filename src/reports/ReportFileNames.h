@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "Clock.h"
-#include "UserMessage.h"
-#include "ReportSet.h"
+#include "model/Clock.h"
+#include "model/UserMessage.h"
+#include "screening/ReportSet.h"
 
 namespace orva {
 

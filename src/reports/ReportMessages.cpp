@@ -1,11 +1,11 @@
-#include "ReportMessages.h"
+#include "reports/ReportMessages.h"
 
 #include <cstdio>
 #include <vector>
 
-#include "FileNameRules.h"
-#include "ReportsTexts.h"
-#include "StoreResult.h"
+#include "model/FileNameRules.h"
+#include "reports/ReportsTexts.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 

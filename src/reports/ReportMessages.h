@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "UserMessage.h"
+#include "model/UserMessage.h"
 
 namespace orva {
 

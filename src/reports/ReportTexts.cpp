@@ -1,12 +1,12 @@
-#include "ReportTexts.h"
+#include "reports/ReportTexts.h"
 
-#include "CombinedRow.h"
-#include "DisorderId.h"
-#include "Omega.h"
-#include "ReportsTexts.h"
-#include "RtfEscape.h"
-#include "ScreeningRules.h"
-#include "ScreeningTexts.h"
+#include "screening/CombinedRow.h"
+#include "screening/DisorderId.h"
+#include "screening/Omega.h"
+#include "reports/ReportsTexts.h"
+#include "reports/RtfEscape.h"
+#include "screening/ScreeningRules.h"
+#include "screening/ScreeningTexts.h"
 
 namespace orva {
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "PersonDetailTexts.h"
-#include "ReportSet.h"
-#include "ScreeningResult.h"
+#include "reports/PersonDetailTexts.h"
+#include "screening/ReportSet.h"
+#include "screening/ScreeningResult.h"
 
 namespace orva {
 

@@ -1,12 +1,12 @@
-#include "RtfDocument.h"
+#include "reports/RtfDocument.h"
 
 #include <string_view>
 
-#include "DisorderId.h"
-#include "ReportsTexts.h"
-#include "ScreeningTexts.h"
-#include "RtfEscape.h"
-#include "ScreeningRules.h"
+#include "screening/DisorderId.h"
+#include "reports/ReportsTexts.h"
+#include "screening/ScreeningTexts.h"
+#include "reports/RtfEscape.h"
+#include "screening/ScreeningRules.h"
 
 namespace orva {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ReportTexts.h"
+#include "reports/ReportTexts.h"
 
 namespace orva {
 

@@ -1,4 +1,4 @@
-#include "RtfEscape.h"
+#include "reports/RtfEscape.h"
 
 namespace orva {
 

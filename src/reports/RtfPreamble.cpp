@@ -1,7 +1,7 @@
 #include <string>
 
-#include "ReportsTexts.h"
-#include "RtfDocument.h"
+#include "reports/ReportsTexts.h"
+#include "reports/RtfDocument.h"
 
 namespace orva {
 

@@ -1,6 +1,6 @@
-#include "RtfReportWriter.h"
+#include "reports/RtfReportWriter.h"
 
-#include "RtfDocument.h"
+#include "reports/RtfDocument.h"
 
 namespace orva {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "OutputFile.h"
-#include "ReportSet.h"
-#include "ReportTexts.h"
+#include "store/OutputFile.h"
+#include "screening/ReportSet.h"
+#include "reports/ReportTexts.h"
 
 namespace orva {
 

@@ -1,9 +1,9 @@
-#include "AnalysisGrid.h"
+#include "screening/AnalysisGrid.h"
 
-#include "CombinedRow.h"
-#include "Omega.h"
-#include "ScreeningRules.h"
-#include "ScreeningTexts.h"
+#include "screening/CombinedRow.h"
+#include "screening/Omega.h"
+#include "screening/ScreeningRules.h"
+#include "screening/ScreeningTexts.h"
 
 namespace orva {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "ReportSet.h"
+#include "screening/ReportSet.h"
 
 namespace orva {
 

@@ -1,8 +1,8 @@
-#include "AnalysisSelection.h"
+#include "screening/AnalysisSelection.h"
 
-#include "AssessmentRecord.h"
-#include "ModelTexts.h"
-#include "ScreeningTexts.h"
+#include "model/AssessmentRecord.h"
+#include "model/ModelTexts.h"
+#include "screening/ScreeningTexts.h"
 
 namespace orva {
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "UserMessage.h"
+#include "model/UserMessage.h"
 
 namespace orva {
 

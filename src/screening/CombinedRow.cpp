@@ -1,8 +1,8 @@
-#include "CombinedRow.h"
+#include "screening/CombinedRow.h"
 
-#include "ScreenDisorder.h"
-#include "ScreeningRules.h"
-#include "ScreeningTexts.h"
+#include "screening/ScreenDisorder.h"
+#include "screening/ScreeningRules.h"
+#include "screening/ScreeningTexts.h"
 
 namespace orva {
 

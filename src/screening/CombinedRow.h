@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "DisorderId.h"
-#include "ReportSet.h"
-#include "ScreeningResult.h"
+#include "screening/DisorderId.h"
+#include "screening/ReportSet.h"
+#include "screening/ScreeningResult.h"
 
 namespace orva {
 

@@ -1,12 +1,12 @@
-#include "Omega.h"
+#include "screening/Omega.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
 
-#include "ItemCatalogue.h"
-#include "ScreeningTexts.h"
+#include "model/ItemCatalogue.h"
+#include "screening/ScreeningTexts.h"
 
 namespace orva {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "AssessmentRecord.h"
-#include "ReportSet.h"
+#include "model/AssessmentRecord.h"
+#include "screening/ReportSet.h"
 
 namespace orva {
 

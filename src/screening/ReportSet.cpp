@@ -1,4 +1,4 @@
-#include "ReportSet.h"
+#include "screening/ReportSet.h"
 
 namespace orva {
 

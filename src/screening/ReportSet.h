@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "AssessmentRecord.h"
+#include "model/AssessmentRecord.h"
 
 namespace orva {
 

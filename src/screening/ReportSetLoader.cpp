@@ -1,7 +1,7 @@
-#include "ReportSetLoader.h"
+#include "screening/ReportSetLoader.h"
 
-#include "RecordCodec.h"
-#include "RecordFile.h"
+#include "store/RecordCodec.h"
+#include "store/RecordFile.h"
 
 namespace orva {
 

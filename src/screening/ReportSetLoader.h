@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "AssessmentRecord.h"
-#include "FileSystem.h"
-#include "ReportSet.h"
+#include "model/AssessmentRecord.h"
+#include "store/FileSystem.h"
+#include "screening/ReportSet.h"
 
 namespace orva {
 

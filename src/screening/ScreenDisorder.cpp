@@ -1,9 +1,9 @@
-#include "ScreenDisorder.h"
+#include "screening/ScreenDisorder.h"
 
 #include <algorithm>
 #include <charconv>
 
-#include "ScreeningRules.h"
+#include "screening/ScreeningRules.h"
 
 namespace orva {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AssessmentRecord.h"
-#include "DisorderId.h"
-#include "ScreeningResult.h"
+#include "model/AssessmentRecord.h"
+#include "screening/DisorderId.h"
+#include "screening/ScreeningResult.h"
 
 namespace orva {
 

@@ -1,8 +1,8 @@
-#include "ScreeningRules.h"
+#include "screening/ScreeningRules.h"
 
 #include <string_view>
 
-#include "ScreeningTexts.h"
+#include "screening/ScreeningTexts.h"
 
 namespace orva {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <span>
 
-#include "DisorderId.h"
-#include "ScreeningResult.h"
+#include "screening/DisorderId.h"
+#include "screening/ScreeningResult.h"
 
 namespace orva {
 

@@ -1,4 +1,4 @@
-#include "BlockScrambler.h"
+#include "store/BlockScrambler.h"
 
 #include <cmath>
 #include <cstdint>

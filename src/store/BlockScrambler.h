@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "RecordFormat.h"
-#include "ScramblerKeys.h"
+#include "store/RecordFormat.h"
+#include "store/ScramblerKeys.h"
 
 namespace orva {
 

@@ -1,8 +1,8 @@
-#include "FaultInjectingFileSystem.h"
+#include "store/FaultInjectingFileSystem.h"
 
 #include <algorithm>
 
-#include "StoreResult.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 

@@ -1,4 +1,4 @@
-#include "FileHeader.h"
+#include "store/FileHeader.h"
 
 #include <algorithm>
 #include <cstdio>

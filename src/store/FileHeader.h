@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "Clock.h"
-#include "RecordFormat.h"
+#include "model/Clock.h"
+#include "store/RecordFormat.h"
 
 namespace orva {
 

@@ -1,6 +1,6 @@
-#include "OutputFile.h"
+#include "store/OutputFile.h"
 
-#include "StoreResult.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 

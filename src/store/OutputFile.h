@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "FileSystem.h"
+#include "store/FileSystem.h"
 
 namespace orva {
 

@@ -1,4 +1,4 @@
-#include "PosixFileSystem.h"
+#include "store/PosixFileSystem.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -7,7 +7,7 @@
 
 #include <cerrno>
 
-#include "StoreResult.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileSystem.h"
+#include "store/FileSystem.h"
 
 namespace orva {
 

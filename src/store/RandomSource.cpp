@@ -1,4 +1,4 @@
-#include "RandomSource.h"
+#include "store/RandomSource.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
-#include "RecordCodec.h"
+#include "store/RecordCodec.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
 
-#include "BlockScrambler.h"
+#include "store/BlockScrambler.h"
 
 namespace orva {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AssessmentRecord.h"
-#include "Clock.h"
-#include "RandomSource.h"
-#include "RecordFormat.h"
-#include "StoreResult.h"
+#include "model/AssessmentRecord.h"
+#include "model/Clock.h"
+#include "store/RandomSource.h"
+#include "store/RecordFormat.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 

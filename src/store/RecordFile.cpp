@@ -1,4 +1,4 @@
-#include "RecordFile.h"
+#include "store/RecordFile.h"
 
 #include <cstring>
 

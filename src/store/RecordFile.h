@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "Clock.h"
-#include "FileHeader.h"
-#include "FileSystem.h"
-#include "RecordFormat.h"
-#include "StoreResult.h"
+#include "model/Clock.h"
+#include "store/FileHeader.h"
+#include "store/FileSystem.h"
+#include "store/RecordFormat.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 

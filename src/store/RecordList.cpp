@@ -1,14 +1,14 @@
-#include "RecordList.h"
+#include "store/RecordList.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdio>
 
-#include "AssessmentRecord.h"
-#include "FieldRules.h"
-#include "ModelTexts.h"
-#include "RecordCodec.h"
-#include "RecordFile.h"
+#include "model/AssessmentRecord.h"
+#include "model/FieldRules.h"
+#include "model/ModelTexts.h"
+#include "store/RecordCodec.h"
+#include "store/RecordFile.h"
 
 namespace orva {
 

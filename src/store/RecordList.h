@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "FileSystem.h"
-#include "RecordRow.h"
+#include "store/FileSystem.h"
+#include "store/RecordRow.h"
 
 namespace orva {
 

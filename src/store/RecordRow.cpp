@@ -1,4 +1,4 @@
-#include "RecordRow.h"
+#include "store/RecordRow.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
-#include "StoreMessages.h"
+#include "store/StoreMessages.h"
 
 #include <cstdio>
 
-#include "FieldRules.h"
-#include "StoreResult.h"
-#include "StoreTexts.h"
+#include "model/FieldRules.h"
+#include "store/StoreResult.h"
+#include "store/StoreTexts.h"
 
 namespace orva {
 

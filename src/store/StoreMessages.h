@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "UserMessage.h"
+#include "model/UserMessage.h"
 
 namespace orva {
 

@@ -1,4 +1,4 @@
-#include "WindowsFileSystem.h"
+#include "store/WindowsFileSystem.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "StoreResult.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 

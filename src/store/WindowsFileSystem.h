@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "FileSystem.h"
+#include "store/FileSystem.h"
 
 namespace orva {
 

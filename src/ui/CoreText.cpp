@@ -1,6 +1,6 @@
-#include "CoreText.h"
+#include "ui/CoreText.h"
 
-#include "Cp1252.h"
+#include "model/Cp1252.h"
 
 namespace orva {
 

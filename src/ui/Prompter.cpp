@@ -1,6 +1,6 @@
-#include "Prompter.h"
+#include "ui/Prompter.h"
 
-#include "Cp1252.h"
+#include "model/Cp1252.h"
 
 namespace orva {
 

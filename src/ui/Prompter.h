@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "UserMessage.h"
+#include "model/UserMessage.h"
 
 namespace orva {
 

@@ -1,11 +1,11 @@
-#include "QtPrompter.h"
+#include "ui/QtPrompter.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ShellTexts.h"
+#include "ui/shell/ShellTexts.h"
 
 namespace orva {
 

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "Prompter.h"
+#include "ui/Prompter.h"
 
 namespace orva {
 

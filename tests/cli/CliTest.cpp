@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "CliTestSupport.h"
-#include "RecordFormat.h"
+#include "cli/CliTestSupport.h"
+#include "store/RecordFormat.h"
 
 namespace orva {
 namespace {

@@ -1,4 +1,4 @@
-#include "CliTestSupport.h"
+#include "cli/CliTestSupport.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -10,8 +10,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "RecordCodec.h"
-#include "RecordFile.h"
+#include "store/RecordCodec.h"
+#include "store/RecordFile.h"
 
 namespace orva::testing {
 

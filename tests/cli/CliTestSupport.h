@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "AssessmentRecord.h"
+#include "model/AssessmentRecord.h"
 
 namespace orva::testing {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "AssessmentRecord.h"
+#include "model/AssessmentRecord.h"
 
 namespace orva {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Cp1252.h"
+#include "model/Cp1252.h"
 
 namespace orva {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Date.h"
+#include "model/Date.h"
 
 namespace orva {
 namespace {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "FieldRules.h"
+#include "model/FieldRules.h"
 
 namespace orva {
 namespace {

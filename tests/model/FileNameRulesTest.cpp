@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "FileNameRules.h"
+#include "model/FileNameRules.h"
 
 namespace orva {
 namespace {

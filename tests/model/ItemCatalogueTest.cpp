@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "AssessmentRecord.h"
-#include "ItemCatalogue.h"
+#include "model/AssessmentRecord.h"
+#include "model/ItemCatalogue.h"
 
 namespace orva {
 namespace {

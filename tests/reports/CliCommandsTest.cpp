@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
-#include "CsvFormat.h"
-#include "ExportPasswords.h"
-#include "ReportsTestSupport.h"
-#include "ReportsTexts.h"
+#include "reports/CsvFormat.h"
+#include "reports/ExportPasswords.h"
+#include "reports/ReportsTestSupport.h"
+#include "reports/ReportsTexts.h"
 
 namespace orva {
 namespace {

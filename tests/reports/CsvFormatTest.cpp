@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "CsvFormat.h"
-#include "ReportsTestSupport.h"
-#include "ReportsTexts.h"
+#include "reports/CsvFormat.h"
+#include "reports/ReportsTestSupport.h"
+#include "reports/ReportsTexts.h"
 
 namespace orva {
 namespace {

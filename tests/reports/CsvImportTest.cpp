@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "CsvFormat.h"
-#include "CsvImport.h"
-#include "ReportsResult.h"
-#include "ReportsTestSupport.h"
-#include "ReportsTexts.h"
+#include "reports/CsvFormat.h"
+#include "reports/CsvImport.h"
+#include "reports/ReportsResult.h"
+#include "reports/ReportsTestSupport.h"
+#include "reports/ReportsTexts.h"
 
 namespace orva {
 namespace {

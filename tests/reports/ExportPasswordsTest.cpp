@@ -3,9 +3,9 @@
 
 #include <cstdlib>
 
-#include "ExportPasswords.h"
-#include "ReportsResult.h"
-#include "ReportsTestSupport.h"
+#include "reports/ExportPasswords.h"
+#include "reports/ReportsResult.h"
+#include "reports/ReportsTestSupport.h"
 
 namespace orva {
 namespace {

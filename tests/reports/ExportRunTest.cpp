@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "CsvFormat.h"
-#include "ExportRun.h"
-#include "FaultInjectingFileSystem.h"
-#include "PosixFileSystem.h"
-#include "RecordCodec.h"
-#include "RecordFormat.h"
-#include "ReportsTestSupport.h"
-#include "ReportsTexts.h"
-#include "StoreResult.h"
+#include "reports/CsvFormat.h"
+#include "reports/ExportRun.h"
+#include "store/FaultInjectingFileSystem.h"
+#include "store/PosixFileSystem.h"
+#include "store/RecordCodec.h"
+#include "store/RecordFormat.h"
+#include "reports/ReportsTestSupport.h"
+#include "reports/ReportsTexts.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 namespace {

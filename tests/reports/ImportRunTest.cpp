@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "CsvFormat.h"
-#include "ExportRun.h"
-#include "FaultInjectingFileSystem.h"
-#include "ImportRun.h"
-#include "RecordFile.h"
-#include "RecordFormat.h"
-#include "ReportsResult.h"
-#include "ReportsTestSupport.h"
-#include "ReportsTexts.h"
-#include "StoreResult.h"
+#include "reports/CsvFormat.h"
+#include "reports/ExportRun.h"
+#include "store/FaultInjectingFileSystem.h"
+#include "reports/ImportRun.h"
+#include "store/RecordFile.h"
+#include "store/RecordFormat.h"
+#include "reports/ReportsResult.h"
+#include "reports/ReportsTestSupport.h"
+#include "reports/ReportsTexts.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 namespace {

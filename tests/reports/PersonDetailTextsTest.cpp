@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "PersonDetailTexts.h"
-#include "ReportsTestSupport.h"
+#include "reports/PersonDetailTexts.h"
+#include "reports/ReportsTestSupport.h"
 
 namespace orva {
 namespace {

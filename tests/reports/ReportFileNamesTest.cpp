@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ReportFileNames.h"
-#include "ReportsTestSupport.h"
+#include "reports/ReportFileNames.h"
+#include "reports/ReportsTestSupport.h"
 
 namespace orva {
 namespace {

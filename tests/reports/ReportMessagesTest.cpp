@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ReportMessages.h"
-#include "StoreResult.h"
+#include "reports/ReportMessages.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 namespace {

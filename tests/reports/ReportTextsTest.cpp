@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "DisorderId.h"
-#include "ReportTexts.h"
-#include "ReportsTestSupport.h"
+#include "screening/DisorderId.h"
+#include "reports/ReportTexts.h"
+#include "reports/ReportsTestSupport.h"
 
 namespace orva {
 namespace {

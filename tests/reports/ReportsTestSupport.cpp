@@ -1,4 +1,4 @@
-#include "ReportsTestSupport.h"
+#include "reports/ReportsTestSupport.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,8 +9,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "RecordCodec.h"
-#include "RecordFile.h"
+#include "store/RecordCodec.h"
+#include "store/RecordFile.h"
 
 namespace orva::reports_test {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "AssessmentRecord.h"
-#include "Clock.h"
-#include "ReportSet.h"
+#include "model/AssessmentRecord.h"
+#include "model/Clock.h"
+#include "screening/ReportSet.h"
 
 namespace orva::reports_test {
 

@@ -2,10 +2,10 @@
 
 #include <numeric>
 
-#include "ReportTexts.h"
-#include "ReportsTestSupport.h"
-#include "RtfDocument.h"
-#include "RtfText.h"
+#include "reports/ReportTexts.h"
+#include "reports/ReportsTestSupport.h"
+#include "reports/RtfDocument.h"
+#include "reports/RtfText.h"
 
 namespace orva {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "RtfEscape.h"
+#include "reports/RtfEscape.h"
 
 namespace orva {
 namespace {

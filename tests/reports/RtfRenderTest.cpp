@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "OutputFile.h"
-#include "ReportsTestSupport.h"
-#include "RtfReportWriter.h"
+#include "store/OutputFile.h"
+#include "reports/ReportsTestSupport.h"
+#include "reports/RtfReportWriter.h"
 
 namespace orva {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <numeric>
 
-#include "FaultInjectingFileSystem.h"
-#include "OutputFile.h"
-#include "ReportsTestSupport.h"
-#include "RtfDocument.h"
-#include "RtfReportWriter.h"
-#include "StoreResult.h"
+#include "store/FaultInjectingFileSystem.h"
+#include "store/OutputFile.h"
+#include "reports/ReportsTestSupport.h"
+#include "reports/RtfDocument.h"
+#include "reports/RtfReportWriter.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 namespace {

@@ -1,4 +1,4 @@
-#include "RtfText.h"
+#include "reports/RtfText.h"
 
 #include <cctype>
 #include <set>

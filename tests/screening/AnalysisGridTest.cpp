@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "AnalysisGrid.h"
-#include "RecordBuilder.h"
-#include "ScreeningRules.h"
+#include "screening/AnalysisGrid.h"
+#include "screening/RecordBuilder.h"
+#include "screening/ScreeningRules.h"
 
 namespace orva {
 namespace {

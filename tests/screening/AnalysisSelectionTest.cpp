@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "AnalysisSelection.h"
-#include "AssessmentRecord.h"
+#include "screening/AnalysisSelection.h"
+#include "model/AssessmentRecord.h"
 
 namespace orva {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "CombinedRow.h"
-#include "RecordBuilder.h"
+#include "screening/CombinedRow.h"
+#include "screening/RecordBuilder.h"
 
 namespace orva {
 namespace {

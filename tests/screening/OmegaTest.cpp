@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "ItemCatalogue.h"
-#include "Omega.h"
-#include "RecordBuilder.h"
+#include "model/ItemCatalogue.h"
+#include "screening/Omega.h"
+#include "screening/RecordBuilder.h"
 
 namespace orva {
 namespace {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "AssessmentRecord.h"
+#include "model/AssessmentRecord.h"
 
 namespace orva::testing {
 

@@ -6,11 +6,11 @@
 #include <fstream>
 #include <string>
 
-#include "CombinedRow.h"
-#include "RecordCodec.h"
-#include "RecordFile.h"
-#include "ReportSetLoader.h"
-#include "StoreResult.h"
+#include "screening/CombinedRow.h"
+#include "store/RecordCodec.h"
+#include "store/RecordFile.h"
+#include "screening/ReportSetLoader.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 namespace {

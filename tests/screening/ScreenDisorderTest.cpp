@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "RecordBuilder.h"
-#include "ScreenDisorder.h"
+#include "screening/RecordBuilder.h"
+#include "screening/ScreenDisorder.h"
 
 namespace orva {
 namespace {

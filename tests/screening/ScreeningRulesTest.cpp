@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "ItemCatalogue.h"
-#include "RecordBuilder.h"
-#include "ScreenDisorder.h"
-#include "ScreeningRules.h"
-#include "ScreeningTexts.h"
+#include "model/ItemCatalogue.h"
+#include "screening/RecordBuilder.h"
+#include "screening/ScreenDisorder.h"
+#include "screening/ScreeningRules.h"
+#include "screening/ScreeningTexts.h"
 
 namespace orva {
 namespace {

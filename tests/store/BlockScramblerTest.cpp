@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <random>
 
-#include "BlockScrambler.h"
+#include "store/BlockScrambler.h"
 
 namespace orva {
 namespace {

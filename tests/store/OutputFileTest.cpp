@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "FaultInjectingFileSystem.h"
-#include "OutputFile.h"
-#include "StoreResult.h"
-#include "StoreTestSupport.h"
+#include "store/FaultInjectingFileSystem.h"
+#include "store/OutputFile.h"
+#include "store/StoreResult.h"
+#include "store/StoreTestSupport.h"
 
 namespace orva {
 namespace {

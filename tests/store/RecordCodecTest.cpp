@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "BlockScrambler.h"
-#include "RecordCodec.h"
-#include "StoreTestSupport.h"
+#include "store/BlockScrambler.h"
+#include "store/RecordCodec.h"
+#include "store/StoreTestSupport.h"
 
 namespace orva {
 namespace {

@@ -4,11 +4,11 @@
 #include <cstdlib>
 #include <vector>
 
-#include "FaultInjectingFileSystem.h"
-#include "PosixFileSystem.h"
-#include "RecordFile.h"
-#include "RecordList.h"
-#include "StoreTestSupport.h"
+#include "store/FaultInjectingFileSystem.h"
+#include "store/PosixFileSystem.h"
+#include "store/RecordFile.h"
+#include "store/RecordList.h"
+#include "store/StoreTestSupport.h"
 
 namespace orva {
 namespace {

@@ -7,9 +7,9 @@
 
 #include <cstring>
 
-#include "RecordCodec.h"
-#include "RecordFile.h"
-#include "StoreTestSupport.h"
+#include "store/RecordCodec.h"
+#include "store/RecordFile.h"
+#include "store/StoreTestSupport.h"
 
 namespace orva {
 namespace {

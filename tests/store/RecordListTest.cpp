@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "RecordCodec.h"
-#include "RecordFile.h"
-#include "RecordList.h"
-#include "StoreTestSupport.h"
+#include "store/RecordCodec.h"
+#include "store/RecordFile.h"
+#include "store/RecordList.h"
+#include "store/StoreTestSupport.h"
 
 namespace orva {
 namespace {

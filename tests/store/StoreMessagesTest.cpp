@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "StoreMessages.h"
-#include "StoreResult.h"
-#include "StoreTexts.h"
+#include "store/StoreMessages.h"
+#include "store/StoreResult.h"
+#include "store/StoreTexts.h"
 
 namespace orva {
 namespace {

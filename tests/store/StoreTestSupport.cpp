@@ -1,4 +1,4 @@
-#include "StoreTestSupport.h"
+#include "store/StoreTestSupport.h"
 
 #include <sys/stat.h>
 
@@ -8,8 +8,8 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "FileHeader.h"
-#include "RecordCodec.h"
+#include "store/FileHeader.h"
+#include "store/RecordCodec.h"
 
 namespace orva::test {
 

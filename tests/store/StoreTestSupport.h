@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "AssessmentRecord.h"
-#include "Clock.h"
-#include "RandomSource.h"
-#include "RecordFormat.h"
+#include "model/AssessmentRecord.h"
+#include "model/Clock.h"
+#include "store/RandomSource.h"
+#include "store/RecordFormat.h"
 
 namespace orva::test {
 

@@ -1,4 +1,4 @@
-#include "AnalysisForm.h"
+#include "ui/analysis/AnalysisForm.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -6,13 +6,13 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 
-#include "AnalysisTexts.h"
-#include "CGridCtrl.h"
-#include "Cp1252.h"
-#include "FormTexts.h"
-#include "PersonDetailTexts.h"
-#include "Resources.h"
-#include "ScreeningTexts.h"
+#include "ui/analysis/AnalysisTexts.h"
+#include "grid/GridWidget.h"
+#include "model/Cp1252.h"
+#include "ui/analysis/FormTexts.h"
+#include "reports/PersonDetailTexts.h"
+#include "ui/Resources.h"
+#include "screening/ScreeningTexts.h"
 
 namespace orva {
 
@@ -152,11 +152,11 @@ AnalysisForm::AnalysisForm(QWidget* parent) : QWidget(parent) {
     schoolYearEdit_ = AddLine(QStringLiteral("schoolYearEdit"), du.Rect(397, 78, 144, 12));
     schoolEdit_ = AddLine(QStringLiteral("schoolEdit"), du.Rect(397, 92, 176, 12));
 
-    screeningGrid_ = new CGridCtrl(this);
+    screeningGrid_ = new GridWidget(this);
     screeningGrid_->setObjectName(QStringLiteral("screeningGrid"));
     screeningGrid_->setGeometry(du.Rect(7, 111, 559, 792));
     analysisControls_.push_back(screeningGrid_);
-    reliabilityGrid_ = new CGridCtrl(this);
+    reliabilityGrid_ = new GridWidget(this);
     reliabilityGrid_->setObjectName(QStringLiteral("reliabilityGrid"));
     reliabilityGrid_->setGeometry(du.Rect(7, 907, 559, 70));
     analysisControls_.push_back(reliabilityGrid_);
@@ -218,7 +218,7 @@ void AnalysisForm::SetAnalysisShown(bool shown) {
 void AnalysisForm::SetUpGrids() {
     const AnalysisGrid fixed = FixedAnalysisGrid();
 
-    CGridCtrl& screening = *screeningGrid_;
+    GridWidget& screening = *screeningGrid_;
     screening.SetRowCount(kScreeningGridRows);
     screening.SetFixedRowCount(1);
     for (int column = 0; column < kGridColumns; ++column)
@@ -234,7 +234,7 @@ void AnalysisForm::SetUpGrids() {
     for (int row = 1; row < kScreeningGridRows; ++row)
         screening.SetRowHeight(row, row == kCombinedAdhdRow ? kCombinedAdhdRowHeight : kRowHeight);
 
-    CGridCtrl& reliability = *reliabilityGrid_;
+    GridWidget& reliability = *reliabilityGrid_;
     reliability.SetRowCount(kReliabilityGridRows);
     reliability.SetFixedRowCount(0);
     for (int column = 0; column < kGridColumns; ++column)
@@ -253,7 +253,7 @@ void AnalysisForm::SetUpGrids() {
 // Writes the cells of the screening grid from `firstScreeningRow` on and every cell of the
 // reliability grid: text and shading.
 void AnalysisForm::ApplyGrid(const AnalysisGrid& grid, int firstScreeningRow) {
-    auto apply = [](CGridCtrl& target, int row, const GridRow& cells) {
+    auto apply = [](GridWidget& target, int row, const GridRow& cells) {
         for (int column = 0; column < kGridColumns; ++column) {
             const GridCell& cell = cells[static_cast<std::size_t>(column)];
             target.SetItemText(row, column, FromRecordText(cell.text));

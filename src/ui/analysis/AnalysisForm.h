@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "AnalysisGrid.h"
-#include "ReportSet.h"
+#include "screening/AnalysisGrid.h"
+#include "screening/ReportSet.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,7 +15,7 @@ class QPlainTextEdit;
 
 namespace orva {
 
-class CGridCtrl;
+class GridWidget;
 
 // The analysis form: the young person's details, the screening grid, the reliability grid,
 // the observers' comments and the note at the foot. It is taller than a screen, so the view
@@ -41,8 +41,8 @@ class AnalysisForm : public QWidget {
     // The welcome state shows the banner in place of the analysis controls; the logo stays.
     void SetAnalysisShown(bool shown);
 
-    CGridCtrl& ScreeningGrid() { return *screeningGrid_; }
-    CGridCtrl& ReliabilityGrid() { return *reliabilityGrid_; }
+    GridWidget& ScreeningGrid() { return *screeningGrid_; }
+    GridWidget& ReliabilityGrid() { return *reliabilityGrid_; }
 
     // The form's whole size in pixels (616 x 1172 dialog units).
     static QSize FormSize(const QFont& font);
@@ -95,8 +95,8 @@ class AnalysisForm : public QWidget {
     QLineEdit* schoolYearEdit_;
     QLineEdit* schoolEdit_;
     QPlainTextEdit* commentsEdit_;
-    CGridCtrl* screeningGrid_;
-    CGridCtrl* reliabilityGrid_;
+    GridWidget* screeningGrid_;
+    GridWidget* reliabilityGrid_;
     QLabel* logoPicture_;
     QLabel* bannerPicture_;
     std::vector<QWidget*> analysisControls_;

@@ -1,6 +1,6 @@
-#include "FormTexts.h"
+#include "ui/analysis/FormTexts.h"
 
-#include "AnalysisTexts.h"
+#include "ui/analysis/AnalysisTexts.h"
 
 namespace orva {
 

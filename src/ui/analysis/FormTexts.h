@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "PersonDetailTexts.h"
+#include "reports/PersonDetailTexts.h"
 
 namespace orva {
 

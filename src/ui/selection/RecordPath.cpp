@@ -1,9 +1,9 @@
-#include "RecordPath.h"
+#include "ui/selection/RecordPath.h"
 
 #include <QFile>
 #include <string>
 
-#include "FileNameRules.h"
+#include "model/FileNameRules.h"
 
 namespace orva {
 

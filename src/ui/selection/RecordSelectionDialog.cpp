@@ -1,4 +1,4 @@
-#include "RecordSelectionDialog.h"
+#include "ui/selection/RecordSelectionDialog.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -11,16 +11,16 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "AssessmentRecord.h"
-#include "Cp1252.h"
-#include "FileNameRules.h"
-#include "ModelTexts.h"
-#include "Prompter.h"
-#include "RecordPath.h"
-#include "SelectionTexts.h"
-#include "ShellTexts.h"
-#include "StoreMessages.h"
-#include "WaitCursor.h"
+#include "model/AssessmentRecord.h"
+#include "model/Cp1252.h"
+#include "model/FileNameRules.h"
+#include "model/ModelTexts.h"
+#include "ui/Prompter.h"
+#include "ui/selection/RecordPath.h"
+#include "ui/selection/SelectionTexts.h"
+#include "ui/shell/ShellTexts.h"
+#include "store/StoreMessages.h"
+#include "ui/WaitCursor.h"
 
 namespace orva {
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "Clock.h"
-#include "FieldRules.h"
-#include "RecordList.h"
+#include "model/Clock.h"
+#include "model/FieldRules.h"
+#include "store/RecordList.h"
 
 class QGroupBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "AppSettings.h"
+#include "ui/settings/AppSettings.h"
 
 #include <utility>
 

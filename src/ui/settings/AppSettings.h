@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "SettingsStore.h"
+#include "ui/settings/SettingsStore.h"
 
 namespace orva {
 

@@ -1,10 +1,10 @@
-#include "QSettingsStore.h"
+#include "ui/settings/QSettingsStore.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "Cp1252.h"
+#include "model/Cp1252.h"
 
 namespace orva {
 

@@ -3,7 +3,7 @@
 #include <QSettings>
 #include <QString>
 
-#include "SettingsStore.h"
+#include "ui/settings/SettingsStore.h"
 
 namespace orva {
 

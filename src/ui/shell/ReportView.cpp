@@ -1,4 +1,4 @@
-#include "ReportView.h"
+#include "ui/shell/ReportView.h"
 
 #include <QDesktopServices>
 #include <QScrollArea>
@@ -6,12 +6,12 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "AnalysisForm.h"
-#include "CAdultAn.h"
-#include "CoreText.h"
-#include "ShellTexts.h"
-#include "WaitCursor.h"
-#include "WelcomeScreen.h"
+#include "ui/analysis/AnalysisForm.h"
+#include "ui/selection/AnalysisSelectionDialog.h"
+#include "ui/CoreText.h"
+#include "ui/shell/ShellTexts.h"
+#include "ui/WaitCursor.h"
+#include "ui/shell/WelcomeScreen.h"
 
 namespace orva {
 
@@ -76,7 +76,7 @@ void ReportView::DiscardAnalysis() {
 
 void ReportView::OnAnalysis() {
     ReportSet& reports = ResetAnalysis();
-    CAdultAn dialog(prompter_, reports, CoreText::ToQt(settings_.ORVAFileName()), window());
+    AnalysisSelectionDialog dialog(prompter_, reports, CoreText::ToQt(settings_.ORVAFileName()), window());
     if (dialog.exec() != QDialog::Accepted) {
         DiscardAnalysis();
         return;

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "AppSettings.h"
-#include "ReportSet.h"
+#include "ui/settings/AppSettings.h"
+#include "screening/ReportSet.h"
 
 class QScrollArea;
 class QStackedLayout;

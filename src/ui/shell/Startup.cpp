@@ -1,4 +1,4 @@
-#include "Startup.h"
+#include "ui/shell/Startup.h"
 
 #include <clocale>
 
@@ -6,13 +6,13 @@
 #include <QEvent>
 #include <QTimer>
 
-#include "AppSettings.h"
-#include "CMainFrame.h"
-#include "QtPrompter.h"
-#include "ReportView.h"
-#include "Resources.h"
-#include "ShellTexts.h"
-#include "WelcomeScreen.h"
+#include "ui/settings/AppSettings.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/QtPrompter.h"
+#include "ui/shell/ReportView.h"
+#include "ui/Resources.h"
+#include "ui/shell/ShellTexts.h"
+#include "ui/shell/WelcomeScreen.h"
 
 namespace orva {
 
@@ -36,9 +36,9 @@ protected:
 
 }  // namespace
 
-std::unique_ptr<CMainFrame> StartUp(Prompter& prompter, std::shared_ptr<SettingsStore> store) {
+std::unique_ptr<MainWindow> StartUp(Prompter& prompter, std::shared_ptr<SettingsStore> store) {
     AppSettings(store).WriteAll();
-    return std::make_unique<CMainFrame>(prompter, std::move(store));
+    return std::make_unique<MainWindow>(prompter, std::move(store));
 }
 
 int RunOrva(int& argc, char** argv) {
@@ -50,7 +50,7 @@ int RunOrva(int& argc, char** argv) {
     QApplication::setWindowIcon(Resources::AppIcon());
 
     QtPrompter prompter;
-    std::unique_ptr<CMainFrame> frame = StartUp(prompter, SettingsStore::ForThisMachine());
+    std::unique_ptr<MainWindow> frame = StartUp(prompter, SettingsStore::ForThisMachine());
     if (qEnvironmentVariableIsSet("ORVA_EXIT_AFTER_FIRST_PAINT")) {
         frame->View()->Welcome()->installEventFilter(new QuitAfterFirstPaint(frame.get()));
     }

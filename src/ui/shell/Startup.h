@@ -4,14 +4,14 @@
 
 namespace orva {
 
-class CMainFrame;
+class MainWindow;
 class Prompter;
 class SettingsStore;
 
 // Start-up once the toolkit exists: the settings are read and at once written back whole
 // (so that after every start the store holds all six values), then the main window and its
 // view are created. The caller shows the window.
-std::unique_ptr<CMainFrame> StartUp(Prompter& prompter, std::shared_ptr<SettingsStore> store);
+std::unique_ptr<MainWindow> StartUp(Prompter& prompter, std::shared_ptr<SettingsStore> store);
 
 // The whole program: the toolkit (with its standard command-line handling; the program has
 // no options of its own), start-up, the main window shown normally, the event loop.

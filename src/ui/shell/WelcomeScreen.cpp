@@ -1,10 +1,10 @@
-#include "WelcomeScreen.h"
+#include "ui/shell/WelcomeScreen.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "Resources.h"
-#include "ShellTexts.h"
+#include "ui/Resources.h"
+#include "ui/shell/ShellTexts.h"
 
 namespace orva {
 

@@ -1,4 +1,4 @@
-#include "ScriptedPrompter.h"
+#include "ui/support/ScriptedPrompter.h"
 
 namespace orva::test {
 

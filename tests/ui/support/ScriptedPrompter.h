@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "Prompter.h"
+#include "ui/Prompter.h"
 
 namespace orva::test {
 

@@ -1,4 +1,4 @@
-#include "UiTestSupport.h"
+#include "ui/support/UiTestSupport.h"
 
 #include <QApplication>
 #include <QDir>

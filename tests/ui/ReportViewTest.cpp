@@ -2,15 +2,15 @@
 #include <QSettings>
 #include <QtTest>
 
-#include "AnalysisForm.h"
-#include "AppSettings.h"
-#include "Cp1252.h"
-#include "CMainFrame.h"
-#include "ReportView.h"
-#include "ScriptedPrompter.h"
-#include "UiTestSupport.h"
-#include "WelcomeScreen.h"
-#include "test_selection_support.h"
+#include "ui/analysis/AnalysisForm.h"
+#include "ui/settings/AppSettings.h"
+#include "model/Cp1252.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/ReportView.h"
+#include "ui/support/ScriptedPrompter.h"
+#include "ui/support/UiTestSupport.h"
+#include "ui/shell/WelcomeScreen.h"
+#include "ui/SelectionTestSupport.h"
 
 using namespace orva;
 using namespace orva::selection_test;
@@ -18,7 +18,7 @@ using orva::test::SaveSnapshot;
 using orva::test::ScriptedPrompter;
 using orva::test::TempSettingsDir;
 using orva::test::WhenModalShown;
-using Command = CMainFrame::Command;
+using Command = MainWindow::Command;
 
 // The view's two states and the Analysis command, driven through the main window.
 class ReportViewTest : public QObject {
@@ -29,7 +29,7 @@ private:
     QString stem_;  // record file path without ".rpc"
     std::unique_ptr<TempSettingsDir> settingsDir_;
     std::unique_ptr<ScriptedPrompter> prompter_;
-    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<MainWindow> frame_;
 
     ReportView& View() { return *frame_->View(); }
 
@@ -73,7 +73,7 @@ private slots:
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("ORVAFileName"), QStringLiteral("C:/old/records"));
         prompter_ = std::make_unique<ScriptedPrompter>();
-        frame_ = std::make_unique<CMainFrame>(*prompter_, SettingsStore::ForThisMachine());
+        frame_ = std::make_unique<MainWindow>(*prompter_, SettingsStore::ForThisMachine());
         frame_->SetHandler(Command::Print, [] {});
         frame_->SetHandler(Command::SaveAs, [] {});
         frame_->show();
@@ -155,7 +155,7 @@ private slots:
     void withNoStoredSettingsTheAnalysisOffersAnEmptyFileName() {
         frame_.reset();
         settingsDir_ = std::make_unique<TempSettingsDir>();
-        frame_ = std::make_unique<CMainFrame>(*prompter_, SettingsStore::ForThisMachine());
+        frame_ = std::make_unique<MainWindow>(*prompter_, SettingsStore::ForThisMachine());
         frame_->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
         QString offered = QStringLiteral("<not asked>");
@@ -197,4 +197,4 @@ private slots:
 };
 
 QTEST_MAIN(ReportViewTest)
-#include "tst_report_view.moc"
+#include "ReportViewTest.moc"

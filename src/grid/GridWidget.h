@@ -17,11 +17,11 @@ namespace orva {
 // hold line breaks ("\n" or "\r\n"). Nothing can be selected or edited.
 //
 // Cell operations return false when the cell does not exist and leave the grid unchanged.
-class CGridCtrl : public QWidget {
+class GridWidget : public QWidget {
     Q_OBJECT
 
   public:
-    explicit CGridCtrl(QWidget* parent = nullptr);
+    explicit GridWidget(QWidget* parent = nullptr);
 
     // Grows or shrinks the grid to `rows` rows; new cells are empty and white.
     void SetRowCount(int rows);

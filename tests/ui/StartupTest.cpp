@@ -2,14 +2,14 @@
 #include <QSettings>
 #include <QtTest>
 
-#include "AppSettings.h"
-#include "CMainFrame.h"
-#include "QSettingsStore.h"
-#include "ReportView.h"
-#include "ScriptedPrompter.h"
-#include "Startup.h"
-#include "UiTestSupport.h"
-#include "WelcomeScreen.h"
+#include "ui/settings/AppSettings.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/settings/QSettingsStore.h"
+#include "ui/shell/ReportView.h"
+#include "ui/support/ScriptedPrompter.h"
+#include "ui/shell/Startup.h"
+#include "ui/support/UiTestSupport.h"
+#include "ui/shell/WelcomeScreen.h"
 
 using orva::test::ScriptedPrompter;
 using orva::test::TempSettingsDir;
@@ -72,4 +72,4 @@ private slots:
 };
 
 QTEST_MAIN(StartupTest)
-#include "tst_startup.moc"
+#include "StartupTest.moc"

@@ -5,11 +5,11 @@
 namespace orva {
 
 // The About box: the product picture, the version text, the web address and OK.
-class CAboutDlg : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 };
 
 }  // namespace orva

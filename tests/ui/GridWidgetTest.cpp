@@ -4,15 +4,15 @@
 #include <QtTest>
 #include <numeric>
 
-#include "CGridCtrl.h"
+#include "grid/GridWidget.h"
 
-using orva::CGridCtrl;
+using orva::GridWidget;
 
 namespace {
 
 // A grid of `columns` columns of `width` pixels and `rows` rows of `height` pixels whose
 // drawing area is `client`.
-void MakeGrid(CGridCtrl& grid, int rows, int columns, int width, int height, QSize client) {
+void MakeGrid(GridWidget& grid, int rows, int columns, int width, int height, QSize client) {
     grid.SetRowCount(rows);
     for (int c = 0; c < columns; ++c) grid.InsertColumn(QString::number(c), Qt::AlignLeft);
     for (int c = 0; c < columns; ++c) grid.SetColumnWidth(c, width);
@@ -21,13 +21,13 @@ void MakeGrid(CGridCtrl& grid, int rows, int columns, int width, int height, QSi
     grid.resize(client.width() + border, client.height() + border);
 }
 
-QList<int> Widths(const CGridCtrl& grid) {
+QList<int> Widths(const GridWidget& grid) {
     QList<int> widths;
     for (int c = 0; c < grid.GetColumnCount(); ++c) widths << grid.GetColumnWidth(c);
     return widths;
 }
 
-QList<int> Heights(const CGridCtrl& grid) {
+QList<int> Heights(const GridWidget& grid) {
     QList<int> heights;
     for (int r = 0; r < grid.GetRowCount(); ++r) heights << grid.GetRowHeight(r);
     return heights;
@@ -40,7 +40,7 @@ class GridTest : public QObject {
 
   private slots:
     void insertedColumnPutsItsHeadingInRowZeroAndAlignsEveryCell() {
-        CGridCtrl grid;
+        GridWidget grid;
         grid.SetRowCount(3);
         grid.SetFixedRowCount(1);
         grid.InsertColumn(QStringLiteral("Left"), Qt::AlignLeft);
@@ -64,7 +64,7 @@ class GridTest : public QObject {
     }
 
     void textKeepsItsLineBreaksExactlyAsSet() {
-        CGridCtrl grid;
+        GridWidget grid;
         grid.SetRowCount(1);
         grid.InsertColumn(QString(), Qt::AlignLeft);
         const QString text = QStringLiteral("\r\nOmega\r\nCutoff");
@@ -77,7 +77,7 @@ class GridTest : public QObject {
     }
 
     void operationsOnCellsOutsideTheGridChangeNothing() {
-        CGridCtrl grid;
+        GridWidget grid;
         grid.SetRowCount(2);
         grid.InsertColumn(QStringLiteral("a"), Qt::AlignLeft);
         QVERIFY(!grid.SetItemText(2, 0, QStringLiteral("x")));
@@ -93,13 +93,13 @@ class GridTest : public QObject {
     }
 
     void cellsAreWhiteAndFixedRowsLookLikeHeadersUnlessColouredThemselves() {
-        CGridCtrl grid;
+        GridWidget grid;
         grid.SetRowCount(3);
         grid.InsertColumn(QStringLiteral("a"), Qt::AlignLeft);
         grid.InsertColumn(QStringLiteral("b"), Qt::AlignLeft);
         QCOMPARE(grid.GetItemBkColour(1, 0), QColor(255, 255, 255));
         grid.SetFixedRowCount(1);
-        QCOMPARE(grid.GetItemBkColour(0, 0), CGridCtrl::FixedBackground());
+        QCOMPARE(grid.GetItemBkColour(0, 0), GridWidget::FixedBackground());
         QCOMPARE(grid.GetItemBkColour(1, 0), QColor(255, 255, 255));
 
         const QColor shade(225, 225, 220);
@@ -113,7 +113,7 @@ class GridTest : public QObject {
     }
 
     void cellFontDefaultsToTheGridsAndCanBeMadeBold() {
-        CGridCtrl grid;
+        GridWidget grid;
         grid.SetRowCount(2);
         grid.InsertColumn(QStringLiteral("a"), Qt::AlignLeft);
         QFont font = grid.GetItemFont(0, 0);
@@ -141,12 +141,12 @@ class GridTest : public QObject {
         QFETCH(int, available);
         QFETCH(QList<int>, expected);
 
-        CGridCtrl columns;
+        GridWidget columns;
         MakeGrid(columns, 1, count, size, 20, QSize(available, 20));
         columns.ExpandColumnsToFit();
         QCOMPARE(Widths(columns), expected);
 
-        CGridCtrl rows;
+        GridWidget rows;
         MakeGrid(rows, count, 1, 20, size, QSize(20, available));
         rows.ExpandRowsToFit();
         QCOMPARE(Heights(rows), expected);
@@ -154,7 +154,7 @@ class GridTest : public QObject {
     }
 
     void stretchedGridFillsItsWindowExactly() {
-        CGridCtrl grid;
+        GridWidget grid;
         const QList<int> start{235, 67, 65, 67, 68, 68, 267};
         grid.SetRowCount(25);
         for (int c = 0; c < start.size(); ++c) {
@@ -173,7 +173,7 @@ class GridTest : public QObject {
     }
 
     void wheelTurnsAreLeftToTheFormAroundTheGrid() {
-        CGridCtrl grid;
+        GridWidget grid;
         MakeGrid(grid, 10, 2, 50, 50, QSize(100, 100));
         auto* table = grid.findChild<QTableWidget*>();
         grid.show();
@@ -188,7 +188,7 @@ class GridTest : public QObject {
     }
 
     void gridIsForDisplayOnly() {
-        CGridCtrl grid;
+        GridWidget grid;
         grid.SetRowCount(2);
         grid.InsertColumn(QStringLiteral("a"), Qt::AlignLeft);
         auto* table = grid.findChild<QTableWidget*>();
@@ -202,4 +202,4 @@ class GridTest : public QObject {
 };
 
 QTEST_MAIN(GridTest)
-#include "test_grid.moc"
+#include "GridWidgetTest.moc"

@@ -4,13 +4,13 @@
 #include <QtTest>
 #include <numeric>
 
-#include "AnalysisForm.h"
-#include "AnalysisGrid.h"
-#include "CGridCtrl.h"
-#include "Cp1252.h"
-#include "ReportSet.h"
-#include "UiTestSupport.h"
-#include "test_analysis_records.h"
+#include "ui/analysis/AnalysisForm.h"
+#include "screening/AnalysisGrid.h"
+#include "grid/GridWidget.h"
+#include "model/Cp1252.h"
+#include "screening/ReportSet.h"
+#include "ui/support/UiTestSupport.h"
+#include "ui/AnalysisTestRecords.h"
 
 using namespace orva;
 using analysis_test::MakeRecord;
@@ -76,7 +76,7 @@ class AnalysisFormTest : public QObject {
     void setUpGivesHeadingsBoldHeaderAndSizesStretchedFromTheStartValues() {
         AnalysisForm form;
         form.SetUpGrids();
-        CGridCtrl& grid = form.ScreeningGrid();
+        GridWidget& grid = form.ScreeningGrid();
         QCOMPARE(grid.GetRowCount(), 25);
         QCOMPARE(grid.GetColumnCount(), 7);
         QCOMPARE(grid.GetFixedRowCount(), 1);
@@ -111,7 +111,7 @@ class AnalysisFormTest : public QObject {
         for (int row = 0; row < 25; ++row) height += grid.GetRowHeight(row);
         QCOMPARE(height, grid.ClientSize().height());
 
-        CGridCtrl& reliability = form.ReliabilityGrid();
+        GridWidget& reliability = form.ReliabilityGrid();
         QCOMPARE(reliability.GetRowCount(), 2);
         QCOMPARE(reliability.GetFixedRowCount(), 0);
         for (int column = 0; column < 7; ++column)
@@ -127,7 +127,7 @@ class AnalysisFormTest : public QObject {
         reports.Record(kSelf) = MakeRecord(kSelf);
         form.ShowAnalysis(reports);
 
-        CGridCtrl& grid = form.ScreeningGrid();
+        GridWidget& grid = form.ScreeningGrid();
         for (int row = 1; row <= 24; ++row)
             for (int column : {kParentColumn, kTeacherColumn}) {
                 QCOMPARE(grid.GetItemText(row, column), QString());
@@ -139,7 +139,7 @@ class AnalysisFormTest : public QObject {
         QCOMPARE(grid.GetItemBkColour(24, kAttainedColumn), kWhite);
         QCOMPARE(grid.GetItemText(1, kAttainedColumn), QStringLiteral("NO"));
 
-        CGridCtrl& reliability = form.ReliabilityGrid();
+        GridWidget& reliability = form.ReliabilityGrid();
         QCOMPARE(reliability.GetItemText(1, kSelfColumn), QStringLiteral(" 1.00"));
         QCOMPARE(reliability.GetItemText(1, kParentColumn), QStringLiteral(" "));
         QCOMPARE(reliability.GetItemText(1, kTeacherColumn), QStringLiteral(" "));
@@ -170,7 +170,7 @@ class AnalysisFormTest : public QObject {
         ReportSet reports;
         reports.Record(kParent) = MakeRecord(kParent, {}, {4, 15, 83}, false, "Pat Citizen");
         form.ShowAnalysis(reports);
-        CGridCtrl& grid = form.ScreeningGrid();
+        GridWidget& grid = form.ScreeningGrid();
         QCOMPARE(grid.GetItemText(kConductRow, kParentColumn), QStringLiteral("3"));
         QCOMPARE(grid.GetItemBkColour(kConductRow, kParentColumn), kShade);
         QCOMPARE(grid.GetItemText(kConductRow, kAttainedColumn), QStringLiteral("YES"));
@@ -187,7 +187,7 @@ class AnalysisFormTest : public QObject {
         reports.Record(kSelf) = MakeRecord(kSelf, {}, {}, /*unreliable=*/true);
         reports.Record(kParent) = MakeRecord(kParent, {}, {}, false, "Pat Citizen");
         form.ShowAnalysis(reports);
-        CGridCtrl& reliability = form.ReliabilityGrid();
+        GridWidget& reliability = form.ReliabilityGrid();
         QCOMPARE(reliability.GetItemText(1, kSelfColumn), QStringLiteral("-1.00"));
         QCOMPARE(reliability.GetItemText(1, kParentColumn), QStringLiteral(" 1.00"));
         QCOMPARE(reliability.GetItemText(1, kAttainedColumn), QStringLiteral("YES"));
@@ -261,7 +261,7 @@ class AnalysisFormTest : public QObject {
              {"nameEdit", "addressEdit", "phoneEdit", "observersEdit", "genderEdit", "birthDateEdit",
               "ageEdit", "completionDateEdit", "schoolYearEdit", "schoolEdit", "commentsEdit"})
             QCOMPARE(FieldText(form, name), QString());
-        CGridCtrl& grid = form.ScreeningGrid();
+        GridWidget& grid = form.ScreeningGrid();
         for (int row = 1; row <= 24; ++row)
             for (int column = kSelfColumn; column <= kItemsColumn; ++column) {
                 QCOMPARE(grid.GetItemText(row, column), QString());
@@ -348,7 +348,7 @@ class AnalysisFormTest : public QObject {
         form.SetAnalysisShown(false);
         QVERIFY(form.findChild<QLabel*>(QStringLiteral("bannerPicture"))->isVisible());
         QVERIFY(form.findChild<QLabel*>(QStringLiteral("logoPicture"))->isVisible());
-        QVERIFY(!form.findChild<CGridCtrl*>(QStringLiteral("screeningGrid"))->isVisible());
+        QVERIFY(!form.findChild<GridWidget*>(QStringLiteral("screeningGrid"))->isVisible());
         QVERIFY(!form.findChild<QLineEdit*>(QStringLiteral("nameEdit"))->isVisible());
         form.SetAnalysisShown(true);
         QVERIFY(!form.findChild<QLabel*>(QStringLiteral("bannerPicture"))->isVisible());
@@ -393,7 +393,7 @@ class AnalysisFormTest : public QObject {
         QCOMPARE(image.pixelColor(inside.topRight()), kWhite);
         QVERIFY(darkest(inside).lightness() < 100);
         // The first disorder label, in the screening grid's top left cell below the heading.
-        const auto* grid = form.findChild<CGridCtrl*>(QStringLiteral("screeningGrid"));
+        const auto* grid = form.findChild<GridWidget*>(QStringLiteral("screeningGrid"));
         const QPoint cell = grid->geometry().topLeft() + QPoint(2, grid->GetRowHeight(0) + 2);
         QVERIFY(
             darkest(QRect(cell, QSize(grid->GetColumnWidth(0) - 4, grid->GetRowHeight(1) - 4))).lightness() <
@@ -422,4 +422,4 @@ class AnalysisFormTest : public QObject {
 };
 
 QTEST_MAIN(AnalysisFormTest)
-#include "test_analysis_form.moc"
+#include "AnalysisFormTest.moc"

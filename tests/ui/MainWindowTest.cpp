@@ -6,20 +6,20 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "AppSettings.h"
-#include "CMainFrame.h"
-#include "ReportView.h"
-#include "ScriptedPrompter.h"
-#include "UiTestSupport.h"
-#include "WaitCursor.h"
-#include "WelcomeScreen.h"
+#include "ui/settings/AppSettings.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/ReportView.h"
+#include "ui/support/ScriptedPrompter.h"
+#include "ui/support/UiTestSupport.h"
+#include "ui/WaitCursor.h"
+#include "ui/shell/WelcomeScreen.h"
 
-using orva::CMainFrame;
+using orva::MainWindow;
 using orva::test::SaveSnapshot;
 using orva::test::ScriptedPrompter;
 using orva::test::TempSettingsDir;
 using orva::test::WhenModalShown;
-using Command = CMainFrame::Command;
+using Command = MainWindow::Command;
 
 namespace {
 
@@ -115,21 +115,21 @@ const Line kLines[] = {
 
 }  // namespace
 
-class MainFrameTest : public QObject {
+class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<TempSettingsDir> dir_;
     std::unique_ptr<ScriptedPrompter> prompter_;
-    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<MainWindow> frame_;
 
-    CMainFrame& Frame() { return *frame_; }
+    MainWindow& Frame() { return *frame_; }
 
 private slots:
     void init() {
         dir_ = std::make_unique<TempSettingsDir>();
         prompter_ = std::make_unique<ScriptedPrompter>();
-        frame_ = std::make_unique<CMainFrame>(*prompter_, orva::SettingsStore::ForThisMachine());
+        frame_ = std::make_unique<MainWindow>(*prompter_, orva::SettingsStore::ForThisMachine());
         frame_->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
         // Shortcuts go to the active window; without a window manager nothing else activates it.
@@ -347,5 +347,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainFrameTest)
-#include "tst_main_frame.moc"
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

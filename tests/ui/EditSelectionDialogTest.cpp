@@ -1,10 +1,10 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "CAdultEdit.h"
-#include "ScriptedPrompter.h"
-#include "UiTestSupport.h"
-#include "test_selection_support.h"
+#include "ui/selection/EditSelectionDialog.h"
+#include "ui/support/ScriptedPrompter.h"
+#include "ui/support/UiTestSupport.h"
+#include "ui/SelectionTestSupport.h"
 
 using namespace orva;
 using namespace orva::selection_test;
@@ -33,7 +33,7 @@ class EditSelectionTest : public QObject {
 
     struct Session {
         ScriptedPrompter prompter;
-        CAdultEdit dialog;
+        EditSelectionDialog dialog;
         Session(const QString& fileText, int method) : dialog(prompter, fileText, method) {
             dialog.SetClock(TestClock());
         }
@@ -56,7 +56,7 @@ class EditSelectionTest : public QObject {
     }
 
     void dialogShowsItsOwnCaptionHeadingAndTheCallersMethod() {
-        Session s(stem_, CAdultEdit::kEnterResponses);
+        Session s(stem_, EditSelectionDialog::kEnterResponses);
         QCOMPARE(s.dialog.windowTitle(), QStringLiteral("Select ORVA Response to Edit"));
         QCOMPARE(
             Find<QLabel>(s.dialog, "headingLabel")->text(),
@@ -69,13 +69,13 @@ class EditSelectionTest : public QObject {
         QCOMPARE(Find<QRadioButton>(s.dialog, "enterResponsesRadio")->text(),
                  QStringLiteral("Enter Responses"));
         QVERIFY(Checked(s.dialog, "enterResponsesRadio"));
-        QCOMPARE(s.dialog.EditMethod(), int(CAdultEdit::kEnterResponses));
-        Session other(stem_, CAdultEdit::kCompleteOnScreen);
+        QCOMPARE(s.dialog.EditMethod(), int(EditSelectionDialog::kEnterResponses));
+        Session other(stem_, EditSelectionDialog::kCompleteOnScreen);
         QVERIFY(Checked(other.dialog, "completeOnScreenRadio"));
     }
 
     void currentEntryPresetsTheMethodFromHowItWasEntered() {
-        Session s(stem_, CAdultEdit::kEnterResponses);
+        Session s(stem_, EditSelectionDialog::kEnterResponses);
         LoadPerson(s, stem_);
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(
@@ -95,12 +95,12 @@ class EditSelectionTest : public QObject {
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
         QCOMPARE(s.dialog.SelectedPath(), stem_ + QStringLiteral(".rpc"));
         QCOMPARE(s.dialog.SelectedPosition(), 2);
-        QCOMPARE(s.dialog.EditMethod(), int(CAdultEdit::kCompleteOnScreen));
+        QCOMPARE(s.dialog.EditMethod(), int(EditSelectionDialog::kCompleteOnScreen));
         QCOMPARE(s.dialog.FileText(), stem_);
     }
 
     void tabGoesFromTheListToTheMethodBeforeTheButtons() {
-        Session s(stem_, CAdultEdit::kCompleteOnScreen);
+        Session s(stem_, EditSelectionDialog::kCompleteOnScreen);
         QVERIFY(ShowActive(s.dialog));
         Find<QListWidget>(s.dialog, "recordList")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -111,7 +111,7 @@ class EditSelectionTest : public QObject {
     }
 
     void editWithoutAnEntryIsNoSelection() {
-        Session s(stem_, CAdultEdit::kCompleteOnScreen);
+        Session s(stem_, EditSelectionDialog::kCompleteOnScreen);
         s.prompter.ExpectMessage();
         Click(s.dialog, "confirmButton");
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
@@ -123,7 +123,7 @@ class EditSelectionTest : public QObject {
     }
 
     void changedCriteriaCancelKeepsTheDialogAndContinueEditsTheListedRecord() {
-        Session s(stem_, CAdultEdit::kCompleteOnScreen);
+        Session s(stem_, EditSelectionDialog::kCompleteOnScreen);
         LoadPerson(s, stem_);
         Type(s.dialog, "birthDayEdit", QStringLiteral("16"));
         s.prompter.ExpectChoice(-1);
@@ -140,7 +140,7 @@ class EditSelectionTest : public QObject {
 
     void readOnlyFileIsSearchedAndWarnedAboutAfterTheListIsFilled() {
         ReadOnlyFileSystem readOnly;
-        Session s(stem_, CAdultEdit::kCompleteOnScreen);
+        Session s(stem_, EditSelectionDialog::kCompleteOnScreen);
         s.dialog.SetFileSystem(readOnly);
         int entriesWhenWarned = -1;
         s.prompter.ExpectMessage([&](const Prompt&) { entriesWhenWarned = Entries(s.dialog).size(); });
@@ -159,14 +159,14 @@ class EditSelectionTest : public QObject {
     }
 
     void writableFileGivesNoReadOnlyWarning() {
-        Session s(stem_, CAdultEdit::kCompleteOnScreen);
+        Session s(stem_, EditSelectionDialog::kCompleteOnScreen);
         LoadPerson(s, stem_);
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(s.prompter.Prompts().size(), size_t{0});
     }
 
     void cancelChoosesNothing() {
-        Session s(stem_, CAdultEdit::kCompleteOnScreen);
+        Session s(stem_, EditSelectionDialog::kCompleteOnScreen);
         LoadPerson(s, stem_);
         Click(s.dialog, "cancelButton");
         QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
@@ -175,7 +175,7 @@ class EditSelectionTest : public QObject {
     }
 
     void snapshot() {
-        Session s(stem_, CAdultEdit::kCompleteOnScreen);
+        Session s(stem_, EditSelectionDialog::kCompleteOnScreen);
         QVERIFY(ShowActive(s.dialog));
         LoadPerson(s, stem_);
         ClickEntry(s.dialog, 1);
@@ -185,4 +185,4 @@ class EditSelectionTest : public QObject {
 };
 
 QTEST_MAIN(EditSelectionTest)
-#include "test_selection_edit.moc"
+#include "EditSelectionDialogTest.moc"

@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "AssessmentRecord.h"
-#include "Clock.h"
+#include "model/AssessmentRecord.h"
+#include "model/Clock.h"
 
 // Records for the analysis and selection tests, built with the record's own setters.
 namespace orva::analysis_test {

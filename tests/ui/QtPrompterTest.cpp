@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "QtPrompter.h"
-#include "UiTestSupport.h"
+#include "ui/QtPrompter.h"
+#include "ui/support/UiTestSupport.h"
 
 using orva::MessageIcon;
 using orva::QtPrompter;
@@ -185,4 +185,4 @@ private slots:
 };
 
 QTEST_MAIN(QtPrompterTest)
-#include "tst_qt_prompter.moc"
+#include "QtPrompterTest.moc"

@@ -5,13 +5,13 @@
 #include <QGroupBox>
 #include <QtTest>
 
-#include "AnalysisForm.h"
-#include "CAdultAn.h"
-#include "CGridCtrl.h"
-#include "ReportSet.h"
-#include "ScriptedPrompter.h"
-#include "UiTestSupport.h"
-#include "test_selection_support.h"
+#include "ui/analysis/AnalysisForm.h"
+#include "ui/selection/AnalysisSelectionDialog.h"
+#include "grid/GridWidget.h"
+#include "screening/ReportSet.h"
+#include "ui/support/ScriptedPrompter.h"
+#include "ui/support/UiTestSupport.h"
+#include "ui/SelectionTestSupport.h"
 
 using namespace orva;
 using namespace orva::selection_test;
@@ -60,7 +60,7 @@ class AnalysisSelectionTest : public QObject {
     struct Session {
         ScriptedPrompter prompter;
         ReportSet reports;
-        CAdultAn dialog;
+        AnalysisSelectionDialog dialog;
         explicit Session(const QString& fileText) : dialog(prompter, reports, fileText) {
             dialog.SetClock(TestClock());
         }
@@ -529,4 +529,4 @@ class AnalysisSelectionTest : public QObject {
 };
 
 QTEST_MAIN(AnalysisSelectionTest)
-#include "test_selection_analysis.moc"
+#include "AnalysisSelectionDialogTest.moc"

@@ -1,18 +1,18 @@
 #pragma once
 
-#include "RecordSelectionDialog.h"
-#include "ReportSet.h"
+#include "ui/selection/RecordSelectionDialog.h"
+#include "screening/ReportSet.h"
 
 namespace orva {
 
 // Picks up to three records of one person (at most one Self, one Parent and one Teacher
 // report) and reads them into the current analysis. Accepted only once the analysis holds
 // every chosen record.
-class CAdultAn : public RecordSelectionDialog {
+class AnalysisSelectionDialog : public RecordSelectionDialog {
     Q_OBJECT
 
   public:
-    CAdultAn(Prompter& prompter, ReportSet& reports, const QString& fileText, QWidget* parent = nullptr);
+    AnalysisSelectionDialog(Prompter& prompter, ReportSet& reports, const QString& fileText, QWidget* parent = nullptr);
 
   protected:
     void Confirm() override;

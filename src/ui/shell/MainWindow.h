@@ -16,7 +16,7 @@ class ReportView;
 class SettingsStore;
 
 // The main window: menu, shortcuts, the dockable toolbar and the view.
-class CMainFrame : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -37,8 +37,8 @@ public:
     static constexpr int kCommandCount = static_cast<int>(Command::Website) + 1;
 
     // The view reads its settings from `store`.
-    CMainFrame(Prompter& prompter, std::shared_ptr<SettingsStore> store, QWidget* parent = nullptr);
-    ~CMainFrame() override;
+    MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     ReportView* View() const { return view_; }
     QAction* Action(Command command) const { return actions_[static_cast<int>(command)]; }

@@ -10,11 +10,11 @@
 #include <QtTest>
 #include <vector>
 
-#include "FileSystem.h"
-#include "RecordCodec.h"
-#include "RecordFile.h"
-#include "RecordFormat.h"
-#include "test_analysis_records.h"
+#include "store/FileSystem.h"
+#include "store/RecordCodec.h"
+#include "store/RecordFile.h"
+#include "store/RecordFormat.h"
+#include "ui/AnalysisTestRecords.h"
 
 // Record files and dialog handling for the selection dialog tests.
 namespace orva::selection_test {

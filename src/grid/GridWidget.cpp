@@ -1,4 +1,4 @@
-#include "CGridCtrl.h"
+#include "grid/GridWidget.h"
 
 #include <QHeaderView>
 #include <QResizeEvent>
@@ -37,7 +37,7 @@ class DisplayTable : public QTableWidget {
 
 }  // namespace
 
-CGridCtrl::CGridCtrl(QWidget* parent) : QWidget(parent), table_(new DisplayTable(this)) {
+GridWidget::GridWidget(QWidget* parent) : QWidget(parent), table_(new DisplayTable(this)) {
     table_->setObjectName(QStringLiteral("gridTable"));
     table_->horizontalHeader()->hide();
     table_->verticalHeader()->hide();
@@ -59,12 +59,12 @@ CGridCtrl::CGridCtrl(QWidget* parent) : QWidget(parent), table_(new DisplayTable
     table_->setGeometry(rect());
 }
 
-void CGridCtrl::resizeEvent(QResizeEvent* event) {
+void GridWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     table_->setGeometry(rect());
 }
 
-void CGridCtrl::SetRowCount(int rows) {
+void GridWidget::SetRowCount(int rows) {
     if (rows < 0) return;
     const int oldRows = table_->rowCount();
     table_->setRowCount(rows);
@@ -74,22 +74,22 @@ void CGridCtrl::SetRowCount(int rows) {
     }
 }
 
-int CGridCtrl::GetRowCount() const {
+int GridWidget::GetRowCount() const {
     return table_->rowCount();
 }
 
-void CGridCtrl::SetFixedRowCount(int rows) {
+void GridWidget::SetFixedRowCount(int rows) {
     if (rows < 0) return;
     const int before = fixedRows_;
     fixedRows_ = rows;
     for (int row = 0; row < std::max(before, rows) && row < table_->rowCount(); ++row) ApplyRowKind(row);
 }
 
-int CGridCtrl::GetFixedRowCount() const {
+int GridWidget::GetFixedRowCount() const {
     return fixedRows_;
 }
 
-int CGridCtrl::InsertColumn(const QString& heading, Qt::Alignment alignment, int column) {
+int GridWidget::InsertColumn(const QString& heading, Qt::Alignment alignment, int column) {
     const int columns = table_->columnCount();
     if (column < 0 || column > columns) column = columns;
     table_->insertColumn(column);
@@ -99,15 +99,15 @@ int CGridCtrl::InsertColumn(const QString& heading, Qt::Alignment alignment, int
     return column;
 }
 
-int CGridCtrl::GetColumnCount() const {
+int GridWidget::GetColumnCount() const {
     return table_->columnCount();
 }
 
-bool CGridCtrl::HasCell(int row, int column) const {
+bool GridWidget::HasCell(int row, int column) const {
     return row >= 0 && column >= 0 && row < table_->rowCount() && column < table_->columnCount();
 }
 
-QTableWidgetItem* CGridCtrl::Cell(int row, int column) {
+QTableWidgetItem* GridWidget::Cell(int row, int column) {
     QTableWidgetItem* item = table_->item(row, column);
     if (item != nullptr) return item;
     item = new QTableWidgetItem();
@@ -118,11 +118,11 @@ QTableWidgetItem* CGridCtrl::Cell(int row, int column) {
     return item;
 }
 
-const QTableWidgetItem* CGridCtrl::CellIfAny(int row, int column) const {
+const QTableWidgetItem* GridWidget::CellIfAny(int row, int column) const {
     return HasCell(row, column) ? table_->item(row, column) : nullptr;
 }
 
-void CGridCtrl::ApplyRowKind(int row) {
+void GridWidget::ApplyRowKind(int row) {
     for (int column = 0; column < table_->columnCount(); ++column) {
         QTableWidgetItem* item = Cell(row, column);
         if (!item->data(kOwnColourRole).toBool())
@@ -130,7 +130,7 @@ void CGridCtrl::ApplyRowKind(int row) {
     }
 }
 
-bool CGridCtrl::SetItemText(int row, int column, const QString& text) {
+bool GridWidget::SetItemText(int row, int column, const QString& text) {
     if (!HasCell(row, column)) return false;
     QTableWidgetItem* item = Cell(row, column);
     item->setData(kRawTextRole, text);
@@ -138,12 +138,12 @@ bool CGridCtrl::SetItemText(int row, int column, const QString& text) {
     return true;
 }
 
-QString CGridCtrl::GetItemText(int row, int column) const {
+QString GridWidget::GetItemText(int row, int column) const {
     const QTableWidgetItem* item = CellIfAny(row, column);
     return item == nullptr ? QString() : item->data(kRawTextRole).toString();
 }
 
-bool CGridCtrl::SetItemBkColour(int row, int column, const QColor& colour) {
+bool GridWidget::SetItemBkColour(int row, int column, const QColor& colour) {
     if (!HasCell(row, column)) return false;
     QTableWidgetItem* item = Cell(row, column);
     item->setBackground(colour);
@@ -151,59 +151,59 @@ bool CGridCtrl::SetItemBkColour(int row, int column, const QColor& colour) {
     return true;
 }
 
-QColor CGridCtrl::GetItemBkColour(int row, int column) const {
+QColor GridWidget::GetItemBkColour(int row, int column) const {
     const QTableWidgetItem* item = CellIfAny(row, column);
     if (item == nullptr) return row >= 0 && row < fixedRows_ ? FixedBackground() : DefaultBackground();
     return item->background().color();
 }
 
-bool CGridCtrl::SetItemFont(int row, int column, const QFont& font) {
+bool GridWidget::SetItemFont(int row, int column, const QFont& font) {
     if (!HasCell(row, column)) return false;
     Cell(row, column)->setFont(font);
     return true;
 }
 
-QFont CGridCtrl::GetItemFont(int row, int column) const {
+QFont GridWidget::GetItemFont(int row, int column) const {
     const QTableWidgetItem* item = CellIfAny(row, column);
     if (item == nullptr || !item->data(Qt::FontRole).isValid()) return table_->font();
     return item->font();
 }
 
-Qt::Alignment CGridCtrl::GetItemAlignment(int row, int column) const {
+Qt::Alignment GridWidget::GetItemAlignment(int row, int column) const {
     const QTableWidgetItem* item = CellIfAny(row, column);
     return item == nullptr ? Qt::Alignment() : Qt::Alignment(item->textAlignment());
 }
 
-bool CGridCtrl::SetColumnWidth(int column, int width) {
+bool GridWidget::SetColumnWidth(int column, int width) {
     if (column < 0 || column >= table_->columnCount() || width < 0) return false;
     table_->setColumnWidth(column, width);
     return true;
 }
 
-int CGridCtrl::GetColumnWidth(int column) const {
+int GridWidget::GetColumnWidth(int column) const {
     if (column < 0 || column >= table_->columnCount()) return 0;
     return table_->columnWidth(column);
 }
 
-bool CGridCtrl::SetRowHeight(int row, int height) {
+bool GridWidget::SetRowHeight(int row, int height) {
     if (row < 0 || row >= table_->rowCount() || height < 0) return false;
     table_->setRowHeight(row, height);
     return true;
 }
 
-int CGridCtrl::GetRowHeight(int row) const {
+int GridWidget::GetRowHeight(int row) const {
     if (row < 0 || row >= table_->rowCount()) return 0;
     return table_->rowHeight(row);
 }
 
-QSize CGridCtrl::ClientSize() const {
+QSize GridWidget::ClientSize() const {
     // Computed from the widget's own size: a hidden widget's viewport is laid out only when it
     // is first shown, and the grid is stretched before that.
     const int border = 2 * table_->frameWidth();
     return {std::max(0, width() - border), std::max(0, height() - border)};
 }
 
-std::vector<int> CGridCtrl::Spread(const std::vector<int>& sizes, int available) {
+std::vector<int> GridWidget::Spread(const std::vector<int>& sizes, int available) {
     std::vector<int> result = sizes;
     if (result.empty()) return result;
     const int count = static_cast<int>(result.size());
@@ -219,7 +219,7 @@ std::vector<int> CGridCtrl::Spread(const std::vector<int>& sizes, int available)
     return result;
 }
 
-void CGridCtrl::ExpandColumnsToFit() {
+void GridWidget::ExpandColumnsToFit() {
     std::vector<int> widths;
     for (int column = 0; column < table_->columnCount(); ++column)
         widths.push_back(table_->columnWidth(column));
@@ -228,7 +228,7 @@ void CGridCtrl::ExpandColumnsToFit() {
         table_->setColumnWidth(column, fitted[static_cast<std::size_t>(column)]);
 }
 
-void CGridCtrl::ExpandRowsToFit() {
+void GridWidget::ExpandRowsToFit() {
     std::vector<int> heights;
     for (int row = 0; row < table_->rowCount(); ++row) heights.push_back(table_->rowHeight(row));
     const std::vector<int> fitted = Spread(heights, ClientSize().height());
@@ -236,12 +236,12 @@ void CGridCtrl::ExpandRowsToFit() {
         table_->setRowHeight(row, fitted[static_cast<std::size_t>(row)]);
 }
 
-void CGridCtrl::ExpandToFit() {
+void GridWidget::ExpandToFit() {
     ExpandColumnsToFit();
     ExpandRowsToFit();
 }
 
-void CGridCtrl::Refresh() {
+void GridWidget::Refresh() {
     table_->viewport()->update();
 }
 

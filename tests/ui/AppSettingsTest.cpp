@@ -2,9 +2,9 @@
 #include <QSettings>
 #include <QtTest>
 
-#include "AppSettings.h"
-#include "QSettingsStore.h"
-#include "UiTestSupport.h"
+#include "ui/settings/AppSettings.h"
+#include "ui/settings/QSettingsStore.h"
+#include "ui/support/UiTestSupport.h"
 
 using orva::AppSettings;
 using orva::QSettingsStore;
@@ -243,4 +243,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(AppSettingsTest)
-#include "tst_app_settings.moc"
+#include "AppSettingsTest.moc"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordSelectionDialog.h"
+#include "ui/selection/RecordSelectionDialog.h"
 
 class QRadioButton;
 
@@ -8,7 +8,7 @@ namespace orva {
 
 // Picks one record to edit and the way of editing it. Accepted with the record's file, its
 // position in the file and the chosen edit method.
-class CAdultEdit : public RecordSelectionDialog {
+class EditSelectionDialog : public RecordSelectionDialog {
     Q_OBJECT
 
   public:
@@ -16,7 +16,7 @@ class CAdultEdit : public RecordSelectionDialog {
     static constexpr int kEnterResponses = 1;
 
     // `editMethod` is the caller's preset (kCompleteOnScreen or kEnterResponses).
-    CAdultEdit(Prompter& prompter, const QString& fileText, int editMethod, QWidget* parent = nullptr);
+    EditSelectionDialog(Prompter& prompter, const QString& fileText, int editMethod, QWidget* parent = nullptr);
 
     // After OK: the record file (".rpc" included), the record's position in it, the method.
     QString SelectedPath() const { return selectedPath_; }

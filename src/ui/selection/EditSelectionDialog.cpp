@@ -1,4 +1,4 @@
-#include "CAdultEdit.h"
+#include "ui/selection/EditSelectionDialog.h"
 
 #include <QButtonGroup>
 #include <QFile>
@@ -8,18 +8,18 @@
 #include <QListWidget>
 #include <QRadioButton>
 
-#include "AssessmentRecord.h"
-#include "Prompter.h"
-#include "ScreeningTexts.h"
-#include "SelectionTexts.h"
-#include "StoreMessages.h"
-#include "StoreResult.h"
+#include "model/AssessmentRecord.h"
+#include "ui/Prompter.h"
+#include "screening/ScreeningTexts.h"
+#include "ui/selection/SelectionTexts.h"
+#include "store/StoreMessages.h"
+#include "store/StoreResult.h"
 
 namespace orva {
 
 namespace sel = texts::selection;
 
-CAdultEdit::CAdultEdit(Prompter& prompter, const QString& fileText, int editMethod, QWidget* parent)
+EditSelectionDialog::EditSelectionDialog(Prompter& prompter, const QString& fileText, int editMethod, QWidget* parent)
     : RecordSelectionDialog(prompter, fileText, sel::kEditCaption, sel::kEditHeading, sel::kEdit, parent) {
     setObjectName(QStringLiteral("editSelectionDialog"));
     List().setSelectionMode(QAbstractItemView::SingleSelection);
@@ -51,11 +51,11 @@ CAdultEdit::CAdultEdit(Prompter& prompter, const QString& fileText, int editMeth
     SizeToContents();
 }
 
-int CAdultEdit::EditMethod() const {
+int EditSelectionDialog::EditMethod() const {
     return enterResponsesRadio_->isChecked() ? kEnterResponses : kCompleteOnScreen;
 }
 
-int CAdultEdit::LoadRecords(const std::string& fullPath) {
+int EditSelectionDialog::LoadRecords(const std::string& fullPath) {
     // A file the user may only read can still be searched; the edits then go to another file.
     readOnly_ = false;
     const int code = Records().Load(fullPath, /*readOnly=*/false, /*sort=*/true);
@@ -64,21 +64,21 @@ int CAdultEdit::LoadRecords(const std::string& fullPath) {
     return Records().Load(fullPath, /*readOnly=*/true, /*sort=*/true);
 }
 
-void CAdultEdit::ListFilled() {
+void EditSelectionDialog::ListFilled() {
     if (readOnly_) Prompts().Message(ReadOnlyEditWarning());
 }
 
-void CAdultEdit::FirstEntryBecomesCurrent() {
+void EditSelectionDialog::FirstEntryBecomesCurrent() {
     List().setCurrentRow(0);
 }
 
 // A record entered on paper is most easily corrected the same way; the user may still change it.
-void CAdultEdit::PresetMethodFromEntry(int entry) {
+void EditSelectionDialog::PresetMethodFromEntry(int entry) {
     const bool paper = RowOfEntry(entry).dataEntry == kPaper;
     (paper ? enterResponsesRadio_ : onScreenRadio_)->setChecked(true);
 }
 
-void CAdultEdit::Confirm() {
+void EditSelectionDialog::Confirm() {
     const int entry = List().currentRow();
     if (entry < 0) {
         Prompts().Message(UserMessage{texts::kNoSelectionCaption, texts::kNoSelection, MessageIcon::Stop});

@@ -1,13 +1,13 @@
-#include "CAdultAn.h"
+#include "ui/selection/AnalysisSelectionDialog.h"
 
 #include <QListWidget>
 #include <vector>
 
-#include "AnalysisSelection.h"
-#include "Prompter.h"
-#include "ReportSetLoader.h"
-#include "ScreeningTexts.h"
-#include "SelectionTexts.h"
+#include "screening/AnalysisSelection.h"
+#include "ui/Prompter.h"
+#include "screening/ReportSetLoader.h"
+#include "screening/ScreeningTexts.h"
+#include "ui/selection/SelectionTexts.h"
 
 namespace orva {
 
@@ -23,7 +23,7 @@ bool SameListing(const RecordRow& read, const RecordRow& listed) {
 
 }  // namespace
 
-CAdultAn::CAdultAn(Prompter& prompter, ReportSet& reports, const QString& fileText, QWidget* parent)
+AnalysisSelectionDialog::AnalysisSelectionDialog(Prompter& prompter, ReportSet& reports, const QString& fileText, QWidget* parent)
     : RecordSelectionDialog(prompter, fileText, texts::selection::kAnalysisCaption,
                             texts::selection::kAnalysisHeading, texts::selection::kAnalyse, parent),
       reports_(reports) {
@@ -33,7 +33,7 @@ CAdultAn::CAdultAn(Prompter& prompter, ReportSet& reports, const QString& fileTe
     SizeToContents();
 }
 
-void CAdultAn::Confirm() {
+void AnalysisSelectionDialog::Confirm() {
     std::vector<SelectedRecord> selected;
     for (int entry = 0; entry < List().count(); ++entry) {
         if (!List().item(entry)->isSelected()) continue;
@@ -54,7 +54,7 @@ void CAdultAn::Confirm() {
     accept();
 }
 
-bool CAdultAn::ReadIntoAnalysis(const std::array<int, kReportSlots>& positions) {
+bool AnalysisSelectionDialog::ReadIntoAnalysis(const std::array<int, kReportSlots>& positions) {
     if (LoadReportSet(LoadedPath(), positions, reports_, Files()) != 0) return false;
     for (int slot = 0; slot < kReportSlots; ++slot) {
         const int position = positions[static_cast<std::size_t>(slot)];

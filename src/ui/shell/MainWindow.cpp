@@ -1,14 +1,14 @@
-#include "CMainFrame.h"
+#include "ui/shell/MainWindow.h"
 
 #include <QAction>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "CAboutDlg.h"
-#include "ReportView.h"
-#include "Resources.h"
-#include "ShellTexts.h"
+#include "ui/shell/AboutDialog.h"
+#include "ui/shell/ReportView.h"
+#include "ui/Resources.h"
+#include "ui/shell/ShellTexts.h"
 
 namespace orva {
 
@@ -18,7 +18,7 @@ constexpr int kWidth = 880;
 constexpr int kHeight = 575;
 
 struct CommandEntry {
-    CMainFrame::Command command;
+    MainWindow::Command command;
     const char* text;  // the menu text; a shortcut follows a tab
     const char* objectName;
     const char* tip;        // toolbar commands only
@@ -26,7 +26,7 @@ struct CommandEntry {
     bool needsAnalysis;     // enabled only while an analysis is shown
 };
 
-using C = CMainFrame::Command;
+using C = MainWindow::Command;
 
 constexpr CommandEntry kCommands[] = {
     {C::Export, texts::kCommandExport, "actionExport", nullptr, nullptr, false},
@@ -46,9 +46,9 @@ constexpr CommandEntry kCommands[] = {
 
 }  // namespace
 
-CMainFrame::CMainFrame(Prompter& prompter, std::shared_ptr<SettingsStore> store, QWidget* parent)
+MainWindow::MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store, QWidget* parent)
     : QMainWindow(parent) {
-    setObjectName(QStringLiteral("mainFrame"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(texts::kMainWindowTitle));
     setWindowIcon(Resources::AppIcon());
     resize(kWidth, kHeight);
@@ -64,16 +64,16 @@ CMainFrame::CMainFrame(Prompter& prompter, std::shared_ptr<SettingsStore> store,
     SetHandler(Command::About, [this] { OnAbout(); });
     SetHandler(Command::Analysis, [this] { view_->OnAnalysis(); });
     SetHandler(Command::Website, [this] { view_->OnWebsite(); });
-    connect(view_, &ReportView::AnalysisShownChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(view_, &ReportView::AnalysisShownChanged, this, &MainWindow::UpdateCommandStates);
     UpdateCommandStates();
     for (QWidget* child : view_->findChildren<QWidget*>()) {
         child->installEventFilter(this);
     }
 }
 
-CMainFrame::~CMainFrame() = default;
+MainWindow::~MainWindow() = default;
 
-void CMainFrame::CreateActions() {
+void MainWindow::CreateActions() {
     for (const CommandEntry& entry : kCommands) {
         const QString text = QString::fromLatin1(entry.text);
         const qsizetype tab = text.indexOf(QLatin1Char('\t'));
@@ -96,7 +96,7 @@ void CMainFrame::CreateActions() {
     }
 }
 
-void CMainFrame::CreateToolBar() {
+void MainWindow::CreateToolBar() {
     toolBar_ = new QToolBar(this);
     toolBar_->setObjectName(QStringLiteral("mainToolBar"));
     toolBar_->setWindowTitle(QString::fromLatin1(texts::kCommandToolbar).remove(QLatin1Char('&')));
@@ -123,7 +123,7 @@ void CMainFrame::CreateToolBar() {
     actions_[static_cast<int>(Command::Toolbar)] = toggle;
 }
 
-void CMainFrame::CreateMenus() {
+void MainWindow::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QString::fromLatin1(texts::kMenuFile));
     file->setObjectName(QStringLiteral("fileMenu"));
     file->addAction(Action(Command::Export));
@@ -152,12 +152,12 @@ void CMainFrame::CreateMenus() {
     help->addAction(Action(Command::Website));
 }
 
-void CMainFrame::SetHandler(Command command, std::function<void()> handler) {
+void MainWindow::SetHandler(Command command, std::function<void()> handler) {
     handlers_[static_cast<int>(command)] = std::move(handler);
     UpdateCommandStates();
 }
 
-void CMainFrame::UpdateCommandStates() {
+void MainWindow::UpdateCommandStates() {
     const bool shown = view_->AnalysisShown();
     for (const CommandEntry& entry : kCommands) {
         const int index = static_cast<int>(entry.command);
@@ -165,7 +165,7 @@ void CMainFrame::UpdateCommandStates() {
     }
 }
 
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
@@ -179,8 +179,8 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void CMainFrame::OnAbout() {
-    CAboutDlg about(this);
+void MainWindow::OnAbout() {
+    AboutDialog about(this);
     about.exec();
 }
 

@@ -1,16 +1,16 @@
-#include "CAboutDlg.h"
+#include "ui/shell/AboutDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "Resources.h"
-#include "ShellTexts.h"
+#include "ui/Resources.h"
+#include "ui/shell/ShellTexts.h"
 
 namespace orva {
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QString::fromLatin1(texts::kAboutCaption));
     setModal(true);

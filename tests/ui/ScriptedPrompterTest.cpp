@@ -1,8 +1,8 @@
 #include <QDialog>
 #include <QtTest>
 
-#include "ScriptedPrompter.h"
-#include "UiTestSupport.h"
+#include "ui/support/ScriptedPrompter.h"
+#include "ui/support/UiTestSupport.h"
 
 using orva::MessageIcon;
 using orva::UserMessage;
@@ -124,4 +124,4 @@ private slots:
 };
 
 QTEST_MAIN(ScriptedPrompterTest)
-#include "tst_scripted_prompter.moc"
+#include "ScriptedPrompterTest.moc"
