@@ -71,9 +71,11 @@ class CommaDecimalLocale {
 public:
     CommaDecimalLocale() {
 #ifdef _WIN32
-        // Windows has the German number format built in.
-        active_ = std::setlocale(LC_NUMERIC, "de-DE") != nullptr &&
-                  std::string(std::localeconv()->decimal_point) == ",";
+        // Windows has the German number format built in; older C libraries know it by name.
+        for (const char* name : {"de-DE", "German_Germany.1252", "German"}) {
+            if (std::setlocale(LC_NUMERIC, name) != nullptr) break;
+        }
+        active_ = std::string(std::localeconv()->decimal_point) == ",";
 #else
         std::string pattern = (std::filesystem::temp_directory_path() / "orva-locale-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) return;
