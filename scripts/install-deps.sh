@@ -13,6 +13,8 @@ packages=(
   xvfb xauth poppler-utils
   libreoffice-writer-nogui
   fonts-liberation2 fonts-ebgaramond
+  desktop-file-utils appstream man-db bsdextrautils dpkg-dev file
+  g++-mingw-w64-x86-64-posix wine64
 )
 
 missing=()

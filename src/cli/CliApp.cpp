@@ -13,6 +13,7 @@
 #include "cli/ListCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/SetExportPasswordCommand.h"
+#include "model/Version.h"
 
 namespace orva::cli {
 
@@ -43,6 +44,10 @@ int Run(int argc, const char* const argv[], std::ostream& out, std::ostream& err
     if (name == "--help" || name == "-h" || name == "help") {
         out << texts::kUsage;
         return kExitSuccess;
+    }
+    if (name == "--version") {
+        out << texts::kProgram << ' ' << kVersion << '\n';
+        return out.flush() ? kExitSuccess : kExitRefused;
     }
     const std::vector<std::string> words(argv + 2, argv + argc);
     for (const Command& command : kCommands) {

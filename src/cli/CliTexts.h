@@ -13,6 +13,7 @@ inline constexpr const char* kUsage =
     "  orva-cli import CSV FILE\n"
     "  orva-cli report FILE --record POS [--record POS] [--record POS] --rtf OUT [--replace]\n"
     "  orva-cli set-export-password SLOT\n"
+    "  orva-cli --help | --version\n"
     "\n"
     "FILE is a record file, named with or without \".rpc\". POS is the 0-based position of a record\n"
     "in the file, as \"list\" shows it; at most one record of each reporter can be analysed.\n"

@@ -70,6 +70,13 @@ INSTANTIATE_TEST_SUITE_P(Pairs, Omega, ::testing::ValuesIn(kOmegaCases),
 class CommaDecimalLocale {
 public:
     CommaDecimalLocale() {
+#ifdef _WIN32
+        // Windows has the German number format built in; older C libraries know it by name.
+        for (const char* name : {"de-DE", "German_Germany.1252", "German"}) {
+            if (std::setlocale(LC_NUMERIC, name) != nullptr) break;
+        }
+        active_ = std::string(std::localeconv()->decimal_point) == ",";
+#else
         std::string pattern = (std::filesystem::temp_directory_path() / "orva-locale-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) return;
         folder_ = pattern;
@@ -82,10 +89,13 @@ public:
         setenv("LOCPATH", folder_.c_str(), 1);
         active_ = std::setlocale(LC_NUMERIC, "comma") != nullptr &&
                   std::string(std::localeconv()->decimal_point) == ",";
+#endif
     }
     ~CommaDecimalLocale() {
         std::setlocale(LC_NUMERIC, "C");
+#ifndef _WIN32
         unsetenv("LOCPATH");
+#endif
         std::error_code ignored;
         if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
     }

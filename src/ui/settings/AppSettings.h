@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/settings/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 namespace orva {
 

@@ -5,6 +5,9 @@
 #include <QStandardPaths>
 
 #include "model/Cp1252.h"
+#ifdef Q_OS_WIN
+#include "settings/RegistrySettingsStore.h"
+#endif
 
 namespace orva {
 
@@ -35,8 +38,7 @@ bool CanWrite(const QString& filePath) {
 
 std::unique_ptr<SettingsStore> SettingsStore::ForThisMachine() {
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettingsStore>(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Kelbrin\\ORVA"),
-                                            QSettings::NativeFormat);
+    return RegistrySettingsStore::ForThisMachine();
 #else
     return std::make_unique<QSettingsStore>(QSettingsStore::IniFileLocation(), QSettings::IniFormat);
 #endif

@@ -3,7 +3,7 @@
 #include <QSettings>
 #include <QString>
 
-#include "ui/settings/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 namespace orva {
 

@@ -6,6 +6,8 @@
 namespace orva::texts {
 
 inline constexpr const char* kAppTitle = "ORVA";
+// The executable's own name, as "--version" prints it.
+inline constexpr const char* kProgramName = "orva";
 inline constexpr const char* kMainWindowTitle = "Child and Adolescent Orvantis";
 inline constexpr const char* kWebAddress = "https://www.kelbrin.example/orva";
 

@@ -1,6 +1,8 @@
 #include "ui/shell/Startup.h"
 
 #include <clocale>
+#include <cstdio>
+#include <cstring>
 
 #include <QApplication>
 #include <QEvent>
@@ -13,6 +15,7 @@
 #include "ui/Resources.h"
 #include "ui/shell/ShellTexts.h"
 #include "ui/shell/WelcomeScreen.h"
+#include "model/Version.h"
 
 namespace orva {
 
@@ -42,6 +45,10 @@ std::unique_ptr<MainWindow> StartUp(Prompter& prompter, std::shared_ptr<Settings
 }
 
 int RunOrva(int& argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        const bool written = std::printf("%s %s\n", texts::kProgramName, kVersion) > 0 && std::fflush(stdout) == 0;
+        return written ? 0 : 1;
+    }
     QApplication app(argc, argv);
     // Qt takes the user's number format for the C library; the record, report and CSV texts
     // the core formats must read the same on every desktop.

@@ -13,8 +13,9 @@ class SettingsStore;
 // view are created. The caller shows the window.
 std::unique_ptr<MainWindow> StartUp(Prompter& prompter, std::shared_ptr<SettingsStore> store);
 
-// The whole program: the toolkit (with its standard command-line handling; the program has
-// no options of its own), start-up, the main window shown normally, the event loop.
+// The whole program: the toolkit (with its standard command-line handling), start-up, the main
+// window shown normally, the event loop. "--version" alone prints the version and ends at once,
+// without a display, so an administrator can ask an installed program what it is.
 int RunOrva(int& argc, char** argv);
 
 }  // namespace orva

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "settings/SettingsStore.h"
+
+namespace orva {
+
+// The settings as string values of one registry key, as the program keeps them on Windows.
+// Texts are stored as Unicode strings and cross this interface as Windows-1252 bytes; a value
+// that is not a string, or holds a character Windows-1252 cannot, is left out when read.
+class RegistrySettingsStore final : public SettingsStore {
+public:
+    // `root` is a predefined key such as HKEY_LOCAL_MACHINE; `subKey` the path below it.
+    RegistrySettingsStore(HKEY root, std::wstring subKey);
+
+    // HKEY_LOCAL_MACHINE\SOFTWARE\Kelbrin\ORVA, shared by every user of the machine.
+    static std::unique_ptr<SettingsStore> ForThisMachine();
+
+    std::map<std::string, std::string> Read(const std::vector<std::string>& names) override;
+    bool Write(const std::vector<std::pair<std::string, std::string>>& values) override;
+
+private:
+    HKEY root_;
+    std::wstring subKey_;
+};
+
+}  // namespace orva

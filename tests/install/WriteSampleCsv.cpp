@@ -1,0 +1,32 @@
+// Writes a small CSV in the export's format, made with the program's own CSV code, for the
+// installation check to import with the installed orva-cli.
+#include <fstream>
+#include <iostream>
+
+#include "model/AssessmentRecord.h"
+#include "model/Clock.h"
+#include "reports/CsvFormat.h"
+#include "reports/ReportsTexts.h"
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::cerr << "usage: write_sample_csv OUT.csv\n";
+        return 2;
+    }
+    using namespace orva;
+    const FixedClock clock(LocalDateTime{2026, 6, 15, 10, 30, 0});
+    AssessmentRecord record;
+    record.SetReporter(kParent);
+    record.SetFirstName("Robin");
+    record.SetLastName("Installcheck");
+    record.SetBirthDate(2014, 2, 3);
+    record.SetCompletionDate(2026, 6, 1, clock);
+    record.SetGender('F');
+    record.SetObserverName("Sam Installcheck");
+    for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, item % 6);
+    record.SetStoredSaveDateTime(LocalDateTime{2026, 6, 15, 10, 30, 0});
+
+    std::ofstream out(argv[1], std::ios::binary);
+    out << texts::kCsvHeader << FormatCsvLine(record);
+    return out.flush() ? 0 : 1;
+}

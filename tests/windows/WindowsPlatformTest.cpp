@@ -1,0 +1,185 @@
+// The Windows platform code, run under Wine on Linux and natively on Windows: exclusive file
+// access by share mode 0, the error mapping, the record file over the real Windows file system,
+// and the settings kept in the registry.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "model/AssessmentRecord.h"
+#include "model/Clock.h"
+#include "settings/RegistrySettingsStore.h"
+#include "store/FileSystem.h"
+#include "store/RecordCodec.h"
+#include "store/RecordFile.h"
+#include "store/StoreResult.h"
+#include "store/WindowsFileSystem.h"
+
+namespace orva {
+namespace {
+
+class TempFolder {
+  public:
+    TempFolder() {
+        path_ = std::filesystem::temp_directory_path() /
+                ("orva-windows-test-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(counter_++));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+  private:
+    static inline int counter_ = 0;
+    std::filesystem::path path_;
+};
+
+AssessmentRecord SampleRecord() {
+    AssessmentRecord record;
+    record.SetReporter(kTeacher);
+    record.SetFirstName("Ren\xE9");
+    record.SetLastName("Windows");
+    record.SetBirthDate(2012, 4, 5);
+    record.SetCompletionDate(2024, 3, 1);
+    record.SetGender('M');
+    for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, item % 6);
+    return record;
+}
+
+TEST(WindowsFileSystem, ASecondOpenerOfAnOpenFileGetsASharingViolation) {
+    TempFolder folder;
+    WindowsFileSystem fs;
+    FileSystem::Handle first = -1;
+    bool created = false;
+    ASSERT_EQ(fs.Open(folder.File("held.rpc"), OpenMode::ReadWriteCreate, kRecordFilePermissions, first, created), 0);
+    EXPECT_TRUE(created);
+    EXPECT_EQ(fs.LockExclusive(first), 0);
+
+    FileSystem::Handle second = -1;
+    EXPECT_EQ(fs.Open(folder.File("held.rpc"), OpenMode::ReadOnly, 0, second, created), kSharingViolation);
+    EXPECT_EQ(fs.Open(folder.File("held.rpc"), OpenMode::ReadWrite, 0, second, created), kSharingViolation);
+    ASSERT_EQ(fs.Close(first), 0);
+    EXPECT_EQ(fs.Open(folder.File("held.rpc"), OpenMode::ReadOnly, 0, second, created), 0);
+    EXPECT_FALSE(created);
+    EXPECT_EQ(fs.Close(second), 0);
+}
+
+TEST(WindowsFileSystem, WritesReadsTruncatesAndRemoves) {
+    TempFolder folder;
+    WindowsFileSystem fs;
+    FileSystem::Handle handle = -1;
+    bool created = false;
+    const std::string path = folder.File("data.bin");
+    ASSERT_EQ(fs.Open(path, OpenMode::ReadWriteCreate, kRecordFilePermissions, handle, created), 0);
+    const std::string bytes = "0123456789";
+    ASSERT_EQ(fs.WriteAt(handle, 0, bytes.data(), bytes.size()), 0);
+    ASSERT_EQ(fs.WriteAt(handle, 10, "ab", 2), 0);
+    EXPECT_EQ(fs.Size(handle), 12);
+    std::array<char, 4> read{};
+    EXPECT_EQ(fs.ReadAt(handle, 8, read.data(), read.size()), 4);
+    EXPECT_EQ(std::string(read.data(), 4), "89ab");
+    EXPECT_EQ(fs.ReadAt(handle, 11, read.data(), read.size()), 1);  // short only at the end
+    ASSERT_EQ(fs.Truncate(handle, 5), 0);
+    EXPECT_EQ(fs.Size(handle), 5);
+    EXPECT_EQ(fs.Sync(handle), 0);
+    ASSERT_EQ(fs.Close(handle), 0);
+    EXPECT_EQ(fs.Remove(path), 0);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(WindowsFileSystem, OpenFailuresGiveTheirCauses) {
+    TempFolder folder;
+    WindowsFileSystem fs;
+    FileSystem::Handle handle = -1;
+    bool created = false;
+    EXPECT_EQ(fs.Open(folder.File("missing.rpc"), OpenMode::ReadOnly, 0, handle, created), kFileNotFound);
+    EXPECT_EQ(fs.Open(folder.File("no-such-folder\\x.rpc"), OpenMode::ReadWriteCreate, kRecordFilePermissions,
+                      handle, created),
+              kBadPath);
+    ASSERT_EQ(fs.Open(folder.File("once.csv"), OpenMode::CreateNew, kReportFilePermissions, handle, created), 0);
+    ASSERT_EQ(fs.Close(handle), 0);
+    EXPECT_EQ(fs.Open(folder.File("once.csv"), OpenMode::CreateNew, kReportFilePermissions, handle, created),
+              kFileExists);
+}
+
+TEST(WindowsFileSystem, ErrorCodesMapToThePlatformCauses) {
+    EXPECT_EQ(CauseFromWindowsError(ERROR_FILE_NOT_FOUND), kFileNotFound);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_PATH_NOT_FOUND), kBadPath);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_TOO_MANY_OPEN_FILES), kTooManyOpenFiles);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_ACCESS_DENIED), kAccessDenied);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_INVALID_HANDLE), kInvalidFile);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_SHARING_VIOLATION), kSharingViolation);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_LOCK_VIOLATION), kLockViolation);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_DISK_FULL), kDiskFull);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_HANDLE_EOF), kEndOfFile);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_FILE_EXISTS), kFileExists);
+}
+
+TEST(WindowsRecordFile, AppendsAndReadsBackARecordAndRefusesASecondOpener) {
+    TempFolder folder;
+    const std::string path = folder.File("clinic.rpc");
+    AssessmentRecord record = SampleRecord();
+    const StoredRecord stored = EncodeForStorage(record, SystemClock::Instance());
+    int position = -1;
+    ASSERT_EQ(RecordFile().WriteRecord(path, stored, -1, position), 0);
+    EXPECT_EQ(position, 0);
+    ASSERT_EQ(RecordFile().WriteRecord(path, stored, -1, position), 0);
+    EXPECT_EQ(position, 1);
+
+    StoredRecord back{};
+    EXPECT_EQ(RecordFile().ReadRecordAt(path, 1, back), static_cast<int>(kStoredRecordSize));
+    EXPECT_EQ(back, stored);
+
+    RecordFile holder;
+    ASSERT_GE(holder.Open(path, true), 0);
+    EXPECT_EQ(RecordFile().ReadRecordAt(path, 0, back), kSharingViolation);
+    holder.Close();
+    EXPECT_EQ(RecordFile().ReadRecordAt(path, 2, back), kPositionBeyondEnd);
+}
+
+// Under a key of its own below HKEY_CURRENT_USER, removed afterwards.
+class RegistrySettings : public ::testing::Test {
+  protected:
+    const std::wstring key_ = L"Software\\Kelbrin\\ORVA-Test-" + std::to_wstring(::GetCurrentProcessId());
+    void TearDown() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str()); }
+};
+
+TEST_F(RegistrySettings, WritesEveryValueAndReadsThemBackAsWindows1252) {
+    RegistrySettingsStore store(HKEY_CURRENT_USER, key_);
+    EXPECT_TRUE(store.Read({"ORVAFileName"}).empty());  // no key yet
+    ASSERT_TRUE(store.Write({{"ORVAFileName", "C:\\Clinic\\Ren\xE9"}, {"EditMethod", "1"}, {"ViewAnalysis", ""}}));
+    const auto values = store.Read({"ORVAFileName", "EditMethod", "ViewAnalysis", "ExportFileName"});
+    ASSERT_EQ(values.size(), 3u);
+    EXPECT_EQ(values.at("ORVAFileName"), "C:\\Clinic\\Ren\xE9");
+    EXPECT_EQ(values.at("EditMethod"), "1");
+    EXPECT_EQ(values.at("ViewAnalysis"), "");
+}
+
+TEST_F(RegistrySettings, LeavesOutValuesThatAreNotTextOrNotWindows1252) {
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const DWORD number = 1;
+    ::RegSetValueExW(key, L"EditMethod", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+    const std::wstring greek = L"\x03A9mega";
+    ::RegSetValueExW(key, L"ORVAFileName", 0, REG_SZ, reinterpret_cast<const BYTE*>(greek.c_str()),
+                     static_cast<DWORD>((greek.size() + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(key);
+    EXPECT_TRUE(RegistrySettingsStore(HKEY_CURRENT_USER, key_).Read({"EditMethod", "ORVAFileName"}).empty());
+}
+
+TEST(RegistrySettingsMachine, TheProgramsStoreRoundTripsUnderTheMachineKey) {
+    const std::unique_ptr<SettingsStore> store = RegistrySettingsStore::ForThisMachine();
+    const auto before = store->Read({"AlsoViewRelatedAnalysis"});
+    if (!store->Write({{"AlsoViewRelatedAnalysis", "T"}})) GTEST_SKIP() << "writing HKEY_LOCAL_MACHINE needs an administrator";
+    EXPECT_EQ(store->Read({"AlsoViewRelatedAnalysis"}).at("AlsoViewRelatedAnalysis"), "T");
+    if (!before.empty()) store->Write({{"AlsoViewRelatedAnalysis", before.at("AlsoViewRelatedAnalysis")}});
+}
+
+}  // namespace
+}  // namespace orva
