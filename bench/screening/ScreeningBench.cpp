@@ -3,6 +3,7 @@
 #include <random>
 
 #include "screening/AnalysisGrid.h"
+#include "screening/AnalysisResult.h"
 #include "screening/CombinedRow.h"
 #include "screening/Omega.h"
 
@@ -33,12 +34,20 @@ void BM_CombineRowAll23(benchmark::State& state) {
 BENCHMARK(BM_CombineRowAll23);
 
 void BM_ComputeOmega(benchmark::State& state) {
-    ReportSet set = ThreeReports();
-    AssessmentRecord& record = set.Record(kSelf);
+    const ReportSet set = ThreeReports();
+    const AssessmentRecord& record = set.Record(kSelf);
     for (auto _ : state) benchmark::DoNotOptimize(ComputeOmega(record));
 }
 BENCHMARK(BM_ComputeOmega);
 
+// The numbers of a whole analysis, before any text is made of them.
+void BM_ComputeAnalysis(benchmark::State& state) {
+    const ReportSet set = ThreeReports();
+    for (auto _ : state) benchmark::DoNotOptimize(ComputeAnalysis(set));
+}
+BENCHMARK(BM_ComputeAnalysis);
+
+// The whole analysis grid from the report set: computed once, then its texts made.
 void BM_BuildAnalysisGrid(benchmark::State& state) {
     const ReportSet set = ThreeReports();
     for (auto _ : state) benchmark::DoNotOptimize(BuildAnalysisGrid(set));

@@ -1,6 +1,7 @@
 #include "cli/AnalyseCommand.h"
 
 #include "screening/AnalysisGrid.h"
+#include "screening/AnalysisResult.h"
 #include "cli/ChosenRecords.h"
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
@@ -63,7 +64,16 @@ std::string Lines(const std::string& text) {
     return lines;
 }
 
-nlohmann::ordered_json AnalysisDocument(const AnalysisGrid& grid) {
+// The counts of a present reporter as numbers, in cutoff-label order; none for an absent one.
+nlohmann::ordered_json Counts(const ReporterScore& score) {
+    nlohmann::ordered_json counts = nlohmann::ordered_json::array();
+    if (!score.present) return counts;
+    for (int c = 0; c < score.result.countCount; ++c) counts.push_back(score.result.counts[c]);
+    return counts;
+}
+
+// What the grid shows, plus the numbers its texts are made from.
+nlohmann::ordered_json AnalysisDocument(const AnalysisGrid& grid, const AnalysisResult& analysis) {
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     for (DisorderId id : kAllDisorders) {
         const GridRow& row = grid.screening[RowIndex(id) + 1];
@@ -71,7 +81,11 @@ nlohmann::ordered_json AnalysisDocument(const AnalysisGrid& grid) {
                                         {"cutoff", Utf8(row[1].text)}};
         for (int slot = 0; slot < kReportSlots; ++slot) {
             const GridCell& cell = row[kFirstScoreColumn + slot];
-            entry[kSlotKeys[slot]] = {{"score", Utf8(cell.text)}, {"shaded", cell.shaded}};
+            const ReporterScore& score = analysis.Row(id).reporters[slot];
+            entry[kSlotKeys[slot]] = {{"score", Utf8(cell.text)},
+                                      {"shaded", cell.shaded},
+                                      {"counts", Counts(score)},
+                                      {"positive", score.result.positive}};
         }
         entry["cutoff_attained"] = Utf8(row[kAttainedColumn].text);
         entry["items_met"] = Utf8(row[kItemsColumn].text);
@@ -164,9 +178,10 @@ int RunAnalyse(const std::vector<std::string>& words, std::ostream& out, std::os
     ReportSet reports;
     const auto positions = LoadChosenRecords(loaded.path, line.records, printReadFailure, reports, err);
     if (!positions) return kExitRefused;
-    const AnalysisGrid grid = BuildAnalysisGrid(reports);
+    const AnalysisResult analysis = ComputeAnalysis(reports);
+    const AnalysisGrid grid = BuildAnalysisGrid(analysis);
     if (line.json) {
-        nlohmann::ordered_json document = AnalysisDocument(grid);
+        nlohmann::ordered_json document = AnalysisDocument(grid, analysis);
         document["person"] = PersonJson(reports);
         WriteJson(out, document);
     } else {

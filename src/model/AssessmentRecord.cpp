@@ -54,14 +54,7 @@ const std::array<AssessmentRecord::TextSlot, kTextFieldCount>& AssessmentRecord:
     return layout;
 }
 
-AssessmentRecord::AssessmentRecord() {
-    Reset();
-    for (int reporter = 0; reporter < 3; ++reporter) {
-        for (int item = 0; item < kResponseSlots; ++item) {
-            itemTexts_[reporter][item] = ItemCatalogue::Wording(reporter, item);
-        }
-    }
-}
+AssessmentRecord::AssessmentRecord() { Reset(); }
 
 void AssessmentRecord::Reset() {
     texts_.fill('\0');
@@ -70,8 +63,6 @@ void AssessmentRecord::Reset() {
     dataEntry_ = kOnScreen;
     responses_.fill(kHeldNeverSet);
     endorsements_.fill(0);
-    reliability_ = {};
-    itemsMet_.fill('\0');
 }
 
 void AssessmentRecord::SetText(TextField field, std::string_view text) {
@@ -190,7 +181,7 @@ int AssessmentRecord::AgeAtCompletion(int& age) const {
 const char* AssessmentRecord::GetItemText(int item) const {
     if (item < 0 || item >= kResponseSlots) return "";
     const int row = (reporter_ >= kSelf && reporter_ <= kTeacher) ? reporter_ : kSelf;
-    return itemTexts_[row][item];
+    return ItemCatalogue::Wording(row, item);
 }
 
 void AssessmentRecord::ComputeEndorsements() {
@@ -220,14 +211,6 @@ bool AssessmentRecord::SameContent(const AssessmentRecord& other) const {
     }
     return true;
 }
-
-void AssessmentRecord::SetItemsMetScratch(std::string_view list) {
-    const std::size_t n = std::min(list.size(), kItemsMetCapacity);
-    std::memcpy(itemsMet_.data(), list.data(), n);
-    itemsMet_[n] = '\0';
-}
-
-std::string AssessmentRecord::GetItemsMetScratch() const { return std::string(itemsMet_.data()); }
 
 const char* GenderLabel(char code) {
     switch (code) {

@@ -54,23 +54,14 @@ constexpr std::size_t MaxLength(TextField field) {
     return kMax[static_cast<int>(field)];
 }
 
-// Accumulators of the reliability statistic; scratch values, never stored.
-struct ReliabilityAccumulators {
-    int pairs = 0;
-    int equalPairs = 0;
-    double weightedDifference = 0.0;
-};
-
 // One completed questionnaire: a plain value, copied byte for byte, owning no heap memory.
 // Texts are Windows-1252 bytes.
 class AssessmentRecord {
 public:
-    static constexpr std::size_t kItemsMetCapacity = 1000;
-
     AssessmentRecord();
 
     // Empties every field: texts and dates empty, gender 'U', reporter not set, data entry
-    // On-Screen, every response never set, flags and accumulators zero. Item texts stay.
+    // On-Screen, every response never set, endorsement flags zero.
     void Reset();
 
     // Generic text access; the setter cuts to the field's maximum and never fails.
@@ -134,8 +125,8 @@ public:
     int GetSaveDateTime(LocalDateTime& when) const;
     int AgeAtCompletion(int& age) const;
 
-    // Wording of an item in the row of the record's reporter (Self when not set); item 0 is
-    // the lead-in, items outside 0..190 read as empty.
+    // Wording of an item for the record's reporter (Self when not set), as the item catalogue
+    // holds it; item 0 is the lead-in, items outside 0..190 read as empty.
     const char* GetItemText(int item) const;
 
     // Screening support: flag 1 for an answer 3..5 (a held 6 too), and for an answer 2 on the
@@ -146,13 +137,6 @@ public:
     // Same person, answers and details, byte for byte; the save date-time and data entry
     // mode are not compared, and blank equals never set.
     bool SameContent(const AssessmentRecord& other) const;
-
-    ReliabilityAccumulators& Reliability() { return reliability_; }
-    const ReliabilityAccumulators& Reliability() const { return reliability_; }
-
-    // The items-met list of the latest screening rule applied to this record.
-    void SetItemsMetScratch(std::string_view list);
-    std::string GetItemsMetScratch() const;
 
     // Raw access for the record decoder and encoder only: stored bytes go in and come out
     // without the setters' checks, so a file written by other means reads back as it is.
@@ -177,10 +161,7 @@ private:
     int reporter_ = kReporterNotSet;
     char dataEntry_ = kOnScreen;
     std::array<int, kResponseSlots> responses_{};
-    std::array<std::array<const char*, kResponseSlots>, 3> itemTexts_{};
     std::array<int, kResponseSlots> endorsements_{};
-    ReliabilityAccumulators reliability_;
-    std::array<char, kItemsMetCapacity + 1> itemsMet_{};
 };
 
 // Display names used by the reports and lists.

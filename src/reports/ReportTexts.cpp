@@ -1,31 +1,16 @@
 #include "reports/ReportTexts.h"
 
-#include "screening/CombinedRow.h"
-#include "screening/DisorderId.h"
-#include "screening/Omega.h"
-#include "reports/ReportsTexts.h"
 #include "reports/RtfEscape.h"
-#include "screening/ScreeningRules.h"
-#include "screening/ScreeningTexts.h"
+#include "screening/DisorderId.h"
+#include "screening/ScreeningPresentation.h"
 
 namespace orva {
 
 namespace {
 
-// Items-met lists of the positive reporters, each in the brackets of its reporter. The
-// Teacher's list takes angle brackets here: curly ones would be RTF group delimiters.
-std::string RtfItemsMet(const CombinedRow& row) {
-    static constexpr const char* kOpen[kReportSlots] = {"[", "(", "<"};
-    static constexpr const char* kClose[kReportSlots] = {"]", ")", ">"};
-    std::string text;
-    for (int slot = 0; slot < kReportSlots; ++slot) {
-        const std::string& list = row.reporters[slot].result.itemsMet;
-        if (list.empty()) continue;
-        if (!text.empty()) text += texts::kItemsMetJoin;
-        text += kOpen[slot] + list + kClose[slot];
-    }
-    return text;
-}
+// The Teacher's items-met list takes angle brackets here: curly ones would be RTF group
+// delimiters.
+constexpr ItemsMetBrackets kRtfBrackets = {{'[', '(', '<'}, {']', ')', '>'}};
 
 }  // namespace
 
@@ -49,37 +34,31 @@ PersonDetailTexts EscapeForRtf(const PersonDetailTexts& details) {
     return escaped;
 }
 
-ReportTexts PrepareReportTexts(const ReportSet& reports) {
+ReportTexts PrepareReportTexts(const ReportSet& reports, const AnalysisResult& analysis) {
     ReportTexts texts;
     texts.person = EscapeForRtf(PreparePersonDetailTexts(reports));
-    const bool anyPresent = reports.AnyPresent();
+    const bool anyPresent = analysis.AnyPresent();
 
     for (DisorderId id : kAllDisorders) {
-        const CombinedRow row = CombineRow(reports, id);
+        const CombinedRow& row = analysis.Row(id);
         ReportRowTexts& out = texts.rows[RowIndex(id)];
-        for (int slot = 0; slot < kReportSlots; ++slot) {
-            const ReporterScore& score = row.reporters[slot];
-            if (!score.present) continue;
-            if (slot == kTeacher && NotAssessedByTeacher(id)) {
-                out.values[slot][0] = texts::kNotAssessedInTrf;
-                continue;
-            }
-            for (int line = 0; line < score.result.countCount && line < kMaxCounts; ++line) {
-                out.values[slot][line] = std::to_string(static_cast<unsigned>(score.result.counts[line]));
-            }
-        }
-        if (anyPresent) out.cutoffAttained = row.cutoffAttained;
-        out.itemsMet = RtfItemsMet(row);
+        for (int slot = 0; slot < kReportSlots; ++slot) out.values[slot] = ScoreLines(row.reporters[slot]);
+        if (anyPresent) out.cutoffAttained = CutoffAttainedText(row);
+        out.itemsMet = ItemsMetText(row, kRtfBrackets);
     }
 
     ReportRowTexts& count = texts.rows[kPositiveScreensRow];
     for (int slot = 0; slot < kReportSlots; ++slot) {
-        count.values[slot][0] = CountPositiveScreens(reports, slot);
-        if (!reports.IsSlotEmpty(slot)) texts.omega[slot] = ComputeOmega(reports.ScratchRecord(slot)).text;
+        count.values[slot][0] = PositiveScreensText(analysis, slot);
+        if (analysis.present[slot]) texts.omega[slot] = OmegaText(analysis.omega[slot]);
     }
-    texts.reliabilityAttained = ReliabilityAttained(reports);
-    texts.reliabilityComment = ReliabilityComment(reports);
+    texts.reliabilityAttained = ReliabilityAttainedText(analysis);
+    texts.reliabilityComment = ReliabilityCommentText(analysis);
     return texts;
+}
+
+ReportTexts PrepareReportTexts(const ReportSet& reports) {
+    return PrepareReportTexts(reports, ComputeAnalysis(reports));
 }
 
 }  // namespace orva

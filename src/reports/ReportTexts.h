@@ -4,6 +4,7 @@
 #include <string>
 
 #include "reports/PersonDetailTexts.h"
+#include "screening/AnalysisResult.h"
 #include "screening/ReportSet.h"
 #include "screening/ScreeningResult.h"
 
@@ -35,7 +36,10 @@ struct ReportTexts {
     bool operator==(const ReportTexts&) const = default;
 };
 
-// Computes the texts from the report set; every text it does not set is empty.
+// The texts of an analysis already computed from the report set; every text it does not set
+// is empty.
+ReportTexts PrepareReportTexts(const ReportSet& reports, const AnalysisResult& analysis);
+// The same, analysing the report set once.
 ReportTexts PrepareReportTexts(const ReportSet& reports);
 
 // The person's details and comments with every text passed through EscapeRtfText.

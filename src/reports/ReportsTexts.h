@@ -120,7 +120,6 @@ inline constexpr const char* kNoTeacherComment = "{No additional 'Teacher-Report
 // Joins of the prepared texts.
 inline constexpr const char* kLineBreak = "\r\n";
 inline constexpr const char* kAddressJoin = "   ";
-inline constexpr const char* kItemsMetJoin = "; ";
 
 // ---- CSV export -------------------------------------------------------------------------
 

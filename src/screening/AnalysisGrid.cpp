@@ -1,7 +1,6 @@
 #include "screening/AnalysisGrid.h"
 
-#include "screening/CombinedRow.h"
-#include "screening/Omega.h"
+#include "screening/ScreeningPresentation.h"
 #include "screening/ScreeningRules.h"
 #include "screening/ScreeningTexts.h"
 
@@ -33,35 +32,35 @@ AnalysisGrid FixedAnalysisGrid() {
     return grid;
 }
 
-AnalysisGrid BuildAnalysisGrid(const ReportSet& reports) {
+AnalysisGrid BuildAnalysisGrid(const AnalysisResult& analysis) {
     AnalysisGrid grid = FixedAnalysisGrid();
     for (DisorderId id : kAllDisorders) {
-        const CombinedRow combined = CombineRow(reports, id);
+        const CombinedRow& combined = analysis.Row(id);
         GridRow& row = grid.screening[RowIndex(id) + 1];
         for (int slot = 0; slot < kReportSlots; ++slot) {
-            row[kFirstScoreColumn + slot] = {combined.reporters[slot].scoreText, combined.reporters[slot].shaded};
+            const ReporterScore& score = combined.reporters[slot];
+            row[kFirstScoreColumn + slot] = {ScoreText(score), score.result.positive};
         }
-        row[kAttainedColumn] = {combined.cutoffAttained, combined.cutoffShaded};
-        row[kItemsColumn] = {combined.itemsMet, false};
+        row[kAttainedColumn] = {CutoffAttainedText(combined), combined.cutoffAttained};
+        row[kItemsColumn] = {ItemsMetText(combined), false};
     }
 
     GridRow& counts = grid.screening[kCountRow];
     counts[kCutoffColumn].text = texts::kSingleBlank;
     for (int slot = 0; slot < kReportSlots; ++slot) {
-        std::string count = CountPositiveScreens(reports, slot);
         // A present reporter's count is shaded whatever it is, 0 included.
-        const bool shaded = !count.empty();
-        counts[kFirstScoreColumn + slot] = {std::move(count), shaded};
+        counts[kFirstScoreColumn + slot] = {PositiveScreensText(analysis, slot), analysis.present[slot]};
     }
     counts[kAttainedColumn].text = texts::kSingleBlank;
     counts[kItemsColumn].text = texts::kSingleBlank;
 
     GridRow& omega = grid.reliability[1];
-    for (int slot = 0; slot < kReportSlots; ++slot) omega[kFirstScoreColumn + slot].text = OmegaCellText(reports, slot);
-    omega[kAttainedColumn].text = ReliabilityAttained(reports);
-    omega[kAttainedColumn].shaded = omega[kAttainedColumn].text == texts::kYes;
-    omega[kItemsColumn].text = ReliabilityComment(reports);
+    for (int slot = 0; slot < kReportSlots; ++slot) omega[kFirstScoreColumn + slot].text = OmegaCellText(analysis, slot);
+    omega[kAttainedColumn] = {ReliabilityAttainedText(analysis), analysis.reliabilityAttained};
+    omega[kItemsColumn].text = ReliabilityCommentText(analysis);
     return grid;
 }
+
+AnalysisGrid BuildAnalysisGrid(const ReportSet& reports) { return BuildAnalysisGrid(ComputeAnalysis(reports)); }
 
 }  // namespace orva

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "screening/AnalysisResult.h"
 #include "screening/ReportSet.h"
 
 namespace orva {
@@ -31,6 +32,8 @@ struct AnalysisGrid {
 // The grids before any analysis: headings, row labels, cutoff labels and reliability labels.
 AnalysisGrid FixedAnalysisGrid();
 // The grids of an analysis: the fixed texts plus every computed cell, rebuilt from scratch.
+AnalysisGrid BuildAnalysisGrid(const AnalysisResult& analysis);
+// The same for a report set, analysed once.
 AnalysisGrid BuildAnalysisGrid(const ReportSet& reports);
 
 }  // namespace orva

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 
 #include "screening/DisorderId.h"
 #include "screening/ReportSet.h"
@@ -11,24 +10,22 @@ namespace orva {
 
 // One reporter's part of a combined row.
 struct ReporterScore {
-    bool present = false;    // the slot is not empty
-    ScreeningResult result;  // its items-met list is emptied when the result is not positive
-    std::string scoreText;   // empty, "Not Assessed in the TRF", or the counts one per line
-    bool shaded = false;     // the result is positive
+    bool present = false;     // the slot is not empty
+    ScreeningResult result;   // its items-met list is emptied when the result is not positive
+    bool notAssessed = false; // a present Teacher report on a row teachers are not asked
+
+    bool operator==(const ReporterScore&) const = default;
 };
 
-// One row's three reporter results as the grid and the reports show them.
+// One row's three reporter results, before any text is made of them.
 struct CombinedRow {
     DisorderId id = DisorderId::GAD;
     std::array<ReporterScore, kReportSlots> reporters;  // Self, Parent, Teacher
-    std::string cutoffAttained;                         // "YES" or "NO"
-    bool cutoffShaded = false;                          // "YES"
-    std::string itemsMet;  // "[self]; (parent); {teacher}" of the positive reporters
+    bool cutoffAttained = false;                        // a present reporter screens positive
+
+    bool operator==(const CombinedRow&) const = default;
 };
 
 CombinedRow CombineRow(const ReportSet& reports, DisorderId id);
-
-// The number of positive rows of one reporter as "%i", or empty when its slot is empty.
-std::string CountPositiveScreens(const ReportSet& reports, int slot);
 
 }  // namespace orva

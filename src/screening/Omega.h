@@ -1,9 +1,6 @@
 #pragma once
 
-#include <string>
-
 #include "model/AssessmentRecord.h"
-#include "screening/ReportSet.h"
 
 namespace orva {
 
@@ -11,24 +8,29 @@ inline constexpr double kDifferenceWeight = 0.2;
 inline constexpr int kMinimumOmegaPairs = 4;            // fewer answered pairs give no Omega
 inline constexpr double kOmegaCutoffTest = 0.06500001;  // "0.07 or more" after rounding
 
+// The reliability statistic of one record.
 struct OmegaResult {
-    std::string text;  // "%5.2f" of the rounded value, or "---"
-    bool reliable = false;
+    int pairs = 0;          // repeated pairs with both answers given
+    double value = 0.0;     // positive values rounded half up to two decimals; 0 without a value
+    bool reliable = false;  // the value meets the Omega cutoff
 
+    bool HasValue() const { return pairs >= kMinimumOmegaPairs; }
     bool operator==(const OmegaResult&) const = default;
 };
 
-void ClearReliability(AssessmentRecord& record);
-// Adds one repeated pair; answers outside 0..5 (blank included) leave the pair out.
-void AddReliabilityPair(AssessmentRecord& record, int a, int b);
-// Clears the record's accumulators, adds its seven pairs and evaluates them.
-OmegaResult ComputeOmega(AssessmentRecord& record);
+// The repeated pairs of one record, summed as the statistic needs them.
+struct ReliabilityAccumulator {
+    int pairs = 0;
+    int equalPairs = 0;
+    double weightedDifference = 0.0;
 
-// "YES" when a present report is reliable, "NO" when none is, empty without reports.
-std::string ReliabilityAttained(const ReportSet& reports);
-// One sentence per present report (Self, Parent, Teacher), joined by three blanks.
-std::string ReliabilityComment(const ReportSet& reports);
-// The Omega cell of one slot: a single blank for an empty slot, else the Omega text.
-std::string OmegaCellText(const ReportSet& reports, int slot);
+    // Adds one repeated pair; answers outside 0..5 (blank included) leave the pair out.
+    void Add(int a, int b);
+    // The statistic of the pairs added so far.
+    OmegaResult Evaluate() const;
+};
+
+// Adds the record's seven pairs and evaluates them.
+OmegaResult ComputeOmega(const AssessmentRecord& record);
 
 }  // namespace orva

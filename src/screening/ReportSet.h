@@ -26,13 +26,8 @@ public:
     // An analysis is shown when at least one slot is filled.
     bool AnyPresent() const;
 
-    // The slot's record for the screening rules and the reliability statistic. They write only
-    // the record's items-met scratch list and reliability accumulators, which are no part of
-    // the analysis's value, so a const analysis can still be screened.
-    AssessmentRecord& ScratchRecord(int slot) const { return records_[slot]; }
-
 private:
-    mutable std::array<AssessmentRecord, kReportSlots> records_;
+    std::array<AssessmentRecord, kReportSlots> records_;
 };
 
 }  // namespace orva

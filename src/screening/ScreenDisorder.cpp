@@ -1,7 +1,6 @@
 #include "screening/ScreenDisorder.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "screening/ScreeningRules.h"
 
@@ -15,7 +14,6 @@ struct VisitItem {
     int item;
     int category;
 };
-inline constexpr int kMaxRowItems = 24;
 struct VisitOrder {
     std::array<VisitItem, kMaxRowItems> items{};
     int size = 0;
@@ -72,31 +70,20 @@ bool Positive(const RowRule& rule, const ScreeningResult& result, int reporter) 
 
 }  // namespace
 
-ScreeningResult ScreenDisorder(AssessmentRecord& record, DisorderId id) {
+ScreeningResult ScreenDisorder(const AssessmentRecord& record, DisorderId id) {
     const RowRule& rule = RuleFor(id);
     const VisitOrder& order = VisitOrderFor(id);
 
     ScreeningResult result;
     result.countCount = rule.categoryCount;
-    // Every item number has at most three digits, so each entry takes at most five characters.
-    char list[kMaxRowItems * 5];
-    int length = 0;
     for (int i = 0; i < order.size; ++i) {
         const VisitItem& v = order.items[i];
         if (record.EndorsementFlag(v.item) != 1) continue;
         ++result.counts[v.category];
-        if (!rule.categories[v.category].listed) continue;
-        if (length != 0) {
-            list[length++] = ',';
-            list[length++] = ' ';
-        }
-        length = static_cast<int>(std::to_chars(list + length, list + sizeof list, v.item).ptr - list);
+        if (rule.categories[v.category].listed) result.itemsMet.Add(v.item);
     }
     result.positive = Positive(rule, result, record.GetReporter());
-    if (rule.listing == Listing::WhenPositive && !result.positive) length = 0;
-
-    result.itemsMet.assign(list, length);
-    record.SetItemsMetScratch(result.itemsMet);
+    if (rule.listing == Listing::WhenPositive && !result.positive) result.itemsMet.Clear();
     return result;
 }
 

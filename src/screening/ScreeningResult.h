@@ -2,7 +2,8 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
+
+#include "screening/ItemList.h"
 
 namespace orva {
 
@@ -13,7 +14,7 @@ struct ScreeningResult {
     bool positive = false;                          // the record meets the row's cutoff
     std::array<std::int32_t, kMaxCounts> counts{};  // endorsed items per category, in cutoff-label order
     int countCount = 0;                             // how many entries of `counts` the row has (1..3)
-    std::string itemsMet;                           // listed endorsed items, ascending, joined by ", "
+    ItemList itemsMet;                              // listed endorsed items, ascending
 
     bool operator==(const ScreeningResult&) const = default;
 };

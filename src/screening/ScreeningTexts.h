@@ -62,6 +62,8 @@ inline constexpr const char* kYes = "YES";
 inline constexpr const char* kNo = "NO";
 inline constexpr const char* kNotAssessedInTrf = "Not Assessed in the TRF";
 inline constexpr const char* kSingleBlank = " ";
+inline constexpr const char* kItemSeparator = ", ";  // between the items of one reporter's list
+inline constexpr const char* kItemsMetJoin = "; ";   // between the lists of the reporters
 
 // Screening grid: column headings (row 0) and the label of the last row.
 inline constexpr const char* kScreeningHeadings[7] = {

@@ -141,16 +141,19 @@ TEST_F(CliFile, AnalyseJsonShowsWhatTheGridShows) {
     const json& rows = doc["rows"];
     ASSERT_EQ(rows.size(), 23u);
     EXPECT_EQ(rows[0], json::parse(R"({"id": "GAD", "label": "Generalised anxiety disorder", "cutoff": ">=1\n>=3",
-        "self": {"score": "0\n2", "shaded": false}, "parent": {"score": "0\n1", "shaded": false},
-        "teacher": {"score": "0\n0", "shaded": false}, "cutoff_attained": "NO", "items_met": ""})"));
-    EXPECT_EQ(rows[1]["self"], json::parse(R"({"score": "3", "shaded": true})"));
+        "self": {"score": "0\n2", "shaded": false, "counts": [0, 2], "positive": false},
+        "parent": {"score": "0\n1", "shaded": false, "counts": [0, 1], "positive": false},
+        "teacher": {"score": "0\n0", "shaded": false, "counts": [0, 0], "positive": false},
+        "cutoff_attained": "NO", "items_met": ""})"));
+    EXPECT_EQ(rows[1]["self"], json::parse(R"({"score": "3", "shaded": true, "counts": [3], "positive": true})"));
     EXPECT_EQ(rows[1]["items_met"], "[21, 61, 72]");
     EXPECT_EQ(rows[2]["cutoff"], ">=3\n{TRS>=2}");
-    EXPECT_EQ(rows[2]["teacher"], json::parse(R"({"score": "2", "shaded": true})"));
+    EXPECT_EQ(rows[2]["teacher"], json::parse(R"({"score": "2", "shaded": true, "counts": [2], "positive": true})"));
     EXPECT_EQ(rows[2]["cutoff_attained"], "YES");
     EXPECT_EQ(rows[2]["items_met"], "{2, 111}");
-    EXPECT_EQ(rows[3]["teacher"], json::parse(R"({"score": "Not Assessed in the TRF", "shaded": false})"));
-    EXPECT_EQ(rows[7]["parent"], json::parse(R"({"score": "3", "shaded": true})"));
+    EXPECT_EQ(rows[3]["teacher"],
+              json::parse(R"({"score": "Not Assessed in the TRF", "shaded": false, "counts": [0], "positive": false})"));
+    EXPECT_EQ(rows[7]["parent"], json::parse(R"({"score": "3", "shaded": true, "counts": [3], "positive": true})"));
     EXPECT_EQ(rows[7]["items_met"], "(4, 15, 83)");
     EXPECT_EQ(rows[8]["id"], "ODD");
     EXPECT_EQ(rows[8]["parent"]["score"], "1\n3");
@@ -164,13 +167,32 @@ TEST_F(CliFile, AnalyseJsonShowsWhatTheGridShows) {
               "Teacher-report responses to calculate Omega.");
 }
 
+// Scripts may read the numbers instead of the texts: they say the same in every cell.
+TEST_F(CliFile, AnalyseJsonNumbersAgreeWithTheScoreTexts) {
+    const CliRun run = RunCli({"analyse", path_, "--record", "2", "--record", "0", "--record=1", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const json& row : json::parse(run.out)["rows"]) {
+        for (const char* key : {"self", "parent", "teacher"}) {
+            const json& cell = row[key];
+            EXPECT_EQ(cell["positive"], cell["shaded"]) << row["id"] << " " << key;
+            if (cell["score"] == "Not Assessed in the TRF") continue;
+            std::string joined;
+            for (const json& count : cell["counts"]) {
+                if (!joined.empty()) joined += '\n';
+                joined += std::to_string(count.get<int>());
+            }
+            EXPECT_EQ(joined, cell["score"]) << row["id"] << " " << key;
+        }
+    }
+}
+
 TEST_F(CliFile, AnalyseOfOneReportLeavesTheOthersEmpty) {
     const CliRun run = RunCli({"analyse", path_, "--json", "--record", "2"});
     ASSERT_EQ(run.status, 0) << run.err;
     const json doc = json::parse(run.out);
     for (const json& row : doc["rows"]) {
-        EXPECT_EQ(row["self"], json::parse(R"({"score": "", "shaded": false})"));
-        EXPECT_EQ(row["parent"], json::parse(R"({"score": "", "shaded": false})"));
+        EXPECT_EQ(row["self"], json::parse(R"({"score": "", "shaded": false, "counts": [], "positive": false})"));
+        EXPECT_EQ(row["parent"], json::parse(R"({"score": "", "shaded": false, "counts": [], "positive": false})"));
     }
     EXPECT_EQ(doc["positive_screens"], json::parse(R"({"self": "", "parent": "", "teacher": "1"})"));
     EXPECT_EQ(doc["omega"], json::parse(R"({"self": " ", "parent": " ", "teacher": "---"})"));

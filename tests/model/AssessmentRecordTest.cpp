@@ -63,7 +63,7 @@ TEST(AssessmentRecord, KeepsWindows1252BytesUnchanged) {
     EXPECT_EQ(r.GetFirstName(), name);
 }
 
-TEST(AssessmentRecord, ResetEmptiesEverythingButItemTexts) {
+TEST(AssessmentRecord, ResetEmptiesEveryField_ItemTextsFollowTheReporter) {
     AssessmentRecord r;
     r.SetFirstName("Ann");
     r.SetReporter(kParent);
@@ -72,14 +72,12 @@ TEST(AssessmentRecord, ResetEmptiesEverythingButItemTexts) {
     r.SetResponse(5, 3);
     r.SetBirthDate(2001, 2, 3);
     r.ComputeEndorsements();
-    r.Reliability().pairs = 4;
     r.Reset();
     EXPECT_EQ(r.GetFirstName(), "");
     EXPECT_EQ(r.GetText(TextField::BirthDate), "");
     EXPECT_EQ(r.GetGender(), 'U');
     EXPECT_EQ(r.GetReporter(), kReporterNotSet);
     EXPECT_EQ(r.GetDataEntry(), kOnScreen);
-    EXPECT_EQ(r.Reliability().pairs, 0);
     for (int item = 0; item < kResponseSlots; ++item) {
         EXPECT_EQ(r.GetResponse(item), -1) << item;
         EXPECT_EQ(r.GetHeldResponse(item), kHeldNeverSet) << item;
@@ -274,14 +272,6 @@ TEST(AssessmentRecord, CopiesAreIndependentValues) {
     AssessmentRecord b = a;
     b.SetFirstName("Changed");
     EXPECT_EQ(a.GetFirstName(), "Original");
-}
-
-TEST(AssessmentRecord, ItemsMetScratchIsBoundedToItsCapacity) {
-    AssessmentRecord r;
-    r.SetItemsMetScratch(std::string(1500, '1'));
-    EXPECT_EQ(r.GetItemsMetScratch().size(), AssessmentRecord::kItemsMetCapacity);
-    r.SetItemsMetScratch("1, 14");
-    EXPECT_EQ(r.GetItemsMetScratch(), "1, 14");
 }
 
 TEST(DisplayLabels, GenderAndReporterWords) {

@@ -58,8 +58,8 @@ TEST_F(LoaderFile, FillsEachSlotWithItsRecordReadyForScreening) {
     EXPECT_TRUE(set.IsSlotEmpty(kParent));
     EXPECT_EQ(set.Record(kTeacher).GetLastName(), "Teacher");
     // Endorsements were computed on loading: the rules see the answers.
-    EXPECT_EQ(CombineRow(set, DisorderId::OCD).itemsMet, "[21, 61, 72]");
-    EXPECT_EQ(CombineRow(set, DisorderId::PTSD).itemsMet, "{2, 111}");
+    EXPECT_EQ(CombineRow(set, DisorderId::OCD).reporters[kSelf].result.itemsMet, (ItemList{21, 61, 72}));
+    EXPECT_EQ(CombineRow(set, DisorderId::PTSD).reporters[kTeacher].result.itemsMet, (ItemList{2, 111}));
 }
 
 struct FailureCase {

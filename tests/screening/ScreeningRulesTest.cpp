@@ -201,9 +201,7 @@ ScreeningResult OracleScreen(DisorderId id, const std::vector<int>& answers, int
     result.positive = row.positive(counts, reporter);
     std::sort(listed.begin(), listed.end());
     if (row.listOnlyWhenPositive && !result.positive) listed.clear();
-    for (std::size_t i = 0; i < listed.size(); ++i) {
-        result.itemsMet += (i == 0 ? "" : ", ") + std::to_string(listed[i]);
-    }
+    for (int item : listed) result.itemsMet.Add(item);
     return result;
 }
 
