@@ -8,7 +8,8 @@
 
 #include "ui/settings/AppSettings.h"
 #include "ui/shell/MainWindow.h"
-#include "ui/shell/ReportView.h"
+#include "ui/Workspace.h"
+#include "ui/shell/AnalysisView.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/support/UiTestSupport.h"
 #include "ui/WaitCursor.h"
@@ -290,7 +291,7 @@ private slots:
     }
 
     void welcomeScreenIsShownWithNoFieldHoldingTheCaret() {
-        QVERIFY(!Frame().View()->AnalysisShown());
+        QVERIFY(!Frame().Work().AnalysisShown());
         QVERIFY(Frame().View()->Welcome()->isVisible());
         QWidget* focus = Frame().focusWidget();
         QVERIFY(focus != nullptr);

@@ -11,11 +11,13 @@ class QToolBar;
 
 namespace orva {
 
+class AnalysisView;
 class Prompter;
-class ReportView;
 class SettingsStore;
+class Workspace;
 
-// The main window: menu, shortcuts, the dockable toolbar and the view.
+// The main window: menu, shortcuts, the dockable toolbar and the view, over the workspace
+// its commands work on.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -36,11 +38,12 @@ public:
     };
     static constexpr int kCommandCount = static_cast<int>(Command::Website) + 1;
 
-    // The view reads its settings from `store`.
+    // The workspace reads its settings from `store`.
     MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    ReportView* View() const { return view_; }
+    Workspace& Work() const { return *workspace_; }
+    AnalysisView* View() const { return view_; }
     QAction* Action(Command command) const { return actions_[static_cast<int>(command)]; }
     QToolBar* ToolBar() const { return toolBar_; }
 
@@ -62,7 +65,8 @@ private:
     void CreateToolBar();
     void UpdateCommandStates();
 
-    ReportView* view_;
+    Workspace* workspace_;
+    AnalysisView* view_;
     QToolBar* toolBar_ = nullptr;
     std::array<QAction*, kCommandCount> actions_{};
     std::array<std::function<void()>, kCommandCount> handlers_{};
