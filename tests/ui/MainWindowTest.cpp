@@ -1,4 +1,6 @@
 #include <QDesktopServices>
+#include <QDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -243,6 +245,44 @@ private slots:
         Frame().SetHandler(Command::CompleteOnScreen, [&runs] { ++runs; });
         QTest::keyClick(&Frame(), Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(runs, 1);
+    }
+
+    void shortcutsWinOverFieldsCreatedAfterTheWindow() {
+        int runs = 0;
+        Frame().SetHandler(Command::Analysis, [&runs] { ++runs; });
+        auto* late = new QLineEdit(QStringLiteral("abc"), Frame().centralWidget());
+        late->show();
+        late->setFocus();
+        QCOMPARE(QApplication::focusWidget(), late);
+        QTest::keyClick(late, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(runs, 1);
+        QCOMPARE(late->selectedText(), QString());
+    }
+
+    void aModalDialogKeepsItsOwnKeys() {
+        int runs = 0;
+        Frame().SetHandler(Command::Analysis, [&runs] { ++runs; });
+        QDialog dialog(&Frame());
+        auto* field = new QLineEdit(QStringLiteral("abc"), &dialog);
+        // A key of the dialog's own that its field overrides, as it does the window's.
+        int dialogRuns = 0;
+        auto* dialogAction = new QAction(&dialog);
+        dialogAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+        dialog.addAction(dialogAction);
+        connect(dialogAction, &QAction::triggered, this, [&dialogRuns] { ++dialogRuns; });
+        QString selected;
+        auto ran = WhenModalShown([&](QWidget* shown) {
+            QApplication::setActiveWindow(shown);
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            selected = field->selectedText();
+            dialog.reject();
+        });
+        dialog.exec();
+        QVERIFY(*ran);
+        QCOMPARE(selected, QStringLiteral("abc"));
+        QCOMPARE(dialogRuns, 0);
+        QCOMPARE(runs, 0);
     }
 
     void aboutBoxShowsTheProductAndItsAddress() {

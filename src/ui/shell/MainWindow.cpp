@@ -1,6 +1,7 @@
 #include "ui/shell/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QToolBar>
@@ -70,9 +71,7 @@ MainWindow::MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store,
     SetHandler(Command::Website, [this] { RunWebsiteCommand(this); });
     connect(workspace_, &Workspace::AnalysisChanged, this, &MainWindow::UpdateCommandStates);
     UpdateCommandStates();
-    for (QWidget* child : view_->findChildren<QWidget*>()) {
-        child->installEventFilter(this);
-    }
+    qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -169,8 +168,17 @@ void MainWindow::UpdateCommandStates() {
     }
 }
 
+bool MainWindow::OwnsKeyOf(QObject* watched) const {
+    if (!watched->isWidgetType() || QApplication::activeModalWidget() != nullptr) return false;
+    for (const QWidget* window = static_cast<QWidget*>(watched)->window(); window != nullptr;
+         window = window->parentWidget() != nullptr ? window->parentWidget()->window() : nullptr) {
+        if (window == this) return true;
+    }
+    return false;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
+    if (event->type() == QEvent::ShortcutOverride && OwnsKeyOf(watched)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
         for (const QAction* action : actions_) {

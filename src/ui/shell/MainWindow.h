@@ -55,8 +55,10 @@ public:
     void OnAbout();
 
 protected:
-    // Lets the window's shortcuts win over the form's fields (Ctrl+A starts an analysis even
-    // while a read-only field has the focus, where it would otherwise select the field's text).
+    // Installed on the application, so it sees every widget of the window, those created
+    // later included: lets the window's shortcuts win over its fields (Ctrl+A starts an
+    // analysis even while a read-only field has the focus, where it would otherwise select
+    // the field's text). The keys of a modal dialog stay the dialog's.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -64,6 +66,9 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void UpdateCommandStates();
+    // The key belongs to this window: it goes to one of its widgets (or to a window of its
+    // own, such as the floating toolbar) while no modal dialog is open.
+    bool OwnsKeyOf(QObject* watched) const;
 
     Workspace* workspace_;
     AnalysisView* view_;
