@@ -184,7 +184,8 @@ void GridWidget::SetModel(const QAbstractItemModel* model) {
             [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
                 FillFromModel(topLeft.row(), bottomRight.row());
             });
-    connect(model_, &QAbstractItemModel::modelReset, this, [this] { FillFromModel(0, model_->rowCount() - 1); });
+    connect(model_, &QAbstractItemModel::modelReset, this,
+            [this] { FillFromModel(0, model_->rowCount() - 1); });
     connect(model_, &QObject::destroyed, this, [this] { model_ = nullptr; });
     FillFromModel(0, model_->rowCount() - 1);
 }

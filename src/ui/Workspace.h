@@ -19,7 +19,7 @@ class SettingsStore;
 class Workspace : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // Reads the settings from `store` (kept for every later write).
     Workspace(Prompter& prompter, std::shared_ptr<SettingsStore> store, QObject* parent = nullptr);
     ~Workspace() override;
@@ -41,11 +41,11 @@ public:
     const EditSelection& LastEditSelection() const { return editSelection_; }
     void SetEditSelection(EditSelection selection) { editSelection_ = std::move(selection); }
 
-signals:
+  signals:
     // After every change of the current analysis, emptied included.
     void AnalysisChanged();
 
-private:
+  private:
     Prompter& prompter_;
     AppSettings settings_;
     std::unique_ptr<ReportSet> analysis_;

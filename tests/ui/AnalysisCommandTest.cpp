@@ -22,7 +22,7 @@ using orva::test::WhenModalShown;
 class AnalysisCommandTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir files_;
     QString stem_;  // record file path without ".rpc"
     std::unique_ptr<TempSettingsDir> settingsDir_;
@@ -30,7 +30,9 @@ private:
     std::unique_ptr<Workspace> workspace_;
 
     QString StoredFileName() const {
-        return QSettings(settingsDir_->IniPath(), QSettings::IniFormat).value(QStringLiteral("ORVAFileName")).toString();
+        return QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
+            .value(QStringLiteral("ORVAFileName"))
+            .toString();
     }
 
     // Runs the command; `inDialog` acts on the selection dialog while it is open.
@@ -64,13 +66,14 @@ private:
         return analysis;
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         QVERIFY(files_.isValid());
         stem_ = files_.filePath(QStringLiteral("caf\u00E9 records"));
-        QVERIFY(WriteRecordFile(stem_ + QStringLiteral(".rpc"),
-                                {MakeRecord(kSelf), MakeRecord(kParent, {}, {4, 15, 83}, false, "Pat Citizen"),
-                                 MakeRecord(kTeacher, {}, {}, false, "Mr Lee")}));
+        QVERIFY(
+            WriteRecordFile(stem_ + QStringLiteral(".rpc"),
+                            {MakeRecord(kSelf), MakeRecord(kParent, {}, {4, 15, 83}, false, "Pat Citizen"),
+                             MakeRecord(kTeacher, {}, {}, false, "Mr Lee")}));
     }
 
     void init() {
@@ -147,9 +150,10 @@ private slots:
             Click(dialog, "cancelButton");
         });
         QCOMPARE(prompter_->Last().caption, QStringLiteral("Read Error"));
-        QCOMPARE(prompter_->Last().text,
-                 QStringLiteral(
-                     "There was an error trying to read the records you have selected.\n\nPlease try again."));
+        QCOMPARE(
+            prompter_->Last().text,
+            QStringLiteral(
+                "There was an error trying to read the records you have selected.\n\nPlease try again."));
         QCOMPARE(prompter_->Last().icon, MessageIcon::Stop);
         QVERIFY(openAfterTheError);
         QVERIFY(!analysedAfterTheError);
@@ -188,7 +192,8 @@ private slots:
             Click(dialog, "cancelButton");
         });
         QVERIFY(!workspace_->AnalysisShown());
-        for (int slot = 0; slot < kReportSlots; ++slot) QVERIFY(workspace_->CurrentAnalysis()->IsSlotEmpty(slot));
+        for (int slot = 0; slot < kReportSlots; ++slot)
+            QVERIFY(workspace_->CurrentAnalysis()->IsSlotEmpty(slot));
         QCOMPARE(workspace_->Settings().ORVAFileName(), std::string("C:/old/records"));
         QCOMPARE(StoredFileName(), QStringLiteral("C:/old/records"));
     }

@@ -20,7 +20,7 @@ QVariant At(const AnalysisTableModel& model, int row, int column, int role) {
 class AnalysisTableModelTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void eachTableHasItsRowsAndTheSevenColumns() {
         const AnalysisTableModel screening(Table::Screening);
         const AnalysisTableModel reliability(Table::Reliability);
@@ -55,7 +55,8 @@ private slots:
         AnalysisTableModel reliability(Table::Reliability);
         screening.SetGrid(grid);
         reliability.SetGrid(grid);
-        QCOMPARE(At(screening, 3, 6, Qt::DisplayRole).toString(), QStringLiteral("caf\u00E9\r\n\u201Cquoted\u201D"));
+        QCOMPARE(At(screening, 3, 6, Qt::DisplayRole).toString(),
+                 QStringLiteral("caf\u00E9\r\n\u201Cquoted\u201D"));
         QCOMPARE(At(reliability, 1, 6, Qt::DisplayRole).toString(), QStringLiteral("\u20AC 5"));
     }
 
@@ -70,10 +71,13 @@ private slots:
         reliability.SetGrid(grid);
         QCOMPARE(At(screening, 8, 3, Qt::BackgroundRole).value<QColor>(), QColor(225, 225, 220));
         QCOMPARE(At(screening, 8, 4, Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 255));
-        QCOMPARE(At(reliability, 1, 5, Qt::BackgroundRole).value<QColor>(), AnalysisTableModel::ShadeColour());
-        QCOMPARE(At(reliability, 1, 6, Qt::BackgroundRole).value<QColor>(), AnalysisTableModel::WhiteColour());
+        QCOMPARE(At(reliability, 1, 5, Qt::BackgroundRole).value<QColor>(),
+                 AnalysisTableModel::ShadeColour());
+        QCOMPARE(At(reliability, 1, 6, Qt::BackgroundRole).value<QColor>(),
+                 AnalysisTableModel::WhiteColour());
         // The reliability headings are shaded cells like any other.
-        QCOMPARE(At(reliability, 0, 2, Qt::BackgroundRole).value<QColor>(), AnalysisTableModel::ShadeColour());
+        QCOMPARE(At(reliability, 0, 2, Qt::BackgroundRole).value<QColor>(),
+                 AnalysisTableModel::ShadeColour());
     }
 
     void screeningHeadingsAreBoldAndKeepTheLookOfAHeading() {
@@ -96,7 +100,8 @@ private slots:
         const AnalysisTableModel screening(Table::Screening);
         const AnalysisTableModel reliability(Table::Reliability);
         for (int column = 0; column < kGridColumns; ++column) {
-            const Qt::Alignment expected = (column == 0 || column == 6 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignTop;
+            const Qt::Alignment expected =
+                (column == 0 || column == 6 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignTop;
             for (int row : {0, 12, kCountRow})
                 QCOMPARE(Qt::Alignment(At(screening, row, column, Qt::TextAlignmentRole).toInt()), expected);
             QCOMPARE(Qt::Alignment(At(reliability, 1, column, Qt::TextAlignmentRole).toInt()), expected);

@@ -93,7 +93,8 @@ class EditSelectionTest : public QObject {
         Find<QRadioButton>(s.dialog, "completeOnScreenRadio")->click();
         Click(s.dialog, "confirmButton");
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(QFile::decodeName(QByteArray::fromStdString(s.dialog.Selection().path)), stem_ + QStringLiteral(".rpc"));
+        QCOMPARE(QFile::decodeName(QByteArray::fromStdString(s.dialog.Selection().path)),
+                 stem_ + QStringLiteral(".rpc"));
         QCOMPARE(s.dialog.Selection().position, 2);
         QCOMPARE(s.dialog.EditMethod(), int(EditSelectionDialog::kCompleteOnScreen));
         QCOMPARE(s.dialog.FileText(), stem_);

@@ -140,7 +140,8 @@ class GridTest : public QObject {
         model.setData(model.index(0, 0), bold, Qt::FontRole);
         model.setData(model.index(1, 1), QStringLiteral("a\r\nb"));
         model.setData(model.index(1, 1), QColor(225, 225, 220), Qt::BackgroundRole);
-        model.setData(model.index(1, 1), static_cast<int>(Qt::AlignRight | Qt::AlignTop), Qt::TextAlignmentRole);
+        model.setData(model.index(1, 1), static_cast<int>(Qt::AlignRight | Qt::AlignTop),
+                      Qt::TextAlignmentRole);
         model.setData(model.index(3, 0), QStringLiteral("beyond"));
         grid.SetModel(&model);
 

@@ -18,7 +18,7 @@ using orva::test::TempSettingsDir;
 class WorkspaceTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<TempSettingsDir> settingsDir_;
     ScriptedPrompter prompter_;
 
@@ -26,7 +26,7 @@ private:
         return std::make_unique<Workspace>(prompter_, SettingsStore::ForThisMachine());
     }
 
-private slots:
+  private slots:
     void init() { settingsDir_ = std::make_unique<TempSettingsDir>(); }
 
     void cleanup() {
@@ -41,8 +41,9 @@ private slots:
         QCOMPARE(workspace->Settings().ORVAFileName(), std::string("C:/old/records"));
         workspace->Settings().SetORVAFileName("/clinic/new");
         QVERIFY(workspace->Settings().WriteAll());
-        QCOMPARE(QSettings(settingsDir_->IniPath(), QSettings::IniFormat).value(QStringLiteral("ORVAFileName")),
-                 QVariant(QStringLiteral("/clinic/new")));
+        QCOMPARE(
+            QSettings(settingsDir_->IniPath(), QSettings::IniFormat).value(QStringLiteral("ORVAFileName")),
+            QVariant(QStringLiteral("/clinic/new")));
         QCOMPARE(&workspace->Prompts(), static_cast<Prompter*>(&prompter_));
     }
 
@@ -66,7 +67,8 @@ private slots:
         QVERIFY(workspace->AnalysisShown());
         workspace->ResetAnalysis();
         QVERIFY(!workspace->AnalysisShown());
-        for (int slot = 0; slot < kReportSlots; ++slot) QVERIFY(workspace->CurrentAnalysis()->IsSlotEmpty(slot));
+        for (int slot = 0; slot < kReportSlots; ++slot)
+            QVERIFY(workspace->CurrentAnalysis()->IsSlotEmpty(slot));
         QCOMPARE(changes.count(), 3);
     }
 

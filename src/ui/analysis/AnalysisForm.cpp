@@ -234,7 +234,8 @@ void AnalysisForm::SetUpGrids() {
     reliability.SetRowCount(kReliabilityGridRows);
     reliability.SetFixedRowCount(0);
     for (int column = 0; column < kGridColumns; ++column)
-        reliability.InsertColumn(QString::fromUtf8(texts::kSingleBlank), ColumnAlignment(*reliabilityModel_, column));
+        reliability.InsertColumn(QString::fromUtf8(texts::kSingleBlank),
+                                 ColumnAlignment(*reliabilityModel_, column));
 
     // From here on the grids show their models, the fixed texts until the first analysis.
     screening.SetModel(screeningModel_);

@@ -16,8 +16,9 @@ AnalysisTableModel::AnalysisTableModel(Table table, QObject* parent)
 }
 
 void AnalysisTableModel::SetGrid(const AnalysisGrid& grid) {
-    const std::span<const GridRow> rows =
-        table_ == Table::Screening ? std::span<const GridRow>(grid.screening) : std::span<const GridRow>(grid.reliability);
+    const std::span<const GridRow> rows = table_ == Table::Screening
+                                              ? std::span<const GridRow>(grid.screening)
+                                              : std::span<const GridRow>(grid.reliability);
     auto cell = cells_.begin();
     for (const GridRow& row : rows) {
         for (const GridCell& source : row) {

@@ -45,11 +45,12 @@ void RunAnalysisCommand(Workspace& workspace, QWidget* dialogParent) {
     ReportSet read;
     auto reader = [&workspace, &read](const AnalysisChoice& choice) {
         if (ReadChoice(choice, read)) return true;
-        workspace.Prompts().Message(UserMessage{texts::kReadErrorCaption, texts::kReadError, MessageIcon::Stop});
+        workspace.Prompts().Message(
+            UserMessage{texts::kReadErrorCaption, texts::kReadError, MessageIcon::Stop});
         return false;
     };
-    AnalysisSelectionDialog dialog(workspace.Prompts(), reader, CoreText::ToQt(workspace.Settings().ORVAFileName()),
-                                   dialogParent);
+    AnalysisSelectionDialog dialog(workspace.Prompts(), reader,
+                                   CoreText::ToQt(workspace.Settings().ORVAFileName()), dialogParent);
     if (dialog.exec() != QDialog::Accepted) return;
     // A name Windows-1252 cannot hold could not be read back as typed; keep the last good one.
     if (const auto fileName = CoreText::FromQt(dialog.FileText())) {

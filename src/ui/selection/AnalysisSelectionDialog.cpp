@@ -37,7 +37,8 @@ void AnalysisSelectionDialog::Confirm() {
     AnalysisChoice choice{LoadedPath(), selection.positions, {}};
     for (int slot = 0; slot < kReportSlots; ++slot) {
         const int position = selection.positions[static_cast<std::size_t>(slot)];
-        if (position >= 0) choice.listed[static_cast<std::size_t>(slot)] = Records().Row(Records().RowOfPosition(position));
+        if (position >= 0)
+            choice.listed[static_cast<std::size_t>(slot)] = Records().Row(Records().RowOfPosition(position));
     }
     if (!reader_(choice)) return;
     choice_ = std::move(choice);

@@ -30,7 +30,8 @@ class AnalysisSelectionDialog : public RecordSelectionDialog {
     // why), and the dialog stays open for another try.
     using Reader = std::function<bool(const AnalysisChoice&)>;
 
-    AnalysisSelectionDialog(Prompter& prompter, Reader reader, const QString& fileText, QWidget* parent = nullptr);
+    AnalysisSelectionDialog(Prompter& prompter, Reader reader, const QString& fileText,
+                            QWidget* parent = nullptr);
 
     // The choice the dialog was closed with OK on.
     const AnalysisChoice& Choice() const { return choice_; }

@@ -10,7 +10,8 @@
 
 namespace orva {
 
-AnalysisView::AnalysisView(const Workspace& workspace, QWidget* parent) : QWidget(parent), workspace_(workspace) {
+AnalysisView::AnalysisView(const Workspace& workspace, QWidget* parent)
+    : QWidget(parent), workspace_(workspace) {
     setObjectName(QStringLiteral("analysisView"));
 
     welcome_ = new WelcomeScreen;

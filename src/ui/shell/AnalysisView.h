@@ -16,14 +16,14 @@ class Workspace;
 class AnalysisView : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit AnalysisView(const Workspace& workspace, QWidget* parent = nullptr);
     ~AnalysisView() override;
 
     WelcomeScreen* Welcome() const { return welcome_; }
     AnalysisForm* Form() const { return form_; }
 
-private:
+  private:
     // Fills or empties the form from the workspace's analysis, then refreshes.
     void ShowCurrentAnalysis();
     // Brings the window in line with the analysis: title, the visible page, the focus.
