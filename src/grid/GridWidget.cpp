@@ -1,5 +1,7 @@
 #include "grid/GridWidget.h"
 
+#include <QAbstractItemModel>
+#include <QBrush>
 #include <QHeaderView>
 #include <QResizeEvent>
 #include <QTableWidget>
@@ -172,6 +174,41 @@ QFont GridWidget::GetItemFont(int row, int column) const {
 Qt::Alignment GridWidget::GetItemAlignment(int row, int column) const {
     const QTableWidgetItem* item = CellIfAny(row, column);
     return item == nullptr ? Qt::Alignment() : Qt::Alignment(item->textAlignment());
+}
+
+void GridWidget::SetModel(const QAbstractItemModel* model) {
+    if (model_ != nullptr) disconnect(model_, nullptr, this, nullptr);
+    model_ = model;
+    if (model_ == nullptr) return;
+    connect(model_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                FillFromModel(topLeft.row(), bottomRight.row());
+            });
+    connect(model_, &QAbstractItemModel::modelReset, this,
+            [this] { FillFromModel(0, model_->rowCount() - 1); });
+    connect(model_, &QObject::destroyed, this, [this] { model_ = nullptr; });
+    FillFromModel(0, model_->rowCount() - 1);
+}
+
+void GridWidget::FillFromModel(int firstRow, int lastRow) {
+    const int rows = std::min(lastRow + 1, table_->rowCount());
+    const int columns = std::min(model_->columnCount(), table_->columnCount());
+    for (int row = std::max(firstRow, 0); row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            const QModelIndex index = model_->index(row, column);
+            SetItemText(row, column, model_->data(index, Qt::DisplayRole).toString());
+            const QVariant background = model_->data(index, Qt::BackgroundRole);
+            if (background.isValid())
+                SetItemBkColour(row, column,
+                                background.typeId() == QMetaType::QBrush ? background.value<QBrush>().color()
+                                                                         : background.value<QColor>());
+            const QVariant font = model_->data(index, Qt::FontRole);
+            if (font.isValid()) SetItemFont(row, column, font.value<QFont>().resolve(table_->font()));
+            const QVariant alignment = model_->data(index, Qt::TextAlignmentRole);
+            if (alignment.isValid()) Cell(row, column)->setTextAlignment(Qt::Alignment(alignment.toInt()));
+        }
+    }
+    Refresh();
 }
 
 bool GridWidget::SetColumnWidth(int column, int width) {

@@ -7,6 +7,7 @@
 #include <Qt>
 #include <vector>
 
+class QAbstractItemModel;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -52,6 +53,12 @@ class GridWidget : public QWidget {
 
     Qt::Alignment GetItemAlignment(int row, int column) const;
 
+    // Shows `model`'s cells from now on and after every change of them (null: none). Each
+    // cell the grid and the model both have takes the model's text (Qt::DisplayRole) and,
+    // where the model gives them, its background (Qt::BackgroundRole), font (Qt::FontRole,
+    // resolved against the grid's font) and alignment (Qt::TextAlignmentRole).
+    void SetModel(const QAbstractItemModel* model);
+
     bool SetColumnWidth(int column, int width);
     int GetColumnWidth(int column) const;
     bool SetRowHeight(int row, int height);
@@ -81,11 +88,13 @@ class GridWidget : public QWidget {
     QTableWidgetItem* Cell(int row, int column);
     const QTableWidgetItem* CellIfAny(int row, int column) const;
     void ApplyRowKind(int row);
+    void FillFromModel(int firstRow, int lastRow);
     static std::vector<int> Spread(const std::vector<int>& sizes, int available);
 
     QTableWidget* table_;
     int fixedRows_ = 0;
     std::vector<Qt::Alignment> columnAlignment_;
+    const QAbstractItemModel* model_ = nullptr;
 };
 
 }  // namespace orva

@@ -5,9 +5,7 @@
 #include <QGroupBox>
 #include <QtTest>
 
-#include "ui/analysis/AnalysisForm.h"
 #include "ui/selection/AnalysisSelectionDialog.h"
-#include "grid/GridWidget.h"
 #include "screening/ReportSet.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/support/UiTestSupport.h"
@@ -57,14 +55,27 @@ class AnalysisSelectionTest : public QObject {
     QTemporaryDir dir_;
     QString stem_;  // the record file's path without ".rpc"
 
+    // The dialog with a reader that records every choice it is given and takes it or not.
     struct Session {
         ScriptedPrompter prompter;
-        ReportSet reports;
+        std::vector<AnalysisChoice> offered;
+        bool take = true;
         AnalysisSelectionDialog dialog;
-        explicit Session(const QString& fileText) : dialog(prompter, reports, fileText) {
+        explicit Session(const QString& fileText)
+            : dialog(
+                  prompter,
+                  [this](const AnalysisChoice& choice) {
+                      offered.push_back(choice);
+                      return take;
+                  },
+                  fileText) {
             dialog.SetClock(TestClock());
         }
     };
+
+    std::string StoredPath(const QString& stem) const {
+        return QFile::encodeName(stem + QStringLiteral(".rpc")).toStdString();
+    }
 
     // The dialog with the person typed in and the list loaded without any message.
     static void LoadPerson(Session& s, const QString& file) {
@@ -152,28 +163,41 @@ class AnalysisSelectionTest : public QObject {
         QCOMPARE(Entries(s.dialog).size(), 4);
     }
 
-    void selectedRecordsAreReadIntoTheirSlotsAndShownInTheGrid() {
+    void selectedRecordsGoToTheReaderByTheirSlotsWithTheirListedRows() {
         Session s(stem_);
-        s.reports.Record(kTeacher) = MakeRecord(kTeacher, Person{"OLD", "ANALYSIS"});
         LoadPerson(s, stem_);
         ClickEntry(s.dialog, 1);
         ClickEntry(s.dialog, 0);
         Click(s.dialog, "confirmButton");
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(s.reports.Record(kSelf).GetReporter(), int(kSelf));
-        QCOMPARE(s.reports.Record(kParent).GetObserverName(), std::string("Pat Citizen"));
-        QVERIFY(s.reports.IsSlotEmpty(kTeacher));
+        QCOMPARE(s.offered.size(), std::size_t{1});
+        const AnalysisChoice& choice = s.dialog.Choice();
+        QCOMPARE(choice.path, StoredPath(stem_));
+        QCOMPARE(choice.positions, (std::array<int, kReportSlots>{0, 1, -1}));
+        QCOMPARE(choice.listed[kSelf].reporterLabel, std::string("Self Assessment"));
+        QCOMPARE(choice.listed[kParent].observerName, std::string("Pat Citizen"));
+        QCOMPARE(choice.listed[kParent].filePosition, 1);
+        QCOMPARE(choice.listed[kTeacher].filePosition, -1);
         QCOMPARE(s.dialog.FileText(), stem_);
+    }
 
-        AnalysisForm form;
-        form.SetUpGrids();
-        form.ShowAnalysis(s.reports);
-        // Conduct disorder: the Parent-report's three items.
-        QCOMPARE(form.ScreeningGrid().GetItemText(8, 3), QStringLiteral("3"));
-        QCOMPARE(form.ScreeningGrid().GetItemBkColour(8, 3), AnalysisForm::ShadeColour());
-        QCOMPARE(form.ScreeningGrid().GetItemText(8, 5), QStringLiteral("YES"));
-        QCOMPARE(form.ScreeningGrid().GetItemText(24, 4), QString());
+    void choiceTheReaderRefusesKeepsTheDialogOpenForAnotherTry() {
+        Session s(stem_);
+        QVERIFY(ShowActive(s.dialog));
+        LoadPerson(s, stem_);
+        ClickEntry(s.dialog, 2);
+        s.take = false;
+        Click(s.dialog, "confirmButton");
+        QCOMPARE(s.offered.size(), std::size_t{1});
+        QVERIFY(s.dialog.isVisible());
+        QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(Entries(s.dialog).size(), 4);
+        s.take = true;
+        Click(s.dialog, "confirmButton");
+        QCOMPARE(s.offered.size(), std::size_t{2});
+        QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(s.dialog.Choice().positions[kTeacher], 2);
     }
 
     void doubleClickOnAnEntryAnalysesAsTheButtonDoes() {
@@ -184,7 +208,8 @@ class AnalysisSelectionTest : public QObject {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(s.reports.Record(kTeacher).GetObserverName(), std::string("Mr Lee"));
+        QCOMPARE(s.dialog.Choice().positions, (std::array<int, kReportSlots>{-1, -1, 2}));
+        QCOMPARE(s.dialog.Choice().listed[kTeacher].observerName, std::string("Mr Lee"));
     }
 
     void doubleClickOnAnAlreadySelectedEntryKeepsItInTheAnalysis() {
@@ -200,8 +225,7 @@ class AnalysisSelectionTest : public QObject {
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, teacher);
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
-        QVERIFY(!s.reports.IsSlotEmpty(kSelf));
-        QCOMPARE(s.reports.Record(kTeacher).GetObserverName(), std::string("Mr Lee"));
+        QCOMPARE(s.dialog.Choice().positions, (std::array<int, kReportSlots>{0, -1, 2}));
     }
 
     void twoParentReportsGiveMultipleParentAssessments() {
@@ -220,7 +244,7 @@ class AnalysisSelectionTest : public QObject {
                      "most one of each of\n\nSelf Assessment, Parent Assessment and Teacher Assessment."));
         QCOMPARE(s.prompter.Last().icon, MessageIcon::Stop);
         QVERIFY(s.dialog.isVisible());
-        QVERIFY(s.reports.IsSlotEmpty(kParent));
+        QVERIFY(s.offered.empty());
     }
 
     void noneOrFourSelectedEntriesAreRefused() {
@@ -241,6 +265,7 @@ class AnalysisSelectionTest : public QObject {
         QCOMPARE(s.prompter.Last().caption, QStringLiteral("Too Many Selections"));
         QCOMPARE(s.prompter.Last().icon, MessageIcon::Stop);
         QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
+        QVERIFY(s.offered.empty());
     }
 
     void changedCriteriaAskFirstAndContinueAnalysesTheListShown() {
@@ -259,15 +284,18 @@ class AnalysisSelectionTest : public QObject {
                                 "responses but have not reloaded the list."));
         QCOMPARE(asked.buttons, QStringList({QStringLiteral("Continue"), QStringLiteral("Cancel")}));
         QCOMPARE(asked.defaultIndex, 0);
-        // Cancel: still open, nothing read.
+        // Cancel: still open, nothing chosen.
         QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
-        QVERIFY(s.reports.IsSlotEmpty(kSelf));
+        QVERIFY(s.offered.empty());
 
         s.prompter.ExpectChoice(0);
         Click(s.dialog, "confirmButton");
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(s.reports.Record(kSelf).GetLastName(), std::string("CITIZEN"));
+        // The list as loaded, not the name typed since.
+        QCOMPARE(s.dialog.Choice().path, StoredPath(stem_));
+        QCOMPARE(s.dialog.Choice().positions[kSelf], 0);
+        QCOMPARE(s.dialog.Choice().listed[kSelf].upperLast, std::string("CITIZEN"));
     }
 
     void checksStopAtTheFirstFailureAndFocusItsField_data() {
@@ -459,31 +487,6 @@ class AnalysisSelectionTest : public QObject {
         QCOMPARE(s.prompter.Last().caption, QStringLiteral("No Selection"));
     }
 
-    void recordReplacedSinceTheLoadIsAReadError() {
-        const QString stem = dir_.filePath(QStringLiteral("changing"));
-        QVERIFY(WritePersonFile(stem + QStringLiteral(".rpc")));
-        Session s(stem);
-        LoadPerson(s, stem);
-        ClickEntry(s.dialog, 0);
-        // Another program replaces the file's first record with someone else's.
-        AssessmentRecord other = MakeRecord(kSelf, Person{"JO", "BLOGGS"});
-        RecordFile file(TestClock());
-        int position = -1;
-        QCOMPARE(file.WriteRecord(QFile::encodeName(stem + QStringLiteral(".rpc")).toStdString(),
-                                  EncodeForStorage(other, TestClock()), 0, position),
-                 0);
-        s.prompter.ExpectMessage();
-        Click(s.dialog, "confirmButton");
-        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
-        QCOMPARE(s.prompter.Last().caption, QStringLiteral("Read Error"));
-        QCOMPARE(
-            s.prompter.Last().text,
-            QStringLiteral(
-                "There was an error trying to read the records you have selected.\n\nPlease try again."));
-        QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
-        QVERIFY(!s.reports.AnyPresent());
-    }
-
     void browseTakesAnRpcPathWithoutItsExtension() {
         Session s(stem_);
         s.prompter.ExpectSaveFile(dir_.filePath(QStringLiteral("other.rpc")));
@@ -507,14 +510,14 @@ class AnalysisSelectionTest : public QObject {
         QCOMPARE(FieldText(s.dialog, "fileEdit"), dir_.filePath(QStringLiteral("other")));
     }
 
-    void cancelLeavesTheAnalysisAsItWas() {
+    void cancelChoosesNothing() {
         Session s(stem_);
-        s.reports.Record(kSelf) = MakeRecord(kSelf, Person{"KEEP", "ME"});
         LoadPerson(s, stem_);
         ClickEntry(s.dialog, 0);
         Click(s.dialog, "cancelButton");
         QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(s.reports.Record(kSelf).GetLastName(), std::string("ME"));
+        QVERIFY(s.offered.empty());
+        QCOMPARE(s.dialog.Choice().positions, (std::array<int, kReportSlots>{-1, -1, -1}));
     }
 
     void snapshot() {

@@ -93,8 +93,9 @@ class EditSelectionTest : public QObject {
         Find<QRadioButton>(s.dialog, "completeOnScreenRadio")->click();
         Click(s.dialog, "confirmButton");
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(s.dialog.SelectedPath(), stem_ + QStringLiteral(".rpc"));
-        QCOMPARE(s.dialog.SelectedPosition(), 2);
+        QCOMPARE(QFile::decodeName(QByteArray::fromStdString(s.dialog.Selection().path)),
+                 stem_ + QStringLiteral(".rpc"));
+        QCOMPARE(s.dialog.Selection().position, 2);
         QCOMPARE(s.dialog.EditMethod(), int(EditSelectionDialog::kCompleteOnScreen));
         QCOMPARE(s.dialog.FileText(), stem_);
     }
@@ -118,8 +119,8 @@ class EditSelectionTest : public QObject {
         QCOMPARE(s.prompter.Last().caption, QStringLiteral("No Selection"));
         QCOMPARE(s.prompter.Last().icon, MessageIcon::Stop);
         QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(s.dialog.SelectedPosition(), -1);
-        QCOMPARE(s.dialog.SelectedPath(), QString());
+        QCOMPARE(s.dialog.Selection().position, -1);
+        QVERIFY(s.dialog.Selection().path.empty());
     }
 
     void changedCriteriaCancelKeepsTheDialogAndContinueEditsTheListedRecord() {
@@ -130,12 +131,12 @@ class EditSelectionTest : public QObject {
         Click(s.dialog, "confirmButton");
         QCOMPARE(s.prompter.Last().caption, QStringLiteral("Changed Selection Criteria"));
         QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(s.dialog.SelectedPosition(), -1);
+        QCOMPARE(s.dialog.Selection().position, -1);
         s.prompter.ExpectChoice(0);
         Click(s.dialog, "confirmButton");
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(s.dialog.SelectedPosition(), 1);
+        QCOMPARE(s.dialog.Selection().position, 1);
     }
 
     void readOnlyFileIsSearchedAndWarnedAboutAfterTheListIsFilled() {
@@ -155,7 +156,7 @@ class EditSelectionTest : public QObject {
         QCOMPARE(entriesWhenWarned, 2);
         Click(s.dialog, "confirmButton");
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(s.dialog.SelectedPosition(), 1);
+        QCOMPARE(s.dialog.Selection().position, 1);
     }
 
     void writableFileGivesNoReadOnlyWarning() {
@@ -170,8 +171,8 @@ class EditSelectionTest : public QObject {
         LoadPerson(s, stem_);
         Click(s.dialog, "cancelButton");
         QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(s.dialog.SelectedPath(), QString());
-        QCOMPARE(s.dialog.SelectedPosition(), -1);
+        QVERIFY(s.dialog.Selection().path.empty());
+        QCOMPARE(s.dialog.Selection().position, -1);
     }
 
     void snapshot() {

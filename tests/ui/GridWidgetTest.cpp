@@ -1,4 +1,5 @@
 #include <QScrollBar>
+#include <QStandardItemModel>
 #include <QTableWidget>
 #include <QWheelEvent>
 #include <QtTest>
@@ -122,6 +123,46 @@ class GridTest : public QObject {
         QVERIFY(grid.SetItemFont(0, 0, font));
         QCOMPARE(grid.GetItemFont(0, 0).weight(), QFont::Bold);
         QVERIFY(grid.GetItemFont(1, 0).weight() < QFont::Bold);
+    }
+
+    void modelCellsAreShownAndFollowedWithWhatTheModelGives() {
+        GridWidget grid;
+        QFont gridFont(QStringLiteral("Sans"), 9);
+        grid.setFont(gridFont);
+        MakeGrid(grid, 3, 2, 40, 20, QSize(80, 60));
+        grid.SetFixedRowCount(1);
+        grid.SetItemBkColour(2, 1, Qt::green);
+        // One row more than the grid: what does not fit is left out.
+        QStandardItemModel model(4, 2);
+        model.setData(model.index(0, 0), QStringLiteral("Heading"));
+        QFont bold;
+        bold.setWeight(QFont::Bold);
+        model.setData(model.index(0, 0), bold, Qt::FontRole);
+        model.setData(model.index(1, 1), QStringLiteral("a\r\nb"));
+        model.setData(model.index(1, 1), QColor(225, 225, 220), Qt::BackgroundRole);
+        model.setData(model.index(1, 1), static_cast<int>(Qt::AlignRight | Qt::AlignTop),
+                      Qt::TextAlignmentRole);
+        model.setData(model.index(3, 0), QStringLiteral("beyond"));
+        grid.SetModel(&model);
+
+        QCOMPARE(grid.GetItemText(0, 0), QStringLiteral("Heading"));
+        QCOMPARE(grid.GetItemFont(0, 0).weight(), QFont::Bold);
+        QCOMPARE(grid.GetItemFont(0, 0).pointSize(), 9);
+        QCOMPARE(grid.GetItemText(1, 1), QStringLiteral("a\r\nb"));
+        QCOMPARE(grid.GetItemBkColour(1, 1), QColor(225, 225, 220));
+        QCOMPARE(grid.GetItemAlignment(1, 1), Qt::AlignRight | Qt::AlignTop);
+        // Where the model gives nothing the grid keeps its own looks; texts come from the model.
+        QCOMPARE(grid.GetItemBkColour(0, 1), GridWidget::FixedBackground());
+        QCOMPARE(grid.GetItemBkColour(2, 1), QColor(Qt::green));
+        QCOMPARE(grid.GetItemAlignment(2, 0), Qt::AlignLeft | Qt::AlignTop);
+        QCOMPARE(grid.GetItemText(0, 1), QString());
+        QCOMPARE(grid.GetRowCount(), 3);
+
+        model.setData(model.index(2, 0), QStringLiteral("later"));
+        QCOMPARE(grid.GetItemText(2, 0), QStringLiteral("later"));
+        grid.SetModel(nullptr);
+        model.setData(model.index(2, 0), QStringLiteral("unseen"));
+        QCOMPARE(grid.GetItemText(2, 0), QStringLiteral("later"));
     }
 
     void stretchingSharesSparePixelsEquallyWithTheRestToTheLeadingSections_data() {

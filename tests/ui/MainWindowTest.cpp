@@ -1,4 +1,6 @@
 #include <QDesktopServices>
+#include <QDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -8,7 +10,8 @@
 
 #include "ui/settings/AppSettings.h"
 #include "ui/shell/MainWindow.h"
-#include "ui/shell/ReportView.h"
+#include "ui/Workspace.h"
+#include "ui/shell/AnalysisView.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/support/UiTestSupport.h"
 #include "ui/WaitCursor.h"
@@ -244,6 +247,44 @@ private slots:
         QCOMPARE(runs, 1);
     }
 
+    void shortcutsWinOverFieldsCreatedAfterTheWindow() {
+        int runs = 0;
+        Frame().SetHandler(Command::Analysis, [&runs] { ++runs; });
+        auto* late = new QLineEdit(QStringLiteral("abc"), Frame().centralWidget());
+        late->show();
+        late->setFocus();
+        QCOMPARE(QApplication::focusWidget(), late);
+        QTest::keyClick(late, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(runs, 1);
+        QCOMPARE(late->selectedText(), QString());
+    }
+
+    void aModalDialogKeepsItsOwnKeys() {
+        int runs = 0;
+        Frame().SetHandler(Command::Analysis, [&runs] { ++runs; });
+        QDialog dialog(&Frame());
+        auto* field = new QLineEdit(QStringLiteral("abc"), &dialog);
+        // A key of the dialog's own that its field overrides, as it does the window's.
+        int dialogRuns = 0;
+        auto* dialogAction = new QAction(&dialog);
+        dialogAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+        dialog.addAction(dialogAction);
+        connect(dialogAction, &QAction::triggered, this, [&dialogRuns] { ++dialogRuns; });
+        QString selected;
+        auto ran = WhenModalShown([&](QWidget* shown) {
+            QApplication::setActiveWindow(shown);
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            selected = field->selectedText();
+            dialog.reject();
+        });
+        dialog.exec();
+        QVERIFY(*ran);
+        QCOMPARE(selected, QStringLiteral("abc"));
+        QCOMPARE(dialogRuns, 0);
+        QCOMPARE(runs, 0);
+    }
+
     void aboutBoxShowsTheProductAndItsAddress() {
         QString caption;
         QStringList texts;
@@ -290,7 +331,7 @@ private slots:
     }
 
     void welcomeScreenIsShownWithNoFieldHoldingTheCaret() {
-        QVERIFY(!Frame().View()->AnalysisShown());
+        QVERIFY(!Frame().Work().AnalysisShown());
         QVERIFY(Frame().View()->Welcome()->isVisible());
         QWidget* focus = Frame().focusWidget();
         QVERIFY(focus != nullptr);

@@ -5,7 +5,8 @@
 #include "ui/settings/AppSettings.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/settings/QSettingsStore.h"
-#include "ui/shell/ReportView.h"
+#include "ui/Workspace.h"
+#include "ui/shell/AnalysisView.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/shell/Startup.h"
 #include "ui/support/UiTestSupport.h"
@@ -33,7 +34,7 @@ private slots:
         frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
         QVERIFY(frame->View()->Welcome()->isVisible());
-        QVERIFY(!frame->View()->AnalysisShown());
+        QVERIFY(!frame->Work().AnalysisShown());
         QVERIFY2(prompter.AllExpectedAndConsumed(), qPrintable(prompter.Report()));
     }
 
@@ -50,8 +51,8 @@ private slots:
         QCOMPARE(ini.allKeys().size(), 6);
         QCOMPARE(ini.value(QStringLiteral("ORVAFileName")).toString(), QStringLiteral("C:/data/caf\u00E9"));
         QCOMPARE(ini.value(QStringLiteral("EditMethod")).toString(), QStringLiteral("1"));
-        QCOMPARE(frame->View()->Settings().ORVAFileName(), std::string("C:/data/caf\xE9"));
-        QVERIFY(frame->View()->Settings().EditWithEnterResponses());
+        QCOMPARE(frame->Work().Settings().ORVAFileName(), std::string("C:/data/caf\xE9"));
+        QVERIFY(frame->Work().Settings().EditWithEnterResponses());
     }
 
     void unwritableStoreStillStartsWithoutAWord() {
@@ -67,7 +68,7 @@ private slots:
         auto frame = orva::StartUp(prompter, store);
         QVERIFY(frame != nullptr);
         QVERIFY(prompter.Prompts().empty());
-        QVERIFY(frame->View()->Settings().ORVAFileName().empty());
+        QVERIFY(frame->Work().Settings().ORVAFileName().empty());
     }
 };
 

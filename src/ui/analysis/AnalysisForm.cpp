@@ -58,9 +58,9 @@ constexpr LabelPlace kLabels[] = {
     {texts::form::kNoteLine2, "noteLine2Label", 24, 1144, 543, 9},
 };
 
-// Columns 0 and 6 hold running text; the others hold short centred values.
-Qt::Alignment ColumnAlignment(int column) {
-    return (column == 0 || column == kGridColumns - 1) ? Qt::AlignLeft : Qt::AlignHCenter;
+// A column's alignment as the model gives it for every cell of the column.
+Qt::Alignment ColumnAlignment(const AnalysisTableModel& model, int column) {
+    return Qt::Alignment(model.data(model.index(0, column), Qt::TextAlignmentRole).toInt());
 }
 
 QString FromRecordText(const std::string& bytes) {
@@ -152,6 +152,8 @@ AnalysisForm::AnalysisForm(QWidget* parent) : QWidget(parent) {
     schoolYearEdit_ = AddLine(QStringLiteral("schoolYearEdit"), du.Rect(397, 78, 144, 12));
     schoolEdit_ = AddLine(QStringLiteral("schoolEdit"), du.Rect(397, 92, 176, 12));
 
+    screeningModel_ = new AnalysisTableModel(AnalysisTableModel::Table::Screening, this);
+    reliabilityModel_ = new AnalysisTableModel(AnalysisTableModel::Table::Reliability, this);
     screeningGrid_ = new GridWidget(this);
     screeningGrid_->setObjectName(QStringLiteral("screeningGrid"));
     screeningGrid_->setGeometry(du.Rect(7, 111, 559, 792));
@@ -216,20 +218,14 @@ void AnalysisForm::SetAnalysisShown(bool shown) {
 }
 
 void AnalysisForm::SetUpGrids() {
-    const AnalysisGrid fixed = FixedAnalysisGrid();
-
     GridWidget& screening = *screeningGrid_;
     screening.SetRowCount(kScreeningGridRows);
     screening.SetFixedRowCount(1);
     for (int column = 0; column < kGridColumns; ++column)
-        screening.InsertColumn(FromRecordText(fixed.screening[0][static_cast<std::size_t>(column)].text),
-                               ColumnAlignment(column));
-    for (int column = 0; column < kGridColumns; ++column) {
-        QFont bold = screening.GetItemFont(0, column);
-        bold.setWeight(QFont::Bold);
-        screening.SetItemFont(0, column, bold);
+        screening.InsertColumn(screeningModel_->data(screeningModel_->index(0, column)).toString(),
+                               ColumnAlignment(*screeningModel_, column));
+    for (int column = 0; column < kGridColumns; ++column)
         screening.SetColumnWidth(column, kScreeningStartWidths[column]);
-    }
     screening.SetRowHeight(0, kHeadingRowHeight);
     for (int row = 1; row < kScreeningGridRows; ++row)
         screening.SetRowHeight(row, row == kCombinedAdhdRow ? kCombinedAdhdRowHeight : kRowHeight);
@@ -238,9 +234,12 @@ void AnalysisForm::SetUpGrids() {
     reliability.SetRowCount(kReliabilityGridRows);
     reliability.SetFixedRowCount(0);
     for (int column = 0; column < kGridColumns; ++column)
-        reliability.InsertColumn(QString::fromUtf8(texts::kSingleBlank), ColumnAlignment(column));
+        reliability.InsertColumn(QString::fromUtf8(texts::kSingleBlank),
+                                 ColumnAlignment(*reliabilityModel_, column));
 
-    ApplyGrid(fixed, 1);
+    // From here on the grids show their models, the fixed texts until the first analysis.
+    screening.SetModel(screeningModel_);
+    reliability.SetModel(reliabilityModel_);
     screening.ExpandToFit();
 
     for (int column = 0; column < kGridColumns; ++column)
@@ -250,20 +249,10 @@ void AnalysisForm::SetUpGrids() {
     reliability.ExpandToFit();
 }
 
-// Writes the cells of the screening grid from `firstScreeningRow` on and every cell of the
-// reliability grid: text and shading.
-void AnalysisForm::ApplyGrid(const AnalysisGrid& grid, int firstScreeningRow) {
-    auto apply = [](GridWidget& target, int row, const GridRow& cells) {
-        for (int column = 0; column < kGridColumns; ++column) {
-            const GridCell& cell = cells[static_cast<std::size_t>(column)];
-            target.SetItemText(row, column, FromRecordText(cell.text));
-            target.SetItemBkColour(row, column, cell.shaded ? ShadeColour() : WhiteColour());
-        }
-    };
-    for (int row = firstScreeningRow; row < kScreeningGridRows; ++row)
-        apply(*screeningGrid_, row, grid.screening[static_cast<std::size_t>(row)]);
-    for (int row = 0; row < kReliabilityGridRows; ++row)
-        apply(*reliabilityGrid_, row, grid.reliability[static_cast<std::size_t>(row)]);
+// Both grids' cells, through their models: text, shading and fonts.
+void AnalysisForm::ApplyGrid(const AnalysisGrid& grid) {
+    screeningModel_->SetGrid(grid);
+    reliabilityModel_->SetGrid(grid);
 }
 
 void AnalysisForm::ShowAnalysis(const ReportSet& reports) {
@@ -280,8 +269,7 @@ void AnalysisForm::ShowAnalysis(const ReportSet& reports) {
     texts_.school = FromRecordText(details.school);
     texts_.comments = FromRecordText(CommentsText(details));
 
-    // Row 0 of the screening grid is its heading and never changes.
-    ApplyGrid(BuildAnalysisGrid(reports), 1);
+    ApplyGrid(BuildAnalysisGrid(reports));
 
     TransferTexts();
     screeningGrid_->Refresh();
@@ -291,7 +279,7 @@ void AnalysisForm::ShowAnalysis(const ReportSet& reports) {
 
 void AnalysisForm::Clear() {
     texts_ = Texts{};
-    ApplyGrid(FixedAnalysisGrid(), 1);
+    ApplyGrid(FixedAnalysisGrid());
     TransferTexts();
     screeningGrid_->Refresh();
     reliabilityGrid_->Refresh();

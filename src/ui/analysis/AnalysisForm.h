@@ -8,6 +8,7 @@
 
 #include "screening/AnalysisGrid.h"
 #include "screening/ReportSet.h"
+#include "ui/analysis/AnalysisTableModel.h"
 
 class QLabel;
 class QLineEdit;
@@ -43,11 +44,14 @@ class AnalysisForm : public QWidget {
 
     GridWidget& ScreeningGrid() { return *screeningGrid_; }
     GridWidget& ReliabilityGrid() { return *reliabilityGrid_; }
+    // The cells the two grids show, for whatever else draws them.
+    const AnalysisTableModel& ScreeningModel() const { return *screeningModel_; }
+    const AnalysisTableModel& ReliabilityModel() const { return *reliabilityModel_; }
 
     // The form's whole size in pixels (616 x 1172 dialog units).
     static QSize FormSize(const QFont& font);
-    static QColor ShadeColour() { return QColor(225, 225, 220); }
-    static QColor WhiteColour() { return QColor(255, 255, 255); }
+    static QColor ShadeColour() { return AnalysisTableModel::ShadeColour(); }
+    static QColor WhiteColour() { return AnalysisTableModel::WhiteColour(); }
 
     // Dialog-template units to pixels, from the font's average character width and height.
     struct DialogUnits {
@@ -66,7 +70,7 @@ class AnalysisForm : public QWidget {
     QLineEdit* AddLine(const QString& name, QRect where);
     QPlainTextEdit* AddBox(const QString& name, QRect where);
     QLabel* AddPicture(const QString& name, const char* resource, QRect where);
-    void ApplyGrid(const AnalysisGrid& grid, int firstScreeningRow);
+    void ApplyGrid(const AnalysisGrid& grid);
     void TransferTexts();
 
     // The eleven texts bound to the form's fields, as the analysis gives them (CR LF breaks).
@@ -95,6 +99,8 @@ class AnalysisForm : public QWidget {
     QLineEdit* schoolYearEdit_;
     QLineEdit* schoolEdit_;
     QPlainTextEdit* commentsEdit_;
+    AnalysisTableModel* screeningModel_;
+    AnalysisTableModel* reliabilityModel_;
     GridWidget* screeningGrid_;
     GridWidget* reliabilityGrid_;
     QLabel* logoPicture_;

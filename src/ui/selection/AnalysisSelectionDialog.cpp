@@ -5,28 +5,15 @@
 
 #include "screening/AnalysisSelection.h"
 #include "ui/Prompter.h"
-#include "screening/ReportSetLoader.h"
-#include "screening/ScreeningTexts.h"
 #include "ui/selection/SelectionTexts.h"
 
 namespace orva {
 
-namespace {
-
-// The record read back must still be the one the list showed: another program may have
-// replaced records of the file since it was loaded.
-bool SameListing(const RecordRow& read, const RecordRow& listed) {
-    return read.upperFirst == listed.upperFirst && read.upperLast == listed.upperLast &&
-           read.birthStored == listed.birthStored && read.savedStored == listed.savedStored &&
-           read.reporterLabel == listed.reporterLabel;
-}
-
-}  // namespace
-
-AnalysisSelectionDialog::AnalysisSelectionDialog(Prompter& prompter, ReportSet& reports, const QString& fileText, QWidget* parent)
+AnalysisSelectionDialog::AnalysisSelectionDialog(Prompter& prompter, Reader reader, const QString& fileText,
+                                                 QWidget* parent)
     : RecordSelectionDialog(prompter, fileText, texts::selection::kAnalysisCaption,
                             texts::selection::kAnalysisHeading, texts::selection::kAnalyse, parent),
-      reports_(reports) {
+      reader_(std::move(reader)) {
     setObjectName(QStringLiteral("analysisSelectionDialog"));
     // Each click toggles an entry, so one of each reporter can be picked.
     List().setSelectionMode(QAbstractItemView::MultiSelection);
@@ -47,25 +34,15 @@ void AnalysisSelectionDialog::Confirm() {
     }
     if (!CriteriaStillHoldOrContinue()) return;
 
-    if (!ReadIntoAnalysis(selection.positions)) {
-        Prompts().Message(UserMessage{texts::kReadErrorCaption, texts::kReadError, MessageIcon::Stop});
-        return;
-    }
-    accept();
-}
-
-bool AnalysisSelectionDialog::ReadIntoAnalysis(const std::array<int, kReportSlots>& positions) {
-    if (LoadReportSet(LoadedPath(), positions, reports_, Files()) != 0) return false;
+    AnalysisChoice choice{LoadedPath(), selection.positions, {}};
     for (int slot = 0; slot < kReportSlots; ++slot) {
-        const int position = positions[static_cast<std::size_t>(slot)];
-        if (position < 0) continue;
-        const RecordRow& listed = Records().Row(Records().RowOfPosition(position));
-        if (!SameListing(RecordList::MakeRow(reports_.Record(slot), position), listed)) {
-            reports_.Reset();
-            return false;
-        }
+        const int position = selection.positions[static_cast<std::size_t>(slot)];
+        if (position >= 0)
+            choice.listed[static_cast<std::size_t>(slot)] = Records().Row(Records().RowOfPosition(position));
     }
-    return true;
+    if (!reader_(choice)) return;
+    choice_ = std::move(choice);
+    accept();
 }
 
 }  // namespace orva

@@ -1,7 +1,6 @@
 #include "ui/selection/EditSelectionDialog.h"
 
 #include <QButtonGroup>
-#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -85,8 +84,7 @@ void EditSelectionDialog::Confirm() {
         return;
     }
     if (!CriteriaStillHoldOrContinue()) return;
-    selectedPath_ = QFile::decodeName(QByteArray::fromStdString(LoadedPath()));
-    selectedPosition_ = RowOfEntry(entry).filePosition;
+    selection_ = EditSelection{LoadedPath(), RowOfEntry(entry).filePosition};
     accept();
 }
 

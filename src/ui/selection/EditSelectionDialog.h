@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/EditSelection.h"
 #include "ui/selection/RecordSelectionDialog.h"
 
 class QRadioButton;
@@ -18,9 +19,10 @@ class EditSelectionDialog : public RecordSelectionDialog {
     // `editMethod` is the caller's preset (kCompleteOnScreen or kEnterResponses).
     EditSelectionDialog(Prompter& prompter, const QString& fileText, int editMethod, QWidget* parent = nullptr);
 
-    // After OK: the record file (".rpc" included), the record's position in it, the method.
-    QString SelectedPath() const { return selectedPath_; }
-    int SelectedPosition() const { return selectedPosition_; }
+    // After OK: the record file (".rpc" included) and the record's position in it, for the
+    // caller to keep; empty while nothing was chosen.
+    const EditSelection& Selection() const { return selection_; }
+    // The edit method chosen (kCompleteOnScreen or kEnterResponses).
     int EditMethod() const;
 
   protected:
@@ -35,8 +37,7 @@ class EditSelectionDialog : public RecordSelectionDialog {
     QRadioButton* onScreenRadio_;
     QRadioButton* enterResponsesRadio_;
     bool readOnly_ = false;
-    QString selectedPath_;
-    int selectedPosition_ = -1;
+    EditSelection selection_;
 };
 
 }  // namespace orva

@@ -1,13 +1,17 @@
 #include "ui/shell/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "ui/shell/AboutDialog.h"
-#include "ui/shell/ReportView.h"
 #include "ui/Resources.h"
+#include "ui/Workspace.h"
+#include "ui/commands/AnalysisCommand.h"
+#include "ui/commands/WebsiteCommand.h"
+#include "ui/shell/AboutDialog.h"
+#include "ui/shell/AnalysisView.h"
 #include "ui/shell/ShellTexts.h"
 
 namespace orva {
@@ -53,7 +57,8 @@ MainWindow::MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store,
     setWindowIcon(Resources::AppIcon());
     resize(kWidth, kHeight);
 
-    view_ = new ReportView(prompter, std::move(store), this);
+    workspace_ = new Workspace(prompter, std::move(store), this);
+    view_ = new AnalysisView(*workspace_, this);
     setCentralWidget(view_);
 
     CreateActions();
@@ -62,13 +67,11 @@ MainWindow::MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store,
 
     SetHandler(Command::Exit, [this] { close(); });
     SetHandler(Command::About, [this] { OnAbout(); });
-    SetHandler(Command::Analysis, [this] { view_->OnAnalysis(); });
-    SetHandler(Command::Website, [this] { view_->OnWebsite(); });
-    connect(view_, &ReportView::AnalysisShownChanged, this, &MainWindow::UpdateCommandStates);
+    SetHandler(Command::Analysis, [this] { RunAnalysisCommand(*workspace_, this); });
+    SetHandler(Command::Website, [this] { RunWebsiteCommand(this); });
+    connect(workspace_, &Workspace::AnalysisChanged, this, &MainWindow::UpdateCommandStates);
     UpdateCommandStates();
-    for (QWidget* child : view_->findChildren<QWidget*>()) {
-        child->installEventFilter(this);
-    }
+    qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -158,15 +161,24 @@ void MainWindow::SetHandler(Command command, std::function<void()> handler) {
 }
 
 void MainWindow::UpdateCommandStates() {
-    const bool shown = view_->AnalysisShown();
+    const bool shown = workspace_->AnalysisShown();
     for (const CommandEntry& entry : kCommands) {
         const int index = static_cast<int>(entry.command);
         actions_[index]->setEnabled(handlers_[index] && (!entry.needsAnalysis || shown));
     }
 }
 
+bool MainWindow::OwnsKeyOf(QObject* watched) const {
+    if (!watched->isWidgetType() || QApplication::activeModalWidget() != nullptr) return false;
+    for (const QWidget* window = static_cast<QWidget*>(watched)->window(); window != nullptr;
+         window = window->parentWidget() != nullptr ? window->parentWidget()->window() : nullptr) {
+        if (window == this) return true;
+    }
+    return false;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
+    if (event->type() == QEvent::ShortcutOverride && OwnsKeyOf(watched)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
         for (const QAction* action : actions_) {

@@ -11,11 +11,13 @@ class QToolBar;
 
 namespace orva {
 
+class AnalysisView;
 class Prompter;
-class ReportView;
 class SettingsStore;
+class Workspace;
 
-// The main window: menu, shortcuts, the dockable toolbar and the view.
+// The main window: menu, shortcuts, the dockable toolbar and the view, over the workspace
+// its commands work on.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -36,11 +38,12 @@ public:
     };
     static constexpr int kCommandCount = static_cast<int>(Command::Website) + 1;
 
-    // The view reads its settings from `store`.
+    // The workspace reads its settings from `store`.
     MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    ReportView* View() const { return view_; }
+    Workspace& Work() const { return *workspace_; }
+    AnalysisView* View() const { return view_; }
     QAction* Action(Command command) const { return actions_[static_cast<int>(command)]; }
     QToolBar* ToolBar() const { return toolBar_; }
 
@@ -52,8 +55,10 @@ public:
     void OnAbout();
 
 protected:
-    // Lets the window's shortcuts win over the form's fields (Ctrl+A starts an analysis even
-    // while a read-only field has the focus, where it would otherwise select the field's text).
+    // Installed on the application, so it sees every widget of the window, those created
+    // later included: lets the window's shortcuts win over its fields (Ctrl+A starts an
+    // analysis even while a read-only field has the focus, where it would otherwise select
+    // the field's text). The keys of a modal dialog stay the dialog's.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -61,8 +66,12 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void UpdateCommandStates();
+    // The key belongs to this window: it goes to one of its widgets (or to a window of its
+    // own, such as the floating toolbar) while no modal dialog is open.
+    bool OwnsKeyOf(QObject* watched) const;
 
-    ReportView* view_;
+    Workspace* workspace_;
+    AnalysisView* view_;
     QToolBar* toolBar_ = nullptr;
     std::array<QAction*, kCommandCount> actions_{};
     std::array<std::function<void()>, kCommandCount> handlers_{};

@@ -11,7 +11,7 @@
 #include "ui/settings/AppSettings.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/QtPrompter.h"
-#include "ui/shell/ReportView.h"
+#include "ui/shell/AnalysisView.h"
 #include "ui/Resources.h"
 #include "ui/shell/ShellTexts.h"
 #include "ui/shell/WelcomeScreen.h"

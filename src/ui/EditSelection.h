@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace orva {
+
+// The record chosen in the edit selection dialog, kept for the Edit command.
+struct EditSelection {
+    std::string path;   // the record file as the store opens it, ".rpc" included
+    int position = -1;  // record position in the file; -1 while nothing was chosen
+
+    bool operator==(const EditSelection&) const = default;
+};
+
+}  // namespace orva

@@ -1,0 +1,22 @@
+#include "ui/Workspace.h"
+
+namespace orva {
+
+Workspace::Workspace(Prompter& prompter, std::shared_ptr<SettingsStore> store, QObject* parent)
+    : QObject(parent), prompter_(prompter), settings_(std::move(store)) {}
+
+Workspace::~Workspace() = default;
+
+void Workspace::ResetAnalysis() {
+    if (!analysis_) analysis_ = std::make_unique<ReportSet>();
+    analysis_->Reset();
+    emit AnalysisChanged();
+}
+
+void Workspace::SetAnalysis(const ReportSet& analysis) {
+    if (!analysis_) analysis_ = std::make_unique<ReportSet>();
+    *analysis_ = analysis;
+    emit AnalysisChanged();
+}
+
+}  // namespace orva

@@ -1,0 +1,65 @@
+#include "ui/shell/AnalysisView.h"
+
+#include <QScrollArea>
+#include <QStackedLayout>
+
+#include "ui/Workspace.h"
+#include "ui/analysis/AnalysisForm.h"
+#include "ui/shell/ShellTexts.h"
+#include "ui/shell/WelcomeScreen.h"
+
+namespace orva {
+
+AnalysisView::AnalysisView(const Workspace& workspace, QWidget* parent)
+    : QWidget(parent), workspace_(workspace) {
+    setObjectName(QStringLiteral("analysisView"));
+
+    welcome_ = new WelcomeScreen;
+    welcomePage_ = new QScrollArea;
+    welcomePage_->setObjectName(QStringLiteral("welcomeScrollArea"));
+    welcomePage_->setWidget(welcome_);
+    welcomePage_->setWidgetResizable(true);
+    welcomePage_->setFrameShape(QFrame::NoFrame);
+    // Focus rests on the page itself, so no field of the form holds the caret.
+    welcomePage_->setFocusPolicy(Qt::StrongFocus);
+
+    form_ = new AnalysisForm;
+    form_->SetUpGrids();
+    formPage_ = new QScrollArea;
+    formPage_->setObjectName(QStringLiteral("analysisScrollArea"));
+    formPage_->setWidget(form_);
+    formPage_->setFrameShape(QFrame::NoFrame);
+    formPage_->setBackgroundRole(QPalette::Base);
+    formPage_->setFocusPolicy(Qt::StrongFocus);
+
+    pages_ = new QStackedLayout(this);
+    pages_->setContentsMargins(0, 0, 0, 0);
+    pages_->addWidget(welcomePage_);
+    pages_->addWidget(formPage_);
+
+    connect(&workspace_, &Workspace::AnalysisChanged, this, &AnalysisView::ShowCurrentAnalysis);
+    Refresh();
+}
+
+AnalysisView::~AnalysisView() = default;
+
+void AnalysisView::ShowCurrentAnalysis() {
+    // An emptied analysis empties the form as well, so nothing of it stays behind the welcome.
+    if (workspace_.AnalysisShown()) {
+        form_->ShowAnalysis(*workspace_.CurrentAnalysis());
+    } else {
+        form_->Clear();
+    }
+    Refresh();
+}
+
+void AnalysisView::Refresh() {
+    window()->setWindowTitle(QString::fromLatin1(texts::kMainWindowTitle));
+    const bool shown = workspace_.AnalysisShown();
+    form_->SetAnalysisShown(shown);
+    QScrollArea* page = shown ? formPage_ : welcomePage_;
+    pages_->setCurrentWidget(page);
+    page->setFocus();
+}
+
+}  // namespace orva
