@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "ui/commands/CompleteOnScreenCommand.h"
 #include "ui/shell/AboutDialog.h"
 #include "ui/shell/ReportView.h"
 #include "ui/Resources.h"
@@ -64,6 +65,13 @@ MainWindow::MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store,
     SetHandler(Command::About, [this] { OnAbout(); });
     SetHandler(Command::Analysis, [this] { view_->OnAnalysis(); });
     SetHandler(Command::Website, [this] { view_->OnWebsite(); });
+    SetHandler(Command::CompleteOnScreen, [this] {
+        CompleteOnScreen(view_->Prompts(), view_->Settings(), [this] {
+            view_->ResetAnalysis();
+            view_->DiscardAnalysis();
+        }, this);
+        view_->update();
+    });
     connect(view_, &ReportView::AnalysisShownChanged, this, &MainWindow::UpdateCommandStates);
     UpdateCommandStates();
     for (QWidget* child : view_->findChildren<QWidget*>()) {
