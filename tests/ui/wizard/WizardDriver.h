@@ -103,14 +103,27 @@ public:
         QCoreApplication::processEvents();
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(qMin(button->width() / 2, 10), button->height() / 2));
     }
+    // Types characters one key event each, also those beyond Latin-1 that keyClicks cannot send.
+    void TypeChars(const QString& field, const QString& text) {
+        QWidget* widget = Find(field);
+        widget->setFocus();
+        for (QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(widget, &press);
+            QApplication::sendEvent(widget, &release);
+        }
+    }
+    // Presses Enter in the focused field without leaving it.
+    void Enter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
     void Next() { Click(QStringLiteral("nextButton")); }
     void Back() { Click(QStringLiteral("backButton")); }
     void Finish() { Click(QStringLiteral("finishButton")); }
     int Page() const { return wizard_->CurrentIndex() + 1; }
     void Snap(const QString& name) { test::SaveSnapshot(wizard_.get(), name); }
 
-    // Page 1 to 3 for `reporter` (0 Self, 1 Parent, 2 Teacher).
-    void ThroughDetails(int reporter, const QString& file, const Person& person = {}) {
+    // Pages 1 and 2 for `reporter` (0 Self, 1 Parent, 2 Teacher), to the details page.
+    void ToDetails(int reporter, const QString& file) {
         Type(QStringLiteral("fileEdit"), file);
         Next();
         const char* radios[] = {"selfRadio", "parentRadio", "teacherRadio"};
@@ -121,6 +134,11 @@ public:
             Type(QStringLiteral("contactEdit"), QStringLiteral("0400 000 000\nafter 5 pm"));
         }
         Next();
+    }
+
+    // Pages 1 to 3, to the first items page.
+    void ThroughDetails(int reporter, const QString& file, const Person& person = {}) {
+        ToDetails(reporter, file);
         Type(QStringLiteral("firstNameEdit"), person.first);
         Type(QStringLiteral("lastNameEdit"), person.last);
         Type(QStringLiteral("birthDayEdit"), person.birthDay);
