@@ -59,20 +59,13 @@ struct Person {
     QString schoolYear = QStringLiteral("k");
 };
 
-// One wizard run over its own record and file name, shown as the active window.
-class Run {
+// Works a wizard that is shown, answering its prompts through `prompter`.
+class Driver {
 public:
-    explicit Run(const QString& fileName = {}, const AssessmentRecord& start = {}) : record_(start), fileName_(fileName) {
-        wizard_ = std::make_unique<OnScreenWizard>(record_, fileName_, prompter_, Today());
-        wizard_->show();
-        QApplication::setActiveWindow(wizard_.get());
-        if (!QTest::qWaitForWindowActive(wizard_.get())) qWarning("wizard not active");
-    }
+    Driver(QuestionnaireWizard& wizard, ScriptedPrompter& prompter) : wizard_(&wizard), prompter_(prompter) {}
 
-    OnScreenWizard& Wizard() { return *wizard_; }
+    QuestionnaireWizard& Wizard() { return *wizard_; }
     ScriptedPrompter& Prompts() { return prompter_; }
-    AssessmentRecord& Record() { return record_; }
-    const QString& FileName() const { return fileName_; }
 
     template <typename Widget = QWidget>
     Widget* Find(const QString& name) {
@@ -120,7 +113,7 @@ public:
     void Back() { Click(QStringLiteral("backButton")); }
     void Finish() { Click(QStringLiteral("finishButton")); }
     int Page() const { return wizard_->CurrentIndex() + 1; }
-    void Snap(const QString& name) { test::SaveSnapshot(wizard_.get(), name); }
+    void Snap(const QString& name) { test::SaveSnapshot(wizard_, name); }
 
     // Pages 1 and 2 for `reporter` (0 Self, 1 Parent, 2 Teacher), to the details page.
     void ToDetails(int reporter, const QString& file) {
@@ -128,6 +121,7 @@ public:
         Next();
         const char* radios[] = {"selfRadio", "parentRadio", "teacherRadio"};
         Click(QLatin1String(radios[reporter]));
+        reporter_ = reporter;
         if (reporter != kSelf) {
             Type(QStringLiteral("observerNameEdit"), QStringLiteral("Pat Citizen"));
             Type(QStringLiteral("relationshipEdit"), QStringLiteral("Mother"));
@@ -166,10 +160,10 @@ public:
         for (int first = 1; first <= kItemCount; first += 10) {
             const int count = std::min(10, kItemCount - first + 1);
             AnswerPage(answer, first, count);
-            Snap(QStringLiteral("wizard_page%1_%2").arg(Page()).arg(record_.GetReporter()));
+            Snap(QStringLiteral("wizard_page%1_%2").arg(Page()).arg(reporter_));
             bool blank = false;
             for (int item = first; item < first + count; ++item)
-                if (answer(item) < 0 && !(record_.GetReporter() == kTeacher && !ItemCatalogue::InTeacherReport(item)))
+                if (answer(item) < 0 && !(reporter_ == kTeacher && !ItemCatalogue::InTeacherReport(item)))
                     blank = true;
             if (blank) prompter_.ExpectChoice(0);
             Next();
@@ -177,10 +171,33 @@ public:
     }
 
 private:
-    AssessmentRecord record_;
-    QString fileName_;
-    ScriptedPrompter prompter_;
-    std::unique_ptr<OnScreenWizard> wizard_;
+    QuestionnaireWizard* wizard_;
+    ScriptedPrompter& prompter_;
+    int reporter_ = kSelf;
+};
+
+// What a run owns, built before the driver that works on it.
+struct RunState {
+    RunState(const QString& fileName, const AssessmentRecord& start)
+        : record(start), name(fileName), wizard(std::make_unique<OnScreenWizard>(record, name, prompter, Today())) {}
+    AssessmentRecord record;
+    QString name;
+    ScriptedPrompter prompter;
+    std::unique_ptr<OnScreenWizard> wizard;
+};
+
+// One wizard run over its own record and file name, shown as the active window.
+class Run : private RunState, public Driver {
+public:
+    explicit Run(const QString& fileName = {}, const AssessmentRecord& start = {})
+        : RunState(fileName, start), Driver(*wizard, prompter) {
+        wizard->show();
+        QApplication::setActiveWindow(wizard.get());
+        if (!QTest::qWaitForWindowActive(wizard.get())) qWarning("wizard not active");
+    }
+
+    AssessmentRecord& Record() { return record; }
+    const QString& FileName() const { return name; }
 };
 
 // Reads record `position` of the file back with the store's own functions.
