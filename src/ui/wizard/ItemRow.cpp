@@ -27,6 +27,8 @@ ItemRow::ItemRow(int item, QGridLayout& grid, int row, QWidget* page) : QObject(
     wording_->setFrameShape(QFrame::StyledPanel);
     wording_->setMargin(2);
     wording_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    // Narrow enough for a small screen; the wording column takes all the width there is.
+    wording_->setMinimumWidth(wording_->fontMetrics().averageCharWidth() * 28);
     grid.addWidget(number, row, 0);
     grid.addWidget(wording_, row, 1);
 

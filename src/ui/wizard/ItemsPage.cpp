@@ -29,7 +29,7 @@ ItemsPage::ItemsPage(WizardContext& context, int firstItem, int count, QWidget* 
     leadIn_->setFixedWidth(leadIn_->fontMetrics().horizontalAdvance(QStringLiteral("This student:")) * 2);
 
     auto* grid = new QGridLayout();
-    grid->setHorizontalSpacing(6);
+    grid->setHorizontalSpacing(4);
     grid->setColumnStretch(1, 1);
     const int columnWidth = fontMetrics().horizontalAdvance(QStringLiteral("Sometimes")) + 8;
     for (int value = 0; value < ItemRow::kAnswerCount; ++value) {

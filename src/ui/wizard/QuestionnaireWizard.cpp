@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "ui/wizard/WizardPage.h"
@@ -73,13 +74,21 @@ WizardPage* QuestionnaireWizard::CurrentPage() const {
 }
 
 void QuestionnaireWizard::Start() {
-    // Large enough for the largest page where the screen allows; the pages scroll otherwise.
-    QSize wanted;
-    for (const Entry& entry : pages_) wanted = wanted.expandedTo(entry.page->sizeHint());
-    wanted += QSize(40, 40) + QSize(0, nextButton_->sizeHint().height() + 24);
+    // Room for the largest page, and for ten items of three lines, where the screen allows;
+    // a page that does not fit scrolls rather than being cut.
+    const QFontMetrics metrics = fontMetrics();
+    QSize wanted(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 36);
+    for (const Entry& entry : pages_) {
+        entry.page->ensurePolished();
+        wanted = wanted.expandedTo(entry.page->sizeHint()).expandedTo(entry.page->minimumSizeHint());
+    }
+    // A scroll bar's width to spare, so that a page that just fits never shows one.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    wanted += QSize(2 * bar, 2 * bar);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         wanted = wanted.boundedTo(screen->availableSize() * 9 / 10);
-    resize(wanted);
+    stack_->setMinimumSize(wanted);
+    resize(sizeHint());
     GoTo(0);
 }
 

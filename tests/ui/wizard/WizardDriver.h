@@ -113,7 +113,11 @@ public:
     void Back() { Click(QStringLiteral("backButton")); }
     void Finish() { Click(QStringLiteral("finishButton")); }
     int Page() const { return wizard_->CurrentIndex() + 1; }
-    void Snap(const QString& name) { test::SaveSnapshot(wizard_, name); }
+    // The screen as the user sees it, once its layout has settled.
+    void Snap(const QString& name) {
+        QCoreApplication::processEvents();
+        test::SaveSnapshot(wizard_, name);
+    }
 
     // Pages 1 and 2 for `reporter` (0 Self, 1 Parent, 2 Teacher), to the details page.
     void ToDetails(int reporter, const QString& file) {
