@@ -39,10 +39,6 @@ inline const FixedClock& Today() {
     return clock;
 }
 
-inline QString Caption(int page) {
-    return QStringLiteral("ORVA Page %1 of 17").arg(page);
-}
-
 inline QString FocusName() {
     QWidget* focus = QApplication::focusWidget();
     return focus == nullptr ? QString() : focus->objectName();
