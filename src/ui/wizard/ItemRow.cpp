@@ -1,6 +1,7 @@
 #include "ui/wizard/ItemRow.h"
 
 #include <QEvent>
+#include <algorithm>
 #include <QFrame>
 #include <QGridLayout>
 #include <QKeyEvent>

@@ -1,6 +1,7 @@
 #include "ui/wizard/ItemsPage.h"
 
 #include <QGridLayout>
+#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
