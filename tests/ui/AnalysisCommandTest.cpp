@@ -7,7 +7,7 @@
 #include "ui/Workspace.h"
 #include "ui/analysis/AnalysisForm.h"
 #include "ui/commands/AnalysisCommand.h"
-#include "ui/settings/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/support/UiTestSupport.h"
 

@@ -4,7 +4,7 @@
 
 #include "ui/AnalysisTestRecords.h"
 #include "ui/Workspace.h"
-#include "ui/settings/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/support/UiTestSupport.h"
 

@@ -9,6 +9,7 @@
 #include "ui/Resources.h"
 #include "ui/Workspace.h"
 #include "ui/commands/AnalysisCommand.h"
+#include "ui/commands/CompleteOnScreenCommand.h"
 #include "ui/commands/WebsiteCommand.h"
 #include "ui/shell/AboutDialog.h"
 #include "ui/shell/AnalysisView.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store,
     SetHandler(Command::About, [this] { OnAbout(); });
     SetHandler(Command::Analysis, [this] { RunAnalysisCommand(*workspace_, this); });
     SetHandler(Command::Website, [this] { RunWebsiteCommand(this); });
+    SetHandler(Command::CompleteOnScreen, [this] { RunCompleteOnScreenCommand(*workspace_, this); });
     connect(workspace_, &Workspace::AnalysisChanged, this, &MainWindow::UpdateCommandStates);
     UpdateCommandStates();
     qApp->installEventFilter(this);

@@ -1,0 +1,87 @@
+#include "ui/wizard/RecordFileField.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "model/FileNameRules.h"
+#include "ui/Prompter.h"
+#include "ui/selection/RecordPath.h"
+#include "ui/settings/AppSettings.h"
+#include "ui/wizard/RecordTextEdit.h"
+#include "ui/wizard/WizardTexts.h"
+
+namespace orva {
+
+namespace w = texts::wizard;
+
+RecordFileField::RecordFileField(Prompter& prompter, QWidget* parent) : QWidget(parent), prompter_(prompter) {
+    // The settings keep what is typed here, so it obeys the settings' length and characters.
+    edit_ = MakeRecordLineEdit(static_cast<int>(AppSettings::kMaxValueLength), QStringLiteral("fileEdit"), this);
+    edit_->setAccessibleName(QString::fromUtf8(w::kRecordFileAccessibleName));
+    edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
+    auto* suffix = new QLabel(QString::fromUtf8(w::kRecordSuffix), this);
+    suffix->setObjectName(QStringLiteral("suffixLabel"));
+    browseButton_ = new QPushButton(QString::fromUtf8(w::kBrowse), this);
+    browseButton_->setObjectName(QStringLiteral("browseButton"));
+    browseButton_->setAutoDefault(false);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(edit_, 1);
+    layout->addWidget(suffix);
+    layout->addSpacing(12);
+    layout->addWidget(browseButton_);
+    connect(browseButton_, &QPushButton::clicked, this, &RecordFileField::Browse);
+}
+
+QString RecordFileField::Text() const {
+    return edit_->text();
+}
+
+void RecordFileField::SetText(const QString& text) {
+    edit_->setText(text);
+}
+
+void RecordFileField::SetEditable(bool editable) {
+    edit_->setReadOnly(!editable);
+}
+
+void RecordFileField::SetBrowseVisible(bool visible) {
+    browseButton_->setVisible(visible);
+}
+
+QString RecordFileField::Resolved(const QString& fullPath) {
+    return QDir::isRelativePath(fullPath) ? QDir::home().filePath(fullPath) : fullPath;
+}
+
+std::optional<QString> RecordFileField::CheckedFullPath() {
+    const RecordPathCheck check = CheckRecordPath(edit_->text());
+    if (!check.ok) {
+        prompter_.Message(QString::fromUtf8(texts::kIncorrectFileName), check.message, MessageIcon::Stop);
+        edit_->setFocus();
+        return std::nullopt;
+    }
+    return Resolved(check.fullPath);
+}
+
+void RecordFileField::Browse() {
+    const QString start = Resolved(edit_->text() + QString::fromUtf8(w::kRecordSuffix));
+    const QString chosen = prompter_.SaveFileName(QString(), start, QString::fromUtf8(w::kBrowseFilter));
+    if (chosen.isEmpty()) return;
+    QString withoutExtension = AcceptBrowsedRecordPath(chosen);
+    int position = 0;
+    // A path the settings could not keep as typed is refused like any other unusable name.
+    if (withoutExtension.isEmpty() ||
+        edit_->validator()->validate(withoutExtension, position) != QValidator::Acceptable) {
+        prompter_.Message(QString::fromUtf8(texts::kIncorrectFileName), QString::fromUtf8(texts::kBrowseRecordFile),
+                          MessageIcon::Stop);
+        return;
+    }
+    edit_->setText(withoutExtension);
+    emit Browsed(withoutExtension);
+}
+
+}  // namespace orva

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+class QLineEdit;
+class QPushButton;
+
+namespace orva {
+
+class Prompter;
+
+// The record file of a wizard: the name as typed (without ".rpc"), the fixed ".rpc" after it
+// and "Browse ...". Applies the record-file name rule with its messages; a name without a
+// folder means a file in the user's home folder.
+class RecordFileField final : public QWidget {
+    Q_OBJECT
+
+public:
+    RecordFileField(Prompter& prompter, QWidget* parent = nullptr);
+
+    QString Text() const;
+    void SetText(const QString& text);
+    void SetEditable(bool editable);
+    void SetBrowseVisible(bool visible);
+    QLineEdit* Edit() const { return edit_; }
+
+    // The full path to save to, or nothing after the rule's refusal was shown (the field then
+    // has the focus).
+    std::optional<QString> CheckedFullPath();
+
+    // A full path as the file functions see it: relative paths start at the home folder.
+    static QString Resolved(const QString& fullPath);
+
+signals:
+    // A path chosen with "Browse ..." was accepted and is now the field's text.
+    void Browsed(const QString& text);
+
+private:
+    void Browse();
+
+    Prompter& prompter_;
+    QLineEdit* edit_;
+    QPushButton* browseButton_;
+};
+
+}  // namespace orva

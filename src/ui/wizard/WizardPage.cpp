@@ -1,0 +1,13 @@
+#include "ui/wizard/WizardPage.h"
+
+#include "ui/Prompter.h"
+#include "ui/wizard/WizardTexts.h"
+
+namespace orva {
+
+bool WizardPage::CancelQuery(Prompter& prompter) {
+    return prompter.AskYesNo(QString::fromUtf8(texts::wizard::kCancelCaption),
+                             QString::fromUtf8(texts::wizard::kCancelText), MessageIcon::Question, false);
+}
+
+}  // namespace orva

@@ -1,0 +1,118 @@
+#pragma once
+
+// Fixed texts of the questionnaire wizards, as the product documents word them (UTF-8).
+namespace orva::texts::wizard {
+
+// Captions: "ORVA Page n of m".
+inline constexpr const char* kPageCaption = "ORVA Page %1 of %2";
+inline constexpr int kOnScreenPageCount = 17;
+
+// Wizard buttons.
+inline constexpr const char* kBack = "< Back";
+inline constexpr const char* kNext = "Next >";
+inline constexpr const char* kFinish = "Finish";
+inline constexpr const char* kCancel = "Cancel";
+
+// Cancel query of every questionnaire wizard (Yes / No, No the default).
+inline constexpr const char* kCancelCaption = "Cancel Selected";
+inline constexpr const char* kCancelText =
+    "You have selected to Cancel.\n\nAre you sure you wish to cancel and lose all data you have entered?";
+
+// Record-file field of the first and last page.
+inline constexpr const char* kRecordSuffix = ".rpc";
+inline constexpr const char* kBrowse = "Browse ...";
+inline constexpr const char* kBrowseFilter = "ORVA Files (*.rpc)";
+inline constexpr const char* kRecordFileAccessibleName = "ORVA data file";
+
+// Page 1.
+inline constexpr const char* kIntroAbout =
+    "You are about to enter the responses to the Child and Adolescent Orvantis questionnaire over pages 2 to 17.";
+inline constexpr const char* kIntroAfter =
+    "After you have completed the ORVA, you will be able to save your responses to an encrypted data file.";
+inline constexpr const char* kIntroWhere =
+    "Where would you like to save the encrypted data for this Child and Adolescent Orvantis?\n(If you are a "
+    "client or patient completing the Child and Adolescent Orvantis, please click 'Next >' on the bottom right "
+    "to save to the default file.)";
+inline constexpr const char* kFileNote =
+    "Note:  Each .rpc file will hold hundreds of ORVA records.  It is recommended that you keep the number of "
+    ".rpc files to a minimum.\n\nA window will appear informing you when a .rpc file has reached its capacity "
+    "and prompt you to create a new file.";
+
+// Report-type page.
+inline constexpr const char* kSelfReport = "ORVA Self-report";
+inline constexpr const char* kParentReport = "ORVA Parent-report";
+inline constexpr const char* kTeacherReport = "ORVA Teacher-report";
+inline constexpr const char* kObserverGroup = "Parent/Teacher Details";
+inline constexpr const char* kObserverName = "*Name:";
+inline constexpr const char* kObserverRelationship = "Relationship to the person being assessed:";
+inline constexpr const char* kObserverContact = "Contact Details:";
+inline constexpr const char* kObserverNote =
+    "* denotes mandatory field for ORVA Parent-report and ORVA Teacher-report";
+inline constexpr const char* kObserverNameMandatory =
+    "The 'Name' within the Parent/Teacher Details is mandatory for the\n\n'ORVA Parent-report' and 'ORVA "
+    "Teacher-report'.";
+
+// Details page.
+inline constexpr const char* kHeadingObserved = "Please provide the details of the person you have been asked to describe";
+inline constexpr const char* kHeadingSelf = "Please provide your details";
+inline constexpr const char* kFirstName = "*First Name:";
+inline constexpr const char* kLastName = "*Last Name:";
+inline constexpr const char* kDateOfBirth = "*Date of Birth:";
+inline constexpr const char* kDateOfCompletion = "*Date of Completion:";
+inline constexpr const char* kDay = "Day";
+inline constexpr const char* kMonth = "Month";
+inline constexpr const char* kYear = "Year";
+inline constexpr const char* kDateSeparator = "/";
+inline constexpr const char* kAgeAtCompletion = "Age at Completion:";
+inline constexpr const char* kGender = "Gender:";
+inline constexpr const char* kMale = "Male";
+inline constexpr const char* kFemale = "Female";
+inline constexpr const char* kOtherInvisible = "Other - set to invisible";
+inline constexpr const char* kStreetAddress = "Street Address:";
+inline constexpr const char* kTown = "Suburb/Town:";
+inline constexpr const char* kState = "State:";
+inline constexpr const char* kPostcodeOnScreen = "Postcode:";
+inline constexpr const char* kPostcodePaper = "Post Code:";
+inline constexpr const char* kCountry = "Country:";
+inline constexpr const char* kPhonesOnScreen = "Phone no.(s):";
+inline constexpr const char* kPhonesPaper = "Phone(s):";
+inline constexpr const char* kSecondPhone = "second phone";
+inline constexpr const char* kEmail = "Email:";
+inline constexpr const char* kSchoolYear = "School Year:";
+inline constexpr const char* kSchoolYearHint =
+    "Values allowed are: K (Kinder); P (Prep/Pre-Primary); R (Reception); and 1\u201312";
+inline constexpr const char* kSchool = "School:";
+inline constexpr const char* kMandatoryNote = "* denotes mandatory fields";
+
+// Item pages.
+inline constexpr const char* kItemNumber = "%1.";
+inline constexpr const char* kClear = "Clear";
+// Accessible names: the answer "Sometimes, 3. <wording>", the button "Clear 3. <wording>".
+inline constexpr const char* kAnswerAccessible = "%1, %2 %3";
+inline constexpr const char* kClearAccessible = "Clear %1 %2";
+inline constexpr const char* kLeadInAccessible = "Lead-in";
+inline constexpr const char* kBlankItemsCaption = "Blank Items";
+inline constexpr const char* kBlankItemsWarning = "Warning";
+inline constexpr const char* kBlankItemsText =
+    "You have not provided a response for all of the items on this page.\n\nWhat action would you like to take?";
+inline constexpr const char* kLeaveBlank = "Leave blank and go to the next page";
+inline constexpr const char* kContinueCurrent = "Continue with the current page";
+
+// Comment page.
+inline constexpr const char* kThankYou = "Thank you.  You have now completed the Child and Adolescent Orvantis.";
+inline constexpr const char* kReviewHint =
+    "If you would like to go back and review any of your responses, please use the '< Back' button located at the "
+    "bottom right of this window.";
+inline constexpr const char* kCommentInvitation =
+    "If you would like to provide any further comments that you think may be useful to the health professional, "
+    "please type them in the box below.  (Please be brief.  There is a limit of 200 characters, approximately "
+    "30\u201340 words.)";
+inline constexpr const char* kCommentAccessibleName = "Comments";
+
+// Save page.
+inline constexpr const char* kSaveQuestion =
+    "Where would you like to save the encrypted data for this Child and Adolescent Orvantis?";
+inline constexpr const char* kSaveInstruction =
+    "To save the ORVA details you have entered please click the 'Finish' button near the bottom right corner.";
+
+}  // namespace orva::texts::wizard
