@@ -2,6 +2,8 @@
 // pdftotext, and written so that a failure leaves nothing behind.
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QImage>
 #include <QPdfWriter>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +11,7 @@
 
 #include "reports/ReportsTestSupport.h"
 #include "reports/print/PdfReport.h"
+#include "reports/print/PrintImages.h"
 #include "reports/print/PrintResult.h"
 #include "reports/print/PrintTestSupport.h"
 #include "reports/print/ReportRendering.h"
@@ -123,6 +126,31 @@ TEST(RenderReport, DeviceThatCannotBegin_IsReported) {
     TempFolder folder;
     QPdfWriter writer(QString::fromStdString(folder.Path("no/such/folder/report.pdf")));
     EXPECT_EQ(RenderReport(reports_test::FullAnalysis(), writer), kPrintCannotStart);
+}
+
+TEST(PrintImages, TitlePagePictures_ComeFromTheProgramsResources) {
+    const PrintImages images = LoadPrintImages();
+    EXPECT_EQ(images.logo.size(), QSize(466, 452));
+    EXPECT_EQ(images.reportForm.size(), QSize(1300, 262));
+}
+
+TEST(PrintImages, PictureLargerThanThePageCouldNeed_IsRefused) {
+    TempFolder folder;
+    const QString small = QString::fromStdString(folder.Path("small.bmp"));
+    const QString huge = QString::fromStdString(folder.Path("huge.bmp"));
+    ASSERT_TRUE(QImage(40, 30, QImage::Format_RGB32).save(small, "BMP"));
+    ASSERT_TRUE(QImage(4001, 2, QImage::Format_RGB32).save(huge, "BMP"));
+    EXPECT_EQ(ReadPrintImage(small).size(), QSize(40, 30));
+    EXPECT_TRUE(ReadPrintImage(huge).isNull());
+    EXPECT_TRUE(ReadPrintImage(QString::fromStdString(folder.Path("missing.bmp"))).isNull());
+}
+
+TEST(RenderReport, ReportFaces_StandForInstalledFacesOfTheSameKind) {
+    InstallPrintFontSubstitutes();
+    // Qt keeps family names in lower case.
+    EXPECT_EQ(QFont::substitute(QStringLiteral("Garamond")), QStringLiteral("eb garamond"));
+    EXPECT_EQ(QFont::substitute(QStringLiteral("Times New Roman")), QStringLiteral("liberation serif"));
+    EXPECT_EQ(QFont::substitute(QStringLiteral("Arial")), QStringLiteral("liberation sans"));
 }
 
 }  // namespace
