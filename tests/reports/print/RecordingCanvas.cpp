@@ -24,16 +24,8 @@ QStringList RecordingCanvas::WrapLines(const QString& text, double widthInches, 
             lines << paragraph;
             continue;
         }
-        QStringList words;
-        for (const QString& word : paragraph.split(QLatin1Char(' '))) {
-            if (!(style.flags & kPrintBreakWords)) {
-                words << word;
-                continue;
-            }
-            for (qsizetype at = 0; at == 0 || at < word.size(); at += fit) words << word.mid(at, fit);
-        }
         QString line;
-        for (const QString& word : words) {
+        for (const QString& word : paragraph.split(QLatin1Char(' '))) {
             const QString joined = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
             if (joined.size() <= fit || line.isEmpty()) {
                 line = joined;

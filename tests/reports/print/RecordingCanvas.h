@@ -52,8 +52,7 @@ class RecordingCanvas final : public PageCanvas {
     const Text* Find(const QString& text) const;
     // Every text drawn, in order.
     QStringList AllTexts() const;
-    // The recorder's wrapped lines of a text at a width in inches: at blanks, and within a word
-    // too long for a line when the style lets words break.
+    // The recorder's wrapped lines of a text at a width in inches, broken at blanks.
     static QStringList WrapLines(const QString& text, double widthInches, const TextStyle& style);
 
   private:
