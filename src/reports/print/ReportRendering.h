@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+
+#include "screening/ReportSet.h"
+
+namespace orva {
+
+// Draws the eight pages of the report on a printer or a PDF writer, A4 portrait, and returns
+// kPrintOk or the PrintResult code of a job that could not start or ended in error. Print and
+// Print Preview call it from the device's paint request; a QGuiApplication must exist.
+int RenderReport(const ReportSet& reports, QPagedPaintDevice& device);
+
+// A4 portrait, with margins that centre the pages' layout on the sheet; a printer with wider
+// hardware margins keeps its own.
+QPageLayout ReportPageLayout();
+
+// Maps the report's faces (Garamond, Times New Roman, Arial) to installed faces of the same
+// kind; done once, before anything is drawn.
+void InstallPrintFontSubstitutes();
+
+}  // namespace orva

@@ -1,0 +1,157 @@
+// The report as a PDF file: drawn by the real painter without a display, read back with
+// pdftotext, and written so that a failure leaves nothing behind.
+#include <gtest/gtest.h>
+
+#include <QFont>
+#include <QImage>
+#include <QPdfWriter>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "reports/ReportsTestSupport.h"
+#include "reports/print/PdfReport.h"
+#include "reports/print/PrintImages.h"
+#include "reports/print/PrintResult.h"
+#include "reports/print/PrintTestSupport.h"
+#include "reports/print/ReportRendering.h"
+#include "store/FaultInjectingFileSystem.h"
+#include "store/StoreResult.h"
+
+namespace orva {
+namespace {
+
+using reports_test::FileExists;
+using reports_test::ReadFile;
+using reports_test::TempFolder;
+
+std::string PdfText(const std::string& path) {
+    const std::string command = "pdftotext -layout '" + path + "' -";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return {};
+    std::string text;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
+    ::pclose(pipe);
+    return text;
+}
+
+// pdftotext ends every page with a form feed.
+long Pages(const std::string& text) {
+    return std::count(text.begin(), text.end(), '\f');
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename());
+    return names;
+}
+
+// With ORVA_SNAPSHOT_DIR set, a copy of each written PDF is kept there to be looked at.
+void KeepSnapshot(const std::string& path, const std::string& name) {
+    if (const char* dir = std::getenv("ORVA_SNAPSHOT_DIR")) {
+        std::filesystem::copy_file(path, std::string(dir) + "/" + name,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+}
+
+TEST(PdfReport, WritesEightPages_WithTheKeyTexts_WithoutADisplay) {
+    TempFolder folder;
+    const std::string path = folder.Path("report.pdf");
+    ASSERT_EQ(WritePdfReport(reports_test::FullAnalysis(), path, false), kStoreOk);
+    KeepSnapshot(path, "print-full.pdf");
+
+    const std::string text = PdfText(path);
+    EXPECT_EQ(Pages(text), 8);
+    for (const char* expected :
+         {"Strictly Confidential", "BRIEF OUTLINE OF THE ORVA", "ORVA RESULTS", "O'Brien {Jr}",
+          "ANXIETY DISORDERS", "Assessed", "TIC DISORDERS", ">=0.07",
+          "Comments:", "[Self: Feels C:\\worried\\ most days]", "Child and Adolescent Orvantis Report Form",
+          "BRIEF DEFINITIONS FOR EACH DISORDER", "Definitions (continued)",
+          "ORVA Report Interpretation Guidelines"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+    EXPECT_EQ(reports_test::FileMode(path), 0600u) << "reports hold health data";
+}
+
+TEST(PdfReport, LongestAndTeacherOnlyAnalyses_WriteEightPages) {
+    TempFolder folder;
+    ASSERT_EQ(WritePdfReport(print_test::LongestAnalysis(), folder.Path("long.pdf"), false), kStoreOk);
+    ASSERT_EQ(WritePdfReport(reports_test::TeacherOnlyAnalysis(), folder.Path("teacher.pdf"), false),
+              kStoreOk);
+    KeepSnapshot(folder.Path("long.pdf"), "print-longest.pdf");
+    KeepSnapshot(folder.Path("teacher.pdf"), "print-teacher.pdf");
+    EXPECT_EQ(Pages(PdfText(folder.Path("long.pdf"))), 8);
+    EXPECT_EQ(Pages(PdfText(folder.Path("teacher.pdf"))), 8);
+}
+
+TEST(PdfReport, ExistingFile_IsReplacedOnlyWhenAsked) {
+    TempFolder folder;
+    const std::string path = folder.Path("report.pdf");
+    reports_test::WriteFile(path, "keep me");
+
+    EXPECT_EQ(WritePdfReport(reports_test::FullAnalysis(), path, false), kFileExists);
+    EXPECT_EQ(ReadFile(path), "keep me");
+    EXPECT_EQ(FolderEntries(folder.Path()).size(), 1u);
+
+    EXPECT_EQ(WritePdfReport(reports_test::FullAnalysis(), path, true), kStoreOk);
+    EXPECT_EQ(ReadFile(path).substr(0, 5), "%PDF-");
+    EXPECT_EQ(FolderEntries(folder.Path()).size(), 1u);
+}
+
+TEST(PdfReport, FailedWrite_ReturnsTheCause_AndLeavesNoFile) {
+    TempFolder folder;
+    const std::string path = folder.Path("report.pdf");
+    FaultInjectingFileSystem fs;
+    fs.FailWritesAfter(1000, kDiskFull);
+    EXPECT_EQ(WritePdfReport(reports_test::FullAnalysis(), path, false, fs), kDiskFull);
+    EXPECT_TRUE(FolderEntries(folder.Path()).empty());
+
+    reports_test::WriteFile(path, "older report");
+    fs.Heal();
+    fs.FailSync(kHardwareError);
+    EXPECT_EQ(WritePdfReport(reports_test::FullAnalysis(), path, true, fs), kHardwareError);
+    EXPECT_EQ(ReadFile(path), "older report") << "the old report stays until the new one is complete";
+    EXPECT_EQ(FolderEntries(folder.Path()).size(), 1u);
+}
+
+TEST(PdfReport, MissingFolder_IsAFileCause) {
+    TempFolder folder;
+    const int result = WritePdfReport(reports_test::FullAnalysis(), folder.Path("no/such/report.pdf"), false);
+    EXPECT_TRUE(IsFileCause(result)) << result;
+}
+
+TEST(RenderReport, DeviceThatCannotBegin_IsReported) {
+    ASSERT_TRUE(EnsureGuiApplication());
+    TempFolder folder;
+    QPdfWriter writer(QString::fromStdString(folder.Path("no/such/folder/report.pdf")));
+    EXPECT_EQ(RenderReport(reports_test::FullAnalysis(), writer), kPrintCannotStart);
+}
+
+TEST(PrintImages, TitlePagePictures_ComeFromTheProgramsResources) {
+    const PrintImages images = LoadPrintImages();
+    EXPECT_EQ(images.logo.size(), QSize(466, 452));
+    EXPECT_EQ(images.reportForm.size(), QSize(1300, 262));
+}
+
+TEST(PrintImages, PictureLargerThanThePageCouldNeed_IsRefused) {
+    TempFolder folder;
+    const QString small = QString::fromStdString(folder.Path("small.bmp"));
+    const QString huge = QString::fromStdString(folder.Path("huge.bmp"));
+    ASSERT_TRUE(QImage(40, 30, QImage::Format_RGB32).save(small, "BMP"));
+    ASSERT_TRUE(QImage(4001, 2, QImage::Format_RGB32).save(huge, "BMP"));
+    EXPECT_EQ(ReadPrintImage(small).size(), QSize(40, 30));
+    EXPECT_TRUE(ReadPrintImage(huge).isNull());
+    EXPECT_TRUE(ReadPrintImage(QString::fromStdString(folder.Path("missing.bmp"))).isNull());
+}
+
+TEST(RenderReport, ReportFaces_StandForInstalledFacesOfTheSameKind) {
+    InstallPrintFontSubstitutes();
+    // Qt keeps family names in lower case.
+    EXPECT_EQ(QFont::substitute(QStringLiteral("Garamond")), QStringLiteral("eb garamond"));
+    EXPECT_EQ(QFont::substitute(QStringLiteral("Times New Roman")), QStringLiteral("liberation serif"));
+    EXPECT_EQ(QFont::substitute(QStringLiteral("Arial")), QStringLiteral("liberation sans"));
+}
+
+}  // namespace
+}  // namespace orva

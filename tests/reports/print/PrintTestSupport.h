@@ -1,0 +1,21 @@
+#pragma once
+
+#include <array>
+
+#include "reports/print/RecordingCanvas.h"
+#include "reports/print/ReportPrinter.h"
+#include "screening/ReportSet.h"
+
+namespace orva::print_test {
+
+using RecordedPages = std::array<RecordingCanvas, ReportPrinter::kPageCount>;
+
+// Draws pages 1 to 8 onto recorders (index 0 is page 1), with the built-in pictures.
+RecordedPages DrawAllPages(const ReportSet& reports);
+
+// Three reports of one young person with the longest names, address, phones, observers and
+// comments the record holds, every item answered "Very Often" so that every row with its
+// longest item lists is positive for all three reporters.
+ReportSet LongestAnalysis();
+
+}  // namespace orva::print_test
