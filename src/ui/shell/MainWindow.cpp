@@ -10,6 +10,7 @@
 #include "ui/Workspace.h"
 #include "ui/commands/AnalysisCommand.h"
 #include "ui/commands/CompleteOnScreenCommand.h"
+#include "ui/commands/PrintCommand.h"
 #include "ui/commands/WebsiteCommand.h"
 #include "ui/shell/AboutDialog.h"
 #include "ui/shell/AnalysisView.h"
@@ -71,6 +72,8 @@ MainWindow::MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store,
     SetHandler(Command::Analysis, [this] { RunAnalysisCommand(*workspace_, this); });
     SetHandler(Command::Website, [this] { RunWebsiteCommand(this); });
     SetHandler(Command::CompleteOnScreen, [this] { RunCompleteOnScreenCommand(*workspace_, this); });
+    SetHandler(Command::Print, [this] { RunPrintCommand(*workspace_, this); });
+    SetHandler(Command::PrintPreview, [this] { RunPrintPreviewCommand(*workspace_, this); });
     connect(workspace_, &Workspace::AnalysisChanged, this, &MainWindow::UpdateCommandStates);
     UpdateCommandStates();
     qApp->installEventFilter(this);
