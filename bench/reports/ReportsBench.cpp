@@ -13,8 +13,7 @@
 #include "reports/ExportRun.h"
 #include "reports/ImportRun.h"
 #include "store/OutputFile.h"
-#include "reports/RecordBatch.h"
-#include "store/RecordCodec.h"
+#include "store/RecordStore.h"
 #include "store/RecordFormat.h"
 #include "reports/ReportTexts.h"
 #include "reports/ReportsTexts.h"
@@ -72,15 +71,10 @@ class Folder {
 const Folder& FullFile() {
     static const Folder folder = [] {
         Folder made;
-        std::vector<StoredRecord> stored;
+        std::vector<AssessmentRecord> records;
         SequenceRandomSource random({41, 77, 103});
-        for (int i = 0; i < kMaxRecords; ++i) {
-            AssessmentRecord record = MakeRecord(i);
-            stored.push_back(EncodeForStorage(record, kClock, random));
-        }
-        int existing = 0;
-        int first = 0;
-        if (AppendRecordBatch(made.Path("full.rpc"), stored, kClock, DefaultFileSystem(), existing, first) !=
+        for (int i = 0; i < kMaxRecords; ++i) records.push_back(MakeRecord(i));
+        if (RecordStore(DefaultFileSystem(), kClock, random).Append(RecordFilePath(made.Path("full.rpc")), records).code !=
             0) {
             std::abort();
         }

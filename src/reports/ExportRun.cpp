@@ -2,10 +2,9 @@
 
 #include "model/AssessmentRecord.h"
 #include "reports/CsvFormat.h"
-#include "store/OutputFile.h"
-#include "store/RecordCodec.h"
-#include "store/RecordFile.h"
 #include "reports/ReportsTexts.h"
+#include "store/OutputFile.h"
+#include "store/RecordStore.h"
 #include "store/StoreResult.h"
 
 namespace orva {
@@ -57,41 +56,37 @@ ExportOutcome RunExport(const ExportRequest& request, const ReplaceDecision& rep
     ExportCounters counters;
     if (!request.privacyAccepted) return Stopped(ExportStop::Privacy, ExportPrivacyMessage(), counters, 0);
 
-    RecordFile records(SystemClock::Instance(), fileSystem);
-    int read = records.OpenForReading(request.recordFileName + texts::kRpcSuffixLabel, true);
-    if (read < 0) {
-        records.Close();
-        return Stopped(ExportStop::RecordFile, RecordFileOpenMessage(read, request.recordFileName), counters,
-                       read);
-    }
-
     const std::string csvPath = request.exportName + texts::kCsvSuffixLabel;
-    counters.numberOfRecords = static_cast<unsigned>(records.RecordCount());
     CsvWriter csv(fileSystem);
-    AssessmentRecord record;
-    for (unsigned k = 1; k <= counters.numberOfRecords; ++k) {
-        if (k > 1) read = records.ReadNext();
-        if (read < 0) {
-            ++counters.couldNotRead;
-            continue;
-        }
-        if (DecodeFromStorage(record, records.CurrentRecord().data()) < 0) {
+    std::optional<ExportOutcome> stopped;
+    const auto exportRecord = [&](long long position, int code, const AssessmentRecord& record) {
+        if (code == kChecksumMismatch) {
             ++counters.couldNotImport;
-            continue;
+            return true;
+        }
+        if (code < 0) {
+            // A file whose first record cannot be read is no file to export.
+            if (position == 0 && code == kIncompleteRecord) {
+                stopped = Stopped(ExportStop::RecordFile, RecordFileOpenMessage(code, request.recordFileName),
+                                  counters, code);
+                return false;
+            }
+            ++counters.couldNotRead;
+            return true;
         }
         if (!csv.IsOpen() && !csv.Failed()) {
             int opened = csv.Open(csvPath, false);
             if (opened == kFileExists) {
                 if (!replaceExisting()) {
-                    records.Close();
-                    return Stopped(ExportStop::Declined, std::nullopt, counters, opened);
+                    stopped = Stopped(ExportStop::Declined, std::nullopt, counters, opened);
+                    return false;
                 }
                 opened = csv.Open(csvPath, true);
             }
             if (opened < 0) {
-                records.Close();
-                return Stopped(ExportStop::ExportFile, ExportFileOpenMessage(opened, request.exportName),
-                               counters, opened);
+                stopped = Stopped(ExportStop::ExportFile, ExportFileOpenMessage(opened, request.exportName),
+                                  counters, opened);
+                return false;
             }
             // A CSV without its header row is no export: a failure here fails every row.
             csv.Write(texts::kCsvHeader);
@@ -101,8 +96,20 @@ ExportOutcome RunExport(const ExportRequest& request, const ReplaceDecision& rep
         } else {
             ++counters.couldNotWrite;
         }
+        return true;
+    };
+    const long long inFile =
+        RecordStore(fileSystem).ForEach(RecordFilePath(request.recordFileName), true, exportRecord);
+    if (inFile < 0) {
+        const int code = static_cast<int>(inFile);
+        return Stopped(ExportStop::RecordFile, RecordFileOpenMessage(code, request.recordFileName), counters, code);
     }
-    records.Close();
+    counters.numberOfRecords = static_cast<unsigned>(inFile);
+    if (stopped) {
+        // Once the file was open its records were counted, as every later stop reports.
+        if (stopped->stop != ExportStop::RecordFile) stopped->counters.numberOfRecords = counters.numberOfRecords;
+        return *stopped;
+    }
 
     int failure = csv.Failure();
     if (csv.IsOpen()) {

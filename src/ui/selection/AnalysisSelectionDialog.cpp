@@ -18,7 +18,7 @@ namespace {
 bool SameListing(const RecordRow& read, const RecordRow& listed) {
     return read.upperFirst == listed.upperFirst && read.upperLast == listed.upperLast &&
            read.birthStored == listed.birthStored && read.savedStored == listed.savedStored &&
-           read.reporterLabel == listed.reporterLabel;
+           read.reporter == listed.reporter;
 }
 
 }  // namespace
@@ -38,7 +38,7 @@ void AnalysisSelectionDialog::Confirm() {
     for (int entry = 0; entry < List().count(); ++entry) {
         if (!List().item(entry)->isSelected()) continue;
         const RecordRow& row = RowOfEntry(entry);
-        selected.push_back({AnalysisSlotForLabel(row.reporterLabel), row.filePosition});
+        selected.push_back({row.reporter, row.filePosition});
     }
     const AnalysisSelection selection = ClassifyAnalysisSelection(selected);
     if (selection.refusal) {

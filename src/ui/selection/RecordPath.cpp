@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/FileNameRules.h"
+#include "model/RecordFilePath.h"
 
 namespace orva {
 
@@ -28,7 +29,7 @@ RecordPathCheck CheckRecordPath(const QString& text) {
 
 QString AcceptBrowsedRecordPath(const QString& path) {
     std::string withoutExtension;
-    if (!AcceptBrowsedPath(StandIn(path), ".rpc", withoutExtension)) return {};
+    if (!AcceptBrowsedPath(StandIn(path), RecordFilePath::kExtension, withoutExtension)) return {};
     return path.left(static_cast<qsizetype>(withoutExtension.size()));
 }
 

@@ -323,7 +323,7 @@ void RecordSelectionDialog::FirstEntryBecomesCurrent() {
 QString RecordSelectionDialog::EntryText(const RecordRow& row) {
     QString text = Text(sel::kSavedPrefix) + FromRecordText(row.savedShown) + Text(sel::kLabelGap) +
                    FromRecordText(row.reporterLabel);
-    if (row.reporterLabel == texts::kParent || row.reporterLabel == texts::kTeacher)
+    if (row.reporter == kParent || row.reporter == kTeacher)
         text += Text(sel::kAssessmentBy) + FromRecordText(row.observerName);
     return text;
 }
