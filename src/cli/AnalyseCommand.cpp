@@ -1,5 +1,7 @@
 #include "cli/AnalyseCommand.h"
 
+#include <nlohmann/json.hpp>
+
 #include "screening/AnalysisGrid.h"
 #include "cli/ChosenRecords.h"
 #include "cli/CliOutput.h"
