@@ -4,7 +4,7 @@
 
 #include "reports/CsvFormat.h"
 #include "reports/ExportRun.h"
-#include "store/FaultInjectingFileSystem.h"
+#include "support/FaultInjectingFileSystem.h"
 #include "store/PosixFileSystem.h"
 #include "store/RecordCodec.h"
 #include "store/RecordFormat.h"

@@ -8,7 +8,7 @@
 namespace orva {
 namespace {
 
-using test::TempDir;
+using test::TempFolder;
 using test::WriteAll;
 
 struct ModeCase {
@@ -21,7 +21,7 @@ struct ModeCase {
 class FileFactsTest : public ::testing::TestWithParam<ModeCase> {};
 
 TEST_P(FileFactsTest, TellWhoBesidesTheOwnerMayWrite) {
-    TempDir dir;
+    TempFolder dir;
     const std::string path = dir.Path("file");
     WriteAll(path, {1, 2, 3});
     ASSERT_EQ(::chmod(path.c_str(), GetParam().mode), 0);
@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, FileFactsTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FileFacts, FolderIsNoRegularFileAndNothingThereIsNotFound) {
-    TempDir dir;
+    TempFolder dir;
     FileFacts facts;
     ASSERT_EQ(DefaultFileSystem().Facts(dir.Path(""), facts), kStoreOk);
     EXPECT_TRUE(facts.folder);
@@ -61,7 +61,7 @@ TEST(FileFacts, FolderIsNoRegularFileAndNothingThereIsNotFound) {
 }
 
 TEST(FileFacts, CreateFolderAndRenameReplaceInOneStep) {
-    TempDir dir;
+    TempFolder dir;
     FileSystem& fs = DefaultFileSystem();
     ASSERT_EQ(fs.CreateFolder(dir.Path("sub")), kStoreOk);
     EXPECT_EQ(fs.CreateFolder(dir.Path("sub")), kStoreOk);
@@ -69,7 +69,7 @@ TEST(FileFacts, CreateFolderAndRenameReplaceInOneStep) {
     WriteAll(dir.Path("sub/old"), {1, 2});
     ASSERT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old")), kStoreOk);
     EXPECT_EQ(test::ReadAll(dir.Path("sub/old")), test::Bytes{7});
-    EXPECT_FALSE(test::Exists(dir.Path("sub/new")));
+    EXPECT_FALSE(test::FileExists(dir.Path("sub/new")));
     EXPECT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old")), kFileNotFound);
 }
 

@@ -14,7 +14,7 @@ using test::FileBytes;
 using test::FileOfSamples;
 using test::PersonRecord;
 using test::SampleRecord;
-using test::TempDir;
+using test::TempFolder;
 using test::WriteAll;
 
 StoredRecord Person(const std::string& first, const std::string& last, int reporter, LocalDateTime saved,
@@ -31,7 +31,7 @@ class RecordListTest : public ::testing::Test {
   protected:
     void Write(const std::vector<StoredRecord>& records) { WriteAll(path_, FileBytes(records)); }
 
-    TempDir dir_;
+    TempFolder dir_;
     std::string path_ = dir_.Path("list.rpc");
     RecordList list_;
 };
@@ -105,7 +105,7 @@ TEST_F(RecordListTest, UnreadableFilesGiveTheirCodesAndAnEmptyList) {
     EXPECT_EQ(list_.Load(path_, true, true), kBadLength);
     EXPECT_EQ(list_.Load(dir_.Path("missing.rpc"), true, true), kFileNotFound);
     EXPECT_EQ(list_.Load(dir_.Path("missing.rpc"), false, true), kFileNotFound);
-    EXPECT_FALSE(test::Exists(dir_.Path("missing.rpc")));
+    EXPECT_FALSE(test::FileExists(dir_.Path("missing.rpc")));
 }
 
 TEST_F(RecordListTest, LoadSortsByLastFirstBirthAndSaveTime) {

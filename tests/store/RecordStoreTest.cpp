@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "store/FaultInjectingFileSystem.h"
+#include "support/FaultInjectingFileSystem.h"
 #include "store/RecordFile.h"
 #include "store/RecordList.h"
 #include "store/RecordStore.h"
@@ -15,12 +15,12 @@ namespace {
 
 using test::Bytes;
 using test::Encode;
-using test::Exists;
+using test::FileExists;
 using test::FileBytes;
 using test::FileOfSamples;
 using test::ReadAll;
 using test::SampleRecord;
-using test::TempDir;
+using test::TempFolder;
 using test::WriteAll;
 
 constexpr int kOverCapacity = 720;  // a file made by other means, 63 records past the capacity
@@ -45,7 +45,7 @@ class RecordStoreTest : public ::testing::Test {
     SequenceRandomSource random_{{40, 77, 101}};
     FaultInjectingFileSystem files_;
     RecordStore store_{files_, clock_, random_};
-    TempDir dir_;
+    TempFolder dir_;
     std::string typed_ = dir_.Path("clinic");
     RecordFilePath path_{typed_};
 };
@@ -98,7 +98,7 @@ TEST_F(RecordStoreTest, ForEachStopsWhenTheVisitorSaysSoAndReportsOpenFailures) 
         return true;
     };
     EXPECT_EQ(store_.ForEach(RecordFilePath(dir_.Path("missing")), true, never), kFileNotFound);
-    EXPECT_FALSE(Exists(dir_.Path("missing.rpc")));
+    EXPECT_FALSE(FileExists(dir_.Path("missing.rpc")));
     WriteAll(path_.OnDisk(), Bytes(kSmallestFileWithRecord, 'x'));
     EXPECT_EQ(store_.ForEach(path_, true, never), kBadHeaderWord);
 }
@@ -216,7 +216,7 @@ TEST_F(RecordStoreTest, AppendCreatesAMissingFileFromTheTypedName) {
     EXPECT_EQ(outcome.existingRecords, 0);
     EXPECT_EQ(outcome.firstPosition, 0);
     EXPECT_EQ(ReadAll(typed_ + ".rpc").size(), kHeaderSize + 2 * kStoredRecordSize);
-    EXPECT_FALSE(Exists(typed_));
+    EXPECT_FALSE(FileExists(typed_));
 }
 
 TEST_F(RecordStoreTest, AppendThatFailsAtAnyByteLeavesTheFileAsItWas) {
@@ -244,7 +244,7 @@ TEST_F(RecordStoreTest, AppendThatFailsWhileCreatingLeavesNoFile) {
         files_.DiskFullAfter(room);
         std::vector<AssessmentRecord> records{SampleRecord(1), SampleRecord(2)};
         EXPECT_EQ(store_.Append(path_, records).code, kDiskFull) << room;
-        EXPECT_FALSE(Exists(path_.OnDisk())) << room;
+        EXPECT_FALSE(FileExists(path_.OnDisk())) << room;
     }
 }
 
@@ -263,7 +263,7 @@ TEST_F(RecordStoreTest, AppendPastTheCapacityWritesNothing) {
 TEST_F(RecordStoreTest, AppendOfNothingLeavesNoFileBehind) {
     std::vector<AssessmentRecord> none;
     EXPECT_EQ(store_.Append(path_, none).code, kStoreOk);
-    EXPECT_FALSE(Exists(path_.OnDisk()));
+    EXPECT_FALSE(FileExists(path_.OnDisk()));
 }
 
 // Replacing: only the record that was read.

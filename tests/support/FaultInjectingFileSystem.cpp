@@ -1,4 +1,4 @@
-#include "store/FaultInjectingFileSystem.h"
+#include "support/FaultInjectingFileSystem.h"
 
 #include <algorithm>
 
