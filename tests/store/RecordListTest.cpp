@@ -57,6 +57,7 @@ TEST_F(RecordListTest, RowHoldsEveryColumn) {
               "Fran\xE7"
               "oise Ng");
     EXPECT_EQ(row.reporterLabel, "Teacher");
+    EXPECT_EQ(row.reporter, kTeacher);
     EXPECT_EQ(row.dataEntry, kPaper);
     EXPECT_EQ(row.filePosition, 0);
     for (int c = 0; c < kTextColumnCount; ++c) EXPECT_FALSE(row.Column(c).empty()) << c;
@@ -71,6 +72,10 @@ TEST_F(RecordListTest, ReporterLabels) {
     EXPECT_EQ(list_.Row(0).reporterLabel, "Self Assessment");
     EXPECT_EQ(list_.Row(1).reporterLabel, "Parent");
     EXPECT_EQ(list_.Row(2).reporterLabel, "Self Assessment");
+    // The code goes with the label: a record whose reporter is not set is listed, and counts, as Self.
+    EXPECT_EQ(list_.Row(0).reporter, kSelf);
+    EXPECT_EQ(list_.Row(1).reporter, kParent);
+    EXPECT_EQ(list_.Row(2).reporter, kSelf);
 }
 
 TEST_F(RecordListTest, RecordFailingItsChecksIsSkippedAndCounted) {
