@@ -12,13 +12,13 @@
 #include "reports/ExportPasswords.h"
 #include "reports/ExportRun.h"
 #include "reports/ImportRun.h"
-#include "store/OutputFile.h"
-#include "store/RecordStore.h"
-#include "store/RecordFormat.h"
 #include "reports/ReportTexts.h"
 #include "reports/ReportsTexts.h"
 #include "reports/RtfDocument.h"
 #include "reports/RtfReportWriter.h"
+#include "store/OutputFile.h"
+#include "store/RecordFormat.h"
+#include "store/RecordStore.h"
 
 namespace {
 
@@ -74,8 +74,9 @@ const Folder& FullFile() {
         std::vector<AssessmentRecord> records;
         SequenceRandomSource random({41, 77, 103});
         for (int i = 0; i < kMaxRecords; ++i) records.push_back(MakeRecord(i));
-        if (RecordStore(DefaultFileSystem(), kClock, random).Append(RecordFilePath(made.Path("full.rpc")), records).code !=
-            0) {
+        if (RecordStore(DefaultFileSystem(), kClock, random)
+                .Append(RecordFilePath(made.Path("full.rpc")), records)
+                .code != 0) {
             std::abort();
         }
         return made;

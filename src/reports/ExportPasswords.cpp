@@ -34,7 +34,8 @@ int CheckOnlyOwnerCanChange(FileSystem& fs, FileSystem::Handle handle, const std
     FileFacts file;
     FileFacts dir;
     if (fs.Facts(handle, file) != kStoreOk || fs.Facts(folder, dir) != kStoreOk) return kPasswordFileUnsafe;
-    return file.regularFile && !file.othersMayWrite && !dir.everyoneMayWrite ? kReportsOk : kPasswordFileUnsafe;
+    return file.regularFile && !file.othersMayWrite && !dir.everyoneMayWrite ? kReportsOk
+                                                                             : kPasswordFileUnsafe;
 }
 
 int ReadWhole(FileSystem& fs, const std::string& path, const std::string& folder, std::string& content) {

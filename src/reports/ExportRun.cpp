@@ -102,12 +102,14 @@ ExportOutcome RunExport(const ExportRequest& request, const ReplaceDecision& rep
         RecordStore(fileSystem).ForEach(RecordFilePath(request.recordFileName), true, exportRecord);
     if (inFile < 0) {
         const int code = static_cast<int>(inFile);
-        return Stopped(ExportStop::RecordFile, RecordFileOpenMessage(code, request.recordFileName), counters, code);
+        return Stopped(ExportStop::RecordFile, RecordFileOpenMessage(code, request.recordFileName), counters,
+                       code);
     }
     counters.numberOfRecords = static_cast<unsigned>(inFile);
     if (stopped) {
         // Once the file was open its records were counted, as every later stop reports.
-        if (stopped->stop != ExportStop::RecordFile) stopped->counters.numberOfRecords = counters.numberOfRecords;
+        if (stopped->stop != ExportStop::RecordFile)
+            stopped->counters.numberOfRecords = counters.numberOfRecords;
         return *stopped;
     }
 

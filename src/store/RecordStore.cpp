@@ -42,16 +42,17 @@ int RecordStore::List(const RecordFilePath& path, bool readOnly, bool sort, Reco
     list.recordsInFile_ = 0;
     list.beyondCapacity_ = 0;
 
-    const long long inFile = ForEach(path, readOnly, [&list](long long position, int code, const AssessmentRecord& record) {
-        if (code == 0) {
-            list.rows_.push_back(RecordList::MakeRow(record, static_cast<int>(position)));
-        } else if (code == kPositionBeyondEnd) {
-            ++list.beyondCapacity_;
-        } else {
-            list.failedPositions_.push_back(position);
-        }
-        return true;
-    });
+    const long long inFile =
+        ForEach(path, readOnly, [&list](long long position, int code, const AssessmentRecord& record) {
+            if (code == 0) {
+                list.rows_.push_back(RecordList::MakeRow(record, static_cast<int>(position)));
+            } else if (code == kPositionBeyondEnd) {
+                ++list.beyondCapacity_;
+            } else {
+                list.failedPositions_.push_back(position);
+            }
+            return true;
+        });
     if (inFile < 0) return static_cast<int>(inFile);
     list.recordsInFile_ = inFile;
 
@@ -77,8 +78,8 @@ AppendOutcome RecordStore::Append(const RecordFilePath& path, std::vector<Assess
     stored.reserve(records.size());
     for (AssessmentRecord& record : records) stored.push_back(EncodeForStorage(record, clock_, random_));
     AppendOutcome outcome;
-    outcome.code =
-        RecordFile(clock_, fs_).AppendRecords(path.OnDisk(), stored, outcome.existingRecords, outcome.firstPosition);
+    outcome.code = RecordFile(clock_, fs_)
+                       .AppendRecords(path.OnDisk(), stored, outcome.existingRecords, outcome.firstPosition);
     return outcome;
 }
 

@@ -21,9 +21,9 @@ using RecordVisitor = std::function<bool(long long position, int code, const Ass
 
 // What an append did.
 struct AppendOutcome {
-    int code = 0;              // 0, kFileFull (nothing written), or the file's failure code
-    int existingRecords = 0;   // records the file held before
-    int firstPosition = -1;    // position of the first appended record
+    int code = 0;             // 0, kFileFull (nothing written), or the file's failure code
+    int existingRecords = 0;  // records the file held before
+    int firstPosition = -1;   // position of the first appended record
 };
 
 // The one way into record files: every read and write of a record file goes through here, so
@@ -34,7 +34,8 @@ struct AppendOutcome {
 // the codes of StoreResult.h.
 class RecordStore {
   public:
-    explicit RecordStore(FileSystem& fileSystem = DefaultFileSystem(), const Clock& clock = SystemClock::Instance(),
+    explicit RecordStore(FileSystem& fileSystem = DefaultFileSystem(),
+                         const Clock& clock = SystemClock::Instance(),
                          RandomSource& random = DefaultRandomSource::Instance());
 
     // Fills `list` with the file's rows, sorted by last name, first name, birth date and save

@@ -54,10 +54,11 @@ int WritersFromAcl(PSID owner, PACL dacl, FileFacts& facts) {
         void* entry = nullptr;
         if (!::GetAce(dacl, i, &entry)) return LastCause();
         const auto* header = static_cast<const ACE_HEADER*>(entry);
-        if (header->AceType != ACCESS_ALLOWED_ACE_TYPE || (header->AceFlags & INHERIT_ONLY_ACE) != 0) continue;
+        if (header->AceType != ACCESS_ALLOWED_ACE_TYPE || (header->AceFlags & INHERIT_ONLY_ACE) != 0)
+            continue;
         auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(entry);
         if ((allowed->Mask & kChangeRights) == 0) continue;
-        PSID sid = reinterpret_cast<PSID>(&allowed->SidStart);
+        PSID sid = static_cast<PSID>(&allowed->SidStart);
         if (owner != nullptr && ::EqualSid(sid, owner)) continue;
         if (IsOneOf(sid, {WinLocalSystemSid, WinBuiltinAdministratorsSid, WinCreatorOwnerSid})) continue;
         facts.othersMayWrite = true;
@@ -69,7 +70,8 @@ int WritersFromAcl(PSID owner, PACL dacl, FileFacts& facts) {
 }
 
 // GetSecurityInfo and GetNamedSecurityInfoW give their error as the result, not the last error.
-int WritersFromSecurity(DWORD status, PSECURITY_DESCRIPTOR descriptor, PSID owner, PACL dacl, FileFacts& facts) {
+int WritersFromSecurity(DWORD status, PSECURITY_DESCRIPTOR descriptor, PSID owner, PACL dacl,
+                        FileFacts& facts) {
     if (status != ERROR_SUCCESS) return CauseFromWindowsError(status);
     const int result = WritersFromAcl(owner, dacl, facts);
     ::LocalFree(descriptor);
@@ -285,8 +287,8 @@ int WindowsFileSystem::Facts(Handle handle, FileFacts& facts) {
     PSID owner = nullptr;
     PACL dacl = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    const DWORD status =
-        ::GetSecurityInfo(native, SE_FILE_OBJECT, kOwnerAndDacl, &owner, nullptr, &dacl, nullptr, &descriptor);
+    const DWORD status = ::GetSecurityInfo(native, SE_FILE_OBJECT, kOwnerAndDacl, &owner, nullptr, &dacl,
+                                           nullptr, &descriptor);
     const int result = WritersFromSecurity(status, descriptor, owner, dacl, found);
     if (result == kStoreOk) facts = found;
     return result;

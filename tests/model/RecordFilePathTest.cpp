@@ -26,14 +26,16 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"TypedWithExtension", "/data/clinic.rpc", "/data/clinic.rpc", "/data/clinic"},
                       PathCase{"OtherCaseIsNotTheExtension", "/data/clinic.RPC", "/data/clinic.RPC.rpc",
                                "/data/clinic.RPC"},
-                      PathCase{"ExtensionInsideTheName", "c:\\x.rpc.old", "c:\\x.rpc.old.rpc", "c:\\x.rpc.old"},
+                      PathCase{"ExtensionInsideTheName", "c:\\x.rpc.old", "c:\\x.rpc.old.rpc",
+                               "c:\\x.rpc.old"},
                       PathCase{"DoubleExtensionKeepsOne", "a.rpc.rpc", "a.rpc.rpc", "a.rpc"}),
     [](const ::testing::TestParamInfo<PathCase>& info) { return std::string(info.param.name); });
 
 TEST(RecordFilePath, TheSameFileHoweverItWasTyped) {
     EXPECT_EQ(RecordFilePath("/data/clinic"), RecordFilePath("/data/clinic.rpc"));
     EXPECT_EQ(RecordFilePath(RecordFilePath("/data/clinic").OnDisk()), RecordFilePath("/data/clinic"));
-    EXPECT_EQ(RecordFilePath(RecordFilePath("/data/clinic").WithoutExtension()), RecordFilePath("/data/clinic"));
+    EXPECT_EQ(RecordFilePath(RecordFilePath("/data/clinic").WithoutExtension()),
+              RecordFilePath("/data/clinic"));
     EXPECT_FALSE(RecordFilePath("/data/clinic") == RecordFilePath("/data/clinic2"));
 }
 

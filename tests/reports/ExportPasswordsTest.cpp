@@ -82,7 +82,8 @@ TEST_F(ExportPasswordsTest, FileOthersCouldChangeIsRefused) {
 // A file system that can open and read files but cannot tell who may change them.
 class FactlessFileSystem final : public FileSystem {
   public:
-    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle, bool& created) override {
+    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
+             bool& created) override {
         return inner_.Open(path, mode, permissions, handle, created);
     }
     int LockExclusive(Handle handle) override { return inner_.LockExclusive(handle); }

@@ -4,19 +4,19 @@
 #include <filesystem>
 #include <vector>
 
-#include "support/FaultInjectingFileSystem.h"
 #include "store/RecordFile.h"
 #include "store/RecordList.h"
 #include "store/RecordStore.h"
 #include "store/StoreTestSupport.h"
+#include "support/FaultInjectingFileSystem.h"
 
 namespace orva {
 namespace {
 
 using test::Bytes;
 using test::Encode;
-using test::FileExists;
 using test::FileBytes;
+using test::FileExists;
 using test::FileOfSamples;
 using test::ReadAll;
 using test::SampleRecord;
@@ -77,20 +77,22 @@ TEST_F(RecordStoreTest, ForEachHandsOutEveryPositionInOrderWithItsOutcome) {
     bytes[static_cast<std::size_t>(RecordOffset(2)) + 40] ^= 0x01;
     WriteAll(path_.OnDisk(), bytes);
     std::vector<std::string> firstNames;
-    const long long inFile = store_.ForEach(path_, true, [&](long long, int code, const AssessmentRecord& record) {
-        firstNames.push_back(code == 0 ? record.GetFirstName() : std::to_string(code));
-        return true;
-    });
+    const long long inFile =
+        store_.ForEach(path_, true, [&](long long, int code, const AssessmentRecord& record) {
+            firstNames.push_back(code == 0 ? record.GetFirstName() : std::to_string(code));
+            return true;
+        });
     EXPECT_EQ(inFile, 4);
-    EXPECT_EQ(firstNames, (std::vector<std::string>{SampleRecord(0).GetFirstName(), SampleRecord(1).GetFirstName(),
-                                                    std::to_string(kChecksumMismatch),
-                                                    SampleRecord(3).GetFirstName()}));
+    EXPECT_EQ(firstNames,
+              (std::vector<std::string>{SampleRecord(0).GetFirstName(), SampleRecord(1).GetFirstName(),
+                                        std::to_string(kChecksumMismatch), SampleRecord(3).GetFirstName()}));
 }
 
 TEST_F(RecordStoreTest, ForEachStopsWhenTheVisitorSaysSoAndReportsOpenFailures) {
     WriteAll(path_.OnDisk(), FileOfSamples(5));
     int visited = 0;
-    EXPECT_EQ(store_.ForEach(path_, true, [&visited](long long, int, const AssessmentRecord&) { return ++visited < 2; }),
+    EXPECT_EQ(store_.ForEach(path_, true,
+                             [&visited](long long, int, const AssessmentRecord&) { return ++visited < 2; }),
               5);
     EXPECT_EQ(visited, 2);
     const auto never = [](long long, int, const AssessmentRecord&) {
@@ -181,12 +183,13 @@ TEST_F(RecordStoreTest, FileFarLongerThanAFullOneIsRefusedByItsLengthBeforeAnyRe
 
 TEST_F(RecordStoreTest, LengthLimitLiesAtTwiceAFullFile) {
     WriteAll(path_.OnDisk(), FileOfSamples(1));
-    std::filesystem::resize_file(path_.OnDisk(), static_cast<std::uintmax_t>(RecordFile::kLongestAcceptedLength));
+    std::filesystem::resize_file(path_.OnDisk(),
+                                 static_cast<std::uintmax_t>(RecordFile::kLongestAcceptedLength));
     long long inFile = 0;
     VisitAll(store_, inFile);
     EXPECT_EQ(inFile, 2 * kMaxRecords);
-    std::filesystem::resize_file(path_.OnDisk(), static_cast<std::uintmax_t>(RecordFile::kLongestAcceptedLength) +
-                                                      kStoredRecordSize);
+    std::filesystem::resize_file(
+        path_.OnDisk(), static_cast<std::uintmax_t>(RecordFile::kLongestAcceptedLength) + kStoredRecordSize);
     VisitAll(store_, inFile);
     EXPECT_EQ(inFile, kBadLength);
 }
@@ -293,7 +296,8 @@ TEST_F(RecordStoreReplaceTest, WritesWhenTheRecordInPlaceIsTheOneThatWasRead) {
     ASSERT_EQ(after.size(), before.size());
     const auto record1 = static_cast<std::ptrdiff_t>(RecordOffset(1));
     const auto record2 = static_cast<std::ptrdiff_t>(RecordOffset(2));
-    EXPECT_TRUE(std::equal(after.begin() + kHeaderSize, after.begin() + record1, before.begin() + kHeaderSize));
+    EXPECT_TRUE(
+        std::equal(after.begin() + kHeaderSize, after.begin() + record1, before.begin() + kHeaderSize));
     EXPECT_TRUE(std::equal(after.begin() + record2, after.end(), before.begin() + record2));
 }
 
