@@ -3,7 +3,6 @@
 
 #include <clocale>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "model/ItemCatalogue.h"
 #include "screening/Omega.h"
 #include "screening/RecordBuilder.h"
+#include "support/TempFolder.h"
 
 namespace orva {
 namespace {
@@ -70,24 +70,19 @@ INSTANTIATE_TEST_SUITE_P(Pairs, Omega, ::testing::ValuesIn(kOmegaCases),
 class CommaDecimalLocale {
 public:
     CommaDecimalLocale() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "orva-locale-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) return;
-        folder_ = pattern;
-        const std::string source = folder_ + "/comma.src";
+        const std::string source = folder_.Path("comma.src");
         std::ofstream(source)
             << "LC_NUMERIC\ndecimal_point \"<U002C>\"\nthousands_sep \"\"\ngrouping -1\nEND LC_NUMERIC\n";
         const std::string build =
-            "localedef -c -i '" + source + "' -f UTF-8 '" + folder_ + "/comma' >/dev/null 2>&1";
+            "localedef -c -i '" + source + "' -f UTF-8 '" + folder_.Path("comma") + "' >/dev/null 2>&1";
         if (std::system(build.c_str()) == -1) return;
-        setenv("LOCPATH", folder_.c_str(), 1);
+        setenv("LOCPATH", folder_.Path().c_str(), 1);
         active_ = std::setlocale(LC_NUMERIC, "comma") != nullptr &&
                   std::string(std::localeconv()->decimal_point) == ",";
     }
     ~CommaDecimalLocale() {
         std::setlocale(LC_NUMERIC, "C");
         unsetenv("LOCPATH");
-        std::error_code ignored;
-        if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
     }
     CommaDecimalLocale(const CommaDecimalLocale&) = delete;
     CommaDecimalLocale& operator=(const CommaDecimalLocale&) = delete;
@@ -95,7 +90,7 @@ public:
     bool Active() const { return active_; }
 
 private:
-    std::string folder_;
+    test::TempFolder folder_;
     bool active_ = false;
 };
 
