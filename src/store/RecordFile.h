@@ -24,8 +24,8 @@ namespace orva {
 // length alone, before anything is read.
 class RecordFile {
   public:
-    // Twice the most a file may hold: a file that long is no record file this program could
-    // have written to, and listing it would only name millions of failed records.
+    // Twice the most a file may hold: a longer file is no record file any program kept to the
+    // format, and reading it would only count its records as not loaded by the thousand.
     static constexpr long long kLongestAcceptedLength =
         static_cast<long long>(kHeaderSize) + 2LL * kMaxRecords * static_cast<long long>(kStoredRecordSize);
 
