@@ -12,14 +12,13 @@
 #include "reports/ExportPasswords.h"
 #include "reports/ExportRun.h"
 #include "reports/ImportRun.h"
-#include "store/OutputFile.h"
-#include "reports/RecordBatch.h"
-#include "store/RecordCodec.h"
-#include "store/RecordFormat.h"
 #include "reports/ReportTexts.h"
 #include "reports/ReportsTexts.h"
 #include "reports/RtfDocument.h"
 #include "reports/RtfReportWriter.h"
+#include "store/OutputFile.h"
+#include "store/RecordFormat.h"
+#include "store/RecordStore.h"
 
 namespace {
 
@@ -72,16 +71,12 @@ class Folder {
 const Folder& FullFile() {
     static const Folder folder = [] {
         Folder made;
-        std::vector<StoredRecord> stored;
+        std::vector<AssessmentRecord> records;
         SequenceRandomSource random({41, 77, 103});
-        for (int i = 0; i < kMaxRecords; ++i) {
-            AssessmentRecord record = MakeRecord(i);
-            stored.push_back(EncodeForStorage(record, kClock, random));
-        }
-        int existing = 0;
-        int first = 0;
-        if (AppendRecordBatch(made.Path("full.rpc"), stored, kClock, DefaultFileSystem(), existing, first) !=
-            0) {
+        for (int i = 0; i < kMaxRecords; ++i) records.push_back(MakeRecord(i));
+        if (RecordStore(DefaultFileSystem(), kClock, random)
+                .Append(RecordFilePath(made.Path("full.rpc")), records)
+                .code != 0) {
             std::abort();
         }
         return made;

@@ -14,6 +14,7 @@
 #include "store/FileHeader.h"
 #include "store/RecordCodec.h"
 #include "store/RecordList.h"
+#include "store/RecordStore.h"
 
 namespace {
 
@@ -117,10 +118,11 @@ void BM_ReadAndDecodeFullFile(benchmark::State& state) {
 BENCHMARK(BM_ReadAndDecodeFullFile)->Unit(benchmark::kMillisecond);
 
 void BM_LoadFullFileSorted(benchmark::State& state) {
-    const std::string& path = FullFile();
+    const RecordFilePath path(FullFile());
+    RecordStore store;
     RecordList list;
     for (auto _ : state) {
-        if (list.Load(path, true, true) != 0) state.SkipWithError("load failed");
+        if (store.List(path, true, true, list) != 0) state.SkipWithError("load failed");
         benchmark::DoNotOptimize(list.RowCount());
     }
 }

@@ -1,5 +1,7 @@
 #include "cli/AnalyseCommand.h"
 
+#include <nlohmann/json.hpp>
+
 #include "screening/AnalysisGrid.h"
 #include "screening/AnalysisResult.h"
 #include "cli/ChosenRecords.h"
@@ -8,6 +10,7 @@
 #include "cli/CommandLine.h"
 #include "screening/DisorderId.h"
 #include "model/FieldRules.h"
+#include "model/RecordFilePath.h"
 #include "cli/PersonJson.h"
 #include "cli/RecordFileLoad.h"
 #include "store/RecordList.h"
@@ -38,7 +41,7 @@ void PrintReadFailure(std::ostream& err, const std::string& path, int position, 
         PrintMessage(err, ReadError());
         err << texts::kRecordFailsChecks << position << '\n';
     } else if (const auto message = LoadResultMessage(code, std::string(1, kNameMarker))) {
-        PrintMessage(err, *message, path.substr(0, path.size() - 4));
+        PrintMessage(err, *message, RecordFilePath(path).WithoutExtension());
     } else {
         PrintMessage(err, ReadError());
     }

@@ -1,5 +1,7 @@
 #include "cli/CliOutput.h"
 
+#include <nlohmann/json.hpp>
+
 #include "cli/CliTexts.h"
 #include "model/Cp1252.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 
 #include "model/UserMessage.h"
 

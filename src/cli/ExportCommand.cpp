@@ -5,6 +5,7 @@
 #include "reports/ExportPasswords.h"
 #include "reports/ExportRun.h"
 #include "model/FileNameRules.h"
+#include "model/RecordFilePath.h"
 #include "reports/ReportMessages.h"
 #include "cli/ReportsCliSupport.h"
 #include "cli/ReportsCliTexts.h"
@@ -71,7 +72,7 @@ int RunExportCommand(const std::vector<std::string>& words, std::ostream& out, s
     if (!PasswordAccepted(err)) return kExitRefused;
 
     ExportRequest request;
-    request.recordFileName = WithoutExtension(recordFile.fullPath, orva::texts::kRpcSuffixLabel);
+    request.recordFileName = RecordFilePath(recordFile.fullPath).WithoutExtension();
     request.exportName = WithoutExtension(parsed.arguments[1], orva::texts::kCsvSuffixLabel);
     request.privacyAccepted = true;
     const bool replace = parsed.flags.count(kReplace) != 0;

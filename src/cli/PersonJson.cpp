@@ -1,5 +1,7 @@
 #include "cli/PersonJson.h"
 
+#include <nlohmann/json.hpp>
+
 #include "cli/CliOutput.h"
 #include "reports/PersonDetailTexts.h"
 

@@ -3,15 +3,10 @@
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
 #include "model/FileNameRules.h"
+#include "model/RecordFilePath.h"
 #include "store/StoreMessages.h"
 
 namespace orva::cli {
-
-namespace {
-
-constexpr std::size_t kExtensionLength = 4;  // ".rpc"
-
-}  // namespace
 
 LoadedFile LoadRecordFile(const std::string& argument, RecordList& list, std::ostream& err) {
     LoadedFile loaded;
@@ -27,7 +22,7 @@ LoadedFile LoadRecordFile(const std::string& argument, RecordList& list, std::os
     if (result == 0) return loaded;
     // The messages name the file as entered, without its extension; the path is the user's own
     // bytes, so it goes in after the product text is converted.
-    const std::string name = loaded.path.substr(0, loaded.path.size() - kExtensionLength);
+    const std::string name = RecordFilePath(loaded.path).WithoutExtension();
     if (const auto message = LoadResultMessage(result, std::string(1, kNameMarker))) PrintMessage(err, *message, name);
     if (result < 0) {
         loaded.status = kExitRefused;

@@ -4,6 +4,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
 #include "model/FileNameRules.h"
+#include "model/RecordFilePath.h"
 #include "store/OutputFile.h"
 #include "reports/ReportFileNames.h"
 #include "reports/ReportMessages.h"
@@ -35,9 +36,8 @@ void PrintReadFailure(std::ostream& err, const std::string& path, int position, 
         PrintMessage(err, readError);
         err << texts::kRecordFailsChecks << position << '\n';
     } else {
-        const std::string name = path.substr(0, path.size() - std::string(orva::texts::kRpcSuffixLabel).size());
         const auto message = LoadResultMessage(code, std::string(1, kNameMarker));
-        PrintMessage(err, message ? *message : readError, name);
+        PrintMessage(err, message ? *message : readError, RecordFilePath(path).WithoutExtension());
     }
 }
 

@@ -1,10 +1,10 @@
 #include "model/FileNameRules.h"
 
+#include "model/RecordFilePath.h"
+
 namespace orva {
 
 namespace {
-constexpr std::string_view kRpc = ".rpc";
-
 bool IsSeparator(char c) { return c == '/' || c == '\\'; }
 
 bool EndsWith(std::string_view s, std::string_view tail) {
@@ -16,10 +16,9 @@ FileNameCheck ApplyRecordFileNameRule(std::string_view text) {
     FileNameCheck refused{false, {}, texts::kRecordFileWithoutExtension};
     if (text.empty()) return {false, {}, texts::kNoFileName};
     const std::size_t n = text.size();
-    if (n > 3 && text[n - 4] == '.' && !EndsWith(text, kRpc)) return refused;
+    if (n > 3 && text[n - 4] == '.' && !RecordFilePath::HasExtension(text)) return refused;
     if (text[n - 1] == '.' || (n >= 2 && text[n - 2] == '.') || (n >= 3 && text[n - 3] == '.')) return refused;
-    std::string full(text);
-    if (!EndsWith(text, kRpc)) full += kRpc;
+    const std::string full = RecordFilePath(text).OnDisk();
     if (full.size() <= 4 || IsSeparator(full[full.size() - 5])) return refused;
     return {true, full, ""};
 }

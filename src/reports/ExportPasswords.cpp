@@ -1,15 +1,11 @@
 #include "reports/ExportPasswords.h"
 
-#include <fcntl.h>
 #include <sodium.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
+#include <random>
 #include <vector>
 
-#include "store/PosixFileSystem.h"
 #include "reports/ReportsResult.h"
 #include "reports/ReportsTexts.h"
 #include "store/StoreResult.h"
@@ -28,54 +24,54 @@ bool SodiumReady() {
     return ready;
 }
 
-int Cause() {
-    return CauseFromErrno(errno);
-}
+// Everyone reads the file (every user's export checks against it); only its owner writes it.
+constexpr unsigned kPasswordFilePermissions = 0644;
+constexpr int kTemporaryNameAttempts = 8;
 
 // Passwords that any user could rewrite protect nothing: the file must be writable by its
 // owner only, in a folder that not everyone can write to.
-bool OnlyOwnerCanChange(int fd, const std::string& folder) {
-    struct stat file {};
-    struct stat dir {};
-    if (::fstat(fd, &file) != 0 || ::stat(folder.c_str(), &dir) != 0) return false;
-    return S_ISREG(file.st_mode) && (file.st_mode & (S_IWGRP | S_IWOTH)) == 0 && (dir.st_mode & S_IWOTH) == 0;
+int CheckOnlyOwnerCanChange(FileSystem& fs, FileSystem::Handle handle, const std::string& folder) {
+    FileFacts file;
+    FileFacts dir;
+    if (fs.Facts(handle, file) != kStoreOk || fs.Facts(folder, dir) != kStoreOk) return kPasswordFileUnsafe;
+    return file.regularFile && !file.othersMayWrite && !dir.everyoneMayWrite ? kReportsOk
+                                                                             : kPasswordFileUnsafe;
 }
 
-int ReadWhole(const std::string& path, const std::string& folder, std::string& content) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return Cause();
-    if (!OnlyOwnerCanChange(fd, folder)) {
-        ::close(fd);
-        return kPasswordFileUnsafe;
-    }
+int ReadWhole(FileSystem& fs, const std::string& path, const std::string& folder, std::string& content) {
+    FileFacts there;
+    const int found = fs.Facts(path, there);
+    // Nothing there, not even the folder: no passwords have been set.
+    if (found == kFileNotFound || found == kBadPath) return kFileNotFound;
+    if (found < 0) return found;
+    if (!there.regularFile) return kPasswordFileUnsafe;
+
+    FileSystem::Handle handle = -1;
+    bool created = false;
+    const int opened = fs.Open(path, OpenMode::ReadOnly, 0, handle, created);
+    if (opened < 0) return opened == kInvalidFile ? kPasswordFileUnsafe : opened;
+    int result = CheckOnlyOwnerCanChange(fs, handle, folder);
     std::vector<char> buffer(kLargestFile + 1);
-    std::size_t total = 0;
-    while (total < buffer.size()) {
-        const ssize_t n = ::read(fd, buffer.data() + total, buffer.size() - total);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            const int cause = Cause();
-            ::close(fd);
-            return cause;
-        }
-        if (n == 0) break;
-        total += static_cast<std::size_t>(n);
+    long long total = 0;
+    if (result == kReportsOk) {
+        total = fs.ReadAt(handle, 0, buffer.data(), buffer.size());
+        if (total < 0) result = static_cast<int>(total);
     }
-    ::close(fd);
-    if (total > kLargestFile) return kPasswordFileMalformed;
-    content.assign(buffer.data(), total);
+    fs.Close(handle);
+    if (result != kReportsOk) return result;
+    if (total > static_cast<long long>(kLargestFile)) return kPasswordFileMalformed;
+    content.assign(buffer.data(), static_cast<std::size_t>(total));
     return kReportsOk;
 }
 
-int WriteAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return Cause();
-        done += static_cast<std::size_t>(n);
-    }
-    return kReportsOk;
+// A name beside the file that nobody else uses: the new content is written there in full and
+// then renamed over the file.
+std::string TemporarySuffix() {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device random;
+    std::string suffix = ".";
+    for (int i = 0; i < 6; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
+    return suffix;
 }
 
 }  // namespace
@@ -94,7 +90,8 @@ std::string LowerCaseAsTyped(std::string_view text) {
     return lower;
 }
 
-ExportPasswords::ExportPasswords(std::string folder) : folder_(std::move(folder)) {}
+ExportPasswords::ExportPasswords(std::string folder, FileSystem& fileSystem)
+    : folder_(std::move(folder)), fs_(&fileSystem) {}
 
 std::string ExportPasswords::FilePath() const {
     return folder_ + "/" + texts::kPasswordFileName;
@@ -103,7 +100,7 @@ std::string ExportPasswords::FilePath() const {
 int ExportPasswords::Load() {
     hashes_ = {};
     std::string content;
-    const int read = ReadWhole(FilePath(), folder_, content);
+    const int read = ReadWhole(*fs_, FilePath(), folder_, content);
     if (read == kFileNotFound) return kReportsOk;
     if (read < 0) return read;
 
@@ -127,28 +124,32 @@ int ExportPasswords::Load() {
 }
 
 int ExportPasswords::Save() const {
-    if (::mkdir(folder_.c_str(), 0755) != 0 && errno != EEXIST) return Cause();
+    const int made = fs_->CreateFolder(folder_);
+    if (made < 0) return made;
     std::string text = std::string(kFileComment) + "\n";
     for (const std::string& hash : hashes_) text += hash + "\n";
 
-    std::string temporary = FilePath() + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return Cause();
-    int result = ::fchmod(fd, 0644) == 0 ? kReportsOk : Cause();
-    if (result == kReportsOk) result = WriteAll(fd, text);
-    if (result == kReportsOk && ::fsync(fd) != 0) result = Cause();
-    if (::close(fd) != 0 && result == kReportsOk) result = Cause();
-    if (result == kReportsOk && ::rename(temporary.c_str(), FilePath().c_str()) != 0) result = Cause();
+    std::string temporary;
+    FileSystem::Handle handle = -1;
+    bool created = false;
+    int opened = kFileExists;
+    for (int attempt = 0; attempt < kTemporaryNameAttempts && opened == kFileExists; ++attempt) {
+        temporary = FilePath() + TemporarySuffix();
+        opened = fs_->Open(temporary, OpenMode::CreateNew, kPasswordFilePermissions, handle, created);
+    }
+    if (opened < 0) return opened;
+    int result = fs_->WriteAt(handle, 0, text.data(), text.size());
+    if (result == kReportsOk) result = fs_->Sync(handle);
+    const int closed = fs_->Close(handle);
+    if (closed < 0 && result == kReportsOk) result = closed;
+    if (result == kReportsOk) result = fs_->Rename(temporary, FilePath());
     if (result != kReportsOk) {
-        ::unlink(temporary.c_str());
+        fs_->Remove(temporary);
         return result;
     }
-    // The rename is durable only once the folder is.
-    const int dir = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    // The rename is durable only once the folder is; a folder that cannot be synced keeps
+    // its names as well as it can.
+    fs_->SyncDirectoryOf(FilePath());
     return kReportsOk;
 }
 

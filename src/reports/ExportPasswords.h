@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/FileSystem.h"
+
 namespace orva {
 
 inline constexpr int kExportPasswordSlots = 3;
@@ -18,7 +20,8 @@ std::string MachineSettingsFolder();
 // for an empty slot). Results are 0 or the codes of ReportsResult.h and StoreResult.h.
 class ExportPasswords {
   public:
-    explicit ExportPasswords(std::string folder = MachineSettingsFolder());
+    explicit ExportPasswords(std::string folder = MachineSettingsFolder(),
+                             FileSystem& fileSystem = DefaultFileSystem());
 
     std::string FilePath() const;
 
@@ -43,6 +46,7 @@ class ExportPasswords {
 
   private:
     std::string folder_;
+    FileSystem* fs_;
     std::array<std::string, kExportPasswordSlots> hashes_;
 };
 

@@ -2,10 +2,9 @@
 
 #include "model/AssessmentRecord.h"
 #include "reports/CsvFormat.h"
-#include "store/OutputFile.h"
-#include "store/RecordCodec.h"
-#include "store/RecordFile.h"
 #include "reports/ReportsTexts.h"
+#include "store/OutputFile.h"
+#include "store/RecordStore.h"
 #include "store/StoreResult.h"
 
 namespace orva {
@@ -50,77 +49,112 @@ ExportOutcome Stopped(ExportStop stop, std::optional<UserMessage> message, const
     return outcome;
 }
 
+// Writes each record handed out by the store as a CSV row, creating the CSV only once a
+// record has been read and decoded; counts what could not be read, decoded or written; and
+// notes the stop when the run cannot go on.
+class CsvExport {
+  public:
+    CsvExport(const ExportRequest& request, const ReplaceDecision& replaceExisting, FileSystem& fs)
+        : request_(request),
+          replaceExisting_(replaceExisting),
+          csvPath_(request.exportName + texts::kCsvSuffixLabel),
+          csv_(fs) {}
+
+    bool Visit(long long position, int code, const AssessmentRecord& record) {
+        if (code == kChecksumMismatch) {
+            ++counters_.couldNotImport;
+            return true;
+        }
+        if (code < 0) {
+            // A file whose first record cannot be read is no file to export.
+            if (position == 0 && code == kIncompleteRecord) {
+                return Stop(ExportStop::RecordFile, RecordFileOpenMessage(code, request_.recordFileName),
+                            code);
+            }
+            ++counters_.couldNotRead;
+            return true;
+        }
+        if (!csv_.IsOpen() && !csv_.Failed()) {
+            int opened = csv_.Open(csvPath_, false);
+            if (opened == kFileExists) {
+                if (!replaceExisting_()) return Stop(ExportStop::Declined, std::nullopt, opened);
+                opened = csv_.Open(csvPath_, true);
+            }
+            if (opened < 0) {
+                return Stop(ExportStop::ExportFile, ExportFileOpenMessage(opened, request_.exportName),
+                            opened);
+            }
+            // A CSV without its header row is no export: a failure here fails every row.
+            csv_.Write(texts::kCsvHeader);
+        }
+        if (csv_.Write(FormatCsvLine(record))) {
+            ++counters_.recordsWritten;
+        } else {
+            ++counters_.couldNotWrite;
+        }
+        return true;
+    }
+
+    // The outcome once the store has handed out every record of the `inFile` the file holds.
+    ExportOutcome Finish(long long inFile) {
+        if (stopped_) {
+            // A stop at the first record came before the file's records were counted.
+            if (stopped_->stop != ExportStop::RecordFile) {
+                stopped_->counters.numberOfRecords = static_cast<unsigned>(inFile);
+            }
+            return *stopped_;
+        }
+        counters_.numberOfRecords = static_cast<unsigned>(inFile);
+        int failure = csv_.Failure();
+        if (csv_.IsOpen()) {
+            const int closed = csv_.Close();
+            if (closed < 0 && failure == 0) {
+                // The rows may never have reached the disk: none of them counts as written.
+                failure = closed;
+                counters_.couldNotWrite += counters_.recordsWritten;
+                counters_.recordsWritten = 0;
+            }
+        }
+        ExportOutcome outcome;
+        outcome.exported = true;
+        outcome.counters = counters_;
+        outcome.failureCode = failure;
+        outcome.message = ExportFinishedMessage(request_.recordFileName, request_.exportName, counters_);
+        return outcome;
+    }
+
+  private:
+    bool Stop(ExportStop stop, std::optional<UserMessage> message, int code) {
+        stopped_ = Stopped(stop, std::move(message), counters_, code);
+        return false;
+    }
+
+    const ExportRequest& request_;
+    const ReplaceDecision& replaceExisting_;
+    const std::string csvPath_;
+    CsvWriter csv_;
+    ExportCounters counters_;
+    std::optional<ExportOutcome> stopped_;
+};
+
 }  // namespace
 
 ExportOutcome RunExport(const ExportRequest& request, const ReplaceDecision& replaceExisting,
                         FileSystem& fileSystem) {
-    ExportCounters counters;
-    if (!request.privacyAccepted) return Stopped(ExportStop::Privacy, ExportPrivacyMessage(), counters, 0);
+    if (!request.privacyAccepted) return Stopped(ExportStop::Privacy, ExportPrivacyMessage(), {}, 0);
 
-    RecordFile records(SystemClock::Instance(), fileSystem);
-    int read = records.OpenForReading(request.recordFileName + texts::kRpcSuffixLabel, true);
-    if (read < 0) {
-        records.Close();
-        return Stopped(ExportStop::RecordFile, RecordFileOpenMessage(read, request.recordFileName), counters,
-                       read);
+    CsvExport run(request, replaceExisting, fileSystem);
+    const long long inFile =
+        RecordStore(fileSystem)
+            .ForEach(RecordFilePath(request.recordFileName), true,
+                     [&run](long long position, int code, const AssessmentRecord& record) {
+                         return run.Visit(position, code, record);
+                     });
+    if (inFile < 0) {
+        const int code = static_cast<int>(inFile);
+        return Stopped(ExportStop::RecordFile, RecordFileOpenMessage(code, request.recordFileName), {}, code);
     }
-
-    const std::string csvPath = request.exportName + texts::kCsvSuffixLabel;
-    counters.numberOfRecords = static_cast<unsigned>(records.RecordCount());
-    CsvWriter csv(fileSystem);
-    AssessmentRecord record;
-    for (unsigned k = 1; k <= counters.numberOfRecords; ++k) {
-        if (k > 1) read = records.ReadNext();
-        if (read < 0) {
-            ++counters.couldNotRead;
-            continue;
-        }
-        if (DecodeFromStorage(record, records.CurrentRecord().data()) < 0) {
-            ++counters.couldNotImport;
-            continue;
-        }
-        if (!csv.IsOpen() && !csv.Failed()) {
-            int opened = csv.Open(csvPath, false);
-            if (opened == kFileExists) {
-                if (!replaceExisting()) {
-                    records.Close();
-                    return Stopped(ExportStop::Declined, std::nullopt, counters, opened);
-                }
-                opened = csv.Open(csvPath, true);
-            }
-            if (opened < 0) {
-                records.Close();
-                return Stopped(ExportStop::ExportFile, ExportFileOpenMessage(opened, request.exportName),
-                               counters, opened);
-            }
-            // A CSV without its header row is no export: a failure here fails every row.
-            csv.Write(texts::kCsvHeader);
-        }
-        if (csv.Write(FormatCsvLine(record))) {
-            ++counters.recordsWritten;
-        } else {
-            ++counters.couldNotWrite;
-        }
-    }
-    records.Close();
-
-    int failure = csv.Failure();
-    if (csv.IsOpen()) {
-        const int closed = csv.Close();
-        if (closed < 0 && failure == 0) {
-            // The rows may never have reached the disk: none of them counts as written.
-            failure = closed;
-            counters.couldNotWrite += counters.recordsWritten;
-            counters.recordsWritten = 0;
-        }
-    }
-
-    ExportOutcome outcome;
-    outcome.exported = true;
-    outcome.counters = counters;
-    outcome.failureCode = failure;
-    outcome.message = ExportFinishedMessage(request.recordFileName, request.exportName, counters);
-    return outcome;
+    return run.Finish(inFile);
 }
 
 }  // namespace orva

@@ -2,8 +2,7 @@
 
 #include <vector>
 
-#include "reports/RecordBatch.h"
-#include "store/RecordCodec.h"
+#include "store/RecordStore.h"
 
 namespace orva {
 
@@ -17,14 +16,12 @@ ImportOutcome RunImport(std::string_view csv, const std::string& recordFilePath,
         return outcome;
     }
     outcome.rows = static_cast<int>(decoded.records.size());
-    std::vector<StoredRecord> stored;
-    stored.reserve(decoded.records.size());
-    for (AssessmentRecord& record : decoded.records)
-        stored.push_back(EncodeForStorage(record, clock, random));
-
-    outcome.code = AppendRecordBatch(recordFilePath, stored, clock, fileSystem, outcome.existingRecords,
-                                     outcome.firstPosition);
-    if (outcome.code == 0) outcome.appended = static_cast<int>(stored.size());
+    const AppendOutcome appended =
+        RecordStore(fileSystem, clock, random).Append(RecordFilePath(recordFilePath), decoded.records);
+    outcome.code = appended.code;
+    outcome.existingRecords = appended.existingRecords;
+    outcome.firstPosition = appended.firstPosition;
+    if (outcome.code == 0) outcome.appended = outcome.rows;
     return outcome;
 }
 

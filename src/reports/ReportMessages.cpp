@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/FileNameRules.h"
+#include "model/RecordFilePath.h"
 #include "reports/ReportsTexts.h"
 #include "store/StoreResult.h"
 
@@ -29,7 +30,7 @@ std::string OutputOpenText(int code, const std::string& file) {
 }  // namespace
 
 UserMessage RecordFileOpenMessage(int code, const std::string& recordFileName) {
-    const std::string file = recordFileName + texts::kRpcSuffixLabel;
+    const std::string file = RecordFilePath(recordFileName).OnDisk();
     std::string text;
     if (code == kBadHeaderWord || code == kTooShort) {
         text = texts::kFileQuoted + file + texts::kNotRecordFormatTail;

@@ -1,7 +1,6 @@
 #include "screening/AnalysisSelection.h"
 
 #include "model/AssessmentRecord.h"
-#include "model/ModelTexts.h"
 #include "screening/ScreeningTexts.h"
 
 namespace orva {
@@ -20,12 +19,10 @@ UserMessage MultipleOf(int slot) {
 
 }  // namespace
 
-int AnalysisSlotFor(int reporter) { return AnalysisSlotForLabel(ReporterListLabel(reporter)); }
-
-int AnalysisSlotForLabel(std::string_view reporterLabel) {
-    if (reporterLabel == texts::kSelfAssessment) return kSelf;
-    if (reporterLabel == texts::kParent) return kParent;
-    return kTeacher;
+int AnalysisSlotFor(int reporter) {
+    if (reporter == kTeacher) return kTeacher;
+    if (reporter == kParent) return kParent;
+    return kSelf;
 }
 
 AnalysisSelection ClassifyAnalysisSelection(std::span<const SelectedRecord> selected) {

@@ -3,7 +3,6 @@
 #include <array>
 #include <optional>
 #include <span>
-#include <string_view>
 
 #include "model/UserMessage.h"
 
@@ -21,11 +20,9 @@ struct AnalysisSelection {
     std::optional<UserMessage> refusal;
 };
 
-// The slot of a selection-list entry by its reporter label: "Self Assessment" Self, "Parent"
-// Parent, anything else Teacher.
-int AnalysisSlotForLabel(std::string_view reporterLabel);
-// The same for a record, through the label its list entry shows: Teacher for reporter 2,
-// Parent for 1, and Self for anything else (a record whose reporter is not set included).
+// The slot of a record by its reporter code, as its list entry is labelled: Teacher for
+// reporter 2, Parent for 1, and Self for anything else (a record whose reporter is not set
+// included).
 int AnalysisSlotFor(int reporter);
 
 // Checks the choice in list order: none, more than three, or a second record of one reporter

@@ -1,19 +1,13 @@
 #include "screening/ReportSetLoader.h"
 
-#include "store/RecordCodec.h"
-#include "store/RecordFile.h"
+#include "store/RecordStore.h"
 
 namespace orva {
 
 int ReadRecordForAnalysis(const std::string& path, int position, AssessmentRecord& record, FileSystem& fileSystem) {
-    RecordFile file(SystemClock::Instance(), fileSystem);
-    StoredRecord stored{};
-    const int status = file.ReadRecordAt(path, position, stored);
-    if (status != static_cast<int>(kStoredRecordSize)) return status < 0 ? status : kIncompleteRecord;
-    // Decode into a fresh record so that one failing its checks leaves the caller's untouched.
     AssessmentRecord decoded;
-    const int decodedResult = DecodeFromStorage(decoded, stored.data());
-    if (decodedResult < 0) return decodedResult;
+    const int result = RecordStore(fileSystem).Read(RecordFilePath(path), position, decoded);
+    if (result < 0) return result;
     decoded.ComputeEndorsements();
     record = decoded;
     return 0;

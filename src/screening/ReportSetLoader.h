@@ -9,8 +9,8 @@
 
 namespace orva {
 
-// Reads record `position` of a record file for analysis: the stored bytes are read, decoded
-// and their endorsements computed. 0 on success; otherwise the store's code (open failures,
+// Reads record `position` of the record file at `path` (".rpc" added when missing) for
+// analysis, through RecordStore::Read, and computes its endorsements. 0 on success; otherwise the store's code (open failures,
 // kPositionBeyondEnd, kIncompleteRecord) or kChecksumMismatch, and `record` is left as it was.
 int ReadRecordForAnalysis(const std::string& path, int position, AssessmentRecord& record,
                           FileSystem& fileSystem = DefaultFileSystem());

@@ -18,6 +18,15 @@ enum class OpenMode {
 inline constexpr unsigned kRecordFilePermissions = 0660;
 inline constexpr unsigned kReportFilePermissions = 0600;
 
+// What a file or folder is and who besides its owner may change it: enough to tell whether a
+// file that guards something (the export passwords) could have been rewritten by another user.
+struct FileFacts {
+    bool regularFile = false;
+    bool folder = false;
+    bool othersMayWrite = false;    // someone besides the owner (a group, or everyone) may change it
+    bool everyoneMayWrite = false;  // any user at all may change it
+};
+
 // The file operations of the store. Every result is 0 (or a count or length) on success and
 // a negated platform cause (StoreResult.h) on failure. Tests substitute implementations that
 // fail on purpose.
@@ -45,6 +54,16 @@ class FileSystem {
     virtual int Remove(const std::string& path) = 0;
     // Makes a newly created file's name durable.
     virtual int SyncDirectoryOf(const std::string& path) = 0;
+
+    // The facts of an open file, or of the file or folder at `path` (kFileNotFound or kBadPath
+    // when nothing is there). A file system that cannot tell gives kOtherFileError, which every
+    // caller must take as "not safe".
+    virtual int Facts(Handle handle, FileFacts& facts);
+    virtual int Facts(const std::string& path, FileFacts& facts);
+    // Makes the folder (its parent must exist); 0 when it is already there.
+    virtual int CreateFolder(const std::string& path);
+    // Puts the file `from` in the place of `to`, replacing it, in one step.
+    virtual int Rename(const std::string& from, const std::string& to);
 };
 
 // The machine's file system.

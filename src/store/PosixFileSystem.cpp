@@ -216,6 +216,41 @@ int PosixFileSystem::SyncDirectoryOf(const std::string& path) {
     return result;
 }
 
+namespace {
+
+FileFacts FactsOf(const struct stat& info) {
+    FileFacts facts;
+    facts.regularFile = S_ISREG(info.st_mode);
+    facts.folder = S_ISDIR(info.st_mode);
+    facts.othersMayWrite = (info.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+    facts.everyoneMayWrite = (info.st_mode & S_IWOTH) != 0;
+    return facts;
+}
+
+}  // namespace
+
+int PosixFileSystem::Facts(Handle handle, FileFacts& facts) {
+    struct stat info {};
+    if (::fstat(handle, &info) != 0) return LastCause();
+    facts = FactsOf(info);
+    return kStoreOk;
+}
+
+int PosixFileSystem::Facts(const std::string& path, FileFacts& facts) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return errno == ENOENT ? MissingCause(path) : LastCause();
+    facts = FactsOf(info);
+    return kStoreOk;
+}
+
+int PosixFileSystem::CreateFolder(const std::string& path) {
+    return ::mkdir(path.c_str(), 0755) == 0 || errno == EEXIST ? kStoreOk : LastCause();
+}
+
+int PosixFileSystem::Rename(const std::string& from, const std::string& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0 ? kStoreOk : LastCause();
+}
+
 FileSystem& DefaultFileSystem() {
     static PosixFileSystem fileSystem;
     return fileSystem;

@@ -18,6 +18,10 @@ class PosixFileSystem final : public FileSystem {
     int Close(Handle handle) override;
     int Remove(const std::string& path) override;
     int SyncDirectoryOf(const std::string& path) override;
+    int Facts(Handle handle, FileFacts& facts) override;
+    int Facts(const std::string& path, FileFacts& facts) override;
+    int CreateFolder(const std::string& path) override;
+    int Rename(const std::string& from, const std::string& to) override;
 };
 
 // The one mapping of errno values to the negated causes -1..-14 (or kOtherFileError).

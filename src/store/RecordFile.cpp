@@ -1,6 +1,6 @@
 #include "store/RecordFile.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace orva {
 
@@ -45,6 +45,7 @@ int RecordFile::ValidateHeader() {
     if (!open_) return kInvalidFile;
     if (length_ == 0) return kNewEmptyFile;
     if (length_ < static_cast<long long>(kSmallestFileWithRecord)) return kTooShort;
+    if (length_ > kLongestAcceptedLength) return kBadLength;
     if ((length_ - static_cast<long long>(kHeaderSize)) % static_cast<long long>(kStoredRecordSize) != 0) {
         return kBadLength;
     }
@@ -67,15 +68,19 @@ int RecordFile::OpenForReading(const std::string& path, bool readOnly) {
     return ReadNext();
 }
 
+long long RecordFile::ReadableCount() const {
+    return std::min<long long>(recordCount_, kMaxRecords);
+}
+
 int RecordFile::ReadNext() {
-    if (!open_ || nextPosition_ < 0 || nextPosition_ >= recordCount_) return kNoMoreRecords;
+    if (!open_ || nextPosition_ < 0 || nextPosition_ >= ReadableCount()) return kNoMoreRecords;
     currentPosition_ = nextPosition_++;
     // A record that cannot be read is passed over, so that a reader that counts it and goes on
     // gets the next record rather than the same failure again.
     const long long read =
         fs_.ReadAt(handle_, RecordOffset(currentPosition_), buffer_.data(), kStoredRecordSize);
     if (read != static_cast<long long>(kStoredRecordSize)) return kIncompleteRecord;
-    return nextPosition_ >= recordCount_ ? kLastRecord : kMoreRecords;
+    return nextPosition_ >= ReadableCount() ? kLastRecord : kMoreRecords;
 }
 
 void RecordFile::Close() {
@@ -118,64 +123,95 @@ int RecordFile::WriteHeader() {
 int RecordFile::WriteRecord(const std::string& path, const StoredRecord& stored, int position,
                             int& outPosition) {
     outPosition = -1;
-    if (position < -1) return kPositionBeyondEnd;
+    if (position == -1) {
+        int existing = 0;
+        return AppendRecords(path, {stored}, existing, outPosition);
+    }
+    const int result = ReplaceRecord(path, position, stored);
+    if (result == kStoreOk) outPosition = position;
+    return result;
+}
+
+int RecordFile::AppendRecords(const std::string& path, const std::vector<StoredRecord>& records,
+                              int& existingRecords, int& firstPosition) {
+    existingRecords = 0;
+    firstPosition = -1;
     const long long opened = Open(path, false);
     if (opened < 0) return static_cast<int>(opened);
-
-    const bool appending = position == -1;
-    const long long count = RecordCountForLength(length_);
-    if (appending && count >= kMaxRecords) return Abandon(kFileFull);
     const int valid = ValidateHeader();
     if (valid < 0) return Abandon(valid);
-    // Replacing only what is there: a position past the last record would leave a hole.
-    if (!appending && position >= count) return Abandon(kPositionBeyondEnd);
+    const long long count = RecordCountForLength(length_);
+    existingRecords = static_cast<int>(count);
+    if (count + static_cast<long long>(records.size()) > kMaxRecords) return Abandon(kFileFull);
+    // Nothing to add leaves the file as it was (a file made just now is removed again).
+    if (records.empty()) return Abandon(kStoreOk);
 
     const long long oldLength = length_;
-    const long long offset = appending ? oldLength : RecordOffset(position);
-    StoredRecord oldRecord{};
-    const StoredRecord* restore = nullptr;
-    if (!appending) {
-        const long long read = fs_.ReadAt(handle_, offset, oldRecord.data(), kStoredRecordSize);
-        if (read < 0) return Abandon(static_cast<int>(read));
-        if (read != static_cast<long long>(kStoredRecordSize)) return Abandon(kIncompleteRecord);
-        restore = &oldRecord;
+    // A new file gets its header in the same write as its records, so that a failure cannot
+    // leave a header without records.
+    const std::size_t headerBytes = oldLength == 0 ? kHeaderSize : 0;
+    std::vector<unsigned char> bytes(headerBytes + records.size() * kStoredRecordSize);
+    unsigned char* at = bytes.data();
+    if (oldLength == 0) {
+        header_ = FileHeader::New(clock_.Now());
+        const HeaderBytes header = header_.Bytes();
+        at = std::copy(header.begin(), header.end(), at);
     }
+    for (const StoredRecord& record : records) at = std::copy(record.begin(), record.end(), at);
 
     bool headerTouched = false;
-    int result = kStoreOk;
-    if (oldLength == 0) {
-        result = WriteNewFile(stored);
-    } else {
-        result = fs_.WriteAt(handle_, offset, stored.data(), kStoredRecordSize);
-        if (result >= 0) {
-            headerTouched = true;
-            result = WriteHeader();
-        }
+    int result = fs_.WriteAt(handle_, oldLength, bytes.data(), bytes.size());
+    if (result >= 0 && oldLength > 0) {
+        headerTouched = true;
+        result = WriteHeader();
     }
     if (result >= 0) result = fs_.Sync(handle_);
+    if (result >= 0 && created_) result = fs_.SyncDirectoryOf(path_);
     if (result < 0) {
-        RollBack(oldLength, headerTouched, restore, offset);
+        RollBack(oldLength, headerTouched, nullptr, 0);
         return Abandon(result);
     }
-    if (created_) fs_.SyncDirectoryOf(path_);
-
-    if (appending) {
-        length_ = oldLength == 0 ? static_cast<long long>(kSmallestFileWithRecord)
-                                 : oldLength + static_cast<long long>(kStoredRecordSize);
-    }
-    outPosition = appending ? static_cast<int>(RecordCountForLength(length_) - 1) : position;
     Close();
+    firstPosition = static_cast<int>(count);
     return kStoreOk;
 }
 
-int RecordFile::WriteNewFile(const StoredRecord& stored) {
-    // Header and record in one write, so that a failure cannot leave a header without its record.
-    header_ = FileHeader::New(clock_.Now());
-    std::array<unsigned char, kSmallestFileWithRecord> whole{};
-    const HeaderBytes header = header_.Bytes();
-    std::memcpy(whole.data(), header.data(), kHeaderSize);
-    std::memcpy(whole.data() + kHeaderSize, stored.data(), kStoredRecordSize);
-    return fs_.WriteAt(handle_, 0, whole.data(), whole.size());
+int RecordFile::ReplaceRecord(const std::string& path, int position, const StoredRecord& stored,
+                              const ReplaceCheck& check) {
+    if (position < 0) return kPositionBeyondEnd;
+    const long long opened = Open(path, false);
+    if (opened < 0) return static_cast<int>(opened);
+    const int valid = ValidateHeader();
+    if (valid < 0) return Abandon(valid);
+    // Replacing only what is there and readable: a position past the last record would leave
+    // a hole, one beyond the capacity is no record of the file's.
+    const long long count = std::min<long long>(RecordCountForLength(length_), kMaxRecords);
+    if (position >= count) return Abandon(kPositionBeyondEnd);
+
+    const long long offset = RecordOffset(position);
+    StoredRecord oldRecord{};
+    const long long read = fs_.ReadAt(handle_, offset, oldRecord.data(), kStoredRecordSize);
+    if (read < 0) return Abandon(static_cast<int>(read));
+    if (read != static_cast<long long>(kStoredRecordSize)) return Abandon(kIncompleteRecord);
+    if (check) {
+        const int verdict = check(oldRecord);
+        if (verdict < 0) return Abandon(verdict);
+    }
+
+    const long long oldLength = length_;
+    bool headerTouched = false;
+    int result = fs_.WriteAt(handle_, offset, stored.data(), kStoredRecordSize);
+    if (result >= 0) {
+        headerTouched = true;
+        result = WriteHeader();
+    }
+    if (result >= 0) result = fs_.Sync(handle_);
+    if (result < 0) {
+        RollBack(oldLength, headerTouched, &oldRecord, offset);
+        return Abandon(result);
+    }
+    Close();
+    return kStoreOk;
 }
 
 int RecordFile::ReadRecordAt(const std::string& path, int position, StoredRecord& out) {
@@ -186,7 +222,8 @@ int RecordFile::ReadRecordAt(const std::string& path, int position, StoredRecord
         Close();
         return valid;
     }
-    if (position < 0 || length_ < RecordOffset(position) + static_cast<long long>(kStoredRecordSize)) {
+    if (position < 0 || position >= kMaxRecords ||
+        length_ < RecordOffset(position) + static_cast<long long>(kStoredRecordSize)) {
         Close();
         return kPositionBeyondEnd;
     }

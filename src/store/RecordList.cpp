@@ -6,9 +6,7 @@
 
 #include "model/AssessmentRecord.h"
 #include "model/FieldRules.h"
-#include "model/ModelTexts.h"
-#include "store/RecordCodec.h"
-#include "store/RecordFile.h"
+#include "store/RecordStore.h"
 
 namespace orva {
 
@@ -62,51 +60,17 @@ RecordRow RecordList::MakeRow(const AssessmentRecord& record, int filePosition) 
     row.savedStored = record.GetText(TextField::SaveDateTime);
     row.savedShown = SaveDateTimeFromStored(row.savedStored);
     row.observerName = record.GetObserverName();
-    row.reporterLabel = ReporterListLabel(record.GetReporter());
+    // Any other stored value is listed as a self-assessment, and so counts as one.
+    const int reporter = record.GetReporter();
+    row.reporter = reporter == kTeacher || reporter == kParent ? reporter : static_cast<int>(kSelf);
+    row.reporterLabel = ReporterListLabel(row.reporter);
     row.dataEntry = record.GetDataEntry();
     row.filePosition = filePosition;
     return row;
 }
 
 int RecordList::Load(const std::string& path, bool readOnly, bool sort) {
-    rows_.clear();
-    failedPositions_.clear();
-    recordsInFile_ = 0;
-    beyondCapacity_ = 0;
-
-    RecordFile file(SystemClock::Instance(), fs_);
-    int result = file.OpenForReading(path, readOnly);
-    // A first record that cannot be read is counted like any other; every other failure
-    // means the file cannot be listed at all.
-    if (result < 0 && result != kIncompleteRecord) return result;
-    recordsInFile_ = file.RecordCount();
-    rows_.reserve(static_cast<std::size_t>(std::min<long long>(recordsInFile_, kMaxRows)));
-
-    AssessmentRecord record;
-    for (;;) {
-        const long long position = file.CurrentPosition();
-        if (result == kIncompleteRecord) {
-            failedPositions_.push_back(position);
-        } else if (result == kMoreRecords || result == kLastRecord) {
-            if (DecodeFromStorage(record, file.CurrentRecord().data()) == 0) {
-                rows_.push_back(MakeRow(record, static_cast<int>(position)));
-            } else {
-                failedPositions_.push_back(position);
-            }
-        } else {
-            break;
-        }
-        // A file made by other means may hold more records than the list can: the rest are
-        // counted as not loaded, so the user is told.
-        if (result == kLastRecord || RowCount() >= kMaxRows) break;
-        result = file.ReadNext();
-    }
-    file.Close();
-
-    const long long notLoaded = recordsInFile_ - static_cast<long long>(rows_.size());
-    beyondCapacity_ = notLoaded - static_cast<long long>(failedPositions_.size());
-    if (sort && !rows_.empty()) Sort(kKeyLastName, kKeyFirstName, kKeyBirthDate, kKeySaveDateTime);
-    return static_cast<int>(std::min<long long>(notLoaded, INT_MAX));
+    return RecordStore(fs_).List(RecordFilePath(path), readOnly, sort, *this);
 }
 
 void RecordList::Sort(int key1, int key2, int key3, int key4) {
@@ -168,9 +132,7 @@ int RecordList::FindLatestPerReporter(int row, int& self, int& parent, int& teac
     // Latest save first, so each reporter keeps its most recent record.
     for (int r = last; r >= first && (self < 0 || parent < 0 || teacher < 0); --r) {
         const RecordRow& candidate = rows_[static_cast<std::size_t>(r)];
-        int& slot = candidate.reporterLabel == texts::kTeacher  ? teacher
-                    : candidate.reporterLabel == texts::kParent ? parent
-                                                                : self;
+        int& slot = candidate.reporter == kTeacher ? teacher : candidate.reporter == kParent ? parent : self;
         if (slot < 0) slot = candidate.filePosition;
     }
     return 0;

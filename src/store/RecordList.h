@@ -19,9 +19,10 @@ class RecordList {
 
     explicit RecordList(FileSystem& fileSystem = DefaultFileSystem());
 
-    // Replaces the content with the file's records. A negative code when the file cannot be
-    // read at all; otherwise the number of records in the file that are not in the list:
-    // those that failed their checks, and those beyond the first kMaxRows rows (files made by
+    // Replaces the content with the records of the file at `path` (".rpc" added when missing),
+    // read through RecordStore::List. A negative code when the file cannot be read at all;
+    // otherwise the number of records in the file that are not in the list: those that failed
+    // their checks, and those beyond the file's capacity of kMaxRows records (files made by
     // other means). Sorts by last name, first name, birth date and save date-time when asked.
     int Load(const std::string& path, bool readOnly, bool sort);
 
@@ -46,8 +47,8 @@ class RecordList {
     int RowOfPosition(int position) const;
 
     // About the last Load: the records the file holds, the positions of those that could not be
-    // read or failed their checks (in file order), and how many were left out because the list
-    // was full.
+    // read or failed their checks (in file order), and how many were left out, unread, beyond
+    // the capacity.
     long long RecordsInFile() const { return recordsInFile_; }
     const std::vector<long long>& FailedPositions() const { return failedPositions_; }
     long long RecordsBeyondCapacity() const { return beyondCapacity_; }
@@ -58,6 +59,8 @@ class RecordList {
     static std::string UpperCase(std::string_view text);
 
   private:
+    friend class RecordStore;  // fills the list as it reads the file
+
     // The run of rows of one person, compared on the upper-cased names and the stored birth date.
     int FindRun(const std::string& upperFirst, const std::string& upperLast, const std::string& birthStored,
                 int& firstRow, int& lastRow) const;

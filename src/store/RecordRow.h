@@ -41,7 +41,8 @@ struct RecordRow {
     std::string savedStored;  // YYYYMMDDhhmmss
     std::string savedShown;   // dd/mm/yyyy hh:mm:ss
     std::string observerName;
-    std::string reporterLabel;  // "Self Assessment", "Parent" or "Teacher"
+    std::string reporterLabel;  // "Self Assessment", "Parent" or "Teacher", as the list shows it
+    int reporter = 0;           // kSelf, kParent or kTeacher, as the label says: compare this, not the label
     char dataEntry = '0';
     int filePosition = -1;  // the record's position in its file, to read or replace it
 

@@ -32,6 +32,7 @@ enum StoreResult : int {
     kFileFull = -506,
     kIncompleteRecord = -601,
     kNoMoreRecords = -602,
+    kRecordChanged = -603,  // a replacement found another record in place than the one it was to replace
 };
 
 // Positive results with a meaning of their own.

@@ -2,8 +2,11 @@
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+// After windows.h, which they need.
+#include <aclapi.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 
 #include "store/StoreResult.h"
@@ -23,6 +26,59 @@ std::wstring Wide(const std::string& utf8) {
     ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
     return wide;
 }
+
+// Rights that let their holder change a file's content, who may change it, or a folder's files.
+constexpr ACCESS_MASK kChangeRights = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_DELETE_CHILD | WRITE_DAC |
+                                      WRITE_OWNER | GENERIC_WRITE | GENERIC_ALL;
+
+bool IsOneOf(PSID sid, std::initializer_list<WELL_KNOWN_SID_TYPE> types) {
+    for (WELL_KNOWN_SID_TYPE type : types) {
+        if (::IsWellKnownSid(sid, type)) return true;
+    }
+    return false;
+}
+
+// Who besides the owner, the system and the administrators may change the object. Only the
+// grants are read: a denial that would stop someone is not looked for, so the answer errs on
+// the side of "others may write".
+int WritersFromAcl(PSID owner, PACL dacl, FileFacts& facts) {
+    if (dacl == nullptr) {
+        // No access list at all grants everyone everything.
+        facts.othersMayWrite = true;
+        facts.everyoneMayWrite = true;
+        return kStoreOk;
+    }
+    ACL_SIZE_INFORMATION size{};
+    if (!::GetAclInformation(dacl, &size, sizeof size, AclSizeInformation)) return LastCause();
+    for (DWORD i = 0; i < size.AceCount; ++i) {
+        void* entry = nullptr;
+        if (!::GetAce(dacl, i, &entry)) return LastCause();
+        const auto* header = static_cast<const ACE_HEADER*>(entry);
+        if (header->AceType != ACCESS_ALLOWED_ACE_TYPE || (header->AceFlags & INHERIT_ONLY_ACE) != 0)
+            continue;
+        auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(entry);
+        if ((allowed->Mask & kChangeRights) == 0) continue;
+        PSID sid = static_cast<PSID>(&allowed->SidStart);
+        if (owner != nullptr && ::EqualSid(sid, owner)) continue;
+        if (IsOneOf(sid, {WinLocalSystemSid, WinBuiltinAdministratorsSid, WinCreatorOwnerSid})) continue;
+        facts.othersMayWrite = true;
+        if (IsOneOf(sid, {WinWorldSid, WinAuthenticatedUserSid, WinBuiltinUsersSid, WinInteractiveSid})) {
+            facts.everyoneMayWrite = true;
+        }
+    }
+    return kStoreOk;
+}
+
+// GetSecurityInfo and GetNamedSecurityInfoW give their error as the result, not the last error.
+int WritersFromSecurity(DWORD status, PSECURITY_DESCRIPTOR descriptor, PSID owner, PACL dacl,
+                        FileFacts& facts) {
+    if (status != ERROR_SUCCESS) return CauseFromWindowsError(status);
+    const int result = WritersFromAcl(owner, dacl, facts);
+    ::LocalFree(descriptor);
+    return result;
+}
+
+constexpr SECURITY_INFORMATION kOwnerAndDacl = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
 
 HANDLE OpenNative(const std::wstring& path, DWORD access, DWORD disposition) {
     // Share mode 0: nobody else may open the file while this handle is open.
@@ -218,6 +274,53 @@ int WindowsFileSystem::Remove(const std::string& path) {
 // NTFS journals its directory entries; a new file's name needs no separate flush.
 int WindowsFileSystem::SyncDirectoryOf(const std::string&) {
     return kStoreOk;
+}
+
+int WindowsFileSystem::Facts(Handle handle, FileFacts& facts) {
+    HANDLE native = static_cast<HANDLE>(Native(handle));
+    if (native == nullptr) return kInvalidFile;
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!::GetFileInformationByHandle(native, &information)) return LastCause();
+    FileFacts found;
+    found.folder = (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    found.regularFile = !found.folder && (information.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) == 0;
+    PSID owner = nullptr;
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    const DWORD status = ::GetSecurityInfo(native, SE_FILE_OBJECT, kOwnerAndDacl, &owner, nullptr, &dacl,
+                                           nullptr, &descriptor);
+    const int result = WritersFromSecurity(status, descriptor, owner, dacl, found);
+    if (result == kStoreOk) facts = found;
+    return result;
+}
+
+int WindowsFileSystem::Facts(const std::string& path, FileFacts& facts) {
+    const std::wstring wide = Wide(path);
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return LastCause();
+    FileFacts found;
+    found.folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    // A link may point anywhere: only a plain file counts as one.
+    found.regularFile =
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+    PSID owner = nullptr;
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    const DWORD status = ::GetNamedSecurityInfoW(wide.c_str(), SE_FILE_OBJECT, kOwnerAndDacl, &owner, nullptr,
+                                                 &dacl, nullptr, &descriptor);
+    const int result = WritersFromSecurity(status, descriptor, owner, dacl, found);
+    if (result == kStoreOk) facts = found;
+    return result;
+}
+
+int WindowsFileSystem::CreateFolder(const std::string& path) {
+    if (::CreateDirectoryW(Wide(path).c_str(), nullptr)) return kStoreOk;
+    return ::GetLastError() == ERROR_ALREADY_EXISTS ? kStoreOk : LastCause();
+}
+
+int WindowsFileSystem::Rename(const std::string& from, const std::string& to) {
+    const DWORD flags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    return ::MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), flags) ? kStoreOk : LastCause();
 }
 
 FileSystem& DefaultFileSystem() {

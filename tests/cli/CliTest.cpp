@@ -24,7 +24,7 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 class CliFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        path_ = dir_.File("family.rpc");
+        path_ = dir_.Path("family.rpc");
         AppendRecords(path_, {
             // Self: OCD positive; Omega 0.04.
             MakePerson(kSelf, "Alex", "Citizen",
@@ -43,7 +43,7 @@ protected:
     }
 
     std::string path_;
-    testing::TempDir dir_;
+    testing::TempFolder dir_;
 };
 
 TEST_F(CliFile, ListJsonDescribesEveryRecordAsStored) {
@@ -268,26 +268,26 @@ TEST_P(Refusal, ExitsWithStatusTwoAndSaysWhy) {
     std::vector<std::string> args = GetParam().args;
     for (std::string& arg : args) {
         if (arg == "FILE") arg = path_;
-        if (arg == "family.txt") arg = dir_.File("family.txt");
+        if (arg == "family.txt") arg = dir_.Path("family.txt");
     }
-    const std::string before = testing::ReadAll(path_);
+    const std::string before = testing::ReadFile(path_);
     const CliRun run = RunCli(args);
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(Contains(run.err, GetParam().message)) << run.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(testing::ReadAll(path_), before);
+    EXPECT_EQ(testing::ReadFile(path_), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(CommandLines, Refusal, ::testing::ValuesIn(kRefusals),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliFiles, MissingFileIsReportedAndNotCreated) {
-    testing::TempDir dir;
-    const std::string missing = dir.File("missing");
+    testing::TempFolder dir;
+    const std::string missing = dir.Path("missing");
     const CliRun run = RunCli({"list", missing});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "orva-cli: File Not Found\nThe file '" + missing + ".rpc' was not found.\n");
-    EXPECT_FALSE(testing::Exists(missing + ".rpc"));
+    EXPECT_FALSE(testing::FileExists(missing + ".rpc"));
 }
 
 struct BadFileCase {
@@ -313,9 +313,9 @@ const std::vector<BadFileCase> kBadFiles = {
 class BadFile : public ::testing::TestWithParam<BadFileCase> {};
 
 TEST_P(BadFile, IsRefusedWithTheReadErrorMessageAndLeftAsItWas) {
-    testing::TempDir dir;
-    const std::string path = dir.File("bad.rpc");
-    testing::WriteAll(path, GetParam().bytes);
+    testing::TempFolder dir;
+    const std::string path = dir.Path("bad.rpc");
+    testing::WriteFile(path, GetParam().bytes);
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"list", path}, std::vector<std::string>{"analyse", path, "--record", "0"}}) {
         const CliRun run = RunCli(args);
@@ -325,18 +325,18 @@ TEST_P(BadFile, IsRefusedWithTheReadErrorMessageAndLeftAsItWas) {
                   "some file corruption.\n\nPlease contact your system administrator for assistance.\n");
         EXPECT_EQ(run.out, "");
     }
-    EXPECT_EQ(testing::ReadAll(path), GetParam().bytes);
+    EXPECT_EQ(testing::ReadFile(path), GetParam().bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BadFile, ::testing::ValuesIn(kBadFiles),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliFiles, EveryRecordFailingStillListsTheFileWithStatusOne) {
-    testing::TempDir dir;
-    const std::string path = dir.File("scrambled.rpc");
+    testing::TempFolder dir;
+    const std::string path = dir.Path("scrambled.rpc");
     std::string bytes = ValidLengthFile("ORVA 4.0  ");
     bytes += std::string(kStoredRecordSize, '\x7f');
-    testing::WriteAll(path, bytes);
+    testing::WriteFile(path, bytes);
     const CliRun run = RunCli({"list", path, "--json"});
     EXPECT_EQ(run.status, 1);
     const json doc = json::parse(run.out);
@@ -347,8 +347,8 @@ TEST(CliFiles, EveryRecordFailingStillListsTheFileWithStatusOne) {
 }
 
 TEST(CliFiles, RecordWithoutLastNameIsNotAnalysed) {
-    testing::TempDir dir;
-    const std::string path = dir.File("nameless.rpc");
+    testing::TempFolder dir;
+    const std::string path = dir.Path("nameless.rpc");
     AppendRecords(path, {MakePerson(kSelf, "Alex", "", {{21, 5}, {61, 5}, {72, 5}})});
     const CliRun run = RunCli({"analyse", path, "--record", "0", "--json"});
     EXPECT_EQ(run.status, 2);
@@ -357,10 +357,10 @@ TEST(CliFiles, RecordWithoutLastNameIsNotAnalysed) {
 }
 
 TEST_F(CliFile, OutputThatCannotBeWrittenIsAFailure) {
-    if (!testing::Exists("/dev/full")) GTEST_SKIP() << "no device that is always full";
+    if (!testing::FileExists("/dev/full")) GTEST_SKIP() << "no device that is always full";
     for (const std::vector<std::string>& args : {std::vector<std::string>{"list", path_, "--json"},
                                                  std::vector<std::string>{"analyse", path_, "--record", "0"}}) {
-        const CliRun run = RunCli(args, "/dev/full");
+        const CliRun run = RunCli(args, {}, "/dev/full");
         EXPECT_EQ(run.status, 2) << args[0];
         EXPECT_EQ(run.err, "orva-cli: the output could not be written in full\n") << args[0];
     }

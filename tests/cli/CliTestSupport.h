@@ -4,33 +4,18 @@
 #include <vector>
 
 #include "model/AssessmentRecord.h"
+#include "support/CliRunner.h"
+#include "support/TempFolder.h"
+#include "support/WholeFile.h"
 
 namespace orva::testing {
 
-// A temporary folder, removed with everything in it at the end of the test.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
-
-// What one run of the built orva-cli gave.
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// `outTarget`, when given, receives the output stream, which then is not read back.
-CliRun RunCli(const std::vector<std::string>& args, const std::string& outTarget = {});
+using test::CliRun;
+using test::FileExists;
+using test::ReadFile;
+using test::RunCli;
+using test::TempFolder;
+using test::WriteFile;
 
 // A person's record as the wizards save it.
 AssessmentRecord MakePerson(int reporter, const std::string& first, const std::string& last,
@@ -42,8 +27,5 @@ void AppendRecords(const std::string& path, std::vector<AssessmentRecord> record
 
 // Overwrites one byte of the file.
 void PatchByte(const std::string& path, long long offset, unsigned char value);
-std::string ReadAll(const std::string& path);
-void WriteAll(const std::string& path, const std::string& bytes);
-bool Exists(const std::string& path);
 
 }  // namespace orva::testing

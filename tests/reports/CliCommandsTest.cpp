@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <nlohmann/json.hpp>
@@ -9,6 +8,7 @@
 #include "reports/ExportPasswords.h"
 #include "reports/ReportsTestSupport.h"
 #include "reports/ReportsTexts.h"
+#include "support/CliRunner.h"
 
 namespace orva {
 namespace {
@@ -17,17 +17,7 @@ using reports_test::FileExists;
 using reports_test::ReadFile;
 using reports_test::WriteFile;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& word) {
-    std::string quoted = "'";
-    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+using test::CliRun;
 
 class CliCommandsTest : public ::testing::Test {
   protected:
@@ -44,15 +34,8 @@ class CliCommandsTest : public ::testing::Test {
     void TearDown() override { ::unsetenv("ORVA_SETTINGS_DIR"); }
 
     // Runs the built orva-cli with `input` on its standard input (not a terminal).
-    CliRun Run(const std::vector<std::string>& args, const std::string& input = "") const {
-        WriteFile(folder_.Path("stdin"), input);
-        std::string command = Quoted(ORVA_CLI_PATH);
-        for (const std::string& arg : args) command += " " + Quoted(arg);
-        command += " <" + Quoted(folder_.Path("stdin")) + " >" + Quoted(folder_.Path("stdout")) + " 2>" +
-                   Quoted(folder_.Path("stderr"));
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(folder_.Path("stdout")),
-                ReadFile(folder_.Path("stderr"))};
+    static CliRun Run(const std::vector<std::string>& args, const std::string& input = "") {
+        return test::RunCli(args, input);
     }
 
     std::string Path(const std::string& name) const { return folder_.Path(name); }

@@ -79,6 +79,46 @@ TEST_F(ExportPasswordsTest, FileOthersCouldChangeIsRefused) {
     EXPECT_TRUE(loaded.Matches("pw"));
 }
 
+// A file system that can open and read files but cannot tell who may change them.
+class FactlessFileSystem final : public FileSystem {
+  public:
+    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
+             bool& created) override {
+        return inner_.Open(path, mode, permissions, handle, created);
+    }
+    int LockExclusive(Handle handle) override { return inner_.LockExclusive(handle); }
+    long long Size(Handle handle) override { return inner_.Size(handle); }
+    long long ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override {
+        return inner_.ReadAt(handle, offset, buffer, size);
+    }
+    int WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override {
+        return inner_.WriteAt(handle, offset, data, size);
+    }
+    int Truncate(Handle handle, long long length) override { return inner_.Truncate(handle, length); }
+    int Sync(Handle handle) override { return inner_.Sync(handle); }
+    int Close(Handle handle) override { return inner_.Close(handle); }
+    int Remove(const std::string& path) override { return inner_.Remove(path); }
+    int SyncDirectoryOf(const std::string& path) override { return inner_.SyncDirectoryOf(path); }
+    int Facts(const std::string& path, FileFacts& facts) override { return inner_.Facts(path, facts); }
+    using FileSystem::Facts;
+
+  private:
+    FileSystem& inner_ = DefaultFileSystem();
+};
+
+TEST_F(ExportPasswordsTest, FileWhoseOwnershipCannotBeToldIsRefused) {
+    ASSERT_EQ(passwords_.Set(1, "pw"), 0);
+    ASSERT_EQ(passwords_.Save(), 0);
+    FactlessFileSystem factless;
+    ExportPasswords loaded(folder_.Path("settings"), factless);
+    EXPECT_EQ(loaded.Load(), kPasswordFileUnsafe);
+    EXPECT_FALSE(loaded.Matches("pw"));
+    EXPECT_LT(loaded.Save(), 0);  // nor can it make the folder or put a new file in place
+    ExportPasswords sound(folder_.Path("settings"));
+    EXPECT_EQ(sound.Load(), 0);
+    EXPECT_TRUE(sound.Matches("pw"));
+}
+
 TEST(ExportPasswordRule, RefusesWhatTheDialogCouldNeverReceive) {
     EXPECT_EQ(ExportPasswords::CheckNew("lower case 123 !?"), 0);
     EXPECT_EQ(ExportPasswords::CheckNew(""), 0);

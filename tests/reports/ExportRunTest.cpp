@@ -4,7 +4,7 @@
 
 #include "reports/CsvFormat.h"
 #include "reports/ExportRun.h"
-#include "store/FaultInjectingFileSystem.h"
+#include "support/FaultInjectingFileSystem.h"
 #include "store/PosixFileSystem.h"
 #include "store/RecordCodec.h"
 #include "store/RecordFormat.h"
@@ -164,6 +164,20 @@ TEST_F(ExportRunTest, NoDecodableRecordCreatesNoFileAndReportsNothingWritten) {
     EXPECT_EQ(outcome.counters, (ExportCounters{3, 0, 0, 3, 0}));
     EXPECT_EQ(outcome.message->caption, "Export File Problem");
     EXPECT_EQ(Csv(), "keep me");
+}
+
+TEST_F(ExportRunTest, RecordsBeyondTheFilesCapacityAreCountedAsNotReadAndNeverExported) {
+    // A file made by other means: the three records, then copies of the first up to 720.
+    std::string bytes = ReadFile(folder_.Path("clinic.rpc"));
+    const std::string first = bytes.substr(kHeaderSize, kStoredRecordSize);
+    while (bytes.size() < kHeaderSize + 720 * kStoredRecordSize) bytes += first;
+    WriteFile(folder_.Path("clinic.rpc"), bytes);
+    const ExportOutcome outcome = RunExport(Request(), yes_);
+    EXPECT_TRUE(outcome.exported);
+    EXPECT_EQ(outcome.counters, (ExportCounters{720, 657, 63, 0, 0}));
+    EXPECT_EQ(outcome.message->caption, "Export File Problem");
+    const std::string csv = Csv();
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 658);  // the header row and 657 records
 }
 
 TEST_F(ExportRunTest, RecordFileThatCannotBeOpenedStopsTheRunWithItsMessage) {

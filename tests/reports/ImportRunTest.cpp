@@ -2,7 +2,7 @@
 
 #include "reports/CsvFormat.h"
 #include "reports/ExportRun.h"
-#include "store/FaultInjectingFileSystem.h"
+#include "support/FaultInjectingFileSystem.h"
 #include "reports/ImportRun.h"
 #include "store/RecordFile.h"
 #include "store/RecordFormat.h"

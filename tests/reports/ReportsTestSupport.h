@@ -7,29 +7,18 @@
 #include "model/AssessmentRecord.h"
 #include "model/Clock.h"
 #include "screening/ReportSet.h"
+#include "support/TempFolder.h"
+#include "support/WholeFile.h"
 
 namespace orva::reports_test {
 
 inline const LocalDateTime kToday{2024, 6, 14, 10, 20, 30};
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& Path() const { return path_; }
-    std::string Path(const std::string& name) const { return path_ + "/" + name; }
-
-  private:
-    std::string path_;
-};
-
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& bytes);
-bool FileExists(const std::string& path);
-unsigned FileMode(const std::string& path);
+using test::FileExists;
+using test::FileMode;
+using test::ReadFile;
+using test::TempFolder;
+using test::WriteFile;
 
 // A person's record as a wizard makes it: names, birth 2010-03-15, completion 2024-05-02,
 // gender, reporter; answers given as (item, value).

@@ -2,7 +2,7 @@
 
 #include <numeric>
 
-#include "store/FaultInjectingFileSystem.h"
+#include "support/FaultInjectingFileSystem.h"
 #include "store/OutputFile.h"
 #include "reports/ReportsTestSupport.h"
 #include "reports/RtfDocument.h"

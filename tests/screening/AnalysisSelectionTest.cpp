@@ -75,11 +75,12 @@ TEST(ClassifyAnalysisSelection, RefusalsAreWordedExactly) {
     }
 }
 
-TEST(AnalysisSlotForLabel, ClassifiesListLabels) {
-    EXPECT_EQ(AnalysisSlotForLabel("Self Assessment"), kSelf);
-    EXPECT_EQ(AnalysisSlotForLabel("Parent"), kParent);
-    EXPECT_EQ(AnalysisSlotForLabel("Teacher"), kTeacher);
-    EXPECT_EQ(AnalysisSlotForLabel("anything else"), kTeacher);
+TEST(AnalysisSlotFor, ClassifiesReporterCodesAsTheListLabelsThem) {
+    EXPECT_EQ(AnalysisSlotFor(kSelf), kSelf);
+    EXPECT_EQ(AnalysisSlotFor(kParent), kParent);
+    EXPECT_EQ(AnalysisSlotFor(kTeacher), kTeacher);
+    EXPECT_EQ(AnalysisSlotFor(kReporterNotSet), kSelf);
+    EXPECT_EQ(AnalysisSlotFor(7), kSelf);
 }
 
 }  // namespace

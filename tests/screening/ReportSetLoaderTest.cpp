@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -11,6 +8,8 @@
 #include "store/RecordFile.h"
 #include "screening/ReportSetLoader.h"
 #include "store/StoreResult.h"
+#include "support/TempFolder.h"
+#include "support/WholeFile.h"
 
 namespace orva {
 namespace {
@@ -18,16 +17,12 @@ namespace {
 class LoaderFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() / ("orva-loader-" + std::to_string(getpid()));
-        std::filesystem::create_directories(dir_);
-        path_ = (dir_ / "records.rpc").string();
+        path_ = folder_.Path("records.rpc");
         // Self with OCD items, Parent with CD items, Teacher with both PTSD items teachers are asked.
         Append(kSelf, "Self", {21, 61, 72});
         Append(kParent, "Parent", {4, 15, 83});
         Append(kTeacher, "Teacher", {2, 111});
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
     void Append(int reporter, const std::string& last, std::initializer_list<int> endorsed) {
         AssessmentRecord record;
         record.SetReporter(reporter);
@@ -46,7 +41,7 @@ protected:
         file.write("\xFF\xFF\xFF", 3);
     }
 
-    std::filesystem::path dir_;
+    test::TempFolder folder_;
     std::string path_;
 };
 
@@ -96,10 +91,10 @@ TEST_F(LoaderFile, FailedReadLeavesTheRecordAsItWas) {
 }
 
 TEST_F(LoaderFile, MissingFileIsNotCreated) {
-    const std::string missing = (dir_ / "missing.rpc").string();
+    const std::string missing = folder_.Path("missing.rpc");
     ReportSet set;
     EXPECT_EQ(LoadReportSet(missing, {0, -1, -1}, set), kFileNotFound);
-    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_FALSE(test::FileExists(missing));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "store/FaultInjectingFileSystem.h"
+#include "support/FaultInjectingFileSystem.h"
 #include "store/OutputFile.h"
 #include "store/StoreResult.h"
 #include "store/StoreTestSupport.h"
@@ -12,12 +12,12 @@ namespace {
 
 using test::Bytes;
 using test::ReadAll;
-using test::TempDir;
+using test::TempFolder;
 using test::WriteAll;
 
 class OutputFileTest : public ::testing::Test {
   protected:
-    TempDir dir_;
+    TempFolder dir_;
     std::string path_ = dir_.Path("report.csv");
 };
 
@@ -72,7 +72,7 @@ TEST_F(OutputFileTest, FileHeldBySomeoneElseIsNeitherReplacedNorOpened) {
     ASSERT_EQ(holder.Open(false), kStoreOk);
     other.SetPath(dir_.Path("held.rtf"));
     EXPECT_EQ(other.Open(true), kSharingViolation);
-    EXPECT_TRUE(test::Exists(dir_.Path("held.rtf")));
+    EXPECT_TRUE(test::FileExists(dir_.Path("held.rtf")));
     EXPECT_EQ(holder.Write("x", 1), 1);
 }
 
@@ -101,7 +101,7 @@ TEST_F(OutputFileTest, WriteWithoutOpenFails) {
     OutputFile out;
     out.SetPath(path_);
     EXPECT_LT(out.Write("a", 1), 0);
-    EXPECT_FALSE(test::Exists(path_));
+    EXPECT_FALSE(test::FileExists(path_));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "store/FaultInjectingFileSystem.h"
+#include "support/FaultInjectingFileSystem.h"
 #include "store/PosixFileSystem.h"
 #include "store/RecordFile.h"
 #include "store/RecordList.h"
@@ -15,11 +15,11 @@ namespace {
 
 using test::Bytes;
 using test::Encode;
-using test::Exists;
+using test::FileExists;
 using test::FileOfSamples;
 using test::ReadAll;
 using test::SampleRecord;
-using test::TempDir;
+using test::TempFolder;
 using test::WriteAll;
 
 constexpr long long kNewFileBytes = 2430;
@@ -49,7 +49,7 @@ class RecordFileFaultTest : public ::testing::Test {
 
     FixedClock clock_{{2024, 6, 1, 8, 5, 9}};
     FaultInjectingFileSystem faulty_;
-    TempDir dir_;
+    TempFolder dir_;
     std::string path_ = dir_.Path("records.rpc");
     StoredRecord record_ = Encode(SampleRecord(77));
 };
@@ -58,7 +58,7 @@ TEST_F(RecordFileFaultTest, NewFileThatFailsAtAnyByteIsNotLeftBehind) {
     for (long long n = 0; n < kNewFileBytes; n += 61) {
         faulty_.FailWritesAfter(n);
         EXPECT_EQ(Append(), kHardwareError) << "after " << n << " bytes";
-        EXPECT_FALSE(Exists(path_)) << "after " << n << " bytes";
+        EXPECT_FALSE(FileExists(path_)) << "after " << n << " bytes";
     }
     faulty_.Heal();
     EXPECT_EQ(Append(), kStoreOk);
@@ -68,14 +68,14 @@ TEST_F(RecordFileFaultTest, NewFileIsRemovedAfterClosingWhereItCannotBeRemovedWh
     faulty_.FailWritesAfter(100);
     faulty_.FailNextRemove(kSharingViolation);
     EXPECT_EQ(Append(), kHardwareError);
-    EXPECT_FALSE(Exists(path_));
+    EXPECT_FALSE(FileExists(path_));
 }
 
 TEST_F(RecordFileFaultTest, ExistingEmptyFileThatFailsStaysEmpty) {
     WriteAll(path_, {});
     faulty_.DiskFullAfter(1000);
     EXPECT_EQ(Append(), kDiskFull);
-    ASSERT_TRUE(Exists(path_));
+    ASSERT_TRUE(FileExists(path_));
     EXPECT_TRUE(ReadAll(path_).empty());
 }
 
@@ -141,7 +141,7 @@ TEST_F(RecordFileFaultTest, UnreadableHeaderIsReported) {
 class OpenFailureTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(OpenFailureTest, EveryOperationReturnsTheCause) {
-    TempDir dir;
+    TempFolder dir;
     const std::string path = dir.Path("f.rpc");
     WriteAll(path, FileOfSamples(1));
     FaultInjectingFileSystem faulty;
@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(Causes, OpenFailureTest,
                                            kOtherFileError));
 
 TEST(RecordFileFault, ReadErrorMidFileMakesThatRecordIncompleteAndReadingGoesOn) {
-    TempDir dir;
+    TempFolder dir;
     const std::string path = dir.Path("f.rpc");
     WriteAll(path, FileOfSamples(3));
     FaultInjectingFileSystem faulty;
@@ -176,7 +176,7 @@ TEST(RecordFileFault, ReadErrorMidFileMakesThatRecordIncompleteAndReadingGoesOn)
 }
 
 TEST(RecordFileFault, UnreadableRecordsAreCountedAsNotLoaded) {
-    TempDir dir;
+    TempFolder dir;
     const std::string path = dir.Path("f.rpc");
     WriteAll(path, FileOfSamples(3));
     FaultInjectingFileSystem faulty;

@@ -16,18 +16,18 @@ namespace {
 
 using test::Bytes;
 using test::Encode;
-using test::Exists;
+using test::FileExists;
 using test::FileBytes;
 using test::FileOfSamples;
 using test::ReadAll;
 using test::SampleRecord;
-using test::TempDir;
+using test::TempFolder;
 using test::WriteAll;
 
 class RecordFileTest : public ::testing::Test {
   protected:
     FixedClock clock_{{2024, 6, 1, 8, 5, 9}};
-    TempDir dir_;
+    TempFolder dir_;
     std::string path_ = dir_.Path("records.rpc");
 };
 
@@ -104,7 +104,7 @@ TEST_F(RecordFileTest, ReplacingInAMissingFileLeavesNoFile) {
     int position = -1;
     EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 0, position),
               kPositionBeyondEnd);
-    EXPECT_FALSE(Exists(path_));
+    EXPECT_FALSE(FileExists(path_));
 }
 
 TEST_F(RecordFileTest, FileWith656RecordsTakesOneMoreAndThenIsFull) {
@@ -130,7 +130,7 @@ void PrintTo(const LengthCase& c, std::ostream* os) { *os << "length " << c.leng
 class ValidateHeaderLength : public ::testing::TestWithParam<LengthCase> {};
 
 TEST_P(ValidateHeaderLength, GivesTheCodeOfTheLengthRule) {
-    TempDir dir;
+    TempFolder dir;
     const std::string path = dir.Path("f.rpc");
     Bytes bytes = FileOfSamples(2);
     bytes.resize(GetParam().length, 0x41);
@@ -175,7 +175,7 @@ TEST_F(RecordFileTest, ReadOnlyOpenOfAMissingFileIsNotFoundAndCreatesNothing) {
     EXPECT_EQ(file.OpenForReading(path_, false), kFileNotFound);
     StoredRecord out{};
     EXPECT_EQ(file.ReadRecordAt(path_, 0, out), kFileNotFound);
-    EXPECT_FALSE(Exists(path_));
+    EXPECT_FALSE(FileExists(path_));
 }
 
 TEST_F(RecordFileTest, OpenForWritingCreatesAnEmptyFile) {
@@ -183,7 +183,7 @@ TEST_F(RecordFileTest, OpenForWritingCreatesAnEmptyFile) {
     EXPECT_EQ(file.Open(path_, false), 0);
     EXPECT_EQ(file.ValidateHeader(), kNewEmptyFile);
     file.Close();
-    EXPECT_TRUE(Exists(path_));
+    EXPECT_TRUE(FileExists(path_));
     EXPECT_EQ(file.OpenForReading(path_, true), kTooShort);
 }
 

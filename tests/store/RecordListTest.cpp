@@ -14,7 +14,7 @@ using test::FileBytes;
 using test::FileOfSamples;
 using test::PersonRecord;
 using test::SampleRecord;
-using test::TempDir;
+using test::TempFolder;
 using test::WriteAll;
 
 StoredRecord Person(const std::string& first, const std::string& last, int reporter, LocalDateTime saved,
@@ -31,7 +31,7 @@ class RecordListTest : public ::testing::Test {
   protected:
     void Write(const std::vector<StoredRecord>& records) { WriteAll(path_, FileBytes(records)); }
 
-    TempDir dir_;
+    TempFolder dir_;
     std::string path_ = dir_.Path("list.rpc");
     RecordList list_;
 };
@@ -57,6 +57,7 @@ TEST_F(RecordListTest, RowHoldsEveryColumn) {
               "Fran\xE7"
               "oise Ng");
     EXPECT_EQ(row.reporterLabel, "Teacher");
+    EXPECT_EQ(row.reporter, kTeacher);
     EXPECT_EQ(row.dataEntry, kPaper);
     EXPECT_EQ(row.filePosition, 0);
     for (int c = 0; c < kTextColumnCount; ++c) EXPECT_FALSE(row.Column(c).empty()) << c;
@@ -71,6 +72,10 @@ TEST_F(RecordListTest, ReporterLabels) {
     EXPECT_EQ(list_.Row(0).reporterLabel, "Self Assessment");
     EXPECT_EQ(list_.Row(1).reporterLabel, "Parent");
     EXPECT_EQ(list_.Row(2).reporterLabel, "Self Assessment");
+    // The code goes with the label: a record whose reporter is not set is listed, and counts, as Self.
+    EXPECT_EQ(list_.Row(0).reporter, kSelf);
+    EXPECT_EQ(list_.Row(1).reporter, kParent);
+    EXPECT_EQ(list_.Row(2).reporter, kSelf);
 }
 
 TEST_F(RecordListTest, RecordFailingItsChecksIsSkippedAndCounted) {
@@ -105,7 +110,7 @@ TEST_F(RecordListTest, UnreadableFilesGiveTheirCodesAndAnEmptyList) {
     EXPECT_EQ(list_.Load(path_, true, true), kBadLength);
     EXPECT_EQ(list_.Load(dir_.Path("missing.rpc"), true, true), kFileNotFound);
     EXPECT_EQ(list_.Load(dir_.Path("missing.rpc"), false, true), kFileNotFound);
-    EXPECT_FALSE(test::Exists(dir_.Path("missing.rpc")));
+    EXPECT_FALSE(test::FileExists(dir_.Path("missing.rpc")));
 }
 
 TEST_F(RecordListTest, LoadSortsByLastFirstBirthAndSaveTime) {

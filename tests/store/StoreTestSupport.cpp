@@ -1,47 +1,17 @@
 #include "store/StoreTestSupport.h"
 
-#include <sys/stat.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
-
 #include "store/FileHeader.h"
 #include "store/RecordCodec.h"
 
 namespace orva::test {
 
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orva-store-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-bool Exists(const std::string& path) {
-    return std::filesystem::exists(path);
-}
-
 Bytes ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const std::string bytes = ReadFile(path);
+    return Bytes(bytes.begin(), bytes.end());
 }
 
 void WriteAll(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-unsigned FileMode(const std::string& path) {
-    struct stat info {};
-    ::stat(path.c_str(), &info);
-    return static_cast<unsigned>(info.st_mode & 07777);
+    WriteFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 AssessmentRecord SampleRecord(int seed, int reporter) {

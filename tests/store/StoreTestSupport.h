@@ -8,28 +8,16 @@
 #include "model/Clock.h"
 #include "store/RandomSource.h"
 #include "store/RecordFormat.h"
+#include "support/TempFolder.h"
+#include "support/WholeFile.h"
 
 namespace orva::test {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempDir {
-  public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::string Path(const std::string& name) const { return path_ + "/" + name; }
-
-  private:
-    std::string path_;
-};
-
 using Bytes = std::vector<unsigned char>;
 
-bool Exists(const std::string& path);
+// The shared whole-file reader and writer, with the bytes as the store holds them.
 Bytes ReadAll(const std::string& path);
 void WriteAll(const std::string& path, const Bytes& bytes);
-unsigned FileMode(const std::string& path);
 
 inline const LocalDateTime kSavedAt{2024, 5, 17, 9, 30, 15};
 

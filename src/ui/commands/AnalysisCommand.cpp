@@ -18,7 +18,7 @@ namespace {
 bool SameListing(const RecordRow& read, const RecordRow& listed) {
     return read.upperFirst == listed.upperFirst && read.upperLast == listed.upperLast &&
            read.birthStored == listed.birthStored && read.savedStored == listed.savedStored &&
-           read.reporterLabel == listed.reporterLabel;
+           read.reporter == listed.reporter;
 }
 
 // Reads the chosen records into `analysis`; false, with the analysis left empty, when any of

@@ -25,7 +25,7 @@ void AnalysisSelectionDialog::Confirm() {
     for (int entry = 0; entry < List().count(); ++entry) {
         if (!List().item(entry)->isSelected()) continue;
         const RecordRow& row = RowOfEntry(entry);
-        selected.push_back({AnalysisSlotForLabel(row.reporterLabel), row.filePosition});
+        selected.push_back({row.reporter, row.filePosition});
     }
     const AnalysisSelection selection = ClassifyAnalysisSelection(selected);
     if (selection.refusal) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/FileNameRules.h"
+#include "model/RecordFilePath.h"
 
 namespace orva {
 
@@ -21,14 +22,20 @@ std::string StandIn(const QString& text) {
 RecordPathCheck CheckRecordPath(const QString& text) {
     const std::string standIn = StandIn(text);
     const FileNameCheck check = ApplyRecordFileNameRule(standIn);
-    if (!check.ok) return {false, {}, QString::fromUtf8(check.message)};
+    if (!check.ok) return {false, {}, {}, QString::fromUtf8(check.message)};
     // The rule only ever appends to the text.
-    return {true, text + QString::fromLatin1(check.fullPath.substr(standIn.size())), {}};
+    const QString fullPath = text + QString::fromLatin1(check.fullPath.substr(standIn.size()));
+    const RecordFilePath path(fullPath.toUtf8().toStdString());
+    return {true, fullPath, QString::fromUtf8(path.WithoutExtension()), {}};
+}
+
+QString RecordFileOnDisk(const QString& typed) {
+    return QString::fromUtf8(RecordFilePath(typed.toUtf8().toStdString()).OnDisk());
 }
 
 QString AcceptBrowsedRecordPath(const QString& path) {
     std::string withoutExtension;
-    if (!AcceptBrowsedPath(StandIn(path), ".rpc", withoutExtension)) return {};
+    if (!AcceptBrowsedPath(StandIn(path), RecordFilePath::kExtension, withoutExtension)) return {};
     return path.left(static_cast<qsizetype>(withoutExtension.size()));
 }
 

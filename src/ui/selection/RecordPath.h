@@ -11,9 +11,13 @@ namespace orva {
 struct RecordPathCheck {
     bool ok = false;
     QString fullPath;  // the path with ".rpc"
+    QString name;      // the path without ".rpc", as the messages name the file
     QString message;   // the refusal (caption "Incorrect File Name", stop icon)
 };
 RecordPathCheck CheckRecordPath(const QString& text);
+
+// The file a typed name stands for, ".rpc" included, as the file box offers it.
+QString RecordFileOnDisk(const QString& typed);
 
 // A path chosen in the file box, without ".rpc"; empty when the path is refused.
 QString AcceptBrowsedRecordPath(const QString& path);

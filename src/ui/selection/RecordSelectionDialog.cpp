@@ -224,7 +224,7 @@ void RecordSelectionDialog::Tidy(QLineEdit* edit) {
 }
 
 void RecordSelectionDialog::Browse() {
-    const QString chosen = prompter_.SaveFileName(QString(), fileEdit_->text() + Text(sel::kRecordSuffix),
+    const QString chosen = prompter_.SaveFileName(QString(), RecordFileOnDisk(fileEdit_->text()),
                                                   Text(sel::kBrowseFilter));
     if (chosen.isEmpty()) return;
     const QString withoutExtension = AcceptBrowsedRecordPath(chosen);
@@ -297,7 +297,7 @@ void RecordSelectionDialog::LoadMatching() {
         WaitCursor wait;
         code = LoadRecords(FileSystemPath(path.fullPath));
     }
-    if (const auto message = LoadResultMessage(code, ToRecordText(path.fullPath.chopped(4))))
+    if (const auto message = LoadResultMessage(code, ToRecordText(path.name)))
         prompter_.Message(*message);
     if (code < 0) return;
 
@@ -323,7 +323,7 @@ void RecordSelectionDialog::FirstEntryBecomesCurrent() {
 QString RecordSelectionDialog::EntryText(const RecordRow& row) {
     QString text = Text(sel::kSavedPrefix) + FromRecordText(row.savedShown) + Text(sel::kLabelGap) +
                    FromRecordText(row.reporterLabel);
-    if (row.reporterLabel == texts::kParent || row.reporterLabel == texts::kTeacher)
+    if (row.reporter == kParent || row.reporter == kTeacher)
         text += Text(sel::kAssessmentBy) + FromRecordText(row.observerName);
     return text;
 }

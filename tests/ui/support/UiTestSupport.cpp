@@ -27,7 +27,7 @@ QString SaveSnapshot(QWidget* widget, const QString& name) {
 TempSettingsDir::TempSettingsDir() {
     hadPrevious_ = qEnvironmentVariableIsSet(kSettingsEnv);
     previous_ = qgetenv(kSettingsEnv);
-    qputenv(kSettingsEnv, QFile::encodeName(dir_.path()));
+    qputenv(kSettingsEnv, QByteArray::fromStdString(dir_.Path()));
 }
 
 TempSettingsDir::~TempSettingsDir() {
@@ -39,7 +39,7 @@ TempSettingsDir::~TempSettingsDir() {
 }
 
 QString TempSettingsDir::IniPath() const {
-    return QDir(dir_.path()).filePath(QStringLiteral("orva.ini"));
+    return QDir(Path()).filePath(QStringLiteral("orva.ini"));
 }
 
 std::shared_ptr<bool> WhenModalShown(std::function<void(QWidget*)> act, int timeoutMs) {

@@ -2,9 +2,10 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QTemporaryDir>
 #include <functional>
 #include <memory>
+
+#include "support/TempFolder.h"
 
 class QWidget;
 
@@ -24,11 +25,11 @@ public:
     TempSettingsDir(const TempSettingsDir&) = delete;
     TempSettingsDir& operator=(const TempSettingsDir&) = delete;
 
-    QString Path() const { return dir_.path(); }
+    QString Path() const { return QString::fromStdString(dir_.Path()); }
     QString IniPath() const;
 
 private:
-    QTemporaryDir dir_;
+    TempFolder dir_;
     QByteArray previous_;
     bool hadPrevious_ = false;
 };

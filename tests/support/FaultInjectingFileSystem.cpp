@@ -1,4 +1,4 @@
-#include "store/FaultInjectingFileSystem.h"
+#include "support/FaultInjectingFileSystem.h"
 
 #include <algorithm>
 
@@ -83,6 +83,22 @@ int FaultInjectingFileSystem::Close(Handle handle) {
 
 int FaultInjectingFileSystem::Remove(const std::string& path) {
     return inner_.Remove(path);
+}
+
+int FaultInjectingFileSystem::Facts(Handle handle, FileFacts& facts) {
+    return inner_.Facts(handle, facts);
+}
+
+int FaultInjectingFileSystem::Facts(const std::string& path, FileFacts& facts) {
+    return inner_.Facts(path, facts);
+}
+
+int FaultInjectingFileSystem::CreateFolder(const std::string& path) {
+    return inner_.CreateFolder(path);
+}
+
+int FaultInjectingFileSystem::Rename(const std::string& from, const std::string& to) {
+    return inner_.Rename(from, to);
 }
 
 int FaultInjectingFileSystem::SyncDirectoryOf(const std::string& path) {

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "model/AssessmentRecord.h"
+#include "model/Clock.h"
+#include "model/RecordFilePath.h"
+#include "store/FileSystem.h"
+#include "store/RandomSource.h"
+
+namespace orva {
+
+class RecordList;
+
+// Called for each position of a file in order by RecordStore::ForEach: `code` is 0 with the
+// decoded record, kIncompleteRecord when it could not be read, kChecksumMismatch when it failed
+// its checks, or kPositionBeyondEnd for a record beyond the file's capacity (never read).
+// `record` means something only when `code` is 0. Returning false stops the reading.
+using RecordVisitor = std::function<bool(long long position, int code, const AssessmentRecord& record)>;
+
+// What an append did.
+struct AppendOutcome {
+    int code = 0;             // 0, kFileFull (nothing written), or the file's failure code
+    int existingRecords = 0;  // records the file held before
+    int firstPosition = -1;   // position of the first appended record
+};
+
+// The one way into record files: every read and write of a record file goes through here, so
+// that one set of rules holds for every command. The first kMaxRecords records are the
+// file's; those beyond are counted but never read, listed, exported, analysed or replaced,
+// and a file far longer than a full one is refused by its length (kBadLength). Every call
+// opens the file once, with an exclusive lock, and closes it before it returns. Results are
+// the codes of StoreResult.h.
+class RecordStore {
+  public:
+    explicit RecordStore(FileSystem& fileSystem = DefaultFileSystem(),
+                         const Clock& clock = SystemClock::Instance(),
+                         RandomSource& random = DefaultRandomSource::Instance());
+
+    // Fills `list` with the file's rows, sorted by last name, first name, birth date and save
+    // date-time when asked. A negative code when the file cannot be listed at all; otherwise
+    // the number of the file's records that are not in the list (failed, or beyond capacity).
+    int List(const RecordFilePath& path, bool readOnly, bool sort, RecordList& list);
+
+    // Reads and decodes record `position` into `record`. 0, or the code (open failures,
+    // kPositionBeyondEnd, kIncompleteRecord, kChecksumMismatch); `record` is then untouched.
+    int Read(const RecordFilePath& path, int position, AssessmentRecord& record);
+
+    // Opens the file (never creating it), checks it and hands every position to `visit` in file
+    // order. The records the file holds, or a negative code when it cannot be opened or is no
+    // record file.
+    long long ForEach(const RecordFilePath& path, bool readOnly, const RecordVisitor& visit);
+
+    // Stamps each record with the clock's time as it is saved and appends them all, or none:
+    // on any failure the file is exactly as it was (a file it created is removed).
+    AppendOutcome Append(const RecordFilePath& path, std::vector<AssessmentRecord>& records);
+
+    // Replaces record `position` with `record` (stamped as it is saved) only when the record in
+    // place is still `expected`: the same content and save date-time. Otherwise nothing is
+    // written and the result is kRecordChanged. `record` keeps its old save date-time unless
+    // the replacement succeeded.
+    int Replace(const RecordFilePath& path, int position, const AssessmentRecord& expected,
+                AssessmentRecord& record);
+
+  private:
+    FileSystem& fs_;
+    const Clock& clock_;
+    RandomSource& random_;
+};
+
+}  // namespace orva

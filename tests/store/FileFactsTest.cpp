@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "store/FileSystem.h"
+#include "store/StoreResult.h"
+#include "store/StoreTestSupport.h"
+
+namespace orva {
+namespace {
+
+using test::TempFolder;
+using test::WriteAll;
+
+struct ModeCase {
+    const char* name;
+    unsigned mode;
+    bool othersMayWrite;
+    bool everyoneMayWrite;
+};
+
+class FileFactsTest : public ::testing::TestWithParam<ModeCase> {};
+
+TEST_P(FileFactsTest, TellWhoBesidesTheOwnerMayWrite) {
+    TempFolder dir;
+    const std::string path = dir.Path("file");
+    WriteAll(path, {1, 2, 3});
+    ASSERT_EQ(::chmod(path.c_str(), GetParam().mode), 0);
+    FileSystem& fs = DefaultFileSystem();
+    FileFacts byPath;
+    ASSERT_EQ(fs.Facts(path, byPath), kStoreOk);
+    EXPECT_TRUE(byPath.regularFile);
+    EXPECT_FALSE(byPath.folder);
+    EXPECT_EQ(byPath.othersMayWrite, GetParam().othersMayWrite);
+    EXPECT_EQ(byPath.everyoneMayWrite, GetParam().everyoneMayWrite);
+
+    FileSystem::Handle handle = -1;
+    bool created = false;
+    ASSERT_EQ(fs.Open(path, OpenMode::ReadOnly, 0, handle, created), kStoreOk);
+    FileFacts open;
+    EXPECT_EQ(fs.Facts(handle, open), kStoreOk);
+    fs.Close(handle);
+    EXPECT_EQ(open.othersMayWrite, GetParam().othersMayWrite);
+    EXPECT_EQ(open.everyoneMayWrite, GetParam().everyoneMayWrite);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, FileFactsTest,
+                         ::testing::Values(ModeCase{"OwnerOnly", 0644, false, false},
+                                           ModeCase{"Group", 0664, true, false},
+                                           ModeCase{"Everyone", 0646, true, true},
+                                           ModeCase{"ReadOnly", 0444, false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FileFacts, FolderIsNoRegularFileAndNothingThereIsNotFound) {
+    TempFolder dir;
+    FileFacts facts;
+    ASSERT_EQ(DefaultFileSystem().Facts(dir.Path(""), facts), kStoreOk);
+    EXPECT_TRUE(facts.folder);
+    EXPECT_FALSE(facts.regularFile);
+    EXPECT_EQ(DefaultFileSystem().Facts(dir.Path("missing"), facts), kFileNotFound);
+    EXPECT_EQ(DefaultFileSystem().Facts(dir.Path("missing/file"), facts), kBadPath);
+}
+
+TEST(FileFacts, CreateFolderAndRenameReplaceInOneStep) {
+    TempFolder dir;
+    FileSystem& fs = DefaultFileSystem();
+    ASSERT_EQ(fs.CreateFolder(dir.Path("sub")), kStoreOk);
+    EXPECT_EQ(fs.CreateFolder(dir.Path("sub")), kStoreOk);
+    WriteAll(dir.Path("sub/new"), {7});
+    WriteAll(dir.Path("sub/old"), {1, 2});
+    ASSERT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old")), kStoreOk);
+    EXPECT_EQ(test::ReadAll(dir.Path("sub/old")), test::Bytes{7});
+    EXPECT_FALSE(test::FileExists(dir.Path("sub/new")));
+    EXPECT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old")), kFileNotFound);
+}
+
+}  // namespace
+}  // namespace orva
