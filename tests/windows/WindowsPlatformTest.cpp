@@ -17,27 +17,12 @@
 #include "store/RecordFile.h"
 #include "store/StoreResult.h"
 #include "store/WindowsFileSystem.h"
+#include "support/TempFolder.h"
 
 namespace orva {
 namespace {
 
-class TempFolder {
-  public:
-    TempFolder() {
-        path_ = std::filesystem::temp_directory_path() /
-                ("orva-windows-test-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(counter_++));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-
-  private:
-    static inline int counter_ = 0;
-    std::filesystem::path path_;
-};
+using test::TempFolder;
 
 AssessmentRecord SampleRecord() {
     AssessmentRecord record;
@@ -56,15 +41,15 @@ TEST(WindowsFileSystem, ASecondOpenerOfAnOpenFileGetsASharingViolation) {
     WindowsFileSystem fs;
     FileSystem::Handle first = -1;
     bool created = false;
-    ASSERT_EQ(fs.Open(folder.File("held.rpc"), OpenMode::ReadWriteCreate, kRecordFilePermissions, first, created), 0);
+    ASSERT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadWriteCreate, kRecordFilePermissions, first, created), 0);
     EXPECT_TRUE(created);
     EXPECT_EQ(fs.LockExclusive(first), 0);
 
     FileSystem::Handle second = -1;
-    EXPECT_EQ(fs.Open(folder.File("held.rpc"), OpenMode::ReadOnly, 0, second, created), kSharingViolation);
-    EXPECT_EQ(fs.Open(folder.File("held.rpc"), OpenMode::ReadWrite, 0, second, created), kSharingViolation);
+    EXPECT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadOnly, 0, second, created), kSharingViolation);
+    EXPECT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadWrite, 0, second, created), kSharingViolation);
     ASSERT_EQ(fs.Close(first), 0);
-    EXPECT_EQ(fs.Open(folder.File("held.rpc"), OpenMode::ReadOnly, 0, second, created), 0);
+    EXPECT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadOnly, 0, second, created), 0);
     EXPECT_FALSE(created);
     EXPECT_EQ(fs.Close(second), 0);
 }
@@ -74,7 +59,7 @@ TEST(WindowsFileSystem, WritesReadsTruncatesAndRemoves) {
     WindowsFileSystem fs;
     FileSystem::Handle handle = -1;
     bool created = false;
-    const std::string path = folder.File("data.bin");
+    const std::string path = folder.Path("data.bin");
     ASSERT_EQ(fs.Open(path, OpenMode::ReadWriteCreate, kRecordFilePermissions, handle, created), 0);
     const std::string bytes = "0123456789";
     ASSERT_EQ(fs.WriteAt(handle, 0, bytes.data(), bytes.size()), 0);
@@ -97,13 +82,13 @@ TEST(WindowsFileSystem, OpenFailuresGiveTheirCauses) {
     WindowsFileSystem fs;
     FileSystem::Handle handle = -1;
     bool created = false;
-    EXPECT_EQ(fs.Open(folder.File("missing.rpc"), OpenMode::ReadOnly, 0, handle, created), kFileNotFound);
-    EXPECT_EQ(fs.Open(folder.File("no-such-folder\\x.rpc"), OpenMode::ReadWriteCreate, kRecordFilePermissions,
+    EXPECT_EQ(fs.Open(folder.Path("missing.rpc"), OpenMode::ReadOnly, 0, handle, created), kFileNotFound);
+    EXPECT_EQ(fs.Open(folder.Path("no-such-folder\\x.rpc"), OpenMode::ReadWriteCreate, kRecordFilePermissions,
                       handle, created),
               kBadPath);
-    ASSERT_EQ(fs.Open(folder.File("once.csv"), OpenMode::CreateNew, kReportFilePermissions, handle, created), 0);
+    ASSERT_EQ(fs.Open(folder.Path("once.csv"), OpenMode::CreateNew, kReportFilePermissions, handle, created), 0);
     ASSERT_EQ(fs.Close(handle), 0);
-    EXPECT_EQ(fs.Open(folder.File("once.csv"), OpenMode::CreateNew, kReportFilePermissions, handle, created),
+    EXPECT_EQ(fs.Open(folder.Path("once.csv"), OpenMode::CreateNew, kReportFilePermissions, handle, created),
               kFileExists);
 }
 
@@ -122,7 +107,7 @@ TEST(WindowsFileSystem, ErrorCodesMapToThePlatformCauses) {
 
 TEST(WindowsRecordFile, AppendsAndReadsBackARecordAndRefusesASecondOpener) {
     TempFolder folder;
-    const std::string path = folder.File("clinic.rpc");
+    const std::string path = folder.Path("clinic.rpc");
     AssessmentRecord record = SampleRecord();
     const StoredRecord stored = EncodeForStorage(record, SystemClock::Instance());
     int position = -1;
