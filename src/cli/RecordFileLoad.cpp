@@ -2,7 +2,7 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
-#include "model/FileNameRules.h"
+#include "cli/PathChecks.h"
 #include "store/StoreMessages.h"
 
 namespace orva::cli {
@@ -15,13 +15,12 @@ constexpr std::size_t kExtensionLength = 4;  // ".rpc"
 
 LoadedFile LoadRecordFile(const std::string& argument, RecordList& list, std::ostream& err) {
     LoadedFile loaded;
-    const FileNameCheck check = ApplyRecordFileNameRule(argument);
-    if (!check.ok) {
-        PrintMessage(err, {orva::texts::kIncorrectFileName, check.message, MessageIcon::Stop});
+    const std::optional<std::string> path = RecordFilePath(argument, err);
+    if (!path) {
         loaded.status = kExitRefused;
         return loaded;
     }
-    loaded.path = check.fullPath;
+    loaded.path = *path;
 
     const int result = list.Load(loaded.path, true, false);
     if (result == 0) return loaded;

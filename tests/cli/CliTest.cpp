@@ -350,5 +350,18 @@ TEST(CliHelp, PrintsUsageAndSucceeds) {
     EXPECT_TRUE(Contains(run.out, "orva-cli analyse FILE --record POS [--record POS] [--record POS] [--json]"));
 }
 
+TEST(CliHelp, SaysWhatEachExitStatusMeansForTheFiles) {
+    const CliRun run = RunCli({"--help"});
+    EXPECT_TRUE(Contains(run.out, "The status tells what happened to the files. After 0, export and report"));
+    EXPECT_TRUE(Contains(run.out, "After 2 no record file and no password was changed"));
+}
+
+TEST(CliHelp, HelpThatCannotBeWrittenFails) {
+    if (!testing::Exists("/dev/full")) GTEST_SKIP() << "no device that is always full";
+    const CliRun run = RunCli({"--help"}, "/dev/full");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "orva-cli: the output could not be written in full\n");
+}
+
 }  // namespace
 }  // namespace orva
