@@ -87,6 +87,14 @@ TEST_F(CliCommandsTest, ExportRefusesAWrongPasswordAndAMissingPrivacyAcceptance)
     EXPECT_FALSE(FileExists(Path("out.csv")));
 }
 
+TEST_F(CliCommandsTest, ExportReadsNoMoreOfAnEndlessInputThanAPasswordCouldTake) {
+    const CliRun run =
+        Run({"export", Path("clinic"), Path("out"), "--accept-privacy"}, std::string(4 * 1024 * 1024, 'a'));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("No password was entered."), std::string::npos);
+    EXPECT_FALSE(FileExists(Path("out.csv")));
+}
+
 TEST_F(CliCommandsTest, ExportWithoutAnyPasswordSetIsRefused) {
     ASSERT_EQ(std::remove(Path("settings/export-passwords").c_str()), 0);
     const CliRun run = Run({"export", Path("clinic"), Path("out"), "--accept-privacy"}, "\n");
