@@ -24,16 +24,18 @@ using CommandFunction = int (*)(const std::vector<std::string>& words, std::ostr
 struct Command {
     std::string_view name;
     CommandFunction run;
+    // Success (0) or a partial success (1) of this command means a file was changed.
+    bool changesFiles;
 };
 
 // Every command of orva-cli; a new command is one more entry and its own file.
 constexpr Command kCommands[] = {
-    {"list", RunList},
-    {"analyse", RunAnalyse},
-    {"export", RunExportCommand},
-    {"import", RunImportCommand},
-    {"report", RunReportCommand},
-    {"set-export-password", RunSetExportPassword},
+    {"list", RunList, false},
+    {"analyse", RunAnalyse, false},
+    {"export", RunExportCommand, true},
+    {"import", RunImportCommand, true},
+    {"report", RunReportCommand, true},
+    {"set-export-password", RunSetExportPassword, true},
 };
 
 }  // namespace
@@ -43,7 +45,9 @@ int Run(int argc, const char* const argv[], std::ostream& out, std::ostream& err
     const std::string_view name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         out << texts::kUsage;
-        return kExitSuccess;
+        if (out.flush()) return kExitSuccess;
+        err << texts::kProgram << ": " << texts::kOutputFailed << '\n';
+        return kExitRefused;
     }
     if (name == "--version") {
         out << texts::kProgram << ' ' << kVersion << '\n';
@@ -59,12 +63,16 @@ int Run(int argc, const char* const argv[], std::ostream& out, std::ostream& err
             err << texts::kProgram << ": " << failure.what() << '\n';
             return kExitRefused;
         }
-        // Output that could not be written in full (a full disk) must not pass for done.
-        if (!out.flush()) {
-            err << texts::kProgram << ": " << texts::kOutputFailed << '\n';
-            return kExitRefused;
+        if (out.flush()) return status;
+        // The status tells what happened to the files: a file that was changed stays changed
+        // when only its summary could not be written (a full disk); output that was all there
+        // was to a command must not pass for done.
+        if (command.changesFiles && status != kExitRefused) {
+            err << texts::kProgram << ": " << texts::kOutputFailedAfterChange << '\n';
+            return status;
         }
-        return status;
+        err << texts::kProgram << ": " << texts::kOutputFailed << '\n';
+        return kExitRefused;
     }
     return UsageError(err, texts::kUnknownCommand, name);
 }

@@ -1,5 +1,7 @@
 #include "cli/CliOutput.h"
 
+#include <cstdio>
+
 #include <nlohmann/json.hpp>
 
 #include "cli/CliTexts.h"
@@ -27,13 +29,41 @@ std::string OneLine(std::string_view utf8) {
     return line;
 }
 
+namespace {
+
+std::string Escaped(std::string_view text, std::string_view kept) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 || byte == 0x7F) && kept.find(c) == std::string_view::npos) {
+            char code[5];
+            std::snprintf(code, sizeof code, "\\x%02x", byte);
+            escaped += code;
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+}  // namespace
+
+std::string EscapedPath(std::string_view path) {
+    return Escaped(path, {});
+}
+
+std::string EscapedMessage(std::string_view text) {
+    return Escaped(text, "\n\t");
+}
+
 void PrintMessage(std::ostream& err, const UserMessage& message, std::string_view name) {
     std::string text = Utf8(message.text);
     if (!name.empty()) {
         std::string withName;
         for (char c : text) {
             if (c == kNameMarker) {
-                withName += name;
+                withName += EscapedPath(name);
             } else {
                 withName += c;
             }
@@ -45,7 +75,7 @@ void PrintMessage(std::ostream& err, const UserMessage& message, std::string_vie
 
 int UsageError(std::ostream& err, std::string_view problem, std::string_view detail) {
     err << texts::kProgram << ": " << problem;
-    if (!detail.empty()) err << ": " << detail;
+    if (!detail.empty()) err << ": " << EscapedPath(detail);
     err << "\n\n" << texts::kUsage;
     return kExitRefused;
 }

@@ -21,7 +21,13 @@ inline constexpr const char* kUsage =
     "export asks for an export password; set-export-password (1 to 3) asks twice for the new one.\n"
     "\n"
     "Exit status: 0 success; 1 done, but some records of the file failed to load or export;\n"
-    "2 usage error, refused input or file error.\n";
+    "2 usage error, refused input or file error.\n"
+    "The status tells what happened to the files. After 0, export and report wrote their file in\n"
+    "full, import appended its rows and set-export-password saved the password, even when the\n"
+    "summary could not be printed (that is reported on the error output); after 1 the export\n"
+    "holds the rows its counts name. After 2 no record file and no password was changed; an\n"
+    "output file was left only when the message says it is incomplete. list, analyse and --help\n"
+    "exit with 2 when their output cannot be written.\n";
 
 inline constexpr const char* kUnknownCommand = "unknown command";
 inline constexpr const char* kMissingCommand = "no command given";
@@ -32,6 +38,9 @@ inline constexpr const char* kMissingPosition = "--record needs a record positio
 inline constexpr const char* kBadPosition = "a record position is a whole number 0, 1, 2, ...";
 inline constexpr const char* kNoRecordChosen = "choose the records to analyse with --record POS";
 inline constexpr const char* kOutputFailed = "the output could not be written in full";
+inline constexpr const char* kOutputFailedAfterChange =
+    "the summary could not be written in full; the command itself was carried out";
+inline constexpr const char* kRecordFileIsFolder = "The record file named is a folder, not a file: ";
 
 inline constexpr const char* kFailedPositions = "Positions of the records that failed to load: ";
 inline constexpr const char* kBeyondCapacity = " records after the first 657 were not loaded.";

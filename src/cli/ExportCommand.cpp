@@ -2,16 +2,17 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
-#include "reports/ExportPasswords.h"
-#include "reports/ExportRun.h"
-#include "model/FileNameRules.h"
+#include "cli/PathChecks.h"
 #include "model/RecordFilePath.h"
-#include "reports/ReportMessages.h"
 #include "cli/ReportsCliSupport.h"
 #include "cli/ReportsCliTexts.h"
+#include "cli/SecretInput.h"
+#include "reports/ExportPasswordCheck.h"
+#include "reports/ExportPasswords.h"
+#include "reports/ExportRun.h"
+#include "reports/ReportMessages.h"
 #include "reports/ReportsResult.h"
 #include "reports/ReportsTexts.h"
-#include "cli/SecretInput.h"
 
 namespace orva::cli {
 
@@ -38,7 +39,7 @@ bool PasswordAccepted(std::ostream& err) {
         err << texts::kProgram << ": " << texts::kNoPasswordEntered << '\n';
         return false;
     }
-    if (!passwords.Matches(LowerCaseAsTyped(entered))) {
+    if (!CheckExportPassword(passwords, LowerCaseAsTyped(entered))) {
         PrintPlainMessage(err, WrongPasswordMessage());
         return false;
     }
@@ -59,11 +60,8 @@ int RunExportCommand(const std::vector<std::string>& words, std::ostream& out, s
     if (parsed.arguments.size() < 2) return UsageError(err, texts::kMissingArguments);
     if (parsed.arguments.size() > 2) return UsageError(err, texts::kExtraArgument, parsed.arguments[2]);
 
-    const FileNameCheck recordFile = ApplyRecordFileNameRule(parsed.arguments[0]);
-    if (!recordFile.ok) {
-        PrintPlainMessage(err, {orva::texts::kIncorrectFileName, recordFile.message, MessageIcon::Stop});
-        return kExitRefused;
-    }
+    const std::optional<std::string> recordFile = ResolveRecordFile(parsed.arguments[0], err);
+    if (!recordFile) return kExitRefused;
     // Nothing to ask a password for when the export would be refused anyway.
     if (parsed.flags.count(kAcceptPrivacy) == 0) {
         PrintPlainMessage(err, ExportPrivacyMessage());
@@ -72,7 +70,7 @@ int RunExportCommand(const std::vector<std::string>& words, std::ostream& out, s
     if (!PasswordAccepted(err)) return kExitRefused;
 
     ExportRequest request;
-    request.recordFileName = RecordFilePath(recordFile.fullPath).WithoutExtension();
+    request.recordFileName = RecordFilePath(*recordFile).WithoutExtension();
     request.exportName = WithoutExtension(parsed.arguments[1], orva::texts::kCsvSuffixLabel);
     request.privacyAccepted = true;
     const bool replace = parsed.flags.count(kReplace) != 0;
@@ -83,7 +81,8 @@ int RunExportCommand(const std::vector<std::string>& words, std::ostream& out, s
             break;
         case ExportStop::Declined:
             PrintPlainMessage(err, FileExistsQuestion());
-            err << request.exportName << orva::texts::kCsvSuffixLabel << '\n' << texts::kUseReplace << '\n';
+            err << EscapedPath(request.exportName + orva::texts::kCsvSuffixLabel) << '\n'
+                << texts::kUseReplace << '\n';
             return kExitRefused;
         default:
             PrintPlainMessage(err, *outcome.message);
@@ -92,7 +91,8 @@ int RunExportCommand(const std::vector<std::string>& words, std::ostream& out, s
     const bool complete = outcome.counters.recordsWritten == outcome.counters.numberOfRecords;
     std::ostream& stream = complete ? out : err;
     if (complete) {
-        stream << outcome.message->caption << '\n' << outcome.message->text << '\n';
+        stream << EscapedMessage(outcome.message->caption) << '\n'
+               << EscapedMessage(outcome.message->text) << '\n';
     } else {
         PrintPlainMessage(stream, *outcome.message);
     }

@@ -1,51 +1,20 @@
 #include "cli/ImportCommand.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
+#include <optional>
 
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
-#include "model/FileNameRules.h"
-#include "reports/ImportRun.h"
-#include "store/RandomSource.h"
+#include "cli/CsvFileRead.h"
+#include "cli/PathChecks.h"
 #include "cli/ReportsCliSupport.h"
 #include "cli/ReportsCliTexts.h"
+#include "reports/ImportRun.h"
 #include "reports/ReportsResult.h"
+#include "store/RandomSource.h"
 #include "store/StoreMessages.h"
 #include "store/StoreResult.h"
 
 namespace orva::cli {
-
-namespace {
-
-// An export of a full record file is well below this; anything larger is not one.
-constexpr std::streamoff kLargestCsv = 16 * 1024 * 1024;
-
-bool ReadCsv(const std::string& path, std::string& content, std::ostream& err) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        err << texts::kProgram << ": " << texts::kCsvUnreadable << path << " (" << std::strerror(errno)
-            << ")\n";
-        return false;
-    }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size > kLargestCsv) {
-        err << texts::kProgram << ": " << texts::kCsvTooLarge << path << '\n';
-        return false;
-    }
-    in.seekg(0, std::ios::beg);
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        err << texts::kProgram << ": " << texts::kCsvUnreadable << path << '\n';
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 int RunImportCommand(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
     const CommandWords parsed = ParseCommandWords(words, {}, {});
@@ -53,24 +22,22 @@ int RunImportCommand(const std::vector<std::string>& words, std::ostream& out, s
     if (parsed.arguments.size() < 2) return UsageError(err, texts::kMissingArguments);
     if (parsed.arguments.size() > 2) return UsageError(err, texts::kExtraArgument, parsed.arguments[2]);
 
-    const FileNameCheck recordFile = ApplyRecordFileNameRule(parsed.arguments[1]);
-    if (!recordFile.ok) {
-        PrintPlainMessage(err, {orva::texts::kIncorrectFileName, recordFile.message, MessageIcon::Stop});
-        return kExitRefused;
-    }
+    const std::optional<std::string> recordFile = ResolveRecordFile(parsed.arguments[1], err);
+    if (!recordFile) return kExitRefused;
     std::string csv;
-    if (!ReadCsv(parsed.arguments[0], csv, err)) return kExitRefused;
+    if (!ReadCsvToImport(parsed.arguments[0], csv, err)) return kExitRefused;
 
     const ImportOutcome outcome =
-        RunImport(csv, recordFile.fullPath, SystemClock::Instance(), DefaultRandomSource::Instance());
+        RunImport(csv, *recordFile, SystemClock::Instance(), DefaultRandomSource::Instance());
     if (outcome.problem) {
-        err << texts::kProgram << ": " << texts::kImportRefused << parsed.arguments[0] << ": "
+        err << texts::kProgram << ": " << texts::kImportRefused << EscapedPath(parsed.arguments[0]) << ": "
             << DescribeProblem(*outcome.problem) << '\n';
         return kExitRefused;
     }
     if (outcome.code == kFileFull) {
         err << texts::kProgram << ": " << texts::kImportTooMany << outcome.existingRecords
-            << texts::kImportTooManyMiddle << outcome.rows << texts::kImportTooManyEnd << '\n';
+            << texts::kImportTooManyMiddle << outcome.rows - outcome.repeated << texts::kImportTooManyEnd
+            << '\n';
         return kExitRefused;
     }
     if (outcome.code < 0) {
@@ -78,9 +45,15 @@ int RunImportCommand(const std::vector<std::string>& words, std::ostream& out, s
         err << texts::kImportRefused << '\n';
         return kExitRefused;
     }
-    out << texts::kImported << outcome.appended << texts::kImportedInto << recordFile.fullPath
-        << texts::kImportedPositions << outcome.firstPosition << "-"
-        << outcome.firstPosition + outcome.appended - 1 << texts::kImportedEnd << '\n';
+    out << texts::kImported << outcome.appended << texts::kImportedInto << EscapedPath(*recordFile);
+    if (outcome.appended > 0) {
+        out << texts::kImportedPositions << outcome.firstPosition << "-"
+            << outcome.firstPosition + outcome.appended - 1 << texts::kImportedEnd << '\n';
+    } else {
+        out << texts::kSentenceEnd << '\n';
+    }
+    if (outcome.repeated > 0) out << outcome.repeated << texts::kImportRepeated << '\n';
+    out << texts::kImportEncoding << CsvEncodingName(outcome.encoding) << texts::kSentenceEnd << '\n';
     return kExitSuccess;
 }
 

@@ -2,7 +2,7 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
-#include "model/FileNameRules.h"
+#include "cli/PathChecks.h"
 #include "model/RecordFilePath.h"
 #include "store/StoreMessages.h"
 
@@ -10,13 +10,12 @@ namespace orva::cli {
 
 LoadedFile LoadRecordFile(const std::string& argument, RecordList& list, std::ostream& err) {
     LoadedFile loaded;
-    const FileNameCheck check = ApplyRecordFileNameRule(argument);
-    if (!check.ok) {
-        PrintMessage(err, {orva::texts::kIncorrectFileName, check.message, MessageIcon::Stop});
+    const std::optional<std::string> path = ResolveRecordFile(argument, err);
+    if (!path) {
         loaded.status = kExitRefused;
         return loaded;
     }
-    loaded.path = check.fullPath;
+    loaded.path = *path;
 
     const int result = list.Load(loaded.path, true, false);
     if (result == 0) return loaded;

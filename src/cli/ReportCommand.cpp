@@ -3,16 +3,19 @@
 #include "cli/ChosenRecords.h"
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
-#include "model/FileNameRules.h"
+#include "cli/PathChecks.h"
 #include "model/RecordFilePath.h"
-#include "store/OutputFile.h"
 #include "reports/ReportFileNames.h"
 #include "reports/ReportMessages.h"
+#include "store/OutputFile.h"
 #include "cli/ReportsCliSupport.h"
 #include "cli/ReportsCliTexts.h"
+#include "reports/ReportFileNames.h"
+#include "reports/ReportMessages.h"
 #include "reports/ReportsTexts.h"
 #include "reports/RtfReportWriter.h"
 #include "screening/ScreeningTexts.h"
+#include "store/OutputFile.h"
 #include "store/StoreMessages.h"
 #include "store/StoreResult.h"
 
@@ -73,13 +76,10 @@ int RunReportCommand(const std::vector<std::string>& words, std::ostream& out, s
         return kExitRefused;
     }
 
-    const FileNameCheck recordFile = ApplyRecordFileNameRule(parsed.arguments[0]);
-    if (!recordFile.ok) {
-        PrintPlainMessage(err, {orva::texts::kIncorrectFileName, recordFile.message, MessageIcon::Stop});
-        return kExitRefused;
-    }
+    const std::optional<std::string> recordFile = ResolveRecordFile(parsed.arguments[0], err);
+    if (!recordFile) return kExitRefused;
     ReportSet reports;
-    if (!LoadChosenRecords(recordFile.fullPath, positions, PrintReadFailure, reports, err)) return kExitRefused;
+    if (!LoadChosenRecords(*recordFile, positions, PrintReadFailure, reports, err)) return kExitRefused;
 
     OutputFile file;
     file.SetPath(rtfName + orva::texts::kRtfSuffixLabel);
@@ -87,7 +87,7 @@ int RunReportCommand(const std::vector<std::string>& words, std::ostream& out, s
     if (opened == kFileExists) {
         if (parsed.flags.count(kReplace) == 0) {
             PrintPlainMessage(err, FileExistsQuestion());
-            err << file.Path() << '\n' << texts::kUseReplace << '\n';
+            err << EscapedPath(file.Path()) << '\n' << texts::kUseReplace << '\n';
             return kExitRefused;
         }
         opened = file.Open(true);
@@ -105,7 +105,7 @@ int RunReportCommand(const std::vector<std::string>& words, std::ostream& out, s
         return kExitRefused;
     }
     const UserMessage saved = SaveSuccessfulMessage(rtfName);
-    out << saved.caption << '\n' << saved.text << '\n';
+    out << EscapedMessage(saved.caption) << '\n' << EscapedMessage(saved.text) << '\n';
     return kExitSuccess;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/ReportsCliSupport.h"
 
+#include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
 #include "cli/ReportsCliTexts.h"
 #include "reports/ReportsResult.h"
@@ -53,13 +54,14 @@ CommandWords ParseCommandWords(const std::vector<std::string>& words,
 }
 
 void PrintPlainMessage(std::ostream& stream, const UserMessage& message) {
-    stream << texts::kProgram << ": " << message.caption << '\n' << message.text << '\n';
+    stream << texts::kProgram << ": " << EscapedMessage(message.caption) << '\n'
+           << EscapedMessage(message.text) << '\n';
 }
 
 void PrintPasswordsNotLoaded(std::ostream& err, const std::string& path, int code) {
     err << texts::kProgram << ": "
-        << (code == kPasswordFileUnsafe ? texts::kPasswordsUnsafe : texts::kPasswordsUnreadable) << path
-        << texts::kErrorCode << code << texts::kErrorCodeEnd << '\n';
+        << (code == kPasswordFileUnsafe ? texts::kPasswordsUnsafe : texts::kPasswordsUnreadable)
+        << EscapedPath(path) << texts::kErrorCode << code << texts::kErrorCodeEnd << '\n';
 }
 
 std::string WithoutExtension(std::string_view name, std::string_view extension) {

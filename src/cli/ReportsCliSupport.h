@@ -29,7 +29,7 @@ CommandWords ParseCommandWords(const std::vector<std::string>& words,
                                std::initializer_list<const char*> valued);
 
 // A message whose text holds a path as the user typed it: written as it is, since the
-// product's own words in it are plain ASCII.
+// product's own words in it are plain ASCII, with its control characters escaped.
 void PrintPlainMessage(std::ostream& stream, const UserMessage& message);
 
 // Why the export passwords at `path` could not be read, with how to mend an unsafe file.

@@ -32,6 +32,13 @@ inline constexpr const char* kWriteStoppedTail = "; it ends after the last row t
 // import
 inline constexpr const char* kCsvUnreadable = "The CSV file could not be read: ";
 inline constexpr const char* kCsvTooLarge = "The CSV file is larger than any export of a record file: ";
+inline constexpr const char* kCsvIsFolder = "The CSV file named is a folder, not a file: ";
+inline constexpr const char* kCsvNotRegular =
+    "The CSV file named is not an ordinary file (a device, pipe or socket), so it is not read: ";
+inline constexpr const char* kImportRepeated =
+    " rows were left out: the same records (same details, answers and save time) are already in the file "
+    "or earlier in the CSV.";
+inline constexpr const char* kImportEncoding = "The CSV was read as ";
 inline constexpr const char* kImportRefused = "Nothing was imported. ";
 inline constexpr const char* kImportTooMany = "Nothing was imported: the record file holds ";
 inline constexpr const char* kImportTooManyMiddle = " records, and ";
@@ -40,6 +47,7 @@ inline constexpr const char* kImported = "Imported ";
 inline constexpr const char* kImportedInto = " records into ";
 inline constexpr const char* kImportedPositions = " (positions ";
 inline constexpr const char* kImportedEnd = ").";
+inline constexpr const char* kSentenceEnd = ".";
 
 // report
 inline constexpr const char* kReportIncompleteCode = "Error ";
@@ -56,6 +64,8 @@ inline constexpr const char* kPasswordNotPlainText =
     "Nothing was changed.";
 inline constexpr const char* kPasswordTooLong =
     "The password is longer than 64 characters. Nothing was changed.";
+inline constexpr const char* kPasswordTooShort =
+    "The password is shorter than 8 characters. Nothing was changed.";
 inline constexpr const char* kPasswordNotSaved = "The export passwords could not be saved to ";
 inline constexpr const char* kPasswordNotSavedHint =
     "Setting export passwords needs an administrator's rights.";

@@ -29,6 +29,20 @@ class EchoOff {
     bool active_ = false;
 };
 
+// Far beyond any password; standard input may be endless (/dev/zero), so no line is read past it.
+constexpr std::size_t kLongestLine = 1024;
+
+// std::getline, but false for a line longer than kLongestLine, of which no more is read.
+bool ReadBoundedLine(std::string& line) {
+    char c = 0;
+    while (std::cin.get(c)) {
+        if (c == '\n') return true;
+        if (line.size() == kLongestLine) return false;
+        line += c;
+    }
+    return !line.empty();
+}
+
 }  // namespace
 
 bool ReadSecretLine(const std::string& prompt, std::string& line, std::ostream& err) {
@@ -38,11 +52,11 @@ bool ReadSecretLine(const std::string& prompt, std::string& line, std::ostream& 
         err << prompt << std::flush;
         {
             EchoOff quiet;
-            read = static_cast<bool>(std::getline(std::cin, line));
+            read = ReadBoundedLine(line);
         }
         err << '\n';
     } else {
-        read = static_cast<bool>(std::getline(std::cin, line));
+        read = ReadBoundedLine(line);
     }
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return read;

@@ -27,6 +27,8 @@ const char* RefusalText(int code) {
             return texts::kPasswordNotPlainText;
         case kPasswordTooLong:
             return texts::kPasswordTooLong;
+        case kPasswordTooShort:
+            return texts::kPasswordTooShort;
         default:
             return texts::kPasswordHashFailed;
     }
@@ -64,7 +66,7 @@ int RunSetExportPassword(const std::vector<std::string>& words, std::ostream& ou
     if (set < 0) return Refused(err, RefusalText(set));
     const int saved = passwords.Save();
     if (saved < 0) {
-        err << texts::kProgram << ": " << texts::kPasswordNotSaved << passwords.FilePath()
+        err << texts::kProgram << ": " << texts::kPasswordNotSaved << EscapedPath(passwords.FilePath())
             << texts::kErrorCode << saved << texts::kErrorCodeEnd << '\n'
             << texts::kPasswordNotSavedHint << '\n';
         return kExitRefused;

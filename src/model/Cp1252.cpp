@@ -119,6 +119,11 @@ std::string Cp1252::FromUnicode(std::u32string_view text, char replacement, int*
     return out;
 }
 
+bool Cp1252::IsControl(char byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    return b < 0x20 || b == 0x7F || (b >= 0x80 && b <= 0x9F && ByteToChar(b) == char32_t{b});
+}
+
 std::string Cp1252::FromUtf8(std::string_view utf8, char replacement, int* unmappable) {
     return FromUnicode(DecodeUtf8(utf8), replacement, unmappable);
 }

@@ -20,6 +20,10 @@ public:
     static std::string FromUnicode(std::u32string_view text, char replacement = '?', int* unmappable = nullptr);
     // Malformed UTF-8 sequences count as unmappable as well.
     static std::string FromUtf8(std::string_view utf8, char replacement = '?', int* unmappable = nullptr);
+
+    // A byte that is no character to type or show: the C0 controls, DEL, and the five bytes
+    // Windows-1252 leaves undefined, which stand for C1 controls.
+    static bool IsControl(char byte);
 };
 
 }  // namespace orva

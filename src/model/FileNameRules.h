@@ -14,13 +14,14 @@ struct FileNameCheck {
 };
 
 // Record-file names are typed without an extension or with ".rpc"; ".rpc" is added.
-// Another extension, a trailing dot or a trailing folder separator is refused.
+// Another extension, a trailing dot or a trailing folder separator is refused; extensions are
+// looked for in the last path component only ("../ab" is the file "ab.rpc" one folder up).
 FileNameCheck ApplyRecordFileNameRule(std::string_view text);
 
 // A path chosen in a file box is taken only when it is at least five characters long, ends
 // exactly in `extension` (".rpc", ".csv" or ".rtf"), has no folder separator just before it and
-// no full stop among the four characters before it. Returns the path without the extension,
-// or nothing.
+// no full stop among the four characters before it within its last path component. Returns
+// the path without the extension, or nothing.
 bool AcceptBrowsedPath(std::string_view path, std::string_view extension, std::string& withoutExtension);
 
 // The part after the last '/' or '\', and the part up to and including it.

@@ -17,9 +17,16 @@ constexpr TextField kObserverFields[] = {
     TextField::ObserverComment,
 };
 
+constexpr char kFormulaGuard = '\'';
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+
+bool StartsFormula(std::string_view cell) {
+    return !cell.empty() && kFormulaStarts.find(cell.front()) != std::string_view::npos;
+}
+
 void AddColumn(std::string& line, std::string_view value) {
     line += ',';
-    line += SanitiseCsvText(value);
+    line += GuardFormula(SanitiseCsvText(value));
 }
 
 // A stored date split into parts of the given widths; all parts empty unless the stored text
@@ -47,6 +54,17 @@ std::string SanitiseCsvText(std::string_view text) {
         }
     }
     return clean;
+}
+
+std::string GuardFormula(std::string cell) {
+    if (StartsFormula(cell)) cell.insert(cell.begin(), kFormulaGuard);
+    return cell;
+}
+
+std::string_view UnguardFormula(std::string_view cell) {
+    if (cell.size() >= 2 && cell.front() == kFormulaGuard && StartsFormula(cell.substr(1)))
+        cell.remove_prefix(1);
+    return cell;
 }
 
 std::string FormatCsvLine(const AssessmentRecord& record) {

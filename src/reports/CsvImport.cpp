@@ -4,11 +4,13 @@
 #include <cstdio>
 #include <iterator>
 
-#include "reports/CsvFormat.h"
+#include "model/Cp1252.h"
 #include "model/Date.h"
-#include "store/RecordFormat.h"
+#include "model/FieldRules.h"
+#include "reports/CsvFormat.h"
 #include "reports/ReportsResult.h"
 #include "reports/ReportsTexts.h"
+#include "store/RecordFormat.h"
 
 namespace orva {
 
@@ -24,6 +26,7 @@ enum Column : int {
     kColSchool = 14,
     kColBirth = 15,       // year, month, day
     kColCompletion = 18,  // year, month, day
+    kColSave = 21,        // year, month, day, hour, minute, second
     kColReporter = 27,
     kColObserverFirst = 28,
     kColFirstItem = 32,
@@ -47,7 +50,7 @@ std::vector<std::string_view> Split(std::string_view line) {
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = line.find(',', start);
-        parts.push_back(line.substr(start, comma - start));
+        parts.push_back(UnguardFormula(line.substr(start, comma - start)));
         if (comma == std::string_view::npos) return parts;
         start = comma + 1;
     }
@@ -66,6 +69,13 @@ int Number(std::string_view s) {
     return value;
 }
 
+// -1, 0 or 1 as `first` lies before, on or after `second`; both valid.
+int Order(const Date& first, const Date& second) {
+    int order = 0;
+    CompareDates(first, second, order);
+    return -order;
+}
+
 // Raised by the checks of one row; caught once per row.
 struct RowError {
     int column;
@@ -75,8 +85,8 @@ struct RowError {
 
 class RowReader {
   public:
-    RowReader(const std::vector<std::string_view>& cells, const Clock& clock)
-        : cells_(cells), clock_(clock) {}
+    RowReader(const std::vector<std::string_view>& cells, CsvEncoding encoding, const Clock& clock)
+        : cells_(cells), encoding_(encoding), clock_(clock) {}
 
     AssessmentRecord Read() {
         AssessmentRecord record;
@@ -89,6 +99,9 @@ class RowReader {
 
         for (int i = 0; i < 10; ++i)
             record.SetText(kContactFields[i], Text(kColFirstText + i, kContactFields[i]));
+        // Names keep no trailing blanks, as the details page stores them.
+        record.SetFirstName(TrimTrailingSpaces(record.GetFirstName()));
+        record.SetLastName(TrimTrailingSpaces(record.GetLastName()));
         if (record.GetFirstName().empty()) Fail(kColFirstText, CsvProblem::EmptyName);
         if (record.GetLastName().empty()) Fail(kColFirstText + 1, CsvProblem::EmptyName);
 
@@ -97,14 +110,7 @@ class RowReader {
         record.SetSchoolYear(Text(kColSchoolYear, TextField::SchoolYear));
         record.SetSchool(Text(kColSchool, TextField::School));
 
-        const std::optional<Date> birth = ReadDate(kColBirth);
-        if (!birth) Fail(kColBirth, CsvProblem::BirthDateMissing);
-        record.SetBirthDate(birth->year, birth->month, birth->day);
-        if (const std::optional<Date> completion = ReadDate(kColCompletion)) {
-            if (record.SetCompletionDate(completion->year, completion->month, completion->day, clock_) != 0) {
-                Fail(kColCompletion, CsvProblem::CompletionInFuture);
-            }
-        }
+        ReadDates(record);
 
         const std::string_view reporter = cells_[kColReporter];
         for (int type : {kSelf, kParent, kTeacher}) {
@@ -121,6 +127,7 @@ class RowReader {
             if (!answer.empty() && value < 0) Fail(column, CsvProblem::BadAnswer);
             record.SetResponse(item, value);
         }
+        ReadSaveDateTime(record);
         return record;
     }
 
@@ -129,17 +136,65 @@ class RowReader {
         throw RowError{column, problem, limit};
     }
 
-    // A text as the export writes it. Control characters and the byte 0x80 are refused: a
-    // record file cannot keep them (0x80 ends a stored text). A double quote means the file
-    // was quoted by another program, which the export never does.
-    std::string_view Text(int column, TextField field) const {
-        const std::string_view text = cells_[column];
+    // The analysis needs birth date <= completion date <= today.
+    void ReadDates(AssessmentRecord& record) const {
+        const LocalDateTime now = clock_.Now();
+        const Date today{now.year, now.month, now.day};
+        const std::optional<Date> birth = ReadDate(kColBirth);
+        if (!birth) Fail(kColBirth, CsvProblem::BirthDateMissing);
+        if (Order(*birth, today) > 0) Fail(kColBirth, CsvProblem::BirthInFuture);
+        record.SetBirthDate(birth->year, birth->month, birth->day);
+        if (const std::optional<Date> completion = ReadDate(kColCompletion)) {
+            if (record.SetCompletionDate(completion->year, completion->month, completion->day, clock_) != 0) {
+                Fail(kColCompletion, CsvProblem::CompletionInFuture);
+            }
+            if (Order(*completion, *birth) < 0) Fail(kColCompletion, CsvProblem::CompletionBeforeBirth);
+        }
+    }
+
+    // The save date-time of the export, kept so that a record keeps its history and a second
+    // import of the same file can be recognised; the clock's time when the columns do not give
+    // a valid one that is not before the record's dates.
+    void ReadSaveDateTime(AssessmentRecord& record) const {
+        constexpr std::size_t kWidths[] = {4, 2, 2, 2, 2, 2};
+        int parts[std::size(kWidths)] = {};
+        bool complete = true;
+        for (std::size_t i = 0; i < std::size(kWidths); ++i) {
+            const std::string_view part = cells_[kColSave + static_cast<int>(i)];
+            complete = complete && part.size() == kWidths[i] && AllDigits(part);
+            if (complete) parts[i] = Number(part);
+        }
+        const LocalDateTime when{parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]};
+        record.SetStoredSaveDateTime(complete && SaveDateTimeFits(record, when) ? when : clock_.Now());
+    }
+
+    static bool SaveDateTimeFits(const AssessmentRecord& record, const LocalDateTime& when) {
+        const Date day{when.year, when.month, when.day};
+        if (IsValidDate(day) != kValidDate || when.hour > 23 || when.minute > 59 || when.second > 59)
+            return false;
+        Date dated;
+        if (record.GetBirthDate(dated.year, dated.month, dated.day) == 0 && Order(day, dated) < 0)
+            return false;
+        return record.GetCompletionDate(dated.year, dated.month, dated.day) != 0 || Order(day, dated) >= 0;
+    }
+
+    // A text as the export writes it, in Windows-1252. Control characters (tabs apart) and the
+    // byte 0x80 are refused: the questionnaire cannot take them and a record file cannot keep
+    // them (0x80 ends a stored text). A double quote
+    // means the file was quoted by another program, which the export never does.
+    std::string Text(int column, TextField field) const {
+        std::string text(cells_[column]);
+        if (encoding_ == CsvEncoding::Utf8) {
+            int unmappable = 0;
+            text = Cp1252::FromUtf8(cells_[column], '?', &unmappable);
+            if (unmappable > 0) Fail(column, CsvProblem::NotWindows1252);
+        }
         if (text.size() > MaxLength(field)) {
             Fail(column, CsvProblem::TooLong, static_cast<int>(MaxLength(field)));
         }
         for (char c : text) {
             const auto byte = static_cast<unsigned char>(c);
-            if ((byte < 0x20 && byte != '\t') || byte == kTextPad) {
+            if ((Cp1252::IsControl(c) && c != '\t') || byte == kTextPad) {
                 Fail(column, CsvProblem::BadCharacter);
             }
             if (c == '"') Fail(column, CsvProblem::DoubleQuote);
@@ -171,10 +226,12 @@ class RowReader {
     }
 
     const std::vector<std::string_view>& cells_;
+    CsvEncoding encoding_;
     const Clock& clock_;
 };
 
-static_assert(std::size(texts::kCsvProblems) == static_cast<std::size_t>(CsvProblem::BadAnswer) + 1,
+static_assert(std::size(texts::kCsvProblems) ==
+                  static_cast<std::size_t>(CsvProblem::CompletionBeforeBirth) + 1,
               "one text per problem");
 
 CsvImportResult Refused(int code, int line, CsvProblem problem, int column = -1, int limit = 0) {
@@ -185,6 +242,23 @@ CsvImportResult Refused(int code, int line, CsvProblem problem, int column = -1,
 }
 
 }  // namespace
+
+std::size_t LargestImportCsv() {
+    // A guarded cell starts with a one-byte character, so the guard never makes it longer
+    // than a cell of three-byte characters only.
+    constexpr std::size_t kUtf8BytesPerCharacter = 3;
+    std::size_t texts = 0;
+    for (TextField field : kContactFields) texts += MaxLength(field);
+    for (TextField field : kObserverFields) texts += MaxLength(field);
+    texts += MaxLength(TextField::SchoolYear) + MaxLength(TextField::School);
+    const std::size_t codes =
+        std::string_view(texts::kCsvVersion).size() + std::string_view(texts::kCsvOnScreen).size() +
+        1 /* gender */ + MaxLength(TextField::BirthDate) + MaxLength(TextField::CompletionDate) +
+        MaxLength(TextField::SaveDateTime) + std::string_view(ReporterCsvLabel(kTeacher)).size() +
+        static_cast<std::size_t>(kItemCount);
+    const std::size_t row = texts * kUtf8BytesPerCharacter + codes + (kCsvColumns - 1) + 2 /* CR LF */;
+    return std::string_view(texts::kCsvHeader).size() + row * static_cast<std::size_t>(kMaxRecords);
+}
 
 std::string CsvColumnName(int column) {
     const std::vector<std::string_view> names = Split(HeaderRow());
@@ -200,7 +274,9 @@ std::string DescribeProblem(const CsvImportProblem& p) {
     return text + ": " + what;
 }
 
-CsvImportResult DecodeCsvImport(std::string_view bytes, const Clock& clock) {
+namespace {
+
+CsvImportResult DecodeRows(std::string_view bytes, CsvEncoding encoding, const Clock& clock) {
     CsvImportResult result;
     int line = 0;
     while (!bytes.empty()) {
@@ -224,13 +300,22 @@ CsvImportResult DecodeCsvImport(std::string_view bytes, const Clock& clock) {
             return Refused(kImportBadRow, line, CsvProblem::ColumnCount, -1, static_cast<int>(cells.size()));
         }
         try {
-            result.records.push_back(RowReader(cells, clock).Read());
+            result.records.push_back(RowReader(cells, encoding, clock).Read());
         } catch (const RowError& error) {
             return Refused(kImportBadRow, line, error.problem, error.column, error.limit);
         }
     }
     if (line == 0) return Refused(kImportBadHeader, 1, CsvProblem::EmptyFile);
     if (result.records.empty()) return Refused(kImportNoRows, line, CsvProblem::NoRows);
+    return result;
+}
+
+}  // namespace
+
+CsvImportResult DecodeCsvImport(std::string_view bytes, const Clock& clock) {
+    const CsvEncoding encoding = DetectCsvEncoding(bytes);
+    CsvImportResult result = DecodeRows(bytes, encoding, clock);
+    result.encoding = encoding;
     return result;
 }
 

@@ -7,6 +7,7 @@
 
 #include "model/AssessmentRecord.h"
 #include "model/Clock.h"
+#include "reports/CsvEncoding.h"
 
 namespace orva {
 
@@ -34,6 +35,9 @@ enum class CsvProblem {
     CompletionInFuture,
     BadReporter,
     BadAnswer,
+    NotWindows1252,  // a UTF-8 character beyond Windows-1252
+    BirthInFuture,
+    CompletionBeforeBirth,
 };
 
 // The first thing wrong with an imported CSV: the 1-based line, the 0-based column (-1 when
@@ -52,7 +56,13 @@ struct CsvImportResult {
     int code = 0;  // 0, or kImportBadHeader, kImportBadRow, kImportNoRows, kImportFileFull
     std::vector<AssessmentRecord> records;
     std::optional<CsvImportProblem> problem;
+    CsvEncoding encoding = CsvEncoding::Windows1252;
 };
+
+// The longest CSV an export of a full record file can give, even when a program saved it again
+// as UTF-8 (up to three bytes a character) with every text cell at its maximum. A longer file
+// is not one to import.
+std::size_t LargestImportCsv();
 
 // The header name of a 0-based column ("Birth Day"), empty outside the row.
 std::string CsvColumnName(int column);
@@ -61,10 +71,13 @@ std::string DescribeProblem(const CsvImportProblem& problem);
 
 // Reads a CSV in exactly the export's format (its header row first; lines end in CR LF or
 // LF) into records, checking every row before any is taken: field lengths, characters a
-// record file can keep, names present, gender code, reporter, data entry, the birth date
-// (required) and the completion date (optional, never after today), answers 0..5 or empty.
-// The save columns are not read: records get their save time when they are written. Stops at
-// the first problem and then returns no records. Safe on any bytes.
+// record file can keep, names present (trailing blanks removed), gender code, reporter, data
+// entry, the birth date (required) and the completion date (optional), with birth date <=
+// completion date <= today, answers 0..5 or empty. The file is read as UTF-8 or Windows-1252
+// (DetectCsvEncoding). A row keeps its save date-time when its six save columns give a valid
+// one not before its dates; otherwise it gets the clock's time. Every cell loses the
+// apostrophe the export put before a formula character. Stops at the first problem and then
+// returns no records. Safe on any bytes.
 CsvImportResult DecodeCsvImport(std::string_view bytes, const Clock& clock);
 
 }  // namespace orva

@@ -76,8 +76,12 @@ std::string TemporarySuffix() {
 
 }  // namespace
 
+bool SettingsFolderOverridable() {
+    return ORVA_DEV_SETTINGS_OVERRIDE != 0;
+}
+
 std::string MachineSettingsFolder() {
-    const char* overridden = std::getenv("ORVA_SETTINGS_DIR");
+    const char* overridden = SettingsFolderOverridable() ? std::getenv("ORVA_SETTINGS_DIR") : nullptr;
     return overridden != nullptr && *overridden != '\0' ? std::string(overridden)
                                                         : std::string(texts::kMachineSettingsFolder);
 }
@@ -166,6 +170,7 @@ bool ExportPasswords::AnySet() const {
 
 int ExportPasswords::CheckNew(std::string_view password) {
     if (password.size() > kMaxExportPasswordLength) return kPasswordTooLong;
+    if (!password.empty() && password.size() < kMinExportPasswordLength) return kPasswordTooShort;
     for (char c : password) {
         if (c < 0x20 || c > 0x7e) return kPasswordNotPlainText;
         if (c >= 'A' && c <= 'Z') return kPasswordHasCapitals;

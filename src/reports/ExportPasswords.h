@@ -9,10 +9,16 @@
 namespace orva {
 
 inline constexpr int kExportPasswordSlots = 3;
+inline constexpr std::size_t kMinExportPasswordLength = 8;
 inline constexpr std::size_t kMaxExportPasswordLength = 64;
 
-// The machine-wide settings folder, which only administrators can write: ORVA_SETTINGS_DIR
-// when it is set (tests), otherwise /etc/orva.
+// Whether ORVA_SETTINGS_DIR may name the folder of the export passwords: only in builds made
+// with ORVA_DEV_SETTINGS_OVERRIDE (developers and tests). An installed program reads them from
+// the machine folder alone, so a user cannot point it at passwords of their own making.
+bool SettingsFolderOverridable();
+
+// The machine-wide settings folder, which only administrators can write: /etc/orva, or
+// ORVA_SETTINGS_DIR when it is set and SettingsFolderOverridable().
 std::string MachineSettingsFolder();
 
 // The export passwords of this installation: up to three, each kept only as a salted Argon2id
@@ -38,7 +44,8 @@ class ExportPasswords {
     // refuses it.
     int Set(int slot, std::string_view password);
     // The rule for new passwords: printable ASCII, no capital letters (the password dialog
-    // lower-cases what is typed, so a capital could never be entered), at most 64 characters.
+    // lower-cases what is typed, so a capital could never be entered), 8 to 64 characters.
+    // The empty password, which clears a slot, is allowed.
     static int CheckNew(std::string_view password);
 
     // The entered text matches when it verifies against a set slot. Empty slots never match.

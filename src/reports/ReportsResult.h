@@ -16,7 +16,8 @@ enum ReportsResult : int {
     kPasswordFileMalformed = -705,  // the passwords file holds something other than hashes
     kPasswordHashFailed = -706,     // the hashing library refused (memory)
     kPasswordLibraryUnavailable = -707,
-    kPasswordFileUnsafe = -708,        // users other than its owner could change the passwords
+    kPasswordFileUnsafe = -708,  // users other than its owner could change the passwords
+    kPasswordTooShort = -709,
 
     // CSV import.
     kImportBadHeader = -801,  // the first line is not the export's header row

@@ -280,7 +280,14 @@ inline constexpr const char* kCsvProblems[] = {
     "gives a completion date after today",
     "must be Self, Parent or Teacher",
     "must be one digit 0 to 5, or empty",
+    "holds a character that a record file cannot keep (it is not in Windows-1252)",
+    "gives a date of birth after today",
+    "gives a completion date before the date of birth",
 };
+
+// The encodings an imported CSV is read in.
+inline constexpr const char* kEncodingUtf8 = "UTF-8";
+inline constexpr const char* kEncodingWindows1252 = "Windows-1252";
 
 // ---- Export passwords -------------------------------------------------------------------
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "store/BlockScrambler.h"
+#include "store/RecordRules.h"
 
 namespace orva {
 
@@ -162,6 +163,12 @@ void ApplyImage(AssessmentRecord& record, const RecordImage& image) {
     record.SetDataEntry(static_cast<char>(image[kImageDataEntry]));
 }
 
+std::size_t ImageOffset(TextField field) {
+    const auto place = std::find_if(std::begin(kTextPlaces), std::end(kTextPlaces),
+                                    [field](const TextPlace& p) { return p.field == field; });
+    return place == std::end(kTextPlaces) ? kImageSaveDateTime : place->offset;
+}
+
 StoredRecord EncodeForStorage(AssessmentRecord& record, const Clock& clock, RandomSource& random) {
     record.SetStoredSaveDateTime(clock.Now());
     return ScrambleImage(BuildImage(record), random);
@@ -169,7 +176,9 @@ StoredRecord EncodeForStorage(AssessmentRecord& record, const Clock& clock, Rand
 
 int DecodeFromStorage(AssessmentRecord& record, const unsigned char* stored) {
     RecordImage image{};
-    if (!UnscrambleImage(stored, image) || !ImageChecksMatch(image)) return kChecksumMismatch;
+    if (!UnscrambleImage(stored, image) || !ImageChecksMatch(image) || !FollowsRecordRules(image)) {
+        return kChecksumMismatch;
+    }
     ApplyImage(record, image);
     return 0;
 }

@@ -14,8 +14,9 @@ StoredRecord EncodeForStorage(AssessmentRecord& record, const Clock& clock,
                               RandomSource& random = DefaultRandomSource::Instance());
 
 // Reads a stored record (kStoredRecordSize bytes) back into `record`, replacing every stored
-// field. 0 on success; kChecksumMismatch (-1) when the bytes do not hold a sound record, in
-// which case `record` is left as it was. Safe on any bytes.
+// field. 0 on success; kChecksumMismatch (-1) when the bytes do not hold a sound record (the
+// check byte and sum, then FollowsRecordRules), in which case `record` is left as it was.
+// Safe on any bytes.
 int DecodeFromStorage(AssessmentRecord& record, const unsigned char* stored);
 
 // The steps of each direction on their own: tests and fuzzing build images and stored
@@ -25,5 +26,7 @@ StoredRecord ScrambleImage(const RecordImage& image, RandomSource& random);
 bool UnscrambleImage(const unsigned char* stored, RecordImage& image);  // false: not a sound image
 bool ImageChecksMatch(const RecordImage& image);
 void ApplyImage(AssessmentRecord& record, const RecordImage& image);  // image assumed checked
+// Where a padded text field starts in the image; not for the save date-time, stored raw.
+std::size_t ImageOffset(TextField field);
 
 }  // namespace orva

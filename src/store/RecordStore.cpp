@@ -73,10 +73,14 @@ int RecordStore::Read(const RecordFilePath& path, int position, AssessmentRecord
     return kStoreOk;
 }
 
-AppendOutcome RecordStore::Append(const RecordFilePath& path, std::vector<AssessmentRecord>& records) {
+AppendOutcome RecordStore::Append(const RecordFilePath& path, std::vector<AssessmentRecord>& records,
+                                  SaveTimes saveTimes) {
     std::vector<StoredRecord> stored;
     stored.reserve(records.size());
-    for (AssessmentRecord& record : records) stored.push_back(EncodeForStorage(record, clock_, random_));
+    for (AssessmentRecord& record : records) {
+        stored.push_back(saveTimes == SaveTimes::Keep ? ScrambleImage(BuildImage(record), random_)
+                                                      : EncodeForStorage(record, clock_, random_));
+    }
     AppendOutcome outcome;
     outcome.code = RecordFile(clock_, fs_)
                        .AppendRecords(path.OnDisk(), stored, outcome.existingRecords, outcome.firstPosition);

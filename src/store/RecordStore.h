@@ -19,6 +19,10 @@ class RecordList;
 // `record` means something only when `code` is 0. Returning false stops the reading.
 using RecordVisitor = std::function<bool(long long position, int code, const AssessmentRecord& record)>;
 
+// Whether an append stamps its records with the time they are saved, or keeps the save
+// date-times they carry (an import keeps the exported ones).
+enum class SaveTimes { StampNow, Keep };
+
 // What an append did.
 struct AppendOutcome {
     int code = 0;             // 0, kFileFull (nothing written), or the file's failure code
@@ -52,9 +56,11 @@ class RecordStore {
     // record file.
     long long ForEach(const RecordFilePath& path, bool readOnly, const RecordVisitor& visit);
 
-    // Stamps each record with the clock's time as it is saved and appends them all, or none:
-    // on any failure the file is exactly as it was (a file it created is removed).
-    AppendOutcome Append(const RecordFilePath& path, std::vector<AssessmentRecord>& records);
+    // Stamps each record with the clock's time as it is saved (unless told to keep the records'
+    // own) and appends them all, or none: on any failure the file is exactly as it was (a file
+    // it created is removed).
+    AppendOutcome Append(const RecordFilePath& path, std::vector<AssessmentRecord>& records,
+                         SaveTimes saveTimes = SaveTimes::StampNow);
 
     // Replaces record `position` with `record` (stamped as it is saved) only when the record in
     // place is still `expected`: the same content and save date-time. Otherwise nothing is

@@ -20,7 +20,7 @@ using testing::RunCli;
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // One person's three reports, a second Parent-report, and a record with Windows-1252 letters,
-// quotes and control bytes in its texts.
+// quotes, a backslash and a tab in its texts.
 class CliFile : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -38,7 +38,7 @@ protected:
             // Teacher: two PTSD items, enough for a teacher; too few pairs for Omega.
             MakePerson(kTeacher, "Alex", "Citizen", {{2, 4}, {111, 5}}, "Ms Brown"),
             MakePerson(kParent, "Alex", "Citizen", {}, "Sam Citizen"),
-            MakePerson(kSelf, "Zo\xEB", "O\"Brien\\\x81", {}, "a\x01" "b"),
+            MakePerson(kSelf, "Zo\xEB", "O\"Brien\\\x9C", {}, "a\t" "b"),
         });
     }
 
@@ -76,9 +76,9 @@ TEST_F(CliFile, ListJsonConvertsWindows1252AndEscapesEverything) {
     ASSERT_EQ(run.status, 0) << run.err;
     const json row = json::parse(run.out)["rows"][4];
     EXPECT_EQ(row["first_name"], "Zo\xC3\xAB");
-    EXPECT_EQ(row["last_name"], "O\"Brien\\\xC2\x81");
-    EXPECT_EQ(row["observer_name"], "a\x01" "b");
-    EXPECT_TRUE(Contains(run.out, "a\\u0001b"));
+    EXPECT_EQ(row["last_name"], "O\"Brien\\\xC5\x93");
+    EXPECT_EQ(row["observer_name"], "a\t" "b");
+    EXPECT_TRUE(Contains(run.out, "a\\tb"));
 }
 
 TEST_F(CliFile, ListTableShowsRowsInFileOrder) {
@@ -370,6 +370,19 @@ TEST(CliHelp, PrintsUsageAndSucceeds) {
     const CliRun run = RunCli({"--help"});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(Contains(run.out, "orva-cli analyse FILE --record POS [--record POS] [--record POS] [--json]"));
+}
+
+TEST(CliHelp, SaysWhatEachExitStatusMeansForTheFiles) {
+    const CliRun run = RunCli({"--help"});
+    EXPECT_TRUE(Contains(run.out, "The status tells what happened to the files. After 0, export and report"));
+    EXPECT_TRUE(Contains(run.out, "After 2 no record file and no password was changed"));
+}
+
+TEST(CliHelp, HelpThatCannotBeWrittenFails) {
+    if (!testing::Exists("/dev/full")) GTEST_SKIP() << "no device that is always full";
+    const CliRun run = RunCli({"--help"}, "/dev/full");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "orva-cli: the output could not be written in full\n");
 }
 
 }  // namespace

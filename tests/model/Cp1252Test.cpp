@@ -38,5 +38,16 @@ TEST(Cp1252, MalformedUtf8IsReplacedNotPassedThrough) {
     EXPECT_EQ(Cp1252::FromUtf8("\xED\xA0\x80", '?', &unmappable), "???");
 }
 
+TEST(Cp1252, ControlsAreC0DeleteAndTheFiveUndefinedBytes) {
+    std::string controls;
+    for (int b = 0; b < 256; ++b) {
+        if (Cp1252::IsControl(static_cast<char>(b))) controls += static_cast<char>(b);
+    }
+    std::string expected;
+    for (int b = 0; b < 0x20; ++b) expected += static_cast<char>(b);
+    expected += "\x7F\x81\x8D\x8F\x90\x9D";
+    EXPECT_EQ(controls, expected);
+}
+
 }  // namespace
 }  // namespace orva

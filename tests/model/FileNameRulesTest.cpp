@@ -47,7 +47,16 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"FolderOnly", "/data/", false, kWithoutExtension},
                       NameCase{"BackslashFolderOnly", "c:\\data\\", false, kWithoutExtension},
                       NameCase{"ExtensionOnlyInFolder", "/data/.rpc", false, kWithoutExtension},
-                      NameCase{"ExtensionOnly", ".rpc", false, kWithoutExtension}),
+                      NameCase{"ExtensionOnly", ".rpc", false, kWithoutExtension},
+                      NameCase{"ThisFolder", "./ab", true, "./ab.rpc"},
+                      NameCase{"FolderAbove", "../ab", true, "../ab.rpc"},
+                      NameCase{"ThisFolderDash", "./-x", true, "./-x.rpc"},
+                      NameCase{"DotInFolderName", "/data.v2/clinic", true, "/data.v2/clinic.rpc"},
+                      NameCase{"BackslashDotFolder", "..\\ab", true, "..\\ab.rpc"},
+                      NameCase{"ExtensionAfterDotFolder", "./ab.csv", false, kWithoutExtension},
+                      NameCase{"DotFolderOnly", "./", false, kWithoutExtension},
+                      NameCase{"Dot", ".", false, kWithoutExtension},
+                      NameCase{"DotDot", "..", false, kWithoutExtension}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BrowsedPath, AcceptsOnlyTheExactExtensionWithACleanStem) {
@@ -62,6 +71,17 @@ TEST(BrowsedPath, AcceptsOnlyTheExactExtensionWithACleanStem) {
     EXPECT_EQ(stem, "a");
     EXPECT_FALSE(AcceptBrowsedPath("a.rtf", ".csv", stem));
     EXPECT_EQ(stem, "a");
+}
+
+TEST(BrowsedPath, LooksForFullStopsInTheFileNameOnly) {
+    std::string stem;
+    EXPECT_TRUE(AcceptBrowsedPath("./ab.rpc", ".rpc", stem));
+    EXPECT_EQ(stem, "./ab");
+    EXPECT_TRUE(AcceptBrowsedPath("../a.csv", ".csv", stem));
+    EXPECT_EQ(stem, "../a");
+    EXPECT_TRUE(AcceptBrowsedPath("c:\\x.y\\ab.rtf", ".rtf", stem));
+    EXPECT_FALSE(AcceptBrowsedPath("../x/data.old.rpc", ".rpc", stem));
+    EXPECT_FALSE(AcceptBrowsedPath("./.ab.rpc", ".rpc", stem));
 }
 
 TEST(PathParts, SplitAtTheLastSeparatorOfEitherKind) {

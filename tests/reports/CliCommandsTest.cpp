@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "reports/CsvFormat.h"
+#include "reports/CsvImport.h"
 #include "reports/ExportPasswords.h"
 #include "reports/ReportsTestSupport.h"
 #include "reports/ReportsTexts.h"
@@ -22,6 +23,8 @@ using test::CliRun;
 class CliCommandsTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        // Installed builds read the export passwords from the machine folder only.
+        if (!SettingsFolderOverridable()) GTEST_SKIP();
         ::setenv("ORVA_SETTINGS_DIR", folder_.Path("settings").c_str(), 1);
         ExportPasswords passwords(folder_.Path("settings"));
         ASSERT_EQ(passwords.Set(2, "open sesame"), 0);
@@ -33,9 +36,11 @@ class CliCommandsTest : public ::testing::Test {
     }
     void TearDown() override { ::unsetenv("ORVA_SETTINGS_DIR"); }
 
-    // Runs the built orva-cli with `input` on its standard input (not a terminal).
-    static CliRun Run(const std::vector<std::string>& args, const std::string& input = "") {
-        return test::RunCli(args, input);
+    // Runs the built orva-cli with `input` on its standard input (not a terminal) and its
+    // standard output going to `output` when named.
+    static CliRun Run(const std::vector<std::string>& args, const std::string& input = "",
+                      const std::string& output = "") {
+        return test::RunCli(args, input, output);
     }
 
     std::string Path(const std::string& name) const { return folder_.Path(name); }
@@ -61,6 +66,14 @@ TEST_F(CliCommandsTest, ExportRefusesAWrongPasswordAndAMissingPrivacyAcceptance)
     run = Run({"export", Path("clinic"), Path("out")}, "open sesame\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("Data Privacy Responsibility"), std::string::npos);
+    EXPECT_FALSE(FileExists(Path("out.csv")));
+}
+
+TEST_F(CliCommandsTest, ExportReadsNoMoreOfAnEndlessInputThanAPasswordCouldTake) {
+    const CliRun run =
+        Run({"export", Path("clinic"), Path("out"), "--accept-privacy"}, std::string(4 * 1024 * 1024, 'a'));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("No password was entered."), std::string::npos);
     EXPECT_FALSE(FileExists(Path("out.csv")));
 }
 
@@ -183,15 +196,15 @@ TEST_F(CliCommandsTest, AnalyseJsonCarriesThePersonDetails) {
 }
 
 TEST_F(CliCommandsTest, SetExportPasswordAsksTwiceAndRefusesCapitals) {
-    CliRun run = Run({"set-export-password", "1"}, "new one\nnew one\n");
+    CliRun run = Run({"set-export-password", "1"}, "new one two\nnew one two\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("Export password 1 is set."), std::string::npos);
     ExportPasswords passwords(Path("settings"));
     ASSERT_EQ(passwords.Load(), 0);
-    EXPECT_TRUE(passwords.Matches("new one"));
+    EXPECT_TRUE(passwords.Matches("new one two"));
     EXPECT_TRUE(passwords.Matches("open sesame"));
 
-    run = Run({"set-export-password", "1"}, "New One\nNew One\n");
+    run = Run({"set-export-password", "1"}, "New One Two\nNew One Two\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("capital letters"), std::string::npos);
     run = Run({"set-export-password", "1"}, "one\ntwo\n");
@@ -205,7 +218,104 @@ TEST_F(CliCommandsTest, SetExportPasswordAsksTwiceAndRefusesCapitals) {
     EXPECT_NE(run.out.find("Export password 2 is cleared."), std::string::npos);
     ASSERT_EQ(passwords.Load(), 0);
     EXPECT_FALSE(passwords.Matches("open sesame"));
-    EXPECT_TRUE(passwords.Matches("new one"));
+    EXPECT_TRUE(passwords.Matches("new one two"));
+}
+
+TEST_F(CliCommandsTest, SetExportPasswordRefusesPasswordsShorterThanEight) {
+    const CliRun run = Run({"set-export-password", "1"}, "seven 7\nseven 7\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("shorter than 8 characters"), std::string::npos);
+    ExportPasswords passwords(Path("settings"));
+    ASSERT_EQ(passwords.Load(), 0);
+    EXPECT_FALSE(passwords.IsSet(1));
+}
+
+TEST_F(CliCommandsTest, ACommandThatChangedAFileKeepsItsStatusWhenItsSummaryCannotBePrinted) {
+    const std::string csv = texts::kCsvHeader + FormatCsvLine(reports_test::AwkwardRecord());
+    WriteFile(Path("in.csv"), csv);
+    CliRun run = Run({"import", Path("in.csv"), Path("new")}, "", "/dev/full");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.err.find("the summary could not be written in full"), std::string::npos);
+    EXPECT_EQ(ReadFile(Path("new.rpc")).size(), 243u + 2187u);
+
+    run = Run({"export", Path("clinic"), Path("out"), "--accept-privacy"}, "open sesame\n", "/dev/full");
+    EXPECT_EQ(run.status, 0);
+    const std::string exported = ReadFile(Path("out.csv"));
+    EXPECT_EQ(std::count(exported.begin(), exported.end(), '\n'), 5);
+
+    run = Run({"report", Path("clinic"), "--record", "0", "--rtf", Path("out")}, "", "/dev/full");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(FileExists(Path("out.rtf")));
+}
+
+TEST_F(CliCommandsTest, ACommandThatFailedChangedNothingWhateverItsOutput) {
+    const std::string before = ReadFile(Path("clinic.rpc"));
+    WriteFile(Path("bad.csv"), texts::kCsvHeader + std::string("not a row\r\n"));
+    const CliRun run = Run({"import", Path("bad.csv"), Path("clinic")}, "", "/dev/full");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(ReadFile(Path("clinic.rpc")), before);
+}
+
+TEST_F(CliCommandsTest, ImportingTheSameCsvTwiceAddsItsRowsOnceAndSaysSo) {
+    ASSERT_EQ(Run({"export", Path("clinic"), Path("first"), "--accept-privacy"}, "open sesame\n").status, 0);
+    CliRun run = Run({"import", Path("first.csv"), Path("copy")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("The CSV was read as Windows-1252."), std::string::npos);
+    const std::string once = ReadFile(Path("copy.rpc"));
+
+    run = Run({"import", Path("first.csv"), Path("copy")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Imported 0 records into " + Path("copy.rpc") + ".\n"), std::string::npos);
+    EXPECT_NE(run.out.find("4 rows were left out"), std::string::npos);
+    EXPECT_EQ(ReadFile(Path("copy.rpc")), once);
+}
+
+TEST_F(CliCommandsTest, ImportReadsOnlyOrdinaryFilesOfAnExportsSize) {
+    ASSERT_EQ(::mkfifo(Path("pipe.csv").c_str(), 0600), 0);
+    ::mkdir(Path("folder.csv").c_str(), 0700);
+    WriteFile(Path("huge.csv"), std::string(LargestImportCsv() + 1, 'x'));
+    const std::pair<std::string, std::string> cases[] = {
+        {Path("pipe.csv"), "is not an ordinary file"},   {"/dev/zero", "is not an ordinary file"},
+        {Path("folder.csv"), "is a folder, not a file"}, {Path("huge.csv"), "is larger than any export"},
+        {Path("missing.csv"), "could not be read"},
+    };
+    for (const auto& [csv, problem] : cases) {
+        const CliRun run = Run({"import", csv, Path("target")});
+        EXPECT_EQ(run.status, 2) << csv;
+        EXPECT_NE(run.err.find(problem), std::string::npos) << run.err;
+        EXPECT_FALSE(FileExists(Path("target.rpc"))) << csv;
+    }
+}
+
+TEST_F(CliCommandsTest, ARecordFileThatIsAFolderIsNamedAsOne) {
+    ::mkdir(Path("records.rpc").c_str(), 0700);
+    WriteFile(Path("in.csv"), texts::kCsvHeader + FormatCsvLine(reports_test::AwkwardRecord()));
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"list", Path("records")},
+          {"import", Path("in.csv"), Path("records")},
+          {"report", Path("records"), "--record", "0", "--rtf", Path("out")}}) {
+        const CliRun run = Run(args);
+        EXPECT_EQ(run.status, 2) << args[0];
+        EXPECT_NE(run.err.find("The record file named is a folder, not a file: " + Path("records.rpc")),
+                  std::string::npos)
+            << run.err;
+    }
+}
+
+TEST_F(CliCommandsTest, ControlCharactersOfFileNamesReachTheTerminalEscaped) {
+    const std::string name = Path("red\x1b[31m\nname");
+    CliRun run = Run({"import", name + ".csv", Path("target")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("red\\x1b[31m\\x0aname.csv"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
+
+    run = Run({"list", name});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("red\\x1b[31m\\x0aname"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
+
+    run = Run({"list", "--\x1b[2J"});
+    EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
 }
 
 }  // namespace

@@ -119,6 +119,56 @@ TEST(FormatCsvLine, StoredBytesFromADamagedFileCannotAddColumnsOrLines) {
     EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
 }
 
+struct GuardCase {
+    const char* name;
+    std::string cell;
+    std::string guarded;
+};
+
+void PrintTo(const GuardCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class GuardFormulaTest : public ::testing::TestWithParam<GuardCase> {};
+
+TEST_P(GuardFormulaTest, PutsAnApostropheOnlyBeforeAFormulaStartAndTheImportTakesItAway) {
+    const GuardCase& c = GetParam();
+    EXPECT_EQ(GuardFormula(c.cell), c.guarded);
+    EXPECT_EQ(UnguardFormula(c.guarded), c.cell);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, GuardFormulaTest,
+                         ::testing::Values(GuardCase{"Equals", "=SUM(A1:A9)", "'=SUM(A1:A9)"},
+                                           GuardCase{"Plus", "+61 2 5550 0199", "'+61 2 5550 0199"},
+                                           GuardCase{"Minus", "-2+3", "'-2+3"},
+                                           GuardCase{"At", "@home", "'@home"},
+                                           GuardCase{"Tab", "\t=1", "'\t=1"},
+                                           GuardCase{"CarriageReturn", "\r=1", "'\r=1"},
+                                           GuardCase{"FormulaLater", "a=b-c", "a=b-c"},
+                                           GuardCase{"Empty", "", ""}, GuardCase{"Blank", " =1", " =1"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(UnguardFormula, TakesAwayOnlyAnApostropheBeforeAFormulaStart) {
+    EXPECT_EQ(UnguardFormula("'abc"), "'abc");
+    EXPECT_EQ(UnguardFormula("'"), "'");
+    EXPECT_EQ(UnguardFormula("''=1"), "''=1");
+    EXPECT_EQ(UnguardFormula("=1"), "=1");
+}
+
+TEST(FormatCsvLine, TextsThatASpreadsheetWouldTakeForFormulasAreGuarded) {
+    AssessmentRecord record = reports_test::AwkwardRecord();
+    record.SetFirstName("=HYPERLINK(x)");
+    record.SetPhone("+61 2 5550");
+    record.SetSchool("\tStart");
+    record.SetObserverComment("@once, -twice");
+    const std::string line = FormatCsvLine(record);
+    EXPECT_EQ(line.rfind("ORVA 4.0  ,Paper,'=HYPERLINK(x),", 0), 0u);
+    EXPECT_NE(line.find(",'+61 2 5550,"), std::string::npos);
+    EXPECT_NE(line.find(",'\tStart,"), std::string::npos);
+    EXPECT_NE(line.find(",'@once  -twice,"), std::string::npos);
+    EXPECT_EQ(Columns(line), kCsvColumns);
+}
+
 TEST(FormatCsvLine, DoesNotChangeTheRecord) {
     const AssessmentRecord before = reports_test::AwkwardRecord();
     AssessmentRecord record = before;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "model/Cp1252.h"
+#include "reports/CsvEncoding.h"
 #include "reports/CsvFormat.h"
 #include "reports/CsvImport.h"
 #include "reports/ReportsResult.h"
@@ -39,8 +41,139 @@ TEST(DecodeCsvImport, ExportedRowsReadBackToTheSameRows) {
     for (std::size_t i = 0; i < originals.size(); ++i) {
         EXPECT_EQ(reports_test::WithoutSaveColumns(Row(result.records[i])),
                   reports_test::WithoutSaveColumns(Row(originals[i])));
-        EXPECT_EQ(result.records[i].GetText(TextField::SaveDateTime), "");
+        const std::string saved = originals[i].GetText(TextField::SaveDateTime);
+        EXPECT_EQ(result.records[i].GetText(TextField::SaveDateTime),
+                  saved.empty() ? "20240614102030" : saved);
     }
+    EXPECT_EQ(result.encoding, CsvEncoding::Windows1252);
+}
+
+TEST(DecodeCsvImport, KeepsAValidSaveTimeAndStampsNowForOneThatIsNot) {
+    EXPECT_EQ(DecodeCsvImport(texts::kCsvHeader + Row(reports_test::AwkwardRecord()), kClock)
+                  .records.at(0)
+                  .GetText(TextField::SaveDateTime),
+              "20240601080509");
+    // Save year .. second are columns 21..26; the completion date is 2024-05-02.
+    const std::pair<int, std::string> unusable[] = {{21, ""},   {22, "13"}, {23, "31"}, {24, "24"},
+                                                    {25, "60"}, {26, "7"},  {22, "04"}, {21, "2009"}};
+    for (const auto& [column, value] : unusable) {
+        const CsvImportResult result = DecodeCsvImport(texts::kCsvHeader + RowWith(column, value), kClock);
+        ASSERT_EQ(result.code, 0) << column << " " << value;
+        EXPECT_EQ(result.records[0].GetText(TextField::SaveDateTime), "20240614102030")
+            << column << " " << value;
+    }
+}
+
+TEST(DecodeCsvImport, NamesLoseTheirTrailingBlanks) {
+    const CsvImportResult result = DecodeCsvImport(texts::kCsvHeader + RowWith(2, " Ann  "), kClock);
+    ASSERT_EQ(result.code, 0);
+    EXPECT_EQ(result.records[0].GetFirstName(), " Ann");
+    const CsvImportResult last = DecodeCsvImport(texts::kCsvHeader + RowWith(3, "Lee\t "), kClock);
+    ASSERT_EQ(last.code, 0);
+    EXPECT_EQ(last.records[0].GetLastName(), "Lee\t");
+    const CsvImportResult blank = DecodeCsvImport(texts::kCsvHeader + RowWith(3, "   "), kClock);
+    ASSERT_TRUE(blank.problem);
+    EXPECT_EQ(*blank.problem, (CsvImportProblem{2, 3, CsvProblem::EmptyName, 0}));
+}
+
+TEST(DecodeCsvImport, FormulaTextsSurviveTheRoundTripExactly) {
+    AssessmentRecord record = reports_test::AwkwardRecord();
+    record.SetFirstName("=1+2");
+    record.SetLastName("-Smith");
+    record.SetTown("@home");
+    record.SetPhone("+61 2 5550");
+    record.SetSchool("\tindented");
+    record.SetObserverComment("=cmd|x!A0");
+    const std::string row = Row(record);
+    ASSERT_NE(row.find(",'=1+2,'-Smith,"), std::string::npos);
+    const CsvImportResult result = DecodeCsvImport(texts::kCsvHeader + row, kClock);
+    ASSERT_EQ(result.code, 0) << DescribeProblem(*result.problem);
+    for (TextField field : {TextField::FirstName, TextField::LastName, TextField::Town, TextField::Phone,
+                            TextField::School, TextField::ObserverComment}) {
+        EXPECT_EQ(result.records[0].GetText(field), record.GetText(field));
+    }
+    EXPECT_EQ(Row(result.records[0]), row);
+}
+
+TEST(DecodeCsvImport, AnApostropheBeforeOtherTextIsKept) {
+    const CsvImportResult result = DecodeCsvImport(texts::kCsvHeader + RowWith(4, "'Elm St"), kClock);
+    ASSERT_EQ(result.code, 0);
+    EXPECT_EQ(result.records[0].GetStreetAddress(), "'Elm St");
+}
+
+TEST(DecodeCsvImport, ReadsValidUtf8AsUtf8AndAnythingElseAsWindows1252) {
+    std::string csv = Cp1252::ToUtf8(texts::kCsvHeader + RowWith(2, "NAME"));
+    csv.replace(csv.find("NAME"), 4,
+                "Ren\xC3\xA9"
+                "e \xE2\x80\x9Cx\xE2\x80\x9D");
+    const CsvImportResult utf8 = DecodeCsvImport(csv, kClock);
+    ASSERT_EQ(utf8.code, 0) << DescribeProblem(*utf8.problem);
+    EXPECT_EQ(utf8.encoding, CsvEncoding::Utf8);
+    EXPECT_EQ(utf8.records[0].GetFirstName(),
+              "Ren\xE9"
+              "e \x93x\x94");
+    EXPECT_EQ(utf8.records[0].GetTown(), reports_test::AwkwardRecord().GetTown());
+
+    const CsvImportResult cp1252 = DecodeCsvImport(texts::kCsvHeader + RowWith(2,
+                                                                               "Ren\xE9"
+                                                                               "e"),
+                                                   kClock);
+    ASSERT_EQ(cp1252.code, 0);
+    EXPECT_EQ(cp1252.encoding, CsvEncoding::Windows1252);
+    EXPECT_EQ(cp1252.records[0].GetFirstName(),
+              "Ren\xE9"
+              "e");
+}
+
+TEST(DecodeCsvImport, Utf8CharactersBeyondWindows1252AreRefusedWithLineAndColumn) {
+    std::string csv =
+        Cp1252::ToUtf8(texts::kCsvHeader + Row(reports_test::AwkwardRecord()) + RowWith(8, "Lodz"));
+    csv.replace(csv.rfind("Lodz"), 4,
+                "\xC5\x81\xC3\xB3"
+                "d\xC5\xBA");
+    const CsvImportResult result = DecodeCsvImport(csv, kClock);
+    EXPECT_EQ(result.encoding, CsvEncoding::Utf8);
+    ASSERT_TRUE(result.problem);
+    EXPECT_EQ(*result.problem, (CsvImportProblem{3, 8, CsvProblem::NotWindows1252, 0}));
+    // The same bytes among Windows-1252 ones are Windows-1252 characters.
+    EXPECT_EQ(DecodeCsvImport(texts::kCsvHeader + Row(reports_test::AwkwardRecord()) +
+                                  RowWith(8,
+                                          "\xC5\x81\xC3\xB3"
+                                          "d\xC5\xBA"),
+                              kClock)
+                  .encoding,
+              CsvEncoding::Windows1252);
+}
+
+TEST(DetectCsvEncoding, TakesUtf8OnlyWhenItIsWellFormedAndNotPlainAscii) {
+    EXPECT_EQ(DetectCsvEncoding("plain"), CsvEncoding::Windows1252);
+    EXPECT_EQ(DetectCsvEncoding("\xC3\xA9"), CsvEncoding::Utf8);
+    EXPECT_EQ(DetectCsvEncoding("\xF0\x9F\x98\x80"), CsvEncoding::Utf8);
+    EXPECT_EQ(DetectCsvEncoding("\xC0\xAF"), CsvEncoding::Windows1252);          // overlong
+    EXPECT_EQ(DetectCsvEncoding("\xE0\x80\xAF"), CsvEncoding::Windows1252);      // overlong
+    EXPECT_EQ(DetectCsvEncoding("\xED\xA0\x80"), CsvEncoding::Windows1252);      // surrogate
+    EXPECT_EQ(DetectCsvEncoding("\xF4\x90\x80\x80"), CsvEncoding::Windows1252);  // past U+10FFFF
+    EXPECT_EQ(DetectCsvEncoding("\xC3"), CsvEncoding::Windows1252);              // cut short
+    EXPECT_EQ(DetectCsvEncoding("caf\xE9"), CsvEncoding::Windows1252);
+    EXPECT_STREQ(CsvEncodingName(CsvEncoding::Utf8), "UTF-8");
+    EXPECT_STREQ(CsvEncodingName(CsvEncoding::Windows1252), "Windows-1252");
+}
+
+TEST(LargestImportCsv, IsAFullFileOfTheLongestRowsSavedAsUtf8) {
+    AssessmentRecord record = reports_test::AwkwardRecord();
+    for (int i = 0; i < kTextFieldCount; ++i) {
+        const auto field = static_cast<TextField>(i);
+        if (field == TextField::BirthDate || field == TextField::CompletionDate ||
+            field == TextField::SaveDateTime)
+            continue;
+        // The ellipsis takes three bytes in UTF-8, as long as any character Windows-1252 holds.
+        record.SetText(field, std::string(MaxLength(field), '\x85'));
+    }
+    record.SetStoredReporter(kTeacher);
+    record.SetDataEntry(kOnScreen);
+    for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, 5);
+    EXPECT_EQ(LargestImportCsv(),
+              std::string(texts::kCsvHeader).size() + 657 * Cp1252::ToUtf8(Row(record)).size());
 }
 
 TEST(DecodeCsvImport, AcceptsLineFeedEndingsAndALastLineWithoutEnding) {
@@ -88,6 +221,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   "a\x01"
                                   "b",
                                   CsvProblem::BadCharacter},
+                      ProblemCase{"Delete", 10, "555\x7f", CsvProblem::BadCharacter},
+                      ProblemCase{"UndefinedInWindows1252", 5, "Q\x8F", CsvProblem::BadCharacter},
                       ProblemCase{"EuroSign", 11,
                                   "\x80"
                                   "@x.org",
@@ -108,7 +243,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ProblemCase{"ObserverCommentTooLong", 31, std::string(201, 'c'), CsvProblem::TooLong},
                       ProblemCase{"AnswerSix", 33, "6", CsvProblem::BadAnswer},
                       ProblemCase{"AnswerTwoDigits", 142, "01", CsvProblem::BadAnswer},
-                      ProblemCase{"AnswerBlank", 40, " ", CsvProblem::BadAnswer}),
+                      ProblemCase{"AnswerBlank", 40, " ", CsvProblem::BadAnswer},
+                      ProblemCase{"BirthAfterToday", 15, "2025", CsvProblem::BirthInFuture},
+                      ProblemCase{"CompletionBeforeBirth", 18, "2009", CsvProblem::CompletionBeforeBirth}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DecodeCsvImport, MissingBirthDateIsRefused) {

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "reports/ExportPasswordCheck.h"
 #include "reports/ExportPasswords.h"
 #include "reports/ReportsResult.h"
 #include "reports/ReportsTestSupport.h"
@@ -44,39 +45,39 @@ TEST_F(ExportPasswordsTest, SavedSlotsMatchExactlyAfterLoading) {
 }
 
 TEST_F(ExportPasswordsTest, FileHoldsOnlySaltedArgon2idHashesReadableByAll) {
-    ASSERT_EQ(passwords_.Set(2, "same"), 0);
+    ASSERT_EQ(passwords_.Set(2, "same pass"), 0);
     ASSERT_EQ(passwords_.Save(), 0);
     const std::string first = ReadFile(passwords_.FilePath());
-    EXPECT_EQ(first.find("same"), std::string::npos);
+    EXPECT_EQ(first.find("same pass"), std::string::npos);
     EXPECT_NE(first.find("\n\n$argon2id$"), std::string::npos);
     EXPECT_EQ(reports_test::FileMode(passwords_.FilePath()), 0644u);
 
-    ASSERT_EQ(passwords_.Set(2, "same"), 0);
+    ASSERT_EQ(passwords_.Set(2, "same pass"), 0);
     ASSERT_EQ(passwords_.Save(), 0);
     EXPECT_NE(ReadFile(passwords_.FilePath()), first);  // a new salt each time
 }
 
 TEST_F(ExportPasswordsTest, ClearingASlotStopsItMatching) {
-    ASSERT_EQ(passwords_.Set(1, "old"), 0);
+    ASSERT_EQ(passwords_.Set(1, "old password"), 0);
     ASSERT_EQ(passwords_.Set(1, ""), 0);
     EXPECT_FALSE(passwords_.IsSet(1));
-    EXPECT_FALSE(passwords_.Matches("old"));
+    EXPECT_FALSE(passwords_.Matches("old password"));
 }
 
 TEST_F(ExportPasswordsTest, FileOthersCouldChangeIsRefused) {
-    ASSERT_EQ(passwords_.Set(1, "pw"), 0);
+    ASSERT_EQ(passwords_.Set(1, "pass word"), 0);
     ASSERT_EQ(passwords_.Save(), 0);
     ASSERT_EQ(::chmod(passwords_.FilePath().c_str(), 0666), 0);
     ExportPasswords loaded(folder_.Path("settings"));
     EXPECT_EQ(loaded.Load(), kPasswordFileUnsafe);
-    EXPECT_FALSE(loaded.Matches("pw"));
+    EXPECT_FALSE(loaded.Matches("pass word"));
 
     ASSERT_EQ(::chmod(passwords_.FilePath().c_str(), 0644), 0);
     ASSERT_EQ(::chmod(folder_.Path("settings").c_str(), 0777), 0);
     EXPECT_EQ(loaded.Load(), kPasswordFileUnsafe);
     ASSERT_EQ(::chmod(folder_.Path("settings").c_str(), 0755), 0);
     EXPECT_EQ(loaded.Load(), 0);
-    EXPECT_TRUE(loaded.Matches("pw"));
+    EXPECT_TRUE(loaded.Matches("pass word"));
 }
 
 // A file system that can open and read files but cannot tell who may change them.
@@ -122,23 +123,39 @@ TEST_F(ExportPasswordsTest, FileWhoseOwnershipCannotBeToldIsRefused) {
 TEST(ExportPasswordRule, RefusesWhatTheDialogCouldNeverReceive) {
     EXPECT_EQ(ExportPasswords::CheckNew("lower case 123 !?"), 0);
     EXPECT_EQ(ExportPasswords::CheckNew(""), 0);
-    EXPECT_EQ(ExportPasswords::CheckNew("Secret"), kPasswordHasCapitals);
-    EXPECT_EQ(ExportPasswords::CheckNew("caf\xE9"), kPasswordNotPlainText);
+    EXPECT_EQ(ExportPasswords::CheckNew("Secret word"), kPasswordHasCapitals);
+    EXPECT_EQ(ExportPasswords::CheckNew("caf\xE9 au lait"), kPasswordNotPlainText);
     EXPECT_EQ(ExportPasswords::CheckNew("tab\there"), kPasswordNotPlainText);
     EXPECT_EQ(ExportPasswords::CheckNew(std::string(64, 'a')), 0);
     EXPECT_EQ(ExportPasswords::CheckNew(std::string(65, 'a')), kPasswordTooLong);
+    EXPECT_EQ(ExportPasswords::CheckNew("seven 7"), kPasswordTooShort);
+    EXPECT_EQ(ExportPasswords::CheckNew("eight 88"), 0);
+}
+
+TEST(CheckExportPassword, AWrongPasswordCostsOneSecondARightOneNothing) {
+    reports_test::TempFolder folder;
+    ExportPasswords passwords(folder.Path("settings"));
+    ASSERT_EQ(passwords.Set(3, "right one"), 0);
+    std::vector<std::chrono::milliseconds> waits;
+    const Sleeper record = [&waits](std::chrono::milliseconds wait) { waits.push_back(wait); };
+    EXPECT_TRUE(CheckExportPassword(passwords, "right one", record));
+    EXPECT_TRUE(waits.empty());
+    EXPECT_FALSE(CheckExportPassword(passwords, "wrong one", record));
+    EXPECT_FALSE(CheckExportPassword(passwords, "", record));
+    EXPECT_EQ(waits,
+              (std::vector<std::chrono::milliseconds>{std::chrono::seconds(1), std::chrono::seconds(1)}));
 }
 
 TEST_F(ExportPasswordsTest, RefusedPasswordsAndSlotsChangeNothing) {
-    ASSERT_EQ(passwords_.Set(1, "kept"), 0);
-    EXPECT_EQ(passwords_.Set(1, "Capital"), kPasswordHasCapitals);
+    ASSERT_EQ(passwords_.Set(1, "kept safe"), 0);
+    EXPECT_EQ(passwords_.Set(1, "Capital letters"), kPasswordHasCapitals);
     EXPECT_EQ(passwords_.Set(0, "x"), kPasswordSlotInvalid);
     EXPECT_EQ(passwords_.Set(4, "x"), kPasswordSlotInvalid);
-    EXPECT_TRUE(passwords_.Matches("kept"));
+    EXPECT_TRUE(passwords_.Matches("kept safe"));
 }
 
 TEST_F(ExportPasswordsTest, FileWithSomethingElseIsRefusedAndMatchesNothing) {
-    ASSERT_EQ(passwords_.Set(1, "pw"), 0);
+    ASSERT_EQ(passwords_.Set(1, "pass word"), 0);
     ASSERT_EQ(passwords_.Save(), 0);
     const std::string good = ReadFile(passwords_.FilePath());
     for (const std::string& bad : {std::string("plaintext\n"), good + "$argon2id$extra\n",
@@ -146,19 +163,20 @@ TEST_F(ExportPasswordsTest, FileWithSomethingElseIsRefusedAndMatchesNothing) {
         WriteFile(passwords_.FilePath(), bad);
         ExportPasswords loaded(folder_.Path("settings"));
         EXPECT_EQ(loaded.Load(), kPasswordFileMalformed) << bad.substr(0, 20);
-        EXPECT_FALSE(loaded.Matches("pw"));
+        EXPECT_FALSE(loaded.Matches("pass word"));
     }
     // A damaged hash line reads, but cannot match.
     WriteFile(passwords_.FilePath(), "$argon2id$v=19$garbage\n\n\n");
     ExportPasswords damaged(folder_.Path("settings"));
     EXPECT_EQ(damaged.Load(), 0);
-    EXPECT_FALSE(damaged.Matches("pw"));
+    EXPECT_FALSE(damaged.Matches("pass word"));
 }
 
-TEST(MachineSettingsFolder, SettingsDirectoryVariableOverridesTheMachineFolder) {
+TEST(MachineSettingsFolder, SettingsDirectoryVariableOverridesTheMachineFolderInDeveloperBuildsOnly) {
     ::setenv("ORVA_SETTINGS_DIR", "/tmp/orva-test-settings", 1);
-    EXPECT_EQ(MachineSettingsFolder(), "/tmp/orva-test-settings");
-    EXPECT_EQ(ExportPasswords().FilePath(), "/tmp/orva-test-settings/export-passwords");
+    const std::string expected = SettingsFolderOverridable() ? "/tmp/orva-test-settings" : "/etc/orva";
+    EXPECT_EQ(MachineSettingsFolder(), expected);
+    EXPECT_EQ(ExportPasswords().FilePath(), expected + "/export-passwords");
     ::unsetenv("ORVA_SETTINGS_DIR");
     EXPECT_EQ(MachineSettingsFolder(), "/etc/orva");
 }

@@ -88,7 +88,7 @@ AssessmentRecord AwkwardRecord() {
     AssessmentRecord record = PersonRecord(kParent,
                                            "Ren\xE9"
                                            "e, \"Jo\"",
-                                           "D'Arcy\r\nSmith");
+                                           "D'Arcy, Smith");
     record.SetStreetAddress("1, Rue de l'\xC9glise");
     record.SetTown(
         "  Montr\xE9"
@@ -105,7 +105,7 @@ AssessmentRecord AwkwardRecord() {
         "cole \"Sainte\"\tMarie");
     record.SetObserverName("Ana\tD'Arcy");
     record.SetObserverRelationship("Mother");
-    record.SetObserverContact("ana@example.org, 555");
+    record.SetObserverContact("ana@example.org\r\n555");
     record.SetObserverComment("Line one\r\nLine two, with \"quotes\" and 'apostrophes'");
     record.SetDataEntry(kPaper);
     record.SetResponse(1, 0);

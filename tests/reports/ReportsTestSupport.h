@@ -31,7 +31,9 @@ ReportSet FullAnalysis();
 // The same person's Teacher-report alone.
 ReportSet TeacherOnlyAnalysis();
 
-// A record whose texts hold every character the CSV must clean, accented letters and blanks.
+// A record whose texts hold every character the CSV must clean, accented letters and blanks,
+// each where the questionnaire lets it be typed (line breaks only in the multi-line boxes), so
+// that it also reads back from a record file.
 AssessmentRecord AwkwardRecord();
 
 // The CSV with the six save columns of each data row emptied: they are written when a record

@@ -28,6 +28,7 @@ protected:
         record.SetReporter(reporter);
         record.SetFirstName("Kim");
         record.SetLastName(last);
+        record.SetBirthDate(2012, 4, 1);  // a record file holds only records with one
         for (int item : endorsed) record.SetResponse(item, 4);
         const FixedClock clock({2024, 5, 1, 9, 30, 0});
         RecordFile file(clock);

@@ -1,0 +1,33 @@
+#include "cli/PathChecks.h"
+
+#include "cli/CliOutput.h"
+#include "cli/CliTexts.h"
+#include "cli/ReportsCliSupport.h"
+#include "model/FileNameRules.h"
+#include "store/FileSystem.h"
+
+namespace orva::cli {
+
+namespace {
+
+bool IsFolder(const std::string& path) {
+    FileFacts facts;
+    return DefaultFileSystem().Facts(path, facts) == 0 && facts.folder;
+}
+
+}  // namespace
+
+std::optional<std::string> ResolveRecordFile(std::string_view argument, std::ostream& err) {
+    const FileNameCheck check = ApplyRecordFileNameRule(argument);
+    if (!check.ok) {
+        PrintPlainMessage(err, {orva::texts::kIncorrectFileName, check.message, MessageIcon::Stop});
+        return std::nullopt;
+    }
+    if (IsFolder(check.fullPath)) {
+        err << texts::kProgram << ": " << texts::kRecordFileIsFolder << EscapedPath(check.fullPath) << '\n';
+        return std::nullopt;
+    }
+    return check.fullPath;
+}
+
+}  // namespace orva::cli
