@@ -379,8 +379,8 @@ TEST(CliHelp, SaysWhatEachExitStatusMeansForTheFiles) {
 }
 
 TEST(CliHelp, HelpThatCannotBeWrittenFails) {
-    if (!testing::Exists("/dev/full")) GTEST_SKIP() << "no device that is always full";
-    const CliRun run = RunCli({"--help"}, "/dev/full");
+    if (!testing::FileExists("/dev/full")) GTEST_SKIP() << "no device that is always full";
+    const CliRun run = RunCli({"--help"}, "", "/dev/full");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "orva-cli: the output could not be written in full\n");
 }

@@ -108,16 +108,16 @@ class FactlessFileSystem final : public FileSystem {
 };
 
 TEST_F(ExportPasswordsTest, FileWhoseOwnershipCannotBeToldIsRefused) {
-    ASSERT_EQ(passwords_.Set(1, "pw"), 0);
+    ASSERT_EQ(passwords_.Set(1, "password"), 0);
     ASSERT_EQ(passwords_.Save(), 0);
     FactlessFileSystem factless;
     ExportPasswords loaded(folder_.Path("settings"), factless);
     EXPECT_EQ(loaded.Load(), kPasswordFileUnsafe);
-    EXPECT_FALSE(loaded.Matches("pw"));
+    EXPECT_FALSE(loaded.Matches("password"));
     EXPECT_LT(loaded.Save(), 0);  // nor can it make the folder or put a new file in place
     ExportPasswords sound(folder_.Path("settings"));
     EXPECT_EQ(sound.Load(), 0);
-    EXPECT_TRUE(sound.Matches("pw"));
+    EXPECT_TRUE(sound.Matches("password"));
 }
 
 TEST(ExportPasswordRule, RefusesWhatTheDialogCouldNeverReceive) {

@@ -8,7 +8,6 @@
 #include "reports/ReportsResult.h"
 #include "reports/ReportsTestSupport.h"
 #include "reports/ReportsTexts.h"
-#include "store/FaultInjectingFileSystem.h"
 #include "store/RecordFile.h"
 #include "store/RecordFormat.h"
 #include "store/StoreResult.h"

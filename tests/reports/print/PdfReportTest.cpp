@@ -15,7 +15,7 @@
 #include "reports/print/PrintResult.h"
 #include "reports/print/PrintTestSupport.h"
 #include "reports/print/ReportRendering.h"
-#include "store/FaultInjectingFileSystem.h"
+#include "support/FaultInjectingFileSystem.h"
 #include "store/StoreResult.h"
 
 namespace orva {
