@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/AnalyseCommand.h"
+#include "cli/CheckCommand.h"
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
 #include "cli/ExportCommand.h"
@@ -33,6 +34,7 @@ constexpr Command kCommands[] = {
     {"import", RunImportCommand},
     {"report", RunReportCommand},
     {"set-export-password", RunSetExportPassword},
+    {"check", RunCheck},
 };
 
 }  // namespace
