@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/AnalyseCommand.h"
+#include "cli/CheckCommand.h"
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
 #include "cli/ExportCommand.h"
@@ -36,6 +37,7 @@ constexpr Command kCommands[] = {
     {"import", RunImportCommand, true},
     {"report", RunReportCommand, true},
     {"set-export-password", RunSetExportPassword, true},
+    {"check", RunCheck, false},
 };
 
 }  // namespace

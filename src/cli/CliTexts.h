@@ -13,6 +13,7 @@ inline constexpr const char* kUsage =
     "  orva-cli import CSV FILE\n"
     "  orva-cli report FILE --record POS [--record POS] [--record POS] --rtf OUT [--replace]\n"
     "  orva-cli set-export-password SLOT\n"
+    "  orva-cli check FILE [--json]\n"
     "  orva-cli --help | --version\n"
     "\n"
     "FILE is a record file, named with or without \".rpc\". POS is the 0-based position of a record\n"
@@ -27,7 +28,8 @@ inline constexpr const char* kUsage =
     "summary could not be printed (that is reported on the error output); after 1 the export\n"
     "holds the rows its counts name. After 2 no record file and no password was changed; an\n"
     "output file was left only when the message says it is incomplete. list, analyse and --help\n"
-    "exit with 2 when their output cannot be written.\n";
+    "exit with 2 when their output cannot be written. check exits with 0 for a sound file and\n"
+    "with 1 when it found damage.\n";
 
 inline constexpr const char* kUnknownCommand = "unknown command";
 inline constexpr const char* kMissingCommand = "no command given";
@@ -57,6 +59,16 @@ inline constexpr const char* kFileLabel = "File: ";
 inline constexpr const char* kSummaryRecords = "Records: ";
 inline constexpr const char* kSummaryListed = ", listed: ";
 inline constexpr const char* kSummaryFailed = ", failed: ";
+inline constexpr const char* kSummaryDamaged = ", damaged: ";
+
+// orva-cli check.
+inline constexpr const char* kDamagePosition = "Position ";
+inline constexpr const char* kDamageFailedChecks = "the record failed its checks";
+inline constexpr const char* kDamageIncomplete = "the record is incomplete";
+inline constexpr const char* kDamageBeyondCapacity = "the record lies beyond the 657 a file holds";
+inline constexpr const char* kPartialTail = "The file ends in part of a record; the next write cuts it off.";
+inline constexpr const char* kFileSound = "The file is sound.";
+inline constexpr const char* kFileDamaged = "Damage was found.";
 inline constexpr const char* kListHeadings[8] = {"Pos",   "First name", "Last name", "Birth date",
                                                  "Saved", "Reporter",   "Observer",  "Entry"};
 inline constexpr const char* kOnScreen = "On-Screen";

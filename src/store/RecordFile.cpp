@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "store/WriteJournal.h"
+
 namespace orva {
 
 RecordFile::RecordFile(const Clock& clock, FileSystem& fileSystem) : clock_(clock), fs_(fileSystem) {}
@@ -12,28 +14,59 @@ RecordFile::~RecordFile() {
 
 long long RecordFile::OpenWith(const std::string& path, OpenMode mode) {
     Close();
-    FileSystem::Handle handle = -1;
-    bool created = false;
-    const int opened = fs_.Open(path, mode, kRecordFilePermissions, handle, created);
-    if (opened < 0) return opened;
-    const int locked = fs_.LockExclusive(handle);
-    if (locked < 0) {
-        // A file just created and already held by someone else is theirs now: leave it.
-        fs_.Close(handle);
-        return locked;
-    }
-    const long long length = fs_.Size(handle);
-    if (length < 0) {
-        if (created) fs_.Remove(path);
-        fs_.Close(handle);
+    // A journal left by an interrupted change is settled first, by whoever opens the file next;
+    // settling it may remove a file the change had made, so the open is tried once more.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        FileSystem::Handle handle = -1;
+        bool created = false;
+        const int opened = fs_.Open(path, mode, kRecordFilePermissions, handle, created);
+        if (opened < 0) return opened;
+        const int locked = fs_.LockExclusive(handle);
+        if (locked < 0) {
+            // A file just created and already held by someone else is theirs now: leave it.
+            fs_.Close(handle);
+            return locked;
+        }
+        if (WriteJournal::Exists(fs_, path)) {
+            const int settled = SettleJournal(path, mode, handle);
+            if (settled < 0) return settled;
+            continue;
+        }
+        const long long length = fs_.Size(handle);
+        if (length < 0) {
+            if (created) fs_.Remove(path);
+            fs_.Close(handle);
+            return length;
+        }
+        handle_ = handle;
+        open_ = true;
+        created_ = created;
+        path_ = path;
+        length_ = length;
         return length;
     }
-    handle_ = handle;
-    open_ = true;
-    created_ = created;
-    path_ = path;
-    length_ = length;
-    return length;
+    return kOtherFileError;
+}
+
+int RecordFile::SettleJournal(const std::string& path, OpenMode mode, FileSystem::Handle handle) {
+    FileSystem::Handle writable = handle;
+    if (mode == OpenMode::ReadOnly) {
+        // Putting the file back needs write access: a reader that lacks it cannot read the file
+        // as it was, and must say so rather than show a half-made change.
+        fs_.Close(handle);
+        bool created = false;
+        const int opened = fs_.Open(path, OpenMode::ReadWrite, kRecordFilePermissions, writable, created);
+        if (opened < 0) return opened == kAccessDenied ? kUnfinishedChange : opened;
+        const int locked = fs_.LockExclusive(writable);
+        if (locked < 0) {
+            fs_.Close(writable);
+            return locked;
+        }
+    }
+    WriteJournal::Recovery what = WriteJournal::Recovery::Nothing;
+    const int recovered = WriteJournal::Recover(fs_, path, writable, what);
+    fs_.Close(writable);
+    return recovered;
 }
 
 long long RecordFile::Open(const std::string& path, bool readOnly) {
@@ -46,9 +79,6 @@ int RecordFile::ValidateHeader() {
     if (length_ == 0) return kNewEmptyFile;
     if (length_ < static_cast<long long>(kSmallestFileWithRecord)) return kTooShort;
     if (length_ > kLongestAcceptedLength) return kBadLength;
-    if ((length_ - static_cast<long long>(kHeaderSize)) % static_cast<long long>(kStoredRecordSize) != 0) {
-        return kBadLength;
-    }
     if (fs_.ReadAt(handle_, 0, headerBytes_.data(), kHeaderSize) != static_cast<long long>(kHeaderSize)) {
         return kHeaderUnreadable;
     }
@@ -62,10 +92,15 @@ int RecordFile::OpenForReading(const std::string& path, bool readOnly) {
     if (opened < 0) return static_cast<int>(opened);
     const int valid = ValidateHeader();
     if (valid < 0) return valid;
-    recordCount_ = RecordCountForLength(length_);
+    recordCount_ = RecordSlotsForLength(length_);
     if (recordCount_ < 1) return kTooShort;
     nextPosition_ = 0;
     return ReadNext();
+}
+
+bool RecordFile::HasPartialTail() const {
+    return open_ && length_ > static_cast<long long>(kHeaderSize) &&
+           (length_ - static_cast<long long>(kHeaderSize)) % static_cast<long long>(kStoredRecordSize) != 0;
 }
 
 long long RecordFile::ReadableCount() const {
@@ -100,16 +135,22 @@ int RecordFile::Abandon(int code) {
     const bool removed = remove && fs_.Remove(path_) == kStoreOk;
     Close();
     if (remove && !removed) fs_.Remove(path_);
+    // The journal of a file that is gone must go too, or it would undo the next file of that name.
+    if (remove) fs_.Remove(WriteJournal::PathFor(path_));
     return code;
 }
 
-void RecordFile::RollBack(long long oldLength, bool headerTouched, const StoredRecord* oldRecord,
-                          long long recordOffset) {
+void RecordFile::RollBack(long long oldLength, bool headerTouched, const std::vector<WriteJournal::Region>& saved) {
     // Each step is tried even when an earlier one fails: every part restored is a part saved.
-    if (oldRecord != nullptr) fs_.WriteAt(handle_, recordOffset, oldRecord->data(), kStoredRecordSize);
-    if (headerTouched && oldLength > 0) fs_.WriteAt(handle_, 0, headerBytes_.data(), kHeaderSize);
-    fs_.Truncate(handle_, oldLength);
-    fs_.Sync(handle_);
+    // Only a complete restore lets the journal go; otherwise the next opener restores from it.
+    bool restored = true;
+    for (const WriteJournal::Region& region : saved) {
+        if (region.offset == 0 && !headerTouched) continue;
+        restored = fs_.WriteAt(handle_, region.offset, region.bytes.data(), region.bytes.size()) >= 0 && restored;
+    }
+    restored = fs_.Truncate(handle_, oldLength) >= 0 && restored;
+    restored = fs_.Sync(handle_) >= 0 && restored;
+    if (restored && !created_) WriteJournal::Commit(fs_, path_);
 }
 
 int RecordFile::WriteHeader() {
@@ -147,6 +188,21 @@ int RecordFile::AppendRecords(const std::string& path, const std::vector<StoredR
     if (records.empty()) return Abandon(kStoreOk);
 
     const long long oldLength = length_;
+    const long long wholeLength = RecordOffset(count);
+    // What the change overwrites, kept in the journal: the header, and a partial record at the
+    // end, which the new records replace (it never held a whole record).
+    std::vector<WriteJournal::Region> saved;
+    if (oldLength > 0) saved.push_back({0, std::vector<unsigned char>(headerBytes_.begin(), headerBytes_.end())});
+    if (oldLength > wholeLength) {
+        WriteJournal::Region tail{wholeLength, std::vector<unsigned char>(static_cast<std::size_t>(oldLength - wholeLength))};
+        const long long read = fs_.ReadAt(handle_, wholeLength, tail.bytes.data(), tail.bytes.size());
+        if (read != static_cast<long long>(tail.bytes.size())) return Abandon(read < 0 ? static_cast<int>(read) : kIncompleteRecord);
+        saved.push_back(std::move(tail));
+    }
+    const int journaled = WriteJournal::Begin(fs_, path_, oldLength, created_, saved);
+    if (journaled < 0) return Abandon(journaled);
+
+    const long long appendAt = oldLength == 0 ? 0 : wholeLength;
     // A new file gets its header in the same write as its records, so that a failure cannot
     // leave a header without records.
     const std::size_t headerBytes = oldLength == 0 ? kHeaderSize : 0;
@@ -160,15 +216,18 @@ int RecordFile::AppendRecords(const std::string& path, const std::vector<StoredR
     for (const StoredRecord& record : records) at = std::copy(record.begin(), record.end(), at);
 
     bool headerTouched = false;
-    int result = fs_.WriteAt(handle_, oldLength, bytes.data(), bytes.size());
+    int result = kStoreOk;
+    if (oldLength > appendAt) result = fs_.Truncate(handle_, appendAt);
+    if (result >= 0) result = fs_.WriteAt(handle_, appendAt, bytes.data(), bytes.size());
     if (result >= 0 && oldLength > 0) {
         headerTouched = true;
         result = WriteHeader();
     }
     if (result >= 0) result = fs_.Sync(handle_);
     if (result >= 0 && created_) result = fs_.SyncDirectoryOf(path_);
+    if (result >= 0) result = WriteJournal::Commit(fs_, path_);
     if (result < 0) {
-        RollBack(oldLength, headerTouched, nullptr, 0);
+        RollBack(oldLength, headerTouched, saved);
         return Abandon(result);
     }
     Close();
@@ -199,6 +258,12 @@ int RecordFile::ReplaceRecord(const std::string& path, int position, const Store
     }
 
     const long long oldLength = length_;
+    const std::vector<WriteJournal::Region> saved = {
+        {0, std::vector<unsigned char>(headerBytes_.begin(), headerBytes_.end())},
+        {offset, std::vector<unsigned char>(oldRecord.begin(), oldRecord.end())}};
+    const int journaled = WriteJournal::Begin(fs_, path_, oldLength, false, saved);
+    if (journaled < 0) return Abandon(journaled);
+
     bool headerTouched = false;
     int result = fs_.WriteAt(handle_, offset, stored.data(), kStoredRecordSize);
     if (result >= 0) {
@@ -206,8 +271,9 @@ int RecordFile::ReplaceRecord(const std::string& path, int position, const Store
         result = WriteHeader();
     }
     if (result >= 0) result = fs_.Sync(handle_);
+    if (result >= 0) result = WriteJournal::Commit(fs_, path_);
     if (result < 0) {
-        RollBack(oldLength, headerTouched, &oldRecord, offset);
+        RollBack(oldLength, headerTouched, saved);
         return Abandon(result);
     }
     Close();
@@ -222,8 +288,7 @@ int RecordFile::ReadRecordAt(const std::string& path, int position, StoredRecord
         Close();
         return valid;
     }
-    if (position < 0 || position >= kMaxRecords ||
-        length_ < RecordOffset(position) + static_cast<long long>(kStoredRecordSize)) {
+    if (position < 0 || position >= kMaxRecords || position >= RecordSlotsForLength(length_)) {
         Close();
         return kPositionBeyondEnd;
     }

@@ -9,6 +9,7 @@
 #include "store/FileSystem.h"
 #include "store/RecordFormat.h"
 #include "store/StoreResult.h"
+#include "store/WriteJournal.h"
 
 namespace orva {
 
@@ -60,6 +61,8 @@ class RecordFile {
     // The records the open file holds, and how many of them are read (at most kMaxRecords).
     long long RecordCount() const { return recordCount_; }
     long long ReadableCount() const;
+    // True when the file ends in part of a record; that part counts as one damaged record.
+    bool HasPartialTail() const;
     long long Length() const { return length_; }
 
     // Appends (position -1) or replaces record `position`. 0 with `outPosition` set to the
@@ -86,9 +89,10 @@ class RecordFile {
     long long OpenWith(const std::string& path, OpenMode mode);
     // Ends a failed write: removes a file this operation created, closes, returns `code`.
     int Abandon(int code);
-    // Puts back what a failed write changed: the replaced record, the header, the length.
-    void RollBack(long long oldLength, bool headerTouched, const StoredRecord* oldRecord,
-                  long long recordOffset);
+    // Puts back what a failed write changed from what the journal saved, and the length.
+    void RollBack(long long oldLength, bool headerTouched, const std::vector<WriteJournal::Region>& saved);
+    // Settles the journal of an interrupted change before the file is used (see WriteJournal).
+    int SettleJournal(const std::string& path, OpenMode mode, FileSystem::Handle handle);
 
     const Clock& clock_;
     FileSystem& fs_;

@@ -78,6 +78,15 @@ constexpr long long RecordCountForLength(long long length) {
                : (length - static_cast<long long>(kHeaderSize)) / static_cast<long long>(kStoredRecordSize);
 }
 
+// Places for records after the header: the whole records, and one more for a partial record
+// at the end (left by an interrupted copy or an older crash), which reads as a damaged record.
+constexpr long long RecordSlotsForLength(long long length) {
+    return length <= static_cast<long long>(kHeaderSize)
+               ? 0
+               : (length - static_cast<long long>(kHeaderSize) + static_cast<long long>(kStoredRecordSize) - 1) /
+                     static_cast<long long>(kStoredRecordSize);
+}
+
 // Offset of record `position` in the file.
 constexpr long long RecordOffset(long long position) {
     return static_cast<long long>(kHeaderSize) + static_cast<long long>(kStoredRecordSize) * position;

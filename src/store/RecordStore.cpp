@@ -12,12 +12,14 @@ namespace orva {
 RecordStore::RecordStore(FileSystem& fileSystem, const Clock& clock, RandomSource& random)
     : fs_(fileSystem), clock_(clock), random_(random) {}
 
-long long RecordStore::ForEach(const RecordFilePath& path, bool readOnly, const RecordVisitor& visit) {
+long long RecordStore::ForEach(const RecordFilePath& path, bool readOnly, const RecordVisitor& visit,
+                               bool* partialTail) {
     RecordFile file(clock_, fs_);
     int result = file.OpenForReading(path.OnDisk(), readOnly);
     // A first record that cannot be read is handed out like any other; every other failure
     // means the file cannot be read at all.
     if (result < 0 && result != kIncompleteRecord) return result;
+    if (partialTail != nullptr) *partialTail = file.HasPartialTail();
     const long long inFile = file.RecordCount();
     const long long readable = file.ReadableCount();
 
@@ -59,6 +61,20 @@ int RecordStore::List(const RecordFilePath& path, bool readOnly, bool sort, Reco
     const long long notLoaded = inFile - static_cast<long long>(list.rows_.size());
     if (sort && !list.rows_.empty()) list.Sort(kKeyLastName, kKeyFirstName, kKeyBirthDate, kKeySaveDateTime);
     return static_cast<int>(std::min<long long>(notLoaded, INT_MAX));
+}
+
+int RecordStore::Check(const RecordFilePath& path, FileCheck& check) {
+    check = FileCheck{};
+    const long long inFile = ForEach(
+        path, true,
+        [&check](long long position, int code, const AssessmentRecord&) {
+            if (code != 0) check.damaged.emplace_back(position, code);
+            return true;
+        },
+        &check.partialTail);
+    if (inFile < 0) return static_cast<int>(inFile);
+    check.records = inFile;
+    return kStoreOk;
 }
 
 int RecordStore::Read(const RecordFilePath& path, int position, AssessmentRecord& record) {

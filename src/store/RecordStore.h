@@ -30,6 +30,13 @@ struct AppendOutcome {
     int firstPosition = -1;   // position of the first appended record
 };
 
+// A whole file read for damage: what `orva-cli check` reports.
+struct FileCheck {
+    long long records = 0;  // places for records, a partial record at the end included
+    std::vector<std::pair<long long, int>> damaged;  // position and why: a ForEach code
+    bool partialTail = false;  // the file ends in part of a record (the last damaged place)
+};
+
 // The one way into record files: every read and write of a record file goes through here, so
 // that one set of rules holds for every command. The first kMaxRecords records are the
 // file's; those beyond are counted but never read, listed, exported, analysed or replaced,
@@ -54,7 +61,13 @@ class RecordStore {
     // Opens the file (never creating it), checks it and hands every position to `visit` in file
     // order. The records the file holds, or a negative code when it cannot be opened or is no
     // record file.
-    long long ForEach(const RecordFilePath& path, bool readOnly, const RecordVisitor& visit);
+    // `partialTail`, when given, tells whether the file ends in part of a record.
+    long long ForEach(const RecordFilePath& path, bool readOnly, const RecordVisitor& visit,
+                      bool* partialTail = nullptr);
+
+    // Reads every record of the file and notes each damaged one. 0, or a negative code when the
+    // file cannot be opened or is no record file.
+    int Check(const RecordFilePath& path, FileCheck& check);
 
     // Stamps each record with the clock's time as it is saved (unless told to keep the records'
     // own) and appends them all, or none: on any failure the file is exactly as it was (a file

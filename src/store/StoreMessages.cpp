@@ -64,6 +64,8 @@ std::optional<UserMessage> LoadResultMessage(int code, const std::string& name) 
         std::snprintf(text, sizeof text, texts::kRecordsFailedToLoad, static_cast<unsigned>(code));
         return UserMessage{texts::kPartialFileCorruptionCaption, text, MessageIcon::Exclamation};
     }
+    // Undoing an interrupted change needs write access: the same advice as a file that cannot be edited.
+    if (code == kUnfinishedChange) code = kAccessDenied;
     if (code < -500)
         return UserMessage{texts::kPartialFileCorruptionCaption, texts::kReadOrValidationError,
                            MessageIcon::Stop};

@@ -30,6 +30,7 @@ enum StoreResult : int {
     kBadLength = -503,
     kHeaderUnreadable = -504,
     kFileFull = -506,
+    kUnfinishedChange = -507,  // an interrupted change waits to be undone by someone who may write the file
     kIncompleteRecord = -601,
     kNoMoreRecords = -602,
     kRecordChanged = -603,  // a replacement found another record in place than the one it was to replace

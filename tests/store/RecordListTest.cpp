@@ -104,10 +104,13 @@ TEST_F(RecordListTest, UnreadableFilesGiveTheirCodesAndAnEmptyList) {
     WriteAll(path_, {});
     EXPECT_EQ(list_.Load(path_, true, true), kTooShort);
     EXPECT_EQ(list_.RowCount(), 0);
+    // A file cut within its last record keeps its whole records; the cut one counts as failed.
     Bytes truncated = FileOfSamples(2);
     truncated.pop_back();
     WriteAll(path_, truncated);
-    EXPECT_EQ(list_.Load(path_, true, true), kBadLength);
+    EXPECT_EQ(list_.Load(path_, true, true), 1);
+    EXPECT_EQ(list_.RowCount(), 1);
+    EXPECT_EQ(list_.FailedPositions(), std::vector<long long>({1}));
     EXPECT_EQ(list_.Load(dir_.Path("missing.rpc"), true, true), kFileNotFound);
     EXPECT_EQ(list_.Load(dir_.Path("missing.rpc"), false, true), kFileNotFound);
     EXPECT_FALSE(test::FileExists(dir_.Path("missing.rpc")));

@@ -1,0 +1,77 @@
+#include "cli/CheckCommand.h"
+
+#include "cli/CliOutput.h"
+#include "cli/CliTexts.h"
+#include "cli/CommandLine.h"
+#include "model/FileNameRules.h"
+#include "model/RecordFilePath.h"
+#include "store/RecordStore.h"
+#include "store/StoreMessages.h"
+#include "store/StoreResult.h"
+
+namespace orva::cli {
+
+namespace {
+
+const char* Reason(int code) {
+    switch (code) {
+        case kIncompleteRecord:
+            return texts::kDamageIncomplete;
+        case kPositionBeyondEnd:
+            return texts::kDamageBeyondCapacity;
+        default:
+            return texts::kDamageFailedChecks;
+    }
+}
+
+nlohmann::ordered_json CheckDocument(const std::string& path, const FileCheck& check) {
+    nlohmann::ordered_json damaged = nlohmann::ordered_json::array();
+    for (const auto& [position, code] : check.damaged) damaged.push_back({{"position", position}, {"reason", Reason(code)}});
+    return {
+        {"file", path},
+        {"records", check.records},
+        {"sound", check.damaged.empty()},
+        {"damaged", std::move(damaged)},
+        {"partial_tail", check.partialTail},
+    };
+}
+
+void WriteCheckText(std::ostream& out, const std::string& path, const FileCheck& check) {
+    out << texts::kFileLabel << OneLine(path) << '\n'
+        << texts::kSummaryRecords << check.records << texts::kSummaryDamaged << check.damaged.size() << '\n';
+    for (const auto& [position, code] : check.damaged) {
+        out << texts::kDamagePosition << position << ": " << Reason(code) << '\n';
+    }
+    if (check.partialTail) out << texts::kPartialTail << '\n';
+    out << (check.damaged.empty() ? texts::kFileSound : texts::kFileDamaged) << '\n';
+}
+
+}  // namespace
+
+int RunCheck(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+    CommandLine line;
+    const ParseOutcome parsed = ParseCommandLine(words, false, line);
+    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
+
+    const FileNameCheck name = ApplyRecordFileNameRule(line.file);
+    if (!name.ok) {
+        PrintMessage(err, {orva::texts::kIncorrectFileName, name.message, MessageIcon::Stop});
+        return kExitRefused;
+    }
+    const RecordFilePath path(name.fullPath);
+    FileCheck check;
+    const int result = RecordStore().Check(path, check);
+    if (result < 0) {
+        if (const auto message = LoadResultMessage(result, std::string(1, kNameMarker)))
+            PrintMessage(err, *message, path.WithoutExtension());
+        return kExitRefused;
+    }
+    if (line.json) {
+        WriteJson(out, CheckDocument(path.OnDisk(), check));
+    } else {
+        WriteCheckText(out, path.OnDisk(), check);
+    }
+    return check.damaged.empty() ? kExitSuccess : kExitPartial;
+}
+
+}  // namespace orva::cli
