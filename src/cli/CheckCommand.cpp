@@ -1,5 +1,7 @@
 #include "cli/CheckCommand.h"
 
+#include <nlohmann/json.hpp>
+
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandLine.h"

@@ -306,7 +306,6 @@ std::string ValidLengthFile(const std::string& start) {
 const std::vector<BadFileCase> kBadFiles = {
     {"Empty", ""},
     {"TooShort", std::string(kHeaderSize + kStoredRecordSize - 1, 'O')},
-    {"NotWholeRecords", ValidLengthFile("ORVA 4.0  ") + "x"},
     {"WrongHeaderWord", ValidLengthFile("OVRA 4.0  ")},
 };
 
@@ -330,6 +329,22 @@ TEST_P(BadFile, IsRefusedWithTheReadErrorMessageAndLeftAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(Files, BadFile, ::testing::ValuesIn(kBadFiles),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliFiles, AFileEndingInPartOfARecordListsItsWholeRecordsAndCountsThePartAsFailed) {
+    testing::TempFolder dir;
+    const std::string path = dir.Path("cut.rpc");
+    const std::string bytes = ValidLengthFile("ORVA 4.0  ") + "x";
+    testing::WriteFile(path, bytes);
+    const CliRun run = RunCli({"list", path, "--json"});
+    EXPECT_EQ(run.status, 1);
+    const json doc = json::parse(run.out);
+    EXPECT_EQ(doc["records"], 2);
+    EXPECT_EQ(doc["failed"], json::array({0, 1}));
+    const CliRun check = RunCli({"check", path, "--json"});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_EQ(json::parse(check.out)["partial_tail"], true);
+    EXPECT_EQ(testing::ReadFile(path), bytes);
+}
 
 TEST(CliFiles, EveryRecordFailingStillListsTheFileWithStatusOne) {
     testing::TempFolder dir;

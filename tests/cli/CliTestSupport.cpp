@@ -26,7 +26,7 @@ void AppendRecords(const std::string& path, std::vector<AssessmentRecord> record
     int n = 0;
     for (AssessmentRecord& record : records) {
         ++n;
-        const FixedClock clock({2024, 3, n, 10, 0, n});
+        const FixedClock clock({2024, 3, (n - 1) % 28 + 1, 10, (n - 1) / 28, n % 60});
         const StoredRecord stored = EncodeForStorage(record, clock);
         RecordFile file(clock);
         int position = -1;

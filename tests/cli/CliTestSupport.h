@@ -22,7 +22,8 @@ AssessmentRecord MakePerson(int reporter, const std::string& first, const std::s
                             const std::vector<std::pair<int, int>>& answers, const std::string& observer = "");
 
 // Appends records to a record file with the store's own encoder and writer; the save
-// date-times are 2024-03-0<n> 10:00:0<n> for the n-th record written by one call.
+// date-times are 2024-03-0<n> 10:00:0<n> for the n-th record written by one call (n up to 9;
+// later ones stay valid dates in the same March).
 void AppendRecords(const std::string& path, std::vector<AssessmentRecord> records);
 
 // Overwrites one byte of the file.

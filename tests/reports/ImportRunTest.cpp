@@ -173,7 +173,8 @@ TEST_F(ImportRunTest, FailureWhileCreatingLeavesNoFile) {
 
 TEST_F(ImportRunTest, FileThatIsNoRecordFileIsRefusedUntouched) {
     WriteFile(folder_.Path("text.rpc"), std::string(5000, 'x'));
-    EXPECT_EQ(Import(CsvOf(1), "text.rpc").code, kBadLength);
+    EXPECT_EQ(Import(CsvOf(1), "text.rpc").code, kBadHeaderWord);
+    EXPECT_EQ(ReadFile(folder_.Path("text.rpc")), std::string(5000, 'x'));
     WriteFile(folder_.Path("text.rpc"), std::string(kHeaderSize + kStoredRecordSize, 'x'));
     EXPECT_EQ(Import(CsvOf(1), "text.rpc").code, kBadHeaderWord);
     EXPECT_EQ(ReadFile(folder_.Path("text.rpc")), std::string(kHeaderSize + kStoredRecordSize, 'x'));
