@@ -1,0 +1,31 @@
+#include "ui/wizard/ResponseField.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+
+namespace orva {
+
+ResponseField::ResponseField(int item, QWidget* parent) : QLineEdit(parent), item_(item) {
+    setObjectName(QStringLiteral("item%1Edit").arg(item));
+    setAlignment(Qt::AlignCenter);
+    // Room for two characters, so that a wrong second key is seen before it is refused.
+    setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00")) + 16);
+    // A field the grid hides for teachers keeps its place, so the columns stay aligned.
+    QSizePolicy policy = sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
+}
+
+void ResponseField::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    selectOnRelease_ = event->reason() == Qt::MouseFocusReason;
+    selectAll();
+}
+
+void ResponseField::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (selectOnRelease_) selectAll();
+    selectOnRelease_ = false;
+}
+
+}  // namespace orva
