@@ -8,7 +8,7 @@ namespace orva {
 ResponseField::ResponseField(int item, QWidget* parent) : QLineEdit(parent), item_(item) {
     setObjectName(QStringLiteral("item%1Edit").arg(item));
     setAlignment(Qt::AlignCenter);
-    // Room for two characters, so that a wrong second key is seen before it is refused.
+    // One digit with room around it, easy to see and to click.
     setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00")) + 16);
     // A field the grid hides for teachers keeps its place, so the columns stay aligned.
     QSizePolicy policy = sizePolicy();

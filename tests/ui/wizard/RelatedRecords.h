@@ -10,8 +10,8 @@
 // Records of one person saved at known times, for the analysis shown after a paper save.
 namespace orva::wizard_test {
 
-// Appends a record of `reporter` for the person typed by default (Alex Citizen, born
-// 15/03/2012, in the letter case given), saved at `when`; returns its file position.
+// Appends a record of `reporter` for a person born on day `birthDay` of March 2012 (the person
+// the wizard tests type is born on the 15th), saved at `when`; returns its file position.
 inline int SaveAt(const QString& path, int reporter, const char* first, const char* last, int birthDay,
                   const char* observer, LocalDateTime when) {
     AssessmentRecord record;
