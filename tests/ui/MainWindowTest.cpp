@@ -216,7 +216,7 @@ private slots:
         const QMap<QString, bool> expected{
             {"actionExport", false},         {"actionPrint", false},         {"actionPrintPreview", false},
             {"actionSaveAs", false},         {"actionExit", true},           {"actionCompleteOnScreen", true},
-            {"actionEnterResponses", false}, {"actionAnalysis", true},       {"actionEdit", false},
+            {"actionEnterResponses", true},  {"actionAnalysis", true},       {"actionEdit", false},
             {"actionToolbar", true},         {"actionAbout", true},          {"actionWebsite", true},
         };
         for (auto it = expected.begin(); it != expected.end(); ++it) {

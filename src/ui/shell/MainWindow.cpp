@@ -10,6 +10,7 @@
 #include "ui/Workspace.h"
 #include "ui/commands/AnalysisCommand.h"
 #include "ui/commands/CompleteOnScreenCommand.h"
+#include "ui/commands/EnterResponsesCommand.h"
 #include "ui/commands/PrintCommand.h"
 #include "ui/commands/WebsiteCommand.h"
 #include "ui/shell/AboutDialog.h"
@@ -72,6 +73,7 @@ MainWindow::MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store,
     SetHandler(Command::Analysis, [this] { RunAnalysisCommand(*workspace_, this); });
     SetHandler(Command::Website, [this] { RunWebsiteCommand(this); });
     SetHandler(Command::CompleteOnScreen, [this] { RunCompleteOnScreenCommand(*workspace_, this); });
+    SetHandler(Command::EnterResponses, [this] { RunEnterResponsesCommand(*workspace_, this); });
     SetHandler(Command::Print, [this] { RunPrintCommand(*workspace_, this); });
     SetHandler(Command::PrintPreview, [this] { RunPrintPreviewCommand(*workspace_, this); });
     connect(workspace_, &Workspace::AnalysisChanged, this, &MainWindow::UpdateCommandStates);

@@ -22,7 +22,9 @@ CommentPage::CommentPage(WizardContext& context, QWidget* parent) : WizardPage(p
     layout->addSpacing(12);
     layout->addWidget(PageText(w::kReviewHint, QStringLiteral("reviewLabel"), this));
     layout->addSpacing(12);
-    QLabel* invitation = PageText(w::kCommentInvitation, QStringLiteral("invitationLabel"), this);
+    // Only the invitation is worded for who types: the reporter on screen, a user from paper.
+    const char* invite = context.mode == WizardMode::Paper ? w::kCommentInvitationPaper : w::kCommentInvitation;
+    QLabel* invitation = PageText(invite, QStringLiteral("invitationLabel"), this);
     invitation->setBuddy(comment_);
     comment_->setAccessibleDescription(invitation->text());
     layout->addWidget(invitation);

@@ -8,7 +8,7 @@
 
 #include "model/ItemCatalogue.h"
 #include "ui/CoreText.h"
-#include "ui/Prompter.h"
+#include "ui/wizard/BlankItemsQuestion.h"
 #include "ui/wizard/ItemRow.h"
 #include "ui/wizard/WizardTexts.h"
 
@@ -78,15 +78,7 @@ void ItemsPage::ApplyTeacherRule() {
 bool ItemsPage::Next() {
     const bool blank =
         std::any_of(rows_.begin(), rows_.end(), [this](const ItemRow* row) { return Asked(*row) && row->Answer() < 0; });
-    if (blank) {
-        const QString text = QString::fromUtf8(w::kBlankItemsWarning) + QStringLiteral("\n\n") +
-                             QString::fromUtf8(w::kBlankItemsText);
-        const int choice =
-            context_.prompter.Choose(QString::fromUtf8(w::kBlankItemsCaption), text,
-                                     {QString::fromUtf8(w::kLeaveBlank), QString::fromUtf8(w::kContinueCurrent)}, 0,
-                                     MessageIcon::Exclamation);
-        if (choice != 0) return false;
-    }
+    if (blank && !LeaveBlankItems(context_.prompter)) return false;
     Store();
     return true;
 }

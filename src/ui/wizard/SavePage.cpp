@@ -4,14 +4,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "store/StoreMessages.h"
-#include "ui/CoreText.h"
-#include "ui/Prompter.h"
-#include "ui/WaitCursor.h"
-#include "ui/selection/RecordPath.h"
 #include "ui/wizard/PageWidgets.h"
 #include "ui/wizard/RecordFileField.h"
-#include "ui/wizard/RecordSaver.h"
+#include "ui/wizard/SaveFlow.h"
 #include "ui/wizard/WizardTexts.h"
 
 namespace orva {
@@ -62,21 +57,11 @@ bool SavePage::Finish() {
         SetChoosing(true);
         return false;
     }
-    SaveOutcome outcome;
-    {
-        WaitCursor wait;
-        outcome = AppendRecord(context_.record, FileSystemPath(*path), context_.clock);
-    }
-    if (outcome.code != 0) {
-        context_.prompter.Message(SaveFailedMessage(outcome.code));
+    if (!SaveNewRecord(context_, *path)) {
         SetChoosing(true);
         file_->Edit()->setFocus();
         return false;
     }
-    const AssessmentRecord& r = context_.record;
-    UserMessage done = SaveSucceededMessage(r.GetFirstName(), r.GetLastName(), r.GetText(TextField::BirthDate), {});
-    // The path is not a record text: it is shown as the file functions were given it.
-    context_.prompter.Message(CoreText::ToQt(done.caption), CoreText::ToQt(done.text) + *path, done.icon);
     return true;
 }
 

@@ -6,6 +6,7 @@ namespace orva::texts::wizard {
 // Captions: "ORVA Page n of m".
 inline constexpr const char* kPageCaption = "ORVA Page %1 of %2";
 inline constexpr int kOnScreenPageCount = 17;
+inline constexpr int kPaperPageCount = 5;
 
 // Wizard buttons.
 inline constexpr const char* kBack = "< Back";
@@ -107,6 +108,9 @@ inline constexpr const char* kCommentInvitation =
     "If you would like to provide any further comments that you think may be useful to the health professional, "
     "please type them in the box below.  (Please be brief.  There is a limit of 200 characters, approximately "
     "30\u201340 words.)";
+inline constexpr const char* kCommentInvitationPaper =
+    "Please enter additional comments in the box below.  (Please be brief.  There is a limit of 200 characters, "
+    "approximately 30\u201340 words.)";
 inline constexpr const char* kCommentAccessibleName = "Comments";
 
 // Save page.
@@ -114,5 +118,26 @@ inline constexpr const char* kSaveQuestion =
     "Where would you like to save the encrypted data for this Child and Adolescent Orvantis?";
 inline constexpr const char* kSaveInstruction =
     "To save the ORVA details you have entered please click the 'Finish' button near the bottom right corner.";
+
+// Response grid of the paper wizard.
+inline constexpr const char* kGridItemLabel = "%1:";
+// Accessible name of a grid field: "Item 12 <wording>".
+inline constexpr const char* kGridItemAccessible = "Item %1 %2";
+inline constexpr const char* kGridInstruction =
+    "Please enter the response to each item.  Enter a number between 0 and 5, or leave blank for No Response.";
+inline constexpr const char* kGridLegend =
+    "Valid Responses\n\n       0   Never\n       1   Rarely\n       2   Sometimes\n       3   Regularly\n"
+    "       4   Often\n       5   Very Often\n blank   No Response";
+inline constexpr const char* kGridTeacherNote =
+    "NOTE:\n\nFor the ORVA Teacher-Report not all questions are relevant.  Data entry for those questions has been "
+    "removed.";
+inline constexpr const char* kIncorrectValueCaption = "Incorrect Value";
+inline constexpr const char* kIncorrectValueText = "You must enter a value between 0 and 5, or leave blank";
+
+// Save page of the paper wizard.
+inline constexpr const char* kPaperSaveQuestion = "Where do you wish to save the Child and Adolescent Orvantis details?";
+inline constexpr const char* kPaperFileNote = "Note:  Each file will save hundreds of ORVA records.";
+inline constexpr const char* kViewAnalysis = "View the ORVA Analysis after Finish";
+inline constexpr const char* kAlsoViewRelated = "Also view the most recent related ORVAs for the same person";
 
 }  // namespace orva::texts::wizard

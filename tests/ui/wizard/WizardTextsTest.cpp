@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "ui/wizard/WizardDriver.h"
+#include "ui/wizard/PaperDriver.h"
 
 using namespace orva;
 using namespace orva::wizard_test;
@@ -16,12 +16,12 @@ class WizardTextsTest : public QObject {
 private:
     QTemporaryDir dir_;
 
-    static QString Label(Run& run, const char* name) { return run.Find<QLabel>(QLatin1String(name))->text(); }
-    static QString Button(Run& run, const char* name) {
+    static QString Label(Driver& run, const char* name) { return run.Find<QLabel>(QLatin1String(name))->text(); }
+    static QString Button(Driver& run, const char* name) {
         return run.Find<QAbstractButton>(QLatin1String(name))->text();
     }
     // The texts of the page's shown labels, in reading order: by line, then from the left.
-    static QStringList Labels(Run& run) {
+    static QStringList Labels(Driver& run) {
         QCoreApplication::processEvents();
         QWidget* page = run.Wizard().CurrentPage();
         QList<QLabel*> labels;
@@ -149,6 +149,52 @@ private slots:
         for (int value = 0; value < 6; ++value) scale << Label(run, qPrintable(QStringLiteral("scale%1Label").arg(value)));
         QCOMPARE(scale, QStringList({"Never", "Rarely", "Sometimes", "Regularly", "Often", "Very Often"}));
         QCOMPARE(Button(run, "item1ClearButton"), QStringLiteral("Clear"));
+    }
+
+    void paperWizardPages() {
+        PaperRun run;
+        QCOMPARE(run.Wizard().windowTitle(), QStringLiteral("ORVA Page 1 of 5"));
+        QVERIFY(!run.Find(QStringLiteral("backButton"))->isEnabled());
+        QVERIFY(run.Find(QStringLiteral("nextButton"))->isVisible());
+        ToGrid(run, kSelf);
+        QCOMPARE(run.Wizard().windowTitle(), QStringLiteral("ORVA Page 3 of 5"));
+        QCOMPARE(Label(run, "instructionLabel"), QStringLiteral("Please enter the response to each item.  Enter a "
+                                                                "number between 0 and 5, or leave blank for No "
+                                                                "Response."));
+        QCOMPARE(Label(run, "legendLabel"),
+                 QStringLiteral("Valid Responses\n\n       0   Never\n       1   Rarely\n       2   Sometimes\n"
+                                "       3   Regularly\n       4   Often\n       5   Very Often\n blank   No "
+                                "Response"));
+        QCOMPARE(Label(run, "teacherNoteLabel"),
+                 QStringLiteral("NOTE:\n\nFor the ORVA Teacher-Report not all questions are relevant.  Data entry "
+                                "for those questions has been removed."));
+        for (int item = 1; item <= kItemCount; ++item)
+            QCOMPARE(Label(run, qPrintable(QStringLiteral("item%1Label").arg(item))), QStringLiteral("%1:").arg(item));
+        QCOMPARE(Utf8(w::kIncorrectValueCaption), QStringLiteral("Incorrect Value"));
+        QCOMPARE(Utf8(w::kIncorrectValueText),
+                 QStringLiteral("You must enter a value between 0 and 5, or leave blank"));
+        run.Prompts().ExpectChoice(0);
+        run.Next();
+        QCOMPARE(run.Wizard().windowTitle(), QStringLiteral("ORVA Page 4 of 5"));
+        QCOMPARE(Labels(run),
+                 QStringList({QStringLiteral("Thank you.  You have now completed the Child and Adolescent Orvantis."),
+                              QStringLiteral("If you would like to go back and review any of your responses, please "
+                                             "use the '< Back' button located at the bottom right of this window."),
+                              QStringLiteral("Please enter additional comments in the box below.  (Please be brief.  "
+                                             "There is a limit of 200 characters, approximately 30\u201340 "
+                                             "words.)")}));
+        run.Next();
+        QCOMPARE(run.Wizard().windowTitle(), QStringLiteral("ORVA Page 5 of 5"));
+        QVERIFY(!run.Find(QStringLiteral("nextButton"))->isVisible());
+        QVERIFY(run.Find(QStringLiteral("finishButton"))->isVisible());
+        QCOMPARE(Labels(run),
+                 QStringList({QStringLiteral("Where do you wish to save the Child and Adolescent Orvantis details?"),
+                              QStringLiteral(".rpc"),
+                              QStringLiteral("Note:  Each file will save hundreds of ORVA records.")}));
+        QCOMPARE(Button(run, "viewAnalysisCheck"), QStringLiteral("View the ORVA Analysis after Finish"));
+        QCOMPARE(Button(run, "alsoViewRelatedCheck"),
+                 QStringLiteral("Also view the most recent related ORVAs for the same person"));
+        QCOMPARE(Button(run, "browseButton"), QStringLiteral("Browse ..."));
     }
 
     void messages() {
