@@ -46,7 +46,7 @@ class ExportDialogTest : public QObject {
     void Open(const QString& recordSetting, const QString& exportSetting) {
         dialog_ = std::make_unique<ExportDialog>(
             *prompter_, InitialExportNames(recordSetting.toStdString(), exportSetting.toStdString()));
-        QVERIFY(ShowActive(*dialog_));
+        QVERIFY(output_test::ShowForInput(*dialog_));
     }
     // The dialog for the record file `recordFile`, with the export name typed over.
     void OpenExporting(const QString& recordFile, const QString& exportName) {

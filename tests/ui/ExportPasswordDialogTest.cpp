@@ -46,8 +46,7 @@ class ExportPasswordDialogTest : public QObject {
         prompter_ = std::make_unique<ScriptedPrompter>();
         dialog_ = std::make_unique<ExportPasswordDialog>(
             *prompter_, *passwords_, [this](std::chrono::milliseconds wait) { waits_.push_back(wait); });
-        dialog_->show();
-        QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+        QVERIFY(output_test::ShowForInput(*dialog_));
     }
 
     void cleanup() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -27,6 +28,16 @@ inline bool AsksFileExists(const test::Prompt& prompt, const UserMessage& questi
     return prompt.kind == test::Prompt::Kind::YesNo && prompt.caption == ToQt(question.caption) &&
            prompt.text == ToQt(question.text) && prompt.icon == question.icon &&
            prompt.buttons == QStringList({QStringLiteral("Yes"), QStringLiteral("No")}) && prompt.defaultIndex == 1;
+}
+
+// Shows the window and makes it the active one, on a display with or without a window manager,
+// so that focus moves as it does for a user.
+inline bool ShowForInput(QWidget& window) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return false;
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    return QTest::qWaitForWindowActive(&window);
 }
 
 inline QByteArray FileBytes(const QString& path) {

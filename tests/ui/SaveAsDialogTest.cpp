@@ -45,7 +45,7 @@ class SaveAsDialogTest : public QObject {
 
     void Open(const QString& name) {
         dialog_ = std::make_unique<SaveAsDialog>(*prompter_, analysis_, name, *fileSystem_);
-        QVERIFY(ShowActive(*dialog_));
+        QVERIFY(output_test::ShowForInput(*dialog_));
     }
     void TickPrivacy() { Find<QCheckBox>(*dialog_, "privacyCheckBox")->setChecked(true); }
 
