@@ -1,6 +1,8 @@
 #include "ui/outputs/ExportDialog.h"
 
 #include <QCheckBox>
+#include <algorithm>
+#include <string>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
