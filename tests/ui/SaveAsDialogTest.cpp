@@ -211,6 +211,17 @@ class SaveAsDialogTest : public QObject {
         QCOMPARE(dialog_->SavedName(), QString());
     }
 
+    void reportThatMayNotHaveReachedTheDiskIsNotCalledSaved() {
+        fileSystem_->FailSync(-28);
+        Open(Path("unsynced"));
+        TickPrivacy();
+        prompter_->ExpectMessage();
+        Click(*dialog_, "okButton");
+        QVERIFY(Shows(prompter_->Last(), SaveIncompleteMessage(Path("unsynced").toStdString())));
+        QVERIFY(dialog_->isVisible());
+        QCOMPARE(dialog_->SavedName(), QString());
+    }
+
     void browseTakesOnlyRtfNames() {
         Open(Path("browsed"));
         prompter_->ExpectSaveFile(QStringLiteral("/reports/jane.smith.rtf"));

@@ -126,10 +126,9 @@ bool SaveAsDialog::Write(const QString& name) {
         return false;
     }
     const long long written = WriteRtfReport(reports_, file);
-    const int closed = file.Close();
-    if (written < 0 || closed < 0) {
-        // Half a report must not pass for the whole one.
-        fileSystem_.Remove(file.Path());
+    // Half a report must not pass for the whole one: a failed write abandons the file.
+    const int finished = written < 0 ? file.Discard() : file.Close();
+    if (written < 0 || finished < 0) {
         prompter_.Message(SaveIncompleteMessage(MessageName(name)));
         return false;
     }
