@@ -55,9 +55,7 @@ class ExportDialogTest : public QObject {
     }
     void SetField(const char* field, const QString& text) { Find<QLineEdit>(*dialog_, field)->setText(text); }
     void TickPrivacy() { Find<QCheckBox>(*dialog_, "privacyCheckBox")->setChecked(true); }
-    QString Label(int index) const {
-        return dialog_->findChildren<QLabel*>().at(index)->text();
-    }
+    QString Label(int index) const { return dialog_->findChildren<QLabel*>().at(index)->text(); }
 
     // What RunExport itself writes for the same record file.
     QByteArray ExpectedCsv(const QString& recordStem) const {
@@ -70,7 +68,8 @@ class ExportDialogTest : public QObject {
     ExportCounters CountsOf(const QString& recordStem) const {
         const QString reference = Path("counting");
         QFile::remove(reference + QStringLiteral(".csv"));
-        return RunExport({recordStem.toStdString(), reference.toStdString(), true}, [] { return false; }).counters;
+        return RunExport({recordStem.toStdString(), reference.toStdString(), true}, [] { return false; })
+            .counters;
     }
 
     static QString Setting(const TempSettingsDir& dir, const char* key) {
@@ -100,9 +99,10 @@ class ExportDialogTest : public QObject {
     void initTestCase() {
         QVERIFY(files_.isValid());
         stem_ = Path("clinic");
-        QVERIFY(WriteRecordFile(stem_ + QStringLiteral(".rpc"),
-                                {MakeRecord(kSelf, Person{"KIM", "LO, \"NG\""}), MakeRecord(kParent, {}, {4, 15, 83}),
-                                 MakeRecord(kTeacher, {}, {}, false, "Mr Lee")}));
+        QVERIFY(WriteRecordFile(
+            stem_ + QStringLiteral(".rpc"),
+            {MakeRecord(kSelf, Person{"KIM", "LO, \"NG\""}), MakeRecord(kParent, {}, {4, 15, 83}),
+             MakeRecord(kTeacher, {}, {}, false, "Mr Lee")}));
     }
 
     void init() {
@@ -130,10 +130,11 @@ class ExportDialogTest : public QObject {
             QStringLiteral(".csv"),
             QStringLiteral("A 'Comma Separated Variable' (.csv) file will allow you to import into many "
                            "applications including a Microsoft Excel spreadsheet."),
-            QStringLiteral("Note:  A Child and Adolescent Orvantis file (*.rpc) maintains data privacy of the "
-                           "details of clients by encrypting the data in a way that can only be read by the ORVA "
-                           "application.  However, once you export to a file (*.csv), that file can be read as "
-                           "normal text by other applications."),
+            QStringLiteral(
+                "Note:  A Child and Adolescent Orvantis file (*.rpc) maintains data privacy of the "
+                "details of clients by encrypting the data in a way that can only be read by the ORVA "
+                "application.  However, once you export to a file (*.csv), that file can be read as "
+                "normal text by other applications."),
         };
         for (int i = 0; i < expected.size(); ++i) QCOMPARE(Label(i), expected[i]);
         QCOMPARE(Find<QCheckBox>(*dialog_, "privacyCheckBox")->text(),
@@ -197,8 +198,8 @@ class ExportDialogTest : public QObject {
         TickPrivacy();
         prompter_->ExpectMessage();
         Click(*dialog_, "exportButton");
-        QVERIFY(Shows(prompter_->Last(), ExportFinishedMessage(stem_.toStdString(), Path("full").toStdString(),
-                                                              CountsOf(stem_))));
+        QVERIFY(Shows(prompter_->Last(), ExportFinishedMessage(stem_.toStdString(),
+                                                               Path("full").toStdString(), CountsOf(stem_))));
         QCOMPARE(prompter_->Last().caption, QStringLiteral("Export OK"));
         QCOMPARE(FileBytes(Path("full.csv")), ExpectedCsv(stem_));
         QVERIFY(OwnerOnly(Path("full.csv")));
@@ -335,7 +336,8 @@ class ExportDialogTest : public QObject {
 
     void commandKeepsTheNamesOfACompletedExport() {
         SetPassword("secret");
-        QSettings(settingsDir_->IniPath(), QSettings::IniFormat).setValue(QStringLiteral("ORVAFileName"), stem_);
+        QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
+            .setValue(QStringLiteral("ORVAFileName"), stem_);
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("ExportFileName"), Path("out/previous"));
         QVERIFY(QDir(files_.path()).mkpath(QStringLiteral("out")));
@@ -383,11 +385,12 @@ class ExportDialogTest : public QObject {
         QVERIFY(QFile::setPermissions(file, QFile::permissions(file) | QFileDevice::WriteOther));
         prompter_->ExpectMessage();
         RunExportFileCommand(workspace, nullptr);
-        QCOMPARE(prompter_->Last().text,
-                 QStringLiteral("The export passwords file can be changed by users other than its owner, so it "
-                                "is not used.\n\nAn administrator makes it and its folder writable by the "
-                                "administrator only:\n    ") +
-                     file);
+        QCOMPARE(
+            prompter_->Last().text,
+            QStringLiteral("The export passwords file can be changed by users other than its owner, so it "
+                           "is not used.\n\nAn administrator makes it and its folder writable by the "
+                           "administrator only:\n    ") +
+                file);
 
         QFile garbled(file);
         QVERIFY(garbled.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -396,7 +399,8 @@ class ExportDialogTest : public QObject {
         QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         prompter_->ExpectMessage();
         RunExportFileCommand(workspace, nullptr);
-        QCOMPARE(prompter_->Last().text, QStringLiteral("The export passwords could not be read from\n    ") + file);
+        QCOMPARE(prompter_->Last().text,
+                 QStringLiteral("The export passwords could not be read from\n    ") + file);
 
         QTest::qWait(400);
         QVERIFY(!*askedForAPassword);

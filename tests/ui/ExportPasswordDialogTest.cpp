@@ -61,7 +61,8 @@ class ExportPasswordDialogTest : public QObject {
         QCOMPARE(dialog_->findChild<QLabel*>(QStringLiteral("promptLabel"))->text(),
                  QStringLiteral("Please enter your password."));
         QCOMPARE(dialog_->findChild<QPushButton*>(QStringLiteral("okButton"))->text(), QStringLiteral("OK"));
-        QCOMPARE(dialog_->findChild<QPushButton*>(QStringLiteral("cancelButton"))->text(), QStringLiteral("Cancel"));
+        QCOMPARE(dialog_->findChild<QPushButton*>(QStringLiteral("cancelButton"))->text(),
+                 QStringLiteral("Cancel"));
         QVERIFY(dialog_->findChild<QPushButton*>(QStringLiteral("okButton"))->isDefault());
         QCOMPARE(QApplication::focusWidget(), Field());
         QCOMPARE(Field()->echoMode(), QLineEdit::Password);

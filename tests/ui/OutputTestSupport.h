@@ -27,7 +27,8 @@ inline bool Shows(const test::Prompt& prompt, const UserMessage& message) {
 inline bool AsksFileExists(const test::Prompt& prompt, const UserMessage& question) {
     return prompt.kind == test::Prompt::Kind::YesNo && prompt.caption == ToQt(question.caption) &&
            prompt.text == ToQt(question.text) && prompt.icon == question.icon &&
-           prompt.buttons == QStringList({QStringLiteral("Yes"), QStringLiteral("No")}) && prompt.defaultIndex == 1;
+           prompt.buttons == QStringList({QStringLiteral("Yes"), QStringLiteral("No")}) &&
+           prompt.defaultIndex == 1;
 }
 
 // Shows the window and makes it the active one, on a display with or without a window manager,
@@ -47,8 +48,8 @@ inline QByteArray FileBytes(const QString& path) {
 
 // Report files hold personal health data: only their owner may read them.
 inline bool OwnerOnly(const QString& path) {
-    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
-                                            QFileDevice::ReadOther | QFileDevice::WriteOther;
+    const QFileDevice::Permissions others =
+        QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
     return QFileInfo::exists(path) && (QFile::permissions(path) & others) == 0;
 }
 

@@ -73,7 +73,8 @@ class SaveAsDialogTest : public QObject {
   private slots:
     void initTestCase() {
         QVERIFY(files_.isValid());
-        analysis_.Record(kParent) = MakeRecord(kParent, Person{"JANE", "SMITH"}, {4, 15, 83}, false, "Pat Smith");
+        analysis_.Record(kParent) =
+            MakeRecord(kParent, Person{"JANE", "SMITH"}, {4, 15, 83}, false, "Pat Smith");
         analysis_.Record(kTeacher) = MakeRecord(kTeacher, Person{"JANE", "SMITH"}, {}, false, "Mr Lee");
     }
 
@@ -103,10 +104,11 @@ class SaveAsDialogTest : public QObject {
             QStringLiteral(".rtf"),
             QStringLiteral("A 'Rich Text Format' (.rtf) file will allow you to view the analysis in many "
                            "applications including Microsoft Word."),
-            QStringLiteral("Note:  A Child and Adolescent Orvantis File (*.rpc) maintains data privacy of the "
-                           "details of clients by encrypting the data in a way that can only be read by the ORVA "
-                           "application.  However, once you save to a file (*.rtf) that file can be read by other "
-                           "applications."),
+            QStringLiteral(
+                "Note:  A Child and Adolescent Orvantis File (*.rpc) maintains data privacy of the "
+                "details of clients by encrypting the data in a way that can only be read by the ORVA "
+                "application.  However, once you save to a file (*.rtf) that file can be read by other "
+                "applications."),
         };
         QCOMPARE(labels.size(), expected.size());
         for (int i = 0; i < expected.size(); ++i) QCOMPARE(labels.at(i)->text(), expected[i]);
@@ -258,8 +260,8 @@ class SaveAsDialogTest : public QObject {
             .setValue(QStringLiteral("AnalysisFileName"), Path("old_report"));
         Workspace workspace(*prompter_, SettingsStore::ForThisMachine());
         workspace.SetAnalysis(analysis_);
-        const QString suggested = QString::fromStdString(
-            SuggestedAnalysisFileName(Path("old_report").toStdString(), analysis_, SystemClock::Instance().Now()));
+        const QString suggested = QString::fromStdString(SuggestedAnalysisFileName(
+            Path("old_report").toStdString(), analysis_, SystemClock::Instance().Now()));
         QString offered;
         auto shown = WhenModalShown([&](QWidget* dialog) {
             offered = FieldText(*dialog, "fileNameEdit");

@@ -28,7 +28,8 @@ bool PasswordsReady(Workspace& workspace, ExportPasswords& passwords) {
     } else {
         return true;
     }
-    workspace.Prompts().Message(QString::fromLatin1(texts::kExportPasswordsCaption), problem, MessageIcon::Stop);
+    workspace.Prompts().Message(QString::fromLatin1(texts::kExportPasswordsCaption), problem,
+                                MessageIcon::Stop);
     return false;
 }
 
@@ -41,8 +42,8 @@ void RunExportFileCommand(Workspace& workspace, QWidget* parent) {
     if (password.exec() != QDialog::Accepted) return;
 
     AppSettings& settings = workspace.Settings();
-    ExportDialog dialog(workspace.Prompts(), InitialExportNames(settings.ORVAFileName(), settings.ExportFileName()),
-                        parent);
+    ExportDialog dialog(workspace.Prompts(),
+                        InitialExportNames(settings.ORVAFileName(), settings.ExportFileName()), parent);
     if (dialog.exec() != QDialog::Accepted) return;
     // A name Windows-1252 cannot hold could not be stored as typed; keep the last good one.
     const auto recordFileName = CoreText::FromQt(dialog.UsedRecordFileName());

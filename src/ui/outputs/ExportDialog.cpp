@@ -1,8 +1,6 @@
 #include "ui/outputs/ExportDialog.h"
 
 #include <QCheckBox>
-#include <algorithm>
-#include <string>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <string>
 
 #include "model/FileNameRules.h"
 #include "reports/ExportRun.h"
@@ -83,7 +83,8 @@ ExportDialog::ExportDialog(Prompter& prompter, const ExportDialogNames& names, Q
     layout->addLayout(fields);
     layout->addSpacing(8);
     layout->addWidget(WrappedLabel(Text(texts::kExportExplanation), this));
-    QLabel* note = WrappedLabel(Text(texts::kExportNote1) + QLatin1Char(' ') + Text(texts::kExportNote2), this);
+    QLabel* note =
+        WrappedLabel(Text(texts::kExportNote1) + QLatin1Char(' ') + Text(texts::kExportNote2), this);
     note->setObjectName(QStringLiteral("noteLabel"));
     layout->addWidget(note);
     privacyCheckBox_ = new QCheckBox(Text(texts::kExportPrivacyCheck), this);
@@ -116,7 +117,8 @@ bool ExportDialog::eventFilter(QObject* watched, QEvent* event) {
 QString ExportDialog::RecordFileStem() const {
     const RecordPathCheck check = CheckRecordPath(recordFileEdit_->text());
     if (!check.ok) return recordFileEdit_->text();
-    return check.fullPath.chopped(static_cast<qsizetype>(std::char_traits<char>::length(texts::kRpcSuffixLabel)));
+    return check.fullPath.chopped(
+        static_cast<qsizetype>(std::char_traits<char>::length(texts::kRpcSuffixLabel)));
 }
 
 bool ExportDialog::UpdateExportName() {
@@ -132,14 +134,15 @@ bool ExportDialog::UpdateExportName() {
 }
 
 void ExportDialog::BrowseRecordFile() {
-    if (auto chosen =
-            BrowseOutputPath(prompter_, recordFileEdit_->text(), ".rpc", texts::kRecordFileFilter, true)) {
+    if (auto chosen = BrowseOutputPath(prompter_, recordFileEdit_->text(), texts::kRpcSuffixLabel,
+                                       texts::kRecordFileFilter, true)) {
         recordFileEdit_->setText(*chosen);
     }
 }
 
 void ExportDialog::BrowseExportFile() {
-    if (auto chosen = BrowseOutputPath(prompter_, exportNameEdit_->text(), ".csv", texts::kCsvFileFilter, false)) {
+    if (auto chosen = BrowseOutputPath(prompter_, exportNameEdit_->text(), texts::kCsvSuffixLabel,
+                                       texts::kCsvFileFilter, false)) {
         exportNameEdit_->setText(*chosen);
     }
 }
@@ -173,7 +176,8 @@ void ExportDialog::Export() {
     {
         const WaitCursor waiting;
         outcome = RunExport(request, [this, &exists] {
-            return prompter_.AskYesNo(Text(exists.caption.c_str()), Text(exists.text.c_str()), exists.icon, false);
+            return prompter_.AskYesNo(CoreText::ToQt(exists.caption), CoreText::ToQt(exists.text),
+                                      exists.icon, false);
         });
     }
     // The messages name the files as the user typed them.

@@ -13,8 +13,8 @@
 
 namespace orva {
 
-ExportPasswordDialog::ExportPasswordDialog(Prompter& prompter, const ExportPasswords& passwords, Sleeper sleep,
-                                           QWidget* parent)
+ExportPasswordDialog::ExportPasswordDialog(Prompter& prompter, const ExportPasswords& passwords,
+                                           Sleeper sleep, QWidget* parent)
     : QDialog(parent), prompter_(prompter), passwords_(passwords), sleep_(std::move(sleep)) {
     setWindowTitle(QString::fromLatin1(texts::kPasswordCaption));
     auto* layout = new QVBoxLayout(this);
@@ -32,7 +32,8 @@ ExportPasswordDialog::ExportPasswordDialog(Prompter& prompter, const ExportPassw
     QPushButton* ok = buttons->addButton(QString::fromLatin1(texts::kOkButton), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QString::fromLatin1(texts::kCancelButton), QDialogButtonBox::RejectRole);
+    QPushButton* cancel =
+        buttons->addButton(QString::fromLatin1(texts::kCancelButton), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     layout->addWidget(buttons);
     connect(passwordEdit_, &QLineEdit::textEdited, this, &ExportPasswordDialog::LowerCase);

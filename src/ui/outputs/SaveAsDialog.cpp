@@ -14,6 +14,7 @@
 #include "reports/RtfReportWriter.h"
 #include "store/OutputFile.h"
 #include "store/StoreResult.h"
+#include "ui/CoreText.h"
 #include "ui/Prompter.h"
 #include "ui/WaitCursor.h"
 #include "ui/outputs/OutputPaths.h"
@@ -25,10 +26,6 @@ namespace {
 
 QString Text(const char* text) {
     return QString::fromLatin1(text);
-}
-
-QString Text(const std::string& text) {
-    return QString::fromLatin1(text.c_str());
 }
 
 QLabel* WrappedLabel(const QString& text, QWidget* parent) {
@@ -61,7 +58,8 @@ SaveAsDialog::SaveAsDialog(Prompter& prompter, const ReportSet& reports, const Q
     layout->addLayout(fields);
     layout->addSpacing(8);
     layout->addWidget(WrappedLabel(Text(texts::kSaveAsExplanation), this));
-    QLabel* note = WrappedLabel(Text(texts::kSaveAsNote1) + QLatin1Char(' ') + Text(texts::kSaveAsNote2), this);
+    QLabel* note =
+        WrappedLabel(Text(texts::kSaveAsNote1) + QLatin1Char(' ') + Text(texts::kSaveAsNote2), this);
     note->setObjectName(QStringLiteral("noteLabel"));
     layout->addWidget(note);
     privacyCheckBox_ = new QCheckBox(Text(texts::kSaveAsPrivacyCheck), this);
@@ -87,7 +85,8 @@ SaveAsDialog::SaveAsDialog(Prompter& prompter, const ReportSet& reports, const Q
 }
 
 void SaveAsDialog::Browse() {
-    if (auto chosen = BrowseOutputPath(prompter_, fileNameEdit_->text(), ".rtf", texts::kRtfFileFilter, false)) {
+    if (auto chosen = BrowseOutputPath(prompter_, fileNameEdit_->text(), texts::kRtfSuffixLabel,
+                                       texts::kRtfFileFilter, false)) {
         fileNameEdit_->setText(*chosen);
     }
 }
@@ -118,7 +117,9 @@ bool SaveAsDialog::Write(const QString& name) {
     int opened = file.Open(false);
     if (opened == kFileExists) {
         const UserMessage exists = FileExistsQuestion();
-        if (!prompter_.AskYesNo(Text(exists.caption), Text(exists.text), exists.icon, false)) return false;
+        if (!prompter_.AskYesNo(CoreText::ToQt(exists.caption), CoreText::ToQt(exists.text), exists.icon,
+                                false))
+            return false;
         opened = file.Open(true);
     }
     if (opened < 0) {
