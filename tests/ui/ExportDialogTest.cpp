@@ -44,8 +44,10 @@ class ExportDialogTest : public QObject {
 
     // The dialog as the command would open it for these settings.
     void Open(const QString& recordSetting, const QString& exportSetting) {
+        // The settings hold their texts as the core does.
         dialog_ = std::make_unique<ExportDialog>(
-            *prompter_, InitialExportNames(recordSetting.toStdString(), exportSetting.toStdString()));
+            *prompter_, InitialExportNames(Cp1252::FromUtf8(recordSetting.toStdString()),
+                                           Cp1252::FromUtf8(exportSetting.toStdString())));
         QVERIFY(output_test::ShowForInput(*dialog_));
     }
     // The dialog for the record file `recordFile`, with the export name typed over.
@@ -206,6 +208,21 @@ class ExportDialogTest : public QObject {
         QCOMPARE(dialog_->result(), int(QDialog::Accepted));
         QCOMPARE(dialog_->UsedRecordFileName(), stem_);
         QCOMPARE(dialog_->UsedExportName(), Path("full"));
+    }
+
+    void namesOutsideAsciiAreOpenedAndShownAsTyped() {
+        const QString accented = files_.filePath(QStringLiteral("caf\u00E9 records"));
+        QVERIFY(QFile::copy(stem_ + QStringLiteral(".rpc"), accented + QStringLiteral(".rpc")));
+        OpenExporting(accented, files_.filePath(QStringLiteral("r\u00E9sum\u00E9")));
+        TickPrivacy();
+        prompter_->ExpectMessage();
+        Click(*dialog_, "exportButton");
+        QCOMPARE(prompter_->Last().caption, QStringLiteral("Export OK"));
+        QVERIFY(prompter_->Last().text.contains(accented + QStringLiteral(".rpc")));
+        QVERIFY(prompter_->Last().text.contains(files_.filePath(QStringLiteral("r\u00E9sum\u00E9")) +
+                                                QStringLiteral(".csv")));
+        QCOMPARE(FileBytes(files_.filePath(QStringLiteral("r\u00E9sum\u00E9.csv"))), ExpectedCsv(stem_));
+        QCOMPARE(dialog_->UsedRecordFileName(), accented);
     }
 
     void recordFileNameTypedWithItsExtensionIsNotDoubled() {
