@@ -110,11 +110,11 @@ private slots:
         RunAnalysis([&](QWidget& dialog) { PickTwoReports(dialog); });
         QVERIFY(frame_->Action(Command::Print)->isEnabled());
         QVERIFY(frame_->Action(Command::SaveAs)->isEnabled());
-        // Without its workflow a report command stays off even now.
-        QVERIFY(!frame_->Action(Command::PrintPreview)->isEnabled());
+        QVERIFY(frame_->Action(Command::PrintPreview)->isEnabled());
         RunAnalysis([](QWidget& dialog) { Click(dialog, "cancelButton"); });
         QVERIFY(!frame_->Action(Command::Print)->isEnabled());
         QVERIFY(!frame_->Action(Command::SaveAs)->isEnabled());
+        QVERIFY(!frame_->Action(Command::PrintPreview)->isEnabled());
     }
 
     void analysisCommandFirstEmptiesTheShownAnalysis() {
