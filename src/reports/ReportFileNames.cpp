@@ -8,6 +8,26 @@
 
 namespace orva {
 
+namespace {
+
+// A person's name becomes part of a file name: what would name a folder, a drive or the
+// folder above cannot stay.
+std::string FileNamePart(const std::string& text) {
+    std::string part;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && i + 1 < text.size() && text[i + 1] == '.') {
+            part += '_';
+            ++i;
+        } else {
+            part += (c == '/' || c == '\\' || c == ':') ? '_' : c;
+        }
+    }
+    return part;
+}
+
+}  // namespace
+
 ExportDialogNames InitialExportNames(std::string_view orvaFileNameSetting,
                                      std::string_view exportFileNameSetting) {
     ExportDialogNames names;
@@ -48,7 +68,8 @@ std::string SuggestedAnalysisFileName(std::string_view analysisFileNameSetting, 
     std::string name = DirectoryPart(analysisFileNameSetting);
     const int first = FirstPresentSlot(reports);
     if (first >= 0) {
-        name += reports.Record(first).GetLastName() + "_" + reports.Record(first).GetFirstName() + "_";
+        name += FileNamePart(reports.Record(first).GetLastName()) + "_" +
+                FileNamePart(reports.Record(first).GetFirstName()) + "_";
     }
     static constexpr char kLetters[] = {'s', 'p', 't'};
     for (int slot : {kSelf, kParent, kTeacher}) {
@@ -57,6 +78,13 @@ std::string SuggestedAnalysisFileName(std::string_view analysisFileNameSetting, 
     char date[32];
     std::snprintf(date, sizeof date, "_%04d%02d%02d", today.year, today.month, today.day);
     return name + date;
+}
+
+std::string WithoutTypedExtension(std::string_view name, std::string_view extension) {
+    if (name.size() >= extension.size() && name.substr(name.size() - extension.size()) == extension) {
+        name.remove_suffix(extension.size());
+    }
+    return std::string(name);
 }
 
 std::optional<UserMessage> CheckSaveFileName(std::string_view fileName) {

@@ -42,9 +42,14 @@ BrowsedName CheckBrowsedName(std::string_view path, std::string_view extension);
 
 // The name the analysis Save As dialog suggests: the folder of the previous analysis file,
 // the first present report's last and first name each followed by "_", the letters of the
-// present reports ("s", "p", "t"), "_" and today as YYYYMMDD.
+// present reports ("s", "p", "t"), "_" and today as YYYYMMDD. In the names, "/", "\\", ":" and ".."
+// become "_", so a name can never point into another folder.
 std::string SuggestedAnalysisFileName(std::string_view analysisFileNameSetting, const ReportSet& reports,
                                       const LocalDateTime& today);
+
+// A name typed with its extension ("report.rtf") loses that one extension, since the program
+// adds it again when it opens the file.
+std::string WithoutTypedExtension(std::string_view name, std::string_view extension);
 
 // The file-name checks of the Save As OK button, in order: nothing when the name may be used.
 std::optional<UserMessage> CheckSaveFileName(std::string_view fileName);

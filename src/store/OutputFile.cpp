@@ -60,6 +60,16 @@ long long OutputFile::Write(const void* data, std::size_t size) {
     return static_cast<long long>(size);
 }
 
+int OutputFile::Discard() {
+    if (!open_) return kStoreOk;
+    fs_.Close(handle_);
+    open_ = false;
+    handle_ = -1;
+    partial_ = false;
+    const int removed = fs_.Remove(path_);
+    return removed == kFileNotFound ? kStoreOk : removed;
+}
+
 int OutputFile::Close() {
     if (!open_) return kStoreOk;
     const int cut = partial_ ? fs_.Truncate(handle_, written_) : kStoreOk;

@@ -26,6 +26,9 @@ class OutputFile {
     // Appends the block: `size` on success, or a negated cause; a block that fails leaves
     // nothing of itself in the file once it is closed.
     long long Write(const void* data, std::size_t size);
+    // Abandons what this open wrote, as after a failed write: closes the file and removes it, so
+    // half a report never passes for a whole one. 0, or the cause when it could not be removed.
+    int Discard();
     // Flushes to the disk and closes; 0, or the cause when the data may not have reached it.
     int Close();
     bool IsOpen() const { return open_; }

@@ -1,6 +1,7 @@
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,6 +23,16 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A prompt that comes while the wait cursor shows (a question in the middle of a run) wants the
+// user's answer: the pointer is the normal one for as long as it is open.
+class NormalCursorWhilePrompting {
+  public:
+    NormalCursorWhilePrompting() { QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor)); }
+    ~NormalCursorWhilePrompting() { QGuiApplication::restoreOverrideCursor(); }
+    NormalCursorWhilePrompting(const NormalCursorWhilePrompting&) = delete;
+    NormalCursorWhilePrompting& operator=(const NormalCursorWhilePrompting&) = delete;
+};
+
 }  // namespace
 
 QString QtPrompter::ShownCaption(const QString& caption) {
@@ -39,11 +50,13 @@ QWidget* QtPrompter::Parent() const {
 }
 
 void QtPrompter::Message(const QString& caption, const QString& text, MessageIcon icon) {
+    const NormalCursorWhilePrompting normalCursor;
     QMessageBox box(ToQt(icon), ShownCaption(caption), text, QMessageBox::Ok, Parent());
     box.exec();
 }
 
 bool QtPrompter::AskYesNo(const QString& caption, const QString& text, MessageIcon icon, bool defaultYes) {
+    const NormalCursorWhilePrompting normalCursor;
     QMessageBox box(ToQt(icon), ShownCaption(caption), text, QMessageBox::Yes | QMessageBox::No, Parent());
     box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
     // Closing the box must never count as Yes: that would replace a file nobody agreed to.
@@ -54,6 +67,7 @@ bool QtPrompter::AskYesNo(const QString& caption, const QString& text, MessageIc
 
 int QtPrompter::Choose(const QString& caption, const QString& text, const QStringList& buttons, int defaultIndex,
                        MessageIcon icon) {
+    const NormalCursorWhilePrompting normalCursor;
     QMessageBox box(ToQt(icon), ShownCaption(caption), text, QMessageBox::NoButton, Parent());
     QList<QPushButton*> pushButtons;
     for (const QString& label : buttons) {
@@ -71,12 +85,14 @@ int QtPrompter::Choose(const QString& caption, const QString& text, const QStrin
 }
 
 QString QtPrompter::SaveFileName(const QString& caption, const QString& startPath, const QString& filter) {
+    const NormalCursorWhilePrompting normalCursor;
     // The workflows ask about replacing a file themselves (or append to it), so the box must not.
     return QFileDialog::getSaveFileName(Parent(), caption, startPath, filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 
 QString QtPrompter::OpenFileName(const QString& caption, const QString& startPath, const QString& filter) {
+    const NormalCursorWhilePrompting normalCursor;
     return QFileDialog::getOpenFileName(Parent(), caption, startPath, filter);
 }
 

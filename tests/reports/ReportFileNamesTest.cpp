@@ -82,6 +82,20 @@ TEST(SuggestedAnalysisFileName, NamesTheFirstPresentPersonAndThePresentReports) 
     EXPECT_EQ(SuggestedAnalysisFileName("", set, {2024, 12, 1, 0, 0, 0}), "Smyth_Janie_spt_20241201");
 }
 
+TEST(SuggestedAnalysisFileName, NamesCannotLeadIntoAnotherFolder) {
+    ReportSet set;
+    set.Record(kSelf) = reports_test::PersonRecord(kSelf, "J:o\\", "../a/b..c");
+    EXPECT_EQ(SuggestedAnalysisFileName("c:/reports/", set, {2007, 3, 15, 9, 0, 0}),
+              "c:/reports/__a_b_c_J_o__s_20070315");
+}
+
+TEST(WithoutTypedExtension, DropsOneTypedExtensionOnly) {
+    EXPECT_EQ(WithoutTypedExtension("c:/r/jane.rtf", ".rtf"), "c:/r/jane");
+    EXPECT_EQ(WithoutTypedExtension("jane.rtf.rtf", ".rtf"), "jane.rtf");
+    EXPECT_EQ(WithoutTypedExtension("jane.RTF", ".rtf"), "jane.RTF");
+    EXPECT_EQ(WithoutTypedExtension("jane", ".rtf"), "jane");
+}
+
 TEST(CheckSaveFileName, RefusesAnEmptyNameAndANameEndingInASeparator) {
     EXPECT_EQ(CheckSaveFileName("")->text,
               "You must specify a file name.\n\nYou may like to use the 'Browse ...' button.");

@@ -97,6 +97,21 @@ TEST_F(OutputFileTest, FullDiskFailsTheBlockThatDoesNotFitAndLeavesNoPartOfIt) {
     EXPECT_EQ(ReadAll(path_), (Bytes{'1', '2', '3', '4', '5', '6', '7', '8', 'z'}));
 }
 
+TEST_F(OutputFileTest, DiscardAfterAFailedWriteLeavesNoFile) {
+    FaultInjectingFileSystem fs;
+    fs.FailWritesAfter(4);
+    OutputFile out(fs);
+    out.SetPath(path_);
+    ASSERT_EQ(out.Open(false), kStoreOk);
+    EXPECT_EQ(out.Write("abc", 3), 3);
+    EXPECT_LT(out.Write("defg", 4), 0);
+    EXPECT_EQ(out.Discard(), kStoreOk);
+    EXPECT_FALSE(out.IsOpen());
+    EXPECT_FALSE(test::Exists(path_));
+    // Nothing open: nothing to discard.
+    EXPECT_EQ(out.Discard(), kStoreOk);
+}
+
 TEST_F(OutputFileTest, WriteWithoutOpenFails) {
     OutputFile out;
     out.SetPath(path_);

@@ -115,6 +115,7 @@ private slots:
         QVERIFY(!frame_->Action(Command::Print)->isEnabled());
         QVERIFY(!frame_->Action(Command::PrintPreview)->isEnabled());
         QVERIFY(!frame_->Action(Command::SaveAs)->isEnabled());
+        QVERIFY(!frame_->Action(Command::PrintPreview)->isEnabled());
     }
 
     void analysisCommandFirstEmptiesTheShownAnalysis() {

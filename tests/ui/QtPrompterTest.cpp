@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "ui/QtPrompter.h"
+#include "ui/WaitCursor.h"
 #include "ui/support/UiTestSupport.h"
 
 using orva::MessageIcon;
@@ -64,6 +65,20 @@ private slots:
         QCOMPARE(text, QStringLiteral("No records were found."));
         QCOMPARE(icon, QMessageBox::Critical);
         QCOMPARE(buttons, QStringList{QStringLiteral("OK")});
+    }
+
+    void questionAskedWhileWaitingShowsTheNormalPointer() {
+        QtPrompter prompter;
+        const orva::WaitCursor waiting;
+        Qt::CursorShape during = Qt::WaitCursor;
+        auto ran = WhenModalShown([&](QWidget* w) {
+            during = QGuiApplication::overrideCursor()->shape();
+            Box(w)->button(QMessageBox::No)->click();
+        });
+        prompter.AskYesNo(QStringLiteral("File Exists"), QStringLiteral("Replace?"), MessageIcon::Exclamation, false);
+        QVERIFY(*ran);
+        QCOMPARE(during, Qt::ArrowCursor);
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
 
     void iconsMapToTheToolkitsIcons_data() {

@@ -9,4 +9,15 @@ inline constexpr const char* kPrintFailedCaption = "Print Error";
 inline constexpr const char* kPrintFailed =
     "The report could not be printed.\n\nPlease check the printer (or the PDF file name) and try again.";
 
+// The export cannot ask for a password that this computer does not have, or whose file it
+// cannot trust or read; the administrator must put that right first.
+inline constexpr const char* kExportPasswordsCaption = "Export Password";
+inline constexpr const char* kNoExportPasswordSet =
+    "No export password is set on this computer.\n\nAn administrator sets one with\n"
+    "    orva-cli set-export-password SLOT";
+inline constexpr const char* kExportPasswordsUnsafe =
+    "The export passwords file can be changed by users other than its owner, so it is not used.\n\n"
+    "An administrator makes it and its folder writable by the administrator only:\n    ";
+inline constexpr const char* kExportPasswordsUnreadable = "The export passwords could not be read from\n    ";
+
 }  // namespace orva::texts

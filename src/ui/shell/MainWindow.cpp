@@ -11,7 +11,9 @@
 #include "ui/commands/AnalysisCommand.h"
 #include "ui/commands/CompleteOnScreenCommand.h"
 #include "ui/commands/EnterResponsesCommand.h"
+#include "ui/commands/ExportFileCommand.h"
 #include "ui/commands/PrintCommand.h"
+#include "ui/commands/SaveAsCommand.h"
 #include "ui/commands/WebsiteCommand.h"
 #include "ui/shell/AboutDialog.h"
 #include "ui/shell/AnalysisView.h"
@@ -76,6 +78,8 @@ MainWindow::MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store,
     SetHandler(Command::EnterResponses, [this] { RunEnterResponsesCommand(*workspace_, this); });
     SetHandler(Command::Print, [this] { RunPrintCommand(*workspace_, this); });
     SetHandler(Command::PrintPreview, [this] { RunPrintPreviewCommand(*workspace_, this); });
+    SetHandler(Command::Export, [this] { RunExportFileCommand(*workspace_, this); });
+    SetHandler(Command::SaveAs, [this] { RunSaveAsCommand(*workspace_, this); });
     connect(workspace_, &Workspace::AnalysisChanged, this, &MainWindow::UpdateCommandStates);
     UpdateCommandStates();
     qApp->installEventFilter(this);

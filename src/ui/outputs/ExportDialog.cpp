@@ -1,0 +1,205 @@
+#include "ui/outputs/ExportDialog.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <string>
+
+#include "model/FileNameRules.h"
+#include "reports/ExportRun.h"
+#include "reports/ReportMessages.h"
+#include "reports/ReportsTexts.h"
+#include "ui/CoreText.h"
+#include "ui/Prompter.h"
+#include "ui/WaitCursor.h"
+#include "ui/outputs/OutputPaths.h"
+#include "ui/selection/RecordPath.h"
+
+namespace orva {
+
+namespace {
+
+QString Text(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+// The names are compared and split in the file system's encoding, where a folder separator is
+// always the one byte it looks like.
+QString FromPath(const std::string& path) {
+    return QString::fromStdString(path);
+}
+
+QLineEdit* NameEdit(const QString& text, const char* name, QWidget* parent) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    // Right-aligned, so the file's own name stays in view when the folder is long.
+    edit->setAlignment(Qt::AlignRight);
+    edit->setMinimumWidth(360);
+    return edit;
+}
+
+QPushButton* Button(const char* text, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(Text(text), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* WrappedLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+ExportDialog::ExportDialog(Prompter& prompter, const ExportDialogNames& names, QWidget* parent)
+    : QDialog(parent), prompter_(prompter) {
+    setWindowTitle(Text(texts::kExportCaption));
+    const QString recordFileName = CoreText::ToQt(names.recordFileName);
+    rememberedBaseName_ = FileSystemPath(CoreText::ToQt(names.rememberedBaseName));
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(new QLabel(Text(texts::kExportRecordFileLabel), this), 0, 0, 1, 3);
+    recordFileEdit_ = NameEdit(recordFileName, "recordFileEdit", this);
+    fields->addWidget(recordFileEdit_, 1, 0);
+    fields->addWidget(new QLabel(Text(texts::kRpcSuffixLabel), this), 1, 1);
+    QPushButton* recordBrowse = Button(texts::kBrowseButton, "recordBrowseButton", this);
+    fields->addWidget(recordBrowse, 1, 2);
+    fields->addWidget(new QLabel(Text(texts::kExportFileLabel), this), 2, 0, 1, 3);
+    exportNameEdit_ = NameEdit(CoreText::ToQt(names.exportName), "exportNameEdit", this);
+    fields->addWidget(exportNameEdit_, 3, 0);
+    fields->addWidget(new QLabel(Text(texts::kCsvSuffixLabel), this), 3, 1);
+    QPushButton* exportBrowse = Button(texts::kBrowseButton, "exportBrowseButton", this);
+    fields->addWidget(exportBrowse, 3, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addSpacing(8);
+    layout->addWidget(WrappedLabel(Text(texts::kExportExplanation), this));
+    QLabel* note =
+        WrappedLabel(Text(texts::kExportNote1) + QLatin1Char(' ') + Text(texts::kExportNote2), this);
+    note->setObjectName(QStringLiteral("noteLabel"));
+    layout->addWidget(note);
+    privacyCheckBox_ = new QCheckBox(Text(texts::kExportPrivacyCheck), this);
+    privacyCheckBox_->setObjectName(QStringLiteral("privacyCheckBox"));
+    layout->addWidget(privacyCheckBox_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* exportButton = new QPushButton(Text(texts::kExportButton), this);
+    exportButton->setObjectName(QStringLiteral("exportButton"));
+    exportButton->setDefault(true);
+    buttons->addWidget(exportButton);
+    QPushButton* cancel = Button(texts::kCancelButton, "cancelButton", this);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+
+    recordFileEdit_->installEventFilter(this);
+    connect(recordBrowse, &QPushButton::clicked, this, &ExportDialog::BrowseRecordFile);
+    connect(exportBrowse, &QPushButton::clicked, this, &ExportDialog::BrowseExportFile);
+    connect(exportButton, &QPushButton::clicked, this, &ExportDialog::Export);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    setMinimumWidth(560);
+}
+
+bool ExportDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == recordFileEdit_ && event->type() == QEvent::FocusOut) UpdateExportName();
+    return QDialog::eventFilter(watched, event);
+}
+
+QString ExportDialog::RecordFileStem() const {
+    const RecordPathCheck check = CheckRecordPath(recordFileEdit_->text());
+    if (!check.ok) return recordFileEdit_->text();
+    return check.fullPath.chopped(
+        static_cast<qsizetype>(std::char_traits<char>::length(texts::kRpcSuffixLabel)));
+}
+
+bool ExportDialog::UpdateExportName() {
+    const ExportNameUpdate update = UpdateDefaultExportName(
+        FileSystemPath(RecordFileStem()), FileSystemPath(exportNameEdit_->text()), rememberedBaseName_);
+    if (!update.changed) return false;
+    rememberedBaseName_ = update.rememberedBaseName;
+    exportNameEdit_->setText(FromPath(update.exportName));
+    prompter_.Message(*update.message);
+    exportNameEdit_->setFocus();
+    exportNameEdit_->setSelection(0, std::max<int>(0, static_cast<int>(exportNameEdit_->text().size()) - 1));
+    return true;
+}
+
+void ExportDialog::BrowseRecordFile() {
+    if (auto chosen = BrowseOutputPath(prompter_, recordFileEdit_->text(), texts::kRpcSuffixLabel,
+                                       texts::kRecordFileFilter, true)) {
+        recordFileEdit_->setText(*chosen);
+    }
+}
+
+void ExportDialog::BrowseExportFile() {
+    if (auto chosen = BrowseOutputPath(prompter_, exportNameEdit_->text(), texts::kCsvSuffixLabel,
+                                       texts::kCsvFileFilter, false)) {
+        exportNameEdit_->setText(*chosen);
+    }
+}
+
+void ExportDialog::Export() {
+    // Enter presses Export while the record-file name still has the focus: the export name
+    // must follow the new record file before anything is written under the old one.
+    if (UpdateExportName()) return;
+    if (!privacyCheckBox_->isChecked()) {
+        prompter_.Message(ExportPrivacyMessage());
+        return;
+    }
+    const RecordPathCheck recordPath = CheckRecordPath(recordFileEdit_->text());
+    if (!recordPath.ok) {
+        prompter_.Message(Text(texts::kIncorrectFileName), recordPath.message, MessageIcon::Stop);
+        recordFileEdit_->setFocus();
+        return;
+    }
+    const QString recordFileName = RecordFileStem();
+    const QString exportName =
+        FromPath(WithoutTypedExtension(FileSystemPath(exportNameEdit_->text()), texts::kCsvSuffixLabel));
+    if (const auto refusal = CheckSaveFileName(FileSystemPath(exportName))) {
+        prompter_.Message(*refusal);
+        exportNameEdit_->setFocus();
+        return;
+    }
+
+    ExportRequest request{FileSystemPath(recordFileName), FileSystemPath(exportName), true};
+    const UserMessage exists = FileExistsQuestion();
+    ExportOutcome outcome;
+    {
+        const WaitCursor waiting;
+        outcome = RunExport(request, [this, &exists] {
+            return prompter_.AskYesNo(CoreText::ToQt(exists.caption), CoreText::ToQt(exists.text),
+                                      exists.icon, false);
+        });
+    }
+    // The messages name the files as the user typed them.
+    const std::string recordShown = MessageName(recordFileName);
+    const std::string exportShown = MessageName(exportName);
+    switch (outcome.stop) {
+        case ExportStop::RecordFile:
+            prompter_.Message(RecordFileOpenMessage(outcome.failureCode, recordShown));
+            return;
+        case ExportStop::ExportFile:
+            prompter_.Message(ExportFileOpenMessage(outcome.failureCode, exportShown));
+            return;
+        case ExportStop::Privacy:
+        case ExportStop::Declined:
+            return;
+        case ExportStop::None:
+            break;
+    }
+    prompter_.Message(ExportFinishedMessage(recordShown, exportShown, outcome.counters));
+    usedRecordFileName_ = recordFileName;
+    usedExportName_ = exportName;
+    accept();
+}
+
+}  // namespace orva

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "reports/ReportFileNames.h"
+
+class QCheckBox;
+class QLineEdit;
+
+namespace orva {
+
+class Prompter;
+
+// Exports a record file to a CSV file: the record-file name, the export name (both without
+// their extensions), the privacy box and the Export button that runs the export. Closes with
+// Accepted once a run completed, fully or partly; the names it used are then the ones to keep.
+class ExportDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    // `names` come from InitialExportNames, as the core words them (Windows-1252).
+    ExportDialog(Prompter& prompter, const ExportDialogNames& names, QWidget* parent = nullptr);
+
+    QString UsedRecordFileName() const { return usedRecordFileName_; }
+    QString UsedExportName() const { return usedExportName_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The export name follows a new record-file base name; true when it changed (and the user
+    // was told, with the export name selected for correction).
+    bool UpdateExportName();
+    // The record-file name as typed, without a ".rpc" the user typed.
+    QString RecordFileStem() const;
+    void BrowseRecordFile();
+    void BrowseExportFile();
+    void Export();
+
+    Prompter& prompter_;
+    QLineEdit* recordFileEdit_ = nullptr;
+    QLineEdit* exportNameEdit_ = nullptr;
+    QCheckBox* privacyCheckBox_ = nullptr;
+    std::string rememberedBaseName_;  // in the file system's encoding, like the names it is compared with
+    QString usedRecordFileName_;
+    QString usedExportName_;
+};
+
+}  // namespace orva

@@ -1,0 +1,139 @@
+#include "ui/outputs/SaveAsDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "reports/ReportFileNames.h"
+#include "reports/ReportMessages.h"
+#include "reports/ReportsTexts.h"
+#include "reports/RtfReportWriter.h"
+#include "store/OutputFile.h"
+#include "store/StoreResult.h"
+#include "ui/CoreText.h"
+#include "ui/Prompter.h"
+#include "ui/WaitCursor.h"
+#include "ui/outputs/OutputPaths.h"
+#include "ui/selection/RecordPath.h"
+
+namespace orva {
+
+namespace {
+
+QString Text(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+QLabel* WrappedLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+SaveAsDialog::SaveAsDialog(Prompter& prompter, const ReportSet& reports, const QString& suggestedName,
+                           FileSystem& fileSystem, QWidget* parent)
+    : QDialog(parent), prompter_(prompter), reports_(reports), fileSystem_(fileSystem) {
+    setWindowTitle(Text(texts::kSaveAsCaption));
+    auto* fields = new QGridLayout;
+    fields->addWidget(new QLabel(Text(texts::kSaveAsLabel), this), 0, 0);
+    fileNameEdit_ = new QLineEdit(suggestedName, this);
+    fileNameEdit_->setObjectName(QStringLiteral("fileNameEdit"));
+    // Right-aligned, so the file's own name stays in view when the folder is long.
+    fileNameEdit_->setAlignment(Qt::AlignRight);
+    fileNameEdit_->setMinimumWidth(360);
+    fields->addWidget(fileNameEdit_, 0, 1);
+    fields->addWidget(new QLabel(Text(texts::kRtfSuffixLabel), this), 0, 2);
+    auto* browse = new QPushButton(Text(texts::kBrowseButton), this);
+    browse->setObjectName(QStringLiteral("browseButton"));
+    browse->setAutoDefault(false);
+    fields->addWidget(browse, 1, 1, Qt::AlignRight);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addSpacing(8);
+    layout->addWidget(WrappedLabel(Text(texts::kSaveAsExplanation), this));
+    QLabel* note =
+        WrappedLabel(Text(texts::kSaveAsNote1) + QLatin1Char(' ') + Text(texts::kSaveAsNote2), this);
+    note->setObjectName(QStringLiteral("noteLabel"));
+    layout->addWidget(note);
+    privacyCheckBox_ = new QCheckBox(Text(texts::kSaveAsPrivacyCheck), this);
+    privacyCheckBox_->setObjectName(QStringLiteral("privacyCheckBox"));
+    layout->addWidget(privacyCheckBox_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* ok = new QPushButton(Text(texts::kOkButton), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    buttons->addWidget(ok);
+    auto* cancel = new QPushButton(Text(texts::kCancelButton), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    cancel->setAutoDefault(false);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+
+    connect(browse, &QPushButton::clicked, this, &SaveAsDialog::Browse);
+    connect(ok, &QPushButton::clicked, this, &SaveAsDialog::Save);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    setMinimumWidth(560);
+}
+
+void SaveAsDialog::Browse() {
+    if (auto chosen = BrowseOutputPath(prompter_, fileNameEdit_->text(), texts::kRtfSuffixLabel,
+                                       texts::kRtfFileFilter, false)) {
+        fileNameEdit_->setText(*chosen);
+    }
+}
+
+void SaveAsDialog::Save() {
+    if (!privacyCheckBox_->isChecked()) {
+        prompter_.Message(SavePrivacyMessage());
+        return;
+    }
+    const WaitCursor waiting;
+    // The program adds ".rtf"; one that was typed is not doubled.
+    const QString name = QString::fromStdString(
+        WithoutTypedExtension(FileSystemPath(fileNameEdit_->text()), texts::kRtfSuffixLabel));
+    if (const auto refusal = CheckSaveFileName(FileSystemPath(name))) {
+        prompter_.Message(*refusal);
+        fileNameEdit_->setFocus();
+        return;
+    }
+    if (!Write(name)) return;
+    prompter_.Message(SaveSuccessfulMessage(MessageName(name)));
+    savedName_ = name;
+    accept();
+}
+
+bool SaveAsDialog::Write(const QString& name) {
+    OutputFile file(fileSystem_);
+    file.SetPath(FileSystemPath(name + Text(texts::kRtfSuffixLabel)));
+    int opened = file.Open(false);
+    if (opened == kFileExists) {
+        const UserMessage exists = FileExistsQuestion();
+        if (!prompter_.AskYesNo(CoreText::ToQt(exists.caption), CoreText::ToQt(exists.text), exists.icon,
+                                false))
+            return false;
+        opened = file.Open(true);
+    }
+    if (opened < 0) {
+        prompter_.Message(SaveFileOpenMessage(opened, MessageName(name)));
+        return false;
+    }
+    const long long written = WriteRtfReport(reports_, file);
+    // Half a report must not pass for the whole one: a failed write abandons the file.
+    const int finished = written < 0 ? file.Discard() : file.Close();
+    if (written < 0 || finished < 0) {
+        prompter_.Message(SaveIncompleteMessage(MessageName(name)));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace orva
