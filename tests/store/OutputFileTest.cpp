@@ -107,7 +107,7 @@ TEST_F(OutputFileTest, DiscardAfterAFailedWriteLeavesNoFile) {
     EXPECT_LT(out.Write("defg", 4), 0);
     EXPECT_EQ(out.Discard(), kStoreOk);
     EXPECT_FALSE(out.IsOpen());
-    EXPECT_FALSE(test::Exists(path_));
+    EXPECT_FALSE(test::FileExists(path_));
     // Nothing open: nothing to discard.
     EXPECT_EQ(out.Discard(), kStoreOk);
 }

@@ -89,7 +89,7 @@ class ExportDialogTest : public QObject {
         auto exportShown = std::make_shared<std::shared_ptr<bool>>();
         auto passwordShown = WhenModalShown([&, exportShown](QWidget* password) {
             *exportShown = WhenModalShown([&](QWidget* dialog) { inDialog(*dialog); });
-            Type(*password, "passwordEdit", QStringLiteral("secret"));
+            Type(*password, "passwordEdit", QStringLiteral("secret words"));
             Click(*password, "okButton");
         });
         RunExportFileCommand(workspace, nullptr);
@@ -352,7 +352,7 @@ class ExportDialogTest : public QObject {
     // ---- the command --------------------------------------------------------------------
 
     void commandKeepsTheNamesOfACompletedExport() {
-        SetPassword("secret");
+        SetPassword("secret words");
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("ORVAFileName"), stem_);
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
@@ -374,7 +374,7 @@ class ExportDialogTest : public QObject {
     }
 
     void commandCancelledKeepsTheSettings() {
-        SetPassword("secret");
+        SetPassword("secret words");
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("ExportFileName"), QStringLiteral("/x/previous"));
         Workspace workspace(*prompter_, SettingsStore::ForThisMachine());
@@ -398,7 +398,7 @@ class ExportDialogTest : public QObject {
                                                         "An administrator sets one with\n"
                                                         "    orva-cli set-export-password SLOT"));
 
-        SetPassword("secret");
+        SetPassword("secret words");
         QVERIFY(QFile::setPermissions(file, QFile::permissions(file) | QFileDevice::WriteOther));
         prompter_->ExpectMessage();
         RunExportFileCommand(workspace, nullptr);

@@ -8,7 +8,7 @@
 #include "reports/ReportMessages.h"
 #include "reports/RtfReportWriter.h"
 #include "settings/SettingsStore.h"
-#include "store/FaultInjectingFileSystem.h"
+#include "support/FaultInjectingFileSystem.h"
 #include "store/OutputFile.h"
 #include "ui/OutputTestSupport.h"
 #include "ui/SelectionTestSupport.h"
