@@ -37,7 +37,8 @@ test: build
 
 # Builds the libFuzzer targets with clang and runs each one briefly.
 fuzz:
-	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DORVA_FUZZ=ON -DORVA_FUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DORVA_FUZZ=ON -DORVA_FUZZ_SECONDS=$(FUZZ_SECONDS) \
+	  $(if $(filter true,$(CI)),-DORVA_WERROR=ON)
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	cd $(FUZZ_DIR) && ctest --output-on-failure
 

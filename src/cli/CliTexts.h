@@ -11,7 +11,7 @@ inline constexpr const char* kUsage =
     "  orva-cli analyse FILE --record POS [--record POS] [--record POS] [--json]\n"
     "  orva-cli export FILE CSV --accept-privacy [--replace]\n"
     "  orva-cli import CSV FILE\n"
-    "  orva-cli report FILE --record POS [--record POS] [--record POS] --rtf OUT [--replace]\n"
+    "  orva-cli report FILE --record POS [--record POS] [--record POS] (--rtf OUT | --pdf OUT) [--replace]\n"
     "  orva-cli set-export-password SLOT\n"
     "  orva-cli check FILE [--json]\n"
     "  orva-cli --help | --version\n"

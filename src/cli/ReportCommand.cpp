@@ -18,6 +18,9 @@
 #include "store/OutputFile.h"
 #include "store/StoreMessages.h"
 #include "store/StoreResult.h"
+#ifdef ORVA_CLI_PDF
+#include "reports/print/PdfReport.h"
+#endif
 
 namespace orva::cli {
 
@@ -25,6 +28,7 @@ namespace {
 
 constexpr const char* kRecord = "--record";
 constexpr const char* kRtf = "--rtf";
+constexpr const char* kPdf = "--pdf";
 constexpr const char* kReplace = "--replace";
 constexpr std::size_t kMostRecords = 3;
 
@@ -44,48 +48,14 @@ void PrintReadFailure(std::ostream& err, const std::string& path, int position, 
     }
 }
 
-}  // namespace
-
-int RunReportCommand(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
-    const CommandWords parsed = ParseCommandWords(words, {kReplace}, {kRecord, kRtf});
-    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
-    if (parsed.arguments.empty()) return UsageError(err, texts::kMissingFile);
-    if (parsed.arguments.size() > 1) return UsageError(err, texts::kExtraArgument, parsed.arguments[1]);
-    std::vector<int> positions;
-    std::string rtfName;
-    bool haveRtf = false;
-    for (const auto& [option, value] : parsed.values) {
-        if (option == kRtf) {
-            rtfName = WithoutExtension(value, orva::texts::kRtfSuffixLabel);
-            haveRtf = true;
-            continue;
-        }
-        int position = 0;
-        if (!ParsePosition(value, position)) return UsageError(err, texts::kBadPosition, value);
-        positions.push_back(position);
-    }
-    if (positions.empty()) return UsageError(err, texts::kNoRecordChosen);
-    if (positions.size() > kMostRecords) {
-        PrintMessage(err, {orva::texts::kTooManySelectionsCaption, orva::texts::kTooManySelections,
-                           MessageIcon::Stop});
-        return kExitRefused;
-    }
-    if (!haveRtf) return UsageError(err, texts::kNoRtfFile);
-    if (const auto refusal = CheckSaveFileName(rtfName)) {
-        PrintPlainMessage(err, *refusal);
-        return kExitRefused;
-    }
-
-    const std::optional<std::string> recordFile = ResolveRecordFile(parsed.arguments[0], err);
-    if (!recordFile) return kExitRefused;
-    ReportSet reports;
-    if (!LoadChosenRecords(*recordFile, positions, PrintReadFailure, reports, err)) return kExitRefused;
-
+// The RTF report, written whole or not at all.
+int WriteRtf(const ReportSet& reports, const std::string& rtfName, bool replace, std::ostream& out,
+             std::ostream& err) {
     OutputFile file;
     file.SetPath(rtfName + orva::texts::kRtfSuffixLabel);
     int opened = file.Open(false);
     if (opened == kFileExists) {
-        if (parsed.flags.count(kReplace) == 0) {
+        if (!replace) {
             PrintPlainMessage(err, FileExistsQuestion());
             err << EscapedPath(file.Path()) << '\n' << texts::kUseReplace << '\n';
             return kExitRefused;
@@ -107,6 +77,78 @@ int RunReportCommand(const std::vector<std::string>& words, std::ostream& out, s
     const UserMessage saved = SaveSuccessfulMessage(rtfName);
     out << EscapedMessage(saved.caption) << '\n' << EscapedMessage(saved.text) << '\n';
     return kExitSuccess;
+}
+
+#ifdef ORVA_CLI_PDF
+// The eight printed pages as a PDF file, drawn without a display, written whole or not at all.
+int WritePdf(const ReportSet& reports, const std::string& path, bool replace, std::ostream& out, std::ostream& err) {
+    const int written = WritePdfReport(reports, path, replace);
+    if (written == kFileExists) {
+        PrintPlainMessage(err, FileExistsQuestion());
+        err << EscapedPath(path) << '\n' << texts::kUseReplace << '\n';
+        return kExitRefused;
+    }
+    if (written < 0) {
+        err << texts::kProgram << ": " << texts::kPdfNotWritten << EscapedPath(path) << " (" << written << ")\n";
+        return kExitRefused;
+    }
+    out << texts::kPdfWritten << EscapedPath(path) << '\n';
+    return kExitSuccess;
+}
+#endif
+
+}  // namespace
+
+int RunReportCommand(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+    const CommandWords parsed = ParseCommandWords(words, {kReplace}, {kRecord, kRtf, kPdf});
+    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
+    if (parsed.arguments.empty()) return UsageError(err, texts::kMissingFile);
+    if (parsed.arguments.size() > 1) return UsageError(err, texts::kExtraArgument, parsed.arguments[1]);
+    std::vector<int> positions;
+    std::string rtfName;
+    bool haveRtf = false;
+    std::string pdfPath;
+    for (const auto& [option, value] : parsed.values) {
+        if (option == kRtf) {
+            rtfName = WithoutExtension(value, orva::texts::kRtfSuffixLabel);
+            haveRtf = true;
+            continue;
+        }
+        if (option == kPdf) {
+            pdfPath = value;
+            continue;
+        }
+        int position = 0;
+        if (!ParsePosition(value, position)) return UsageError(err, texts::kBadPosition, value);
+        positions.push_back(position);
+    }
+    if (positions.empty()) return UsageError(err, texts::kNoRecordChosen);
+    if (positions.size() > kMostRecords) {
+        PrintMessage(err, {orva::texts::kTooManySelectionsCaption, orva::texts::kTooManySelections,
+                           MessageIcon::Stop});
+        return kExitRefused;
+    }
+    if (!haveRtf && pdfPath.empty()) return UsageError(err, texts::kNoRtfFile);
+    if (haveRtf && !pdfPath.empty()) return UsageError(err, texts::kRtfOrPdf);
+#ifndef ORVA_CLI_PDF
+    if (!pdfPath.empty()) return UsageError(err, texts::kNoPdfInThisBuild);
+#endif
+    if (haveRtf) {
+        if (const auto refusal = CheckSaveFileName(rtfName)) {
+            PrintPlainMessage(err, *refusal);
+            return kExitRefused;
+        }
+    }
+
+    const std::optional<std::string> recordFile = ResolveRecordFile(parsed.arguments[0], err);
+    if (!recordFile) return kExitRefused;
+    ReportSet reports;
+    if (!LoadChosenRecords(*recordFile, positions, PrintReadFailure, reports, err)) return kExitRefused;
+    const bool replace = parsed.flags.count(kReplace) != 0;
+#ifdef ORVA_CLI_PDF
+    if (!pdfPath.empty()) return WritePdf(reports, pdfPath, replace, out, err);
+#endif
+    return WriteRtf(reports, rtfName, replace, out, err);
 }
 
 }  // namespace orva::cli

@@ -6,7 +6,11 @@ namespace orva::cli::texts {
 
 inline constexpr const char* kMissingArguments = "missing arguments";
 inline constexpr const char* kMissingValue = "the option needs a value";
-inline constexpr const char* kNoRtfFile = "name the report file with --rtf OUT";
+inline constexpr const char* kNoRtfFile = "name the report file with --rtf OUT or --pdf OUT";
+inline constexpr const char* kRtfOrPdf = "write one report at a time: --rtf OUT or --pdf OUT";
+inline constexpr const char* kNoPdfInThisBuild = "this orva-cli was built without the printed report; use --rtf OUT";
+inline constexpr const char* kPdfNotWritten = "the PDF report could not be written: ";
+inline constexpr const char* kPdfWritten = "Printed report written: ";
 inline constexpr const char* kBadSlot = "the slot is 1, 2 or 3";
 
 // export

@@ -157,6 +157,25 @@ TEST_F(CliCommandsTest, ReportWritesTheRtfOfTheChosenRecords) {
     EXPECT_NE(ReadFile(Path("zoe.rtf")), rtf);
 }
 
+TEST_F(CliCommandsTest, ReportWritesThePrintedPagesAsAPdfWithoutADisplay) {
+    const CliRun run = Run({"report", Path("clinic"), "--record", "0", "--record", "1", "--pdf", Path("zoe.pdf")});
+    if (run.status == 2 && run.err.find("built without the printed report") != std::string::npos) {
+        GTEST_SKIP() << "orva-cli built without the desktop program's print library";
+    }
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string pdf = ReadFile(Path("zoe.pdf"));
+    EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
+    EXPECT_EQ(reports_test::FileMode(Path("zoe.pdf")), 0600u);
+    // Eight pages, each a page object of the document.
+    std::size_t pages = 0;
+    for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos; at = pdf.find("/Type /Page\n", at + 1)) ++pages;
+    EXPECT_EQ(pages, 8u);
+
+    EXPECT_EQ(Run({"report", Path("clinic"), "--record", "0", "--pdf", Path("zoe.pdf")}).status, 2);
+    EXPECT_EQ(ReadFile(Path("zoe.pdf")), pdf);
+    EXPECT_EQ(Run({"report", Path("clinic"), "--record", "0", "--rtf", Path("a"), "--pdf", Path("b.pdf")}).status, 2);
+}
+
 TEST_F(CliCommandsTest, ReportOfAPositionPastTheEndIsAReadErrorNotAFileFault) {
     const CliRun run = Run({"report", Path("clinic"), "--record", "99", "--rtf", Path("late")});
     EXPECT_EQ(run.status, 2);
