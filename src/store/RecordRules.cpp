@@ -1,7 +1,6 @@
 #include "store/RecordRules.h"
 
 #include <algorithm>
-#include <string>
 #include <string_view>
 
 #include "model/AssessmentRecord.h"
@@ -16,22 +15,36 @@ namespace {
 constexpr TextField kLineBreaksAllowed[] = {TextField::ObserverContact, TextField::ObserverComment};
 
 // The text as read, and nothing hidden after it: a text ends at its first 0x80 or at the
-// field's end, never at a NUL.
-bool TextAllowed(const RecordImage& image, TextField field, const std::string& text) {
+// field's end, never at a NUL. Checked on the image's bytes, as every record is on loading.
+bool TextAllowed(const RecordImage& image, TextField field) {
+    const std::size_t offset = ImageOffset(field);
     const std::size_t width = MaxLength(field);
-    if (text.size() < width && image[ImageOffset(field) + text.size()] != kTextPad) return false;
     const bool breaks = std::find(std::begin(kLineBreaksAllowed), std::end(kLineBreaksAllowed), field) !=
                         std::end(kLineBreaksAllowed);
-    return std::all_of(text.begin(), text.end(), [breaks](char c) {
-        return !Cp1252::IsControl(c) || c == '\t' || (breaks && (c == '\r' || c == '\n'));
-    });
+    for (std::size_t i = 0; i < width; ++i) {
+        const auto c = static_cast<char>(image[offset + i]);
+        if (image[offset + i] == kTextPad) return true;
+        if (c == '\0') return false;
+        if (Cp1252::IsControl(c) && c != '\t' && !(breaks && (c == '\r' || c == '\n'))) return false;
+    }
+    return true;
 }
 
-bool ReadDate(const AssessmentRecord& record, TextField field, Date& date) {
-    const int read = field == TextField::BirthDate
-                         ? record.GetBirthDate(date.year, date.month, date.day)
-                         : record.GetCompletionDate(date.year, date.month, date.day);
-    return read == 0 && IsValidDate(date) == kValidDate;
+// `count` digits at `offset` as a number; false unless every one is a digit.
+bool Digits(const RecordImage& image, std::size_t offset, std::size_t count, int& value) {
+    value = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const unsigned char c = image[offset + i];
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    return true;
+}
+
+// A stored YYYYMMDD date that is a valid day.
+bool StoredDate(const RecordImage& image, std::size_t offset, Date& date) {
+    return Digits(image, offset, 4, date.year) && Digits(image, offset + 4, 2, date.month) &&
+           Digits(image, offset + 6, 2, date.day) && IsValidDate(date) == kValidDate;
 }
 
 bool NotBefore(const Date& later, const Date& earlier) {
@@ -39,21 +52,22 @@ bool NotBefore(const Date& later, const Date& earlier) {
     return CompareDates(earlier, later, order) == 0 && order >= 0;
 }
 
-bool DatesFollowRules(const AssessmentRecord& record) {
+bool DatesFollowRules(const RecordImage& image) {
     Date birth;
-    if (!ReadDate(record, TextField::BirthDate, birth)) return false;
+    if (!StoredDate(image, kImageBirthDate, birth)) return false;
     Date latest = birth;
-    if (!record.GetText(TextField::CompletionDate).empty()) {
+    if (image[kImageCompletionDate] != kTextPad) {
         Date completion;
-        if (!ReadDate(record, TextField::CompletionDate, completion) || !NotBefore(completion, birth))
-            return false;
+        if (!StoredDate(image, kImageCompletionDate, completion) || !NotBefore(completion, birth)) return false;
         latest = completion;
     }
-    LocalDateTime saved;
-    if (record.GetSaveDateTime(saved) != 0) return false;
-    const Date savedDay{saved.year, saved.month, saved.day};
-    return IsValidDate(savedDay) == kValidDate && saved.hour <= 23 && saved.minute <= 59 &&
-           saved.second <= 59 && NotBefore(savedDay, latest);
+    Date saved;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    return StoredDate(image, kImageSaveDateTime, saved) && Digits(image, kImageSaveDateTime + 8, 2, hour) &&
+           Digits(image, kImageSaveDateTime + 10, 2, minute) && Digits(image, kImageSaveDateTime + 12, 2, second) &&
+           hour <= 23 && minute <= 59 && second <= 59 && NotBefore(saved, latest);
 }
 
 bool CodesFollowRules(const RecordImage& image) {
@@ -76,14 +90,11 @@ bool CodesFollowRules(const RecordImage& image) {
 
 bool FollowsRecordRules(const RecordImage& image) {
     if (!CodesFollowRules(image)) return false;
-    AssessmentRecord record;
-    ApplyImage(record, image);
     for (int i = 0; i < kTextFieldCount; ++i) {
         const auto field = static_cast<TextField>(i);
-        if (field != TextField::SaveDateTime && !TextAllowed(image, field, record.GetText(field)))
-            return false;
+        if (field != TextField::SaveDateTime && !TextAllowed(image, field)) return false;
     }
-    return DatesFollowRules(record);
+    return DatesFollowRules(image);
 }
 
 }  // namespace orva

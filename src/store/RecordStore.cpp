@@ -40,6 +40,7 @@ long long RecordStore::ForEach(const RecordFilePath& path, bool readOnly, const 
 
 int RecordStore::List(const RecordFilePath& path, bool readOnly, bool sort, RecordList& list) {
     list.rows_.clear();
+    list.rows_.reserve(kMaxRecords);
     list.failedPositions_.clear();
     list.recordsInFile_ = 0;
     list.beyondCapacity_ = 0;
