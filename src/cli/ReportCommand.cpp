@@ -15,7 +15,6 @@
 #include "reports/ReportsTexts.h"
 #include "reports/RtfReportWriter.h"
 #include "screening/ScreeningTexts.h"
-#include "store/OutputFile.h"
 #include "store/StoreMessages.h"
 #include "store/StoreResult.h"
 #ifdef ORVA_CLI_PDF

@@ -108,9 +108,9 @@ class CsvExport {
         int failure = csv_.Failure();
         if (csv_.IsOpen()) {
             const int closed = csv_.Close();
-            if (closed < 0 && failure == 0) {
-                // The rows may never have reached the disk: none of them counts as written.
-                failure = closed;
+            if (closed < 0) {
+                // No CSV is left behind after a failure: none of its rows counts as written.
+                if (failure == 0) failure = closed;
                 counters_.couldNotWrite += counters_.recordsWritten;
                 counters_.recordsWritten = 0;
             }

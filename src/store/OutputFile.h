@@ -7,9 +7,12 @@
 
 namespace orva {
 
-// A write-only report file (CSV, RTF) with create-or-replace semantics, held exclusively while
-// open. Results: 0 or a byte count on success, a negated cause on failure, kFileExists when the
-// file is there and was not to be replaced. Created readable by its owner only.
+// A write-only report file (CSV, RTF) with create-or-replace semantics. It is written whole or
+// not at all: the blocks go to a temporary file beside the target, which takes the target's name
+// only when Close finds every block written and on the disk. A failure, a Discard, or a file
+// never closed leaves no partial file, and an old file being replaced stays intact until then.
+// Results: 0 or a byte count on success, a negated cause on failure, kFileExists when the file is
+// there and was not to be replaced. Created readable by its owner only.
 class OutputFile {
   public:
     explicit OutputFile(FileSystem& fileSystem = DefaultFileSystem());
@@ -21,15 +24,14 @@ class OutputFile {
     const std::string& Path() const { return path_; }
 
     // Without `replace` an existing file gives kFileExists and is left untouched; with it the
-    // existing file is deleted (unless someone holds it: kSharingViolation) and created anew.
+    // existing file is replaced on Close (unless someone holds it now: kSharingViolation).
     int Open(bool replace);
-    // Appends the block: `size` on success, or a negated cause; a block that fails leaves
-    // nothing of itself in the file once it is closed.
+    // Appends the block: `size` on success, or a negated cause, which then fails the file.
     long long Write(const void* data, std::size_t size);
-    // Abandons what this open wrote, as after a failed write: closes the file and removes it, so
-    // half a report never passes for a whole one. 0, or the cause when it could not be removed.
+    // Abandons what this open wrote: the temporary file goes, the target is as it was.
     int Discard();
-    // Flushes to the disk and closes; 0, or the cause when the data may not have reached it.
+    // Flushes to the disk and gives the file its name; 0, or the cause of the first failed write
+    // or of this step, and then nothing of this open is left.
     int Close();
     bool IsOpen() const { return open_; }
 
@@ -37,9 +39,11 @@ class OutputFile {
     FileSystem& fs_;
     std::string path_;
     FileSystem::Handle handle_ = -1;
+    std::string temporary_;
     bool open_ = false;
+    bool replace_ = false;
     long long written_ = 0;
-    bool partial_ = false;  // a failed write may have left part of its block
+    int failure_ = 0;  // the first failed write's cause
 };
 
 }  // namespace orva

@@ -39,6 +39,7 @@ class UnreadableRecordFileSystem final : public FileSystem {
     int Close(Handle h) override { return inner_.Close(h); }
     int Remove(const std::string& p) override { return inner_.Remove(p); }
     int SyncDirectoryOf(const std::string& p) override { return inner_.SyncDirectoryOf(p); }
+    int Rename(const std::string& from, const std::string& to) override { return inner_.Rename(from, to); }
 
   private:
     PosixFileSystem inner_;
@@ -211,7 +212,7 @@ TEST_F(ExportRunTest, CsvThatCannotBeCreatedStopsTheRunWithItsMessage) {
                            MessageIcon::Stop}));
 }
 
-TEST_F(ExportRunTest, FullDiskEndsTheCsvAfterTheLastCompleteRowAndIsNeverSuccess) {
+TEST_F(ExportRunTest, FullDiskLeavesNoCsvAndIsNeverSuccess) {
     const std::string expected = ExpectedCsv();
     const std::size_t firstRowEnd = expected.find('\n', std::string(texts::kCsvHeader).size()) + 1;
     FaultInjectingFileSystem fs;
@@ -219,9 +220,10 @@ TEST_F(ExportRunTest, FullDiskEndsTheCsvAfterTheLastCompleteRowAndIsNeverSuccess
     const ExportOutcome outcome = RunExport(Request(), yes_, fs);
     EXPECT_TRUE(outcome.exported);
     EXPECT_EQ(outcome.failureCode, kDiskFull);
-    EXPECT_EQ(outcome.counters, (ExportCounters{3, 1, 0, 0, 2}));
+    // No half export is left: none of its rows counts as written.
+    EXPECT_EQ(outcome.counters, (ExportCounters{3, 0, 0, 0, 3}));
     EXPECT_EQ(outcome.message->caption, "Export File Problem");
-    EXPECT_EQ(Csv(), expected.substr(0, firstRowEnd));
+    EXPECT_FALSE(FileExists(folder_.Path("out.csv")));
 }
 
 TEST_F(ExportRunTest, FullDiskBeforeTheHeaderFailsEveryRow) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "support/FaultInjectingFileSystem.h"
@@ -53,7 +55,7 @@ TEST_F(OutputFileTest, ReplaceStartsAnEmptyFile) {
     EXPECT_EQ(ReadAll(path_), (Bytes{'n', 'e', 'w'}));
 }
 
-TEST_F(OutputFileTest, ReplaceRemovesTheOldFileAfterClosingWhereItCannotWhileOpen) {
+TEST_F(OutputFileTest, ReplaceWorksWhereAFileCannotBeRemovedWhileOpen) {
     WriteAll(path_, Bytes(100, 'x'));
     FaultInjectingFileSystem faulty;
     faulty.FailNextRemove(kSharingViolation);
@@ -66,14 +68,16 @@ TEST_F(OutputFileTest, ReplaceRemovesTheOldFileAfterClosingWhereItCannotWhileOpe
 
 TEST_F(OutputFileTest, FileHeldBySomeoneElseIsNeitherReplacedNorOpened) {
     WriteAll(path_, {'o', 'l', 'd'});
-    OutputFile holder;
+    FileSystem& fs = DefaultFileSystem();
+    FileSystem::Handle held = -1;
+    bool created = false;
+    ASSERT_EQ(fs.Open(path_, OpenMode::ReadWrite, 0, held, created), kStoreOk);
+    ASSERT_EQ(fs.LockExclusive(held), kStoreOk);
     OutputFile other;
-    holder.SetPath(dir_.Path("held.rtf"));
-    ASSERT_EQ(holder.Open(false), kStoreOk);
-    other.SetPath(dir_.Path("held.rtf"));
+    other.SetPath(path_);
     EXPECT_EQ(other.Open(true), kSharingViolation);
-    EXPECT_TRUE(test::FileExists(dir_.Path("held.rtf")));
-    EXPECT_EQ(holder.Write("x", 1), 1);
+    fs.Close(held);
+    EXPECT_EQ(ReadAll(path_), (Bytes{'o', 'l', 'd'}));
 }
 
 TEST_F(OutputFileTest, MissingFolderIsABadPath) {
@@ -83,18 +87,36 @@ TEST_F(OutputFileTest, MissingFolderIsABadPath) {
     EXPECT_EQ(out.Open(true), kBadPath);
 }
 
-TEST_F(OutputFileTest, FullDiskFailsTheBlockThatDoesNotFitAndLeavesNoPartOfIt) {
+// A report is written whole or not at all: after a failed block nothing takes the target's name,
+// and an old file being replaced stays as it was.
+TEST_F(OutputFileTest, AFailedBlockFailsTheWholeFileAndLeavesTheOldOneIntact) {
+    WriteAll(path_, {'o', 'l', 'd'});
     FaultInjectingFileSystem faulty;
     faulty.DiskFullAfter(10);
     OutputFile out(faulty);
     out.SetPath(path_);
-    ASSERT_EQ(out.Open(false), kStoreOk);
+    ASSERT_EQ(out.Open(true), kStoreOk);
     EXPECT_EQ(out.Write("12345678", 8), 8);
     EXPECT_EQ(out.Write("abcdef", 6), kDiskFull);
     EXPECT_EQ(out.Write("z", 1), 1);
-    EXPECT_EQ(out.Write("abcdef", 6), kDiskFull);
-    EXPECT_EQ(out.Close(), kStoreOk);
-    EXPECT_EQ(ReadAll(path_), (Bytes{'1', '2', '3', '4', '5', '6', '7', '8', 'z'}));
+    EXPECT_EQ(out.Close(), kDiskFull);
+    EXPECT_EQ(ReadAll(path_), (Bytes{'o', 'l', 'd'}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST_F(OutputFileTest, UntilItIsClosedTheOldFileStaysAndAFileNeverClosedLeavesNothing) {
+    WriteAll(path_, {'o', 'l', 'd'});
+    {
+        OutputFile out;
+        out.SetPath(path_);
+        ASSERT_EQ(out.Open(true), kStoreOk);
+        EXPECT_EQ(out.Write("new", 3), 3);
+        EXPECT_EQ(ReadAll(path_), (Bytes{'o', 'l', 'd'}));
+    }
+    EXPECT_EQ(ReadAll(path_), (Bytes{'o', 'l', 'd'}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST_F(OutputFileTest, DiscardAfterAFailedWriteLeavesNoFile) {
