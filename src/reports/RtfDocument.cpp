@@ -32,7 +32,6 @@ constexpr int kTitleRight = 9072;
 constexpr int kTableLeft = -108;
 constexpr int kDetailEdges[] = {1134, 5102, 6945, 10454};
 constexpr int kResultEdges[] = {2410, 3402, 4395, 5387, 6379, 7513, 10490};
-constexpr int kResultColumns = 7;
 constexpr int kTitleBlankParagraphs = 15;
 
 const std::string kEnd = "\r\n";
