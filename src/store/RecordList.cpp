@@ -44,7 +44,17 @@ RecordList::RecordList(FileSystem& fileSystem) : fs_(fileSystem) {}
 std::string RecordList::UpperCase(std::string_view text) {
     std::string result(text);
     for (char& c : result) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 'a' && byte <= 'z') {
+            c = static_cast<char>(byte - 'a' + 'A');
+        } else if (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7) {
+            // Windows-1252 letters with accents sit 0x20 above their capitals; 0xF7 is the division sign.
+            c = static_cast<char>(byte - 0x20);
+        } else if (byte == 0x9A || byte == 0x9C || byte == 0x9E) {
+            c = static_cast<char>(byte - 0x10);  // s, oe and z with caron or ligature
+        } else if (byte == 0xFF) {
+            c = static_cast<char>(0x9F);  // y with diaeresis
+        }
     }
     return result;
 }

@@ -45,7 +45,7 @@ TEST_F(RecordListTest, RowHoldsEveryColumn) {
     ASSERT_EQ(list_.Load(path_, true, true), 0);
     ASSERT_EQ(list_.RowCount(), 1);
     const RecordRow& row = list_.Row(0);
-    EXPECT_EQ(row.upperFirst, "JOS\xE9");  // only a..z change
+    EXPECT_EQ(row.upperFirst, "JOS\xC9");
     EXPECT_EQ(row.first, "jos\xE9");
     EXPECT_EQ(row.upperLast, "O'BRIEN");
     EXPECT_EQ(row.last, "o'Brien");
@@ -165,6 +165,23 @@ TEST_F(RecordListTest, FindIgnoresCaseOfTypedNamesButNotBlanks) {
     ASSERT_EQ(list_.Find("JOHN", "O'Neil", 2012, 4, 9, first, last), 0);
     EXPECT_EQ(first, last);
     EXPECT_EQ(list_.Row(first).first, "John");
+}
+
+TEST(RecordListUpperCaseTest, AccentedLettersOfWindows1252HaveTheirCapitals) {
+    EXPECT_EQ(RecordList::UpperCase("s\xF8ren m\xFCller"), "S\xD8REN M\xDCLLER");
+    EXPECT_EQ(RecordList::UpperCase("\xE0\xFE\x9A\x9C\x9E\xFF"), "\xC0\xDE\x8A\x8C\x8E\x9F");
+    // Signs and letters without a capital stay as they are.
+    EXPECT_EQ(RecordList::UpperCase("\xF7\xD7\xDF\xC0\x8A\x9F" "1-'"), "\xF7\xD7\xDF\xC0\x8A\x9F" "1-'");
+}
+
+TEST_F(RecordListTest, FindIgnoresCaseOfAccentedLetters) {
+    Write({Person("S\xF8ren", "M\xFCller", kSelf, test::kSavedAt)});
+    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    int first = -1;
+    int last = -1;
+    ASSERT_EQ(list_.Find("S\xD8REN", "M\xDCLLER", 2012, 4, 9, first, last), 0);
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(last, 0);
 }
 
 TEST_F(RecordListTest, FindLatestPerReporterTakesTheLatestSaveOfEachReporter) {
