@@ -151,7 +151,7 @@ TEST_F(RecordListTest, SortMovesWholeRows) {
     EXPECT_EQ(list_.Row(0).filePosition, 0);
 }
 
-TEST_F(RecordListTest, FindIgnoresCaseOfTypedNamesButNotBlanks) {
+TEST_F(RecordListTest, FindIgnoresCaseAndTrailingBlanksButNotLeadingBlanks) {
     Write({Person("MARY", "O'NEIL", kSelf, test::kSavedAt), Person("Mary", "O'Neil", kParent, test::kSavedAt),
            Person("John", "O'Neil", kSelf, test::kSavedAt), Person("Mary", "Smith", kSelf, test::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, true), 0);
@@ -160,7 +160,9 @@ TEST_F(RecordListTest, FindIgnoresCaseOfTypedNamesButNotBlanks) {
     ASSERT_EQ(list_.Find("mary", "o'neil", 2012, 4, 9, first, last), 0);
     EXPECT_EQ(last - first, 1);
     for (int r = first; r <= last; ++r) EXPECT_EQ(list_.Row(r).upperLast, "O'NEIL");
-    EXPECT_EQ(list_.Find("mary ", "o'neil", 2012, 4, 9, first, last), -1);
+    EXPECT_EQ(list_.Find(" mary", "o'neil", 2012, 4, 9, first, last), -1);
+    ASSERT_EQ(list_.Find("mary  ", "o'neil ", 2012, 4, 9, first, last), 0);
+    EXPECT_EQ(last - first, 1);
     EXPECT_EQ(list_.Find("mary", "o'neil", 2012, 4, 10, first, last), -1);
     ASSERT_EQ(list_.Find("JOHN", "O'Neil", 2012, 4, 9, first, last), 0);
     EXPECT_EQ(first, last);
@@ -182,6 +184,18 @@ TEST_F(RecordListTest, FindIgnoresCaseOfAccentedLetters) {
     ASSERT_EQ(list_.Find("S\xD8REN", "M\xDCLLER", 2012, 4, 9, first, last), 0);
     EXPECT_EQ(first, 0);
     EXPECT_EQ(last, 0);
+}
+
+TEST_F(RecordListTest, StoredNamesEndingInBlanksAreFound) {
+    Write({Person("Ann  ", "Lee ", kSelf, test::kSavedAt)});
+    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    EXPECT_EQ(list_.Row(0).upperFirst, "ANN");
+    EXPECT_EQ(list_.Row(0).upperLast, "LEE");
+    EXPECT_EQ(list_.Row(0).first, "Ann  ");
+    int first = -1;
+    int last = -1;
+    ASSERT_EQ(list_.Find("Ann", "Lee", 2012, 4, 9, first, last), 0);
+    EXPECT_EQ(first, 0);
 }
 
 TEST_F(RecordListTest, FindLatestPerReporterTakesTheLatestSaveOfEachReporter) {
