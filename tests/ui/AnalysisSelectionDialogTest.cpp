@@ -504,15 +504,17 @@ class AnalysisSelectionTest : public QObject {
         QCOMPARE(s.prompter.Last().caption, QStringLiteral("No Selection"));
     }
 
+    // Browse chooses a file to read: the box opens existing files, it does not save one.
     void browseTakesAnRpcPathWithoutItsExtension() {
         Session s(stem_);
-        s.prompter.ExpectSaveFile(dir_.filePath(QStringLiteral("other.rpc")));
+        s.prompter.ExpectOpenFile(dir_.filePath(QStringLiteral("other.rpc")));
         Click(s.dialog, "browseButton");
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(s.prompter.Last().startPath, stem_ + QStringLiteral(".rpc"));
         QCOMPARE(s.prompter.Last().filter, QStringLiteral("ORVA Files (*.rpc)"));
         QCOMPARE(FieldText(s.dialog, "fileEdit"), dir_.filePath(QStringLiteral("other")));
 
-        s.prompter.ExpectSaveFile(dir_.filePath(QStringLiteral("other.txt")));
+        s.prompter.ExpectOpenFile(dir_.filePath(QStringLiteral("other.txt")));
         s.prompter.ExpectMessage();
         Click(s.dialog, "browseButton");
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
@@ -522,8 +524,9 @@ class AnalysisSelectionTest : public QObject {
                                 "c:/data_files/ORVA_2005.rpc"));
         QCOMPARE(FieldText(s.dialog, "fileEdit"), dir_.filePath(QStringLiteral("other")));
 
-        s.prompter.ExpectSaveFile(QString());
+        s.prompter.ExpectOpenFile(QString());
         Click(s.dialog, "browseButton");
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(FieldText(s.dialog, "fileEdit"), dir_.filePath(QStringLiteral("other")));
     }
 

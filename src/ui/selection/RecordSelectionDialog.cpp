@@ -238,7 +238,7 @@ void RecordSelectionDialog::Tidy(QLineEdit* edit) {
 }
 
 void RecordSelectionDialog::Browse() {
-    const QString chosen = prompter_.SaveFileName(QString(), RecordFileOnDisk(fileEdit_->text()),
+    const QString chosen = prompter_.OpenFileName(QString(), RecordFileOnDisk(fileEdit_->text()),
                                                   Text(sel::kBrowseFilter));
     if (chosen.isEmpty()) return;
     const QString withoutExtension = AcceptBrowsedRecordPath(chosen);
