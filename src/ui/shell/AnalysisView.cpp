@@ -1,6 +1,7 @@
 #include "ui/shell/AnalysisView.h"
 
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedLayout>
 
 #include "ui/Workspace.h"
@@ -47,6 +48,9 @@ void AnalysisView::ShowCurrentAnalysis() {
     // An emptied analysis empties the form as well, so nothing of it stays behind the welcome.
     if (workspace_.AnalysisShown()) {
         form_->ShowAnalysis(*workspace_.CurrentAnalysis());
+        // Each analysis opens at its top, where the person's name is, wherever the last one was left.
+        formPage_->verticalScrollBar()->setValue(formPage_->verticalScrollBar()->minimum());
+        formPage_->horizontalScrollBar()->setValue(formPage_->horizontalScrollBar()->minimum());
     } else {
         form_->Clear();
     }
