@@ -108,7 +108,7 @@ inline constexpr const char* kCommentSeparator = "   ";
 inline constexpr const char* kNoSelectionCaption = "No Selection";
 inline constexpr const char* kNoSelection =
     "You have not made a selection.\n\nEnter the name, date of birth and file to search\nthen click the "
-    "'Load/Reload ORVA Responses' button.\n\nIf any matching records have been found you can\nthen select one "
+    "'Load/Reload Matching ORVA Records' button.\n\nIf any matching records have been found you can\nthen select one "
     "from the list.";
 inline constexpr const char* kTooManySelectionsCaption = "Too Many Selections";
 inline constexpr const char* kTooManySelections =

@@ -32,6 +32,12 @@ int ColumnOfKey(int key) {
     }
 }
 
+// Older imports kept the blanks after a name, and typed names are trimmed: names compare without them.
+std::string NameKey(std::string_view name) {
+    const auto end = name.find_last_not_of(' ');
+    return RecordList::UpperCase(name.substr(0, end == std::string_view::npos ? 0 : end + 1));
+}
+
 bool SamePerson(const RecordRow& row, const std::string& upperFirst, const std::string& upperLast,
                 const std::string& birthStored) {
     return row.upperLast == upperLast && row.upperFirst == upperFirst && row.birthStored == birthStored;
@@ -44,7 +50,17 @@ RecordList::RecordList(FileSystem& fileSystem) : fs_(fileSystem) {}
 std::string RecordList::UpperCase(std::string_view text) {
     std::string result(text);
     for (char& c : result) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 'a' && byte <= 'z') {
+            c = static_cast<char>(byte - 'a' + 'A');
+        } else if (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7) {
+            // Windows-1252 letters with accents sit 0x20 above their capitals; 0xF7 is the division sign.
+            c = static_cast<char>(byte - 0x20);
+        } else if (byte == 0x9A || byte == 0x9C || byte == 0x9E) {
+            c = static_cast<char>(byte - 0x10);  // s, oe and z with caron or ligature
+        } else if (byte == 0xFF) {
+            c = static_cast<char>(0x9F);  // y with diaeresis
+        }
     }
     return result;
 }
@@ -52,9 +68,9 @@ std::string RecordList::UpperCase(std::string_view text) {
 RecordRow RecordList::MakeRow(const AssessmentRecord& record, int filePosition) {
     RecordRow row;
     row.first = record.GetFirstName();
-    row.upperFirst = UpperCase(row.first);
+    row.upperFirst = NameKey(row.first);
     row.last = record.GetLastName();
-    row.upperLast = UpperCase(row.last);
+    row.upperLast = NameKey(row.last);
     row.birthStored = record.GetText(TextField::BirthDate);
     row.birthShown = ShortDateFromStored(row.birthStored);
     row.savedStored = record.GetText(TextField::SaveDateTime);
@@ -117,7 +133,7 @@ int RecordList::Find(const std::string& firstName, const std::string& lastName, 
     char birth[40];
     std::snprintf(birth, sizeof birth, "%04u%02u%02u", static_cast<unsigned>(year),
                   static_cast<unsigned>(month), static_cast<unsigned>(day));
-    return FindRun(UpperCase(firstName), UpperCase(lastName), birth, firstRow, lastRow);
+    return FindRun(NameKey(firstName), NameKey(lastName), birth, firstRow, lastRow);
 }
 
 int RecordList::FindLatestPerReporter(int row, int& self, int& parent, int& teacher) {

@@ -55,7 +55,7 @@ class RecordList {
 
     // The row a decoded record gives; exposed so the rows can be checked field by field.
     static RecordRow MakeRow(const AssessmentRecord& record, int filePosition);
-    // Upper-cases a..z only, as names are compared.
+    // Upper-cases the letters of Windows-1252 (a..z and the accented ones), as names are compared.
     static std::string UpperCase(std::string_view text);
 
   private:

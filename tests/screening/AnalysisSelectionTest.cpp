@@ -58,7 +58,7 @@ TEST(ClassifyAnalysisSelection, RefusalsAreWordedExactly) {
     const std::vector<std::pair<std::vector<SelectedRecord>, std::string>> cases = {
         {{},
          "You have not made a selection.\n\nEnter the name, date of birth and file to search\nthen click the "
-         "'Load/Reload ORVA Responses' button.\n\nIf any matching records have been found you can\nthen "
+         "'Load/Reload Matching ORVA Records' button.\n\nIf any matching records have been found you can\nthen "
          "select one from the list."},
         {{{kSelf, 0}, {kParent, 1}, {kTeacher, 2}, {kSelf, 3}},
          "You are limited to select at most three assessments.\n\nPlease select at most one of each of\n\n"

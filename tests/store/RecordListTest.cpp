@@ -45,7 +45,7 @@ TEST_F(RecordListTest, RowHoldsEveryColumn) {
     ASSERT_EQ(list_.Load(path_, true, true), 0);
     ASSERT_EQ(list_.RowCount(), 1);
     const RecordRow& row = list_.Row(0);
-    EXPECT_EQ(row.upperFirst, "JOS\xE9");  // only a..z change
+    EXPECT_EQ(row.upperFirst, "JOS\xC9");
     EXPECT_EQ(row.first, "jos\xE9");
     EXPECT_EQ(row.upperLast, "O'BRIEN");
     EXPECT_EQ(row.last, "o'Brien");
@@ -151,7 +151,7 @@ TEST_F(RecordListTest, SortMovesWholeRows) {
     EXPECT_EQ(list_.Row(0).filePosition, 0);
 }
 
-TEST_F(RecordListTest, FindIgnoresCaseOfTypedNamesButNotBlanks) {
+TEST_F(RecordListTest, FindIgnoresCaseAndTrailingBlanksButNotLeadingBlanks) {
     Write({Person("MARY", "O'NEIL", kSelf, test::kSavedAt), Person("Mary", "O'Neil", kParent, test::kSavedAt),
            Person("John", "O'Neil", kSelf, test::kSavedAt), Person("Mary", "Smith", kSelf, test::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, true), 0);
@@ -160,11 +160,42 @@ TEST_F(RecordListTest, FindIgnoresCaseOfTypedNamesButNotBlanks) {
     ASSERT_EQ(list_.Find("mary", "o'neil", 2012, 4, 9, first, last), 0);
     EXPECT_EQ(last - first, 1);
     for (int r = first; r <= last; ++r) EXPECT_EQ(list_.Row(r).upperLast, "O'NEIL");
-    EXPECT_EQ(list_.Find("mary ", "o'neil", 2012, 4, 9, first, last), -1);
+    EXPECT_EQ(list_.Find(" mary", "o'neil", 2012, 4, 9, first, last), -1);
+    ASSERT_EQ(list_.Find("mary  ", "o'neil ", 2012, 4, 9, first, last), 0);
+    EXPECT_EQ(last - first, 1);
     EXPECT_EQ(list_.Find("mary", "o'neil", 2012, 4, 10, first, last), -1);
     ASSERT_EQ(list_.Find("JOHN", "O'Neil", 2012, 4, 9, first, last), 0);
     EXPECT_EQ(first, last);
     EXPECT_EQ(list_.Row(first).first, "John");
+}
+
+TEST(RecordListUpperCaseTest, AccentedLettersOfWindows1252HaveTheirCapitals) {
+    EXPECT_EQ(RecordList::UpperCase("s\xF8ren m\xFCller"), "S\xD8REN M\xDCLLER");
+    EXPECT_EQ(RecordList::UpperCase("\xE0\xFE\x9A\x9C\x9E\xFF"), "\xC0\xDE\x8A\x8C\x8E\x9F");
+    // Signs and letters without a capital stay as they are.
+    EXPECT_EQ(RecordList::UpperCase("\xF7\xD7\xDF\xC0\x8A\x9F" "1-'"), "\xF7\xD7\xDF\xC0\x8A\x9F" "1-'");
+}
+
+TEST_F(RecordListTest, FindIgnoresCaseOfAccentedLetters) {
+    Write({Person("S\xF8ren", "M\xFCller", kSelf, test::kSavedAt)});
+    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    int first = -1;
+    int last = -1;
+    ASSERT_EQ(list_.Find("S\xD8REN", "M\xDCLLER", 2012, 4, 9, first, last), 0);
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(last, 0);
+}
+
+TEST_F(RecordListTest, StoredNamesEndingInBlanksAreFound) {
+    Write({Person("Ann  ", "Lee ", kSelf, test::kSavedAt)});
+    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    EXPECT_EQ(list_.Row(0).upperFirst, "ANN");
+    EXPECT_EQ(list_.Row(0).upperLast, "LEE");
+    EXPECT_EQ(list_.Row(0).first, "Ann  ");
+    int first = -1;
+    int last = -1;
+    ASSERT_EQ(list_.Find("Ann", "Lee", 2012, 4, 9, first, last), 0);
+    EXPECT_EQ(first, 0);
 }
 
 TEST_F(RecordListTest, FindLatestPerReporterTakesTheLatestSaveOfEachReporter) {

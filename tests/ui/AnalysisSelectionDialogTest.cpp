@@ -228,6 +228,23 @@ class AnalysisSelectionTest : public QObject {
         QCOMPARE(s.dialog.Choice().positions, (std::array<int, kReportSlots>{0, -1, 2}));
     }
 
+    // Enter loads details changed since the last load; with the list loaded it analyses.
+    void enterLoadsChangedDetailsAndOtherwiseAnalyses() {
+        Session s(stem_);
+        QVERIFY(ShowActive(s.dialog));
+        EnterPerson(s.dialog, QStringLiteral("ALEX"), QStringLiteral("CITIZEN"), QStringLiteral("15"),
+                    QStringLiteral("3"), QStringLiteral("2012"), stem_);
+        QTest::keyClick(Find<QLineEdit>(s.dialog, "birthMonthEdit"), Qt::Key_Return);
+        QCOMPARE(Entries(s.dialog).size(), 4);
+        QCOMPARE(FieldText(s.dialog, "birthMonthEdit"), QStringLiteral("03"));
+        QVERIFY(s.prompter.AllExpectedAndConsumed());
+
+        ClickEntry(s.dialog, 0);
+        QTest::keyClick(Find<QLineEdit>(s.dialog, "fileEdit"), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(s.offered.size(), std::size_t{1});
+    }
+
     void twoParentReportsGiveMultipleParentAssessments() {
         Session s(stem_);
         QVERIFY(ShowActive(s.dialog));
@@ -256,8 +273,8 @@ class AnalysisSelectionTest : public QObject {
         QCOMPARE(s.prompter.Last().text,
                  QStringLiteral(
                      "You have not made a selection.\n\nEnter the name, date of birth and file to search\n"
-                     "then click the 'Load/Reload ORVA Responses' button.\n\nIf any matching records have "
-                     "been found you can\nthen select one from the list."));
+                     "then click the 'Load/Reload Matching ORVA Records' button.\n\nIf any matching records "
+                     "have been found you can\nthen select one from the list."));
         for (int entry = 0; entry < 4; ++entry) ClickEntry(s.dialog, entry);
         s.prompter.ExpectMessage();
         Click(s.dialog, "confirmButton");
@@ -487,15 +504,17 @@ class AnalysisSelectionTest : public QObject {
         QCOMPARE(s.prompter.Last().caption, QStringLiteral("No Selection"));
     }
 
+    // Browse chooses a file to read: the box opens existing files, it does not save one.
     void browseTakesAnRpcPathWithoutItsExtension() {
         Session s(stem_);
-        s.prompter.ExpectSaveFile(dir_.filePath(QStringLiteral("other.rpc")));
+        s.prompter.ExpectOpenFile(dir_.filePath(QStringLiteral("other.rpc")));
         Click(s.dialog, "browseButton");
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(s.prompter.Last().startPath, stem_ + QStringLiteral(".rpc"));
         QCOMPARE(s.prompter.Last().filter, QStringLiteral("ORVA Files (*.rpc)"));
         QCOMPARE(FieldText(s.dialog, "fileEdit"), dir_.filePath(QStringLiteral("other")));
 
-        s.prompter.ExpectSaveFile(dir_.filePath(QStringLiteral("other.txt")));
+        s.prompter.ExpectOpenFile(dir_.filePath(QStringLiteral("other.txt")));
         s.prompter.ExpectMessage();
         Click(s.dialog, "browseButton");
         QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
@@ -505,8 +524,9 @@ class AnalysisSelectionTest : public QObject {
                                 "c:/data_files/ORVA_2005.rpc"));
         QCOMPARE(FieldText(s.dialog, "fileEdit"), dir_.filePath(QStringLiteral("other")));
 
-        s.prompter.ExpectSaveFile(QString());
+        s.prompter.ExpectOpenFile(QString());
         Click(s.dialog, "browseButton");
+        QVERIFY2(s.prompter.AllExpectedAndConsumed(), qPrintable(s.prompter.Report()));
         QCOMPARE(FieldText(s.dialog, "fileEdit"), dir_.filePath(QStringLiteral("other")));
     }
 

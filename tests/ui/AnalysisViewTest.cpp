@@ -1,5 +1,6 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QtTest>
 
@@ -102,6 +103,16 @@ private slots:
                     ->toPlainText()
                     .contains(QStringLiteral("Pat Citizen")));
         SaveSnapshot(frame_.get(), QStringLiteral("main_window_analysis"));
+    }
+
+    void everyAnalysisOpensAtItsTop() {
+        RunAnalysis([&](QWidget& dialog) { PickTwoReports(dialog); });
+        auto* area = View().findChild<QScrollArea*>(QStringLiteral("analysisScrollArea"));
+        QScrollBar* bar = area->verticalScrollBar();
+        QVERIFY(bar->maximum() > bar->minimum());
+        bar->setValue(bar->maximum());
+        RunAnalysis([&](QWidget& dialog) { PickTwoReports(dialog); });
+        QCOMPARE(bar->value(), bar->minimum());
     }
 
     void reportCommandsFollowTheShownAnalysis() {

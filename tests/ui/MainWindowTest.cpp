@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -146,11 +147,38 @@ private slots:
         dir_.reset();
     }
 
-    void windowHasItsTitleSizeAndIcon() {
+    void windowHasItsTitleAndIcon() {
         QCOMPARE(Frame().windowTitle(), QStringLiteral("Child and Adolescent Orvantis"));
-        QCOMPARE(Frame().size(), QSize(880, 575));
         QVERIFY(!Frame().windowIcon().isNull());
         SaveSnapshot(&Frame(), QStringLiteral("main_window_welcome"));
+    }
+
+    // As wide and tall as the analysis form asks, where the screen allows; never beyond it.
+    void windowOpensLargeEnoughForTheFormWithinTheScreen() {
+        const QSize screen = Frame().screen()->availableGeometry().size();
+        const QSize form = Frame().View()->FormPageSize();
+        QVERIFY(form.width() > 880);
+        QCOMPARE(Frame().width(), qMin(form.width(), screen.width()));
+        QVERIFY(Frame().height() >= qMin(575, screen.height()));
+        QVERIFY(Frame().height() <= screen.height());
+    }
+
+    // The place the user left the window in comes back at the next start, in the user's own
+    // settings, while it still fits on a screen.
+    void windowReopensWhereTheUserLeftIt() {
+        const QRect available = Frame().screen()->availableGeometry();
+        const QRect left(available.topLeft() + QPoint(10, 20), QSize(500, 400));
+        Frame().setGeometry(left);
+        Frame().close();
+        QVERIFY(QFile::exists(dir_->UserSettingsPath()));
+        QVERIFY(!QSettings(dir_->IniPath(), QSettings::IniFormat).contains(QStringLiteral("MainWindow/Geometry")));
+        MainWindow again(*prompter_, orva::SettingsStore::ForThisMachine());
+        QCOMPARE(again.geometry(), left);
+
+        QSettings(dir_->UserSettingsPath(), QSettings::IniFormat)
+            .setValue(QStringLiteral("MainWindow/Geometry"), available.translated(available.width(), 0));
+        MainWindow offScreen(*prompter_, orva::SettingsStore::ForThisMachine());
+        QCOMPARE(offScreen.width(), qMin(offScreen.View()->FormPageSize().width(), available.width()));
     }
 
     void menusHoldTheCommandsInOrder() {

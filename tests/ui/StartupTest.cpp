@@ -1,4 +1,8 @@
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QProxyStyle>
 #include <QSettings>
 #include <QtTest>
 
@@ -14,6 +18,17 @@
 
 using orva::test::ScriptedPrompter;
 using orva::test::TempSettingsDir;
+
+// A desktop style that shows icons on dialog buttons, as some Linux desktops' styles do.
+class IconButtonsStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 1;
+        if (hint == SH_ScrollBar_LeftClickAbsolutePosition) return 7;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -69,6 +84,23 @@ private slots:
         QVERIFY(frame != nullptr);
         QVERIFY(prompter.Prompts().empty());
         QVERIFY(frame->Work().Settings().ORVAFileName().empty());
+    }
+
+    // Even over a desktop style that puts icons on dialog buttons, the program's have none.
+    void startUpTakesTheIconsOffDialogButtons() {
+        QApplication::setStyle(new IconButtonsStyle);
+        QVERIFY(QApplication::style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons) != 0);
+        TempSettingsDir dir;
+        ScriptedPrompter prompter;
+        auto frame = orva::StartUp(prompter, orva::SettingsStore::ForThisMachine());
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons), 0);
+        QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QVERIFY(buttons.button(QDialogButtonBox::Ok)->icon().isNull());
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Caption"), QStringLiteral("Text"),
+                        QMessageBox::Yes | QMessageBox::No);
+        QVERIFY(box.button(QMessageBox::Yes)->icon().isNull());
+        // Other looks of the desktop's style stay as they were.
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ScrollBar_LeftClickAbsolutePosition), 7);
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -210,6 +211,19 @@ bool RecordSelectionDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void RecordSelectionDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // The date field still being typed in is tidied as leaving it would; the others already are.
+        for (QLineEdit* edit : {dayEdit_, monthEdit_, yearEdit_}) Tidy(edit);
+        if (CurrentCriteria() != lastLoad_) {
+            LoadMatching();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
 // The date fields are tidied as the details page tidies them; no age is shown here.
 void RecordSelectionDialog::Tidy(QLineEdit* edit) {
     const std::string text = edit->text().toStdString();
@@ -224,7 +238,7 @@ void RecordSelectionDialog::Tidy(QLineEdit* edit) {
 }
 
 void RecordSelectionDialog::Browse() {
-    const QString chosen = prompter_.SaveFileName(QString(), RecordFileOnDisk(fileEdit_->text()),
+    const QString chosen = prompter_.OpenFileName(QString(), RecordFileOnDisk(fileEdit_->text()),
                                                   Text(sel::kBrowseFilter));
     if (chosen.isEmpty()) return;
     const QString withoutExtension = AcceptBrowsedRecordPath(chosen);

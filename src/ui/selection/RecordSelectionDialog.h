@@ -10,6 +10,7 @@
 #include "store/RecordList.h"
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -70,6 +71,8 @@ class RecordSelectionDialog : public QDialog {
     void SizeToContents() { resize(sizeHint()); }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter after typing new details loads their records rather than confirming an old list.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     struct Criteria {

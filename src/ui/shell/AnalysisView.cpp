@@ -1,7 +1,9 @@
 #include "ui/shell/AnalysisView.h"
 
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedLayout>
+#include <QStyle>
 
 #include "ui/Workspace.h"
 #include "ui/analysis/AnalysisForm.h"
@@ -43,10 +45,21 @@ AnalysisView::AnalysisView(const Workspace& workspace, QWidget* parent)
 
 AnalysisView::~AnalysisView() = default;
 
+QSize AnalysisView::FormPageSize() const {
+    // The vertical scroll bar is counted too: on a short screen the form keeps it.
+    const int frame = 2 * formPage_->frameWidth();
+    const int bar = formPage_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, formPage_);
+    const QSize form = form_->size();
+    return {form.width() + frame + bar, form.height() + frame};
+}
+
 void AnalysisView::ShowCurrentAnalysis() {
     // An emptied analysis empties the form as well, so nothing of it stays behind the welcome.
     if (workspace_.AnalysisShown()) {
         form_->ShowAnalysis(*workspace_.CurrentAnalysis());
+        // Each analysis opens at its top, where the person's name is, wherever the last one was left.
+        formPage_->verticalScrollBar()->setValue(formPage_->verticalScrollBar()->minimum());
+        formPage_->horizontalScrollBar()->setValue(formPage_->horizontalScrollBar()->minimum());
     } else {
         form_->Clear();
     }

@@ -22,6 +22,8 @@ class AnalysisView : public QWidget {
 
     WelcomeScreen* Welcome() const { return welcome_; }
     AnalysisForm* Form() const { return form_; }
+    // The room the analysis page needs to show the whole form without scrolling.
+    QSize FormPageSize() const;
 
   private:
     // Fills or empties the form from the workspace's analysis, then refreshes.

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QToolBar>
@@ -18,11 +19,13 @@
 #include "ui/shell/AboutDialog.h"
 #include "ui/shell/AnalysisView.h"
 #include "ui/shell/ShellTexts.h"
+#include "ui/shell/WindowPlacement.h"
 
 namespace orva {
 
 namespace {
 
+// The smallest first size, for a form that would ask for less.
 constexpr int kWidth = 880;
 constexpr int kHeight = 575;
 
@@ -60,7 +63,6 @@ MainWindow::MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store,
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(texts::kMainWindowTitle));
     setWindowIcon(Resources::AppIcon());
-    resize(kWidth, kHeight);
 
     workspace_ = new Workspace(prompter, std::move(store), this);
     view_ = new AnalysisView(*workspace_, this);
@@ -69,6 +71,7 @@ MainWindow::MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store,
     CreateActions();
     CreateToolBar();
     CreateMenus();
+    WindowPlacement().Place(*this, OpeningSize());
 
     SetHandler(Command::Exit, [this] { close(); });
     SetHandler(Command::About, [this] { OnAbout(); });
@@ -86,6 +89,17 @@ MainWindow::MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store,
 }
 
 MainWindow::~MainWindow() = default;
+
+QSize MainWindow::OpeningSize() const {
+    const QSize form = view_->FormPageSize();
+    const int above = menuBar()->sizeHint().height() + toolBar_->sizeHint().height();
+    return QSize(form.width(), form.height() + above).expandedTo(QSize(kWidth, kHeight));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    WindowPlacement().Remember(*this);
+    QMainWindow::closeEvent(event);
+}
 
 void MainWindow::CreateActions() {
     for (const CommandEntry& entry : kCommands) {

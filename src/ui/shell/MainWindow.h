@@ -6,6 +6,7 @@
 #include <memory>
 
 class QAction;
+class QCloseEvent;
 class QMenu;
 class QToolBar;
 
@@ -55,6 +56,8 @@ public:
     void OnAbout();
 
 protected:
+    // Remembers where the user left the window, for the next start.
+    void closeEvent(QCloseEvent* event) override;
     // Installed on the application, so it sees every widget of the window, those created
     // later included: lets the window's shortcuts win over its fields (Ctrl+A starts an
     // analysis even while a read-only field has the focus, where it would otherwise select
@@ -66,6 +69,8 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void UpdateCommandStates();
+    // Large enough for the whole analysis form below the menu and the toolbar.
+    QSize OpeningSize() const;
     // The key belongs to this window: it goes to one of its widgets (or to a window of its
     // own, such as the floating toolbar) while no modal dialog is open.
     bool OwnsKeyOf(QObject* watched) const;

@@ -10,6 +10,7 @@
 
 #include "ui/settings/AppSettings.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/shell/ProgramStyle.h"
 #include "ui/QtPrompter.h"
 #include "ui/shell/AnalysisView.h"
 #include "ui/Resources.h"
@@ -40,6 +41,7 @@ protected:
 }  // namespace
 
 std::unique_ptr<MainWindow> StartUp(Prompter& prompter, std::shared_ptr<SettingsStore> store) {
+    ProgramStyle::Install();
     AppSettings(store).WriteAll();
     return std::make_unique<MainWindow>(prompter, std::move(store));
 }

@@ -11,7 +11,7 @@
 namespace orva::test {
 
 namespace {
-constexpr const char* kSettingsEnv = "ORVA_SETTINGS_DIR";
+constexpr const char* kSettingsEnvs[] = {"ORVA_SETTINGS_DIR", "ORVA_USER_SETTINGS_DIR"};
 }
 
 QString SaveSnapshot(QWidget* widget, const QString& name) {
@@ -25,21 +25,28 @@ QString SaveSnapshot(QWidget* widget, const QString& name) {
 }
 
 TempSettingsDir::TempSettingsDir() {
-    hadPrevious_ = qEnvironmentVariableIsSet(kSettingsEnv);
-    previous_ = qgetenv(kSettingsEnv);
-    qputenv(kSettingsEnv, QByteArray::fromStdString(dir_.Path()));
+    for (const char* name : kSettingsEnvs) {
+        previous_.push_back({qEnvironmentVariableIsSet(name), qgetenv(name)});
+        qputenv(name, QByteArray::fromStdString(dir_.Path()));
+    }
 }
 
 TempSettingsDir::~TempSettingsDir() {
-    if (hadPrevious_) {
-        qputenv(kSettingsEnv, previous_);
-    } else {
-        qunsetenv(kSettingsEnv);
+    for (std::size_t i = 0; i < previous_.size(); ++i) {
+        if (previous_[i].set) {
+            qputenv(kSettingsEnvs[i], previous_[i].value);
+        } else {
+            qunsetenv(kSettingsEnvs[i]);
+        }
     }
 }
 
 QString TempSettingsDir::IniPath() const {
     return QDir(Path()).filePath(QStringLiteral("orva.ini"));
+}
+
+QString TempSettingsDir::UserSettingsPath() const {
+    return QDir(Path()).filePath(QStringLiteral("ORVA.conf"));
 }
 
 std::shared_ptr<bool> WhenModalShown(std::function<void(QWidget*)> act, int timeoutMs) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "support/TempFolder.h"
 
@@ -16,8 +17,9 @@ namespace orva::test {
 // or an empty text.
 QString SaveSnapshot(QWidget* widget, const QString& name);
 
-// Points ORVA_SETTINGS_DIR at a fresh, empty temporary folder for its lifetime, so a test
-// never reads or writes the machine's real settings; the previous value comes back after.
+// Points ORVA_SETTINGS_DIR and ORVA_USER_SETTINGS_DIR at a fresh, empty temporary folder for
+// its lifetime, so a test never reads or writes the machine's or the user's real settings; the
+// previous values come back after.
 class TempSettingsDir {
 public:
     TempSettingsDir();
@@ -27,11 +29,17 @@ public:
 
     QString Path() const { return QString::fromStdString(dir_.Path()); }
     QString IniPath() const;
+    // The user's own settings (the window's place).
+    QString UserSettingsPath() const;
 
 private:
+    struct Previous {
+        bool set;
+        QByteArray value;
+    };
+
     TempFolder dir_;
-    QByteArray previous_;
-    bool hadPrevious_ = false;
+    std::vector<Previous> previous_;
 };
 
 // Runs `act` on the next modal window that opens (a dialog run with exec() blocks the test,

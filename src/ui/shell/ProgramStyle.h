@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace orva {
+
+// The program's look: the desktop's style as it is, except that dialog and message box buttons
+// show no icons (a green arrow on OK), which no other program on a Linux desktop shows.
+class ProgramStyle : public QProxyStyle {
+    Q_OBJECT
+
+  public:
+    // Takes `base` over, as QProxyStyle does.
+    explicit ProgramStyle(QStyle* base);
+
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
+
+    // Puts the program's style over the application's current one, once.
+    static void Install();
+};
+
+}  // namespace orva
