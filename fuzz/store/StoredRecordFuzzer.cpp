@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "store/RecordCodec.h"
+#include "store/RecordRules.h"
 
 namespace {
 
@@ -15,9 +16,9 @@ void Check(bool condition) {
     if (!condition) std::abort();
 }
 
-orva::StoredRecord FromImage(const std::uint8_t* data, std::size_t size) {
+orva::StoredRecord FromImage(const std::uint8_t* data, std::size_t size, orva::RecordImage& image) {
     using namespace orva;
-    RecordImage image{};
+    image = RecordImage{};
     std::memcpy(image.data(), data, std::min(size, image.size()));
     unsigned char x = 0;
     std::uint32_t sum = 0;
@@ -39,8 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     const bool asImage = (data[0] & 1) != 0;
     StoredRecord stored{};
+    RecordImage image{};
     if (asImage) {
-        stored = FromImage(data + 1, size - 1);
+        stored = FromImage(data + 1, size - 1, image);
     } else {
         std::memcpy(stored.data(), data + 1, std::min(size - 1, stored.size()));
     }
@@ -48,14 +50,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AssessmentRecord record;
     const AssessmentRecord untouched = record;
     const int decoded = DecodeFromStorage(record, stored.data());
-    Check(!asImage || decoded == 0);
+    // An image with sound checks is refused only for breaking the rules every saved record follows.
+    Check(!asImage || (decoded == 0) == FollowsRecordRules(image));
     if (decoded != 0) {
         Check(record.SameContent(untouched));
         return 0;
     }
     AssessmentRecord copy = record;
     SequenceRandomSource random({static_cast<int>(size)});
-    const FixedClock clock({2024, 1, 2, 3, 4, 5});
+    // Saved after any date a record can hold, so that the saved copy follows the rules too.
+    const FixedClock clock({2099, 12, 31, 23, 59, 59});
     const StoredRecord again = EncodeForStorage(copy, clock, random);
     AssessmentRecord back;
     Check(DecodeFromStorage(back, again.data()) == 0);
