@@ -26,7 +26,7 @@ bool ParsePosition(const std::string& text, int& position) {
 }
 
 std::string PersonKey(const AssessmentRecord& record) {
-    return RecordList::UpperCase(record.GetFirstName()) + '\n' + RecordList::UpperCase(record.GetLastName()) + '\n' +
+    return RecordList::NameKey(record.GetFirstName()) + '\n' + RecordList::NameKey(record.GetLastName()) + '\n' +
            record.GetText(TextField::BirthDate);
 }
 

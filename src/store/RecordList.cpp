@@ -32,12 +32,6 @@ int ColumnOfKey(int key) {
     }
 }
 
-// Older imports kept the blanks after a name, and typed names are trimmed: names compare without them.
-std::string NameKey(std::string_view name) {
-    const auto end = name.find_last_not_of(' ');
-    return RecordList::UpperCase(name.substr(0, end == std::string_view::npos ? 0 : end + 1));
-}
-
 bool SamePerson(const RecordRow& row, const std::string& upperFirst, const std::string& upperLast,
                 const std::string& birthStored) {
     return row.upperLast == upperLast && row.upperFirst == upperFirst && row.birthStored == birthStored;
@@ -46,6 +40,12 @@ bool SamePerson(const RecordRow& row, const std::string& upperFirst, const std::
 }  // namespace
 
 RecordList::RecordList(FileSystem& fileSystem) : fs_(fileSystem) {}
+
+// Older imports kept the blanks after a name, and typed names are trimmed: names compare without them.
+std::string RecordList::NameKey(std::string_view name) {
+    const auto end = name.find_last_not_of(' ');
+    return UpperCase(name.substr(0, end == std::string_view::npos ? 0 : end + 1));
+}
 
 std::string RecordList::UpperCase(std::string_view text) {
     std::string result(text);

@@ -57,6 +57,8 @@ class RecordList {
     static RecordRow MakeRow(const AssessmentRecord& record, int filePosition);
     // Upper-cases the letters of Windows-1252 (a..z and the accented ones), as names are compared.
     static std::string UpperCase(std::string_view text);
+    // A name as names are compared: upper-cased, without the blanks at its end.
+    static std::string NameKey(std::string_view name);
 
   private:
     friend class RecordStore;  // fills the list as it reads the file

@@ -371,6 +371,15 @@ TEST(CliFiles, RecordWithoutLastNameIsNotAnalysed) {
     EXPECT_EQ(run.out, "");
 }
 
+TEST(CliFiles, ANameEndingInBlanksIsTheSamePersonAsTheDialogsFindIt) {
+    testing::TempFolder dir;
+    const std::string path = dir.Path("blanks.rpc");
+    AppendRecords(path, {MakePerson(kSelf, "S\xF8ren", "M\xFCller  ", {{21, 5}}),
+                         MakePerson(kParent, "S\xD8REN ", "M\xDCLLER", {{21, 5}}, "Mum")});
+    const CliRun run = RunCli({"analyse", path, "--record", "0", "--record", "1", "--json"});
+    EXPECT_EQ(run.status, 0) << run.err;
+}
+
 TEST_F(CliFile, OutputThatCannotBeWrittenIsAFailure) {
     if (!testing::FileExists("/dev/full")) GTEST_SKIP() << "no device that is always full";
     for (const std::vector<std::string>& args : {std::vector<std::string>{"list", path_, "--json"},
