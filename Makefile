@@ -53,7 +53,9 @@ package: deps
 # The core and the Windows platform code cross-built with mingw-w64, tests run under Wine in a
 # Wine prefix of their own.
 windows-test: deps
-	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release
+	bash scripts/build-windows-deps.sh $(WINDOWS_DIR)/deps
+	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+	  -DORVA_MINGW_DEPS=$(abspath $(WINDOWS_DIR))/deps
 	WINEPREFIX=$(abspath $(WINDOWS_DIR))/wine WINEDEBUG=-all /usr/lib/wine/wine64 wineboot --init
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	cd $(WINDOWS_DIR) && WINEPREFIX=$(abspath $(WINDOWS_DIR))/wine WINEDEBUG=-all ctest --output-on-failure

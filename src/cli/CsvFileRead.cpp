@@ -1,69 +1,87 @@
 #include "cli/CsvFileRead.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
 #include "cli/ReportsCliTexts.h"
 #include "reports/CsvImport.h"
+#include "store/FileSystem.h"
+#include "store/StoreResult.h"
 
 namespace orva::cli {
 
 namespace {
 
-// Closes the descriptor however the read ends.
-class Descriptor {
+// Closes the file however the read ends.
+class OpenFile {
   public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return fd_; }
+    OpenFile(FileSystem& fs, FileSystem::Handle handle) : fs_(fs), handle_(handle) {}
+    ~OpenFile() { fs_.Close(handle_); }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    FileSystem::Handle Get() const { return handle_; }
 
   private:
-    int fd_;
+    FileSystem& fs_;
+    FileSystem::Handle handle_;
 };
 
-bool Refuse(std::ostream& err, const char* problem, const std::string& path, int error = 0) {
+void PrintCause(std::ostream& err, int code) {
+    err << " (";
+    switch (code) {
+        case kFileNotFound:
+        case kBadPath: err << texts::kCauseNotFound; break;
+        case kAccessDenied: err << texts::kCauseAccessDenied; break;
+        case kSharingViolation:
+        case kLockViolation: err << texts::kCauseInUse; break;
+        default: err << texts::kCauseOther << code; break;
+    }
+    err << ')';
+}
+
+bool Refuse(std::ostream& err, const char* problem, const std::string& path, int code = 0) {
     err << texts::kProgram << ": " << problem << EscapedPath(path);
-    if (error != 0) err << " (" << std::strerror(error) << ")";
+    if (code != 0) PrintCause(err, code);
     err << '\n';
     return false;
+}
+
+// A folder, device or pipe is refused by what the open handle is, so nothing swapped in after
+// the name was looked at is read.
+bool RefuseUnlessOrdinary(std::ostream& err, const std::string& path, int code, const FileFacts& facts) {
+    if (code < 0) return Refuse(err, texts::kCsvUnreadable, path, code);
+    if (facts.folder) return Refuse(err, texts::kCsvIsFolder, path);
+    if (!facts.regularFile) return Refuse(err, texts::kCsvNotRegular, path);
+    return true;
 }
 
 }  // namespace
 
 bool ReadCsvToImport(const std::string& path, std::string& content, std::ostream& err) {
-    // Not blocking: opening a pipe must not wait for a writer.
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.Get() < 0) return Refuse(err, texts::kCsvUnreadable, path, errno);
-    struct stat info {};
-    if (::fstat(file.Get(), &info) != 0) return Refuse(err, texts::kCsvUnreadable, path, errno);
-    if (S_ISDIR(info.st_mode)) return Refuse(err, texts::kCsvIsFolder, path);
-    if (!S_ISREG(info.st_mode)) return Refuse(err, texts::kCsvNotRegular, path);
+    FileSystem& fs = DefaultFileSystem();
+    FileFacts facts;
+    // Looked at before it is opened too: opening a device or pipe may itself have effects.
+    if (const int code = fs.Facts(path, facts); code != 0 || !facts.regularFile) {
+        return RefuseUnlessOrdinary(err, path, code, facts);
+    }
+    FileSystem::Handle handle = -1;
+    bool created = false;
+    if (const int code = fs.Open(path, OpenMode::ReadOnly, 0, handle, created); code < 0) {
+        return Refuse(err, texts::kCsvUnreadable, path, code);
+    }
+    const OpenFile file(fs, handle);
+    facts = {};
+    if (!RefuseUnlessOrdinary(err, path, fs.Facts(file.Get(), facts), facts)) return false;
 
     const std::size_t largest = LargestImportCsv();
-    if (static_cast<unsigned long long>(info.st_size) > largest)
-        return Refuse(err, texts::kCsvTooLarge, path);
+    const long long size = fs.Size(file.Get());
+    if (size < 0) return Refuse(err, texts::kCsvUnreadable, path, static_cast<int>(size));
+    if (static_cast<unsigned long long>(size) > largest) return Refuse(err, texts::kCsvTooLarge, path);
     // The file may grow while it is read: the bound holds for what is read, not for its size.
     content.assign(largest + 1, '\0');
-    std::size_t total = 0;
-    while (total < content.size()) {
-        const ssize_t n = ::read(file.Get(), content.data() + total, content.size() - total);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return Refuse(err, texts::kCsvUnreadable, path, errno);
-        if (n == 0) break;
-        total += static_cast<std::size_t>(n);
-    }
-    if (total > largest) return Refuse(err, texts::kCsvTooLarge, path);
-    content.resize(total);
+    const long long total = fs.ReadAt(file.Get(), 0, content.data(), content.size());
+    if (total < 0) return Refuse(err, texts::kCsvUnreadable, path, static_cast<int>(total));
+    if (static_cast<unsigned long long>(total) > largest) return Refuse(err, texts::kCsvTooLarge, path);
+    content.resize(static_cast<std::size_t>(total));
     return true;
 }
 

@@ -39,6 +39,11 @@ inline constexpr const char* kCsvTooLarge = "The CSV file is larger than any exp
 inline constexpr const char* kCsvIsFolder = "The CSV file named is a folder, not a file: ";
 inline constexpr const char* kCsvNotRegular =
     "The CSV file named is not an ordinary file (a device, pipe or socket), so it is not read: ";
+// Why a CSV file could not be read, after its name.
+inline constexpr const char* kCauseNotFound = "no such file";
+inline constexpr const char* kCauseAccessDenied = "access denied";
+inline constexpr const char* kCauseInUse = "in use by another program";
+inline constexpr const char* kCauseOther = "file error ";
 inline constexpr const char* kImportRepeated =
     " rows were left out: the same records (same details, answers and save time) are already in the file "
     "or earlier in the CSV.";

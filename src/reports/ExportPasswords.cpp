@@ -2,6 +2,12 @@
 
 #include <sodium.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#include <knownfolders.h>
+#include <shlobj.h>
+#endif
+
 #include <cstdlib>
 #include <random>
 #include <vector>
@@ -74,6 +80,30 @@ std::string TemporarySuffix() {
     return suffix;
 }
 
+#ifdef _WIN32
+// %ProgramData%\Kelbrin\ORVA, asked of the shell rather than read from the environment, which
+// every user can change.
+std::string SystemSettingsFolder() {
+    std::string programData;
+    PWSTR wide = nullptr;
+    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_ProgramData, 0, nullptr, &wide))) {
+        const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+        if (n > 1) {
+            programData.resize(static_cast<std::size_t>(n));
+            ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, programData.data(), n, nullptr, nullptr);
+            programData.resize(static_cast<std::size_t>(n - 1));
+        }
+    }
+    ::CoTaskMemFree(wide);
+    return (programData.empty() ? std::string(texts::kWindowsProgramData) : programData) +
+           texts::kWindowsSettingsSubfolder;
+}
+#else
+std::string SystemSettingsFolder() {
+    return texts::kMachineSettingsFolder;
+}
+#endif
+
 }  // namespace
 
 bool SettingsFolderOverridable() {
@@ -82,8 +112,7 @@ bool SettingsFolderOverridable() {
 
 std::string MachineSettingsFolder() {
     const char* overridden = SettingsFolderOverridable() ? std::getenv("ORVA_SETTINGS_DIR") : nullptr;
-    return overridden != nullptr && *overridden != '\0' ? std::string(overridden)
-                                                        : std::string(texts::kMachineSettingsFolder);
+    return overridden != nullptr && *overridden != '\0' ? std::string(overridden) : SystemSettingsFolder();
 }
 
 std::string LowerCaseAsTyped(std::string_view text) {

@@ -293,5 +293,8 @@ inline constexpr const char* kEncodingWindows1252 = "Windows-1252";
 
 inline constexpr const char* kPasswordFileName = "export-passwords";
 inline constexpr const char* kMachineSettingsFolder = "/etc/orva";
+// On Windows: below the machine's program-data folder, as the registry key names the program.
+inline constexpr const char* kWindowsProgramData = "C:\\ProgramData";
+inline constexpr const char* kWindowsSettingsSubfolder = "\\Kelbrin\\ORVA";
 
 }  // namespace orva::texts

@@ -12,5 +12,11 @@ void WriteFile(const std::string& path, std::string_view bytes);
 bool FileExists(const std::string& path);
 // The permission bits (07777) of the file.
 unsigned FileMode(const std::string& path);
+// Whether files have POSIX permission bits; Windows keeps who may do what in access lists.
+#ifdef _WIN32
+inline constexpr bool kPosixFileModes = false;
+#else
+inline constexpr bool kPosixFileModes = true;
+#endif
 
 }  // namespace orva::test
