@@ -9,6 +9,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 #include <cstdio>
 #include <functional>
 
@@ -291,6 +292,17 @@ int main(int argc, char** argv) {
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         Save(Render(size, size, 1.0, [size](QPainter& p) { Icon(p, size); }),
              QStringLiteral("icon/orva_%1.png").arg(size));
+    }
+    {
+        // The same icon as a drawing, for desktops that scale it to any size.
+        QSvgGenerator svg;
+        svg.setFileName(QDir(gOut).filePath(QStringLiteral("icon/orva.svg")));
+        svg.setSize(QSize(256, 256));
+        svg.setViewBox(QRect(0, 0, 256, 256));
+        svg.setTitle(QStringLiteral("ORVA"));
+        QPainter p(&svg);
+        p.setRenderHint(QPainter::Antialiasing);
+        Icon(p, 256);
     }
     SavePng(64, 64, QStringLiteral("product"), [](QPainter& p) { Icon(p, 64); });
     // Sizes of the form's picture frames at the classic dialog-unit scale (1.5 x 1.625 pixels).

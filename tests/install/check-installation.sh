@@ -36,6 +36,8 @@ done
 for size in 16 24 32 48 64 128 256; do
   [ -s "$prefix/share/icons/hicolor/${size}x${size}/apps/$app_id.png" ] || fail "icon ${size}x${size} missing"
 done
+svg_icon="$prefix/share/icons/hicolor/scalable/apps/$app_id.svg"
+grep -q '<svg' "$svg_icon" 2>/dev/null && pass "scalable icon" || fail "scalable icon missing"
 
 desktop="$prefix/share/applications/$app_id.desktop"
 if command -v desktop-file-validate > /dev/null; then
