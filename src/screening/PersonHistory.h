@@ -23,11 +23,11 @@ struct PersonQuery {
 // One record of the person, analysed alone.
 struct HistoryAssessment {
     long long position = -1;
-    int completionYear = 0, completionMonth = 0,
-        completionDay = 0;  // all 0 when the record holds no completion date
-    int reporter = kSelf;   // slot, as the list labels it (AnalysisSlotFor)
-    AssessmentRecord
-        record;  // endorsements computed, so a window can open the ordinary analysis without reading again
+    // All 0 when the record holds no completion date.
+    int completionYear = 0, completionMonth = 0, completionDay = 0;
+    int reporter = kSelf;  // slot, as the list labels it (AnalysisSlotFor)
+    // Endorsements computed, so a window can open the ordinary analysis without reading again.
+    AssessmentRecord record;
     AnalysisResult analysis;  // of this record alone
 };
 

@@ -18,8 +18,8 @@ inline constexpr int kMinimumCorrelationItems = 3;
 // One item as the present reporters answered it, and what it did in their screening.
 struct ItemComparison {
     int item = 0;  // 1..111
-    std::array<std::optional<int>, kReportSlots>
-        answers{};  // 0..5; empty for a blank, an item not asked of that reporter, or an absent reporter
+    // 0..5; empty for a blank, an item not asked of that reporter, or an absent reporter.
+    std::array<std::optional<int>, kReportSlots> answers{};
     bool notAskedOfTeacher = false;  // the Teacher form leaves this item out
     std::vector<DisorderId> rows;    // the rows the item feeds, in report order
     // Of `rows`, those that screened positive for that reporter with this item among the row's
@@ -34,8 +34,9 @@ struct ReporterAgreement {
     int second = kParent;                  // slots
     int bothAnswered = 0;                  // items both answered
     std::optional<double> identicalShare;  // empty when bothAnswered is 0
-    std::optional<double>
-        pearsonR;  // empty below 3 overlapping items or when either reporter answered all of them alike
+    // Empty below kMinimumCorrelationItems overlapping items, or when either reporter gave one
+    // answer to all of them.
+    std::optional<double> pearsonR;
 };
 
 struct ReporterComparison {
