@@ -46,6 +46,8 @@ struct FedCase {
     std::vector<DisorderId> rows;
 };
 
+void PrintTo(const FedCase& c, std::ostream* os) { *os << "item " << c.item; }
+
 class RowsFed : public ::testing::TestWithParam<FedCase> {};
 
 TEST_P(RowsFed, AreTheRowsWhoseItemSetsHoldTheItemInReportOrder) {
@@ -117,6 +119,8 @@ struct DisagreementCase {
     Reports reports;  // answers to item 1
     bool disagreement;
 };
+
+void PrintTo(const DisagreementCase& c, std::ostream* os) { *os << c.name; }
 
 class Disagreement : public ::testing::TestWithParam<DisagreementCase> {};
 
@@ -191,6 +195,8 @@ struct AgreementCase {
     std::optional<double> identicalShare;
     std::optional<double> pearsonR;
 };
+
+void PrintTo(const AgreementCase& c, std::ostream* os) { *os << c.name; }
 
 class Agreement : public ::testing::TestWithParam<AgreementCase> {};
 
