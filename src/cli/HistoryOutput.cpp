@@ -119,6 +119,7 @@ void WriteHistoryText(std::ostream& out, const std::string& path, const PersonQu
         headings.push_back(ColumnHeading(assessment));
     }
     TextTable table(headings, true);
+    const AnalysisGrid labels = FixedAnalysisGrid();
     const auto addRow = [&](const std::string& label, const auto& cellOf) {
         std::vector<std::string> cells = {label};
         for (std::size_t c = 0; c < grids.size(); ++c) {
@@ -128,12 +129,12 @@ void WriteHistoryText(std::ostream& out, const std::string& path, const PersonQu
         table.AddRow(cells);
     };
     for (int row = 1; row <= kDisorderCount; ++row) {
-        addRow(Utf8(FixedAnalysisGrid().screening[static_cast<std::size_t>(row)][0].text),
+        addRow(Utf8(labels.screening[static_cast<std::size_t>(row)][0].text),
                [row](const AnalysisGrid& grid, int column) {
                    return grid.screening[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
                });
     }
-    addRow(Utf8(FixedAnalysisGrid().screening[kCountRow][0].text), [](const AnalysisGrid& grid, int column) {
+    addRow(Utf8(labels.screening[kCountRow][0].text), [](const AnalysisGrid& grid, int column) {
         return grid.screening[kCountRow][static_cast<std::size_t>(column)];
     });
     addRow(texts::kOmegaLabel, [](const AnalysisGrid& grid, int column) {
