@@ -51,8 +51,9 @@ struct CompletionPeriod {
 PersonHistory BuildPersonHistory(std::span<const std::pair<long long, AssessmentRecord>> records,
                                  const PersonQuery& person);
 
-// Reads the file through RecordStore::ForEach (damaged records skipped and counted in `skipped`)
-// and builds the history: 0, or the store's negative code with `history` emptied.
+// Reads the file through RecordStore::ForEach and builds the history: 0, or the store's negative
+// code with `history` emptied. `skipped` counts the records left unread as RecordList::Load
+// counts them (damaged, or beyond the file's capacity), for the same "failed to load" message.
 int LoadPersonHistory(const RecordFilePath& path, const PersonQuery& person, PersonHistory& history,
                       int* skipped = nullptr, FileSystem& fs = DefaultFileSystem());
 
