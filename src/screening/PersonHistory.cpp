@@ -1,0 +1,129 @@
+#include "screening/PersonHistory.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "screening/AnalysisSelection.h"
+#include "store/RecordList.h"
+#include "store/RecordStore.h"
+#include "store/StoreResult.h"
+
+namespace orva {
+
+namespace {
+
+// The person as RecordList::Find compares one: both names by their keys, the birth date as stored.
+class PersonMatch {
+  public:
+    explicit PersonMatch(const PersonQuery& person)
+        : first_(RecordList::NameKey(person.firstName)),
+          last_(RecordList::NameKey(person.lastName)),
+          person_(person) {}
+
+    bool operator()(const AssessmentRecord& record) const {
+        int year = 0;
+        int month = 0;
+        int day = 0;
+        if (record.GetBirthDate(year, month, day) != 0) return false;
+        return year == person_.birthYear && month == person_.birthMonth && day == person_.birthDay &&
+               RecordList::NameKey(record.GetLastName()) == last_ &&
+               RecordList::NameKey(record.GetFirstName()) == first_;
+    }
+
+  private:
+    std::string first_;
+    std::string last_;
+    const PersonQuery& person_;
+};
+
+HistoryAssessment AssessmentOf(long long position, const AssessmentRecord& stored) {
+    HistoryAssessment assessment;
+    assessment.position = position;
+    assessment.record = stored;
+    assessment.record.ComputeEndorsements();
+    if (assessment.record.GetCompletionDate(assessment.completionYear, assessment.completionMonth,
+                                            assessment.completionDay) != 0) {
+        assessment.completionYear = assessment.completionMonth = assessment.completionDay = 0;
+    }
+    assessment.reporter = AnalysisSlotFor(assessment.record.GetReporter());
+    ReportSet alone;
+    alone.Record(assessment.reporter) = assessment.record;
+    assessment.analysis = ComputeAnalysis(alone);
+    return assessment;
+}
+
+auto DateKey(const HistoryAssessment& a) {
+    return std::tie(a.completionYear, a.completionMonth, a.completionDay);
+}
+
+}  // namespace
+
+PersonHistory BuildPersonHistory(std::span<const std::pair<long long, AssessmentRecord>> records,
+                                 const PersonQuery& person) {
+    const PersonMatch matches(person);
+    PersonHistory history;
+    for (const auto& [position, record] : records) {
+        if (matches(record)) history.assessments.push_back(AssessmentOf(position, record));
+    }
+    std::sort(
+        history.assessments.begin(), history.assessments.end(),
+        [](const HistoryAssessment& a, const HistoryAssessment& b) {
+            return std::tie(a.completionYear, a.completionMonth, a.completionDay, a.reporter, a.position) <
+                   std::tie(b.completionYear, b.completionMonth, b.completionDay, b.reporter, b.position);
+        });
+    return history;
+}
+
+int LoadPersonHistory(const RecordFilePath& path, const PersonQuery& person, PersonHistory& history,
+                      int* skipped, FileSystem& fs) {
+    history = PersonHistory{};
+    if (skipped != nullptr) *skipped = 0;
+    const PersonMatch matches(person);
+    std::vector<std::pair<long long, AssessmentRecord>> found;
+    int unread = 0;
+    const long long result = RecordStore(fs).ForEach(
+        path, true, [&](long long position, int code, const AssessmentRecord& record) {
+            if (code != 0) {
+                ++unread;
+            } else if (matches(record)) {
+                found.emplace_back(position, record);
+            }
+            return true;
+        });
+    if (result < 0) return static_cast<int>(result);
+    if (skipped != nullptr) *skipped = unread;
+    history = BuildPersonHistory(found, person);
+    return 0;
+}
+
+std::vector<CompletionPeriod> GroupByCompletionDate(const PersonHistory& history) {
+    std::vector<CompletionPeriod> periods;
+    for (int column = 0; column < static_cast<int>(history.assessments.size()); ++column) {
+        const HistoryAssessment& assessment = history.assessments[static_cast<std::size_t>(column)];
+        if (periods.empty() ||
+            DateKey(history.assessments[static_cast<std::size_t>(periods.back().columns.front())]) !=
+                DateKey(assessment)) {
+            periods.push_back({assessment.completionYear,
+                               assessment.completionMonth,
+                               assessment.completionDay,
+                               {},
+                               {-1, -1, -1}});
+        }
+        CompletionPeriod& period = periods.back();
+        period.columns.push_back(column);
+        // Within a date a reporter's columns run by position, so the last one is the latest.
+        period.analysisColumns[assessment.reporter] = column;
+    }
+    return periods;
+}
+
+ReportSet PeriodReportSet(const PersonHistory& history, const CompletionPeriod& period) {
+    ReportSet reports;
+    for (int slot = 0; slot < kReportSlots; ++slot) {
+        const int column = period.analysisColumns[slot];
+        if (column >= 0) reports.Record(slot) = history.assessments[static_cast<std::size_t>(column)].record;
+    }
+    return reports;
+}
+
+}  // namespace orva
