@@ -50,7 +50,9 @@ TEST_F(ExportPasswordsTest, FileHoldsOnlySaltedArgon2idHashesReadableByAll) {
     const std::string first = ReadFile(passwords_.FilePath());
     EXPECT_EQ(first.find("same pass"), std::string::npos);
     EXPECT_NE(first.find("\n\n$argon2id$"), std::string::npos);
-    if (test::kPosixFileModes) EXPECT_EQ(reports_test::FileMode(passwords_.FilePath()), 0644u);
+    if (test::kPosixFileModes) {
+        EXPECT_EQ(reports_test::FileMode(passwords_.FilePath()), 0644u);
+    }
 
     ASSERT_EQ(passwords_.Set(2, "same pass"), 0);
     ASSERT_EQ(passwords_.Save(), 0);

@@ -104,7 +104,9 @@ TEST_F(ExportRunTest, ExportsEveryRecordInFileOrderAndSaysSo) {
                            "The ORVA file \n\n\t" + folder_.Path("clinic") + ".rpc\n\nwas exported to\n\n\t" +
                                folder_.Path("out") + ".csv",
                            MessageIcon::Information}));
-    if (test::kPosixFileModes) EXPECT_EQ(reports_test::FileMode(folder_.Path("out.csv")), 0600u);
+    if (test::kPosixFileModes) {
+        EXPECT_EQ(reports_test::FileMode(folder_.Path("out.csv")), 0600u);
+    }
 }
 
 TEST_F(ExportRunTest, RecordRefusedByTheDecoderIsCountedAndPassedOver) {

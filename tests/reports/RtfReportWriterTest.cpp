@@ -34,7 +34,9 @@ TEST_F(RtfReportWriterTest, WritesTheWholeDocumentToAnOwnerOnlyFile) {
     const std::string expected = std::accumulate(chunks.begin(), chunks.end(), std::string());
     EXPECT_EQ(written, static_cast<long long>(expected.size()));
     EXPECT_EQ(ReadFile(folder_.Path("report.rtf")), expected);
-    if (test::kPosixFileModes) EXPECT_EQ(reports_test::FileMode(folder_.Path("report.rtf")), 0600u);
+    if (test::kPosixFileModes) {
+        EXPECT_EQ(reports_test::FileMode(folder_.Path("report.rtf")), 0600u);
+    }
 }
 
 TEST_F(RtfReportWriterTest, FullDiskStopsAtTheFailedChunkWithItsCodeAndLeavesNoFile) {
