@@ -1,0 +1,144 @@
+#include "ui/history/PositiveScreensChart.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/history/HistoryTexts.h"
+
+namespace orva {
+
+namespace hist = texts::history;
+
+namespace {
+
+QString Text(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+// Self, Parent, Teacher: colour, pen and marker differ together.
+struct Look {
+    QColor colour;
+    Qt::PenStyle style;
+    PositiveScreensChart::Marker marker;
+    QScatterSeries::MarkerShape shape;
+};
+const Look kLooks[kReportSlots] = {
+    {QColor(0, 70, 140), Qt::SolidLine, PositiveScreensChart::Marker::Circle, QScatterSeries::MarkerShapeCircle},
+    {QColor(190, 80, 0), Qt::DashLine, PositiveScreensChart::Marker::Square, QScatterSeries::MarkerShapeRectangle},
+    {QColor(0, 110, 50), Qt::DotLine, PositiveScreensChart::Marker::Triangle, QScatterSeries::MarkerShapeTriangle},
+};
+
+constexpr qint64 kDayMs = 24LL * 60 * 60 * 1000;
+
+qint64 DateMs(const HistoryAssessment& assessment) {
+    const QDate date(assessment.completionYear, assessment.completionMonth, assessment.completionDay);
+    return QDateTime(date, QTime(12, 0)).toMSecsSinceEpoch();
+}
+
+}  // namespace
+
+PositiveScreensChart::PositiveScreensChart(const PersonHistory& history, QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("positiveScreensChart"));
+    auto* chart = new QChart();
+    chart->setTitle(Text(hist::kChartTitle));
+    chart->setBackgroundRoundness(0);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+
+    std::vector<qint64> dates;
+    int highest = 0;
+    for (int reporter = 0; reporter < kReportSlots; ++reporter) {
+        QList<QPointF> points;
+        for (const HistoryAssessment& assessment : history.assessments) {
+            if (assessment.reporter != reporter || assessment.completionYear == 0) continue;
+            const qint64 x = DateMs(assessment);
+            const int y = assessment.analysis.positiveScreens[static_cast<std::size_t>(reporter)];
+            points.append(QPointF(static_cast<double>(x), y));
+            dates.push_back(x);
+            highest = std::max(highest, y);
+        }
+        if (points.isEmpty()) continue;
+        const Look& look = kLooks[reporter];
+        auto* line = new QLineSeries();
+        line->setName(Text(hist::kSeriesNames[reporter]));
+        QPen pen(look.colour, 2.5, look.style);
+        line->setPen(pen);
+        line->append(points);
+        auto* markers = new QScatterSeries();
+        markers->setMarkerShape(look.shape);
+        markers->setMarkerSize(11);
+        markers->setColor(look.colour);
+        markers->setBorderColor(look.colour);
+        markers->append(points);
+        chart->addSeries(line);
+        chart->addSeries(markers);
+        // The legend names each line once, its marker included.
+        chart->legend()->markers(markers).constFirst()->setVisible(false);
+        series_.push_back({reporter, line, markers});
+    }
+
+    dates_ = new QDateTimeAxis();
+    dates_->setTitleText(Text(hist::kDateAxis));
+    dates_->setFormat(Text(hist::kChartDateFormat));
+    // A little room either side, so the first and last markers are not cut off; a single date
+    // gets a month either side.
+    if (dates.empty()) dates.push_back(QDateTime::currentMSecsSinceEpoch());
+    const auto [first, last] = std::minmax_element(dates.begin(), dates.end());
+    const qint64 margin = std::max<qint64>((*last - *first) / 20, 30 * kDayMs);
+    dates_->setRange(QDateTime::fromMSecsSinceEpoch(*first - margin), QDateTime::fromMSecsSinceEpoch(*last + margin));
+    dates_->setTickCount(6);
+    counts_ = new QValueAxis();
+    counts_->setTitleText(Text(hist::kCountAxis));
+    counts_->setLabelFormat(QStringLiteral("%d"));
+    const int top = std::max(5, highest + 1);
+    counts_->setRange(0, top);
+    counts_->setTickType(QValueAxis::TicksDynamic);
+    counts_->setTickAnchor(0);
+    counts_->setTickInterval(top <= 10 ? 1 : 2);
+    chart->addAxis(dates_, Qt::AlignBottom);
+    chart->addAxis(counts_, Qt::AlignLeft);
+    for (const Series& series : series_) {
+        for (QXYSeries* xy : {static_cast<QXYSeries*>(series.line), static_cast<QXYSeries*>(series.markers)}) {
+            xy->attachAxis(dates_);
+            xy->attachAxis(counts_);
+        }
+    }
+
+    auto* view = new QChartView(chart, this);
+    view->setObjectName(QStringLiteral("chartView"));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumHeight(260);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
+}
+
+std::vector<PositiveScreensChart::Line> PositiveScreensChart::Lines() const {
+    std::vector<Line> lines;
+    for (const Series& series : series_) {
+        Marker marker = Marker::Circle;
+        for (const Look& candidate : kLooks)
+            if (candidate.shape == series.markers->markerShape()) marker = candidate.marker;
+        lines.push_back({series.reporter, series.line->name(), series.line->points(), series.line->pen().style(),
+                         marker});
+    }
+    return lines;
+}
+
+QString PositiveScreensChart::DateAxisTitle() const {
+    return dates_->titleText();
+}
+
+QString PositiveScreensChart::CountAxisTitle() const {
+    return counts_->titleText();
+}
+
+}  // namespace orva
