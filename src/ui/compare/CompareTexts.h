@@ -28,6 +28,7 @@ inline constexpr const char* kDisagreementHeading = "2+ points apart";
 // Cells.
 inline constexpr const char* kNotAskedOfTeacher = "Not asked of teachers";
 inline constexpr const char* kDisagreement = "Yes";
+inline constexpr const char* kOtherWordingPrefix = "Parent- and Teacher-report: ";
 inline constexpr const char* kSelfWordingPrefix = "Self-report: ";
 inline constexpr const char* kCountedPrefix = "Counted towards a positive screen: ";
 inline constexpr const char* kReporterSeparator = ": ";

@@ -121,8 +121,11 @@ QVariant ReporterComparisonModel::Display(const ItemComparison& item, int column
 }
 
 QVariant ReporterComparisonModel::ToolTip(const ItemComparison& item, int column) const {
+    // The whole wording, which the column may cut short, and the Self-report's own.
     if (column == kWordingColumn)
-        return Text(cmp::kSelfWordingPrefix) + CoreText::ToQt(ItemCatalogue::Wording(kSelf, item.item));
+        return Text(cmp::kOtherWordingPrefix) + CoreText::ToQt(ItemCatalogue::Wording(kParent, item.item)) +
+               QLatin1Char('\n') + Text(cmp::kSelfWordingPrefix) +
+               CoreText::ToQt(ItemCatalogue::Wording(kSelf, item.item));
     if (column == RowsColumn()) {
         QStringList titles;
         for (DisorderId id : item.rows) titles << RowAbbreviation(id) + Text(cmp::kReporterSeparator) + RowTitle(id);

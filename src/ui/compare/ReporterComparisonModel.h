@@ -26,7 +26,7 @@ class ReporterComparisonModel : public QAbstractTableModel {
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    // DisplayRole the cell's text; ToolTipRole the Self wording of a wording cell, the full row
+    // DisplayRole the cell's text; ToolTipRole both wordings of a wording cell, the full row
     // labels of a rows cell, the rows counted of an answer; FontRole bold for an answer that
     // counted towards a positive screen; BackgroundRole the shade on a disagreement's row.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -89,11 +89,11 @@ ReporterComparisonWindow::ReporterComparisonWindow(ReporterComparison comparison
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Arrows move within the table; Tab leaves it for the Close button.
+    table_->setTabKeyNavigation(false);
     table_->setWordWrap(false);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setSectionResizeMode(ReporterComparisonModel::kWordingColumn, QHeaderView::Stretch);
     layout->addWidget(table_, 1);
 
     auto* buttons = new QHBoxLayout();
@@ -109,6 +109,9 @@ ReporterComparisonWindow::ReporterComparisonWindow(ReporterComparison comparison
     setTabOrder(filterCombo_, table_);
     setTabOrder(table_, closeButton);
     ApplyFilter();
+    // Widths for every item, measured while all are shown, so that no filter clips an answer.
+    table_->resizeColumnsToContents();
+    table_->horizontalHeader()->setSectionResizeMode(ReporterComparisonModel::kWordingColumn, QHeaderView::Stretch);
     filterCombo_->setFocus();
 
     // Wide enough for the wordings beside the answers, within the screen.

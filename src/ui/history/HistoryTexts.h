@@ -37,8 +37,9 @@ inline constexpr const char* kClose = "Close";
 // The chart.
 inline constexpr const char* kChartTitle = "Positive screens over time";
 inline constexpr const char* kDateAxis = "Completion date";
-inline constexpr const char* kCountAxis = "Number of positive screens";
-inline constexpr const char* kChartDateFormat = "dd/MM/yyyy";
+inline constexpr const char* kCountAxis = "Positive screens";
+inline constexpr const char* kChartDayFormat = "dd/MM/yyyy";
+inline constexpr const char* kChartMonthFormat = "MMM yyyy";
 // The legend names the line and the marker, so the chart reads without colour.
 inline constexpr const char* kSeriesNames[3] = {"Self-report (solid line, circles)",
                                                 "Parent-report (dashed line, squares)",

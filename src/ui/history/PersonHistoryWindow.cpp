@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QSplitter>
 #include <QTableView>
@@ -51,13 +52,13 @@ PersonHistoryWindow::PersonHistoryWindow(Prompter& prompter, PersonHistory histo
     table_->setSelectionBehavior(QAbstractItemView::SelectColumns);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Arrows move within the table; Tab leaves it for the buttons.
+    table_->setTabKeyNavigation(false);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     chart_ = new PositiveScreensChart(history_, splitter);
     splitter->addWidget(table_);
     splitter->addWidget(chart_);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
     splitter->setChildrenCollapsible(false);
     layout->addWidget(splitter, 1);
 
@@ -86,6 +87,13 @@ PersonHistoryWindow::PersonHistoryWindow(Prompter& prompter, PersonHistory histo
 
     const QRect screen = this->screen()->availableGeometry();
     resize(QSize(1200, 900).boundedTo(screen.size() * 9 / 10));
+    // The whole table where it fits, the foot included; the chart takes the rest.
+    table_->resizeRowsToContents();
+    const int tableHeight = table_->horizontalHeader()->sizeHint().height() + table_->verticalHeader()->length() +
+                            2 * table_->frameWidth() + table_->horizontalScrollBar()->sizeHint().height();
+    splitter->setSizes({tableHeight, chart_->minimumSizeHint().height()});
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
 }
 
 PersonHistoryWindow::~PersonHistoryWindow() = default;

@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -29,12 +30,20 @@ struct Look {
     Qt::PenStyle style;
     PositiveScreensChart::Marker marker;
     QScatterSeries::MarkerShape shape;
+    QLegend::MarkerShape legendShape;
+    qreal markerSize;
 };
 const Look kLooks[kReportSlots] = {
-    {QColor(0, 70, 140), Qt::SolidLine, PositiveScreensChart::Marker::Circle, QScatterSeries::MarkerShapeCircle},
-    {QColor(190, 80, 0), Qt::DashLine, PositiveScreensChart::Marker::Square, QScatterSeries::MarkerShapeRectangle},
-    {QColor(0, 110, 50), Qt::DotLine, PositiveScreensChart::Marker::Triangle, QScatterSeries::MarkerShapeTriangle},
+    {QColor(0, 70, 140), Qt::SolidLine, PositiveScreensChart::Marker::Circle, QScatterSeries::MarkerShapeCircle,
+     QLegend::MarkerShapeCircle, 9},
+    {QColor(190, 80, 0), Qt::DashLine, PositiveScreensChart::Marker::Square, QScatterSeries::MarkerShapeRectangle,
+     QLegend::MarkerShapeRectangle, 14},
+    {QColor(0, 110, 50), Qt::DotLine, PositiveScreensChart::Marker::Triangle, QScatterSeries::MarkerShapeTriangle,
+     QLegend::MarkerShapeTriangle, 20},
 };
+
+// Months read best over years; days over a few months.
+constexpr qint64 kMonthsFormatSpanDays = 180;
 
 constexpr qint64 kDayMs = 24LL * 60 * 60 * 1000;
 
@@ -51,6 +60,7 @@ PositiveScreensChart::PositiveScreensChart(const PersonHistory& history, QWidget
     auto* chart = new QChart();
     chart->setTitle(Text(hist::kChartTitle));
     chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setAlignment(Qt::AlignBottom);
 
     std::vector<qint64> dates;
@@ -72,34 +82,38 @@ PositiveScreensChart::PositiveScreensChart(const PersonHistory& history, QWidget
         QPen pen(look.colour, 2.5, look.style);
         line->setPen(pen);
         line->append(points);
+        // Hollow and of different sizes, so markers of one date drawn on each other all show.
         auto* markers = new QScatterSeries();
         markers->setMarkerShape(look.shape);
-        markers->setMarkerSize(11);
-        markers->setColor(look.colour);
-        markers->setBorderColor(look.colour);
+        markers->setMarkerSize(look.markerSize);
+        markers->setBrush(Qt::NoBrush);
+        markers->setPen(QPen(look.colour, 2.0));
         markers->append(points);
         chart->addSeries(line);
         chart->addSeries(markers);
-        // The legend names each line once, its marker included.
+        // The legend names each line once, in its marker's shape.
         chart->legend()->markers(markers).constFirst()->setVisible(false);
+        chart->legend()->markers(line).constFirst()->setShape(look.legendShape);
         series_.push_back({reporter, line, markers});
     }
 
     dates_ = new QDateTimeAxis();
     dates_->setTitleText(Text(hist::kDateAxis));
-    dates_->setFormat(Text(hist::kChartDateFormat));
     // A little room either side, so the first and last markers are not cut off; a single date
-    // gets a month either side.
+    // gets a month either side and a tick of its own in the middle.
     if (dates.empty()) dates.push_back(QDateTime::currentMSecsSinceEpoch());
     const auto [first, last] = std::minmax_element(dates.begin(), dates.end());
-    const qint64 margin = std::max<qint64>((*last - *first) / 20, 30 * kDayMs);
+    const qint64 span = *last - *first;
+    const qint64 margin = std::max<qint64>(span / 20, 30 * kDayMs);
     dates_->setRange(QDateTime::fromMSecsSinceEpoch(*first - margin), QDateTime::fromMSecsSinceEpoch(*last + margin));
-    dates_->setTickCount(6);
+    dates_->setTickCount(span == 0 ? 3 : 6);
+    dates_->setFormat(Text(span > kMonthsFormatSpanDays * kDayMs ? hist::kChartMonthFormat : hist::kChartDayFormat));
     counts_ = new QValueAxis();
     counts_->setTitleText(Text(hist::kCountAxis));
     counts_->setLabelFormat(QStringLiteral("%d"));
     const int top = std::max(5, highest + 1);
-    counts_->setRange(0, top);
+    // Below 0 a little, so markers at 0 are not cut by the axis.
+    counts_->setRange(-0.4, top);
     counts_->setTickType(QValueAxis::TicksDynamic);
     counts_->setTickAnchor(0);
     counts_->setTickInterval(top <= 10 ? 1 : 2);
