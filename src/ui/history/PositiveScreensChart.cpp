@@ -128,6 +128,7 @@ PositiveScreensChart::PositiveScreensChart(const PersonHistory& history, QWidget
 
     auto* view = new QChartView(chart, this);
     view->setObjectName(QStringLiteral("chartView"));
+    view->setAccessibleName(Text(hist::kChartTitle));
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumHeight(260);
     auto* layout = new QVBoxLayout(this);
