@@ -6,6 +6,7 @@
 #include "screening/AnalysisResult.h"
 #include "screening/CombinedRow.h"
 #include "screening/Omega.h"
+#include "screening/ReporterComparison.h"
 
 namespace orva {
 namespace {
@@ -53,6 +54,22 @@ void BM_BuildAnalysisGrid(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(BuildAnalysisGrid(set));
 }
 BENCHMARK(BM_BuildAnalysisGrid);
+
+// The comparison window's content for an analysis already computed: 111 items, three pairs.
+void BM_CompareReporters(benchmark::State& state) {
+    const ReportSet set = ThreeReports();
+    const AnalysisResult analysis = ComputeAnalysis(set);
+    for (auto _ : state) benchmark::DoNotOptimize(CompareReporters(set, analysis));
+    state.SetItemsProcessed(state.iterations() * kItemCount);
+}
+BENCHMARK(BM_CompareReporters)->Unit(benchmark::kMicrosecond);
+
+// orva-cli compare's part after reading: the analysis and the comparison from the report set.
+void BM_AnalyseAndCompareReporters(benchmark::State& state) {
+    const ReportSet set = ThreeReports();
+    for (auto _ : state) benchmark::DoNotOptimize(CompareReporters(set, ComputeAnalysis(set)));
+}
+BENCHMARK(BM_AnalyseAndCompareReporters)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace orva

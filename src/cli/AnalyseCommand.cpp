@@ -8,15 +8,12 @@
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandLine.h"
+#include "cli/GridCellText.h"
 #include "screening/DisorderId.h"
-#include "model/FieldRules.h"
-#include "model/RecordFilePath.h"
 #include "cli/PersonJson.h"
 #include "cli/RecordFileLoad.h"
 #include "store/RecordList.h"
 #include "screening/ScreeningTexts.h"
-#include "store/StoreMessages.h"
-#include "store/StoreResult.h"
 #include "cli/TextTable.h"
 
 namespace orva::cli {
@@ -28,44 +25,6 @@ constexpr int kFirstScoreColumn = 2;
 constexpr int kAttainedColumn = 5;
 constexpr int kItemsColumn = 6;
 constexpr const char* kSlotKeys[kReportSlots] = {"self", "parent", "teacher"};
-
-UserMessage ReadError() { return {orva::texts::kReadErrorCaption, orva::texts::kReadError, MessageIcon::Stop}; }
-
-// Why one chosen record could not be read, with the product's words where it has them.
-void PrintReadFailure(std::ostream& err, const std::string& path, int position, int code, long long recordsInFile) {
-    if (code == kPositionBeyondEnd) {
-        PrintMessage(err, ReadError());
-        err << texts::kPositionBeyondEnd << position << texts::kRecordsInFile << recordsInFile << texts::kRecordsWord
-            << '\n';
-    } else if (code == kChecksumMismatch || code == kIncompleteRecord) {
-        PrintMessage(err, ReadError());
-        err << texts::kRecordFailsChecks << position << '\n';
-    } else if (const auto message = LoadResultMessage(code, std::string(1, kNameMarker))) {
-        PrintMessage(err, *message, RecordFilePath(path).WithoutExtension());
-    } else {
-        PrintMessage(err, ReadError());
-    }
-}
-
-// A shaded cell carries the mark on every line, so that no line of it reads as unshaded.
-std::string Cell(const GridCell& cell) {
-    if (!cell.shaded) return cell.text;
-    std::string marked;
-    for (char c : cell.text) {
-        if (c == '\n') marked += texts::kShadedMark;
-        marked += c;
-    }
-    return marked + texts::kShadedMark;
-}
-
-// The grid's "\r\n" line breaks as plain "\n".
-std::string Lines(const std::string& text) {
-    std::string lines;
-    for (char c : text) {
-        if (c != '\r') lines += c;
-    }
-    return lines;
-}
 
 // The counts of a present reporter as numbers, in cutoff-label order; none for an absent one.
 nlohmann::ordered_json Counts(const ReporterScore& score) {
@@ -124,23 +83,7 @@ void WriteGrid(std::ostream& out, const std::array<GridRow, kScreeningGridRows>&
 void WriteAnalysisText(std::ostream& out, const std::string& path, const ReportSet& reports,
                        const std::array<int, kReportSlots>& positions, const AnalysisGrid& grid) {
     out << texts::kAnalysisOf << OneLine(path) << '\n';
-    for (int slot = 0; slot < kReportSlots; ++slot) {
-        out << texts::kReportLabels[slot];
-        if (reports.IsSlotEmpty(slot)) {
-            out << texts::kNoReport << '\n';
-            continue;
-        }
-        const AssessmentRecord& record = reports.Record(slot);
-        LocalDateTime saved;
-        record.GetSaveDateTime(saved);
-        out << texts::kPositionWord << positions[slot] << "  "
-            << OneLine(Utf8(record.GetFirstName() + " " + record.GetLastName())) << "  " << texts::kSavedWord
-            << OneLine(Utf8(SaveDateTimeFromStored(record.GetText(TextField::SaveDateTime))));
-        if (!record.GetObserverName().empty()) {
-            out << "  " << texts::kObserverWord << OneLine(Utf8(record.GetObserverName()));
-        }
-        out << '\n';
-    }
+    WriteChosenReports(out, reports, positions);
     out << '\n';
     WriteGrid(out, grid.screening);
     out << '\n';
@@ -173,13 +116,8 @@ int RunAnalyse(const std::vector<std::string>& words, std::ostream& out, std::os
     const LoadedFile loaded = LoadRecordFile(line.file, list, err);
     if (loaded.status == kExitRefused) return kExitRefused;
 
-    // The file's record count words a position beyond its end.
-    const ReadFailurePrinter printReadFailure = [&list](std::ostream& stream, const std::string& path,
-                                                        int position, int code) {
-        PrintReadFailure(stream, path, position, code, list.RecordsInFile());
-    };
     ReportSet reports;
-    const auto positions = LoadChosenRecords(loaded.path, line.records, printReadFailure, reports, err);
+    const auto positions = LoadChosenRecords(loaded.path, line.records, AnalysisReadFailure(list), reports, err);
     if (!positions) return kExitRefused;
     const AnalysisResult analysis = ComputeAnalysis(reports);
     const AnalysisGrid grid = BuildAnalysisGrid(analysis);

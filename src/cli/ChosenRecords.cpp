@@ -6,12 +6,18 @@
 #include "store/RecordList.h"
 #include "screening/ReportSetLoader.h"
 #include "screening/ScreeningTexts.h"
+#include "model/FieldRules.h"
+#include "model/RecordFilePath.h"
+#include "store/StoreMessages.h"
+#include "store/StoreResult.h"
 
 namespace orva::cli {
 
 namespace {
 
 constexpr std::size_t kMaxPositionDigits = 9;  // far beyond any record file, and within int
+
+UserMessage ReadError() { return {orva::texts::kReadErrorCaption, orva::texts::kReadError, MessageIcon::Stop}; }
 
 }  // namespace
 
@@ -28,6 +34,23 @@ bool ParsePosition(const std::string& text, int& position) {
 std::string PersonKey(const AssessmentRecord& record) {
     return RecordList::NameKey(record.GetFirstName()) + '\n' + RecordList::NameKey(record.GetLastName()) + '\n' +
            record.GetText(TextField::BirthDate);
+}
+
+ReadFailurePrinter AnalysisReadFailure(const RecordList& list) {
+    return [&list](std::ostream& err, const std::string& path, int position, int code) {
+        if (code == kPositionBeyondEnd) {
+            PrintMessage(err, ReadError());
+            err << texts::kPositionBeyondEnd << position << texts::kRecordsInFile << list.RecordsInFile()
+                << texts::kRecordsWord << '\n';
+        } else if (code == kChecksumMismatch || code == kIncompleteRecord) {
+            PrintMessage(err, ReadError());
+            err << texts::kRecordFailsChecks << position << '\n';
+        } else if (const auto message = LoadResultMessage(code, std::string(1, kNameMarker))) {
+            PrintMessage(err, *message, RecordFilePath(path).WithoutExtension());
+        } else {
+            PrintMessage(err, ReadError());
+        }
+    };
 }
 
 std::optional<std::array<int, kReportSlots>> LoadChosenRecords(const std::string& path,
@@ -70,6 +93,24 @@ std::optional<std::array<int, kReportSlots>> LoadChosenRecords(const std::string
         return std::nullopt;
     }
     return selection.positions;
+}
+
+void WriteChosenReports(std::ostream& out, const ReportSet& reports, const std::array<int, kReportSlots>& positions) {
+    for (int slot = 0; slot < kReportSlots; ++slot) {
+        out << texts::kReportLabels[slot];
+        if (reports.IsSlotEmpty(slot)) {
+            out << texts::kNoReport << '\n';
+            continue;
+        }
+        const AssessmentRecord& record = reports.Record(slot);
+        out << texts::kPositionWord << positions[slot] << "  "
+            << OneLine(Utf8(record.GetFirstName() + " " + record.GetLastName())) << "  " << texts::kSavedWord
+            << OneLine(Utf8(SaveDateTimeFromStored(record.GetText(TextField::SaveDateTime))));
+        if (!record.GetObserverName().empty()) {
+            out << "  " << texts::kObserverWord << OneLine(Utf8(record.GetObserverName()));
+        }
+        out << '\n';
+    }
 }
 
 }  // namespace orva::cli

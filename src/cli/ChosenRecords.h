@@ -10,6 +10,10 @@
 #include "model/AssessmentRecord.h"
 #include "screening/ReportSet.h"
 
+namespace orva {
+class RecordList;
+}  // namespace orva
+
 namespace orva::cli {
 
 // A record position as given to --record: digits only.
@@ -23,6 +27,10 @@ std::string PersonKey(const AssessmentRecord& record);
 using ReadFailurePrinter =
     std::function<void(std::ostream& err, const std::string& path, int position, int code)>;
 
+// The read failures of an analysis, with the product's words where it has them; a position
+// beyond the end is worded with the record count of `list`, the file as loaded.
+ReadFailurePrinter AnalysisReadFailure(const RecordList& list);
+
 // Reads the records at `positions` (in the order given) of the record file at `path` into
 // `reports`: one record per reporter, all of one person, each with a last name. The chosen
 // position of each slot (Self, Parent, Teacher; -1 for none), or nothing when the choice is
@@ -31,5 +39,9 @@ std::optional<std::array<int, kReportSlots>> LoadChosenRecords(const std::string
                                                                const std::vector<int>& positions,
                                                                const ReadFailurePrinter& printReadFailure,
                                                                ReportSet& reports, std::ostream& err);
+
+// One line per reporter: the chosen record's position, the person's names, the save date-time
+// and the observer, or "none".
+void WriteChosenReports(std::ostream& out, const ReportSet& reports, const std::array<int, kReportSlots>& positions);
 
 }  // namespace orva::cli

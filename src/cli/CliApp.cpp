@@ -9,7 +9,9 @@
 #include "cli/CheckCommand.h"
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
+#include "cli/CompareCommand.h"
 #include "cli/ExportCommand.h"
+#include "cli/HistoryCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/ReportCommand.h"
@@ -33,6 +35,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"list", RunList, false},
     {"analyse", RunAnalyse, false},
+    {"compare", RunCompare, false},
+    {"history", RunHistory, false},
     {"export", RunExportCommand, true},
     {"import", RunImportCommand, true},
     {"report", RunReportCommand, true},

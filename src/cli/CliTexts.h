@@ -9,6 +9,8 @@ inline constexpr const char* kUsage =
     "Usage:\n"
     "  orva-cli list FILE [--json]\n"
     "  orva-cli analyse FILE --record POS [--record POS] [--record POS] [--json]\n"
+    "  orva-cli compare FILE --record POS --record POS [--record POS] [--json]\n"
+    "  orva-cli history FILE --first-name NAME --last-name NAME --birth-date YYYYMMDD [--json]\n"
     "  orva-cli export FILE CSV --accept-privacy [--replace]\n"
     "  orva-cli import CSV FILE\n"
     "  orva-cli report FILE --record POS [--record POS] [--record POS] (--rtf OUT | --pdf OUT) [--replace]\n"
@@ -18,6 +20,10 @@ inline constexpr const char* kUsage =
     "\n"
     "FILE is a record file, named with or without \".rpc\". POS is the 0-based position of a record\n"
     "in the file, as \"list\" shows it; at most one record of each reporter can be analysed.\n"
+    "compare sets the answers of two or three such reports side by side, item by item, with how\n"
+    "far each pair of reporters agrees. history lists every record of one person in the file by\n"
+    "completion date, each screened alone; the person is found only by the exact names and date of\n"
+    "birth given.\n"
     "\n"
     "export asks for an export password; set-export-password (1 to 3) asks twice for the new one.\n"
     "\n"
@@ -27,9 +33,9 @@ inline constexpr const char* kUsage =
     "full, import appended its rows and set-export-password saved the password, even when the\n"
     "summary could not be printed (that is reported on the error output); after 1 the export\n"
     "holds the rows its counts name. After 2 no record file and no password was changed; an\n"
-    "output file was left only when the message says it is incomplete. list, analyse and --help\n"
-    "exit with 2 when their output cannot be written. check exits with 0 for a sound file and\n"
-    "with 1 when it found damage.\n";
+    "output file was left only when the message says it is incomplete. list, analyse, compare,\n"
+    "history and --help exit with 2 when their output cannot be written. check exits with 0 for a\n"
+    "sound file and with 1 when it found damage.\n";
 
 inline constexpr const char* kUnknownCommand = "unknown command";
 inline constexpr const char* kMissingCommand = "no command given";
@@ -75,6 +81,7 @@ inline constexpr const char* kOnScreen = "On-Screen";
 inline constexpr const char* kPaper = "Paper";
 
 inline constexpr const char* kAnalysisOf = "Analysis of ";
+inline constexpr const char* kComparisonOf = "Comparison of ";
 inline constexpr const char* kReportLabels[3] = {"Self-report:    ", "Parent-report:  ", "Teacher-report: "};
 inline constexpr const char* kNoReport = "none";
 inline constexpr const char* kPositionWord = "position ";
@@ -82,5 +89,33 @@ inline constexpr const char* kSavedWord = "saved ";
 inline constexpr const char* kObserverWord = "observer: ";
 inline constexpr const char* kShadedMark = " *";
 inline constexpr const char* kShadedLegend = "* shaded cell: a positive screen, a cutoff attained, a report present";
+
+// orva-cli compare.
+inline constexpr const char* kCompareNeedsTwo = "choose two or three records to compare with --record POS";
+inline constexpr const char* kAgreementHeadings[4] = {"Reporters", "Both answered", "Identical", "Pearson r"};
+inline constexpr const char* kItemHeading = "Item";
+inline constexpr const char* kWordingHeading = "Wording (Parent/Teacher)";
+inline constexpr const char* kAnswerHeadings[3] = {"Self", "Parent", "Teacher"};
+inline constexpr const char* kRowsHeading = "Rows fed";
+inline constexpr const char* kCountedHeading = "Counted towards\na positive screen";
+inline constexpr const char* kDisagreementHeading = "Apart\nby 2+";
+inline constexpr const char* kDisagreementMark = "YES";
+inline constexpr const char* kComparisonLegend =
+    "Counted towards a positive screen: the rows the item was among the items met of, for a reporter who\n"
+    "screened positive on them: [Self] (Parent) {Teacher}.";
+
+// orva-cli history.
+inline constexpr const char* kFirstNameOption = "--first-name";
+inline constexpr const char* kLastNameOption = "--last-name";
+inline constexpr const char* kBirthDateOption = "--birth-date";
+inline constexpr const char* kBadBirthDate = "a date of birth is written YYYYMMDD";
+inline constexpr const char* kHistoryOf = "History of ";
+inline constexpr const char* kBornWord = ", born ";
+inline constexpr const char* kInWord = ", in ";
+inline constexpr const char* kAssessmentsWord = "Assessments: ";
+inline constexpr const char* kDisorderHeading = "Disorder";
+inline constexpr const char* kOmegaLabel = "Omega";
+inline constexpr const char* kPeriodsHeading = "Each completion date as one analysis:";
+inline constexpr const char* kNoCompletionDate = "no completion date";
 
 }  // namespace orva::cli::texts

@@ -130,4 +130,15 @@ inline constexpr const char* kReadErrorCaption = "Read Error";
 inline constexpr const char* kReadError =
     "There was an error trying to read the records you have selected.\n\nPlease try again.";
 
+// Comparing the reporters of an analysis.
+inline constexpr const char* kNotAskedOfTeachers = "not asked of teachers";
+inline constexpr const char* kNoFigure = "---";
+inline constexpr const char* kPercent = "%";
+inline constexpr const char* kPairJoin = " and ";
+inline constexpr const char* kAgreementExplanation =
+    "Identical: the share of the items both reporters answered that they answered alike. Pearson r: how "
+    "closely their answers rise and fall together over those items, from -1 (opposite) through 0 (no "
+    "relation) to +1 (in step); --- with fewer than 3 such items or when one of them gave the same answer "
+    "to all of them. Both describe these two reports only; neither is a statistical test.";
+
 }  // namespace orva::texts

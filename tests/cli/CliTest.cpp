@@ -396,6 +396,13 @@ TEST(CliHelp, PrintsUsageAndSucceeds) {
     EXPECT_TRUE(Contains(run.out, "orva-cli analyse FILE --record POS [--record POS] [--record POS] [--json]"));
 }
 
+TEST(CliHelp, NamesTheComparisonAndHistoryCommands) {
+    const CliRun run = RunCli({"--help"});
+    EXPECT_TRUE(Contains(run.out, "orva-cli compare FILE --record POS --record POS [--record POS] [--json]\n"));
+    EXPECT_TRUE(Contains(run.out,
+                         "orva-cli history FILE --first-name NAME --last-name NAME --birth-date YYYYMMDD [--json]\n"));
+}
+
 TEST(CliHelp, SaysWhatEachExitStatusMeansForTheFiles) {
     const CliRun run = RunCli({"--help"});
     EXPECT_TRUE(Contains(run.out, "The status tells what happened to the files. After 0, export and report"));
