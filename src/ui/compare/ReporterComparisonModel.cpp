@@ -2,7 +2,9 @@
 
 #include <QFont>
 
+#include "model/AssessmentRecord.h"
 #include "model/ItemCatalogue.h"
+#include "screening/ComparisonPresentation.h"
 #include "screening/ScreeningRules.h"
 #include "ui/CoreText.h"
 #include "ui/analysis/AnalysisTableModel.h"
@@ -18,10 +20,8 @@ QString Text(const char* text) {
     return QString::fromUtf8(text);
 }
 
-QString Abbreviations(const std::vector<DisorderId>& rows) {
-    QStringList names;
-    for (DisorderId id : rows) names << ReporterComparisonModel::RowAbbreviation(id);
-    return names.join(Text(cmp::kListSeparator));
+QString RowIds(const std::vector<DisorderId>& rows) {
+    return CoreText::ToQt(RowIdsText(rows));
 }
 
 }  // namespace
@@ -34,8 +34,8 @@ ReporterComparisonModel::ReporterComparisonModel(ReporterComparison comparison, 
     for (DisorderId id : kAllDisorders) positiveRows_[RowIndex(id)] = analysis.Row(id).cutoffAttained;
 }
 
-QString ReporterComparisonModel::RowAbbreviation(DisorderId id) {
-    return Text(cmp::kRowAbbreviations[RowIndex(id)]);
+QString ReporterComparisonModel::RowId(DisorderId id) {
+    return CoreText::ToQt(DisorderName(id));
 }
 
 QString ReporterComparisonModel::RowTitle(DisorderId id) {
@@ -99,20 +99,16 @@ QVariant ReporterComparisonModel::data(const QModelIndex& index, int role) const
 QVariant ReporterComparisonModel::Display(const ItemComparison& item, int column) const {
     if (column == kItemColumn) return item.item;
     if (column == kWordingColumn) return CoreText::ToQt(ItemCatalogue::Wording(kParent, item.item));
-    if (const int slot = SlotOfColumn(column); slot >= 0) {
-        if (slot == kTeacher && item.notAskedOfTeacher) return Text(cmp::kNotAskedOfTeacher);
-        const std::optional<int>& answer = item.answers[static_cast<std::size_t>(slot)];
-        if (!answer) return QString();
-        return QString::number(*answer) + QLatin1Char(' ') + CoreText::ToQt(ItemCatalogue::AnswerLabel(*answer));
-    }
-    if (column == RowsColumn()) return Abbreviations(item.rows);
+    if (const int slot = SlotOfColumn(column); slot >= 0)
+        return CoreText::ToQt(ComparisonAnswerText(comparison_, item, slot));
+    if (column == RowsColumn()) return RowIds(item.rows);
     if (column == CountedColumn()) {
         QStringList groups;
         for (int reporter : reporters_) {
             const auto& counted = item.countedPositive[static_cast<std::size_t>(reporter)];
             if (!counted.empty())
-                groups << Text(cmp::kReporterShortNames[reporter]) + Text(cmp::kReporterSeparator) +
-                              Abbreviations(counted);
+                groups << CoreText::ToQt(ReporterCsvLabel(reporter)) + Text(cmp::kReporterSeparator) +
+                              RowIds(counted);
         }
         return groups.join(Text(cmp::kGroupSeparator));
     }
@@ -128,7 +124,7 @@ QVariant ReporterComparisonModel::ToolTip(const ItemComparison& item, int column
                CoreText::ToQt(ItemCatalogue::Wording(kSelf, item.item));
     if (column == RowsColumn()) {
         QStringList titles;
-        for (DisorderId id : item.rows) titles << RowAbbreviation(id) + Text(cmp::kReporterSeparator) + RowTitle(id);
+        for (DisorderId id : item.rows) titles << RowId(id) + Text(cmp::kReporterSeparator) + RowTitle(id);
         return titles.isEmpty() ? QVariant() : QVariant(titles.join(QLatin1Char('\n')));
     }
     if (const int slot = SlotOfColumn(column); slot >= 0) {

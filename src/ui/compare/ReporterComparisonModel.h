@@ -45,8 +45,8 @@ class ReporterComparisonModel : public QAbstractTableModel {
     int CountedColumn() const { return RowsColumn() + 1; }
     int DisagreementColumn() const { return RowsColumn() + 2; }
 
-    // The short name of a screening row, as the table and the filter name it.
-    static QString RowAbbreviation(DisorderId id);
+    // The short name of a screening row, as orva-cli names it too.
+    static QString RowId(DisorderId id);
     // A screening row's label on one line.
     static QString RowTitle(DisorderId id);
 

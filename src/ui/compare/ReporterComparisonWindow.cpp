@@ -11,6 +11,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "screening/ComparisonPresentation.h"
+#include "screening/ScreeningTexts.h"
+#include "ui/CoreText.h"
 #include "ui/compare/CompareTexts.h"
 #include "ui/compare/ReporterComparisonFilter.h"
 #include "ui/compare/ReporterComparisonModel.h"
@@ -29,16 +32,6 @@ QString Text(const char* text) {
 constexpr int kChoiceAll = -1;
 constexpr int kChoiceDisagreements = -2;
 constexpr int kChoicePositiveRows = -3;
-
-QString ShareText(const std::optional<double>& share) {
-    if (!share) return Text(cmp::kNoValue);
-    return QStringLiteral("%1%").arg(qRound(*share * 100.0));
-}
-
-QString CorrelationText(const std::optional<double>& r) {
-    if (!r) return Text(cmp::kNoValue);
-    return QString::number(*r, 'f', 2);
-}
 
 QLabel* HeadingCell(const char* text, QWidget* parent) {
     auto* label = new QLabel(Text(text), parent);
@@ -133,10 +126,8 @@ QWidget* ReporterComparisonWindow::MakeAgreementGroup() {
     int row = 1;
     for (const ReporterAgreement& pair : model_->Comparison().pairs) {
         const QString name = QStringLiteral("pair%1%2").arg(pair.first).arg(pair.second);
-        const QString cells[] = {Text(cmp::kReportNames[pair.first]) + Text(cmp::kPairJoin) +
-                                     Text(cmp::kReportNames[pair.second]),
-                                 QString::number(pair.bothAnswered), ShareText(pair.identicalShare),
-                                 CorrelationText(pair.pearsonR)};
+        const QString cells[] = {CoreText::ToQt(ReporterPairText(pair)), QString::number(pair.bothAnswered),
+                                 CoreText::ToQt(IdenticalShareText(pair)), CoreText::ToQt(PearsonText(pair))};
         const char* kinds[] = {"NameLabel", "BothLabel", "IdenticalLabel", "CorrelationLabel"};
         for (int column = 0; column < 4; ++column) {
             auto* label = new QLabel(cells[column], group);
@@ -147,7 +138,7 @@ QWidget* ReporterComparisonWindow::MakeAgreementGroup() {
     }
     grid->setColumnStretch(4, 1);
     layout->addLayout(grid);
-    auto* note = new QLabel(Text(cmp::kAgreementNote), group);
+    auto* note = new QLabel(CoreText::ToQt(texts::kAgreementExplanation), group);
     note->setObjectName(QStringLiteral("agreementNoteLabel"));
     note->setWordWrap(true);
     layout->addWidget(note);
@@ -160,7 +151,7 @@ void ReporterComparisonWindow::AddFilterChoices() {
     filterCombo_->addItem(Text(cmp::kShowPositiveRows), kChoicePositiveRows);
     for (DisorderId id : kAllDisorders)
         filterCombo_->addItem(Text(cmp::kShowRowPrefix) + ReporterComparisonModel::RowTitle(id) +
-                                  QStringLiteral(" (") + ReporterComparisonModel::RowAbbreviation(id) +
+                                  QStringLiteral(" (") + ReporterComparisonModel::RowId(id) +
                                   QLatin1Char(')'),
                               RowIndex(id));
 }

@@ -89,7 +89,7 @@ class ReporterComparisonModelTest : public QObject {
         QCOMPARE(Cell(2, teacher), QStringLiteral("4 Often"));
         QCOMPARE(Cell(3, self), QString());
         QCOMPARE(Cell(3, teacher), QStringLiteral("2 Sometimes"));
-        QCOMPARE(Cell(1, teacher), QStringLiteral("Not asked of teachers"));
+        QCOMPARE(Cell(1, teacher), QStringLiteral("not asked of teachers"));
     }
 
     void wordingIsTheParentOneWithBothInTheTooltip() {

@@ -4,8 +4,10 @@
 #include <QTableView>
 #include <QtTest>
 
+#include "screening/ComparisonPresentation.h"
 #include "screening/ReporterComparison.h"
 #include "settings/SettingsStore.h"
+#include "ui/CoreText.h"
 #include "ui/Workspace.h"
 #include "ui/commands/CompareReportersCommand.h"
 #include "ui/compare/ReporterComparisonFilter.h"
@@ -68,25 +70,25 @@ class ReporterComparisonWindowTest : public QObject {
         QVERIFY(LabelText(*window_, QStringLiteral("headingLabel")).endsWith(QStringLiteral("ALEX CITIZEN")));
     }
 
-    // Each pair's figures are the comparison's, as a count, a whole percentage and r to two places.
+    // Each pair's figures are the comparison's, in the texts orva-cli shows them in.
     void agreementOfEachPairIsShownWithWhatItMeans() {
         const ReporterComparison comparison = CompareReporters(reports_, analysis_);
         QCOMPARE(static_cast<int>(comparison.pairs.size()), 3);
         for (const ReporterAgreement& pair : comparison.pairs) {
             const QString name = QStringLiteral("pair%1%2").arg(pair.first).arg(pair.second);
+            QCOMPARE(LabelText(*window_, name + QStringLiteral("NameLabel")),
+                     CoreText::ToQt(ReporterPairText(pair)));
             QCOMPARE(LabelText(*window_, name + QStringLiteral("BothLabel")), QString::number(pair.bothAnswered));
-            QVERIFY(pair.identicalShare.has_value());
             QCOMPARE(LabelText(*window_, name + QStringLiteral("IdenticalLabel")),
-                     QStringLiteral("%1%").arg(qRound(*pair.identicalShare * 100)));
-            QVERIFY(pair.pearsonR.has_value());
+                     CoreText::ToQt(IdenticalShareText(pair)));
             QCOMPARE(LabelText(*window_, name + QStringLiteral("CorrelationLabel")),
-                     QString::number(*pair.pearsonR, 'f', 2));
+                     CoreText::ToQt(PearsonText(pair)));
         }
-        QCOMPARE(LabelText(*window_, QStringLiteral("pair12NameLabel")),
-                 QStringLiteral("Parent-report and Teacher-report"));
+        QCOMPARE(LabelText(*window_, QStringLiteral("pair12NameLabel")), QStringLiteral("Parent and Teacher"));
+        QVERIFY(LabelText(*window_, QStringLiteral("pair01IdenticalLabel")).endsWith(QLatin1Char('%')));
         const QString note = LabelText(*window_, QStringLiteral("agreementNoteLabel"));
-        QVERIFY(note.contains(QStringLiteral("Pearson correlation")));
-        QVERIFY(note.contains(QStringLiteral("not a statistical test")));
+        QVERIFY(note.contains(QStringLiteral("Pearson r")));
+        QVERIFY(note.contains(QStringLiteral("statistical test")));
     }
 
     void filterBoxChoosesTheItemsShown() {
