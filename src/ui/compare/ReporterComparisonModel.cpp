@@ -1,5 +1,6 @@
 #include "ui/compare/ReporterComparisonModel.h"
 
+#include <QColor>
 #include <QFont>
 
 #include "model/AssessmentRecord.h"
@@ -77,8 +78,6 @@ QVariant ReporterComparisonModel::data(const QModelIndex& index, int role) const
             return Display(item, index.column());
         case Qt::ToolTipRole:
             return ToolTip(item, index.column());
-        case kItemNumberRole:
-            return item.item;
         case Qt::FontRole: {
             if (slot < 0 || item.countedPositive[static_cast<std::size_t>(slot)].empty()) return {};
             QFont bold;
@@ -88,6 +87,10 @@ QVariant ReporterComparisonModel::data(const QModelIndex& index, int role) const
         case Qt::BackgroundRole:
             if (!item.disagreement) return {};
             return AnalysisTableModel::ShadeColour();
+        case Qt::ForegroundRole:
+            // A dark theme's light text would vanish on the light shade.
+            if (!item.disagreement) return {};
+            return QColor(Qt::black);
         case Qt::TextAlignmentRole:
             if (index.column() == kItemColumn) return static_cast<int>(Qt::AlignRight | Qt::AlignVCenter);
             return static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter);

@@ -18,9 +18,6 @@ class ReporterComparisonModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    // The roles beyond Qt's own.
-    enum Role { kItemNumberRole = Qt::UserRole };
-
     ReporterComparisonModel(ReporterComparison comparison, const AnalysisResult& analysis,
                             QObject* parent = nullptr);
 
@@ -28,7 +25,8 @@ class ReporterComparisonModel : public QAbstractTableModel {
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     // DisplayRole the cell's text; ToolTipRole both wordings of a wording cell, the full row
     // labels of a rows cell, the rows counted of an answer; FontRole bold for an answer that
-    // counted towards a positive screen; BackgroundRole the shade on a disagreement's row.
+    // counted towards a positive screen; BackgroundRole the shade on a disagreement's row, with
+    // black text (ForegroundRole) whatever the theme.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 

@@ -1,5 +1,6 @@
 #include "ui/history/PersonHistoryTableModel.h"
 
+#include <QColor>
 #include <QFont>
 
 #include "screening/ScreeningPresentation.h"
@@ -82,6 +83,9 @@ QVariant PersonHistoryTableModel::data(const QModelIndex& index, int role) const
         }
         case Qt::BackgroundRole:
             return positive ? AnalysisTableModel::ShadeColour() : AnalysisTableModel::WhiteColour();
+        case Qt::ForegroundRole:
+            // As on the analysis form: black on its white and shade in any theme.
+            return QColor(Qt::black);
         case Qt::TextAlignmentRole:
             return static_cast<int>(Qt::AlignCenter);
         default:

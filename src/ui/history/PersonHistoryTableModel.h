@@ -23,7 +23,8 @@ class PersonHistoryTableModel : public QAbstractTableModel {
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     // DisplayRole the text; ToolTipRole the items met of a positive screen; FontRole bold and
-    // BackgroundRole the shade for a positive screen; TextAlignmentRole centred.
+    // BackgroundRole the shade for a positive screen, white otherwise, with black text
+    // (ForegroundRole) in any theme; TextAlignmentRole centred.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     // Columns: date and reporter on two lines, the observer as tooltip. Rows: the row's label on
     // one line, its cutoff as tooltip.

@@ -75,28 +75,42 @@ PositiveScreensChart::PositiveScreensChart(const PersonHistory& history, QWidget
             dates.push_back(x);
             highest = std::max(highest, y);
         }
-        if (points.isEmpty()) continue;
-        const Look& look = kLooks[reporter];
-        auto* line = new QLineSeries();
-        line->setName(Text(hist::kSeriesNames[reporter]));
-        QPen pen(look.colour, 2.5, look.style);
-        line->setPen(pen);
-        line->append(points);
-        // Hollow and of different sizes, so markers of one date drawn on each other all show.
-        auto* markers = new QScatterSeries();
-        markers->setMarkerShape(look.shape);
-        markers->setMarkerSize(look.markerSize);
-        markers->setBrush(Qt::NoBrush);
-        markers->setPen(QPen(look.colour, 2.0));
-        markers->append(points);
-        chart->addSeries(line);
-        chart->addSeries(markers);
-        // The legend names each line once, in its marker's shape.
-        chart->legend()->markers(markers).constFirst()->setVisible(false);
-        chart->legend()->markers(line).constFirst()->setShape(look.legendShape);
-        series_.push_back({reporter, line, markers});
+        if (!points.isEmpty()) AddLine(*chart, reporter, points);
     }
+    AddAxes(*chart, dates, highest);
 
+    auto* view = new QChartView(chart, this);
+    view->setObjectName(QStringLiteral("chartView"));
+    view->setAccessibleName(Text(hist::kChartTitle));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumHeight(260);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
+}
+
+void PositiveScreensChart::AddLine(QChart& chart, int reporter, const QList<QPointF>& points) {
+    const Look& look = kLooks[reporter];
+    auto* line = new QLineSeries();
+    line->setName(Text(hist::kSeriesNames[reporter]));
+    line->setPen(QPen(look.colour, 2.5, look.style));
+    line->append(points);
+    // Hollow and of different sizes, so markers of one date drawn on each other all show.
+    auto* markers = new QScatterSeries();
+    markers->setMarkerShape(look.shape);
+    markers->setMarkerSize(look.markerSize);
+    markers->setBrush(Qt::NoBrush);
+    markers->setPen(QPen(look.colour, 2.0));
+    markers->append(points);
+    chart.addSeries(line);
+    chart.addSeries(markers);
+    // The legend names each line once, in its marker's shape.
+    chart.legend()->markers(markers).constFirst()->setVisible(false);
+    chart.legend()->markers(line).constFirst()->setShape(look.legendShape);
+    series_.push_back({reporter, line, markers});
+}
+
+void PositiveScreensChart::AddAxes(QChart& chart, std::vector<qint64> dates, int highest) {
     dates_ = new QDateTimeAxis();
     dates_->setTitleText(Text(hist::kDateAxis));
     // A little room either side, so the first and last markers are not cut off; a single date
@@ -108,6 +122,7 @@ PositiveScreensChart::PositiveScreensChart(const PersonHistory& history, QWidget
     dates_->setRange(QDateTime::fromMSecsSinceEpoch(*first - margin), QDateTime::fromMSecsSinceEpoch(*last + margin));
     dates_->setTickCount(span == 0 ? 3 : 6);
     dates_->setFormat(Text(span > kMonthsFormatSpanDays * kDayMs ? hist::kChartMonthFormat : hist::kChartDayFormat));
+
     counts_ = new QValueAxis();
     counts_->setTitleText(Text(hist::kCountAxis));
     counts_->setLabelFormat(QStringLiteral("%d"));
@@ -117,23 +132,15 @@ PositiveScreensChart::PositiveScreensChart(const PersonHistory& history, QWidget
     counts_->setTickType(QValueAxis::TicksDynamic);
     counts_->setTickAnchor(0);
     counts_->setTickInterval(top <= 10 ? 1 : 2);
-    chart->addAxis(dates_, Qt::AlignBottom);
-    chart->addAxis(counts_, Qt::AlignLeft);
+
+    chart.addAxis(dates_, Qt::AlignBottom);
+    chart.addAxis(counts_, Qt::AlignLeft);
     for (const Series& series : series_) {
         for (QXYSeries* xy : {static_cast<QXYSeries*>(series.line), static_cast<QXYSeries*>(series.markers)}) {
             xy->attachAxis(dates_);
             xy->attachAxis(counts_);
         }
     }
-
-    auto* view = new QChartView(chart, this);
-    view->setObjectName(QStringLiteral("chartView"));
-    view->setAccessibleName(Text(hist::kChartTitle));
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumHeight(260);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view);
 }
 
 std::vector<PositiveScreensChart::Line> PositiveScreensChart::Lines() const {

@@ -8,6 +8,7 @@
 
 #include "screening/PersonHistory.h"
 
+class QChart;
 class QDateTimeAxis;
 class QLineSeries;
 class QScatterSeries;
@@ -41,6 +42,10 @@ class PositiveScreensChart : public QWidget {
     QString CountAxisTitle() const;
 
   private:
+    void AddLine(QChart& chart, int reporter, const QList<QPointF>& points);
+    // Both axes, over the dates drawn (ms since the epoch) and up to the highest count.
+    void AddAxes(QChart& chart, std::vector<qint64> dates, int highest);
+
     struct Series {
         int reporter;
         QLineSeries* line;

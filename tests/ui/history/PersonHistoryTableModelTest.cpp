@@ -68,6 +68,7 @@ class PersonHistoryTableModelTest : public QObject {
         QVERIFY(model_.data(model_.index(0, column), Qt::FontRole).value<QFont>().bold());
         QCOMPARE(model_.data(model_.index(0, column), Qt::BackgroundRole).value<QColor>(),
                  AnalysisTableModel::ShadeColour());
+        QCOMPARE(model_.data(model_.index(0, column), Qt::ForegroundRole).value<QColor>(), QColor(Qt::black));
         QCOMPARE(Cell(RowIndex(DisorderId::GAD), column, Qt::ToolTipRole),
                  QStringLiteral("Items met: ") + CoreText::ToQt(ItemListText(gad.result.itemsMet)));
 
@@ -75,6 +76,8 @@ class PersonHistoryTableModelTest : public QObject {
         QVERIFY(!ocd.result.positive);
         QCOMPARE(Cell(RowIndex(DisorderId::OCD), column), QStringLiteral("NO (%1)").arg(ocd.result.counts[0]));
         QVERIFY(!model_.data(model_.index(RowIndex(DisorderId::OCD), column), Qt::FontRole).isValid());
+        QCOMPARE(model_.data(model_.index(RowIndex(DisorderId::OCD), column), Qt::BackgroundRole).value<QColor>(),
+                 AnalysisTableModel::WhiteColour());
         QVERIFY(!model_.data(model_.index(RowIndex(DisorderId::OCD), column), Qt::ToolTipRole).isValid());
 
         QCOMPARE(Cell(PersonHistoryTableModel::kPositiveScreensRow, column),

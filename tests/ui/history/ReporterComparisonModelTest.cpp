@@ -118,6 +118,7 @@ class ReporterComparisonModelTest : public QObject {
         QCOMPARE(Cell(2, model_.DisagreementColumn()), QStringLiteral("Yes"));
         QCOMPARE(model_.data(model_.index(2, 0), Qt::BackgroundRole).value<QColor>(),
                  AnalysisTableModel::ShadeColour());
+        QCOMPARE(model_.data(model_.index(2, 0), Qt::ForegroundRole).value<QColor>(), QColor(Qt::black));
         QCOMPARE(Cell(0, model_.DisagreementColumn()), QString());
         QVERIFY(!model_.data(model_.index(0, 0), Qt::BackgroundRole).isValid());
     }
