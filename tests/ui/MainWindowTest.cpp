@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "ui/AnalysisTestRecords.h"
 #include "ui/settings/AppSettings.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/Workspace.h"
@@ -193,7 +194,8 @@ private slots:
                               "Save As ...", "-", "E&xit"}));
         QCOMPARE(MenuLines(MenuTitled(bar, "&ORVA")),
                  QStringList({"Complete on sc&reen ...\tCtrl+R", "&Enter responses ...\tCtrl+E",
-                              "&Analysis ...\tCtrl+A", "E&dit ..."}));
+                              "&Analysis ...\tCtrl+A", "E&dit ...", "-", "&Compare Reporters ...",
+                              "Person &History ..."}));
         QCOMPARE(MenuLines(MenuTitled(bar, "&View")), QStringList({"&Toolbar"}));
         QCOMPARE(MenuLines(MenuTitled(bar, "&Help")),
                  QStringList({"&About Child and Adolescent Orvantis ...", "-", "&Orvantis Website ..."}));
@@ -245,6 +247,7 @@ private slots:
             {"actionExport", true},          {"actionPrint", false},         {"actionPrintPreview", false},
             {"actionSaveAs", false},         {"actionExit", true},           {"actionCompleteOnScreen", true},
             {"actionEnterResponses", true},  {"actionAnalysis", true},       {"actionEdit", false},
+            {"actionCompareReporters", false}, {"actionPersonHistory", true},
             {"actionToolbar", true},         {"actionAbout", true},          {"actionWebsite", true},
         };
         for (auto it = expected.begin(); it != expected.end(); ++it) {
@@ -266,6 +269,22 @@ private slots:
         QVERIFY(Frame().Action(Command::Export)->isEnabled());
         Frame().Action(Command::Export)->trigger();
         QCOMPARE(exported, 1);
+    }
+
+    // Comparing reporters needs two of them: one report is an analysis, but nothing to compare.
+    void compareReportersNeedsAnAnalysisOfTwoReports() {
+        using orva::analysis_test::MakeRecord;
+        QAction* compare = Frame().Action(Command::CompareReporters);
+        orva::ReportSet reports;
+        reports.Record(orva::kParent) = MakeRecord(orva::kParent);
+        Frame().Work().SetAnalysis(reports);
+        QVERIFY(Frame().Action(Command::Print)->isEnabled());
+        QVERIFY(!compare->isEnabled());
+        reports.Record(orva::kTeacher) = MakeRecord(orva::kTeacher);
+        Frame().Work().SetAnalysis(reports);
+        QVERIFY(compare->isEnabled());
+        Frame().Work().ResetAnalysis();
+        QVERIFY(!compare->isEnabled());
     }
 
     void shortcutsRunTheirCommands() {

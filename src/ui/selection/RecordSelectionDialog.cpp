@@ -151,8 +151,9 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
     loadButton->setObjectName(QStringLiteral("loadButton"));
     loadButton->setAutoDefault(false);
     selectLayout->addWidget(loadButton, 0, Qt::AlignLeft);
-    auto* instruction = new QLabel(Text(sel::kSelectInstruction), selectGroup);
-    selectLayout->addWidget(instruction);
+    instruction_ = new QLabel(Text(sel::kSelectInstruction), selectGroup);
+    instruction_->setObjectName(QStringLiteral("instructionLabel"));
+    selectLayout->addWidget(instruction_);
     list_ = new QListWidget(selectGroup);
     list_->setObjectName(QStringLiteral("recordList"));
     list_->setMinimumHeight(list_->fontMetrics().height() * 7);
@@ -186,6 +187,10 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     firstNameEdit_->setFocus();
+}
+
+void RecordSelectionDialog::SetListInstruction(const char* text) {
+    instruction_->setText(Text(text));
 }
 
 QString RecordSelectionDialog::FileText() const {
@@ -288,6 +293,7 @@ void RecordSelectionDialog::LoadMatching() {
     list_->clear();
     firstRow_ = -1;
     loadedPath_.clear();
+    loadedPerson_ = {};
 
     // A name with a character that no record can hold matches no record.
     int unmappable = 0;
@@ -325,6 +331,7 @@ void RecordSelectionDialog::LoadMatching() {
     }
     firstRow_ = firstRow;
     loadedPath_ = FileSystemPath(path.fullPath);
+    loadedPerson_ = person;
     for (int row = firstRow; row <= lastRow; ++row) list_->addItem(EntryText(records_->Row(row)));
     ListFilled();
     FirstEntryBecomesCurrent();

@@ -62,9 +62,13 @@ class RecordSelectionDialog : public QDialog {
     FileSystem& Files() { return *fileSystem_; }
     // The path of the last load, ".rpc" included.
     const std::string& LoadedPath() const { return loadedPath_; }
+    // The person of the last load that found records, as the records hold the names.
+    const PersonEntry& LoadedPerson() const { return loadedPerson_; }
     Prompter& Prompts() { return prompter_; }
     // Room below the "Select" group for a dialog's own controls.
     QVBoxLayout& ExtraArea() { return *extraArea_; }
+    // Replaces the instruction above the list, for a dialog that does not select from it.
+    void SetListInstruction(const char* text);
     // Called last by each dialog's constructor: the dialog opens at the size its layout asks
     // for, even where that is more than a small screen's share, as a squeezed list would hide
     // the entries to choose from.
@@ -101,6 +105,7 @@ class RecordSelectionDialog : public QDialog {
     QLineEdit* monthEdit_;
     QLineEdit* yearEdit_;
     QLineEdit* fileEdit_;
+    QLabel* instruction_;
     QListWidget* list_;
     QVBoxLayout* extraArea_;
     Criteria lastLoad_;
@@ -108,6 +113,7 @@ class RecordSelectionDialog : public QDialog {
     std::unique_ptr<RecordList> records_;
     int firstRow_ = -1;
     std::string loadedPath_;
+    PersonEntry loadedPerson_;
 };
 
 }  // namespace orva

@@ -10,9 +10,11 @@
 #include "ui/Resources.h"
 #include "ui/Workspace.h"
 #include "ui/commands/AnalysisCommand.h"
+#include "ui/commands/CompareReportersCommand.h"
 #include "ui/commands/CompleteOnScreenCommand.h"
 #include "ui/commands/EnterResponsesCommand.h"
 #include "ui/commands/ExportFileCommand.h"
+#include "ui/commands/PersonHistoryCommand.h"
 #include "ui/commands/PrintCommand.h"
 #include "ui/commands/SaveAsCommand.h"
 #include "ui/commands/WebsiteCommand.h"
@@ -36,6 +38,7 @@ struct CommandEntry {
     const char* tip;        // toolbar commands only
     const char* icon;       // toolbar commands only
     bool needsAnalysis;     // enabled only while an analysis is shown
+    int reportsNeeded = 1;  // of a command that needs an analysis: the reports it must hold
 };
 
 using C = MainWindow::Command;
@@ -52,9 +55,20 @@ constexpr CommandEntry kCommands[] = {
      "enter_responses", false},
     {C::Analysis, texts::kCommandAnalysis, "actionAnalysis", texts::kTipAnalysis, "analysis", false},
     {C::Edit, texts::kCommandEdit, "actionEdit", nullptr, nullptr, false},
+    {C::CompareReporters, texts::kCommandCompareReporters, "actionCompareReporters", nullptr, nullptr, true, 2},
+    {C::PersonHistory, texts::kCommandPersonHistory, "actionPersonHistory", nullptr, nullptr, false},
     {C::About, texts::kCommandAbout, "actionAbout", texts::kTipAbout, "about", false},
     {C::Website, texts::kCommandWebsite, "actionWebsite", texts::kTipWebsite, "website", false},
 };
+
+// The reports of the current analysis; none before the first analysis.
+int PresentReports(const Workspace& workspace) {
+    const ReportSet* analysis = workspace.CurrentAnalysis();
+    int present = 0;
+    for (int slot = 0; analysis != nullptr && slot < kReportSlots; ++slot)
+        if (!analysis->IsSlotEmpty(slot)) ++present;
+    return present;
+}
 
 }  // namespace
 
@@ -76,6 +90,8 @@ MainWindow::MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store,
     SetHandler(Command::Exit, [this] { close(); });
     SetHandler(Command::About, [this] { OnAbout(); });
     SetHandler(Command::Analysis, [this] { RunAnalysisCommand(*workspace_, this); });
+    SetHandler(Command::CompareReporters, [this] { RunCompareReportersCommand(*workspace_, this); });
+    SetHandler(Command::PersonHistory, [this] { RunPersonHistoryCommand(*workspace_, this); });
     SetHandler(Command::Website, [this] { RunWebsiteCommand(this); });
     SetHandler(Command::CompleteOnScreen, [this] { RunCompleteOnScreenCommand(*workspace_, this); });
     SetHandler(Command::EnterResponses, [this] { RunEnterResponsesCommand(*workspace_, this); });
@@ -168,6 +184,9 @@ void MainWindow::CreateMenus() {
     orva->addAction(Action(Command::EnterResponses));
     orva->addAction(Action(Command::Analysis));
     orva->addAction(Action(Command::Edit));
+    orva->addSeparator();
+    orva->addAction(Action(Command::CompareReporters));
+    orva->addAction(Action(Command::PersonHistory));
 
     QMenu* view = menuBar()->addMenu(QString::fromLatin1(texts::kMenuView));
     view->setObjectName(QStringLiteral("viewMenu"));
@@ -186,10 +205,10 @@ void MainWindow::SetHandler(Command command, std::function<void()> handler) {
 }
 
 void MainWindow::UpdateCommandStates() {
-    const bool shown = workspace_->AnalysisShown();
+    const int reports = PresentReports(*workspace_);
     for (const CommandEntry& entry : kCommands) {
         const int index = static_cast<int>(entry.command);
-        actions_[index]->setEnabled(handlers_[index] && (!entry.needsAnalysis || shown));
+        actions_[index]->setEnabled(handlers_[index] && (!entry.needsAnalysis || reports >= entry.reportsNeeded));
     }
 }
 

@@ -33,6 +33,8 @@ public:
         EnterResponses,
         Analysis,
         Edit,
+        CompareReporters,
+        PersonHistory,
         Toolbar,
         About,
         Website,
@@ -49,7 +51,8 @@ public:
     QToolBar* ToolBar() const { return toolBar_; }
 
     // Connects a command to the workflow it starts. A command without one stays disabled;
-    // Print, Print preview and Save As are enabled only while an analysis is shown as well.
+    // Print, Print preview and Save As are enabled only while an analysis is shown as well,
+    // Compare Reporters only while the analysis shown holds at least two reports.
     void SetHandler(Command command, std::function<void()> handler);
 
     // Shows the About box modally.
