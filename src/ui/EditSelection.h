@@ -10,7 +10,7 @@ namespace orva {
 struct EditSelection {
     std::string path;   // the record file as the store opens it, ".rpc" included
     int position = -1;  // record position in the file; -1 while nothing was chosen
-    RecordRow listed;   // the record as the list showed it, to check the record read against
+    RecordRow listed{};  // the record as the list showed it, to check the record read against
 
     bool operator==(const EditSelection&) const = default;
 };
