@@ -80,7 +80,8 @@ int FieldNumber(std::string_view text) {
     return static_cast<int>(value);
 }
 
-std::optional<RuleFailure> CheckRespondentDetails(const DetailsEntry& e, const Date& today) {
+std::optional<RuleFailure> CheckRespondentDetails(const DetailsEntry& e, const Date& today,
+                                                  const std::optional<Date>& keptCompletion) {
     int step = 0;
     if (auto failure = CheckNamesAndBirth(e, today, texts::kAtLeastOneYearOld, step)) return failure;
 
@@ -92,7 +93,9 @@ std::optional<RuleFailure> CheckRespondentDetails(const DetailsEntry& e, const D
     if (IsValidDate(done) != kValidDate)
         return RuleFailure{7, texts::kIncorrectDate, texts::kCompletionIncorrect, FocusField::CompletionDay};
     int sinceCompletion = 0;
-    if (AgeInYears(done, today, sinceCompletion) != 0 || sinceCompletion < 0 || sinceCompletion > 1)
+    const bool kept = keptCompletion && keptCompletion->year == done.year && keptCompletion->month == done.month &&
+                      keptCompletion->day == done.day;
+    if (AgeInYears(done, today, sinceCompletion) != 0 || sinceCompletion < 0 || (sinceCompletion > 1 && !kept))
         return RuleFailure{8, texts::kIncorrectDate, texts::kCompletionWindow, FocusField::CompletionDay};
     const DateFields birth{e.birthDay, e.birthMonth, e.birthYear, FocusField::None, FocusField::None, FocusField::None};
     int age = 0;

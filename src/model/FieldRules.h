@@ -53,8 +53,11 @@ std::string TrimTrailingSpaces(std::string_view text);
 // A date field's text as a number: its leading digits, 0 when there are none.
 int FieldNumber(std::string_view text);
 
-// Checks of the details page, in order; the names are trimmed before they are checked.
-std::optional<RuleFailure> CheckRespondentDetails(const DetailsEntry& entry, const Date& today);
+// Checks of the details page, in order; the names are trimmed before they are checked. A
+// completion date equal to `keptCompletion` (the date of a stored record being edited) may lie
+// more than two years back, so that old records can be corrected; it may not lie in the future.
+std::optional<RuleFailure> CheckRespondentDetails(const DetailsEntry& entry, const Date& today,
+                                                  const std::optional<Date>& keptCompletion = std::nullopt);
 
 // Checks of the person in the two selection dialogs, in order (the file name comes after).
 std::optional<RuleFailure> CheckSelectionPerson(const PersonEntry& entry, const Date& today);

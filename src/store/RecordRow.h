@@ -48,6 +48,8 @@ struct RecordRow {
 
     // Text column 0..9; empty for any other number.
     const std::string& Column(int column) const;
+
+    bool operator==(const RecordRow&) const = default;
 };
 
 }  // namespace orva

@@ -38,6 +38,9 @@ UserMessage SaveFailedMessage(int code) {
         case kDiskFull:
             text = texts::kSaveDiskFull;
             break;
+        case kRecordChanged:
+            text = texts::kSaveRecordChanged;
+            break;
         default:
             break;
     }

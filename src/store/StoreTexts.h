@@ -19,6 +19,10 @@ inline constexpr const char* kSaveWriteDenied =
     "Write access to the file has been denied.\nPlease contact your system administrator.";
 inline constexpr const char* kSaveBadPath = "The path for the file is not correct.";
 inline constexpr const char* kSaveDiskFull = "The disk is full.\nPlease contact your system administrator.";
+// A replacement found another record in the record's place than the one opened for editing.
+inline constexpr const char* kSaveRecordChanged =
+    "The record has been changed since it was opened for editing,\nso it has not been replaced.\n\nUntick "
+    "'Replace Existing Record' to save your edits as a new record.";
 inline constexpr const char* kSaveOtherError =
     "An error has occurred while writing the details to disk.\nPlease contact your system administrator.";
 

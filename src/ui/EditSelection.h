@@ -2,12 +2,15 @@
 
 #include <string>
 
+#include "store/RecordRow.h"
+
 namespace orva {
 
 // The record chosen in the edit selection dialog, kept for the Edit command.
 struct EditSelection {
     std::string path;   // the record file as the store opens it, ".rpc" included
     int position = -1;  // record position in the file; -1 while nothing was chosen
+    RecordRow listed{};  // the record as the list showed it, to check the record read against
 
     bool operator==(const EditSelection&) const = default;
 };

@@ -130,6 +130,28 @@ INSTANTIATE_TEST_SUITE_P(
                     9, kIncorrect, kAge, FocusField::CompletionDay}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(RespondentDetails, KeptCompletionDateMayBeOldButNeverInTheFuture) {
+    DetailsEntry e = Valid();
+    e.completionYear = "2003";
+    const Date kept{2003, 6, 15};
+    EXPECT_FALSE(CheckRespondentDetails(e, kToday, kept).has_value());
+    // Another old date is refused as before, and so is the kept date when it lies ahead.
+    e.completionDay = "14";
+    ASSERT_TRUE(CheckRespondentDetails(e, kToday, kept).has_value());
+    EXPECT_EQ(CheckRespondentDetails(e, kToday, kept)->step, 8);
+    e.completionDay = "16";
+    e.completionYear = "2007";
+    const auto future = CheckRespondentDetails(e, kToday, Date{2007, 6, 16});
+    ASSERT_TRUE(future.has_value());
+    EXPECT_STREQ(future->message, kWindow);
+    // The other checks still hold for a kept date.
+    e = Valid();
+    e.completionYear = "1995";
+    const auto age = CheckRespondentDetails(e, kToday, Date{1995, 6, 15});
+    ASSERT_TRUE(age.has_value());
+    EXPECT_EQ(age->step, 9);
+}
+
 TEST(SelectionPerson, UsesItsOwnAgeMessageAndTrimsNames) {
     PersonEntry e{"Jane ", "Smith", "15", "06", "2007"};
     auto failure = CheckSelectionPerson(e, kToday);

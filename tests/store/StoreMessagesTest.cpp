@@ -50,7 +50,10 @@ INSTANTIATE_TEST_SUITE_P(
         SaveCase{"DiskFull", -13, "The disk is full.\nPlease contact your system administrator."},
         SaveCase{"FileNotFound", -2, kOther}, SaveCase{"HardwareError", -10, kOther},
         SaveCase{"OtherFileError", -99, kOther}, SaveCase{"PositionBeyondEnd", -101, kOther},
-        SaveCase{"IncompleteRecord", -601, kOther}, SaveCase{"RecordChanged", -603, kOther}),
+        SaveCase{"IncompleteRecord", -601, kOther},
+        SaveCase{"RecordChanged", -603,
+                 "The record has been changed since it was opened for editing,\nso it has not been "
+                 "replaced.\n\nUntick 'Replace Existing Record' to save your edits as a new record."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StoreMessages, SaveSucceededNamesThePersonAndTheFile) {

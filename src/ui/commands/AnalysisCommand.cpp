@@ -2,24 +2,16 @@
 
 #include "screening/ReportSetLoader.h"
 #include "screening/ScreeningTexts.h"
-#include "store/RecordList.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
 #include "ui/WaitCursor.h"
 #include "ui/Workspace.h"
+#include "ui/commands/ListedRecord.h"
 #include "ui/selection/AnalysisSelectionDialog.h"
 
 namespace orva {
 
 namespace {
-
-// The record read back must still be the one the list showed: another program may have
-// replaced records of the file since it was loaded.
-bool SameListing(const RecordRow& read, const RecordRow& listed) {
-    return read.upperFirst == listed.upperFirst && read.upperLast == listed.upperLast &&
-           read.birthStored == listed.birthStored && read.savedStored == listed.savedStored &&
-           read.reporter == listed.reporter;
-}
 
 // Reads the chosen records into `analysis`; false, with the analysis left empty, when any of
 // them could not be read or is no longer the record listed.
@@ -30,7 +22,7 @@ bool ReadChoice(const AnalysisChoice& choice, ReportSet& analysis) {
         const auto index = static_cast<std::size_t>(slot);
         const int position = choice.positions[index];
         if (position < 0) continue;
-        if (!SameListing(RecordList::MakeRow(analysis.Record(slot), position), choice.listed[index])) {
+        if (!ReadsAsListed(analysis.Record(slot), choice.listed[index])) {
             analysis.Reset();
             return false;
         }

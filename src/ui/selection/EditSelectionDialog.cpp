@@ -84,7 +84,8 @@ void EditSelectionDialog::Confirm() {
         return;
     }
     if (!CriteriaStillHoldOrContinue()) return;
-    selection_ = EditSelection{LoadedPath(), RowOfEntry(entry).filePosition};
+    const RecordRow& row = RowOfEntry(entry);
+    selection_ = EditSelection{LoadedPath(), row.filePosition, row};
     accept();
 }
 

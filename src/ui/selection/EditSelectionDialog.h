@@ -19,8 +19,8 @@ class EditSelectionDialog : public RecordSelectionDialog {
     // `editMethod` is the caller's preset (kCompleteOnScreen or kEnterResponses).
     EditSelectionDialog(Prompter& prompter, const QString& fileText, int editMethod, QWidget* parent = nullptr);
 
-    // After OK: the record file (".rpc" included) and the record's position in it, for the
-    // caller to keep; empty while nothing was chosen.
+    // After OK: the record file (".rpc" included), the record's position in it and its row as
+    // listed, for the caller to keep; empty while nothing was chosen.
     const EditSelection& Selection() const { return selection_; }
     // The edit method chosen (kCompleteOnScreen or kEnterResponses).
     int EditMethod() const;

@@ -12,6 +12,7 @@
 #include "ui/commands/AnalysisCommand.h"
 #include "ui/commands/CompareReportersCommand.h"
 #include "ui/commands/CompleteOnScreenCommand.h"
+#include "ui/commands/EditCommand.h"
 #include "ui/commands/EnterResponsesCommand.h"
 #include "ui/commands/ExportFileCommand.h"
 #include "ui/commands/PersonHistoryCommand.h"
@@ -95,6 +96,7 @@ MainWindow::MainWindow(Prompter& prompter, std::shared_ptr<SettingsStore> store,
     SetHandler(Command::Website, [this] { RunWebsiteCommand(this); });
     SetHandler(Command::CompleteOnScreen, [this] { RunCompleteOnScreenCommand(*workspace_, this); });
     SetHandler(Command::EnterResponses, [this] { RunEnterResponsesCommand(*workspace_, this); });
+    SetHandler(Command::Edit, [this] { RunEditCommand(*workspace_, this); });
     SetHandler(Command::Print, [this] { RunPrintCommand(*workspace_, this); });
     SetHandler(Command::PrintPreview, [this] { RunPrintPreviewCommand(*workspace_, this); });
     SetHandler(Command::Export, [this] { RunExportFileCommand(*workspace_, this); });

@@ -11,6 +11,7 @@
 
 #include "ui/Prompter.h"
 #include "ui/wizard/DateEntry.h"
+#include "ui/wizard/EditState.h"
 #include "ui/wizard/PageWidgets.h"
 #include "ui/wizard/RecordTextEdit.h"
 #include "ui/wizard/WizardTexts.h"
@@ -156,6 +157,14 @@ void DetailsPage::Build() {
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
+// An edited record may keep the completion date it was read with, however long ago that was.
+std::optional<Date> DetailsPage::KeptCompletion() const {
+    Date done;
+    if (context_.edit == nullptr || context_.edit->reference.GetCompletionDate(done.year, done.month, done.day) != 0)
+        return std::nullopt;
+    return done;
+}
+
 int DetailsPage::CurrentYear() const {
     return context_.clock.Now().year;
 }
@@ -251,7 +260,7 @@ bool DetailsPage::Next() {
     entry.completionMonth = completion_->MonthText();
     entry.completionYear = completion_->YearText();
     const LocalDateTime now = context_.clock.Now();
-    if (const auto failure = CheckRespondentDetails(entry, Date{now.year, now.month, now.day})) {
+    if (const auto failure = CheckRespondentDetails(entry, Date{now.year, now.month, now.day}, KeptCompletion())) {
         context_.prompter.Message(Utf8(failure->caption), Utf8(failure->message), MessageIcon::Stop);
         FocusOn(failure->focus);
         return false;

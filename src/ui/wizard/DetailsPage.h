@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -41,6 +42,7 @@ private:
     void FocusOn(FocusField field);
     void StoreTextsAndGender();
     int CurrentYear() const;
+    std::optional<Date> KeptCompletion() const;
 
     WizardContext& context_;
     bool datesPending_ = true;

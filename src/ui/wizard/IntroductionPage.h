@@ -6,8 +6,11 @@
 namespace orva {
 
 class RecordFileField;
+class ReplaceRecordBox;
 
-// The first page of the on-screen wizard: what is about to happen and the record file.
+// The first page of the on-screen wizards: what is about to happen and the record file. When
+// the wizard edits a stored record it says so, and offers "Replace Existing Record" (ticked at
+// first), shared with the last page.
 class IntroductionPage final : public WizardPage {
     Q_OBJECT
 
@@ -20,6 +23,7 @@ public:
 private:
     WizardContext& context_;
     RecordFileField* file_;
+    ReplaceRecordBox* replace_ = nullptr;
 };
 
 }  // namespace orva

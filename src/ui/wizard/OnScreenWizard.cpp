@@ -23,8 +23,13 @@ QString Caption(int page) {
 
 OnScreenWizard::OnScreenWizard(AssessmentRecord& record, QString& fileName, Prompter& prompter, const Clock& clock,
                                QWidget* parent)
-    : QuestionnaireWizard(prompter, parent), context_{record, fileName, prompter, clock, WizardMode::OnScreen} {
+    : OnScreenWizard(record, fileName, nullptr, prompter, clock, parent) {
     setObjectName(QStringLiteral("onScreenWizard"));
+}
+
+OnScreenWizard::OnScreenWizard(AssessmentRecord& record, QString& fileName, EditState* edit, Prompter& prompter,
+                               const Clock& clock, QWidget* parent)
+    : QuestionnaireWizard(prompter, parent), context_{record, fileName, prompter, clock, WizardMode::OnScreen, edit} {
     const Buttons backNext = Buttons(kBack) | kNext;
     int page = 1;
     AddPage(new IntroductionPage(context_), Caption(page++), kNext);

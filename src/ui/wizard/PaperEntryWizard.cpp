@@ -19,8 +19,13 @@ QString Caption(int page) {
 
 PaperEntryWizard::PaperEntryWizard(AssessmentRecord& record, QString& fileName, ReportSet& analysis,
                                    Prompter& prompter, const Clock& clock, QWidget* parent)
-    : QuestionnaireWizard(prompter, parent), context_{record, fileName, prompter, clock, WizardMode::Paper} {
+    : PaperEntryWizard(record, fileName, nullptr, analysis, prompter, clock, parent) {
     setObjectName(QStringLiteral("paperEntryWizard"));
+}
+
+PaperEntryWizard::PaperEntryWizard(AssessmentRecord& record, QString& fileName, EditState* edit,
+                                   ReportSet& analysis, Prompter& prompter, const Clock& clock, QWidget* parent)
+    : QuestionnaireWizard(prompter, parent), context_{record, fileName, prompter, clock, WizardMode::Paper, edit} {
     const Buttons backNext = Buttons(kBack) | kNext;
     save_ = new PaperSavePage(context_, analysis);
     AddPage(new ReportTypePage(context_), Caption(1), kNext);

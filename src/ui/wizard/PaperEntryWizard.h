@@ -12,7 +12,7 @@ class PaperSavePage;
 // appends the record to the record file and, when the analysis is to be viewed, fills
 // `analysis`. `record`, `fileName` and `analysis` belong to the caller, who reads the file name
 // and the two analysis choices after Finish. exec() gives Accepted only when the record was saved.
-class PaperEntryWizard final : public QuestionnaireWizard {
+class PaperEntryWizard : public QuestionnaireWizard {
     Q_OBJECT
 
   public:
@@ -21,6 +21,13 @@ class PaperEntryWizard final : public QuestionnaireWizard {
 
     bool ViewAnalysis() const;
     bool AlsoViewRelated() const;
+    // Where the record is written; tests make writes fail through it.
+    void SetFileSystem(FileSystem& files) { context_.files = &files; }
+
+  protected:
+    // The same pages over a stored record being edited (`edit`), or a new one (null).
+    PaperEntryWizard(AssessmentRecord& record, QString& fileName, EditState* edit, ReportSet& analysis,
+                     Prompter& prompter, const Clock& clock, QWidget* parent);
 
   private:
     WizardContext context_;

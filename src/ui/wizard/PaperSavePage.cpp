@@ -9,11 +9,13 @@
 
 #include "screening/ScreeningTexts.h"
 #include "ui/Prompter.h"
-#include "ui/selection/RecordPath.h"
 #include "ui/settings/AppSettings.h"
 #include "ui/wizard/AnalysisAfterSave.h"
+#include "ui/wizard/EditState.h"
+#include "ui/wizard/NoEditsQuestion.h"
 #include "ui/wizard/PageWidgets.h"
 #include "ui/wizard/RecordFileField.h"
+#include "ui/wizard/ReplaceRecordBox.h"
 #include "ui/wizard/SaveFlow.h"
 #include "ui/wizard/WizardTexts.h"
 
@@ -36,6 +38,10 @@ PaperSavePage::PaperSavePage(WizardContext& context, ReportSet& analysis, QWidge
     indented->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageText(w::kPaperSaveQuestion, QStringLiteral("questionLabel"), this));
+    if (context.edit != nullptr) {
+        replace_ = new ReplaceRecordBox(*file_, context.edit->ownFileName, context.prompter, this);
+        layout->addWidget(replace_);
+    }
     layout->addWidget(file_);
     layout->addSpacing(12);
     layout->addWidget(PageText(w::kPaperFileNote, QStringLiteral("noteLabel"), this));
@@ -49,6 +55,7 @@ void PaperSavePage::BecomeCurrent() {
     if (presetPending_) {
         presetPending_ = false;
         file_->SetText(context_.fileName);
+        if (replace_ != nullptr) replace_->SetReplacing(context_.edit->replace);
         // Read afresh: another window may have changed the stored choices since start-up.
         const AppSettings stored;
         view_->setChecked(stored.ViewAnalysisTicked());
@@ -59,15 +66,17 @@ void PaperSavePage::BecomeCurrent() {
 
 bool PaperSavePage::Finish() {
     context_.fileName = file_->Text();
+    if (replace_ != nullptr) context_.edit->replace = replace_->isChecked();
+    if (!EditedOrSaveAnyway(context_)) return false;
     const std::optional<QString> path = file_->CheckedFullPath();
     if (!path) return false;
-    const std::optional<int> position = SaveNewRecord(context_, *path);
-    if (!position) {
+    const std::optional<SavedRecord> saved = SaveRecord(context_, *path);
+    if (!saved) {
         file_->Edit()->setFocus();
         return false;
     }
-    if (view_->isChecked() && !FillAnalysisAfterSave(FileSystemPath(*path), *position, context_.record,
-                                                     alsoView_->isChecked(), analysis_))
+    if (view_->isChecked() &&
+        !FillAnalysisAfterSave(saved->path, saved->position, context_.record, alsoView_->isChecked(), analysis_))
         context_.prompter.Message(
             UserMessage{texts::kReadErrorCaption, texts::kReadError, MessageIcon::Stop});
     return true;

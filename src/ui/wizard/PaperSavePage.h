@@ -9,10 +9,13 @@ class QCheckBox;
 namespace orva {
 
 class RecordFileField;
+class ReplaceRecordBox;
 
-// The last page of the paper wizard: the record file and the two analysis choices. Finish
-// saves the record as a new record and, when the analysis is to be viewed, fills the caller's
-// analysis with it (and with the person's latest related records when asked).
+// The last page of the paper wizards: the record file and the two analysis choices. Finish
+// saves the record and, when the analysis is to be viewed, fills the caller's analysis with it
+// (and with the person's latest related records when asked). When the wizard edits a stored
+// record, the page also has "Replace Existing Record" (ticked at first), and Finish first asks
+// "No Edits Made" when nothing was changed.
 class PaperSavePage final : public WizardPage {
     Q_OBJECT
 
@@ -31,6 +34,7 @@ class PaperSavePage final : public WizardPage {
     RecordFileField* file_;
     QCheckBox* view_;
     QCheckBox* alsoView_;
+    ReplaceRecordBox* replace_ = nullptr;
     // The file name and the choices are preset on the first arrival only; later arrivals keep
     // what the user left.
     bool presetPending_ = true;

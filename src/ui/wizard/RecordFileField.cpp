@@ -68,6 +68,7 @@ std::optional<QString> RecordFileField::CheckedFullPath() {
 }
 
 void RecordFileField::Browse() {
+    if (browseAllowed_ && !browseAllowed_()) return;
     const QString start = Resolved(edit_->text() + QString::fromUtf8(w::kRecordSuffix));
     const QString chosen = prompter_.SaveFileName(QString(), start, QString::fromUtf8(w::kBrowseFilter));
     if (chosen.isEmpty()) return;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class QLineEdit;
@@ -30,6 +31,10 @@ public:
     // has the focus).
     std::optional<QString> CheckedFullPath();
 
+    // "Browse ..." first asks `allowed`; false leaves everything as it is (the check has told
+    // the user why).
+    void SetBrowseCheck(std::function<bool()> allowed) { browseAllowed_ = std::move(allowed); }
+
     // A full path as the file functions see it: relative paths start at the home folder.
     static QString Resolved(const QString& fullPath);
 
@@ -43,6 +48,7 @@ private:
     Prompter& prompter_;
     QLineEdit* edit_;
     QPushButton* browseButton_;
+    std::function<bool()> browseAllowed_;
 };
 
 }  // namespace orva

@@ -7,12 +7,17 @@
 
 namespace orva {
 
-SaveOutcome AppendRecord(AssessmentRecord& record, const std::string& path, const Clock& clock) {
+SaveOutcome AppendRecord(AssessmentRecord& record, const std::string& path, const Clock& clock, FileSystem& files) {
     std::vector<AssessmentRecord> records = {record};
-    const AppendOutcome appended = RecordStore(DefaultFileSystem(), clock).Append(RecordFilePath(path), records);
+    const AppendOutcome appended = RecordStore(files, clock).Append(RecordFilePath(path), records);
     // The record saved carries the save date-time it was stamped with.
     if (appended.code == 0) record = records.front();
     return {appended.code, appended.firstPosition};
+}
+
+int ReplaceRecord(AssessmentRecord& record, const std::string& path, int position,
+                  const AssessmentRecord& expected, const Clock& clock, FileSystem& files) {
+    return RecordStore(files, clock).Replace(RecordFilePath(path), position, expected, record);
 }
 
 }  // namespace orva

@@ -4,6 +4,7 @@
 
 #include "model/AssessmentRecord.h"
 #include "model/Clock.h"
+#include "store/FileSystem.h"
 
 namespace orva {
 
@@ -14,8 +15,15 @@ struct SaveOutcome {
 };
 
 // Saves `record` as a new record at the end of the file at `path` (created when missing):
-// stamps the save date-time, encodes and appends all or nothing. The one place the wizards
-// write a record file.
-SaveOutcome AppendRecord(AssessmentRecord& record, const std::string& path, const Clock& clock);
+// stamps the save date-time, encodes and appends all or nothing. With ReplaceRecord, the one
+// place the wizards write a record file.
+SaveOutcome AppendRecord(AssessmentRecord& record, const std::string& path, const Clock& clock,
+                         FileSystem& files = DefaultFileSystem());
+
+// Saves `record` in place of record `position` of the file at `path`, stamped with the save
+// date-time, only while that place still holds `expected` (the record as it was read);
+// otherwise nothing is written and the result is kRecordChanged. The store's result code.
+int ReplaceRecord(AssessmentRecord& record, const std::string& path, int position,
+                  const AssessmentRecord& expected, const Clock& clock, FileSystem& files = DefaultFileSystem());
 
 }  // namespace orva

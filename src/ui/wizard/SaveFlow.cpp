@@ -1,30 +1,51 @@
 #include "ui/wizard/SaveFlow.h"
 
+#include <QFile>
+
 #include "store/StoreMessages.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
 #include "ui/WaitCursor.h"
 #include "ui/selection/RecordPath.h"
+#include "ui/wizard/EditState.h"
 #include "ui/wizard/RecordSaver.h"
 
 namespace orva {
 
-std::optional<int> SaveNewRecord(WizardContext& context, const QString& path) {
-    SaveOutcome outcome;
-    {
-        WaitCursor wait;
-        outcome = AppendRecord(context.record, FileSystemPath(path), context.clock);
+namespace {
+
+// Writes the context's record; the store's result code, and where it went.
+int Write(WizardContext& context, SavedRecord& saved) {
+    WaitCursor wait;
+    FileSystem& files = context.files != nullptr ? *context.files : DefaultFileSystem();
+    if (context.edit != nullptr && context.edit->replace) {
+        const EditSelection& source = context.edit->source;
+        saved = {source.path, source.position};
+        return ReplaceRecord(context.record, source.path, source.position, context.edit->reference, context.clock,
+                             files);
     }
-    if (outcome.code != 0) {
-        context.prompter.Message(SaveFailedMessage(outcome.code));
+    const SaveOutcome outcome = AppendRecord(context.record, saved.path, context.clock, files);
+    saved.position = outcome.position;
+    return outcome.code;
+}
+
+}  // namespace
+
+std::optional<SavedRecord> SaveRecord(WizardContext& context, const QString& path) {
+    SavedRecord saved{FileSystemPath(path), -1};
+    const int code = Write(context, saved);
+    if (code != 0) {
+        context.prompter.Message(SaveFailedMessage(code));
         return std::nullopt;
     }
     const AssessmentRecord& r = context.record;
     UserMessage done =
         SaveSucceededMessage(r.GetFirstName(), r.GetLastName(), r.GetText(TextField::BirthDate), {});
     // The path is not a record text: it is shown as the file functions were given it.
-    context.prompter.Message(CoreText::ToQt(done.caption), CoreText::ToQt(done.text) + path, done.icon);
-    return outcome.position;
+    context.prompter.Message(CoreText::ToQt(done.caption),
+                             CoreText::ToQt(done.text) + QFile::decodeName(QByteArray::fromStdString(saved.path)),
+                             done.icon);
+    return saved;
 }
 
 }  // namespace orva

@@ -2,14 +2,23 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 
 #include "ui/wizard/WizardContext.h"
 
 namespace orva {
 
-// The save of both questionnaire wizards: appends the context's record to the file at `path`
-// (".rpc" included) under the wait cursor, then shows "Save Has Failed" or "Save Was
-// Successful". The new record's file position, or nothing after a failure.
-std::optional<int> SaveNewRecord(WizardContext& context, const QString& path);
+// Where a record was saved: its file as the store opened it and its position there.
+struct SavedRecord {
+    std::string path;
+    int position = -1;
+};
+
+// The save of every questionnaire wizard's Finish, under the wait cursor, followed by "Save Has
+// Failed" or "Save Was Successful". A new record is appended to the file at `path` (".rpc"
+// included). An edit that replaces its record writes in the record's place in the file it was
+// read from, whatever `path` says, and only while that place still holds the record as read.
+// Where the record was saved, or nothing after a failure.
+std::optional<SavedRecord> SaveRecord(WizardContext& context, const QString& path);
 
 }  // namespace orva

@@ -4,8 +4,11 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "ui/wizard/EditState.h"
+#include "ui/wizard/NoEditsQuestion.h"
 #include "ui/wizard/PageWidgets.h"
 #include "ui/wizard/RecordFileField.h"
+#include "ui/wizard/ReplaceRecordBox.h"
 #include "ui/wizard/SaveFlow.h"
 #include "ui/wizard/WizardTexts.h"
 
@@ -24,6 +27,11 @@ SavePage::SavePage(WizardContext& context, QWidget* parent) : WizardPage(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(question_);
     layout->addWidget(instruction_);
+    if (context.edit != nullptr) {
+        replace_ = new ReplaceRecordBox(*file_, context.edit->ownFileName, context.prompter, this);
+        layout->addWidget(replace_);
+        connect(replace_, &QCheckBox::clicked, this, [this] { context_.fileName = context_.edit->ownFileName; });
+    }
     layout->addWidget(file_);
     layout->addSpacing(12);
     layout->addWidget(note_);
@@ -32,32 +40,45 @@ SavePage::SavePage(WizardContext& context, QWidget* parent) : WizardPage(parent)
 }
 
 void SavePage::SetChoosing(bool choosing) {
-    file_->SetEditable(choosing);
+    // While an edit replaces its record, the box alone decides whether the name can change.
+    if (replace_ == nullptr)
+        file_->SetEditable(choosing);
+    else
+        replace_->setVisible(choosing);
     file_->SetBrowseVisible(choosing);
     note_->setVisible(choosing);
     question_->setVisible(choosing);
     instruction_->setVisible(!choosing);
 }
 
+// Every arrival shows the file and the choice as they are now, so that Finish does what the
+// first page was last left saying.
 void SavePage::BecomeCurrent() {
     file_->SetText(context_.fileName);
+    if (replace_ != nullptr) replace_->SetReplacing(context_.edit->replace);
     SetChoosing(false);
     file_->Edit()->setFocus();
 }
 
-void SavePage::Back() {
+void SavePage::TakeValues() {
     context_.fileName = file_->Text();
+    if (replace_ != nullptr) context_.edit->replace = replace_->isChecked();
+}
+
+void SavePage::Back() {
+    TakeValues();
 }
 
 bool SavePage::Finish() {
-    file_->SetEditable(true);
-    context_.fileName = file_->Text();
+    if (replace_ == nullptr) file_->SetEditable(true);
+    TakeValues();
+    if (!EditedOrSaveAnyway(context_)) return false;
     const std::optional<QString> path = file_->CheckedFullPath();
     if (!path) {
         SetChoosing(true);
         return false;
     }
-    if (!SaveNewRecord(context_, *path)) {
+    if (!SaveRecord(context_, *path)) {
         SetChoosing(true);
         file_->Edit()->setFocus();
         return false;

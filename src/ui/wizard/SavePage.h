@@ -8,10 +8,13 @@ class QLabel;
 namespace orva {
 
 class RecordFileField;
+class ReplaceRecordBox;
 
-// The last page: confirms the record file and saves the record as a new record on Finish.
-// A refused name or a failed save switches it to the choose state, where another file can
-// be named or browsed for; every answer stays as it was.
+// The last page of the on-screen wizards: confirms the record file and saves on Finish. A
+// refused name or a failed save switches it to the choose state, where another file can be
+// named or browsed for; every answer stays as it was. When the wizard edits a stored record,
+// the page also has "Replace Existing Record", shared with the first page and shown in the
+// choose state, and Finish first asks "No Edits Made" when nothing was changed.
 class SavePage final : public WizardPage {
     Q_OBJECT
 
@@ -24,12 +27,15 @@ public:
 
 private:
     void SetChoosing(bool choosing);
+    // The field and the box become the wizard's file name and replace choice.
+    void TakeValues();
 
     WizardContext& context_;
     QLabel* question_;
     QLabel* instruction_;
     RecordFileField* file_;
     QLabel* note_;
+    ReplaceRecordBox* replace_ = nullptr;
 };
 
 }  // namespace orva

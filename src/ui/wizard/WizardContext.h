@@ -7,19 +7,25 @@
 
 namespace orva {
 
+class FileSystem;
 class Prompter;
+struct EditState;
 
 // Which questionnaire wizard the shared pages serve: they differ only in a few labels.
 enum class WizardMode { OnScreen, Paper };
 
 // What every page of one wizard run shares: the record being built, the record-file name as
-// typed (in and out), where prompts go and where "today" comes from. Owned by the caller.
+// typed (in and out), where prompts go, where "today" comes from and where records are written,
+// and, when the wizard edits a stored record rather than building a new one, the edit. Owned by
+// the caller.
 struct WizardContext {
     AssessmentRecord& record;
     QString& fileName;
     Prompter& prompter;
     const Clock& clock;
     WizardMode mode = WizardMode::OnScreen;
+    EditState* edit = nullptr;
+    FileSystem* files = nullptr;  // null: the machine's
 };
 
 }  // namespace orva

@@ -140,4 +140,26 @@ inline constexpr const char* kPaperFileNote = "Note:  Each file will save hundre
 inline constexpr const char* kViewAnalysis = "View the ORVA Analysis after Finish";
 inline constexpr const char* kAlsoViewRelated = "Also view the most recent related ORVAs for the same person";
 
+// The edit wizards: the first page of the on-screen one (its other texts are page 1's), the
+// box of their file pages and its refusal of "Browse ...".
+inline constexpr const char* kEditIntroAbout =
+    "You are about to edit the responses to the Child and Adolescent Orvantis questionnaire over pages 2 to 17.";
+inline constexpr const char* kEditIntroAfter =
+    "After you have completed editing the ORVA, you will be able to save your responses to an encrypted data file.";
+inline constexpr const char* kReplaceExisting = "Replace Existing Record";
+inline constexpr const char* kReplaceBrowseRefused =
+    "The checkbox indicates to replace the existing record\nso you cannot change the filename.\n\nIf you wish to "
+    "save the record to a new location\nthen please uncheck the checkbox.";
+
+// The question at Finish when the record is unchanged ("Yes, Proceed" the default).
+inline constexpr const char* kNoEditsCaption = "No Edits Made";
+inline constexpr const char* kNoEditsText =
+    "You have not made any edits.\n\nIf you replace the existing record you will simply update the date and time "
+    "of the last save.";
+inline constexpr const char* kNoEditsQuestion =
+    "If you create a new record it will be a copy of the existing record except for a new date and time "
+    "saved.\n\n\nDo you wish to proceed with saving the record?";
+inline constexpr const char* kYesProceed = "Yes, Proceed";
+inline constexpr const char* kDoNotSave = "Do Not Save";
+
 }  // namespace orva::texts::wizard

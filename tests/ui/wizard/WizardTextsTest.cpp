@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
+#include "ui/wizard/EditDriver.h"
 #include "ui/wizard/PaperDriver.h"
 
 using namespace orva;
@@ -195,6 +196,35 @@ private slots:
         QCOMPARE(Button(run, "alsoViewRelatedCheck"),
                  QStringLiteral("Also view the most recent related ORVAs for the same person"));
         QCOMPARE(Button(run, "browseButton"), QStringLiteral("Browse ..."));
+    }
+
+    void editWizardPages() {
+        const QString path = dir_.filePath(QStringLiteral("edit.rpc"));
+        QVERIFY(WriteRecords(path, {RecordToEdit(kSelf)}));
+        EditRun run(path, 0, EditMethod::OnScreen);
+        QCOMPARE(Labels(run),
+                 QStringList({QStringLiteral("You are about to edit the responses to the Child and Adolescent "
+                                             "Orvantis questionnaire over pages 2 to 17."),
+                              QStringLiteral("After you have completed editing the ORVA, you will be able to save "
+                                             "your responses to an encrypted data file."),
+                              Utf8(w::kIntroWhere), QStringLiteral(".rpc"), Utf8(w::kFileNote)}));
+        QCOMPARE(Button(run, "replaceCheck"), QStringLiteral("Replace Existing Record"));
+        EditRun paper(path, 0, EditMethod::Paper);
+        paper.ToLast();
+        QCOMPARE(Button(paper, "replaceCheck"), QStringLiteral("Replace Existing Record"));
+        QCOMPARE(Utf8(w::kReplaceBrowseRefused),
+                 QStringLiteral("The checkbox indicates to replace the existing record\nso you cannot change the "
+                                "filename.\n\nIf you wish to save the record to a new location\nthen please "
+                                "uncheck the checkbox."));
+        QCOMPARE(Utf8(w::kNoEditsCaption), QStringLiteral("No Edits Made"));
+        QCOMPARE(Utf8(w::kNoEditsText), QStringLiteral("You have not made any edits.\n\nIf you replace the existing "
+                                                       "record you will simply update the date and time of the last "
+                                                       "save."));
+        QCOMPARE(Utf8(w::kNoEditsQuestion),
+                 QStringLiteral("If you create a new record it will be a copy of the existing record except for a "
+                                "new date and time saved.\n\n\nDo you wish to proceed with saving the record?"));
+        QCOMPARE(Utf8(w::kYesProceed), QStringLiteral("Yes, Proceed"));
+        QCOMPARE(Utf8(w::kDoNotSave), QStringLiteral("Do Not Save"));
     }
 
     void messages() {

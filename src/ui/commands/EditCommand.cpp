@@ -1,0 +1,110 @@
+#include "ui/commands/EditCommand.h"
+
+#include <QFile>
+#include <optional>
+
+#include "model/AssessmentRecord.h"
+#include "model/RecordFilePath.h"
+#include "screening/ReportSet.h"
+#include "screening/ScreeningTexts.h"
+#include "store/RecordStore.h"
+#include "ui/CoreText.h"
+#include "ui/Prompter.h"
+#include "ui/WaitCursor.h"
+#include "ui/Workspace.h"
+#include "ui/commands/ListedRecord.h"
+#include "ui/selection/EditSelectionDialog.h"
+#include "ui/selection/RecordPath.h"
+#include "ui/settings/AppSettings.h"
+#include "ui/wizard/EditState.h"
+#include "ui/wizard/OnScreenEditWizard.h"
+#include "ui/wizard/PaperEditWizard.h"
+
+namespace orva {
+
+namespace {
+
+constexpr const char* kOnScreenMethod = "0";
+constexpr const char* kPaperMethod = "1";
+
+// The chosen record, read and still the one the list showed; nothing after "Read Error".
+std::optional<AssessmentRecord> ReadChosen(Workspace& workspace, const EditSelection& chosen) {
+    AssessmentRecord read;
+    int code = 0;
+    {
+        WaitCursor wait;
+        code = RecordStore().Read(RecordFilePath(chosen.path), chosen.position, read);
+    }
+    if (code == 0 && ReadsAsListed(read, chosen.listed)) return read;
+    workspace.Prompts().Message(UserMessage{texts::kReadErrorCaption, texts::kReadError, MessageIcon::Stop});
+    return std::nullopt;
+}
+
+// The name the record's file goes by in the wizards: as typed in the selection dialog when
+// that names the file the list was loaded from; otherwise (the name was changed after loading
+// and the stale list used all the same) the loaded file's path.
+QString OwnFileName(const QString& typed, const std::string& loadedPath) {
+    const RecordPathCheck check = CheckRecordPath(typed);
+    if (check.ok && FileSystemPath(check.fullPath) == loadedPath) return typed;
+    return CheckRecordPath(QFile::decodeName(QByteArray::fromStdString(loadedPath))).name;
+}
+
+void KeepFileAndMethod(AppSettings& settings, const QString& fileName, const char* method) {
+    // The file field takes only what the settings can keep, so the name converts as typed.
+    if (const auto typed = CoreText::FromQt(fileName)) settings.SetORVAFileName(*typed);
+    settings.SetEditMethod(method);
+    settings.WriteAll();
+}
+
+bool EditOnScreen(Workspace& workspace, AssessmentRecord& working, QString& fileName, EditState& edit,
+                  QWidget* parent, const Clock& clock) {
+    working.SetDataEntry(kOnScreen);
+    OnScreenEditWizard wizard(working, fileName, edit, workspace.Prompts(), clock, parent);
+    if (wizard.exec() != QDialog::Accepted) return false;
+    KeepFileAndMethod(workspace.Settings(), fileName, kOnScreenMethod);
+    return true;
+}
+
+bool EditOnPaper(Workspace& workspace, AssessmentRecord& working, QString& fileName, EditState& edit,
+                 QWidget* parent, const Clock& clock) {
+    working.SetDataEntry(kPaper);
+    ReportSet analysis;
+    PaperEditWizard wizard(working, fileName, edit, analysis, workspace.Prompts(), clock, parent);
+    if (wizard.exec() != QDialog::Accepted) return false;
+    workspace.Settings().RecordViewChoices(wizard.ViewAnalysis(), wizard.AlsoViewRelated());
+    if (wizard.ViewAnalysis()) workspace.SetAnalysis(analysis);
+    KeepFileAndMethod(workspace.Settings(), fileName, kPaperMethod);
+    return true;
+}
+
+// Reads the record the dialog chose and runs the wizard of the way chosen over it.
+bool EditChosen(Workspace& workspace, const EditSelectionDialog& dialog, QWidget* parent, const Clock& clock) {
+    const EditSelection& chosen = workspace.LastEditSelection();
+    if (chosen.path.empty() || chosen.position < 0) return false;
+    const std::optional<AssessmentRecord> reference = ReadChosen(workspace, chosen);
+    if (!reference) return false;
+    AssessmentRecord working = *reference;
+    QString fileName = OwnFileName(dialog.FileText(), chosen.path);
+    EditState edit{*reference, chosen, fileName};
+    if (dialog.EditMethod() == EditSelectionDialog::kEnterResponses)
+        return EditOnPaper(workspace, working, fileName, edit, parent, clock);
+    return EditOnScreen(workspace, working, fileName, edit, parent, clock);
+}
+
+}  // namespace
+
+bool RunEditCommand(Workspace& workspace, QWidget* parent, const Clock& clock) {
+    workspace.ResetAnalysis();
+    const AppSettings& settings = workspace.Settings();
+    const int preset = settings.EditMethod() == kPaperMethod ? EditSelectionDialog::kEnterResponses
+                                                             : EditSelectionDialog::kCompleteOnScreen;
+    EditSelectionDialog dialog(workspace.Prompts(), CoreText::ToQt(settings.ORVAFileName()), preset, parent);
+    dialog.SetClock(clock);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    workspace.SetEditSelection(dialog.Selection());
+    const bool saved = EditChosen(workspace, dialog, parent, clock);
+    workspace.SetEditSelection({});
+    return saved;
+}
+
+}  // namespace orva

@@ -1,0 +1,193 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/AssessmentRecord.h"
+#include "model/ItemCatalogue.h"
+#include "store/FileSystem.h"
+#include "store/RecordFormat.h"
+#include "store/RecordList.h"
+#include "store/StoreResult.h"
+#include "ui/wizard/EditState.h"
+#include "ui/wizard/OnScreenEditWizard.h"
+#include "ui/wizard/PaperDriver.h"
+#include "ui/wizard/PaperEditWizard.h"
+#include "ui/wizard/RecordSaver.h"
+
+// Stored records to edit, and the two edit wizards run over one of them as the Edit command
+// runs them: a working copy of the record read, in the wizard's data-entry mode.
+namespace orva::wizard_test {
+
+// The answer stored for `item`: 0..5, blank where a teacher is not asked.
+inline int StoredAnswer(int reporter, int item) {
+    return reporter == kTeacher && !ItemCatalogue::InTeacherReport(item) ? -1 : item % 6;
+}
+
+// A record of `reporter` as the wizards save one, entered on paper and completed on 1 June of
+// `completionYear`, every item asked answered.
+inline AssessmentRecord RecordToEdit(int reporter, const char* first = "Alex", int completionYear = 2026) {
+    AssessmentRecord record;
+    record.SetDataEntry(kPaper);
+    record.SetReporter(reporter);
+    record.SetFirstName(first);
+    record.SetLastName("Citizen");
+    record.SetBirthDate(2012, 3, 15);
+    record.SetCompletionDate(completionYear, 6, 1, Today());
+    record.SetGender('F');
+    record.SetStreetAddress("1 Main Road");
+    record.SetSchoolYear("K");
+    record.SetSchool("Hill School");
+    if (reporter != kSelf) {
+        record.SetObserverName("Pat Citizen");
+        record.SetObserverRelationship("Mother");
+    }
+    record.SetObserverComment("Sleeps badly.");
+    for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, StoredAnswer(reporter, item));
+    return record;
+}
+
+// Saves the records at positions 0, 1, ... of a new file, one minute apart from 9:00 on
+// 1 June 2026; false when a save failed.
+inline bool WriteRecords(const QString& path, std::vector<AssessmentRecord> records) {
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const FixedClock clock(LocalDateTime{2026, 6, 1, 9, static_cast<int>(i), 0});
+        if (AppendRecord(records[i], QFile::encodeName(path).toStdString(), clock).code != 0) return false;
+    }
+    return true;
+}
+
+inline QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Record `position` of a file's bytes, as stored.
+inline QByteArray RecordBytes(const QByteArray& file, int position) {
+    return file.mid(static_cast<qsizetype>(kHeaderSize + kStoredRecordSize * static_cast<std::size_t>(position)),
+                    static_cast<qsizetype>(kStoredRecordSize));
+}
+
+inline int RecordCount(const QByteArray& file) {
+    return static_cast<int>((static_cast<std::size_t>(file.size()) - kHeaderSize) / kStoredRecordSize);
+}
+
+// The machine's file system, except that one file may only be read, as a file the user has no
+// write access to. (Tests run with every right, so a file's permissions would not stop them.)
+class ReadOnlyFile final : public FileSystem {
+  public:
+    explicit ReadOnlyFile(const QString& path) : path_(QFile::encodeName(path).toStdString()) {}
+
+    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
+             bool& created) override {
+        if (path == path_ && mode != OpenMode::ReadOnly) return kAccessDenied;
+        return inner_.Open(path, mode, permissions, handle, created);
+    }
+    int LockExclusive(Handle handle) override { return inner_.LockExclusive(handle); }
+    long long Size(Handle handle) override { return inner_.Size(handle); }
+    long long ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override {
+        return inner_.ReadAt(handle, offset, buffer, size);
+    }
+    int WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override {
+        return inner_.WriteAt(handle, offset, data, size);
+    }
+    int Truncate(Handle handle, long long length) override { return inner_.Truncate(handle, length); }
+    int Sync(Handle handle) override { return inner_.Sync(handle); }
+    int Close(Handle handle) override { return inner_.Close(handle); }
+    int Remove(const std::string& path) override { return path == path_ ? kAccessDenied : inner_.Remove(path); }
+    int SyncDirectoryOf(const std::string& path) override { return inner_.SyncDirectoryOf(path); }
+    int Facts(Handle handle, FileFacts& facts) override { return inner_.Facts(handle, facts); }
+    int Facts(const std::string& path, FileFacts& facts) override { return inner_.Facts(path, facts); }
+    int CreateFolder(const std::string& path) override { return inner_.CreateFolder(path); }
+    int Rename(const std::string& from, const std::string& to) override {
+        return to == path_ ? kAccessDenied : inner_.Rename(from, to);
+    }
+
+  private:
+    std::string path_;
+    FileSystem& inner_ = DefaultFileSystem();
+};
+
+enum class EditMethod { OnScreen, Paper };
+
+// What an edit run owns, built before the driver that works on it: the record read from the
+// file, the edit (replacing; the file goes by `ownFileName`, or else its path without ".rpc"),
+// the working copy and the wizard over it.
+struct EditRunState {
+    EditRunState(const QString& path, int position, EditMethod method, const QString& ownFileName)
+        : reference(Read(path, position)),
+          edit{reference,
+               {QFile::encodeName(path).toStdString(), position, RecordList::MakeRow(reference, position)},
+               ownFileName.isEmpty() ? path.chopped(4) : ownFileName},
+          working(reference),
+          fileName(edit.ownFileName) {
+        if (method == EditMethod::Paper) {
+            working.SetDataEntry(kPaper);
+            auto wizard = std::make_unique<PaperEditWizard>(working, fileName, edit, analysis, prompter, Today());
+            paper = wizard.get();
+            shown = std::move(wizard);
+        } else {
+            working.SetDataEntry(kOnScreen);
+            auto wizard = std::make_unique<OnScreenEditWizard>(working, fileName, edit, prompter, Today());
+            onScreen = wizard.get();
+            shown = std::move(wizard);
+        }
+    }
+    static AssessmentRecord Read(const QString& path, int position) {
+        AssessmentRecord record;
+        if (!ReadBack(path, position, record)) qWarning("record %d of %s unreadable", position, qPrintable(path));
+        return record;
+    }
+
+    AssessmentRecord reference;
+    EditState edit;
+    AssessmentRecord working;
+    QString fileName;
+    ReportSet analysis;
+    ScriptedPrompter prompter;
+    PaperEditWizard* paper = nullptr;
+    OnScreenEditWizard* onScreen = nullptr;
+    std::unique_ptr<QuestionnaireWizard> shown;
+};
+
+// One edit wizard run over record `position` of the file at `path` (".rpc" included), shown as
+// the active window.
+class EditRun : private EditRunState, public Driver {
+  public:
+    EditRun(const QString& path, int position, EditMethod method, const QString& ownFileName = {})
+        : EditRunState(path, position, method, ownFileName), Driver(*shown, prompter) {
+        shown->show();
+        QApplication::setActiveWindow(shown.get());
+        if (!QTest::qWaitForWindowActive(shown.get())) qWarning("wizard not active");
+    }
+
+    // Writes go through `files` from now on.
+    void WriteThrough(FileSystem& files) {
+        if (paper != nullptr) paper->SetFileSystem(files);
+        if (onScreen != nullptr) onScreen->SetFileSystem(files);
+    }
+    PaperEditWizard& Paper() { return *paper; }
+    const AssessmentRecord& Reference() const { return reference; }
+    AssessmentRecord& Working() { return working; }
+    const QString& FileName() const { return fileName; }
+    const EditState& State() const { return edit; }
+    const ReportSet& Analysis() const { return analysis; }
+
+    // Next from wherever the run is to the last page; stops where a page refuses.
+    void ToLast() {
+        while (Page() < Wizard().PageCount()) {
+            const int before = Page();
+            Next();
+            if (Page() == before) return;
+        }
+    }
+    // Back to the first page.
+    void ToFirst() {
+        for (int page = Page(); page > 1; --page) Back();
+    }
+};
+
+}  // namespace orva::wizard_test
