@@ -7,6 +7,8 @@
 #include "reports/ExportPasswords.h"
 #include "reports/ReportsResult.h"
 #include "reports/ReportsTestSupport.h"
+#include "store/StoreResult.h"
+#include "support/ForwardingFileSystem.h"
 
 namespace orva {
 namespace {
@@ -83,31 +85,14 @@ TEST_F(ExportPasswordsTest, FileOthersCouldChangeIsRefused) {
     EXPECT_TRUE(loaded.Matches("pass word"));
 }
 
-// A file system that can open and read files but cannot tell who may change them.
-class FactlessFileSystem final : public FileSystem {
+// A file system that can open and read files but cannot tell who may change them, make folders
+// or rename files.
+class FactlessFileSystem final : public test::ForwardingFileSystem {
   public:
-    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
-             bool& created) override {
-        return inner_.Open(path, mode, permissions, handle, created);
-    }
-    int LockExclusive(Handle handle) override { return inner_.LockExclusive(handle); }
-    long long Size(Handle handle) override { return inner_.Size(handle); }
-    long long ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override {
-        return inner_.ReadAt(handle, offset, buffer, size);
-    }
-    int WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override {
-        return inner_.WriteAt(handle, offset, data, size);
-    }
-    int Truncate(Handle handle, long long length) override { return inner_.Truncate(handle, length); }
-    int Sync(Handle handle) override { return inner_.Sync(handle); }
-    int Close(Handle handle) override { return inner_.Close(handle); }
-    int Remove(const std::string& path) override { return inner_.Remove(path); }
-    int SyncDirectoryOf(const std::string& path) override { return inner_.SyncDirectoryOf(path); }
-    int Facts(const std::string& path, FileFacts& facts) override { return inner_.Facts(path, facts); }
-    using FileSystem::Facts;
-
-  private:
-    FileSystem& inner_ = DefaultFileSystem();
+    int Facts(Handle, FileFacts&) override { return kOtherFileError; }
+    using ForwardingFileSystem::Facts;
+    int CreateFolder(const std::string&) override { return kOtherFileError; }
+    int Rename(const std::string&, const std::string&) override { return kOtherFileError; }
 };
 
 TEST_F(ExportPasswordsTest, FileWhoseOwnershipCannotBeToldIsRefused) {

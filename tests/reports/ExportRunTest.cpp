@@ -9,6 +9,7 @@
 #include "store/RecordCodec.h"
 #include "store/RecordFormat.h"
 #include "reports/ReportsTestSupport.h"
+#include "support/ForwardingFileSystem.h"
 #include "reports/ReportsTexts.h"
 #include "store/StoreResult.h"
 
@@ -20,29 +21,14 @@ using reports_test::ReadFile;
 using reports_test::WriteFile;
 
 // Passes everything through, but reading the record at `position` gives too few bytes.
-class UnreadableRecordFileSystem final : public FileSystem {
+class UnreadableRecordFileSystem final : public test::ForwardingFileSystem {
   public:
     explicit UnreadableRecordFileSystem(long long position) : offset_(RecordOffset(position)) {}
-    int Open(const std::string& p, OpenMode m, unsigned perm, Handle& h, bool& c) override {
-        return inner_.Open(p, m, perm, h, c);
-    }
-    int LockExclusive(Handle h) override { return inner_.LockExclusive(h); }
-    long long Size(Handle h) override { return inner_.Size(h); }
     long long ReadAt(Handle h, long long offset, void* buffer, std::size_t size) override {
-        return offset == offset_ ? 100 : inner_.ReadAt(h, offset, buffer, size);
+        return offset == offset_ ? 100 : Inner().ReadAt(h, offset, buffer, size);
     }
-    int WriteAt(Handle h, long long o, const void* d, std::size_t s) override {
-        return inner_.WriteAt(h, o, d, s);
-    }
-    int Truncate(Handle h, long long l) override { return inner_.Truncate(h, l); }
-    int Sync(Handle h) override { return inner_.Sync(h); }
-    int Close(Handle h) override { return inner_.Close(h); }
-    int Remove(const std::string& p) override { return inner_.Remove(p); }
-    int SyncDirectoryOf(const std::string& p) override { return inner_.SyncDirectoryOf(p); }
-    int Rename(const std::string& from, const std::string& to) override { return inner_.Rename(from, to); }
 
   private:
-    FileSystem& inner_ = DefaultFileSystem();
     long long offset_;
 };
 

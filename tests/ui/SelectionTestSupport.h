@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "store/FileSystem.h"
+#include "store/StoreResult.h"
+#include "support/ForwardingFileSystem.h"
 #include "store/RecordCodec.h"
 #include "store/RecordFile.h"
 #include "store/RecordFormat.h"
@@ -54,27 +56,18 @@ inline bool CorruptRecord(const QString& path, int position) {
 
 // A file system on which every opening for writing is refused, as for a file the user may
 // only read.
-class ReadOnlyFileSystem final : public FileSystem {
+class ReadOnlyFileSystem final : public test::ForwardingFileSystem {
   public:
     int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
              bool& created) override {
-        if (mode != OpenMode::ReadOnly) return -5;
-        return inner_.Open(path, mode, permissions, handle, created);
+        if (mode != OpenMode::ReadOnly) return kAccessDenied;
+        return Inner().Open(path, mode, permissions, handle, created);
     }
-    int LockExclusive(Handle handle) override { return inner_.LockExclusive(handle); }
-    long long Size(Handle handle) override { return inner_.Size(handle); }
-    long long ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override {
-        return inner_.ReadAt(handle, offset, buffer, size);
-    }
-    int WriteAt(Handle, long long, const void*, std::size_t) override { return -5; }
-    int Truncate(Handle, long long) override { return -5; }
-    int Sync(Handle handle) override { return inner_.Sync(handle); }
-    int Close(Handle handle) override { return inner_.Close(handle); }
-    int Remove(const std::string&) override { return -5; }
-    int SyncDirectoryOf(const std::string& path) override { return inner_.SyncDirectoryOf(path); }
-
-  private:
-    FileSystem& inner_ = DefaultFileSystem();
+    int WriteAt(Handle, long long, const void*, std::size_t) override { return kAccessDenied; }
+    int Truncate(Handle, long long) override { return kAccessDenied; }
+    int Remove(const std::string&) override { return kAccessDenied; }
+    int CreateFolder(const std::string&) override { return kAccessDenied; }
+    int Rename(const std::string&, const std::string&) override { return kAccessDenied; }
 };
 
 template <typename Widget>

@@ -9,9 +9,10 @@
 #include "model/AssessmentRecord.h"
 #include "model/ItemCatalogue.h"
 #include "store/FileSystem.h"
+#include "store/StoreResult.h"
+#include "support/ForwardingFileSystem.h"
 #include "store/RecordFormat.h"
 #include "store/RecordList.h"
-#include "store/StoreResult.h"
 #include "ui/wizard/EditState.h"
 #include "ui/wizard/OnScreenEditWizard.h"
 #include "ui/wizard/PaperDriver.h"
@@ -77,38 +78,22 @@ inline int RecordCount(const QByteArray& file) {
 
 // The machine's file system, except that one file may only be read, as a file the user has no
 // write access to. (Tests run with every right, so a file's permissions would not stop them.)
-class ReadOnlyFile final : public FileSystem {
+class ReadOnlyFile final : public test::ForwardingFileSystem {
   public:
     explicit ReadOnlyFile(const QString& path) : path_(QFile::encodeName(path).toStdString()) {}
 
     int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
              bool& created) override {
         if (path == path_ && mode != OpenMode::ReadOnly) return kAccessDenied;
-        return inner_.Open(path, mode, permissions, handle, created);
+        return Inner().Open(path, mode, permissions, handle, created);
     }
-    int LockExclusive(Handle handle) override { return inner_.LockExclusive(handle); }
-    long long Size(Handle handle) override { return inner_.Size(handle); }
-    long long ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override {
-        return inner_.ReadAt(handle, offset, buffer, size);
-    }
-    int WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override {
-        return inner_.WriteAt(handle, offset, data, size);
-    }
-    int Truncate(Handle handle, long long length) override { return inner_.Truncate(handle, length); }
-    int Sync(Handle handle) override { return inner_.Sync(handle); }
-    int Close(Handle handle) override { return inner_.Close(handle); }
-    int Remove(const std::string& path) override { return path == path_ ? kAccessDenied : inner_.Remove(path); }
-    int SyncDirectoryOf(const std::string& path) override { return inner_.SyncDirectoryOf(path); }
-    int Facts(Handle handle, FileFacts& facts) override { return inner_.Facts(handle, facts); }
-    int Facts(const std::string& path, FileFacts& facts) override { return inner_.Facts(path, facts); }
-    int CreateFolder(const std::string& path) override { return inner_.CreateFolder(path); }
+    int Remove(const std::string& path) override { return path == path_ ? kAccessDenied : Inner().Remove(path); }
     int Rename(const std::string& from, const std::string& to) override {
-        return to == path_ ? kAccessDenied : inner_.Rename(from, to);
+        return to == path_ ? kAccessDenied : Inner().Rename(from, to);
     }
 
   private:
     std::string path_;
-    FileSystem& inner_ = DefaultFileSystem();
 };
 
 enum class EditMethod { OnScreen, Paper };
