@@ -14,10 +14,10 @@ namespace {
 using nlohmann::json;
 using testing::AppendRecords;
 using testing::CliRun;
+using testing::Contains;
 using testing::MakePerson;
 using testing::RunCli;
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // One person's three reports, a second Parent-report, and a record with Windows-1252 letters,
 // quotes, a backslash and a tab in its texts.

@@ -26,6 +26,10 @@ AssessmentRecord MakePerson(int reporter, const std::string& first, const std::s
 // later ones stay valid dates in the same March).
 void AppendRecords(const std::string& path, std::vector<AssessmentRecord> records);
 
+inline bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 // Overwrites one byte of the file.
 void PatchByte(const std::string& path, long long offset, unsigned char value);
 

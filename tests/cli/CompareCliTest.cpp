@@ -12,12 +12,10 @@ namespace {
 using nlohmann::json;
 using testing::AppendRecords;
 using testing::CliRun;
+using testing::Contains;
 using testing::MakePerson;
 using testing::RunCli;
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 // Alex's three reports, and a Self-report of someone else.
 class CompareFile : public ::testing::Test {

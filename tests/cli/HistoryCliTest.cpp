@@ -13,12 +13,10 @@ namespace {
 using nlohmann::json;
 using testing::AppendRecords;
 using testing::CliRun;
+using testing::Contains;
 using testing::MakePerson;
 using testing::RunCli;
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 AssessmentRecord Completed(AssessmentRecord record, int year, int month, int day) {
     EXPECT_EQ(record.SetCompletionDate(year, month, day), 0);
