@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QTimer>
 
@@ -57,6 +58,10 @@ int RunOrva(int& argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QString::fromLatin1(texts::kAppTitle));
     QApplication::setWindowIcon(Resources::AppIcon());
+    // A file name typed without a folder must mean the same file in every window: the wizards
+    // save such a name in the home folder, so the selection, export and report dialogs look
+    // there too, wherever the program was started from.
+    QDir::setCurrent(QDir::homePath());
 
     QtPrompter prompter;
     std::unique_ptr<MainWindow> frame = StartUp(prompter, SettingsStore::ForThisMachine());
