@@ -1,5 +1,6 @@
 #include "ui/wizard/RecordFileField.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,6 +48,10 @@ void RecordFileField::SetText(const QString& text) {
 
 void RecordFileField::SetEditable(bool editable) {
     edit_->setReadOnly(!editable);
+    // A field that cannot be typed in looks it: the window's colour, not the writing colour.
+    QPalette palette = QApplication::palette(edit_);
+    if (!editable) palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit_->setPalette(palette);
 }
 
 void RecordFileField::SetBrowseVisible(bool visible) {

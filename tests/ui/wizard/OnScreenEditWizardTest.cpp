@@ -68,6 +68,7 @@ class OnScreenEditWizardTest : public QObject {
         QLineEdit* field = run.Edit(QStringLiteral("fileEdit"));
         QCOMPARE(field->text(), own);
         QVERIFY(field->isReadOnly());
+        QCOMPARE(field->palette().color(QPalette::Base), field->palette().color(QPalette::Window));
         run.Snap(QStringLiteral("edit_page1"));
         QTest::keyClicks(field, QStringLiteral("x"));
         QCOMPARE(field->text(), own);
@@ -83,6 +84,7 @@ class OnScreenEditWizardTest : public QObject {
         // Unticked, the name can change; ticked again, it is the record's own file once more.
         run.Click(QStringLiteral("replaceCheck"));
         QVERIFY(!field->isReadOnly());
+        QVERIFY(field->palette().color(QPalette::Base) != field->palette().color(QPalette::Window));
         run.Type(QStringLiteral("fileEdit"), dir_.filePath(QStringLiteral("elsewhere")));
         run.Click(QStringLiteral("replaceCheck"));
         QCOMPARE(field->text(), own);
