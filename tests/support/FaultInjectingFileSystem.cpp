@@ -1,6 +1,7 @@
 #include "support/FaultInjectingFileSystem.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "store/StoreResult.h"
 
@@ -82,6 +83,7 @@ int FaultInjectingFileSystem::Close(Handle handle) {
 }
 
 int FaultInjectingFileSystem::Remove(const std::string& path) {
+    if (removeCause_ != 0) return std::exchange(removeCause_, 0);
     return inner_.Remove(path);
 }
 
