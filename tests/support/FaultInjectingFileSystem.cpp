@@ -20,20 +20,20 @@ int FaultInjectingFileSystem::Open(const std::string& path, OpenMode mode, unsig
         created = false;
         return openCause_;
     }
-    return inner_.Open(path, mode, permissions, handle, created);
+    return Inner().Open(path, mode, permissions, handle, created);
 }
 
 int FaultInjectingFileSystem::LockExclusive(Handle handle) {
-    return lockCause_ != 0 ? lockCause_ : inner_.LockExclusive(handle);
+    return lockCause_ != 0 ? lockCause_ : Inner().LockExclusive(handle);
 }
 
 long long FaultInjectingFileSystem::Size(Handle handle) {
-    return sizeCause_ != 0 ? sizeCause_ : inner_.Size(handle);
+    return sizeCause_ != 0 ? sizeCause_ : Inner().Size(handle);
 }
 
 long long FaultInjectingFileSystem::ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) {
     const bool fails = readCause_ != 0 && offset + static_cast<long long>(size) > readFailsFrom_;
-    return fails ? readCause_ : inner_.ReadAt(handle, offset, buffer, size);
+    return fails ? readCause_ : Inner().ReadAt(handle, offset, buffer, size);
 }
 
 int FaultInjectingFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
@@ -49,7 +49,7 @@ int FaultInjectingFileSystem::WriteAt(Handle handle, long long offset, const voi
         }
     }
     if (diskRoom_) {
-        const long long length = inner_.Size(handle);
+        const long long length = Inner().Size(handle);
         if (length < 0) return static_cast<int>(length);
         const long long end = std::max(length, offset);  // bytes before it take no new room
         const long long growth = std::max(0LL, offset + n - end);
@@ -62,7 +62,7 @@ int FaultInjectingFileSystem::WriteAt(Handle handle, long long offset, const voi
         }
     }
     if (n > 0) {
-        const int result = inner_.WriteAt(handle, offset, data, static_cast<std::size_t>(n));
+        const int result = Inner().WriteAt(handle, offset, data, static_cast<std::size_t>(n));
         if (result < 0) return result;
         bytesWritten_ += n;
     }
@@ -70,41 +70,17 @@ int FaultInjectingFileSystem::WriteAt(Handle handle, long long offset, const voi
 }
 
 int FaultInjectingFileSystem::Truncate(Handle handle, long long length) {
-    return truncateCause_ != 0 ? truncateCause_ : inner_.Truncate(handle, length);
+    return truncateCause_ != 0 ? truncateCause_ : Inner().Truncate(handle, length);
 }
 
 int FaultInjectingFileSystem::Sync(Handle handle) {
     ++syncs_;
-    return syncCause_ != 0 ? syncCause_ : inner_.Sync(handle);
-}
-
-int FaultInjectingFileSystem::Close(Handle handle) {
-    return inner_.Close(handle);
+    return syncCause_ != 0 ? syncCause_ : Inner().Sync(handle);
 }
 
 int FaultInjectingFileSystem::Remove(const std::string& path) {
     if (removeCause_ != 0) return std::exchange(removeCause_, 0);
-    return inner_.Remove(path);
-}
-
-int FaultInjectingFileSystem::Facts(Handle handle, FileFacts& facts) {
-    return inner_.Facts(handle, facts);
-}
-
-int FaultInjectingFileSystem::Facts(const std::string& path, FileFacts& facts) {
-    return inner_.Facts(path, facts);
-}
-
-int FaultInjectingFileSystem::CreateFolder(const std::string& path) {
-    return inner_.CreateFolder(path);
-}
-
-int FaultInjectingFileSystem::Rename(const std::string& from, const std::string& to) {
-    return inner_.Rename(from, to);
-}
-
-int FaultInjectingFileSystem::SyncDirectoryOf(const std::string& path) {
-    return inner_.SyncDirectoryOf(path);
+    return Inner().Remove(path);
 }
 
 }  // namespace orva

@@ -4,14 +4,15 @@
 #include <string>
 
 #include "store/FileSystem.h"
+#include "support/ForwardingFileSystem.h"
 
 namespace orva {
 
 // A file system for tests: passes every call to another one, but can make writes fail after a
 // number of bytes, fill the disk, and make a chosen operation fail with a chosen cause.
-class FaultInjectingFileSystem final : public FileSystem {
+class FaultInjectingFileSystem final : public test::ForwardingFileSystem {
   public:
-    explicit FaultInjectingFileSystem(FileSystem& inner = DefaultFileSystem()) : inner_(inner) {}
+    using ForwardingFileSystem::ForwardingFileSystem;
 
     // Writes succeed for `bytes` more bytes; the write that crosses the limit keeps the part
     // that fits and fails with `cause`. Later writes succeed again, as after a passing fault.
@@ -47,16 +48,9 @@ class FaultInjectingFileSystem final : public FileSystem {
     int WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override;
     int Truncate(Handle handle, long long length) override;
     int Sync(Handle handle) override;
-    int Close(Handle handle) override;
     int Remove(const std::string& path) override;
-    int SyncDirectoryOf(const std::string& path) override;
-    int Facts(Handle handle, FileFacts& facts) override;
-    int Facts(const std::string& path, FileFacts& facts) override;
-    int CreateFolder(const std::string& path) override;
-    int Rename(const std::string& from, const std::string& to) override;
 
   private:
-    FileSystem& inner_;
     std::optional<long long> writeBudget_;
     int writeCause_ = -10;
     std::optional<long long> diskRoom_;
