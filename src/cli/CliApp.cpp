@@ -15,8 +15,11 @@
 #include "cli/ImportCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/ReportCommand.h"
+#include "cli/ReportsCliSupport.h"
 #include "cli/SetExportPasswordCommand.h"
 #include "model/Version.h"
+#include "store/StoreMessages.h"
+#include "store/UnmatchedJournal.h"
 
 namespace orva::cli {
 
@@ -60,6 +63,11 @@ int Run(int argc, const char* const argv[], std::ostream& out, std::ostream& err
         return out.flush() ? kExitSuccess : kExitRefused;
     }
     const std::vector<std::string> words(argv + 2, argv + argc);
+    // A journal that did not belong to its record file was left unapplied: the user hears of it
+    // whatever the command.
+    const UnmatchedJournalListening listening([&err](const UnmatchedJournal& journal) {
+        PrintPlainMessage(err, UnmatchedJournalMessage(journal.recordFile, journal.keptAs));
+    });
     for (const Command& command : kCommands) {
         if (command.name != name) continue;
         int status = kExitRefused;

@@ -9,11 +9,11 @@
 #endif
 
 #include <cstdlib>
-#include <random>
 #include <vector>
 
 #include "reports/ReportsResult.h"
 #include "reports/ReportsTexts.h"
+#include "store/OutputFile.h"
 #include "store/StoreResult.h"
 
 namespace orva {
@@ -32,7 +32,6 @@ bool SodiumReady() {
 
 // Everyone reads the file (every user's export checks against it); only its owner writes it.
 constexpr unsigned kPasswordFilePermissions = 0644;
-constexpr int kTemporaryNameAttempts = 8;
 
 // Passwords that any user could rewrite protect nothing: the file must be writable by its
 // owner only, in a folder that not everyone can write to.
@@ -68,16 +67,6 @@ int ReadWhole(FileSystem& fs, const std::string& path, const std::string& folder
     if (total > static_cast<long long>(kLargestFile)) return kPasswordFileMalformed;
     content.assign(buffer.data(), static_cast<std::size_t>(total));
     return kReportsOk;
-}
-
-// A name beside the file that nobody else uses: the new content is written there in full and
-// then renamed over the file.
-std::string TemporarySuffix() {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device random;
-    std::string suffix = ".";
-    for (int i = 0; i < 6; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
-    return suffix;
 }
 
 #ifdef _WIN32
@@ -162,28 +151,17 @@ int ExportPasswords::Save() const {
     std::string text = std::string(kFileComment) + "\n";
     for (const std::string& hash : hashes_) text += hash + "\n";
 
-    std::string temporary;
-    FileSystem::Handle handle = -1;
-    bool created = false;
-    int opened = kFileExists;
-    for (int attempt = 0; attempt < kTemporaryNameAttempts && opened == kFileExists; ++attempt) {
-        temporary = FilePath() + TemporarySuffix();
-        opened = fs_->Open(temporary, OpenMode::CreateNew, kPasswordFilePermissions, handle, created);
-    }
+    // Written whole beside the old file and put in its place in one step.
+    OutputFile file(*fs_, kPasswordFilePermissions);
+    file.SetPath(FilePath());
+    const int opened = file.Open(true);
     if (opened < 0) return opened;
-    int result = fs_->WriteAt(handle, 0, text.data(), text.size());
-    if (result == kReportsOk) result = fs_->Sync(handle);
-    const int closed = fs_->Close(handle);
-    if (closed < 0 && result == kReportsOk) result = closed;
-    if (result == kReportsOk) result = fs_->Rename(temporary, FilePath());
-    if (result != kReportsOk) {
-        fs_->Remove(temporary);
-        return result;
+    const long long written = file.Write(text.data(), text.size());
+    if (written < 0) {
+        file.Discard();
+        return static_cast<int>(written);
     }
-    // The rename is durable only once the folder is; a folder that cannot be synced keeps
-    // its names as well as it can.
-    fs_->SyncDirectoryOf(FilePath());
-    return kReportsOk;
+    return file.Close();
 }
 
 bool ExportPasswords::IsSet(int slot) const {

@@ -92,7 +92,7 @@ class FactlessFileSystem final : public test::ForwardingFileSystem {
     int Facts(Handle, FileFacts&) override { return kOtherFileError; }
     using ForwardingFileSystem::Facts;
     int CreateFolder(const std::string&) override { return kOtherFileError; }
-    int Rename(const std::string&, const std::string&) override { return kOtherFileError; }
+    int Rename(const std::string&, const std::string&, bool) override { return kOtherFileError; }
 };
 
 TEST_F(ExportPasswordsTest, FileWhoseOwnershipCannotBeToldIsRefused) {

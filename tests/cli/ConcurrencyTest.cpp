@@ -1,0 +1,70 @@
+// Two users at once, as real processes: whatever the order in which they reach a record file,
+// the file afterwards holds what their commands said they did, once.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
+
+#include <fstream>
+#include <iostream>
+#include <map>
+
+#include "cli/CliTestSupport.h"
+#include "cli/ProcessSupport.h"
+#include "reports/CsvFormat.h"
+#include "reports/ReportsTexts.h"
+
+namespace orva::testing {
+namespace {
+
+using nlohmann::json;
+
+constexpr int kOldRecords = 120;
+constexpr int kRows = 250;  // twice as many still fit the file: a second import would not be refused as too many
+constexpr int kTrials = 60;
+
+TEST(Concurrency, TheSameCsvImportedTwiceAtOnceIsImportedOnce) {
+    TempFolder dir;
+    const std::string file = dir.Path("clinic.rpc");
+    const std::string csvPath = dir.Path("rows.csv");
+    std::vector<AssessmentRecord> records;
+    for (int i = 0; i < kOldRecords; ++i) records.push_back(MakePerson(i % 3, "Old" + std::to_string(i), "Family", {}));
+    AppendRecords(file, records);
+    const std::string before = ReadFile(file);
+    {
+        std::ofstream csv(csvPath, std::ios::binary);
+        csv << texts::kCsvHeader;
+        for (int i = 0; i < kRows; ++i) {
+            AssessmentRecord record = MakePerson(i % 3, "New" + std::to_string(i), "Imported", {{2, i % 6}});
+            record.SetStoredSaveDateTime(LocalDateTime{2025, 1, 10, 9, 0, i});
+            csv << FormatCsvLine(record);
+        }
+    }
+
+    int bothImported = 0;  // one of them added every row, the other none
+    int oneInUse = 0;      // the other found the file held and changed nothing
+    for (int trial = 0; trial < kTrials; ++trial) {
+        WriteFile(file, before);
+        const pid_t first = Spawn({ORVA_CLI_PATH, "import", csvPath, file});
+        const pid_t second = Spawn({ORVA_CLI_PATH, "import", csvPath, file});
+        const int firstStatus = WaitFor(first);
+        const int secondStatus = WaitFor(second);
+        ASSERT_TRUE(WIFEXITED(firstStatus) && WIFEXITED(secondStatus));
+        const int succeeded = (WEXITSTATUS(firstStatus) == 0) + (WEXITSTATUS(secondStatus) == 0);
+        ASSERT_GE(succeeded, 1) << "trial " << trial;
+        ++(succeeded == 2 ? bothImported : oneInUse);
+
+        const CliRun list = RunCli({"list", file, "--json"});
+        ASSERT_EQ(list.status, 0) << list.err;
+        const json doc = json::parse(list.out);
+        ASSERT_EQ(doc["records"], kOldRecords + kRows) << "trial " << trial;
+        std::map<std::string, int> seen;
+        for (const json& row : doc["rows"]) ++seen[row["first_name"].get<std::string>()];
+        for (int i = 0; i < kRows; ++i) EXPECT_EQ(seen["New" + std::to_string(i)], 1) << "trial " << trial;
+    }
+    std::cout << kTrials << " trials of two imports at once: both succeeded (one adding nothing) " << bothImported
+              << " times, one found the file in use " << oneInUse << " times; every row once every time\n";
+}
+
+}  // namespace
+}  // namespace orva::testing
