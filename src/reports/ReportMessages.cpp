@@ -21,6 +21,7 @@ bool NotFound(int code) {
 
 // The shared part of the three output-file tables; `file` carries its extension.
 std::string OutputOpenText(int code, const std::string& file) {
+    if (code == kOutputIsRecordFile) return texts::kFileQuoted + file + texts::kOutputIsRecordFileTail;
     if (InUse(code)) return texts::kFileQuoted + file + texts::kInUseTail;
     if (code == kAccessDenied) return texts::kNoAccess + file + texts::kClosingQuote;
     if (NotFound(code)) return texts::kPathQuoted + file + texts::kNotFoundTail;
@@ -53,6 +54,11 @@ UserMessage ExportFileOpenMessage(int code, const std::string& exportName) {
 
 UserMessage SaveFileOpenMessage(int code, const std::string& fileName) {
     return {texts::kSaveFileErrorCaption, OutputOpenText(code, fileName + texts::kRtfSuffixLabel),
+            MessageIcon::Stop};
+}
+
+UserMessage OutputIsRecordFileMessage(const std::string& file) {
+    return {texts::kSaveFileErrorCaption, texts::kFileQuoted + file + texts::kOutputIsRecordFileTail,
             MessageIcon::Stop};
 }
 

@@ -26,6 +26,9 @@ UserMessage RecordFileOpenMessage(int code, const std::string& recordFileName);
 UserMessage ExportFileOpenMessage(int code, const std::string& exportName);
 // The RTF file could not be created ("Save File Error").
 UserMessage SaveFileOpenMessage(int code, const std::string& fileName);
+// A report file named like a record file, which it would replace ("Save File Error");
+// `file` with its extension.
+UserMessage OutputIsRecordFileMessage(const std::string& file);
 
 // The end of a completed run: "Export OK" when every record was written, otherwise
 // "Export File Problem" with the counts.

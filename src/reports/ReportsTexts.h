@@ -208,6 +208,10 @@ inline constexpr const char* kExportOkCaption = "Export OK";
 inline constexpr const char* kExportOkStart = "The ORVA file \n\n\t";
 inline constexpr const char* kExportOkMiddle = ".rpc\n\nwas exported to\n\n\t";
 inline constexpr const char* kExportOkEnd = ".csv";
+// An output named like a record file, or as the record file being read: never replaced.
+inline constexpr const char* kOutputIsRecordFileTail =
+    "'\nis a Child and Adolescent Orvantis file (*.rpc).\nA report or an export never replaces one: please "
+    "choose another name.";
 inline constexpr const char* kExportProblemCaption = "Export File Problem";
 inline constexpr const char* kExportProblemFormat =
     "The ORVA file \n\t%s.rpc\n\nwas partially exported to\n\t%s.csv\n\nNumber of Records:\t%5u\nRecords "

@@ -98,6 +98,13 @@ TEST(ReportMessages, FixedMessagesOfTheDialogs) {
         (UserMessage{"Save Successful", "The Rich Text Format file \n\n    c:/r/jane.rtf\n\nhas been saved",
                      MessageIcon::Information}));
     EXPECT_EQ(SaveIncompleteMessage("c:/r/jane").caption, "Save File Error");
+    const std::string neverReplaced =
+        "'\nis a Child and Adolescent Orvantis file (*.rpc).\nA report or an export never replaces one: please "
+        "choose another name.";
+    EXPECT_EQ(OutputIsRecordFileMessage("c:/r/clinic.rpc"),
+              (UserMessage{"Save File Error", "The file\n\t'c:/r/clinic.rpc" + neverReplaced, MessageIcon::Stop}));
+    EXPECT_EQ(ExportFileOpenMessage(kOutputIsRecordFile, "c:/r/out").text, "The file\n\t'c:/r/out.csv" + neverReplaced);
+    EXPECT_EQ(SaveFileOpenMessage(kOutputIsRecordFile, "c:/r/jane").text, "The file\n\t'c:/r/jane.rtf" + neverReplaced);
     EXPECT_EQ(BrowseRefusedMessage(".csv").text,
               "You must enter a CSV filename (*.csv).  For example:  c:/export_files/export_ORVA_2005.csv");
     EXPECT_EQ(BrowseRefusedMessage(".rtf").text,
