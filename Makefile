@@ -5,7 +5,8 @@ PACKAGE_DIR ?= build-package
 WINDOWS_DIR ?= build-windows
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 20
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The developers' build: the tests point ORVA_SETTINGS_DIR at folders of their own.
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVA_DEV_SETTINGS_OVERRIDE=ON
 ifeq ($(CI),true)
 CMAKE_FLAGS += -DORVA_WERROR=ON
 endif
@@ -55,7 +56,7 @@ package: deps
 windows-test: deps
 	bash scripts/build-windows-deps.sh $(WINDOWS_DIR)/deps
 	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
-	  -DORVA_MINGW_DEPS=$(abspath $(WINDOWS_DIR))/deps
+	  -DORVA_DEV_SETTINGS_OVERRIDE=ON -DORVA_MINGW_DEPS=$(abspath $(WINDOWS_DIR))/deps
 	WINEPREFIX=$(abspath $(WINDOWS_DIR))/wine WINEDEBUG=-all /usr/lib/wine/wine64 wineboot --init
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	cd $(WINDOWS_DIR) && WINEPREFIX=$(abspath $(WINDOWS_DIR))/wine WINEDEBUG=-all ctest --output-on-failure

@@ -27,7 +27,7 @@ bool PasswordAccepted(std::ostream& err) {
     ExportPasswords passwords;
     const int loaded = passwords.Load();
     if (loaded < 0) {
-        PrintPasswordsNotLoaded(err, passwords.FilePath(), loaded);
+        PrintPasswordsNotLoaded(err, passwords, loaded);
         return false;
     }
     if (!passwords.AnySet()) {

@@ -20,9 +20,13 @@ inline constexpr const char* kNoPasswordsSet =
     "(see README.md, \"Export passwords\").";
 inline constexpr const char* kPasswordsUnreadable = "The export passwords could not be read from ";
 inline constexpr const char* kPasswordsUnsafe =
-    "The export passwords file can be changed by users other than its owner, so it is not used.\n"
-    "An administrator makes it and its folder writable by the administrator only, e.g.\n"
-    "  chmod 644 /etc/orva/export-passwords; chmod 755 /etc/orva\nThe file: ";
+    "The export passwords are not used: their file, or a folder above it, could be changed by someone\n"
+    "other than the administrator (it is not owned by root, its group or others may write to it, or the\n"
+    "file is a link). An administrator makes the file and every folder above it owned by root and\n"
+    "writable by root only, e.g.\n"
+    "  sudo chown root:root /etc/orva /etc/orva/export-passwords\n"
+    "  sudo chmod 755 /etc/orva; sudo chmod 644 /etc/orva/export-passwords\n"
+    "To be put right: ";
 inline constexpr const char* kNoPasswordEntered = "No password was entered.";
 inline constexpr const char* kUseReplace = "Give --replace to replace it.";
 inline constexpr const char* kCountsLine1 = "Number of Records: ";

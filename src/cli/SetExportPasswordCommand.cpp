@@ -52,7 +52,7 @@ int RunSetExportPassword(const std::vector<std::string>& words, std::ostream& ou
     ExportPasswords passwords;
     const int loaded = passwords.Load();
     if (loaded < 0) {
-        PrintPasswordsNotLoaded(err, passwords.FilePath(), loaded);
+        PrintPasswordsNotLoaded(err, passwords, loaded);
         return kExitRefused;
     }
     std::string first;

@@ -8,11 +8,13 @@
 #include <shlobj.h>
 #endif
 
-#include <cstdlib>
+#include <thread>
 #include <vector>
 
+#include "reports/PasswordFileTrust.h"
 #include "reports/ReportsResult.h"
 #include "reports/ReportsTexts.h"
+#include "settings/DevelopmentOverride.h"
 #include "store/OutputFile.h"
 #include "store/StoreResult.h"
 
@@ -33,29 +35,38 @@ bool SodiumReady() {
 // Everyone reads the file (every user's export checks against it); only its owner writes it.
 constexpr unsigned kPasswordFilePermissions = 0644;
 
-// Passwords that any user could rewrite protect nothing: the file must be writable by its
-// owner only, in a folder that not everyone can write to.
-int CheckOnlyOwnerCanChange(FileSystem& fs, FileSystem::Handle handle, const std::string& folder) {
-    FileFacts file;
-    FileFacts dir;
-    if (fs.Facts(handle, file) != kStoreOk || fs.Facts(folder, dir) != kStoreOk) return kPasswordFileUnsafe;
-    return file.regularFile && !file.othersMayWrite && !dir.everyoneMayWrite ? kReportsOk
-                                                                             : kPasswordFileUnsafe;
+// A guess holds the file locked for about a second (kWrongPasswordDelay); where that keeps
+// others from opening it at all (Windows), reading waits for it, up to a minute.
+constexpr std::chrono::milliseconds kBusyPoll{50};
+constexpr int kMostPolls = 1200;
+
+int OpenWhenFree(FileSystem& fs, const std::string& path, FileSystem::Handle& handle) {
+    bool created = false;
+    int opened = kSharingViolation;
+    for (int poll = 0; poll < kMostPolls && opened == kSharingViolation; ++poll) {
+        if (poll > 0) std::this_thread::sleep_for(kBusyPoll);
+        opened = fs.Open(path, OpenMode::ReadOnly, 0, handle, created);
+    }
+    return opened;
 }
 
-int ReadWhole(FileSystem& fs, const std::string& path, const std::string& folder, std::string& content) {
+int ReadWhole(FileSystem& fs, const std::string& path, const std::string& folder, bool developersOwn,
+              std::string& content, std::string& untrusted) {
     FileFacts there;
     const int found = fs.Facts(path, there);
     // Nothing there, not even the folder: no passwords have been set.
     if (found == kFileNotFound || found == kBadPath) return kFileNotFound;
     if (found < 0) return found;
-    if (!there.regularFile) return kPasswordFileUnsafe;
 
     FileSystem::Handle handle = -1;
-    bool created = false;
-    const int opened = fs.Open(path, OpenMode::ReadOnly, 0, handle, created);
-    if (opened < 0) return opened == kInvalidFile ? kPasswordFileUnsafe : opened;
-    int result = CheckOnlyOwnerCanChange(fs, handle, folder);
+    const int opened = OpenWhenFree(fs, path, handle);
+    if (opened == kInvalidFile) {
+        untrusted = path;
+        return kPasswordFileUnsafe;
+    }
+    if (opened < 0) return opened;
+    untrusted = FirstUntrustedOfPasswordFile(fs, handle, path, folder, developersOwn);
+    int result = untrusted.empty() ? kReportsOk : kPasswordFileUnsafe;
     std::vector<char> buffer(kLargestFile + 1);
     long long total = 0;
     if (result == kReportsOk) {
@@ -95,13 +106,13 @@ std::string SystemSettingsFolder() {
 
 }  // namespace
 
-bool SettingsFolderOverridable() {
-    return ORVA_DEV_SETTINGS_OVERRIDE != 0;
+std::string MachineSettingsFolder() {
+    const std::string overridden = OverriddenSettingsFolder();
+    return overridden.empty() ? SystemSettingsFolder() : overridden;
 }
 
-std::string MachineSettingsFolder() {
-    const char* overridden = SettingsFolderOverridable() ? std::getenv("ORVA_SETTINGS_DIR") : nullptr;
-    return overridden != nullptr && *overridden != '\0' ? std::string(overridden) : SystemSettingsFolder();
+void SleepFor(std::chrono::milliseconds duration) {
+    std::this_thread::sleep_for(duration);
 }
 
 std::string LowerCaseAsTyped(std::string_view text) {
@@ -121,8 +132,12 @@ std::string ExportPasswords::FilePath() const {
 
 int ExportPasswords::Load() {
     hashes_ = {};
+    untrusted_.clear();
     std::string content;
-    const int read = ReadWhole(*fs_, FilePath(), folder_, content);
+    // The machine folder must be the administrator's alone; one named for development may be
+    // the developer's.
+    const bool developersOwn = folder_ != SystemSettingsFolder();
+    const int read = ReadWhole(*fs_, FilePath(), folder_, developersOwn, content, untrusted_);
     if (read == kFileNotFound) return kReportsOk;
     if (read < 0) return read;
 
@@ -201,6 +216,26 @@ int ExportPasswords::Set(int slot, std::string_view password) {
     }
     hashes_[slot - 1] = hash;
     return kReportsOk;
+}
+
+ExportPasswords::GuessTurn::~GuessTurn() {
+    if (handle_ >= 0) fs_->Close(handle_);
+}
+
+ExportPasswords::GuessTurn ExportPasswords::WaitForGuessTurn(const Sleeper& sleep) const {
+    for (int poll = 0; poll < kMostPolls; ++poll) {
+        if (poll > 0) sleep(kBusyPoll);
+        FileSystem::Handle handle = -1;
+        bool created = false;
+        const int opened = fs_->Open(FilePath(), OpenMode::ReadOnly, 0, handle, created);
+        if (opened == kStoreOk) {
+            if (fs_->LockExclusive(handle) == kStoreOk) return GuessTurn(*fs_, handle);
+            fs_->Close(handle);
+        } else if (opened != kSharingViolation) {
+            break;
+        }
+    }
+    return GuessTurn(*fs_, -1);
 }
 
 bool ExportPasswords::Matches(std::string_view entered) const {

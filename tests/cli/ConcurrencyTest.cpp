@@ -5,14 +5,19 @@
 #include <nlohmann/json.hpp>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <thread>
 
 #include "cli/CliTestSupport.h"
 #include "cli/ProcessSupport.h"
 #include "reports/CsvFormat.h"
+#include "reports/ExportPasswords.h"
+#include "settings/DevelopmentOverride.h"
 #include "reports/ReportsTexts.h"
+#include "store/FileSystem.h"
 
 namespace orva::testing {
 namespace {
@@ -64,6 +69,36 @@ TEST(Concurrency, TheSameCsvImportedTwiceAtOnceIsImportedOnce) {
     }
     std::cout << kTrials << " trials of two imports at once: both succeeded (one adding nothing) " << bothImported
               << " times, one found the file in use " << oneInUse << " times; every row once every time\n";
+}
+
+// Wrong export passwords cost their second one after another, however many processes try at
+// once: a check waits while another holds the turn (held here by the test itself).
+TEST(Concurrency, AnExportPasswordCheckWaitsWhileAnotherHoldsTheTurn) {
+    if (!SettingsFolderOverridable()) GTEST_SKIP() << "only a build made for development takes the test's passwords";
+    TempFolder dir;
+    TempFolder settings;
+    ::setenv("ORVA_SETTINGS_DIR", settings.Path().c_str(), 1);
+    ExportPasswords passwords(settings.Path());
+    ASSERT_EQ(passwords.Set(1, "open sesame"), 0);
+    ASSERT_EQ(passwords.Save(), 0);
+    AppendRecords(dir.Path("clinic.rpc"), {MakePerson(kSelf, "Ann", "Lee", {})});
+    WriteFile(dir.Path("guess"), "wrong guess\n");
+
+    FileSystem& fs = DefaultFileSystem();
+    FileSystem::Handle held = -1;
+    bool created = false;
+    ASSERT_EQ(fs.Open(passwords.FilePath(), OpenMode::ReadOnly, 0, held, created), 0);
+    ASSERT_EQ(fs.LockExclusive(held), 0);
+    const pid_t guess = Spawn({ORVA_CLI_PATH, "export", dir.Path("clinic.rpc"), dir.Path("out.csv"),
+                               "--accept-privacy"},
+                              dir.Path("guess"));
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    EXPECT_TRUE(StillRunning(guess)) << "the guess did not wait for its turn";
+    fs.Close(held);
+    const int status = WaitFor(guess);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
+    EXPECT_FALSE(FileExists(dir.Path("out.csv")));
+    ::unsetenv("ORVA_SETTINGS_DIR");
 }
 
 }  // namespace

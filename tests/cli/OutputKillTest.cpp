@@ -13,6 +13,7 @@
 #include "cli/CliTestSupport.h"
 #include "cli/ProcessSupport.h"
 #include "reports/ExportPasswords.h"
+#include "settings/DevelopmentOverride.h"
 #include "store/RecordStore.h"
 #include "support/JournalSettling.h"
 

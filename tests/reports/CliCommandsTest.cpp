@@ -8,6 +8,7 @@
 #include "reports/CsvFormat.h"
 #include "reports/CsvImport.h"
 #include "reports/ExportPasswords.h"
+#include "settings/DevelopmentOverride.h"
 #include "reports/ReportsTestSupport.h"
 #include "reports/ReportsTexts.h"
 #include "support/CliRunner.h"
@@ -89,7 +90,8 @@ TEST_F(CliCommandsTest, ExportRefusesPasswordsThatOthersCouldHaveChanged) {
     ASSERT_EQ(::chmod(Path("settings/export-passwords").c_str(), 0666), 0);
     const CliRun run = Run({"export", Path("clinic"), Path("out"), "--accept-privacy"}, "open sesame\n");
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("can be changed by users other than its owner"), std::string::npos);
+    EXPECT_NE(run.err.find("The export passwords are not used"), std::string::npos);
+    EXPECT_NE(run.err.find("To be put right: " + Path("settings/export-passwords")), std::string::npos) << run.err;
     EXPECT_FALSE(FileExists(Path("out.csv")));
 }
 

@@ -404,9 +404,10 @@ class ExportDialogTest : public QObject {
         RunExportFileCommand(workspace, nullptr);
         QCOMPARE(
             prompter_->Last().text,
-            QStringLiteral("The export passwords file can be changed by users other than its owner, so it "
-                           "is not used.\n\nAn administrator makes it and its folder writable by the "
-                           "administrator only:\n    ") +
+            QStringLiteral("The export passwords are not used: their file, or a folder above it, could be "
+                           "changed by\nsomeone other than the administrator.\n\nAn administrator makes the "
+                           "file and every folder above it owned by the administrator and\nwritable by the "
+                           "administrator only. To be put right:\n    ") +
                 file);
 
         QFile garbled(file);
