@@ -358,7 +358,7 @@ class ExportDialogTest : public QObject {
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("ExportFileName"), Path("out/previous"));
         QVERIFY(QDir(files_.path()).mkpath(QStringLiteral("out")));
-        Workspace workspace(*prompter_, SettingsStore::ForThisMachine());
+        Workspace workspace(*prompter_, SettingsStore::ForThisUser());
         QString offered;
         RunCommand(workspace, [&](QWidget& dialog) {
             offered = FieldText(dialog, "exportNameEdit");
@@ -377,7 +377,7 @@ class ExportDialogTest : public QObject {
         SetPassword("secret words");
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("ExportFileName"), QStringLiteral("/x/previous"));
-        Workspace workspace(*prompter_, SettingsStore::ForThisMachine());
+        Workspace workspace(*prompter_, SettingsStore::ForThisUser());
         RunCommand(workspace, [&](QWidget& dialog) {
             Type(dialog, "exportNameEdit", QStringLiteral("/y/other"));
             Click(dialog, "cancelButton");
@@ -386,7 +386,7 @@ class ExportDialogTest : public QObject {
     }
 
     void commandWithoutAUsablePasswordSaysWhatTheAdministratorMustDo() {
-        Workspace workspace(*prompter_, SettingsStore::ForThisMachine());
+        Workspace workspace(*prompter_, SettingsStore::ForThisUser());
         const QString file = settingsDir_->Path() + QStringLiteral("/export-passwords");
         auto askedForAPassword = WhenModalShown([](QWidget* dialog) { dialog->close(); }, 300);
 

@@ -37,7 +37,7 @@ class PrintCommandTest : public QObject {
   private slots:
     void init() {
         settingsDir_ = std::make_unique<TempSettingsDir>();
-        frame_ = std::make_unique<MainWindow>(prompter_, SettingsStore::ForThisMachine());
+        frame_ = std::make_unique<MainWindow>(prompter_, SettingsStore::ForThisUser());
     }
 
     void cleanup() {

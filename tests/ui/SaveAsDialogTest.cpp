@@ -246,7 +246,7 @@ class SaveAsDialogTest : public QObject {
     // ---- the command --------------------------------------------------------------------
 
     void commandWithoutAnAnalysisSaysSoAndOpensNothing() {
-        Workspace workspace(*prompter_, SettingsStore::ForThisMachine());
+        Workspace workspace(*prompter_, SettingsStore::ForThisUser());
         auto opened = WhenModalShown([](QWidget* dialog) { dialog->close(); }, 300);
         prompter_->ExpectMessage();
         RunSaveAsCommand(workspace, nullptr);
@@ -258,7 +258,7 @@ class SaveAsDialogTest : public QObject {
     void commandSuggestsTheNameAndKeepsItOnceSaved() {
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("AnalysisFileName"), Path("old_report"));
-        Workspace workspace(*prompter_, SettingsStore::ForThisMachine());
+        Workspace workspace(*prompter_, SettingsStore::ForThisUser());
         workspace.SetAnalysis(analysis_);
         const QString suggested = QString::fromStdString(SuggestedAnalysisFileName(
             Path("old_report").toStdString(), analysis_, SystemClock::Instance().Now()));
@@ -280,7 +280,7 @@ class SaveAsDialogTest : public QObject {
     void commandCancelledKeepsTheSetting() {
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("AnalysisFileName"), Path("old_report"));
-        Workspace workspace(*prompter_, SettingsStore::ForThisMachine());
+        Workspace workspace(*prompter_, SettingsStore::ForThisUser());
         workspace.SetAnalysis(analysis_);
         auto shown = WhenModalShown([&](QWidget* dialog) {
             Find<QLineEdit>(*dialog, "fileNameEdit")->setText(Path("other"));

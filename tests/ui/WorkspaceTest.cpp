@@ -26,7 +26,7 @@ class WorkspaceTest : public QObject {
     ScriptedPrompter prompter_;
 
     std::unique_ptr<Workspace> NewWorkspace() {
-        return std::make_unique<Workspace>(prompter_, SettingsStore::ForThisMachine());
+        return std::make_unique<Workspace>(prompter_, SettingsStore::ForThisUser());
     }
 
   private slots:

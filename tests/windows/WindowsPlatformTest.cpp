@@ -164,11 +164,16 @@ TEST_F(RegistrySettings, LeavesOutValuesThatAreNotTextOrNotWindows1252) {
     EXPECT_TRUE(RegistrySettingsStore(HKEY_CURRENT_USER, key_).Read({"EditMethod", "ORVAFileName"}).empty());
 }
 
-TEST(RegistrySettingsMachine, TheProgramsStoreRoundTripsUnderTheMachineKey) {
-    const std::unique_ptr<SettingsStore> store = RegistrySettingsStore::ForThisMachine();
+// The program's settings are the user's own, under HKEY_CURRENT_USER, which every user may
+// write (and other users cannot read).
+TEST(RegistrySettingsOfTheUser, TheProgramsStoreRoundTripsUnderTheUsersKey) {
+    const std::unique_ptr<SettingsStore> store = RegistrySettingsStore::ForThisUser();
     const auto before = store->Read({"AlsoViewRelatedAnalysis"});
-    if (!store->Write({{"AlsoViewRelatedAnalysis", "T"}})) GTEST_SKIP() << "writing HKEY_LOCAL_MACHINE needs an administrator";
-    EXPECT_EQ(store->Read({"AlsoViewRelatedAnalysis"}).at("AlsoViewRelatedAnalysis"), "T");
+    ASSERT_TRUE(store->Write({{"AlsoViewRelatedAnalysis", "T"}}));
+    EXPECT_EQ(RegistrySettingsStore(HKEY_CURRENT_USER, L"SOFTWARE\\Kelbrin\\ORVA")
+                  .Read({"AlsoViewRelatedAnalysis"})
+                  .at("AlsoViewRelatedAnalysis"),
+              "T");
     if (!before.empty()) store->Write({{"AlsoViewRelatedAnalysis", before.at("AlsoViewRelatedAnalysis")}});
 }
 
