@@ -97,9 +97,6 @@ int RunExportCommand(const std::vector<std::string>& words, std::ostream& out, s
         PrintPlainMessage(stream, *outcome.message);
     }
     PrintCounts(stream, outcome.counters);
-    if (outcome.failureCode != 0) {
-        stream << texts::kWriteStopped << outcome.failureCode << texts::kWriteStoppedTail << '\n';
-    }
     return complete ? kExitSuccess : kExitPartial;
 }
 

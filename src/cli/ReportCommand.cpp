@@ -77,7 +77,7 @@ int WriteRtf(const ReportSet& reports, const std::string& rtfName, bool replace,
     const long long written = WriteRtfReport(reports, file);
     const long long failure = written < 0 ? written : file.Close();
     if (failure < 0) {
-        PrintPlainMessage(err, SaveIncompleteMessage(rtfName));
+        PrintPlainMessage(err, SaveNotWrittenMessage(rtfName));
         err << texts::kReportIncompleteCode << failure << '\n';
         return kExitRefused;
     }

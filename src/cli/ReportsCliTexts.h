@@ -34,8 +34,6 @@ inline constexpr const char* kCountsWritten = ", Records Written: ";
 inline constexpr const char* kCountsNotRead = ", Could Not Read: ";
 inline constexpr const char* kCountsNotImported = ", Could Not Import: ";
 inline constexpr const char* kCountsNotWritten = ", Could Not Write: ";
-inline constexpr const char* kWriteStopped = "Writing the CSV file stopped with error ";
-inline constexpr const char* kWriteStoppedTail = "; it ends after the last row that was written.";
 
 // import
 inline constexpr const char* kCsvUnreadable = "The CSV file could not be read: ";

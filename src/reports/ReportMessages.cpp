@@ -62,6 +62,13 @@ UserMessage OutputIsRecordFileMessage(const std::string& file) {
             MessageIcon::Stop};
 }
 
+UserMessage ExportNotWrittenMessage(const std::string& recordFileName, const std::string& exportName, int code) {
+    std::string text = texts::kExportNotWrittenStart + recordFileName + texts::kExportNotWrittenMiddle + exportName +
+                       texts::kExportNotWrittenEnd;
+    if (code == kDiskFull) text += texts::kExportDiskFull;
+    return {texts::kExportFileErrorCaption, text, MessageIcon::Stop};
+}
+
 UserMessage ExportFinishedMessage(const std::string& recordFileName, const std::string& exportName,
                                   const ExportCounters& c) {
     if (c.recordsWritten == c.numberOfRecords) {
@@ -126,8 +133,8 @@ UserMessage SaveSuccessfulMessage(const std::string& fileName) {
             MessageIcon::Information};
 }
 
-UserMessage SaveIncompleteMessage(const std::string& fileName) {
-    return {texts::kSaveFileErrorCaption, texts::kSaveIncompleteStart + fileName + texts::kSaveIncompleteEnd,
+UserMessage SaveNotWrittenMessage(const std::string& fileName) {
+    return {texts::kSaveFileErrorCaption, texts::kSaveNotWrittenStart + fileName + texts::kSaveNotWrittenEnd,
             MessageIcon::Stop};
 }
 

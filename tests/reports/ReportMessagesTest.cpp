@@ -97,7 +97,9 @@ TEST(ReportMessages, FixedMessagesOfTheDialogs) {
         SaveSuccessfulMessage("c:/r/jane"),
         (UserMessage{"Save Successful", "The Rich Text Format file \n\n    c:/r/jane.rtf\n\nhas been saved",
                      MessageIcon::Information}));
-    EXPECT_EQ(SaveIncompleteMessage("c:/r/jane").caption, "Save File Error");
+    EXPECT_EQ(SaveNotWrittenMessage("c:/r/jane"),
+              (UserMessage{"Save File Error", "There was an error writing the file\n\t'c:/r/jane.rtf'\nThe report was not saved.",
+                           MessageIcon::Stop}));
     const std::string neverReplaced =
         "'\nis a Child and Adolescent Orvantis file (*.rpc).\nA report or an export never replaces one: please "
         "choose another name.";

@@ -207,7 +207,7 @@ class SaveAsDialogTest : public QObject {
         TickPrivacy();
         prompter_->ExpectMessage();
         Click(*dialog_, "okButton");
-        QVERIFY(Shows(prompter_->Last(), SaveIncompleteMessage(Path("broken").toStdString())));
+        QVERIFY(Shows(prompter_->Last(), SaveNotWrittenMessage(Path("broken").toStdString())));
         QVERIFY(!QFile::exists(Path("broken.rtf")));
         QVERIFY(dialog_->isVisible());
         QCOMPARE(dialog_->SavedName(), QString());
@@ -219,7 +219,7 @@ class SaveAsDialogTest : public QObject {
         TickPrivacy();
         prompter_->ExpectMessage();
         Click(*dialog_, "okButton");
-        QVERIFY(Shows(prompter_->Last(), SaveIncompleteMessage(Path("unsynced").toStdString())));
+        QVERIFY(Shows(prompter_->Last(), SaveNotWrittenMessage(Path("unsynced").toStdString())));
         QVERIFY(dialog_->isVisible());
         QCOMPARE(dialog_->SavedName(), QString());
     }
