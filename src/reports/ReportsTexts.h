@@ -292,6 +292,8 @@ inline constexpr const char* kCsvProblems[] = {
     "holds a character that a record file cannot keep (it is not in Windows-1252)",
     "gives a date of birth after today",
     "gives a completion date before the date of birth",
+    "gives a save date and time after now",
+    "is an item not asked of teachers; a Teacher-report leaves it empty",
 };
 
 // The encodings an imported CSV is read in.
