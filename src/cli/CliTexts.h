@@ -28,8 +28,8 @@ inline constexpr const char* kUsageNotes =
     "The status tells what happened to the files. After 0, export and report wrote their file in\n"
     "full, import appended its rows and set-export-password saved the password, even when the\n"
     "summary could not be printed (that is reported on the error output); after 1 the export\n"
-    "holds the rows its counts name. After 2 no record file and no password was changed; an\n"
-    "output file was left only when the message says it is incomplete. list, analyse, compare,\n"
+    "holds the rows its counts name. After 2 no record file and no password was changed, and no\n"
+    "output file was written (an output is written whole or not at all). list, analyse, compare,\n"
     "history and --help exit with 2 when their output cannot be written. check exits with 0 for a\n"
     "sound file and with 1 when it found damage.\n";
 
@@ -254,8 +254,8 @@ inline constexpr const char* kExportDescription =
     "Writes every record of the record file to a CSV file, after asking for an export password\n"
     "(read from standard input when it is not a terminal).\n";
 inline constexpr const char* kExportExitStatus =
-    "Exit status: 0 every record was written; 1 some records could not be read or written, and the\n"
-    "CSV holds the rows its counts name; 2 refused or stopped.\n";
+    "Exit status: 0 every record was written; 1 some records could not be read or decoded, and the\n"
+    "CSV holds the rows its counts name; 2 refused or stopped, and no CSV was written.\n";
 inline constexpr const char* kExportCsvHelp = "the CSV file to write, named with or without \".csv\"";
 inline constexpr const char* kAcceptPrivacyHelp = "accept responsibility for data privacy of the export file";
 
@@ -274,7 +274,7 @@ inline constexpr const char* kReportDescription =
     "printed pages as a PDF file, drawn without a display.\n";
 inline constexpr const char* kReportExitStatus =
     "Exit status: 0 the report was written in full; 2 usage error, refused choice or file error,\n"
-    "and no report was left unless the message says it is incomplete.\n";
+    "and no report file was written.\n";
 inline constexpr const char* kRtfHelp = "write an RTF document, named with or without \".rtf\"";
 inline constexpr const char* kPdfHelp = "write the printed pages as a PDF file";
 
