@@ -215,7 +215,7 @@ inline constexpr const char* kExportNotWrittenEnd = ".csv\ncould not be written 
 inline constexpr const char* kExportDiskFull = "\n\nThe disk is full.";
 // An output named like a record file, or as the record file being read: never replaced.
 inline constexpr const char* kOutputIsRecordFileTail =
-    "'\nis a Child and Adolescent Orvantis file (*.rpc).\nA report or an export never replaces one: please "
+    "'\nis a Child and Adolescent Orvantis file (*.rpc).\nA report or an export never replaces one:\nplease "
     "choose another name.";
 inline constexpr const char* kExportProblemCaption = "Export File Problem";
 inline constexpr const char* kExportProblemFormat =

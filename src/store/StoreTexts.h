@@ -73,8 +73,8 @@ inline constexpr const char* kReadOnlyEditWarning =
 inline constexpr const char* kUnmatchedJournalCaption = "Unfinished Change Not Applied";
 inline constexpr const char* kUnmatchedJournalBefore = "The file\n\t'";
 inline constexpr const char* kUnmatchedJournalMiddle =
-    "'\nhad beside it the journal of an unfinished change that does not belong to the\nfile as it is "
-    "now: the journal is damaged, or the file was copied, put back\nfrom a backup or changed since.\n\n"
+    "'\nhad beside it the journal of an unfinished change that\ndoes not belong to the file as it is "
+    "now: the journal is\ndamaged, or the file was copied, put back from a backup\nor changed since.\n\n"
     "The journal was not applied, and the file was left as it is.";
 inline constexpr const char* kUnmatchedJournalKeptAs = "\nThe journal was kept as\n\t'";
 inline constexpr const char* kUnmatchedJournalNotMoved =

@@ -198,7 +198,7 @@ TEST_F(CliCommandsTest, NoReportOrExportTakesThePlaceOfARecordFile) {
         if (run.err.find("built without the printed report") != std::string::npos) continue;
         EXPECT_EQ(run.status, 2) << attempt[0] << " " << attempt.back();
         EXPECT_NE(run.err.find("is a Child and Adolescent Orvantis file (*.rpc).\nA report or an export never "
-                               "replaces one"),
+                               "replaces one:"),
                   std::string::npos)
             << run.err;
     }

@@ -101,7 +101,7 @@ TEST(ReportMessages, FixedMessagesOfTheDialogs) {
               (UserMessage{"Save File Error", "There was an error writing the file\n\t'c:/r/jane.rtf'\nThe report was not saved.",
                            MessageIcon::Stop}));
     const std::string neverReplaced =
-        "'\nis a Child and Adolescent Orvantis file (*.rpc).\nA report or an export never replaces one: please "
+        "'\nis a Child and Adolescent Orvantis file (*.rpc).\nA report or an export never replaces one:\nplease "
         "choose another name.";
     EXPECT_EQ(OutputIsRecordFileMessage("c:/r/clinic.rpc"),
               (UserMessage{"Save File Error", "The file\n\t'c:/r/clinic.rpc" + neverReplaced, MessageIcon::Stop}));

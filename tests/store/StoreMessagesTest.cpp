@@ -148,8 +148,8 @@ TEST(StoreMessages, SearchAndReadOnlyMessages) {
 
 TEST(StoreMessages, AJournalSetAsideIsToldPlainly) {
     const std::string told =
-        "The file\n\t'/data/clinic.rpc'\nhad beside it the journal of an unfinished change that does not belong to "
-        "the\nfile as it is now: the journal is damaged, or the file was copied, put back\nfrom a backup or "
+        "The file\n\t'/data/clinic.rpc'\nhad beside it the journal of an unfinished change that\ndoes not belong "
+        "to the file as it is now: the journal is\ndamaged, or the file was copied, put back from a backup\nor "
         "changed since.\n\nThe journal was not applied, and the file was left as it is.";
     const std::string advice =
         "\n\nPlease check that the file holds every record it should,\nor contact your system administrator.";

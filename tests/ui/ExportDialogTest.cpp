@@ -404,9 +404,9 @@ class ExportDialogTest : public QObject {
         RunExportFileCommand(workspace, nullptr);
         QCOMPARE(
             prompter_->Last().text,
-            QStringLiteral("The export passwords are not used: their file, or a folder above it, could be "
-                           "changed by\nsomeone other than the administrator.\n\nAn administrator makes the "
-                           "file and every folder above it owned by the administrator and\nwritable by the "
+            QStringLiteral("The export passwords are not used: their file, or a folder\nabove it, could be "
+                           "changed by someone other than the\nadministrator.\n\nAn administrator makes the "
+                           "file and every folder above it\nowned by the administrator and writable by the\n"
                            "administrator only. To be put right:\n    ") +
                 file);
 

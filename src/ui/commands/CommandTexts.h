@@ -16,10 +16,10 @@ inline constexpr const char* kNoExportPasswordSet =
     "No export password is set on this computer.\n\nAn administrator sets one with\n"
     "    orva-cli set-export-password SLOT";
 inline constexpr const char* kExportPasswordsUnsafe =
-    "The export passwords are not used: their file, or a folder above it, could be changed by\n"
-    "someone other than the administrator.\n\n"
-    "An administrator makes the file and every folder above it owned by the administrator and\n"
-    "writable by the administrator only. To be put right:\n    ";
+    "The export passwords are not used: their file, or a folder\n"
+    "above it, could be changed by someone other than the\nadministrator.\n\n"
+    "An administrator makes the file and every folder above it\n"
+    "owned by the administrator and writable by the\nadministrator only. To be put right:\n    ";
 inline constexpr const char* kExportPasswordsUnreadable = "The export passwords could not be read from\n    ";
 
 }  // namespace orva::texts
