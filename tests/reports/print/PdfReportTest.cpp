@@ -67,21 +67,28 @@ TEST(PdfReport, WritesEightPages_WithTheKeyTexts_WithoutADisplay) {
     for (const char* expected :
          {"Strictly Confidential", "BRIEF OUTLINE OF THE ORVA", "ORVA RESULTS", "O'Brien {Jr}",
           "ANXIETY DISORDERS", "Assessed", "TIC DISORDERS", ">=0.07",
-          "Comments:", "[Self: Feels C:\\worried\\ most days]", "Child and Adolescent Orvantis Report Form",
+          "Comments:", "[Self: Feels C:\\worried\\ most days]", "Items to follow up", "None endorsed",
+          "Child and Adolescent Orvantis Report Form",
           "BRIEF DEFINITIONS FOR EACH DISORDER", "Definitions (continued)",
           "ORVA Report Interpretation Guidelines"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
     EXPECT_EQ(reports_test::FileMode(path), 0600u) << "reports hold health data";
 }
 
-TEST(PdfReport, LongestAndTeacherOnlyAnalyses_WriteEightPages) {
+// Every item to follow up endorsed by three reporters does not fit below the comments: a ninth
+// page holds them, and the eight pages stay as they are.
+TEST(PdfReport, LongestAnalysis_PutsTheItemsToFollowUpOnANinthPage_TeacherOnlyWritesEight) {
     TempFolder folder;
     ASSERT_EQ(WritePdfReport(print_test::LongestAnalysis(), folder.Path("long.pdf"), false), kStoreOk);
     ASSERT_EQ(WritePdfReport(reports_test::TeacherOnlyAnalysis(), folder.Path("teacher.pdf"), false),
               kStoreOk);
     KeepSnapshot(folder.Path("long.pdf"), "print-longest.pdf");
     KeepSnapshot(folder.Path("teacher.pdf"), "print-teacher.pdf");
-    EXPECT_EQ(Pages(PdfText(folder.Path("long.pdf"))), 8);
+    const std::string longest = PdfText(folder.Path("long.pdf"));
+    EXPECT_EQ(Pages(longest), 9);
+    const std::string ninth = longest.substr(longest.rfind('\f', longest.size() - 2));
+    EXPECT_NE(ninth.find("Items to follow up"), std::string::npos);
+    EXPECT_NE(ninth.find("Very Often"), std::string::npos);
     EXPECT_EQ(Pages(PdfText(folder.Path("teacher.pdf"))), 8);
 }
 

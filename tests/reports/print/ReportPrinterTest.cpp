@@ -1,10 +1,12 @@
-// The eight pages drawn onto recorders: what each page holds and where, without fonts.
+// The pages drawn onto recorders: what each page holds and where, without fonts.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "model/ItemCatalogue.h"
 #include "reports/PersonDetailTexts.h"
 #include "reports/ReportsTestSupport.h"
+#include "reports/print/PrintString.h"
 #include "reports/print/PrintTestSupport.h"
 #include "reports/print/PrintTexts.h"
 #include "screening/AnalysisGrid.h"
@@ -62,12 +64,14 @@ int PageOf(DisorderId id) {
 
 TEST(ReportPrinter, DrawsEightPages_AndNothingForOtherNumbers) {
     const RecordedPages pages = DrawAllPages(reports_test::FullAnalysis());
-    for (const RecordingCanvas& page : pages) EXPECT_FALSE(page.Texts().empty());
+    for (int number = 1; number <= 8; ++number) EXPECT_FALSE(pages[number - 1].Texts().empty()) << number;
+    EXPECT_TRUE(pages[8].Texts().empty());
 
     const ReportPrinter printer(reports_test::FullAnalysis(), {});
+    EXPECT_EQ(printer.PageCount(RecordingCanvas()), 8);
     RecordingCanvas before, after;
     printer.DrawPage(0, before);
-    printer.DrawPage(9, after);
+    printer.DrawPage(10, after);
     EXPECT_TRUE(before.Texts().empty() && before.Boxes().empty());
     EXPECT_TRUE(after.Texts().empty() && after.Boxes().empty());
 }
@@ -196,6 +200,42 @@ TEST(ReportPrinter, ReliabilityRow_ShowsTheAtLeastCutoff_AndCommentsFollowAsType
     EXPECT_LT(heading, self.rect.top());
     EXPECT_LT(self.rect.top(), parent.rect.top());
     EXPECT_LT(parent.rect.top(), teacher.rect.top());
+}
+
+// Below the comments on page 5, whatever the rows show: the heading, what the list is and a row
+// per item with its number, reporter, answer word and wording, above the footer.
+TEST(ReportPrinter, ItemsToFollowUp_StandBelowTheCommentsOnPage5_WhenTheyFit) {
+    ReportSet reports = reports_test::FullAnalysis();
+    reports.Record(kParent).SetResponse(82, 2);
+    reports.Record(kParent).ComputeEndorsements();
+    const RecordedPages pages = DrawAllPages(reports);
+    const RecordingCanvas& page = pages[4];
+    const auto& heading = Found(page, Q("Items to follow up"));
+    EXPECT_GT(heading.rect.top(), Found(page, QStringLiteral("(Parent: Sleeps badly, {often} late)")).rect.top());
+    EXPECT_EQ(RowTexts(page, Q("Item")), QStringList({"Item", "Reporter", "Answer", "Wording"}));
+    EXPECT_EQ(RowTexts(page, Q("82")),
+              QStringList({"82", "Parent", "Sometimes", FromCp1252(ItemCatalogue::Wording(kParent, 82))}));
+    EXPECT_LT(Found(page, Q("82")).rect.top() + 0.15, 10.2);
+    EXPECT_TRUE(pages[8].Texts().empty());
+
+    const RecordedPages none = DrawAllPages(reports_test::FullAnalysis());
+    EXPECT_GT(Found(none[4], Q("None endorsed")).rect.top(), Found(none[4], Q("Items to follow up")).rect.top());
+}
+
+// When they do not fit, a ninth page with the footer holds them and page 5 ends with the comments.
+TEST(ReportPrinter, ItemsToFollowUp_TakeANinthPage_WhenTheyDoNotFit) {
+    const ReportSet reports = print_test::LongestAnalysis();
+    const RecordedPages pages = DrawAllPages(reports);
+    EXPECT_EQ(ReportPrinter(reports, {}).PageCount(RecordingCanvas()), 9);
+    for (int number = 1; number <= 8; ++number) EXPECT_FALSE(pages[number - 1].Find(Q("Items to follow up")));
+    const RecordingCanvas& ninth = pages[8];
+    EXPECT_TRUE(ninth.Find(Q("Items to follow up")));
+    const QStringList texts = ninth.AllTexts();
+    EXPECT_EQ(texts.count(Q("Very Often")), 11 + 11 + 6);
+    EXPECT_EQ(texts.count(Q("Teacher")), 6);
+    EXPECT_TRUE(ninth.Find(Q(print_texts::kFooter)));
+    EXPECT_TRUE(ninth.Find(Q("9")));
+    for (const auto& text : ninth.Texts()) EXPECT_LE(text.rect.top(), 10.7) << text.text.toStdString();
 }
 
 // The label and value texts of the details block's left column, by label.
