@@ -211,7 +211,8 @@ TEST(ReportPrinter, ItemsToFollowUp_StandBelowTheCommentsOnPage5_WhenTheyFit) {
     const RecordedPages pages = DrawAllPages(reports);
     const RecordingCanvas& page = pages[4];
     const auto& heading = Found(page, Q("Items to follow up"));
-    EXPECT_GT(heading.rect.top(), Found(page, QStringLiteral("(Parent: Sleeps badly, {often} late)")).rect.top());
+    EXPECT_GT(heading.rect.top(),
+              Found(page, QStringLiteral("(Parent: Sleeps badly, {often} late)")).rect.top());
     EXPECT_EQ(RowTexts(page, Q("Item")), QStringList({"Item", "Reporter", "Answer", "Wording"}));
     EXPECT_EQ(RowTexts(page, Q("82")),
               QStringList({"82", "Parent", "Sometimes", FromCp1252(ItemCatalogue::Wording(kParent, 82))}));
@@ -219,7 +220,8 @@ TEST(ReportPrinter, ItemsToFollowUp_StandBelowTheCommentsOnPage5_WhenTheyFit) {
     EXPECT_TRUE(pages[8].Texts().empty());
 
     const RecordedPages none = DrawAllPages(reports_test::FullAnalysis());
-    EXPECT_GT(Found(none[4], Q("None endorsed")).rect.top(), Found(none[4], Q("Items to follow up")).rect.top());
+    EXPECT_GT(Found(none[4], Q("None endorsed")).rect.top(),
+              Found(none[4], Q("Items to follow up")).rect.top());
 }
 
 // When they do not fit, a ninth page with the footer holds them and page 5 ends with the comments.
@@ -318,6 +320,33 @@ TEST(ReportPrinter, ItemListsOfThreeReporters_StepDownNoLowerThan6Points) {
     EXPECT_LE(TextBottom(items), items.rect.bottom() + kEps);
 }
 
+// Each definition keeps its criteria and names the disorder as a clinician will look it up now.
+TEST(ReportPrinter, Definitions_GiveTheCurrentNameOfTheirDisorder) {
+    const RecordedPages pages = DrawAllPages(reports_test::FullAnalysis());
+    const QStringList definitions = pages[5].AllTexts() + pages[6].AllTexts();
+    const auto paragraphAfter = [&](const char* heading) {
+        const qsizetype at = definitions.indexOf(Q(heading));
+        return at < 0 || at + 1 >= definitions.size() ? QString() : definitions[at + 1];
+    };
+    const std::pair<const char*, const char*> names[] = {
+        {"Attention-Deficit/Hyperactivity Disorder", "presentations"},
+        {"Expressive Language Disorder", "(now language disorder)"},
+        {"Mixed Receptive-Expressive Language Disorder", "(now language disorder)"},
+        {"Phonological Disorder", "(now speech sound disorder)"},
+        {"Dysthymic Disorder", "(now persistent depressive disorder)"},
+        {"Disorder of Written Expression",
+         "(now specific learning disorder with impairment in written expression)"},
+        {"Mathematics Disorder", "(now specific learning disorder with impairment in mathematics)"},
+        {"Reading Disorder", "(now specific learning disorder with impairment in reading)"},
+        {"Asperger's Disorder", "(now autism spectrum disorder)"},
+        {"Autistic Disorder", "(now autism spectrum disorder)"},
+        {"Tic Disorder-Motor", "provisional tic disorder"},
+        {"Tic Disorder-Vocal", "persistent vocal tic disorder"},
+    };
+    for (const auto& [heading, name] : names)
+        EXPECT_TRUE(paragraphAfter(heading).contains(Q(name))) << heading;
+}
+
 TEST(ReportPrinter, DefinitionAndGuidelinePages_AreInArial_WithTheirHeadingsAndOpenings) {
     const RecordedPages pages = DrawAllPages(reports_test::FullAnalysis());
     for (int number = 6; number <= 8; ++number) {
@@ -338,9 +367,10 @@ TEST(ReportPrinter, DefinitionAndGuidelinePages_AreInArial_WithTheirHeadingsAndO
             Q("Generalised anxiety disorder (GAD) is characterised by at least 6 months of persistent and"));
     }));
     for (const char* heading :
-         {"Disorder Column", "Positive Screen Cutoff Column", "Self-Report Score Column",
-          "Parent-Report Score Column", "Teacher-Report Score Column", "Cutoff Attained Column",
-          "Positive Screen Items Met Column", "Summary Statistics"})
+         {"Risk and Safety", "What the Screen Does Not Assess", "Disorder Column",
+          "Positive Screen Cutoff Column", "Self-Report Score Column", "Parent-Report Score Column",
+          "Teacher-Report Score Column", "Cutoff Attained Column", "Positive Screen Items Met Column",
+          "When Reporters Disagree", "Summary Statistics"})
         EXPECT_TRUE(pages[7].Find(Q(heading))) << heading;
     const QString summary = pages[7].Texts().back().text;
     EXPECT_TRUE(summary.startsWith(
