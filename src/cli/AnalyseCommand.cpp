@@ -62,7 +62,8 @@ nlohmann::ordered_json AnalysisDocument(const AnalysisGrid& grid, const Analysis
     }
     nlohmann::ordered_json followUp = nlohmann::ordered_json::array();
     for (const FollowUpItem& item : analysis.followUp)
-        followUp.push_back({{"item", item.item}, {"reporter", kSlotKeys[item.reporter]}, {"answer", item.answer}});
+        followUp.push_back(
+            {{"item", item.item}, {"reporter", kSlotKeys[item.reporter]}, {"answer", item.answer}});
     return {
         {"rows", std::move(rows)},
         {"positive_screens", std::move(counts)},
@@ -95,7 +96,8 @@ void WriteFollowUp(std::ostream& out, const AnalysisResult& analysis) {
     }
     const auto& columns = orva::texts::kFollowUpColumns;
     TextTable table({columns[0], columns[1], columns[2], columns[3]});
-    for (const FollowUpTexts& row : rows) table.AddRow({row.item, row.reporter, row.answer, Utf8(row.wording)});
+    for (const FollowUpTexts& row : rows)
+        table.AddRow({row.item, row.reporter, row.answer, Utf8(row.wording)});
     table.Write(out);
 }
 

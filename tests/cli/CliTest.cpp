@@ -222,7 +222,8 @@ TEST_F(CliFile, AnalyseTableShowsTheGridWithShadedCellsMarked) {
     EXPECT_TRUE(Contains(run.out, "Items to follow up\n"));
     EXPECT_TRUE(Contains(run.out, "| 111  | Teacher  | Very Often | "));
     EXPECT_FALSE(Contains(run.out, "None endorsed"));
-    EXPECT_TRUE(Contains(RunCli({"analyse", path_, "--record", "0"}).out, "Items to follow up\nNone endorsed\n"));
+    EXPECT_TRUE(
+        Contains(RunCli({"analyse", path_, "--record", "0"}).out, "Items to follow up\nNone endorsed\n"));
 }
 
 // Refusals: status 2, a clear message on the error stream, nothing on the output stream.

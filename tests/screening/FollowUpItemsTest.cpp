@@ -90,7 +90,8 @@ TEST(ItemsToFollowUp, AreOrderedByItem_ThenSelfParentTeacher) {
     for (std::size_t i = 1; i < items.size(); ++i) {
         const FollowUpItem& before = items[i - 1];
         const FollowUpItem& after = items[i];
-        EXPECT_TRUE(before.item < after.item || (before.item == after.item && before.reporter < after.reporter))
+        EXPECT_TRUE(before.item < after.item ||
+                    (before.item == after.item && before.reporter < after.reporter))
             << i;
     }
     EXPECT_EQ(items.front(), (FollowUpItem{2, kSelf, 5}));

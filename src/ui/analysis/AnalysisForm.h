@@ -20,8 +20,8 @@ class FollowUpTable;
 class GridWidget;
 
 // The analysis form: the young person's details, the screening grid, the reliability grid,
-// the items to follow up, the observers' comments and the note at the foot. It is taller than a screen, so the view
-// puts it in a scroll area; its size is fixed.
+// the items to follow up, the observers' comments and the note at the foot. It is taller than
+// a screen, so the view puts it in a scroll area; its size is fixed.
 //
 // Controls are placed in dialog units converted with the form font's metrics, so the layout
 // keeps its proportions with any font.

@@ -35,7 +35,8 @@ ReporterComparisonModel::ReporterComparisonModel(ReporterComparison comparison, 
         if (comparison_.present[static_cast<std::size_t>(slot)]) reporters_.push_back(slot);
     for (DisorderId id : kAllDisorders) positiveRows_[RowIndex(id)] = analysis.Row(id).cutoffAttained;
     for (const FollowUpItem& followUp : analysis.followUp)
-        if (followUpItems_.empty() || followUpItems_.back() != followUp.item) followUpItems_.push_back(followUp.item);
+        if (followUpItems_.empty() || followUpItems_.back() != followUp.item)
+            followUpItems_.push_back(followUp.item);
 }
 
 QString ReporterComparisonModel::RowId(DisorderId id) {

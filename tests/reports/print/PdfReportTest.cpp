@@ -68,9 +68,8 @@ TEST(PdfReport, WritesEightPages_WithTheKeyTexts_WithoutADisplay) {
          {"Strictly Confidential", "BRIEF OUTLINE OF THE ORVA", "ORVA RESULTS", "O'Brien {Jr}",
           "ANXIETY DISORDERS", "Assessed", "TIC DISORDERS", ">=0.07",
           "Comments:", "[Self: Feels C:\\worried\\ most days]", "Items to follow up", "None endorsed",
-          "Child and Adolescent Orvantis Report Form",
-          "BRIEF DEFINITIONS FOR EACH DISORDER", "Definitions (continued)",
-          "ORVA Report Interpretation Guidelines"})
+          "Child and Adolescent Orvantis Report Form", "BRIEF DEFINITIONS FOR EACH DISORDER",
+          "Definitions (continued)", "ORVA Report Interpretation Guidelines"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
     EXPECT_EQ(reports_test::FileMode(path), 0600u) << "reports hold health data";
 }

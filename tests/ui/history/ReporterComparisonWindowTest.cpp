@@ -123,7 +123,8 @@ class ReporterComparisonWindowTest : public QObject {
         reports.Record(kTeacher).SetResponse(88, 2);
         reports.Record(kTeacher).ComputeEndorsements();
         const AnalysisResult analysis = ComputeAnalysis(reports);
-        ReporterComparisonWindow window(CompareReporters(reports, analysis), analysis, QStringLiteral("ALEX"));
+        ReporterComparisonWindow window(CompareReporters(reports, analysis), analysis,
+                                        QStringLiteral("ALEX"));
         auto& combo = *Find<QComboBox>(window, QStringLiteral("filterCombo"));
         combo.setCurrentIndex(3);
         QCOMPARE(combo.currentText(), QStringLiteral("Items to follow up that a reporter endorsed"));
