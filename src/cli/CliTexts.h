@@ -220,8 +220,8 @@ inline constexpr const char* kListExitStatus =
 inline constexpr const char* kAnalyseSynopsis = "analyse FILE --record POS [--record POS] [--record POS] [--json]";
 inline constexpr const char* kAnalyseDescription =
     "Analyses at most one Self-report, one Parent-report and one Teacher-report of one person: the\n"
-    "23 screening rows with each reporter's scores, the positive screens, and each report's Omega,\n"
-    "as the analysis form shows them.\n";
+    "23 screening rows with each reporter's scores, the positive screens, each report's Omega and\n"
+    "the items to follow up that a reporter endorsed, as the analysis form shows them.\n";
 // analyse and compare.
 inline constexpr const char* kChosenReportsExitStatus =
     "Exit status: 0 success; 1 done, but some records of the file failed to load; 2 usage error,\n"
@@ -270,8 +270,9 @@ inline constexpr const char* kImportCsvHelp = "the CSV file to read";
 inline constexpr const char* kReportSynopsis =
     "report FILE --record POS [--record POS] [--record POS] (--rtf OUT | --pdf OUT) [--replace]";
 inline constexpr const char* kReportDescription =
-    "Writes the analysis of the chosen records as a report file: an RTF document, or the eight\n"
-    "printed pages as a PDF file, drawn without a display.\n";
+    "Writes the analysis of the chosen records as a report file: an RTF document, or the printed\n"
+    "pages as a PDF file, drawn without a display (eight, or nine when the items to follow up\n"
+    "need a page of their own).\n";
 inline constexpr const char* kReportExitStatus =
     "Exit status: 0 the report was written in full; 2 usage error, refused choice or file error,\n"
     "and no report file was written.\n";

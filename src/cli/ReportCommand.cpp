@@ -69,7 +69,7 @@ int WriteRtf(const ReportSet& reports, const std::string& rtfName, bool replace,
 }
 
 #ifdef ORVA_CLI_PDF
-// The eight printed pages as a PDF file, drawn without a display, written whole or not at all.
+// The printed pages as a PDF file, drawn without a display, written whole or not at all.
 int WritePdf(const ReportSet& reports, const std::string& path, bool replace, std::ostream& out, std::ostream& err) {
     OutputFile file;
     file.SetPath(path);

@@ -98,7 +98,8 @@ struct DefinitionGroup {
 // Page 6: anxiety, attention-deficit and disruptive behaviour, communication and depressive
 // disorders. Page 7: eating, learning, pervasive developmental and tic disorders.
 std::span<const DefinitionGroup> DefinitionGroupsOfPage(int page);
-// Page 8: one section per column of the results table, then the summary statistics.
+// Page 8: risk and safety and what the screen does not assess, one section per column of the
+// results table, what reporters' disagreement means, then the summary statistics.
 std::span<const GuideSection> InterpretationGuidelines();
 
 }  // namespace orva::print_texts

@@ -64,19 +64,25 @@ TEST(PdfReport, DrawsEightPages_WithTheKeyTexts_WithoutADisplay) {
     for (const char* expected :
          {"Strictly Confidential", "BRIEF OUTLINE OF THE ORVA", "ORVA RESULTS", "O'Brien {Jr}",
           "ANXIETY DISORDERS", "Assessed", "TIC DISORDERS", ">=0.07",
-          "Comments:", "[Self: Feels C:\\worried\\ most days]", "Child and Adolescent Orvantis Report Form",
-          "BRIEF DEFINITIONS FOR EACH DISORDER", "Definitions (continued)",
-          "ORVA Report Interpretation Guidelines"})
+          "Comments:", "[Self: Feels C:\\worried\\ most days]", "Items to follow up", "None endorsed",
+          "Child and Adolescent Orvantis Report Form", "BRIEF DEFINITIONS FOR EACH DISORDER",
+          "Definitions (continued)", "ORVA Report Interpretation Guidelines"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
 }
 
-TEST(PdfReport, LongestAndTeacherOnlyAnalyses_DrawEightPages) {
+// Every item to follow up endorsed by three reporters does not fit below the comments: a ninth
+// page holds them, and the eight pages stay as they are.
+TEST(PdfReport, LongestAnalysis_PutsTheItemsToFollowUpOnANinthPage_TeacherOnlyDrawsEight) {
     TempFolder folder;
     WritePdf(print_test::LongestAnalysis(), folder.Path("long.pdf"));
     WritePdf(reports_test::TeacherOnlyAnalysis(), folder.Path("teacher.pdf"));
     KeepSnapshot(folder.Path("long.pdf"), "print-longest.pdf");
     KeepSnapshot(folder.Path("teacher.pdf"), "print-teacher.pdf");
-    EXPECT_EQ(Pages(PdfText(folder.Path("long.pdf"))), 8);
+    const std::string longest = PdfText(folder.Path("long.pdf"));
+    EXPECT_EQ(Pages(longest), 9);
+    const std::string ninth = longest.substr(longest.rfind('\f', longest.size() - 2));
+    EXPECT_NE(ninth.find("Items to follow up"), std::string::npos);
+    EXPECT_NE(ninth.find("Very Often"), std::string::npos);
     EXPECT_EQ(Pages(PdfText(folder.Path("teacher.pdf"))), 8);
 }
 
