@@ -16,7 +16,7 @@ int SettleAsTheNextWriter(const std::string& path, FileSystem& fs) {
 
 std::vector<std::string> FolderNames(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
