@@ -18,8 +18,8 @@ inline constexpr const char* kUsageNotes =
     "in the file, as \"list\" shows it; at most one record of each reporter can be analysed.\n"
     "compare sets the answers of two or three such reports side by side, item by item, with how\n"
     "far each pair of reporters agrees. history lists every record of one person in the file by\n"
-    "completion date, each screened alone; the person is found only by the exact names and date of\n"
-    "birth given.\n"
+    "completion date, each screened alone; the person is found by the names and date of birth\n"
+    "given, as the selection dialogs find one (capitals and blanks after a name do not matter).\n"
     "\n"
     "export asks for an export password; set-export-password (1 to 3) asks twice for the new one.\n"
     "\n"
@@ -31,7 +31,8 @@ inline constexpr const char* kUsageNotes =
     "holds the rows its counts name. After 2 no record file and no password was changed, and no\n"
     "output file was written (an output is written whole or not at all). list, analyse, compare,\n"
     "history and --help exit with 2 when their output cannot be written. check exits with 0 for a\n"
-    "sound file and with 1 when it found damage.\n";
+    "sound file and with 1 when it found damage. history exits with 3 when the file holds no\n"
+    "record of the person named.\n";
 
 inline constexpr const char* kUnknownCommand = "unknown command";
 inline constexpr const char* kMissingCommand = "no command given";
@@ -244,7 +245,8 @@ inline constexpr const char* kHistoryDescription =
     "dialogs check and find one.\n";
 inline constexpr const char* kHistoryExitStatus =
     "Exit status: 0 success; 1 done, but some records of the file failed to load; 2 usage error,\n"
-    "refused person, no record of that person or file error, or the output could not be written.\n";
+    "refused person or file error (no such file among them), or the output could not be written;\n"
+    "3 the file holds no record of the person named.\n";
 inline constexpr const char* kFirstNameHelp = "the person's first name";
 inline constexpr const char* kLastNameHelp = "the person's last name";
 inline constexpr const char* kBirthDateHelp = "the person's date of birth";

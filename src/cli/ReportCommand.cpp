@@ -18,6 +18,7 @@
 #include "store/StoreMessages.h"
 #include "store/StoreResult.h"
 #ifdef ORVA_CLI_PDF
+#include "cli/ToolkitMessages.h"
 #include "reports/print/OffscreenApplication.h"
 #include "reports/print/PdfReport.h"
 #endif
@@ -71,6 +72,7 @@ int WriteRtf(const ReportSet& reports, const std::string& rtfName, bool replace,
 #ifdef ORVA_CLI_PDF
 // The printed pages as a PDF file, drawn without a display, written whole or not at all.
 int WritePdf(const ReportSet& reports, const std::string& path, bool replace, std::ostream& out, std::ostream& err) {
+    SilenceToolkitMessages();
     OutputFile file;
     file.SetPath(path);
     const auto notWritten = [&err, &path](long long code) {

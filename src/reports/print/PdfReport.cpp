@@ -2,9 +2,11 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QPdfWriter>
 
+#include "reports/print/PdfInformation.h"
 #include "reports/print/PrintResult.h"
 #include "reports/print/PrintTexts.h"
 #include "reports/print/ReportRendering.h"
@@ -20,10 +22,10 @@ constexpr int kPdfResolution = 1200;
 int RenderPdfReport(const ReportSet& reports, std::string& pdf) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return kPrintNoGuiApplication;
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
     int rendered = kPrintOk;
     {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
         writer.setTitle(QString::fromLatin1(print_texts::kPdfTitle));
@@ -32,6 +34,12 @@ int RenderPdfReport(const ReportSet& reports, std::string& pdf) {
     }
     if (rendered < 0) return rendered;
     pdf.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    // The writer ends the file when it goes; the properties Qt cannot set follow it.
+    const PdfInformation information{print_texts::kPdfTitle, print_texts::kPdfAuthor, print_texts::kPdfSubject,
+                                     print_texts::kPdfCreator,
+                                     "D:" + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss"))
+                                                .toStdString() + "Z"};
+    AppendPdfInformation(pdf, information);
     return kPrintOk;
 }
 

@@ -17,8 +17,10 @@ inline constexpr const char* kSubstituteArial = "Liberation Sans";
 inline constexpr const char* kLogoImage = ":/print/Print_ORVA_logo.bmp";
 inline constexpr const char* kReportFormImage = ":/print/Print_ORVA_Report_Form.bmp";
 
-// PDF document properties.
-inline constexpr const char* kPdfTitle = "Strictly Confidential";
+// PDF document properties, which file managers show: never the person's name.
+inline constexpr const char* kPdfTitle = "ORVA Report";
+inline constexpr const char* kPdfAuthor = "ORVA";
+inline constexpr const char* kPdfSubject = "Confidential";
 inline constexpr const char* kPdfCreator = "ORVA";
 
 // Page 1.
