@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "model/AssessmentRecord.h"
 #include "model/Cp1252.h"
@@ -321,18 +322,18 @@ void RecordSelectionDialog::LoadMatching() {
         prompter_.Message(*message);
     if (code < 0) return;
 
-    int firstRow = -1;
-    int lastRow = -1;
-    if (unmappable > 0 || records_->Find(person.firstName, person.lastName, FieldNumber(person.birthYear),
-                                         FieldNumber(person.birthMonth), FieldNumber(person.birthDay),
-                                         firstRow, lastRow) != 0) {
+    const std::optional<RowRun> run =
+        unmappable > 0 ? std::nullopt
+                       : records_->Find(person.firstName, person.lastName, FieldNumber(person.birthYear),
+                                        FieldNumber(person.birthMonth), FieldNumber(person.birthDay));
+    if (!run) {
         prompter_.Message(NoMatchingRecordsMessage());
         return;
     }
-    firstRow_ = firstRow;
+    firstRow_ = run->first;
     loadedPath_ = FileSystemPath(path.fullPath);
     loadedPerson_ = person;
-    for (int row = firstRow; row <= lastRow; ++row) list_->addItem(EntryText(records_->Row(row)));
+    for (int row = run->first; row <= run->last; ++row) list_->addItem(EntryText(records_->Row(row)));
     ListFilled();
     FirstEntryBecomesCurrent();
 }
