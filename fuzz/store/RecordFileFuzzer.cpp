@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecordList list(fs);
     const int loaded = list.Load(path, true, true);
     if (loaded >= 0) {
-        Check(list.RowCount() <= RecordList::kMaxRows);
+        Check(list.RowCount() <= kMaxRecords);
         Check(list.RowCount() + static_cast<long long>(list.FailedPositions().size()) +
                   list.RecordsBeyondCapacity() ==
               list.RecordsInFile());

@@ -27,14 +27,12 @@ using LatestPerReporter = std::array<int, 3>;
 // name and birth date, and asked for a person's latest record of each reporter.
 class RecordList {
   public:
-    static constexpr int kMaxRows = 657;
-
     explicit RecordList(FileSystem& fileSystem = DefaultFileSystem());
 
     // Replaces the content with the records of the file at `path` (".rpc" added when missing),
     // read through RecordStore::List. A negative code when the file cannot be read at all;
     // otherwise the number of records in the file that are not in the list: those that failed
-    // their checks, and those beyond the file's capacity of kMaxRows records (files made by
+    // their checks, and those beyond the file's capacity of kMaxRecords records (files made by
     // other means). Sorts by last name, first name, birth date and save date-time when asked.
     int Load(const std::string& path, bool readOnly, bool sort);
 

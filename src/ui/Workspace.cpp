@@ -3,8 +3,8 @@
 #include <QFile>
 
 #include "store/StoreMessages.h"
+#include "ui/CoreText.h"
 #include "ui/Prompter.h"
-#include "ui/outputs/OutputPaths.h"
 
 namespace orva {
 
