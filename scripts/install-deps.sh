@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libqt6svg6 qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libsodium-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth poppler-utils
   libreoffice-writer-nogui libreoffice-calc-nogui unzip
   fonts-liberation2 fonts-ebgaramond

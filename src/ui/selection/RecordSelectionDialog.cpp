@@ -21,7 +21,7 @@
 #include "ui/Prompter.h"
 #include "ui/selection/RecordPath.h"
 #include "ui/selection/SelectionTexts.h"
-#include "ui/shell/ShellTexts.h"
+#include "ui/ProgramTexts.h"
 #include "store/StoreMessages.h"
 #include "ui/WaitCursor.h"
 
