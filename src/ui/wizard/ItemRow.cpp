@@ -1,13 +1,14 @@
 #include "ui/wizard/ItemRow.h"
 
+#include <QButtonGroup>
 #include <QEvent>
-#include <algorithm>
 #include <QFrame>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "model/ItemCatalogue.h"
 #include "ui/wizard/WizardTexts.h"
@@ -33,11 +34,13 @@ ItemRow::ItemRow(int item, QGridLayout& grid, int row, QWidget* page) : QObject(
     grid.addWidget(number, row, 0);
     grid.addWidget(wording_, row, 1);
 
+    group_ = new QButtonGroup(this);
     for (int value = 0; value < kAnswerCount; ++value) {
         auto* answer = new QRadioButton(page);
         answer->setObjectName(prefix + QStringLiteral("Answer%1Radio").arg(value));
-        answer->setAutoExclusive(false);
+        answer->setAccessibleDescription(QString::fromUtf8(w::kAnswerPosition).arg(value + 1).arg(kAnswerCount));
         answer->installEventFilter(this);
+        group_->addButton(answer, value);
         connect(answer, &QRadioButton::clicked, this, [this, value] { Choose(value); });
         grid.addWidget(answer, row, kFirstAnswerColumn + value, Qt::AlignCenter);
         answers_[static_cast<std::size_t>(value)] = answer;
@@ -70,11 +73,14 @@ void ItemRow::SetAnswer(int value) {
     answer_ = (value >= 0 && value < kAnswerCount) ? value : -1;
     // The answers are one Tab stop, at the chosen answer (the first while blank).
     const int tabStop = answer_ < 0 ? 0 : answer_;
+    // An exclusive group never lets its checked button go, which a blank answer needs.
+    group_->setExclusive(false);
     for (int i = 0; i < kAnswerCount; ++i) {
         QRadioButton* answer = answers_[static_cast<std::size_t>(i)];
         answer->setChecked(i == answer_);
         answer->setFocusPolicy(i == tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     }
+    group_->setExclusive(true);
 }
 
 void ItemRow::Choose(int value) {

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <array>
 
+class QButtonGroup;
 class QGridLayout;
 class QLabel;
 class QPushButton;
@@ -14,8 +15,9 @@ namespace orva {
 // One item of an items page: its number, its wording, six answer buttons (0 "Never" to 5
 // "Very Often") and "Clear", placed in a row of the page's grid so that the columns line up.
 // The row keeps its answer itself: no button chosen is a blank answer, and a chosen one can be
-// cleared. From the keyboard the answers are one Tab stop: the digits 0 to 5 and the arrow
-// keys choose, Space on "Clear" clears.
+// cleared. The six are radio buttons of one exclusive group, so accessibility tools report them
+// as one choice of six. From the keyboard the answers are one Tab stop: the digits 0 to 5 and
+// the arrow keys choose, Space on "Clear" clears.
 class ItemRow final : public QObject {
     Q_OBJECT
 
@@ -46,6 +48,7 @@ private:
     int answer_ = -1;
     bool covered_ = false;
     QLabel* wording_;
+    QButtonGroup* group_;
     std::array<QRadioButton*, kAnswerCount> answers_{};
     QPushButton* clear_;
     QWidget* cover_;

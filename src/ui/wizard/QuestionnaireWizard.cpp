@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ui/access/Announcer.h"
 #include "ui/wizard/WizardPage.h"
 #include "ui/wizard/WizardTexts.h"
 
@@ -58,6 +59,11 @@ QuestionnaireWizard::QuestionnaireWizard(Prompter& prompter, QWidget* parent)
 void QuestionnaireWizard::AddPage(WizardPage* page, const QString& caption, Buttons buttons) {
     auto* frame = new QScrollArea(stack_);
     frame->setFrameShape(QFrame::NoFrame);
+    // The page's fields are the stops; a stop on the scrolling area itself would have no name.
+    frame->setFocusPolicy(Qt::NoFocus);
+    // A page that takes the focus itself (an items page, so no answer is chosen by a key) is
+    // read out by its caption.
+    page->setAccessibleName(caption);
     frame->setWidgetResizable(true);
     frame->setWidget(page);
     stack_->addWidget(frame);
@@ -97,6 +103,8 @@ void QuestionnaireWizard::GoTo(int index) {
     stack_->setCurrentWidget(entry.frame);
     entry.frame->ensureVisible(0, 0);
     setWindowTitle(entry.caption);
+    // The title bar changes without a focus move: said for those who cannot see it.
+    Announcer::Announce(this, entry.caption);
     backButton_->setEnabled(entry.buttons.testFlag(kBack));
     nextButton_->setVisible(entry.buttons.testFlag(kNext));
     finishButton_->setVisible(entry.buttons.testFlag(kFinish));
