@@ -8,6 +8,9 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev libqt6svg6 qt6-qpa-plugins qt6-charts-dev
   libqt6opengl6-dev  # Qt's CMake file for Charts asks for OpenGL's; Debian does not pull it in
+  # Read-aloud: the flite synthesiser played through Qt Multimedia (no speech daemon needed)
+  flite1-dev qt6-multimedia-dev
+  pulseaudio  # a sound server of the tests' own, for the real voice to play into
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libsodium-dev
   clang libclang-rt-14-dev
