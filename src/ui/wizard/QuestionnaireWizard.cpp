@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/access/Announcer.h"
+#include "ui/wizard/MoveOverride.h"
 #include "ui/wizard/WizardPage.h"
 #include "ui/wizard/WizardTexts.h"
 
@@ -42,13 +43,14 @@ QuestionnaireWizard::QuestionnaireWizard(Prompter& prompter, QWidget* parent)
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    for (QPushButton* button : {backButton_, nextButton_, finishButton_, cancelButton_}) buttons->addWidget(button);
+    buttonRow_ = new QHBoxLayout();
+    buttonRow_->addStretch(1);
+    for (QPushButton* button : {backButton_, nextButton_, finishButton_, cancelButton_})
+        buttonRow_->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(stack_, 1);
     layout->addWidget(rule);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow_);
 
     connect(backButton_, &QPushButton::clicked, this, &QuestionnaireWizard::OnBack);
     connect(nextButton_, &QPushButton::clicked, this, &QuestionnaireWizard::OnNext);
@@ -68,6 +70,23 @@ void QuestionnaireWizard::AddPage(WizardPage* page, const QString& caption, Butt
     frame->setWidget(page);
     stack_->addWidget(frame);
     pages_.push_back({page, frame, caption, buttons});
+}
+
+void QuestionnaireWizard::AddOwnButton(QPushButton* button) {
+    // Before the stretch that pushes the wizard's buttons to the right.
+    buttonRow_->insertWidget(ownButtons_++, button);
+}
+
+QPushButton* QuestionnaireWizard::ButtonOf(Button which) const {
+    switch (which) {
+        case kBack:
+            return backButton_;
+        case kNext:
+            return nextButton_;
+        case kFinish:
+            return finishButton_;
+    }
+    return nullptr;
 }
 
 int QuestionnaireWizard::CurrentIndex() const {
@@ -95,10 +114,10 @@ void QuestionnaireWizard::Start() {
         wanted = wanted.boundedTo(screen->availableSize() * 9 / 10);
     stack_->setMinimumSize(wanted);
     resize(sizeHint());
-    GoTo(0);
+    ShowPage(0);
 }
 
-void QuestionnaireWizard::GoTo(int index) {
+void QuestionnaireWizard::ShowPage(int index) {
     const Entry& entry = pages_[static_cast<std::size_t>(index)];
     stack_->setCurrentWidget(entry.frame);
     entry.frame->ensureVisible(0, 0);
@@ -111,19 +130,22 @@ void QuestionnaireWizard::GoTo(int index) {
     nextButton_->setDefault(entry.buttons.testFlag(kNext));
     finishButton_->setDefault(entry.buttons.testFlag(kFinish));
     entry.page->BecomeCurrent();
+    emit PageShown(index);
 }
 
 void QuestionnaireWizard::OnBack() {
+    if (moves_ != nullptr && moves_->Back()) return;
     const int index = CurrentIndex();
     if (index <= 0) return;
     pages_[static_cast<std::size_t>(index)].page->Back();
-    GoTo(index - 1);
+    ShowPage(index - 1);
 }
 
 void QuestionnaireWizard::OnNext() {
+    if (moves_ != nullptr && moves_->Next()) return;
     const int index = CurrentIndex();
     if (index + 1 >= PageCount() || !pages_[static_cast<std::size_t>(index)].page->Next()) return;
-    GoTo(index + 1);
+    ShowPage(index + 1);
 }
 
 void QuestionnaireWizard::OnFinish() {
@@ -131,6 +153,10 @@ void QuestionnaireWizard::OnFinish() {
 }
 
 void QuestionnaireWizard::reject() {
+    if (moves_ != nullptr) {
+        if (moves_->Cancel()) QDialog::reject();
+        return;
+    }
     WizardPage* page = CurrentPage();
     if (page == nullptr || page->CancelQuery(prompter_)) QDialog::reject();
 }

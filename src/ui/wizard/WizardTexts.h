@@ -102,6 +102,19 @@ inline constexpr const char* kBlankItemsText =
 inline constexpr const char* kLeaveBlank = "Leave blank and go to the next page";
 inline constexpr const char* kContinueCurrent = "Continue with the current page";
 
+// The items pages as a reporter answering alone sees them: each item's "Read aloud" button, and
+// "Blank Items" asked in plain words.
+inline constexpr const char* kReadAloud = "Read aloud";
+// Accessible name of an item's read-aloud button: "Read aloud 3. <wording>".
+inline constexpr const char* kReadAloudAccessible = "Read aloud %1 %2";
+inline constexpr const char* kPlainBlankItem =
+    "You have not answered this question.\n\nYou can answer it now, or leave it blank and go on.";
+inline constexpr const char* kPlainBlankItems =
+    "You have not answered every question on this page.\n\nYou can answer them now, or leave them blank and go "
+    "on.";
+inline constexpr const char* kPlainLeaveBlank = "Leave blank and go on";
+inline constexpr const char* kPlainAnswerNow = "Answer now";
+
 // Comment page.
 inline constexpr const char* kThankYou = "Thank you.  You have now completed the Child and Adolescent Orvantis.";
 inline constexpr const char* kReviewHint =
