@@ -6,8 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libqt6svg6 qt6-qpa-plugins qt6-charts-dev
-  libqt6opengl6-dev  # Qt's CMake file for Charts asks for OpenGL's; Debian does not pull it in
+  qt6-base-dev libqt6svg6 qt6-qpa-plugins
   # Read-aloud: the flite synthesiser played through Qt Multimedia (no speech daemon needed)
   flite1-dev qt6-multimedia-dev
   pulseaudio  # a sound server of the tests' own, for the real voice to play into
@@ -15,9 +14,10 @@ packages=(
   nlohmann-json3-dev libsodium-dev
   clang libclang-rt-14-dev
   xvfb xauth poppler-utils
-  libreoffice-writer-nogui
+  libreoffice-writer-nogui libreoffice-calc-nogui unzip
   fonts-liberation2 fonts-ebgaramond
-  desktop-file-utils appstream man-db bsdextrautils dpkg-dev file
+  desktop-file-utils appstream man-db bsdextrautils dpkg-dev file lintian
+  shared-mime-info xdg-utils libfile-mimeinfo-perl  # xdg-mime names a record file's type
   g++-mingw-w64-x86-64-posix wine64 autoconf automake libtool curl
 )
 

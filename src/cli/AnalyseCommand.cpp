@@ -13,6 +13,7 @@
 #include "cli/PersonJson.h"
 #include "cli/RecordFileLoad.h"
 #include "store/RecordList.h"
+#include "screening/ScreeningPresentation.h"
 #include "screening/ScreeningTexts.h"
 #include "cli/TextTable.h"
 
@@ -59,12 +60,17 @@ nlohmann::ordered_json AnalysisDocument(const AnalysisGrid& grid, const Analysis
         counts[kSlotKeys[slot]] = Utf8(grid.screening[kCountRow][kFirstScoreColumn + slot].text);
         omega[kSlotKeys[slot]] = Utf8(grid.reliability[1][kFirstScoreColumn + slot].text);
     }
+    nlohmann::ordered_json followUp = nlohmann::ordered_json::array();
+    for (const FollowUpItem& item : analysis.followUp)
+        followUp.push_back(
+            {{"item", item.item}, {"reporter", kSlotKeys[item.reporter]}, {"answer", item.answer}});
     return {
         {"rows", std::move(rows)},
         {"positive_screens", std::move(counts)},
         {"omega", std::move(omega)},
         {"reliability_attained", Utf8(grid.reliability[1][kAttainedColumn].text)},
         {"reliability_comment", Utf8(grid.reliability[1][kItemsColumn].text)},
+        {"follow_up", std::move(followUp)},
     };
 }
 
@@ -80,8 +86,24 @@ void WriteGrid(std::ostream& out, const std::array<GridRow, kScreeningGridRows>&
     table.Write(out);
 }
 
+// The items to follow up as a table of their texts, or "None endorsed".
+void WriteFollowUp(std::ostream& out, const AnalysisResult& analysis) {
+    out << orva::texts::kFollowUpHeading << '\n';
+    const std::vector<FollowUpTexts> rows = FollowUpRows(analysis);
+    if (rows.empty()) {
+        out << orva::texts::kNoneEndorsed << '\n';
+        return;
+    }
+    const auto& columns = orva::texts::kFollowUpColumns;
+    TextTable table({columns[0], columns[1], columns[2], columns[3]});
+    for (const FollowUpTexts& row : rows)
+        table.AddRow({row.item, row.reporter, row.answer, Utf8(row.wording)});
+    table.Write(out);
+}
+
 void WriteAnalysisText(std::ostream& out, const std::string& path, const ReportSet& reports,
-                       const std::array<int, kReportSlots>& positions, const AnalysisGrid& grid) {
+                       const std::array<int, kReportSlots>& positions, const AnalysisResult& analysis,
+                       const AnalysisGrid& grid) {
     out << texts::kAnalysisOf << OneLine(path) << '\n';
     WriteChosenReports(out, reports, positions);
     out << '\n';
@@ -97,38 +119,51 @@ void WriteAnalysisText(std::ostream& out, const std::string& path, const ReportS
     for (const GridCell& cell : grid.reliability[1]) cells.push_back(Utf8(Lines(Cell(cell))));
     reliability.AddRow(cells);
     reliability.Write(out);
-    out << texts::kShadedLegend << '\n';
+    out << texts::kShadedLegend << '\n' << '\n';
+    WriteFollowUp(out, analysis);
 }
 
-}  // namespace
-
-int RunAnalyse(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
-    CommandLine line;
-    const ParseOutcome parsed = ParseCommandLine(words, true, line);
-    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
-    if (line.records.empty()) return UsageError(err, texts::kNoRecordChosen);
-    if (line.records.size() > kMaxRecords) {
+int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
+    const std::vector<int> records = RecordPositions(line);
+    if (records.empty()) return UsageError(err, texts::kNoRecordChosen);
+    if (records.size() > kMaxRecords) {
         PrintMessage(err, {orva::texts::kTooManySelectionsCaption, orva::texts::kTooManySelections, MessageIcon::Stop});
         return kExitRefused;
     }
 
     RecordList list;
-    const LoadedFile loaded = LoadRecordFile(line.file, list, err);
+    const LoadedFile loaded = LoadRecordFile(line.Arguments()[0], list, err);
     if (loaded.status == kExitRefused) return kExitRefused;
 
     ReportSet reports;
-    const auto positions = LoadChosenRecords(loaded.path, line.records, AnalysisReadFailure(list), reports, err);
+    const auto positions = LoadChosenRecords(loaded.path, records, list.RecordsInFile(), reports, err);
     if (!positions) return kExitRefused;
     const AnalysisResult analysis = ComputeAnalysis(reports);
     const AnalysisGrid grid = BuildAnalysisGrid(analysis);
-    if (line.json) {
+    if (line.Has(kJsonOption.name)) {
         nlohmann::ordered_json document = AnalysisDocument(grid, analysis);
         document["person"] = PersonJson(reports);
         WriteJson(out, document);
     } else {
-        WriteAnalysisText(out, loaded.path, reports, *positions, grid);
+        WriteAnalysisText(out, loaded.path, reports, *positions, analysis, grid);
     }
     return loaded.status;
 }
+
+constexpr ArgumentSpec kArguments[] = {kRecordFileArgument};
+constexpr OptionSpec kOptions[] = {kRecordOption, kJsonOption};
+
+}  // namespace
+
+constinit const CommandSpec kAnalyseCommand{
+    .name = "analyse",
+    .synopsis = texts::kAnalyseSynopsis,
+    .description = texts::kAnalyseDescription,
+    .exitStatus = texts::kChosenReportsExitStatus,
+    .arguments = kArguments,
+    .options = kOptions,
+    .run = Run,
+    .changesFiles = false,
+};
 
 }  // namespace orva::cli

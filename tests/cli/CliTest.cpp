@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/CliTestSupport.h"
+#include "cli/CommandTable.h"
 #include "store/RecordFormat.h"
 
 namespace orva {
@@ -137,7 +138,7 @@ TEST_F(CliFile, AnalyseJsonShowsWhatTheGridShows) {
     std::vector<std::string> keys;
     for (const auto& item : ordered.items()) keys.push_back(item.key());
     EXPECT_EQ(keys, (std::vector<std::string>{"rows", "positive_screens", "omega", "reliability_attained",
-                                              "reliability_comment", "person"}));
+                                              "reliability_comment", "follow_up", "person"}));
     const json& rows = doc["rows"];
     ASSERT_EQ(rows.size(), 23u);
     EXPECT_EQ(rows[0], json::parse(R"({"id": "GAD", "label": "Generalised anxiety disorder", "cutoff": ">=1\n>=3",
@@ -165,6 +166,8 @@ TEST_F(CliFile, AnalyseJsonShowsWhatTheGridShows) {
     EXPECT_EQ(doc["reliability_comment"],
               "The Self-report was below the Omega cutoff.   The Parent-report was above the Omega cutoff.   Too few "
               "Teacher-report responses to calculate Omega.");
+    EXPECT_EQ(doc["follow_up"], json::parse(R"([{"item": 2, "reporter": "teacher", "answer": 4},
+                                               {"item": 111, "reporter": "teacher", "answer": 5}])"));
 }
 
 // Scripts may read the numbers instead of the texts: they say the same in every cell.
@@ -216,6 +219,11 @@ TEST_F(CliFile, AnalyseTableShowsTheGridWithShadedCellsMarked) {
     EXPECT_TRUE(Contains(run.out, "Reliability Measure (Omega Statistic)"));
     EXPECT_TRUE(Contains(run.out, "|  0.04 "));
     EXPECT_TRUE(Contains(run.out, "The Self-report was below the Omega cutoff."));
+    EXPECT_TRUE(Contains(run.out, "Items to follow up\n"));
+    EXPECT_TRUE(Contains(run.out, "| 111  | Teacher  | Very Often | "));
+    EXPECT_FALSE(Contains(run.out, "None endorsed"));
+    EXPECT_TRUE(
+        Contains(RunCli({"analyse", path_, "--record", "0"}).out, "Items to follow up\nNone endorsed\n"));
 }
 
 // Refusals: status 2, a clear message on the error stream, nothing on the output stream.
@@ -407,6 +415,25 @@ TEST(CliHelp, SaysWhatEachExitStatusMeansForTheFiles) {
     const CliRun run = RunCli({"--help"});
     EXPECT_TRUE(Contains(run.out, "The status tells what happened to the files. After 0, export and report"));
     EXPECT_TRUE(Contains(run.out, "After 2 no record file and no password was changed"));
+}
+
+TEST(CliHelp, EveryCommandAnswersItsOwnHelp) {
+    for (const cli::CommandSpec* command : cli::AllCommands()) {
+        const std::string name(command->name);
+        const CliRun run = RunCli({name, "--help"});
+        EXPECT_EQ(run.status, 0) << name;
+        EXPECT_EQ(run.out.rfind("Usage: orva-cli " + std::string(command->synopsis) + "\n", 0), 0u) << run.out;
+        EXPECT_EQ(run.err, "") << name;
+        // Help comes before whatever else is on the line.
+        EXPECT_EQ(RunCli({name, "FILE", "--help", "--no-such-option"}).out, run.out) << name;
+    }
+}
+
+TEST(CliHelp, CommandHelpThatCannotBeWrittenFails) {
+    if (!testing::FileExists("/dev/full")) GTEST_SKIP() << "no device that is always full";
+    const CliRun run = RunCli({"report", "--help"}, "", "/dev/full");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "orva-cli: the output could not be written in full\n");
 }
 
 TEST(CliHelp, HelpThatCannotBeWrittenFails) {
