@@ -15,7 +15,11 @@
 #include "settings/SettingsStore.h"
 #include "ui/SelectionTestSupport.h"
 #include "ui/Workspace.h"
+#include "screening/AnalysisResult.h"
+#include "screening/ReporterComparison.h"
+#include "ui/compare/ReporterComparisonWindow.h"
 #include "ui/history/HistoryTestRecords.h"
+#include "ui/history/PersonHistoryWindow.h"
 #include "ui/selection/AnalysisSelectionDialog.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/ProgramStyle.h"
@@ -108,7 +112,7 @@ QStringList LowContrastTexts(QWidget* window) {
 // The strongest contrast any pixel of the widget's drawing has against its ground: how well
 // what is drawn of it shows at all.
 double StrongestContrast(QWidget* widget) {
-    const QImage image = widget->grab().toImage();
+    const QImage image = test::Painted(widget);
     const QColor ground = GroundOf(widget);
     double strongest = 1;
     for (int y = 0; y < image.height(); ++y)
@@ -237,6 +241,16 @@ class PaletteContrastTest : public QObject {
                                     dir_.filePath(QStringLiteral("clinic")));
         selection_test::Click(dialog, "loadButton");
         NO_LOW_CONTRAST(&dialog, "analysis_selection");
+
+        const ReportSet reports = history_test::ThreeReporters();
+        const AnalysisResult analysis = ComputeAnalysis(reports);
+        ReporterComparisonWindow compare(CompareReporters(reports, analysis), analysis,
+                                         QStringLiteral("ALEX CITIZEN"));
+        compare.show();
+        NO_LOW_CONTRAST(&compare, "compare_reporters");
+        PersonHistoryWindow history(prompter, history_test::HistoryOf(history_test::SixAssessments()));
+        history.show();
+        NO_LOW_CONTRAST(&history, "person_history");
     }
 };
 
