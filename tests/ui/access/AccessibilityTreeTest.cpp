@@ -13,6 +13,7 @@
 #include "ui/compare/ReporterComparisonWindow.h"
 #include "ui/history/HistorySelectionDialog.h"
 #include "ui/history/HistoryTestRecords.h"
+#include "ui/history/PersonHistoryWindow.h"
 #include "ui/outputs/ExportDialog.h"
 #include "ui/outputs/ExportPasswordDialog.h"
 #include "ui/outputs/SaveAsDialog.h"
@@ -85,11 +86,14 @@ class AccessibilityTreeTest : public QObject {
         QVERIFY(WriteRecords(RecordFile(), {RecordToEdit(kSelf), RecordToEdit(kParent), RecordToEdit(kTeacher)}));
     }
 
-    void mainWindowWelcome() {
+    void mainWindowWelcomeAndAnalysis() {
         test::ScriptedPrompter prompter;
         MainWindow frame(prompter, SettingsStore::ForThisMachine());
-        QVERIFY(ShowActive(frame));
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
         AUDIT(&frame, QStringLiteral("main window, welcome"));
+        frame.Work().SetAnalysis(history_test::ThreeReporters());
+        AUDIT(&frame, QStringLiteral("main window, analysis"));
     }
 
     void aboutBox() {
@@ -180,6 +184,13 @@ class AccessibilityTreeTest : public QObject {
                                          QStringLiteral("ALEX CITIZEN"));
         QVERIFY(ShowActive(compare));
         AUDIT(&compare, QStringLiteral("Compare Reporters"));
+    }
+
+    void personHistoryWindow() {
+        test::ScriptedPrompter prompter;
+        PersonHistoryWindow history(prompter, history_test::HistoryOf(history_test::SixAssessments()));
+        QVERIFY(ShowActive(history));
+        AUDIT(&history, QStringLiteral("Person History"));
     }
 };
 
