@@ -11,8 +11,8 @@ namespace orva {
 namespace {
 
 // A short output buffer, so that the end of the sound is known when it is heard, not seconds
-// later.
-constexpr int kBufferMilliseconds = 200;
+// later; long enough that a busy moment of the program does not leave the sound output dry.
+constexpr int kBufferMilliseconds = 500;
 
 }  // namespace
 
@@ -60,11 +60,17 @@ void FliteSpeaker::Play(int request, const QByteArray& samples, int sampleRate) 
     sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format, this);
     sink_->setBufferSize(format.bytesForDuration(kBufferMilliseconds * 1000));
     connect(sink_, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-        if (state == QAudio::ActiveState) emit Playing();
-        // Played out, or the sound server gave up: either way this request is over.
-        if (state == QAudio::IdleState || (state == QAudio::StoppedState && sink_->error() != QAudio::NoError))
+        if (state == QAudio::ActiveState && !playing_) {
+            playing_ = true;
+            emit Playing();
+        }
+        // Played out, or the sound server gave up: either way this request is over. Idle before
+        // the end is the output running dry for a moment; it goes on by itself.
+        if ((state == QAudio::IdleState && reader_.atEnd()) ||
+            (state == QAudio::StoppedState && sink_->error() != QAudio::NoError))
             EndPlayback();
     });
+    playing_ = false;
     sink_->start(&reader_);
 }
 

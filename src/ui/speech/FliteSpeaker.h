@@ -45,6 +45,8 @@ private:
     bool usable_ = false;
     int request_ = 0;
     QAudioSink* sink_ = nullptr;
+    // Playing was said for the sound now playing.
+    bool playing_ = false;
     QByteArray sound_;
     QBuffer reader_;
 };
