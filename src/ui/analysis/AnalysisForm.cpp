@@ -230,6 +230,15 @@ QPlainTextEdit* AnalysisForm::AddBox(const QString& name, QRect where) {
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->document()->setDocumentMargin(1);
+    // A plain drawn box, in the grey of the single-line fields' borders: the style's own
+    // border loses its top and right edges at a fractional scale (150 %), where the text area
+    // inside it, rounded to whole pixels, paints over them.
+    box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    box->setLineWidth(1);
+    box->viewport()->setAutoFillBackground(false);
+    QPalette border = box->palette();
+    border.setColor(QPalette::WindowText, border.color(QPalette::Mid));
+    box->setPalette(border);
     analysisControls_.push_back(box);
     return box;
 }
