@@ -22,11 +22,13 @@
 #include "ui/shell/AboutDialog.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/support/AccessibilityAudit.h"
+#include "ui/support/ClippingAudit.h"
 #include "ui/wizard/EditDriver.h"
 
 using namespace orva;
 using namespace orva::wizard_test;
 using test::AccessibilityFaults;
+using test::ClippedTexts;
 
 namespace {
 
@@ -34,7 +36,7 @@ namespace {
 #define AUDIT(window, where)                                                                          \
     do {                                                                                              \
         QCoreApplication::processEvents();                                                            \
-        const QStringList faults = AccessibilityFaults(window);                                       \
+        const QStringList faults = AccessibilityFaults(window) + ClippedTexts(window);                \
         QVERIFY2(faults.isEmpty(), qPrintable(QString(where) + QStringLiteral(":\n  ") +              \
                                               faults.join(QStringLiteral("\n  "))));                  \
     } while (false)
