@@ -90,7 +90,7 @@ class AccessibilityTreeTest : public QObject {
 
     void mainWindowWelcomeAndAnalysis() {
         test::ScriptedPrompter prompter;
-        MainWindow frame(prompter, SettingsStore::ForThisMachine());
+        MainWindow frame(prompter, SettingsStore::ForThisUser());
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         AUDIT(&frame, QStringLiteral("main window, welcome"));

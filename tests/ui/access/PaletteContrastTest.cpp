@@ -221,7 +221,7 @@ class PaletteContrastTest : public QObject {
         QApplication::setPalette(palette);
 
         test::ScriptedPrompter prompter;
-        MainWindow frame(prompter, SettingsStore::ForThisMachine());
+        MainWindow frame(prompter, SettingsStore::ForThisUser());
         frame.show();
         NO_LOW_CONTRAST(&frame, "welcome");
         frame.Work().SetAnalysis(history_test::ThreeReporters());

@@ -268,7 +268,7 @@ class ReporterModeTest : public QObject {
     // toolbar do nothing while the wizard is handed over, as a real key or click finds them.
     void mainWindowCannotBeReachedInReporterMode() {
         test::ScriptedPrompter prompter;
-        MainWindow frame(prompter, SettingsStore::ForThisMachine());
+        MainWindow frame(prompter, SettingsStore::ForThisUser());
         auto speaker = std::make_unique<ScriptedSpeaker>();
         frame.Work().SetSpeaker(std::move(speaker));
         int analyses = 0;
