@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "ui/selection/AnalysisSelectionDialog.h"
+#include "ui/selection/RecordEntryList.h"
 #include "screening/ReportSet.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/support/UiTestSupport.h"
@@ -152,7 +153,7 @@ class AnalysisSelectionTest : public QObject {
                      QStringLiteral("Saved: 15/06/2026 10:34:00   Parent Assessment by: Sam Citizen"),
                  }));
         // The first entry is current but nothing is chosen for the user.
-        QCOMPARE(Find<QListWidget>(s.dialog, "recordList")->currentRow(), 0);
+        QCOMPARE(Find<RecordEntryList>(s.dialog, "recordList")->CurrentEntry(), 0);
         QVERIFY(Find<QListWidget>(s.dialog, "recordList")->selectedItems().isEmpty());
     }
 

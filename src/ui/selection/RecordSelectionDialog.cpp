@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
@@ -19,6 +18,9 @@
 #include "model/ModelTexts.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
+#include "ui/access/Announcer.h"
+#include "ui/access/FieldLabel.h"
+#include "ui/selection/RecordEntryList.h"
 #include "ui/selection/RecordPath.h"
 #include "ui/selection/SelectionTexts.h"
 #include "ui/ProgramTexts.h"
@@ -58,8 +60,9 @@ QLineEdit* DigitsEdit(const QString& name, int digits, QWidget* parent) {
     return edit;
 }
 
-QLabel* Caption(const char* text, QWidget* parent) {
-    auto* label = new QLabel(CoreText::Fixed(text), parent);
+// The label beside a field, which is also its name for a screen reader.
+QLabel* Caption(const char* text, QWidget* field, QWidget* parent) {
+    QLabel* label = FieldLabel(text, field, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
@@ -88,9 +91,9 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
     lastNameEdit_ = new QLineEdit(this);
     lastNameEdit_->setObjectName(QStringLiteral("lastNameEdit"));
     lastNameEdit_->setMaxLength(static_cast<int>(MaxLength(TextField::LastName)));
-    fields->addWidget(Caption(sel::kFirstName, this), 0, 0);
+    fields->addWidget(Caption(sel::kFirstName, firstNameEdit_, this), 0, 0);
     fields->addWidget(firstNameEdit_, 0, 1);
-    fields->addWidget(Caption(sel::kLastName, this), 1, 0);
+    fields->addWidget(Caption(sel::kLastName, lastNameEdit_, this), 1, 0);
     fields->addWidget(lastNameEdit_, 1, 1);
 
     dayEdit_ = DigitsEdit(QStringLiteral("birthDayEdit"), 2, this);
@@ -105,12 +108,15 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
         if (column > 0) date->addWidget(new QLabel(CoreText::Fixed(sel::kDateSeparator), this), 1, column++);
         auto* label = new QLabel(CoreText::Fixed(name), this);
         label->setAlignment(Qt::AlignHCenter);
+        label->setBuddy(edit);
+        // "Date of Birth: Day", as the details pages name their date fields.
+        edit->setAccessibleName(CoreText::Fixed(sel::kDateOfBirth) + QLatin1Char(' ') + label->text());
         date->addWidget(label, 0, column);
         date->addWidget(edit, 1, column++);
         edit->installEventFilter(this);
     }
     date->setColumnStretch(column, 1);
-    fields->addWidget(Caption(sel::kDateOfBirth, this), 3, 0);
+    fields->addWidget(Caption(sel::kDateOfBirth, dayEdit_, this), 3, 0);
     fields->addLayout(date, 2, 1, 2, 1);
 
     fileEdit_ = new QLineEdit(fileText, this);
@@ -119,7 +125,7 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
     auto* file = new QHBoxLayout();
     file->addWidget(fileEdit_, 1);
     file->addWidget(new QLabel(CoreText::Fixed(sel::kRecordSuffix), this));
-    fields->addWidget(Caption(sel::kFromDataFile, this), 4, 0);
+    fields->addWidget(Caption(sel::kFromDataFile, fileEdit_, this), 4, 0);
     fields->addLayout(file, 4, 1);
     auto* browseButton = new QPushButton(CoreText::Fixed(sel::kBrowse), this);
     browseButton->setObjectName(QStringLiteral("browseButton"));
@@ -149,8 +155,10 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
     instruction_ = new QLabel(CoreText::Fixed(sel::kSelectInstruction), selectGroup);
     instruction_->setObjectName(QStringLiteral("instructionLabel"));
     selectLayout->addWidget(instruction_);
-    list_ = new QListWidget(selectGroup);
+    list_ = new RecordEntryList(selectGroup);
     list_->setObjectName(QStringLiteral("recordList"));
+    instruction_->setBuddy(list_);
+    list_->setAccessibleName(CoreText::Fixed(sel::kMatchingRecords));
     list_->setMinimumHeight(list_->fontMetrics().height() * 7);
     selectLayout->addWidget(list_);
     layout->addWidget(selectGroup, 1);
@@ -195,7 +203,7 @@ QString RecordSelectionDialog::FileText() const {
 void RecordSelectionDialog::SetFileSystem(FileSystem& fileSystem) {
     fileSystem_ = &fileSystem;
     records_ = std::make_unique<RecordList>(fileSystem);
-    list_->clear();
+    list_->Empty();
     firstRow_ = -1;
     loadedPath_.clear();
 }
@@ -285,7 +293,7 @@ void RecordSelectionDialog::LoadMatching() {
     firstNameEdit_->setText(WithoutTrailingBlanks(firstNameEdit_->text()));
     lastNameEdit_->setText(WithoutTrailingBlanks(lastNameEdit_->text()));
     lastLoad_ = CurrentCriteria();
-    list_->clear();
+    list_->Empty();
     firstRow_ = -1;
     loadedPath_.clear();
     loadedPerson_ = {};
@@ -328,12 +336,14 @@ void RecordSelectionDialog::LoadMatching() {
     loadedPath_ = FileSystemPath(path.fullPath);
     loadedPerson_ = person;
     for (int row = run->first; row <= run->last; ++row) list_->addItem(EntryText(records_->Row(row)));
+    // The list fills where the focus is not: the count is said for those who cannot see it.
+    Announcer::Announce(this, CoreText::Fixed(sel::kMatchingRecordsFound).arg(list_->count()));
     ListFilled();
     FirstEntryBecomesCurrent();
 }
 
 void RecordSelectionDialog::FirstEntryBecomesCurrent() {
-    list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    list_->SetCurrentEntry(0);
 }
 
 QString RecordSelectionDialog::EntryText(const RecordRow& row) {
