@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # The two commands of ORVA: `make run` and `make test`.
 BUILD_DIR  ?= build
 FUZZ_DIR   ?= build-fuzz
@@ -32,6 +33,7 @@ run: deps
 
 test: deps
 	$(MAKE) --no-print-directory format-check
+	bash scripts/check-licence-lines.sh
 	$(MAKE) --no-print-directory build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Reads CHANGELOG.md, the one list of the versions: checks that its newest section is the
 # version being built, and gives the release date, the metainfo's release list and the text of
 # the Debian changelog. Include it after project().

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # orva_gzip(TARGET FILE): a target of the default build that compresses FILE (made in the build
 # folder) into FILE.gz beside it, as Debian wants manual pages and changelogs: best compression,
 # and no name or time in the header, so that the same input always gives the same package.

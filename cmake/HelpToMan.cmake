@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Writes the manual page of orva-cli from its template and the program's own help texts: the
 # synopsis from `orva-cli --help`, and for each command a part with its description, arguments,
 # options and exit status from `orva-cli COMMAND --help`, so the page and the program cannot

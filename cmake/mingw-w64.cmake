@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Cross-building the core, its tests and orva-cli for 64-bit Windows with mingw-w64; the tests
 # run under Wine. Used by `make windows-test`.
 set(CMAKE_SYSTEM_NAME Windows)

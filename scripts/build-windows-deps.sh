@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Puts the libraries the Windows cross-build needs, and Debian ships no mingw build of, into the
 # folder given:
 # - libsodium, built with mingw-w64 from Debian's own source package (the upstream release with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Checks the Debian package that `make package` built: its dependencies were worked out from
 # the linked libraries, it holds the programs, their data, the desktop files, the manual pages,
 # the copyright file and the changelog, and Debian's package checker (lintian) finds neither an

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: Apache-2.0
 # Checks that the C++ files named in scripts/formatted-files.txt are laid out as .clang-format
 # says. The list holds the files that already were when the check came in, so that the rest of
 # the tree is not reformatted in one go: a file joins it once `clang-format -i` has been run on

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Installs the Debian packages ORVA needs to build, test and run.
 # Idempotent: only packages that are missing are installed, and the package
 # index is refreshed first because a new machine's index may be stale.

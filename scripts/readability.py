@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: Apache-2.0
 """Flesch-Kincaid grade level of the Self-report item wordings.
 
 Reads src/model/ItemWordings.cpp (or the file named on the command line; "-" reads

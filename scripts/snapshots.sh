@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Runs every UI test under a virtual X server with ORVA_SNAPSHOT_DIR set, so each test saves a
 # PNG of every screen it visits; then lists them. It does so three times, at 100 %, 150 % and
 # 200 % (QT_SCALE_FACTOR), each on a screen of 1920 x 1080 at that scale, so that what a large

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Speed of the printed report: the eight pages of a three-reporter analysis drawn into a PDF
 // in memory, on the offscreen platform, as orva-cli and Print Preview draw them.
 #include <benchmark/benchmark.h>

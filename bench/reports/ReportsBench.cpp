@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Speed of the report outputs: a full record file of 657 records exported to CSV and imported
 // back, one CSV row, and an RTF report of a three-reporter analysis prepared, built and written.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Speed of a person's history over a full record file of 657 records: read through the store and
 // built, and built alone from records already read.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Speed of the record store: one record encoded and decoded, a full file listed, searched and
 // asked for a person's latest records, against the floor of reading the file and decoding its
 // records without building a list; and one record saved to a file, as every wizard saves it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Feeds any bytes to the CSV import decoder: it must refuse or accept them without crashing,
 // and whatever it accepts must export to rows of exactly the export's shape.
 #include <cstddef>

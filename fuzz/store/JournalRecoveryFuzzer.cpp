@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A record file with any journal beside it, of any bytes or a whole journal built from the
 // input, is opened by a reader and then by a writer. Nothing may crash; the reader never
 // changes the file; the writer applies the journal only when it matches the file, and then the

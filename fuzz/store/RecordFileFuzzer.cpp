@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Whole record files of any content, read by the list, the sequential reader and the reader by
 // position, and written to: nothing may crash, and a write either succeeds whole or leaves the
 // file exactly as it was.

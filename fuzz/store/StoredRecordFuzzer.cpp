@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Any bytes given to the record decoder: it must never crash or read out of bounds, and
 // whatever it accepts must encode and decode again to the same fields. Odd first bytes make
 // the rest a plain image with sound checks, so that the field unpacking sees any bytes too.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Rebuilds the artwork tool in a temporary folder and redraws every image into resources/.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Draws ORVA's artwork with QPainter: one palette (the welcome screen's two purples), one
 // motif (an adult and a child figure), vector shapes so every size stays sharp.
 // Usage: draw_artwork <resources folder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Texts of the command-line companion that the product itself does not word: messages, the

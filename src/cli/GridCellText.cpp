@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/GridCellText.h"
 
 #include "cli/CliTexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Wordings of the 111 questionnaire items (Windows-1252 bytes).
 //
 // House style, so that the three reporters read the same question in the same way:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Fixed texts of the assessment data model, as the product documents word them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Fixed texts of the report outputs: the RTF report, the CSV export with its two dialogs, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "screening/ReportSetLoader.h"
 
 #include "store/RecordStore.h"

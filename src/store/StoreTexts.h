@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Fixed texts of the record store's save and load flows, as the product documents word them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The program's own name and web address, which every part of the desktop program shows: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Two users at once, as real processes: whatever the order in which they reach a record file,
 // the file afterwards holds what their commands said they did, once.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Real processes stopped at random moments while they change a record file: an import of many
 // rows, an import into a file not made yet, an import through a second name of the file, and a
 // record rewritten in place, each stopped by SIGINT, SIGTERM or SIGKILL. Every time, a command

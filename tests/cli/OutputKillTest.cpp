@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Real processes stopped while they write an output (a CSV export, an RTF or a PDF report), by
 // Ctrl+C, termination, hang-up or a kill: nothing of an output is ever left under a name but
 // the whole of it. Outputs hold a child's data in plain text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Writes an output slowly through the output writer with named temporary files, as on a file
 // system without unnamed ones, so that the kill tests can stop it while its temporary file has
 // a name. Usage: output_writer PATH BLOCKS

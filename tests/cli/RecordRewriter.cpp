@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Rewrites one record of a record file again and again through the store, the way an edit
 // saved in place does, until it is stopped; the crash test kills it at random moments.
 // Usage: record_rewriter FILE POSITION TIMES

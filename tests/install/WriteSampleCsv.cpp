@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Writes a small CSV in the export's format, made with the program's own CSV code, for the
 // installation check to import with the installed orva-cli.
 #include <fstream>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Checks an installed ORVA: the programs start from the installation and find their data, the
 # command-line companion round-trips a record file, and the desktop files are valid.
 # Usage: check-installation.sh PREFIX WRITE_SAMPLE_CSV APP_ID RECORD_MIME_TYPE

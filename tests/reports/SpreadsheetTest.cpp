@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The CSV export as a clinic opens it: LibreOffice Calc reads it and saves a workbook. Every
 // column arrives in its place, every record is a row, and a text that a spreadsheet would take
 // for a formula arrives as text with its guard apostrophe.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Every way the store and the output writer write, cut by a power failure after every step they
 // take: the disk keeps only what was synced (MemoryFileSystem), and what it keeps must be the
 // old state or the whole change. A change that was reported as done must be there whole. Each

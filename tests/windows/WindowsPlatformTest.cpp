@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Windows platform code, run under Wine on Linux and natively on Windows: exclusive file
 // access by share mode 0, the error mapping, the record file over the real Windows file system,
 // and the settings kept in the registry.

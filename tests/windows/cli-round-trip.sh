@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Runs the Windows orva-cli under Wine: imports a CSV, lists and checks the record file, sets an
 # export password and exports the file again; the export must give back the CSV imported.
 # Usage: cli-round-trip.sh WINE ORVA_CLI_EXE WRITE_SAMPLE_CSV_EXE

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Fixed texts of the analysis form, as the product documents word them. Plain bytes, no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "ui/commands/CompleteOnScreenCommand.h"
 
 #include "model/AssessmentRecord.h"

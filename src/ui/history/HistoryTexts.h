@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Fixed texts of the Person History command: its selection dialog and the history window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "ui/shell/ReadingPane.h"
 
 #include "ui/access/AccessibleRoles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "ui/wizard/PaperEntryWizard.h"
 
 #include "ui/wizard/CommentPage.h"

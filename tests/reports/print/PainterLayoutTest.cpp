@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The pages laid out with the installed fonts on a PDF device: every text fits the region it
 // is drawn in, so nothing is clipped or runs into its neighbours.
 #include <gtest/gtest.h>

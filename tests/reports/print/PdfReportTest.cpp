@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The report as a PDF document: drawn by the real painter without a display (the tests' main
 // makes the offscreen application) and read back with pdftotext. Writing it is the output
 // writer's (OutputFileTest).

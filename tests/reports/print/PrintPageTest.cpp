@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The page layer: inch coordinates, text regions, texts drawn as given, and size fitting.
 #include <gtest/gtest.h>
 

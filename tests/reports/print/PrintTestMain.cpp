@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The printed pages are drawn by Qt's painter, which needs a graphical application: the tests
 // run inside one on the offscreen platform, as orva-cli draws the report.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The pages drawn onto recorders: what each page holds and where, without fonts.
 #include <gtest/gtest.h>
 
