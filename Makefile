@@ -27,6 +27,7 @@ run: build
 	./$(BUILD_DIR)/src/app/orva
 
 test: build
+	bash scripts/check-no-addresses.sh
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory package
 	bash scripts/check-package.sh $(PACKAGE_DIR)

@@ -15,7 +15,7 @@ packages=(
   libreoffice-writer-nogui
   fonts-liberation2 fonts-ebgaramond
   desktop-file-utils appstream man-db bsdextrautils dpkg-dev file
-  g++-mingw-w64-x86-64-posix wine64 autoconf automake libtool curl
+  g++-mingw-w64-x86-64-posix wine64 autoconf automake libtool debian-archive-keyring
 )
 
 missing=()
