@@ -61,8 +61,10 @@ windows-test: deps
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	cd $(WINDOWS_DIR) && WINEPREFIX=$(abspath $(WINDOWS_DIR))/wine WINEDEBUG=-all ctest --output-on-failure
 
+# Every benchmark program; the folders CMake makes beside them (orva_bench_*_autogen) are not run.
 bench: build
-	@for b in $(BUILD_DIR)/bench/*/orva_bench_*; do [ -x "$$b" ] && "$$b"; done
+	@find $(BUILD_DIR)/bench -type f -perm -u+x -name 'orva_bench_*' | sort | \
+	  while read -r b; do echo "== $$b"; "$$b" < /dev/null || exit 1; done
 
 snapshots: build
 	bash scripts/snapshots.sh

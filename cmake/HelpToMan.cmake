@@ -47,5 +47,5 @@ orva\\-cli \\- work on ORVA record files from the command line
 ${synopsis}.fi
 .SH DESCRIPTION
 ${description}.SH SEE ALSO
-The README of ORVA, installed with the package.
+The README and admin.md of ORVA, installed with the package.
 ")

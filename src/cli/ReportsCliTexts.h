@@ -17,7 +17,7 @@ inline constexpr const char* kBadSlot = "the slot is 1, 2 or 3";
 inline constexpr const char* kNoPasswordsSet =
     "No export password is set on this computer. An administrator sets one with\n"
     "  orva-cli set-export-password SLOT\n"
-    "(see README.md, \"Export passwords\").";
+    "(see \"Export passwords\" in the administrator's guide, admin.md).";
 inline constexpr const char* kPasswordsUnreadable = "The export passwords could not be read from ";
 inline constexpr const char* kPasswordsUnsafe =
     "The export passwords file can be changed by users other than its owner, so it is not used.\n"
