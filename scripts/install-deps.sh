@@ -6,8 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libqt6svg6 qt6-qpa-plugins qt6-charts-dev
-  libqt6opengl6-dev  # Qt's CMake file for Charts asks for OpenGL's; Debian does not pull it in
+  qt6-base-dev libqt6svg6 qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libsodium-dev
   clang libclang-rt-14-dev

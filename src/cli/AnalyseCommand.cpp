@@ -100,28 +100,24 @@ void WriteAnalysisText(std::ostream& out, const std::string& path, const ReportS
     out << texts::kShadedLegend << '\n';
 }
 
-}  // namespace
-
-int RunAnalyse(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
-    CommandLine line;
-    const ParseOutcome parsed = ParseCommandLine(words, true, line);
-    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
-    if (line.records.empty()) return UsageError(err, texts::kNoRecordChosen);
-    if (line.records.size() > kMaxRecords) {
+int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
+    const std::vector<int> records = RecordPositions(line);
+    if (records.empty()) return UsageError(err, texts::kNoRecordChosen);
+    if (records.size() > kMaxRecords) {
         PrintMessage(err, {orva::texts::kTooManySelectionsCaption, orva::texts::kTooManySelections, MessageIcon::Stop});
         return kExitRefused;
     }
 
     RecordList list;
-    const LoadedFile loaded = LoadRecordFile(line.file, list, err);
+    const LoadedFile loaded = LoadRecordFile(line.Arguments()[0], list, err);
     if (loaded.status == kExitRefused) return kExitRefused;
 
     ReportSet reports;
-    const auto positions = LoadChosenRecords(loaded.path, line.records, AnalysisReadFailure(list), reports, err);
+    const auto positions = LoadChosenRecords(loaded.path, records, list.RecordsInFile(), reports, err);
     if (!positions) return kExitRefused;
     const AnalysisResult analysis = ComputeAnalysis(reports);
     const AnalysisGrid grid = BuildAnalysisGrid(analysis);
-    if (line.json) {
+    if (line.Has(kJsonOption.name)) {
         nlohmann::ordered_json document = AnalysisDocument(grid, analysis);
         document["person"] = PersonJson(reports);
         WriteJson(out, document);
@@ -130,5 +126,21 @@ int RunAnalyse(const std::vector<std::string>& words, std::ostream& out, std::os
     }
     return loaded.status;
 }
+
+constexpr ArgumentSpec kArguments[] = {kRecordFileArgument};
+constexpr OptionSpec kOptions[] = {kRecordOption, kJsonOption};
+
+}  // namespace
+
+constinit const CommandSpec kAnalyseCommand{
+    .name = "analyse",
+    .synopsis = texts::kAnalyseSynopsis,
+    .description = texts::kAnalyseDescription,
+    .exitStatus = texts::kChosenReportsExitStatus,
+    .arguments = kArguments,
+    .options = kOptions,
+    .run = Run,
+    .changesFiles = false,
+};
 
 }  // namespace orva::cli

@@ -48,14 +48,8 @@ void WriteCheckText(std::ostream& out, const std::string& path, const FileCheck&
     out << (check.damaged.empty() ? texts::kFileSound : texts::kFileDamaged) << '\n';
 }
 
-}  // namespace
-
-int RunCheck(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
-    CommandLine line;
-    const ParseOutcome parsed = ParseCommandLine(words, false, line);
-    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
-
-    const FileNameCheck name = ApplyRecordFileNameRule(line.file);
+int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
+    const FileNameCheck name = ApplyRecordFileNameRule(line.Arguments()[0]);
     if (!name.ok) {
         PrintMessage(err, {orva::texts::kIncorrectFileName, name.message, MessageIcon::Stop});
         return kExitRefused;
@@ -68,12 +62,28 @@ int RunCheck(const std::vector<std::string>& words, std::ostream& out, std::ostr
             PrintMessage(err, *message, path.WithoutExtension());
         return kExitRefused;
     }
-    if (line.json) {
+    if (line.Has(kJsonOption.name)) {
         WriteJson(out, CheckDocument(path.OnDisk(), check));
     } else {
         WriteCheckText(out, path.OnDisk(), check);
     }
     return check.damaged.empty() ? kExitSuccess : kExitPartial;
 }
+
+constexpr ArgumentSpec kArguments[] = {kRecordFileArgument};
+constexpr OptionSpec kOptions[] = {kJsonOption};
+
+}  // namespace
+
+constinit const CommandSpec kCheckCommand{
+    .name = "check",
+    .synopsis = texts::kCheckSynopsis,
+    .description = texts::kCheckDescription,
+    .exitStatus = texts::kCheckExitStatus,
+    .arguments = kArguments,
+    .options = kOptions,
+    .run = Run,
+    .changesFiles = false,
+};
 
 }  // namespace orva::cli

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <ostream>
-#include <string>
-#include <vector>
+#include "cli/CommandSpec.h"
 
 namespace orva::cli {
 
 // orva-cli check FILE [--json]: reads the whole record file and reports its records, the
 // damaged ones with the reason, and whether it ends in part of a record. Exit 0 for a sound
 // file, 1 when damage was found, 2 when the file cannot be read at all.
-int RunCheck(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+extern const CommandSpec kCheckCommand;
 
 }  // namespace orva::cli

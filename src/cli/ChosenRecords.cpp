@@ -15,47 +15,35 @@ namespace orva::cli {
 
 namespace {
 
-constexpr std::size_t kMaxPositionDigits = 9;  // far beyond any record file, and within int
-
 UserMessage ReadError() { return {orva::texts::kReadErrorCaption, orva::texts::kReadError, MessageIcon::Stop}; }
 
 }  // namespace
-
-bool ParsePosition(const std::string& text, int& position) {
-    if (text.empty() || text.size() > kMaxPositionDigits) return false;
-    position = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        position = position * 10 + (c - '0');
-    }
-    return true;
-}
 
 std::string PersonKey(const AssessmentRecord& record) {
     return RecordList::NameKey(record.GetFirstName()) + '\n' + RecordList::NameKey(record.GetLastName()) + '\n' +
            record.GetText(TextField::BirthDate);
 }
 
-ReadFailurePrinter AnalysisReadFailure(const RecordList& list) {
-    return [&list](std::ostream& err, const std::string& path, int position, int code) {
-        if (code == kPositionBeyondEnd) {
-            PrintMessage(err, ReadError());
-            err << texts::kPositionBeyondEnd << position << texts::kRecordsInFile << list.RecordsInFile()
-                << texts::kRecordsWord << '\n';
-        } else if (code == kChecksumMismatch || code == kIncompleteRecord) {
-            PrintMessage(err, ReadError());
-            err << texts::kRecordFailsChecks << position << '\n';
-        } else if (const auto message = LoadResultMessage(code, std::string(1, kNameMarker))) {
-            PrintMessage(err, *message, RecordFilePath(path).WithoutExtension());
-        } else {
-            PrintMessage(err, ReadError());
-        }
-    };
+void PrintReadFailure(std::ostream& err, const std::string& path, int position, int code,
+                      std::optional<long long> recordsInFile) {
+    if (code == kPositionBeyondEnd) {
+        PrintMessage(err, ReadError());
+        err << texts::kPositionBeyondEnd << position;
+        if (recordsInFile) err << texts::kRecordsInFile << *recordsInFile << texts::kRecordsWord;
+        err << '\n';
+    } else if (code == kChecksumMismatch || code == kIncompleteRecord) {
+        PrintMessage(err, ReadError());
+        err << texts::kRecordFailsChecks << position << '\n';
+    } else if (const auto message = LoadResultMessage(code, std::string(1, kNameMarker))) {
+        PrintMessage(err, *message, RecordFilePath(path).WithoutExtension());
+    } else {
+        PrintMessage(err, ReadError());
+    }
 }
 
 std::optional<std::array<int, kReportSlots>> LoadChosenRecords(const std::string& path,
                                                                const std::vector<int>& positions,
-                                                               const ReadFailurePrinter& printReadFailure,
+                                                               std::optional<long long> recordsInFile,
                                                                ReportSet& reports, std::ostream& err) {
     // Each chosen record is read once to learn its reporter, then classified as the selection
     // dialog classifies its entries.
@@ -65,7 +53,7 @@ std::optional<std::array<int, kReportSlots>> LoadChosenRecords(const std::string
         AssessmentRecord record;
         const int result = ReadRecordForAnalysis(path, position, record);
         if (result < 0) {
-            printReadFailure(err, path, position, result);
+            PrintReadFailure(err, path, position, result, recordsInFile);
             return std::nullopt;
         }
         // The dialogs offer only records found by name and birth date; here the choice is free,
@@ -89,7 +77,7 @@ std::optional<std::array<int, kReportSlots>> LoadChosenRecords(const std::string
         }
     }
     if (LoadReportSet(path, selection.positions, reports) < 0) {
-        PrintMessage(err, {orva::texts::kReadErrorCaption, orva::texts::kReadError, MessageIcon::Stop});
+        PrintMessage(err, ReadError());
         return std::nullopt;
     }
     return selection.positions;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -10,26 +9,17 @@
 #include "model/AssessmentRecord.h"
 #include "screening/ReportSet.h"
 
-namespace orva {
-class RecordList;
-}  // namespace orva
-
 namespace orva::cli {
-
-// A record position as given to --record: digits only.
-bool ParsePosition(const std::string& text, int& position);
 
 // The person a record is about, compared as the selection dialogs find a person.
 std::string PersonKey(const AssessmentRecord& record);
 
 // Says on `err` why the record at `position` of the file at `path` could not be read (`code`, the
-// store's); each command words this its own way.
-using ReadFailurePrinter =
-    std::function<void(std::ostream& err, const std::string& path, int position, int code)>;
-
-// The read failures of an analysis, with the product's words where it has them; a position
-// beyond the end is worded with the record count of `list`, the file as loaded.
-ReadFailurePrinter AnalysisReadFailure(const RecordList& list);
+// store's), with the product's words where it has them. A position beyond the end is a read
+// error of that record, not a fault of the file; it is worded with the file's record count when
+// that is known.
+void PrintReadFailure(std::ostream& err, const std::string& path, int position, int code,
+                      std::optional<long long> recordsInFile);
 
 // Reads the records at `positions` (in the order given) of the record file at `path` into
 // `reports`: one record per reporter, all of one person, each with a last name. The chosen
@@ -37,7 +27,7 @@ ReadFailurePrinter AnalysisReadFailure(const RecordList& list);
 // refused or a record cannot be read, with the reason printed on `err`.
 std::optional<std::array<int, kReportSlots>> LoadChosenRecords(const std::string& path,
                                                                const std::vector<int>& positions,
-                                                               const ReadFailurePrinter& printReadFailure,
+                                                               std::optional<long long> recordsInFile,
                                                                ReportSet& reports, std::ostream& err);
 
 // One line per reporter: the chosen record's position, the person's names, the save date-time

@@ -5,44 +5,50 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/AnalyseCommand.h"
-#include "cli/CheckCommand.h"
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
-#include "cli/CompareCommand.h"
-#include "cli/ExportCommand.h"
-#include "cli/HistoryCommand.h"
-#include "cli/ImportCommand.h"
-#include "cli/ListCommand.h"
-#include "cli/ReportCommand.h"
-#include "cli/SetExportPasswordCommand.h"
+#include "cli/CommandHelp.h"
+#include "cli/CommandLine.h"
+#include "cli/CommandTable.h"
 #include "model/Version.h"
 
 namespace orva::cli {
 
 namespace {
 
-using CommandFunction = int (*)(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+// Help is all there was to print: output that cannot be written must not pass for done.
+int HelpWritten(std::ostream& out, std::ostream& err) {
+    if (out.flush()) return kExitSuccess;
+    err << texts::kProgram << ": " << texts::kOutputFailed << '\n';
+    return kExitRefused;
+}
 
-struct Command {
-    std::string_view name;
-    CommandFunction run;
-    // Success (0) or a partial success (1) of this command means a file was changed.
-    bool changesFiles;
-};
-
-// Every command of orva-cli; a new command is one more entry and its own file.
-constexpr Command kCommands[] = {
-    {"list", RunList, false},
-    {"analyse", RunAnalyse, false},
-    {"compare", RunCompare, false},
-    {"history", RunHistory, false},
-    {"export", RunExportCommand, true},
-    {"import", RunImportCommand, true},
-    {"report", RunReportCommand, true},
-    {"set-export-password", RunSetExportPassword, true},
-    {"check", RunCheck, false},
-};
+int RunCommand(const CommandSpec& command, const std::vector<std::string>& words, std::ostream& out,
+               std::ostream& err) {
+    const ParseResult parsed = ParseCommand(command, words);
+    if (parsed.helpWanted) {
+        WriteCommandHelp(out, command);
+        return HelpWritten(out, err);
+    }
+    if (parsed.problem) return UsageError(err, parsed.problem->problem, parsed.problem->detail);
+    int status = kExitRefused;
+    try {
+        status = command.run(parsed.command, out, err);
+    } catch (const std::exception& failure) {
+        err << texts::kProgram << ": " << failure.what() << '\n';
+        return kExitRefused;
+    }
+    if (out.flush()) return status;
+    // The status tells what happened to the files: a file that was changed stays changed
+    // when only its summary could not be written (a full disk); output that was all there
+    // was to a command must not pass for done.
+    if (command.changesFiles && status != kExitRefused) {
+        err << texts::kProgram << ": " << texts::kOutputFailedAfterChange << '\n';
+        return status;
+    }
+    err << texts::kProgram << ": " << texts::kOutputFailed << '\n';
+    return kExitRefused;
+}
 
 }  // namespace
 
@@ -50,35 +56,16 @@ int Run(int argc, const char* const argv[], std::ostream& out, std::ostream& err
     if (argc < 2) return UsageError(err, texts::kMissingCommand);
     const std::string_view name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
-        out << texts::kUsage;
-        if (out.flush()) return kExitSuccess;
-        err << texts::kProgram << ": " << texts::kOutputFailed << '\n';
-        return kExitRefused;
+        out << UsageText();
+        return HelpWritten(out, err);
     }
     if (name == "--version") {
         out << texts::kProgram << ' ' << kVersion << '\n';
         return out.flush() ? kExitSuccess : kExitRefused;
     }
-    const std::vector<std::string> words(argv + 2, argv + argc);
-    for (const Command& command : kCommands) {
-        if (command.name != name) continue;
-        int status = kExitRefused;
-        try {
-            status = command.run(words, out, err);
-        } catch (const std::exception& failure) {
-            err << texts::kProgram << ": " << failure.what() << '\n';
-            return kExitRefused;
-        }
-        if (out.flush()) return status;
-        // The status tells what happened to the files: a file that was changed stays changed
-        // when only its summary could not be written (a full disk); output that was all there
-        // was to a command must not pass for done.
-        if (command.changesFiles && status != kExitRefused) {
-            err << texts::kProgram << ": " << texts::kOutputFailedAfterChange << '\n';
-            return status;
-        }
-        err << texts::kProgram << ": " << texts::kOutputFailed << '\n';
-        return kExitRefused;
+    for (const CommandSpec* command : AllCommands()) {
+        if (command->name == name)
+            return RunCommand(*command, std::vector<std::string>(argv + 2, argv + argc), out, err);
     }
     return UsageError(err, texts::kUnknownCommand, name);
 }

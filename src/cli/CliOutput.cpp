@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/CliTexts.h"
+#include "cli/CommandHelp.h"
 #include "model/Cp1252.h"
 
 namespace orva::cli {
@@ -76,7 +77,7 @@ void PrintMessage(std::ostream& err, const UserMessage& message, std::string_vie
 int UsageError(std::ostream& err, std::string_view problem, std::string_view detail) {
     err << texts::kProgram << ": " << problem;
     if (!detail.empty()) err << ": " << EscapedPath(detail);
-    err << "\n\n" << texts::kUsage;
+    err << "\n\n" << UsageText();
     return kExitRefused;
 }
 

@@ -1,22 +1,18 @@
 #pragma once
 
-// Texts of the command-line companion that the product itself does not word.
+// Texts of the command-line companion that the product itself does not word: messages, the
+// usage and each command's help.
 namespace orva::cli::texts {
 
 inline constexpr const char* kProgram = "orva-cli";
 
-inline constexpr const char* kUsage =
-    "Usage:\n"
-    "  orva-cli list FILE [--json]\n"
-    "  orva-cli analyse FILE --record POS [--record POS] [--record POS] [--json]\n"
-    "  orva-cli compare FILE --record POS --record POS [--record POS] [--json]\n"
-    "  orva-cli history FILE --first-name NAME --last-name NAME --birth-date YYYYMMDD [--json]\n"
-    "  orva-cli export FILE CSV --accept-privacy [--replace]\n"
-    "  orva-cli import CSV FILE\n"
-    "  orva-cli report FILE --record POS [--record POS] [--record POS] (--rtf OUT | --pdf OUT) [--replace]\n"
-    "  orva-cli set-export-password SLOT\n"
-    "  orva-cli check FILE [--json]\n"
+// The usage: "Usage:", a line per command (its synopsis), then these lines and the notes.
+inline constexpr const char* kUsageHeading = "Usage:\n";
+inline constexpr const char* kUsageIndent = "  ";
+inline constexpr const char* kUsageCommonLines =
     "  orva-cli --help | --version\n"
+    "  orva-cli COMMAND --help\n";
+inline constexpr const char* kUsageNotes =
     "\n"
     "FILE is a record file, named with or without \".rpc\". POS is the 0-based position of a record\n"
     "in the file, as \"list\" shows it; at most one record of each reporter can be analysed.\n"
@@ -117,5 +113,184 @@ inline constexpr const char* kDisorderHeading = "Disorder";
 inline constexpr const char* kOmegaLabel = "Omega";
 inline constexpr const char* kPeriodsHeading = "Each completion date as one analysis:";
 inline constexpr const char* kNoCompletionDate = "no completion date";
+
+// export, import, report and set-export-password.
+inline constexpr const char* kMissingArguments = "missing arguments";
+inline constexpr const char* kMissingValue = "the option needs a value";
+inline constexpr const char* kNoRtfFile = "name the report file with --rtf OUT or --pdf OUT";
+inline constexpr const char* kRtfOrPdf = "write one report at a time: --rtf OUT or --pdf OUT";
+inline constexpr const char* kNoPdfInThisBuild = "this orva-cli was built without the printed report; use --rtf OUT";
+inline constexpr const char* kPdfNotWritten = "the PDF report could not be written: ";
+inline constexpr const char* kPdfWritten = "Printed report written: ";
+inline constexpr const char* kBadSlot = "the slot is 1, 2 or 3";
+
+// export
+inline constexpr const char* kNoPasswordsSet =
+    "No export password is set on this computer. An administrator sets one with\n"
+    "  orva-cli set-export-password SLOT\n"
+    "(see \"Export passwords\" in the administrator's guide, admin.md).";
+inline constexpr const char* kPasswordsUnreadable = "The export passwords could not be read from ";
+inline constexpr const char* kPasswordsUnsafe =
+    "The export passwords file can be changed by users other than its owner, so it is not used.\n"
+    "An administrator makes it and its folder writable by the administrator only, e.g.\n"
+    "  chmod 644 /etc/orva/export-passwords; chmod 755 /etc/orva\nThe file: ";
+inline constexpr const char* kNoPasswordEntered = "No password was entered.";
+inline constexpr const char* kUseReplace = "Give --replace to replace it.";
+inline constexpr const char* kCountsLine1 = "Number of Records: ";
+inline constexpr const char* kCountsWritten = ", Records Written: ";
+inline constexpr const char* kCountsNotRead = ", Could Not Read: ";
+inline constexpr const char* kCountsNotImported = ", Could Not Import: ";
+inline constexpr const char* kCountsNotWritten = ", Could Not Write: ";
+inline constexpr const char* kWriteStopped = "Writing the CSV file stopped with error ";
+inline constexpr const char* kWriteStoppedTail = "; it ends after the last row that was written.";
+
+// import
+inline constexpr const char* kCsvUnreadable = "The CSV file could not be read: ";
+inline constexpr const char* kCsvTooLarge = "The CSV file is larger than any export of a record file: ";
+inline constexpr const char* kCsvIsFolder = "The CSV file named is a folder, not a file: ";
+inline constexpr const char* kCsvNotRegular =
+    "The CSV file named is not an ordinary file (a device, pipe or socket), so it is not read: ";
+// Why a CSV file could not be read, after its name.
+inline constexpr const char* kCauseNotFound = "no such file";
+inline constexpr const char* kCauseAccessDenied = "access denied";
+inline constexpr const char* kCauseInUse = "in use by another program";
+inline constexpr const char* kCauseOther = "file error ";
+inline constexpr const char* kImportRepeated =
+    " rows were left out: the same records (same details, answers and save time) are already in the file "
+    "or earlier in the CSV.";
+inline constexpr const char* kImportEncoding = "The CSV was read as ";
+inline constexpr const char* kImportRefused = "Nothing was imported. ";
+inline constexpr const char* kImportTooMany = "Nothing was imported: the record file holds ";
+inline constexpr const char* kImportTooManyMiddle = " records, and ";
+inline constexpr const char* kImportTooManyEnd = " more would take it past 657.";
+inline constexpr const char* kImported = "Imported ";
+inline constexpr const char* kImportedInto = " records into ";
+inline constexpr const char* kImportedPositions = " (positions ";
+inline constexpr const char* kImportedEnd = ").";
+inline constexpr const char* kSentenceEnd = ".";
+
+// report
+inline constexpr const char* kReportIncompleteCode = "Error ";
+
+// set-export-password
+inline constexpr const char* kNewPasswordPrompt = "New export password (empty to clear the slot): ";
+inline constexpr const char* kRepeatPasswordPrompt = "The same password again: ";
+inline constexpr const char* kPasswordsDiffer = "The two entries differ; nothing was changed.";
+inline constexpr const char* kPasswordHasCapitals =
+    "The password has capital letters. The export password box turns every letter typed into a small\n"
+    "letter, so such a password could never be entered. Nothing was changed.";
+inline constexpr const char* kPasswordNotPlainText =
+    "The password may hold only letters a-z, digits, blanks and the punctuation of an English keyboard.\n"
+    "Nothing was changed.";
+inline constexpr const char* kPasswordTooLong =
+    "The password is longer than 64 characters. Nothing was changed.";
+inline constexpr const char* kPasswordTooShort =
+    "The password is shorter than 8 characters. Nothing was changed.";
+inline constexpr const char* kPasswordNotSaved = "The export passwords could not be saved to ";
+inline constexpr const char* kPasswordNotSavedHint =
+    "Setting export passwords needs an administrator's rights.";
+inline constexpr const char* kPasswordHashFailed = "The password could not be hashed (out of memory?).";
+inline constexpr const char* kPasswordSet = "Export password ";
+inline constexpr const char* kPasswordSetEnd = " is set.";
+inline constexpr const char* kPasswordClearedEnd = " is cleared.";
+inline constexpr const char* kErrorCode = " (error ";
+inline constexpr const char* kErrorCodeEnd = ")";
+
+// `orva-cli COMMAND --help`: "Usage: orva-cli " and the synopsis, the description, a line per
+// argument and option (its name padded to the width of the longest), then the exit status.
+inline constexpr const char* kHelpUsage = "Usage: orva-cli ";
+inline constexpr const char* kHelpOption = "--help";
+inline constexpr const char* kHelpHelp = "show this help";
+
+inline constexpr const char* kFileHelp = "a record file, named with or without \".rpc\"";
+inline constexpr const char* kJsonHelp = "write JSON (UTF-8) instead of a table";
+inline constexpr const char* kRecordHelp = "a record's 0-based position in the file, as list shows it";
+inline constexpr const char* kReplaceHelp = "replace the output file when it exists";
+
+inline constexpr const char* kListSynopsis = "list FILE [--json]";
+inline constexpr const char* kListDescription =
+    "Lists the records of a record file in file order: position, names, date of birth, save\n"
+    "date-time, reporter, observer and data entry. Records that fail to load are counted and named.\n";
+inline constexpr const char* kListExitStatus =
+    "Exit status: 0 every record was listed; 1 some records failed to load; 2 usage error or file\n"
+    "error, or the output could not be written.\n";
+
+inline constexpr const char* kAnalyseSynopsis = "analyse FILE --record POS [--record POS] [--record POS] [--json]";
+inline constexpr const char* kAnalyseDescription =
+    "Analyses at most one Self-report, one Parent-report and one Teacher-report of one person: the\n"
+    "23 screening rows with each reporter's scores, the positive screens, and each report's Omega,\n"
+    "as the analysis form shows them.\n";
+// analyse and compare.
+inline constexpr const char* kChosenReportsExitStatus =
+    "Exit status: 0 success; 1 done, but some records of the file failed to load; 2 usage error,\n"
+    "refused choice or file error, or the output could not be written.\n";
+
+inline constexpr const char* kCompareSynopsis = "compare FILE --record POS --record POS [--record POS] [--json]";
+inline constexpr const char* kCompareDescription =
+    "Sets the answers of two or three reports of one person side by side, item by item: each\n"
+    "reporter's answer, the rows the item feeds, those it counted towards for a reporter who\n"
+    "screened positive on them, and a mark where two answers differ by 2 or more; then, for each\n"
+    "pair of reporters, the items both answered, the share answered identically and the Pearson\n"
+    "correlation of their answers.\n";
+
+inline constexpr const char* kHistorySynopsis =
+    "history FILE --first-name NAME --last-name NAME --birth-date YYYYMMDD [--json]";
+inline constexpr const char* kHistoryDescription =
+    "Lists every record of one person in the file by completion date, and then Self, Parent,\n"
+    "Teacher: each record screened alone, with its positive rows, counts and Omega, and the records\n"
+    "each completion date gives to analyse. The person is checked and found as the selection\n"
+    "dialogs check and find one.\n";
+inline constexpr const char* kHistoryExitStatus =
+    "Exit status: 0 success; 1 done, but some records of the file failed to load; 2 usage error,\n"
+    "refused person, no record of that person or file error, or the output could not be written.\n";
+inline constexpr const char* kFirstNameHelp = "the person's first name";
+inline constexpr const char* kLastNameHelp = "the person's last name";
+inline constexpr const char* kBirthDateHelp = "the person's date of birth";
+
+inline constexpr const char* kExportSynopsis = "export FILE CSV --accept-privacy [--replace]";
+inline constexpr const char* kExportDescription =
+    "Writes every record of the record file to a CSV file, after asking for an export password\n"
+    "(read from standard input when it is not a terminal).\n";
+inline constexpr const char* kExportExitStatus =
+    "Exit status: 0 every record was written; 1 some records could not be read or written, and the\n"
+    "CSV holds the rows its counts name; 2 refused or stopped.\n";
+inline constexpr const char* kExportCsvHelp = "the CSV file to write, named with or without \".csv\"";
+inline constexpr const char* kAcceptPrivacyHelp = "accept responsibility for data privacy of the export file";
+
+inline constexpr const char* kImportSynopsis = "import CSV FILE";
+inline constexpr const char* kImportDescription =
+    "Appends the rows of a CSV file in the export's format to a record file. Every row is checked\n"
+    "first, then all rows are appended or none; rows that are already in the file are left out.\n";
+inline constexpr const char* kImportExitStatus =
+    "Exit status: 0 the rows were appended; 2 refused, and the record file is unchanged.\n";
+inline constexpr const char* kImportCsvHelp = "the CSV file to read";
+
+inline constexpr const char* kReportSynopsis =
+    "report FILE --record POS [--record POS] [--record POS] (--rtf OUT | --pdf OUT) [--replace]";
+inline constexpr const char* kReportDescription =
+    "Writes the analysis of the chosen records as a report file: an RTF document, or the eight\n"
+    "printed pages as a PDF file, drawn without a display.\n";
+inline constexpr const char* kReportExitStatus =
+    "Exit status: 0 the report was written in full; 2 usage error, refused choice or file error,\n"
+    "and no report was left unless the message says it is incomplete.\n";
+inline constexpr const char* kRtfHelp = "write an RTF document, named with or without \".rtf\"";
+inline constexpr const char* kPdfHelp = "write the printed pages as a PDF file";
+
+inline constexpr const char* kSetExportPasswordSynopsis = "set-export-password SLOT";
+inline constexpr const char* kSetExportPasswordDescription =
+    "Sets one of this computer's three export passwords. The password is asked twice without\n"
+    "echo; an empty one clears the slot. Needs an administrator's rights.\n";
+inline constexpr const char* kSetExportPasswordExitStatus =
+    "Exit status: 0 the password was saved; 2 refused, and nothing was changed.\n";
+inline constexpr const char* kSlotHelp = "the password's slot: 1, 2 or 3";
+
+inline constexpr const char* kCheckSynopsis = "check FILE [--json]";
+inline constexpr const char* kCheckDescription =
+    "Reads every record of a record file and names the damaged ones and why, and whether the file\n"
+    "ends in part of a record. Like every command that opens a record file, it first puts back a\n"
+    "change that was interrupted, when it may write the file.\n";
+inline constexpr const char* kCheckExitStatus =
+    "Exit status: 0 the file is sound; 1 damage was found; 2 usage error or file error, or the\n"
+    "output could not be written.\n";
 
 }  // namespace orva::cli::texts

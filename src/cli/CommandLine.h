@@ -1,24 +1,63 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
+
+#include "cli/CliTexts.h"
+#include "cli/CommandSpec.h"
 
 namespace orva::cli {
 
-// The words of one command after its name: the record file, --json and any --record POS.
-struct CommandLine {
-    std::string file;
-    bool json = false;
-    std::vector<int> records;  // in the order given
+// The words of one command after its name, checked against its CommandSpec.
+class ParsedCommand {
+  public:
+    const std::vector<std::string>& Arguments() const { return arguments_; }
+    // Whether the flag or valued option was given.
+    bool Has(std::string_view option) const;
+    // The last value given to the option.
+    std::optional<std::string> Last(std::string_view option) const;
+    // Every value given to the option, in order.
+    std::vector<std::string> All(std::string_view option) const;
+
+  private:
+    friend struct CommandLineParser;
+    std::vector<std::string> arguments_;
+    std::vector<std::pair<std::string, std::string>> options_;  // name and value (empty for a flag)
 };
 
-struct ParseOutcome {
-    bool ok = true;
-    std::string problem;  // what is wrong, for the usage message
-    std::string detail;   // the offending word
+// A command line the parser refused: what is wrong, and the offending word when there is one.
+struct UsageProblem {
+    std::string problem;
+    std::string detail;
 };
 
-// `acceptRecords`: whether --record belongs to the command. "--" ends the options.
-ParseOutcome ParseCommandLine(const std::vector<std::string>& words, bool acceptRecords, CommandLine& line);
+struct ParseResult {
+    ParsedCommand command;
+    bool helpWanted = false;  // --help was given
+    std::optional<UsageProblem> problem;
+};
+
+// Checks `words` against `spec` in the order they come; the first fault is the one named.
+// A word starting with '-' (other than "-" alone) is an option until "--", which ends them.
+ParseResult ParseCommand(const CommandSpec& spec, const std::vector<std::string>& words);
+
+// A record position as given to --record: digits only, within int.
+std::optional<int> ParsePosition(std::string_view text);
+// The positions given with --record, in order; the parser has checked them.
+std::vector<int> RecordPositions(const ParsedCommand& line);
+
+bool IsRecordPosition(std::string_view text);
+
+// The record file most commands take first.
+inline constexpr ArgumentSpec kRecordFileArgument{"FILE", texts::kFileHelp, texts::kMissingFile};
+
+// Options more than one command takes.
+inline constexpr OptionSpec kJsonOption{"--json", "", texts::kJsonHelp};
+inline constexpr OptionSpec kRecordOption{
+    "--record", "POS", texts::kRecordHelp, IsRecordPosition, texts::kBadPosition, texts::kMissingPosition};
+inline constexpr OptionSpec kReplaceOption{"--replace", "", texts::kReplaceHelp};
 
 }  // namespace orva::cli

@@ -125,29 +125,24 @@ void WriteComparisonText(std::ostream& out, const std::string& path, const Repor
     out << texts::kComparisonLegend << '\n';
 }
 
-}  // namespace
-
-int RunCompare(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
-    CommandLine line;
-    const ParseOutcome parsed = ParseCommandLine(words, true, line);
-    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
-    if (line.records.size() < kFewestRecords) return UsageError(err, texts::kCompareNeedsTwo);
-    if (line.records.size() > kMostRecords) {
+int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
+    const std::vector<int> records = RecordPositions(line);
+    if (records.size() < kFewestRecords) return UsageError(err, texts::kCompareNeedsTwo);
+    if (records.size() > kMostRecords) {
         PrintMessage(err, {orva::texts::kTooManySelectionsCaption, orva::texts::kTooManySelections,
                            MessageIcon::Stop});
         return kExitRefused;
     }
 
     RecordList list;
-    const LoadedFile loaded = LoadRecordFile(line.file, list, err);
+    const LoadedFile loaded = LoadRecordFile(line.Arguments()[0], list, err);
     if (loaded.status == kExitRefused) return kExitRefused;
 
     ReportSet reports;
-    const auto positions =
-        LoadChosenRecords(loaded.path, line.records, AnalysisReadFailure(list), reports, err);
+    const auto positions = LoadChosenRecords(loaded.path, records, list.RecordsInFile(), reports, err);
     if (!positions) return kExitRefused;
     const ReporterComparison comparison = CompareReporters(reports, ComputeAnalysis(reports));
-    if (line.json) {
+    if (line.Has(kJsonOption.name)) {
         nlohmann::ordered_json document = ComparisonDocument(comparison);
         document["person"] = PersonJson(reports);
         WriteJson(out, document);
@@ -156,5 +151,21 @@ int RunCompare(const std::vector<std::string>& words, std::ostream& out, std::os
     }
     return loaded.status;
 }
+
+constexpr ArgumentSpec kArguments[] = {kRecordFileArgument};
+constexpr OptionSpec kOptions[] = {kRecordOption, kJsonOption};
+
+}  // namespace
+
+constinit const CommandSpec kCompareCommand{
+    .name = "compare",
+    .synopsis = texts::kCompareSynopsis,
+    .description = texts::kCompareDescription,
+    .exitStatus = texts::kChosenReportsExitStatus,
+    .arguments = kArguments,
+    .options = kOptions,
+    .run = Run,
+    .changesFiles = false,
+};
 
 }  // namespace orva::cli

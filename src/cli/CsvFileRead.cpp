@@ -2,7 +2,6 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
-#include "cli/ReportsCliTexts.h"
 #include "reports/CsvImport.h"
 #include "store/FileSystem.h"
 #include "store/StoreResult.h"

@@ -2,10 +2,10 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
+#include "cli/CommandLine.h"
 #include "cli/PathChecks.h"
 #include "model/RecordFilePath.h"
 #include "cli/ReportsCliSupport.h"
-#include "cli/ReportsCliTexts.h"
 #include "cli/SecretInput.h"
 #include "reports/ExportPasswordCheck.h"
 #include "reports/ExportPasswords.h"
@@ -18,8 +18,7 @@ namespace orva::cli {
 
 namespace {
 
-constexpr const char* kAcceptPrivacy = "--accept-privacy";
-constexpr const char* kReplace = "--replace";
+constexpr std::string_view kAcceptPrivacy = "--accept-privacy";
 
 // The password check of the export password box: what is typed is lower-cased, and it must
 // verify against one of the passwords set for this computer.
@@ -52,18 +51,11 @@ void PrintCounts(std::ostream& stream, const ExportCounters& c) {
            << texts::kCountsNotWritten << c.couldNotWrite << '\n';
 }
 
-}  // namespace
-
-int RunExportCommand(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
-    const CommandWords parsed = ParseCommandWords(words, {kAcceptPrivacy, kReplace}, {});
-    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
-    if (parsed.arguments.size() < 2) return UsageError(err, texts::kMissingArguments);
-    if (parsed.arguments.size() > 2) return UsageError(err, texts::kExtraArgument, parsed.arguments[2]);
-
-    const std::optional<std::string> recordFile = ResolveRecordFile(parsed.arguments[0], err);
+int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
+    const std::optional<std::string> recordFile = ResolveRecordFile(line.Arguments()[0], err);
     if (!recordFile) return kExitRefused;
     // Nothing to ask a password for when the export would be refused anyway.
-    if (parsed.flags.count(kAcceptPrivacy) == 0) {
+    if (!line.Has(kAcceptPrivacy)) {
         PrintPlainMessage(err, ExportPrivacyMessage());
         return kExitRefused;
     }
@@ -71,9 +63,9 @@ int RunExportCommand(const std::vector<std::string>& words, std::ostream& out, s
 
     ExportRequest request;
     request.recordFileName = RecordFilePath(*recordFile).WithoutExtension();
-    request.exportName = WithoutExtension(parsed.arguments[1], orva::texts::kCsvSuffixLabel);
+    request.exportName = WithoutExtension(line.Arguments()[1], orva::texts::kCsvSuffixLabel);
     request.privacyAccepted = true;
-    const bool replace = parsed.flags.count(kReplace) != 0;
+    const bool replace = line.Has(kReplaceOption.name);
     const ExportOutcome outcome = RunExport(request, [replace] { return replace; });
 
     switch (outcome.stop) {
@@ -102,5 +94,24 @@ int RunExportCommand(const std::vector<std::string>& words, std::ostream& out, s
     }
     return complete ? kExitSuccess : kExitPartial;
 }
+
+constexpr ArgumentSpec kArguments[] = {
+    {"FILE", texts::kFileHelp, texts::kMissingArguments},
+    {"CSV", texts::kExportCsvHelp, texts::kMissingArguments},
+};
+constexpr OptionSpec kOptions[] = {{kAcceptPrivacy, "", texts::kAcceptPrivacyHelp}, kReplaceOption};
+
+}  // namespace
+
+constinit const CommandSpec kExportCommand{
+    .name = "export",
+    .synopsis = texts::kExportSynopsis,
+    .description = texts::kExportDescription,
+    .exitStatus = texts::kExportExitStatus,
+    .arguments = kArguments,
+    .options = kOptions,
+    .run = Run,
+    .changesFiles = true,
+};
 
 }  // namespace orva::cli

@@ -4,9 +4,9 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
+#include "cli/CommandLine.h"
 #include "cli/HistoryOutput.h"
 #include "cli/PathChecks.h"
-#include "cli/ReportsCliSupport.h"
 #include "model/Clock.h"
 #include "model/Cp1252.h"
 #include "model/FieldRules.h"
@@ -17,7 +17,6 @@ namespace orva::cli {
 
 namespace {
 
-constexpr const char* kJson = "--json";
 constexpr std::size_t kBirthDigits = 8;  // YYYYMMDD
 
 // The person as the selection dialogs take one in: names in the record's characters with the
@@ -27,42 +26,36 @@ struct TypedPerson {
     int unmappable = 0;  // characters of the names no record can hold
 };
 
-bool AllDigits(const std::string& text) {
-    return text.find_first_not_of("0123456789") == std::string::npos;
+bool AllDigits(std::string_view text) {
+    return text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-// The option's value, the last one given, or empty.
-std::string ValueOf(const CommandWords& parsed, const char* option) {
-    std::string value;
-    for (const auto& [name, given] : parsed.values) {
-        if (name == option) value = given;
-    }
-    return value;
+// Empty, or eight digits: a date that is not there is the person check's to refuse.
+bool IsBirthDate(std::string_view text) {
+    return text.empty() || (text.size() == kBirthDigits && AllDigits(text));
 }
+
+constexpr ArgumentSpec kArguments[] = {kRecordFileArgument};
+constexpr OptionSpec kOptions[] = {
+    {texts::kFirstNameOption, "NAME", texts::kFirstNameHelp},
+    {texts::kLastNameOption, "NAME", texts::kLastNameHelp},
+    {texts::kBirthDateOption, "YYYYMMDD", texts::kBirthDateHelp, IsBirthDate, texts::kBadBirthDate},
+    kJsonOption,
+};
 
 PersonQuery QueryOf(const PersonEntry& entry) {
     return {entry.firstName, entry.lastName, FieldNumber(entry.birthYear), FieldNumber(entry.birthMonth),
             FieldNumber(entry.birthDay)};
 }
 
-}  // namespace
-
-int RunHistory(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
-    const CommandWords parsed = ParseCommandWords(
-        words, {kJson}, {texts::kFirstNameOption, texts::kLastNameOption, texts::kBirthDateOption});
-    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
-    if (parsed.arguments.empty()) return UsageError(err, texts::kMissingFile);
-    if (parsed.arguments.size() > 1) return UsageError(err, texts::kExtraArgument, parsed.arguments[1]);
-    const std::string birth = ValueOf(parsed, texts::kBirthDateOption);
-    if (!birth.empty() && (birth.size() != kBirthDigits || !AllDigits(birth))) {
-        return UsageError(err, texts::kBadBirthDate, birth);
-    }
+int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
+    const std::string birth = line.Last(texts::kBirthDateOption).value_or("");
 
     TypedPerson person;
     person.entry.firstName = TrimTrailingSpaces(
-        Cp1252::FromUtf8(ValueOf(parsed, texts::kFirstNameOption), '?', &person.unmappable));
+        Cp1252::FromUtf8(line.Last(texts::kFirstNameOption).value_or(""), '?', &person.unmappable));
     person.entry.lastName = TrimTrailingSpaces(
-        Cp1252::FromUtf8(ValueOf(parsed, texts::kLastNameOption), '?', &person.unmappable));
+        Cp1252::FromUtf8(line.Last(texts::kLastNameOption).value_or(""), '?', &person.unmappable));
     if (!birth.empty()) {
         person.entry.birthYear = birth.substr(0, 4);
         person.entry.birthMonth = birth.substr(4, 2);
@@ -73,7 +66,7 @@ int RunHistory(const std::vector<std::string>& words, std::ostream& out, std::os
         PrintMessage(err, {failure->caption, failure->message, MessageIcon::Stop});
         return kExitRefused;
     }
-    const std::optional<std::string> path = ResolveRecordFile(parsed.arguments[0], err);
+    const std::optional<std::string> path = ResolveRecordFile(line.Arguments()[0], err);
     if (!path) return kExitRefused;
 
     const PersonQuery query = QueryOf(person.entry);
@@ -94,12 +87,25 @@ int RunHistory(const std::vector<std::string>& words, std::ostream& out, std::os
         return kExitRefused;
     }
 
-    if (parsed.flags.count(kJson) > 0) {
+    if (line.Has(kJsonOption.name)) {
         WriteJson(out, HistoryDocument(*path, query, history));
     } else {
         WriteHistoryText(out, *path, query, history);
     }
     return skipped > 0 ? kExitPartial : kExitSuccess;
 }
+
+}  // namespace
+
+constinit const CommandSpec kHistoryCommand{
+    .name = "history",
+    .synopsis = texts::kHistorySynopsis,
+    .description = texts::kHistoryDescription,
+    .exitStatus = texts::kHistoryExitStatus,
+    .arguments = kArguments,
+    .options = kOptions,
+    .run = Run,
+    .changesFiles = false,
+};
 
 }  // namespace orva::cli

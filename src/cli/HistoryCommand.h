@@ -1,14 +1,12 @@
 #pragma once
 
-#include <ostream>
-#include <string>
-#include <vector>
+#include "cli/CommandSpec.h"
 
 namespace orva::cli {
 
 // orva-cli history FILE --first-name NAME --last-name NAME --birth-date YYYYMMDD [--json]: every
 // record of one person in the file by completion date, each screened alone. The person is
 // checked and found as the selection dialogs check and find one.
-int RunHistory(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+extern const CommandSpec kHistoryCommand;
 
 }  // namespace orva::cli

@@ -4,10 +4,9 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
+#include "cli/CommandLine.h"
 #include "cli/CsvFileRead.h"
 #include "cli/PathChecks.h"
-#include "cli/ReportsCliSupport.h"
-#include "cli/ReportsCliTexts.h"
 #include "reports/ImportRun.h"
 #include "reports/ReportsResult.h"
 #include "store/RandomSource.h"
@@ -16,21 +15,19 @@
 
 namespace orva::cli {
 
-int RunImportCommand(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
-    const CommandWords parsed = ParseCommandWords(words, {}, {});
-    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
-    if (parsed.arguments.size() < 2) return UsageError(err, texts::kMissingArguments);
-    if (parsed.arguments.size() > 2) return UsageError(err, texts::kExtraArgument, parsed.arguments[2]);
+namespace {
 
-    const std::optional<std::string> recordFile = ResolveRecordFile(parsed.arguments[1], err);
+int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
+    const std::string& csvPath = line.Arguments()[0];
+    const std::optional<std::string> recordFile = ResolveRecordFile(line.Arguments()[1], err);
     if (!recordFile) return kExitRefused;
     std::string csv;
-    if (!ReadCsvToImport(parsed.arguments[0], csv, err)) return kExitRefused;
+    if (!ReadCsvToImport(csvPath, csv, err)) return kExitRefused;
 
     const ImportOutcome outcome =
         RunImport(csv, *recordFile, SystemClock::Instance(), DefaultRandomSource::Instance());
     if (outcome.problem) {
-        err << texts::kProgram << ": " << texts::kImportRefused << EscapedPath(parsed.arguments[0]) << ": "
+        err << texts::kProgram << ": " << texts::kImportRefused << EscapedPath(csvPath) << ": "
             << DescribeProblem(*outcome.problem) << '\n';
         return kExitRefused;
     }
@@ -56,5 +53,23 @@ int RunImportCommand(const std::vector<std::string>& words, std::ostream& out, s
     out << texts::kImportEncoding << CsvEncodingName(outcome.encoding) << texts::kSentenceEnd << '\n';
     return kExitSuccess;
 }
+
+constexpr ArgumentSpec kArguments[] = {
+    {"CSV", texts::kImportCsvHelp, texts::kMissingArguments},
+    {"FILE", texts::kFileHelp, texts::kMissingArguments},
+};
+
+}  // namespace
+
+constinit const CommandSpec kImportCommand{
+    .name = "import",
+    .synopsis = texts::kImportSynopsis,
+    .description = texts::kImportDescription,
+    .exitStatus = texts::kImportExitStatus,
+    .arguments = kArguments,
+    .options = {},
+    .run = Run,
+    .changesFiles = true,
+};
 
 }  // namespace orva::cli

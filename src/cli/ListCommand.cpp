@@ -56,23 +56,33 @@ void WriteListTable(std::ostream& out, const std::string& path, const RecordList
     table.Write(out);
 }
 
-}  // namespace
-
-int RunList(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
-    CommandLine line;
-    const ParseOutcome parsed = ParseCommandLine(words, false, line);
-    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
-
+int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     RecordList list;
-    const LoadedFile loaded = LoadRecordFile(line.file, list, err);
+    const LoadedFile loaded = LoadRecordFile(line.Arguments()[0], list, err);
     if (loaded.status == kExitRefused) return kExitRefused;
 
-    if (line.json) {
+    if (line.Has(kJsonOption.name)) {
         WriteJson(out, ListDocument(loaded.path, list));
     } else {
         WriteListTable(out, loaded.path, list);
     }
     return loaded.status;
 }
+
+constexpr ArgumentSpec kArguments[] = {kRecordFileArgument};
+constexpr OptionSpec kOptions[] = {kJsonOption};
+
+}  // namespace
+
+constinit const CommandSpec kListCommand{
+    .name = "list",
+    .synopsis = texts::kListSynopsis,
+    .description = texts::kListDescription,
+    .exitStatus = texts::kListExitStatus,
+    .arguments = kArguments,
+    .options = kOptions,
+    .run = Run,
+    .changesFiles = false,
+};
 
 }  // namespace orva::cli

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <ostream>
-#include <string>
-#include <vector>
+#include "cli/CommandSpec.h"
 
 namespace orva::cli {
 
 // orva-cli list FILE [--json]: the file's loadable records in file order.
-int RunList(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+extern const CommandSpec kListCommand;
 
 }  // namespace orva::cli

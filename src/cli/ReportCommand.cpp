@@ -3,13 +3,13 @@
 #include "cli/ChosenRecords.h"
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
+#include "cli/CommandLine.h"
 #include "cli/PathChecks.h"
 #include "model/RecordFilePath.h"
 #include "reports/ReportFileNames.h"
 #include "reports/ReportMessages.h"
 #include "store/OutputFile.h"
 #include "cli/ReportsCliSupport.h"
-#include "cli/ReportsCliTexts.h"
 #include "reports/ReportFileNames.h"
 #include "reports/ReportMessages.h"
 #include "reports/ReportsTexts.h"
@@ -25,27 +25,9 @@ namespace orva::cli {
 
 namespace {
 
-constexpr const char* kRecord = "--record";
-constexpr const char* kRtf = "--rtf";
-constexpr const char* kPdf = "--pdf";
-constexpr const char* kReplace = "--replace";
+constexpr std::string_view kRtf = "--rtf";
+constexpr std::string_view kPdf = "--pdf";
 constexpr std::size_t kMostRecords = 3;
-
-// Why one chosen record could not be read. A position past the end or a record that fails its
-// checks is a read error of that record, not a fault of the file; other codes are the store's.
-void PrintReadFailure(std::ostream& err, const std::string& path, int position, int code) {
-    const UserMessage readError{orva::texts::kReadErrorCaption, orva::texts::kReadError, MessageIcon::Stop};
-    if (code == kPositionBeyondEnd) {
-        PrintMessage(err, readError);
-        err << texts::kPositionBeyondEnd << position << '\n';
-    } else if (code == kChecksumMismatch || code == kIncompleteRecord) {
-        PrintMessage(err, readError);
-        err << texts::kRecordFailsChecks << position << '\n';
-    } else {
-        const auto message = LoadResultMessage(code, std::string(1, kNameMarker));
-        PrintMessage(err, message ? *message : readError, RecordFilePath(path).WithoutExtension());
-    }
-}
 
 // The RTF report, written whole or not at all.
 int WriteRtf(const ReportSet& reports, const std::string& rtfName, bool replace, std::ostream& out,
@@ -96,31 +78,12 @@ int WritePdf(const ReportSet& reports, const std::string& path, bool replace, st
 }
 #endif
 
-}  // namespace
-
-int RunReportCommand(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
-    const CommandWords parsed = ParseCommandWords(words, {kReplace}, {kRecord, kRtf, kPdf});
-    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
-    if (parsed.arguments.empty()) return UsageError(err, texts::kMissingFile);
-    if (parsed.arguments.size() > 1) return UsageError(err, texts::kExtraArgument, parsed.arguments[1]);
-    std::vector<int> positions;
-    std::string rtfName;
-    bool haveRtf = false;
-    std::string pdfPath;
-    for (const auto& [option, value] : parsed.values) {
-        if (option == kRtf) {
-            rtfName = WithoutExtension(value, orva::texts::kRtfSuffixLabel);
-            haveRtf = true;
-            continue;
-        }
-        if (option == kPdf) {
-            pdfPath = value;
-            continue;
-        }
-        int position = 0;
-        if (!ParsePosition(value, position)) return UsageError(err, texts::kBadPosition, value);
-        positions.push_back(position);
-    }
+int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
+    const std::vector<int> positions = RecordPositions(line);
+    const std::optional<std::string> rtf = line.Last(kRtf);
+    const std::string rtfName = rtf ? WithoutExtension(*rtf, orva::texts::kRtfSuffixLabel) : std::string();
+    const bool haveRtf = rtf.has_value();
+    const std::string pdfPath = line.Last(kPdf).value_or("");
     if (positions.empty()) return UsageError(err, texts::kNoRecordChosen);
     if (positions.size() > kMostRecords) {
         PrintMessage(err, {orva::texts::kTooManySelectionsCaption, orva::texts::kTooManySelections,
@@ -139,15 +102,36 @@ int RunReportCommand(const std::vector<std::string>& words, std::ostream& out, s
         }
     }
 
-    const std::optional<std::string> recordFile = ResolveRecordFile(parsed.arguments[0], err);
+    const std::optional<std::string> recordFile = ResolveRecordFile(line.Arguments()[0], err);
     if (!recordFile) return kExitRefused;
     ReportSet reports;
-    if (!LoadChosenRecords(*recordFile, positions, PrintReadFailure, reports, err)) return kExitRefused;
-    const bool replace = parsed.flags.count(kReplace) != 0;
+    if (!LoadChosenRecords(*recordFile, positions, std::nullopt, reports, err)) return kExitRefused;
+    const bool replace = line.Has(kReplaceOption.name);
 #ifdef ORVA_CLI_PDF
     if (!pdfPath.empty()) return WritePdf(reports, pdfPath, replace, out, err);
 #endif
     return WriteRtf(reports, rtfName, replace, out, err);
 }
+
+constexpr ArgumentSpec kArguments[] = {kRecordFileArgument};
+constexpr OptionSpec kOptions[] = {
+    kRecordOption,
+    {kRtf, "OUT", texts::kRtfHelp},
+    {kPdf, "OUT", texts::kPdfHelp},
+    kReplaceOption,
+};
+
+}  // namespace
+
+constinit const CommandSpec kReportCommand{
+    .name = "report",
+    .synopsis = texts::kReportSynopsis,
+    .description = texts::kReportDescription,
+    .exitStatus = texts::kReportExitStatus,
+    .arguments = kArguments,
+    .options = kOptions,
+    .run = Run,
+    .changesFiles = true,
+};
 
 }  // namespace orva::cli

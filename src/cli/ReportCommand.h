@@ -1,14 +1,12 @@
 #pragma once
 
-#include <ostream>
-#include <string>
-#include <vector>
+#include "cli/CommandSpec.h"
 
 namespace orva::cli {
 
 // orva-cli report FILE --record POS [--record POS] [--record POS] (--rtf OUT | --pdf OUT) [--replace]:
 // saves the analysis of the chosen records as an RTF report. 0 when saved, 2 when refused or
 // the file could not be written in full.
-int RunReportCommand(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+extern const CommandSpec kReportCommand;
 
 }  // namespace orva::cli

@@ -1,32 +1,12 @@
 #pragma once
 
-#include <initializer_list>
 #include <ostream>
-#include <set>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "model/UserMessage.h"
 
 namespace orva::cli {
-
-// The words of an export, import, report or set-export-password command.
-struct CommandWords {
-    bool ok = true;
-    std::string problem;  // for the usage message
-    std::string detail;
-    std::vector<std::string> arguments;                       // in order
-    std::set<std::string> flags;                              // options without a value
-    std::vector<std::pair<std::string, std::string>> values;  // options with a value, in order
-};
-
-// Splits the words into arguments and the known options; "--" ends the options, and
-// "--option=value" is the same as "--option value".
-CommandWords ParseCommandWords(const std::vector<std::string>& words,
-                               std::initializer_list<const char*> flags,
-                               std::initializer_list<const char*> valued);
 
 // A message whose text holds a path as the user typed it: written as it is, since the
 // product's own words in it are plain ASCII, with its control characters escaped.

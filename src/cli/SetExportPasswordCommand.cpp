@@ -2,9 +2,9 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
+#include "cli/CommandLine.h"
 #include "reports/ExportPasswords.h"
 #include "cli/ReportsCliSupport.h"
-#include "cli/ReportsCliTexts.h"
 #include "reports/ReportsResult.h"
 #include "cli/SecretInput.h"
 
@@ -34,16 +34,8 @@ const char* RefusalText(int code) {
     }
 }
 
-}  // namespace
-
-int RunSetExportPassword(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
-    const CommandWords parsed = ParseCommandWords(words, {}, {});
-    if (!parsed.ok) return UsageError(err, parsed.problem, parsed.detail);
-    if (parsed.arguments.size() != 1) {
-        return parsed.arguments.empty() ? UsageError(err, texts::kMissingArguments)
-                                        : UsageError(err, texts::kExtraArgument, parsed.arguments[1]);
-    }
-    const std::string& slotText = parsed.arguments[0];
+int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
+    const std::string& slotText = line.Arguments()[0];
     if (slotText.size() != 1 || slotText[0] < '1' || slotText[0] > '3') {
         return UsageError(err, texts::kBadSlot, slotText);
     }
@@ -75,5 +67,20 @@ int RunSetExportPassword(const std::vector<std::string>& words, std::ostream& ou
         << (first.empty() ? texts::kPasswordClearedEnd : texts::kPasswordSetEnd) << '\n';
     return kExitSuccess;
 }
+
+constexpr ArgumentSpec kArguments[] = {{"SLOT", texts::kSlotHelp, texts::kMissingArguments}};
+
+}  // namespace
+
+constinit const CommandSpec kSetExportPasswordCommand{
+    .name = "set-export-password",
+    .synopsis = texts::kSetExportPasswordSynopsis,
+    .description = texts::kSetExportPasswordDescription,
+    .exitStatus = texts::kSetExportPasswordExitStatus,
+    .arguments = kArguments,
+    .options = {},
+    .run = Run,
+    .changesFiles = true,
+};
 
 }  // namespace orva::cli

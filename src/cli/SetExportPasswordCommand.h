@@ -1,14 +1,12 @@
 #pragma once
 
-#include <ostream>
-#include <string>
-#include <vector>
+#include "cli/CommandSpec.h"
 
 namespace orva::cli {
 
 // orva-cli set-export-password SLOT: sets export password SLOT (1 to 3) of this computer, or
 // clears it when the entry is empty; the password is asked twice, without echo on a terminal.
 // 0 when changed, 2 when refused.
-int RunSetExportPassword(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+extern const CommandSpec kSetExportPasswordCommand;
 
 }  // namespace orva::cli

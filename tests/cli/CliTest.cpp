@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/CliTestSupport.h"
+#include "cli/CommandTable.h"
 #include "store/RecordFormat.h"
 
 namespace orva {
@@ -407,6 +408,25 @@ TEST(CliHelp, SaysWhatEachExitStatusMeansForTheFiles) {
     const CliRun run = RunCli({"--help"});
     EXPECT_TRUE(Contains(run.out, "The status tells what happened to the files. After 0, export and report"));
     EXPECT_TRUE(Contains(run.out, "After 2 no record file and no password was changed"));
+}
+
+TEST(CliHelp, EveryCommandAnswersItsOwnHelp) {
+    for (const cli::CommandSpec* command : cli::AllCommands()) {
+        const std::string name(command->name);
+        const CliRun run = RunCli({name, "--help"});
+        EXPECT_EQ(run.status, 0) << name;
+        EXPECT_EQ(run.out.rfind("Usage: orva-cli " + std::string(command->synopsis) + "\n", 0), 0u) << run.out;
+        EXPECT_EQ(run.err, "") << name;
+        // Help comes before whatever else is on the line.
+        EXPECT_EQ(RunCli({name, "FILE", "--help", "--no-such-option"}).out, run.out) << name;
+    }
+}
+
+TEST(CliHelp, CommandHelpThatCannotBeWrittenFails) {
+    if (!testing::FileExists("/dev/full")) GTEST_SKIP() << "no device that is always full";
+    const CliRun run = RunCli({"report", "--help"}, "", "/dev/full");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "orva-cli: the output could not be written in full\n");
 }
 
 TEST(CliHelp, HelpThatCannotBeWrittenFails) {

@@ -34,17 +34,6 @@ inline constexpr const char* kInstruction =
 inline constexpr const char* kOpenAnalysis = "&Open Analysis";
 inline constexpr const char* kClose = "Close";
 
-// The chart.
-inline constexpr const char* kChartTitle = "Positive screens over time";
-inline constexpr const char* kDateAxis = "Completion date";
-inline constexpr const char* kCountAxis = "Positive screens";
-inline constexpr const char* kChartDayFormat = "dd/MM/yyyy";
-inline constexpr const char* kChartMonthFormat = "MMM yyyy";
-// The legend names the line and the marker, so the chart reads without colour.
-inline constexpr const char* kSeriesNames[3] = {"Self-report (solid line, circles)",
-                                                "Parent-report (dashed line, squares)",
-                                                "Teacher-report (dotted line, triangles)"};
-
 // Refusals of the columns chosen to open as an analysis.
 inline constexpr const char* kNoColumnCaption = "No Assessment Chosen";
 inline constexpr const char* kNoColumn =

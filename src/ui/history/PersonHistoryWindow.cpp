@@ -4,9 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QScreen>
-#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -16,7 +14,6 @@
 #include "ui/Prompter.h"
 #include "ui/history/HistoryTexts.h"
 #include "ui/history/PersonHistoryTableModel.h"
-#include "ui/history/PositiveScreensChart.h"
 
 namespace orva {
 
@@ -43,8 +40,7 @@ PersonHistoryWindow::PersonHistoryWindow(Prompter& prompter, PersonHistory histo
     heading->setObjectName(QStringLiteral("headingLabel"));
     layout->addWidget(heading);
 
-    auto* splitter = new QSplitter(Qt::Vertical, this);
-    table_ = new QTableView(splitter);
+    table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("historyTable"));
     table_->setAccessibleName(Text(hist::kCaption));
     table_->setModel(model_);
@@ -56,11 +52,7 @@ PersonHistoryWindow::PersonHistoryWindow(Prompter& prompter, PersonHistory histo
     table_->setTabKeyNavigation(false);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    chart_ = new PositiveScreensChart(history_, splitter);
-    splitter->addWidget(table_);
-    splitter->addWidget(chart_);
-    splitter->setChildrenCollapsible(false);
-    layout->addWidget(splitter, 1);
+    layout->addWidget(table_, 1);
 
     auto* instruction = new QLabel(Text(hist::kInstruction), this);
     instruction->setObjectName(QStringLiteral("instructionLabel"));
@@ -87,13 +79,6 @@ PersonHistoryWindow::PersonHistoryWindow(Prompter& prompter, PersonHistory histo
 
     const QRect screen = this->screen()->availableGeometry();
     resize(QSize(1200, 900).boundedTo(screen.size() * 9 / 10));
-    // The whole table where it fits, the foot included; the chart takes the rest.
-    table_->resizeRowsToContents();
-    const int tableHeight = table_->horizontalHeader()->sizeHint().height() + table_->verticalHeader()->length() +
-                            2 * table_->frameWidth() + table_->horizontalScrollBar()->sizeHint().height();
-    splitter->setSizes({tableHeight, chart_->minimumSizeHint().height()});
-    splitter->setStretchFactor(0, 0);
-    splitter->setStretchFactor(1, 1);
 }
 
 PersonHistoryWindow::~PersonHistoryWindow() = default;

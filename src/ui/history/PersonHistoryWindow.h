@@ -10,13 +10,12 @@ class QTableView;
 namespace orva {
 
 class PersonHistoryTableModel;
-class PositiveScreensChart;
 class Prompter;
 
-// Every assessment of one person: the table of their screening rows by assessment and the
-// chart of positive screens over time. Choosing the columns of one completion date and "Open
-// Analysis" closes it with those records for the caller to analyse; the window itself changes
-// nothing.
+// Every assessment of one person: the table of their screening rows by assessment, in
+// completion order, each positive screen shaded as on the analysis form. Choosing the columns
+// of one completion date and "Open Analysis" closes it with those records for the caller to
+// analyse; the window itself changes nothing.
 class PersonHistoryWindow : public QDialog {
     Q_OBJECT
 
@@ -28,7 +27,6 @@ class PersonHistoryWindow : public QDialog {
     const ReportSet& ChosenReports() const { return chosen_; }
 
     const PersonHistoryTableModel& Model() const { return *model_; }
-    const PositiveScreensChart& Chart() const { return *chart_; }
 
   private:
     void OpenAnalysis();
@@ -40,7 +38,6 @@ class PersonHistoryWindow : public QDialog {
     PersonHistory history_;
     PersonHistoryTableModel* model_;
     QTableView* table_;
-    PositiveScreensChart* chart_;
     ReportSet chosen_;
 };
 

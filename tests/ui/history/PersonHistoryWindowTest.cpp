@@ -6,7 +6,6 @@
 #include "ui/history/HistoryTestRecords.h"
 #include "ui/history/PersonHistoryTableModel.h"
 #include "ui/history/PersonHistoryWindow.h"
-#include "ui/history/PositiveScreensChart.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/support/UiTestSupport.h"
 
@@ -15,7 +14,7 @@ using namespace orva::history_test;
 using orva::test::SaveSnapshot;
 using orva::test::ScriptedPrompter;
 
-// The history window: the table and the chart of one person, and the columns of one date opened
+// The history window: the table of one person's assessments, and the columns of one date opened
 // as an analysis.
 class PersonHistoryWindowTest : public QObject {
     Q_OBJECT
@@ -63,14 +62,12 @@ class PersonHistoryWindowTest : public QObject {
         prompter_.reset();
     }
 
-    void showsEveryAssessmentInTheTableAndTheChart() {
+    void showsEveryAssessmentInTheTable() {
         Open(SixAssessments());
         QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("headingLabel"))->text(),
                  QStringLiteral("ALEX CITIZEN, born 15/03/2012: 6 assessments"));
         QCOMPARE(Table().model()->columnCount(), 6);
         QCOMPARE(Table().model(), &window_->Model());
-        QVERIFY(window_->Chart().isVisible());
-        QCOMPARE(static_cast<int>(window_->Chart().Lines().size()), 3);
         SaveSnapshot(window_.get(), QStringLiteral("person_history_six_assessments"));
     }
 

@@ -1,0 +1,50 @@
+#include "cli/CommandHelp.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "cli/CliTexts.h"
+#include "cli/CommandTable.h"
+
+namespace orva::cli {
+
+namespace {
+
+constexpr std::size_t kColumnGap = 2;
+
+}  // namespace
+
+std::string UsageText() {
+    std::string usage = texts::kUsageHeading;
+    for (const CommandSpec* command : AllCommands()) {
+        usage.append(texts::kUsageIndent)
+            .append(texts::kProgram)
+            .append(" ")
+            .append(command->synopsis)
+            .append("\n");
+    }
+    return usage.append(texts::kUsageCommonLines).append(texts::kUsageNotes);
+}
+
+void WriteCommandHelp(std::ostream& out, const CommandSpec& spec) {
+    std::vector<std::pair<std::string, std::string_view>> lines;
+    for (const ArgumentSpec& argument : spec.arguments) lines.emplace_back(argument.name, argument.help);
+    for (const OptionSpec& option : spec.options) {
+        std::string name(option.name);
+        if (!option.valueName.empty()) name.append(" ").append(option.valueName);
+        lines.emplace_back(std::move(name), option.help);
+    }
+    lines.emplace_back(texts::kHelpOption, texts::kHelpHelp);
+    std::size_t width = 0;
+    for (const auto& line : lines) width = std::max(width, line.first.size());
+
+    out << texts::kHelpUsage << spec.synopsis << "\n\n" << spec.description << '\n';
+    for (const auto& [name, help] : lines) {
+        out << texts::kUsageIndent << name << std::string(width - name.size() + kColumnGap, ' ') << help
+            << '\n';
+    }
+    out << '\n' << spec.exitStatus;
+}
+
+}  // namespace orva::cli

@@ -1,0 +1,23 @@
+#include "cli/CommandTable.h"
+
+#include "cli/AnalyseCommand.h"
+#include "cli/CheckCommand.h"
+#include "cli/CompareCommand.h"
+#include "cli/ExportCommand.h"
+#include "cli/HistoryCommand.h"
+#include "cli/ImportCommand.h"
+#include "cli/ListCommand.h"
+#include "cli/ReportCommand.h"
+#include "cli/SetExportPasswordCommand.h"
+
+namespace orva::cli {
+
+std::span<const CommandSpec* const> AllCommands() {
+    static constexpr const CommandSpec* kCommands[] = {
+        &kListCommand,   &kAnalyseCommand, &kCompareCommand,           &kHistoryCommand, &kExportCommand,
+        &kImportCommand, &kReportCommand,  &kSetExportPasswordCommand, &kCheckCommand,
+    };
+    return kCommands;
+}
+
+}  // namespace orva::cli

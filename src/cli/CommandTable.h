@@ -1,0 +1,13 @@
+#pragma once
+
+#include <span>
+
+#include "cli/CommandSpec.h"
+
+namespace orva::cli {
+
+// Every command of orva-cli, in the order the usage lists them; a new command is one more entry
+// and a file of its own.
+std::span<const CommandSpec* const> AllCommands();
+
+}  // namespace orva::cli
