@@ -14,7 +14,8 @@ packages=(
   libreoffice-writer-nogui
   fonts-liberation2 fonts-ebgaramond
   desktop-file-utils appstream man-db bsdextrautils dpkg-dev file
-  g++-mingw-w64-x86-64-posix wine64 autoconf automake libtool debian-archive-keyring
+  g++-mingw-w64-x86-64-posix wine64 autoconf automake libtool
+  python3 debian-archive-keyring
 )
 
 missing=()
