@@ -11,9 +11,10 @@ packages=(
   nlohmann-json3-dev libsodium-dev
   clang libclang-rt-14-dev
   xvfb xauth poppler-utils
-  libreoffice-writer-nogui
+  libreoffice-writer-nogui libreoffice-calc-nogui unzip
   fonts-liberation2 fonts-ebgaramond
-  desktop-file-utils appstream man-db bsdextrautils dpkg-dev file
+  desktop-file-utils appstream man-db bsdextrautils dpkg-dev file lintian
+  shared-mime-info xdg-utils libfile-mimeinfo-perl  # xdg-mime names a record file's type
   g++-mingw-w64-x86-64-posix wine64 autoconf automake libtool
   python3 debian-archive-keyring
 )

@@ -5,6 +5,7 @@
 #include "screening/AnalysisGrid.h"
 #include "screening/AnalysisResult.h"
 #include "screening/CombinedRow.h"
+#include "screening/FollowUpItems.h"
 #include "screening/Omega.h"
 #include "screening/ReporterComparison.h"
 
@@ -47,6 +48,13 @@ void BM_ComputeAnalysis(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(ComputeAnalysis(set));
 }
 BENCHMARK(BM_ComputeAnalysis);
+
+// The items to follow up of three reports, part of every analysis.
+void BM_ItemsToFollowUp(benchmark::State& state) {
+    const ReportSet set = ThreeReports();
+    for (auto _ : state) benchmark::DoNotOptimize(ItemsToFollowUp(set));
+}
+BENCHMARK(BM_ItemsToFollowUp);
 
 // The whole analysis grid from the report set: computed once, then its texts made.
 void BM_BuildAnalysisGrid(benchmark::State& state) {

@@ -13,6 +13,7 @@
 #include "cli/PersonJson.h"
 #include "cli/RecordFileLoad.h"
 #include "store/RecordList.h"
+#include "screening/ScreeningPresentation.h"
 #include "screening/ScreeningTexts.h"
 #include "cli/TextTable.h"
 
@@ -59,12 +60,17 @@ nlohmann::ordered_json AnalysisDocument(const AnalysisGrid& grid, const Analysis
         counts[kSlotKeys[slot]] = Utf8(grid.screening[kCountRow][kFirstScoreColumn + slot].text);
         omega[kSlotKeys[slot]] = Utf8(grid.reliability[1][kFirstScoreColumn + slot].text);
     }
+    nlohmann::ordered_json followUp = nlohmann::ordered_json::array();
+    for (const FollowUpItem& item : analysis.followUp)
+        followUp.push_back(
+            {{"item", item.item}, {"reporter", kSlotKeys[item.reporter]}, {"answer", item.answer}});
     return {
         {"rows", std::move(rows)},
         {"positive_screens", std::move(counts)},
         {"omega", std::move(omega)},
         {"reliability_attained", Utf8(grid.reliability[1][kAttainedColumn].text)},
         {"reliability_comment", Utf8(grid.reliability[1][kItemsColumn].text)},
+        {"follow_up", std::move(followUp)},
     };
 }
 
@@ -80,8 +86,24 @@ void WriteGrid(std::ostream& out, const std::array<GridRow, kScreeningGridRows>&
     table.Write(out);
 }
 
+// The items to follow up as a table of their texts, or "None endorsed".
+void WriteFollowUp(std::ostream& out, const AnalysisResult& analysis) {
+    out << orva::texts::kFollowUpHeading << '\n';
+    const std::vector<FollowUpTexts> rows = FollowUpRows(analysis);
+    if (rows.empty()) {
+        out << orva::texts::kNoneEndorsed << '\n';
+        return;
+    }
+    const auto& columns = orva::texts::kFollowUpColumns;
+    TextTable table({columns[0], columns[1], columns[2], columns[3]});
+    for (const FollowUpTexts& row : rows)
+        table.AddRow({row.item, row.reporter, row.answer, Utf8(row.wording)});
+    table.Write(out);
+}
+
 void WriteAnalysisText(std::ostream& out, const std::string& path, const ReportSet& reports,
-                       const std::array<int, kReportSlots>& positions, const AnalysisGrid& grid) {
+                       const std::array<int, kReportSlots>& positions, const AnalysisResult& analysis,
+                       const AnalysisGrid& grid) {
     out << texts::kAnalysisOf << OneLine(path) << '\n';
     WriteChosenReports(out, reports, positions);
     out << '\n';
@@ -97,7 +119,8 @@ void WriteAnalysisText(std::ostream& out, const std::string& path, const ReportS
     for (const GridCell& cell : grid.reliability[1]) cells.push_back(Utf8(Lines(Cell(cell))));
     reliability.AddRow(cells);
     reliability.Write(out);
-    out << texts::kShadedLegend << '\n';
+    out << texts::kShadedLegend << '\n' << '\n';
+    WriteFollowUp(out, analysis);
 }
 
 int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
@@ -122,7 +145,7 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
         document["person"] = PersonJson(reports);
         WriteJson(out, document);
     } else {
-        WriteAnalysisText(out, loaded.path, reports, *positions, grid);
+        WriteAnalysisText(out, loaded.path, reports, *positions, analysis, grid);
     }
     return loaded.status;
 }

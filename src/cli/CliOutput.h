@@ -15,6 +15,7 @@ enum ExitStatus : int {
     kExitSuccess = 0,
     kExitPartial = 1,  // done, but some records of the file failed to load
     kExitRefused = 2,  // usage error, refused input or file error
+    kExitNoMatch = 3,  // history: the file holds no record of the person named
 };
 
 // A stored Windows-1252 text as UTF-8.

@@ -18,8 +18,8 @@ inline constexpr const char* kUsageNotes =
     "in the file, as \"list\" shows it; at most one record of each reporter can be analysed.\n"
     "compare sets the answers of two or three such reports side by side, item by item, with how\n"
     "far each pair of reporters agrees. history lists every record of one person in the file by\n"
-    "completion date, each screened alone; the person is found only by the exact names and date of\n"
-    "birth given.\n"
+    "completion date, each screened alone; the person is found by the names and date of birth\n"
+    "given, as the selection dialogs find one (capitals and blanks after a name do not matter).\n"
     "\n"
     "export asks for an export password; set-export-password (1 to 3) asks twice for the new one.\n"
     "\n"
@@ -31,7 +31,8 @@ inline constexpr const char* kUsageNotes =
     "holds the rows its counts name. After 2 no record file and no password was changed; an\n"
     "output file was left only when the message says it is incomplete. list, analyse, compare,\n"
     "history and --help exit with 2 when their output cannot be written. check exits with 0 for a\n"
-    "sound file and with 1 when it found damage.\n";
+    "sound file and with 1 when it found damage. history exits with 3 when the file holds no\n"
+    "record of the person named.\n";
 
 inline constexpr const char* kUnknownCommand = "unknown command";
 inline constexpr const char* kMissingCommand = "no command given";
@@ -218,8 +219,8 @@ inline constexpr const char* kListExitStatus =
 inline constexpr const char* kAnalyseSynopsis = "analyse FILE --record POS [--record POS] [--record POS] [--json]";
 inline constexpr const char* kAnalyseDescription =
     "Analyses at most one Self-report, one Parent-report and one Teacher-report of one person: the\n"
-    "23 screening rows with each reporter's scores, the positive screens, and each report's Omega,\n"
-    "as the analysis form shows them.\n";
+    "23 screening rows with each reporter's scores, the positive screens, each report's Omega and\n"
+    "the items to follow up that a reporter endorsed, as the analysis form shows them.\n";
 // analyse and compare.
 inline constexpr const char* kChosenReportsExitStatus =
     "Exit status: 0 success; 1 done, but some records of the file failed to load; 2 usage error,\n"
@@ -242,7 +243,8 @@ inline constexpr const char* kHistoryDescription =
     "dialogs check and find one.\n";
 inline constexpr const char* kHistoryExitStatus =
     "Exit status: 0 success; 1 done, but some records of the file failed to load; 2 usage error,\n"
-    "refused person, no record of that person or file error, or the output could not be written.\n";
+    "refused person or file error (no such file among them), or the output could not be written;\n"
+    "3 the file holds no record of the person named.\n";
 inline constexpr const char* kFirstNameHelp = "the person's first name";
 inline constexpr const char* kLastNameHelp = "the person's last name";
 inline constexpr const char* kBirthDateHelp = "the person's date of birth";
@@ -268,8 +270,9 @@ inline constexpr const char* kImportCsvHelp = "the CSV file to read";
 inline constexpr const char* kReportSynopsis =
     "report FILE --record POS [--record POS] [--record POS] (--rtf OUT | --pdf OUT) [--replace]";
 inline constexpr const char* kReportDescription =
-    "Writes the analysis of the chosen records as a report file: an RTF document, or the eight\n"
-    "printed pages as a PDF file, drawn without a display.\n";
+    "Writes the analysis of the chosen records as a report file: an RTF document, or the printed\n"
+    "pages as a PDF file, drawn without a display (eight, or nine when the items to follow up\n"
+    "need a page of their own).\n";
 inline constexpr const char* kReportExitStatus =
     "Exit status: 0 the report was written in full; 2 usage error, refused choice or file error,\n"
     "and no report was left unless the message says it is incomplete.\n";

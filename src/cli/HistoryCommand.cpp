@@ -84,7 +84,7 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     // A name with a character no record can hold matches no record.
     if (person.unmappable > 0 || history.assessments.empty()) {
         PrintMessage(err, NoMatchingRecordsMessage());
-        return kExitRefused;
+        return kExitNoMatch;
     }
 
     if (line.Has(kJsonOption.name)) {

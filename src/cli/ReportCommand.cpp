@@ -18,6 +18,7 @@
 #include "store/StoreMessages.h"
 #include "store/StoreResult.h"
 #ifdef ORVA_CLI_PDF
+#include "cli/ToolkitMessages.h"
 #include "reports/print/PdfReport.h"
 #endif
 
@@ -61,8 +62,9 @@ int WriteRtf(const ReportSet& reports, const std::string& rtfName, bool replace,
 }
 
 #ifdef ORVA_CLI_PDF
-// The eight printed pages as a PDF file, drawn without a display, written whole or not at all.
+// The printed pages as a PDF file, drawn without a display, written whole or not at all.
 int WritePdf(const ReportSet& reports, const std::string& path, bool replace, std::ostream& out, std::ostream& err) {
+    SilenceToolkitMessages();
     const int written = WritePdfReport(reports, path, replace);
     if (written == kFileExists) {
         PrintPlainMessage(err, FileExistsQuestion());

@@ -54,6 +54,8 @@ ReportTexts PrepareReportTexts(const ReportSet& reports, const AnalysisResult& a
     }
     texts.reliabilityAttained = ReliabilityAttainedText(analysis);
     texts.reliabilityComment = ReliabilityCommentText(analysis);
+    texts.followUp = FollowUpRows(analysis);
+    for (FollowUpTexts& row : texts.followUp) row.wording = EscapeRtfText(row.wording);
     return texts;
 }
 

@@ -2,9 +2,11 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "reports/PersonDetailTexts.h"
 #include "screening/AnalysisResult.h"
+#include "screening/ScreeningPresentation.h"
 #include "screening/ReportSet.h"
 #include "screening/ScreeningResult.h"
 
@@ -32,6 +34,7 @@ struct ReportTexts {
     std::array<std::string, kReportSlots> omega;  // empty for an empty slot
     std::string reliabilityAttained;
     std::string reliabilityComment;
+    std::vector<FollowUpTexts> followUp;  // the wordings escaped for RTF
 
     bool operator==(const ReportTexts&) const = default;
 };

@@ -32,6 +32,7 @@ constexpr int kTitleRight = 9072;
 constexpr int kTableLeft = -108;
 constexpr int kDetailEdges[] = {1134, 5102, 6945, 10454};
 constexpr int kResultEdges[] = {2410, 3402, 4395, 5387, 6379, 7513, 10490};
+constexpr int kFollowUpEdges[] = {708, 1843, 3118, 10490};
 constexpr int kTitleBlankParagraphs = 15;
 
 const std::string kEnd = "\r\n";
@@ -279,7 +280,41 @@ std::string Comments(const ReportTexts& t) {
         comments +=
             Paragraph(Align::Left, kTableSize, false) + Run("", t.person.comments[slot]) + "\\par" + kEnd;
     }
-    return comments + "}" + kEnd;
+    return comments;
+}
+
+std::vector<Cell> FollowUpEdges(int shade) {
+    return Cells({kFollowUpEdges[0], kFollowUpEdges[1], kFollowUpEdges[2], kFollowUpEdges[3]}, shade);
+}
+
+std::string FollowUpCells(const std::vector<std::string>& cells, const std::string& format) {
+    std::string row;
+    for (const std::string& cell : cells) row += CellText(Align::Left, kTableSize, format, {cell});
+    return row + "\\row" + kEnd;
+}
+
+// The heading and what the list is, then "None endorsed" or the heading row of the list.
+std::string FollowUpHeading(const ReportTexts& t) {
+    std::string block = EmptyParagraph(kTableSize) + Paragraph(Align::Left, kTableSize, false) +
+                        Run("\\b", texts::kFollowUpHeading) + "\\par" + kEnd +
+                        Paragraph(Align::Left, kTableSize, false) + Run("", texts::kFollowUpNote) + "\\par" +
+                        kEnd;
+    if (t.followUp.empty())
+        return block + Paragraph(Align::Left, kTableSize, false) + Run("", texts::kNoneEndorsed) + "\\par" +
+               kEnd;
+    const auto& columns = texts::kFollowUpColumns;
+    block += RowDefinition(kTableLeft, FollowUpEdges(kBlack), true, true, false);
+    return block + FollowUpCells({columns[0], columns[1], columns[2], columns[3]}, "\\b" + Cf(kWhite));
+}
+
+std::string FollowUpRow(const FollowUpTexts& row) {
+    return RowDefinition(kTableLeft, FollowUpEdges(0), true, false, false) +
+           FollowUpCells({row.item, row.reporter, row.answer, row.wording}, "");
+}
+
+// A paragraph after the last table, then the end of the document.
+std::string DocumentEnd() {
+    return EmptyParagraph(kTableSize) + "}" + kEnd;
 }
 
 }  // namespace
@@ -299,6 +334,9 @@ std::vector<std::string> BuildRtfReport(const ReportTexts& texts) {
     chunks.push_back(PositiveScreensRow(texts.rows[kPositiveScreensRow]));
     chunks.push_back(ReliabilityTable(texts));
     chunks.push_back(Comments(texts));
+    chunks.push_back(FollowUpHeading(texts));
+    for (const FollowUpTexts& row : texts.followUp) chunks.push_back(FollowUpRow(row));
+    chunks.push_back(DocumentEnd());
     return chunks;
 }
 

@@ -20,7 +20,8 @@ inline constexpr int kRtfFooterDistance = 902;
 // The RTF document of a report, in the chunks it is written in: the preamble with the footer,
 // the title page, the outline, the results heading, the details table, the results table
 // heading, one chunk per results row (group rows, disorder rows, the positive-screen row),
-// the reliability table, and the comments with the closing brace.
+// the reliability table, the comments, the items to follow up with the heading of their list,
+// one chunk per item, and the closing brace.
 std::vector<std::string> BuildRtfReport(const ReportTexts& texts);
 
 // The first chunk: header, font, colour and style tables, information group, document and

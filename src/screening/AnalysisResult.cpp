@@ -18,6 +18,7 @@ AnalysisResult ComputeAnalysis(const ReportSet& reports) {
         analysis.omega[slot] = ComputeOmega(reports.Record(slot));
         analysis.reliabilityAttained = analysis.reliabilityAttained || analysis.omega[slot].reliable;
     }
+    analysis.followUp = ItemsToFollowUp(reports);
     return analysis;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "screening/CombinedRow.h"
 #include "screening/DisorderId.h"
+#include "screening/FollowUpItems.h"
 #include "screening/Omega.h"
 #include "screening/ReportSet.h"
 
@@ -17,6 +19,7 @@ struct AnalysisResult {
     std::array<int, kReportSlots> positiveScreens{};    // rows a present reporter screens positive on
     std::array<OmegaResult, kReportSlots> omega{};      // of each present reporter; empty otherwise
     bool reliabilityAttained = false;                   // a present report meets the Omega cutoff
+    std::vector<FollowUpItem> followUp;                 // endorsed items to follow up
 
     bool AnyPresent() const { return present[kSelf] || present[kParent] || present[kTeacher]; }
     const CombinedRow& Row(DisorderId id) const { return rows[RowIndex(id)]; }

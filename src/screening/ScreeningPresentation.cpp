@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "model/ItemCatalogue.h"
 #include "screening/ScreeningTexts.h"
 
 namespace orva {
@@ -100,6 +101,16 @@ std::string ReliabilityCommentText(const AnalysisResult& analysis) {
         comment += sentence;
     }
     return comment;
+}
+
+std::vector<FollowUpTexts> FollowUpRows(const AnalysisResult& analysis) {
+    std::vector<FollowUpTexts> rows;
+    for (const FollowUpItem& followUp : analysis.followUp) {
+        rows.push_back({std::to_string(followUp.item), texts::kFollowUpReporters[followUp.reporter],
+                        ItemCatalogue::AnswerLabel(followUp.answer),
+                        ItemCatalogue::Wording(followUp.reporter, followUp.item)});
+    }
+    return rows;
 }
 
 }  // namespace orva

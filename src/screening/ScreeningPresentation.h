@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "screening/AnalysisResult.h"
 #include "screening/CombinedRow.h"
@@ -46,5 +47,18 @@ std::string OmegaCellText(const AnalysisResult& analysis, int slot);
 std::string ReliabilityAttainedText(const AnalysisResult& analysis);
 // One sentence per present report (Self, Parent, Teacher), joined by three blanks.
 std::string ReliabilityCommentText(const AnalysisResult& analysis);
+
+// One item to follow up as every output shows it: "82", "Parent", "Often" and the item's
+// wording for that reporter (Windows-1252, as the catalogue holds it).
+struct FollowUpTexts {
+    std::string item;
+    std::string reporter;
+    std::string answer;
+    std::string wording;
+
+    bool operator==(const FollowUpTexts&) const = default;
+};
+// In the order of the analysis's list; empty when no reporter endorsed any of the items.
+std::vector<FollowUpTexts> FollowUpRows(const AnalysisResult& analysis);
 
 }  // namespace orva

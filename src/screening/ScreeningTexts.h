@@ -104,6 +104,17 @@ inline constexpr const char* kAboveTeacher = "The Teacher-report was above the O
 inline constexpr const char* kBelowTeacher = "The Teacher-report was below the Omega cutoff.";
 inline constexpr const char* kCommentSeparator = "   ";
 
+// Items to follow up, shown by every output of an analysis whatever its rows say.
+inline constexpr const char* kFollowUpHeading = "Items to follow up";
+inline constexpr const char* kNoneEndorsed = "None endorsed";
+inline constexpr const char* kFollowUpNote =
+    "These items are listed whenever a reporter endorses them, whatever the rows show: an upsetting event "
+    "(items 2, 7, 111), leaving home or staying out (16, 41), restrictive eating or exercise for weight "
+    "(20, 79), harm to people or animals (30, 73, 82, 88). No item asks about suicide or self-harm: ask "
+    "directly.";
+inline constexpr const char* kFollowUpColumns[4] = {"Item", "Reporter", "Answer", "Wording"};
+inline constexpr const char* kFollowUpReporters[3] = {"Self", "Parent", "Teacher"};
+
 // Choosing the records of an analysis.
 inline constexpr const char* kNoSelectionCaption = "No Selection";
 inline constexpr const char* kNoSelection =

@@ -138,7 +138,7 @@ TEST_F(CliFile, AnalyseJsonShowsWhatTheGridShows) {
     std::vector<std::string> keys;
     for (const auto& item : ordered.items()) keys.push_back(item.key());
     EXPECT_EQ(keys, (std::vector<std::string>{"rows", "positive_screens", "omega", "reliability_attained",
-                                              "reliability_comment", "person"}));
+                                              "reliability_comment", "follow_up", "person"}));
     const json& rows = doc["rows"];
     ASSERT_EQ(rows.size(), 23u);
     EXPECT_EQ(rows[0], json::parse(R"({"id": "GAD", "label": "Generalised anxiety disorder", "cutoff": ">=1\n>=3",
@@ -166,6 +166,8 @@ TEST_F(CliFile, AnalyseJsonShowsWhatTheGridShows) {
     EXPECT_EQ(doc["reliability_comment"],
               "The Self-report was below the Omega cutoff.   The Parent-report was above the Omega cutoff.   Too few "
               "Teacher-report responses to calculate Omega.");
+    EXPECT_EQ(doc["follow_up"], json::parse(R"([{"item": 2, "reporter": "teacher", "answer": 4},
+                                               {"item": 111, "reporter": "teacher", "answer": 5}])"));
 }
 
 // Scripts may read the numbers instead of the texts: they say the same in every cell.
@@ -217,6 +219,11 @@ TEST_F(CliFile, AnalyseTableShowsTheGridWithShadedCellsMarked) {
     EXPECT_TRUE(Contains(run.out, "Reliability Measure (Omega Statistic)"));
     EXPECT_TRUE(Contains(run.out, "|  0.04 "));
     EXPECT_TRUE(Contains(run.out, "The Self-report was below the Omega cutoff."));
+    EXPECT_TRUE(Contains(run.out, "Items to follow up\n"));
+    EXPECT_TRUE(Contains(run.out, "| 111  | Teacher  | Very Often | "));
+    EXPECT_FALSE(Contains(run.out, "None endorsed"));
+    EXPECT_TRUE(
+        Contains(RunCli({"analyse", path_, "--record", "0"}).out, "Items to follow up\nNone endorsed\n"));
 }
 
 // Refusals: status 2, a clear message on the error stream, nothing on the output stream.

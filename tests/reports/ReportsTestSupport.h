@@ -43,4 +43,10 @@ std::string WithoutSaveColumns(const std::string& csv);
 // The bytes of a record file holding `records`, written through the store.
 void WriteRecordFile(const std::string& path, std::vector<AssessmentRecord> records);
 
+// Whether a program of that name is on the path; tests that read a report back with one skip
+// without it.
+bool HasProgram(const std::string& name);
+// What a shell command writes on its standard output.
+std::string CommandOutput(const std::string& command);
+
 }  // namespace orva::reports_test

@@ -2,6 +2,7 @@
 
 #include <numeric>
 
+#include "model/ItemCatalogue.h"
 #include "reports/ReportTexts.h"
 #include "reports/ReportsTestSupport.h"
 #include "reports/RtfDocument.h"
@@ -234,12 +235,36 @@ TEST_F(RtfDocumentTest, ReliabilityTableHoldsTheOmegaTexts) {
 
 TEST_F(RtfDocumentTest, ChunksFollowTheBlocksAndStayBelowTheLimit) {
     // Preamble, title, outline, heading, details, table heading, 8 groups, 23 rows, count,
-    // reliability, comments.
-    EXPECT_EQ(chunks_.size(), 6u + 8u + 23u + 1u + 1u + 1u);
+    // reliability, comments, the items to follow up (none here) and the end.
+    EXPECT_EQ(chunks_.size(), 6u + 8u + 23u + 1u + 1u + 1u + 1u + 1u);
     for (const std::string& chunk : chunks_) {
         EXPECT_LT(chunk.size(), kRtfChunkLimit);
         EXPECT_EQ(chunk.substr(chunk.size() - 2), "\r\n");
     }
+}
+
+// The document ends with the items to follow up: a row each, in the reporter's wording, or
+// "None endorsed".
+TEST_F(RtfDocumentTest, EndsWithTheItemsToFollowUp) {
+    const std::string text = VisibleText(rtf_);
+    const std::string tail = text.substr(text.rfind("Items to follow up"));
+    EXPECT_NE(tail.find("These items are listed whenever a reporter endorses them"), std::string::npos);
+    EXPECT_NE(tail.find("None endorsed"), std::string::npos);
+
+    ReportSet reports = reports_test::FullAnalysis();
+    reports.Record(kParent).SetResponse(82, 2);
+    reports.Record(kParent).ComputeEndorsements();
+    reports.Record(kTeacher).SetResponse(2, 3);
+    reports.Record(kTeacher).ComputeEndorsements();
+    const std::vector<std::string> chunks = BuildRtfReport(PrepareReportTexts(reports));
+    EXPECT_EQ(chunks.size(), chunks_.size() + 2u);
+    const auto rows = TableRows(Whole(chunks));
+    ASSERT_GE(rows.size(), 3u);
+    EXPECT_EQ(rows[rows.size() - 3], (std::vector<std::string>{"Item", "Reporter", "Answer", "Wording"}));
+    EXPECT_EQ(rows[rows.size() - 2],
+              (std::vector<std::string>{"2", "Teacher", "Regularly", ItemCatalogue::Wording(kTeacher, 2)}));
+    EXPECT_EQ(rows.back(),
+              (std::vector<std::string>{"82", "Parent", "Sometimes", ItemCatalogue::Wording(kParent, 82)}));
 }
 
 TEST(RtfDocument, TeacherOnlyReportShowsTheTeachersObserverAndEmptyOtherCells) {

@@ -10,11 +10,8 @@
 namespace orva {
 namespace {
 
+using reports_test::HasProgram;
 using reports_test::TempFolder;
-
-bool HasProgram(const std::string& name) {
-    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
-}
 
 // Runs of white space become one blank, so that text wrapped in a cell reads as one line.
 std::string Squeezed(const std::string& text) {

@@ -26,6 +26,7 @@ TEST(ComputeAnalysis, HoldsTheCombinedRowOfEveryRowInReportOrder) {
         EXPECT_EQ(analysis.Row(id), CombineRow(set, id)) << DisorderName(id);
         EXPECT_EQ(analysis.rows[RowIndex(id)].id, id);
     }
+    EXPECT_EQ(analysis.followUp, (std::vector<FollowUpItem>{{2, kTeacher, 3}, {111, kTeacher, 4}}));
 }
 
 TEST(ComputeAnalysis, EmptySetHasNoReporterAndNothingAttained) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ItemCatalogue.h"
 #include "screening/ScreeningPresentation.h"
 
 namespace orva {
@@ -119,6 +120,20 @@ TEST(PositiveScreensText, IsTheCountOfAPresentReporterOnly) {
     EXPECT_EQ(PositiveScreensText(analysis, kSelf), "0");
     EXPECT_EQ(PositiveScreensText(analysis, kParent), "");
     EXPECT_EQ(PositiveScreensText(analysis, kTeacher), "16");
+}
+
+// Each item to follow up reads as its number, the reporter, the answer word and the wording
+// that reporter was given.
+TEST(FollowUpRows, NameTheReporterAndTheAnswer_InTheReportersOwnWording) {
+    AnalysisResult analysis;
+    EXPECT_TRUE(FollowUpRows(analysis).empty());
+    analysis.followUp = {{30, kSelf, 2}, {82, kParent, 4}, {82, kTeacher, 5}};
+    const std::vector<FollowUpTexts> rows = FollowUpRows(analysis);
+    ASSERT_EQ(rows.size(), 3U);
+    EXPECT_EQ(rows[0], (FollowUpTexts{"30", "Self", "Sometimes", ItemCatalogue::Wording(kSelf, 30)}));
+    EXPECT_EQ(rows[1], (FollowUpTexts{"82", "Parent", "Often", ItemCatalogue::Wording(kParent, 82)}));
+    EXPECT_EQ(rows[2], (FollowUpTexts{"82", "Teacher", "Very Often", ItemCatalogue::Wording(kTeacher, 82)}));
+    EXPECT_NE(rows[0].wording, ItemCatalogue::Wording(kParent, 30));
 }
 
 struct OmegaTextCase {

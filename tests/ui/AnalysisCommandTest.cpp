@@ -197,6 +197,30 @@ class AnalysisCommandTest : public QObject {
         QCOMPARE(workspace_->Settings().ORVAFileName(), std::string("C:/old/records"));
         QCOMPARE(StoredFileName(), QStringLiteral("C:/old/records"));
     }
+
+    // As when the program is opened with a record file: that file is offered instead of the
+    // remembered one, and remembered only once its records are analysed.
+    void aFileGivenIsOfferedAndRememberedOnlyAfterAnAnalysis() {
+        QString offered;
+        auto cancelled = WhenModalShown([&](QWidget* dialog) {
+            offered = FieldText(*dialog, "fileEdit");
+            Click(*dialog, "cancelButton");
+        });
+        RunAnalysisCommand(*workspace_, nullptr, stem_);
+        QVERIFY(*cancelled);
+        QCOMPARE(offered, stem_);
+        QCOMPARE(StoredFileName(), QStringLiteral("C:/old/records"));
+
+        auto analysed = WhenModalShown([&](QWidget* dialog) {
+            LoadPerson(*dialog, FieldText(*dialog, "fileEdit"));
+            ClickEntry(*dialog, 0);
+            Click(*dialog, "confirmButton");
+        });
+        RunAnalysisCommand(*workspace_, nullptr, stem_);
+        QVERIFY(*analysed);
+        QVERIFY(workspace_->AnalysisShown());
+        QCOMPARE(StoredFileName(), stem_);
+    }
 };
 
 QTEST_MAIN(AnalysisCommandTest)

@@ -4,7 +4,9 @@
 #include <QtTest>
 #include <numeric>
 
+#include "model/ItemCatalogue.h"
 #include "ui/analysis/AnalysisForm.h"
+#include "ui/analysis/FollowUpTable.h"
 #include "screening/AnalysisGrid.h"
 #include "grid/GridWidget.h"
 #include "model/Cp1252.h"
@@ -252,6 +254,30 @@ class AnalysisFormTest : public QObject {
         CompareWithAnalysis(form, reports);
     }
 
+    // Whatever the rows say, each endorsed item to follow up is listed under the grids with its
+    // reporter, answer and wording; an analysis without any says so.
+    void followUpBoxListsTheEndorsedItemsOrSaysNoneEndorsed() {
+        AnalysisForm form;
+        form.SetUpGrids();
+        ReportSet reports = ThreeReporters();
+        reports.Record(kParent) = MakeRecord(kParent, {}, {82}, false, "Pat Citizen");
+        form.ShowAnalysis(reports);
+        const QTableWidget& table = form.FollowUp();
+        QCOMPARE(table.rowCount(), 1);
+        const QStringList expected = {QStringLiteral("82"), QStringLiteral("Parent"), QStringLiteral("Often"),
+                                      Q(ItemCatalogue::Wording(kParent, 82))};
+        for (int column = 0; column < 4; ++column) QCOMPARE(table.item(0, column)->text(), expected[column]);
+        QCOMPARE(form.ScreeningGrid().GetItemText(kConductRow, kAttainedColumn), QStringLiteral("NO"));
+
+        form.ShowAnalysis(ThreeReporters());
+        QCOMPARE(table.rowCount(), 1);
+        QCOMPARE(table.item(0, 0)->text(), QStringLiteral("None endorsed"));
+        QCOMPARE(table.columnSpan(0, 0), 4);
+
+        form.Clear();
+        QCOMPARE(table.rowCount(), 0);
+    }
+
     void clearEmptiesTheFieldsAndEveryCellOfTheAnalysis() {
         AnalysisForm form;
         form.SetUpGrids();
@@ -303,14 +329,17 @@ class AnalysisFormTest : public QObject {
         row("schoolEdit", {397, 92, 176, 12});
         row("screeningGrid", {7, 111, 559, 792});
         row("reliabilityGrid", {7, 907, 559, 70});
-        row("commentsLabel", {7, 981, 37, 8}, QStringLiteral("Comments:"));
-        row("commentsEdit", {7, 991, 559, 113});
-        row("noteLabel", {7, 1126, 19, 8}, QStringLiteral("NOTE"));
-        row("noteLine1Label", {24, 1136, 543, 8},
+        // The items to follow up stand under the grids; what follows moves down by 112.
+        row("followUpLabel", {7, 981, 120, 8}, QStringLiteral("Items to follow up"));
+        row("followUpTable", {7, 991, 559, 98});
+        row("commentsLabel", {7, 1093, 37, 8}, QStringLiteral("Comments:"));
+        row("commentsEdit", {7, 1103, 559, 113});
+        row("noteLabel", {7, 1238, 19, 8}, QStringLiteral("NOTE"));
+        row("noteLine1Label", {24, 1248, 543, 8},
             QStringLiteral("It is important to note that any indication of a positive screen for the above "
                            "disorders does not constitute a formal diagnosis.  A positive screen merely "
                            "indicates that the"));
-        row("noteLine2Label", {24, 1144, 543, 9},
+        row("noteLine2Label", {24, 1256, 543, 9},
             QStringLiteral("individual has met sufficient criteria for a disorder to warrant further "
                            "investigation by an appropriate health professional."));
     }
@@ -413,6 +442,10 @@ class AnalysisFormTest : public QObject {
         reports.Record(kSelf).SetPhone2("0400 000 000");
         reports.Record(kSelf).SetSchoolYear("8");
         reports.Record(kSelf).SetSchool("Springfield Secondary College");
+        reports.Record(kSelf).SetResponse(2, 5);
+        reports.Record(kSelf).ComputeEndorsements();
+        reports.Record(kParent).SetResponse(82, 2);
+        reports.Record(kParent).ComputeEndorsements();
         form.ShowAnalysis(reports);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));

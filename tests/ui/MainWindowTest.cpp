@@ -358,6 +358,8 @@ private slots:
         QVERIFY(picture);
         QVERIFY(texts.contains(QStringLiteral("Child and Adolescent Orvantis Version 4.0")));
         QVERIFY(texts.contains(QStringLiteral("https://www.kelbrin.example/orva")));
+        QVERIFY(texts.contains(QStringLiteral("Copyright 2026 Kelbrin")));
+        QVERIFY(texts.contains(QStringLiteral("Released under the Apache License, Version 2.0.")));
         QCOMPARE(button, QStringLiteral("OK"));
     }
 

@@ -18,7 +18,7 @@ using orva::test::TempSettingsDir;
 using orva::test::WhenModalShown;
 
 // Print and Print Preview from the main window: they work only while an analysis is shown, and
-// draw the eight pages of its report.
+// draw the pages of its report.
 class PrintCommandTest : public QObject {
     Q_OBJECT
 

@@ -1,3 +1,4 @@
+#include <QCommandLineParser>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QMessageBox>
@@ -11,6 +12,7 @@
 #include "ui/settings/QSettingsStore.h"
 #include "ui/Workspace.h"
 #include "ui/shell/AnalysisView.h"
+#include "ui/shell/ProgramArguments.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/shell/Startup.h"
 #include "ui/support/UiTestSupport.h"
@@ -101,6 +103,42 @@ private slots:
         QVERIFY(box.button(QMessageBox::Yes)->icon().isNull());
         // Other looks of the desktop's style stay as they were.
         QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ScrollBar_LeftClickAbsolutePosition), 7);
+    }
+
+    // --help and --version are answered before the toolkit needs a display; a file after "--"
+    // is a file, whatever its name.
+    void helpAndVersionAreFoundAmongTheWords() {
+        const auto asks = [](std::initializer_list<const char*> words) {
+            std::vector<const char*> argv = {"orva"};
+            argv.insert(argv.end(), words);
+            return orva::AsksForHelpOrVersion(static_cast<int>(argv.size()), argv.data());
+        };
+        QVERIFY(asks({"--help"}));
+        QVERIFY(asks({"-h"}));
+        QVERIFY(asks({"clinic.rpc", "--version"}));
+        QVERIFY(asks({"-platform", "offscreen", "-v"}));
+        QVERIFY(!asks({}));
+        QVERIFY(!asks({"clinic.rpc"}));
+        QVERIFY(!asks({"--", "--help"}));
+    }
+
+    // A record file named on the command line reaches the Analysis dialog as its file field
+    // takes one: absolute, from the folder the program was started in, without ".rpc".
+    void aRecordFileArgumentIsMadeAbsoluteWithoutItsExtension() {
+        const auto file = [](const QStringList& words, const QString& folder) {
+            QCommandLineParser parser;
+            orva::DescribeProgramArguments(parser);
+            if (!parser.parse(QStringList{QStringLiteral("orva")} + words)) return QStringLiteral("refused");
+            return orva::RecordFileArgument(parser, folder);
+        };
+        QCOMPARE(file({}, QStringLiteral("/home/kim")), QString());
+        QCOMPARE(file({QStringLiteral("clinic.rpc")}, QStringLiteral("/home/kim")), QStringLiteral("/home/kim/clinic"));
+        QCOMPARE(file({QStringLiteral("../data/caf\u00E9")}, QStringLiteral("/home/kim")), QStringLiteral("/home/data/caf\u00E9"));
+        QCOMPARE(file({QStringLiteral("/srv/orva/clinic.rpc")}, QStringLiteral("/home/kim")),
+                 QStringLiteral("/srv/orva/clinic"));
+        // A name the rule refuses is left for the dialog to refuse with its own words.
+        QCOMPARE(file({QStringLiteral("notes.txt")}, QStringLiteral("/home/kim")), QStringLiteral("/home/kim/notes.txt"));
+        QCOMPARE(file({QStringLiteral("--no-such-option")}, QStringLiteral("/home/kim")), QStringLiteral("refused"));
     }
 };
 

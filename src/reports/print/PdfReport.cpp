@@ -2,12 +2,14 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QRandomGenerator>
 #include <filesystem>
 #include <system_error>
 
+#include "reports/print/PdfInformation.h"
 #include "reports/print/PrintResult.h"
 #include "reports/print/PrintTexts.h"
 #include "reports/print/ReportRendering.h"
@@ -39,13 +41,25 @@ bool Exists(const std::string& path) {
 }
 
 int RenderPdf(const ReportSet& reports, QByteArray& bytes) {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(kPdfResolution);
-    writer.setTitle(QString::fromLatin1(print_texts::kPdfTitle));
-    writer.setCreator(QString::fromLatin1(print_texts::kPdfCreator));
-    return RenderReport(reports, writer);
+    int rendered = kPrintOk;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfResolution);
+        writer.setTitle(QString::fromLatin1(print_texts::kPdfTitle));
+        writer.setCreator(QString::fromLatin1(print_texts::kPdfCreator));
+        rendered = RenderReport(reports, writer);
+    }
+    if (rendered < 0) return rendered;
+    // The writer ends the file when it goes; the properties Qt cannot set follow it.
+    std::string pdf = bytes.toStdString();
+    const PdfInformation information{print_texts::kPdfTitle, print_texts::kPdfAuthor, print_texts::kPdfSubject,
+                                     print_texts::kPdfCreator,
+                                     "D:" + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss"))
+                                                .toStdString() + "Z"};
+    if (AppendPdfInformation(pdf, information)) bytes = QByteArray::fromStdString(pdf);
+    return rendered;
 }
 
 // Creates a file of a new name beside `path` (readable by its owner only) holding `bytes`,

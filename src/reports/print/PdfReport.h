@@ -13,7 +13,7 @@ namespace orva {
 // already runs a non-graphical application object, which cannot draw.
 bool EnsureGuiApplication();
 
-// Writes the eight pages as a PDF file at `path`. The document is written in full to a
+// Writes the printed pages as a PDF file at `path`. The document is written in full to a
 // temporary file in the target folder and only then given its name, so a failure leaves no
 // partial file; an existing file is replaced only with `replace` (else kFileExists). Returns
 // 0, a record store file code (negated cause, kFileExists, kOtherFileError) or a PrintResult.

@@ -17,8 +17,10 @@ inline constexpr const char* kSubstituteArial = "Liberation Sans";
 inline constexpr const char* kLogoImage = ":/print/Print_ORVA_logo.bmp";
 inline constexpr const char* kReportFormImage = ":/print/Print_ORVA_Report_Form.bmp";
 
-// PDF document properties.
-inline constexpr const char* kPdfTitle = "Strictly Confidential";
+// PDF document properties, which file managers show: never the person's name.
+inline constexpr const char* kPdfTitle = "ORVA Report";
+inline constexpr const char* kPdfAuthor = "ORVA";
+inline constexpr const char* kPdfSubject = "Confidential";
 inline constexpr const char* kPdfCreator = "ORVA";
 
 // Page 1.
@@ -98,7 +100,8 @@ struct DefinitionGroup {
 // Page 6: anxiety, attention-deficit and disruptive behaviour, communication and depressive
 // disorders. Page 7: eating, learning, pervasive developmental and tic disorders.
 std::span<const DefinitionGroup> DefinitionGroupsOfPage(int page);
-// Page 8: one section per column of the results table, then the summary statistics.
+// Page 8: risk and safety and what the screen does not assess, one section per column of the
+// results table, what reporters' disagreement means, then the summary statistics.
 std::span<const GuideSection> InterpretationGuidelines();
 
 }  // namespace orva::print_texts

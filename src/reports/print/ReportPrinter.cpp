@@ -4,6 +4,8 @@
 
 #include "reports/print/DefinitionPages.h"
 #include "reports/print/DetailsBlock.h"
+#include "reports/print/DryRunCanvas.h"
+#include "reports/print/FollowUpSection.h"
 #include "reports/print/PrintPage.h"
 #include "reports/print/PrintString.h"
 #include "reports/print/PrintTexts.h"
@@ -21,6 +23,9 @@ constexpr double kFooterTop = 10.2;
 constexpr double kCommentsGap = 0.2;
 constexpr double kParagraphGap = 0.08;
 constexpr double kCommentSize = 9;
+constexpr int kReportPages = 8;
+// The ninth page starts its list where the table pages start their table.
+constexpr double kFollowUpPageTop = 0.8;
 
 void DrawTitlePage(PrintPage& page, const PrintImages& images) {
     page.PrintText(1.0, 0, kPrintBold | kPrintUnderline | kPrintAlignCenter, 12,
@@ -40,8 +45,9 @@ void DrawOutline(PrintPage& page) {
                    QString::fromLatin1(print_texts::kResultsHeading));
 }
 
-// Below the reliability table, each present reporter's comment in its own paragraph.
-void DrawComments(PrintPage& page, const PersonDetailTexts& details, double row) {
+// Below the reliability table, each present reporter's comment in its own paragraph; returns
+// the row below the last.
+double DrawComments(PrintPage& page, const PersonDetailTexts& details, double row) {
     page.PrintBox(row, kLeft, kFooterTop, kCommentsRight, Border::None);
     row = page.PrintText(row + kCommentsGap, kLeft, kPrintBold, 10,
                          QString::fromLatin1(print_texts::kCommentsHeading));
@@ -49,6 +55,7 @@ void DrawComments(PrintPage& page, const PersonDetailTexts& details, double row)
         if (comment.empty()) continue;
         row = page.PrintText(row + kParagraphGap, kLeft, 0, kCommentSize, FromCp1252(comment));
     }
+    return row;
 }
 
 void DrawFooter(PrintPage& page, int pageNumber) {
@@ -63,12 +70,31 @@ void DrawFooter(PrintPage& page, int pageNumber) {
 }  // namespace
 
 ReportPrinter::ReportPrinter(const ReportSet& reports, PrintImages images)
-    : grid_(BuildAnalysisGrid(reports)),
+    : ReportPrinter(reports, ComputeAnalysis(reports), std::move(images)) {}
+
+ReportPrinter::ReportPrinter(const ReportSet& reports, const AnalysisResult& analysis, PrintImages images)
+    : grid_(BuildAnalysisGrid(analysis)),
       details_(PreparePersonDetailTexts(reports)),
+      followUp_(FollowUpRows(analysis)),
       images_(std::move(images)) {}
 
+double ReportPrinter::DrawPage5(PrintPage& page) const {
+    return DrawComments(page, details_, DrawResultsTablePage(page, grid_, 5));
+}
+
+bool ReportPrinter::FollowUpFitsPage5(const PageCanvas& canvas) const {
+    DryRunCanvas dryRun(canvas);
+    PrintPage page(dryRun);
+    return DrawFollowUpSection(page, DrawPage5(page), kFooterTop, followUp_) <= kFooterTop;
+}
+
+int ReportPrinter::PageCount(const PageCanvas& canvas) const {
+    return FollowUpFitsPage5(canvas) ? kReportPages : kFollowUpPage;
+}
+
 void ReportPrinter::DrawPage(int pageNumber, PageCanvas& canvas) const {
-    if (pageNumber < 1 || pageNumber > kPageCount) return;
+    if (pageNumber < 1 || pageNumber > kMaxPageCount) return;
+    if (pageNumber == kFollowUpPage && FollowUpFitsPage5(canvas)) return;
     PrintPage page(canvas);
     switch (pageNumber) {
         case 1:
@@ -83,16 +109,21 @@ void ReportPrinter::DrawPage(int pageNumber, PageCanvas& canvas) const {
         case 4:
             DrawResultsTablePage(page, grid_, pageNumber);
             break;
-        case 5:
-            DrawComments(page, details_, DrawResultsTablePage(page, grid_, pageNumber));
+        case 5: {
+            const double row = DrawPage5(page);
+            if (FollowUpFitsPage5(canvas)) DrawFollowUpSection(page, row, kFooterTop, followUp_);
             break;
+        }
         case 6:
         case 7:
             DrawDefinitionPage(page, pageNumber);
             return;
-        default:
+        case 8:
             DrawGuidelinesPage(page);
             return;
+        default:
+            DrawFollowUpSection(page, kFollowUpPageTop, kFooterTop, followUp_);
+            break;
     }
     DrawFooter(page, pageNumber);
 }

@@ -50,7 +50,8 @@ int RenderReport(const ReportSet& reports, QPagedPaintDevice& device) {
 
     QPainter painter;
     if (!painter.begin(&device)) return kPrintCannotStart;
-    for (int page = 1; page <= ReportPrinter::kPageCount; ++page) {
+    const int pageCount = printer.PageCount(PainterCanvas(painter));
+    for (int page = 1; page <= pageCount; ++page) {
         if (page > 1 && !device.newPage()) {
             painter.end();
             return kPrintDeviceError;

@@ -7,7 +7,8 @@
 
 namespace orva {
 
-// Draws the eight pages of the report on a printer or a PDF writer, A4 portrait, and returns
+// Draws the pages of the report (eight, or nine when the items to follow up need a page of
+// their own) on a printer or a PDF writer, A4 portrait, and returns
 // kPrintOk or the PrintResult code of a job that could not start or ended in error. Print and
 // Print Preview call it from the device's paint request; a QGuiApplication must exist.
 int RenderReport(const ReportSet& reports, QPagedPaintDevice& device);

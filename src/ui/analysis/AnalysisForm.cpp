@@ -9,6 +9,7 @@
 #include "ui/analysis/AnalysisTexts.h"
 #include "grid/GridWidget.h"
 #include "model/Cp1252.h"
+#include "ui/analysis/FollowUpTable.h"
 #include "ui/analysis/FormTexts.h"
 #include "reports/PersonDetailTexts.h"
 #include "ui/Resources.h"
@@ -18,9 +19,11 @@ namespace orva {
 
 namespace {
 
-// The form, in dialog units.
+// The form, in dialog units. The items to follow up stand between the grids and the
+// comments; everything below them moves down by their height.
 constexpr int kFormWidthDu = 616;
-constexpr int kFormHeightDu = 1172;
+constexpr int kFollowUpDu = 112;
+constexpr int kFormHeightDu = 1172 + kFollowUpDu;
 
 // Screening grid layout in pixels.
 constexpr int kScreeningStartWidths[kGridColumns] = {235, 67, 65, 67, 68, 68, 267};
@@ -52,10 +55,11 @@ constexpr LabelPlace kLabels[] = {
     {texts::form::kCompletionDateLabel, "completionDateLabel", 331, 62, 64, 8},
     {texts::form::kSchoolYearLabel, "schoolYearLabel", 331, 78, 56, 11},
     {texts::form::kSchoolLabel, "schoolLabel", 331, 93, 56, 10},
-    {texts::form::kCommentsLabel, "commentsLabel", 7, 981, 37, 8},
-    {texts::form::kNoteLabel, "noteLabel", 7, 1126, 19, 8},
-    {texts::form::kNoteLine1, "noteLine1Label", 24, 1136, 543, 8},
-    {texts::form::kNoteLine2, "noteLine2Label", 24, 1144, 543, 9},
+    {texts::kFollowUpHeading, "followUpLabel", 7, 981, 120, 8},
+    {texts::form::kCommentsLabel, "commentsLabel", 7, 981 + kFollowUpDu, 37, 8},
+    {texts::form::kNoteLabel, "noteLabel", 7, 1126 + kFollowUpDu, 19, 8},
+    {texts::form::kNoteLine1, "noteLine1Label", 24, 1136 + kFollowUpDu, 543, 8},
+    {texts::form::kNoteLine2, "noteLine2Label", 24, 1144 + kFollowUpDu, 543, 9},
 };
 
 // A column's alignment as the model gives it for every cell of the column.
@@ -163,7 +167,17 @@ AnalysisForm::AnalysisForm(QWidget* parent) : QWidget(parent) {
     reliabilityGrid_->setGeometry(du.Rect(7, 907, 559, 70));
     analysisControls_.push_back(reliabilityGrid_);
 
-    commentsEdit_ = AddBox(QStringLiteral("commentsEdit"), du.Rect(7, 991, 559, 113));
+    followUpTable_ = new FollowUpTable(this);
+    followUpTable_->setGeometry(du.Rect(7, 991, 559, kFollowUpDu - 14));
+    analysisControls_.push_back(followUpTable_);
+    // The box is named by its label, which is bold so that it is not missed.
+    auto* followUpLabel = findChild<QLabel*>(QStringLiteral("followUpLabel"));
+    QFont bold = followUpLabel->font();
+    bold.setWeight(QFont::Bold);
+    followUpLabel->setFont(bold);
+    followUpLabel->setBuddy(followUpTable_);
+
+    commentsEdit_ = AddBox(QStringLiteral("commentsEdit"), du.Rect(7, 991 + kFollowUpDu, 559, 113));
     commentsEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     SetAnalysisShown(true);
@@ -269,7 +283,9 @@ void AnalysisForm::ShowAnalysis(const ReportSet& reports) {
     texts_.school = FromRecordText(details.school);
     texts_.comments = FromRecordText(CommentsText(details));
 
-    ApplyGrid(BuildAnalysisGrid(reports));
+    const AnalysisResult analysis = ComputeAnalysis(reports);
+    ApplyGrid(BuildAnalysisGrid(analysis));
+    followUpTable_->ShowAnalysis(analysis);
 
     TransferTexts();
     screeningGrid_->Refresh();
@@ -280,6 +296,7 @@ void AnalysisForm::ShowAnalysis(const ReportSet& reports) {
 void AnalysisForm::Clear() {
     texts_ = Texts{};
     ApplyGrid(FixedAnalysisGrid());
+    followUpTable_->Clear();
     TransferTexts();
     screeningGrid_->Refresh();
     reliabilityGrid_->Refresh();

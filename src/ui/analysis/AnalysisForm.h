@@ -16,11 +16,12 @@ class QPlainTextEdit;
 
 namespace orva {
 
+class FollowUpTable;
 class GridWidget;
 
 // The analysis form: the young person's details, the screening grid, the reliability grid,
-// the observers' comments and the note at the foot. It is taller than a screen, so the view
-// puts it in a scroll area; its size is fixed.
+// the items to follow up, the observers' comments and the note at the foot. It is taller than
+// a screen, so the view puts it in a scroll area; its size is fixed.
 //
 // Controls are placed in dialog units converted with the form font's metrics, so the layout
 // keeps its proportions with any font.
@@ -44,11 +45,12 @@ class AnalysisForm : public QWidget {
 
     GridWidget& ScreeningGrid() { return *screeningGrid_; }
     GridWidget& ReliabilityGrid() { return *reliabilityGrid_; }
+    const FollowUpTable& FollowUp() const { return *followUpTable_; }
     // The cells the two grids show, for whatever else draws them.
     const AnalysisTableModel& ScreeningModel() const { return *screeningModel_; }
     const AnalysisTableModel& ReliabilityModel() const { return *reliabilityModel_; }
 
-    // The form's whole size in pixels (616 x 1172 dialog units).
+    // The form's whole size in pixels (616 x 1284 dialog units).
     static QSize FormSize(const QFont& font);
     static QColor ShadeColour() { return AnalysisTableModel::ShadeColour(); }
     static QColor WhiteColour() { return AnalysisTableModel::WhiteColour(); }
@@ -103,6 +105,7 @@ class AnalysisForm : public QWidget {
     AnalysisTableModel* reliabilityModel_;
     GridWidget* screeningGrid_;
     GridWidget* reliabilityGrid_;
+    FollowUpTable* followUpTable_;
     QLabel* logoPicture_;
     QLabel* bannerPicture_;
     std::vector<QWidget*> analysisControls_;

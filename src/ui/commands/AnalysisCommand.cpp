@@ -32,7 +32,7 @@ bool ReadChoice(const AnalysisChoice& choice, ReportSet& analysis) {
 
 }  // namespace
 
-void RunAnalysisCommand(Workspace& workspace, QWidget* dialogParent) {
+void RunAnalysisCommand(Workspace& workspace, QWidget* dialogParent, const QString& recordFile) {
     workspace.ResetAnalysis();
     ReportSet read;
     auto reader = [&workspace, &read](const AnalysisChoice& choice) {
@@ -41,8 +41,8 @@ void RunAnalysisCommand(Workspace& workspace, QWidget* dialogParent) {
             UserMessage{texts::kReadErrorCaption, texts::kReadError, MessageIcon::Stop});
         return false;
     };
-    AnalysisSelectionDialog dialog(workspace.Prompts(), reader,
-                                   CoreText::ToQt(workspace.Settings().ORVAFileName()), dialogParent);
+    const QString fileText = recordFile.isEmpty() ? CoreText::ToQt(workspace.Settings().ORVAFileName()) : recordFile;
+    AnalysisSelectionDialog dialog(workspace.Prompts(), reader, fileText, dialogParent);
     if (dialog.exec() != QDialog::Accepted) return;
     // A name Windows-1252 cannot hold could not be read back as typed; keep the last good one.
     if (const auto fileName = CoreText::FromQt(dialog.FileText())) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace orva {
@@ -11,6 +13,8 @@ class Workspace;
 // are read, and only when every one of them reads back as it was listed do they become the
 // current analysis and is the record file remembered; otherwise "Read Error" is shown and the
 // dialog stays open. Cancelling leaves the analysis empty and changes no setting.
-void RunAnalysisCommand(Workspace& workspace, QWidget* dialogParent);
+// `recordFile`, when given (a file the program was opened with, without ".rpc"), is offered in
+// place of the remembered one.
+void RunAnalysisCommand(Workspace& workspace, QWidget* dialogParent, const QString& recordFile = {});
 
 }  // namespace orva

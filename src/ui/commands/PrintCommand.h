@@ -11,7 +11,8 @@ class Workspace;
 // reported; a cancelled dialog prints nothing. Does nothing while no analysis is shown.
 void RunPrintCommand(Workspace& workspace, QWidget* parent);
 
-// Print Preview: the eight pages in the system's preview window, from which they can be printed.
+// Print Preview: the pages of the report in the system's preview window, from which they can be
+// printed.
 void RunPrintPreviewCommand(Workspace& workspace, QWidget* parent);
 
 }  // namespace orva

@@ -30,6 +30,7 @@ inline constexpr const char* kShow = "&Show:";
 inline constexpr const char* kShowAll = "All items";
 inline constexpr const char* kShowDisagreements = "Disagreements only (answers 2 or more points apart)";
 inline constexpr const char* kShowPositiveRows = "Items of rows that screened positive";
+inline constexpr const char* kShowFollowUp = "Items to follow up that a reporter endorsed";
 inline constexpr const char* kShowRowPrefix = "Items of one row: ";
 // "%1 of 111 items shown".
 inline constexpr const char* kShownCount = "%1 of %2 items shown";

@@ -25,6 +25,8 @@ bool ReporterComparisonFilter::filterAcceptsRow(int sourceRow, const QModelIndex
             return model_.Item(sourceRow).disagreement;
         case Mode::PositiveRows:
             return model_.FeedsPositiveRow(sourceRow);
+        case Mode::FollowUp:
+            return model_.ToFollowUp(sourceRow);
         case Mode::OneRow: {
             const auto& rows = model_.Item(sourceRow).rows;
             return std::find(rows.begin(), rows.end(), row_) != rows.end();

@@ -9,12 +9,13 @@ namespace orva {
 class ReporterComparisonModel;
 
 // Which items of the comparison the window shows: all, the disagreements, the items of rows
-// that screened positive, or the items of one screening row.
+// that screened positive, the items to follow up that a reporter endorsed, or the items of one
+// screening row.
 class ReporterComparisonFilter : public QSortFilterProxyModel {
     Q_OBJECT
 
   public:
-    enum class Mode { All, Disagreements, PositiveRows, OneRow };
+    enum class Mode { All, Disagreements, PositiveRows, FollowUp, OneRow };
 
     explicit ReporterComparisonFilter(ReporterComparisonModel& model, QObject* parent = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <algorithm>
 
 #include "model/AssessmentRecord.h"
 #include "model/ItemCatalogue.h"
@@ -33,6 +34,9 @@ ReporterComparisonModel::ReporterComparisonModel(ReporterComparison comparison, 
     for (int slot = 0; slot < kReportSlots; ++slot)
         if (comparison_.present[static_cast<std::size_t>(slot)]) reporters_.push_back(slot);
     for (DisorderId id : kAllDisorders) positiveRows_[RowIndex(id)] = analysis.Row(id).cutoffAttained;
+    for (const FollowUpItem& followUp : analysis.followUp)
+        if (followUpItems_.empty() || followUpItems_.back() != followUp.item)
+            followUpItems_.push_back(followUp.item);
 }
 
 QString ReporterComparisonModel::RowId(DisorderId id) {
@@ -67,6 +71,10 @@ bool ReporterComparisonModel::FeedsPositiveRow(int row) const {
     for (DisorderId id : Item(row).rows)
         if (positiveRows_[RowIndex(id)]) return true;
     return false;
+}
+
+bool ReporterComparisonModel::ToFollowUp(int row) const {
+    return std::binary_search(followUpItems_.begin(), followUpItems_.end(), Item(row).item);
 }
 
 QVariant ReporterComparisonModel::data(const QModelIndex& index, int role) const {

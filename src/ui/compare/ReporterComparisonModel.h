@@ -34,6 +34,8 @@ class ReporterComparisonModel : public QAbstractTableModel {
     const ItemComparison& Item(int row) const { return comparison_.items[static_cast<std::size_t>(row)]; }
     // The item feeds a row on which a present reporter screened positive.
     bool FeedsPositiveRow(int row) const;
+    // The item is one to follow up and a present reporter endorsed it.
+    bool ToFollowUp(int row) const;
 
     // The column of a reporter's answers, or -1 when that reporter is absent.
     int AnswerColumn(int slot) const;
@@ -56,6 +58,7 @@ class ReporterComparisonModel : public QAbstractTableModel {
 
     ReporterComparison comparison_;
     std::array<bool, kDisorderCount> positiveRows_{};
+    std::vector<int> followUpItems_;  // endorsed by some reporter, ascending
     std::vector<int> reporters_;  // the present slots, in Self, Parent, Teacher order
 };
 

@@ -32,6 +32,7 @@ QString Text(const char* text) {
 constexpr int kChoiceAll = -1;
 constexpr int kChoiceDisagreements = -2;
 constexpr int kChoicePositiveRows = -3;
+constexpr int kChoiceFollowUp = -4;
 
 QLabel* HeadingCell(const char* text, QWidget* parent) {
     auto* label = new QLabel(Text(text), parent);
@@ -149,6 +150,7 @@ void ReporterComparisonWindow::AddFilterChoices() {
     filterCombo_->addItem(Text(cmp::kShowAll), kChoiceAll);
     filterCombo_->addItem(Text(cmp::kShowDisagreements), kChoiceDisagreements);
     filterCombo_->addItem(Text(cmp::kShowPositiveRows), kChoicePositiveRows);
+    filterCombo_->addItem(Text(cmp::kShowFollowUp), kChoiceFollowUp);
     for (DisorderId id : kAllDisorders)
         filterCombo_->addItem(Text(cmp::kShowRowPrefix) + ReporterComparisonModel::RowTitle(id) +
                                   QStringLiteral(" (") + ReporterComparisonModel::RowId(id) +
@@ -165,6 +167,8 @@ void ReporterComparisonWindow::ApplyFilter() {
         filter_->SetMode(Mode::Disagreements);
     else if (choice == kChoicePositiveRows)
         filter_->SetMode(Mode::PositiveRows);
+    else if (choice == kChoiceFollowUp)
+        filter_->SetMode(Mode::FollowUp);
     else
         filter_->SetMode(Mode::OneRow, kAllDisorders[static_cast<std::size_t>(choice)]);
     shownLabel_->setText(Text(cmp::kShownCount).arg(filter_->rowCount()).arg(model_->rowCount()));

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "model/Version.h"
 #include "ui/Resources.h"
 #include "ui/shell/ShellTexts.h"
 
@@ -20,11 +21,16 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     picture->setPixmap(Resources::Picture(Resources::kProduct, devicePixelRatioF()));
     picture->setAlignment(Qt::AlignTop);
 
-    auto* version = new QLabel(QString::fromLatin1(texts::kAboutVersion), this);
+    auto* version = new QLabel(QString::fromLatin1(texts::kAboutVersionPrefix) + QString::fromLatin1(kVersion), this);
     version->setObjectName(QStringLiteral("versionLabel"));
     auto* address = new QLabel(QString::fromLatin1(texts::kWebAddress), this);
     address->setObjectName(QStringLiteral("webAddressLabel"));
     address->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The details below the product's own lines: who makes it and under which licence.
+    auto* copyright = new QLabel(QString::fromLatin1(texts::kAboutCopyright), this);
+    copyright->setObjectName(QStringLiteral("copyrightLabel"));
+    auto* licence = new QLabel(QString::fromLatin1(texts::kAboutLicence), this);
+    licence->setObjectName(QStringLiteral("licenceLabel"));
 
     auto* ok = new QPushButton(QString::fromLatin1(texts::kOk), this);
     ok->setObjectName(QStringLiteral("okButton"));
@@ -34,6 +40,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* words = new QVBoxLayout;
     words->addWidget(version);
     words->addWidget(address);
+    words->addSpacing(12);
+    words->addWidget(copyright);
+    words->addWidget(licence);
     words->addStretch();
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(ok);

@@ -4,7 +4,8 @@
 
 namespace orva {
 
-// The About box: the product picture, the version text, the web address and OK.
+// The About box: the product picture, the version text, the web address, the copyright and
+// licence, and OK.
 class AboutDialog : public QDialog {
     Q_OBJECT
 

@@ -40,8 +40,20 @@ inline constexpr const char* kTipAbout = "About";
 inline constexpr const char* kTipWebsite = kWebAddress;
 
 inline constexpr const char* kAboutCaption = "About Child and Adolescent Orvantis";
-inline constexpr const char* kAboutVersion = "Child and Adolescent Orvantis Version 4.0";
+// Followed by the version: "Child and Adolescent Orvantis Version 4.0".
+inline constexpr const char* kAboutVersionPrefix = "Child and Adolescent Orvantis Version ";
+inline constexpr const char* kAboutCopyright = "Copyright 2026 Kelbrin";
+inline constexpr const char* kAboutLicence = "Released under the Apache License, Version 2.0.";
 inline constexpr const char* kOk = "OK";
+
+// The command line: orva --help.
+inline constexpr const char* kProgramDescription =
+    "Child and Adolescent Orvantis: screening children and adolescents for mental-health, communication and "
+    "learning problems.";
+inline constexpr const char* kFileArgument = "FILE";
+inline constexpr const char* kFileArgumentHelp = "A record file (.rpc) to choose in the Analysis dialog.";
+inline constexpr const char* kFileArgumentSyntax = "[FILE]";
+inline constexpr const char* kOneRecordFileOnly = "orva: name one record file at most\n";
 
 // The welcome screen: left edge x and top y in pixels, colour, text.
 struct WelcomeLine {

@@ -2,9 +2,9 @@
 
 #include <clocale>
 #include <cstdio>
-#include <cstring>
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QEvent>
 #include <QTimer>
@@ -14,6 +14,8 @@
 #include "ui/shell/ProgramStyle.h"
 #include "ui/QtPrompter.h"
 #include "ui/shell/AnalysisView.h"
+#include "ui/commands/AnalysisCommand.h"
+#include "ui/shell/ProgramArguments.h"
 #include "ui/Resources.h"
 #include "ui/shell/ShellTexts.h"
 #include "ui/shell/WelcomeScreen.h"
@@ -48,9 +50,18 @@ std::unique_ptr<MainWindow> StartUp(Prompter& prompter, std::shared_ptr<Settings
 }
 
 int RunOrva(int& argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        const bool written = std::printf("%s %s\n", texts::kProgramName, kVersion) > 0 && std::fflush(stdout) == 0;
-        return written ? 0 : 1;
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    if (AsksForHelpOrVersion(argc, argv)) {
+        // Answered without a display: a toolkit object that opens no window reads the words,
+        // and the parser prints and ends the program. The toolkit's own options (-platform ...)
+        // are not the parser's to refuse here.
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QString::fromLatin1(texts::kProgramName));
+        QCommandLineParser parser;
+        DescribeProgramArguments(parser);
+        parser.parse(QCoreApplication::arguments());
+        if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+        parser.showHelp();
     }
     QApplication app(argc, argv);
     // Qt takes the user's number format for the C library; the record, report and CSV texts
@@ -58,6 +69,16 @@ int RunOrva(int& argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QString::fromLatin1(texts::kAppTitle));
     QApplication::setWindowIcon(Resources::AppIcon());
+    QCommandLineParser parser;
+    DescribeProgramArguments(parser);
+    parser.process(app);
+    if (parser.positionalArguments().size() > 1) {
+        std::fputs(texts::kOneRecordFileOnly, stderr);
+        return 1;
+    }
+    // Before the working folder changes below: a file named on the command line is named from
+    // where the program was started.
+    const QString recordFile = RecordFileArgument(parser, QDir::currentPath());
     // A file name typed without a folder must mean the same file in every window: the wizards
     // save such a name in the home folder, so the selection, export and report dialogs look
     // there too, wherever the program was started from.
@@ -69,6 +90,9 @@ int RunOrva(int& argc, char** argv) {
         frame->View()->Welcome()->installEventFilter(new QuitAfterFirstPaint(frame.get()));
     }
     frame->showNormal();
+    if (!recordFile.isEmpty()) {
+        QTimer::singleShot(0, frame.get(), [&frame, recordFile] { RunAnalysisCommand(frame->Work(), frame.get(), recordFile); });
+    }
     return app.exec();
 }
 

@@ -14,8 +14,9 @@ class SettingsStore;
 std::unique_ptr<MainWindow> StartUp(Prompter& prompter, std::shared_ptr<SettingsStore> store);
 
 // The whole program: the toolkit (with its standard command-line handling), start-up, the main
-// window shown normally, the event loop. "--version" alone prints the version and ends at once,
-// without a display, so an administrator can ask an installed program what it is.
+// window shown normally, the event loop. "--help" and "--version" print and end at once, without
+// a display, so an administrator can ask an installed program what it is. A record file named on
+// the command line is chosen in the Analysis dialog, which opens at once.
 int RunOrva(int& argc, char** argv);
 
 }  // namespace orva

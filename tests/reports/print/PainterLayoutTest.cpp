@@ -66,7 +66,7 @@ void ExpectEveryTextFits(const ReportSet& reports) {
     const ReportPrinter printer(reports, LoadPrintImages());
     const double slack = canvas.DotsPerInchY() / 144;  // half a point of rounding
 
-    for (int number = 1; number <= ReportPrinter::kPageCount; ++number) {
+    for (int number = 1; number <= printer.PageCount(canvas); ++number) {
         if (number > 1) writer.newPage();
         MeasuringCanvas measuring(canvas);
         printer.DrawPage(number, measuring);

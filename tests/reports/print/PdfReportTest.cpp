@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "reports/ReportsTestSupport.h"
+#include "reports/print/PdfInformation.h"
 #include "reports/print/PdfReport.h"
 #include "reports/print/PrintImages.h"
 #include "reports/print/PrintResult.h"
@@ -21,20 +22,13 @@
 namespace orva {
 namespace {
 
+using reports_test::CommandOutput;
 using reports_test::FileExists;
 using reports_test::ReadFile;
 using reports_test::TempFolder;
 
-std::string PdfText(const std::string& path) {
-    const std::string command = "pdftotext -layout '" + path + "' -";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return {};
-    std::string text;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
-    ::pclose(pipe);
-    return text;
-}
+
+std::string PdfText(const std::string& path) { return CommandOutput("pdftotext -layout '" + path + "' -"); }
 
 // pdftotext ends every page with a form feed.
 long Pages(const std::string& text) {
@@ -67,21 +61,70 @@ TEST(PdfReport, WritesEightPages_WithTheKeyTexts_WithoutADisplay) {
     for (const char* expected :
          {"Strictly Confidential", "BRIEF OUTLINE OF THE ORVA", "ORVA RESULTS", "O'Brien {Jr}",
           "ANXIETY DISORDERS", "Assessed", "TIC DISORDERS", ">=0.07",
-          "Comments:", "[Self: Feels C:\\worried\\ most days]", "Child and Adolescent Orvantis Report Form",
-          "BRIEF DEFINITIONS FOR EACH DISORDER", "Definitions (continued)",
-          "ORVA Report Interpretation Guidelines"})
+          "Comments:", "[Self: Feels C:\\worried\\ most days]", "Items to follow up", "None endorsed",
+          "Child and Adolescent Orvantis Report Form", "BRIEF DEFINITIONS FOR EACH DISORDER",
+          "Definitions (continued)", "ORVA Report Interpretation Guidelines"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
     EXPECT_EQ(reports_test::FileMode(path), 0600u) << "reports hold health data";
 }
 
-TEST(PdfReport, LongestAndTeacherOnlyAnalyses_WriteEightPages) {
+// File managers show a PDF's properties: they name the report, never the person.
+TEST(PdfReport, Properties_NameTheReportAndItsDate_NeverThePerson) {
+    TempFolder folder;
+    const std::string path = folder.Path("report.pdf");
+    ASSERT_EQ(WritePdfReport(reports_test::FullAnalysis(), path, false), kStoreOk);
+    const std::string info = CommandOutput("pdfinfo '" + path + "' 2>&1");
+    for (const char* expected : {"Title:           ORVA Report\n", "Author:          ORVA\n",
+                                 "Subject:         Confidential\n", "Creator:         ORVA\n", "CreationDate:    ",
+                                 "Pages:           8\n"})
+        EXPECT_NE(info.find(expected), std::string::npos) << expected << " in\n" << info;
+    EXPECT_EQ(info.find("Error"), std::string::npos) << info;
+    EXPECT_EQ(info.find(reports_test::FullAnalysis().Record(kSelf).GetLastName()), std::string::npos) << info;
+    EXPECT_EQ(Pages(PdfText(path)), 8);
+}
+
+TEST(PdfInformation, IsAnUpdateThatExtendsTheTableAndTrailerBeforeIt) {
+    const std::string original =
+        "%PDF-1.4\n1 0 obj\n<< /Type /Catalog >>\nendobj\nxref\n0 2\n0000000000 65535 f \n"
+        "0000000009 00000 n \ntrailer\n<<\n/Size 2\n/Root 1 0 R\n>>\nstartxref\n44\n%%EOF\n";
+    std::string pdf = original;
+    ASSERT_TRUE(AppendPdfInformation(pdf, {"A (b) \\ c", "ORVA", "Confidential", "ORVA", "D:20261207101500Z"}));
+    ASSERT_EQ(pdf.substr(0, original.size()), original);
+    const std::string update = pdf.substr(original.size());
+    const std::size_t xref = original.size() + update.find("xref\n");
+    char entry[32];
+    std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", original.size());
+    EXPECT_EQ(update,
+              "2 0 obj\n<<\n/Title (A \\(b\\) \\\\ c)\n/Author (ORVA)\n/Subject (Confidential)\n/Creator (ORVA)\n"
+              "/CreationDate (D:20261207101500Z)\n>>\nendobj\nxref\n2 1\n" +
+                  std::string(entry) +
+                  "trailer\n<<\n/Size 3\n/Root 1 0 R\n/Info 2 0 R\n/Prev 44\n>>\nstartxref\n" +
+                  std::to_string(xref) + "\n%%EOF\n");
+}
+
+TEST(PdfInformation, LeavesAFileWithoutAReadableTrailerAsItWas) {
+    for (const std::string broken : {"", "%PDF-1.4\n", "%PDF-1.4\ntrailer\n<< /Root 1 0 R >>\nstartxref\n9\n%%EOF\n",
+                                     "%PDF-1.4\ntrailer\n<< /Size 2 /Root 1 0 R >>\nstartxref\n%%EOF\n"}) {
+        std::string pdf = broken;
+        EXPECT_FALSE(AppendPdfInformation(pdf, {"t", "a", "s", "c", "D:20261207101500Z"})) << broken;
+        EXPECT_EQ(pdf, broken);
+    }
+}
+
+// Every item to follow up endorsed by three reporters does not fit below the comments: a ninth
+// page holds them, and the eight pages stay as they are.
+TEST(PdfReport, LongestAnalysis_PutsTheItemsToFollowUpOnANinthPage_TeacherOnlyWritesEight) {
     TempFolder folder;
     ASSERT_EQ(WritePdfReport(print_test::LongestAnalysis(), folder.Path("long.pdf"), false), kStoreOk);
     ASSERT_EQ(WritePdfReport(reports_test::TeacherOnlyAnalysis(), folder.Path("teacher.pdf"), false),
               kStoreOk);
     KeepSnapshot(folder.Path("long.pdf"), "print-longest.pdf");
     KeepSnapshot(folder.Path("teacher.pdf"), "print-teacher.pdf");
-    EXPECT_EQ(Pages(PdfText(folder.Path("long.pdf"))), 8);
+    const std::string longest = PdfText(folder.Path("long.pdf"));
+    EXPECT_EQ(Pages(longest), 9);
+    const std::string ninth = longest.substr(longest.rfind('\f', longest.size() - 2));
+    EXPECT_NE(ninth.find("Items to follow up"), std::string::npos);
+    EXPECT_NE(ninth.find("Very Often"), std::string::npos);
     EXPECT_EQ(Pages(PdfText(folder.Path("teacher.pdf"))), 8);
 }
 

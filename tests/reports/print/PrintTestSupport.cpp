@@ -10,7 +10,7 @@ namespace orva::print_test {
 RecordedPages DrawAllPages(const ReportSet& reports) {
     const ReportPrinter printer(reports, LoadPrintImages());
     RecordedPages pages;
-    for (int page = 1; page <= ReportPrinter::kPageCount; ++page) printer.DrawPage(page, pages[page - 1]);
+    for (int page = 1; page <= ReportPrinter::kMaxPageCount; ++page) printer.DrawPage(page, pages[page - 1]);
     return pages;
 }
 

@@ -8,9 +8,10 @@
 
 namespace orva::print_test {
 
-using RecordedPages = std::array<RecordingCanvas, ReportPrinter::kPageCount>;
+using RecordedPages = std::array<RecordingCanvas, ReportPrinter::kMaxPageCount>;
 
-// Draws pages 1 to 8 onto recorders (index 0 is page 1), with the built-in pictures.
+// Draws pages 1 to 9 onto recorders (index 0 is page 1), with the built-in pictures; page 9
+// stays empty when the items to follow up fit on page 5.
 RecordedPages DrawAllPages(const ReportSet& reports);
 
 // Three reports of one young person with the longest names, address, phones, observers and

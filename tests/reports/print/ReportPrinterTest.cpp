@@ -1,10 +1,12 @@
-// The eight pages drawn onto recorders: what each page holds and where, without fonts.
+// The pages drawn onto recorders: what each page holds and where, without fonts.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "model/ItemCatalogue.h"
 #include "reports/PersonDetailTexts.h"
 #include "reports/ReportsTestSupport.h"
+#include "reports/print/PrintString.h"
 #include "reports/print/PrintTestSupport.h"
 #include "reports/print/PrintTexts.h"
 #include "screening/AnalysisGrid.h"
@@ -62,12 +64,14 @@ int PageOf(DisorderId id) {
 
 TEST(ReportPrinter, DrawsEightPages_AndNothingForOtherNumbers) {
     const RecordedPages pages = DrawAllPages(reports_test::FullAnalysis());
-    for (const RecordingCanvas& page : pages) EXPECT_FALSE(page.Texts().empty());
+    for (int number = 1; number <= 8; ++number) EXPECT_FALSE(pages[number - 1].Texts().empty()) << number;
+    EXPECT_TRUE(pages[8].Texts().empty());
 
     const ReportPrinter printer(reports_test::FullAnalysis(), {});
+    EXPECT_EQ(printer.PageCount(RecordingCanvas()), 8);
     RecordingCanvas before, after;
     printer.DrawPage(0, before);
-    printer.DrawPage(9, after);
+    printer.DrawPage(10, after);
     EXPECT_TRUE(before.Texts().empty() && before.Boxes().empty());
     EXPECT_TRUE(after.Texts().empty() && after.Boxes().empty());
 }
@@ -198,6 +202,44 @@ TEST(ReportPrinter, ReliabilityRow_ShowsTheAtLeastCutoff_AndCommentsFollowAsType
     EXPECT_LT(parent.rect.top(), teacher.rect.top());
 }
 
+// Below the comments on page 5, whatever the rows show: the heading, what the list is and a row
+// per item with its number, reporter, answer word and wording, above the footer.
+TEST(ReportPrinter, ItemsToFollowUp_StandBelowTheCommentsOnPage5_WhenTheyFit) {
+    ReportSet reports = reports_test::FullAnalysis();
+    reports.Record(kParent).SetResponse(82, 2);
+    reports.Record(kParent).ComputeEndorsements();
+    const RecordedPages pages = DrawAllPages(reports);
+    const RecordingCanvas& page = pages[4];
+    const auto& heading = Found(page, Q("Items to follow up"));
+    EXPECT_GT(heading.rect.top(),
+              Found(page, QStringLiteral("(Parent: Sleeps badly, {often} late)")).rect.top());
+    EXPECT_EQ(RowTexts(page, Q("Item")), QStringList({"Item", "Reporter", "Answer", "Wording"}));
+    EXPECT_EQ(RowTexts(page, Q("82")),
+              QStringList({"82", "Parent", "Sometimes", FromCp1252(ItemCatalogue::Wording(kParent, 82))}));
+    EXPECT_LT(Found(page, Q("82")).rect.top() + 0.15, 10.2);
+    EXPECT_TRUE(pages[8].Texts().empty());
+
+    const RecordedPages none = DrawAllPages(reports_test::FullAnalysis());
+    EXPECT_GT(Found(none[4], Q("None endorsed")).rect.top(),
+              Found(none[4], Q("Items to follow up")).rect.top());
+}
+
+// When they do not fit, a ninth page with the footer holds them and page 5 ends with the comments.
+TEST(ReportPrinter, ItemsToFollowUp_TakeANinthPage_WhenTheyDoNotFit) {
+    const ReportSet reports = print_test::LongestAnalysis();
+    const RecordedPages pages = DrawAllPages(reports);
+    EXPECT_EQ(ReportPrinter(reports, {}).PageCount(RecordingCanvas()), 9);
+    for (int number = 1; number <= 8; ++number) EXPECT_FALSE(pages[number - 1].Find(Q("Items to follow up")));
+    const RecordingCanvas& ninth = pages[8];
+    EXPECT_TRUE(ninth.Find(Q("Items to follow up")));
+    const QStringList texts = ninth.AllTexts();
+    EXPECT_EQ(texts.count(Q("Very Often")), 11 + 11 + 6);
+    EXPECT_EQ(texts.count(Q("Teacher")), 6);
+    EXPECT_TRUE(ninth.Find(Q(print_texts::kFooter)));
+    EXPECT_TRUE(ninth.Find(Q("9")));
+    for (const auto& text : ninth.Texts()) EXPECT_LE(text.rect.top(), 10.7) << text.text.toStdString();
+}
+
 // The label and value texts of the details block's left column, by label.
 struct ObserverRows {
     const RecordingCanvas::Text* parent;
@@ -278,6 +320,33 @@ TEST(ReportPrinter, ItemListsOfThreeReporters_StepDownNoLowerThan6Points) {
     EXPECT_LE(TextBottom(items), items.rect.bottom() + kEps);
 }
 
+// Each definition keeps its criteria and names the disorder as a clinician will look it up now.
+TEST(ReportPrinter, Definitions_GiveTheCurrentNameOfTheirDisorder) {
+    const RecordedPages pages = DrawAllPages(reports_test::FullAnalysis());
+    const QStringList definitions = pages[5].AllTexts() + pages[6].AllTexts();
+    const auto paragraphAfter = [&](const char* heading) {
+        const qsizetype at = definitions.indexOf(Q(heading));
+        return at < 0 || at + 1 >= definitions.size() ? QString() : definitions[at + 1];
+    };
+    const std::pair<const char*, const char*> names[] = {
+        {"Attention-Deficit/Hyperactivity Disorder", "presentations"},
+        {"Expressive Language Disorder", "(now language disorder)"},
+        {"Mixed Receptive-Expressive Language Disorder", "(now language disorder)"},
+        {"Phonological Disorder", "(now speech sound disorder)"},
+        {"Dysthymic Disorder", "(now persistent depressive disorder)"},
+        {"Disorder of Written Expression",
+         "(now specific learning disorder with impairment in written expression)"},
+        {"Mathematics Disorder", "(now specific learning disorder with impairment in mathematics)"},
+        {"Reading Disorder", "(now specific learning disorder with impairment in reading)"},
+        {"Asperger's Disorder", "(now autism spectrum disorder)"},
+        {"Autistic Disorder", "(now autism spectrum disorder)"},
+        {"Tic Disorder-Motor", "provisional tic disorder"},
+        {"Tic Disorder-Vocal", "persistent vocal tic disorder"},
+    };
+    for (const auto& [heading, name] : names)
+        EXPECT_TRUE(paragraphAfter(heading).contains(Q(name))) << heading;
+}
+
 TEST(ReportPrinter, DefinitionAndGuidelinePages_AreInArial_WithTheirHeadingsAndOpenings) {
     const RecordedPages pages = DrawAllPages(reports_test::FullAnalysis());
     for (int number = 6; number <= 8; ++number) {
@@ -298,9 +367,10 @@ TEST(ReportPrinter, DefinitionAndGuidelinePages_AreInArial_WithTheirHeadingsAndO
             Q("Generalised anxiety disorder (GAD) is characterised by at least 6 months of persistent and"));
     }));
     for (const char* heading :
-         {"Disorder Column", "Positive Screen Cutoff Column", "Self-Report Score Column",
-          "Parent-Report Score Column", "Teacher-Report Score Column", "Cutoff Attained Column",
-          "Positive Screen Items Met Column", "Summary Statistics"})
+         {"Risk and Safety", "What the Screen Does Not Assess", "Disorder Column",
+          "Positive Screen Cutoff Column", "Self-Report Score Column", "Parent-Report Score Column",
+          "Teacher-Report Score Column", "Cutoff Attained Column", "Positive Screen Items Met Column",
+          "When Reporters Disagree", "Summary Statistics"})
         EXPECT_TRUE(pages[7].Find(Q(heading))) << heading;
     const QString summary = pages[7].Texts().back().text;
     EXPECT_TRUE(summary.startsWith(

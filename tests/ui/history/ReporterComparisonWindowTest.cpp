@@ -92,7 +92,7 @@ class ReporterComparisonWindowTest : public QObject {
     }
 
     void filterBoxChoosesTheItemsShown() {
-        QCOMPARE(Combo().count(), 3 + kDisorderCount);
+        QCOMPARE(Combo().count(), 4 + kDisorderCount);
         Combo().setCurrentIndex(1);
         QCOMPARE(window_->Filter().CurrentMode(), ReporterComparisonFilter::Mode::Disagreements);
         const int disagreements = Table().model()->rowCount();
@@ -104,7 +104,7 @@ class ReporterComparisonWindowTest : public QObject {
         QCOMPARE(LabelText(*window_, QStringLiteral("shownLabel")),
                  QStringLiteral("%1 of 111 items shown").arg(disagreements));
         // Obsessive-compulsive disorder: its four items, by the item number each row shows.
-        Combo().setCurrentIndex(3 + RowIndex(DisorderId::OCD));
+        Combo().setCurrentIndex(4 + RowIndex(DisorderId::OCD));
         QCOMPARE(Combo().currentText(), QStringLiteral("Items of one row: Obsessive-compulsive disorder (OCD)"));
         QStringList items;
         for (int row = 0; row < Table().model()->rowCount(); ++row)
@@ -112,6 +112,29 @@ class ReporterComparisonWindowTest : public QObject {
         QCOMPARE(items, QStringList({"21", "61", "72", "110"}));
         Combo().setCurrentIndex(0);
         QCOMPARE(Table().model()->rowCount(), 111);
+    }
+
+    // The items to follow up that any reporter endorsed, whether or not a row screened positive.
+    void followUpChoiceShowsTheItemsAReporterEndorsed() {
+        ReportSet reports = ThreeReporters();
+        reports.Record(kSelf).SetResponse(111, 3);
+        reports.Record(kSelf).SetResponse(20, 2);
+        reports.Record(kSelf).ComputeEndorsements();
+        reports.Record(kTeacher).SetResponse(88, 2);
+        reports.Record(kTeacher).ComputeEndorsements();
+        const AnalysisResult analysis = ComputeAnalysis(reports);
+        ReporterComparisonWindow window(CompareReporters(reports, analysis), analysis,
+                                        QStringLiteral("ALEX"));
+        auto& combo = *Find<QComboBox>(window, QStringLiteral("filterCombo"));
+        combo.setCurrentIndex(3);
+        QCOMPARE(combo.currentText(), QStringLiteral("Items to follow up that a reporter endorsed"));
+        QCOMPARE(window.Filter().CurrentMode(), ReporterComparisonFilter::Mode::FollowUp);
+        const QAbstractItemModel& shown = *Find<QTableView>(window, QStringLiteral("itemTable"))->model();
+        QStringList items;
+        for (int row = 0; row < shown.rowCount(); ++row)
+            items << shown.index(row, ReporterComparisonModel::kItemColumn).data().toString();
+        QCOMPARE(items, QStringList({"88", "111"}));
+        SaveSnapshot(&window, QStringLiteral("compare_reporters_follow_up"));
     }
 
     void keyboardRunsFromTheFilterToTheTableToClose() {
