@@ -204,7 +204,9 @@ class ExportDialogTest : public QObject {
                                                                Path("full").toStdString(), CountsOf(stem_))));
         QCOMPARE(prompter_->Last().caption, QStringLiteral("Export OK"));
         QCOMPARE(FileBytes(Path("full.csv")), ExpectedCsv(stem_));
+#ifndef Q_OS_WIN
         QVERIFY(OwnerOnly(Path("full.csv")));
+#endif
         QCOMPARE(dialog_->result(), int(QDialog::Accepted));
         QCOMPARE(dialog_->UsedRecordFileName(), stem_);
         QCOMPARE(dialog_->UsedExportName(), Path("full"));

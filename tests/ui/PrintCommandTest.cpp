@@ -75,6 +75,9 @@ class PrintCommandTest : public QObject {
     }
 
     void aCancelledPrintDialogPrintsNothing() {
+#ifdef Q_OS_WIN
+        QSKIP("the print dialog is Windows' own, which a test cannot answer");
+#endif
         ShowAnalysis();
         auto shown = WhenModalShown([](QWidget* modal) {
             QVERIFY(qobject_cast<QPrintDialog*>(modal) != nullptr);

@@ -1,6 +1,5 @@
 #include "ui/wizard/SaveFlow.h"
 
-#include <QFile>
 
 #include "store/StoreMessages.h"
 #include "ui/CoreText.h"
@@ -43,7 +42,7 @@ std::optional<SavedRecord> SaveRecord(WizardContext& context, const QString& pat
         SaveSucceededMessage(r.GetFirstName(), r.GetLastName(), r.GetText(TextField::BirthDate), {});
     // The path is not a record text: it is shown as the file functions were given it.
     context.prompter.Message(CoreText::ToQt(done.caption),
-                             CoreText::ToQt(done.text) + QFile::decodeName(QByteArray::fromStdString(saved.path)),
+                             CoreText::ToQt(done.text) + FromFileSystemPath(saved.path),
                              done.icon);
     return saved;
 }

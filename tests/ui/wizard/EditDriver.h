@@ -18,6 +18,7 @@
 #include "ui/wizard/PaperDriver.h"
 #include "ui/wizard/PaperEditWizard.h"
 #include "ui/wizard/RecordSaver.h"
+#include "ui/selection/RecordPath.h"
 
 // Stored records to edit, and the two edit wizards run over one of them as the Edit command
 // runs them: a working copy of the record read, in the wizard's data-entry mode.
@@ -56,7 +57,7 @@ inline AssessmentRecord RecordToEdit(int reporter, const char* first = "Alex", i
 inline bool WriteRecords(const QString& path, std::vector<AssessmentRecord> records) {
     for (std::size_t i = 0; i < records.size(); ++i) {
         const FixedClock clock(LocalDateTime{2026, 6, 1, 9, static_cast<int>(i), 0});
-        if (AppendRecord(records[i], QFile::encodeName(path).toStdString(), clock).code != 0) return false;
+        if (AppendRecord(records[i], FileSystemPath(path), clock).code != 0) return false;
     }
     return true;
 }
@@ -80,7 +81,7 @@ inline int RecordCount(const QByteArray& file) {
 // write access to. (Tests run with every right, so a file's permissions would not stop them.)
 class ReadOnlyFile final : public test::ForwardingFileSystem {
   public:
-    explicit ReadOnlyFile(const QString& path) : path_(QFile::encodeName(path).toStdString()) {}
+    explicit ReadOnlyFile(const QString& path) : path_(FileSystemPath(path)) {}
 
     int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
              bool& created) override {
@@ -105,7 +106,7 @@ struct EditRunState {
     EditRunState(const QString& path, int position, EditMethod method, const QString& ownFileName)
         : reference(Read(path, position)),
           edit{reference,
-               {QFile::encodeName(path).toStdString(), position, RecordList::MakeRow(reference, position)},
+               {FileSystemPath(path), position, RecordList::MakeRow(reference, position)},
                ownFileName.isEmpty() ? path.chopped(4) : ownFileName},
           working(reference),
           fileName(edit.ownFileName) {
