@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ItemCatalogue.h"
 #include "reports/CsvFormat.h"
 #include "reports/ExportPasswords.h"
 #include "reports/ExportRun.h"
@@ -47,8 +48,11 @@ AssessmentRecord MakeRecord(int i) {
     r.SetCompletionDate(2024, 5, 2, kClock);
     r.SetObserverName(i % 3 == 0 ? "" : "Dr Alex Carter");
     r.SetObserverComment("Sleeps badly,\r\noften late; \"worried\" most days");
-    for (int item = 1; item <= kItemCount; ++item)
-        r.SetResponse(item, (item * 7 + i) % 7 == 6 ? -1 : (item + i) % 6);
+    // Answers as the wizards record them: none to the items not asked of teachers.
+    for (int item = 1; item <= kItemCount; ++item) {
+        const bool asked = r.GetReporter() != kTeacher || ItemCatalogue::InTeacherReport(item);
+        r.SetResponse(item, !asked || (item * 7 + i) % 7 == 6 ? -1 : (item + i) % 6);
+    }
     r.ComputeEndorsements();
     return r;
 }

@@ -66,7 +66,7 @@ BENCHMARK(BM_ProgramStartToFirstPaint)->Unit(benchmark::kMillisecond)->UseRealTi
 void BM_MainWindowBuildAndPaint(benchmark::State& state) {
     orva::QtPrompter prompter;
     for (auto _ : state) {
-        orva::MainWindow frame(prompter, orva::SettingsStore::ForThisMachine());
+        orva::MainWindow frame(prompter, orva::SettingsStore::ForThisUser());
         QPixmap painted = frame.grab();
         benchmark::DoNotOptimize(painted);
     }

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,8 @@
 #include "store/RecordFile.h"
 #include "store/RecordList.h"
 #include "store/StoreResult.h"
+#include "store/WriteJournal.h"
+#include "support/MemoryFileSystem.h"
 
 namespace {
 
@@ -24,61 +25,6 @@ using Bytes = std::vector<unsigned char>;
 void Check(bool condition) {
     if (!condition) std::abort();
 }
-
-// Files held in memory by name (the record file and its journal), so that every input runs
-// fast and touches no disk.
-class MemoryFileSystem final : public FileSystem {
-  public:
-    MemoryFileSystem(const std::string& path, Bytes content) { files_[path] = std::move(content); }
-    const Bytes& Content(const std::string& path) { return files_[path]; }
-    bool Exists(const std::string& path) const { return files_.count(path) != 0; }
-
-    int Open(const std::string& path, OpenMode mode, unsigned, Handle& handle, bool& created) override {
-        created = false;
-        const bool exists = files_.count(path) != 0;
-        if (exists && mode == OpenMode::CreateNew) return kFileExists;
-        if (!exists) {
-            if (mode != OpenMode::ReadWriteCreate && mode != OpenMode::CreateNew) return kFileNotFound;
-            files_[path];
-            created = true;
-        }
-        handles_.push_back(path);
-        handle = static_cast<Handle>(handles_.size() - 1);
-        return kStoreOk;
-    }
-    int LockExclusive(Handle) override { return kStoreOk; }
-    long long Size(Handle handle) override { return static_cast<long long>(File(handle).size()); }
-    long long ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override {
-        const Bytes& content = File(handle);
-        if (offset < 0) return kBadSeek;
-        if (static_cast<std::size_t>(offset) >= content.size()) return 0;
-        const std::size_t n = std::min(size, content.size() - static_cast<std::size_t>(offset));
-        std::memcpy(buffer, content.data() + offset, n);
-        return static_cast<long long>(n);
-    }
-    int WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override {
-        if (offset < 0) return kBadSeek;
-        Bytes& content = File(handle);
-        const std::size_t end = static_cast<std::size_t>(offset) + size;
-        if (end > content.size()) content.resize(end);
-        std::memcpy(content.data() + offset, data, size);
-        return kStoreOk;
-    }
-    int Truncate(Handle handle, long long length) override {
-        File(handle).resize(static_cast<std::size_t>(length));
-        return kStoreOk;
-    }
-    int Sync(Handle) override { return kStoreOk; }
-    int Close(Handle) override { return kStoreOk; }
-    int Remove(const std::string& path) override { return files_.erase(path) != 0 ? kStoreOk : kFileNotFound; }
-    int SyncDirectoryOf(const std::string&) override { return kStoreOk; }
-
-  private:
-    Bytes& File(Handle handle) { return files_[handles_.at(static_cast<std::size_t>(handle))]; }
-
-    std::map<std::string, Bytes> files_;
-    std::vector<std::string> handles_;
-};
 
 // The first byte chooses the shape: the input as the file itself, or a sound header with
 // records of which some are sound and the others are taken from the input.
@@ -118,9 +64,10 @@ Bytes MakeFile(const std::uint8_t* data, std::size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const Bytes content = MakeFile(data, size);
-    const std::string path = "fuzz.rpc";
+    const std::string path = "/fuzz.rpc";
 
-    MemoryFileSystem fs(path, content);
+    test::MemoryFileSystem fs;
+    fs.Put(path, content);
     RecordList list(fs);
     const int loaded = list.Load(path, true, true);
     if (loaded >= 0) {
@@ -174,6 +121,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(after == content);
     }
     // Every change settles its journal before it returns, whatever its outcome.
-    Check(!fs.Exists(path + "-journal"));
+    Check(!fs.Exists(WriteJournal::PathFor(path)));
     return 0;
 }

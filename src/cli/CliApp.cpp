@@ -10,7 +10,10 @@
 #include "cli/CommandHelp.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandTable.h"
+#include "cli/ReportsCliSupport.h"
 #include "model/Version.h"
+#include "store/StoreMessages.h"
+#include "store/UnmatchedJournal.h"
 
 namespace orva::cli {
 
@@ -63,6 +66,11 @@ int Run(int argc, const char* const argv[], std::ostream& out, std::ostream& err
         out << texts::kProgram << ' ' << kVersion << '\n';
         return out.flush() ? kExitSuccess : kExitRefused;
     }
+    // A journal that did not belong to its record file was left unapplied: the user hears of it
+    // whatever the command.
+    const UnmatchedJournalListening listening([&err](const UnmatchedJournal& journal) {
+        PrintPlainMessage(err, UnmatchedJournalMessage(journal.recordFile, journal.keptAs));
+    });
     for (const CommandSpec* command : AllCommands()) {
         if (command->name == name)
             return RunCommand(*command, std::vector<std::string>(argv + 2, argv + argc), out, err);

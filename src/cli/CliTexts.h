@@ -28,8 +28,8 @@ inline constexpr const char* kUsageNotes =
     "The status tells what happened to the files. After 0, export and report wrote their file in\n"
     "full, import appended its rows and set-export-password saved the password, even when the\n"
     "summary could not be printed (that is reported on the error output); after 1 the export\n"
-    "holds the rows its counts name. After 2 no record file and no password was changed; an\n"
-    "output file was left only when the message says it is incomplete. list, analyse, compare,\n"
+    "holds the rows its counts name. After 2 no record file and no password was changed, and no\n"
+    "output file was written (an output is written whole or not at all). list, analyse, compare,\n"
     "history and --help exit with 2 when their output cannot be written. check exits with 0 for a\n"
     "sound file and with 1 when it found damage. history exits with 3 when the file holds no\n"
     "record of the person named.\n";
@@ -132,9 +132,13 @@ inline constexpr const char* kNoPasswordsSet =
     "(see \"Export passwords\" in the administrator's guide, admin.md).";
 inline constexpr const char* kPasswordsUnreadable = "The export passwords could not be read from ";
 inline constexpr const char* kPasswordsUnsafe =
-    "The export passwords file can be changed by users other than its owner, so it is not used.\n"
-    "An administrator makes it and its folder writable by the administrator only, e.g.\n"
-    "  chmod 644 /etc/orva/export-passwords; chmod 755 /etc/orva\nThe file: ";
+    "The export passwords are not used: their file, or a folder above it, could be changed by someone\n"
+    "other than the administrator (it is not owned by root, its group or others may write to it, or the\n"
+    "file is a link). An administrator makes the file and every folder above it owned by root and\n"
+    "writable by root only, e.g.\n"
+    "  sudo chown root:root /etc/orva /etc/orva/export-passwords\n"
+    "  sudo chmod 755 /etc/orva; sudo chmod 644 /etc/orva/export-passwords\n"
+    "To be put right: ";
 inline constexpr const char* kNoPasswordEntered = "No password was entered.";
 inline constexpr const char* kUseReplace = "Give --replace to replace it.";
 inline constexpr const char* kCountsLine1 = "Number of Records: ";
@@ -142,8 +146,6 @@ inline constexpr const char* kCountsWritten = ", Records Written: ";
 inline constexpr const char* kCountsNotRead = ", Could Not Read: ";
 inline constexpr const char* kCountsNotImported = ", Could Not Import: ";
 inline constexpr const char* kCountsNotWritten = ", Could Not Write: ";
-inline constexpr const char* kWriteStopped = "Writing the CSV file stopped with error ";
-inline constexpr const char* kWriteStoppedTail = "; it ends after the last row that was written.";
 
 // import
 inline constexpr const char* kCsvUnreadable = "The CSV file could not be read: ";
@@ -254,8 +256,8 @@ inline constexpr const char* kExportDescription =
     "Writes every record of the record file to a CSV file, after asking for an export password\n"
     "(read from standard input when it is not a terminal).\n";
 inline constexpr const char* kExportExitStatus =
-    "Exit status: 0 every record was written; 1 some records could not be read or written, and the\n"
-    "CSV holds the rows its counts name; 2 refused or stopped.\n";
+    "Exit status: 0 every record was written; 1 some records could not be read or decoded, and the\n"
+    "CSV holds the rows its counts name; 2 refused or stopped, and no CSV was written.\n";
 inline constexpr const char* kExportCsvHelp = "the CSV file to write, named with or without \".csv\"";
 inline constexpr const char* kAcceptPrivacyHelp = "accept responsibility for data privacy of the export file";
 
@@ -275,7 +277,7 @@ inline constexpr const char* kReportDescription =
     "need a page of their own).\n";
 inline constexpr const char* kReportExitStatus =
     "Exit status: 0 the report was written in full; 2 usage error, refused choice or file error,\n"
-    "and no report was left unless the message says it is incomplete.\n";
+    "and no report file was written.\n";
 inline constexpr const char* kRtfHelp = "write an RTF document, named with or without \".rtf\"";
 inline constexpr const char* kPdfHelp = "write the printed pages as a PDF file";
 

@@ -26,7 +26,7 @@ bool PasswordAccepted(std::ostream& err) {
     ExportPasswords passwords;
     const int loaded = passwords.Load();
     if (loaded < 0) {
-        PrintPasswordsNotLoaded(err, passwords.FilePath(), loaded);
+        PrintPasswordsNotLoaded(err, passwords, loaded);
         return false;
     }
     if (!passwords.AnySet()) {
@@ -89,9 +89,6 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
         PrintPlainMessage(stream, *outcome.message);
     }
     PrintCounts(stream, outcome.counters);
-    if (outcome.failureCode != 0) {
-        stream << texts::kWriteStopped << outcome.failureCode << texts::kWriteStoppedTail << '\n';
-    }
     return complete ? kExitSuccess : kExitPartial;
 }
 

@@ -1,13 +1,13 @@
 #include "cli/ReportCommand.h"
 
+#include <functional>
+
 #include "cli/ChosenRecords.h"
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandLine.h"
 #include "cli/PathChecks.h"
 #include "model/RecordFilePath.h"
-#include "reports/ReportFileNames.h"
-#include "reports/ReportMessages.h"
 #include "store/OutputFile.h"
 #include "cli/ReportsCliSupport.h"
 #include "reports/ReportFileNames.h"
@@ -19,6 +19,7 @@
 #include "store/StoreResult.h"
 #ifdef ORVA_CLI_PDF
 #include "cli/ToolkitMessages.h"
+#include "reports/print/OffscreenApplication.h"
 #include "reports/print/PdfReport.h"
 #endif
 
@@ -30,29 +31,36 @@ constexpr std::string_view kRtf = "--rtf";
 constexpr std::string_view kPdf = "--pdf";
 constexpr std::size_t kMostRecords = 3;
 
-// The RTF report, written whole or not at all.
-int WriteRtf(const ReportSet& reports, const std::string& rtfName, bool replace, std::ostream& out,
-             std::ostream& err) {
-    OutputFile file;
-    file.SetPath(rtfName + orva::texts::kRtfSuffixLabel);
+// Opens the report file: one that is there only with --replace, a record file never. Prints
+// why not and gives false.
+bool OpenReportFile(OutputFile& file, bool replace, std::ostream& err, const std::function<void(int)>& openFailed) {
     int opened = file.Open(false);
     if (opened == kFileExists) {
         if (!replace) {
             PrintPlainMessage(err, FileExistsQuestion());
             err << EscapedPath(file.Path()) << '\n' << texts::kUseReplace << '\n';
-            return kExitRefused;
+            return false;
         }
         opened = file.Open(true);
     }
     if (opened < 0) {
-        PrintPlainMessage(err, SaveFileOpenMessage(opened, rtfName));
-        return kExitRefused;
+        openFailed(opened);
+        return false;
     }
+    return true;
+}
+
+// The RTF report, written whole or not at all.
+int WriteRtf(const ReportSet& reports, const std::string& rtfName, bool replace, std::ostream& out,
+             std::ostream& err) {
+    OutputFile file;
+    file.SetPath(rtfName + orva::texts::kRtfSuffixLabel);
+    const auto openFailed = [&err, &rtfName](int code) { PrintPlainMessage(err, SaveFileOpenMessage(code, rtfName)); };
+    if (!OpenReportFile(file, replace, err, openFailed)) return kExitRefused;
     const long long written = WriteRtfReport(reports, file);
-    const int closed = file.Close();
-    const long long failure = written < 0 ? written : closed;
+    const long long failure = written < 0 ? written : file.Close();
     if (failure < 0) {
-        PrintPlainMessage(err, SaveIncompleteMessage(rtfName));
+        PrintPlainMessage(err, SaveNotWrittenMessage(rtfName));
         err << texts::kReportIncompleteCode << failure << '\n';
         return kExitRefused;
     }
@@ -65,16 +73,30 @@ int WriteRtf(const ReportSet& reports, const std::string& rtfName, bool replace,
 // The printed pages as a PDF file, drawn without a display, written whole or not at all.
 int WritePdf(const ReportSet& reports, const std::string& path, bool replace, std::ostream& out, std::ostream& err) {
     SilenceToolkitMessages();
-    const int written = WritePdfReport(reports, path, replace);
-    if (written == kFileExists) {
-        PrintPlainMessage(err, FileExistsQuestion());
-        err << EscapedPath(path) << '\n' << texts::kUseReplace << '\n';
+    OutputFile file;
+    file.SetPath(path);
+    const auto notWritten = [&err, &path](long long code) {
+        err << texts::kProgram << ": " << texts::kPdfNotWritten << EscapedPath(path) << " (" << code << ")\n";
         return kExitRefused;
+    };
+    const auto openFailed = [&err, &path, &notWritten](int code) {
+        if (code == kOutputIsRecordFile) {
+            PrintPlainMessage(err, OutputIsRecordFileMessage(path));
+        } else {
+            notWritten(code);
+        }
+    };
+    if (!OpenReportFile(file, replace, err, openFailed)) return kExitRefused;
+    std::string pdf;
+    int result = kStoreOk;
+    {
+        const OffscreenApplication drawing;
+        result = RenderPdfReport(reports, pdf);
     }
-    if (written < 0) {
-        err << texts::kProgram << ": " << texts::kPdfNotWritten << EscapedPath(path) << " (" << written << ")\n";
-        return kExitRefused;
-    }
+    if (result < 0) return notWritten(result);
+    const long long written = file.Write(pdf.data(), pdf.size());
+    const long long failure = written < 0 ? written : file.Close();
+    if (failure < 0) return notWritten(failure);
     out << texts::kPdfWritten << EscapedPath(path) << '\n';
     return kExitSuccess;
 }

@@ -11,10 +11,11 @@ void PrintPlainMessage(std::ostream& stream, const UserMessage& message) {
            << EscapedMessage(message.text) << '\n';
 }
 
-void PrintPasswordsNotLoaded(std::ostream& err, const std::string& path, int code) {
-    err << texts::kProgram << ": "
-        << (code == kPasswordFileUnsafe ? texts::kPasswordsUnsafe : texts::kPasswordsUnreadable)
-        << EscapedPath(path) << texts::kErrorCode << code << texts::kErrorCodeEnd << '\n';
+void PrintPasswordsNotLoaded(std::ostream& err, const ExportPasswords& passwords, int code) {
+    const bool unsafe = code == kPasswordFileUnsafe;
+    err << texts::kProgram << ": " << (unsafe ? texts::kPasswordsUnsafe : texts::kPasswordsUnreadable)
+        << EscapedPath(unsafe ? passwords.UntrustedPath() : passwords.FilePath()) << texts::kErrorCode << code
+        << texts::kErrorCodeEnd << '\n';
 }
 
 std::string WithoutExtension(std::string_view name, std::string_view extension) {

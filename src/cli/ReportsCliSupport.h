@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/UserMessage.h"
+#include "reports/ExportPasswords.h"
 
 namespace orva::cli {
 
@@ -12,8 +13,9 @@ namespace orva::cli {
 // product's own words in it are plain ASCII, with its control characters escaped.
 void PrintPlainMessage(std::ostream& stream, const UserMessage& message);
 
-// Why the export passwords at `path` could not be read, with how to mend an unsafe file.
-void PrintPasswordsNotLoaded(std::ostream& err, const std::string& path, int code);
+// Why the export passwords could not be read (`code`, from Load), with what an administrator
+// must put right when they are not safe.
+void PrintPasswordsNotLoaded(std::ostream& err, const ExportPasswords& passwords, int code);
 
 // The name without `extension` when it ends in it.
 std::string WithoutExtension(std::string_view name, std::string_view extension);

@@ -44,7 +44,7 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     ExportPasswords passwords;
     const int loaded = passwords.Load();
     if (loaded < 0) {
-        PrintPasswordsNotLoaded(err, passwords.FilePath(), loaded);
+        PrintPasswordsNotLoaded(err, passwords, loaded);
         return kExitRefused;
     }
     std::string first;

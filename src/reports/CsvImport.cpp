@@ -3,10 +3,12 @@
 #include <array>
 #include <cstdio>
 #include <iterator>
+#include <tuple>
 
 #include "model/Cp1252.h"
 #include "model/Date.h"
 #include "model/FieldRules.h"
+#include "model/ItemCatalogue.h"
 #include "reports/CsvFormat.h"
 #include "reports/ReportsResult.h"
 #include "reports/ReportsTexts.h"
@@ -125,6 +127,10 @@ class RowReader {
             const std::string_view answer = cells_[column];
             const int value = answer.empty() ? -1 : AssessmentRecord::ParseResponse(answer);
             if (!answer.empty() && value < 0) Fail(column, CsvProblem::BadAnswer);
+            // The analysis would list such an answer in a row marked as not assessed.
+            if (!answer.empty() && record.GetReporter() == kTeacher && !ItemCatalogue::InTeacherReport(item)) {
+                Fail(column, CsvProblem::NotAskedOfTeachers);
+            }
             record.SetResponse(item, value);
         }
         ReadSaveDateTime(record);
@@ -165,7 +171,15 @@ class RowReader {
             if (complete) parts[i] = Number(part);
         }
         const LocalDateTime when{parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]};
-        record.SetStoredSaveDateTime(complete && SaveDateTimeFits(record, when) ? when : clock_.Now());
+        const bool fits = complete && SaveDateTimeFits(record, when);
+        // A record saved "later" than now would count as a person's latest for ever.
+        if (fits && Later(when, clock_.Now())) Fail(kColSave, CsvProblem::SaveInFuture);
+        record.SetStoredSaveDateTime(fits ? when : clock_.Now());
+    }
+
+    static bool Later(const LocalDateTime& a, const LocalDateTime& b) {
+        return std::tie(a.year, a.month, a.day, a.hour, a.minute, a.second) >
+               std::tie(b.year, b.month, b.day, b.hour, b.minute, b.second);
     }
 
     static bool SaveDateTimeFits(const AssessmentRecord& record, const LocalDateTime& when) {
@@ -230,8 +244,7 @@ class RowReader {
     const Clock& clock_;
 };
 
-static_assert(std::size(texts::kCsvProblems) ==
-                  static_cast<std::size_t>(CsvProblem::CompletionBeforeBirth) + 1,
+static_assert(std::size(texts::kCsvProblems) == static_cast<std::size_t>(CsvProblem::NotAskedOfTeachers) + 1,
               "one text per problem");
 
 CsvImportResult Refused(int code, int line, CsvProblem problem, int column = -1, int limit = 0) {
@@ -285,6 +298,8 @@ CsvImportResult DecodeRows(std::string_view bytes, CsvEncoding encoding, const C
         std::string_view text = bytes.substr(0, end);
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
         if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+        // A spreadsheet often ends the file with an empty line or two.
+        if (text.empty() && line > 1 && bytes.find_first_not_of("\r\n") == std::string_view::npos) break;
 
         if (line == 1) {
             if (text != HeaderRow()) {
@@ -313,7 +328,11 @@ CsvImportResult DecodeRows(std::string_view bytes, CsvEncoding encoding, const C
 }  // namespace
 
 CsvImportResult DecodeCsvImport(std::string_view bytes, const Clock& clock) {
-    const CsvEncoding encoding = DetectCsvEncoding(bytes);
+    // The byte-order mark of "CSV UTF-8": it says the file is UTF-8, and is no part of the header.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    const bool marked = bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
+    if (marked) bytes.remove_prefix(kByteOrderMark.size());
+    const CsvEncoding encoding = marked ? CsvEncoding::Utf8 : DetectCsvEncoding(bytes);
     CsvImportResult result = DecodeRows(bytes, encoding, clock);
     result.encoding = encoding;
     return result;

@@ -38,6 +38,8 @@ enum class CsvProblem {
     NotWindows1252,  // a UTF-8 character beyond Windows-1252
     BirthInFuture,
     CompletionBeforeBirth,
+    SaveInFuture,        // a save date-time after now would count as the latest for ever
+    NotAskedOfTeachers,  // an answer to an item the Teacher-report does not ask
 };
 
 // The first thing wrong with an imported CSV: the 1-based line, the 0-based column (-1 when
@@ -70,14 +72,16 @@ std::string CsvColumnName(int column);
 std::string DescribeProblem(const CsvImportProblem& problem);
 
 // Reads a CSV in exactly the export's format (its header row first; lines end in CR LF or
-// LF) into records, checking every row before any is taken: field lengths, characters a
-// record file can keep, names present (trailing blanks removed), gender code, reporter, data
-// entry, the birth date (required) and the completion date (optional), with birth date <=
-// completion date <= today, answers 0..5 or empty. The file is read as UTF-8 or Windows-1252
+// LF; blank lines at the end are passed over) into records, checking every row before any is
+// taken: field lengths, characters a record file can keep, names present (trailing blanks
+// removed), gender code, reporter, data entry, the birth date (required) and the completion
+// date (optional), with birth date <= completion date <= today, answers 0..5 or empty, and
+// empty for the items a Teacher-report does not ask. The file is read as UTF-8 when it starts
+// with the byte-order mark a spreadsheet's "CSV UTF-8" writes, else as UTF-8 or Windows-1252
 // (DetectCsvEncoding). A row keeps its save date-time when its six save columns give a valid
-// one not before its dates; otherwise it gets the clock's time. Every cell loses the
-// apostrophe the export put before a formula character. Stops at the first problem and then
-// returns no records. Safe on any bytes.
+// one not before its dates (one after now is refused); otherwise it gets the clock's time.
+// Every cell loses the apostrophe the export put before a formula character. Stops at the
+// first problem and then returns no records. Safe on any bytes.
 CsvImportResult DecodeCsvImport(std::string_view bytes, const Clock& clock);
 
 }  // namespace orva

@@ -8,12 +8,14 @@
 #include <shlobj.h>
 #endif
 
-#include <cstdlib>
-#include <random>
+#include <thread>
 #include <vector>
 
+#include "reports/PasswordFileTrust.h"
 #include "reports/ReportsResult.h"
 #include "reports/ReportsTexts.h"
+#include "settings/DevelopmentOverride.h"
+#include "store/OutputFile.h"
 #include "store/StoreResult.h"
 
 namespace orva {
@@ -32,31 +34,39 @@ bool SodiumReady() {
 
 // Everyone reads the file (every user's export checks against it); only its owner writes it.
 constexpr unsigned kPasswordFilePermissions = 0644;
-constexpr int kTemporaryNameAttempts = 8;
 
-// Passwords that any user could rewrite protect nothing: the file must be writable by its
-// owner only, in a folder that not everyone can write to.
-int CheckOnlyOwnerCanChange(FileSystem& fs, FileSystem::Handle handle, const std::string& folder) {
-    FileFacts file;
-    FileFacts dir;
-    if (fs.Facts(handle, file) != kStoreOk || fs.Facts(folder, dir) != kStoreOk) return kPasswordFileUnsafe;
-    return file.regularFile && !file.othersMayWrite && !dir.everyoneMayWrite ? kReportsOk
-                                                                             : kPasswordFileUnsafe;
+// A guess holds the file locked for about a second (kWrongPasswordDelay); where that keeps
+// others from opening it at all (Windows), reading waits for it, up to a minute.
+constexpr std::chrono::milliseconds kBusyPoll{50};
+constexpr int kMostPolls = 1200;
+
+int OpenWhenFree(FileSystem& fs, const std::string& path, FileSystem::Handle& handle) {
+    bool created = false;
+    int opened = kSharingViolation;
+    for (int poll = 0; poll < kMostPolls && opened == kSharingViolation; ++poll) {
+        if (poll > 0) std::this_thread::sleep_for(kBusyPoll);
+        opened = fs.Open(path, OpenMode::ReadOnly, 0, handle, created);
+    }
+    return opened;
 }
 
-int ReadWhole(FileSystem& fs, const std::string& path, const std::string& folder, std::string& content) {
+int ReadWhole(FileSystem& fs, const std::string& path, const std::string& folder, bool developersOwn,
+              std::string& content, std::string& untrusted) {
     FileFacts there;
     const int found = fs.Facts(path, there);
     // Nothing there, not even the folder: no passwords have been set.
     if (found == kFileNotFound || found == kBadPath) return kFileNotFound;
     if (found < 0) return found;
-    if (!there.regularFile) return kPasswordFileUnsafe;
 
     FileSystem::Handle handle = -1;
-    bool created = false;
-    const int opened = fs.Open(path, OpenMode::ReadOnly, 0, handle, created);
-    if (opened < 0) return opened == kInvalidFile ? kPasswordFileUnsafe : opened;
-    int result = CheckOnlyOwnerCanChange(fs, handle, folder);
+    const int opened = OpenWhenFree(fs, path, handle);
+    if (opened == kInvalidFile) {
+        untrusted = path;
+        return kPasswordFileUnsafe;
+    }
+    if (opened < 0) return opened;
+    untrusted = FirstUntrustedOfPasswordFile(fs, handle, path, folder, developersOwn);
+    int result = untrusted.empty() ? kReportsOk : kPasswordFileUnsafe;
     std::vector<char> buffer(kLargestFile + 1);
     long long total = 0;
     if (result == kReportsOk) {
@@ -68,16 +78,6 @@ int ReadWhole(FileSystem& fs, const std::string& path, const std::string& folder
     if (total > static_cast<long long>(kLargestFile)) return kPasswordFileMalformed;
     content.assign(buffer.data(), static_cast<std::size_t>(total));
     return kReportsOk;
-}
-
-// A name beside the file that nobody else uses: the new content is written there in full and
-// then renamed over the file.
-std::string TemporarySuffix() {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device random;
-    std::string suffix = ".";
-    for (int i = 0; i < 6; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
-    return suffix;
 }
 
 #ifdef _WIN32
@@ -106,13 +106,13 @@ std::string SystemSettingsFolder() {
 
 }  // namespace
 
-bool SettingsFolderOverridable() {
-    return ORVA_DEV_SETTINGS_OVERRIDE != 0;
+std::string MachineSettingsFolder() {
+    const std::string overridden = OverriddenSettingsFolder();
+    return overridden.empty() ? SystemSettingsFolder() : overridden;
 }
 
-std::string MachineSettingsFolder() {
-    const char* overridden = SettingsFolderOverridable() ? std::getenv("ORVA_SETTINGS_DIR") : nullptr;
-    return overridden != nullptr && *overridden != '\0' ? std::string(overridden) : SystemSettingsFolder();
+void SleepFor(std::chrono::milliseconds duration) {
+    std::this_thread::sleep_for(duration);
 }
 
 std::string LowerCaseAsTyped(std::string_view text) {
@@ -132,8 +132,12 @@ std::string ExportPasswords::FilePath() const {
 
 int ExportPasswords::Load() {
     hashes_ = {};
+    untrusted_.clear();
     std::string content;
-    const int read = ReadWhole(*fs_, FilePath(), folder_, content);
+    // The machine folder must be the administrator's alone; one named for development may be
+    // the developer's.
+    const bool developersOwn = folder_ != SystemSettingsFolder();
+    const int read = ReadWhole(*fs_, FilePath(), folder_, developersOwn, content, untrusted_);
     if (read == kFileNotFound) return kReportsOk;
     if (read < 0) return read;
 
@@ -162,28 +166,17 @@ int ExportPasswords::Save() const {
     std::string text = std::string(kFileComment) + "\n";
     for (const std::string& hash : hashes_) text += hash + "\n";
 
-    std::string temporary;
-    FileSystem::Handle handle = -1;
-    bool created = false;
-    int opened = kFileExists;
-    for (int attempt = 0; attempt < kTemporaryNameAttempts && opened == kFileExists; ++attempt) {
-        temporary = FilePath() + TemporarySuffix();
-        opened = fs_->Open(temporary, OpenMode::CreateNew, kPasswordFilePermissions, handle, created);
-    }
+    // Written whole beside the old file and put in its place in one step.
+    OutputFile file(*fs_, kPasswordFilePermissions);
+    file.SetPath(FilePath());
+    const int opened = file.Open(true);
     if (opened < 0) return opened;
-    int result = fs_->WriteAt(handle, 0, text.data(), text.size());
-    if (result == kReportsOk) result = fs_->Sync(handle);
-    const int closed = fs_->Close(handle);
-    if (closed < 0 && result == kReportsOk) result = closed;
-    if (result == kReportsOk) result = fs_->Rename(temporary, FilePath());
-    if (result != kReportsOk) {
-        fs_->Remove(temporary);
-        return result;
+    const long long written = file.Write(text.data(), text.size());
+    if (written < 0) {
+        file.Discard();
+        return static_cast<int>(written);
     }
-    // The rename is durable only once the folder is; a folder that cannot be synced keeps
-    // its names as well as it can.
-    fs_->SyncDirectoryOf(FilePath());
-    return kReportsOk;
+    return file.Close();
 }
 
 bool ExportPasswords::IsSet(int slot) const {
@@ -223,6 +216,26 @@ int ExportPasswords::Set(int slot, std::string_view password) {
     }
     hashes_[slot - 1] = hash;
     return kReportsOk;
+}
+
+ExportPasswords::GuessTurn::~GuessTurn() {
+    if (handle_ >= 0) fs_->Close(handle_);
+}
+
+ExportPasswords::GuessTurn ExportPasswords::WaitForGuessTurn(const Sleeper& sleep) const {
+    for (int poll = 0; poll < kMostPolls; ++poll) {
+        if (poll > 0) sleep(kBusyPoll);
+        FileSystem::Handle handle = -1;
+        bool created = false;
+        const int opened = fs_->Open(FilePath(), OpenMode::ReadOnly, 0, handle, created);
+        if (opened == kStoreOk) {
+            if (fs_->LockExclusive(handle) == kStoreOk) return GuessTurn(*fs_, handle);
+            fs_->Close(handle);
+        } else if (opened != kSharingViolation) {
+            break;
+        }
+    }
+    return GuessTurn(*fs_, -1);
 }
 
 bool ExportPasswords::Matches(std::string_view entered) const {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <chrono>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,14 +14,13 @@ inline constexpr int kExportPasswordSlots = 3;
 inline constexpr std::size_t kMinExportPasswordLength = 8;
 inline constexpr std::size_t kMaxExportPasswordLength = 64;
 
-// Whether ORVA_SETTINGS_DIR may name the folder of the export passwords: only in builds made
-// with ORVA_DEV_SETTINGS_OVERRIDE (developers and tests). An installed program reads them from
-// the machine folder alone, so a user cannot point it at passwords of their own making.
-bool SettingsFolderOverridable();
-
 // The machine-wide settings folder, which only administrators can write: /etc/orva, or
-// ORVA_SETTINGS_DIR when it is set and SettingsFolderOverridable().
+// ORVA_SETTINGS_DIR when it is set and SettingsFolderOverridable() (settings/DevelopmentOverride.h).
 std::string MachineSettingsFolder();
+
+// Waits; tests pass one that only records the wait.
+using Sleeper = std::function<void(std::chrono::milliseconds)>;
+void SleepFor(std::chrono::milliseconds duration);
 
 // The export passwords of this installation: up to three, each kept only as a salted Argon2id
 // hash in the file "export-passwords" of the settings folder, one line per slot (an empty line
@@ -31,9 +32,11 @@ class ExportPasswords {
 
     std::string FilePath() const;
 
-    // Reads the file; a missing file means three empty slots. A file that users other than its
-    // owner could change is refused (kPasswordFileUnsafe).
+    // Reads the file; a missing file means three empty slots. A file that someone other than the
+    // administrator could change, or that lies in such a folder, is refused (kPasswordFileUnsafe)
+    // and UntrustedPath() names what must be put right (PasswordFileTrust.h).
     int Load();
+    const std::string& UntrustedPath() const { return untrusted_; }
     // Writes the file in one step (a complete new file renamed over the old one), readable by
     // everyone, since every user's export checks against it.
     int Save() const;
@@ -51,10 +54,29 @@ class ExportPasswords {
     // The entered text matches when it verifies against a set slot. Empty slots never match.
     bool Matches(std::string_view entered) const;
 
+    // The turn to check one entered password, the same for every process of the computer: the
+    // password file held locked. While one check holds it the others wait, so wrong passwords
+    // cost their delay one after another however many are tried at once. Without a file to
+    // lock (or after a minute of waiting) the turn is empty and the check goes ahead.
+    class GuessTurn {
+      public:
+        GuessTurn(FileSystem& fs, FileSystem::Handle handle) : fs_(&fs), handle_(handle) {}
+        ~GuessTurn();
+        GuessTurn(const GuessTurn&) = delete;
+        GuessTurn& operator=(const GuessTurn&) = delete;
+
+      private:
+        FileSystem* fs_;
+        FileSystem::Handle handle_;
+    };
+    // Polls for the turn, waiting through `sleep` between tries.
+    GuessTurn WaitForGuessTurn(const Sleeper& sleep) const;
+
   private:
     std::string folder_;
     FileSystem* fs_;
     std::array<std::string, kExportPasswordSlots> hashes_;
+    std::string untrusted_;
 };
 
 // The export password dialog lower-cases letters as they are typed; the command line does the

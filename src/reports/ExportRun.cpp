@@ -108,17 +108,19 @@ class CsvExport {
         int failure = csv_.Failure();
         if (csv_.IsOpen()) {
             const int closed = csv_.Close();
-            if (closed < 0) {
-                // No CSV is left behind after a failure: none of its rows counts as written.
-                if (failure == 0) failure = closed;
-                counters_.couldNotWrite += counters_.recordsWritten;
-                counters_.recordsWritten = 0;
-            }
+            if (failure == 0) failure = closed;
+        }
+        if (failure < 0) {
+            // No CSV is left behind after a failure: none of its rows counts as written.
+            counters_.couldNotWrite += counters_.recordsWritten;
+            counters_.recordsWritten = 0;
+            return Stopped(ExportStop::NotWritten,
+                           ExportNotWrittenMessage(request_.recordFileName, request_.exportName, failure), counters_,
+                           failure);
         }
         ExportOutcome outcome;
         outcome.exported = true;
         outcome.counters = counters_;
-        outcome.failureCode = failure;
         outcome.message = ExportFinishedMessage(request_.recordFileName, request_.exportName, counters_);
         return outcome;
     }

@@ -24,6 +24,7 @@ enum class ExportStop {
     RecordFile,  // the record file could not be opened or its first record read
     Declined,    // the CSV existed and was not to be replaced: no message
     ExportFile,  // the CSV could not be created
+    NotWritten,  // the CSV could not be written in full: none of it was kept
 };
 
 // The outcome of a run, as data for the dialog or the command line to show.
@@ -32,8 +33,8 @@ struct ExportOutcome {
     bool exported = false;  // completed: persist the names and close the dialog
     std::optional<UserMessage> message;
     ExportCounters counters;
-    // The first failure: the open that stopped the run, or the first write (or the closing
-    // flush) that ended the CSV early. 0 when none.
+    // The failure that stopped the run: the open, or the first write (or the closing flush)
+    // that failed. 0 when none.
     int failureCode = 0;
 };
 
@@ -43,9 +44,8 @@ using ReplaceDecision = std::function<bool()>;
 
 // Exports every record of `recordFileName`.rpc, in file order, to `exportName`.csv. The CSV
 // file is created only once a record has been read and decoded. A record that cannot be read
-// or decoded is counted and passed over. The first failed write ends the CSV there: that
-// record and every later decoded one count as not written, so a full disk never ends as
-// success.
+// or decoded is counted and passed over. The CSV is written whole or not at all: a failed
+// write (a full disk) keeps none of it and stops the run (NotWritten), never as success.
 ExportOutcome RunExport(const ExportRequest& request, const ReplaceDecision& replaceExisting,
                         FileSystem& fileSystem = DefaultFileSystem());
 

@@ -19,16 +19,16 @@ ImportOutcome RunImport(std::string_view csv, const std::string& recordFilePath,
     }
     outcome.rows = static_cast<int>(decoded.records.size());
     RecordStore store(fileSystem, clock, random);
-    const RecordFilePath path(recordFilePath);
-    // Rows the file already holds are left out, so that a retried import adds nothing twice.
-    std::vector<AssessmentRecord> existing;
-    store.ForEach(path, true, [&existing](long long, int code, const AssessmentRecord& record) {
-        if (code == 0) existing.push_back(record);
-        return true;
-    });
-    outcome.repeated = DropRepeatedRows(decoded.records, existing);
-    // Each row keeps the save date-time it was exported with, so its history survives the trip.
-    const AppendOutcome appended = store.Append(path, decoded.records, SaveTimes::Keep);
+    // Rows the file already holds are left out, so that a retried import adds nothing twice;
+    // the look and the append are one step under the file's lock, so that two imports of the
+    // same rows at once add them once. Each row keeps the save date-time it was exported with,
+    // so its history survives the trip.
+    const AppendOutcome appended =
+        store.Append(RecordFilePath(recordFilePath), decoded.records, SaveTimes::Keep,
+                     [](const std::vector<AssessmentRecord>& inFile, std::vector<AssessmentRecord>& adding) {
+                         return DropRepeatedRows(adding, inFile);
+                     });
+    outcome.repeated = appended.leftOut;
     outcome.code = appended.code;
     outcome.existingRecords = appended.existingRecords;
     outcome.firstPosition = appended.firstPosition;

@@ -21,6 +21,7 @@ bool NotFound(int code) {
 
 // The shared part of the three output-file tables; `file` carries its extension.
 std::string OutputOpenText(int code, const std::string& file) {
+    if (code == kOutputIsRecordFile) return texts::kFileQuoted + file + texts::kOutputIsRecordFileTail;
     if (InUse(code)) return texts::kFileQuoted + file + texts::kInUseTail;
     if (code == kAccessDenied) return texts::kNoAccess + file + texts::kClosingQuote;
     if (NotFound(code)) return texts::kPathQuoted + file + texts::kNotFoundTail;
@@ -54,6 +55,18 @@ UserMessage ExportFileOpenMessage(int code, const std::string& exportName) {
 UserMessage SaveFileOpenMessage(int code, const std::string& fileName) {
     return {texts::kSaveFileErrorCaption, OutputOpenText(code, fileName + texts::kRtfSuffixLabel),
             MessageIcon::Stop};
+}
+
+UserMessage OutputIsRecordFileMessage(const std::string& file) {
+    return {texts::kSaveFileErrorCaption, texts::kFileQuoted + file + texts::kOutputIsRecordFileTail,
+            MessageIcon::Stop};
+}
+
+UserMessage ExportNotWrittenMessage(const std::string& recordFileName, const std::string& exportName, int code) {
+    std::string text = texts::kExportNotWrittenStart + recordFileName + texts::kExportNotWrittenMiddle + exportName +
+                       texts::kExportNotWrittenEnd;
+    if (code == kDiskFull) text += texts::kExportDiskFull;
+    return {texts::kExportFileErrorCaption, text, MessageIcon::Stop};
 }
 
 UserMessage ExportFinishedMessage(const std::string& recordFileName, const std::string& exportName,
@@ -120,8 +133,8 @@ UserMessage SaveSuccessfulMessage(const std::string& fileName) {
             MessageIcon::Information};
 }
 
-UserMessage SaveIncompleteMessage(const std::string& fileName) {
-    return {texts::kSaveFileErrorCaption, texts::kSaveIncompleteStart + fileName + texts::kSaveIncompleteEnd,
+UserMessage SaveNotWrittenMessage(const std::string& fileName) {
+    return {texts::kSaveFileErrorCaption, texts::kSaveNotWrittenStart + fileName + texts::kSaveNotWrittenEnd,
             MessageIcon::Stop};
 }
 

@@ -26,7 +26,12 @@ UserMessage RecordFileOpenMessage(int code, const std::string& recordFileName);
 UserMessage ExportFileOpenMessage(int code, const std::string& exportName);
 // The RTF file could not be created ("Save File Error").
 UserMessage SaveFileOpenMessage(int code, const std::string& fileName);
+// A report file named like a record file, which it would replace ("Save File Error");
+// `file` with its extension.
+UserMessage OutputIsRecordFileMessage(const std::string& file);
 
+// The CSV could not be written in full (`code` says why), so none of it was kept.
+UserMessage ExportNotWrittenMessage(const std::string& recordFileName, const std::string& exportName, int code);
 // The end of a completed run: "Export OK" when every record was written, otherwise
 // "Export File Problem" with the counts.
 UserMessage ExportFinishedMessage(const std::string& recordFileName, const std::string& exportName,
@@ -45,7 +50,7 @@ UserMessage NoAnalysisMessage();
 UserMessage NoSaveFileNameMessage();
 UserMessage InvalidSaveFileNameMessage();
 UserMessage SaveSuccessfulMessage(const std::string& fileName);
-// The report could not be written in full after its file was created.
-UserMessage SaveIncompleteMessage(const std::string& fileName);
+// The report could not be written in full, so none of it was kept.
+UserMessage SaveNotWrittenMessage(const std::string& fileName);
 
 }  // namespace orva

@@ -208,6 +208,15 @@ inline constexpr const char* kExportOkCaption = "Export OK";
 inline constexpr const char* kExportOkStart = "The ORVA file \n\n\t";
 inline constexpr const char* kExportOkMiddle = ".rpc\n\nwas exported to\n\n\t";
 inline constexpr const char* kExportOkEnd = ".csv";
+// A write of the CSV that failed (a full disk, say): nothing of it is kept.
+inline constexpr const char* kExportNotWrittenStart = "The ORVA file \n\t";
+inline constexpr const char* kExportNotWrittenMiddle = ".rpc\n\nwas not exported: the file\n\t";
+inline constexpr const char* kExportNotWrittenEnd = ".csv\ncould not be written in full, so none of it was kept.";
+inline constexpr const char* kExportDiskFull = "\n\nThe disk is full.";
+// An output named like a record file, or as the record file being read: never replaced.
+inline constexpr const char* kOutputIsRecordFileTail =
+    "'\nis a Child and Adolescent Orvantis file (*.rpc).\nA report or an export never replaces one:\nplease "
+    "choose another name.";
 inline constexpr const char* kExportProblemCaption = "Export File Problem";
 inline constexpr const char* kExportProblemFormat =
     "The ORVA file \n\t%s.rpc\n\nwas partially exported to\n\t%s.csv\n\nNumber of Records:\t%5u\nRecords "
@@ -251,9 +260,9 @@ inline constexpr const char* kSaveFileErrorCaption = "Save File Error";
 inline constexpr const char* kSaveSuccessfulCaption = "Save Successful";
 inline constexpr const char* kSaveSuccessfulStart = "The Rich Text Format file \n\n    ";
 inline constexpr const char* kSaveSuccessfulEnd = ".rtf\n\nhas been saved";
-// A write that fails after the file was created: the file holds only part of the report.
-inline constexpr const char* kSaveIncompleteStart = "There was an error writing the file\n\t'";
-inline constexpr const char* kSaveIncompleteEnd = ".rtf'\nThe file is incomplete and should not be used.";
+// A write that fails after the file was opened: nothing of the report is kept.
+inline constexpr const char* kSaveNotWrittenStart = "There was an error writing the file\n\t'";
+inline constexpr const char* kSaveNotWrittenEnd = ".rtf'\nThe report was not saved.";
 
 // What is wrong with an imported CSV, in the order of CsvProblem; "%d" takes the number the
 // problem concerns.
@@ -283,6 +292,8 @@ inline constexpr const char* kCsvProblems[] = {
     "holds a character that a record file cannot keep (it is not in Windows-1252)",
     "gives a date of birth after today",
     "gives a completion date before the date of birth",
+    "gives a save date and time after now",
+    "is an item not asked of teachers; a Teacher-report leaves it empty",
 };
 
 // The encodings an imported CSV is read in.

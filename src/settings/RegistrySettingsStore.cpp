@@ -8,7 +8,7 @@ namespace orva {
 
 namespace {
 
-constexpr const wchar_t* kMachineKey = L"SOFTWARE\\Kelbrin\\ORVA";
+constexpr const wchar_t* kSettingsKey = L"SOFTWARE\\Kelbrin\\ORVA";
 // Longer values than any setting holds (999 characters) are not the program's own.
 constexpr DWORD kMaxValueBytes = 4096 * sizeof(wchar_t);
 
@@ -40,8 +40,8 @@ bool Narrow(const std::wstring& wide, std::string& cp1252) {
 
 RegistrySettingsStore::RegistrySettingsStore(HKEY root, std::wstring subKey) : root_(root), subKey_(std::move(subKey)) {}
 
-std::unique_ptr<SettingsStore> RegistrySettingsStore::ForThisMachine() {
-    return std::make_unique<RegistrySettingsStore>(HKEY_LOCAL_MACHINE, kMachineKey);
+std::unique_ptr<SettingsStore> RegistrySettingsStore::ForThisUser() {
+    return std::make_unique<RegistrySettingsStore>(HKEY_CURRENT_USER, kSettingsKey);
 }
 
 std::map<std::string, std::string> RegistrySettingsStore::Read(const std::vector<std::string>& names) {

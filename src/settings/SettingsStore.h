@@ -22,9 +22,11 @@ public:
     // be neither opened nor created, or the write failed.
     virtual bool Write(const std::vector<std::pair<std::string, std::string>>& values) = 0;
 
-    // The store of this machine: the registry key HKLM\SOFTWARE\Kelbrin\ORVA on Windows,
-    // an INI file elsewhere (see IniFileLocation).
-    static std::unique_ptr<SettingsStore> ForThisMachine();
+    // The store of the user running the program, which only that user can read (the settings
+    // name record and report files, and so the persons in them): the registry key
+    // HKEY_CURRENT_USER\SOFTWARE\Kelbrin\ORVA on Windows, an INI file elsewhere (see
+    // QSettingsStore::IniFileLocation).
+    static std::unique_ptr<SettingsStore> ForThisUser();
 };
 
 }  // namespace orva

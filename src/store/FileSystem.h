@@ -1,16 +1,16 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace orva {
 
 // How a file is opened.
 enum class OpenMode {
-    ReadOnly,         // the file must exist
-    ReadWrite,        // the file must exist
-    ReadWriteCreate,  // created empty when missing, never truncated
-    CreateNew,        // write only; fails with kFileExists when the file is there
+    ReadOnly,   // the file must exist
+    ReadWrite,  // the file must exist
+    CreateNew,  // write only; fails with kFileExists when the file is there
 };
 
 // Permissions for files this program creates. Record files and reports hold personal health
@@ -18,13 +18,38 @@ enum class OpenMode {
 inline constexpr unsigned kRecordFilePermissions = 0660;
 inline constexpr unsigned kReportFilePermissions = 0600;
 
-// What a file or folder is and who besides its owner may change it: enough to tell whether a
-// file that guards something (the export passwords) could have been rewritten by another user.
+// Which file a name reaches: the same for every name of one file (a link, a second hard link),
+// different for a copy or a file put in its place.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t file = 0;
+
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// What a file or folder is, who owns it and who besides its owner may change it: enough to tell
+// whether a file that guards something (the export passwords) could have been rewritten by
+// another user, and whether a journal belongs to the file beside it.
 struct FileFacts {
     bool regularFile = false;
     bool folder = false;
+    bool symbolicLink = false;      // the name itself is a link (Facts by path; what it reaches is described)
     bool othersMayWrite = false;    // someone besides the owner (a group, or everyone) may change it
     bool everyoneMayWrite = false;  // any user at all may change it
+    // A folder in which others may add names but not take away or replace those of others
+    // (the sticky bit of /tmp).
+    bool othersOnlyAddNames = false;
+    bool ownedByAdministrator = false;  // root; the administrators or the system on Windows
+    bool ownedByCurrentUser = false;
+    FileIdentity identity;
+};
+
+// A file made to be given its name only once it is complete: unnamed where the file system
+// allows it (nothing of it is left by a kill), else under a temporary name of its own beside
+// the target, which is removed on Ctrl+C and termination signals.
+struct TemporaryFile {
+    int handle = -1;
+    std::string name;  // empty for an unnamed file
 };
 
 // The file operations of the store. Every result is 0 (or a count or length) on success and
@@ -52,7 +77,7 @@ class FileSystem {
     virtual int Sync(Handle handle) = 0;
     virtual int Close(Handle handle) = 0;
     virtual int Remove(const std::string& path) = 0;
-    // Makes a newly created file's name durable.
+    // Makes the names made, changed or removed in the folder of `path` durable.
     virtual int SyncDirectoryOf(const std::string& path) = 0;
 
     // The facts of an open file, or of the file or folder at `path` (kFileNotFound or kBadPath
@@ -62,8 +87,22 @@ class FileSystem {
     virtual int Facts(const std::string& path, FileFacts& facts);
     // Makes the folder (its parent must exist); 0 when it is already there.
     virtual int CreateFolder(const std::string& path);
-    // Puts the file `from` in the place of `to`, replacing it, in one step.
-    virtual int Rename(const std::string& from, const std::string& to);
+    // Gives the file `from` the name `to` in one step: over a file there only with `replace`,
+    // else kFileExists and nothing changes.
+    virtual int Rename(const std::string& from, const std::string& to, bool replace);
+    // The path of the file that `path` names, every link followed, so that whatever name
+    // reaches a file, what belongs to it (its journal) is found beside it. A missing file is
+    // resolved through its folder.
+    virtual int ResolvePath(const std::string& path, std::string& resolved);
+
+    // A new empty file, writable, in the folder of `besidePath`.
+    virtual int CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file);
+    // Names the complete temporary file `path` (its data already synced) and closes it: over a
+    // file there only with `replace`, else kFileExists and the temporary file is left as it is.
+    // The name is durable only after SyncDirectoryOf(path).
+    virtual int Publish(TemporaryFile& file, const std::string& path, bool replace);
+    // Closes the temporary file and removes whatever name it has.
+    virtual void Discard(TemporaryFile& file);
 };
 
 // The machine's file system.

@@ -1,33 +1,54 @@
 #include "store/OutputFile.h"
 
-#include <random>
+#include <array>
+#include <cstring>
+#include <string_view>
 
+#include "store/RecordFormat.h"
 #include "store/StoreResult.h"
 
 namespace orva {
 
 namespace {
 
-// A name in the target's folder that no one else uses, so that the rename stays in one file system.
-std::string TemporaryName(const std::string& path) {
-    static std::mt19937_64 random{std::random_device{}()};
-    return path + "." + std::to_string(random() % 1000000000ULL) + ".part";
+bool EndsInRecordFileExtension(const std::string& path) {
+    constexpr std::string_view kExtension = ".rpc";
+    if (path.size() < kExtension.size()) return false;
+    for (std::size_t i = 0; i < kExtension.size(); ++i) {
+        char c = path[path.size() - kExtension.size() + i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != kExtension[i]) return false;
+    }
+    return true;
 }
 
 }  // namespace
 
-OutputFile::OutputFile(FileSystem& fileSystem) : fs_(fileSystem) {}
+OutputFile::OutputFile(FileSystem& fileSystem, unsigned permissions) : fs_(fileSystem), permissions_(permissions) {}
 
 OutputFile::~OutputFile() {
-    // A file never closed is no finished report.
+    // A file never closed is no finished output.
     Discard();
+}
+
+bool OutputFile::IsRecordFile(FileSystem& fs, const std::string& path) {
+    if (EndsInRecordFileExtension(path)) return true;
+    FileSystem::Handle handle = -1;
+    bool created = false;
+    if (fs.Open(path, OpenMode::ReadOnly, 0, handle, created) != kStoreOk) return false;
+    std::array<char, kVersionWordSize> word{};
+    const long long read = fs.ReadAt(handle, 0, word.data(), word.size());
+    fs.Close(handle);
+    return read == static_cast<long long>(word.size()) && std::memcmp(word.data(), kVersionText, word.size()) == 0;
 }
 
 int OutputFile::Open(bool replace) {
     Discard();
+    // Records are never lost to a report or an export named like their file.
+    if (IsRecordFile(fs_, path_)) return kOutputIsRecordFile;
     FileSystem::Handle old = -1;
     bool created = false;
-    if (fs_.Open(path_, OpenMode::ReadOnly, kReportFilePermissions, old, created) == kStoreOk) {
+    if (fs_.Open(path_, OpenMode::ReadOnly, 0, old, created) == kStoreOk) {
         if (!replace) {
             fs_.Close(old);
             return kFileExists;
@@ -37,27 +58,18 @@ int OutputFile::Open(bool replace) {
         fs_.Close(old);
         if (locked < 0) return locked;
     }
+    const int made = fs_.CreateTemporary(path_, permissions_, temporary_);
+    if (made < 0) return made;
     replace_ = replace;
-    // Everything is written to a file of its own beside the target, which takes the target's
-    // name only once it is complete and on the disk.
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        temporary_ = TemporaryName(path_);
-        FileSystem::Handle handle = -1;
-        const int opened = fs_.Open(temporary_, OpenMode::CreateNew, kReportFilePermissions, handle, created);
-        if (opened == kFileExists) continue;
-        if (opened < 0) return opened;
-        handle_ = handle;
-        open_ = true;
-        written_ = 0;
-        failure_ = kStoreOk;
-        return kStoreOk;
-    }
-    return kFileExists;
+    open_ = true;
+    written_ = 0;
+    failure_ = kStoreOk;
+    return kStoreOk;
 }
 
 long long OutputFile::Write(const void* data, std::size_t size) {
     if (!open_) return kInvalidFile;
-    const int result = fs_.WriteAt(handle_, written_, data, size);
+    const int result = fs_.WriteAt(temporary_.handle, written_, data, size);
     if (result < 0) {
         if (failure_ == kStoreOk) failure_ = result;
         return result;
@@ -68,40 +80,24 @@ long long OutputFile::Write(const void* data, std::size_t size) {
 
 int OutputFile::Discard() {
     if (!open_) return kStoreOk;
-    fs_.Close(handle_);
+    fs_.Discard(temporary_);
     open_ = false;
-    handle_ = -1;
-    const int removed = fs_.Remove(temporary_);
-    return removed == kFileNotFound ? kStoreOk : removed;
+    return kStoreOk;
 }
 
 int OutputFile::Close() {
     if (!open_) return kStoreOk;
-    // A report with a block missing is no report: it never takes the target's name.
-    if (failure_ != kStoreOk) {
-        const int failure = failure_;
-        Discard();
-        return failure;
-    }
-    int result = fs_.Sync(handle_);
-    const int closed = fs_.Close(handle_);
-    open_ = false;
-    handle_ = -1;
-    if (result >= 0) result = closed;
-    // Without `replace`, a file that appeared under the name meanwhile is not overwritten.
-    if (result >= 0 && !replace_) {
-        FileSystem::Handle other = -1;
-        bool created = false;
-        if (fs_.Open(path_, OpenMode::ReadOnly, 0, other, created) == kStoreOk) {
-            fs_.Close(other);
-            result = kFileExists;
-        }
-    }
-    if (result >= 0) result = fs_.Rename(temporary_, path_);
+    // An output with a block missing is no output: it never takes the target's name.
+    int result = failure_;
+    if (result >= 0) result = fs_.Sync(temporary_.handle);
+    // A record file put there since the open is not replaced either.
+    if (result >= 0 && replace_ && IsRecordFile(fs_, path_)) result = kOutputIsRecordFile;
+    if (result >= 0) result = fs_.Publish(temporary_, path_, replace_);
     if (result < 0) {
-        fs_.Remove(temporary_);
+        Discard();
         return result;
     }
+    open_ = false;
     fs_.SyncDirectoryOf(path_);
     return kStoreOk;
 }

@@ -7,15 +7,20 @@
 
 namespace orva {
 
-// A write-only report file (CSV, RTF) with create-or-replace semantics. It is written whole or
-// not at all: the blocks go to a temporary file beside the target, which takes the target's name
-// only when Close finds every block written and on the disk. A failure, a Discard, or a file
-// never closed leaves no partial file, and an old file being replaced stays intact until then.
-// Results: 0 or a byte count on success, a negated cause on failure, kFileExists when the file is
-// there and was not to be replaced. Created readable by its owner only.
+// The one way the program writes an output file (CSV, RTF, PDF, the export passwords), with
+// create-or-replace semantics. It is written whole or not at all: the blocks go to a temporary
+// file beside the target (unnamed where the file system allows it, so that not even a kill
+// leaves anything of it), which takes the target's name only when Close finds every block
+// written and on the disk. Without `replace` the name is claimed in one step that fails when a
+// file is there, so nothing that appeared meanwhile is ever replaced. A failure, a Discard, or a
+// file never closed leaves no partial file, and an old file being replaced stays intact until
+// then. A record file is never replaced by an output (kOutputIsRecordFile).
+// Results: 0 or a byte count on success, a negated cause on failure, kFileExists when the file
+// is there and was not to be replaced.
 class OutputFile {
   public:
-    explicit OutputFile(FileSystem& fileSystem = DefaultFileSystem());
+    explicit OutputFile(FileSystem& fileSystem = DefaultFileSystem(),
+                        unsigned permissions = kReportFilePermissions);
     ~OutputFile();
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
@@ -35,11 +40,15 @@ class OutputFile {
     int Close();
     bool IsOpen() const { return open_; }
 
+    // Whether `path` names a record file: by its ".rpc" ending, or, for a file that is there
+    // (a link followed), by the version word a record file starts with.
+    static bool IsRecordFile(FileSystem& fs, const std::string& path);
+
   private:
     FileSystem& fs_;
+    unsigned permissions_;
     std::string path_;
-    FileSystem::Handle handle_ = -1;
-    std::string temporary_;
+    TemporaryFile temporary_;
     bool open_ = false;
     bool replace_ = false;
     long long written_ = 0;

@@ -1,13 +1,17 @@
 #include "store/PosixFileSystem.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 
 #include "store/StoreResult.h"
+#include "store/TemporaryNames.h"
 
 namespace orva {
 
@@ -26,8 +30,6 @@ int OpenFlags(OpenMode mode) {
             return common | O_RDONLY;
         case OpenMode::ReadWrite:
             return common | O_RDWR;
-        case OpenMode::ReadWriteCreate:
-            return common | O_RDWR | O_CREAT | O_EXCL;
         case OpenMode::CreateNew:
             return common | O_WRONLY | O_CREAT | O_EXCL;
     }
@@ -47,6 +49,11 @@ std::string DirectoryOf(const std::string& path) {
     if (slash == std::string::npos) return ".";
     if (slash == 0) return "/";
     return path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // A missing file in an existing folder is not found; a missing folder makes the path wrong.
@@ -104,22 +111,15 @@ int CauseFromErrno(int error) {
     }
 }
 
+PosixFileSystem::PosixFileSystem(bool unnamedTemporaries) : unnamedTemporaries_(unnamedTemporaries) {}
+
 int PosixFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
                           bool& created) {
     handle = -1;
     created = false;
-    int fd = OpenOnce(path, OpenFlags(mode), permissions);
-    if (fd >= 0) {
-        created = mode == OpenMode::ReadWriteCreate || mode == OpenMode::CreateNew;
-    } else if (mode == OpenMode::ReadWriteCreate && errno == EEXIST) {
-        fd = OpenOnce(path, OpenFlags(OpenMode::ReadWrite), permissions);
-        // Removed between the two calls: create it after all.
-        if (fd < 0 && errno == ENOENT) {
-            fd = OpenOnce(path, OpenFlags(mode), permissions);
-            created = fd >= 0;
-        }
-    }
+    const int fd = OpenOnce(path, OpenFlags(mode), permissions);
     if (fd < 0) return errno == ENOENT ? MissingCause(path) : LastCause();
+    created = mode == OpenMode::CreateNew;
 
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
@@ -224,6 +224,10 @@ FileFacts FactsOf(const struct stat& info) {
     facts.folder = S_ISDIR(info.st_mode);
     facts.othersMayWrite = (info.st_mode & (S_IWGRP | S_IWOTH)) != 0;
     facts.everyoneMayWrite = (info.st_mode & S_IWOTH) != 0;
+    facts.othersOnlyAddNames = facts.folder && (info.st_mode & S_ISVTX) != 0;
+    facts.ownedByAdministrator = info.st_uid == 0;
+    facts.ownedByCurrentUser = info.st_uid == ::geteuid();
+    facts.identity = {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
     return facts;
 }
 
@@ -240,6 +244,8 @@ int PosixFileSystem::Facts(const std::string& path, FileFacts& facts) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return errno == ENOENT ? MissingCause(path) : LastCause();
     facts = FactsOf(info);
+    struct stat name {};
+    facts.symbolicLink = ::lstat(path.c_str(), &name) == 0 && S_ISLNK(name.st_mode);
     return kStoreOk;
 }
 
@@ -247,8 +253,124 @@ int PosixFileSystem::CreateFolder(const std::string& path) {
     return ::mkdir(path.c_str(), 0755) == 0 || errno == EEXIST ? kStoreOk : LastCause();
 }
 
-int PosixFileSystem::Rename(const std::string& from, const std::string& to) {
+int PosixFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
+    if (replace) return ::rename(from.c_str(), to.c_str()) == 0 ? kStoreOk : LastCause();
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return kStoreOk;
+    if (errno != EINVAL && errno != ENOSYS) return LastCause();
+    // A file system without that kind of rename: a second name claims the target just as surely.
+    if (::link(from.c_str(), to.c_str()) == 0) {
+        ::unlink(from.c_str());
+        return kStoreOk;
+    }
+    if (errno != EPERM && errno != EOPNOTSUPP) return LastCause();
+    // Nor with links (FAT): the last resort looks before it renames.
+    struct stat there {};
+    if (::lstat(to.c_str(), &there) == 0) return kFileExists;
     return ::rename(from.c_str(), to.c_str()) == 0 ? kStoreOk : LastCause();
+}
+
+int PosixFileSystem::ResolvePath(const std::string& path, std::string& resolved) {
+    constexpr int kMostLinks = 40;
+    std::string current = path;
+    for (int link = 0; link < kMostLinks; ++link) {
+        char buffer[PATH_MAX];
+        if (::realpath(current.c_str(), buffer) != nullptr) {
+            resolved = buffer;
+            return kStoreOk;
+        }
+        if (errno != ENOENT) return LastCause();
+        // A link to a file not made yet leads to where that file will be.
+        struct stat name {};
+        if (::lstat(current.c_str(), &name) == 0 && S_ISLNK(name.st_mode)) {
+            const ssize_t n = ::readlink(current.c_str(), buffer, sizeof buffer - 1);
+            if (n < 0) return LastCause();
+            const std::string target(buffer, static_cast<std::size_t>(n));
+            current = target.front() == '/' ? target : DirectoryOf(current) + "/" + target;
+            continue;
+        }
+        // A missing file: found through its folder.
+        if (::realpath(DirectoryOf(current).c_str(), buffer) == nullptr) {
+            return errno == ENOENT || errno == ENOTDIR ? kBadPath : LastCause();
+        }
+        const std::string folder = buffer;
+        resolved = folder + (folder.back() == '/' ? "" : "/") + NameOf(current);
+        return kStoreOk;
+    }
+    return kBadPath;
+}
+
+namespace {
+
+// An unnamed file is named through its entry under /proc, which needs no special privilege.
+bool CanNameUnnamedFiles() {
+    static const bool procThere = ::access("/proc/self/fd", X_OK) == 0;
+    return procThere;
+}
+
+std::string ProcName(int fd) {
+    return "/proc/self/fd/" + std::to_string(fd);
+}
+
+int LinkUnnamed(int fd, const std::string& path) {
+    return ::linkat(AT_FDCWD, ProcName(fd).c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0 ? kStoreOk
+                                                                                                 : LastCause();
+}
+
+}  // namespace
+
+int PosixFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) {
+    file = TemporaryFile{};
+    if (unnamedTemporaries_ && CanNameUnnamedFiles()) {
+        const int fd = OpenOnce(DirectoryOf(besidePath), O_TMPFILE | O_RDWR | O_CLOEXEC, permissions);
+        if (fd >= 0) {
+            if (::fchmod(fd, static_cast<mode_t>(permissions)) != 0) {
+                const int cause = LastCause();
+                ::close(fd);
+                return cause;
+            }
+            file.handle = fd;
+            return kStoreOk;
+        }
+        // Kernels and file systems without unnamed files say so in one of these ways.
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+            return errno == ENOENT || errno == ENOTDIR ? kBadPath : LastCause();
+        }
+    }
+    const int made = FileSystem::CreateTemporary(besidePath, permissions, file);
+    if (made == kStoreOk) TemporaryNames::Register(file.name);
+    return made;
+}
+
+int PosixFileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
+    if (!file.name.empty()) {
+        const std::string name = file.name;
+        const int published = FileSystem::Publish(file, path, replace);
+        if (published == kStoreOk) TemporaryNames::Unregister(name);
+        return published;
+    }
+    int result = LinkUnnamed(file.handle, path);
+    if (result == kFileExists && replace) {
+        // A link cannot replace a file: the complete file gets a name of its own for the moment
+        // it takes to rename it over the old one.
+        const std::string name = TemporaryNames::NameBeside(path);
+        TemporaryNames::Register(name);
+        result = LinkUnnamed(file.handle, name);
+        if (result == kStoreOk) {
+            result = Rename(name, path, true);
+            if (result < 0) ::unlink(name.c_str());
+        }
+        TemporaryNames::Unregister(name);
+    }
+    if (result < 0) return result;
+    ::close(file.handle);
+    file.handle = -1;
+    return kStoreOk;
+}
+
+void PosixFileSystem::Discard(TemporaryFile& file) {
+    const std::string name = file.name;
+    FileSystem::Discard(file);
+    if (!name.empty()) TemporaryNames::Unregister(name);
 }
 
 FileSystem& DefaultFileSystem() {

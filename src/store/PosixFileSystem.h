@@ -4,9 +4,14 @@
 
 namespace orva {
 
-// The file system of POSIX systems: exclusive access through flock(LOCK_EX | LOCK_NB).
+// The file system of POSIX systems: exclusive access through flock(LOCK_EX | LOCK_NB);
+// temporary files unnamed (O_TMPFILE) where the file system allows it.
 class PosixFileSystem final : public FileSystem {
   public:
+    // `unnamedTemporaries` false makes every temporary file a named one, as on file systems
+    // without unnamed files (tests use it to reach that path).
+    explicit PosixFileSystem(bool unnamedTemporaries = true);
+
     int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
              bool& created) override;
     int LockExclusive(Handle handle) override;
@@ -21,7 +26,14 @@ class PosixFileSystem final : public FileSystem {
     int Facts(Handle handle, FileFacts& facts) override;
     int Facts(const std::string& path, FileFacts& facts) override;
     int CreateFolder(const std::string& path) override;
-    int Rename(const std::string& from, const std::string& to) override;
+    int Rename(const std::string& from, const std::string& to, bool replace) override;
+    int ResolvePath(const std::string& path, std::string& resolved) override;
+    int CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) override;
+    int Publish(TemporaryFile& file, const std::string& path, bool replace) override;
+    void Discard(TemporaryFile& file) override;
+
+  private:
+    bool unnamedTemporaries_;
 };
 
 // The one mapping of errno values to the negated causes -1..-14 (or kOtherFileError).

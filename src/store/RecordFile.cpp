@@ -1,10 +1,25 @@
 #include "store/RecordFile.h"
 
 #include <algorithm>
+#include <cstring>
 
+#include "store/UnmatchedJournal.h"
 #include "store/WriteJournal.h"
 
 namespace orva {
+
+namespace {
+
+std::size_t NameLength(const std::string& path) {
+    const std::size_t separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? path.size() : path.size() - separator - 1;
+}
+
+std::vector<unsigned char> Bytes(const unsigned char* data, std::size_t size) {
+    return std::vector<unsigned char>(data, data + size);
+}
+
+}  // namespace
 
 RecordFile::RecordFile(const Clock& clock, FileSystem& fileSystem) : clock_(clock), fs_(fileSystem) {}
 
@@ -12,66 +27,94 @@ RecordFile::~RecordFile() {
     Close();
 }
 
-long long RecordFile::OpenWith(const std::string& path, OpenMode mode) {
+long long RecordFile::OpenWith(const std::string& path, OpenMode mode, Use use) {
     Close();
-    // A journal left by an interrupted change is settled first, by whoever opens the file next;
-    // settling it may remove a file the change had made, so the open is tried once more.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        FileSystem::Handle handle = -1;
-        bool created = false;
-        const int opened = fs_.Open(path, mode, kRecordFilePermissions, handle, created);
-        if (opened < 0) return opened;
-        const int locked = fs_.LockExclusive(handle);
-        if (locked < 0) {
-            // A file just created and already held by someone else is theirs now: leave it.
-            fs_.Close(handle);
-            return locked;
-        }
-        if (WriteJournal::Exists(fs_, path)) {
-            const int settled = SettleJournal(path, mode, handle);
-            if (settled < 0) return settled;
-            continue;
-        }
-        const long long length = fs_.Size(handle);
-        if (length < 0) {
-            if (created) fs_.Remove(path);
-            fs_.Close(handle);
-            return length;
-        }
-        handle_ = handle;
-        open_ = true;
-        created_ = created;
-        path_ = path;
-        length_ = length;
+    // The file itself, whatever name reached it: its journal lies beside it, not beside a link.
+    const int resolved = fs_.ResolvePath(path, path_);
+    if (resolved < 0) return resolved;
+    if (use == Use::Change && NameLength(path_) > WriteJournal::kLongestRecordFileName) return kNameTooLong;
+
+    FileSystem::Handle handle = -1;
+    bool created = false;
+    const int opened = fs_.Open(path_, mode, kRecordFilePermissions, handle, created);
+    if (opened < 0) return opened;
+    const int locked = fs_.LockExclusive(handle);
+    FileFacts facts;
+    const int known = locked < 0 ? locked : fs_.Facts(handle, facts);
+    const long long length = known < 0 ? known : fs_.Size(handle);
+    if (length < 0) {
+        fs_.Close(handle);
         return length;
     }
-    return kOtherFileError;
+    handle_ = handle;
+    open_ = true;
+    identity_ = facts.identity;
+    length_ = length;
+    const int settled = SettleJournal(use);
+    if (settled < 0) {
+        Close();
+        return settled;
+    }
+    return length_;
 }
 
-int RecordFile::SettleJournal(const std::string& path, OpenMode mode, FileSystem::Handle handle) {
-    FileSystem::Handle writable = handle;
-    if (mode == OpenMode::ReadOnly) {
-        // Putting the file back needs write access: a reader that lacks it cannot read the file
-        // as it was, and must say so rather than show a half-made change.
-        fs_.Close(handle);
-        bool created = false;
-        const int opened = fs_.Open(path, OpenMode::ReadWrite, kRecordFilePermissions, writable, created);
-        if (opened < 0) return opened == kAccessDenied ? kUnfinishedChange : opened;
-        const int locked = fs_.LockExclusive(writable);
-        if (locked < 0) {
-            fs_.Close(writable);
-            return locked;
+int RecordFile::SettleJournal(Use use) {
+    WriteJournal::Found found = WriteJournal::Load(fs_, path_);
+    switch (found.kind) {
+        case WriteJournal::Found::Kind::None:
+            return kStoreOk;
+        case WriteJournal::Found::Kind::Unreadable:
+            // Without the journal nobody can tell whether the file is half-changed.
+            return use == Use::Read && found.code == kAccessDenied ? kUnfinishedChange : found.code;
+        case WriteJournal::Found::Kind::Whole: {
+            const JournalChange& change = found.change;
+            const auto read = [this](long long offset, unsigned char* buffer, std::size_t size) {
+                return fs_.ReadAt(handle_, offset, buffer, size);
+            };
+            if (!change.Matches(identity_, length_, read)) break;
+            if (use == Use::Read) {
+                // A reader never changes the file: it reads it as it was, and the next writer
+                // puts it back.
+                interrupted_ = std::move(found.change);
+                length_ = interrupted_->oldLength;
+                return kStoreOk;
+            }
+            int result = kStoreOk;
+            for (const JournalChange::Region& region : change.before) {
+                if (result >= 0) result = fs_.WriteAt(handle_, region.offset, region.bytes.data(), region.bytes.size());
+            }
+            if (result >= 0) result = fs_.Truncate(handle_, change.oldLength);
+            if (result >= 0) result = fs_.Sync(handle_);
+            if (result >= 0) result = WriteJournal::Commit(fs_, path_);
+            if (result < 0) return result;
+            length_ = change.oldLength;
+            return kStoreOk;
         }
+        case WriteJournal::Found::Kind::Damaged:
+            break;
     }
-    WriteJournal::Recovery what = WriteJournal::Recovery::Nothing;
-    const int recovered = WriteJournal::Recover(fs_, path, writable, what);
-    fs_.Close(writable);
-    return recovered;
+    // Not this file's, or no journal at all: never applied, kept aside, and the user is told.
+    const WriteJournal::SetAside aside = WriteJournal::PutAside(fs_, path_);
+    UnmatchedJournalListening::Report({path_, aside.code == kStoreOk ? aside.keptAs : std::string()});
+    return kStoreOk;
+}
+
+long long RecordFile::ReadBytes(long long offset, void* buffer, std::size_t size) {
+    if (!interrupted_) return fs_.ReadAt(handle_, offset, buffer, size);
+    const long long end = std::min(offset + static_cast<long long>(size), length_);
+    if (end <= offset) return 0;
+    const auto wanted = static_cast<std::size_t>(end - offset);
+    auto* bytes = static_cast<unsigned char*>(buffer);
+    const long long read = fs_.ReadAt(handle_, offset, bytes, wanted);
+    if (read < 0) return read;
+    // What the change has cut off comes back from the journal.
+    std::memset(bytes + read, 0, wanted - static_cast<std::size_t>(read));
+    interrupted_->Undo(offset, bytes, wanted);
+    return static_cast<long long>(wanted);
 }
 
 long long RecordFile::Open(const std::string& path, bool readOnly) {
-    // Reading never creates a file: a mistyped name must say "not found", not leave an empty file.
-    return OpenWith(path, readOnly ? OpenMode::ReadOnly : OpenMode::ReadWriteCreate);
+    return OpenWith(path, readOnly ? OpenMode::ReadOnly : OpenMode::ReadWrite, Use::Read);
 }
 
 int RecordFile::ValidateHeader() {
@@ -79,7 +122,7 @@ int RecordFile::ValidateHeader() {
     if (length_ == 0) return kNewEmptyFile;
     if (length_ < static_cast<long long>(kSmallestFileWithRecord)) return kTooShort;
     if (length_ > kLongestAcceptedLength) return kBadLength;
-    if (fs_.ReadAt(handle_, 0, headerBytes_.data(), kHeaderSize) != static_cast<long long>(kHeaderSize)) {
+    if (ReadBytes(0, headerBytes_.data(), kHeaderSize) != static_cast<long long>(kHeaderSize)) {
         return kHeaderUnreadable;
     }
     if (!FileHeader::HasVersionWord(headerBytes_)) return kBadHeaderWord;
@@ -88,7 +131,7 @@ int RecordFile::ValidateHeader() {
 }
 
 int RecordFile::OpenForReading(const std::string& path, bool readOnly) {
-    const long long opened = OpenWith(path, readOnly ? OpenMode::ReadOnly : OpenMode::ReadWrite);
+    const long long opened = Open(path, readOnly);
     if (opened < 0) return static_cast<int>(opened);
     const int valid = ValidateHeader();
     if (valid < 0) return valid;
@@ -112,8 +155,7 @@ int RecordFile::ReadNext() {
     currentPosition_ = nextPosition_++;
     // A record that cannot be read is passed over, so that a reader that counts it and goes on
     // gets the next record rather than the same failure again.
-    const long long read =
-        fs_.ReadAt(handle_, RecordOffset(currentPosition_), buffer_.data(), kStoredRecordSize);
+    const long long read = ReadBytes(RecordOffset(currentPosition_), buffer_.data(), kStoredRecordSize);
     if (read != static_cast<long long>(kStoredRecordSize)) return kIncompleteRecord;
     return nextPosition_ >= ReadableCount() ? kLastRecord : kMoreRecords;
 }
@@ -121,124 +163,180 @@ int RecordFile::ReadNext() {
 void RecordFile::Close() {
     if (open_) fs_.Close(handle_);
     open_ = false;
-    created_ = false;
     handle_ = -1;
+    interrupted_.reset();
     recordCount_ = -1;
     nextPosition_ = -1;
     currentPosition_ = -1;
 }
 
 int RecordFile::Abandon(int code) {
-    // The file is removed while still held where the platform allows it (nobody can slip in
-    // between), else just after closing it.
-    const bool remove = open_ && created_;
-    const bool removed = remove && fs_.Remove(path_) == kStoreOk;
     Close();
-    if (remove && !removed) fs_.Remove(path_);
-    // The journal of a file that is gone must go too, or it would undo the next file of that name.
-    if (remove) fs_.Remove(WriteJournal::PathFor(path_));
     return code;
 }
 
-void RecordFile::RollBack(long long oldLength, bool headerTouched, const std::vector<WriteJournal::Region>& saved) {
+void RecordFile::RollBack(const JournalChange& change) {
     // Each step is tried even when an earlier one fails: every part restored is a part saved.
     // Only a complete restore lets the journal go; otherwise the next opener restores from it.
     bool restored = true;
-    for (const WriteJournal::Region& region : saved) {
-        if (region.offset == 0 && !headerTouched) continue;
+    for (const JournalChange::Region& region : change.before) {
         restored = fs_.WriteAt(handle_, region.offset, region.bytes.data(), region.bytes.size()) >= 0 && restored;
     }
-    restored = fs_.Truncate(handle_, oldLength) >= 0 && restored;
+    restored = fs_.Truncate(handle_, change.oldLength) >= 0 && restored;
     restored = fs_.Sync(handle_) >= 0 && restored;
-    if (restored && !created_) WriteJournal::Commit(fs_, path_);
+    if (restored) WriteJournal::Commit(fs_, path_);
 }
 
-int RecordFile::WriteHeader() {
-    if (!open_) return kInvalidFile;
-    const LocalDateTime now = clock_.Now();
-    header_ = length_ < static_cast<long long>(kHeaderSize) ? FileHeader::New(now) : header_.Rewritten(now);
-    const HeaderBytes bytes = header_.Bytes();
-    return fs_.WriteAt(handle_, 0, bytes.data(), kHeaderSize);
+int RecordFile::MakeChange(const JournalChange& change) {
+    const int journaled = WriteJournal::Begin(fs_, path_, change);
+    if (journaled < 0) return Abandon(journaled);
+    int result = kStoreOk;
+    if (change.lowestLength < change.oldLength) result = fs_.Truncate(handle_, change.lowestLength);
+    for (const JournalChange::Region& region : change.after) {
+        if (result >= 0) result = fs_.WriteAt(handle_, region.offset, region.bytes.data(), region.bytes.size());
+    }
+    if (result >= 0) result = fs_.Sync(handle_);
+    if (result >= 0) result = WriteJournal::Commit(fs_, path_);
+    if (result < 0) {
+        RollBack(change);
+        return Abandon(result);
+    }
+    Close();
+    return kStoreOk;
 }
 
 int RecordFile::WriteRecord(const std::string& path, const StoredRecord& stored, int position,
                             int& outPosition) {
     outPosition = -1;
     if (position == -1) {
-        int existing = 0;
-        return AppendRecords(path, {stored}, existing, outPosition);
+        const AppendResult appended =
+            AppendRecords(path, {false, [&stored](const std::vector<StoredRecord>&) {
+                                     return std::vector<StoredRecord>{stored};
+                                 }});
+        if (appended.code == kStoreOk) outPosition = appended.firstPosition;
+        return appended.code;
     }
     const int result = ReplaceRecord(path, position, stored);
     if (result == kStoreOk) outPosition = position;
     return result;
 }
 
-int RecordFile::AppendRecords(const std::string& path, const std::vector<StoredRecord>& records,
-                              int& existingRecords, int& firstPosition) {
-    existingRecords = 0;
-    firstPosition = -1;
-    const long long opened = Open(path, false);
-    if (opened < 0) return static_cast<int>(opened);
-    const int valid = ValidateHeader();
-    if (valid < 0) return Abandon(valid);
-    const long long count = RecordCountForLength(length_);
-    existingRecords = static_cast<int>(count);
-    if (count + static_cast<long long>(records.size()) > kMaxRecords) return Abandon(kFileFull);
-    // Nothing to add leaves the file as it was (a file made just now is removed again).
-    if (records.empty()) return Abandon(kStoreOk);
-
-    const long long oldLength = length_;
-    const long long wholeLength = RecordOffset(count);
-    // What the change overwrites, kept in the journal: the header, and a partial record at the
-    // end, which the new records replace (it never held a whole record).
-    std::vector<WriteJournal::Region> saved;
-    if (oldLength > 0) saved.push_back({0, std::vector<unsigned char>(headerBytes_.begin(), headerBytes_.end())});
-    if (oldLength > wholeLength) {
-        WriteJournal::Region tail{wholeLength, std::vector<unsigned char>(static_cast<std::size_t>(oldLength - wholeLength))};
-        const long long read = fs_.ReadAt(handle_, wholeLength, tail.bytes.data(), tail.bytes.size());
-        if (read != static_cast<long long>(tail.bytes.size())) return Abandon(read < 0 ? static_cast<int>(read) : kIncompleteRecord);
-        saved.push_back(std::move(tail));
+RecordFile::AppendResult RecordFile::AppendRecords(const std::string& path, const AppendPlan& plan) {
+    // A file made by someone else between the look and the making is appended to after all.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const long long opened = OpenWith(path, OpenMode::ReadWrite, Use::Change);
+        if (opened >= 0) return AppendToOpenFile(plan);
+        if (opened != kFileNotFound) return {static_cast<int>(opened)};
+        AppendResult made = AppendToNewFile(plan);
+        if (made.code != kFileExists) return made;
     }
-    const int journaled = WriteJournal::Begin(fs_, path_, oldLength, created_, saved);
-    if (journaled < 0) return Abandon(journaled);
+    return {kSharingViolation};
+}
 
-    const long long appendAt = oldLength == 0 ? 0 : wholeLength;
-    // A new file gets its header in the same write as its records, so that a failure cannot
-    // leave a header without records.
-    const std::size_t headerBytes = oldLength == 0 ? kHeaderSize : 0;
-    std::vector<unsigned char> bytes(headerBytes + records.size() * kStoredRecordSize);
-    unsigned char* at = bytes.data();
-    if (oldLength == 0) {
+std::vector<StoredRecord> RecordFile::ReadWholeRecords(long long count) {
+    std::vector<StoredRecord> records;
+    records.reserve(static_cast<std::size_t>(count));
+    for (long long position = 0; position < count; ++position) {
+        StoredRecord record{};
+        if (ReadBytes(RecordOffset(position), record.data(), kStoredRecordSize) ==
+            static_cast<long long>(kStoredRecordSize)) {
+            records.push_back(record);
+        }
+    }
+    return records;
+}
+
+RecordFile::AppendResult RecordFile::AppendToNewFile(const AppendPlan& plan) {
+    const std::vector<StoredRecord> records = plan.records({});
+    if (records.empty()) return {};
+    if (records.size() > static_cast<std::size_t>(kMaxRecords)) return {kFileFull};
+
+    // Written whole under no name (or one of its own) and only then named: nobody ever sees
+    // part of it, and a stop at any moment leaves no file.
+    std::vector<unsigned char> bytes;
+    bytes.reserve(kHeaderSize + records.size() * kStoredRecordSize);
+    const HeaderBytes header = FileHeader::New(clock_.Now()).Bytes();
+    bytes.insert(bytes.end(), header.begin(), header.end());
+    for (const StoredRecord& record : records) bytes.insert(bytes.end(), record.begin(), record.end());
+
+    TemporaryFile file;
+    int result = fs_.CreateTemporary(path_, kRecordFilePermissions, file);
+    if (result < 0) return {result};
+    result = fs_.WriteAt(file.handle, 0, bytes.data(), bytes.size());
+    if (result >= 0) result = fs_.Sync(file.handle);
+    if (result >= 0) result = fs_.Publish(file, path_, false);
+    if (result < 0) {
+        fs_.Discard(file);
+        return {result};
+    }
+    // The file holds every record: should its name not become durable, a power cut takes the
+    // whole file, never part of it.
+    fs_.SyncDirectoryOf(path_);
+    return {kStoreOk, 0, 0, static_cast<int>(records.size())};
+}
+
+RecordFile::AppendResult RecordFile::AppendToOpenFile(const AppendPlan& plan) {
+    const int valid = ValidateHeader();
+    if (valid < 0) return {Abandon(valid)};
+    const long long count = RecordCountForLength(length_);
+    const std::vector<StoredRecord> records =
+        plan.records(plan.readsExisting ? ReadWholeRecords(std::min<long long>(count, kMaxRecords))
+                                        : std::vector<StoredRecord>{});
+    AppendResult result{kStoreOk, static_cast<int>(count)};
+    if (count + static_cast<long long>(records.size()) > kMaxRecords) {
+        result.code = Abandon(kFileFull);
+        return result;
+    }
+    // Nothing to add leaves the file as it was.
+    if (records.empty()) {
+        Abandon(kStoreOk);
+        return result;
+    }
+
+    JournalChange change;
+    change.identity = identity_;
+    change.oldLength = length_;
+    const long long wholeLength = RecordOffset(count);
+    // A partial record at the end never held a whole one: the new records take its place.
+    const long long appendAt = length_ == 0 ? 0 : wholeLength;
+    change.lowestLength = std::min(length_, appendAt);
+    std::vector<unsigned char> appended;
+    if (length_ == 0) {
+        // A file without a header gets it in the same write as its records.
         header_ = FileHeader::New(clock_.Now());
         const HeaderBytes header = header_.Bytes();
-        at = std::copy(header.begin(), header.end(), at);
+        appended.assign(header.begin(), header.end());
+    } else {
+        change.before.push_back({0, Bytes(headerBytes_.data(), kHeaderSize)});
+        if (length_ > wholeLength) {
+            JournalChange::Region tail{wholeLength, std::vector<unsigned char>(static_cast<std::size_t>(length_ - wholeLength))};
+            const long long read = ReadBytes(wholeLength, tail.bytes.data(), tail.bytes.size());
+            if (read != static_cast<long long>(tail.bytes.size())) {
+                result.code = Abandon(read < 0 ? static_cast<int>(read) : kIncompleteRecord);
+                return result;
+            }
+            change.before.push_back(std::move(tail));
+        }
     }
-    for (const StoredRecord& record : records) at = std::copy(record.begin(), record.end(), at);
-
-    bool headerTouched = false;
-    int result = kStoreOk;
-    if (oldLength > appendAt) result = fs_.Truncate(handle_, appendAt);
-    if (result >= 0) result = fs_.WriteAt(handle_, appendAt, bytes.data(), bytes.size());
-    if (result >= 0 && oldLength > 0) {
-        headerTouched = true;
-        result = WriteHeader();
+    for (const StoredRecord& record : records) appended.insert(appended.end(), record.begin(), record.end());
+    change.newLength = appendAt + static_cast<long long>(appended.size());
+    change.after.push_back({appendAt, std::move(appended)});
+    if (length_ > 0) {
+        const HeaderBytes header = header_.Rewritten(clock_.Now()).Bytes();
+        change.after.push_back({0, Bytes(header.data(), kHeaderSize)});
     }
-    if (result >= 0) result = fs_.Sync(handle_);
-    if (result >= 0 && created_) result = fs_.SyncDirectoryOf(path_);
-    if (result >= 0) result = WriteJournal::Commit(fs_, path_);
-    if (result < 0) {
-        RollBack(oldLength, headerTouched, saved);
-        return Abandon(result);
+    result.code = MakeChange(change);
+    if (result.code == kStoreOk) {
+        result.firstPosition = static_cast<int>(count);
+        result.appended = static_cast<int>(records.size());
     }
-    Close();
-    firstPosition = static_cast<int>(count);
-    return kStoreOk;
+    return result;
 }
 
 int RecordFile::ReplaceRecord(const std::string& path, int position, const StoredRecord& stored,
                               const ReplaceCheck& check) {
     if (position < 0) return kPositionBeyondEnd;
-    const long long opened = Open(path, false);
+    const long long opened = OpenWith(path, OpenMode::ReadWrite, Use::Change);
     if (opened < 0) return static_cast<int>(opened);
     const int valid = ValidateHeader();
     if (valid < 0) return Abandon(valid);
@@ -249,7 +347,7 @@ int RecordFile::ReplaceRecord(const std::string& path, int position, const Store
 
     const long long offset = RecordOffset(position);
     StoredRecord oldRecord{};
-    const long long read = fs_.ReadAt(handle_, offset, oldRecord.data(), kStoredRecordSize);
+    const long long read = ReadBytes(offset, oldRecord.data(), kStoredRecordSize);
     if (read < 0) return Abandon(static_cast<int>(read));
     if (read != static_cast<long long>(kStoredRecordSize)) return Abandon(kIncompleteRecord);
     if (check) {
@@ -257,42 +355,25 @@ int RecordFile::ReplaceRecord(const std::string& path, int position, const Store
         if (verdict < 0) return Abandon(verdict);
     }
 
-    const long long oldLength = length_;
-    const std::vector<WriteJournal::Region> saved = {
-        {0, std::vector<unsigned char>(headerBytes_.begin(), headerBytes_.end())},
-        {offset, std::vector<unsigned char>(oldRecord.begin(), oldRecord.end())}};
-    const int journaled = WriteJournal::Begin(fs_, path_, oldLength, false, saved);
-    if (journaled < 0) return Abandon(journaled);
-
-    bool headerTouched = false;
-    int result = fs_.WriteAt(handle_, offset, stored.data(), kStoredRecordSize);
-    if (result >= 0) {
-        headerTouched = true;
-        result = WriteHeader();
-    }
-    if (result >= 0) result = fs_.Sync(handle_);
-    if (result >= 0) result = WriteJournal::Commit(fs_, path_);
-    if (result < 0) {
-        RollBack(oldLength, headerTouched, saved);
-        return Abandon(result);
-    }
-    Close();
-    return kStoreOk;
+    JournalChange change;
+    change.identity = identity_;
+    change.oldLength = change.lowestLength = change.newLength = length_;
+    change.before = {{0, Bytes(headerBytes_.data(), kHeaderSize)},
+                     {offset, Bytes(oldRecord.data(), kStoredRecordSize)}};
+    const HeaderBytes header = header_.Rewritten(clock_.Now()).Bytes();
+    change.after = {{offset, Bytes(stored.data(), kStoredRecordSize)}, {0, Bytes(header.data(), kHeaderSize)}};
+    return MakeChange(change);
 }
 
 int RecordFile::ReadRecordAt(const std::string& path, int position, StoredRecord& out) {
-    const long long opened = OpenWith(path, OpenMode::ReadOnly);
+    const long long opened = Open(path, true);
     if (opened < 0) return static_cast<int>(opened);
     const int valid = ValidateHeader();
-    if (valid < 0) {
-        Close();
-        return valid;
-    }
+    if (valid < 0) return Abandon(valid);
     if (position < 0 || position >= kMaxRecords || position >= RecordSlotsForLength(length_)) {
-        Close();
-        return kPositionBeyondEnd;
+        return Abandon(kPositionBeyondEnd);
     }
-    const long long read = fs_.ReadAt(handle_, RecordOffset(position), buffer_.data(), kStoredRecordSize);
+    const long long read = ReadBytes(RecordOffset(position), buffer_.data(), kStoredRecordSize);
     Close();
     if (read < 0) return static_cast<int>(read);
     if (read != static_cast<long long>(kStoredRecordSize)) return kIncompleteRecord;

@@ -91,16 +91,35 @@ int RecordStore::Read(const RecordFilePath& path, int position, AssessmentRecord
 }
 
 AppendOutcome RecordStore::Append(const RecordFilePath& path, std::vector<AssessmentRecord>& records,
-                                  SaveTimes saveTimes) {
-    std::vector<StoredRecord> stored;
-    stored.reserve(records.size());
-    for (AssessmentRecord& record : records) {
-        stored.push_back(saveTimes == SaveTimes::Keep ? ScrambleImage(BuildImage(record), random_)
-                                                      : EncodeForStorage(record, clock_, random_));
-    }
+                                  SaveTimes saveTimes, const LeaveOut& leaveOut) {
     AppendOutcome outcome;
-    outcome.code = RecordFile(clock_, fs_)
-                       .AppendRecords(path.OnDisk(), stored, outcome.existingRecords, outcome.firstPosition);
+    std::vector<AssessmentRecord> appending;
+    RecordFile::AppendPlan plan;
+    plan.readsExisting = static_cast<bool>(leaveOut);
+    plan.records = [&](const std::vector<StoredRecord>& existing) {
+        appending = records;
+        if (leaveOut) {
+            std::vector<AssessmentRecord> inFile;
+            inFile.reserve(existing.size());
+            AssessmentRecord decoded;
+            for (const StoredRecord& stored : existing) {
+                if (DecodeFromStorage(decoded, stored.data()) >= 0) inFile.push_back(decoded);
+            }
+            outcome.leftOut = leaveOut(inFile, appending);
+        }
+        std::vector<StoredRecord> stored;
+        stored.reserve(appending.size());
+        for (AssessmentRecord& record : appending) {
+            stored.push_back(saveTimes == SaveTimes::Keep ? ScrambleImage(BuildImage(record), random_)
+                                                          : EncodeForStorage(record, clock_, random_));
+        }
+        return stored;
+    };
+    const RecordFile::AppendResult appended = RecordFile(clock_, fs_).AppendRecords(path.OnDisk(), plan);
+    outcome.code = appended.code;
+    outcome.existingRecords = appended.existingRecords;
+    outcome.firstPosition = appended.firstPosition;
+    if (outcome.code == kStoreOk) records = std::move(appending);
     return outcome;
 }
 

@@ -28,7 +28,14 @@ struct AppendOutcome {
     int code = 0;             // 0, kFileFull (nothing written), or the file's failure code
     int existingRecords = 0;  // records the file held before
     int firstPosition = -1;   // position of the first appended record
+    int leftOut = 0;          // records a LeaveOut took out
 };
+
+// Takes out of `adding` the records that must not be appended, given those the file holds (the
+// ones that decode), and says how many it took out. Run with the file locked, so nobody can
+// append the same record between the look and the append.
+using LeaveOut =
+    std::function<int(const std::vector<AssessmentRecord>& inFile, std::vector<AssessmentRecord>& adding)>;
 
 // A whole file read for damage: what `orva-cli check` reports.
 struct FileCheck {
@@ -71,9 +78,10 @@ class RecordStore {
 
     // Stamps each record with the clock's time as it is saved (unless told to keep the records'
     // own) and appends them all, or none: on any failure the file is exactly as it was (a file
-    // it created is removed).
+    // that was not there is not made). With `leaveOut`, the records it takes out are not
+    // appended. On success `records` holds the records as appended.
     AppendOutcome Append(const RecordFilePath& path, std::vector<AssessmentRecord>& records,
-                         SaveTimes saveTimes = SaveTimes::StampNow);
+                         SaveTimes saveTimes = SaveTimes::StampNow, const LeaveOut& leaveOut = {});
 
     // Replaces record `position` with `record` (stamped as it is saved) only when the record in
     // place is still `expected`: the same content and save date-time. Otherwise nothing is

@@ -41,6 +41,9 @@ UserMessage SaveFailedMessage(int code) {
         case kRecordChanged:
             text = texts::kSaveRecordChanged;
             break;
+        case kNameTooLong:
+            text = texts::kSaveNameTooLong;
+            break;
         default:
             break;
     }
@@ -67,7 +70,8 @@ std::optional<UserMessage> LoadResultMessage(int code, const std::string& name) 
         std::snprintf(text, sizeof text, texts::kRecordsFailedToLoad, static_cast<unsigned>(code));
         return UserMessage{texts::kPartialFileCorruptionCaption, text, MessageIcon::Exclamation};
     }
-    // Undoing an interrupted change needs write access: the same advice as a file that cannot be edited.
+    // The journal of an interrupted change that this user may not read: the same advice as a
+    // file that is not available.
     if (code == kUnfinishedChange) code = kAccessDenied;
     if (code < -500)
         return UserMessage{texts::kPartialFileCorruptionCaption, texts::kReadOrValidationError,
@@ -97,6 +101,14 @@ UserMessage NoMatchingRecordsMessage() {
 
 UserMessage ReadOnlyEditWarning() {
     return {texts::kFileIsReadOnlyCaption, texts::kReadOnlyEditWarning, MessageIcon::Information};
+}
+
+UserMessage UnmatchedJournalMessage(const std::string& recordFile, const std::string& keptAs) {
+    std::string text = texts::kUnmatchedJournalBefore + recordFile + texts::kUnmatchedJournalMiddle;
+    text += keptAs.empty() ? std::string(texts::kUnmatchedJournalNotMoved)
+                           : texts::kUnmatchedJournalKeptAs + keptAs + "'";
+    text += texts::kUnmatchedJournalAdvice;
+    return {texts::kUnmatchedJournalCaption, text, MessageIcon::Exclamation};
 }
 
 }  // namespace orva

@@ -28,4 +28,9 @@ UserMessage NoMatchingRecordsMessage();
 // The edit selection could open the file only for reading (information icon).
 UserMessage ReadOnlyEditWarning();
 
+// A journal beside `recordFile` did not belong to it and was not applied; it was kept as
+// `keptAs`, or could not be moved when that is empty (exclamation icon). The names are given
+// as the caller shows paths.
+UserMessage UnmatchedJournalMessage(const std::string& recordFile, const std::string& keptAs);
+
 }  // namespace orva

@@ -30,7 +30,9 @@ enum StoreResult : int {
     kBadLength = -503,
     kHeaderUnreadable = -504,
     kFileFull = -506,
-    kUnfinishedChange = -507,  // an interrupted change waits to be undone by someone who may write the file
+    kUnfinishedChange = -507,  // an interrupted change waits to be undone, and its journal cannot be read
+    kNameTooLong = -508,       // a record file's name leaves no room for its journal's
+    kOutputIsRecordFile = -509,  // an output would take the place of a record file
     kIncompleteRecord = -601,
     kNoMoreRecords = -602,
     kRecordChanged = -603,  // a replacement found another record in place than the one it was to replace

@@ -23,6 +23,9 @@ inline constexpr const char* kSaveDiskFull = "The disk is full.\nPlease contact 
 inline constexpr const char* kSaveRecordChanged =
     "The record has been changed since it was opened for editing,\nso it has not been replaced.\n\nUntick "
     "'Replace Existing Record' to save your edits as a new record.";
+// A record file's name leaves no room for the name of the journal that keeps each change safe.
+inline constexpr const char* kSaveNameTooLong =
+    "The file name is too long for the changes to the file to be kept safe.\nPlease use a shorter name.";
 inline constexpr const char* kSaveOtherError =
     "An error has occurred while writing the details to disk.\nPlease contact your system administrator.";
 
@@ -65,5 +68,18 @@ inline constexpr const char* kReadOnlyEditWarning =
     "Warning:  The file you are attempting to edit is read-only.\n\nYou will have to either have the "
     "read-only "
     "security\non the file removed or save any edits to a new file.";
+
+// A journal beside a record file that does not belong to the file as it is now.
+inline constexpr const char* kUnmatchedJournalCaption = "Unfinished Change Not Applied";
+inline constexpr const char* kUnmatchedJournalBefore = "The file\n\t'";
+inline constexpr const char* kUnmatchedJournalMiddle =
+    "'\nhad beside it the journal of an unfinished change that\ndoes not belong to the file as it is "
+    "now: the journal is\ndamaged, or the file was copied, put back from a backup\nor changed since.\n\n"
+    "The journal was not applied, and the file was left as it is.";
+inline constexpr const char* kUnmatchedJournalKeptAs = "\nThe journal was kept as\n\t'";
+inline constexpr const char* kUnmatchedJournalNotMoved =
+    "\nThe journal could not be moved aside and stays beside the file.";
+inline constexpr const char* kUnmatchedJournalAdvice =
+    "\n\nPlease check that the file holds every record it should,\nor contact your system administrator.";
 
 }  // namespace orva::texts

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "store/StoreResult.h"
+#include "store/TemporaryNames.h"
 
 namespace orva {
 
@@ -27,6 +28,24 @@ std::wstring Wide(const std::string& utf8) {
     return wide;
 }
 
+std::string Utf8(const std::wstring& wide) {
+    if (wide.empty()) return {};
+    const int n =
+        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), n, nullptr, nullptr);
+    return utf8;
+}
+
+// The prefixes GetFinalPathNameByHandle puts before a drive letter or a network share.
+std::wstring WithoutLongPathPrefix(std::wstring path) {
+    const std::wstring network = L"\\\\?\\UNC\\";
+    const std::wstring local = L"\\\\?\\";
+    if (path.rfind(network, 0) == 0) return L"\\\\" + path.substr(network.size());
+    if (path.rfind(local, 0) == 0) return path.substr(local.size());
+    return path;
+}
+
 // Rights that let their holder change a file's content, who may change it, or a folder's files.
 constexpr ACCESS_MASK kChangeRights = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_DELETE_CHILD | WRITE_DAC |
                                       WRITE_OWNER | GENERIC_WRITE | GENERIC_ALL;
@@ -36,6 +55,24 @@ bool IsOneOf(PSID sid, std::initializer_list<WELL_KNOWN_SID_TYPE> types) {
         if (::IsWellKnownSid(sid, type)) return true;
     }
     return false;
+}
+
+bool IsCurrentUser(PSID sid) {
+    HANDLE token = nullptr;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+    DWORD size = 0;
+    ::GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    // Kept in words so that the structure read into it is aligned.
+    std::vector<unsigned long long> buffer(size / sizeof(unsigned long long) + 1);
+    const bool known = ::GetTokenInformation(token, TokenUser, buffer.data(), size, &size) != 0;
+    ::CloseHandle(token);
+    return known && ::EqualSid(sid, reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid);
+}
+
+void OwnerFacts(PSID owner, FileFacts& facts) {
+    if (owner == nullptr) return;
+    facts.ownedByAdministrator = IsOneOf(owner, {WinBuiltinAdministratorsSid, WinLocalSystemSid});
+    facts.ownedByCurrentUser = IsCurrentUser(owner);
 }
 
 // Who besides the owner, the system and the administrators may change the object. Only the
@@ -73,6 +110,7 @@ int WritersFromAcl(PSID owner, PACL dacl, FileFacts& facts) {
 int WritersFromSecurity(DWORD status, PSECURITY_DESCRIPTOR descriptor, PSID owner, PACL dacl,
                         FileFacts& facts) {
     if (status != ERROR_SUCCESS) return CauseFromWindowsError(status);
+    OwnerFacts(owner, facts);
     const int result = WritersFromAcl(owner, dacl, facts);
     ::LocalFree(descriptor);
     return result;
@@ -83,6 +121,18 @@ constexpr SECURITY_INFORMATION kOwnerAndDacl = OWNER_SECURITY_INFORMATION | DACL
 HANDLE OpenNative(const std::wstring& path, DWORD access, DWORD disposition) {
     // Share mode 0: nobody else may open the file while this handle is open.
     return ::CreateFileW(path.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// A handle that only asks about the file (or folder): it reads and writes nothing, so it does
+// not collide with anyone's share mode.
+HANDLE OpenForQuestions(const std::wstring& path) {
+    return ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& information) {
+    return {information.dwVolumeSerialNumber,
+            (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
 }
 
 }  // namespace
@@ -162,13 +212,6 @@ int WindowsFileSystem::Open(const std::string& path, OpenMode mode, unsigned, Ha
             break;
         case OpenMode::ReadWrite:
             native = OpenNative(wide, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
-            break;
-        case OpenMode::ReadWriteCreate:
-            native = OpenNative(wide, GENERIC_READ | GENERIC_WRITE, CREATE_NEW);
-            created = native != INVALID_HANDLE_VALUE;
-            if (!created && ::GetLastError() == ERROR_FILE_EXISTS) {
-                native = OpenNative(wide, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
-            }
             break;
         case OpenMode::CreateNew:
             native = OpenNative(wide, GENERIC_WRITE, CREATE_NEW);
@@ -284,6 +327,7 @@ int WindowsFileSystem::Facts(Handle handle, FileFacts& facts) {
     FileFacts found;
     found.folder = (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     found.regularFile = !found.folder && (information.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) == 0;
+    found.identity = IdentityOf(information);
     PSID owner = nullptr;
     PACL dacl = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
@@ -300,9 +344,16 @@ int WindowsFileSystem::Facts(const std::string& path, FileFacts& facts) {
     if (attributes == INVALID_FILE_ATTRIBUTES) return LastCause();
     FileFacts found;
     found.folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    found.symbolicLink = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     // A link may point anywhere: only a plain file counts as one.
     found.regularFile =
         (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+    HANDLE asked = OpenForQuestions(wide);
+    if (asked != INVALID_HANDLE_VALUE) {
+        BY_HANDLE_FILE_INFORMATION information{};
+        if (::GetFileInformationByHandle(asked, &information)) found.identity = IdentityOf(information);
+        ::CloseHandle(asked);
+    }
     PSID owner = nullptr;
     PACL dacl = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
@@ -318,9 +369,52 @@ int WindowsFileSystem::CreateFolder(const std::string& path) {
     return ::GetLastError() == ERROR_ALREADY_EXISTS ? kStoreOk : LastCause();
 }
 
-int WindowsFileSystem::Rename(const std::string& from, const std::string& to) {
-    const DWORD flags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+int WindowsFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
+    const DWORD flags = (replace ? MOVEFILE_REPLACE_EXISTING : 0) | MOVEFILE_WRITE_THROUGH;
     return ::MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), flags) ? kStoreOk : LastCause();
+}
+
+int WindowsFileSystem::ResolvePath(const std::string& path, std::string& resolved) {
+    const std::wstring wide = Wide(path);
+    HANDLE file = OpenForQuestions(wide);
+    if (file != INVALID_HANDLE_VALUE) {
+        std::wstring buffer(32768, L'\0');
+        const DWORD n = ::GetFinalPathNameByHandleW(file, buffer.data(), static_cast<DWORD>(buffer.size()),
+                                                    FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        const int cause = n == 0 || n >= buffer.size() ? LastCause() : kStoreOk;
+        ::CloseHandle(file);
+        if (cause < 0) return cause;
+        buffer.resize(n);
+        resolved = Utf8(WithoutLongPathPrefix(buffer));
+        return kStoreOk;
+    }
+    if (::GetLastError() != ERROR_FILE_NOT_FOUND) return LastCause();
+    // A missing file: its full path, for the folder it will be made in.
+    std::wstring buffer(32768, L'\0');
+    const DWORD n = ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+    if (n == 0 || n >= buffer.size()) return LastCause();
+    buffer.resize(n);
+    resolved = Utf8(buffer);
+    return kStoreOk;
+}
+
+int WindowsFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) {
+    const int made = FileSystem::CreateTemporary(besidePath, permissions, file);
+    if (made == kStoreOk) TemporaryNames::Register(file.name);
+    return made;
+}
+
+int WindowsFileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
+    const std::string name = file.name;
+    const int published = FileSystem::Publish(file, path, replace);
+    if (published == kStoreOk) TemporaryNames::Unregister(name);
+    return published;
+}
+
+void WindowsFileSystem::Discard(TemporaryFile& file) {
+    const std::string name = file.name;
+    FileSystem::Discard(file);
+    TemporaryNames::Unregister(name);
 }
 
 FileSystem& DefaultFileSystem() {

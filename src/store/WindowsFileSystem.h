@@ -29,7 +29,11 @@ class WindowsFileSystem final : public FileSystem {
     int Facts(Handle handle, FileFacts& facts) override;
     int Facts(const std::string& path, FileFacts& facts) override;
     int CreateFolder(const std::string& path) override;
-    int Rename(const std::string& from, const std::string& to) override;
+    int Rename(const std::string& from, const std::string& to, bool replace) override;
+    int ResolvePath(const std::string& path, std::string& resolved) override;
+    int CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) override;
+    int Publish(TemporaryFile& file, const std::string& path, bool replace) override;
+    void Discard(TemporaryFile& file) override;
 
   private:
     void* Native(Handle handle) const;

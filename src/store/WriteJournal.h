@@ -1,52 +1,62 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "store/FileSystem.h"
+#include "store/JournalChange.h"
 
 namespace orva {
 
-// Undo information for one change to a record file, kept in a file beside it ("<file>-journal")
-// from before the first byte of the record file changes until the whole change is on the disk.
-// Removing the journal is the moment the change counts. Whoever opens the record file next,
-// holding its lock, finds a journal that is still there and puts the file back as it was; a
-// journal that was never completed means the record file was not touched yet, and it is just
-// dropped. So whatever stops a writer (Ctrl+C, a kill, a power cut), the file afterwards is
-// either exactly as before or holds the whole change.
+// The journal of one change to a record file: a file beside the record file itself (named from
+// its resolved path, whatever name reached it) that holds what the change will overwrite and
+// write (JournalChange), from before the first byte of the record file changes until the whole
+// change is on the disk. It is made complete under a name of its own and only then named, so a
+// journal under its name is always whole. Removing it is the moment the change counts.
+//
+// Whoever opens the record file next, holding its lock, finds a journal that is still there:
+// one that matches the file is applied (a writer puts the file back; a reader reads it as it
+// was), and one that does not match (the file was copied, put back from a backup, or changed
+// by someone who did not see the journal) is never applied: it is set aside under another name
+// and the user is told. So whatever stops a writer (Ctrl+C, a kill, a power cut), the file
+// afterwards is either exactly as before or holds the whole change, and a journal that does
+// not belong to a file never changes it.
 class WriteJournal {
   public:
-    // Bytes of the record file that the change will overwrite, as they are before it.
-    struct Region {
-        long long offset = 0;
-        std::vector<unsigned char> bytes;
-    };
+    // Longest name of a record file (its last path component, in bytes) whose journal, and a
+    // journal set aside, still fit the 255 bytes a file name may have.
+    static constexpr std::size_t kLongestRecordFileName = 234;
 
-    // The journal's name for the record file at `recordPath`.
+    // The journal's name for the record file at `recordPath` (a resolved path).
     static std::string PathFor(const std::string& recordPath);
 
-    // Writes and syncs the journal of a change to `recordPath`, whose length is `oldLength`
-    // (0 and `created` for a file this change made). Nothing may change in the record file
-    // before this returns 0.
-    static int Begin(FileSystem& fs, const std::string& recordPath, long long oldLength, bool created,
-                     const std::vector<Region>& regions);
+    // Writes and syncs the journal of `change` and gives it its name. Nothing may change in the
+    // record file before this returns 0.
+    static int Begin(FileSystem& fs, const std::string& recordPath, const JournalChange& change);
     // The change is on the disk: the journal goes, and with it the way back. Fails only when
     // the journal could not be removed (the change must then be undone).
     static int Commit(FileSystem& fs, const std::string& recordPath);
 
-    // What Recover found.
-    enum class Recovery {
-        Nothing,       // no journal
-        Dropped,       // an incomplete journal; the file was never touched
-        RolledBack,    // the file is as it was before the interrupted change
-        FileRemoved,   // the interrupted change had made the file: it is gone again
+    // What lies beside a record file.
+    struct Found {
+        enum class Kind {
+            None,        // no journal
+            Whole,       // a journal, in `change`
+            Damaged,     // a file under the journal's name that is no whole journal
+            Unreadable,  // a journal that could not be read (`code` says why)
+        };
+        Kind kind = Kind::None;
+        JournalChange change;
+        int code = 0;
     };
-    // Puts back the record file open in `handle` (held exclusively, writable) when a journal
-    // is there. 0 with `what` set, or the failing step's code (the journal then stays for the
-    // next opener to try again).
-    static int Recover(FileSystem& fs, const std::string& recordPath, FileSystem::Handle handle, Recovery& what);
-    // True when a journal lies beside the record file.
-    static bool Exists(FileSystem& fs, const std::string& recordPath);
+    static Found Load(FileSystem& fs, const std::string& recordPath);
+
+    // Moves the journal beside `recordPath` aside, unapplied: "<journal>.unmatched-N" with the
+    // first N free. 0 with the name it now has, or the cause; the journal then stays where it is.
+    struct SetAside {
+        int code = 0;
+        std::string keptAs;
+    };
+    static SetAside PutAside(FileSystem& fs, const std::string& recordPath);
 };
 
 }  // namespace orva

@@ -1,9 +1,29 @@
 #include "ui/Workspace.h"
 
+#include <QFile>
+
+#include "store/StoreMessages.h"
+#include "ui/Prompter.h"
+#include "ui/outputs/OutputPaths.h"
+
 namespace orva {
 
+namespace {
+
+// A path as the messages name files.
+std::string Shown(const std::string& path) {
+    return path.empty() ? path : MessageName(QFile::decodeName(QByteArray::fromStdString(path)));
+}
+
+}  // namespace
+
 Workspace::Workspace(Prompter& prompter, std::shared_ptr<SettingsStore> store, QObject* parent)
-    : QObject(parent), prompter_(prompter), settings_(std::move(store)) {}
+    : QObject(parent),
+      prompter_(prompter),
+      settings_(std::move(store)),
+      journals_([this](const UnmatchedJournal& journal) {
+          prompter_.Message(UnmatchedJournalMessage(Shown(journal.recordFile), Shown(journal.keptAs)));
+      }) {}
 
 Workspace::~Workspace() = default;
 

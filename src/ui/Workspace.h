@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "screening/ReportSet.h"
+#include "store/UnmatchedJournal.h"
 #include "ui/EditSelection.h"
 #include "ui/settings/AppSettings.h"
 
@@ -15,7 +16,9 @@ class SettingsStore;
 // What the commands work on for the life of the program: the current analysis, the in-memory
 // settings with their store, the prompter every message goes through and the last edit
 // selection. Views follow the analysis through AnalysisChanged; dialogs never change it, the
-// commands do once a dialog has returned its choice.
+// commands do once a dialog has returned its choice. While it lives, a journal that the store
+// finds not to belong to its record file is reported through the prompter, whichever window
+// opened the file.
 class Workspace : public QObject {
     Q_OBJECT
 
@@ -50,6 +53,7 @@ class Workspace : public QObject {
     AppSettings settings_;
     std::unique_ptr<ReportSet> analysis_;
     EditSelection editSelection_;
+    UnmatchedJournalListening journals_;
 };
 
 }  // namespace orva

@@ -174,7 +174,8 @@ TEST_F(CliFile, AnalyseJsonShowsWhatTheGridShows) {
 TEST_F(CliFile, AnalyseJsonNumbersAgreeWithTheScoreTexts) {
     const CliRun run = RunCli({"analyse", path_, "--record", "2", "--record", "0", "--record=1", "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
-    for (const json& row : json::parse(run.out)["rows"]) {
+    const json doc = json::parse(run.out);
+    for (const json& row : doc["rows"]) {
         for (const char* key : {"self", "parent", "teacher"}) {
             const json& cell = row[key];
             EXPECT_EQ(cell["positive"], cell["shaded"]) << row["id"] << " " << key;

@@ -1,57 +1,57 @@
-// Real processes stopped at random moments while they write: an import of many rows and a
-// record rewritten in place, each killed by SIGINT, SIGTERM or SIGKILL. Every time, the next
-// command must find the file either exactly as it was or with the whole change, and sound.
+// Real processes stopped at random moments while they change a record file: an import of many
+// rows, an import into a file not made yet, an import through a second name of the file, and a
+// record rewritten in place, each stopped by SIGINT, SIGTERM or SIGKILL. Every time, a command
+// that only reads finds the file exactly as it was or with the whole change, sound, and leaves
+// it as it found it; the next writer leaves the one or the other and nothing beside it.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
+#include <nlohmann/json.hpp>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
+#include <filesystem>
 #include <fstream>
-#include <random>
-#include <thread>
+#include <iostream>
 
 #include "cli/CliTestSupport.h"
+#include "cli/ProcessSupport.h"
 #include "model/Clock.h"
 #include "reports/CsvFormat.h"
 #include "reports/ReportsTexts.h"
-
-extern char** environ;
+#include "store/WriteJournal.h"
+#include "support/JournalSettling.h"
 
 namespace orva::testing {
 namespace {
 
+using nlohmann::json;
+
 constexpr int kOldRecords = 120;
 constexpr int kImportedRows = 537;  // fills the file to its 657 records
 constexpr int kTrials = 110;        // per kind of change
-
-using Clock = std::chrono::steady_clock;
-
-pid_t Spawn(const std::vector<std::string>& args) {
-    std::vector<char*> argv;
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    return failed == 0 ? pid : -1;
-}
-
-int WaitFor(pid_t pid) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return status;
-}
+const std::vector<int> kSignals = {SIGINT, SIGTERM, SIGKILL};
 
 // The record area of a record file: everything after its header, which names the last write.
 std::string RecordArea(const std::string& bytes) { return bytes.size() > 243 ? bytes.substr(243) : std::string(); }
+
+void WriteCsv(const std::string& path, const std::string& first, int rows, int second = 0) {
+    std::ofstream csv(path, std::ios::binary);
+    csv << texts::kCsvHeader;
+    for (int i = 0; i < rows; ++i) {
+        AssessmentRecord record = MakePerson(i % 3, first + std::to_string(i), "Imported", {{2, i % 6}}, "Observer");
+        record.SetStoredSaveDateTime(LocalDateTime{2025, 1, 10, 9, i / 60 % 60, (i + second) % 60});
+        csv << FormatCsvLine(record);
+    }
+}
+
+// The first names `orva-cli list` shows.
+std::vector<std::string> Listed(const std::string& path) {
+    const CliRun run = RunCli({"list", path, "--json"});
+    std::vector<std::string> names;
+    if (run.status != 0) return names;
+    const json doc = json::parse(run.out);
+    for (const json& row : doc["rows"]) names.push_back(row["first_name"]);
+    return names;
+}
 
 class CrashTest : public ::testing::Test {
   protected:
@@ -61,40 +61,18 @@ class CrashTest : public ::testing::Test {
             records.push_back(MakePerson(i % 3, "Old" + std::to_string(i), "Family", {{1, i % 6}}, "Observer"));
         AppendRecords(file_, records);
         before_ = ReadFile(file_);
-
-        const FixedClock clock(LocalDateTime{2025, 1, 10, 9, 0, 0});
-        std::ofstream csv(csv_, std::ios::binary);
-        csv << texts::kCsvHeader;
-        for (int i = 0; i < kImportedRows; ++i) {
-            AssessmentRecord record = MakePerson(i % 3, "New" + std::to_string(i), "Imported", {{2, i % 6}}, "Observer");
-            record.SetStoredSaveDateTime(LocalDateTime{2025, 1, 10, 9, 0, i % 60});
-            csv << FormatCsvLine(record);
-        }
+        WriteCsv(csv_, "New", kImportedRows);
     }
 
-    // Kills the command after a random share of the time it needs, with a random signal, then
-    // asks `check` (which, as every command, first settles an interrupted change).
-    template <typename Verify>
-    void KillAtRandom(const std::vector<std::string>& command, const Verify& verify) {
-        const auto start = Clock::now();
-        WriteFile(file_, before_);
-        ASSERT_EQ(WaitFor(Spawn(command)), 0);
-        const auto full = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
-        std::mt19937 random(20261207);
-        std::uniform_int_distribution<long long> delay(0, full.count() * 6 / 5);
-        const int signals[] = {SIGINT, SIGTERM, SIGKILL};
-        for (int trial = 0; trial < kTrials; ++trial) {
-            WriteFile(file_, before_);
-            const pid_t pid = Spawn(command);
-            ASSERT_GT(pid, 0);
-            std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
-            kill(pid, signals[trial % 3]);
-            WaitFor(pid);
-            const CliRun check = RunCli({"check", file_, "--json"});
-            ASSERT_EQ(check.status, 0) << "trial " << trial << ": " << check.out << check.err;
-            EXPECT_FALSE(FileExists(file_ + "-journal")) << "trial " << trial;
-            verify(ReadFile(file_), trial);
-        }
+    // What a reader (`check`) finds after a stop: exit 0, and the file as it found it. The
+    // records it counts.
+    long long CheckedRecords(const std::string& path, int trial) {
+        const std::string bytes = ReadFile(path);
+        const CliRun check = RunCli({"check", path, "--json"});
+        EXPECT_TRUE(ReadFile(path) == bytes) << "trial " << trial << ": check changed the file";
+        EXPECT_EQ(check.status, 0) << "trial " << trial << ": " << check.out << check.err;
+        if (check.status != 0) return -1;
+        return json::parse(check.out)["records"].get<long long>();
     }
 
     TempFolder dir_;
@@ -106,27 +84,166 @@ class CrashTest : public ::testing::Test {
 TEST_F(CrashTest, AnImportStoppedAnywhereLeavesTheOldFileOrEveryRow) {
     int oldSeen = 0;
     int newSeen = 0;
-    KillAtRandom({ORVA_CLI_PATH, "import", csv_, file_}, [&](const std::string& after, int trial) {
-        if (after == before_) {
-            ++oldSeen;
-            return;
-        }
-        ASSERT_EQ(after.size(), 243u + 657u * 2187u) << "trial " << trial;
-        EXPECT_EQ(RecordArea(after).substr(0, RecordArea(before_).size()), RecordArea(before_)) << "trial " << trial;
-        ++newSeen;
-    });
-    std::cout << "import stopped: old file " << oldSeen << " times, every row " << newSeen << " times\n";
+    const KillTally tally = KillAtRandom(
+        {{ORVA_CLI_PATH, "import", csv_, file_}, {}, kSignals, kTrials}, [&] { WriteFile(file_, before_); },
+        [&](int trial, int) {
+            const long long records = CheckedRecords(file_, trial);
+            EXPECT_TRUE(records == kOldRecords || records == kOldRecords + kImportedRows) << "trial " << trial;
+            test::SettleAsTheNextWriter(file_);
+            const std::string after = ReadFile(file_);
+            EXPECT_EQ(test::FolderNames(dir_.Path()), (std::vector<std::string>{"clinic.rpc", "rows.csv"})) << "trial " << trial;
+            if (after == before_) {
+                ++oldSeen;
+                EXPECT_EQ(records, kOldRecords) << "trial " << trial;
+                return;
+            }
+            ASSERT_EQ(after.size(), 243u + 657u * 2187u) << "trial " << trial;
+            EXPECT_EQ(records, kOldRecords + kImportedRows) << "trial " << trial;
+            EXPECT_TRUE(RecordArea(after).substr(0, RecordArea(before_).size()) == RecordArea(before_))
+                << "trial " << trial << ": the old records changed";
+            ++newSeen;
+        });
+    std::cout << "import stopped " << kTrials << " times (" << tally.killed << " killed, " << tally.finished
+              << " finished first): old file " << oldSeen << " times, every row " << newSeen << " times\n";
 }
 
 TEST_F(CrashTest, ARecordRewrittenInPlaceAndStoppedAnywhereIsOneVersionOrTheOther) {
     constexpr int kPosition = 57;
     const long long offset = 243 + 2187LL * kPosition;
-    KillAtRandom({RECORD_REWRITER_PATH, file_, std::to_string(kPosition), "8"}, [&](const std::string& after, int trial) {
-        ASSERT_EQ(after.size(), before_.size()) << "trial " << trial;
-        // Every other record is untouched; the one rewritten decodes (check said the file is sound).
-        EXPECT_EQ(after.substr(243, offset - 243), before_.substr(243, offset - 243)) << "trial " << trial;
-        EXPECT_EQ(after.substr(offset + 2187), before_.substr(offset + 2187)) << "trial " << trial;
-    });
+    const KillTally tally = KillAtRandom(
+        {{RECORD_REWRITER_PATH, file_, std::to_string(kPosition), "8"}, {}, kSignals, kTrials},
+        [&] { WriteFile(file_, before_); },
+        [&](int trial, int) {
+            EXPECT_EQ(CheckedRecords(file_, trial), kOldRecords);
+            test::SettleAsTheNextWriter(file_);
+            const std::string after = ReadFile(file_);
+            ASSERT_EQ(after.size(), before_.size()) << "trial " << trial;
+            // Every other record is untouched; the one rewritten decodes (check said the file is sound).
+            EXPECT_TRUE(after.substr(243, offset - 243) == before_.substr(243, offset - 243)) << "trial " << trial;
+            EXPECT_TRUE(after.substr(offset + 2187) == before_.substr(offset + 2187)) << "trial " << trial;
+            EXPECT_FALSE(FileExists(file_ + "-journal")) << "trial " << trial;
+        });
+    std::cout << "rewrite stopped " << kTrials << " times (" << tally.killed << " killed)\n";
+}
+
+// A new record file appears whole, with every row, or not at all: never empty or half made.
+TEST_F(CrashTest, AnImportIntoANewFileStoppedAnywhereLeavesNoFileOrAWholeOne) {
+    const std::string fresh = dir_.Path("fresh.rpc");
+    int noFile = 0;
+    int whole = 0;
+    const KillTally tally = KillAtRandom(
+        {{ORVA_CLI_PATH, "import", csv_, fresh}, {}, kSignals, kTrials}, [&] { std::filesystem::remove(fresh); },
+        [&](int trial, int) {
+            if (!FileExists(fresh)) {
+                ++noFile;
+                EXPECT_EQ(test::FolderNames(dir_.Path()), (std::vector<std::string>{"clinic.rpc", "rows.csv"})) << "trial " << trial;
+                return;
+            }
+            ++whole;
+            EXPECT_EQ(CheckedRecords(fresh, trial), kImportedRows);
+            EXPECT_EQ(ReadFile(fresh).size(), 243u + kImportedRows * 2187u) << "trial " << trial;
+            EXPECT_EQ(test::FolderNames(dir_.Path()), (std::vector<std::string>{"clinic.rpc", "fresh.rpc", "rows.csv"}))
+                << "trial " << trial;
+        });
+    std::cout << "import into a new file stopped " << kTrials << " times (" << tally.killed
+              << " killed): no file " << noFile << " times, a whole one " << whole << " times\n";
+}
+
+// A second name of the file: a save through the file's own name after an import through the
+// other was stopped must stay, whatever name the file is opened by next.
+class CrashThroughAnotherName : public CrashTest, public ::testing::WithParamInterface<bool> {
+  protected:
+    void SetUp() override {
+        CrashTest::SetUp();
+        std::filesystem::create_directory(dir_.Path("shared"));
+        shared_ = dir_.Path("shared/clinic.rpc");
+        std::filesystem::rename(file_, shared_);
+        if (GetParam()) {
+            std::filesystem::create_symlink(shared_, file_);
+        } else {
+            std::filesystem::create_hard_link(shared_, file_);
+        }
+        WriteCsv(rows_, "New", 200);
+        WriteCsv(later_, "Later", 3, 30);
+    }
+
+    std::string shared_;
+    std::string rows_ = dir_.Path("fewer.csv");  // leaves room in the file for the later save
+    std::string later_ = dir_.Path("later.csv");
+};
+
+TEST_P(CrashThroughAnotherName, AnImportStoppedAnywhereNeverUndoesALaterSave) {
+    int journalsLeft = 0;
+    const KillTally tally = KillAtRandom(
+        {{ORVA_CLI_PATH, "import", rows_, file_}, {}, kSignals, 40},
+        [&] {
+            WriteFile(shared_, before_);
+            for (const auto& entry : std::filesystem::directory_iterator(dir_.Path("shared"))) {
+                if (entry.path() != shared_) std::filesystem::remove(entry.path());
+            }
+            for (const char* left : {"clinic.rpc-journal", "clinic.rpc-journal.unmatched-1"}) {
+                std::filesystem::remove(dir_.Path(left));
+            }
+        },
+        [&](int trial, int) {
+            journalsLeft += FileExists(WriteJournal::PathFor(shared_)) || FileExists(WriteJournal::PathFor(file_));
+            const CliRun later = RunCli({"import", later_, shared_});
+            ASSERT_EQ(later.status, 0) << "trial " << trial << ": " << later.err;
+            const std::vector<std::string> listed = Listed(file_);
+            for (const char* row : {"Later0", "Later1", "Later2"}) {
+                EXPECT_NE(std::find(listed.begin(), listed.end(), row), listed.end())
+                    << "trial " << trial << ": the save of " << row << " was undone";
+            }
+            EXPECT_EQ(Listed(shared_), listed) << "trial " << trial;
+        });
+    std::cout << "import through a " << (GetParam() ? "symbolic" : "hard") << " link stopped 40 times ("
+              << tally.killed << " killed), " << journalsLeft << " times with a journal left\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, CrashThroughAnotherName, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "SymbolicLink" : "HardLink"; });
+
+// A file put back from a backup (another version of it) after an import was stopped: the
+// stopped import's journal belongs to the file as it was then and is never applied to the
+// backup; nothing that only reads shortens or removes it.
+TEST_F(CrashTest, AJournalLeftByAStoppedImportIsNeverAppliedToAFilePutBackFromABackup) {
+    std::vector<AssessmentRecord> more;
+    for (int i = 0; i < 5; ++i) more.push_back(MakePerson(kSelf, "Backup" + std::to_string(i), "Family", {}));
+    const std::string backupPath = dir_.Path("backup.rpc");
+    WriteFile(backupPath, before_);
+    AppendRecords(backupPath, more);
+    const std::string backup = ReadFile(backupPath);
+    std::filesystem::remove(backupPath);
+
+    int setAside = 0;
+    const KillTally tally = KillAtRandom(
+        {{ORVA_CLI_PATH, "import", csv_, file_}, {}, kSignals, 60},
+        [&] {
+            WriteFile(file_, before_);
+            std::filesystem::remove(file_ + "-journal.unmatched-1");
+        },
+        [&](int trial, int) {
+            const bool journal = FileExists(file_ + "-journal");
+            // Put back as a copy in the file's place, or over the file's own bytes.
+            if (trial % 2 == 0) {
+                WriteFile(dir_.Path("copy"), backup);
+                std::filesystem::rename(dir_.Path("copy"), file_);
+            } else {
+                WriteFile(file_, backup);
+            }
+            const CliRun list = RunCli({"list", file_, "--json"});
+            ASSERT_EQ(list.status, 0) << "trial " << trial << ": " << list.err;
+            EXPECT_EQ(json::parse(list.out)["records"], kOldRecords + 5) << "trial " << trial;
+            EXPECT_TRUE(ReadFile(file_) == backup) << "trial " << trial << ": the file put back was changed";
+            EXPECT_FALSE(FileExists(file_ + "-journal")) << "trial " << trial;
+            if (journal) {
+                ++setAside;
+                EXPECT_TRUE(FileExists(file_ + "-journal.unmatched-1")) << "trial " << trial;
+                EXPECT_TRUE(Contains(list.err, "Unfinished Change Not Applied")) << "trial " << trial;
+            }
+        });
+    std::cout << "import stopped 60 times (" << tally.killed << " killed) before a backup was put back: "
+              << setAside << " journals set aside\n";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <nlohmann/json.hpp>
@@ -7,6 +8,7 @@
 #include "reports/CsvFormat.h"
 #include "reports/CsvImport.h"
 #include "reports/ExportPasswords.h"
+#include "settings/DevelopmentOverride.h"
 #include "reports/ReportsTestSupport.h"
 #include "reports/ReportsTexts.h"
 #include "support/CliRunner.h"
@@ -88,7 +90,8 @@ TEST_F(CliCommandsTest, ExportRefusesPasswordsThatOthersCouldHaveChanged) {
     ASSERT_EQ(::chmod(Path("settings/export-passwords").c_str(), 0666), 0);
     const CliRun run = Run({"export", Path("clinic"), Path("out"), "--accept-privacy"}, "open sesame\n");
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("can be changed by users other than its owner"), std::string::npos);
+    EXPECT_NE(run.err.find("The export passwords are not used"), std::string::npos);
+    EXPECT_NE(run.err.find("To be put right: " + Path("settings/export-passwords")), std::string::npos) << run.err;
     EXPECT_FALSE(FileExists(Path("out.csv")));
 }
 
@@ -174,6 +177,33 @@ TEST_F(CliCommandsTest, ReportWritesThePrintedPagesAsAPdfWithoutADisplay) {
     EXPECT_EQ(Run({"report", Path("clinic"), "--record", "0", "--pdf", Path("zoe.pdf")}).status, 2);
     EXPECT_EQ(ReadFile(Path("zoe.pdf")), pdf);
     EXPECT_EQ(Run({"report", Path("clinic"), "--record", "0", "--rtf", Path("a"), "--pdf", Path("b.pdf")}).status, 2);
+}
+
+// No report or export takes the place of a record file, the one being read included, whatever
+// it is named or however it is reached.
+TEST_F(CliCommandsTest, NoReportOrExportTakesThePlaceOfARecordFile) {
+    reports_test::WriteRecordFile(Path("other.rpc"), {reports_test::AwkwardRecord()});
+    const std::string other = ReadFile(Path("other.rpc"));
+    const std::string clinic = ReadFile(Path("clinic.rpc"));
+    ASSERT_EQ(::symlink(Path("clinic.rpc").c_str(), Path("out.csv").c_str()), 0);
+    ASSERT_EQ(::symlink(Path("other.rpc").c_str(), Path("zoe.rtf").c_str()), 0);
+    const std::vector<std::vector<std::string>> attempts = {
+        {"report", Path("clinic"), "--record", "0", "--pdf", Path("other.rpc"), "--replace"},
+        {"report", Path("clinic"), "--record", "0", "--pdf", Path("clinic.rpc"), "--replace"},
+        {"report", Path("clinic"), "--record", "0", "--rtf", Path("zoe"), "--replace"},
+        {"export", Path("clinic"), Path("out"), "--accept-privacy", "--replace"},
+    };
+    for (const std::vector<std::string>& attempt : attempts) {
+        const CliRun run = Run(attempt, "open sesame\n");
+        if (run.err.find("built without the printed report") != std::string::npos) continue;
+        EXPECT_EQ(run.status, 2) << attempt[0] << " " << attempt.back();
+        EXPECT_NE(run.err.find("is a Child and Adolescent Orvantis file (*.rpc).\nA report or an export never "
+                               "replaces one:"),
+                  std::string::npos)
+            << run.err;
+    }
+    EXPECT_EQ(ReadFile(Path("other.rpc")), other);
+    EXPECT_EQ(ReadFile(Path("clinic.rpc")), clinic);
 }
 
 TEST_F(CliCommandsTest, ReportOfAPositionPastTheEndIsAReadErrorNotAFileFault) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Cp1252.h"
+#include "model/ItemCatalogue.h"
 #include "reports/CsvEncoding.h"
 #include "reports/CsvFormat.h"
 #include "reports/CsvImport.h"
@@ -186,6 +187,43 @@ TEST(DecodeCsvImport, AcceptsLineFeedEndingsAndALastLineWithoutEnding) {
     EXPECT_EQ(result.records.size(), 1u);
 }
 
+// What a spreadsheet writes when it saves as "CSV UTF-8": a byte-order mark first, and often
+// an empty line or two at the end.
+TEST(DecodeCsvImport, ASpreadsheetsCsvUtf8WithItsMarkAndBlankLinesAtTheEndIsRead) {
+    const std::string row = Row(reports_test::PersonRecord(kSelf, "Ann", "Lee", {{5, 0}}));
+    for (const std::string end : {"", "\r\n", "\r\n\r\n", "\n"}) {
+        const CsvImportResult result = DecodeCsvImport("\xEF\xBB\xBF" + std::string(texts::kCsvHeader) + row + end, kClock);
+        ASSERT_EQ(result.code, 0) << DescribeProblem(*result.problem);
+        EXPECT_EQ(result.records.size(), 1u);
+        // The mark says UTF-8, even of a file that is otherwise plain ASCII.
+        EXPECT_EQ(result.encoding, CsvEncoding::Utf8);
+    }
+    const CsvImportResult unmarked = DecodeCsvImport(std::string(texts::kCsvHeader) + row + "\r\n", kClock);
+    EXPECT_EQ(unmarked.code, 0);
+    EXPECT_EQ(unmarked.encoding, CsvEncoding::Windows1252);
+    std::string utf8 = row;
+    utf8.replace(utf8.find("Ann"), 3, "Ren\xC3\xA9");
+    const CsvImportResult accented = DecodeCsvImport("\xEF\xBB\xBF" + std::string(texts::kCsvHeader) + utf8, kClock);
+    ASSERT_EQ(accented.code, 0);
+    EXPECT_EQ(accented.records[0].GetFirstName(), "Ren\xE9");
+}
+
+// The analysis would list such answers in rows it marks as not assessed in the Teacher-report.
+TEST(DecodeCsvImport, ATeacherRowAnsweringAnItemNotAskedOfTeachersIsRefused) {
+    const int notAsked = ItemCatalogue::TeacherExcludedItems().front();
+    AssessmentRecord teacher = reports_test::PersonRecord(kTeacher, "Ann", "Lee", {{5, 0}});
+    EXPECT_EQ(DecodeCsvImport(texts::kCsvHeader + Row(teacher), kClock).code, 0);
+    teacher.SetResponse(notAsked, 2);
+    const CsvImportResult result = DecodeCsvImport(texts::kCsvHeader + Row(teacher), kClock);
+    ASSERT_TRUE(result.problem);
+    EXPECT_EQ(*result.problem, (CsvImportProblem{2, 31 + notAsked, CsvProblem::NotAskedOfTeachers, 0}));
+    EXPECT_EQ(DescribeProblem(*result.problem), "line 2, column " + std::to_string(notAsked) +
+                                                    ": is an item not asked of teachers; a Teacher-report leaves it "
+                                                    "empty");
+    AssessmentRecord parent = reports_test::PersonRecord(kParent, "Ann", "Lee", {{notAsked, 2}});
+    EXPECT_EQ(DecodeCsvImport(texts::kCsvHeader + Row(parent), kClock).code, 0);
+}
+
 struct ProblemCase {
     const char* name;
     int column;
@@ -245,7 +283,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ProblemCase{"AnswerTwoDigits", 142, "01", CsvProblem::BadAnswer},
                       ProblemCase{"AnswerBlank", 40, " ", CsvProblem::BadAnswer},
                       ProblemCase{"BirthAfterToday", 15, "2025", CsvProblem::BirthInFuture},
-                      ProblemCase{"CompletionBeforeBirth", 18, "2009", CsvProblem::CompletionBeforeBirth}),
+                      ProblemCase{"CompletionBeforeBirth", 18, "2009", CsvProblem::CompletionBeforeBirth},
+                      ProblemCase{"SaveAfterNow", 21, "2099", CsvProblem::SaveInFuture}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DecodeCsvImport, MissingBirthDateIsRefused) {
@@ -272,7 +311,8 @@ TEST(DecodeCsvImport, LinesOfTheWrongShapeAreRefused) {
     const std::pair<std::string, CsvImportProblem> cases[] = {
         {"", {1, -1, CsvProblem::EmptyFile, 0}},
         {"Version,Data Entry\r\n" + row, {1, -1, CsvProblem::BadHeader, 0}},
-        {"\xEF\xBB\xBF" + std::string(texts::kCsvHeader) + row, {1, -1, CsvProblem::BadHeader, 0}},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" + std::string(texts::kCsvHeader) + row, {1, -1, CsvProblem::BadHeader, 0}},
+        {texts::kCsvHeader + row + "\r\n\r\n" + row, {3, -1, CsvProblem::ColumnCount, 1}},
         {texts::kCsvHeader, {1, -1, CsvProblem::NoRows, 0}},
         {texts::kCsvHeader + row + "\r\n" + row, {3, -1, CsvProblem::ColumnCount, 1}},
         {texts::kCsvHeader + row.substr(0, row.size() - 4) + "\r\n", {2, -1, CsvProblem::ColumnCount, 142}},

@@ -2,9 +2,11 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "reports/ExportPasswordCheck.h"
 #include "reports/ExportPasswords.h"
+#include "settings/DevelopmentOverride.h"
 #include "reports/ReportsResult.h"
 #include "reports/ReportsTestSupport.h"
 #include "store/StoreResult.h"
@@ -77,12 +79,37 @@ TEST_F(ExportPasswordsTest, FileOthersCouldChangeIsRefused) {
     EXPECT_EQ(loaded.Load(), kPasswordFileUnsafe);
     EXPECT_FALSE(loaded.Matches("pass word"));
 
-    ASSERT_EQ(::chmod(passwords_.FilePath().c_str(), 0644), 0);
-    ASSERT_EQ(::chmod(folder_.Path("settings").c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(passwords_.FilePath().c_str(), 0664), 0);
     EXPECT_EQ(loaded.Load(), kPasswordFileUnsafe);
+    EXPECT_EQ(loaded.UntrustedPath(), passwords_.FilePath());
+
+    // The folders: the file's own and every one above it.
+    ASSERT_EQ(::chmod(passwords_.FilePath().c_str(), 0644), 0);
+    for (unsigned mode : {0777u, 0775u}) {
+        ASSERT_EQ(::chmod(folder_.Path("settings").c_str(), mode), 0);
+        EXPECT_EQ(loaded.Load(), kPasswordFileUnsafe) << std::oct << mode;
+    }
     ASSERT_EQ(::chmod(folder_.Path("settings").c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(folder_.Path().c_str(), 0770), 0);
+    EXPECT_EQ(loaded.Load(), kPasswordFileUnsafe);
+    EXPECT_EQ(loaded.UntrustedPath(), folder_.Path());
+    ASSERT_EQ(::chmod(folder_.Path().c_str(), 0700), 0);
     EXPECT_EQ(loaded.Load(), 0);
     EXPECT_TRUE(loaded.Matches("pass word"));
+}
+
+// Passwords reached through a link could be anyone's: the link is refused, and named as what
+// must be put right.
+TEST_F(ExportPasswordsTest, APasswordFileThatIsALinkIsRefused) {
+    if (!test::kPosixFileModes) GTEST_SKIP() << "links on Windows need privileges the tests do not have";
+    ExportPasswords elsewhere(folder_.Path("elsewhere"));
+    ASSERT_EQ(elsewhere.Set(1, "pass word"), 0);
+    ASSERT_EQ(elsewhere.Save(), 0);
+    std::filesystem::create_directory(folder_.Path("settings"));
+    std::filesystem::create_symlink(elsewhere.FilePath(), passwords_.FilePath());
+    EXPECT_EQ(passwords_.Load(), kPasswordFileUnsafe);
+    EXPECT_EQ(passwords_.UntrustedPath(), passwords_.FilePath());
+    EXPECT_FALSE(passwords_.Matches("pass word"));
 }
 
 // A file system that can open and read files but cannot tell who may change them, make folders
@@ -92,7 +119,7 @@ class FactlessFileSystem final : public test::ForwardingFileSystem {
     int Facts(Handle, FileFacts&) override { return kOtherFileError; }
     using ForwardingFileSystem::Facts;
     int CreateFolder(const std::string&) override { return kOtherFileError; }
-    int Rename(const std::string&, const std::string&) override { return kOtherFileError; }
+    int Rename(const std::string&, const std::string&, bool) override { return kOtherFileError; }
 };
 
 TEST_F(ExportPasswordsTest, FileWhoseOwnershipCannotBeToldIsRefused) {
@@ -132,6 +159,29 @@ TEST(CheckExportPassword, AWrongPasswordCostsOneSecondARightOneNothing) {
     EXPECT_FALSE(CheckExportPassword(passwords, "", record));
     EXPECT_EQ(waits,
               (std::vector<std::chrono::milliseconds>{std::chrono::seconds(1), std::chrono::seconds(1)}));
+}
+
+// A check waits while another holds the turn, in this process or any other, and only then
+// takes its own (and a wrong guess its delay).
+TEST(CheckExportPassword, WaitsItsTurnWhileAnotherCheckHoldsIt) {
+    reports_test::TempFolder folder;
+    ExportPasswords passwords(folder.Path("settings"));
+    ASSERT_EQ(passwords.Set(1, "right one"), 0);
+    ASSERT_EQ(passwords.Save(), 0);
+    FileSystem& fs = DefaultFileSystem();
+    FileSystem::Handle held = -1;
+    bool created = false;
+    ASSERT_EQ(fs.Open(passwords.FilePath(), OpenMode::ReadOnly, 0, held, created), 0);
+    ASSERT_EQ(fs.LockExclusive(held), 0);
+    std::vector<std::chrono::milliseconds> waits;
+    const Sleeper releaseAfterThree = [&](std::chrono::milliseconds wait) {
+        waits.push_back(wait);
+        if (waits.size() == 3) fs.Close(held);
+    };
+    EXPECT_FALSE(CheckExportPassword(passwords, "wrong one", releaseAfterThree));
+    ASSERT_EQ(waits.size(), 4u);
+    EXPECT_LT(waits[0], std::chrono::seconds(1));
+    EXPECT_EQ(waits[3], std::chrono::seconds(1));
 }
 
 TEST_F(ExportPasswordsTest, RefusedPasswordsAndSlotsChangeNothing) {

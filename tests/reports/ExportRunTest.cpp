@@ -206,11 +206,17 @@ TEST_F(ExportRunTest, FullDiskLeavesNoCsvAndIsNeverSuccess) {
     FaultInjectingFileSystem fs;
     fs.DiskFullAfter(static_cast<long long>(firstRowEnd) + 40);
     const ExportOutcome outcome = RunExport(Request(), yes_, fs);
-    EXPECT_TRUE(outcome.exported);
+    // No half export is left, and the message says so: nothing was exported.
+    EXPECT_EQ(outcome.stop, ExportStop::NotWritten);
+    EXPECT_FALSE(outcome.exported);
     EXPECT_EQ(outcome.failureCode, kDiskFull);
-    // No half export is left: none of its rows counts as written.
     EXPECT_EQ(outcome.counters, (ExportCounters{3, 0, 0, 0, 3}));
-    EXPECT_EQ(outcome.message->caption, "Export File Problem");
+    EXPECT_EQ(*outcome.message,
+              (UserMessage{"Export File Error",
+                           "The ORVA file \n\t" + Request().recordFileName + ".rpc\n\nwas not exported: the file\n\t" +
+                               Request().exportName +
+                               ".csv\ncould not be written in full, so none of it was kept.\n\nThe disk is full.",
+                           MessageIcon::Stop}));
     EXPECT_FALSE(FileExists(folder_.Path("out.csv")));
 }
 
@@ -218,6 +224,7 @@ TEST_F(ExportRunTest, FullDiskBeforeTheHeaderFailsEveryRow) {
     FaultInjectingFileSystem fs;
     fs.DiskFullAfter(100);
     const ExportOutcome outcome = RunExport(Request(), yes_, fs);
+    EXPECT_EQ(outcome.stop, ExportStop::NotWritten);
     EXPECT_EQ(outcome.counters, (ExportCounters{3, 0, 0, 0, 3}));
     EXPECT_EQ(outcome.failureCode, kDiskFull);
     EXPECT_EQ(Csv(), "");
@@ -227,9 +234,11 @@ TEST_F(ExportRunTest, FailedFlushOnClosingCountsNoRowAsWritten) {
     FaultInjectingFileSystem fs;
     fs.FailSync(kHardwareError);
     const ExportOutcome outcome = RunExport(Request(), yes_, fs);
+    EXPECT_EQ(outcome.stop, ExportStop::NotWritten);
     EXPECT_EQ(outcome.failureCode, kHardwareError);
     EXPECT_EQ(outcome.counters, (ExportCounters{3, 0, 0, 0, 3}));
-    EXPECT_EQ(outcome.message->caption, "Export File Problem");
+    EXPECT_EQ(outcome.message->caption, "Export File Error");
+    EXPECT_EQ(outcome.message->text.find("disk is full"), std::string::npos);
 }
 
 }  // namespace

@@ -97,7 +97,16 @@ TEST(ReportMessages, FixedMessagesOfTheDialogs) {
         SaveSuccessfulMessage("c:/r/jane"),
         (UserMessage{"Save Successful", "The Rich Text Format file \n\n    c:/r/jane.rtf\n\nhas been saved",
                      MessageIcon::Information}));
-    EXPECT_EQ(SaveIncompleteMessage("c:/r/jane").caption, "Save File Error");
+    EXPECT_EQ(SaveNotWrittenMessage("c:/r/jane"),
+              (UserMessage{"Save File Error", "There was an error writing the file\n\t'c:/r/jane.rtf'\nThe report was not saved.",
+                           MessageIcon::Stop}));
+    const std::string neverReplaced =
+        "'\nis a Child and Adolescent Orvantis file (*.rpc).\nA report or an export never replaces one:\nplease "
+        "choose another name.";
+    EXPECT_EQ(OutputIsRecordFileMessage("c:/r/clinic.rpc"),
+              (UserMessage{"Save File Error", "The file\n\t'c:/r/clinic.rpc" + neverReplaced, MessageIcon::Stop}));
+    EXPECT_EQ(ExportFileOpenMessage(kOutputIsRecordFile, "c:/r/out").text, "The file\n\t'c:/r/out.csv" + neverReplaced);
+    EXPECT_EQ(SaveFileOpenMessage(kOutputIsRecordFile, "c:/r/jane").text, "The file\n\t'c:/r/jane.rtf" + neverReplaced);
     EXPECT_EQ(BrowseRefusedMessage(".csv").text,
               "You must enter a CSV filename (*.csv).  For example:  c:/export_files/export_ORVA_2005.csv");
     EXPECT_EQ(BrowseRefusedMessage(".rtf").text,

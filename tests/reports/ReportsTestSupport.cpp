@@ -10,6 +10,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "model/ItemCatalogue.h"
 #include "store/RecordCodec.h"
 #include "store/RecordFile.h"
 
@@ -30,10 +31,13 @@ AssessmentRecord PersonRecord(int reporter, const std::string& first, const std:
 
 namespace {
 
-// Answers every item: 4 for the listed items, 1 for the others, so that the listed ones are
-// endorsed and the repeated pairs give a computable Omega.
+// Answers every item the reporter is asked, as the wizards record them: 4 for the listed items,
+// 1 for the others, so that the listed ones are endorsed and the repeated pairs give a
+// computable Omega.
 void AnswerAll(AssessmentRecord& record, std::initializer_list<int> endorsed) {
-    for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, 1);
+    for (int item = 1; item <= kItemCount; ++item) {
+        if (record.GetReporter() != kTeacher || ItemCatalogue::InTeacherReport(item)) record.SetResponse(item, 1);
+    }
     for (int item : endorsed) record.SetResponse(item, 4);
     record.ComputeEndorsements();
 }

@@ -60,17 +60,21 @@ TEST(FileFacts, FolderIsNoRegularFileAndNothingThereIsNotFound) {
     EXPECT_EQ(DefaultFileSystem().Facts(dir.Path("missing/file"), facts), kBadPath);
 }
 
-TEST(FileFacts, CreateFolderAndRenameReplaceInOneStep) {
+TEST(FileFacts, CreateFolderAndRenameInOneStepReplacingOnlyWhenAsked) {
     TempFolder dir;
     FileSystem& fs = DefaultFileSystem();
     ASSERT_EQ(fs.CreateFolder(dir.Path("sub")), kStoreOk);
     EXPECT_EQ(fs.CreateFolder(dir.Path("sub")), kStoreOk);
     WriteAll(dir.Path("sub/new"), {7});
     WriteAll(dir.Path("sub/old"), {1, 2});
-    ASSERT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old")), kStoreOk);
+    EXPECT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), false), kFileExists);
+    EXPECT_EQ(test::ReadAll(dir.Path("sub/old")), (test::Bytes{1, 2}));
+    ASSERT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), true), kStoreOk);
     EXPECT_EQ(test::ReadAll(dir.Path("sub/old")), test::Bytes{7});
     EXPECT_FALSE(test::FileExists(dir.Path("sub/new")));
-    EXPECT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old")), kFileNotFound);
+    EXPECT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), true), kFileNotFound);
+    ASSERT_EQ(fs.Rename(dir.Path("sub/old"), dir.Path("sub/third"), false), kStoreOk);
+    EXPECT_EQ(test::ReadAll(dir.Path("sub/third")), test::Bytes{7});
 }
 
 }  // namespace

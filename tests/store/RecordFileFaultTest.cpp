@@ -105,9 +105,9 @@ TEST_F(RecordFileFaultTest, ReplacementThatFailsAtAnyByteLeavesTheFileAsItWas) {
 TEST_F(RecordFileFaultTest, FullDiskRefusesTheAppendAndKeepsTheFile) {
     WriteAll(path_, FileOfSamples(2));
     const Bytes before = ReadAll(path_);
-    // The append needs room for its record and for the journal that keeps the header it
-    // rewrites (280 bytes) until the record is on the disk.
-    constexpr long long kNeeded = 2187 + 280;
+    // The append needs room for its record and for the journal (2773 bytes) that keeps the
+    // header it rewrites and the bytes it writes until the record is on the disk.
+    constexpr long long kNeeded = 2187 + 2773;
     for (long long room : {0LL, 1LL, 1000LL, 2186LL, kNeeded - 1}) {
         faulty_.DiskFullAfter(room);
         ASSERT_EQ(Append(), kDiskFull);

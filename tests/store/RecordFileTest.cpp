@@ -102,8 +102,7 @@ TEST_F(RecordFileTest, ReplacingBeyondTheLastRecordWritesNothing) {
 
 TEST_F(RecordFileTest, ReplacingInAMissingFileLeavesNoFile) {
     int position = -1;
-    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 0, position),
-              kPositionBeyondEnd);
+    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 0, position), kFileNotFound);
     EXPECT_FALSE(FileExists(path_));
 }
 
@@ -178,12 +177,15 @@ TEST_F(RecordFileTest, ReadOnlyOpenOfAMissingFileIsNotFoundAndCreatesNothing) {
     EXPECT_FALSE(FileExists(path_));
 }
 
-TEST_F(RecordFileTest, OpenForWritingCreatesAnEmptyFile) {
+// Only an append makes a file, and then whole, with its records.
+TEST_F(RecordFileTest, OpeningForWritingMakesNoFile) {
     RecordFile file;
+    EXPECT_EQ(file.Open(path_, false), kFileNotFound);
+    EXPECT_FALSE(FileExists(path_));
+    WriteAll(path_, {});
     EXPECT_EQ(file.Open(path_, false), 0);
     EXPECT_EQ(file.ValidateHeader(), kNewEmptyFile);
     file.Close();
-    EXPECT_TRUE(FileExists(path_));
     EXPECT_EQ(file.OpenForReading(path_, true), kTooShort);
 }
 

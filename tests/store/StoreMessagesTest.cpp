@@ -51,6 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
         SaveCase{"FileNotFound", -2, kOther}, SaveCase{"HardwareError", -10, kOther},
         SaveCase{"OtherFileError", -99, kOther}, SaveCase{"PositionBeyondEnd", -101, kOther},
         SaveCase{"IncompleteRecord", -601, kOther},
+        SaveCase{"NameTooLong", -508,
+                 "The file name is too long for the changes to the file to be kept safe.\nPlease use a shorter "
+                 "name."},
         SaveCase{"RecordChanged", -603,
                  "The record has been changed since it was opened for editing,\nso it has not been "
                  "replaced.\n\nUntick 'Replace Existing Record' to save your edits as a new record."}),
@@ -141,6 +144,21 @@ TEST(StoreMessages, SearchAndReadOnlyMessages) {
             "Warning:  The file you are attempting to edit is read-only.\n\nYou will have to either have "
             "the read-only security\non the file removed or save any edits to a new file.",
             MessageIcon::Information}));
+}
+
+TEST(StoreMessages, AJournalSetAsideIsToldPlainly) {
+    const std::string told =
+        "The file\n\t'/data/clinic.rpc'\nhad beside it the journal of an unfinished change that\ndoes not belong "
+        "to the file as it is now: the journal is\ndamaged, or the file was copied, put back from a backup\nor "
+        "changed since.\n\nThe journal was not applied, and the file was left as it is.";
+    const std::string advice =
+        "\n\nPlease check that the file holds every record it should,\nor contact your system administrator.";
+    EXPECT_EQ(UnmatchedJournalMessage("/data/clinic.rpc", "/data/clinic.rpc-journal.unmatched-1"),
+              (UserMessage{"Unfinished Change Not Applied",
+                           told + "\nThe journal was kept as\n\t'/data/clinic.rpc-journal.unmatched-1'" + advice,
+                           MessageIcon::Exclamation}));
+    EXPECT_EQ(UnmatchedJournalMessage("/data/clinic.rpc", "").text,
+              told + "\nThe journal could not be moved aside and stays beside the file." + advice);
 }
 
 }  // namespace

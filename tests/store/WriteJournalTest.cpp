@@ -1,16 +1,23 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "store/FileSystem.h"
+#include "store/PosixFileSystem.h"
 #include "store/RecordFile.h"
 #include "store/RecordList.h"
 #include "store/RecordStore.h"
 #include "store/StoreResult.h"
 #include "store/StoreTestSupport.h"
+#include "store/UnmatchedJournal.h"
 #include "store/WriteJournal.h"
+#include "support/JournalSettling.h"
+#include "support/StoppingFileSystem.h"
 
 namespace orva {
 namespace {
@@ -20,151 +27,304 @@ using test::FileExists;
 using test::FileOfSamples;
 using test::ReadAll;
 using test::SampleRecord;
+using test::StoppingFileSystem;
 using test::TempFolder;
 using test::WriteAll;
 
-// The machine's file system until `budget` bytes have been written; from then on the process
-// is as good as dead: nothing more reaches the disk (a write that crosses the budget is cut
-// there), and every later write, truncate, sync or removal fails. What is left on the disk is
-// what a kill at that moment would leave.
-class DyingFileSystem final : public FileSystem {
-  public:
-    explicit DyingFileSystem(long long budget = kUnlimited) : budget_(budget) {}
-
-    bool Died() const { return dead_; }
-    // Budgets worth stopping at: before each step, one byte into each write and halfway.
-    const std::vector<long long>& StopPoints() const { return stops_; }
-    void DenyWriteAccess() { denyWrite_ = true; }
-
-    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle, bool& created) override {
-        if (denyWrite_ && mode != OpenMode::ReadOnly) return kAccessDenied;
-        if (dead_ && mode != OpenMode::ReadOnly) return kHardwareError;
-        return inner_.Open(path, mode, permissions, handle, created);
-    }
-    int LockExclusive(Handle handle) override { return inner_.LockExclusive(handle); }
-    long long Size(Handle handle) override { return inner_.Size(handle); }
-    long long ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override {
-        return inner_.ReadAt(handle, offset, buffer, size);
-    }
-    int WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override {
-        if (dead_) return kHardwareError;
-        NoteStops(static_cast<long long>(size));
-        if (static_cast<long long>(size) > budget_) {
-            if (budget_ > 0) inner_.WriteAt(handle, offset, data, static_cast<std::size_t>(budget_));
-            budget_ = 0;
-            dead_ = true;
-            return kHardwareError;
-        }
-        budget_ -= static_cast<long long>(size);
-        return inner_.WriteAt(handle, offset, data, size);
-    }
-    int Truncate(Handle handle, long long length) override {
-        return Mutation() ? inner_.Truncate(handle, length) : kHardwareError;
-    }
-    int Sync(Handle handle) override { return Mutation() ? inner_.Sync(handle) : kHardwareError; }
-    int Close(Handle handle) override { return inner_.Close(handle); }
-    int Remove(const std::string& path) override { return Mutation() ? inner_.Remove(path) : kHardwareError; }
-    int SyncDirectoryOf(const std::string& path) override {
-        return Mutation() ? inner_.SyncDirectoryOf(path) : kHardwareError;
-    }
-
-  private:
-    // Steps that change nothing but the disk's state count as one byte each, so that a death
-    // can fall between any two steps of a change.
-    bool Mutation() {
-        if (dead_) return false;
-        NoteStops(1);
-        if (budget_ == 0) {
-            dead_ = true;
-            return false;
-        }
-        --budget_;
-        return true;
-    }
-
-    void NoteStops(long long size) {
-        const long long spent = kUnlimited - budget_;
-        stops_.push_back(spent);
-        if (size > 1) {
-            stops_.push_back(spent + 1);
-            stops_.push_back(spent + size / 2);
-        }
-    }
-
-    static constexpr long long kUnlimited = 1LL << 40;
-    FileSystem& inner_ = DefaultFileSystem();
-    long long budget_;
-    std::vector<long long> stops_;
-    bool dead_ = false;
-    bool denyWrite_ = false;
-};
+// The journal an earlier version wrote: nothing in it named the file it belonged to.
+Bytes EarlierVersionsJournal(long long oldLength, bool created) {
+    Bytes bytes = {'O', 'R', 'V', 'A', 'J', 'R', 'N', '1'};
+    for (int i = 0; i < 8; ++i) bytes.push_back(static_cast<unsigned char>(oldLength >> (8 * i)));
+    bytes.push_back(created ? 1 : 0);
+    bytes.insert(bytes.end(), {0, 0, 0, 0});
+    std::uint32_t hash = 2166136261u;
+    for (unsigned char byte : bytes) hash = (hash ^ byte) * 16777619u;
+    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<unsigned char>(hash >> (8 * i)));
+    return bytes;
+}
 
 class WriteJournalTest : public ::testing::Test {
   protected:
-    // The records of a file as the next user of the machine's file system reads them.
-    std::vector<std::string> RecordsOnDisk() {
+    // The first names of a file's records as the next user of the machine's file system reads
+    // them, "damaged" for a record that fails.
+    static std::vector<std::string> RecordsIn(const std::string& path) {
         std::vector<std::string> names;
-        RecordStore().ForEach(path_, true, [&names](long long, int code, const AssessmentRecord& record) {
+        RecordStore().ForEach(RecordFilePath(path), true, [&names](long long, int code, const AssessmentRecord& record) {
             names.push_back(code == 0 ? record.GetFirstName() : "damaged");
             return true;
         });
         return names;
     }
 
+    AppendOutcome AppendSample(const std::string& path, int seed, FileSystem& fs = DefaultFileSystem()) {
+        std::vector<AssessmentRecord> records = {SampleRecord(seed)};
+        return RecordStore(fs, clock_).Append(RecordFilePath(path), records);
+    }
+
+    // Appends two records through `path` and stops the writer half way through writing them:
+    // the file is half-changed and its journal is left.
+    void InterruptAppend(const std::string& path) {
+        const std::string real = std::filesystem::canonical(path);
+        const Bytes before = ReadAll(real);
+        const auto run = [&](long long budget) {
+            WriteAll(real, before);
+            std::filesystem::remove(WriteJournal::PathFor(real));
+            StoppingFileSystem stopping(DefaultFileSystem(), budget);
+            std::vector<AssessmentRecord> records = {SampleRecord(91), SampleRecord(92)};
+            RecordStore(stopping, clock_).Append(RecordFilePath(path), records);
+            return stopping.StopPoints();
+        };
+        std::vector<long long> halfWay;
+        for (const long long stop : run(StoppingFileSystem::kUnlimited)) {
+            run(stop);
+            if (FileExists(WriteJournal::PathFor(real)) && ReadAll(real).size() > before.size()) halfWay.push_back(stop);
+        }
+        ASSERT_FALSE(halfWay.empty()) << "no stop point leaves a half-made change";
+        run(halfWay[halfWay.size() / 2]);
+    }
+
     FixedClock clock_{{2024, 6, 1, 8, 5, 9}};
     TempFolder dir_;
-    RecordFilePath path_{dir_.Path("clinic")};
+    std::string path_ = dir_.Path("clinic.rpc");
+    std::vector<UnmatchedJournal> told_;
+    UnmatchedJournalListening listening_{[this](const UnmatchedJournal& journal) { told_.push_back(journal); }};
 };
 
-TEST_F(WriteJournalTest, RecoveryPutsBackEveryRegionAndTheLength) {
-    const Bytes before = FileOfSamples(3);
-    WriteAll(path_.OnDisk(), before);
-    FileSystem& fs = DefaultFileSystem();
-    ASSERT_EQ(WriteJournal::Begin(fs, path_.OnDisk(), static_cast<long long>(before.size()), false,
-                                  {{0, Bytes(before.begin(), before.begin() + 243)},
-                                   {500, Bytes(before.begin() + 500, before.begin() + 600)}}),
-              kStoreOk);
-    Bytes changed = before;
-    std::fill(changed.begin(), changed.begin() + 700, 0x55);
-    changed.resize(changed.size() + 4000, 0x66);
-    WriteAll(path_.OnDisk(), changed);
+TEST_F(WriteJournalTest, AnInterruptedChangeIsReadAsItWasAndUndoneOnlyByTheNextWriter) {
+    WriteAll(path_, FileOfSamples(3));
+    const std::vector<std::string> old = RecordsIn(path_);
+    InterruptAppend(path_);
+    const Bytes halfMade = ReadAll(path_);
 
-    FileSystem::Handle handle = -1;
-    bool created = false;
-    ASSERT_EQ(fs.Open(path_.OnDisk(), OpenMode::ReadWrite, 0, handle, created), kStoreOk);
-    WriteJournal::Recovery what{};
-    EXPECT_EQ(WriteJournal::Recover(fs, path_.OnDisk(), handle, what), kStoreOk);
-    fs.Close(handle);
-    EXPECT_EQ(what, WriteJournal::Recovery::RolledBack);
-    Bytes expected = changed;
-    expected.resize(before.size());
-    std::copy(before.begin(), before.begin() + 243, expected.begin());
-    std::copy(before.begin() + 500, before.begin() + 600, expected.begin() + 500);
-    EXPECT_EQ(ReadAll(path_.OnDisk()), expected);
-    EXPECT_FALSE(FileExists(WriteJournal::PathFor(path_.OnDisk())));
+    // A command that only reads sees the file as it was and changes nothing.
+    RecordList list;
+    EXPECT_EQ(RecordStore().List(RecordFilePath(path_), true, false, list), 0);
+    EXPECT_EQ(list.RowCount(), 3);
+    FileCheck check;
+    ASSERT_EQ(RecordStore().Check(RecordFilePath(path_), check), kStoreOk);
+    EXPECT_EQ(check.records, 3);
+    EXPECT_TRUE(check.damaged.empty());
+    EXPECT_FALSE(check.partialTail);
+    EXPECT_EQ(RecordsIn(path_), old);
+    EXPECT_EQ(ReadAll(path_), halfMade);
+    EXPECT_TRUE(FileExists(WriteJournal::PathFor(path_)));
+
+    // The next writer puts the file back before its own change.
+    ASSERT_EQ(AppendSample(path_, 7).firstPosition, 3);
+    std::vector<std::string> withNew = old;
+    withNew.push_back(SampleRecord(7).GetFirstName());
+    EXPECT_EQ(RecordsIn(path_), withNew);
+    EXPECT_FALSE(FileExists(WriteJournal::PathFor(path_)));
+    EXPECT_TRUE(told_.empty());
 }
 
-TEST_F(WriteJournalTest, AJournalCutShortIsDroppedAndTheFileLeftAlone) {
-    const Bytes before = FileOfSamples(2);
-    WriteAll(path_.OnDisk(), before);
-    ASSERT_EQ(WriteJournal::Begin(DefaultFileSystem(), path_.OnDisk(), 99, false, {{0, Bytes(243, 0)}}), kStoreOk);
-    Bytes journal = ReadAll(WriteJournal::PathFor(path_.OnDisk()));
-    journal.pop_back();
-    WriteAll(WriteJournal::PathFor(path_.OnDisk()), journal);
+TEST_F(WriteJournalTest, AChangeThroughALinkIsJournaledBesideTheFileItself) {
+    std::filesystem::create_directory(dir_.Path("shared"));
+    const std::string real = dir_.Path("shared/clinic.rpc");
+    WriteAll(real, FileOfSamples(3));
+    std::filesystem::create_symlink(real, path_);
+    InterruptAppend(path_);
+    EXPECT_TRUE(FileExists(WriteJournal::PathFor(real)));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(WriteJournal::PathFor(path_))));
 
-    EXPECT_EQ(RecordsOnDisk().size(), 2u);
-    EXPECT_EQ(ReadAll(path_.OnDisk()), before);
-    EXPECT_FALSE(FileExists(WriteJournal::PathFor(path_.OnDisk())));
+    // A save through the real name finds the journal and puts the file back first; the link
+    // then shows that save, which nothing undoes.
+    ASSERT_EQ(AppendSample(real, 7).code, kStoreOk);
+    const std::vector<std::string> expected = RecordsIn(real);
+    ASSERT_EQ(expected.size(), 4u);
+    EXPECT_EQ(expected.back(), SampleRecord(7).GetFirstName());
+    EXPECT_EQ(AppendSample(path_, 8).firstPosition, 4);
+    EXPECT_EQ(RecordsIn(path_).size(), 5u);
+    EXPECT_TRUE(std::filesystem::is_symlink(path_));
+    EXPECT_TRUE(told_.empty());
 }
 
-// A change stopped after every possible number of bytes leaves, for whoever opens the file
-// next, either the old file or the whole change, and never a file that cannot be opened.
-enum class Change { AppendToFile, AppendToNewFile, AppendOverPartialTail, Replace };
+TEST_F(WriteJournalTest, ALinkToAFileNotMadeYetMakesItWhereTheLinkPoints) {
+    std::filesystem::create_directory(dir_.Path("shared"));
+    std::filesystem::create_symlink(dir_.Path("shared/clinic.rpc"), path_);
+    ASSERT_EQ(AppendSample(path_, 1).firstPosition, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(path_));
+    EXPECT_EQ(RecordsIn(dir_.Path("shared/clinic.rpc")).size(), 1u);
+}
+
+// A second hard link leads to the same file under another name, so a journal beside one name
+// is not found through the other. A save through the other name goes ahead; the journal then
+// no longer matches the file and never undoes that save.
+TEST_F(WriteJournalTest, AJournalLeftThroughASecondHardLinkNeverUndoesALaterSave) {
+    const std::string second = dir_.Path("second.rpc");
+    WriteAll(path_, FileOfSamples(3));
+    std::filesystem::create_hard_link(path_, second);
+    InterruptAppend(second);
+    ASSERT_EQ(AppendSample(path_, 7).code, kStoreOk);
+    const std::vector<std::string> saved = RecordsIn(path_);
+
+    EXPECT_EQ(RecordsIn(second), saved);
+    EXPECT_EQ(saved.back(), SampleRecord(7).GetFirstName());
+    EXPECT_FALSE(FileExists(WriteJournal::PathFor(second)));
+    EXPECT_TRUE(FileExists(WriteJournal::PathFor(second) + ".unmatched-1"));
+    ASSERT_EQ(told_.size(), 1u);
+    EXPECT_EQ(told_[0].keptAs, WriteJournal::PathFor(std::filesystem::canonical(second)) + ".unmatched-1");
+}
+
+// What may lie beside a sound file of five records that does not belong to it.
+enum class Stray { BackupCopiedIn, BackupWrittenOver, OtherFilesJournal, DamagedJournal, EarlierCreated,
+                   EarlierShorter, EarlierLonger };
+
+std::string StrayName(Stray stray) {
+    switch (stray) {
+        case Stray::BackupCopiedIn:
+            return "BackupCopiedIn";
+        case Stray::BackupWrittenOver:
+            return "BackupWrittenOver";
+        case Stray::OtherFilesJournal:
+            return "OtherFilesJournal";
+        case Stray::DamagedJournal:
+            return "DamagedJournal";
+        case Stray::EarlierCreated:
+            return "EarlierCreated";
+        case Stray::EarlierShorter:
+            return "EarlierShorter";
+        case Stray::EarlierLonger:
+            return "EarlierLonger";
+    }
+    return "Unknown";
+}
+
+class StrayJournal : public WriteJournalTest, public ::testing::WithParamInterface<Stray> {
+  protected:
+    // Leaves the file as five sound records with a journal beside it that is not theirs.
+    void Prepare() {
+        const Bytes backup = FileOfSamples(5);
+        switch (GetParam()) {
+            case Stray::BackupCopiedIn:
+                WriteAll(path_, FileOfSamples(3));
+                InterruptAppend(path_);
+                std::filesystem::remove(path_);
+                WriteAll(path_, backup);
+                break;
+            case Stray::BackupWrittenOver:
+                WriteAll(path_, FileOfSamples(3));
+                InterruptAppend(path_);
+                WriteAll(path_, backup);
+                break;
+            case Stray::OtherFilesJournal: {
+                const std::string other = dir_.Path("other.rpc");
+                WriteAll(other, FileOfSamples(3));
+                InterruptAppend(other);
+                std::filesystem::copy_file(WriteJournal::PathFor(other), WriteJournal::PathFor(path_));
+                WriteAll(path_, backup);
+                break;
+            }
+            case Stray::DamagedJournal: {
+                WriteAll(path_, FileOfSamples(3));
+                InterruptAppend(path_);
+                std::filesystem::remove(path_);
+                WriteAll(path_, backup);
+                Bytes journal = ReadAll(WriteJournal::PathFor(path_));
+                journal[journal.size() / 2] ^= 0x01;
+                WriteAll(WriteJournal::PathFor(path_), journal);
+                break;
+            }
+            case Stray::EarlierCreated:
+                WriteAll(path_, backup);
+                WriteAll(WriteJournal::PathFor(path_), EarlierVersionsJournal(0, true));
+                break;
+            case Stray::EarlierShorter:
+                WriteAll(path_, backup);
+                WriteAll(WriteJournal::PathFor(path_), EarlierVersionsJournal(2430, false));
+                break;
+            case Stray::EarlierLonger:
+                WriteAll(path_, backup);
+                WriteAll(WriteJournal::PathFor(path_), EarlierVersionsJournal(243 + 9 * 2187, false));
+                break;
+        }
+        ASSERT_EQ(ReadAll(path_), backup);
+        told_.clear();
+    }
+};
+
+TEST_P(StrayJournal, IsSetAsideUnappliedWhenTheFileIsRead) {
+    Prepare();
+    const Bytes sound = ReadAll(path_);
+    const Bytes journal = ReadAll(WriteJournal::PathFor(path_));
+    FileCheck check;
+    ASSERT_EQ(RecordStore().Check(RecordFilePath(path_), check), kStoreOk);
+    EXPECT_EQ(check.records, 5);
+    EXPECT_TRUE(check.damaged.empty());
+    EXPECT_EQ(ReadAll(path_), sound);
+    EXPECT_FALSE(FileExists(WriteJournal::PathFor(path_)));
+    EXPECT_EQ(ReadAll(WriteJournal::PathFor(path_) + ".unmatched-1"), journal);
+    ASSERT_EQ(told_.size(), 1u);
+    EXPECT_EQ(told_[0].recordFile, std::filesystem::canonical(path_).string());
+    EXPECT_EQ(told_[0].keptAs, WriteJournal::PathFor(told_[0].recordFile) + ".unmatched-1");
+    // Told once: the journal is no longer where it would be found.
+    RecordList list;
+    EXPECT_EQ(RecordStore().List(RecordFilePath(path_), true, false, list), 0);
+    EXPECT_EQ(list.RowCount(), 5);
+    EXPECT_EQ(told_.size(), 1u);
+}
+
+TEST_P(StrayJournal, IsSetAsideUnappliedBeforeAWriterChangesTheFile) {
+    Prepare();
+    const Bytes sound = ReadAll(path_);
+    ASSERT_EQ(AppendSample(path_, 7).firstPosition, 5);
+    const Bytes after = ReadAll(path_);
+    ASSERT_EQ(after.size(), sound.size() + 2187);
+    EXPECT_TRUE(std::equal(sound.begin() + 243, sound.end(), after.begin() + 243));
+    EXPECT_EQ(RecordsIn(path_).size(), 6u);
+    EXPECT_TRUE(FileExists(WriteJournal::PathFor(path_) + ".unmatched-1"));
+    EXPECT_EQ(told_.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Strays, StrayJournal,
+                         ::testing::Values(Stray::BackupCopiedIn, Stray::BackupWrittenOver, Stray::OtherFilesJournal,
+                                           Stray::DamagedJournal, Stray::EarlierCreated, Stray::EarlierShorter,
+                                           Stray::EarlierLonger),
+                         [](const auto& info) { return StrayName(info.param); });
+
+TEST_F(WriteJournalTest, JournalsSetAsideKeepEachOther) {
+    WriteAll(path_, FileOfSamples(2));
+    WriteAll(WriteJournal::PathFor(path_), EarlierVersionsJournal(0, true));
+    WriteAll(WriteJournal::PathFor(path_) + ".unmatched-1", {1, 2, 3});
+    EXPECT_EQ(RecordsIn(path_).size(), 2u);
+    EXPECT_EQ(ReadAll(WriteJournal::PathFor(path_) + ".unmatched-1"), (Bytes{1, 2, 3}));
+    EXPECT_EQ(ReadAll(WriteJournal::PathFor(path_) + ".unmatched-2"), EarlierVersionsJournal(0, true));
+}
+
+TEST_F(WriteJournalTest, AReaderThatCannotReadTheJournalDoesNotShowTheFile) {
+    WriteAll(path_, FileOfSamples(2));
+    InterruptAppend(path_);
+    if (::geteuid() == 0) GTEST_SKIP() << "an administrator reads every file";
+    std::filesystem::permissions(WriteJournal::PathFor(path_), std::filesystem::perms::none);
+    RecordList list;
+    EXPECT_EQ(RecordStore().List(RecordFilePath(path_), true, false, list), kUnfinishedChange);
+}
+
+// A name that leaves no room for its journal's would make a file that could never be changed.
+TEST_F(WriteJournalTest, ANameWithoutRoomForItsJournalIsRefusedBeforeAnythingIsMade) {
+    const std::string longest = dir_.Path(std::string(WriteJournal::kLongestRecordFileName - 4, 'a') + ".rpc");
+    const std::string tooLong = dir_.Path(std::string(WriteJournal::kLongestRecordFileName - 3, 'a') + ".rpc");
+    EXPECT_EQ(AppendSample(longest, 1).code, kStoreOk);
+    EXPECT_EQ(AppendSample(longest, 2).firstPosition, 1);
+    EXPECT_EQ(AppendSample(tooLong, 1).code, kNameTooLong);
+    EXPECT_FALSE(FileExists(tooLong));
+    // One made by other means can still be read.
+    WriteAll(tooLong, FileOfSamples(2));
+    EXPECT_EQ(RecordsIn(tooLong).size(), 2u);
+    EXPECT_EQ(AppendSample(tooLong, 1).code, kNameTooLong);
+}
+
+// A change stopped after every possible number of bytes or steps leaves, for whoever opens the
+// file next, either the old file or the whole change, never a file that cannot be opened, and
+// nothing else in its folder.
+enum class Change { AppendToFile, AppendToEmptyFile, AppendToNewFile, AppendOverPartialTail, Replace };
 
 std::string ChangeName(Change change) {
     switch (change) {
         case Change::AppendToFile:
             return "AppendToFile";
+        case Change::AppendToEmptyFile:
+            return "AppendToEmptyFile";
         case Change::AppendToNewFile:
             return "AppendToNewFile";
         case Change::AppendOverPartialTail:
@@ -175,115 +335,127 @@ std::string ChangeName(Change change) {
     return "Unknown";
 }
 
-class StoppedChange : public WriteJournalTest, public ::testing::WithParamInterface<Change> {
+class StoppedChange : public WriteJournalTest,
+                      public ::testing::WithParamInterface<std::tuple<Change, bool>> {
   protected:
-    Bytes Prepare() {
-        Bytes bytes;
-        switch (GetParam()) {
+    Change Kind() const { return std::get<0>(GetParam()); }
+    // Whether the file system makes unnamed temporary files.
+    bool Unnamed() const { return std::get<1>(GetParam()); }
+
+    // The file as the change finds it, alone in its folder (a stop no handler sees may have
+    // left a named temporary file beside it).
+    void Prepare() {
+        for (const auto& entry : std::filesystem::directory_iterator(dir_.Path())) std::filesystem::remove(entry.path());
+        Bytes bytes = FileOfSamples(3);
+        switch (Kind()) {
             case Change::AppendToNewFile:
-                return bytes;
+                return;
+            case Change::AppendToEmptyFile:
+                bytes.clear();
+                break;
             case Change::AppendOverPartialTail:
-                bytes = FileOfSamples(3);
                 bytes.resize(bytes.size() + 1000, 0x41);
                 break;
             default:
-                bytes = FileOfSamples(3);
+                break;
         }
-        WriteAll(path_.OnDisk(), bytes);
-        return bytes;
+        WriteAll(path_, bytes);
     }
 
     int Run(FileSystem& fs) {
         RecordStore store(fs, clock_);
-        if (GetParam() == Change::Replace) {
+        if (Kind() == Change::Replace) {
             AssessmentRecord expected;
-            RecordStore().Read(path_, 1, expected);
+            RecordStore().Read(RecordFilePath(path_), 1, expected);
             AssessmentRecord replacement = SampleRecord(90);
-            return store.Replace(path_, 1, expected, replacement);
+            return store.Replace(RecordFilePath(path_), 1, expected, replacement);
         }
         std::vector<AssessmentRecord> records = {SampleRecord(91), SampleRecord(92)};
-        return store.Append(path_, records).code;
+        return store.Append(RecordFilePath(path_), records).code;
     }
 };
 
 TEST_P(StoppedChange, LeavesTheOldFileOrTheWholeChange) {
-    // The whole change once, to know what "done" reads as and how many bytes it writes.
-    const Bytes before = Prepare();
-    const std::vector<std::string> old = RecordsOnDisk();
-    DyingFileSystem counting;
+    PosixFileSystem machine(Unnamed());
+    Prepare();
+    const bool hadFile = FileExists(path_);
+    const Bytes before = ReadAll(path_);
+    const std::vector<std::string> old = RecordsIn(path_);
+    StoppingFileSystem counting(machine);
     ASSERT_EQ(Run(counting), kStoreOk);
-    const std::vector<std::string> done = RecordsOnDisk();
+    const std::vector<std::string> done = RecordsIn(path_);
     ASSERT_NE(done, old);
 
     int oldSeen = 0;
     int doneSeen = 0;
     for (const long long budget : counting.StopPoints()) {
-        std::filesystem::remove(path_.OnDisk());
-        std::filesystem::remove(WriteJournal::PathFor(path_.OnDisk()));
-        if (!before.empty() || GetParam() != Change::AppendToNewFile) WriteAll(path_.OnDisk(), before);
-        DyingFileSystem dying(budget);
-        const int result = Run(dying);
-        const std::vector<std::string> after = GetParam() == Change::AppendToNewFile && !FileExists(path_.OnDisk())
-                                                   ? std::vector<std::string>{}
-                                                   : RecordsOnDisk();
+        Prepare();
+        StoppingFileSystem stopping(machine, budget);
+        const int result = Run(stopping);
+        const std::vector<std::string> after = RecordsIn(path_);
         // A change reported as failed changed nothing; one reported as done is there whole.
         if (result == kStoreOk) {
-            ASSERT_EQ(after, done) << "stopped after " << budget << " bytes";
+            ASSERT_EQ(after, done) << "stopped after " << budget;
             ++doneSeen;
         } else if (after == old) {
             ++oldSeen;
-            if (GetParam() != Change::AppendToNewFile) {
-                EXPECT_EQ(ReadAll(path_.OnDisk()), before) << "stopped after " << budget;
-            }
         } else {
-            ADD_FAILURE() << "stopped after " << budget << " bytes: reported as failed, but the file changed";
+            ADD_FAILURE() << "stopped after " << budget << ": reported as failed, but the file changed";
         }
-        EXPECT_FALSE(FileExists(WriteJournal::PathFor(path_.OnDisk()))) << "stopped after " << budget;
-        EXPECT_TRUE(dying.Died()) << "stopped after " << budget;
+        // The next writer leaves nothing of the stopped change behind.
+        test::SettleAsTheNextWriter(path_);
+        EXPECT_EQ(RecordsIn(path_), after) << "stopped after " << budget;
+        if (after == old) {
+            if (hadFile) {
+                EXPECT_EQ(ReadAll(path_), before) << "stopped after " << budget;
+            } else {
+                EXPECT_FALSE(FileExists(path_)) << "stopped after " << budget;
+            }
+        }
+        // A named temporary file is left only by a stop no handler sees (a kill).
+        if (Unnamed() || !stopping.Stopped()) {
+            const std::vector<std::string> expected =
+                FileExists(path_) ? std::vector<std::string>{"clinic.rpc"} : std::vector<std::string>{};
+            EXPECT_EQ(test::FolderNames(dir_.Path()), expected) << "stopped after " << budget;
+        }
     }
-    EXPECT_GT(oldSeen, 10);
+    EXPECT_GT(oldSeen, 5);
     EXPECT_GE(doneSeen, 1);
+    EXPECT_TRUE(told_.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Changes, StoppedChange,
-                         ::testing::Values(Change::AppendToFile, Change::AppendToNewFile, Change::AppendOverPartialTail,
-                                           Change::Replace),
-                         [](const auto& info) { return ChangeName(info.param); });
-
-TEST_F(WriteJournalTest, AReaderWithoutWriteAccessDoesNotShowAnUnfinishedChange) {
-    WriteAll(path_.OnDisk(), FileOfSamples(2));
-    ASSERT_EQ(WriteJournal::Begin(DefaultFileSystem(), path_.OnDisk(), 2430, false, {}), kStoreOk);
-    DyingFileSystem readOnly;
-    readOnly.DenyWriteAccess();
-    RecordList list;
-    EXPECT_EQ(RecordStore(readOnly).List(path_, true, false, list), kUnfinishedChange);
-    EXPECT_TRUE(FileExists(WriteJournal::PathFor(path_.OnDisk())));
-    // The next reader who may write settles it.
-    EXPECT_EQ(RecordsOnDisk().size(), 1u);
-}
+                         ::testing::Combine(::testing::Values(Change::AppendToFile, Change::AppendToEmptyFile,
+                                                              Change::AppendToNewFile,
+                                                              Change::AppendOverPartialTail, Change::Replace),
+                                            ::testing::Bool()),
+                         [](const auto& info) {
+                             return ChangeName(std::get<0>(info.param)) +
+                                    (std::get<1>(info.param) ? "Unnamed" : "Named");
+                         });
 
 TEST_F(WriteJournalTest, APartialRecordAtTheEndIsOneDamagedRecordAndTheNextAppendCutsItOff) {
     Bytes bytes = FileOfSamples(3);
     bytes.resize(bytes.size() + 1000, 0x41);
-    WriteAll(path_.OnDisk(), bytes);
+    WriteAll(path_, bytes);
+    const RecordFilePath path(path_);
 
     RecordList list;
-    EXPECT_EQ(RecordStore().List(path_, true, false, list), 1);
+    EXPECT_EQ(RecordStore().List(path, true, false, list), 1);
     EXPECT_EQ(list.RowCount(), 3);
     EXPECT_EQ(list.FailedPositions(), std::vector<long long>({3}));
     FileCheck check;
-    ASSERT_EQ(RecordStore().Check(path_, check), kStoreOk);
+    ASSERT_EQ(RecordStore().Check(path, check), kStoreOk);
     EXPECT_TRUE(check.partialTail);
     EXPECT_EQ(check.records, 4);
     ASSERT_EQ(check.damaged.size(), 1u);
     EXPECT_EQ(check.damaged[0], std::make_pair(3LL, static_cast<int>(kIncompleteRecord)));
 
-    std::vector<AssessmentRecord> records = {SampleRecord(7)};
-    const AppendOutcome appended = RecordStore(DefaultFileSystem(), clock_).Append(path_, records);
+    const AppendOutcome appended = AppendSample(path_, 7);
     ASSERT_EQ(appended.code, kStoreOk);
     EXPECT_EQ(appended.firstPosition, 3);
-    EXPECT_EQ(static_cast<long long>(ReadAll(path_.OnDisk()).size()), RecordOffset(4));
-    ASSERT_EQ(RecordStore().Check(path_, check), kStoreOk);
+    EXPECT_EQ(static_cast<long long>(ReadAll(path_).size()), RecordOffset(4));
+    ASSERT_EQ(RecordStore().Check(path, check), kStoreOk);
     EXPECT_TRUE(check.damaged.empty());
     EXPECT_FALSE(check.partialTail);
 }

@@ -23,6 +23,12 @@ int FaultInjectingFileSystem::Open(const std::string& path, OpenMode mode, unsig
     return Inner().Open(path, mode, permissions, handle, created);
 }
 
+int FaultInjectingFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions,
+                                              TemporaryFile& file) {
+    if (openCause_ != 0) return openCause_;
+    return Inner().CreateTemporary(besidePath, permissions, file);
+}
+
 int FaultInjectingFileSystem::LockExclusive(Handle handle) {
     return lockCause_ != 0 ? lockCause_ : Inner().LockExclusive(handle);
 }

@@ -23,6 +23,7 @@ class FaultInjectingFileSystem final : public test::ForwardingFileSystem {
     // The disk has room for `bytes` more bytes: writes that grow a file beyond that keep the
     // part that fits and fail with kDiskFull, now and later; writes inside a file still work.
     void DiskFullAfter(long long bytes) { diskRoom_ = bytes; }
+    // Every open fails, the making of temporary files included.
     void FailOpen(int cause) { openCause_ = cause; }
     void FailLock(int cause) { lockCause_ = cause; }
     void FailSize(int cause) { sizeCause_ = cause; }
@@ -49,6 +50,7 @@ class FaultInjectingFileSystem final : public test::ForwardingFileSystem {
     int Truncate(Handle handle, long long length) override;
     int Sync(Handle handle) override;
     int Remove(const std::string& path) override;
+    int CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) override;
 
   private:
     std::optional<long long> writeBudget_;

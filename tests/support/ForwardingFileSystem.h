@@ -32,7 +32,19 @@ class ForwardingFileSystem : public FileSystem {
     int Facts(Handle handle, FileFacts& facts) override { return inner_.Facts(handle, facts); }
     int Facts(const std::string& path, FileFacts& facts) override { return inner_.Facts(path, facts); }
     int CreateFolder(const std::string& path) override { return inner_.CreateFolder(path); }
-    int Rename(const std::string& from, const std::string& to) override { return inner_.Rename(from, to); }
+    int Rename(const std::string& from, const std::string& to, bool replace) override {
+        return inner_.Rename(from, to, replace);
+    }
+    int ResolvePath(const std::string& path, std::string& resolved) override {
+        return inner_.ResolvePath(path, resolved);
+    }
+    int CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) override {
+        return inner_.CreateTemporary(besidePath, permissions, file);
+    }
+    int Publish(TemporaryFile& file, const std::string& path, bool replace) override {
+        return inner_.Publish(file, path, replace);
+    }
+    void Discard(TemporaryFile& file) override { inner_.Discard(file); }
 
   protected:
     FileSystem& Inner() { return inner_; }

@@ -82,7 +82,7 @@ class AnalysisCommandTest : public QObject {
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("ORVAFileName"), QStringLiteral("C:/old/records"));
         prompter_ = std::make_unique<ScriptedPrompter>();
-        workspace_ = std::make_unique<Workspace>(*prompter_, SettingsStore::ForThisMachine());
+        workspace_ = std::make_unique<Workspace>(*prompter_, SettingsStore::ForThisUser());
     }
 
     void cleanup() {

@@ -76,7 +76,7 @@ private slots:
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("ORVAFileName"), QStringLiteral("C:/old/records"));
         prompter_ = std::make_unique<ScriptedPrompter>();
-        frame_ = std::make_unique<MainWindow>(*prompter_, SettingsStore::ForThisMachine());
+        frame_ = std::make_unique<MainWindow>(*prompter_, SettingsStore::ForThisUser());
         frame_->SetHandler(Command::Print, [] {});
         frame_->SetHandler(Command::SaveAs, [] {});
         frame_->show();
@@ -162,7 +162,7 @@ private slots:
         // The old folder goes first, so that it does not hand its predecessor's back on leaving.
         settingsDir_.reset();
         settingsDir_ = std::make_unique<TempSettingsDir>();
-        frame_ = std::make_unique<MainWindow>(*prompter_, SettingsStore::ForThisMachine());
+        frame_ = std::make_unique<MainWindow>(*prompter_, SettingsStore::ForThisUser());
         frame_->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
         QString offered = QStringLiteral("<not asked>");

@@ -1,6 +1,9 @@
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QtTest>
+
+#include <filesystem>
 
 #include "ui/settings/AppSettings.h"
 #include "ui/settings/QSettingsStore.h"
@@ -15,6 +18,14 @@ namespace {
 
 const char* const kNames[] = {"ORVAFileName",  "ExportFileName", "AnalysisFileName",
                               "EditMethod",    "ViewAnalysis",   "AlsoViewRelatedAnalysis"};
+
+// The permission bits of a file or folder, as the file system keeps them.
+std::filesystem::perms Mode(const QString& path) {
+    return std::filesystem::status(QFile::encodeName(path).toStdString()).permissions();
+}
+
+const std::filesystem::perms kOwnerOnly = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+const std::filesystem::perms kOwnersFolder = kOwnerOnly | std::filesystem::perms::owner_exec;
 
 std::shared_ptr<SettingsStore> IniStore(const QString& path) {
     return std::make_shared<QSettingsStore>(path, QSettings::IniFormat);
@@ -231,14 +242,44 @@ private slots:
         QCOMPARE(QSettingsStore::IniFileLocation(), dir.IniPath());
     }
 
-    void iniLocationWithoutOverrideIsMachineWideOrTheUsersFolder() {
+    // The settings name record and report files, and so the persons in them: each user has
+    // their own, which nobody else can read, never a file shared by the machine.
+    void withoutOverrideEachUserHasSettingsOnlyTheyCanRead() {
         TempSettingsDir dir;
         qunsetenv("ORVA_SETTINGS_DIR");
+        const QByteArray before = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.Path() + QStringLiteral("/config")));
         const QString location = QSettingsStore::IniFileLocation();
-        const QString userConfig = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        QVERIFY2(location == QStringLiteral("/etc/orva/orva.ini") ||
-                     location == userConfig + QStringLiteral("/orva/orva.ini"),
-                 qPrintable(location));
+        QCOMPARE(location, dir.Path() + QStringLiteral("/config/orva/orva.ini"));
+
+        AppSettings settings(SettingsStore::ForThisUser());
+        settings.SetAnalysisFileName("Jane Smith 2024");
+        QVERIFY(settings.WriteAll());
+        QVERIFY(Mode(location) == kOwnerOnly);
+        QVERIFY(Mode(dir.Path() + QStringLiteral("/config/orva")) == kOwnersFolder);
+        QCOMPARE(AppSettings(SettingsStore::ForThisUser()).AnalysisFileName(), std::string("Jane Smith 2024"));
+        if (before.isNull()) {
+            qunsetenv("XDG_CONFIG_HOME");
+        } else {
+            qputenv("XDG_CONFIG_HOME", before);
+        }
+    }
+
+    // A file and folder made by an earlier version, readable by everyone, are kept to the user
+    // from the next write on.
+    void aLooseSettingsFileIsKeptToItsUserOnceWritten() {
+        TempSettingsDir dir;
+        const QString folder = dir.Path() + QStringLiteral("/orva");
+        QVERIFY(QDir().mkpath(folder));
+        QFile::setPermissions(folder, QFileDevice::Permissions(0x7755));
+        const QString path = folder + QStringLiteral("/orva.ini");
+        WriteText(path, "[General]\nEditMethod=1\n");
+        QFile::setPermissions(path, QFileDevice::Permissions(0x6644));
+        AppSettings settings(IniStore(path));
+        QVERIFY(settings.WriteAll());
+        QVERIFY(Mode(path) == kOwnerOnly);
+        QVERIFY(Mode(folder) == kOwnersFolder);
+        QCOMPARE(AppSettings(IniStore(path)).EditMethod(), std::string("1"));
     }
 };
 

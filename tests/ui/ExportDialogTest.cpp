@@ -360,7 +360,7 @@ class ExportDialogTest : public QObject {
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("ExportFileName"), Path("out/previous"));
         QVERIFY(QDir(files_.path()).mkpath(QStringLiteral("out")));
-        Workspace workspace(*prompter_, SettingsStore::ForThisMachine());
+        Workspace workspace(*prompter_, SettingsStore::ForThisUser());
         QString offered;
         RunCommand(workspace, [&](QWidget& dialog) {
             offered = FieldText(dialog, "exportNameEdit");
@@ -379,7 +379,7 @@ class ExportDialogTest : public QObject {
         SetPassword("secret words");
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("ExportFileName"), QStringLiteral("/x/previous"));
-        Workspace workspace(*prompter_, SettingsStore::ForThisMachine());
+        Workspace workspace(*prompter_, SettingsStore::ForThisUser());
         RunCommand(workspace, [&](QWidget& dialog) {
             Type(dialog, "exportNameEdit", QStringLiteral("/y/other"));
             Click(dialog, "cancelButton");
@@ -388,7 +388,7 @@ class ExportDialogTest : public QObject {
     }
 
     void commandWithoutAUsablePasswordSaysWhatTheAdministratorMustDo() {
-        Workspace workspace(*prompter_, SettingsStore::ForThisMachine());
+        Workspace workspace(*prompter_, SettingsStore::ForThisUser());
         const QString file = settingsDir_->Path() + QStringLiteral("/export-passwords");
         auto askedForAPassword = WhenModalShown([](QWidget* dialog) { dialog->close(); }, 300);
 
@@ -406,9 +406,10 @@ class ExportDialogTest : public QObject {
         RunExportFileCommand(workspace, nullptr);
         QCOMPARE(
             prompter_->Last().text,
-            QStringLiteral("The export passwords file can be changed by users other than its owner, so it "
-                           "is not used.\n\nAn administrator makes it and its folder writable by the "
-                           "administrator only:\n    ") +
+            QStringLiteral("The export passwords are not used: their file, or a folder\nabove it, could be "
+                           "changed by someone other than the\nadministrator.\n\nAn administrator makes the "
+                           "file and every folder above it\nowned by the administrator and writable by the\n"
+                           "administrator only. To be put right:\n    ") +
                 file);
 
         QFile garbled(file);

@@ -134,7 +134,7 @@ private slots:
     void init() {
         dir_ = std::make_unique<TempSettingsDir>();
         prompter_ = std::make_unique<ScriptedPrompter>();
-        frame_ = std::make_unique<MainWindow>(*prompter_, orva::SettingsStore::ForThisMachine());
+        frame_ = std::make_unique<MainWindow>(*prompter_, orva::SettingsStore::ForThisUser());
         frame_->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
         // Shortcuts go to the active window; without a window manager nothing else activates it.
@@ -173,12 +173,12 @@ private slots:
         Frame().close();
         QVERIFY(QFile::exists(dir_->UserSettingsPath()));
         QVERIFY(!QSettings(dir_->IniPath(), QSettings::IniFormat).contains(QStringLiteral("MainWindow/Geometry")));
-        MainWindow again(*prompter_, orva::SettingsStore::ForThisMachine());
+        MainWindow again(*prompter_, orva::SettingsStore::ForThisUser());
         QCOMPARE(again.geometry(), left);
 
         QSettings(dir_->UserSettingsPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("MainWindow/Geometry"), available.translated(available.width(), 0));
-        MainWindow offScreen(*prompter_, orva::SettingsStore::ForThisMachine());
+        MainWindow offScreen(*prompter_, orva::SettingsStore::ForThisUser());
         QCOMPARE(offScreen.width(), qMin(offScreen.View()->FormPageSize().width(), available.width()));
     }
 

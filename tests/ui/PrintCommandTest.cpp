@@ -1,7 +1,10 @@
 #include <QAction>
+#include <QDir>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "settings/SettingsStore.h"
@@ -37,7 +40,7 @@ class PrintCommandTest : public QObject {
   private slots:
     void init() {
         settingsDir_ = std::make_unique<TempSettingsDir>();
-        frame_ = std::make_unique<MainWindow>(prompter_, SettingsStore::ForThisMachine());
+        frame_ = std::make_unique<MainWindow>(prompter_, SettingsStore::ForThisUser());
     }
 
     void cleanup() {
@@ -72,6 +75,39 @@ class PrintCommandTest : public QObject {
         frame_->Action(MainWindow::Command::PrintPreview)->trigger();
         QVERIFY(*shown);
         QCOMPARE(pages, 8);
+    }
+
+    // Printing to a file goes through the program's output writer: the PDF is written whole,
+    // and never under a record file's name.
+    void printingToAFileWritesThePdfButNeverARecordFile() {
+        ShowAnalysis();
+        QTemporaryDir folder;
+        const auto printTo = [this](const QString& path) {
+            auto shown = WhenModalShown([path](QWidget* modal) {
+                auto* dialog = qobject_cast<QPrintDialog*>(modal);
+                QVERIFY(dialog != nullptr);
+                auto* fileName = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+                QVERIFY(fileName != nullptr);
+                fileName->setText(path);
+                dialog->accept();
+            });
+            frame_->Action(MainWindow::Command::Print)->trigger();
+            QVERIFY(*shown);
+        };
+
+        const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+        printTo(pdf);
+        QFile written(pdf);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().startsWith("%PDF-"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("report.pdf")});
+
+        const QString record = folder.filePath(QStringLiteral("clinic.rpc"));
+        prompter_.ExpectMessage();
+        printTo(record);
+        QCOMPARE(prompter_.Last().caption, QStringLiteral("Save File Error"));
+        QVERIFY(prompter_.Last().text.contains(QStringLiteral("is a Child and Adolescent Orvantis file (*.rpc).")));
+        QVERIFY(!QFile::exists(record));
     }
 
     void aCancelledPrintDialogPrintsNothing() {

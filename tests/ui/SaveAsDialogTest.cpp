@@ -209,7 +209,7 @@ class SaveAsDialogTest : public QObject {
         TickPrivacy();
         prompter_->ExpectMessage();
         Click(*dialog_, "okButton");
-        QVERIFY(Shows(prompter_->Last(), SaveIncompleteMessage(Path("broken").toStdString())));
+        QVERIFY(Shows(prompter_->Last(), SaveNotWrittenMessage(Path("broken").toStdString())));
         QVERIFY(!QFile::exists(Path("broken.rtf")));
         QVERIFY(dialog_->isVisible());
         QCOMPARE(dialog_->SavedName(), QString());
@@ -221,7 +221,7 @@ class SaveAsDialogTest : public QObject {
         TickPrivacy();
         prompter_->ExpectMessage();
         Click(*dialog_, "okButton");
-        QVERIFY(Shows(prompter_->Last(), SaveIncompleteMessage(Path("unsynced").toStdString())));
+        QVERIFY(Shows(prompter_->Last(), SaveNotWrittenMessage(Path("unsynced").toStdString())));
         QVERIFY(dialog_->isVisible());
         QCOMPARE(dialog_->SavedName(), QString());
     }
@@ -248,7 +248,7 @@ class SaveAsDialogTest : public QObject {
     // ---- the command --------------------------------------------------------------------
 
     void commandWithoutAnAnalysisSaysSoAndOpensNothing() {
-        Workspace workspace(*prompter_, SettingsStore::ForThisMachine());
+        Workspace workspace(*prompter_, SettingsStore::ForThisUser());
         auto opened = WhenModalShown([](QWidget* dialog) { dialog->close(); }, 300);
         prompter_->ExpectMessage();
         RunSaveAsCommand(workspace, nullptr);
@@ -260,7 +260,7 @@ class SaveAsDialogTest : public QObject {
     void commandSuggestsTheNameAndKeepsItOnceSaved() {
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("AnalysisFileName"), Path("old_report"));
-        Workspace workspace(*prompter_, SettingsStore::ForThisMachine());
+        Workspace workspace(*prompter_, SettingsStore::ForThisUser());
         workspace.SetAnalysis(analysis_);
         const QString suggested = QString::fromStdString(SuggestedAnalysisFileName(
             Path("old_report").toStdString(), analysis_, SystemClock::Instance().Now()));
@@ -282,7 +282,7 @@ class SaveAsDialogTest : public QObject {
     void commandCancelledKeepsTheSetting() {
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("AnalysisFileName"), Path("old_report"));
-        Workspace workspace(*prompter_, SettingsStore::ForThisMachine());
+        Workspace workspace(*prompter_, SettingsStore::ForThisUser());
         workspace.SetAnalysis(analysis_);
         auto shown = WhenModalShown([&](QWidget* dialog) {
             Find<QLineEdit>(*dialog, "fileNameEdit")->setText(Path("other"));

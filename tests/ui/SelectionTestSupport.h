@@ -68,7 +68,8 @@ class ReadOnlyFileSystem final : public test::ForwardingFileSystem {
     int Truncate(Handle, long long) override { return kAccessDenied; }
     int Remove(const std::string&) override { return kAccessDenied; }
     int CreateFolder(const std::string&) override { return kAccessDenied; }
-    int Rename(const std::string&, const std::string&) override { return kAccessDenied; }
+    int Rename(const std::string&, const std::string&, bool) override { return kAccessDenied; }
+    int CreateTemporary(const std::string&, unsigned, TemporaryFile&) override { return kAccessDenied; }
 };
 
 template <typename Widget>

@@ -39,7 +39,7 @@ private slots:
     void firstStartWritesAllSixSettingsEmptyAndShowsTheWelcome() {
         TempSettingsDir dir;
         ScriptedPrompter prompter;
-        auto frame = orva::StartUp(prompter, orva::SettingsStore::ForThisMachine());
+        auto frame = orva::StartUp(prompter, orva::SettingsStore::ForThisUser());
         QVERIFY(QFile::exists(dir.IniPath()));
         QSettings ini(dir.IniPath(), QSettings::IniFormat);
         QCOMPARE(ini.allKeys().size(), 6);
@@ -63,7 +63,7 @@ private slots:
             ini.setValue(QStringLiteral("EditMethod"), QStringLiteral("1"));
         }
         ScriptedPrompter prompter;
-        auto frame = orva::StartUp(prompter, orva::SettingsStore::ForThisMachine());
+        auto frame = orva::StartUp(prompter, orva::SettingsStore::ForThisUser());
         QSettings ini(dir.IniPath(), QSettings::IniFormat);
         QCOMPARE(ini.allKeys().size(), 6);
         QCOMPARE(ini.value(QStringLiteral("ORVAFileName")).toString(), QStringLiteral("C:/data/caf\u00E9"));
@@ -94,7 +94,7 @@ private slots:
         QVERIFY(QApplication::style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons) != 0);
         TempSettingsDir dir;
         ScriptedPrompter prompter;
-        auto frame = orva::StartUp(prompter, orva::SettingsStore::ForThisMachine());
+        auto frame = orva::StartUp(prompter, orva::SettingsStore::ForThisUser());
         QCOMPARE(QApplication::style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons), 0);
         QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
         QVERIFY(buttons.button(QDialogButtonBox::Ok)->icon().isNull());

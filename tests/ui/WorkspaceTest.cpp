@@ -2,6 +2,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "store/RecordList.h"
+#include "store/RecordStore.h"
 #include "ui/AnalysisTestRecords.h"
 #include "ui/Workspace.h"
 #include "settings/SettingsStore.h"
@@ -11,6 +13,7 @@
 using namespace orva;
 using orva::analysis_test::MakeRecord;
 using orva::analysis_test::Person;
+using orva::test::Prompt;
 using orva::test::ScriptedPrompter;
 using orva::test::TempSettingsDir;
 
@@ -23,7 +26,7 @@ class WorkspaceTest : public QObject {
     ScriptedPrompter prompter_;
 
     std::unique_ptr<Workspace> NewWorkspace() {
-        return std::make_unique<Workspace>(prompter_, SettingsStore::ForThisMachine());
+        return std::make_unique<Workspace>(prompter_, SettingsStore::ForThisUser());
     }
 
   private slots:
@@ -45,6 +48,27 @@ class WorkspaceTest : public QObject {
             QSettings(settingsDir_->IniPath(), QSettings::IniFormat).value(QStringLiteral("ORVAFileName")),
             QVariant(QStringLiteral("/clinic/new")));
         QCOMPARE(&workspace->Prompts(), static_cast<Prompter*>(&prompter_));
+    }
+
+    // Whichever window opens a record file, a journal beside it that does not belong to it is
+    // reported through the workspace's prompter, with where it was put aside.
+    void aJournalThatDoesNotBelongToItsFileIsReported() {
+        auto workspace = NewWorkspace();
+        const std::string path = settingsDir_->Path().toStdString() + "/clinic.rpc";
+        std::vector<AssessmentRecord> records = {MakeRecord(kSelf)};
+        QCOMPARE(RecordStore().Append(RecordFilePath(path), records).code, 0);
+        QFile stray(QString::fromStdString(path + "-journal"));
+        QVERIFY(stray.open(QIODevice::WriteOnly));
+        stray.write("not a journal of this file");
+        stray.close();
+        Prompt shown;
+        prompter_.ExpectMessage([&shown](const Prompt& prompt) { shown = prompt; });
+        RecordList list;
+        QCOMPARE(RecordStore().List(RecordFilePath(path), true, false, list), 0);
+        QCOMPARE(list.RowCount(), 1);
+        QCOMPARE(shown.caption, QStringLiteral("Unfinished Change Not Applied"));
+        QVERIFY2(shown.text.contains(QString::fromStdString(path + "-journal.unmatched-1")), qPrintable(shown.text));
+        QCOMPARE(shown.icon, MessageIcon::Exclamation);
     }
 
     void noAnalysisExistsBeforeTheFirstCommand() {

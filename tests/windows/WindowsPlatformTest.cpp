@@ -7,6 +7,7 @@
 
 #include <array>
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "model/AssessmentRecord.h"
@@ -41,8 +42,11 @@ TEST(WindowsFileSystem, ASecondOpenerOfAnOpenFileGetsASharingViolation) {
     WindowsFileSystem fs;
     FileSystem::Handle first = -1;
     bool created = false;
-    ASSERT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadWriteCreate, kRecordFilePermissions, first, created), 0);
+    ASSERT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::CreateNew, kRecordFilePermissions, first, created), 0);
     EXPECT_TRUE(created);
+    ASSERT_EQ(fs.Close(first), 0);
+    ASSERT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadWrite, kRecordFilePermissions, first, created), 0);
+    EXPECT_FALSE(created);
     EXPECT_EQ(fs.LockExclusive(first), 0);
 
     FileSystem::Handle second = -1;
@@ -60,7 +64,9 @@ TEST(WindowsFileSystem, WritesReadsTruncatesAndRemoves) {
     FileSystem::Handle handle = -1;
     bool created = false;
     const std::string path = folder.Path("data.bin");
-    ASSERT_EQ(fs.Open(path, OpenMode::ReadWriteCreate, kRecordFilePermissions, handle, created), 0);
+    ASSERT_EQ(fs.Open(path, OpenMode::CreateNew, kRecordFilePermissions, handle, created), 0);
+    ASSERT_EQ(fs.Close(handle), 0);
+    ASSERT_EQ(fs.Open(path, OpenMode::ReadWrite, kRecordFilePermissions, handle, created), 0);
     const std::string bytes = "0123456789";
     ASSERT_EQ(fs.WriteAt(handle, 0, bytes.data(), bytes.size()), 0);
     ASSERT_EQ(fs.WriteAt(handle, 10, "ab", 2), 0);
@@ -83,7 +89,7 @@ TEST(WindowsFileSystem, OpenFailuresGiveTheirCauses) {
     FileSystem::Handle handle = -1;
     bool created = false;
     EXPECT_EQ(fs.Open(folder.Path("missing.rpc"), OpenMode::ReadOnly, 0, handle, created), kFileNotFound);
-    EXPECT_EQ(fs.Open(folder.Path("no-such-folder\\x.rpc"), OpenMode::ReadWriteCreate, kRecordFilePermissions,
+    EXPECT_EQ(fs.Open(folder.Path("no-such-folder\\x.rpc"), OpenMode::CreateNew, kRecordFilePermissions,
                       handle, created),
               kBadPath);
     ASSERT_EQ(fs.Open(folder.Path("once.csv"), OpenMode::CreateNew, kReportFilePermissions, handle, created), 0);
@@ -158,12 +164,63 @@ TEST_F(RegistrySettings, LeavesOutValuesThatAreNotTextOrNotWindows1252) {
     EXPECT_TRUE(RegistrySettingsStore(HKEY_CURRENT_USER, key_).Read({"EditMethod", "ORVAFileName"}).empty());
 }
 
-TEST(RegistrySettingsMachine, TheProgramsStoreRoundTripsUnderTheMachineKey) {
-    const std::unique_ptr<SettingsStore> store = RegistrySettingsStore::ForThisMachine();
+// The program's settings are the user's own, under HKEY_CURRENT_USER, which every user may
+// write (and other users cannot read).
+TEST(RegistrySettingsOfTheUser, TheProgramsStoreRoundTripsUnderTheUsersKey) {
+    const std::unique_ptr<SettingsStore> store = RegistrySettingsStore::ForThisUser();
     const auto before = store->Read({"AlsoViewRelatedAnalysis"});
-    if (!store->Write({{"AlsoViewRelatedAnalysis", "T"}})) GTEST_SKIP() << "writing HKEY_LOCAL_MACHINE needs an administrator";
-    EXPECT_EQ(store->Read({"AlsoViewRelatedAnalysis"}).at("AlsoViewRelatedAnalysis"), "T");
+    ASSERT_TRUE(store->Write({{"AlsoViewRelatedAnalysis", "T"}}));
+    EXPECT_EQ(RegistrySettingsStore(HKEY_CURRENT_USER, L"SOFTWARE\\Kelbrin\\ORVA")
+                  .Read({"AlsoViewRelatedAnalysis"})
+                  .at("AlsoViewRelatedAnalysis"),
+              "T");
     if (!before.empty()) store->Write({{"AlsoViewRelatedAnalysis", before.at("AlsoViewRelatedAnalysis")}});
+}
+
+// Whatever name reaches a file leads to the file itself, and the same file tells the same
+// identity through every handle.
+TEST(WindowsFileSystem, ResolvesNamesAndTellsAFilesIdentity) {
+    TempFolder folder;
+    WindowsFileSystem fs;
+    const std::string path = folder.Path("clinic.rpc");
+    FileSystem::Handle handle = -1;
+    bool created = false;
+    ASSERT_EQ(fs.Open(path, OpenMode::CreateNew, kRecordFilePermissions, handle, created), 0);
+    FileFacts first;
+    ASSERT_EQ(fs.Facts(handle, first), 0);
+    ASSERT_EQ(fs.Close(handle), 0);
+    FileFacts again;
+    ASSERT_EQ(fs.Facts(path, again), 0);
+    EXPECT_EQ(again.identity, first.identity);
+    EXPECT_NE(first.identity.file, 0u);
+
+    std::string resolved;
+    ASSERT_EQ(fs.ResolvePath(path, resolved), 0);
+    EXPECT_EQ(std::filesystem::path(resolved).filename(), "clinic.rpc");
+    ASSERT_EQ(fs.ResolvePath(folder.Path("missing.rpc"), resolved), 0);
+    EXPECT_EQ(std::filesystem::path(resolved).filename(), "missing.rpc");
+}
+
+// A temporary file takes its name only when published: over an existing file only when asked.
+TEST(WindowsFileSystem, ATemporaryFileTakesItsNameWholeAndReplacesOnlyWhenAsked) {
+    TempFolder folder;
+    WindowsFileSystem fs;
+    const std::string path = folder.Path("report.csv");
+    TemporaryFile file;
+    ASSERT_EQ(fs.CreateTemporary(path, kReportFilePermissions, file), 0);
+    ASSERT_EQ(fs.WriteAt(file.handle, 0, "new", 3), 0);
+    ASSERT_EQ(fs.Sync(file.handle), 0);
+    ASSERT_EQ(fs.Publish(file, path, false), 0);
+    EXPECT_TRUE(std::filesystem::exists(path));
+
+    ASSERT_EQ(fs.CreateTemporary(path, kReportFilePermissions, file), 0);
+    ASSERT_EQ(fs.WriteAt(file.handle, 0, "newer", 5), 0);
+    EXPECT_EQ(fs.Publish(file, path, false), kFileExists);
+    EXPECT_EQ(std::filesystem::file_size(path), 3u);
+    ASSERT_EQ(fs.Publish(file, path, true), 0);
+    EXPECT_EQ(std::filesystem::file_size(path), 5u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()),
+              1);
 }
 
 }  // namespace

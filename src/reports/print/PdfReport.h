@@ -3,21 +3,13 @@
 #include <string>
 
 #include "screening/ReportSet.h"
-#include "store/FileSystem.h"
 
 namespace orva {
 
-// Makes sure a QGuiApplication exists, so that programs without one (orva-cli) can draw the
-// report: when no Qt application object exists it creates one on the "offscreen" platform,
-// which needs no display, and keeps it for the rest of the process. False when the process
-// already runs a non-graphical application object, which cannot draw.
-bool EnsureGuiApplication();
-
-// Writes the printed pages as a PDF file at `path`. The document is written in full to a
-// temporary file in the target folder and only then given its name, so a failure leaves no
-// partial file; an existing file is replaced only with `replace` (else kFileExists). Returns
-// 0, a record store file code (negated cause, kFileExists, kOtherFileError) or a PrintResult.
-int WritePdfReport(const ReportSet& reports, const std::string& path, bool replace,
-                   FileSystem& fileSystem = DefaultFileSystem());
+// The printed pages drawn as a PDF document into `pdf`, as the printer draws them. It
+// only draws: the caller writes the bytes through the one output writer (store/OutputFile).
+// Needs the process's QGuiApplication (OffscreenApplication draws without a display). 0, or a
+// PrintResult (kPrintNoGuiApplication when the process has no graphical application).
+int RenderPdfReport(const ReportSet& reports, std::string& pdf);
 
 }  // namespace orva

@@ -16,8 +16,10 @@ inline constexpr const char* kNoExportPasswordSet =
     "No export password is set on this computer.\n\nAn administrator sets one with\n"
     "    orva-cli set-export-password SLOT";
 inline constexpr const char* kExportPasswordsUnsafe =
-    "The export passwords file can be changed by users other than its owner, so it is not used.\n\n"
-    "An administrator makes it and its folder writable by the administrator only:\n    ";
+    "The export passwords are not used: their file, or a folder\n"
+    "above it, could be changed by someone other than the\nadministrator.\n\n"
+    "An administrator makes the file and every folder above it\n"
+    "owned by the administrator and writable by the\nadministrator only. To be put right:\n    ";
 inline constexpr const char* kExportPasswordsUnreadable = "The export passwords could not be read from\n    ";
 
 }  // namespace orva::texts

@@ -20,7 +20,7 @@ bool PasswordsReady(Workspace& workspace, ExportPasswords& passwords) {
     const QString file = QString::fromStdString(passwords.FilePath());
     QString problem;
     if (loaded == kPasswordFileUnsafe) {
-        problem = QString::fromLatin1(texts::kExportPasswordsUnsafe) + file;
+        problem = QString::fromLatin1(texts::kExportPasswordsUnsafe) + QString::fromStdString(passwords.UntrustedPath());
     } else if (loaded < 0) {
         problem = QString::fromLatin1(texts::kExportPasswordsUnreadable) + file;
     } else if (!passwords.AnySet()) {

@@ -4,12 +4,18 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "reports/ReportMessages.h"
+#include "reports/print/PdfReport.h"
 #include "reports/print/PrintResult.h"
 #include "reports/print/ReportRendering.h"
+#include "store/OutputFile.h"
+#include "store/StoreResult.h"
 #include "ui/Prompter.h"
 #include "ui/WaitCursor.h"
 #include "ui/Workspace.h"
 #include "ui/commands/CommandTexts.h"
+#include "ui/outputs/OutputPaths.h"
+#include "ui/selection/RecordPath.h"
 
 namespace orva {
 
@@ -26,6 +32,25 @@ void ReportFailure(Workspace& workspace, int result) {
                                 MessageIcon::Stop);
 }
 
+// "Print to file" goes through the program's one output writer, as every other output does:
+// written whole or not at all, and never over a record file. The print dialog has asked before
+// an existing file is replaced.
+int WritePdf(Workspace& workspace, const QString& name) {
+    std::string pdf;
+    int result = RenderPdfReport(*workspace.CurrentAnalysis(), pdf);
+    if (result < 0) return result;
+    OutputFile file;
+    file.SetPath(FileSystemPath(name));
+    result = file.Open(true);
+    if (result == kOutputIsRecordFile) {
+        workspace.Prompts().Message(OutputIsRecordFileMessage(MessageName(name)));
+        return kPrintOk;
+    }
+    if (result >= 0) result = static_cast<int>(file.Write(pdf.data(), pdf.size()));
+    if (result >= 0) result = file.Close();
+    return result < 0 ? kPrintCannotStart : kPrintOk;
+}
+
 }  // namespace
 
 void RunPrintCommand(Workspace& workspace, QWidget* parent) {
@@ -34,10 +59,12 @@ void RunPrintCommand(Workspace& workspace, QWidget* parent) {
     SetUpPrinter(printer);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return;
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
     int result = kPrintOk;
     {
         const WaitCursor waiting;
-        result = RenderReport(*workspace.CurrentAnalysis(), printer);
+        result = toFile ? WritePdf(workspace, printer.outputFileName())
+                        : RenderReport(*workspace.CurrentAnalysis(), printer);
     }
     ReportFailure(workspace, result);
 }

@@ -184,6 +184,9 @@ void ExportDialog::Export() {
         case ExportStop::ExportFile:
             prompter_.Message(ExportFileOpenMessage(outcome.failureCode, exportShown));
             return;
+        case ExportStop::NotWritten:
+            prompter_.Message(ExportNotWrittenMessage(recordShown, exportShown, outcome.failureCode));
+            return;
         case ExportStop::Privacy:
         case ExportStop::Declined:
             return;

@@ -130,7 +130,7 @@ bool SaveAsDialog::Write(const QString& name) {
     // Half a report must not pass for the whole one: a failed write abandons the file.
     const int finished = written < 0 ? file.Discard() : file.Close();
     if (written < 0 || finished < 0) {
-        prompter_.Message(SaveIncompleteMessage(MessageName(name)));
+        prompter_.Message(SaveNotWrittenMessage(MessageName(name)));
         return false;
     }
     return true;

@@ -4,7 +4,7 @@
 
 namespace orva {
 
-AppSettings::AppSettings() : AppSettings(SettingsStore::ForThisMachine()) {}
+AppSettings::AppSettings() : AppSettings(SettingsStore::ForThisUser()) {}
 
 AppSettings::AppSettings(std::shared_ptr<SettingsStore> store) : store_(std::move(store)) {
     if (!store_) {

@@ -27,7 +27,7 @@ public:
     static constexpr const char* kViewAnalysisKey = "ViewAnalysis";
     static constexpr const char* kAlsoViewRelatedAnalysisKey = "AlsoViewRelatedAnalysis";
 
-    // Reads from the machine's store (SettingsStore::ForThisMachine).
+    // Reads from the user's store (SettingsStore::ForThisUser).
     AppSettings();
     // Reads from `store`, which is kept for WriteAll.
     explicit AppSettings(std::shared_ptr<SettingsStore> store);

@@ -1,10 +1,12 @@
 #include "ui/settings/QSettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include "model/Cp1252.h"
+#include "settings/DevelopmentOverride.h"
 #ifdef Q_OS_WIN
 #include "settings/RegistrySettingsStore.h"
 #endif
@@ -13,32 +15,21 @@ namespace orva {
 
 namespace {
 
-constexpr const char* kSettingsDirEnv = "ORVA_SETTINGS_DIR";
 constexpr const char* kIniFileName = "orva.ini";
-constexpr const char* kMachineWideDir = "/etc/orva";
 constexpr const char* kUserSubdir = "orva";
 
-// A file can be used when it (or, before it exists, the nearest existing folder above it)
-// is writable, so that the first write can create it.
-bool CanWrite(const QString& filePath) {
-    QFileInfo file(filePath);
-    if (file.exists()) {
-        return file.isFile() && file.isWritable();
-    }
-    QDir dir = file.absoluteDir();
-    while (!dir.exists()) {
-        if (!dir.cdUp()) {
-            return false;
-        }
-    }
-    return QFileInfo(dir.absolutePath()).isWritable();
+// Only the user may see what the settings name.
+void KeepToTheUser(const QString& path, bool folder) {
+    QFileDevice::Permissions owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (folder) owner |= QFileDevice::ExeOwner;
+    QFile::setPermissions(path, owner);
 }
 
 }  // namespace
 
-std::unique_ptr<SettingsStore> SettingsStore::ForThisMachine() {
+std::unique_ptr<SettingsStore> SettingsStore::ForThisUser() {
 #ifdef Q_OS_WIN
-    return RegistrySettingsStore::ForThisMachine();
+    return RegistrySettingsStore::ForThisUser();
 #else
     return std::make_unique<QSettingsStore>(QSettingsStore::IniFileLocation(), QSettings::IniFormat);
 #endif
@@ -48,13 +39,9 @@ QSettingsStore::QSettingsStore(QString location, QSettings::Format format)
     : location_(std::move(location)), format_(format) {}
 
 QString QSettingsStore::IniFileLocation() {
-    const QString override = qEnvironmentVariable(kSettingsDirEnv);
-    if (!override.isEmpty()) {
-        return QDir(override).filePath(QLatin1String(kIniFileName));
-    }
-    const QString machineWide = QDir(QLatin1String(kMachineWideDir)).filePath(QLatin1String(kIniFileName));
-    if (CanWrite(machineWide)) {
-        return machineWide;
+    const std::string overridden = OverriddenSettingsFolder();
+    if (!overridden.empty()) {
+        return QDir(QString::fromStdString(overridden)).filePath(QLatin1String(kIniFileName));
     }
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return QDir(config).filePath(QLatin1String(kUserSubdir) + QLatin1Char('/') + QLatin1String(kIniFileName));
@@ -82,6 +69,15 @@ std::map<std::string, std::string> QSettingsStore::Read(const std::vector<std::s
 }
 
 bool QSettingsStore::Write(const std::vector<std::pair<std::string, std::string>>& values) {
+    if (format_ == QSettings::IniFormat) {
+        // The folder first: nobody else can reach the file through it, even for the moment
+        // the file is made with looser permissions than its own.
+        const QString folder = QFileInfo(location_).absolutePath();
+        if (!QDir().mkpath(folder)) {
+            return false;
+        }
+        KeepToTheUser(folder, true);
+    }
     QSettings settings(location_, format_);
     if (!settings.isWritable()) {
         return false;
@@ -90,6 +86,9 @@ bool QSettingsStore::Write(const std::vector<std::pair<std::string, std::string>
         settings.setValue(QString::fromStdString(name), QString::fromStdString(Cp1252::ToUtf8(bytes)));
     }
     settings.sync();
+    if (format_ == QSettings::IniFormat) {
+        KeepToTheUser(location_, false);
+    }
     return settings.status() == QSettings::NoError;
 }
 

@@ -85,7 +85,7 @@ int RunOrva(int& argc, char** argv) {
     QDir::setCurrent(QDir::homePath());
 
     QtPrompter prompter;
-    std::unique_ptr<MainWindow> frame = StartUp(prompter, SettingsStore::ForThisMachine());
+    std::unique_ptr<MainWindow> frame = StartUp(prompter, SettingsStore::ForThisUser());
     if (qEnvironmentVariableIsSet("ORVA_EXIT_AFTER_FIRST_PAINT")) {
         frame->View()->Welcome()->installEventFilter(new QuitAfterFirstPaint(frame.get()));
     }

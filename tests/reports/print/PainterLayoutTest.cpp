@@ -8,7 +8,6 @@
 
 #include "reports/ReportsTestSupport.h"
 #include "reports/print/PainterCanvas.h"
-#include "reports/print/PdfReport.h"
 #include "reports/print/PrintImages.h"
 #include "reports/print/PrintTestSupport.h"
 #include "reports/print/ReportPrinter.h"
@@ -54,7 +53,6 @@ class MeasuringCanvas final : public PageCanvas {
 };
 
 void ExpectEveryTextFits(const ReportSet& reports) {
-    ASSERT_TRUE(EnsureGuiApplication());
     InstallPrintFontSubstitutes();
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -88,7 +88,7 @@ class PersonHistoryCommandTest : public QObject {
         QSettings(settingsDir_->IniPath(), QSettings::IniFormat)
             .setValue(QStringLiteral("ORVAFileName"), QStringLiteral("/old/records"));
         prompter_ = std::make_unique<ScriptedPrompter>();
-        workspace_ = std::make_unique<Workspace>(*prompter_, SettingsStore::ForThisMachine());
+        workspace_ = std::make_unique<Workspace>(*prompter_, SettingsStore::ForThisUser());
         workspace_->SetAnalysis(EarlierAnalysis());
     }
 

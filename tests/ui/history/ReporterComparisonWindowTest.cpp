@@ -164,7 +164,7 @@ class ReporterComparisonWindowTest : public QObject {
     void commandComparesTheCurrentAnalysis() {
         TempSettingsDir settings;
         ScriptedPrompter prompter;
-        Workspace workspace(prompter, SettingsStore::ForThisMachine());
+        Workspace workspace(prompter, SettingsStore::ForThisUser());
         ReportSet two = reports_;
         two.Record(kSelf).Reset();
         workspace.SetAnalysis(two);

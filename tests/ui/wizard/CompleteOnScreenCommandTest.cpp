@@ -24,13 +24,13 @@ private slots:
     void finishKeepsTheFileNameAndNoAnalysisIsShown() {
         test::TempSettingsDir settingsDir;
         {
-            AppSettings preset(SettingsStore::ForThisMachine());
+            AppSettings preset(SettingsStore::ForThisUser());
             preset.SetORVAFileName(dir_.filePath(QStringLiteral("last")).toStdString());
             preset.SetViewAnalysis("T");
             QVERIFY(preset.WriteAll());
         }
         ScriptedPrompter prompter;
-        MainWindow frame(prompter, SettingsStore::ForThisMachine());
+        MainWindow frame(prompter, SettingsStore::ForThisUser());
         Workspace& view = frame.Work();
         ReportSet shown;
         shown.Record(kSelf).SetLastName("SHOWN");
@@ -60,7 +60,7 @@ private slots:
         QVERIFY(!view.AnalysisShown());
         QVERIFY(view.CurrentAnalysis() != nullptr && !view.CurrentAnalysis()->AnyPresent());
         QCOMPARE(view.Settings().ORVAFileName(), stem.toStdString());
-        QCOMPARE(AppSettings(SettingsStore::ForThisMachine()).ORVAFileName(), stem.toStdString());
+        QCOMPARE(AppSettings(SettingsStore::ForThisUser()).ORVAFileName(), stem.toStdString());
 
         AssessmentRecord back;
         QVERIFY(ReadBack(stem + QStringLiteral(".rpc"), 0, back));
@@ -71,7 +71,7 @@ private slots:
     void cancelKeepsTheSettingsAndSavesNothing() {
         test::TempSettingsDir settingsDir;
         ScriptedPrompter prompter;
-        Workspace workspace(prompter, SettingsStore::ForThisMachine());
+        Workspace workspace(prompter, SettingsStore::ForThisUser());
         AppSettings& settings = workspace.Settings();
         settings.SetORVAFileName("kept");
         ReportSet shown;
@@ -89,7 +89,7 @@ private slots:
         QVERIFY2(prompter.AllExpectedAndConsumed(), qPrintable(prompter.Report()));
         QVERIFY(!workspace.AnalysisShown());
         QCOMPARE(settings.ORVAFileName(), std::string("kept"));
-        QCOMPARE(AppSettings(SettingsStore::ForThisMachine()).ORVAFileName(), std::string());
+        QCOMPARE(AppSettings(SettingsStore::ForThisUser()).ORVAFileName(), std::string());
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("never.rpc"))));
     }
 };

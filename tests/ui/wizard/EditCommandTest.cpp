@@ -97,7 +97,7 @@ class EditCommandTest : public QObject {
         QFETCH(bool, paper);
         test::TempSettingsDir settingsDir;
         ScriptedPrompter prompter;
-        MainWindow frame(prompter, SettingsStore::ForThisMachine());
+        MainWindow frame(prompter, SettingsStore::ForThisUser());
         Workspace& workspace = frame.Work();
         workspace.Settings().SetEditMethod(setting.toStdString());
         workspace.Settings().SetORVAFileName("clinic");
@@ -144,7 +144,7 @@ class EditCommandTest : public QObject {
         const int position = reporter + 1;
         const QByteArray before = FileBytes(path);
         ScriptedPrompter prompter;
-        Workspace workspace(prompter, SettingsStore::ForThisMachine());
+        Workspace workspace(prompter, SettingsStore::ForThisUser());
         workspace.Settings().SetEditMethod(method == kByPaper ? "0" : "1");
 
         auto ran = test::WhenModalShown([&](QWidget* dialog) {
@@ -177,7 +177,7 @@ class EditCommandTest : public QObject {
         QCOMPARE(back.GetText(TextField::SaveDateTime), std::string("20260615103000"));
         QCOMPARE(back.GetDataEntry(), method == kByPaper ? kPaper : kOnScreen);
 
-        const AppSettings stored(SettingsStore::ForThisMachine());
+        const AppSettings stored(SettingsStore::ForThisUser());
         QCOMPARE(stored.ORVAFileName(), stem.toStdString());
         QCOMPARE(stored.EditMethod(), std::string(method == kByPaper ? "1" : "0"));
         QCOMPARE(workspace.LastEditSelection(), EditSelection{});
@@ -199,7 +199,7 @@ class EditCommandTest : public QObject {
         const QString named = EditFile(QStringLiteral("named"));
         const QByteArray namedBefore = FileBytes(named);
         ScriptedPrompter prompter;
-        Workspace workspace(prompter, SettingsStore::ForThisMachine());
+        Workspace workspace(prompter, SettingsStore::ForThisUser());
         QString fileShown;
         auto ran = test::WhenModalShown([&](QWidget* dialog) {
             LoadPerson(*dialog, loaded.chopped(4));
@@ -222,7 +222,7 @@ class EditCommandTest : public QObject {
         AssessmentRecord back;
         QVERIFY(ReadBack(loaded, 2, back));
         QCOMPARE(back.GetResponse(3), 5);
-        QCOMPARE(AppSettings(SettingsStore::ForThisMachine()).ORVAFileName(), loaded.chopped(4).toStdString());
+        QCOMPARE(AppSettings(SettingsStore::ForThisUser()).ORVAFileName(), loaded.chopped(4).toStdString());
     }
 
     // A record that no longer reads as it was listed opens no wizard.
@@ -230,7 +230,7 @@ class EditCommandTest : public QObject {
         test::TempSettingsDir settingsDir;
         const QString path = EditFile(QStringLiteral("moved"));
         ScriptedPrompter prompter;
-        Workspace workspace(prompter, SettingsStore::ForThisMachine());
+        Workspace workspace(prompter, SettingsStore::ForThisUser());
         workspace.Settings().SetORVAFileName("kept");
         auto wizardShown = std::make_shared<bool>(false);
         QByteArray before;
@@ -262,7 +262,7 @@ class EditCommandTest : public QObject {
         QVERIFY2(prompter.AllExpectedAndConsumed(), qPrintable(prompter.Report()));
         QCOMPARE(FileBytes(path), before);
         QCOMPARE(workspace.LastEditSelection(), EditSelection{});
-        QCOMPARE(AppSettings(SettingsStore::ForThisMachine()).ORVAFileName(), std::string());
+        QCOMPARE(AppSettings(SettingsStore::ForThisUser()).ORVAFileName(), std::string());
     }
 };
 

@@ -89,8 +89,11 @@ class ReadOnlyFile final : public test::ForwardingFileSystem {
         return Inner().Open(path, mode, permissions, handle, created);
     }
     int Remove(const std::string& path) override { return path == path_ ? kAccessDenied : Inner().Remove(path); }
-    int Rename(const std::string& from, const std::string& to) override {
-        return to == path_ ? kAccessDenied : Inner().Rename(from, to);
+    int Rename(const std::string& from, const std::string& to, bool replace) override {
+        return to == path_ ? kAccessDenied : Inner().Rename(from, to, replace);
+    }
+    int Publish(TemporaryFile& file, const std::string& path, bool replace) override {
+        return path == path_ ? kAccessDenied : Inner().Publish(file, path, replace);
     }
 
   private:

@@ -84,7 +84,7 @@ class EnterResponsesCommandTest : public QObject {
     void viewWithRelatedShowsTheLatestOfTheOtherReporters() {
         test::TempSettingsDir settingsDir;
         ScriptedPrompter prompter;
-        MainWindow frame(prompter, SettingsStore::ForThisMachine());
+        MainWindow frame(prompter, SettingsStore::ForThisUser());
         Workspace& workspace = frame.Work();
         ReportSet shown;
         shown.Record(kTeacher).SetLastName("SHOWN");
@@ -108,7 +108,7 @@ class EnterResponsesCommandTest : public QObject {
         CheckTypedSelf(analysis);
         QCOMPARE(analysis.Record(kParent).GetObserverName(), std::string("LATER PARENT"));
         QVERIFY(analysis.IsSlotEmpty(kTeacher));
-        const AppSettings stored(SettingsStore::ForThisMachine());
+        const AppSettings stored(SettingsStore::ForThisUser());
         QCOMPARE(stored.ViewAnalysis(), std::string("T"));
         QCOMPARE(stored.AlsoViewRelatedAnalysis(), std::string("T"));
         QCOMPARE(stored.ORVAFileName(), stem.toStdString());
@@ -117,7 +117,7 @@ class EnterResponsesCommandTest : public QObject {
     void viewAloneShowsOnlyTheSavedRecord() {
         test::TempSettingsDir settingsDir;
         ScriptedPrompter prompter;
-        Workspace workspace(prompter, SettingsStore::ForThisMachine());
+        Workspace workspace(prompter, SettingsStore::ForThisUser());
         workspace.Settings().SetAlsoViewRelatedAnalysis("T");
         const QString stem = dir_.filePath(QStringLiteral("alone"));
         RelatedFile(stem);
@@ -126,7 +126,7 @@ class EnterResponsesCommandTest : public QObject {
         CheckTypedSelf(analysis);
         QVERIFY(analysis.IsSlotEmpty(kParent));
         QVERIFY(analysis.IsSlotEmpty(kTeacher));
-        const AppSettings stored(SettingsStore::ForThisMachine());
+        const AppSettings stored(SettingsStore::ForThisUser());
         QCOMPARE(stored.ViewAnalysis(), std::string("T"));
         QCOMPARE(stored.AlsoViewRelatedAnalysis(), std::string("F"));
     }
@@ -134,17 +134,17 @@ class EnterResponsesCommandTest : public QObject {
     void noViewKeepsTheRelatedChoiceAndShowsNothing() {
         test::TempSettingsDir settingsDir;
         {
-            AppSettings preset(SettingsStore::ForThisMachine());
+            AppSettings preset(SettingsStore::ForThisUser());
             preset.SetViewAnalysis("T");
             preset.SetAlsoViewRelatedAnalysis("T");
             QVERIFY(preset.WriteAll());
         }
         ScriptedPrompter prompter;
-        Workspace workspace(prompter, SettingsStore::ForThisMachine());
+        Workspace workspace(prompter, SettingsStore::ForThisUser());
         const QString stem = dir_.filePath(QStringLiteral("noview"));
         TypeAndFinish(workspace, stem, {false, false}, nullptr);
         QVERIFY(!workspace.AnalysisShown());
-        const AppSettings stored(SettingsStore::ForThisMachine());
+        const AppSettings stored(SettingsStore::ForThisUser());
         QCOMPARE(stored.ViewAnalysis(), std::string("F"));
         QCOMPARE(stored.AlsoViewRelatedAnalysis(), std::string("T"));
         QCOMPARE(stored.ORVAFileName(), stem.toStdString());

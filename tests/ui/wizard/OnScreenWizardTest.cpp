@@ -348,6 +348,10 @@ private slots:
         const QString stem = Stem(QStringLiteral("locked"));
         Run run;
         ToSavePage(run, kParent, stem);
+        // Another program holds the (still empty) file.
+        QFile empty(stem + QStringLiteral(".rpc"));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
         auto holder = std::make_unique<RecordFile>(Today());
         QVERIFY(holder->Open(FileSystemPath(stem + QStringLiteral(".rpc")), false) >= 0);
         bool normalCursor = false;

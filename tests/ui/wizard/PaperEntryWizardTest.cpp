@@ -199,7 +199,7 @@ class PaperEntryWizardTest : public QObject {
     void savePagePresetsTheChoicesOnce() {
         test::TempSettingsDir settingsDir;
         {
-            AppSettings preset(SettingsStore::ForThisMachine());
+            AppSettings preset(SettingsStore::ForThisUser());
             preset.SetViewAnalysis("T");
             preset.SetAlsoViewRelatedAnalysis("t");
             QVERIFY(preset.WriteAll());

@@ -1,0 +1,257 @@
+#include "support/MemoryFileSystem.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "store/StoreResult.h"
+
+namespace orva::test {
+
+MemoryFileSystem::MemoryFileSystem(std::vector<std::string> folders, bool unnamedTemporaries)
+    : unnamedTemporaries_(unnamedTemporaries) {
+    folders_["/"];
+    for (const std::string& folder : folders) folders_[folder];
+}
+
+void MemoryFileSystem::PowerCut(const std::string& writtenBack) {
+    const int* kept = writtenBack.empty() ? nullptr : Find(writtenBack);
+    for (auto& [number, file] : files_) {
+        if (kept == nullptr || number != *kept) file.content = file.durable;
+    }
+    for (auto& [path, folder] : folders_) folder.names = folder.durable;
+    handles_.clear();
+    locks_.clear();
+}
+
+void MemoryFileSystem::Flush() {
+    for (auto& [number, file] : files_) file.durable = file.content;
+    for (auto& [path, folder] : folders_) folder.durable = folder.names;
+}
+
+bool MemoryFileSystem::Split(const std::string& path, std::string& folder, std::string& name) const {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return false;
+    folder = slash == 0 ? "/" : path.substr(0, slash);
+    name = path.substr(slash + 1);
+    return folders_.count(folder) != 0;
+}
+
+const int* MemoryFileSystem::Find(const std::string& path) const {
+    std::string folder;
+    std::string name;
+    if (!Split(path, folder, name)) return nullptr;
+    const auto& names = folders_.at(folder).names;
+    const auto found = names.find(name);
+    return found == names.end() ? nullptr : &found->second;
+}
+
+MemoryFileSystem::OpenFile* MemoryFileSystem::Opened(Handle handle) {
+    const auto found = handles_.find(handle);
+    return found == handles_.end() ? nullptr : &found->second;
+}
+
+std::vector<unsigned char> MemoryFileSystem::Content(const std::string& path) const {
+    const int* file = Find(path);
+    return file == nullptr ? std::vector<unsigned char>{} : files_.at(*file).content;
+}
+
+bool MemoryFileSystem::Exists(const std::string& path) const {
+    return Find(path) != nullptr;
+}
+
+void MemoryFileSystem::Put(const std::string& path, const std::vector<unsigned char>& bytes) {
+    std::string folder;
+    std::string name;
+    if (!Split(path, folder, name)) return;
+    const int* existing = Find(path);
+    const int number = existing != nullptr ? *existing : nextFile_++;
+    files_[number] = {bytes, bytes};
+    folders_[folder].names[name] = number;
+    folders_[folder].durable[name] = number;
+}
+
+std::set<std::string> MemoryFileSystem::Names(const std::string& folder) const {
+    std::set<std::string> names;
+    const auto found = folders_.find(folder);
+    if (found == folders_.end()) return names;
+    for (const auto& [name, number] : found->second.names) names.insert(name);
+    return names;
+}
+
+int MemoryFileSystem::Open(const std::string& path, OpenMode mode, unsigned, Handle& handle, bool& created) {
+    handle = -1;
+    created = false;
+    std::string folder;
+    std::string name;
+    if (!Split(path, folder, name) || name.empty() || folders_.count(path) != 0) return kBadPath;
+    const int* existing = Find(path);
+    int number = 0;
+    if (mode == OpenMode::CreateNew) {
+        if (existing != nullptr) return kFileExists;
+        number = nextFile_++;
+        files_[number];
+        folders_[folder].names[name] = number;
+        created = true;
+    } else {
+        if (existing == nullptr) return kFileNotFound;
+        number = *existing;
+    }
+    handle = nextHandle_++;
+    handles_[handle] = {number, mode != OpenMode::ReadOnly};
+    return kStoreOk;
+}
+
+int MemoryFileSystem::LockExclusive(Handle handle) {
+    const OpenFile* open = Opened(handle);
+    if (open == nullptr) return kInvalidFile;
+    const auto held = locks_.find(open->file);
+    if (held != locks_.end() && held->second != handle) return kSharingViolation;
+    locks_[open->file] = handle;
+    return kStoreOk;
+}
+
+long long MemoryFileSystem::Size(Handle handle) {
+    const OpenFile* open = Opened(handle);
+    if (open == nullptr) return kInvalidFile;
+    return static_cast<long long>(files_[open->file].content.size());
+}
+
+long long MemoryFileSystem::ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) {
+    const OpenFile* open = Opened(handle);
+    if (open == nullptr) return kInvalidFile;
+    if (offset < 0) return kBadSeek;
+    const std::vector<unsigned char>& content = files_[open->file].content;
+    if (static_cast<std::size_t>(offset) >= content.size()) return 0;
+    const std::size_t n = std::min(size, content.size() - static_cast<std::size_t>(offset));
+    std::memcpy(buffer, content.data() + offset, n);
+    return static_cast<long long>(n);
+}
+
+int MemoryFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
+    const OpenFile* open = Opened(handle);
+    if (open == nullptr || !open->writable) return kInvalidFile;
+    if (offset < 0) return kBadSeek;
+    std::vector<unsigned char>& content = files_[open->file].content;
+    const std::size_t end = static_cast<std::size_t>(offset) + size;
+    if (end > content.size()) content.resize(end);
+    std::memcpy(content.data() + offset, data, size);
+    return kStoreOk;
+}
+
+int MemoryFileSystem::Truncate(Handle handle, long long length) {
+    const OpenFile* open = Opened(handle);
+    if (open == nullptr || !open->writable) return kInvalidFile;
+    files_[open->file].content.resize(static_cast<std::size_t>(length));
+    return kStoreOk;
+}
+
+int MemoryFileSystem::Sync(Handle handle) {
+    const OpenFile* open = Opened(handle);
+    if (open == nullptr) return kInvalidFile;
+    File& file = files_[open->file];
+    file.durable = file.content;
+    return kStoreOk;
+}
+
+int MemoryFileSystem::Close(Handle handle) {
+    const OpenFile* open = Opened(handle);
+    if (open == nullptr) return kInvalidFile;
+    const auto held = locks_.find(open->file);
+    if (held != locks_.end() && held->second == handle) locks_.erase(held);
+    handles_.erase(handle);
+    return kStoreOk;
+}
+
+int MemoryFileSystem::Remove(const std::string& path) {
+    std::string folder;
+    std::string name;
+    if (!Split(path, folder, name)) return kBadPath;
+    return folders_[folder].names.erase(name) != 0 ? kStoreOk : kFileNotFound;
+}
+
+int MemoryFileSystem::SyncDirectoryOf(const std::string& path) {
+    std::string folder;
+    std::string name;
+    if (!Split(path, folder, name)) return kBadPath;
+    folders_[folder].durable = folders_[folder].names;
+    return kStoreOk;
+}
+
+int MemoryFileSystem::Facts(Handle handle, FileFacts& facts) {
+    const OpenFile* open = Opened(handle);
+    if (open == nullptr) return kInvalidFile;
+    facts = FileFacts{};
+    facts.regularFile = true;
+    facts.ownedByCurrentUser = true;
+    facts.identity = {1, static_cast<std::uint64_t>(open->file)};
+    return kStoreOk;
+}
+
+int MemoryFileSystem::Facts(const std::string& path, FileFacts& facts) {
+    facts = FileFacts{};
+    facts.ownedByCurrentUser = true;
+    if (folders_.count(path) != 0) {
+        facts.folder = true;
+        return kStoreOk;
+    }
+    std::string folder;
+    std::string name;
+    if (!Split(path, folder, name)) return kBadPath;
+    const int* file = Find(path);
+    if (file == nullptr) return kFileNotFound;
+    facts.regularFile = true;
+    facts.identity = {1, static_cast<std::uint64_t>(*file)};
+    return kStoreOk;
+}
+
+int MemoryFileSystem::CreateFolder(const std::string& path) {
+    std::string parent;
+    std::string name;
+    if (!Split(path, parent, name)) return kBadPath;
+    folders_[path];
+    return kStoreOk;
+}
+
+int MemoryFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
+    std::string fromFolder;
+    std::string fromName;
+    std::string toFolder;
+    std::string toName;
+    if (!Split(from, fromFolder, fromName) || !Split(to, toFolder, toName)) return kBadPath;
+    const int* file = Find(from);
+    if (file == nullptr) return kFileNotFound;
+    if (!replace && Find(to) != nullptr) return kFileExists;
+    const int number = *file;
+    folders_[fromFolder].names.erase(fromName);
+    folders_[toFolder].names[toName] = number;
+    return kStoreOk;
+}
+
+int MemoryFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) {
+    if (!unnamedTemporaries_) return FileSystem::CreateTemporary(besidePath, permissions, file);
+    std::string folder;
+    std::string name;
+    if (!Split(besidePath, folder, name)) return kBadPath;
+    file = TemporaryFile{};
+    const int number = nextFile_++;
+    files_[number];
+    file.handle = nextHandle_++;
+    handles_[file.handle] = {number, true};
+    return kStoreOk;
+}
+
+int MemoryFileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
+    if (!file.name.empty()) return FileSystem::Publish(file, path, replace);
+    const OpenFile* open = Opened(file.handle);
+    std::string folder;
+    std::string name;
+    if (open == nullptr) return kInvalidFile;
+    if (!Split(path, folder, name)) return kBadPath;
+    if (!replace && Find(path) != nullptr) return kFileExists;
+    folders_[folder].names[name] = open->file;
+    Close(file.handle);
+    file.handle = -1;
+    return kStoreOk;
+}
+
+}  // namespace orva::test

@@ -1,0 +1,93 @@
+#include "support/StoppingFileSystem.h"
+
+#include "store/StoreResult.h"
+
+namespace orva::test {
+
+std::vector<long long> StoppingFileSystem::StopPoints() const {
+    std::vector<long long> points = stops_;
+    points.push_back(kUnlimited - budget_);
+    return points;
+}
+
+void StoppingFileSystem::NoteStops(long long size) {
+    const long long spent = kUnlimited - budget_;
+    stops_.push_back(spent);
+    if (size > 1) {
+        stops_.push_back(spent + 1);
+        stops_.push_back(spent + size / 2);
+    }
+}
+
+bool StoppingFileSystem::Step() {
+    if (dead_) return false;
+    NoteStops(1);
+    if (budget_ == 0) {
+        dead_ = true;
+        return false;
+    }
+    --budget_;
+    return true;
+}
+
+int StoppingFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
+                             bool& created) {
+    if (denyWrite_ && mode != OpenMode::ReadOnly) return kAccessDenied;
+    if (mode == OpenMode::CreateNew && !Step()) return kHardwareError;
+    if (dead_ && mode != OpenMode::ReadOnly) return kHardwareError;
+    return Inner().Open(path, mode, permissions, handle, created);
+}
+
+int StoppingFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
+    if (dead_) return kHardwareError;
+    NoteStops(static_cast<long long>(size));
+    if (static_cast<long long>(size) > budget_) {
+        if (budget_ > 0) Inner().WriteAt(handle, offset, data, static_cast<std::size_t>(budget_));
+        budget_ = 0;
+        dead_ = true;
+        return kHardwareError;
+    }
+    budget_ -= static_cast<long long>(size);
+    return Inner().WriteAt(handle, offset, data, size);
+}
+
+int StoppingFileSystem::Truncate(Handle handle, long long length) {
+    return Step() ? Inner().Truncate(handle, length) : kHardwareError;
+}
+
+int StoppingFileSystem::Sync(Handle handle) {
+    return Step() ? Inner().Sync(handle) : kHardwareError;
+}
+
+int StoppingFileSystem::Remove(const std::string& path) {
+    return Step() ? Inner().Remove(path) : kHardwareError;
+}
+
+int StoppingFileSystem::SyncDirectoryOf(const std::string& path) {
+    return Step() ? Inner().SyncDirectoryOf(path) : kHardwareError;
+}
+
+int StoppingFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
+    return Step() ? Inner().Rename(from, to, replace) : kHardwareError;
+}
+
+int StoppingFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) {
+    if (denyWrite_) return kAccessDenied;
+    return Step() ? Inner().CreateTemporary(besidePath, permissions, file) : kHardwareError;
+}
+
+int StoppingFileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
+    return Step() ? Inner().Publish(file, path, replace) : kHardwareError;
+}
+
+void StoppingFileSystem::Discard(TemporaryFile& file) {
+    if (!dead_) {
+        Inner().Discard(file);
+        return;
+    }
+    // A process that died removes nothing; only its handles close.
+    if (file.handle >= 0) Inner().Close(file.handle);
+    file = TemporaryFile{};
+}
+
+}  // namespace orva::test
