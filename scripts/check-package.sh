@@ -16,7 +16,7 @@ deb="${debs[0]}"
 depends="$(dpkg-deb --field "$deb" Depends)"
 contents="$(dpkg-deb --contents "$deb" | awk '{print $6}')"
 failures=0
-for library in libqt6widgets6 libqt6gui6 libsodium23 libc6; do
+for library in libqt6widgets6 libqt6gui6 libqt6multimedia6 libflite1 libsodium23 libc6; do
   grep -q "$library" <<< "$depends" || { echo "FAILED: Depends lacks $library: $depends"; failures=$((failures + 1)); }
 done
 for path in ./usr/bin/orva ./usr/bin/orva-cli ./usr/share/orva/Print_ORVA_logo.bmp \

@@ -7,6 +7,9 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libqt6svg6 qt6-qpa-plugins
+  # Read-aloud: the flite synthesiser played through Qt Multimedia (no speech daemon needed)
+  flite1-dev qt6-multimedia-dev
+  pulseaudio  # a sound server of the tests' own, for the real voice to play into
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libsodium-dev
   clang libclang-rt-14-dev

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Runs every UI test under a virtual X server with ORVA_SNAPSHOT_DIR set, so each test saves a
-# PNG of every screen it visits; then lists them. Usage: scripts/snapshots.sh [build folder]
-# The snapshots land in <build folder>/snapshots unless ORVA_SNAPSHOT_DIR names another folder.
+# PNG of every screen it visits; then lists them. It does so three times, at 100 %, 150 % and
+# 200 % (QT_SCALE_FACTOR), each on a screen of 1920 x 1080 at that scale, so that what a large
+# text setting clips or cuts shows. Usage: scripts/snapshots.sh [build folder]
+# The snapshots land in <build folder>/snapshots/{100,150,200} unless ORVA_SNAPSHOT_DIR names
+# another folder than <build folder>/snapshots.
 # A Windows build's tests run under Wine with Qt's Windows platform plugin, so its snapshots
 # show the program as it looks on Windows.
 set -euo pipefail
@@ -16,13 +19,18 @@ mkdir -p "$out"
 # knows them; the platform becomes the X server's instead of the offscreen one.
 tests_json="$(cd "$build" && ctest -L ui --show-only=json-v1)"
 
-export ORVA_SNAPSHOT_DIR="$out"
 export ORVA_SNAPSHOT_PLATFORM=xcb
 if [ -x "$build/wine-run" ]; then
   ORVA_SNAPSHOT_PLATFORM=windows
 fi
 status=0
-if xvfb-run -a -s "-screen 0 1280x1024x24" python3 - "$tests_json" <<'PY'
+for scale in 100 150 200; do
+  factor="$(awk -v s="$scale" 'BEGIN { printf "%g", s / 100 }')"
+  screen="$((1920 * scale / 100))x$((1080 * scale / 100))x24"
+  mkdir -p "$out/$scale"
+  echo "At $scale %:"
+  if ORVA_SNAPSHOT_DIR="$out/$scale" QT_SCALE_FACTOR="$factor" xvfb-run -a -s "-screen 0 $screen" \
+       python3 - "$tests_json" <<'PY'
 import json, os, subprocess, sys
 
 failed = []
@@ -43,7 +51,8 @@ for test in json.loads(sys.argv[1])["tests"]:
         failed.append(test["name"])
 sys.exit(1 if failed else 0)
 PY
-then :; else status=$?; fi
-echo "Snapshots in $out:"
-ls -1 "$out"
+  then :; else status=1; fi
+done
+echo "Snapshots in $out (one folder per scale):"
+for scale in 100 150 200; do echo "$scale: $(ls -1 "$out/$scale" | wc -l) screens"; done
 exit $status

@@ -1,12 +1,16 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 
 #include "model/AssessmentRecord.h"
 #include "model/Clock.h"
 #include "ui/Prompter.h"
+#include "ui/speech/Speaker.h"
 #include "ui/wizard/OnScreenWizard.h"
 
 namespace {
@@ -42,6 +46,19 @@ void Press(orva::QuestionnaireWizard& wizard, const char* button) {
     wizard.findChild<QPushButton*>(QLatin1String(button))->click();
 }
 
+// Each iteration turns forward and back, and paints what each turn shows.
+void TurnForwardAndBack(orva::QuestionnaireWizard& wizard, benchmark::State& state) {
+    for (auto _ : state) {
+        Press(wizard, "nextButton");
+        QPixmap forward = wizard.grab();
+        Press(wizard, "backButton");
+        QPixmap back = wizard.grab();
+        benchmark::DoNotOptimize(forward);
+        benchmark::DoNotOptimize(back);
+    }
+    state.SetItemsProcessed(2 * state.iterations());
+}
+
 // Building the seventeen pages and painting the first one.
 void BM_OpenOnScreenWizard(benchmark::State& state) {
     CountingPrompter prompter;
@@ -67,18 +84,51 @@ void BM_TurnItemsPage(benchmark::State& state) {
         state.SkipWithError("the items pages were not reached");
         return;
     }
-    for (auto _ : state) {
-        Press(wizard, "nextButton");
-        QPixmap forward = wizard.grab();
-        Press(wizard, "backButton");
-        QPixmap back = wizard.grab();
-        benchmark::DoNotOptimize(forward);
-        benchmark::DoNotOptimize(back);
-    }
-    state.SetItemsProcessed(2 * state.iterations());
+    TurnForwardAndBack(wizard, state);
     if (prompter.prompts != 0) state.SkipWithError("a prompt was shown");
 }
 BENCHMARK(BM_TurnItemsPage)->Unit(benchmark::kMillisecond);
+
+// Read-aloud that costs nothing, so the figure is the wizard's own; what it was asked is counted.
+class SilentSpeaker final : public orva::Speaker {
+public:
+    int requests = 0;
+    void Speak(const QStringList&) override { ++requests; }
+    void Stop() override {}
+};
+
+// One screen turn of a reporter answering alone, at the extra large size with each item read
+// aloud as it appears: forward and back, each shown, read and painted. Argument 1: one item per
+// screen (a turn to the next item of the page); 0: ten items per screen (a turn of page).
+void BM_TurnReporterScreen(benchmark::State& state) {
+    const bool oneItem = state.range(0) == 1;
+    CountingPrompter prompter;
+    SilentSpeaker speaker;
+    orva::AssessmentRecord record = Answered();
+    QString fileName = QStringLiteral("orva_2026");
+    orva::OnScreenWizard wizard(record, fileName, prompter, kToday);
+    wizard.SetSpeech([&speaker]() -> orva::Speaker* { return &speaker; });
+    for (int page = 1; page < 3; ++page) Press(wizard, "nextButton");
+    // The clinician's choices, made once the choice dialog is up.
+    QTimer::singleShot(0, [oneItem] {
+        QWidget* choices = QApplication::activeModalWidget();
+        if (choices == nullptr) return;
+        choices->findChild<QRadioButton*>(QStringLiteral("extraLargeSizeRadio"))->click();
+        choices->findChild<QCheckBox*>(QStringLiteral("oneItemCheckBox"))->setChecked(oneItem);
+        choices->findChild<QCheckBox*>(QStringLiteral("readAutomaticallyCheckBox"))->setChecked(true);
+        choices->findChild<QPushButton*>(QStringLiteral("confirmButton"))->click();
+    });
+    Press(wizard, "handOverButton");
+    if (!wizard.InReporterMode()) {
+        state.SkipWithError("the wizard was not handed over");
+        return;
+    }
+    if (!oneItem) Press(wizard, "nextButton");
+    TurnForwardAndBack(wizard, state);
+    if (prompter.prompts != 0) state.SkipWithError("a prompt was shown");
+    if (speaker.requests < 2 * state.iterations()) state.SkipWithError("an item was not read aloud");
+}
+BENCHMARK(BM_TurnReporterScreen)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

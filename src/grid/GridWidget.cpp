@@ -282,4 +282,8 @@ void GridWidget::Refresh() {
     table_->viewport()->update();
 }
 
+void GridWidget::SetAccessibleName(const QString& name) {
+    table_->setAccessibleName(name);
+}
+
 }  // namespace orva

@@ -76,6 +76,8 @@ class GridWidget : public QWidget {
 
     // Repaints the cells.
     void Refresh();
+    // The name screen readers read the grid by.
+    void SetAccessibleName(const QString& name);
 
     static QColor DefaultBackground() { return QColor(255, 255, 255); }
     static QColor FixedBackground() { return QColor(240, 240, 240); }

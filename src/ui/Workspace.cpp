@@ -5,6 +5,7 @@
 #include "store/StoreMessages.h"
 #include "ui/Prompter.h"
 #include "ui/outputs/OutputPaths.h"
+#include "ui/speech/Speaker.h"
 
 namespace orva {
 
@@ -37,6 +38,19 @@ void Workspace::SetAnalysis(const ReportSet& analysis) {
     if (!analysis_) analysis_ = std::make_unique<ReportSet>();
     *analysis_ = analysis;
     emit AnalysisChanged();
+}
+
+Speaker* Workspace::Speech() {
+    if (!speakerMade_) {
+        speaker_ = MakeSystemSpeaker();
+        speakerMade_ = true;
+    }
+    return speaker_.get();
+}
+
+void Workspace::SetSpeaker(std::unique_ptr<Speaker> speaker) {
+    speaker_ = std::move(speaker);
+    speakerMade_ = true;
 }
 
 }  // namespace orva

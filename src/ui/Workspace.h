@@ -12,6 +12,7 @@ namespace orva {
 
 class Prompter;
 class SettingsStore;
+class Speaker;
 
 // What the commands work on for the life of the program: the current analysis, the in-memory
 // settings with their store, the prompter every message goes through and the last edit
@@ -41,6 +42,10 @@ class Workspace : public QObject {
     AppSettings& Settings() { return settings_; }
     const AppSettings& Settings() const { return settings_; }
     Prompter& Prompts() { return prompter_; }
+    // Where items are read aloud: the system's speech, made on first use; null where there is
+    // none. SetSpeaker puts another in its place (tests use a scripted one).
+    Speaker* Speech();
+    void SetSpeaker(std::unique_ptr<Speaker> speaker);
     const EditSelection& LastEditSelection() const { return editSelection_; }
     void SetEditSelection(EditSelection selection) { editSelection_ = std::move(selection); }
 
@@ -54,6 +59,8 @@ class Workspace : public QObject {
     std::unique_ptr<ReportSet> analysis_;
     EditSelection editSelection_;
     UnmatchedJournalListening journals_;
+    std::unique_ptr<Speaker> speaker_;
+    bool speakerMade_ = false;
 };
 
 }  // namespace orva

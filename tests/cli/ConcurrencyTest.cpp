@@ -41,7 +41,9 @@ TEST(Concurrency, TheSameCsvImportedTwiceAtOnceIsImportedOnce) {
         csv << texts::kCsvHeader;
         for (int i = 0; i < kRows; ++i) {
             AssessmentRecord record = MakePerson(i % 3, "New" + std::to_string(i), "Imported", {{2, i % 6}});
-            record.SetStoredSaveDateTime(LocalDateTime{2025, 1, 10, 9, 0, i});
+            // A valid save time of its own: a row without one takes the importing clock's time
+            // and would not be recognised by an import that ran a second later.
+            record.SetStoredSaveDateTime(LocalDateTime{2025, 1, 10, 9, i / 60, i % 60});
             csv << FormatCsvLine(record);
         }
     }

@@ -403,7 +403,7 @@ class AnalysisFormTest : public QObject {
         form.ShowAnalysis(ThreeReporters());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const QImage image = form.grab().toImage();
+        const QImage image = test::Painted(&form);
         test::SaveSnapshot(&form, QStringLiteral("analysis_form_dark_theme"));
         QApplication::setPalette(system);
 

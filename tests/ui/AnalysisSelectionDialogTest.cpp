@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "ui/selection/AnalysisSelectionDialog.h"
+#include "ui/selection/RecordEntryList.h"
 #include "screening/ReportSet.h"
 #include "store/FileSystem.h"
 #include "ui/selection/RecordPath.h"
@@ -153,7 +154,7 @@ class AnalysisSelectionTest : public QObject {
                      QStringLiteral("Saved: 15/06/2026 10:34:00   Parent Assessment by: Sam Citizen"),
                  }));
         // The first entry is current but nothing is chosen for the user.
-        QCOMPARE(Find<QListWidget>(s.dialog, "recordList")->currentRow(), 0);
+        QCOMPARE(Find<RecordEntryList>(s.dialog, "recordList")->CurrentEntry(), 0);
         QVERIFY(Find<QListWidget>(s.dialog, "recordList")->selectedItems().isEmpty());
     }
 

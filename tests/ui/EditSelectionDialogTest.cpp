@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "ui/selection/EditSelectionDialog.h"
+#include "ui/selection/RecordEntryList.h"
 #include "ui/selection/RecordPath.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/support/UiTestSupport.h"
@@ -83,8 +84,8 @@ class EditSelectionTest : public QObject {
             Entries(s.dialog),
             QStringList({QStringLiteral("Saved: 15/06/2026 10:31:00   Self Assessment"),
                          QStringLiteral("Saved: 15/06/2026 10:32:00   Parent Assessment by: Pat Citizen")}));
-        auto* list = Find<QListWidget>(s.dialog, "recordList");
-        QCOMPARE(list->currentRow(), 0);
+        auto* list = Find<RecordEntryList>(s.dialog, "recordList");
+        QCOMPARE(list->CurrentEntry(), 0);
         QVERIFY(list->item(0)->isSelected());
         QVERIFY(Checked(s.dialog, "completeOnScreenRadio"));
 

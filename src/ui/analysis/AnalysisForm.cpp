@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <utility>
 
 #include "ui/analysis/AnalysisTexts.h"
 #include "grid/GridWidget.h"
@@ -180,7 +181,26 @@ AnalysisForm::AnalysisForm(QWidget* parent) : QWidget(parent) {
     commentsEdit_ = AddBox(QStringLiteral("commentsEdit"), du.Rect(7, 991 + kFollowUpDu, 559, 113));
     commentsEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
+    NameFieldsForScreenReaders();
     SetAnalysisShown(true);
+}
+
+void AnalysisForm::NameFieldsForScreenReaders() {
+    const std::pair<const char*, QWidget*> labelled[] = {
+        {"nameLabel", nameEdit_},         {"addressLabel", addressEdit_},
+        {"phoneLabel", phoneEdit_},       {"genderLabel", genderEdit_},
+        {"birthDateLabel", birthDateEdit_}, {"ageLabel", ageEdit_},
+        {"completionDateLabel", completionDateEdit_}, {"schoolYearLabel", schoolYearEdit_},
+        {"schoolLabel", schoolEdit_},     {"commentsLabel", commentsEdit_}};
+    for (const auto& [labelName, field] : labelled) {
+        auto* label = findChild<QLabel*>(QLatin1String(labelName));
+        label->setBuddy(field);
+        field->setAccessibleName(label->text());
+    }
+    // The fields without a label of their own on the form.
+    observersEdit_->setAccessibleName(QString::fromUtf8(texts::form::kObserversAccessible));
+    screeningGrid_->SetAccessibleName(QString::fromUtf8(texts::form::kScreeningGridAccessible));
+    reliabilityGrid_->SetAccessibleName(QString::fromUtf8(texts::form::kReliabilityGridAccessible));
 }
 
 QLabel* AnalysisForm::AddLabel(const char* text, const QString& name, QRect where) {
@@ -210,6 +230,15 @@ QPlainTextEdit* AnalysisForm::AddBox(const QString& name, QRect where) {
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->document()->setDocumentMargin(1);
+    // A plain drawn box, in the grey of the single-line fields' borders: the style's own
+    // border loses its top and right edges at a fractional scale (150 %), where the text area
+    // inside it, rounded to whole pixels, paints over them.
+    box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    box->setLineWidth(1);
+    box->viewport()->setAutoFillBackground(false);
+    QPalette border = box->palette();
+    border.setColor(QPalette::WindowText, border.color(QPalette::Mid));
+    box->setPalette(border);
     analysisControls_.push_back(box);
     return box;
 }

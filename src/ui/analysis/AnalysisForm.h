@@ -68,6 +68,8 @@ class AnalysisForm : public QWidget {
     static DialogUnits FormUnits(const QFont& font);
 
   private:
+    // Each field read by its label, and those without one by what they hold.
+    void NameFieldsForScreenReaders();
     QLabel* AddLabel(const char* text, const QString& name, QRect where);
     QLineEdit* AddLine(const QString& name, QRect where);
     QPlainTextEdit* AddBox(const QString& name, QRect where);

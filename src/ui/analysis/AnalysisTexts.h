@@ -33,6 +33,11 @@ inline constexpr const char* kObserverTeacher = "Teacher:    ";
 inline constexpr const char* kObserverSeparator = "\r\n\r\n";
 inline constexpr const char* kCommentSeparator = "\r\n\r\n";
 
+// What screen readers name the fields that have no label on the form.
+inline constexpr const char* kObserversAccessible = "Parent/Teacher";
+inline constexpr const char* kScreeningGridAccessible = "Screening";
+inline constexpr const char* kReliabilityGridAccessible = "Reliability (Omega)";
+
 // Line break inside a multi-line field.
 inline constexpr const char* kLineBreak = "\r\n";
 

@@ -15,6 +15,7 @@ bool RunCompleteOnScreenCommand(Workspace& workspace, QWidget* parent, const Clo
     record.SetDataEntry(kOnScreen);
     QString fileName = CoreText::ToQt(settings.ORVAFileName());
     OnScreenWizard wizard(record, fileName, workspace.Prompts(), clock, parent);
+    wizard.SetSpeech([&workspace] { return workspace.Speech(); });
     if (wizard.exec() != QDialog::Accepted) return false;
     // The file field takes only what the settings can keep, so the name converts as typed.
     if (const auto typed = CoreText::FromQt(fileName)) {

@@ -85,7 +85,10 @@ ReporterComparisonWindow::ReporterComparisonWindow(ReporterComparison comparison
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Arrows move within the table; Tab leaves it for the Close button.
     table_->setTabKeyNavigation(false);
-    table_->setWordWrap(false);
+    // The wording takes the width the answers leave and wraps there; at a large text setting
+    // it would otherwise be cut to a few letters.
+    table_->setWordWrap(true);
+    table_->setTextElideMode(Qt::ElideNone);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(table_, 1);

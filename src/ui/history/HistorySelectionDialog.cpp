@@ -1,10 +1,9 @@
 #include "ui/history/HistorySelectionDialog.h"
 
-#include <QListWidget>
-
 #include "model/FieldRules.h"
 #include "ui/Prompter.h"
 #include "ui/history/HistoryTexts.h"
+#include "ui/selection/RecordEntryList.h"
 
 namespace orva {
 

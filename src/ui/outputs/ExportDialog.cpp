@@ -17,6 +17,7 @@
 #include "reports/ReportsTexts.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
+#include "ui/access/FieldLabel.h"
 #include "ui/WaitCursor.h"
 #include "ui/outputs/OutputPaths.h"
 #include "ui/selection/RecordPath.h"
@@ -60,14 +61,14 @@ ExportDialog::ExportDialog(Prompter& prompter, const ExportDialogNames& names, Q
     rememberedBaseName_ = FileSystemPath(CoreText::ToQt(names.rememberedBaseName));
 
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(Text(texts::kExportRecordFileLabel), this), 0, 0, 1, 3);
     recordFileEdit_ = NameEdit(recordFileName, "recordFileEdit", this);
+    fields->addWidget(FieldLabel(texts::kExportRecordFileLabel, recordFileEdit_, this), 0, 0, 1, 3);
     fields->addWidget(recordFileEdit_, 1, 0);
     fields->addWidget(new QLabel(Text(texts::kRpcSuffixLabel), this), 1, 1);
     QPushButton* recordBrowse = Button(texts::kBrowseButton, "recordBrowseButton", this);
     fields->addWidget(recordBrowse, 1, 2);
-    fields->addWidget(new QLabel(Text(texts::kExportFileLabel), this), 2, 0, 1, 3);
     exportNameEdit_ = NameEdit(CoreText::ToQt(names.exportName), "exportNameEdit", this);
+    fields->addWidget(FieldLabel(texts::kExportFileLabel, exportNameEdit_, this), 2, 0, 1, 3);
     fields->addWidget(exportNameEdit_, 3, 0);
     fields->addWidget(new QLabel(Text(texts::kCsvSuffixLabel), this), 3, 1);
     QPushButton* exportBrowse = Button(texts::kBrowseButton, "exportBrowseButton", this);

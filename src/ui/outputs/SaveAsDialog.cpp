@@ -16,6 +16,7 @@
 #include "store/StoreResult.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
+#include "ui/access/FieldLabel.h"
 #include "ui/WaitCursor.h"
 #include "ui/outputs/OutputPaths.h"
 #include "ui/selection/RecordPath.h"
@@ -41,8 +42,8 @@ SaveAsDialog::SaveAsDialog(Prompter& prompter, const ReportSet& reports, const Q
     : QDialog(parent), prompter_(prompter), reports_(reports), fileSystem_(fileSystem) {
     setWindowTitle(Text(texts::kSaveAsCaption));
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(Text(texts::kSaveAsLabel), this), 0, 0);
     fileNameEdit_ = new QLineEdit(suggestedName, this);
+    fields->addWidget(FieldLabel(texts::kSaveAsLabel, fileNameEdit_, this), 0, 0);
     fileNameEdit_->setObjectName(QStringLiteral("fileNameEdit"));
     // Right-aligned, so the file's own name stays in view when the folder is long.
     fileNameEdit_->setAlignment(Qt::AlignRight);

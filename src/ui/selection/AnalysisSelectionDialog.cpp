@@ -1,10 +1,10 @@
 #include "ui/selection/AnalysisSelectionDialog.h"
 
-#include <QListWidget>
 #include <vector>
 
 #include "screening/AnalysisSelection.h"
 #include "ui/Prompter.h"
+#include "ui/selection/RecordEntryList.h"
 #include "ui/selection/SelectionTexts.h"
 
 namespace orva {

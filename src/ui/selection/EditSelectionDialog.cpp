@@ -4,12 +4,12 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QRadioButton>
 
 #include "model/AssessmentRecord.h"
 #include "ui/Prompter.h"
 #include "screening/ScreeningTexts.h"
+#include "ui/selection/RecordEntryList.h"
 #include "ui/selection/SelectionTexts.h"
 #include "store/StoreMessages.h"
 #include "store/StoreResult.h"
@@ -41,7 +41,7 @@ EditSelectionDialog::EditSelectionDialog(Prompter& prompter, const QString& file
     ExtraArea().addLayout(method);
     (editMethod == kEnterResponses ? enterResponsesRadio_ : onScreenRadio_)->setChecked(true);
 
-    connect(&List(), &QListWidget::currentRowChanged, this, [this](int entry) {
+    connect(&List(), &RecordEntryList::CurrentEntryChanged, this, [this](int entry) {
         if (entry >= 0) PresetMethodFromEntry(entry);
     });
     // The keyboard reaches the method between the list and the buttons, where it is shown.
@@ -68,7 +68,8 @@ void EditSelectionDialog::ListFilled() {
 }
 
 void EditSelectionDialog::FirstEntryBecomesCurrent() {
-    List().setCurrentRow(0);
+    List().item(0)->setSelected(true);
+    List().SetCurrentEntry(0);
 }
 
 // A record entered on paper is most easily corrected the same way; the user may still change it.
@@ -78,7 +79,7 @@ void EditSelectionDialog::PresetMethodFromEntry(int entry) {
 }
 
 void EditSelectionDialog::Confirm() {
-    const int entry = List().currentRow();
+    const int entry = List().CurrentEntry();
     if (entry < 0) {
         Prompts().Message(UserMessage{texts::kNoSelectionCaption, texts::kNoSelection, MessageIcon::Stop});
         return;

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
@@ -17,6 +16,9 @@
 #include "model/FileNameRules.h"
 #include "model/ModelTexts.h"
 #include "ui/Prompter.h"
+#include "ui/access/Announcer.h"
+#include "ui/access/FieldLabel.h"
+#include "ui/selection/RecordEntryList.h"
 #include "ui/selection/RecordPath.h"
 #include "ui/selection/SelectionTexts.h"
 #include "ui/shell/ShellTexts.h"
@@ -63,8 +65,9 @@ QLineEdit* DigitsEdit(const QString& name, int digits, QWidget* parent) {
     return edit;
 }
 
-QLabel* Caption(const char* text, QWidget* parent) {
-    auto* label = new QLabel(Text(text), parent);
+// The label beside a field, which is also its name for a screen reader.
+QLabel* Caption(const char* text, QWidget* field, QWidget* parent) {
+    QLabel* label = FieldLabel(text, field, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
@@ -93,9 +96,9 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
     lastNameEdit_ = new QLineEdit(this);
     lastNameEdit_->setObjectName(QStringLiteral("lastNameEdit"));
     lastNameEdit_->setMaxLength(static_cast<int>(MaxLength(TextField::LastName)));
-    fields->addWidget(Caption(sel::kFirstName, this), 0, 0);
+    fields->addWidget(Caption(sel::kFirstName, firstNameEdit_, this), 0, 0);
     fields->addWidget(firstNameEdit_, 0, 1);
-    fields->addWidget(Caption(sel::kLastName, this), 1, 0);
+    fields->addWidget(Caption(sel::kLastName, lastNameEdit_, this), 1, 0);
     fields->addWidget(lastNameEdit_, 1, 1);
 
     dayEdit_ = DigitsEdit(QStringLiteral("birthDayEdit"), 2, this);
@@ -110,12 +113,15 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
         if (column > 0) date->addWidget(new QLabel(Text(sel::kDateSeparator), this), 1, column++);
         auto* label = new QLabel(Text(name), this);
         label->setAlignment(Qt::AlignHCenter);
+        label->setBuddy(edit);
+        // "Date of Birth: Day", as the details pages name their date fields.
+        edit->setAccessibleName(Text(sel::kDateOfBirth) + QLatin1Char(' ') + label->text());
         date->addWidget(label, 0, column);
         date->addWidget(edit, 1, column++);
         edit->installEventFilter(this);
     }
     date->setColumnStretch(column, 1);
-    fields->addWidget(Caption(sel::kDateOfBirth, this), 3, 0);
+    fields->addWidget(Caption(sel::kDateOfBirth, dayEdit_, this), 3, 0);
     fields->addLayout(date, 2, 1, 2, 1);
 
     fileEdit_ = new QLineEdit(fileText, this);
@@ -124,7 +130,7 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
     auto* file = new QHBoxLayout();
     file->addWidget(fileEdit_, 1);
     file->addWidget(new QLabel(Text(sel::kRecordSuffix), this));
-    fields->addWidget(Caption(sel::kFromDataFile, this), 4, 0);
+    fields->addWidget(Caption(sel::kFromDataFile, fileEdit_, this), 4, 0);
     fields->addLayout(file, 4, 1);
     auto* browseButton = new QPushButton(Text(sel::kBrowse), this);
     browseButton->setObjectName(QStringLiteral("browseButton"));
@@ -154,8 +160,10 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
     instruction_ = new QLabel(Text(sel::kSelectInstruction), selectGroup);
     instruction_->setObjectName(QStringLiteral("instructionLabel"));
     selectLayout->addWidget(instruction_);
-    list_ = new QListWidget(selectGroup);
+    list_ = new RecordEntryList(selectGroup);
     list_->setObjectName(QStringLiteral("recordList"));
+    instruction_->setBuddy(list_);
+    list_->setAccessibleName(Text(sel::kMatchingRecords));
     list_->setMinimumHeight(list_->fontMetrics().height() * 7);
     selectLayout->addWidget(list_);
     layout->addWidget(selectGroup, 1);
@@ -200,7 +208,7 @@ QString RecordSelectionDialog::FileText() const {
 void RecordSelectionDialog::SetFileSystem(FileSystem& fileSystem) {
     fileSystem_ = &fileSystem;
     records_ = std::make_unique<RecordList>(fileSystem);
-    list_->clear();
+    list_->Empty();
     firstRow_ = -1;
     loadedPath_.clear();
 }
@@ -290,7 +298,7 @@ void RecordSelectionDialog::LoadMatching() {
     firstNameEdit_->setText(WithoutTrailingBlanks(firstNameEdit_->text()));
     lastNameEdit_->setText(WithoutTrailingBlanks(lastNameEdit_->text()));
     lastLoad_ = CurrentCriteria();
-    list_->clear();
+    list_->Empty();
     firstRow_ = -1;
     loadedPath_.clear();
     loadedPerson_ = {};
@@ -333,12 +341,14 @@ void RecordSelectionDialog::LoadMatching() {
     loadedPath_ = FileSystemPath(path.fullPath);
     loadedPerson_ = person;
     for (int row = firstRow; row <= lastRow; ++row) list_->addItem(EntryText(records_->Row(row)));
+    // The list fills where the focus is not: the count is said for those who cannot see it.
+    Announcer::Announce(this, Text(sel::kMatchingRecordsFound).arg(list_->count()));
     ListFilled();
     FirstEntryBecomesCurrent();
 }
 
 void RecordSelectionDialog::FirstEntryBecomesCurrent() {
-    list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    list_->SetCurrentEntry(0);
 }
 
 QString RecordSelectionDialog::EntryText(const RecordRow& row) {

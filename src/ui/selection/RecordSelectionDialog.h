@@ -13,13 +13,13 @@ class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QVBoxLayout;
 
 namespace orva {
 
 class Prompter;
+class RecordEntryList;
 
 // What the two record selection dialogs share: the person's name and birth date, the record
 // file, loading the person's records of that file into the list, and the check that the list
@@ -55,7 +55,7 @@ class RecordSelectionDialog : public QDialog {
     bool CriteriaStillHoldOrContinue();
 
     // The list's entries; entry k shows row first + k of the loaded list.
-    QListWidget& List() { return *list_; }
+    RecordEntryList& List() { return *list_; }
     const RecordList& Records() const { return *records_; }
     RecordList& Records() { return *records_; }
     const RecordRow& RowOfEntry(int entry) const { return records_->Row(firstRow_ + entry); }
@@ -106,7 +106,7 @@ class RecordSelectionDialog : public QDialog {
     QLineEdit* yearEdit_;
     QLineEdit* fileEdit_;
     QLabel* instruction_;
-    QListWidget* list_;
+    RecordEntryList* list_;
     QVBoxLayout* extraArea_;
     Criteria lastLoad_;
     FileSystem* fileSystem_;

@@ -35,6 +35,10 @@ inline constexpr const char* kLoadButton = "Load/Reload Matching ORVA Records";
 inline constexpr const char* kSelectInstruction =
     "Select a Self-report, Parent-report and/or Teacher-report from the list of Matching ORVA Records:";
 
+// The list's name for a screen reader, and what is said when a load has filled it.
+inline constexpr const char* kMatchingRecords = "Matching ORVA Records";
+inline constexpr const char* kMatchingRecordsFound = "Matching ORVA Records found: %1";
+
 inline constexpr const char* kAnalyse = "Analyse";
 inline constexpr const char* kEdit = "Edit";
 inline constexpr const char* kCancel = "Cancel";

@@ -7,6 +7,7 @@
 
 #include "ui/Workspace.h"
 #include "ui/analysis/AnalysisForm.h"
+#include "ui/shell/ReadingPane.h"
 #include "ui/shell/ShellTexts.h"
 #include "ui/shell/WelcomeScreen.h"
 
@@ -16,23 +17,19 @@ AnalysisView::AnalysisView(const Workspace& workspace, QWidget* parent)
     : QWidget(parent), workspace_(workspace) {
     setObjectName(QStringLiteral("analysisView"));
 
+    // Focus rests on the page itself, so no field of the form holds the caret.
     welcome_ = new WelcomeScreen;
-    welcomePage_ = new QScrollArea;
-    welcomePage_->setObjectName(QStringLiteral("welcomeScrollArea"));
+    welcomePage_ = new ReadingPane(QStringLiteral("welcomeScrollArea"), QString::fromLatin1(texts::kWelcomeAccessible));
     welcomePage_->setWidget(welcome_);
     welcomePage_->setWidgetResizable(true);
-    welcomePage_->setFrameShape(QFrame::NoFrame);
-    // Focus rests on the page itself, so no field of the form holds the caret.
-    welcomePage_->setFocusPolicy(Qt::StrongFocus);
+    // The welcome lines are painted; a screen reader reads them from here.
+    welcomePage_->setAccessibleDescription(WelcomeScreen::Text());
 
     form_ = new AnalysisForm;
     form_->SetUpGrids();
-    formPage_ = new QScrollArea;
-    formPage_->setObjectName(QStringLiteral("analysisScrollArea"));
+    formPage_ = new ReadingPane(QStringLiteral("analysisScrollArea"), QString::fromLatin1(texts::kAnalysisAccessible));
     formPage_->setWidget(form_);
-    formPage_->setFrameShape(QFrame::NoFrame);
     formPage_->setBackgroundRole(QPalette::Base);
-    formPage_->setFocusPolicy(Qt::StrongFocus);
 
     pages_ = new QStackedLayout(this);
     pages_->setContentsMargins(0, 0, 0, 0);

@@ -2,12 +2,12 @@
 
 #include <QWidget>
 
-class QScrollArea;
 class QStackedLayout;
 
 namespace orva {
 
 class AnalysisForm;
+class ReadingPane;
 class WelcomeScreen;
 class Workspace;
 
@@ -33,9 +33,9 @@ class AnalysisView : public QWidget {
 
     const Workspace& workspace_;
     QStackedLayout* pages_;
-    QScrollArea* welcomePage_;
+    ReadingPane* welcomePage_;
     WelcomeScreen* welcome_;
-    QScrollArea* formPage_;
+    ReadingPane* formPage_;
     AnalysisForm* form_;
 };
 

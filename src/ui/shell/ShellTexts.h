@@ -9,6 +9,9 @@ inline constexpr const char* kAppTitle = "ORVA";
 // The executable's own name, as "--version" prints it.
 inline constexpr const char* kProgramName = "orva";
 inline constexpr const char* kMainWindowTitle = "Child and Adolescent Orvantis";
+// The view's two pages as screen readers name them.
+inline constexpr const char* kWelcomeAccessible = "Welcome";
+inline constexpr const char* kAnalysisAccessible = "ORVA Analysis";
 inline constexpr const char* kWebAddress = "https://www.kelbrin.example/orva";
 
 inline constexpr const char* kMenuFile = "&File";

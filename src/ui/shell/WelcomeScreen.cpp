@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 
 #include "ui/Resources.h"
 #include "ui/shell/ShellTexts.h"
@@ -19,6 +20,12 @@ QFont WelcomeScreen::TextFont() {
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     return font;
+}
+
+QString WelcomeScreen::Text() {
+    QStringList lines;
+    for (const texts::WelcomeLine& line : texts::kWelcomeLines) lines << QString::fromLatin1(line.text);
+    return lines.join(QLatin1Char(' '));
 }
 
 WelcomeScreen::WelcomeScreen(QWidget* parent) : QWidget(parent) {

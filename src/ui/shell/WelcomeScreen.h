@@ -21,6 +21,8 @@ public:
 
     // The font the welcome lines are drawn in: a dialog-like sans serif, 11 pixels high.
     static QFont TextFont();
+    // The welcome lines as one text, in reading order.
+    static QString Text();
 
     QSize sizeHint() const override;
 

@@ -12,6 +12,7 @@
 #include "ui/Prompter.h"
 #include "ui/wizard/DateEntry.h"
 #include "ui/wizard/EditState.h"
+#include "ui/access/FieldLabel.h"
 #include "ui/wizard/PageWidgets.h"
 #include "ui/wizard/RecordTextEdit.h"
 #include "ui/wizard/WizardTexts.h"

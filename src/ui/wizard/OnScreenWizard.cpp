@@ -1,6 +1,11 @@
 #include "ui/wizard/OnScreenWizard.h"
 
+#include <QPushButton>
+
 #include "model/AssessmentRecord.h"
+#include "ui/reporter/HandBackPage.h"
+#include "ui/reporter/ReporterMode.h"
+#include "ui/reporter/ReporterTexts.h"
 #include "ui/wizard/CommentPage.h"
 #include "ui/wizard/DetailsPage.h"
 #include "ui/wizard/IntroductionPage.h"
@@ -34,13 +39,43 @@ OnScreenWizard::OnScreenWizard(AssessmentRecord& record, QString& fileName, Edit
     int page = 1;
     AddPage(new IntroductionPage(context_), Caption(page++), kNext);
     AddPage(new ReportTypePage(context_), Caption(page++), backNext);
+    const int details = PageCount();
     AddPage(new DetailsPage(context_), Caption(page++), backNext);
-    for (int first = 1; first <= kItemCount; first += kItemsPerPage)
-        AddPage(new ItemsPage(context_, first, std::min(kItemsPerPage, kItemCount - first + 1)), Caption(page++),
-                backNext);
-    AddPage(new CommentPage(context_), Caption(page++), backNext);
-    AddPage(new SavePage(context_), Caption(page++), Buttons(kBack) | kFinish);
+    const int firstItems = PageCount();
+    std::vector<ItemsPage*> items;
+    for (int first = 1; first <= kItemCount; first += kItemsPerPage) {
+        items.push_back(new ItemsPage(context_, first, std::min(kItemsPerPage, kItemCount - first + 1)));
+        AddPage(items.back(), Caption(page++), backNext);
+    }
+    const int comment = PageCount();
+    auto* commentPage = new CommentPage(context_);
+    AddPage(commentPage, Caption(page++), backNext);
+    const int save = PageCount();
+    auto* savePage = new SavePage(context_);
+    AddPage(savePage, Caption(page++), Buttons(kBack) | kFinish);
+    if (edit == nullptr) {
+        auto* handBack = new HandBackPage();
+        const int handBackIndex = PageCount();
+        AddPage(handBack, QString::fromUtf8(texts::reporter::kHandBack), {});
+        auto* handOver = new QPushButton(QString::fromUtf8(texts::reporter::kHandOverButton), this);
+        handOver->setObjectName(QStringLiteral("handOverButton"));
+        handOver->setAutoDefault(false);
+        handOver->hide();
+        AddOwnButton(handOver);
+        reporter_ = new ReporterMode(*this, context_, items,
+                                     {details, firstItems, commentPage, comment, savePage, save, handBack,
+                                      handBackIndex},
+                                     handOver);
+    }
     Start();
+}
+
+void OnScreenWizard::SetSpeech(std::function<Speaker*()> speech) {
+    if (reporter_ != nullptr) reporter_->SetSpeech(std::move(speech));
+}
+
+bool OnScreenWizard::InReporterMode() const {
+    return reporter_ != nullptr && reporter_->Active();
 }
 
 }  // namespace orva

@@ -12,12 +12,4 @@ QLabel* PageText(const char* text, const QString& objectName, QWidget* parent) {
     return label;
 }
 
-QLabel* FieldLabel(const char* text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setBuddy(buddy);
-    if (buddy != nullptr && buddy->accessibleName().isEmpty()) buddy->setAccessibleName(label->text());
-    return label;
-}
-
 }  // namespace orva

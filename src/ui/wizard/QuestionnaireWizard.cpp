@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ui/access/Announcer.h"
+#include "ui/wizard/MoveOverride.h"
 #include "ui/wizard/WizardPage.h"
 #include "ui/wizard/WizardTexts.h"
 
@@ -41,13 +43,14 @@ QuestionnaireWizard::QuestionnaireWizard(Prompter& prompter, QWidget* parent)
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    for (QPushButton* button : {backButton_, nextButton_, finishButton_, cancelButton_}) buttons->addWidget(button);
+    buttonRow_ = new QHBoxLayout();
+    buttonRow_->addStretch(1);
+    for (QPushButton* button : {backButton_, nextButton_, finishButton_, cancelButton_})
+        buttonRow_->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(stack_, 1);
     layout->addWidget(rule);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow_);
 
     connect(backButton_, &QPushButton::clicked, this, &QuestionnaireWizard::OnBack);
     connect(nextButton_, &QPushButton::clicked, this, &QuestionnaireWizard::OnNext);
@@ -58,10 +61,32 @@ QuestionnaireWizard::QuestionnaireWizard(Prompter& prompter, QWidget* parent)
 void QuestionnaireWizard::AddPage(WizardPage* page, const QString& caption, Buttons buttons) {
     auto* frame = new QScrollArea(stack_);
     frame->setFrameShape(QFrame::NoFrame);
+    // The page's fields are the stops; a stop on the scrolling area itself would have no name.
+    frame->setFocusPolicy(Qt::NoFocus);
+    // A page that takes the focus itself (an items page, so no answer is chosen by a key) is
+    // read out by its caption.
+    page->setAccessibleName(caption);
     frame->setWidgetResizable(true);
     frame->setWidget(page);
     stack_->addWidget(frame);
     pages_.push_back({page, frame, caption, buttons});
+}
+
+void QuestionnaireWizard::AddOwnButton(QPushButton* button) {
+    // Before the stretch that pushes the wizard's buttons to the right.
+    buttonRow_->insertWidget(ownButtons_++, button);
+}
+
+QPushButton* QuestionnaireWizard::ButtonOf(Button which) const {
+    switch (which) {
+        case kBack:
+            return backButton_;
+        case kNext:
+            return nextButton_;
+        case kFinish:
+            return finishButton_;
+    }
+    return nullptr;
 }
 
 int QuestionnaireWizard::CurrentIndex() const {
@@ -89,33 +114,38 @@ void QuestionnaireWizard::Start() {
         wanted = wanted.boundedTo(screen->availableSize() * 9 / 10);
     stack_->setMinimumSize(wanted);
     resize(sizeHint());
-    GoTo(0);
+    ShowPage(0);
 }
 
-void QuestionnaireWizard::GoTo(int index) {
+void QuestionnaireWizard::ShowPage(int index) {
     const Entry& entry = pages_[static_cast<std::size_t>(index)];
     stack_->setCurrentWidget(entry.frame);
     entry.frame->ensureVisible(0, 0);
     setWindowTitle(entry.caption);
+    // The title bar changes without a focus move: said for those who cannot see it.
+    Announcer::Announce(this, entry.caption);
     backButton_->setEnabled(entry.buttons.testFlag(kBack));
     nextButton_->setVisible(entry.buttons.testFlag(kNext));
     finishButton_->setVisible(entry.buttons.testFlag(kFinish));
     nextButton_->setDefault(entry.buttons.testFlag(kNext));
     finishButton_->setDefault(entry.buttons.testFlag(kFinish));
     entry.page->BecomeCurrent();
+    emit PageShown(index);
 }
 
 void QuestionnaireWizard::OnBack() {
+    if (moves_ != nullptr && moves_->Back()) return;
     const int index = CurrentIndex();
     if (index <= 0) return;
     pages_[static_cast<std::size_t>(index)].page->Back();
-    GoTo(index - 1);
+    ShowPage(index - 1);
 }
 
 void QuestionnaireWizard::OnNext() {
+    if (moves_ != nullptr && moves_->Next()) return;
     const int index = CurrentIndex();
     if (index + 1 >= PageCount() || !pages_[static_cast<std::size_t>(index)].page->Next()) return;
-    GoTo(index + 1);
+    ShowPage(index + 1);
 }
 
 void QuestionnaireWizard::OnFinish() {
@@ -123,6 +153,10 @@ void QuestionnaireWizard::OnFinish() {
 }
 
 void QuestionnaireWizard::reject() {
+    if (moves_ != nullptr) {
+        if (moves_->Cancel()) QDialog::reject();
+        return;
+    }
     WizardPage* page = CurrentPage();
     if (page == nullptr || page->CancelQuery(prompter_)) QDialog::reject();
 }

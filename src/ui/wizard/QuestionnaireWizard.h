@@ -4,12 +4,14 @@
 #include <QFlags>
 #include <vector>
 
+class QHBoxLayout;
 class QPushButton;
 class QScrollArea;
 class QStackedWidget;
 
 namespace orva {
 
+class MoveOverride;
 class Prompter;
 class WizardPage;
 
@@ -31,12 +33,25 @@ public:
 
     // Shows the first page; call after the pages are added.
     void Start();
+    // Makes page `index` current, with its caption and buttons, and lets it load itself; the
+    // page that was current stores nothing (its hooks are for the one calling this).
+    void ShowPage(int index);
+    QPushButton* ButtonOf(Button which) const;
+    QPushButton* CancelButton() const { return cancelButton_; }
+    // While set, Back, Next and Cancel go to `moves` first; null gives them back.
+    void SetMoveOverride(MoveOverride* moves) { moves_ = moves; }
 
     void reject() override;
+
+signals:
+    // After a page became current (its hook has run and the buttons are its own).
+    void PageShown(int index);
 
 protected:
     // Pages are added in order, each with its caption and the wizard buttons it offers.
     void AddPage(WizardPage* page, const QString& caption, Buttons buttons);
+    // A button of the derived wizard's own, left of the wizard's.
+    void AddOwnButton(QPushButton* button);
 
 private:
     struct Entry {
@@ -46,7 +61,6 @@ private:
         Buttons buttons;
     };
 
-    void GoTo(int index);
     void OnBack();
     void OnNext();
     void OnFinish();
@@ -57,6 +71,9 @@ private:
     QPushButton* nextButton_;
     QPushButton* finishButton_;
     QPushButton* cancelButton_;
+    QHBoxLayout* buttonRow_;
+    int ownButtons_ = 0;
+    MoveOverride* moves_ = nullptr;
     std::vector<Entry> pages_;
 };
 

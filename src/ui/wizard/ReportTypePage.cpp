@@ -10,6 +10,7 @@
 
 #include "model/ModelTexts.h"
 #include "ui/Prompter.h"
+#include "ui/access/FieldLabel.h"
 #include "ui/wizard/PageWidgets.h"
 #include "ui/wizard/RecordTextEdit.h"
 #include "ui/wizard/WizardTexts.h"

@@ -10,6 +10,7 @@
 #include "model/ItemCatalogue.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
+#include "ui/access/Announcer.h"
 #include "ui/wizard/BlankItemsQuestion.h"
 #include "ui/wizard/PageWidgets.h"
 #include "ui/wizard/ResponseField.h"
@@ -56,7 +57,9 @@ ResponseGridPage::ResponseGridPage(WizardContext& context, QWidget* parent)
 
     end_ = new QWidget(this);
     end_->setObjectName(QStringLiteral("gridEndWidget"));
-    end_->setFocusPolicy(Qt::StrongFocus);
+    // Reached only when item 111 is answered, never by Tab; read out as the end of the grid.
+    end_->setFocusPolicy(Qt::ClickFocus);
+    end_->setAccessibleName(QString::fromUtf8(w::kGridEndAccessible));
     end_->setFixedSize(0, 0);
 
     QLabel* legend = new QLabel(QString::fromUtf8(w::kGridLegend), this);
@@ -117,10 +120,13 @@ void ResponseGridPage::Edited(ResponseField* field, const QString& text) {
         return;
     }
     if (text.size() > 1 || text.at(0) < u'0' || text.at(0) > u'5') {
-        context_.prompter.Message(QString::fromUtf8(w::kIncorrectValueCaption),
-                                  QString::fromUtf8(w::kIncorrectValueText), MessageIcon::Stop);
+        const QString caption = QString::fromUtf8(w::kIncorrectValueCaption);
+        const QString message = QString::fromUtf8(w::kIncorrectValueText);
+        context_.prompter.Message(caption, message, MessageIcon::Stop);
         field->clear();
         field->setFocus();
+        // The field empties where the focus already is, so a screen reader is told.
+        Announcer::Announce(this, QString::fromUtf8(w::kAnnouncedMessage).arg(caption, message));
         return;
     }
     MoveOn(field);

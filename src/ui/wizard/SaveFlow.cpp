@@ -1,6 +1,5 @@
 #include "ui/wizard/SaveFlow.h"
 
-
 #include "store/StoreMessages.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
@@ -30,21 +29,31 @@ int Write(WizardContext& context, SavedRecord& saved) {
 
 }  // namespace
 
-std::optional<SavedRecord> SaveRecord(WizardContext& context, const QString& path) {
-    SavedRecord saved{FileSystemPath(path), -1};
-    const int code = Write(context, saved);
-    if (code != 0) {
-        context.prompter.Message(SaveFailedMessage(code));
-        return std::nullopt;
+SaveAttempt SaveRecordUntold(WizardContext& context, const QString& path) {
+    SaveAttempt attempt{0, {FileSystemPath(path), -1}};
+    attempt.code = Write(context, attempt.saved);
+    return attempt;
+}
+
+void TellSave(WizardContext& context, const SaveAttempt& attempt) {
+    if (attempt.code != 0) {
+        context.prompter.Message(SaveFailedMessage(attempt.code));
+        return;
     }
     const AssessmentRecord& r = context.record;
     UserMessage done =
         SaveSucceededMessage(r.GetFirstName(), r.GetLastName(), r.GetText(TextField::BirthDate), {});
     // The path is not a record text: it is shown as the file functions were given it.
     context.prompter.Message(CoreText::ToQt(done.caption),
-                             CoreText::ToQt(done.text) + FromFileSystemPath(saved.path),
+                             CoreText::ToQt(done.text) + FromFileSystemPath(attempt.saved.path),
                              done.icon);
-    return saved;
+}
+
+std::optional<SavedRecord> SaveRecord(WizardContext& context, const QString& path) {
+    const SaveAttempt attempt = SaveRecordUntold(context, path);
+    TellSave(context, attempt);
+    if (attempt.code != 0) return std::nullopt;
+    return attempt.saved;
 }
 
 }  // namespace orva

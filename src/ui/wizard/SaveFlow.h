@@ -21,4 +21,14 @@ struct SavedRecord {
 // Where the record was saved, or nothing after a failure.
 std::optional<SavedRecord> SaveRecord(WizardContext& context, const QString& path);
 
+// The same save with its outcome told later, to someone else than who pressed the button (the
+// clinician, after a reporter answered alone): the store's result code and where it went.
+struct SaveAttempt {
+    int code = 0;
+    SavedRecord saved;
+};
+SaveAttempt SaveRecordUntold(WizardContext& context, const QString& path);
+// "Save Has Failed" or "Save Was Successful", as SaveRecord shows it.
+void TellSave(WizardContext& context, const SaveAttempt& attempt);
+
 }  // namespace orva

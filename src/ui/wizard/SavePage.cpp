@@ -9,7 +9,6 @@
 #include "ui/wizard/PageWidgets.h"
 #include "ui/wizard/RecordFileField.h"
 #include "ui/wizard/ReplaceRecordBox.h"
-#include "ui/wizard/SaveFlow.h"
 #include "ui/wizard/WizardTexts.h"
 
 namespace orva {
@@ -79,11 +78,22 @@ bool SavePage::Finish() {
         return false;
     }
     if (!SaveRecord(context_, *path)) {
-        SetChoosing(true);
-        file_->Edit()->setFocus();
+        ChooseAnotherFile();
         return false;
     }
     return true;
+}
+
+std::optional<SaveAttempt> SavePage::SaveUntold() {
+    file_->SetText(context_.fileName);
+    const std::optional<QString> path = file_->CheckedFullPath();
+    if (!path) return std::nullopt;
+    return SaveRecordUntold(context_, *path);
+}
+
+void SavePage::ChooseAnotherFile() {
+    SetChoosing(true);
+    file_->Edit()->setFocus();
 }
 
 }  // namespace orva

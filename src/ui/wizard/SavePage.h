@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+
+#include "ui/wizard/SaveFlow.h"
 #include "ui/wizard/WizardContext.h"
 #include "ui/wizard/WizardPage.h"
 
@@ -24,6 +27,14 @@ public:
     void BecomeCurrent() override;
     void Back() override;
     bool Finish() override;
+
+    // The save at the end of a reporter's answers, without the page being shown: to the file
+    // named on the first page, by the rules of Finish, the outcome kept to be told to the
+    // clinician. Nothing when the name is refused (its message is shown, as Finish shows it).
+    std::optional<SaveAttempt> SaveUntold();
+    // After a save that did not succeed, with the page current: the choose state, for another
+    // file.
+    void ChooseAnotherFile();
 
 private:
     void SetChoosing(bool choosing);

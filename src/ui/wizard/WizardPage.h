@@ -12,7 +12,7 @@ class WizardPage : public QWidget {
     Q_OBJECT
 
 public:
-    using QWidget::QWidget;
+    explicit WizardPage(QWidget* parent = nullptr);
 
     // On every arrival, forward or back: load the controls from the record.
     virtual void BecomeCurrent() {}

@@ -8,10 +8,11 @@ inline constexpr const char* kPageCaption = "ORVA Page %1 of %2";
 inline constexpr int kOnScreenPageCount = 17;
 inline constexpr int kPaperPageCount = 5;
 
-// Wizard buttons.
-inline constexpr const char* kBack = "< Back";
-inline constexpr const char* kNext = "Next >";
-inline constexpr const char* kFinish = "Finish";
+// Wizard buttons, shown "< Back", "Next >", "Finish", "Cancel"; "&" marks the letter that
+// Alt with it presses the button, as desktop wizards have it. Escape is Cancel.
+inline constexpr const char* kBack = "< &Back";
+inline constexpr const char* kNext = "&Next >";
+inline constexpr const char* kFinish = "&Finish";
 inline constexpr const char* kCancel = "Cancel";
 
 // Cancel query of every questionnaire wizard (Yes / No, No the default).
@@ -91,6 +92,8 @@ inline constexpr const char* kClear = "Clear";
 // Accessible names: the answer "Sometimes, 3. <wording>", the button "Clear 3. <wording>".
 inline constexpr const char* kAnswerAccessible = "%1, %2 %3";
 inline constexpr const char* kClearAccessible = "Clear %1 %2";
+// Where an answer stands among the six, "3 of 6", as a radio group would be announced.
+inline constexpr const char* kAnswerPosition = "%1 of %2";
 inline constexpr const char* kLeadInAccessible = "Lead-in";
 inline constexpr const char* kBlankItemsCaption = "Blank Items";
 inline constexpr const char* kBlankItemsWarning = "Warning";
@@ -98,6 +101,19 @@ inline constexpr const char* kBlankItemsText =
     "You have not provided a response for all of the items on this page.\n\nWhat action would you like to take?";
 inline constexpr const char* kLeaveBlank = "Leave blank and go to the next page";
 inline constexpr const char* kContinueCurrent = "Continue with the current page";
+
+// The items pages as a reporter answering alone sees them: each item's "Read aloud" button, and
+// "Blank Items" asked in plain words.
+inline constexpr const char* kReadAloud = "Read aloud";
+// Accessible name of an item's read-aloud button: "Read aloud 3. <wording>".
+inline constexpr const char* kReadAloudAccessible = "Read aloud %1 %2";
+inline constexpr const char* kPlainBlankItem =
+    "You have not answered this question.\n\nYou can answer it now, or leave it blank and go on.";
+inline constexpr const char* kPlainBlankItems =
+    "You have not answered every question on this page.\n\nYou can answer them now, or leave them blank and go "
+    "on.";
+inline constexpr const char* kPlainLeaveBlank = "Leave blank and go on";
+inline constexpr const char* kPlainAnswerNow = "Answer now";
 
 // Comment page.
 inline constexpr const char* kThankYou = "Thank you.  You have now completed the Child and Adolescent Orvantis.";
@@ -123,6 +139,8 @@ inline constexpr const char* kSaveInstruction =
 inline constexpr const char* kGridItemLabel = "%1:";
 // Accessible name of a grid field: "Item 12 <wording>".
 inline constexpr const char* kGridItemAccessible = "Item %1 %2";
+// The resting place of the focus after item 111, as screen readers name it.
+inline constexpr const char* kGridEndAccessible = "End of the responses";
 inline constexpr const char* kGridInstruction =
     "Please enter the response to each item.  Enter a number between 0 and 5, or leave blank for No Response.";
 inline constexpr const char* kGridLegend =
@@ -133,6 +151,8 @@ inline constexpr const char* kGridTeacherNote =
     "removed.";
 inline constexpr const char* kIncorrectValueCaption = "Incorrect Value";
 inline constexpr const char* kIncorrectValueText = "You must enter a value between 0 and 5, or leave blank";
+// A message said to a screen reader: "caption: text".
+inline constexpr const char* kAnnouncedMessage = "%1: %2";
 
 // Save page of the paper wizard.
 inline constexpr const char* kPaperSaveQuestion = "Where do you wish to save the Child and Adolescent Orvantis details?";

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QPixmap>
 #include <QPointer>
 #include <QTimer>
@@ -22,6 +23,13 @@ QString SaveSnapshot(QWidget* widget, const QString& name) {
     QDir().mkpath(dir);
     const QString path = QDir(dir).filePath(name + QStringLiteral(".png"));
     return widget->grab().save(path, "PNG") ? path : QString();
+}
+
+QImage Painted(QWidget* widget) {
+    QImage image(widget->size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    widget->render(&image);
+    return image;
 }
 
 TempSettingsDir::TempSettingsDir() {

@@ -8,6 +8,7 @@
 
 #include "support/TempFolder.h"
 
+class QImage;
 class QWidget;
 
 namespace orva::test {
@@ -16,6 +17,10 @@ namespace orva::test {
 // a test visits can be looked at in one go; otherwise does nothing. Returns the path written,
 // or an empty text.
 QString SaveSnapshot(QWidget* widget, const QString& name);
+
+// The widget painted pixel for pixel in its own coordinates, whatever the screen's scale
+// (QT_SCALE_FACTOR), so that a test finds things where the widget puts them.
+QImage Painted(QWidget* widget);
 
 // Points ORVA_SETTINGS_DIR and ORVA_USER_SETTINGS_DIR at a fresh, empty temporary folder for
 // its lifetime, so a test never reads or writes the machine's or the user's real settings; the

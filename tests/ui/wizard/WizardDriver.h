@@ -134,6 +134,12 @@ public:
     // Pages 1 to 3, to the first items page.
     void ThroughDetails(int reporter, const QString& file, const Person& person = {}) {
         ToDetails(reporter, file);
+        FillDetails(person);
+        Next();
+    }
+
+    // Types the person into the details page.
+    void FillDetails(const Person& person = {}) {
         Type(QStringLiteral("firstNameEdit"), person.first);
         Type(QStringLiteral("lastNameEdit"), person.last);
         Type(QStringLiteral("birthDayEdit"), person.birthDay);
@@ -143,7 +149,6 @@ public:
         Type(QStringLiteral("streetAddressEdit"), person.street);
         Type(QStringLiteral("schoolYearEdit"), person.schoolYear);
         Type(QStringLiteral("schoolEdit"), QStringLiteral("Hill School"));
-        Next();
     }
 
     // Answers the items of the current items page by clicking, `answer(item)` giving 0..5 or -1

@@ -18,8 +18,9 @@ private:
     QTemporaryDir dir_;
 
     static QString Label(Driver& run, const char* name) { return run.Find<QLabel>(QLatin1String(name))->text(); }
+    // A button's text as shown: "&" only marks the letter of its Alt key.
     static QString Button(Driver& run, const char* name) {
-        return run.Find<QAbstractButton>(QLatin1String(name))->text();
+        return run.Find<QAbstractButton>(QLatin1String(name))->text().remove(QLatin1Char('&'));
     }
     // The texts of the page's shown labels, in reading order: by line, then from the left.
     static QStringList Labels(Driver& run) {
@@ -47,6 +48,10 @@ private slots:
         QCOMPARE(Button(run, "nextButton"), QStringLiteral("Next >"));
         QCOMPARE(Button(run, "finishButton"), QStringLiteral("Finish"));
         QCOMPARE(Button(run, "cancelButton"), QStringLiteral("Cancel"));
+        QCOMPARE(run.Find<QAbstractButton>(QStringLiteral("backButton"))->shortcut(), QKeySequence(Qt::ALT | Qt::Key_B));
+        QCOMPARE(run.Find<QAbstractButton>(QStringLiteral("nextButton"))->shortcut(), QKeySequence(Qt::ALT | Qt::Key_N));
+        QCOMPARE(run.Find<QAbstractButton>(QStringLiteral("finishButton"))->shortcut(),
+                 QKeySequence(Qt::ALT | Qt::Key_F));
         QVERIFY(!run.Find(QStringLiteral("backButton"))->isEnabled());
         QVERIFY(!run.Find(QStringLiteral("finishButton"))->isVisible());
         run.ThroughDetails(kSelf, dir_.filePath(QStringLiteral("texts")));
