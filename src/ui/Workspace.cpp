@@ -1,10 +1,9 @@
 #include "ui/Workspace.h"
 
-#include <QFile>
-
 #include "store/StoreMessages.h"
 #include "ui/Prompter.h"
 #include "ui/outputs/OutputPaths.h"
+#include "ui/selection/RecordPath.h"
 #include "ui/speech/Speaker.h"
 
 namespace orva {
@@ -13,7 +12,7 @@ namespace {
 
 // A path as the messages name files.
 std::string Shown(const std::string& path) {
-    return path.empty() ? path : MessageName(QFile::decodeName(QByteArray::fromStdString(path)));
+    return path.empty() ? path : MessageName(FromFileSystemPath(path));
 }
 
 }  // namespace

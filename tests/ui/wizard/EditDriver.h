@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -81,22 +82,32 @@ inline int RecordCount(const QByteArray& file) {
 // write access to. (Tests run with every right, so a file's permissions would not stop them.)
 class ReadOnlyFile final : public test::ForwardingFileSystem {
   public:
-    explicit ReadOnlyFile(const QString& path) : path_(FileSystemPath(path)) {}
+    explicit ReadOnlyFile(const QString& path) : path_(Unified(FileSystemPath(path))) {}
 
     int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
              bool& created) override {
-        if (path == path_ && mode != OpenMode::ReadOnly) return kAccessDenied;
+        if (Unified(path) == path_ && mode != OpenMode::ReadOnly) return kAccessDenied;
         return Inner().Open(path, mode, permissions, handle, created);
     }
-    int Remove(const std::string& path) override { return path == path_ ? kAccessDenied : Inner().Remove(path); }
+    int Remove(const std::string& path) override {
+        return Unified(path) == path_ ? kAccessDenied : Inner().Remove(path);
+    }
     int Rename(const std::string& from, const std::string& to, bool replace) override {
-        return to == path_ ? kAccessDenied : Inner().Rename(from, to, replace);
+        return Unified(to) == path_ ? kAccessDenied : Inner().Rename(from, to, replace);
     }
     int Publish(TemporaryFile& file, const std::string& path, bool replace) override {
-        return path == path_ ? kAccessDenied : Inner().Publish(file, path, replace);
+        return Unified(path) == path_ ? kAccessDenied : Inner().Publish(file, path, replace);
     }
 
   private:
+    // The store names a file with Windows' own separators there.
+    static std::string Unified(std::string path) {
+#ifdef _WIN32
+        std::replace(path.begin(), path.end(), '\\', '/');
+#endif
+        return path;
+    }
+
     std::string path_;
 };
 
