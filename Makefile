@@ -86,8 +86,14 @@ windows-build: windows-deps
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	WINEDLLOVERRIDES="mscoree,mshtml=" $(WINDOWS_DIR)/wine-run wineboot --init
 
+# Wine's server and services are started before the tests and outside them: started by the
+# first test, they would hold its output open and CTest would wait for them.
+WINE_SERVER = WINEPREFIX=$(abspath $(WINDOWS_DIR))/wine /usr/lib/wine/wineserver
+
 windows-test: windows-build windows-installer
-	cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS)
+	$(WINE_SERVER) -p < /dev/null > /dev/null 2>&1
+	$(WINDOWS_DIR)/wine-run wineboot > /dev/null 2>&1
+	cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS); status=$$?; $(WINE_SERVER) -k; exit $$status
 	bash tests/windows/check-installer.sh $(WINDOWS_DIR)
 
 # Every screen the UI tests visit, as the program shows it on Windows (under Wine and Xvfb).
