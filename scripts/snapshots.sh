@@ -6,7 +6,7 @@
 # The snapshots land in <build folder>/snapshots/{100,150,200} unless ORVA_SNAPSHOT_DIR names
 # another folder than <build folder>/snapshots.
 # A Windows build's tests run under Wine with Qt's Windows platform plugin, so its snapshots
-# show the program as it looks on Windows.
+# show the program as it looks on Windows. ORVA_SNAPSHOT_TESTS (a ctest -R pattern) picks some tests.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -17,7 +17,7 @@ mkdir -p "$out"
 
 # The tests' own commands (under Wine for a Windows build), folders and settings, as CTest
 # knows them; the platform becomes the X server's instead of the offscreen one.
-tests_json="$(cd "$build" && ctest -L ui --show-only=json-v1)"
+tests_json="$(cd "$build" && ctest -L ui ${ORVA_SNAPSHOT_TESTS:+-R "$ORVA_SNAPSHOT_TESTS"} --show-only=json-v1)"
 
 export ORVA_SNAPSHOT_PLATFORM=xcb
 if [ -x "$build/wine-run" ]; then
