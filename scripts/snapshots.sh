@@ -22,6 +22,12 @@ tests_json="$(cd "$build" && ctest -L ui ${ORVA_SNAPSHOT_TESTS:+-R "$ORVA_SNAPSH
 export ORVA_SNAPSHOT_PLATFORM=xcb
 if [ -x "$build/wine-run" ]; then
   ORVA_SNAPSHOT_PLATFORM=windows
+  # Wine's server and services are started here: started by the first test, they would hold
+  # its output open and it would never be seen to end.
+  wineserver=(env WINEPREFIX="$build/wine" /usr/lib/wine/wineserver)
+  "${wineserver[@]}" -p < /dev/null > /dev/null 2>&1
+  "$build/wine-run" wineboot > /dev/null 2>&1
+  trap '"${wineserver[@]}" -k' EXIT
 fi
 status=0
 for scale in 100 150 200; do
