@@ -91,6 +91,7 @@ windows-build: windows-deps
 WINE_SERVER = WINEPREFIX=$(abspath $(WINDOWS_DIR))/wine /usr/lib/wine/wineserver
 
 windows-test: windows-build windows-installer
+	-$(WINE_SERVER) -k 2> /dev/null
 	$(WINE_SERVER) -p < /dev/null > /dev/null 2>&1
 	$(WINDOWS_DIR)/wine-run wineboot > /dev/null 2>&1
 	cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS); status=$$?; $(WINE_SERVER) -k; exit $$status
