@@ -12,25 +12,29 @@ ifeq ($(CI),true)
 CMAKE_FLAGS += -DORVA_WERROR=ON
 endif
 
-.PHONY: all deps configure build run test sanitize fuzz bench snapshots package windows-deps windows-build windows-test \
-  windows-installer windows-snapshots clean
+.PHONY: all deps configure build run test format-check sanitize fuzz bench snapshots package windows-deps \
+  windows-build windows-test windows-installer windows-snapshots clean
 
 all: build
 
 deps:
 	bash scripts/install-deps.sh
 
-configure: deps
+# Configuring and building need no installing: deps runs only where a target says so.
+configure:
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+run: deps
+	$(MAKE) --no-print-directory build
 	./$(BUILD_DIR)/src/app/orva
 
-test: build
+test: deps
+	$(MAKE) --no-print-directory format-check
 	bash scripts/check-no-addresses.sh
+	$(MAKE) --no-print-directory build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize
 	$(MAKE) --no-print-directory package
@@ -39,6 +43,11 @@ test: build
 	  $(MAKE) --no-print-directory windows-test; else echo "mingw-w64 or Wine not found: Windows tests skipped"; fi
 	@if command -v clang++ >/dev/null 2>&1; then $(MAKE) --no-print-directory fuzz; \
 	 else echo "clang++ not found: fuzz targets skipped"; fi
+
+# The C++ files of scripts/formatted-files.txt as .clang-format lays them out; clang-format -i
+# on a file puts it right.
+format-check:
+	bash scripts/format-check.sh
 
 # The unit, command-line and UI tests once more, built for debugging with AddressSanitizer and
 # UndefinedBehaviorSanitizer: any memory fault, leak or undefined behaviour fails them. The

@@ -12,7 +12,7 @@ packages=(
   pulseaudio  # a sound server of the tests' own, for the real voice to play into
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libsodium-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth poppler-utils
   libreoffice-writer-nogui libreoffice-calc-nogui unzip
   fonts-liberation2 fonts-ebgaramond fonts-dejavu-core

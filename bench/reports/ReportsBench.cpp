@@ -13,9 +13,9 @@
 #include "reports/ExportPasswords.h"
 #include "reports/ExportRun.h"
 #include "reports/ImportRun.h"
-#include "reports/ReportTexts.h"
 #include "reports/ReportsTexts.h"
 #include "reports/RtfDocument.h"
+#include "reports/RtfReportTexts.h"
 #include "reports/RtfReportWriter.h"
 #include "store/OutputFile.h"
 #include "store/RecordFormat.h"
@@ -147,12 +147,12 @@ BENCHMARK(BM_ImportFullCsvIntoNewFile)->Unit(benchmark::kMillisecond);
 
 void BM_PrepareReportTexts(benchmark::State& state) {
     const ReportSet set = FullAnalysis();
-    for (auto _ : state) benchmark::DoNotOptimize(PrepareReportTexts(set));
+    for (auto _ : state) benchmark::DoNotOptimize(PrepareRtfReportTexts(set));
 }
 BENCHMARK(BM_PrepareReportTexts)->Unit(benchmark::kMicrosecond);
 
 void BM_BuildRtfReport(benchmark::State& state) {
-    const ReportTexts texts = PrepareReportTexts(FullAnalysis());
+    const RtfReportTexts texts = PrepareRtfReportTexts(FullAnalysis());
     std::size_t bytes = 0;
     for (auto _ : state) {
         const std::vector<std::string> chunks = BuildRtfReport(texts);

@@ -135,10 +135,7 @@ void BM_Find(benchmark::State& state) {
     const int year = std::atoi(target.birthStored.substr(0, 4).c_str());
     const int month = std::atoi(target.birthStored.substr(4, 2).c_str());
     const int day = std::atoi(target.birthStored.substr(6, 2).c_str());
-    int first = -1;
-    int last = -1;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(list.Find(target.first, target.last, year, month, day, first, last));
+    for (auto _ : state) benchmark::DoNotOptimize(list.Find(target.first, target.last, year, month, day));
 }
 BENCHMARK(BM_Find);
 
@@ -146,10 +143,7 @@ void BM_FindLatestPerReporter(benchmark::State& state) {
     RecordList list;
     if (list.Load(FullFile(), true, true) != 0) state.SkipWithError("load failed");
     const int row = list.RowCount() * 2 / 3;
-    int self = -1;
-    int parent = -1;
-    int teacher = -1;
-    for (auto _ : state) benchmark::DoNotOptimize(list.FindLatestPerReporter(row, self, parent, teacher));
+    for (auto _ : state) benchmark::DoNotOptimize(list.FindLatestPerReporter(row));
 }
 BENCHMARK(BM_FindLatestPerReporter)->Unit(benchmark::kMicrosecond);
 

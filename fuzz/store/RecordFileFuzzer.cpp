@@ -71,18 +71,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecordList list(fs);
     const int loaded = list.Load(path, true, true);
     if (loaded >= 0) {
-        Check(list.RowCount() <= RecordList::kMaxRows);
+        Check(list.RowCount() <= kMaxRecords);
         Check(list.RowCount() + static_cast<long long>(list.FailedPositions().size()) +
                   list.RecordsBeyondCapacity() ==
               list.RecordsInFile());
         for (int row = 0; row < list.RowCount(); ++row) {
-            int self = -1, parent = -1, teacher = -1;
-            Check(list.FindLatestPerReporter(row, self, parent, teacher) == 0);
-            Check(self >= 0 || parent >= 0 || teacher >= 0);
+            const auto latest = list.FindLatestPerReporter(row);
+            Check(latest.has_value());
+            Check((*latest)[0] >= 0 || (*latest)[1] >= 0 || (*latest)[2] >= 0);
         }
-        int first = -1, last = -1;
-        list.Find("ann", "lee", 2012, 1, 3, first, last);
-        Check(first <= last);
+        if (const auto run = list.Find("ann", "lee", 2012, 1, 3)) Check(run->first <= run->last);
     } else {
         Check(list.RowCount() == 0);
     }

@@ -1,5 +1,7 @@
 #include "cli/CheckCommand.h"
 
+#include <string>
+
 #include <nlohmann/json.hpp>
 
 #include "cli/CliOutput.h"
@@ -7,6 +9,7 @@
 #include "cli/CommandLine.h"
 #include "model/FileNameRules.h"
 #include "model/RecordFilePath.h"
+#include "store/RecordFormat.h"
 #include "store/RecordStore.h"
 #include "store/StoreMessages.h"
 #include "store/StoreResult.h"
@@ -15,12 +18,12 @@ namespace orva::cli {
 
 namespace {
 
-const char* Reason(int code) {
+std::string Reason(int code) {
     switch (code) {
         case kIncompleteRecord:
             return texts::kDamageIncomplete;
         case kPositionBeyondEnd:
-            return texts::kDamageBeyondCapacity;
+            return texts::kDamageBeyondCapacity + std::to_string(kMaxRecords) + texts::kDamageBeyondCapacityEnd;
         default:
             return texts::kDamageFailedChecks;
     }

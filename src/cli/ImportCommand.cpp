@@ -10,6 +10,7 @@
 #include "reports/ImportRun.h"
 #include "reports/ReportsResult.h"
 #include "store/RandomSource.h"
+#include "store/RecordFormat.h"
 #include "store/StoreMessages.h"
 #include "store/StoreResult.h"
 
@@ -34,7 +35,7 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     if (outcome.code == kFileFull) {
         err << texts::kProgram << ": " << texts::kImportTooMany << outcome.existingRecords
             << texts::kImportTooManyMiddle << outcome.rows - outcome.repeated << texts::kImportTooManyEnd
-            << '\n';
+            << kMaxRecords << texts::kImportTooManyFinal << '\n';
         return kExitRefused;
     }
     if (outcome.code < 0) {

@@ -4,6 +4,7 @@
 #include "cli/CliTexts.h"
 #include "cli/PathChecks.h"
 #include "model/RecordFilePath.h"
+#include "store/RecordFormat.h"
 #include "store/StoreMessages.h"
 
 namespace orva::cli {
@@ -34,7 +35,10 @@ LoadedFile LoadRecordFile(const std::string& argument, RecordList& list, std::os
         }
         err << '\n';
     }
-    if (list.RecordsBeyondCapacity() > 0) err << list.RecordsBeyondCapacity() << texts::kBeyondCapacity << '\n';
+    if (list.RecordsBeyondCapacity() > 0) {
+        err << list.RecordsBeyondCapacity() << texts::kBeyondCapacity << kMaxRecords << texts::kBeyondCapacityEnd
+            << '\n';
+    }
     loaded.status = kExitPartial;
     return loaded;
 }

@@ -92,10 +92,7 @@ int AssessmentRecord::SetReporter(int reporter) {
     return 0;
 }
 
-int AssessmentRecord::SetDataEntry(char mode) {
-    dataEntry_ = (mode == kPaper) ? kPaper : kOnScreen;
-    return 0;
-}
+void AssessmentRecord::SetDataEntry(char mode) { dataEntry_ = (mode == kPaper) ? kPaper : kOnScreen; }
 
 int AssessmentRecord::SetResponse(int item, int value) {
     if (reporter_ < kSelf || reporter_ > kTeacher) return -3;

@@ -107,7 +107,7 @@ public:
     char GetGender() const { return gender_; }
     int SetReporter(int reporter);  // 0..2 only
     int GetReporter() const { return reporter_; }
-    int SetDataEntry(char mode);  // '1' Paper, anything else On-Screen; always 0
+    void SetDataEntry(char mode);  // '1' Paper, anything else On-Screen
     char GetDataEntry() const { return dataEntry_; }
 
     // Answers. SetResponse: -3 reporter not chosen, -1 item outside 1..190, -2 value neither

@@ -1,7 +1,6 @@
 #include "reports/CsvImport.h"
 
 #include <array>
-#include <cstdio>
 #include <iterator>
 #include <tuple>
 
@@ -282,8 +281,8 @@ std::string CsvColumnName(int column) {
 std::string DescribeProblem(const CsvImportProblem& p) {
     std::string text = "line " + std::to_string(p.line);
     if (p.column >= 0) text += ", column " + CsvColumnName(p.column);
-    char what[160];
-    std::snprintf(what, sizeof what, texts::kCsvProblems[static_cast<int>(p.problem)], p.limit);
+    std::string what = texts::kCsvProblems[static_cast<int>(p.problem)];
+    if (const std::size_t at = what.find("%d"); at != std::string::npos) what.replace(at, 2, std::to_string(p.limit));
     return text + ": " + what;
 }
 

@@ -38,7 +38,8 @@ inline constexpr const char* kOutline3 =
 inline constexpr const char* kResultsHeadingShort = "ORVA";
 inline constexpr const char* kResultsHeadingRest = " RESULTS";
 
-// Details table.
+// Labels of the person's details, as every report shows them: the RTF report, the printed
+// report and the analysis form.
 inline constexpr const char* kLabelName = "Name:";
 inline constexpr const char* kLabelAddress = "Address:";
 inline constexpr const char* kLabelPhone = "Phone:";

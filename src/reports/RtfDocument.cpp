@@ -252,7 +252,7 @@ std::string PositiveScreensRow(const ReportRowTexts& row) {
     return r + "\\row" + kEnd + EmptyParagraph(kTableSize);
 }
 
-std::string ReliabilityTable(const ReportTexts& t) {
+std::string ReliabilityTable(const RtfReportTexts& t) {
     const std::string format = "\\b" + Cf(kWhite);
     std::string table = RowDefinition(kTableLeft, ResultCells(kBlack), true, false, true);
     table += CellText(Align::Left, kTableSize, format, {texts::kHeadReliability, texts::kHeadOmegaStatistic});
@@ -273,7 +273,7 @@ std::string ReliabilityTable(const ReportTexts& t) {
     return table + "\\row" + kEnd + EmptyParagraph(kTableSize);
 }
 
-std::string Comments(const ReportTexts& t) {
+std::string Comments(const RtfReportTexts& t) {
     std::string comments =
         Paragraph(Align::Left, kTableSize, false) + Run("\\b", texts::kComments) + "\\par" + kEnd;
     for (int slot = 0; slot < kReportSlots; ++slot) {
@@ -294,7 +294,7 @@ std::string FollowUpCells(const std::vector<std::string>& cells, const std::stri
 }
 
 // The heading and what the list is, then "None endorsed" or the heading row of the list.
-std::string FollowUpHeading(const ReportTexts& t) {
+std::string FollowUpHeading(const RtfReportTexts& t) {
     std::string block = EmptyParagraph(kTableSize) + Paragraph(Align::Left, kTableSize, false) +
                         Run("\\b", texts::kFollowUpHeading) + "\\par" + kEnd +
                         Paragraph(Align::Left, kTableSize, false) + Run("", texts::kFollowUpNote) + "\\par" +
@@ -319,7 +319,7 @@ std::string DocumentEnd() {
 
 }  // namespace
 
-std::vector<std::string> BuildRtfReport(const ReportTexts& texts) {
+std::vector<std::string> BuildRtfReport(const RtfReportTexts& texts) {
     std::vector<std::string> chunks;
     chunks.push_back(RtfPreamble());
     chunks.push_back(TitlePage());

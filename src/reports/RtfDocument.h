@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "reports/ReportTexts.h"
+#include "reports/RtfReportTexts.h"
 
 namespace orva {
 
@@ -22,7 +22,7 @@ inline constexpr int kRtfFooterDistance = 902;
 // heading, one chunk per results row (group rows, disorder rows, the positive-screen row),
 // the reliability table, the comments, the items to follow up with the heading of their list,
 // one chunk per item, and the closing brace.
-std::vector<std::string> BuildRtfReport(const ReportTexts& texts);
+std::vector<std::string> BuildRtfReport(const RtfReportTexts& texts);
 
 // The first chunk: header, font, colour and style tables, information group, document and
 // section settings, and the footer.

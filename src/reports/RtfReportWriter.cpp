@@ -4,7 +4,7 @@
 
 namespace orva {
 
-long long WriteRtfReport(const ReportTexts& texts, OutputFile& file) {
+long long WriteRtfReport(const RtfReportTexts& texts, OutputFile& file) {
     long long total = 0;
     for (const std::string& chunk : BuildRtfReport(texts)) {
         const long long written = file.Write(chunk.data(), chunk.size());
@@ -15,7 +15,7 @@ long long WriteRtfReport(const ReportTexts& texts, OutputFile& file) {
 }
 
 long long WriteRtfReport(const ReportSet& reports, OutputFile& file) {
-    return WriteRtfReport(PrepareReportTexts(reports), file);
+    return WriteRtfReport(PrepareRtfReportTexts(reports), file);
 }
 
 }  // namespace orva

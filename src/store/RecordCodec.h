@@ -14,7 +14,7 @@ StoredRecord EncodeForStorage(AssessmentRecord& record, const Clock& clock,
                               RandomSource& random = DefaultRandomSource::Instance());
 
 // Reads a stored record (kStoredRecordSize bytes) back into `record`, replacing every stored
-// field. 0 on success; kChecksumMismatch (-1) when the bytes do not hold a sound record (the
+// field. 0 on success; kChecksumMismatch when the bytes do not hold a sound record (the
 // check byte and sum, then FollowsRecordRules), in which case `record` is left as it was.
 // Safe on any bytes.
 int DecodeFromStorage(AssessmentRecord& record, const unsigned char* stored);

@@ -110,48 +110,48 @@ void RecordList::Sort(int key1, int key2, int key3, int key4) {
     std::stable_sort(rows_.begin(), rows_.end(), before);
 }
 
-int RecordList::FindRun(const std::string& upperFirst, const std::string& upperLast,
-                        const std::string& birthStored, int& firstRow, int& lastRow) const {
-    firstRow = -1;
-    lastRow = -1;
+std::optional<RowRun> RecordList::FindRun(const std::string& upperFirst, const std::string& upperLast,
+                                          const std::string& birthStored) const {
     const int count = RowCount();
     for (int row = 0; row < count; ++row) {
         if (!SamePerson(rows_[static_cast<std::size_t>(row)], upperFirst, upperLast, birthStored)) continue;
-        firstRow = row;
-        lastRow = row;
-        while (lastRow + 1 < count &&
-               SamePerson(rows_[static_cast<std::size_t>(lastRow + 1)], upperFirst, upperLast, birthStored)) {
-            ++lastRow;
+        RowRun run{row, row};
+        while (run.last + 1 < count && SamePerson(rows_[static_cast<std::size_t>(run.last + 1)], upperFirst,
+                                                  upperLast, birthStored)) {
+            ++run.last;
         }
-        return 0;
+        return run;
     }
-    return -1;
+    return std::nullopt;
 }
 
-int RecordList::Find(const std::string& firstName, const std::string& lastName, int year, int month, int day,
-                     int& firstRow, int& lastRow) const {
+std::optional<RowRun> RecordList::Find(const std::string& firstName, const std::string& lastName, int year,
+                                       int month, int day) const {
     char birth[40];
     std::snprintf(birth, sizeof birth, "%04u%02u%02u", static_cast<unsigned>(year),
                   static_cast<unsigned>(month), static_cast<unsigned>(day));
-    return FindRun(NameKey(firstName), NameKey(lastName), birth, firstRow, lastRow);
+    return FindRun(NameKey(firstName), NameKey(lastName), birth);
 }
 
-int RecordList::FindLatestPerReporter(int row, int& self, int& parent, int& teacher) {
-    self = parent = teacher = -1;
-    if (row < 0 || row >= RowCount()) return -1;
+std::optional<LatestPerReporter> RecordList::FindLatestPerReporter(int row) {
+    if (row < 0 || row >= RowCount()) return std::nullopt;
     // Copies: the sort below moves the rows.
     const RecordRow person = rows_[static_cast<std::size_t>(row)];
     Sort(kKeyLastName, kKeyFirstName, kKeyBirthDate, kKeySaveDateTime);
-    int first = -1;
-    int last = -1;
-    if (FindRun(person.upperFirst, person.upperLast, person.birthStored, first, last) != 0) return -1;
+    LatestPerReporter latest{-1, -1, -1};
+    // The person's own row is in the list, so the run is never empty.
+    const std::optional<RowRun> run = FindRun(person.upperFirst, person.upperLast, person.birthStored);
+    if (!run) return latest;
     // Latest save first, so each reporter keeps its most recent record.
-    for (int r = last; r >= first && (self < 0 || parent < 0 || teacher < 0); --r) {
+    for (int r = run->last; r >= run->first; --r) {
         const RecordRow& candidate = rows_[static_cast<std::size_t>(r)];
-        int& slot = candidate.reporter == kTeacher ? teacher : candidate.reporter == kParent ? parent : self;
+        const int reporter = candidate.reporter == kTeacher  ? kTeacher
+                             : candidate.reporter == kParent ? kParent
+                                                             : kSelf;
+        int& slot = latest[static_cast<std::size_t>(reporter)];
         if (slot < 0) slot = candidate.filePosition;
     }
-    return 0;
+    return latest;
 }
 
 int RecordList::RowOfPosition(int position) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,18 +13,26 @@ namespace orva {
 
 class AssessmentRecord;
 
+// The rows of one person in a sorted list: `first` to `last`, both included.
+struct RowRun {
+    int first = -1;
+    int last = -1;
+};
+
+// File positions of a person's latest Self, Parent and Teacher record (indexed by ReporterType),
+// each -1 when there is none.
+using LatestPerReporter = std::array<int, 3>;
+
 // The records of one file as rows for the selection dialogs: loaded whole, sorted, searched by
 // name and birth date, and asked for a person's latest record of each reporter.
 class RecordList {
   public:
-    static constexpr int kMaxRows = 657;
-
     explicit RecordList(FileSystem& fileSystem = DefaultFileSystem());
 
     // Replaces the content with the records of the file at `path` (".rpc" added when missing),
     // read through RecordStore::List. A negative code when the file cannot be read at all;
     // otherwise the number of records in the file that are not in the list: those that failed
-    // their checks, and those beyond the file's capacity of kMaxRows records (files made by
+    // their checks, and those beyond the file's capacity of kMaxRecords records (files made by
     // other means). Sorts by last name, first name, birth date and save date-time when asked.
     int Load(const std::string& path, bool readOnly, bool sort);
 
@@ -31,14 +41,14 @@ class RecordList {
     void Sort(int key1, int key2 = 0, int key3 = 0, int key4 = 0);
 
     // The rows of the person, matched exactly after upper-casing a..z in both names (no
-    // trimming). 0 with the first and last row of the run, -1 when none. The list must be
-    // sorted by last name, first name and birth date for the run to hold all of them.
-    int Find(const std::string& firstName, const std::string& lastName, int year, int month, int day,
-             int& firstRow, int& lastRow) const;
+    // trimming); nothing when none. The list must be sorted by last name, first name and birth
+    // date for the run to hold all of them.
+    [[nodiscard]] std::optional<RowRun> Find(const std::string& firstName, const std::string& lastName,
+                                             int year, int month, int day) const;
 
-    // File positions of the latest Self, Parent and Teacher record of the person in `row`, each
-    // -1 when there is none; 0 when one or more was found, else -1. Sorts the list.
-    int FindLatestPerReporter(int row, int& self, int& parent, int& teacher);
+    // The latest records of each reporter of the person in `row`; nothing when `row` is not a
+    // row of the list. Sorts the list.
+    [[nodiscard]] std::optional<LatestPerReporter> FindLatestPerReporter(int row);
 
     int RowCount() const { return static_cast<int>(rows_.size()); }
     const RecordRow& Row(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
@@ -64,8 +74,8 @@ class RecordList {
     friend class RecordStore;  // fills the list as it reads the file
 
     // The run of rows of one person, compared on the upper-cased names and the stored birth date.
-    int FindRun(const std::string& upperFirst, const std::string& upperLast, const std::string& birthStored,
-                int& firstRow, int& lastRow) const;
+    std::optional<RowRun> FindRun(const std::string& upperFirst, const std::string& upperLast,
+                                  const std::string& birthStored) const;
 
     FileSystem& fs_;
     std::vector<RecordRow> rows_;

@@ -36,15 +36,15 @@ enum StoreResult : int {
     kIncompleteRecord = -601,
     kNoMoreRecords = -602,
     kRecordChanged = -603,  // a replacement found another record in place than the one it was to replace
+    // DecodeFromStorage: the record's check byte or check sum does not match. Apart from every
+    // file-failure cause, so that a file that could not be read is never reported as damaged.
+    kChecksumMismatch = -604,
 };
 
 // Positive results with a meaning of their own.
 inline constexpr int kNewEmptyFile = 1;  // ValidateHeader: a file of length 0
 inline constexpr int kLastRecord = 1;    // ReadNext / OpenForReading: no record follows this one
 inline constexpr int kMoreRecords = 0;   // ReadNext / OpenForReading: more records follow
-
-// DecodeFromStorage: the record's check byte or check sum does not match.
-inline constexpr int kChecksumMismatch = -1;
 
 // True for the platform's file-failure causes -1..-14.
 constexpr bool IsFileCause(int code) {

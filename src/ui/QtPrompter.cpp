@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/shell/ShellTexts.h"
+#include "ui/ProgramTexts.h"
 
 namespace orva {
 

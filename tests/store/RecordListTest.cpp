@@ -155,18 +155,19 @@ TEST_F(RecordListTest, FindIgnoresCaseAndTrailingBlanksButNotLeadingBlanks) {
     Write({Person("MARY", "O'NEIL", kSelf, test::kSavedAt), Person("Mary", "O'Neil", kParent, test::kSavedAt),
            Person("John", "O'Neil", kSelf, test::kSavedAt), Person("Mary", "Smith", kSelf, test::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, true), 0);
-    int first = -1;
-    int last = -1;
-    ASSERT_EQ(list_.Find("mary", "o'neil", 2012, 4, 9, first, last), 0);
-    EXPECT_EQ(last - first, 1);
-    for (int r = first; r <= last; ++r) EXPECT_EQ(list_.Row(r).upperLast, "O'NEIL");
-    EXPECT_EQ(list_.Find(" mary", "o'neil", 2012, 4, 9, first, last), -1);
-    ASSERT_EQ(list_.Find("mary  ", "o'neil ", 2012, 4, 9, first, last), 0);
-    EXPECT_EQ(last - first, 1);
-    EXPECT_EQ(list_.Find("mary", "o'neil", 2012, 4, 10, first, last), -1);
-    ASSERT_EQ(list_.Find("JOHN", "O'Neil", 2012, 4, 9, first, last), 0);
-    EXPECT_EQ(first, last);
-    EXPECT_EQ(list_.Row(first).first, "John");
+    const auto mary = list_.Find("mary", "o'neil", 2012, 4, 9);
+    ASSERT_TRUE(mary);
+    EXPECT_EQ(mary->last - mary->first, 1);
+    for (int r = mary->first; r <= mary->last; ++r) EXPECT_EQ(list_.Row(r).upperLast, "O'NEIL");
+    EXPECT_FALSE(list_.Find(" mary", "o'neil", 2012, 4, 9));
+    const auto trailing = list_.Find("mary  ", "o'neil ", 2012, 4, 9);
+    ASSERT_TRUE(trailing);
+    EXPECT_EQ(trailing->last - trailing->first, 1);
+    EXPECT_FALSE(list_.Find("mary", "o'neil", 2012, 4, 10));
+    const auto john = list_.Find("JOHN", "O'Neil", 2012, 4, 9);
+    ASSERT_TRUE(john);
+    EXPECT_EQ(john->first, john->last);
+    EXPECT_EQ(list_.Row(john->first).first, "John");
 }
 
 TEST(RecordListUpperCaseTest, AccentedLettersOfWindows1252HaveTheirCapitals) {
@@ -179,11 +180,10 @@ TEST(RecordListUpperCaseTest, AccentedLettersOfWindows1252HaveTheirCapitals) {
 TEST_F(RecordListTest, FindIgnoresCaseOfAccentedLetters) {
     Write({Person("S\xF8ren", "M\xFCller", kSelf, test::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, true), 0);
-    int first = -1;
-    int last = -1;
-    ASSERT_EQ(list_.Find("S\xD8REN", "M\xDCLLER", 2012, 4, 9, first, last), 0);
-    EXPECT_EQ(first, 0);
-    EXPECT_EQ(last, 0);
+    const auto run = list_.Find("S\xD8REN", "M\xDCLLER", 2012, 4, 9);
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->first, 0);
+    EXPECT_EQ(run->last, 0);
 }
 
 TEST_F(RecordListTest, StoredNamesEndingInBlanksAreFound) {
@@ -192,10 +192,9 @@ TEST_F(RecordListTest, StoredNamesEndingInBlanksAreFound) {
     EXPECT_EQ(list_.Row(0).upperFirst, "ANN");
     EXPECT_EQ(list_.Row(0).upperLast, "LEE");
     EXPECT_EQ(list_.Row(0).first, "Ann  ");
-    int first = -1;
-    int last = -1;
-    ASSERT_EQ(list_.Find("Ann", "Lee", 2012, 4, 9, first, last), 0);
-    EXPECT_EQ(first, 0);
+    const auto run = list_.Find("Ann", "Lee", 2012, 4, 9);
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->first, 0);
 }
 
 TEST_F(RecordListTest, FindLatestPerReporterTakesTheLatestSaveOfEachReporter) {
@@ -206,16 +205,11 @@ TEST_F(RecordListTest, FindLatestPerReporterTakesTheLatestSaveOfEachReporter) {
            Person("Ann", "Lee", kTeacher, {2024, 1, 1, 0, 0, 0}, 2013),
            Person("Bob", "Lee", kTeacher, {2024, 1, 1, 0, 0, 0})});
     ASSERT_EQ(list_.Load(path_, true, false), 0);
-    int self = 0;
-    int parent = 0;
-    int teacher = 0;
-    ASSERT_EQ(list_.FindLatestPerReporter(list_.RowOfPosition(0), self, parent, teacher), 0);
-    EXPECT_EQ(self, 2);
-    EXPECT_EQ(parent, 1);
-    EXPECT_EQ(teacher, -1);  // the Teacher-report is of another birth date, Bob's of another name
-    EXPECT_EQ(list_.FindLatestPerReporter(99, self, parent, teacher), -1);
-    EXPECT_EQ(self, -1);
-    EXPECT_EQ(list_.FindLatestPerReporter(-1, self, parent, teacher), -1);
+    const auto latest = list_.FindLatestPerReporter(list_.RowOfPosition(0));
+    ASSERT_TRUE(latest);
+    EXPECT_EQ(*latest, (LatestPerReporter{2, 1, -1}));  // the Teacher-report is of another birth date, Bob's of another name
+    EXPECT_FALSE(list_.FindLatestPerReporter(99));
+    EXPECT_FALSE(list_.FindLatestPerReporter(-1));
 }
 
 TEST_F(RecordListTest, RowOfPositionFindsTheRowAfterSorting) {

@@ -19,39 +19,38 @@ constexpr double kBeforeGroup = 0.14;
 constexpr double kBeforeSection = 0.08;
 constexpr double kAfterHeading = 0.02;
 
-QString Text(const char* text) {
-    return QString::fromLatin1(text);
-}
-
 // Starts an Arial page with its title and returns the row below it.
 double BeginPage(PrintPage& page, const char* title) {
-    page.SetFontFace(Text(print_texts::kFaceArial));
+    page.SetFontFace(QString::fromLatin1(texts::print::kFaceArial));
     page.PrintBox(kTitleTop, kLeft, kBottom, kRight, Border::None);
-    return page.PrintText(kTitleTop, kLeft, kPrintBold | kPrintAlignCenter, kTitleSize, Text(title)) +
+    return page.PrintText(kTitleTop, kLeft, kPrintBold | kPrintAlignCenter, kTitleSize,
+                          QString::fromLatin1(title)) +
            kAfterTitle;
 }
 
-double DrawSection(PrintPage& page, double row, const print_texts::GuideSection& section) {
-    row = page.PrintText(row + kBeforeSection, kLeft, kPrintBold, kHeadingSize, Text(section.heading));
-    return page.PrintText(row + kAfterHeading, kLeft, 0, kParagraphSize, Text(section.paragraph));
+double DrawSection(PrintPage& page, double row, const texts::print::GuideSection& section) {
+    row = page.PrintText(row + kBeforeSection, kLeft, kPrintBold, kHeadingSize,
+                         QString::fromLatin1(section.heading));
+    return page.PrintText(row + kAfterHeading, kLeft, 0, kParagraphSize,
+                          QString::fromLatin1(section.paragraph));
 }
 
 }  // namespace
 
 void DrawDefinitionPage(PrintPage& page, int pageNumber) {
     double row = BeginPage(
-        page, pageNumber == 6 ? print_texts::kDefinitionsTitle : print_texts::kDefinitionsContinued);
-    for (const print_texts::DefinitionGroup& group : print_texts::DefinitionGroupsOfPage(pageNumber)) {
+        page, pageNumber == 6 ? texts::print::kDefinitionsTitle : texts::print::kDefinitionsContinued);
+    for (const texts::print::DefinitionGroup& group : texts::print::DefinitionGroupsOfPage(pageNumber)) {
         row = page.PrintText(row + kBeforeGroup, kLeft, kPrintBold | kPrintUnderline, kGroupSize,
-                             Text(group.heading));
-        for (const print_texts::GuideSection& disorder : group.disorders)
+                             QString::fromLatin1(group.heading));
+        for (const texts::print::GuideSection& disorder : group.disorders)
             row = DrawSection(page, row, disorder);
     }
 }
 
 void DrawGuidelinesPage(PrintPage& page) {
-    double row = BeginPage(page, print_texts::kGuidelinesTitle);
-    for (const print_texts::GuideSection& section : print_texts::InterpretationGuidelines()) {
+    double row = BeginPage(page, texts::print::kGuidelinesTitle);
+    for (const texts::print::GuideSection& section : texts::print::InterpretationGuidelines()) {
         row = DrawSection(page, row + kBeforeGroup - kBeforeSection, section);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "reports/ReportsTexts.h"
 #include "reports/print/PrintString.h"
 #include "reports/print/PrintTexts.h"
 
@@ -46,24 +47,24 @@ QString Lines(std::initializer_list<const std::string*> lines) {
 void DrawDetailsBlock(PrintPage& page, const PersonDetailTexts& details) {
     const auto& address = details.addressLines;
     const auto& phone = details.phoneLines;
-    DrawRow(page, kLeftHalf, 3.0, kLineRow, print_texts::kNameLabel, FromCp1252(details.name));
-    DrawRow(page, kLeftHalf, 3.4, kAddressRow, print_texts::kAddressLabel,
+    DrawRow(page, kLeftHalf, 3.0, kLineRow, texts::kLabelName, FromCp1252(details.name));
+    DrawRow(page, kLeftHalf, 3.4, kAddressRow, texts::kLabelAddress,
             Lines({&address[0], &address[1], &address[2]}));
-    DrawRow(page, kLeftHalf, 4.0, kPhoneRow, print_texts::kPhoneLabel, Lines({&phone[0], &phone[1]}));
+    DrawRow(page, kLeftHalf, 4.0, kPhoneRow, texts::kLabelPhone, Lines({&phone[0], &phone[1]}));
     if (!details.parentName.empty()) {
-        DrawRow(page, kLeftHalf, 4.5, kLineRow, print_texts::kParentLabel, FromCp1252(details.parentName));
-        DrawRow(page, kLeftHalf, 4.9, kLineRow, print_texts::kTeacherLabel, FromCp1252(details.teacherName));
+        DrawRow(page, kLeftHalf, 4.5, kLineRow, texts::kLabelParent, FromCp1252(details.parentName));
+        DrawRow(page, kLeftHalf, 4.9, kLineRow, texts::kLabelTeacher, FromCp1252(details.teacherName));
     } else if (!details.teacherName.empty()) {
-        DrawRow(page, kLeftHalf, 4.5, kLineRow, print_texts::kTeacherLabel, FromCp1252(details.teacherName));
+        DrawRow(page, kLeftHalf, 4.5, kLineRow, texts::kLabelTeacher, FromCp1252(details.teacherName));
     }
 
-    DrawRow(page, kRightHalf, 3.0, kLineRow, print_texts::kGenderLabel, FromCp1252(details.gender));
-    DrawRow(page, kRightHalf, 3.4, kLineRow, print_texts::kBirthDateLabel, FromCp1252(details.birthDate));
-    DrawRow(page, kRightHalf, 3.8, kLineRow, print_texts::kAgeLabel, FromCp1252(details.ageAtCompletion));
-    DrawRow(page, kRightHalf, 4.2, kLineRow, print_texts::kCompletionDateLabel,
-            FromCp1252(details.completionDate));
-    DrawRow(page, kRightHalf, 4.6, kLineRow, print_texts::kSchoolYearLabel, FromCp1252(details.schoolYear));
-    DrawRow(page, kRightHalf, 5.0, kLineRow, print_texts::kSchoolLabel, FromCp1252(details.school));
+    DrawRow(page, kRightHalf, 3.0, kLineRow, texts::kLabelGender, FromCp1252(details.gender));
+    DrawRow(page, kRightHalf, 3.4, kLineRow, texts::kLabelDateOfBirth, FromCp1252(details.birthDate));
+    DrawRow(page, kRightHalf, 3.8, kLineRow, texts::kLabelAgeAtCompletion,
+            FromCp1252(details.ageAtCompletion));
+    DrawRow(page, kRightHalf, 4.2, kLineRow, texts::kLabelCompletionDate, FromCp1252(details.completionDate));
+    DrawRow(page, kRightHalf, 4.6, kLineRow, texts::kLabelSchoolYear, FromCp1252(details.schoolYear));
+    DrawRow(page, kRightHalf, 5.0, kLineRow, texts::kLabelSchool, FromCp1252(details.school));
 }
 
 }  // namespace orva

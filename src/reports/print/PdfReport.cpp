@@ -28,15 +28,15 @@ int RenderPdfReport(const ReportSet& reports, std::string& pdf) {
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
-        writer.setTitle(QString::fromLatin1(print_texts::kPdfTitle));
-        writer.setCreator(QString::fromLatin1(print_texts::kPdfCreator));
+        writer.setTitle(QString::fromLatin1(texts::print::kPdfTitle));
+        writer.setCreator(QString::fromLatin1(texts::print::kPdfCreator));
         rendered = RenderReport(reports, writer);
     }
     if (rendered < 0) return rendered;
     pdf.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     // The writer ends the file when it goes; the properties Qt cannot set follow it.
-    const PdfInformation information{print_texts::kPdfTitle, print_texts::kPdfAuthor, print_texts::kPdfSubject,
-                                     print_texts::kPdfCreator,
+    const PdfInformation information{texts::print::kPdfTitle, texts::print::kPdfAuthor, texts::print::kPdfSubject,
+                                     texts::print::kPdfCreator,
                                      "D:" + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss"))
                                                 .toStdString() + "Z"};
     AppendPdfInformation(pdf, information);

@@ -30,8 +30,8 @@ QImage ReadPrintImage(const QString& path) {
 PrintImages LoadPrintImages() {
     static const bool registered = (RegisterPrintResources(), true);
     (void)registered;
-    return PrintImages{ReadPrintImage(QString::fromLatin1(print_texts::kLogoImage)),
-                       ReadPrintImage(QString::fromLatin1(print_texts::kReportFormImage))};
+    return PrintImages{ReadPrintImage(QString::fromLatin1(texts::print::kLogoImage)),
+                       ReadPrintImage(QString::fromLatin1(texts::print::kReportFormImage))};
 }
 
 }  // namespace orva

@@ -15,7 +15,7 @@ constexpr double kInitialPointSize = 10;
 }  // namespace
 
 PrintPage::PrintPage(PageCanvas& canvas)
-    : canvas_(canvas), face_(QString::fromLatin1(print_texts::kFaceTimes)), pointSize_(kInitialPointSize) {}
+    : canvas_(canvas), face_(QString::fromLatin1(texts::print::kFaceTimes)), pointSize_(kInitialPointSize) {}
 
 QRectF PrintPage::ToDevice(double top, double left, double bottom, double right) const {
     const double x = canvas_.DotsPerInchX();

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace orva::print_texts {
+namespace orva::texts::print {
 
 namespace {
 
@@ -269,4 +269,4 @@ std::span<const GuideSection> InterpretationGuidelines() {
     return kGuidelines;
 }
 
-}  // namespace orva::print_texts
+}  // namespace orva::texts::print

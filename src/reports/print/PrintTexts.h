@@ -3,7 +3,7 @@
 #include <span>
 
 // Fixed texts of the printed report, exactly as the pages show them.
-namespace orva::print_texts {
+namespace orva::texts::print {
 
 // Faces the pages ask for, and the installed faces of the same kind that stand in for them.
 inline constexpr const char* kFaceTimes = "Times New Roman";
@@ -44,19 +44,6 @@ inline constexpr const char* kOutlineParagraphs[3] = {
     "further investigation by an appropriate health professional.",
 };
 inline constexpr const char* kResultsHeading = "ORVA RESULTS";
-
-// Page 2: labels of the details block.
-inline constexpr const char* kNameLabel = "Name:";
-inline constexpr const char* kAddressLabel = "Address:";
-inline constexpr const char* kPhoneLabel = "Phone:";
-inline constexpr const char* kParentLabel = "Parent:";
-inline constexpr const char* kTeacherLabel = "Teacher:";
-inline constexpr const char* kGenderLabel = "Gender:";
-inline constexpr const char* kBirthDateLabel = "Date of Birth:";
-inline constexpr const char* kAgeLabel = "Age at Completion:";
-inline constexpr const char* kCompletionDateLabel = "Completion Date:";
-inline constexpr const char* kSchoolYearLabel = "School Year:";
-inline constexpr const char* kSchoolLabel = "School:";
 
 // Pages 2 to 5: the heading row of the results table, and of the reliability table.
 inline constexpr const char* kResultsHeadings[7] = {
@@ -104,4 +91,4 @@ std::span<const DefinitionGroup> DefinitionGroupsOfPage(int page);
 // results table, what reporters' disagreement means, then the summary statistics.
 std::span<const GuideSection> InterpretationGuidelines();
 
-}  // namespace orva::print_texts
+}  // namespace orva::texts::print

@@ -29,20 +29,20 @@ constexpr double kFollowUpPageTop = 0.8;
 
 void DrawTitlePage(PrintPage& page, const PrintImages& images) {
     page.PrintText(1.0, 0, kPrintBold | kPrintUnderline | kPrintAlignCenter, 12,
-                   QString::fromLatin1(print_texts::kStrictlyConfidential));
+                   QString::fromLatin1(texts::print::kStrictlyConfidential));
     page.PrintBitmap(1.9, 2.81, 4.155, 5.14, images.logo);
     page.PrintBitmap(4.8, 0.77, 6.11, 7.27, images.reportForm);
 }
 
 void DrawOutline(PrintPage& page) {
     page.PrintBox(0, kLeft, 3.0, kOutlineRight, Border::None);
-    double row = page.PrintText(0, kLeft, kPrintBold, 11, QString::fromLatin1(print_texts::kOutlineHeading));
-    for (const char* paragraph : print_texts::kOutlineParagraphs) {
+    double row = page.PrintText(0, kLeft, kPrintBold, 11, QString::fromLatin1(texts::print::kOutlineHeading));
+    for (const char* paragraph : texts::print::kOutlineParagraphs) {
         row = page.PrintText(row + 2 * kParagraphGap, kLeft, 0, 10, QString::fromLatin1(paragraph));
     }
     page.PrintBox(2.5, kLeft, 2.8, kOutlineRight, Border::None);
     page.PrintText(2.5, kLeft, kPrintBold | kPrintAlignCenter | kPrintVCenter, 12,
-                   QString::fromLatin1(print_texts::kResultsHeading));
+                   QString::fromLatin1(texts::print::kResultsHeading));
 }
 
 // Below the reliability table, each present reporter's comment in its own paragraph; returns
@@ -50,7 +50,7 @@ void DrawOutline(PrintPage& page) {
 double DrawComments(PrintPage& page, const PersonDetailTexts& details, double row) {
     page.PrintBox(row, kLeft, kFooterTop, kCommentsRight, Border::None);
     row = page.PrintText(row + kCommentsGap, kLeft, kPrintBold, 10,
-                         QString::fromLatin1(print_texts::kCommentsHeading));
+                         QString::fromLatin1(texts::print::kCommentsHeading));
     for (const std::string& comment : details.comments) {
         if (comment.empty()) continue;
         row = page.PrintText(row + kParagraphGap, kLeft, 0, kCommentSize, FromCp1252(comment));
@@ -61,7 +61,7 @@ double DrawComments(PrintPage& page, const PersonDetailTexts& details, double ro
 void DrawFooter(PrintPage& page, int pageNumber) {
     page.PrintBox(kFooterTop, kLeft, 10.4, kFooterRight, Border::None);
     page.PrintText(kFooterTop, kLeft, kPrintAlignCenter | kPrintSingleLine, 8,
-                   QString::fromLatin1(print_texts::kFooter));
+                   QString::fromLatin1(texts::print::kFooter));
     page.PrintLine(10.4, kLeft, 10.4, kFooterRight, 1);
     page.PrintBox(10.45, kLeft, 10.7, kFooterRight, Border::None);
     page.PrintText(10.45, kLeft, kPrintAlignCenter | kPrintSingleLine, 8, QString::number(pageNumber));

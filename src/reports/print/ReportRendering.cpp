@@ -32,12 +32,12 @@ QPageLayout ReportPageLayout() {
 
 void InstallPrintFontSubstitutes() {
     static const bool installed = [] {
-        QFont::insertSubstitution(QString::fromLatin1(print_texts::kFaceTimes),
-                                  QString::fromLatin1(print_texts::kSubstituteTimes));
-        QFont::insertSubstitution(QString::fromLatin1(print_texts::kFaceGaramond),
-                                  QString::fromLatin1(print_texts::kSubstituteGaramond));
-        QFont::insertSubstitution(QString::fromLatin1(print_texts::kFaceArial),
-                                  QString::fromLatin1(print_texts::kSubstituteArial));
+        QFont::insertSubstitution(QString::fromLatin1(texts::print::kFaceTimes),
+                                  QString::fromLatin1(texts::print::kSubstituteTimes));
+        QFont::insertSubstitution(QString::fromLatin1(texts::print::kFaceGaramond),
+                                  QString::fromLatin1(texts::print::kSubstituteGaramond));
+        QFont::insertSubstitution(QString::fromLatin1(texts::print::kFaceArial),
+                                  QString::fromLatin1(texts::print::kSubstituteArial));
         return true;
     }();
     (void)installed;

@@ -134,7 +134,7 @@ void DrawGroup(PrintPage& page, const char* heading, double top) {
 double DrawResultsTablePage(PrintPage& page, const AnalysisGrid& grid, int pageNumber) {
     const std::span<const TableLine> lines = LinesOfPage(pageNumber);
     if (lines.empty()) return 0;
-    DrawHeader(page, pageNumber == 2 ? kHeaderTopPage2 : kHeaderTop, print_texts::kResultsHeadings);
+    DrawHeader(page, pageNumber == 2 ? kHeaderTopPage2 : kHeaderTop, texts::print::kResultsHeadings);
     for (const TableLine& line : lines) {
         if (line.group != nullptr) {
             DrawGroup(page, line.group, line.top);
@@ -145,7 +145,7 @@ double DrawResultsTablePage(PrintPage& page, const AnalysisGrid& grid, int pageN
     if (pageNumber != 5) return lines.back().top + lines.back().height;
 
     DrawGridRow(page, grid.screening[kCountRow], kCountRowTop, kCountRowHeight);
-    DrawHeader(page, kReliabilityTop, print_texts::kReliabilityHeadings);
+    DrawHeader(page, kReliabilityTop, texts::print::kReliabilityHeadings);
     const double valuesTop = kReliabilityTop + kHeaderHeight;
     DrawGridRow(page, grid.reliability[1], valuesTop, kReliabilityRowHeight);
     return valuesTop + kReliabilityRowHeight;

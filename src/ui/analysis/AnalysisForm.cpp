@@ -9,10 +9,11 @@
 
 #include "ui/analysis/AnalysisTexts.h"
 #include "grid/GridWidget.h"
-#include "model/Cp1252.h"
 #include "ui/analysis/FollowUpTable.h"
 #include "ui/analysis/FormTexts.h"
 #include "reports/PersonDetailTexts.h"
+#include "reports/ReportsTexts.h"
+#include "ui/CoreText.h"
 #include "ui/Resources.h"
 #include "screening/ScreeningTexts.h"
 
@@ -47,15 +48,15 @@ struct LabelPlace {
 };
 
 constexpr LabelPlace kLabels[] = {
-    {texts::form::kNameLabel, "nameLabel", 129, 14, 30, 8},
-    {texts::form::kAddressLabel, "addressLabel", 130, 30, 30, 8},
-    {texts::form::kPhoneLabel, "phoneLabel", 130, 61, 30, 8},
-    {texts::form::kGenderLabel, "genderLabel", 331, 14, 64, 8},
-    {texts::form::kBirthDateLabel, "birthDateLabel", 331, 30, 64, 8},
-    {texts::form::kAgeLabel, "ageLabel", 331, 46, 64, 8},
-    {texts::form::kCompletionDateLabel, "completionDateLabel", 331, 62, 64, 8},
-    {texts::form::kSchoolYearLabel, "schoolYearLabel", 331, 78, 56, 11},
-    {texts::form::kSchoolLabel, "schoolLabel", 331, 93, 56, 10},
+    {texts::kLabelName, "nameLabel", 129, 14, 30, 8},
+    {texts::kLabelAddress, "addressLabel", 130, 30, 30, 8},
+    {texts::kLabelPhone, "phoneLabel", 130, 61, 30, 8},
+    {texts::kLabelGender, "genderLabel", 331, 14, 64, 8},
+    {texts::kLabelDateOfBirth, "birthDateLabel", 331, 30, 64, 8},
+    {texts::kLabelAgeAtCompletion, "ageLabel", 331, 46, 64, 8},
+    {texts::kLabelCompletionDate, "completionDateLabel", 331, 62, 64, 8},
+    {texts::kLabelSchoolYear, "schoolYearLabel", 331, 78, 56, 11},
+    {texts::kLabelSchool, "schoolLabel", 331, 93, 56, 10},
     {texts::kFollowUpHeading, "followUpLabel", 7, 981, 120, 8},
     {texts::form::kCommentsLabel, "commentsLabel", 7, 981 + kFollowUpDu, 37, 8},
     {texts::form::kNoteLabel, "noteLabel", 7, 1126 + kFollowUpDu, 19, 8},
@@ -66,10 +67,6 @@ constexpr LabelPlace kLabels[] = {
 // A column's alignment as the model gives it for every cell of the column.
 Qt::Alignment ColumnAlignment(const AnalysisTableModel& model, int column) {
     return Qt::Alignment(model.data(model.index(0, column), Qt::TextAlignmentRole).toInt());
-}
-
-QString FromRecordText(const std::string& bytes) {
-    return QString::fromStdString(Cp1252::ToUtf8(bytes));
 }
 
 // Multi-line edits take plain line feeds; a CR would start a paragraph of its own.
@@ -300,17 +297,17 @@ void AnalysisForm::ApplyGrid(const AnalysisGrid& grid) {
 
 void AnalysisForm::ShowAnalysis(const ReportSet& reports) {
     const PersonDetailTexts details = PreparePersonDetailTexts(reports);
-    texts_.name = FromRecordText(details.name);
-    texts_.address = FromRecordText(JoinLines(details.addressLines));
-    texts_.phone = FromRecordText(JoinLines(details.phoneLines));
-    texts_.observers = FromRecordText(ObserversText(details));
-    texts_.gender = FromRecordText(details.gender);
-    texts_.birthDate = FromRecordText(details.birthDate);
-    texts_.age = FromRecordText(details.ageAtCompletion);
-    texts_.completionDate = FromRecordText(details.completionDate);
-    texts_.schoolYear = FromRecordText(details.schoolYear);
-    texts_.school = FromRecordText(details.school);
-    texts_.comments = FromRecordText(CommentsText(details));
+    texts_.name = CoreText::ToQt(details.name);
+    texts_.address = CoreText::ToQt(JoinLines(details.addressLines));
+    texts_.phone = CoreText::ToQt(JoinLines(details.phoneLines));
+    texts_.observers = CoreText::ToQt(ObserversText(details));
+    texts_.gender = CoreText::ToQt(details.gender);
+    texts_.birthDate = CoreText::ToQt(details.birthDate);
+    texts_.age = CoreText::ToQt(details.ageAtCompletion);
+    texts_.completionDate = CoreText::ToQt(details.completionDate);
+    texts_.schoolYear = CoreText::ToQt(details.schoolYear);
+    texts_.school = CoreText::ToQt(details.school);
+    texts_.comments = CoreText::ToQt(CommentsText(details));
 
     const AnalysisResult analysis = ComputeAnalysis(reports);
     ApplyGrid(BuildAnalysisGrid(analysis));

@@ -5,16 +5,7 @@
 // their own keeps them apart from the other subsystems' texts of the same meaning.
 namespace orva::texts::form {
 
-// Labels of the person's details.
-inline constexpr const char* kNameLabel = "Name:";
-inline constexpr const char* kAddressLabel = "Address:";
-inline constexpr const char* kPhoneLabel = "Phone:";
-inline constexpr const char* kGenderLabel = "Gender:";
-inline constexpr const char* kBirthDateLabel = "Date of Birth:";
-inline constexpr const char* kAgeLabel = "Age at Completion:";
-inline constexpr const char* kCompletionDateLabel = "Completion Date:";
-inline constexpr const char* kSchoolYearLabel = "School Year:";
-inline constexpr const char* kSchoolLabel = "School:";
+// The comments' label; the labels of the person's details are the reports' own.
 inline constexpr const char* kCommentsLabel = "Comments:";
 
 // The note at the foot of the form, in its two lines.

@@ -14,7 +14,7 @@
 #include "ui/WaitCursor.h"
 #include "ui/Workspace.h"
 #include "ui/commands/CommandTexts.h"
-#include "ui/outputs/OutputPaths.h"
+#include "ui/CoreText.h"
 #include "ui/selection/RecordPath.h"
 
 namespace orva {

@@ -5,8 +5,8 @@
 #include <QUrl>
 #include <memory>
 
+#include "ui/ProgramTexts.h"
 #include "ui/WaitCursor.h"
-#include "ui/shell/ShellTexts.h"
 
 namespace orva {
 

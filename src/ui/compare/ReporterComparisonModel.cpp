@@ -18,10 +18,6 @@ namespace cmp = texts::compare;
 
 namespace {
 
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 QString RowIds(const std::vector<DisorderId>& rows) {
     return CoreText::ToQt(RowIdsText(rows));
 }
@@ -118,24 +114,24 @@ QVariant ReporterComparisonModel::Display(const ItemComparison& item, int column
         for (int reporter : reporters_) {
             const auto& counted = item.countedPositive[static_cast<std::size_t>(reporter)];
             if (!counted.empty())
-                groups << CoreText::ToQt(ReporterCsvLabel(reporter)) + Text(cmp::kReporterSeparator) +
+                groups << CoreText::ToQt(ReporterCsvLabel(reporter)) + CoreText::Fixed(cmp::kReporterSeparator) +
                               RowIds(counted);
         }
-        return groups.join(Text(cmp::kGroupSeparator));
+        return groups.join(CoreText::Fixed(cmp::kGroupSeparator));
     }
-    if (column == DisagreementColumn()) return item.disagreement ? Text(cmp::kDisagreement) : QString();
+    if (column == DisagreementColumn()) return item.disagreement ? CoreText::Fixed(cmp::kDisagreement) : QString();
     return {};
 }
 
 QVariant ReporterComparisonModel::ToolTip(const ItemComparison& item, int column) const {
     // The whole wording, which the column may cut short, and the Self-report's own.
     if (column == kWordingColumn)
-        return Text(cmp::kOtherWordingPrefix) + CoreText::ToQt(ItemCatalogue::Wording(kParent, item.item)) +
-               QLatin1Char('\n') + Text(cmp::kSelfWordingPrefix) +
+        return CoreText::Fixed(cmp::kOtherWordingPrefix) + CoreText::ToQt(ItemCatalogue::Wording(kParent, item.item)) +
+               QLatin1Char('\n') + CoreText::Fixed(cmp::kSelfWordingPrefix) +
                CoreText::ToQt(ItemCatalogue::Wording(kSelf, item.item));
     if (column == RowsColumn()) {
         QStringList titles;
-        for (DisorderId id : item.rows) titles << RowId(id) + Text(cmp::kReporterSeparator) + RowTitle(id);
+        for (DisorderId id : item.rows) titles << RowId(id) + CoreText::Fixed(cmp::kReporterSeparator) + RowTitle(id);
         return titles.isEmpty() ? QVariant() : QVariant(titles.join(QLatin1Char('\n')));
     }
     if (const int slot = SlotOfColumn(column); slot >= 0) {
@@ -143,19 +139,19 @@ QVariant ReporterComparisonModel::ToolTip(const ItemComparison& item, int column
         if (counted.empty()) return {};
         QStringList titles;
         for (DisorderId id : counted) titles << RowTitle(id);
-        return Text(cmp::kCountedPrefix) + titles.join(Text(cmp::kGroupSeparator));
+        return CoreText::Fixed(cmp::kCountedPrefix) + titles.join(CoreText::Fixed(cmp::kGroupSeparator));
     }
     return {};
 }
 
 QVariant ReporterComparisonModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    if (section == kItemColumn) return Text(cmp::kItemHeading);
-    if (section == kWordingColumn) return Text(cmp::kWordingHeading);
-    if (const int slot = SlotOfColumn(section); slot >= 0) return Text(cmp::kReportNames[slot]);
-    if (section == RowsColumn()) return Text(cmp::kRowsHeading);
-    if (section == CountedColumn()) return Text(cmp::kCountedHeading);
-    if (section == DisagreementColumn()) return Text(cmp::kDisagreementHeading);
+    if (section == kItemColumn) return CoreText::Fixed(cmp::kItemHeading);
+    if (section == kWordingColumn) return CoreText::Fixed(cmp::kWordingHeading);
+    if (const int slot = SlotOfColumn(section); slot >= 0) return CoreText::Fixed(cmp::kReportNames[slot]);
+    if (section == RowsColumn()) return CoreText::Fixed(cmp::kRowsHeading);
+    if (section == CountedColumn()) return CoreText::Fixed(cmp::kCountedHeading);
+    if (section == DisagreementColumn()) return CoreText::Fixed(cmp::kDisagreementHeading);
     return {};
 }
 

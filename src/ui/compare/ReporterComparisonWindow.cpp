@@ -24,10 +24,6 @@ namespace cmp = texts::compare;
 
 namespace {
 
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 // The filter choices after the fixed ones carry the row index; these stand for the fixed ones.
 constexpr int kChoiceAll = -1;
 constexpr int kChoiceDisagreements = -2;
@@ -35,7 +31,7 @@ constexpr int kChoicePositiveRows = -3;
 constexpr int kChoiceFollowUp = -4;
 
 QLabel* HeadingCell(const char* text, QWidget* parent) {
-    auto* label = new QLabel(Text(text), parent);
+    auto* label = new QLabel(CoreText::Fixed(text), parent);
     QFont bold = label->font();
     bold.setWeight(QFont::Bold);
     label->setFont(bold);
@@ -48,20 +44,20 @@ ReporterComparisonWindow::ReporterComparisonWindow(ReporterComparison comparison
                                                    const QString& person, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("reporterComparisonWindow"));
-    setWindowTitle(Text(cmp::kCaption));
+    setWindowTitle(CoreText::Fixed(cmp::kCaption));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setModal(true);
     model_ = new ReporterComparisonModel(std::move(comparison), analysis, this);
     filter_ = new ReporterComparisonFilter(*model_, this);
 
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(Text(cmp::kHeadingPrefix) + person, this);
+    auto* heading = new QLabel(CoreText::Fixed(cmp::kHeadingPrefix) + person, this);
     heading->setObjectName(QStringLiteral("headingLabel"));
     layout->addWidget(heading);
     layout->addWidget(MakeAgreementGroup());
 
     auto* filterRow = new QHBoxLayout();
-    auto* showLabel = new QLabel(Text(cmp::kShow), this);
+    auto* showLabel = new QLabel(CoreText::Fixed(cmp::kShow), this);
     filterCombo_ = new QComboBox(this);
     filterCombo_->setObjectName(QStringLiteral("filterCombo"));
     filterCombo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -78,7 +74,7 @@ ReporterComparisonWindow::ReporterComparisonWindow(ReporterComparison comparison
 
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("itemTable"));
-    table_->setAccessibleName(Text(cmp::kCaption));
+    table_->setAccessibleName(CoreText::Fixed(cmp::kCaption));
     table_->setModel(filter_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -95,7 +91,7 @@ ReporterComparisonWindow::ReporterComparisonWindow(ReporterComparison comparison
 
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
-    auto* closeButton = new QPushButton(Text(cmp::kClose), this);
+    auto* closeButton = new QPushButton(CoreText::Fixed(cmp::kClose), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
     closeButton->setAutoDefault(false);
     buttons->addWidget(closeButton);
@@ -119,7 +115,7 @@ ReporterComparisonWindow::ReporterComparisonWindow(ReporterComparison comparison
 ReporterComparisonWindow::~ReporterComparisonWindow() = default;
 
 QWidget* ReporterComparisonWindow::MakeAgreementGroup() {
-    auto* group = new QGroupBox(Text(cmp::kAgreementGroup), this);
+    auto* group = new QGroupBox(CoreText::Fixed(cmp::kAgreementGroup), this);
     group->setObjectName(QStringLiteral("agreementGroup"));
     auto* layout = new QVBoxLayout(group);
     auto* grid = new QGridLayout();
@@ -150,12 +146,12 @@ QWidget* ReporterComparisonWindow::MakeAgreementGroup() {
 }
 
 void ReporterComparisonWindow::AddFilterChoices() {
-    filterCombo_->addItem(Text(cmp::kShowAll), kChoiceAll);
-    filterCombo_->addItem(Text(cmp::kShowDisagreements), kChoiceDisagreements);
-    filterCombo_->addItem(Text(cmp::kShowPositiveRows), kChoicePositiveRows);
-    filterCombo_->addItem(Text(cmp::kShowFollowUp), kChoiceFollowUp);
+    filterCombo_->addItem(CoreText::Fixed(cmp::kShowAll), kChoiceAll);
+    filterCombo_->addItem(CoreText::Fixed(cmp::kShowDisagreements), kChoiceDisagreements);
+    filterCombo_->addItem(CoreText::Fixed(cmp::kShowPositiveRows), kChoicePositiveRows);
+    filterCombo_->addItem(CoreText::Fixed(cmp::kShowFollowUp), kChoiceFollowUp);
     for (DisorderId id : kAllDisorders)
-        filterCombo_->addItem(Text(cmp::kShowRowPrefix) + ReporterComparisonModel::RowTitle(id) +
+        filterCombo_->addItem(CoreText::Fixed(cmp::kShowRowPrefix) + ReporterComparisonModel::RowTitle(id) +
                                   QStringLiteral(" (") + ReporterComparisonModel::RowId(id) +
                                   QLatin1Char(')'),
                               RowIndex(id));
@@ -174,7 +170,7 @@ void ReporterComparisonWindow::ApplyFilter() {
         filter_->SetMode(Mode::FollowUp);
     else
         filter_->SetMode(Mode::OneRow, kAllDisorders[static_cast<std::size_t>(choice)]);
-    shownLabel_->setText(Text(cmp::kShownCount).arg(filter_->rowCount()).arg(model_->rowCount()));
+    shownLabel_->setText(CoreText::Fixed(cmp::kShownCount).arg(filter_->rowCount()).arg(model_->rowCount()));
 }
 
 }  // namespace orva

@@ -16,18 +16,14 @@ namespace hist = texts::history;
 
 namespace {
 
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 }  // namespace
 
 PersonHistoryTableModel::PersonHistoryTableModel(const PersonHistory& history, QObject* parent)
     : QAbstractTableModel(parent), history_(history) {}
 
 QString PersonHistoryTableModel::DateText(int year, int month, int day) {
-    if (year == 0) return Text(hist::kNoDate);
-    return Text(hist::kDateFormat)
+    if (year == 0) return CoreText::Fixed(hist::kNoDate);
+    return CoreText::Fixed(hist::kDateFormat)
         .arg(day, 2, 10, QLatin1Char('0'))
         .arg(month, 2, 10, QLatin1Char('0'))
         .arg(year, 4, 10, QLatin1Char('0'));
@@ -57,8 +53,8 @@ QString PersonHistoryTableModel::CellText(const HistoryAssessment& assessment, i
     QStringList counts;
     for (const std::string& line : ScoreLines(score))
         if (!line.empty()) counts << CoreText::ToQt(line);
-    return Text(CutoffAttainedText(combined)) + Text(hist::kCountsOpen) + counts.join(Text(hist::kCountsJoin)) +
-           Text(hist::kCountsClose);
+    return CoreText::Fixed(CutoffAttainedText(combined)) + CoreText::Fixed(hist::kCountsOpen) + counts.join(CoreText::Fixed(hist::kCountsJoin)) +
+           CoreText::Fixed(hist::kCountsClose);
 }
 
 QVariant PersonHistoryTableModel::data(const QModelIndex& index, int role) const {
@@ -73,7 +69,7 @@ QVariant PersonHistoryTableModel::data(const QModelIndex& index, int role) const
             const CombinedRow& combined = assessment.analysis.rows[static_cast<std::size_t>(index.row())];
             const ItemList& items =
                 combined.reporters[static_cast<std::size_t>(assessment.reporter)].result.itemsMet;
-            return Text(hist::kItemsMet) + CoreText::ToQt(ItemListText(items));
+            return CoreText::Fixed(hist::kItemsMet) + CoreText::ToQt(ItemListText(items));
         }
         case Qt::FontRole: {
             if (!positive) return {};
@@ -99,20 +95,20 @@ QVariant PersonHistoryTableModel::headerData(int section, Qt::Orientation orient
         const HistoryAssessment& assessment = history_.assessments[static_cast<std::size_t>(section)];
         if (role == Qt::DisplayRole)
             return DateText(assessment.completionYear, assessment.completionMonth, assessment.completionDay) +
-                   QLatin1Char('\n') + Text(hist::kReportNames[assessment.reporter]);
+                   QLatin1Char('\n') + CoreText::Fixed(hist::kReportNames[assessment.reporter]);
         if (role == Qt::ToolTipRole && assessment.reporter != kSelf)
-            return Text(hist::kAssessmentBy) + CoreText::ToQt(assessment.record.GetObserverName());
+            return CoreText::Fixed(hist::kAssessmentBy) + CoreText::ToQt(assessment.record.GetObserverName());
         return {};
     }
     if (section < 0 || section >= rowCount()) return {};
     if (role == Qt::DisplayRole) {
-        if (section == kPositiveScreensRow) return Text(texts::kNumberOfPositiveScreens);
-        if (section == kOmegaRow) return Text(texts::kReliabilityHeadings[0]).trimmed();
+        if (section == kPositiveScreensRow) return CoreText::Fixed(texts::kNumberOfPositiveScreens);
+        if (section == kOmegaRow) return CoreText::Fixed(texts::kReliabilityHeadings[0]).trimmed();
         return CoreText::ToQt(RowLabel(kAllDisorders[static_cast<std::size_t>(section)]))
             .replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
     if (role == Qt::ToolTipRole && section < kDisorderCount)
-        return Text(hist::kCutoff) +
+        return CoreText::Fixed(hist::kCutoff) +
                CoreText::ToQt(CutoffLabel(kAllDisorders[static_cast<std::size_t>(section)]))
                    .replace(QLatin1Char('\n'), QLatin1Char(' '));
     return {};

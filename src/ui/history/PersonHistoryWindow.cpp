@@ -21,16 +21,12 @@ namespace hist = texts::history;
 
 namespace {
 
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 }  // namespace
 
 PersonHistoryWindow::PersonHistoryWindow(Prompter& prompter, PersonHistory history, QWidget* parent)
     : QDialog(parent), prompter_(prompter), history_(std::move(history)) {
     setObjectName(QStringLiteral("personHistoryWindow"));
-    setWindowTitle(Text(hist::kCaption));
+    setWindowTitle(CoreText::Fixed(hist::kCaption));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setModal(true);
     model_ = new PersonHistoryTableModel(history_, this);
@@ -42,7 +38,7 @@ PersonHistoryWindow::PersonHistoryWindow(Prompter& prompter, PersonHistory histo
 
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("historyTable"));
-    table_->setAccessibleName(Text(hist::kCaption));
+    table_->setAccessibleName(CoreText::Fixed(hist::kCaption));
     table_->setModel(model_);
     // A click picks a whole assessment; Ctrl+click adds another.
     table_->setSelectionBehavior(QAbstractItemView::SelectColumns);
@@ -54,17 +50,17 @@ PersonHistoryWindow::PersonHistoryWindow(Prompter& prompter, PersonHistory histo
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(table_, 1);
 
-    auto* instruction = new QLabel(Text(hist::kInstruction), this);
+    auto* instruction = new QLabel(CoreText::Fixed(hist::kInstruction), this);
     instruction->setObjectName(QStringLiteral("instructionLabel"));
     instruction->setWordWrap(true);
     layout->addWidget(instruction);
 
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
-    auto* openButton = new QPushButton(Text(hist::kOpenAnalysis), this);
+    auto* openButton = new QPushButton(CoreText::Fixed(hist::kOpenAnalysis), this);
     openButton->setObjectName(QStringLiteral("openAnalysisButton"));
     openButton->setAutoDefault(false);
-    auto* closeButton = new QPushButton(Text(hist::kClose), this);
+    auto* closeButton = new QPushButton(CoreText::Fixed(hist::kClose), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
     closeButton->setAutoDefault(false);
     buttons->addWidget(openButton);
@@ -90,7 +86,7 @@ QString PersonHistoryWindow::HeadingText() const {
     int month = 0;
     int day = 0;
     record.GetBirthDate(year, month, day);
-    return Text(hist::kHeading)
+    return CoreText::Fixed(hist::kHeading)
         .arg(CoreText::ToQt(record.GetFirstName()) + QLatin1Char(' ') + CoreText::ToQt(record.GetLastName()),
              PersonHistoryTableModel::DateText(year, month, day))
         .arg(history_.assessments.size());
@@ -98,7 +94,7 @@ QString PersonHistoryWindow::HeadingText() const {
 
 bool PersonHistoryWindow::CheckColumns(const std::vector<int>& columns, CompletionPeriod& period) {
     if (columns.empty()) {
-        prompter_.Message(Text(hist::kNoColumnCaption), Text(hist::kNoColumn), MessageIcon::Stop);
+        prompter_.Message(CoreText::Fixed(hist::kNoColumnCaption), CoreText::Fixed(hist::kNoColumn), MessageIcon::Stop);
         return false;
     }
     const HistoryAssessment& first = history_.assessments[static_cast<std::size_t>(columns.front())];
@@ -107,7 +103,7 @@ bool PersonHistoryWindow::CheckColumns(const std::vector<int>& columns, Completi
         const HistoryAssessment& assessment = history_.assessments[static_cast<std::size_t>(column)];
         if (assessment.completionYear != first.completionYear || assessment.completionMonth != first.completionMonth ||
             assessment.completionDay != first.completionDay) {
-            prompter_.Message(Text(hist::kMixedDatesCaption), Text(hist::kMixedDates), MessageIcon::Stop);
+            prompter_.Message(CoreText::Fixed(hist::kMixedDatesCaption), CoreText::Fixed(hist::kMixedDates), MessageIcon::Stop);
             return false;
         }
         selected.push_back({assessment.reporter, static_cast<int>(assessment.position)});

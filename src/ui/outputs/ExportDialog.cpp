@@ -17,18 +17,14 @@
 #include "reports/ReportsTexts.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
-#include "ui/access/FieldLabel.h"
 #include "ui/WaitCursor.h"
+#include "ui/access/FieldLabel.h"
 #include "ui/outputs/OutputPaths.h"
 #include "ui/selection/RecordPath.h"
 
 namespace orva {
 
 namespace {
-
-QString Text(const char* text) {
-    return QString::fromLatin1(text);
-}
 
 QLineEdit* NameEdit(const QString& text, const char* name, QWidget* parent) {
     auto* edit = new QLineEdit(text, parent);
@@ -40,7 +36,7 @@ QLineEdit* NameEdit(const QString& text, const char* name, QWidget* parent) {
 }
 
 QPushButton* Button(const char* text, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(Text(text), parent);
+    auto* button = new QPushButton(CoreText::Fixed(text), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     return button;
@@ -56,7 +52,7 @@ QLabel* WrappedLabel(const QString& text, QWidget* parent) {
 
 ExportDialog::ExportDialog(Prompter& prompter, const ExportDialogNames& names, QWidget* parent)
     : QDialog(parent), prompter_(prompter) {
-    setWindowTitle(Text(texts::kExportCaption));
+    setWindowTitle(CoreText::Fixed(texts::kExportCaption));
     const QString recordFileName = CoreText::ToQt(names.recordFileName);
     rememberedBaseName_ = FileSystemPath(CoreText::ToQt(names.rememberedBaseName));
 
@@ -64,31 +60,31 @@ ExportDialog::ExportDialog(Prompter& prompter, const ExportDialogNames& names, Q
     recordFileEdit_ = NameEdit(recordFileName, "recordFileEdit", this);
     fields->addWidget(FieldLabel(texts::kExportRecordFileLabel, recordFileEdit_, this), 0, 0, 1, 3);
     fields->addWidget(recordFileEdit_, 1, 0);
-    fields->addWidget(new QLabel(Text(texts::kRpcSuffixLabel), this), 1, 1);
+    fields->addWidget(new QLabel(CoreText::Fixed(texts::kRpcSuffixLabel), this), 1, 1);
     QPushButton* recordBrowse = Button(texts::kBrowseButton, "recordBrowseButton", this);
     fields->addWidget(recordBrowse, 1, 2);
     exportNameEdit_ = NameEdit(CoreText::ToQt(names.exportName), "exportNameEdit", this);
     fields->addWidget(FieldLabel(texts::kExportFileLabel, exportNameEdit_, this), 2, 0, 1, 3);
     fields->addWidget(exportNameEdit_, 3, 0);
-    fields->addWidget(new QLabel(Text(texts::kCsvSuffixLabel), this), 3, 1);
+    fields->addWidget(new QLabel(CoreText::Fixed(texts::kCsvSuffixLabel), this), 3, 1);
     QPushButton* exportBrowse = Button(texts::kBrowseButton, "exportBrowseButton", this);
     fields->addWidget(exportBrowse, 3, 2);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addSpacing(8);
-    layout->addWidget(WrappedLabel(Text(texts::kExportExplanation), this));
-    QLabel* note =
-        WrappedLabel(Text(texts::kExportNote1) + QLatin1Char(' ') + Text(texts::kExportNote2), this);
+    layout->addWidget(WrappedLabel(CoreText::Fixed(texts::kExportExplanation), this));
+    QLabel* note = WrappedLabel(
+        CoreText::Fixed(texts::kExportNote1) + QLatin1Char(' ') + CoreText::Fixed(texts::kExportNote2), this);
     note->setObjectName(QStringLiteral("noteLabel"));
     layout->addWidget(note);
-    privacyCheckBox_ = new QCheckBox(Text(texts::kExportPrivacyCheck), this);
+    privacyCheckBox_ = new QCheckBox(CoreText::Fixed(texts::kExportPrivacyCheck), this);
     privacyCheckBox_->setObjectName(QStringLiteral("privacyCheckBox"));
     layout->addWidget(privacyCheckBox_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* exportButton = new QPushButton(Text(texts::kExportButton), this);
+    auto* exportButton = new QPushButton(CoreText::Fixed(texts::kExportButton), this);
     exportButton->setObjectName(QStringLiteral("exportButton"));
     exportButton->setDefault(true);
     buttons->addWidget(exportButton);
@@ -152,7 +148,7 @@ void ExportDialog::Export() {
     }
     const RecordPathCheck recordPath = CheckRecordPath(recordFileEdit_->text());
     if (!recordPath.ok) {
-        prompter_.Message(Text(texts::kIncorrectFileName), recordPath.message, MessageIcon::Stop);
+        prompter_.Message(CoreText::Fixed(texts::kIncorrectFileName), recordPath.message, MessageIcon::Stop);
         recordFileEdit_->setFocus();
         return;
     }

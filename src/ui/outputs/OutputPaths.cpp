@@ -39,9 +39,4 @@ std::optional<QString> BrowseOutputPath(Prompter& prompter, const QString& curre
     return chosen.left(static_cast<qsizetype>(browsed.name.size()));
 }
 
-std::string MessageName(const QString& name) {
-    if (auto text = CoreText::FromQt(name)) return *text;
-    return FileSystemPath(name);
-}
-
 }  // namespace orva

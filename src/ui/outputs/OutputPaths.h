@@ -21,8 +21,4 @@ QString QtFilter(const char* filter);
 std::optional<QString> BrowseOutputPath(Prompter& prompter, const QString& currentName, const char* extension,
                                         const char* filter, bool forOpening);
 
-// A name as the core words its messages (Windows-1252), or its file-system form when the text
-// holds characters Windows-1252 cannot.
-std::string MessageName(const QString& name);
-
 }  // namespace orva

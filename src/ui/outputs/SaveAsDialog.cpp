@@ -16,18 +16,14 @@
 #include "store/StoreResult.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
-#include "ui/access/FieldLabel.h"
 #include "ui/WaitCursor.h"
+#include "ui/access/FieldLabel.h"
 #include "ui/outputs/OutputPaths.h"
 #include "ui/selection/RecordPath.h"
 
 namespace orva {
 
 namespace {
-
-QString Text(const char* text) {
-    return QString::fromLatin1(text);
-}
 
 QLabel* WrappedLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -40,7 +36,7 @@ QLabel* WrappedLabel(const QString& text, QWidget* parent) {
 SaveAsDialog::SaveAsDialog(Prompter& prompter, const ReportSet& reports, const QString& suggestedName,
                            FileSystem& fileSystem, QWidget* parent)
     : QDialog(parent), prompter_(prompter), reports_(reports), fileSystem_(fileSystem) {
-    setWindowTitle(Text(texts::kSaveAsCaption));
+    setWindowTitle(CoreText::Fixed(texts::kSaveAsCaption));
     auto* fields = new QGridLayout;
     fileNameEdit_ = new QLineEdit(suggestedName, this);
     fields->addWidget(FieldLabel(texts::kSaveAsLabel, fileNameEdit_, this), 0, 0);
@@ -49,8 +45,8 @@ SaveAsDialog::SaveAsDialog(Prompter& prompter, const ReportSet& reports, const Q
     fileNameEdit_->setAlignment(Qt::AlignRight);
     fileNameEdit_->setMinimumWidth(360);
     fields->addWidget(fileNameEdit_, 0, 1);
-    fields->addWidget(new QLabel(Text(texts::kRtfSuffixLabel), this), 0, 2);
-    auto* browse = new QPushButton(Text(texts::kBrowseButton), this);
+    fields->addWidget(new QLabel(CoreText::Fixed(texts::kRtfSuffixLabel), this), 0, 2);
+    auto* browse = new QPushButton(CoreText::Fixed(texts::kBrowseButton), this);
     browse->setObjectName(QStringLiteral("browseButton"));
     browse->setAutoDefault(false);
     fields->addWidget(browse, 1, 1, Qt::AlignRight);
@@ -58,22 +54,22 @@ SaveAsDialog::SaveAsDialog(Prompter& prompter, const ReportSet& reports, const Q
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addSpacing(8);
-    layout->addWidget(WrappedLabel(Text(texts::kSaveAsExplanation), this));
-    QLabel* note =
-        WrappedLabel(Text(texts::kSaveAsNote1) + QLatin1Char(' ') + Text(texts::kSaveAsNote2), this);
+    layout->addWidget(WrappedLabel(CoreText::Fixed(texts::kSaveAsExplanation), this));
+    QLabel* note = WrappedLabel(
+        CoreText::Fixed(texts::kSaveAsNote1) + QLatin1Char(' ') + CoreText::Fixed(texts::kSaveAsNote2), this);
     note->setObjectName(QStringLiteral("noteLabel"));
     layout->addWidget(note);
-    privacyCheckBox_ = new QCheckBox(Text(texts::kSaveAsPrivacyCheck), this);
+    privacyCheckBox_ = new QCheckBox(CoreText::Fixed(texts::kSaveAsPrivacyCheck), this);
     privacyCheckBox_->setObjectName(QStringLiteral("privacyCheckBox"));
     layout->addWidget(privacyCheckBox_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* ok = new QPushButton(Text(texts::kOkButton), this);
+    auto* ok = new QPushButton(CoreText::Fixed(texts::kOkButton), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     buttons->addWidget(ok);
-    auto* cancel = new QPushButton(Text(texts::kCancelButton), this);
+    auto* cancel = new QPushButton(CoreText::Fixed(texts::kCancelButton), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
     buttons->addWidget(cancel);
@@ -114,7 +110,7 @@ void SaveAsDialog::Save() {
 
 bool SaveAsDialog::Write(const QString& name) {
     OutputFile file(fileSystem_);
-    file.SetPath(FileSystemPath(name + Text(texts::kRtfSuffixLabel)));
+    file.SetPath(FileSystemPath(name + CoreText::Fixed(texts::kRtfSuffixLabel)));
     int opened = file.Open(false);
     if (opened == kFileExists) {
         const UserMessage exists = FileExistsQuestion();

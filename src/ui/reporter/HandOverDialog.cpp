@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <tuple>
 
+#include "ui/CoreText.h"
 #include "ui/reporter/ReporterTexts.h"
 
 namespace orva {
@@ -18,12 +19,8 @@ namespace r = texts::reporter;
 
 namespace {
 
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 QLabel* Wrapped(const char* text, const char* name, QWidget* parent) {
-    auto* label = new QLabel(Text(text), parent);
+    auto* label = new QLabel(CoreText::Fixed(text), parent);
     label->setObjectName(QLatin1String(name));
     label->setWordWrap(true);
     return label;
@@ -33,12 +30,12 @@ QLabel* Wrapped(const char* text, const char* name, QWidget* parent) {
 
 HandOverDialog::HandOverDialog(bool speech, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("handOverDialog"));
-    setWindowTitle(Text(r::kHandOverCaption));
+    setWindowTitle(CoreText::Fixed(r::kHandOverCaption));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Wrapped(r::kHandOverIntro, "introLabel", this));
 
-    auto* sizes = new QGroupBox(Text(r::kTextSizeGroup), this);
+    auto* sizes = new QGroupBox(CoreText::Fixed(r::kTextSizeGroup), this);
     sizes->setObjectName(QStringLiteral("textSizeGroup"));
     auto* sizeLayout = new QVBoxLayout(sizes);
     size_ = new QButtonGroup(this);
@@ -48,7 +45,7 @@ HandOverDialog::HandOverDialog(bool speech, QWidget* parent) : QDialog(parent) {
         {Size::Large, r::kSizeLarge, "largeSizeRadio"},
         {Size::ExtraLarge, r::kSizeExtraLarge, "extraLargeSizeRadio"}};
     for (const auto& [size, text, name] : choices) {
-        auto* radio = new QRadioButton(Text(text), sizes);
+        auto* radio = new QRadioButton(CoreText::Fixed(text), sizes);
         radio->setObjectName(QLatin1String(name));
         size_->addButton(radio, static_cast<int>(size));
         sizeLayout->addWidget(radio);
@@ -56,10 +53,10 @@ HandOverDialog::HandOverDialog(bool speech, QWidget* parent) : QDialog(parent) {
     size_->button(static_cast<int>(Size::Large))->setChecked(true);
     layout->addWidget(sizes);
 
-    oneItem_ = new QCheckBox(Text(r::kOneItemPerScreen), this);
+    oneItem_ = new QCheckBox(CoreText::Fixed(r::kOneItemPerScreen), this);
     oneItem_->setObjectName(QStringLiteral("oneItemCheckBox"));
     layout->addWidget(oneItem_);
-    readAutomatically_ = new QCheckBox(Text(r::kReadAutomatically), this);
+    readAutomatically_ = new QCheckBox(CoreText::Fixed(r::kReadAutomatically), this);
     readAutomatically_->setObjectName(QStringLiteral("readAutomaticallyCheckBox"));
     layout->addWidget(readAutomatically_);
     if (!speech) {
@@ -68,10 +65,10 @@ HandOverDialog::HandOverDialog(bool speech, QWidget* parent) : QDialog(parent) {
     }
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* handOver = buttons->addButton(Text(r::kHandOver), QDialogButtonBox::AcceptRole);
+    QPushButton* handOver = buttons->addButton(CoreText::Fixed(r::kHandOver), QDialogButtonBox::AcceptRole);
     handOver->setObjectName(QStringLiteral("confirmButton"));
     handOver->setDefault(true);
-    QPushButton* cancel = buttons->addButton(Text(r::kCancel), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(CoreText::Fixed(r::kCancel), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

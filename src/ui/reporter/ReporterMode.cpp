@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "ui/CoreText.h"
 #include "ui/Prompter.h"
 #include "ui/reporter/HandBackPage.h"
 #include "ui/reporter/HandOverDialog.h"
@@ -17,12 +18,6 @@
 namespace orva {
 
 namespace r = texts::reporter;
-
-namespace {
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-}  // namespace
 
 ReporterMode::ReporterMode(QuestionnaireWizard& wizard, WizardContext& context, std::vector<ItemsPage*> items,
                            Pages pages, QPushButton* handOverButton)
@@ -152,8 +147,8 @@ bool ReporterMode::Cancel() {
         TakeBack();
         return false;
     }
-    const int chosen = context_.prompter.Choose(Text(r::kCallClinicianCaption), Text(r::kCallClinician),
-                                        {Text(r::kBackToQuestions), Text(r::kClinician)}, 0, MessageIcon::Information);
+    const int chosen = context_.prompter.Choose(CoreText::Fixed(r::kCallClinicianCaption), CoreText::Fixed(r::kCallClinician),
+                                        {CoreText::Fixed(r::kBackToQuestions), CoreText::Fixed(r::kClinician)}, 0, MessageIcon::Information);
     if (chosen != 1) return false;
     // The clinician's decision: the question every questionnaire wizard asks.
     if (!wizard_.CurrentPage()->CancelQuery(context_.prompter)) return false;
@@ -168,7 +163,7 @@ void ReporterMode::SaveAndHandBack() {
 }
 
 void ReporterMode::TakeBack() {
-    if (!context_.prompter.AskYesNo(Text(r::kTakeBackCaption), Text(r::kTakeBack), MessageIcon::Question, false)) return;
+    if (!context_.prompter.AskYesNo(CoreText::Fixed(r::kTakeBackCaption), CoreText::Fixed(r::kTakeBack), MessageIcon::Question, false)) return;
     const std::optional<SaveAttempt> saved = saved_;
     Leave();
     if (saved && saved->code == 0) {

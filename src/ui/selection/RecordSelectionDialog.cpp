@@ -10,18 +10,20 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "model/AssessmentRecord.h"
 #include "model/Cp1252.h"
 #include "model/FileNameRules.h"
 #include "model/ModelTexts.h"
+#include "ui/CoreText.h"
 #include "ui/Prompter.h"
 #include "ui/access/Announcer.h"
 #include "ui/access/FieldLabel.h"
 #include "ui/selection/RecordEntryList.h"
 #include "ui/selection/RecordPath.h"
 #include "ui/selection/SelectionTexts.h"
-#include "ui/shell/ShellTexts.h"
+#include "ui/ProgramTexts.h"
 #include "store/StoreMessages.h"
 #include "ui/WaitCursor.h"
 
@@ -30,13 +32,6 @@ namespace orva {
 namespace sel = texts::selection;
 
 namespace {
-
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-QString FromRecordText(const std::string& bytes) {
-    return QString::fromStdString(Cp1252::ToUtf8(bytes));
-}
 
 // The text as records hold it; `unmappable` counts the characters they cannot hold.
 std::string ToRecordText(const QString& text, int* unmappable = nullptr) {
@@ -81,11 +76,11 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
       clock_(&SystemClock::Instance()),
       fileSystem_(&DefaultFileSystem()),
       records_(std::make_unique<RecordList>(*fileSystem_)) {
-    setWindowTitle(Text(caption));
+    setWindowTitle(CoreText::Fixed(caption));
     setModal(true);
 
     auto* layout = new QVBoxLayout(this);
-    auto* headingLabel = new QLabel(Text(heading), this);
+    auto* headingLabel = new QLabel(CoreText::Fixed(heading), this);
     headingLabel->setObjectName(QStringLiteral("headingLabel"));
     layout->addWidget(headingLabel);
 
@@ -110,12 +105,12 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
     int column = 0;
     for (auto [edit, name] :
          {std::pair{dayEdit_, sel::kDay}, {monthEdit_, sel::kMonth}, {yearEdit_, sel::kYear}}) {
-        if (column > 0) date->addWidget(new QLabel(Text(sel::kDateSeparator), this), 1, column++);
-        auto* label = new QLabel(Text(name), this);
+        if (column > 0) date->addWidget(new QLabel(CoreText::Fixed(sel::kDateSeparator), this), 1, column++);
+        auto* label = new QLabel(CoreText::Fixed(name), this);
         label->setAlignment(Qt::AlignHCenter);
         label->setBuddy(edit);
         // "Date of Birth: Day", as the details pages name their date fields.
-        edit->setAccessibleName(Text(sel::kDateOfBirth) + QLatin1Char(' ') + label->text());
+        edit->setAccessibleName(CoreText::Fixed(sel::kDateOfBirth) + QLatin1Char(' ') + label->text());
         date->addWidget(label, 0, column);
         date->addWidget(edit, 1, column++);
         edit->installEventFilter(this);
@@ -129,41 +124,41 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
     fileEdit_->setMinimumWidth(fileEdit_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 48);
     auto* file = new QHBoxLayout();
     file->addWidget(fileEdit_, 1);
-    file->addWidget(new QLabel(Text(sel::kRecordSuffix), this));
+    file->addWidget(new QLabel(CoreText::Fixed(sel::kRecordSuffix), this));
     fields->addWidget(Caption(sel::kFromDataFile, fileEdit_, this), 4, 0);
     fields->addLayout(file, 4, 1);
-    auto* browseButton = new QPushButton(Text(sel::kBrowse), this);
+    auto* browseButton = new QPushButton(CoreText::Fixed(sel::kBrowse), this);
     browseButton->setObjectName(QStringLiteral("browseButton"));
     browseButton->setAutoDefault(false);
     fields->addWidget(browseButton, 5, 1, Qt::AlignLeft);
     fields->setColumnStretch(1, 1);
     layout->addLayout(fields);
 
-    auto* noteGroup = new QGroupBox(Text(sel::kNoteGroup), this);
+    auto* noteGroup = new QGroupBox(CoreText::Fixed(sel::kNoteGroup), this);
     noteGroup->setObjectName(QStringLiteral("noteGroup"));
     auto* noteLayout = new QVBoxLayout(noteGroup);
     auto* noteLabel =
-        new QLabel(Text(sel::kPrivacyNote) + QLatin1Char('\n') + Text(sel::kFeedbackInvitation) +
-                       Text(texts::kWebAddress), noteGroup);
+        new QLabel(CoreText::Fixed(sel::kPrivacyNote) + QLatin1Char('\n') + CoreText::Fixed(sel::kFeedbackInvitation) +
+                       CoreText::Fixed(texts::kWebAddress), noteGroup);
     noteLabel->setObjectName(QStringLiteral("noteLabel"));
     noteLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     noteLayout->addWidget(noteLabel);
     layout->addWidget(noteGroup);
 
-    auto* selectGroup = new QGroupBox(Text(sel::kSelectGroup), this);
+    auto* selectGroup = new QGroupBox(CoreText::Fixed(sel::kSelectGroup), this);
     selectGroup->setObjectName(QStringLiteral("selectGroup"));
     auto* selectLayout = new QVBoxLayout(selectGroup);
-    auto* loadButton = new QPushButton(Text(sel::kLoadButton), selectGroup);
+    auto* loadButton = new QPushButton(CoreText::Fixed(sel::kLoadButton), selectGroup);
     loadButton->setObjectName(QStringLiteral("loadButton"));
     loadButton->setAutoDefault(false);
     selectLayout->addWidget(loadButton, 0, Qt::AlignLeft);
-    instruction_ = new QLabel(Text(sel::kSelectInstruction), selectGroup);
+    instruction_ = new QLabel(CoreText::Fixed(sel::kSelectInstruction), selectGroup);
     instruction_->setObjectName(QStringLiteral("instructionLabel"));
     selectLayout->addWidget(instruction_);
     list_ = new RecordEntryList(selectGroup);
     list_->setObjectName(QStringLiteral("recordList"));
     instruction_->setBuddy(list_);
-    list_->setAccessibleName(Text(sel::kMatchingRecords));
+    list_->setAccessibleName(CoreText::Fixed(sel::kMatchingRecords));
     list_->setMinimumHeight(list_->fontMetrics().height() * 7);
     selectLayout->addWidget(list_);
     layout->addWidget(selectGroup, 1);
@@ -173,10 +168,10 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
 
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
-    auto* confirmButton = new QPushButton(Text(confirmText), this);
+    auto* confirmButton = new QPushButton(CoreText::Fixed(confirmText), this);
     confirmButton->setObjectName(QStringLiteral("confirmButton"));
     confirmButton->setDefault(true);
-    auto* cancelButton = new QPushButton(Text(sel::kCancel), this);
+    auto* cancelButton = new QPushButton(CoreText::Fixed(sel::kCancel), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setAutoDefault(false);
     buttons->addWidget(confirmButton);
@@ -198,7 +193,7 @@ RecordSelectionDialog::RecordSelectionDialog(Prompter& prompter, const QString& 
 }
 
 void RecordSelectionDialog::SetListInstruction(const char* text) {
-    instruction_->setText(Text(text));
+    instruction_->setText(CoreText::Fixed(text));
 }
 
 QString RecordSelectionDialog::FileText() const {
@@ -252,11 +247,11 @@ void RecordSelectionDialog::Tidy(QLineEdit* edit) {
 
 void RecordSelectionDialog::Browse() {
     const QString chosen = prompter_.OpenFileName(QString(), RecordFileOnDisk(fileEdit_->text()),
-                                                  Text(sel::kBrowseFilter));
+                                                  CoreText::Fixed(sel::kBrowseFilter));
     if (chosen.isEmpty()) return;
     const QString withoutExtension = AcceptBrowsedRecordPath(chosen);
     if (withoutExtension.isEmpty()) {
-        prompter_.Message(Text(texts::kIncorrectFileName), Text(texts::kBrowseRecordFile), MessageIcon::Stop);
+        prompter_.Message(CoreText::Fixed(texts::kIncorrectFileName), CoreText::Fixed(texts::kBrowseRecordFile), MessageIcon::Stop);
         return;
     }
     fileEdit_->setText(withoutExtension);
@@ -310,13 +305,13 @@ void RecordSelectionDialog::LoadMatching() {
                              lastLoad_.month.toStdString(), lastLoad_.year.toStdString()};
     const LocalDateTime now = clock_->Now();
     if (const auto failure = CheckSelectionPerson(person, Date{now.year, now.month, now.day})) {
-        prompter_.Message(Text(failure->caption), Text(failure->message), MessageIcon::Stop);
+        prompter_.Message(CoreText::Fixed(failure->caption), CoreText::Fixed(failure->message), MessageIcon::Stop);
         FocusOn(failure->focus);
         return;
     }
     const RecordPathCheck path = CheckRecordPath(lastLoad_.file);
     if (!path.ok) {
-        prompter_.Message(Text(texts::kIncorrectFileName), path.message, MessageIcon::Stop);
+        prompter_.Message(CoreText::Fixed(texts::kIncorrectFileName), path.message, MessageIcon::Stop);
         return;
     }
 
@@ -329,20 +324,20 @@ void RecordSelectionDialog::LoadMatching() {
         prompter_.Message(*message);
     if (code < 0) return;
 
-    int firstRow = -1;
-    int lastRow = -1;
-    if (unmappable > 0 || records_->Find(person.firstName, person.lastName, FieldNumber(person.birthYear),
-                                         FieldNumber(person.birthMonth), FieldNumber(person.birthDay),
-                                         firstRow, lastRow) != 0) {
+    const std::optional<RowRun> run =
+        unmappable > 0 ? std::nullopt
+                       : records_->Find(person.firstName, person.lastName, FieldNumber(person.birthYear),
+                                        FieldNumber(person.birthMonth), FieldNumber(person.birthDay));
+    if (!run) {
         prompter_.Message(NoMatchingRecordsMessage());
         return;
     }
-    firstRow_ = firstRow;
+    firstRow_ = run->first;
     loadedPath_ = FileSystemPath(path.fullPath);
     loadedPerson_ = person;
-    for (int row = firstRow; row <= lastRow; ++row) list_->addItem(EntryText(records_->Row(row)));
+    for (int row = run->first; row <= run->last; ++row) list_->addItem(EntryText(records_->Row(row)));
     // The list fills where the focus is not: the count is said for those who cannot see it.
-    Announcer::Announce(this, Text(sel::kMatchingRecordsFound).arg(list_->count()));
+    Announcer::Announce(this, CoreText::Fixed(sel::kMatchingRecordsFound).arg(list_->count()));
     ListFilled();
     FirstEntryBecomesCurrent();
 }
@@ -352,18 +347,18 @@ void RecordSelectionDialog::FirstEntryBecomesCurrent() {
 }
 
 QString RecordSelectionDialog::EntryText(const RecordRow& row) {
-    QString text = Text(sel::kSavedPrefix) + FromRecordText(row.savedShown) + Text(sel::kLabelGap) +
-                   FromRecordText(row.reporterLabel);
+    QString text = CoreText::Fixed(sel::kSavedPrefix) + CoreText::ToQt(row.savedShown) + CoreText::Fixed(sel::kLabelGap) +
+                   CoreText::ToQt(row.reporterLabel);
     if (row.reporter == kParent || row.reporter == kTeacher)
-        text += Text(sel::kAssessmentBy) + FromRecordText(row.observerName);
+        text += CoreText::Fixed(sel::kAssessmentBy) + CoreText::ToQt(row.observerName);
     return text;
 }
 
 bool RecordSelectionDialog::CriteriaStillHoldOrContinue() {
     if (CurrentCriteria() == lastLoad_) return true;
     const int answer =
-        prompter_.Choose(Text(sel::kChangedCriteriaCaption), Text(sel::kChangedCriteria),
-                         {Text(sel::kContinue), Text(sel::kCancel)}, 0, MessageIcon::Exclamation);
+        prompter_.Choose(CoreText::Fixed(sel::kChangedCriteriaCaption), CoreText::Fixed(sel::kChangedCriteria),
+                         {CoreText::Fixed(sel::kContinue), CoreText::Fixed(sel::kCancel)}, 0, MessageIcon::Exclamation);
     return answer == 0;
 }
 

@@ -19,7 +19,8 @@ AnalysisView::AnalysisView(const Workspace& workspace, QWidget* parent)
 
     // Focus rests on the page itself, so no field of the form holds the caret.
     welcome_ = new WelcomeScreen;
-    welcomePage_ = new ReadingPane(QStringLiteral("welcomeScrollArea"), QString::fromLatin1(texts::kWelcomeAccessible));
+    welcomePage_ =
+        new ReadingPane(QStringLiteral("welcomeScrollArea"), QString::fromLatin1(texts::kWelcomeAccessible));
     welcomePage_->setWidget(welcome_);
     welcomePage_->setWidgetResizable(true);
     // The welcome lines are painted; a screen reader reads them from here.
@@ -27,7 +28,8 @@ AnalysisView::AnalysisView(const Workspace& workspace, QWidget* parent)
 
     form_ = new AnalysisForm;
     form_->SetUpGrids();
-    formPage_ = new ReadingPane(QStringLiteral("analysisScrollArea"), QString::fromLatin1(texts::kAnalysisAccessible));
+    formPage_ = new ReadingPane(QStringLiteral("analysisScrollArea"),
+                                QString::fromLatin1(texts::kAnalysisAccessible));
     formPage_->setWidget(form_);
     formPage_->setBackgroundRole(QPalette::Base);
 

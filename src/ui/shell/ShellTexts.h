@@ -1,18 +1,18 @@
 #pragma once
 
+#include "ui/ProgramTexts.h"
+
 // Fixed texts of the application shell: titles, menus, toolbar tips, the About box and the
 // welcome screen, exactly as the product shows them. A menu text's part after "\t" is the
 // command's shortcut.
 namespace orva::texts {
 
-inline constexpr const char* kAppTitle = "ORVA";
 // The executable's own name, as "--version" prints it.
 inline constexpr const char* kProgramName = "orva";
 inline constexpr const char* kMainWindowTitle = "Child and Adolescent Orvantis";
 // The view's two pages as screen readers name them.
 inline constexpr const char* kWelcomeAccessible = "Welcome";
 inline constexpr const char* kAnalysisAccessible = "ORVA Analysis";
-inline constexpr const char* kWebAddress = "https://www.kelbrin.example/orva";
 
 inline constexpr const char* kMenuFile = "&File";
 inline constexpr const char* kMenuOrva = "&ORVA";

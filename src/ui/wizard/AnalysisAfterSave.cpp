@@ -19,9 +19,7 @@ std::optional<Positions> LatestOfPerson(const std::string& path, int position) {
     if (list.Load(path, true, false) < 0) return std::nullopt;
     const int row = list.RowOfPosition(position);
     if (row < 0) return std::nullopt;
-    Positions latest{-1, -1, -1};
-    list.FindLatestPerReporter(row, latest[kSelf], latest[kParent], latest[kTeacher]);
-    return latest;
+    return list.FindLatestPerReporter(row);
 }
 
 // Reads the records at `positions` into their slots; false leaves the analysis empty.

@@ -15,7 +15,8 @@ namespace {
 // The first button goes on and is the default; closing the box stays.
 bool GoOn(Prompter& prompter, const QString& text, const char* goOn, const char* stay) {
     return prompter.Choose(QString::fromUtf8(w::kBlankItemsCaption), text,
-                           {QString::fromUtf8(goOn), QString::fromUtf8(stay)}, 0, MessageIcon::Exclamation) == 0;
+                           {QString::fromUtf8(goOn), QString::fromUtf8(stay)}, 0,
+                           MessageIcon::Exclamation) == 0;
 }
 
 }  // namespace
@@ -27,8 +28,8 @@ bool LeaveBlankItems(Prompter& prompter) {
 }
 
 bool LeaveBlankItemsInPlainWords(Prompter& prompter, bool oneItem) {
-    return GoOn(prompter, QString::fromUtf8(oneItem ? w::kPlainBlankItem : w::kPlainBlankItems), w::kPlainLeaveBlank,
-                w::kPlainAnswerNow);
+    return GoOn(prompter, QString::fromUtf8(oneItem ? w::kPlainBlankItem : w::kPlainBlankItems),
+                w::kPlainLeaveBlank, w::kPlainAnswerNow);
 }
 
 }  // namespace orva

@@ -95,7 +95,7 @@ TEST(ReportPrinter, Footer_StandsOnPages2To5Only_WithTheirNumbers) {
     const RecordedPages pages = DrawAllPages(reports_test::FullAnalysis());
     for (int number = 1; number <= 8; ++number) {
         const RecordingCanvas& page = pages[number - 1];
-        const RecordingCanvas::Text* footer = page.Find(Q(print_texts::kFooter));
+        const RecordingCanvas::Text* footer = page.Find(Q(texts::print::kFooter));
         if (number < 2 || number > 5) {
             EXPECT_EQ(footer, nullptr) << "page " << number;
             EXPECT_TRUE(page.Lines().empty()) << "page " << number;
@@ -121,8 +121,8 @@ TEST(ReportPrinter, TablePages_CarryTheirHeadingsGroupsAndTheOutline) {
     const QStringList page2 = pages[1].AllTexts();
     for (const char* text : {"BRIEF OUTLINE OF THE ORVA", "ORVA RESULTS", "ANXIETY DISORDERS"})
         EXPECT_TRUE(page2.contains(Q(text))) << text;
-    EXPECT_TRUE(page2.contains(Q(print_texts::kOutlineParagraphs[2])));
-    EXPECT_NEAR(Found(pages[1], Q(print_texts::kResultsHeadings[0])).rect.top(), 5.5, kEps);
+    EXPECT_TRUE(page2.contains(Q(texts::print::kOutlineParagraphs[2])));
+    EXPECT_NEAR(Found(pages[1], Q(texts::print::kResultsHeadings[0])).rect.top(), 5.5, kEps);
     EXPECT_NEAR(Found(pages[1], Q(texts::kGroupAnxiety)).rect.top(), 6.1, kEps);
 
     const std::vector<std::vector<const char*>> groups = {
@@ -131,12 +131,12 @@ TEST(ReportPrinter, TablePages_CarryTheirHeadingsGroupsAndTheOutline) {
         {texts::kGroupTic}};
     for (int number = 3; number <= 5; ++number) {
         const RecordingCanvas& page = pages[number - 1];
-        for (const char* heading : print_texts::kResultsHeadings)
+        for (const char* heading : texts::print::kResultsHeadings)
             EXPECT_NEAR(Found(page, Q(heading)).rect.top(), 1.0, kEps) << "page " << number;
         EXPECT_NEAR(Found(page, Q(groups[number - 3][0])).rect.top(), 1.6, kEps);
         for (const char* group : groups[number - 3]) EXPECT_TRUE(page.Find(Q(group))) << group;
     }
-    for (const char* heading : print_texts::kReliabilityHeadings)
+    for (const char* heading : texts::print::kReliabilityHeadings)
         EXPECT_NEAR(Found(pages[4], Q(heading)).rect.top(), 4.3, kEps);
 }
 
@@ -235,7 +235,7 @@ TEST(ReportPrinter, ItemsToFollowUp_TakeANinthPage_WhenTheyDoNotFit) {
     const QStringList texts = ninth.AllTexts();
     EXPECT_EQ(texts.count(Q("Very Often")), 11 + 11 + 6);
     EXPECT_EQ(texts.count(Q("Teacher")), 6);
-    EXPECT_TRUE(ninth.Find(Q(print_texts::kFooter)));
+    EXPECT_TRUE(ninth.Find(Q(texts::print::kFooter)));
     EXPECT_TRUE(ninth.Find(Q("9")));
     for (const auto& text : ninth.Texts()) EXPECT_LE(text.rect.top(), 10.7) << text.text.toStdString();
 }

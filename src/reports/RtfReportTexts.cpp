@@ -1,4 +1,4 @@
-#include "reports/ReportTexts.h"
+#include "reports/RtfReportTexts.h"
 
 #include "reports/RtfEscape.h"
 #include "screening/DisorderId.h"
@@ -34,8 +34,8 @@ PersonDetailTexts EscapeForRtf(const PersonDetailTexts& details) {
     return escaped;
 }
 
-ReportTexts PrepareReportTexts(const ReportSet& reports, const AnalysisResult& analysis) {
-    ReportTexts texts;
+RtfReportTexts PrepareRtfReportTexts(const ReportSet& reports, const AnalysisResult& analysis) {
+    RtfReportTexts texts;
     texts.person = EscapeForRtf(PreparePersonDetailTexts(reports));
     const bool anyPresent = analysis.AnyPresent();
 
@@ -59,8 +59,8 @@ ReportTexts PrepareReportTexts(const ReportSet& reports, const AnalysisResult& a
     return texts;
 }
 
-ReportTexts PrepareReportTexts(const ReportSet& reports) {
-    return PrepareReportTexts(reports, ComputeAnalysis(reports));
+RtfReportTexts PrepareRtfReportTexts(const ReportSet& reports) {
+    return PrepareRtfReportTexts(reports, ComputeAnalysis(reports));
 }
 
 }  // namespace orva

@@ -28,7 +28,7 @@ struct ReportRowTexts {
 // Every variable text of the RTF report, ready to be inserted: the person's details and the
 // comments are escaped for RTF; counts, "YES"/"NO", items-met and Omega texts cannot hold an
 // RTF special character and are kept as they are.
-struct ReportTexts {
+struct RtfReportTexts {
     std::array<ReportRowTexts, kReportRows> rows;
     PersonDetailTexts person;
     std::array<std::string, kReportSlots> omega;  // empty for an empty slot
@@ -36,14 +36,14 @@ struct ReportTexts {
     std::string reliabilityComment;
     std::vector<FollowUpTexts> followUp;  // the wordings escaped for RTF
 
-    bool operator==(const ReportTexts&) const = default;
+    bool operator==(const RtfReportTexts&) const = default;
 };
 
 // The texts of an analysis already computed from the report set; every text it does not set
 // is empty.
-ReportTexts PrepareReportTexts(const ReportSet& reports, const AnalysisResult& analysis);
+RtfReportTexts PrepareRtfReportTexts(const ReportSet& reports, const AnalysisResult& analysis);
 // The same, analysing the report set once.
-ReportTexts PrepareReportTexts(const ReportSet& reports);
+RtfReportTexts PrepareRtfReportTexts(const ReportSet& reports);
 
 // The person's details and comments with every text passed through EscapeRtfText.
 PersonDetailTexts EscapeForRtf(const PersonDetailTexts& details);

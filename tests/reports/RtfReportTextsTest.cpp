@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "screening/DisorderId.h"
-#include "reports/ReportTexts.h"
+#include "reports/RtfReportTexts.h"
 #include "reports/ReportsTestSupport.h"
 
 namespace orva {
@@ -9,12 +9,12 @@ namespace {
 
 using reports_test::PersonRecord;
 
-const ReportRowTexts& Row(const ReportTexts& texts, DisorderId id) {
+const ReportRowTexts& Row(const RtfReportTexts& texts, DisorderId id) {
     return texts.rows[RowIndex(id)];
 }
 
-TEST(PrepareReportTexts, TeacherOnlyAnalysisLeavesSelfAndParentCellsEmpty) {
-    const ReportTexts texts = PrepareReportTexts(reports_test::TeacherOnlyAnalysis());
+TEST(PrepareRtfReportTexts, TeacherOnlyAnalysisLeavesSelfAndParentCellsEmpty) {
+    const RtfReportTexts texts = PrepareRtfReportTexts(reports_test::TeacherOnlyAnalysis());
     for (const ReportRowTexts& row : texts.rows) {
         for (int line = 0; line < kMaxCounts; ++line) {
             EXPECT_EQ(row.values[kSelf][line], "");
@@ -33,9 +33,9 @@ TEST(PrepareReportTexts, TeacherOnlyAnalysisLeavesSelfAndParentCellsEmpty) {
     EXPECT_NE(texts.omega[kTeacher], "");
 }
 
-TEST(PrepareReportTexts, TeacherCellsOfTheThreeRowsNotInTheTeacherReportSayNotAssessed) {
+TEST(PrepareRtfReportTexts, TeacherCellsOfTheThreeRowsNotInTheTeacherReportSayNotAssessed) {
     for (const ReportSet& set : {reports_test::TeacherOnlyAnalysis(), reports_test::FullAnalysis()}) {
-        const ReportTexts texts = PrepareReportTexts(set);
+        const RtfReportTexts texts = PrepareRtfReportTexts(set);
         for (DisorderId id : {DisorderId::SAD, DisorderId::AN, DisorderId::BN}) {
             EXPECT_EQ(Row(texts, id).values[kTeacher][0], "Not Assessed in the TRF");
         }
@@ -43,8 +43,8 @@ TEST(PrepareReportTexts, TeacherCellsOfTheThreeRowsNotInTheTeacherReportSayNotAs
     }
 }
 
-TEST(PrepareReportTexts, ItemsMetTakeTheBracketsOfTheirReporterAndOnlyPositiveLists) {
-    const ReportTexts texts = PrepareReportTexts(reports_test::FullAnalysis());
+TEST(PrepareRtfReportTexts, ItemsMetTakeTheBracketsOfTheirReporterAndOnlyPositiveLists) {
+    const RtfReportTexts texts = PrepareRtfReportTexts(reports_test::FullAnalysis());
     // GAD: Self and Teacher positive, the Parent's endorsed item 14 is not listed.
     EXPECT_EQ(Row(texts, DisorderId::GAD).itemsMet, "[1, 14, 23, 27]; <14, 27, 87, 103>");
     EXPECT_EQ(Row(texts, DisorderId::CD).itemsMet, "[4, 15, 83]; (4, 15, 83)");
@@ -53,19 +53,19 @@ TEST(PrepareReportTexts, ItemsMetTakeTheBracketsOfTheirReporterAndOnlyPositiveLi
     EXPECT_EQ(Row(texts, DisorderId::OCD).cutoffAttained, "NO");
 }
 
-TEST(PrepareReportTexts, RowPositiveOnlyForTheParentShowsYesAndRoundBrackets) {
+TEST(PrepareRtfReportTexts, RowPositiveOnlyForTheParentShowsYesAndRoundBrackets) {
     ReportSet set;
     set.Record(kSelf) = PersonRecord(kSelf, "Ann", "Lee");
     set.Record(kParent) = PersonRecord(kParent, "Ann", "Lee", {{4, 3}, {15, 2}, {83, 5}});
-    const ReportTexts texts = PrepareReportTexts(set);
+    const RtfReportTexts texts = PrepareRtfReportTexts(set);
     EXPECT_EQ(Row(texts, DisorderId::CD).values[kParent][0], "3");
     EXPECT_EQ(Row(texts, DisorderId::CD).values[kSelf][0], "0");
     EXPECT_EQ(Row(texts, DisorderId::CD).cutoffAttained, "YES");
     EXPECT_EQ(Row(texts, DisorderId::CD).itemsMet, "(4, 15, 83)");
 }
 
-TEST(PrepareReportTexts, CountRowHoldsEachReportersPositiveScreensAndNothingElse) {
-    const ReportTexts texts = PrepareReportTexts(reports_test::FullAnalysis());
+TEST(PrepareRtfReportTexts, CountRowHoldsEachReportersPositiveScreensAndNothingElse) {
+    const RtfReportTexts texts = PrepareRtfReportTexts(reports_test::FullAnalysis());
     const ReportRowTexts& count = texts.rows[kPositiveScreensRow];
     EXPECT_EQ(count.values[kSelf][0], "2");
     EXPECT_EQ(count.values[kParent][0], "1");
@@ -74,8 +74,8 @@ TEST(PrepareReportTexts, CountRowHoldsEachReportersPositiveScreensAndNothingElse
     EXPECT_EQ(count.itemsMet, "");
 }
 
-TEST(PrepareReportTexts, OmegaTextsAndReliabilityComeFromEachPresentReport) {
-    const ReportTexts texts = PrepareReportTexts(reports_test::FullAnalysis());
+TEST(PrepareRtfReportTexts, OmegaTextsAndReliabilityComeFromEachPresentReport) {
+    const RtfReportTexts texts = PrepareRtfReportTexts(reports_test::FullAnalysis());
     EXPECT_EQ(texts.omega[kSelf], " 0.54");
     EXPECT_EQ(texts.reliabilityAttained, "YES");
     EXPECT_EQ(
@@ -84,15 +84,15 @@ TEST(PrepareReportTexts, OmegaTextsAndReliabilityComeFromEachPresentReport) {
         "Teacher-report was above the Omega cutoff.");
 }
 
-TEST(PrepareReportTexts, PersonTextsAndCommentsAreEscapedForRtf) {
-    const ReportTexts texts = PrepareReportTexts(reports_test::FullAnalysis());
+TEST(PrepareRtfReportTexts, PersonTextsAndCommentsAreEscapedForRtf) {
+    const RtfReportTexts texts = PrepareRtfReportTexts(reports_test::FullAnalysis());
     EXPECT_EQ(texts.person.name, "Zo\xEB O'Brien \\{Jr\\}");
     EXPECT_EQ(texts.person.comments[kSelf], "[Self: Feels C:\\\\worried\\\\ most days]");
     EXPECT_EQ(texts.person.comments[kParent], "(Parent: Sleeps badly, \\{often\\} late)");
     EXPECT_EQ(texts.person.comments[kTeacher], "\\{No additional 'Teacher-Report' comments were supplied\\}");
 }
 
-TEST(PrepareReportTexts, EveryTextFitsTheCapacityOfItsField) {
+TEST(PrepareRtfReportTexts, EveryTextFitsTheCapacityOfItsField) {
     // The longest texts the fields can give: every text field full of backslashes, every item endorsed.
     ReportSet set;
     for (int slot : {kSelf, kParent, kTeacher}) {
@@ -107,7 +107,7 @@ TEST(PrepareReportTexts, EveryTextFitsTheCapacityOfItsField) {
         for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, 5);
         record.ComputeEndorsements();
     }
-    const ReportTexts texts = PrepareReportTexts(set);
+    const RtfReportTexts texts = PrepareRtfReportTexts(set);
     for (const ReportRowTexts& row : texts.rows) {
         for (int slot = 0; slot < kReportSlots; ++slot) {
             for (const std::string& value : row.values[slot])
@@ -123,8 +123,8 @@ TEST(PrepareReportTexts, EveryTextFitsTheCapacityOfItsField) {
     EXPECT_LE(texts.reliabilityComment.size(), 299u);
 }
 
-TEST(PrepareReportTexts, WithoutAnyReportTheTableCellsAreEmpty) {
-    const ReportTexts texts = PrepareReportTexts(ReportSet());
+TEST(PrepareRtfReportTexts, WithoutAnyReportTheTableCellsAreEmpty) {
+    const RtfReportTexts texts = PrepareRtfReportTexts(ReportSet());
     for (const ReportRowTexts& row : texts.rows) EXPECT_EQ(row, ReportRowTexts{});
     EXPECT_EQ(texts.reliabilityAttained, "");
 }
