@@ -13,7 +13,8 @@ ifeq ($(CI),true)
 CMAKE_FLAGS += -DORVA_WERROR=ON
 endif
 
-.PHONY: all deps configure build run test format-check sanitize fuzz bench snapshots package windows-test clean
+.PHONY: all deps configure build run test format-check sanitize fuzz bench snapshots package windows-deps \
+  windows-build windows-test windows-installer windows-snapshots clean
 
 all: build
 
@@ -34,6 +35,7 @@ run: deps
 test: deps
 	$(MAKE) --no-print-directory format-check
 	bash scripts/check-licence-lines.sh
+	bash scripts/check-no-addresses.sh
 	$(MAKE) --no-print-directory build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize
@@ -77,15 +79,45 @@ package: deps
 	cmake --build $(PACKAGE_DIR) -j $(JOBS)
 	cd $(PACKAGE_DIR) && cpack -G DEB
 
-# The core and the Windows platform code cross-built with mingw-w64, tests run under Wine in a
-# Wine prefix of their own.
-windows-test: deps
+# Windows: the programs cross-built with mingw-w64 against Qt for Windows, which
+# scripts/build-windows-qt.sh builds once per machine (about half an hour) and keeps outside the
+# clone. The tests run under Wine in a Wine prefix of the build's own; the installer is checked
+# by installing it into a fresh one.
+WINDOWS_CMAKE = cmake -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+  -DORVA_MINGW_DEPS=$(abspath $(WINDOWS_DIR))/deps $(if $(filter true,$(CI)),-DORVA_WERROR=ON)
+
+windows-deps: deps
 	bash scripts/build-windows-deps.sh $(WINDOWS_DIR)/deps
-	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
-	  -DORVA_DEV_SETTINGS_OVERRIDE=ON -DORVA_MINGW_DEPS=$(abspath $(WINDOWS_DIR))/deps
-	WINEPREFIX=$(abspath $(WINDOWS_DIR))/wine WINEDEBUG=-all /usr/lib/wine/wine64 wineboot --init
+	nice bash scripts/build-windows-qt.sh > /dev/null
+
+# The tests point ORVA_SETTINGS_DIR at folders of their own, as in the developers' build.
+windows-build: windows-deps
+	$(WINDOWS_CMAKE) -S . -B $(WINDOWS_DIR) -DORVA_MINGW_QT=$$(bash scripts/build-windows-qt.sh) \
+	  -DORVA_DEV_SETTINGS_OVERRIDE=ON
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
-	cd $(WINDOWS_DIR) && WINEPREFIX=$(abspath $(WINDOWS_DIR))/wine WINEDEBUG=-all ctest --output-on-failure
+	WINEDLLOVERRIDES="mscoree,mshtml=" $(WINDOWS_DIR)/wine-run wineboot --init
+
+# Wine's server and services are started before the tests and outside them: started by the
+# first test, they would hold its output open and CTest would wait for them.
+WINE_SERVER = WINEPREFIX=$(abspath $(WINDOWS_DIR))/wine /usr/lib/wine/wineserver
+
+windows-test: windows-build windows-installer
+	-$(WINE_SERVER) -k 2> /dev/null
+	$(WINE_SERVER) -p < /dev/null > /dev/null 2>&1
+	$(WINDOWS_DIR)/wine-run wineboot > /dev/null 2>&1
+	cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS); status=$$?; $(WINE_SERVER) -k; exit $$status
+	bash tests/windows/check-installer.sh $(WINDOWS_DIR)
+
+# Every screen the UI tests visit, as the program shows it on Windows (under Wine and Xvfb).
+windows-snapshots: windows-build
+	bash scripts/snapshots.sh $(WINDOWS_DIR)
+
+# The installer is built as the package is: a release build of the programs only, which reads
+# the export passwords from the machine folder only.
+windows-installer: windows-deps
+	$(WINDOWS_CMAKE) -S . -B $(WINDOWS_DIR)/installer -DORVA_MINGW_QT=$$(bash scripts/build-windows-qt.sh) \
+	  -DORVA_BUILD_TESTS=OFF -DORVA_DEV_SETTINGS_OVERRIDE=OFF -DORVA_INSTALLER_DIR=$(abspath $(WINDOWS_DIR))
+	cmake --build $(WINDOWS_DIR)/installer -j $(JOBS) --target windows-installer
 
 # Every benchmark program; the folders CMake makes beside them (orva_bench_*_autogen) are not run.
 bench: build

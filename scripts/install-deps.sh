@@ -16,10 +16,11 @@ packages=(
   clang libclang-rt-14-dev clang-format
   xvfb xauth poppler-utils
   libreoffice-writer-nogui libreoffice-calc-nogui unzip
-  fonts-liberation2 fonts-ebgaramond
+  fonts-liberation2 fonts-ebgaramond fonts-dejavu-core
   desktop-file-utils appstream man-db bsdextrautils dpkg-dev file lintian
   shared-mime-info xdg-utils libfile-mimeinfo-perl  # xdg-mime names a record file's type
-  g++-mingw-w64-x86-64-posix wine64 autoconf automake libtool curl
+  g++-mingw-w64-x86-64-posix wine64 autoconf automake libtool
+  nsis icoutils x11-utils python3 debian-archive-keyring
 )
 
 missing=()

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "ui/Workspace.h"
 
-#include <QFile>
-
 #include "store/StoreMessages.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
@@ -12,9 +10,9 @@ namespace orva {
 
 namespace {
 
-// A path as the messages name files.
+// A path as the messages name files; paths reach the file functions as UTF-8.
 std::string Shown(const std::string& path) {
-    return path.empty() ? path : MessageName(QFile::decodeName(QByteArray::fromStdString(path)));
+    return path.empty() ? path : MessageName(QString::fromUtf8(path));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "ui/analysis/AnalysisForm.h"
 #include "ui/commands/AnalysisCommand.h"
 #include "settings/SettingsStore.h"
+#include "ui/selection/RecordPath.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/support/UiTestSupport.h"
 
@@ -57,7 +58,7 @@ class AnalysisCommandTest : public QObject {
         AssessmentRecord other = MakeRecord(kSelf, Person{"JO", "BLOGGS"});
         RecordFile file(TestClock());
         int position = -1;
-        return file.WriteRecord(QFile::encodeName(stem + QStringLiteral(".rpc")).toStdString(),
+        return file.WriteRecord(FileSystemPath(stem + QStringLiteral(".rpc")),
                                 EncodeForStorage(other, TestClock()), 0, position) == 0;
     }
 

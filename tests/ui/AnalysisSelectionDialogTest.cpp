@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: Apache-2.0
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include <QGroupBox>
 #include <QtTest>
 
 #include "ui/selection/AnalysisSelectionDialog.h"
 #include "ui/selection/RecordEntryList.h"
 #include "screening/ReportSet.h"
+#include "store/FileSystem.h"
+#include "ui/selection/RecordPath.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/support/UiTestSupport.h"
 #include "ui/SelectionTestSupport.h"
@@ -32,19 +30,22 @@ bool WritePersonFile(const QString& path) {
                MakeRecord(kParent, {}, {}, false, "Sam Citizen")});
 }
 
-// Holds the file with an exclusive lock, as another program using it would.
+// Holds the file open and locked, as another ORVA program using it would.
 class FileLock {
   public:
-    explicit FileLock(const QString& path) : fd_(::open(QFile::encodeName(path).constData(), O_RDWR)) {
-        locked_ = fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
+    explicit FileLock(const QString& path) {
+        bool created = false;
+        locked_ = fs_.Open(FileSystemPath(path), OpenMode::ReadWrite, 0, handle_, created) == 0 &&
+                  fs_.LockExclusive(handle_) == 0;
     }
     ~FileLock() {
-        if (fd_ >= 0) ::close(fd_);
+        if (handle_ >= 0) fs_.Close(handle_);
     }
     bool Locked() const { return locked_; }
 
   private:
-    int fd_;
+    FileSystem& fs_ = DefaultFileSystem();
+    FileSystem::Handle handle_ = -1;
     bool locked_ = false;
 };
 
@@ -76,7 +77,7 @@ class AnalysisSelectionTest : public QObject {
     };
 
     std::string StoredPath(const QString& stem) const {
-        return QFile::encodeName(stem + QStringLiteral(".rpc")).toStdString();
+        return FileSystemPath(stem + QStringLiteral(".rpc"));
     }
 
     // The dialog with the person typed in and the list loaded without any message.

@@ -4,6 +4,7 @@
 
 #include "ui/selection/EditSelectionDialog.h"
 #include "ui/selection/RecordEntryList.h"
+#include "ui/selection/RecordPath.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/support/UiTestSupport.h"
 #include "ui/SelectionTestSupport.h"
@@ -95,7 +96,7 @@ class EditSelectionTest : public QObject {
         Find<QRadioButton>(s.dialog, "completeOnScreenRadio")->click();
         Click(s.dialog, "confirmButton");
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(QFile::decodeName(QByteArray::fromStdString(s.dialog.Selection().path)),
+        QCOMPARE(FromFileSystemPath(s.dialog.Selection().path),
                  stem_ + QStringLiteral(".rpc"));
         QCOMPARE(s.dialog.Selection().position, 2);
         // The row the entry showed goes along, for the record read later to be held against.

@@ -205,7 +205,9 @@ class ExportDialogTest : public QObject {
                                                                Path("full").toStdString(), CountsOf(stem_))));
         QCOMPARE(prompter_->Last().caption, QStringLiteral("Export OK"));
         QCOMPARE(FileBytes(Path("full.csv")), ExpectedCsv(stem_));
+#ifndef Q_OS_WIN
         QVERIFY(OwnerOnly(Path("full.csv")));
+#endif
         QCOMPARE(dialog_->result(), int(QDialog::Accepted));
         QCOMPARE(dialog_->UsedRecordFileName(), stem_);
         QCOMPARE(dialog_->UsedExportName(), Path("full"));
@@ -400,6 +402,9 @@ class ExportDialogTest : public QObject {
                                                         "    orva-cli set-export-password SLOT"));
 
         SetPassword("secret words");
+#ifndef Q_OS_WIN
+        // Windows keeps who may change a file in its access list, which Qt's permissions leave
+        // alone.
         QVERIFY(QFile::setPermissions(file, QFile::permissions(file) | QFileDevice::WriteOther));
         prompter_->ExpectMessage();
         RunExportFileCommand(workspace, nullptr);
@@ -410,6 +415,7 @@ class ExportDialogTest : public QObject {
                            "file and every folder above it\nowned by the administrator and writable by the\n"
                            "administrator only. To be put right:\n    ") +
                 file);
+#endif
 
         QFile garbled(file);
         QVERIFY(garbled.open(QIODevice::WriteOnly | QIODevice::Truncate));

@@ -47,7 +47,8 @@ inline QByteArray FileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Report files hold personal health data: only their owner may read them.
+// Report files hold personal health data: only their owner may read them. These are POSIX
+// modes; on Windows a new file takes the access list of its folder.
 inline bool OwnerOnly(const QString& path) {
     const QFileDevice::Permissions others =
         QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;

@@ -81,6 +81,9 @@ class PrintCommandTest : public QObject {
     // Printing to a file goes through the program's output writer: the PDF is written whole,
     // and never under a record file's name.
     void printingToAFileWritesThePdfButNeverARecordFile() {
+#ifdef Q_OS_WIN
+        QSKIP("the print dialog is Windows' own, which a test cannot answer");
+#endif
         ShowAnalysis();
         QTemporaryDir folder;
         const auto printTo = [this](const QString& path) {
@@ -112,6 +115,9 @@ class PrintCommandTest : public QObject {
     }
 
     void aCancelledPrintDialogPrintsNothing() {
+#ifdef Q_OS_WIN
+        QSKIP("the print dialog is Windows' own, which a test cannot answer");
+#endif
         ShowAnalysis();
         auto shown = WhenModalShown([](QWidget* modal) {
             QVERIFY(qobject_cast<QPrintDialog*>(modal) != nullptr);

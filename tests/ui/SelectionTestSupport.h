@@ -18,6 +18,7 @@
 #include "store/RecordFile.h"
 #include "store/RecordFormat.h"
 #include "ui/AnalysisTestRecords.h"
+#include "ui/selection/RecordPath.h"
 
 // Record files and dialog handling for the selection dialog tests.
 namespace orva::selection_test {
@@ -36,7 +37,7 @@ inline bool WriteRecordFile(const QString& path, std::vector<AssessmentRecord> r
         clock.Set(when);
         RecordFile file(clock);
         int position = -1;
-        if (file.WriteRecord(QFile::encodeName(path).toStdString(), EncodeForStorage(records[i], clock), -1,
+        if (file.WriteRecord(FileSystemPath(path), EncodeForStorage(records[i], clock), -1,
                              position) != 0)
             return false;
     }

@@ -68,7 +68,8 @@ class WorkspaceTest : public QObject {
         QCOMPARE(RecordStore().List(RecordFilePath(path), true, false, list), 0);
         QCOMPARE(list.RowCount(), 1);
         QCOMPARE(shown.caption, QStringLiteral("Unfinished Change Not Applied"));
-        QVERIFY2(shown.text.contains(QString::fromStdString(path + "-journal.unmatched-1")), qPrintable(shown.text));
+        QVERIFY2(shown.text.contains(QDir::toNativeSeparators(QString::fromStdString(path + "-journal.unmatched-1"))),
+                 qPrintable(shown.text));
         QCOMPARE(shown.icon, MessageIcon::Exclamation);
     }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "ui/commands/EditCommand.h"
 
-#include <QFile>
 #include <optional>
 
 #include "model/AssessmentRecord.h"
@@ -47,7 +46,7 @@ std::optional<AssessmentRecord> ReadChosen(Workspace& workspace, const EditSelec
 QString OwnFileName(const QString& typed, const std::string& loadedPath) {
     const RecordPathCheck check = CheckRecordPath(typed);
     if (check.ok && FileSystemPath(check.fullPath) == loadedPath) return typed;
-    return CheckRecordPath(QFile::decodeName(QByteArray::fromStdString(loadedPath))).name;
+    return CheckRecordPath(FromFileSystemPath(loadedPath)).name;
 }
 
 void KeepFileAndMethod(AppSettings& settings, const QString& fileName, const char* method) {

@@ -27,12 +27,6 @@ namespace orva {
 
 namespace {
 
-// The names are compared and split in the file system's encoding, where a folder separator is
-// always the one byte it looks like.
-QString FromPath(const std::string& path) {
-    return QString::fromStdString(path);
-}
-
 QLineEdit* NameEdit(const QString& text, const char* name, QWidget* parent) {
     auto* edit = new QLineEdit(text, parent);
     edit->setObjectName(QString::fromLatin1(name));
@@ -124,7 +118,7 @@ bool ExportDialog::UpdateExportName() {
         FileSystemPath(RecordFileStem()), FileSystemPath(exportNameEdit_->text()), rememberedBaseName_);
     if (!update.changed) return false;
     rememberedBaseName_ = update.rememberedBaseName;
-    exportNameEdit_->setText(FromPath(update.exportName));
+    exportNameEdit_->setText(FromFileSystemPath(update.exportName));
     prompter_.Message(*update.message);
     exportNameEdit_->setFocus();
     exportNameEdit_->setSelection(0, std::max<int>(0, static_cast<int>(exportNameEdit_->text().size()) - 1));
@@ -160,8 +154,8 @@ void ExportDialog::Export() {
         return;
     }
     const QString recordFileName = RecordFileStem();
-    const QString exportName =
-        FromPath(WithoutTypedExtension(FileSystemPath(exportNameEdit_->text()), texts::kCsvSuffixLabel));
+    const QString exportName = FromFileSystemPath(
+        WithoutTypedExtension(FileSystemPath(exportNameEdit_->text()), texts::kCsvSuffixLabel));
     if (const auto refusal = CheckSaveFileName(FileSystemPath(exportName))) {
         prompter_.Message(*refusal);
         exportNameEdit_->setFocus();

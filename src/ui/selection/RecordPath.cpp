@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "ui/selection/RecordPath.h"
 
-#include <QFile>
 #include <string>
 
 #include "model/FileNameRules.h"
@@ -41,7 +40,11 @@ QString AcceptBrowsedRecordPath(const QString& path) {
 }
 
 std::string FileSystemPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+    return path.toUtf8().toStdString();
+}
+
+QString FromFileSystemPath(const std::string& path) {
+    return QString::fromUtf8(path);
 }
 
 }  // namespace orva

@@ -23,7 +23,10 @@ QString RecordFileOnDisk(const QString& typed);
 // A path chosen in the file box, without ".rpc"; empty when the path is refused.
 QString AcceptBrowsedRecordPath(const QString& path);
 
-// The path as the file functions take it (the system's encoding for file names).
+// The path as the file functions take it: UTF-8, which the Windows file system turns into
+// the wide names Windows keeps (not the ANSI code page, which cannot hold every name).
 std::string FileSystemPath(const QString& path);
+// A path the file functions were given, as text.
+QString FromFileSystemPath(const std::string& path);
 
 }  // namespace orva

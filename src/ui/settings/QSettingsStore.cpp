@@ -30,10 +30,11 @@ void KeepToTheUser(const QString& path, bool folder) {
 
 std::unique_ptr<SettingsStore> SettingsStore::ForThisUser() {
 #ifdef Q_OS_WIN
-    return RegistrySettingsStore::ForThisUser();
-#else
-    return std::make_unique<QSettingsStore>(QSettingsStore::IniFileLocation(), QSettings::IniFormat);
+    // A development build given a settings folder keeps them there, as on Linux, so that its
+    // tests never touch the user's own settings in the registry.
+    if (OverriddenSettingsFolder().empty()) return RegistrySettingsStore::ForThisUser();
 #endif
+    return std::make_unique<QSettingsStore>(QSettingsStore::IniFileLocation(), QSettings::IniFormat);
 }
 
 QSettingsStore::QSettingsStore(QString location, QSettings::Format format)

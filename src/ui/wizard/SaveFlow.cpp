@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "ui/wizard/SaveFlow.h"
 
-#include <QFile>
-
 #include "store/StoreMessages.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
@@ -48,7 +46,7 @@ void TellSave(WizardContext& context, const SaveAttempt& attempt) {
         SaveSucceededMessage(r.GetFirstName(), r.GetLastName(), r.GetText(TextField::BirthDate), {});
     // The path is not a record text: it is shown as the file functions were given it.
     context.prompter.Message(CoreText::ToQt(done.caption),
-                             CoreText::ToQt(done.text) + QFile::decodeName(QByteArray::fromStdString(attempt.saved.path)),
+                             CoreText::ToQt(done.text) + FromFileSystemPath(attempt.saved.path),
                              done.icon);
 }
 

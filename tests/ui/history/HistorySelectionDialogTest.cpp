@@ -3,6 +3,7 @@
 
 #include "ui/SelectionTestSupport.h"
 #include "ui/history/HistorySelectionDialog.h"
+#include "ui/selection/RecordPath.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/support/UiTestSupport.h"
 
@@ -82,7 +83,7 @@ class HistorySelectionDialogTest : public QObject {
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
         QCOMPARE(static_cast<int>(s.offered.size()), 1);
         const HistoryChoice& choice = s.offered.front();
-        QCOMPARE(choice.path.OnDisk(), QFile::encodeName(stem_ + QStringLiteral(".rpc")).toStdString());
+        QCOMPARE(choice.path.OnDisk(), FileSystemPath(stem_ + QStringLiteral(".rpc")));
         QCOMPARE(choice.person.firstName, std::string("alex"));
         QCOMPARE(choice.person.lastName, std::string("CITIZEN"));
         QCOMPARE(choice.person.birthYear, 2012);

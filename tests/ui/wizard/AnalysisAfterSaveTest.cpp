@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "ui/selection/RecordPath.h"
 #include "ui/wizard/AnalysisAfterSave.h"
 #include "ui/wizard/RelatedRecords.h"
 
@@ -38,8 +39,7 @@ class AnalysisAfterSaveTest : public QObject {
         ReportSet analysis;
         analysis.Record(kSelf).SetLastName("STALE");
         // Position 1 lies beyond the file's end: neither listed nor readable.
-        QVERIFY(FillAnalysisAfterSave(QFile::encodeName(path).toStdString(), 1, Saved(kParent), related,
-                                      analysis));
+        QVERIFY(FillAnalysisAfterSave(FileSystemPath(path), 1, Saved(kParent), related, analysis));
         QVERIFY(analysis.IsSlotEmpty(kSelf));
         QVERIFY(analysis.IsSlotEmpty(kTeacher));
         QCOMPARE(analysis.Record(kParent).GetObserverName(), std::string("IN MEMORY"));
@@ -47,7 +47,7 @@ class AnalysisAfterSaveTest : public QObject {
 
     void missingFileShowsTheCopyInMemory() {
         ReportSet analysis;
-        const std::string path = QFile::encodeName(dir_.filePath(QStringLiteral("gone.rpc"))).toStdString();
+        const std::string path = FileSystemPath(dir_.filePath(QStringLiteral("gone.rpc")));
         QVERIFY(FillAnalysisAfterSave(path, 0, Saved(kSelf), true, analysis));
         QCOMPARE(analysis.Record(kSelf).GetObserverName(), std::string("IN MEMORY"));
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("gone.rpc"))));
@@ -56,7 +56,7 @@ class AnalysisAfterSaveTest : public QObject {
     void recordWithoutReporterOrNameCannotBeShown() {
         ReportSet analysis;
         analysis.Record(kSelf).SetLastName("STALE");
-        const std::string path = QFile::encodeName(dir_.filePath(QStringLiteral("gone.rpc"))).toStdString();
+        const std::string path = FileSystemPath(dir_.filePath(QStringLiteral("gone.rpc")));
         QVERIFY(!FillAnalysisAfterSave(path, 0, AssessmentRecord{}, false, analysis));
         QVERIFY(!analysis.AnyPresent());
         AssessmentRecord nameless = Saved(kSelf);

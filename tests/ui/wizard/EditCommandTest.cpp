@@ -10,6 +10,7 @@
 #include "ui/SelectionTestSupport.h"
 #include "ui/Workspace.h"
 #include "ui/commands/EditCommand.h"
+#include "ui/selection/RecordPath.h"
 #include "ui/settings/AppSettings.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/wizard/EditDriver.h"
@@ -243,7 +244,7 @@ class EditCommandTest : public QObject {
             AssessmentRecord newer = listed;
             const FixedClock later(LocalDateTime{2026, 6, 15, 9, 0, 0});
             QCOMPARE(RecordStore(DefaultFileSystem(), later)
-                         .Replace(RecordFilePath(QFile::encodeName(path).toStdString()), 3, listed, newer),
+                         .Replace(RecordFilePath(FileSystemPath(path)), 3, listed, newer),
                      0);
             before = FileBytes(path);
             prompter.ExpectMessage([](const Prompt& p) {

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "ui/wizard/PaperDriver.h"
 #include "ui/wizard/PaperEditWizard.h"
 #include "ui/wizard/RecordSaver.h"
+#include "ui/selection/RecordPath.h"
 
 // Stored records to edit, and the two edit wizards run over one of them as the Edit command
 // runs them: a working copy of the record read, in the wizard's data-entry mode.
@@ -57,7 +59,7 @@ inline AssessmentRecord RecordToEdit(int reporter, const char* first = "Alex", i
 inline bool WriteRecords(const QString& path, std::vector<AssessmentRecord> records) {
     for (std::size_t i = 0; i < records.size(); ++i) {
         const FixedClock clock(LocalDateTime{2026, 6, 1, 9, static_cast<int>(i), 0});
-        if (AppendRecord(records[i], QFile::encodeName(path).toStdString(), clock).code != 0) return false;
+        if (AppendRecord(records[i], FileSystemPath(path), clock).code != 0) return false;
     }
     return true;
 }
@@ -81,22 +83,32 @@ inline int RecordCount(const QByteArray& file) {
 // write access to. (Tests run with every right, so a file's permissions would not stop them.)
 class ReadOnlyFile final : public test::ForwardingFileSystem {
   public:
-    explicit ReadOnlyFile(const QString& path) : path_(QFile::encodeName(path).toStdString()) {}
+    explicit ReadOnlyFile(const QString& path) : path_(Unified(FileSystemPath(path))) {}
 
     int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
              bool& created) override {
-        if (path == path_ && mode != OpenMode::ReadOnly) return kAccessDenied;
+        if (Unified(path) == path_ && mode != OpenMode::ReadOnly) return kAccessDenied;
         return Inner().Open(path, mode, permissions, handle, created);
     }
-    int Remove(const std::string& path) override { return path == path_ ? kAccessDenied : Inner().Remove(path); }
+    int Remove(const std::string& path) override {
+        return Unified(path) == path_ ? kAccessDenied : Inner().Remove(path);
+    }
     int Rename(const std::string& from, const std::string& to, bool replace) override {
-        return to == path_ ? kAccessDenied : Inner().Rename(from, to, replace);
+        return Unified(to) == path_ ? kAccessDenied : Inner().Rename(from, to, replace);
     }
     int Publish(TemporaryFile& file, const std::string& path, bool replace) override {
-        return path == path_ ? kAccessDenied : Inner().Publish(file, path, replace);
+        return Unified(path) == path_ ? kAccessDenied : Inner().Publish(file, path, replace);
     }
 
   private:
+    // The store names a file with Windows' own separators there.
+    static std::string Unified(std::string path) {
+#ifdef _WIN32
+        std::replace(path.begin(), path.end(), '\\', '/');
+#endif
+        return path;
+    }
+
     std::string path_;
 };
 
@@ -109,7 +121,7 @@ struct EditRunState {
     EditRunState(const QString& path, int position, EditMethod method, const QString& ownFileName)
         : reference(Read(path, position)),
           edit{reference,
-               {QFile::encodeName(path).toStdString(), position, RecordList::MakeRow(reference, position)},
+               {FileSystemPath(path), position, RecordList::MakeRow(reference, position)},
                ownFileName.isEmpty() ? path.chopped(4) : ownFileName},
           working(reference),
           fileName(edit.ownFileName) {

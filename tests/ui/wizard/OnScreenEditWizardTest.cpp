@@ -5,6 +5,7 @@
 #include "model/ModelTexts.h"
 #include "store/RecordStore.h"
 #include "store/StoreTexts.h"
+#include "ui/selection/RecordPath.h"
 #include "ui/wizard/EditDriver.h"
 
 using namespace orva;
@@ -278,7 +279,7 @@ class OnScreenEditWizardTest : public QObject {
         theirs.SetResponse(4, 0);
         const FixedClock later(LocalDateTime{2026, 6, 15, 10, 0, 0});
         QCOMPARE(RecordStore(DefaultFileSystem(), later)
-                     .Replace(RecordFilePath(QFile::encodeName(path).toStdString()), 2, run.Reference(), theirs),
+                     .Replace(RecordFilePath(FileSystemPath(path)), 2, run.Reference(), theirs),
                  0);
         const QByteArray before = FileBytes(path);
         run.Prompts().ExpectMessage([](const Prompt& p) {

@@ -5,6 +5,7 @@
 #include "settings/SettingsStore.h"
 #include "store/RecordStore.h"
 #include "store/StoreTexts.h"
+#include "ui/selection/RecordPath.h"
 #include "ui/settings/AppSettings.h"
 #include "ui/wizard/EditDriver.h"
 #include "ui/wizard/ResponseField.h"
@@ -173,7 +174,7 @@ class PaperEditWizardTest : public QObject {
         theirs.SetObserverName("Someone Else");
         const FixedClock later(LocalDateTime{2026, 6, 15, 10, 0, 0});
         QCOMPARE(RecordStore(DefaultFileSystem(), later)
-                     .Replace(RecordFilePath(QFile::encodeName(path).toStdString()), 2, run.Reference(), theirs),
+                     .Replace(RecordFilePath(FileSystemPath(path)), 2, run.Reference(), theirs),
                  0);
         const QByteArray before = FileBytes(path);
         run.Prompts().ExpectMessage([](const Prompt& p) { QCOMPARE(p.text, Utf8(texts::kSaveRecordChanged)); });

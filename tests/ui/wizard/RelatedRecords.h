@@ -6,6 +6,7 @@
 
 #include "model/AssessmentRecord.h"
 #include "model/Clock.h"
+#include "ui/selection/RecordPath.h"
 #include "ui/wizard/RecordSaver.h"
 
 // Records of one person saved at known times, for the analysis shown after a paper save.
@@ -23,7 +24,7 @@ inline int SaveAt(const QString& path, int reporter, const char* first, const ch
     record.SetObserverName(observer);
     for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, item % 3);
     const FixedClock clock(when);
-    const SaveOutcome outcome = AppendRecord(record, QFile::encodeName(path).toStdString(), clock);
+    const SaveOutcome outcome = AppendRecord(record, FileSystemPath(path), clock);
     return outcome.code == 0 ? outcome.position : -1;
 }
 

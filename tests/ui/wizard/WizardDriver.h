@@ -17,6 +17,7 @@
 #include "model/ItemCatalogue.h"
 #include "store/RecordCodec.h"
 #include "store/RecordFile.h"
+#include "ui/selection/RecordPath.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/support/UiTestSupport.h"
 #include "ui/wizard/OnScreenWizard.h"
@@ -210,7 +211,7 @@ public:
 inline bool ReadBack(const QString& path, int position, AssessmentRecord& record) {
     StoredRecord stored{};
     RecordFile file(Today());
-    if (file.ReadRecordAt(QFile::encodeName(path).toStdString(), position, stored) !=
+    if (file.ReadRecordAt(FileSystemPath(path), position, stored) !=
         static_cast<int>(kStoredRecordSize))
         return false;
     return DecodeFromStorage(record, stored.data()) == 0;
