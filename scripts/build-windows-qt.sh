@@ -57,7 +57,9 @@ options=(
   -DFEATURE_textmarkdownwriter=OFF
   -DFEATURE_pkg_config=OFF
 )
-key=$( { printf '%s\n' "${options[@]}"; cat "$toolchain"; x86_64-w64-mingw32-g++-posix --version | head -1; } \
+# The toolchain's comments and blank lines do not change the build, so they do not change the key.
+key=$( { printf '%s\n' "${options[@]}"; grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$toolchain"; \
+         x86_64-w64-mingw32-g++-posix --version | head -1; } \
   | sha256sum | cut -c1-12)
 prefix="$cache/qt6-base-${version%%+*}-$key"
 
