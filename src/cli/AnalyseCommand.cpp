@@ -151,12 +151,12 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     return loaded.status;
 }
 
-constexpr ArgumentSpec kArguments[] = {kRecordFileArgument};
-constexpr OptionSpec kOptions[] = {kRecordOption, kJsonOption};
+constexpr ArgumentDefinition kArguments[] = {kRecordFileArgument};
+constexpr OptionDefinition kOptions[] = {kRecordOption, kJsonOption};
 
 }  // namespace
 
-constinit const CommandSpec kAnalyseCommand{
+constinit const CommandDefinition kAnalyseCommand{
     .name = "analyse",
     .synopsis = texts::kAnalyseSynopsis,
     .description = texts::kAnalyseDescription,

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
-#include "cli/CommandSpec.h"
+#include "cli/CommandDefinition.h"
 
 namespace orva::cli {
 
 // orva-cli analyse FILE --record POS [--record POS] [--record POS] [--json]: what the analysis
 // grids show for up to three records of the file, at most one per reporter.
-extern const CommandSpec kAnalyseCommand;
+extern const CommandDefinition kAnalyseCommand;
 
 }  // namespace orva::cli

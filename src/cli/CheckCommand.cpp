@@ -74,12 +74,12 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     return check.damaged.empty() ? kExitSuccess : kExitPartial;
 }
 
-constexpr ArgumentSpec kArguments[] = {kRecordFileArgument};
-constexpr OptionSpec kOptions[] = {kJsonOption};
+constexpr ArgumentDefinition kArguments[] = {kRecordFileArgument};
+constexpr OptionDefinition kOptions[] = {kJsonOption};
 
 }  // namespace
 
-constinit const CommandSpec kCheckCommand{
+constinit const CommandDefinition kCheckCommand{
     .name = "check",
     .synopsis = texts::kCheckSynopsis,
     .description = texts::kCheckDescription,

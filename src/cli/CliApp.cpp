@@ -27,7 +27,7 @@ int HelpWritten(std::ostream& out, std::ostream& err) {
     return kExitRefused;
 }
 
-int RunCommand(const CommandSpec& command, const std::vector<std::string>& words, std::ostream& out,
+int RunCommand(const CommandDefinition& command, const std::vector<std::string>& words, std::ostream& out,
                std::ostream& err) {
     const ParseResult parsed = ParseCommand(command, words);
     if (parsed.helpWanted) {
@@ -72,7 +72,7 @@ int Run(int argc, const char* const argv[], std::ostream& out, std::ostream& err
     const UnmatchedJournalListening listening([&err](const UnmatchedJournal& journal) {
         PrintPlainMessage(err, UnmatchedJournalMessage(journal.recordFile, journal.keptAs));
     });
-    for (const CommandSpec* command : AllCommands()) {
+    for (const CommandDefinition* command : AllCommands()) {
         if (command->name == name)
             return RunCommand(*command, std::vector<std::string>(argv + 2, argv + argc), out, err);
     }

@@ -18,7 +18,7 @@ constexpr std::size_t kColumnGap = 2;
 
 std::string UsageText() {
     std::string usage = texts::kUsageHeading;
-    for (const CommandSpec* command : AllCommands()) {
+    for (const CommandDefinition* command : AllCommands()) {
         usage.append(texts::kUsageIndent)
             .append(texts::kProgram)
             .append(" ")
@@ -28,10 +28,11 @@ std::string UsageText() {
     return usage.append(texts::kUsageCommonLines).append(texts::kUsageNotes);
 }
 
-void WriteCommandHelp(std::ostream& out, const CommandSpec& spec) {
+void WriteCommandHelp(std::ostream& out, const CommandDefinition& definition) {
     std::vector<std::pair<std::string, std::string_view>> lines;
-    for (const ArgumentSpec& argument : spec.arguments) lines.emplace_back(argument.name, argument.help);
-    for (const OptionSpec& option : spec.options) {
+    for (const ArgumentDefinition& argument : definition.arguments)
+        lines.emplace_back(argument.name, argument.help);
+    for (const OptionDefinition& option : definition.options) {
         std::string name(option.name);
         if (!option.valueName.empty()) name.append(" ").append(option.valueName);
         lines.emplace_back(std::move(name), option.help);
@@ -40,12 +41,12 @@ void WriteCommandHelp(std::ostream& out, const CommandSpec& spec) {
     std::size_t width = 0;
     for (const auto& line : lines) width = std::max(width, line.first.size());
 
-    out << texts::kHelpUsage << spec.synopsis << "\n\n" << spec.description << '\n';
+    out << texts::kHelpUsage << definition.synopsis << "\n\n" << definition.description << '\n';
     for (const auto& [name, help] : lines) {
         out << texts::kUsageIndent << name << std::string(width - name.size() + kColumnGap, ' ') << help
             << '\n';
     }
-    out << '\n' << spec.exitStatus;
+    out << '\n' << definition.exitStatus;
 }
 
 }  // namespace orva::cli

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "cli/CommandSpec.h"
+#include "cli/CommandDefinition.h"
 
 namespace orva::cli {
 
@@ -13,6 +13,6 @@ std::string UsageText();
 
 // What `orva-cli COMMAND --help` prints: the command's synopsis, what it does, a line for each
 // of its arguments and options, and its exit status.
-void WriteCommandHelp(std::ostream& out, const CommandSpec& spec);
+void WriteCommandHelp(std::ostream& out, const CommandDefinition& definition);
 
 }  // namespace orva::cli

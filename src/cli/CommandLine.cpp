@@ -15,17 +15,17 @@ bool IsOption(std::string_view word) {
     return word.size() > 1 && word.front() == '-';
 }
 
-const OptionSpec* FindOption(const CommandSpec& spec, std::string_view name) {
-    const auto found = std::find_if(spec.options.begin(), spec.options.end(),
-                                    [name](const OptionSpec& option) { return option.name == name; });
-    return found == spec.options.end() ? nullptr : &*found;
+const OptionDefinition* FindOption(const CommandDefinition& definition, std::string_view name) {
+    const auto found = std::find_if(definition.options.begin(), definition.options.end(),
+                                    [name](const OptionDefinition& option) { return option.name == name; });
+    return found == definition.options.end() ? nullptr : &*found;
 }
 
 }  // namespace
 
 // Builds a ParsedCommand word by word.
 struct CommandLineParser {
-    const CommandSpec& spec;
+    const CommandDefinition& definition;
     const std::vector<std::string>& words;
     ParseResult result;
 
@@ -38,7 +38,7 @@ struct CommandLineParser {
         const std::string& word = words[i];
         const std::size_t equals = word.find('=');
         const std::string name = word.substr(0, equals);
-        const OptionSpec* option = FindOption(spec, name);
+        const OptionDefinition* option = FindOption(definition, name);
         // A flag is never written with a value.
         if (option == nullptr || (option->valueName.empty() && equals != std::string::npos)) {
             return Refuse(texts::kUnknownOption, word);
@@ -60,7 +60,7 @@ struct CommandLineParser {
     }
 
     void TakeArgument(const std::string& word) {
-        if (result.command.arguments_.size() == spec.arguments.size())
+        if (result.command.arguments_.size() == definition.arguments.size())
             return Refuse(texts::kExtraArgument, word);
         result.command.arguments_.push_back(word);
     }
@@ -81,7 +81,8 @@ struct CommandLineParser {
             }
         }
         const std::size_t given = result.command.arguments_.size();
-        if (!result.problem && given < spec.arguments.size()) Refuse(spec.arguments[given].missing);
+        if (!result.problem && given < definition.arguments.size())
+            Refuse(definition.arguments[given].missing);
         return std::move(result);
     }
 };
@@ -106,8 +107,8 @@ std::vector<std::string> ParsedCommand::All(std::string_view option) const {
     return values;
 }
 
-ParseResult ParseCommand(const CommandSpec& spec, const std::vector<std::string>& words) {
-    return CommandLineParser{spec, words, {}}.Parse();
+ParseResult ParseCommand(const CommandDefinition& definition, const std::vector<std::string>& words) {
+    return CommandLineParser{definition, words, {}}.Parse();
 }
 
 std::optional<int> ParsePosition(std::string_view text) {

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "cli/CliTexts.h"
-#include "cli/CommandSpec.h"
+#include "cli/CommandDefinition.h"
 
 namespace orva::cli {
 
-// The words of one command after its name, checked against its CommandSpec.
+// The words of one command after its name, checked against its CommandDefinition.
 class ParsedCommand {
   public:
     const std::vector<std::string>& Arguments() const { return arguments_; }
@@ -41,9 +41,9 @@ struct ParseResult {
     std::optional<UsageProblem> problem;
 };
 
-// Checks `words` against `spec` in the order they come; the first fault is the one named.
+// Checks `words` against `definition` in the order they come; the first fault is the one named.
 // A word starting with '-' (other than "-" alone) is an option until "--", which ends them.
-ParseResult ParseCommand(const CommandSpec& spec, const std::vector<std::string>& words);
+ParseResult ParseCommand(const CommandDefinition& definition, const std::vector<std::string>& words);
 
 // A record position as given to --record: digits only, within int.
 std::optional<int> ParsePosition(std::string_view text);
@@ -53,12 +53,12 @@ std::vector<int> RecordPositions(const ParsedCommand& line);
 bool IsRecordPosition(std::string_view text);
 
 // The record file most commands take first.
-inline constexpr ArgumentSpec kRecordFileArgument{"FILE", texts::kFileHelp, texts::kMissingFile};
+inline constexpr ArgumentDefinition kRecordFileArgument{"FILE", texts::kFileHelp, texts::kMissingFile};
 
 // Options more than one command takes.
-inline constexpr OptionSpec kJsonOption{"--json", "", texts::kJsonHelp};
-inline constexpr OptionSpec kRecordOption{
+inline constexpr OptionDefinition kJsonOption{"--json", "", texts::kJsonHelp};
+inline constexpr OptionDefinition kRecordOption{
     "--record", "POS", texts::kRecordHelp, IsRecordPosition, texts::kBadPosition, texts::kMissingPosition};
-inline constexpr OptionSpec kReplaceOption{"--replace", "", texts::kReplaceHelp};
+inline constexpr OptionDefinition kReplaceOption{"--replace", "", texts::kReplaceHelp};
 
 }  // namespace orva::cli

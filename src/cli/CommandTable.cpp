@@ -13,8 +13,8 @@
 
 namespace orva::cli {
 
-std::span<const CommandSpec* const> AllCommands() {
-    static constexpr const CommandSpec* kCommands[] = {
+std::span<const CommandDefinition* const> AllCommands() {
+    static constexpr const CommandDefinition* kCommands[] = {
         &kListCommand,   &kAnalyseCommand, &kCompareCommand,           &kHistoryCommand, &kExportCommand,
         &kImportCommand, &kReportCommand,  &kSetExportPasswordCommand, &kCheckCommand,
     };

@@ -3,12 +3,12 @@
 
 #include <span>
 
-#include "cli/CommandSpec.h"
+#include "cli/CommandDefinition.h"
 
 namespace orva::cli {
 
 // Every command of orva-cli, in the order the usage lists them; a new command is one more entry
 // and a file of its own.
-std::span<const CommandSpec* const> AllCommands();
+std::span<const CommandDefinition* const> AllCommands();
 
 }  // namespace orva::cli

@@ -153,12 +153,12 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     return loaded.status;
 }
 
-constexpr ArgumentSpec kArguments[] = {kRecordFileArgument};
-constexpr OptionSpec kOptions[] = {kRecordOption, kJsonOption};
+constexpr ArgumentDefinition kArguments[] = {kRecordFileArgument};
+constexpr OptionDefinition kOptions[] = {kRecordOption, kJsonOption};
 
 }  // namespace
 
-constinit const CommandSpec kCompareCommand{
+constinit const CommandDefinition kCompareCommand{
     .name = "compare",
     .synopsis = texts::kCompareSynopsis,
     .description = texts::kCompareDescription,

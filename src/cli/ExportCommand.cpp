@@ -93,15 +93,15 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     return complete ? kExitSuccess : kExitPartial;
 }
 
-constexpr ArgumentSpec kArguments[] = {
+constexpr ArgumentDefinition kArguments[] = {
     {"FILE", texts::kFileHelp, texts::kMissingArguments},
     {"CSV", texts::kExportCsvHelp, texts::kMissingArguments},
 };
-constexpr OptionSpec kOptions[] = {{kAcceptPrivacy, "", texts::kAcceptPrivacyHelp}, kReplaceOption};
+constexpr OptionDefinition kOptions[] = {{kAcceptPrivacy, "", texts::kAcceptPrivacyHelp}, kReplaceOption};
 
 }  // namespace
 
-constinit const CommandSpec kExportCommand{
+constinit const CommandDefinition kExportCommand{
     .name = "export",
     .synopsis = texts::kExportSynopsis,
     .description = texts::kExportDescription,

@@ -36,8 +36,8 @@ bool IsBirthDate(std::string_view text) {
     return text.empty() || (text.size() == kBirthDigits && AllDigits(text));
 }
 
-constexpr ArgumentSpec kArguments[] = {kRecordFileArgument};
-constexpr OptionSpec kOptions[] = {
+constexpr ArgumentDefinition kArguments[] = {kRecordFileArgument};
+constexpr OptionDefinition kOptions[] = {
     {texts::kFirstNameOption, "NAME", texts::kFirstNameHelp},
     {texts::kLastNameOption, "NAME", texts::kLastNameHelp},
     {texts::kBirthDateOption, "YYYYMMDD", texts::kBirthDateHelp, IsBirthDate, texts::kBadBirthDate},
@@ -98,7 +98,7 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
-constinit const CommandSpec kHistoryCommand{
+constinit const CommandDefinition kHistoryCommand{
     .name = "history",
     .synopsis = texts::kHistorySynopsis,
     .description = texts::kHistoryDescription,

@@ -56,14 +56,14 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     return kExitSuccess;
 }
 
-constexpr ArgumentSpec kArguments[] = {
+constexpr ArgumentDefinition kArguments[] = {
     {"CSV", texts::kImportCsvHelp, texts::kMissingArguments},
     {"FILE", texts::kFileHelp, texts::kMissingArguments},
 };
 
 }  // namespace
 
-constinit const CommandSpec kImportCommand{
+constinit const CommandDefinition kImportCommand{
     .name = "import",
     .synopsis = texts::kImportSynopsis,
     .description = texts::kImportDescription,

@@ -70,12 +70,12 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     return loaded.status;
 }
 
-constexpr ArgumentSpec kArguments[] = {kRecordFileArgument};
-constexpr OptionSpec kOptions[] = {kJsonOption};
+constexpr ArgumentDefinition kArguments[] = {kRecordFileArgument};
+constexpr OptionDefinition kOptions[] = {kJsonOption};
 
 }  // namespace
 
-constinit const CommandSpec kListCommand{
+constinit const CommandDefinition kListCommand{
     .name = "list",
     .synopsis = texts::kListSynopsis,
     .description = texts::kListDescription,

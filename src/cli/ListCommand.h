@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
-#include "cli/CommandSpec.h"
+#include "cli/CommandDefinition.h"
 
 namespace orva::cli {
 
 // orva-cli list FILE [--json]: the file's loadable records in file order.
-extern const CommandSpec kListCommand;
+extern const CommandDefinition kListCommand;
 
 }  // namespace orva::cli

@@ -138,8 +138,8 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     return WriteRtf(reports, rtfName, replace, out, err);
 }
 
-constexpr ArgumentSpec kArguments[] = {kRecordFileArgument};
-constexpr OptionSpec kOptions[] = {
+constexpr ArgumentDefinition kArguments[] = {kRecordFileArgument};
+constexpr OptionDefinition kOptions[] = {
     kRecordOption,
     {kRtf, "OUT", texts::kRtfHelp},
     {kPdf, "OUT", texts::kPdfHelp},
@@ -148,7 +148,7 @@ constexpr OptionSpec kOptions[] = {
 
 }  // namespace
 
-constinit const CommandSpec kReportCommand{
+constinit const CommandDefinition kReportCommand{
     .name = "report",
     .synopsis = texts::kReportSynopsis,
     .description = texts::kReportDescription,

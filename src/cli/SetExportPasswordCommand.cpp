@@ -69,11 +69,11 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     return kExitSuccess;
 }
 
-constexpr ArgumentSpec kArguments[] = {{"SLOT", texts::kSlotHelp, texts::kMissingArguments}};
+constexpr ArgumentDefinition kArguments[] = {{"SLOT", texts::kSlotHelp, texts::kMissingArguments}};
 
 }  // namespace
 
-constinit const CommandSpec kSetExportPasswordCommand{
+constinit const CommandDefinition kSetExportPasswordCommand{
     .name = "set-export-password",
     .synopsis = texts::kSetExportPasswordSynopsis,
     .description = texts::kSetExportPasswordDescription,

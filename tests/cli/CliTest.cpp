@@ -420,7 +420,7 @@ TEST(CliHelp, SaysWhatEachExitStatusMeansForTheFiles) {
 }
 
 TEST(CliHelp, EveryCommandAnswersItsOwnHelp) {
-    for (const cli::CommandSpec* command : cli::AllCommands()) {
+    for (const cli::CommandDefinition* command : cli::AllCommands()) {
         const std::string name(command->name);
         const CliRun run = RunCli({name, "--help"});
         EXPECT_EQ(run.status, 0) << name;

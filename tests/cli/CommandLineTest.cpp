@@ -23,16 +23,17 @@ bool IsDigit(std::string_view text) {
 
 // A command with two arguments, a flag, a valued option, a checked one and one with its own
 // missing-value text: every kind the commands of orva-cli declare.
-constexpr ArgumentSpec kArguments[] = {{"IN", "in", "no input given"}, {"OUT", "out", "no output given"}};
-constexpr OptionSpec kOptions[] = {
+constexpr ArgumentDefinition kArguments[] = {{"IN", "in", "no input given"},
+                                             {"OUT", "out", "no output given"}};
+constexpr OptionDefinition kOptions[] = {
     {"--flag", "", "a flag"},
     {"--name", "NAME", "a name"},
     {"--digit", "D", "a digit", IsDigit, "not a digit", "--digit needs a digit"},
 };
-constexpr CommandSpec kCommand{"try",      "try IN OUT [--flag] [--name NAME] [--digit D]",
-                               "Tries.\n", "Exit status: 0.\n",
-                               kArguments, kOptions,
-                               NeverRun,   false};
+constexpr CommandDefinition kCommand{"try",      "try IN OUT [--flag] [--name NAME] [--digit D]",
+                                     "Tries.\n", "Exit status: 0.\n",
+                                     kArguments, kOptions,
+                                     NeverRun,   false};
 
 ParseResult Parse(const std::vector<std::string>& words) {
     return ParseCommand(kCommand, words);
@@ -139,7 +140,7 @@ TEST(CommandHelp, TheUsageHasALineForEveryCommandInTheTableAndForCommandHelp) {
     const std::string usage = UsageText();
     EXPECT_EQ(usage.rfind("Usage:\n", 0), 0u);
     std::size_t after = 0;
-    for (const CommandSpec* command : AllCommands()) {
+    for (const CommandDefinition* command : AllCommands()) {
         const std::size_t at = usage.find("\n  orva-cli " + std::string(command->synopsis) + "\n");
         ASSERT_NE(at, std::string::npos) << command->name;
         EXPECT_GT(at, after) << command->name << " out of order";

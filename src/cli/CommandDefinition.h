@@ -13,7 +13,7 @@ class ParsedCommand;
 // it, and the usage and `COMMAND --help` are written from it.
 
 // A word in a fixed place: FILE, CSV, SLOT.
-struct ArgumentSpec {
+struct ArgumentDefinition {
     std::string_view name;
     std::string_view help;
     std::string_view missing;  // said when the command line ends before it
@@ -22,7 +22,7 @@ struct ArgumentSpec {
 // An option: a flag such as --json, or one that takes a value (--record POS, also written
 // --record=POS). A valued option may be given more than once; the command takes the last value
 // or every value as it needs.
-struct OptionSpec {
+struct OptionDefinition {
     std::string_view name;
     std::string_view valueName;  // empty for a flag
     std::string_view help;
@@ -35,13 +35,13 @@ struct OptionSpec {
 
 using CommandRun = int (*)(const ParsedCommand& line, std::ostream& out, std::ostream& err);
 
-struct CommandSpec {
+struct CommandDefinition {
     std::string_view name;
     std::string_view synopsis;  // after "orva-cli ", as the usage shows it
     std::string_view description;
     std::string_view exitStatus;
-    std::span<const ArgumentSpec> arguments;
-    std::span<const OptionSpec> options;
+    std::span<const ArgumentDefinition> arguments;
+    std::span<const OptionDefinition> options;
     CommandRun run;
     // Success (0) or a partial success (1) of the command means a file was changed.
     bool changesFiles;
