@@ -104,19 +104,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FixedClock clock({2024, 2, 2, 2, 2, 2});
     const StoredRecord stored = EncodeForStorage(record, clock, random);
     RecordFile writer(clock, fs);
-    int position = -1;
-    const int written = writer.WriteRecord(path, stored, size % 3 == 0 ? 0 : -1, position);
+    const bool replacing = size % 3 == 0;
+    int position = 0;
+    int written = kStoreOk;
+    if (replacing) {
+        written = writer.ReplaceRecord(path, 0, stored);
+    } else {
+        const RecordFile::AppendResult appended =
+            writer.AppendRecords(path, {false, [&stored](const std::vector<StoredRecord>&) {
+                                            return std::vector<StoredRecord>{stored};
+                                        }});
+        written = appended.code;
+        position = appended.firstPosition;
+    }
     const Bytes& after = fs.Content(path);
     if (written == kStoreOk) {
         // An append cuts off a partial record at the end; a replacement keeps the length.
-        if (size % 3 == 0 && position == 0 && !content.empty()) {
+        if (replacing) {
             Check(after.size() == content.size());
         } else {
             Check(after.size() == static_cast<std::size_t>(RecordOffset(position + 1)));
         }
         Check(std::equal(stored.begin(), stored.end(), after.begin() + RecordOffset(position)));
     } else {
-        Check(position == -1);
         Check(after == content);
     }
     // Every change settles its journal before it returns, whatever its outcome.

@@ -206,22 +206,6 @@ int RecordFile::MakeChange(const JournalChange& change) {
     return kStoreOk;
 }
 
-int RecordFile::WriteRecord(const std::string& path, const StoredRecord& stored, int position,
-                            int& outPosition) {
-    outPosition = -1;
-    if (position == -1) {
-        const AppendResult appended =
-            AppendRecords(path, {false, [&stored](const std::vector<StoredRecord>&) {
-                                     return std::vector<StoredRecord>{stored};
-                                 }});
-        if (appended.code == kStoreOk) outPosition = appended.firstPosition;
-        return appended.code;
-    }
-    const int result = ReplaceRecord(path, position, stored);
-    if (result == kStoreOk) outPosition = position;
-    return result;
-}
-
 RecordFile::AppendResult RecordFile::AppendRecords(const std::string& path, const AppendPlan& plan) {
     // A file made by someone else between the look and the making is appended to after all.
     for (int attempt = 0; attempt < 3; ++attempt) {

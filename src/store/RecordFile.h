@@ -17,8 +17,8 @@ namespace orva {
 
 // One operation on a record file: open with an exclusive lock, validate, read records one
 // after another or by position, append or replace records. The low level behind RecordStore,
-// which is what the rest of the program uses. WriteRecord, AppendRecords, ReplaceRecord and
-// ReadRecordAt close the file before they return; Open and OpenForReading keep it open and
+// which is what the rest of the program uses. AppendRecords, ReplaceRecord and ReadRecordAt
+// close the file before they return; Open and OpenForReading keep it open and
 // locked until Close or the destructor. Results are the codes of StoreResult.h.
 //
 // Every name of a file leads to the file itself: links are followed, and the lock and the
@@ -88,10 +88,6 @@ class RecordFile {
     bool HasPartialTail() const;
     long long Length() const { return length_; }
 
-    // Appends (position -1) or replaces record `position`. 0 with `outPosition` set to the
-    // record's position, or a code; on failure the file is exactly as it was. Success is
-    // reported only once the data is on the disk.
-    int WriteRecord(const std::string& path, const StoredRecord& stored, int position, int& outPosition);
     // Appends the records `plan` chooses as one step: either all of them are on the disk when
     // it returns 0, or the file is exactly as it was (a file that was not there is not made).
     // kFileFull, touching nothing, when the file would pass kMaxRecords records. No records

@@ -12,6 +12,7 @@
 #include "settings/DevelopmentOverride.h"
 #include "reports/support/ReportsTestSupport.h"
 #include "reports/ReportsTexts.h"
+#include "support/RecordFileWriter.h"
 #include "support/CliRunner.h"
 
 namespace orva {
@@ -33,9 +34,9 @@ class CliCommandsTest : public ::testing::Test {
         ASSERT_EQ(passwords.Set(2, "open sesame"), 0);
         ASSERT_EQ(passwords.Save(), 0);
         const ReportSet full = reports_test::FullAnalysis();
-        reports_test::WriteRecordFile(
+        ASSERT_TRUE(testsupport::AppendRecords(
             folder_.Path("clinic.rpc"),
-            {full.Record(kSelf), full.Record(kParent), full.Record(kTeacher), reports_test::AwkwardRecord()});
+            {full.Record(kSelf), full.Record(kParent), full.Record(kTeacher), reports_test::AwkwardRecord()}));
     }
     void TearDown() override { ::unsetenv("ORVA_SETTINGS_DIR"); }
 
@@ -183,7 +184,7 @@ TEST_F(CliCommandsTest, ReportWritesThePrintedPagesAsAPdfWithoutADisplay) {
 // No report or export takes the place of a record file, the one being read included, whatever
 // it is named or however it is reached.
 TEST_F(CliCommandsTest, NoReportOrExportTakesThePlaceOfARecordFile) {
-    reports_test::WriteRecordFile(Path("other.rpc"), {reports_test::AwkwardRecord()});
+    ASSERT_TRUE(testsupport::AppendRecords(Path("other.rpc"), {reports_test::AwkwardRecord()}));
     const std::string other = ReadFile(Path("other.rpc"));
     const std::string clinic = ReadFile(Path("clinic.rpc"));
     ASSERT_EQ(::symlink(Path("clinic.rpc").c_str(), Path("out.csv").c_str()), 0);

@@ -14,9 +14,9 @@ namespace orva {
 namespace {
 
 using nlohmann::json;
-using testing::AppendRecords;
 using testing::CliRun;
 using testing::Contains;
+using testing::kDailySaves;
 using testing::MakePerson;
 using testing::RunCli;
 
@@ -27,7 +27,7 @@ class CliFile : public ::testing::Test {
 protected:
     void SetUp() override {
         path_ = dir_.Path("family.rpc");
-        AppendRecords(path_, {
+        ASSERT_TRUE(testsupport::AppendRecords(path_, {
             // Self: OCD positive; Omega 0.04.
             MakePerson(kSelf, "Alex", "Citizen",
                        {{21, 3}, {61, 4}, {72, 5}, {57, 3}, {95, 3}, {36, 4}, {14, 3}, {86, 1}, {37, 2},
@@ -41,7 +41,7 @@ protected:
             MakePerson(kTeacher, "Alex", "Citizen", {{2, 4}, {111, 5}}, "Ms Brown"),
             MakePerson(kParent, "Alex", "Citizen", {}, "Sam Citizen"),
             MakePerson(kSelf, "Zo\xEB", "O\"Brien\\\x9C", {}, "a\t" "b"),
-        });
+        }, kDailySaves));
     }
 
     std::string path_;
@@ -59,7 +59,7 @@ TEST_F(CliFile, ListJsonDescribesEveryRecordAsStored) {
     EXPECT_EQ(doc["failed"], json::array());
     ASSERT_EQ(doc["rows"].size(), 5u);
     EXPECT_EQ(doc["rows"][1], json::parse(R"({"position": 1, "first_name": "Alex", "last_name": "Citizen",
-        "birth_date": "20120517", "saved": "20240302100002", "reporter": "Parent", "observer_name": "Pat Citizen",
+        "birth_date": "20120517", "saved": "20240302100100", "reporter": "Parent", "observer_name": "Pat Citizen",
         "data_entry": "0"})"));
     EXPECT_EQ(doc["rows"][2]["reporter"], "Teacher");
     EXPECT_EQ(doc["rows"][2]["data_entry"], "1");
@@ -87,7 +87,7 @@ TEST_F(CliFile, ListTableShowsRowsInFileOrder) {
     const CliRun run = RunCli({"list", path_});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Contains(run.out, "File: " + path_ + "\nRecords: 5, listed: 5, failed: 0\n"));
-    EXPECT_TRUE(Contains(run.out, "| 1   | Alex       | Citizen   | 17/05/2012 | 02/03/2024 10:00:02 | Parent"));
+    EXPECT_TRUE(Contains(run.out, "| 1   | Alex       | Citizen   | 17/05/2012 | 02/03/2024 10:01:00 | Parent"));
     EXPECT_TRUE(Contains(run.out, "| Teacher         | Ms Brown    | Paper"));
     EXPECT_TRUE(Contains(run.out, "Zo\xC3\xAB"));
     EXPECT_TRUE(Contains(run.out, "a?b"));
@@ -208,9 +208,9 @@ TEST_F(CliFile, AnalyseTableShowsTheGridWithShadedCellsMarked) {
     const CliRun run = RunCli({"analyse", path_, "--record", "0", "--record", "2"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Contains(run.out, "Analysis of " + path_ + "\n"));
-    EXPECT_TRUE(Contains(run.out, "Self-report:    position 0  Alex Citizen  saved 01/03/2024 10:00:01\n"));
+    EXPECT_TRUE(Contains(run.out, "Self-report:    position 0  Alex Citizen  saved 01/03/2024 10:00:00\n"));
     EXPECT_TRUE(Contains(run.out, "Parent-report:  none\n"));
-    EXPECT_TRUE(Contains(run.out, "Teacher-report: position 2  Alex Citizen  saved 03/03/2024 10:00:03  observer: "
+    EXPECT_TRUE(Contains(run.out, "Teacher-report: position 2  Alex Citizen  saved 03/03/2024 10:02:00  observer: "
                                   "Ms Brown\n"));
     EXPECT_TRUE(Contains(run.out, "| Disorder "));
     EXPECT_TRUE(Contains(run.out, "| Obsessive-compulsive disorder "));
@@ -374,7 +374,7 @@ TEST(CliFiles, EveryRecordFailingStillListsTheFileWithStatusOne) {
 TEST(CliFiles, RecordWithoutLastNameIsNotAnalysed) {
     testing::TempFolder dir;
     const std::string path = dir.Path("nameless.rpc");
-    AppendRecords(path, {MakePerson(kSelf, "Alex", "", {{21, 5}, {61, 5}, {72, 5}})});
+    ASSERT_TRUE(testsupport::AppendRecords(path, {MakePerson(kSelf, "Alex", "", {{21, 5}, {61, 5}, {72, 5}})}, kDailySaves));
     const CliRun run = RunCli({"analyse", path, "--record", "0", "--json"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "orva-cli: The record has no last name, so an analysis cannot show it: position 0\n");
@@ -384,8 +384,8 @@ TEST(CliFiles, RecordWithoutLastNameIsNotAnalysed) {
 TEST(CliFiles, ANameEndingInBlanksIsTheSamePersonAsTheDialogsFindIt) {
     testing::TempFolder dir;
     const std::string path = dir.Path("blanks.rpc");
-    AppendRecords(path, {MakePerson(kSelf, "S\xF8ren", "M\xFCller  ", {{21, 5}}),
-                         MakePerson(kParent, "S\xD8REN ", "M\xDCLLER", {{21, 5}}, "Mum")});
+    ASSERT_TRUE(testsupport::AppendRecords(path, {MakePerson(kSelf, "S\xF8ren", "M\xFCller  ", {{21, 5}}),
+                         MakePerson(kParent, "S\xD8REN ", "M\xDCLLER", {{21, 5}}, "Mum")}, kDailySaves));
     const CliRun run = RunCli({"analyse", path, "--record", "0", "--record", "1", "--json"});
     EXPECT_EQ(run.status, 0) << run.err;
 }

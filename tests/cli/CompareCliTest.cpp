@@ -11,9 +11,9 @@ namespace orva {
 namespace {
 
 using nlohmann::json;
-using testing::AppendRecords;
 using testing::CliRun;
 using testing::Contains;
+using testing::kDailySaves;
 using testing::MakePerson;
 using testing::RunCli;
 
@@ -23,7 +23,7 @@ class CompareFile : public ::testing::Test {
   protected:
     void SetUp() override {
         path_ = dir_.Path("family.rpc");
-        AppendRecords(
+        ASSERT_TRUE(testsupport::AppendRecords(
             path_,
             {
                 // OCD positive; item 7 is one teachers are not asked.
@@ -34,7 +34,7 @@ class CompareFile : public ::testing::Test {
                 // Two PTSD items: enough for a teacher.
                 MakePerson(kTeacher, "Alex", "Citizen", {{1, 0}, {2, 4}, {21, 1}, {111, 5}}, "Ms Brown"),
                 MakePerson(kSelf, "Sam", "Citizen", {{1, 5}}),
-            });
+            }, kDailySaves));
     }
 
     std::string path_;

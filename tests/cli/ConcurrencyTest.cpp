@@ -35,7 +35,7 @@ TEST(Concurrency, TheSameCsvImportedTwiceAtOnceIsImportedOnce) {
     const std::string csvPath = dir.Path("rows.csv");
     std::vector<AssessmentRecord> records;
     for (int i = 0; i < kOldRecords; ++i) records.push_back(MakePerson(i % 3, "Old" + std::to_string(i), "Family", {}));
-    AppendRecords(file, records);
+    ASSERT_TRUE(testsupport::AppendRecords(file, records, kDailySaves));
     const std::string before = ReadFile(file);
     {
         std::ofstream csv(csvPath, std::ios::binary);
@@ -84,7 +84,7 @@ TEST(Concurrency, AnExportPasswordCheckWaitsWhileAnotherHoldsTheTurn) {
     ExportPasswords passwords(settings.Path());
     ASSERT_EQ(passwords.Set(1, "open sesame"), 0);
     ASSERT_EQ(passwords.Save(), 0);
-    AppendRecords(dir.Path("clinic.rpc"), {MakePerson(kSelf, "Ann", "Lee", {})});
+    ASSERT_TRUE(testsupport::AppendRecords(dir.Path("clinic.rpc"), {MakePerson(kSelf, "Ann", "Lee", {})}, kDailySaves));
     WriteFile(dir.Path("guess"), "wrong guess\n");
 
     FileSystem& fs = DefaultFileSystem();

@@ -60,7 +60,7 @@ class CrashTest : public ::testing::Test {
         std::vector<AssessmentRecord> records;
         for (int i = 0; i < kOldRecords; ++i)
             records.push_back(MakePerson(i % 3, "Old" + std::to_string(i), "Family", {{1, i % 6}}, "Observer"));
-        AppendRecords(file_, records);
+        ASSERT_TRUE(testsupport::AppendRecords(file_, records, kDailySaves));
         before_ = ReadFile(file_);
         WriteCsv(csv_, "New", kImportedRows);
     }
@@ -212,7 +212,7 @@ TEST_F(CrashTest, AJournalLeftByAStoppedImportIsNeverAppliedToAFilePutBackFromAB
     for (int i = 0; i < 5; ++i) more.push_back(MakePerson(kSelf, "Backup" + std::to_string(i), "Family", {}));
     const std::string backupPath = dir_.Path("backup.rpc");
     WriteFile(backupPath, before_);
-    AppendRecords(backupPath, more);
+    ASSERT_TRUE(testsupport::AppendRecords(backupPath, more, kDailySaves));
     const std::string backup = ReadFile(backupPath);
     std::filesystem::remove(backupPath);
 

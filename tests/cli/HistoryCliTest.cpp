@@ -12,9 +12,9 @@ namespace orva {
 namespace {
 
 using nlohmann::json;
-using testing::AppendRecords;
 using testing::CliRun;
 using testing::Contains;
+using testing::kDailySaves;
 using testing::MakePerson;
 using testing::RunCli;
 
@@ -31,7 +31,7 @@ class HistoryFile : public ::testing::Test {
         path_ = dir_.Path("family.rpc");
         AssessmentRecord otherBirth = MakePerson(kSelf, "Alex", "Citizen", {{21, 5}, {61, 5}, {72, 5}});
         otherBirth.SetBirthDate(2012, 5, 18);
-        AppendRecords(
+        ASSERT_TRUE(testsupport::AppendRecords(
             path_,
             {
                 Completed(MakePerson(kSelf, "Alex", "Citizen", {{21, 3}, {61, 4}, {72, 5}}), 2023, 6, 1),
@@ -44,7 +44,7 @@ class HistoryFile : public ::testing::Test {
                 // The names as someone else typed them: the same person to the selection dialogs.
                 Completed(MakePerson(kSelf, "alex", "CITIZEN ", {{1, 4}, {14, 4}, {23, 4}, {27, 4}}), 2022, 1,
                           10),
-            });
+            }, kDailySaves));
     }
 
     std::vector<std::string> Args(std::vector<std::string> more = {}) const {

@@ -5,6 +5,7 @@
 
 #include "reports/CsvFormat.h"
 #include "reports/ExportRun.h"
+#include "support/RecordFileWriter.h"
 #include "support/FaultInjectingFileSystem.h"
 #include "store/FileSystem.h"
 #include "store/RecordCodec.h"
@@ -39,7 +40,7 @@ class ExportRunTest : public ::testing::Test {
         for (int i = 0; i < 3; ++i) {
             records_.push_back(reports_test::PersonRecord(i, "Kim" + std::to_string(i), "Lo, \"Ng\""));
         }
-        reports_test::WriteRecordFile(folder_.Path("clinic.rpc"), records_);
+        ASSERT_TRUE(testsupport::AppendRecords(folder_.Path("clinic.rpc"), records_));
     }
 
     ExportRequest Request(bool privacy = true) const {

@@ -4,6 +4,7 @@
 #include "model/Cp1252.h"
 #include "reports/CsvFormat.h"
 #include "reports/ExportRun.h"
+#include "support/RecordFileWriter.h"
 #include "support/FaultInjectingFileSystem.h"
 #include "reports/ImportRun.h"
 #include "reports/ReportsResult.h"
@@ -97,8 +98,8 @@ TEST_F(ImportRunTest, ReportsTheEncodingTheCsvWasReadIn) {
 }
 
 TEST_F(ImportRunTest, AppendsAfterTheRecordsAlreadyThere) {
-    reports_test::WriteRecordFile(folder_.Path("old.rpc"),
-                                  {reports_test::PersonRecord(kSelf, "First", "One")});
+    ASSERT_TRUE(testsupport::AppendRecords(folder_.Path("old.rpc"),
+                                  {reports_test::PersonRecord(kSelf, "First", "One")}));
     const ImportOutcome outcome = Import(CsvOf(2), "old.rpc");
     ASSERT_EQ(outcome.code, 0);
     EXPECT_EQ(outcome.existingRecords, 1);
@@ -112,7 +113,7 @@ TEST_F(ImportRunTest, ExportImportExportGivesTheSameCsv) {
     std::vector<AssessmentRecord> records = {reports_test::AwkwardRecord(),
                                              reports_test::FullAnalysis().Record(kParent),
                                              reports_test::TeacherOnlyAnalysis().Record(kTeacher)};
-    reports_test::WriteRecordFile(folder_.Path("source.rpc"), records);
+    ASSERT_TRUE(testsupport::AppendRecords(folder_.Path("source.rpc"), records));
     const std::string first = Export("source", "first");
     ASSERT_EQ(Import(first, "copy.rpc").code, 0);
     const std::string second = Export("copy", "second");
@@ -121,8 +122,8 @@ TEST_F(ImportRunTest, ExportImportExportGivesTheSameCsv) {
 }
 
 TEST_F(ImportRunTest, BadRowLeavesTheFileUntouched) {
-    reports_test::WriteRecordFile(folder_.Path("keep.rpc"),
-                                  {reports_test::PersonRecord(kSelf, "First", "One")});
+    ASSERT_TRUE(testsupport::AppendRecords(folder_.Path("keep.rpc"),
+                                  {reports_test::PersonRecord(kSelf, "First", "One")}));
     const std::string before = ReadFile(folder_.Path("keep.rpc"));
     std::string csv = CsvOf(3);
     csv.replace(csv.rfind(",Parent,"), 8, ",Pupil,");
@@ -136,7 +137,7 @@ TEST_F(ImportRunTest, BadRowLeavesTheFileUntouched) {
 
 TEST_F(ImportRunTest, RowsThatWouldPassTheRecordLimitAreRefusedWholly) {
     std::vector<AssessmentRecord> many(655, reports_test::PersonRecord(kSelf, "Many", "Rows"));
-    reports_test::WriteRecordFile(folder_.Path("big.rpc"), many);
+    ASSERT_TRUE(testsupport::AppendRecords(folder_.Path("big.rpc"), many));
     const std::string before = ReadFile(folder_.Path("big.rpc"));
     const ImportOutcome outcome = Import(CsvOf(3), "big.rpc");
     EXPECT_EQ(outcome.code, kFileFull);
@@ -149,8 +150,8 @@ TEST_F(ImportRunTest, RowsThatWouldPassTheRecordLimitAreRefusedWholly) {
 }
 
 TEST_F(ImportRunTest, FullDiskLeavesAnExistingFileExactlyAsItWas) {
-    reports_test::WriteRecordFile(folder_.Path("disk.rpc"),
-                                  {reports_test::PersonRecord(kSelf, "First", "One")});
+    ASSERT_TRUE(testsupport::AppendRecords(folder_.Path("disk.rpc"),
+                                  {reports_test::PersonRecord(kSelf, "First", "One")}));
     const std::string before = ReadFile(folder_.Path("disk.rpc"));
     for (long long room : {0LL, 100LL, static_cast<long long>(kStoredRecordSize) * 2 + 7}) {
         FaultInjectingFileSystem fs;
@@ -182,8 +183,8 @@ TEST_F(ImportRunTest, FileThatIsNoRecordFileIsRefusedUntouched) {
 }
 
 TEST_F(ImportRunTest, FileHeldByAnotherOperationIsReportedInUse) {
-    reports_test::WriteRecordFile(folder_.Path("held.rpc"),
-                                  {reports_test::PersonRecord(kSelf, "First", "One")});
+    ASSERT_TRUE(testsupport::AppendRecords(folder_.Path("held.rpc"),
+                                  {reports_test::PersonRecord(kSelf, "First", "One")}));
     RecordFile holder;
     ASSERT_GE(holder.Open(folder_.Path("held.rpc"), true), 0);
     EXPECT_EQ(Import(CsvOf(1), "held.rpc").code, kSharingViolation);

@@ -15,6 +15,7 @@
 #include "reports/ExportRun.h"
 #include "reports/support/ReportsTestSupport.h"
 #include "reports/ReportsTexts.h"
+#include "support/RecordFileWriter.h"
 
 namespace orva {
 namespace {
@@ -82,7 +83,7 @@ class SpreadsheetTest : public ::testing::Test {
     // Exports the records, has LibreOffice read the CSV as Windows-1252 text separated by
     // commas and save it as a workbook, and gives the cells of its one sheet.
     std::map<std::string, std::string> ExportedWorkbook(const std::vector<AssessmentRecord>& records) {
-        reports_test::WriteRecordFile(folder_.Path("clinic.rpc"), records);
+        EXPECT_TRUE(testsupport::AppendRecords(folder_.Path("clinic.rpc"), records));
         const ExportOutcome outcome =
             RunExport({folder_.Path("clinic"), folder_.Path("export"), true}, [] { return false; });
         EXPECT_TRUE(outcome.exported);

@@ -10,8 +10,8 @@
 namespace orva {
 namespace {
 
-using testing::Endorsed;
-using testing::MakeRecord;
+using testsupport::Endorsed;
+using testsupport::MakeRecord;
 
 const GridCell kWhite = {"", false};
 

@@ -12,8 +12,8 @@
 namespace orva {
 namespace {
 
-using testing::Endorsed;
-using testing::MakeRecord;
+using testsupport::Endorsed;
+using testsupport::MakeRecord;
 using Answers = std::vector<std::pair<int, int>>;
 
 TEST(ComputeAnalysis, HoldsTheCombinedRowOfEveryRowInReportOrder) {
@@ -72,7 +72,7 @@ Answers AllItems(int value) {
 const std::vector<CountCase> kCounts = {
     {"NothingEndorsed", {}, 0},
     {"CombinedAdhdConductAndTourette",
-     testing::Join(Endorsed({12, 29, 37, 43, 47, 68, 3, 6, 39, 54, 71, 77, 52, 56}), Endorsed({4, 15, 83})), 3},
+     testsupport::Join(Endorsed({12, 29, 37, 43, 47, 68, 3, 6, 39, 54, 71, 77, 52, 56}), Endorsed({4, 15, 83})), 3},
     {"EverythingEndorsed", AllItems(5), 16},
 };
 

@@ -11,8 +11,8 @@
 namespace orva {
 namespace {
 
-using testing::Endorsed;
-using testing::MakeRecord;
+using testsupport::Endorsed;
+using testsupport::MakeRecord;
 using D = DisorderId;
 using Answers = std::vector<std::pair<int, int>>;
 

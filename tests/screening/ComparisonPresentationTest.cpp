@@ -7,7 +7,7 @@
 namespace orva {
 namespace {
 
-using testing::MakeRecord;
+using testsupport::MakeRecord;
 
 ReporterAgreement Pair(int first, int second, std::optional<double> share, std::optional<double> r) {
     ReporterAgreement pair;

@@ -13,7 +13,7 @@
 namespace orva {
 namespace {
 
-using testing::MakeRecord;
+using testsupport::MakeRecord;
 using Answers = std::vector<std::pair<int, int>>;
 
 // The screening row that counts each follow-up item: the follow-up list must endorse exactly

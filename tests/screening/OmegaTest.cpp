@@ -57,7 +57,7 @@ class Omega : public ::testing::TestWithParam<OmegaCase> {};
 
 TEST_P(Omega, GivesValueAndReliability) {
     const OmegaCase& c = GetParam();
-    const OmegaResult result = ComputeOmega(testing::MakeRecord(kSelf, PairAnswers(c.pairs)));
+    const OmegaResult result = ComputeOmega(testsupport::MakeRecord(kSelf, PairAnswers(c.pairs)));
     ASSERT_EQ(result.HasValue(), c.value.has_value());
     const double expected = c.value.value_or(0.0);
     EXPECT_DOUBLE_EQ(result.value, expected);
@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, Omega, ::testing::ValuesIn(kOmegaCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ComputeOmega, HeldValuesAboveFiveLeaveThePairOut) {
-    AssessmentRecord record = testing::MakeRecord(kSelf, PairAnswers({{3, 3}, {3, 3}, {3, 3}, {3, 3}}));
+    AssessmentRecord record = testsupport::MakeRecord(kSelf, PairAnswers({{3, 3}, {3, 3}, {3, 3}, {3, 3}}));
     EXPECT_EQ(ComputeOmega(record).pairs, 4);
     EXPECT_DOUBLE_EQ(ComputeOmega(record).value, 1.0);
     record.SetHeldResponse(57, 6);
@@ -79,7 +79,7 @@ TEST(ComputeOmega, HeldValuesAboveFiveLeaveThePairOut) {
 }
 
 TEST(ComputeOmega, SameRecordGivesTheSameResultEveryTime) {
-    const AssessmentRecord record = testing::MakeRecord(kSelf, PairAnswers({{3, 3}, {3, 4}, {2, 1}, {0, 1}}));
+    const AssessmentRecord record = testsupport::MakeRecord(kSelf, PairAnswers({{3, 3}, {3, 4}, {2, 1}, {0, 1}}));
     const OmegaResult first = ComputeOmega(record);
     EXPECT_EQ(ComputeOmega(record), first);
     EXPECT_EQ(first.pairs, 4);

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: Apache-2.0
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 #include "screening/CombinedRow.h"
-#include "store/RecordCodec.h"
-#include "store/RecordFile.h"
 #include "screening/ReportSetLoader.h"
 #include "store/StoreResult.h"
+#include "support/RawRecordFile.h"
+#include "support/RecordBuilder.h"
+#include "support/RecordFileWriter.h"
 #include "support/TempFolder.h"
 #include "support/WholeFile.h"
 
@@ -25,23 +25,13 @@ protected:
         Append(kTeacher, "Teacher", {2, 111});
     }
     void Append(int reporter, const std::string& last, std::initializer_list<int> endorsed) {
-        AssessmentRecord record;
-        record.SetReporter(reporter);
-        record.SetFirstName("Kim");
-        record.SetLastName(last);
-        record.SetBirthDate(2012, 4, 1);  // a record file holds only records with one
-        for (int item : endorsed) record.SetResponse(item, 4);
-        const FixedClock clock({2024, 5, 1, 9, 30, 0});
-        RecordFile file(clock);
-        int position = -1;
-        ASSERT_EQ(file.WriteRecord(path_, EncodeForStorage(record, clock), -1, position), 0);
+        // A record file holds only records with a birth date.
+        const AssessmentRecord record =
+            testsupport::RecordBuilder(reporter).Names("Kim", last).Born(2012, 4, 1).Endorsing(endorsed);
+        ASSERT_TRUE(testsupport::AppendRecords(path_, {record}, {{2024, 5, 1, 9, 30, 0}}));
     }
 
-    void Corrupt(int position) {
-        std::fstream file(path_, std::ios::binary | std::ios::in | std::ios::out);
-        file.seekp(static_cast<std::streamoff>(kHeaderSize + kStoredRecordSize * position + 700));
-        file.write("\xFF\xFF\xFF", 3);
-    }
+    void Corrupt(int position) { ASSERT_TRUE(testsupport::SpoilRecord(path_, position)); }
 
     test::TempFolder folder_;
     std::string path_;

@@ -11,9 +11,9 @@
 namespace orva {
 namespace {
 
-using testing::Endorsed;
-using testing::Join;
-using testing::MakeRecord;
+using testsupport::Endorsed;
+using testsupport::Join;
+using testsupport::MakeRecord;
 using D = DisorderId;
 using Answers = std::vector<std::pair<int, int>>;
 using Column = std::vector<std::optional<int>>;

@@ -226,7 +226,7 @@ TEST(ScreeningRules, RandomRecordsAgreeWithTheRuleTableInEveryRow) {
                                                 : static_cast<int>(random() % 4) - 1;  // blank, 0, 1, 2
             held.emplace_back(item, answers[item]);
         }
-        AssessmentRecord record = testing::MakeRecord(reporter, held);
+        AssessmentRecord record = testsupport::MakeRecord(reporter, held);
         std::vector<bool> positive(kDisorderCount);
         for (DisorderId id : kAllDisorders) {
             const ScreeningResult actual = ScreenDisorder(record, id);

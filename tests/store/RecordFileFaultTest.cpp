@@ -14,6 +14,7 @@
 namespace orva {
 namespace {
 
+using test::AppendStored;
 using test::Bytes;
 using test::Encode;
 using test::FileExists;
@@ -39,14 +40,8 @@ std::vector<long long> FailurePoints() {
 
 class RecordFileFaultTest : public ::testing::Test {
   protected:
-    int Append(int position = -1) {
-        int out = -5;
-        const int result = RecordFile(clock_, faulty_).WriteRecord(path_, record_, position, out);
-        if (result < 0) {
-            EXPECT_EQ(out, -1);
-        }
-        return result;
-    }
+    int Append() { return AppendStored(RecordFile(clock_, faulty_), path_, record_).code; }
+    int Replace(int position) { return RecordFile(clock_, faulty_).ReplaceRecord(path_, position, record_); }
 
     FixedClock clock_{{2024, 6, 1, 8, 5, 9}};
     FaultInjectingFileSystem faulty_;
@@ -98,7 +93,7 @@ TEST_F(RecordFileFaultTest, ReplacementThatFailsAtAnyByteLeavesTheFileAsItWas) {
     const Bytes before = ReadAll(path_);
     for (const long long n : FailurePoints()) {
         faulty_.FailWritesAfter(n, kLockViolation);
-        ASSERT_EQ(Append(1), kLockViolation) << "after " << n << " bytes";
+        ASSERT_EQ(Replace(1), kLockViolation) << "after " << n << " bytes";
         ASSERT_EQ(ReadAll(path_), before) << "after " << n << " bytes";
     }
 }
@@ -151,8 +146,7 @@ TEST_P(OpenFailureTest, EveryOperationReturnsTheCause) {
     FaultInjectingFileSystem faulty;
     faulty.FailOpen(GetParam());
     RecordFile file(SystemClock::Instance(), faulty);
-    int position = -1;
-    EXPECT_EQ(file.WriteRecord(path, Encode(SampleRecord(1)), -1, position), GetParam());
+    EXPECT_EQ(AppendStored(file, path, Encode(SampleRecord(1))).code, GetParam());
     EXPECT_EQ(file.OpenForReading(path, true), GetParam());
     StoredRecord out{};
     EXPECT_EQ(file.ReadRecordAt(path, 0, out), GetParam());

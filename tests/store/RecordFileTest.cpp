@@ -15,6 +15,7 @@
 namespace orva {
 namespace {
 
+using test::AppendStored;
 using test::Bytes;
 using test::Encode;
 using test::FileExists;
@@ -35,9 +36,9 @@ class RecordFileTest : public ::testing::Test {
 TEST_F(RecordFileTest, AppendingToAMissingFileCreatesHeaderAndRecord) {
     RecordFile file(clock_);
     const StoredRecord stored = Encode(SampleRecord(1));
-    int position = -7;
-    ASSERT_EQ(file.WriteRecord(path_, stored, -1, position), kStoreOk);
-    EXPECT_EQ(position, 0);
+    const RecordFile::AppendResult appended = AppendStored(file, path_, stored);
+    ASSERT_EQ(appended.code, kStoreOk);
+    EXPECT_EQ(appended.firstPosition, 0);
     const Bytes bytes = ReadAll(path_);
     ASSERT_EQ(bytes.size(), 2430u);
     EXPECT_EQ(std::memcmp(bytes.data(), "ORVA 4.0  2024060108050920240601080509", 38), 0);
@@ -48,19 +49,18 @@ TEST_F(RecordFileTest, AppendingToAMissingFileCreatesHeaderAndRecord) {
 
 TEST_F(RecordFileTest, NewFilesAreSharedWithTheGroupOnlyWhateverTheUmask) {
     const mode_t before = ::umask(0077);
-    int position = -1;
-    const int written = RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -1, position);
+    const int written = AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1))).code;
     ::umask(before);
     ASSERT_EQ(written, kStoreOk);
     EXPECT_EQ(test::FileMode(path_), 0660u);
 }
 
 TEST_F(RecordFileTest, AppendKeepsCreationTimeAndUpdatesLastWrite) {
-    int position = -1;
-    RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -1, position);
+    ASSERT_EQ(AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1))).code, kStoreOk);
     clock_.Set({2025, 1, 2, 3, 4, 5});
-    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(2)), -1, position), kStoreOk);
-    EXPECT_EQ(position, 1);
+    const RecordFile::AppendResult appended = AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(2)));
+    ASSERT_EQ(appended.code, kStoreOk);
+    EXPECT_EQ(appended.firstPosition, 1);
     const Bytes bytes = ReadAll(path_);
     ASSERT_EQ(bytes.size(), 243u + 2 * 2187u);
     EXPECT_EQ(std::memcmp(bytes.data() + 10, "2024060108050920250102030405", 28), 0);
@@ -70,9 +70,7 @@ TEST_F(RecordFileTest, ReplacingARecordChangesOnlyThatRecordAndTheLastWriteTime)
     WriteAll(path_, FileOfSamples(5));
     const Bytes before = ReadAll(path_);
     const StoredRecord replacement = Encode(SampleRecord(42));
-    int position = -1;
-    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, replacement, 3, position), kStoreOk);
-    EXPECT_EQ(position, 3);
+    ASSERT_EQ(RecordFile(clock_).ReplaceRecord(path_, 3, replacement), kStoreOk);
     const Bytes after = ReadAll(path_);
     ASSERT_EQ(after.size(), before.size());
     for (std::size_t i = 0; i < after.size(); ++i) {
@@ -90,34 +88,27 @@ TEST_F(RecordFileTest, ReplacingARecordChangesOnlyThatRecordAndTheLastWriteTime)
 TEST_F(RecordFileTest, ReplacingBeyondTheLastRecordWritesNothing) {
     WriteAll(path_, FileOfSamples(2));
     const Bytes before = ReadAll(path_);
-    int position = 9;
-    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 2, position),
-              kPositionBeyondEnd);
-    EXPECT_EQ(position, -1);
-    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 50, position),
-              kPositionBeyondEnd);
-    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -2, position),
-              kPositionBeyondEnd);
+    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 2, Encode(SampleRecord(1))), kPositionBeyondEnd);
+    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 50, Encode(SampleRecord(1))), kPositionBeyondEnd);
+    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, -1, Encode(SampleRecord(1))), kPositionBeyondEnd);
     EXPECT_EQ(ReadAll(path_), before);
 }
 
 TEST_F(RecordFileTest, ReplacingInAMissingFileLeavesNoFile) {
-    int position = -1;
-    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 0, position), kFileNotFound);
+    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 0, Encode(SampleRecord(1))), kFileNotFound);
     EXPECT_FALSE(FileExists(path_));
 }
 
 TEST_F(RecordFileTest, FileWith656RecordsTakesOneMoreAndThenIsFull) {
     WriteAll(path_, FileOfSamples(656));
-    int position = -1;
-    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kStoreOk);
-    EXPECT_EQ(position, 656);
+    const RecordFile::AppendResult appended = AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1)));
+    ASSERT_EQ(appended.code, kStoreOk);
+    EXPECT_EQ(appended.firstPosition, 656);
     EXPECT_EQ(ReadAll(path_).size(), 1'437'102u);
     const Bytes full = ReadAll(path_);
-    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(2)), -1, position), kFileFull);
+    EXPECT_EQ(AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(2))).code, kFileFull);
     EXPECT_EQ(ReadAll(path_), full);
-    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(3)), 10, position), kStoreOk);
-    EXPECT_EQ(position, 10);
+    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 10, Encode(SampleRecord(3))), kStoreOk);
 }
 
 struct LengthCase {
@@ -155,8 +146,7 @@ TEST_F(RecordFileTest, FileNotStartingWithTheVersionWordIsRefused) {
     ASSERT_EQ(file.Open(path_, true), 2430);
     EXPECT_EQ(file.ValidateHeader(), kBadHeaderWord);
     file.Close();
-    int position = -1;
-    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kBadHeaderWord);
+    EXPECT_EQ(AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1))).code, kBadHeaderWord);
     EXPECT_EQ(ReadAll(path_), bytes);
 }
 
@@ -195,15 +185,13 @@ TEST_F(RecordFileTest, MissingFolderIsABadPathAndMissingFileIsNotFound) {
     EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), false), kBadPath);
     EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), true), kBadPath);
     EXPECT_EQ(file.Open(dir_.Path("missing.rpc"), true), kFileNotFound);
-    int position = -1;
-    EXPECT_EQ(file.WriteRecord(dir_.Path("no/folder.rpc"), Encode(SampleRecord(1)), -1, position), kBadPath);
+    EXPECT_EQ(AppendStored(file, dir_.Path("no/folder.rpc"), Encode(SampleRecord(1))).code, kBadPath);
 }
 
 TEST_F(RecordFileTest, FolderInPlaceOfAFileIsABadPath) {
     RecordFile file;
     EXPECT_EQ(file.Open(dir_.Path(""), true), kBadPath);
-    int position = -1;
-    EXPECT_EQ(file.WriteRecord(dir_.Path(""), Encode(SampleRecord(1)), -1, position), kBadPath);
+    EXPECT_EQ(AppendStored(file, dir_.Path(""), Encode(SampleRecord(1))).code, kBadPath);
 }
 
 TEST_F(RecordFileTest, SequentialReadHandsOutEveryRecordInOrder) {
@@ -240,9 +228,8 @@ TEST_F(RecordFileTest, ReadRecordAtReadsByPositionAndRefusesPositionsPastTheEnd)
 }
 
 TEST_F(RecordFileTest, EveryOperationClosesTheFileBeforeItReturns) {
-    int position = -1;
     RecordFile file(clock_);
-    ASSERT_EQ(file.WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kStoreOk);
+    ASSERT_EQ(AppendStored(file, path_, Encode(SampleRecord(1))).code, kStoreOk);
     RecordFile other;
     EXPECT_GE(other.Open(path_, true), 0);
     other.Close();
@@ -258,12 +245,11 @@ TEST_F(RecordFileTest, SecondOpenerInThisProcessGetsSharingViolation) {
     RecordFile second(clock_);
     EXPECT_EQ(second.Open(path_, true), kSharingViolation);
     EXPECT_EQ(second.OpenForReading(path_, true), kSharingViolation);
-    int position = -1;
-    EXPECT_EQ(second.WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kSharingViolation);
+    EXPECT_EQ(AppendStored(second, path_, Encode(SampleRecord(1))).code, kSharingViolation);
     StoredRecord out{};
     EXPECT_EQ(second.ReadRecordAt(path_, 0, out), kSharingViolation);
     holder.Close();
-    EXPECT_EQ(second.WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kStoreOk);
+    EXPECT_EQ(AppendStored(second, path_, Encode(SampleRecord(1))).code, kStoreOk);
 }
 
 TEST_F(RecordFileTest, FileHeldByAnotherProcessGetsSharingViolation) {
@@ -287,25 +273,25 @@ TEST_F(RecordFileTest, FileHeldByAnotherProcessGetsSharingViolation) {
     ASSERT_EQ(::read(ready[0], &ok, 1), 1);
     ASSERT_EQ(ok, 'y');
     RecordFile file(clock_);
-    int position = -1;
-    EXPECT_EQ(file.WriteRecord(path_, Encode(SampleRecord(2)), -1, position), kSharingViolation);
+    EXPECT_EQ(AppendStored(file, path_, Encode(SampleRecord(2))).code, kSharingViolation);
     EXPECT_EQ(file.OpenForReading(path_, true), kSharingViolation);
     EXPECT_EQ(ReadAll(path_), bytes);
     (void)!::write(release[1], "g", 1);
     int status = 0;
     ::waitpid(child, &status, 0);
     for (int fd : {ready[0], ready[1], release[0], release[1]}) ::close(fd);
-    EXPECT_EQ(file.WriteRecord(path_, Encode(SampleRecord(2)), -1, position), kStoreOk);
-    EXPECT_EQ(position, 1);
+    const RecordFile::AppendResult appended = AppendStored(file, path_, Encode(SampleRecord(2)));
+    EXPECT_EQ(appended.code, kStoreOk);
+    EXPECT_EQ(appended.firstPosition, 1);
 }
 
 TEST_F(RecordFileTest, RecordsWrittenByTheStoreReadBackByteForByte) {
     std::vector<StoredRecord> written;
-    int position = -1;
     for (int i = 0; i < 6; ++i) {
         written.push_back(Encode(SampleRecord(i, i % 3)));
-        ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, written.back(), -1, position), kStoreOk);
-        ASSERT_EQ(position, i);
+        const RecordFile::AppendResult appended = AppendStored(RecordFile(clock_), path_, written.back());
+        ASSERT_EQ(appended.code, kStoreOk);
+        ASSERT_EQ(appended.firstPosition, i);
     }
     RecordFile file;
     for (int i = 0; i < 6; ++i) {

@@ -117,11 +117,15 @@ TEST(WindowsRecordFile, AppendsAndReadsBackARecordAndRefusesASecondOpener) {
     const std::string path = folder.Path("clinic.rpc");
     AssessmentRecord record = SampleRecord();
     const StoredRecord stored = EncodeForStorage(record, SystemClock::Instance());
-    int position = -1;
-    ASSERT_EQ(RecordFile().WriteRecord(path, stored, -1, position), 0);
-    EXPECT_EQ(position, 0);
-    ASSERT_EQ(RecordFile().WriteRecord(path, stored, -1, position), 0);
-    EXPECT_EQ(position, 1);
+    const RecordFile::AppendPlan plan{false, [&stored](const std::vector<StoredRecord>&) {
+                                          return std::vector<StoredRecord>{stored};
+                                      }};
+    const RecordFile::AppendResult first = RecordFile().AppendRecords(path, plan);
+    ASSERT_EQ(first.code, 0);
+    EXPECT_EQ(first.firstPosition, 0);
+    const RecordFile::AppendResult second = RecordFile().AppendRecords(path, plan);
+    ASSERT_EQ(second.code, 0);
+    EXPECT_EQ(second.firstPosition, 1);
 
     StoredRecord back{};
     EXPECT_EQ(RecordFile().ReadRecordAt(path, 1, back), static_cast<int>(kStoredRecordSize));

@@ -6,6 +6,7 @@
 
 #include "model/AssessmentRecord.h"
 #include "support/CliRunner.h"
+#include "support/RecordFileWriter.h"
 #include "support/TempFolder.h"
 #include "support/WholeFile.h"
 
@@ -18,14 +19,14 @@ using test::RunCli;
 using test::TempFolder;
 using test::WriteFile;
 
-// A person's record as the wizards save it.
+// A person's record as the wizards save it: born 17 May 2012, a girl, the Teacher-report on
+// paper.
 AssessmentRecord MakePerson(int reporter, const std::string& first, const std::string& last,
                             const std::vector<std::pair<int, int>>& answers, const std::string& observer = "");
 
-// Appends records to a record file with the store's own encoder and writer; the save
-// date-times are 2024-03-0<n> 10:00:0<n> for the n-th record written by one call (n up to 9;
-// later ones stay valid dates in the same March).
-void AppendRecords(const std::string& path, std::vector<AssessmentRecord> records);
+// The records of one write saved a day and a minute apart from 1 March 2024 10:00: their order
+// by save time is their order in the file, and each has a day of its own.
+inline const testsupport::SaveSchedule kDailySaves{{2024, 3, 1, 10, 0, 0}, 24 * 60 + 1};
 
 inline bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;

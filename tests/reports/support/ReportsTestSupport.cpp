@@ -9,25 +9,14 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 
-#include "model/ItemCatalogue.h"
-#include "store/RecordCodec.h"
-#include "store/RecordFile.h"
+#include "support/RecordBuilder.h"
 
 namespace orva::reports_test {
 
 AssessmentRecord PersonRecord(int reporter, const std::string& first, const std::string& last,
                               std::initializer_list<std::pair<int, int>> answers) {
-    AssessmentRecord record;
-    record.SetReporter(reporter);
-    record.SetFirstName(first);
-    record.SetLastName(last);
-    record.SetBirthDate(2010, 3, 15);
-    record.SetCompletionDate(2024, 5, 2, FixedClock(kToday));
-    for (const auto& [item, value] : answers) record.SetResponse(item, value);
-    record.ComputeEndorsements();
-    return record;
+    return testsupport::RecordBuilder(reporter).Names(first, last).Born(2010, 3, 15).Completed(2024, 5, 2).Answers(answers);
 }
 
 namespace {
@@ -36,11 +25,7 @@ namespace {
 // 1 for the others, so that the listed ones are endorsed and the repeated pairs give a
 // computable Omega.
 void AnswerAll(AssessmentRecord& record, std::initializer_list<int> endorsed) {
-    for (int item = 1; item <= kItemCount; ++item) {
-        if (record.GetReporter() != kTeacher || ItemCatalogue::InTeacherReport(item)) record.SetResponse(item, 1);
-    }
-    for (int item : endorsed) record.SetResponse(item, 4);
-    record.ComputeEndorsements();
+    record = testsupport::RecordBuilder(record).AnswerAll(1).Endorsing(endorsed);
 }
 
 }  // namespace
@@ -140,18 +125,6 @@ std::string WithoutSaveColumns(const std::string& csv) {
         start = end + 1;
     }
     return out;
-}
-
-void WriteRecordFile(const std::string& path, std::vector<AssessmentRecord> records) {
-    FixedClock clock({2024, 6, 1, 8, 5, 9});
-    SequenceRandomSource random({40, 77, 101});
-    RecordFile file(clock);
-    for (AssessmentRecord& record : records) {
-        int position = -1;
-        if (file.WriteRecord(path, EncodeForStorage(record, clock, random), -1, position) != 0) {
-            throw std::runtime_error("record file not written");
-        }
-    }
 }
 
 bool HasProgram(const std::string& name) {

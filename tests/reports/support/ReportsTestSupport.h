@@ -41,9 +41,6 @@ AssessmentRecord AwkwardRecord();
 // is saved, so comparisons across saves leave them out.
 std::string WithoutSaveColumns(const std::string& csv);
 
-// The bytes of a record file holding `records`, written through the store.
-void WriteRecordFile(const std::string& path, std::vector<AssessmentRecord> records);
-
 // Whether a program of that name is on the path; tests that read a report back with one skip
 // without it.
 bool HasProgram(const std::string& name);

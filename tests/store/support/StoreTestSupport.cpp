@@ -3,6 +3,7 @@
 
 #include "store/FileHeader.h"
 #include "store/RecordCodec.h"
+#include "support/RecordBuilder.h"
 
 namespace orva::test {
 
@@ -72,19 +73,22 @@ AssessmentRecord SampleRecord(int seed, int reporter) {
 
 AssessmentRecord PersonRecord(const std::string& first, const std::string& last, int year, int month, int day,
                               int reporter, const LocalDateTime& savedAt) {
-    AssessmentRecord r;
-    r.SetFirstName(first);
-    r.SetLastName(last);
-    r.SetBirthDate(year, month, day);
-    r.SetReporter(reporter);
-    r.SetObserverName(reporter == kSelf ? "" : "Observer");
-    r.SetStoredSaveDateTime(savedAt);
-    return r;
+    return testsupport::RecordBuilder(reporter)
+        .Names(first, last)
+        .Born(year, month, day)
+        .Observer(reporter == kSelf ? "" : "Observer")
+        .SavedAt(savedAt);
 }
 
 StoredRecord Encode(AssessmentRecord record, const LocalDateTime& savedAt) {
     SequenceRandomSource random({40, 77, 101});
     return EncodeForStorage(record, FixedClock(savedAt), random);
+}
+
+RecordFile::AppendResult AppendStored(RecordFile& file, const std::string& path, const StoredRecord& stored) {
+    return file.AppendRecords(path, {false, [&stored](const std::vector<StoredRecord>&) {
+                                         return std::vector<StoredRecord>{stored};
+                                     }});
 }
 
 Bytes FileBytes(const std::vector<StoredRecord>& records) {

@@ -8,6 +8,7 @@
 #include "model/AssessmentRecord.h"
 #include "model/Clock.h"
 #include "store/RandomSource.h"
+#include "store/RecordFile.h"
 #include "store/RecordFormat.h"
 #include "support/TempFolder.h"
 #include "support/WholeFile.h"
@@ -27,6 +28,13 @@ AssessmentRecord SampleRecord(int seed, int reporter = kParent);
 AssessmentRecord PersonRecord(const std::string& first, const std::string& last, int year, int month, int day,
                               int reporter, const LocalDateTime& savedAt);
 StoredRecord Encode(AssessmentRecord record, const LocalDateTime& savedAt = kSavedAt);
+
+// Appends `stored` alone through `file`.
+RecordFile::AppendResult AppendStored(RecordFile& file, const std::string& path, const StoredRecord& stored);
+inline RecordFile::AppendResult AppendStored(RecordFile&& file, const std::string& path,
+                                             const StoredRecord& stored) {
+    return AppendStored(file, path, stored);
+}
 
 // The bytes of a record file holding `records`, made without the store's writer.
 Bytes FileBytes(const std::vector<StoredRecord>& records);

@@ -4,6 +4,8 @@
 
 #include "grid/GridWidget.h"
 #include "model/Cp1252.h"
+#include "store/RecordCodec.h"
+#include "support/RawRecordFile.h"
 #include "ui/support/SelectionTestSupport.h"
 #include "ui/Workspace.h"
 #include "ui/analysis/AnalysisForm.h"
@@ -56,10 +58,8 @@ class AnalysisCommandTest : public QObject {
     // Another program replaces the file's first record with someone else's.
     static bool ReplaceFirstRecord(const QString& stem) {
         AssessmentRecord other = MakeRecord(kSelf, Person{"JO", "BLOGGS"});
-        RecordFile file(TestClock());
-        int position = -1;
-        return file.WriteRecord(FileSystemPath(stem + QStringLiteral(".rpc")),
-                                EncodeForStorage(other, TestClock()), 0, position) == 0;
+        return testsupport::OverwriteRecord(FileSystemPath(stem + QStringLiteral(".rpc")), 0,
+                                            EncodeForStorage(other, TestClock()));
     }
 
     static ReportSet SomeoneElse() {

@@ -8,8 +8,9 @@
 
 #include "model/AssessmentRecord.h"
 #include "model/Clock.h"
+#include "support/RecordBuilder.h"
 
-// Records for the analysis and selection tests, built with the record's own setters.
+// Records for the analysis and selection tests.
 namespace orva::analysis_test {
 
 // The seven repeated item pairs of the reliability statistic.
@@ -35,20 +36,16 @@ struct Person {
 inline AssessmentRecord MakeRecord(int reporter, const Person& person = {},
                                    std::initializer_list<int> endorsed = {}, bool unreliable = false,
                                    const std::string& observer = "") {
-    AssessmentRecord record;
-    record.SetReporter(reporter);
-    record.SetFirstName(person.first);
-    record.SetLastName(person.last);
-    record.SetBirthDate(person.birthYear, person.birthMonth, person.birthDay);
-    record.SetCompletionDate(2026, 6, 1, TestClock());
-    record.SetGender('F');
-    if (reporter != kSelf) record.SetObserverName(observer);
-    for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, 0);
+    testsupport::RecordBuilder record(reporter);
+    record.Names(person.first, person.last)
+        .Born(person.birthYear, person.birthMonth, person.birthDay)
+        .Completed(2026, 6, 1)
+        .Gender('F')
+        .AnswerEveryItem(0);
+    if (reporter != kSelf) record.Observer(observer);
     if (unreliable)
-        for (const auto& [first, second] : kRepeatedPairs) record.SetResponse(second, 5);
-    for (int item : endorsed) record.SetResponse(item, 4);
-    record.ComputeEndorsements();
-    return record;
+        for (const auto& [first, second] : kRepeatedPairs) record.Answers({{second, 5}});
+    return record.Endorsing(endorsed);
 }
 
 }  // namespace orva::analysis_test

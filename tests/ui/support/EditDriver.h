@@ -13,6 +13,8 @@
 #include "store/FileSystem.h"
 #include "store/StoreResult.h"
 #include "support/ForwardingFileSystem.h"
+#include "support/RecordBuilder.h"
+#include "support/RecordFileWriter.h"
 #include "store/RecordFormat.h"
 #include "store/RecordList.h"
 #include "ui/wizard/EditState.h"
@@ -34,34 +36,28 @@ inline int StoredAnswer(int reporter, int item) {
 // A record of `reporter` as the wizards save one, entered on paper and completed on 1 June of
 // `completionYear`, every item asked answered.
 inline AssessmentRecord RecordToEdit(int reporter, const char* first = "Alex", int completionYear = 2026) {
-    AssessmentRecord record;
-    record.SetDataEntry(kPaper);
-    record.SetReporter(reporter);
-    record.SetFirstName(first);
-    record.SetLastName("Citizen");
-    record.SetBirthDate(2012, 3, 15);
-    record.SetCompletionDate(completionYear, 6, 1, Today());
-    record.SetGender('F');
-    record.SetStreetAddress("1 Main Road");
-    record.SetSchoolYear("K");
-    record.SetSchool("Hill School");
-    if (reporter != kSelf) {
-        record.SetObserverName("Pat Citizen");
-        record.SetObserverRelationship("Mother");
-    }
-    record.SetObserverComment("Sleeps badly.");
-    for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, StoredAnswer(reporter, item));
+    testsupport::RecordBuilder record(reporter);
+    record.OnPaper()
+        .Names(first, "Citizen")
+        .Born(2012, 3, 15)
+        .Completed(completionYear, 6, 1)
+        .Gender('F')
+        .With([](AssessmentRecord& r) {
+            r.SetStreetAddress("1 Main Road");
+            r.SetSchoolYear("K");
+            r.SetSchool("Hill School");
+            r.SetObserverComment("Sleeps badly.");
+        });
+    if (reporter != kSelf) record.Observer("Pat Citizen", "Mother");
+    for (int item = 1; item <= kItemCount; ++item) record.Answers({{item, StoredAnswer(reporter, item)}});
     return record;
 }
 
 // Saves the records at positions 0, 1, ... of a new file, one minute apart from 9:00 on
 // 1 June 2026; false when a save failed.
 inline bool WriteRecords(const QString& path, std::vector<AssessmentRecord> records) {
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const FixedClock clock(LocalDateTime{2026, 6, 1, 9, static_cast<int>(i), 0});
-        if (AppendRecord(records[i], FileSystemPath(path), clock).code != 0) return false;
-    }
-    return true;
+    return testsupport::AppendRecords(FileSystemPath(path), std::move(records), {{2026, 6, 1, 9, 0, 0}, 1})
+        .has_value();
 }
 
 inline QByteArray FileBytes(const QString& path) {

@@ -25,20 +25,20 @@ inline constexpr std::initializer_list<int> kConduct = {4, 15, 83};
 inline constexpr std::initializer_list<int> kOppositional = {13, 25, 76, 85};
 
 // `record` endorsing every item of the lists with 4, then recomputed.
-inline AssessmentRecord Endorsing(AssessmentRecord record, std::initializer_list<std::initializer_list<int>> lists) {
-    for (const auto& list : lists)
-        for (int item : list) record.SetResponse(item, 4);
-    record.ComputeEndorsements();
-    return record;
+inline AssessmentRecord Endorsing(const AssessmentRecord& record,
+                                  std::initializer_list<std::initializer_list<int>> lists) {
+    testsupport::RecordBuilder builder(record);
+    for (const auto& list : lists) builder.Endorsing(list);
+    return builder;
 }
 
 // A record of ALEX CITIZEN completed on the date, endorsing the lists.
 inline AssessmentRecord Assessment(int reporter, int year, int month, int day,
                                    std::initializer_list<std::initializer_list<int>> lists,
                                    const std::string& observer = "") {
-    AssessmentRecord record = MakeRecord(reporter, Person{}, {}, false, observer);
-    record.SetCompletionDate(year, month, day, TestClock());
-    return Endorsing(std::move(record), lists);
+    const AssessmentRecord record =
+        testsupport::RecordBuilder(MakeRecord(reporter, Person{}, {}, false, observer)).Completed(year, month, day);
+    return Endorsing(record, lists);
 }
 
 // Self, Parent and Teacher of one date, disagreeing on some items: the Self-report leaves

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
-#include <QFile>
 #include <QString>
 
 #include "model/AssessmentRecord.h"
 #include "model/Clock.h"
+#include "support/RecordBuilder.h"
+#include "support/RecordFileWriter.h"
 #include "ui/selection/RecordPath.h"
-#include "ui/wizard/RecordSaver.h"
 
 // Records of one person saved at known times, for the analysis shown after a paper save.
 namespace orva::wizard_test {
@@ -16,16 +16,10 @@ namespace orva::wizard_test {
 // the wizard tests type is born on the 15th), saved at `when`; returns its file position.
 inline int SaveAt(const QString& path, int reporter, const char* first, const char* last, int birthDay,
                   const char* observer, LocalDateTime when) {
-    AssessmentRecord record;
-    record.SetReporter(reporter);
-    record.SetFirstName(first);
-    record.SetLastName(last);
-    record.SetBirthDate(2012, 3, birthDay);
-    record.SetObserverName(observer);
-    for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, item % 3);
-    const FixedClock clock(when);
-    const SaveOutcome outcome = AppendRecord(record, FileSystemPath(path), clock);
-    return outcome.code == 0 ? outcome.position : -1;
+    testsupport::RecordBuilder record(reporter);
+    record.Names(first, last).Born(2012, 3, birthDay).Observer(observer);
+    for (int item = 1; item <= kItemCount; ++item) record.Answers({{item, item % 3}});
+    return testsupport::AppendRecords(FileSystemPath(path), {record}, {when}).value_or(-1);
 }
 
 }  // namespace orva::wizard_test

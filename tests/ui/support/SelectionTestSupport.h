@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,9 +13,8 @@
 #include "store/FileSystem.h"
 #include "store/StoreResult.h"
 #include "support/ForwardingFileSystem.h"
-#include "store/RecordCodec.h"
-#include "store/RecordFile.h"
-#include "store/RecordFormat.h"
+#include "support/RawRecordFile.h"
+#include "support/RecordFileWriter.h"
 #include "ui/support/AnalysisTestRecords.h"
 #include "ui/selection/RecordPath.h"
 
@@ -27,33 +25,15 @@ using analysis_test::MakeRecord;
 using analysis_test::Person;
 using analysis_test::TestClock;
 
-// Writes the records in order with the store's own encoder and writer, each saved one minute
-// after the one before (10:30, 10:31, ... on 15/06/2026). Returns false when a write fails.
+// Writes the records in order through the store, each saved one minute after the one before
+// (10:30, 10:31, ... on 15/06/2026). Returns false when a write fails.
 inline bool WriteRecordFile(const QString& path, std::vector<AssessmentRecord> records) {
-    FixedClock clock(TestClock().Now());
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        LocalDateTime when = TestClock().Now();
-        when.minute += static_cast<int>(i);
-        clock.Set(when);
-        RecordFile file(clock);
-        int position = -1;
-        if (file.WriteRecord(FileSystemPath(path), EncodeForStorage(records[i], clock), -1,
-                             position) != 0)
-            return false;
-    }
-    return true;
+    return testsupport::AppendRecords(FileSystemPath(path), std::move(records), {TestClock().Now(), 1}).has_value();
 }
 
 // Spoils record `position` of the file so that it fails its checks.
 inline bool CorruptRecord(const QString& path, int position) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)) return false;
-    const qint64 at =
-        static_cast<qint64>(kHeaderSize + kStoredRecordSize * static_cast<std::size_t>(position)) + 300;
-    if (!file.seek(at)) return false;
-    QByteArray bytes = file.read(40);
-    for (char& b : bytes) b = static_cast<char>(b ^ 0x5A);
-    return file.seek(at) && file.write(bytes) == bytes.size();
+    return testsupport::SpoilRecord(FileSystemPath(path), position);
 }
 
 // A file system on which every opening for writing is refused, as for a file the user may

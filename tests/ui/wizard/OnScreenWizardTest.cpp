@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 
 #include "store/StoreMessages.h"
+#include "support/RecordBuilder.h"
+#include "support/RecordFileWriter.h"
 #include "store/StoreTexts.h"
 #include "model/FileNameRules.h"
 #include "ui/CoreText.h"
@@ -385,12 +387,7 @@ private slots:
         const QString full = Stem(QStringLiteral("full657.rpc"));
         {
             // One record written by the store, then copied to the file's capacity.
-            AssessmentRecord record;
-            record.SetReporter(kSelf);
-            int position = -1;
-            RecordFile file(Today());
-            QVERIFY(file.WriteRecord(FileSystemPath(full), EncodeForStorage(record, Today()), -1,
-                                     position) == 0);
+            QVERIFY(testsupport::AppendRecords(FileSystemPath(full), {testsupport::RecordBuilder(kSelf)}));
             QFile bytes(full);
             QVERIFY(bytes.open(QIODevice::ReadWrite));
             QVERIFY(bytes.seek(kHeaderSize));
