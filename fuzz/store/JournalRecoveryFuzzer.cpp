@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Bytes file = input.Take(input.Number(4 * 2187));
     const Bytes journal = built ? BuiltJournal(input, file) : input.Take(input.Left());
 
-    test::MemoryFileSystem fs;
+    testsupport::MemoryFileSystem fs;
     fs.Put(kPath, file);
     fs.Put(WriteJournal::PathFor(kPath), journal);
     int told = 0;
@@ -112,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::optional<JournalChange> change = JournalChange::Decode(journal.data(), journal.size());
     const bool stillThere = fs.Exists(WriteJournal::PathFor(kPath));
-    test::SettleAsTheNextWriter(kPath, fs);
+    testsupport::SettleAsTheNextWriter(kPath, fs);
     Check(!fs.Exists(WriteJournal::PathFor(kPath)));
     if (!stillThere) {
         // Set aside by the reader already.

@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Bytes content = MakeFile(data, size);
     const std::string path = "/fuzz.rpc";
 
-    test::MemoryFileSystem fs;
+    testsupport::MemoryFileSystem fs;
     fs.Put(path, content);
     RecordList list(fs);
     const int loaded = list.Load(path, true, true);

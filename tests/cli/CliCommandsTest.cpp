@@ -18,11 +18,11 @@
 namespace orva {
 namespace {
 
-using reports_test::FileExists;
-using reports_test::ReadFile;
-using reports_test::WriteFile;
+using testsupport::FileExists;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
-using test::CliRun;
+using testsupport::CliRun;
 
 class CliCommandsTest : public ::testing::Test {
   protected:
@@ -44,12 +44,12 @@ class CliCommandsTest : public ::testing::Test {
     // standard output going to `output` when named.
     static CliRun Run(const std::vector<std::string>& args, const std::string& input = "",
                       const std::string& output = "") {
-        return test::RunCli(args, input, output);
+        return testsupport::RunCli(args, input, output);
     }
 
     std::string Path(const std::string& name) const { return folder_.Path(name); }
 
-    reports_test::TempFolder folder_;
+    testsupport::TempFolder folder_;
 };
 
 TEST_F(CliCommandsTest, ExportWithTheLowerCasedPasswordWritesTheCsv) {
@@ -60,7 +60,7 @@ TEST_F(CliCommandsTest, ExportWithTheLowerCasedPasswordWritesTheCsv) {
     const std::string csv = ReadFile(Path("out.csv"));
     EXPECT_EQ(csv.rfind(texts::kCsvHeader, 0), 0u);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 5);
-    EXPECT_EQ(reports_test::FileMode(Path("out.csv")), 0600u);
+    EXPECT_EQ(testsupport::FileMode(Path("out.csv")), 0600u);
 }
 
 TEST_F(CliCommandsTest, ExportRefusesAWrongPasswordAndAMissingPrivacyAcceptance) {
@@ -151,7 +151,7 @@ TEST_F(CliCommandsTest, ReportWritesTheRtfOfTheChosenRecords) {
     const std::string rtf = ReadFile(Path("zoe.rtf"));
     EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
     EXPECT_NE(rtf.find("Maria O'Brien"), std::string::npos);
-    EXPECT_EQ(reports_test::FileMode(Path("zoe.rtf")), 0600u);
+    EXPECT_EQ(testsupport::FileMode(Path("zoe.rtf")), 0600u);
 
     const CliRun again = Run({"report", Path("clinic"), "--record", "2", "--rtf", Path("zoe.rtf")});
     EXPECT_EQ(again.status, 2);
@@ -170,7 +170,7 @@ TEST_F(CliCommandsTest, ReportWritesThePrintedPagesAsAPdfWithoutADisplay) {
     EXPECT_EQ(run.status, 0) << run.err;
     const std::string pdf = ReadFile(Path("zoe.pdf"));
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
-    EXPECT_EQ(reports_test::FileMode(Path("zoe.pdf")), 0600u);
+    EXPECT_EQ(testsupport::FileMode(Path("zoe.pdf")), 0600u);
     // Eight pages, each a page object of the document.
     std::size_t pages = 0;
     for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos; at = pdf.find("/Type /Page\n", at + 1)) ++pages;

@@ -14,11 +14,11 @@ namespace orva {
 namespace {
 
 using nlohmann::json;
-using testing::CliRun;
-using testing::Contains;
-using testing::kDailySaves;
-using testing::MakePerson;
-using testing::RunCli;
+using testsupport::CliRun;
+using cli_test::Contains;
+using cli_test::kDailySaves;
+using cli_test::MakePerson;
+using testsupport::RunCli;
 
 
 // One person's three reports, a second Parent-report, and a record with Windows-1252 letters,
@@ -45,7 +45,7 @@ protected:
     }
 
     std::string path_;
-    testing::TempFolder dir_;
+    testsupport::TempFolder dir_;
 };
 
 TEST_F(CliFile, ListJsonDescribesEveryRecordAsStored) {
@@ -103,8 +103,8 @@ TEST_F(CliFile, FileNamedWithOrWithoutExtensionIsTheSameFile) {
 }
 
 TEST_F(CliFile, CorruptRecordIsSkippedReportedAndGivesStatusOne) {
-    testing::PatchByte(path_, kHeaderSize + kStoredRecordSize * 1 + 500, 0xFF);
-    testing::PatchByte(path_, kHeaderSize + kStoredRecordSize * 1 + 501, 0xFF);
+    cli_test::PatchByte(path_, kHeaderSize + kStoredRecordSize * 1 + 500, 0xFF);
+    cli_test::PatchByte(path_, kHeaderSize + kStoredRecordSize * 1 + 501, 0xFF);
     const CliRun run = RunCli({"list", path_, "--json"});
     EXPECT_EQ(run.status, 1);
     const json doc = json::parse(run.out);
@@ -280,24 +280,24 @@ TEST_P(Refusal, ExitsWithStatusTwoAndSaysWhy) {
         if (arg == "FILE") arg = path_;
         if (arg == "family.txt") arg = dir_.Path("family.txt");
     }
-    const std::string before = testing::ReadFile(path_);
+    const std::string before = testsupport::ReadFile(path_);
     const CliRun run = RunCli(args);
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(Contains(run.err, GetParam().message)) << run.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(testing::ReadFile(path_), before);
+    EXPECT_EQ(testsupport::ReadFile(path_), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(CommandLines, Refusal, ::testing::ValuesIn(kRefusals),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliFiles, MissingFileIsReportedAndNotCreated) {
-    testing::TempFolder dir;
+    testsupport::TempFolder dir;
     const std::string missing = dir.Path("missing");
     const CliRun run = RunCli({"list", missing});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "orva-cli: File Not Found\nThe file '" + missing + ".rpc' was not found.\n");
-    EXPECT_FALSE(testing::FileExists(missing + ".rpc"));
+    EXPECT_FALSE(testsupport::FileExists(missing + ".rpc"));
 }
 
 struct BadFileCase {
@@ -322,9 +322,9 @@ const std::vector<BadFileCase> kBadFiles = {
 class BadFile : public ::testing::TestWithParam<BadFileCase> {};
 
 TEST_P(BadFile, IsRefusedWithTheReadErrorMessageAndLeftAsItWas) {
-    testing::TempFolder dir;
+    testsupport::TempFolder dir;
     const std::string path = dir.Path("bad.rpc");
-    testing::WriteFile(path, GetParam().bytes);
+    testsupport::WriteFile(path, GetParam().bytes);
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"list", path}, std::vector<std::string>{"analyse", path, "--record", "0"}}) {
         const CliRun run = RunCli(args);
@@ -334,17 +334,17 @@ TEST_P(BadFile, IsRefusedWithTheReadErrorMessageAndLeftAsItWas) {
                   "some file corruption.\n\nPlease contact your system administrator for assistance.\n");
         EXPECT_EQ(run.out, "");
     }
-    EXPECT_EQ(testing::ReadFile(path), GetParam().bytes);
+    EXPECT_EQ(testsupport::ReadFile(path), GetParam().bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BadFile, ::testing::ValuesIn(kBadFiles),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliFiles, AFileEndingInPartOfARecordListsItsWholeRecordsAndCountsThePartAsFailed) {
-    testing::TempFolder dir;
+    testsupport::TempFolder dir;
     const std::string path = dir.Path("cut.rpc");
     const std::string bytes = ValidLengthFile("ORVA 4.0  ") + "x";
-    testing::WriteFile(path, bytes);
+    testsupport::WriteFile(path, bytes);
     const CliRun run = RunCli({"list", path, "--json"});
     EXPECT_EQ(run.status, 1);
     const json doc = json::parse(run.out);
@@ -353,15 +353,15 @@ TEST(CliFiles, AFileEndingInPartOfARecordListsItsWholeRecordsAndCountsThePartAsF
     const CliRun check = RunCli({"check", path, "--json"});
     EXPECT_EQ(check.status, 1);
     EXPECT_EQ(json::parse(check.out)["partial_tail"], true);
-    EXPECT_EQ(testing::ReadFile(path), bytes);
+    EXPECT_EQ(testsupport::ReadFile(path), bytes);
 }
 
 TEST(CliFiles, EveryRecordFailingStillListsTheFileWithStatusOne) {
-    testing::TempFolder dir;
+    testsupport::TempFolder dir;
     const std::string path = dir.Path("scrambled.rpc");
     std::string bytes = ValidLengthFile("ORVA 4.0  ");
     bytes += std::string(kStoredRecordSize, '\x7f');
-    testing::WriteFile(path, bytes);
+    testsupport::WriteFile(path, bytes);
     const CliRun run = RunCli({"list", path, "--json"});
     EXPECT_EQ(run.status, 1);
     const json doc = json::parse(run.out);
@@ -372,7 +372,7 @@ TEST(CliFiles, EveryRecordFailingStillListsTheFileWithStatusOne) {
 }
 
 TEST(CliFiles, RecordWithoutLastNameIsNotAnalysed) {
-    testing::TempFolder dir;
+    testsupport::TempFolder dir;
     const std::string path = dir.Path("nameless.rpc");
     ASSERT_TRUE(testsupport::AppendRecords(path, {MakePerson(kSelf, "Alex", "", {{21, 5}, {61, 5}, {72, 5}})}, kDailySaves));
     const CliRun run = RunCli({"analyse", path, "--record", "0", "--json"});
@@ -382,7 +382,7 @@ TEST(CliFiles, RecordWithoutLastNameIsNotAnalysed) {
 }
 
 TEST(CliFiles, ANameEndingInBlanksIsTheSamePersonAsTheDialogsFindIt) {
-    testing::TempFolder dir;
+    testsupport::TempFolder dir;
     const std::string path = dir.Path("blanks.rpc");
     ASSERT_TRUE(testsupport::AppendRecords(path, {MakePerson(kSelf, "S\xF8ren", "M\xFCller  ", {{21, 5}}),
                          MakePerson(kParent, "S\xD8REN ", "M\xDCLLER", {{21, 5}}, "Mum")}, kDailySaves));
@@ -391,7 +391,7 @@ TEST(CliFiles, ANameEndingInBlanksIsTheSamePersonAsTheDialogsFindIt) {
 }
 
 TEST_F(CliFile, OutputThatCannotBeWrittenIsAFailure) {
-    if (!testing::FileExists("/dev/full")) GTEST_SKIP() << "no device that is always full";
+    if (!testsupport::FileExists("/dev/full")) GTEST_SKIP() << "no device that is always full";
     for (const std::vector<std::string>& args : {std::vector<std::string>{"list", path_, "--json"},
                                                  std::vector<std::string>{"analyse", path_, "--record", "0"}}) {
         const CliRun run = RunCli(args, {}, "/dev/full");
@@ -432,14 +432,14 @@ TEST(CliHelp, EveryCommandAnswersItsOwnHelp) {
 }
 
 TEST(CliHelp, CommandHelpThatCannotBeWrittenFails) {
-    if (!testing::FileExists("/dev/full")) GTEST_SKIP() << "no device that is always full";
+    if (!testsupport::FileExists("/dev/full")) GTEST_SKIP() << "no device that is always full";
     const CliRun run = RunCli({"report", "--help"}, "", "/dev/full");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "orva-cli: the output could not be written in full\n");
 }
 
 TEST(CliHelp, HelpThatCannotBeWrittenFails) {
-    if (!testing::FileExists("/dev/full")) GTEST_SKIP() << "no device that is always full";
+    if (!testsupport::FileExists("/dev/full")) GTEST_SKIP() << "no device that is always full";
     const CliRun run = RunCli({"--help"}, "", "/dev/full");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "orva-cli: the output could not be written in full\n");

@@ -11,11 +11,11 @@ namespace orva {
 namespace {
 
 using nlohmann::json;
-using testing::CliRun;
-using testing::Contains;
-using testing::kDailySaves;
-using testing::MakePerson;
-using testing::RunCli;
+using testsupport::CliRun;
+using cli_test::Contains;
+using cli_test::kDailySaves;
+using cli_test::MakePerson;
+using testsupport::RunCli;
 
 
 // Alex's three reports, and a Self-report of someone else.
@@ -38,7 +38,7 @@ class CompareFile : public ::testing::Test {
     }
 
     std::string path_;
-    testing::TempFolder dir_;
+    testsupport::TempFolder dir_;
 };
 
 TEST_F(CompareFile, JsonGivesEveryItemWithTheAnswersRowsAndMarks) {
@@ -153,7 +153,7 @@ TEST_F(CompareFile, ReportsOfDifferentPersonsAreNotCompared) {
 }
 
 TEST_F(CompareFile, OutputThatCannotBeWrittenIsAFailure) {
-    if (!testing::FileExists("/dev/full")) GTEST_SKIP() << "no device that is always full";
+    if (!testsupport::FileExists("/dev/full")) GTEST_SKIP() << "no device that is always full";
     const CliRun run = RunCli({"compare", path_, "--record", "0", "--record", "1"}, {}, "/dev/full");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "orva-cli: the output could not be written in full\n");

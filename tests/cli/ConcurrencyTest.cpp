@@ -20,9 +20,15 @@
 #include "reports/ReportsTexts.h"
 #include "store/FileSystem.h"
 
-namespace orva::testing {
+namespace orva::cli_test {
 namespace {
 
+using testsupport::CliRun;
+using testsupport::FileExists;
+using testsupport::ReadFile;
+using testsupport::RunCli;
+using testsupport::TempFolder;
+using testsupport::WriteFile;
 using nlohmann::json;
 
 constexpr int kOldRecords = 120;
@@ -105,4 +111,4 @@ TEST(Concurrency, AnExportPasswordCheckWaitsWhileAnotherHoldsTheTurn) {
 }
 
 }  // namespace
-}  // namespace orva::testing
+}  // namespace orva::cli_test

@@ -21,9 +21,15 @@
 #include "store/WriteJournal.h"
 #include "support/JournalSettling.h"
 
-namespace orva::testing {
+namespace orva::cli_test {
 namespace {
 
+using testsupport::CliRun;
+using testsupport::FileExists;
+using testsupport::ReadFile;
+using testsupport::RunCli;
+using testsupport::TempFolder;
+using testsupport::WriteFile;
 using nlohmann::json;
 
 constexpr int kOldRecords = 120;
@@ -90,9 +96,9 @@ TEST_F(CrashTest, AnImportStoppedAnywhereLeavesTheOldFileOrEveryRow) {
         [&](int trial, int) {
             const long long records = CheckedRecords(file_, trial);
             EXPECT_TRUE(records == kOldRecords || records == kOldRecords + kImportedRows) << "trial " << trial;
-            test::SettleAsTheNextWriter(file_);
+            testsupport::SettleAsTheNextWriter(file_);
             const std::string after = ReadFile(file_);
-            EXPECT_EQ(test::FolderNames(dir_.Path()), (std::vector<std::string>{"clinic.rpc", "rows.csv"})) << "trial " << trial;
+            EXPECT_EQ(testsupport::FolderNames(dir_.Path()), (std::vector<std::string>{"clinic.rpc", "rows.csv"})) << "trial " << trial;
             if (after == before_) {
                 ++oldSeen;
                 EXPECT_EQ(records, kOldRecords) << "trial " << trial;
@@ -116,7 +122,7 @@ TEST_F(CrashTest, ARecordRewrittenInPlaceAndStoppedAnywhereIsOneVersionOrTheOthe
         [&] { WriteFile(file_, before_); },
         [&](int trial, int) {
             EXPECT_EQ(CheckedRecords(file_, trial), kOldRecords);
-            test::SettleAsTheNextWriter(file_);
+            testsupport::SettleAsTheNextWriter(file_);
             const std::string after = ReadFile(file_);
             ASSERT_EQ(after.size(), before_.size()) << "trial " << trial;
             // Every other record is untouched; the one rewritten decodes (check said the file is sound).
@@ -137,13 +143,13 @@ TEST_F(CrashTest, AnImportIntoANewFileStoppedAnywhereLeavesNoFileOrAWholeOne) {
         [&](int trial, int) {
             if (!FileExists(fresh)) {
                 ++noFile;
-                EXPECT_EQ(test::FolderNames(dir_.Path()), (std::vector<std::string>{"clinic.rpc", "rows.csv"})) << "trial " << trial;
+                EXPECT_EQ(testsupport::FolderNames(dir_.Path()), (std::vector<std::string>{"clinic.rpc", "rows.csv"})) << "trial " << trial;
                 return;
             }
             ++whole;
             EXPECT_EQ(CheckedRecords(fresh, trial), kImportedRows);
             EXPECT_EQ(ReadFile(fresh).size(), 243u + kImportedRows * 2187u) << "trial " << trial;
-            EXPECT_EQ(test::FolderNames(dir_.Path()), (std::vector<std::string>{"clinic.rpc", "fresh.rpc", "rows.csv"}))
+            EXPECT_EQ(testsupport::FolderNames(dir_.Path()), (std::vector<std::string>{"clinic.rpc", "fresh.rpc", "rows.csv"}))
                 << "trial " << trial;
         });
     std::cout << "import into a new file stopped " << kTrials << " times (" << tally.killed
@@ -248,4 +254,4 @@ TEST_F(CrashTest, AJournalLeftByAStoppedImportIsNeverAppliedToAFilePutBackFromAB
 }
 
 }  // namespace
-}  // namespace orva::testing
+}  // namespace orva::cli_test

@@ -12,11 +12,11 @@ namespace orva {
 namespace {
 
 using nlohmann::json;
-using testing::CliRun;
-using testing::Contains;
-using testing::kDailySaves;
-using testing::MakePerson;
-using testing::RunCli;
+using testsupport::CliRun;
+using cli_test::Contains;
+using cli_test::kDailySaves;
+using cli_test::MakePerson;
+using testsupport::RunCli;
 
 
 AssessmentRecord Completed(AssessmentRecord record, int year, int month, int day) {
@@ -55,7 +55,7 @@ class HistoryFile : public ::testing::Test {
     }
 
     std::string path_;
-    testing::TempFolder dir_;
+    testsupport::TempFolder dir_;
 };
 
 TEST_F(HistoryFile, JsonListsThePersonsRecordsByCompletionDateThenReporter) {
@@ -123,7 +123,7 @@ TEST_F(HistoryFile, TableHasAColumnPerAssessmentAndTheCommandsOfEachDate) {
 }
 
 TEST_F(HistoryFile, DamagedRecordsAreSkippedCountedAndGiveStatusOne) {
-    testing::PatchByte(path_, static_cast<long long>(kHeaderSize + kStoredRecordSize * 3 + 700), 0xFF);
+    cli_test::PatchByte(path_, static_cast<long long>(kHeaderSize + kStoredRecordSize * 3 + 700), 0xFF);
     const CliRun run = RunCli(Args({"--json"}));
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(
@@ -133,7 +133,7 @@ TEST_F(HistoryFile, DamagedRecordsAreSkippedCountedAndGiveStatusOne) {
 }
 
 TEST_F(HistoryFile, OutputThatCannotBeWrittenIsAFailure) {
-    if (!testing::FileExists("/dev/full")) GTEST_SKIP() << "no device that is always full";
+    if (!testsupport::FileExists("/dev/full")) GTEST_SKIP() << "no device that is always full";
     const CliRun run = RunCli(Args({"--json"}), {}, "/dev/full");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "orva-cli: the output could not be written in full\n");

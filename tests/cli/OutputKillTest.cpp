@@ -18,9 +18,13 @@
 #include "store/RecordStore.h"
 #include "support/JournalSettling.h"
 
-namespace orva::testing {
+namespace orva::cli_test {
 namespace {
 
+using testsupport::FileExists;
+using testsupport::ReadFile;
+using testsupport::TempFolder;
+using testsupport::WriteFile;
 constexpr int kRecords = 657;
 const std::vector<int> kEverySignal = {SIGINT, SIGTERM, SIGHUP, SIGKILL};
 
@@ -53,7 +57,7 @@ class OutputKillTest : public ::testing::Test {
             {command, password_, kEverySignal, 108},
             [&] { std::filesystem::remove(output); },
             [&](int trial, int signal) {
-                const std::vector<std::string> names = test::FolderNames(dir_.Path());
+                const std::vector<std::string> names = testsupport::FolderNames(dir_.Path());
                 const bool there = FileExists(output);
                 std::vector<std::string> expected = {"clinic.rpc"};
                 if (there) expected.push_back(std::filesystem::path(output).filename());
@@ -110,7 +114,7 @@ TEST(NamedTemporaryFile, IsRemovedWhenTheWriterIsInterruptedOrAskedToEnd) {
         {{OUTPUT_WRITER_PATH, output, "300"}, {}, {SIGINT, SIGTERM, SIGHUP}, 60},
         [&] { std::filesystem::remove(output); },
         [&](int trial, int signal) {
-            const std::vector<std::string> names = test::FolderNames(dir.Path());
+            const std::vector<std::string> names = testsupport::FolderNames(dir.Path());
             kept += FileExists(output);
             EXPECT_TRUE(names.empty() || names == std::vector<std::string>{"out.csv"})
                 << "trial " << trial << ", " << SignalName(signal) << ": " << (names.empty() ? "" : names[0]);
@@ -123,4 +127,4 @@ TEST(NamedTemporaryFile, IsRemovedWhenTheWriterIsInterruptedOrAskedToEnd) {
 }
 
 }  // namespace
-}  // namespace orva::testing
+}  // namespace orva::cli_test

@@ -16,12 +16,12 @@
 namespace orva {
 namespace {
 
-using reports_test::ReadFile;
-using reports_test::WriteFile;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
 class ExportPasswordsTest : public ::testing::Test {
   protected:
-    reports_test::TempFolder folder_;
+    testsupport::TempFolder folder_;
     ExportPasswords passwords_{folder_.Path("settings")};
 };
 
@@ -55,8 +55,8 @@ TEST_F(ExportPasswordsTest, FileHoldsOnlySaltedArgon2idHashesReadableByAll) {
     const std::string first = ReadFile(passwords_.FilePath());
     EXPECT_EQ(first.find("same pass"), std::string::npos);
     EXPECT_NE(first.find("\n\n$argon2id$"), std::string::npos);
-    if (test::kPosixFileModes) {
-        EXPECT_EQ(reports_test::FileMode(passwords_.FilePath()), 0644u);
+    if (testsupport::kPosixFileModes) {
+        EXPECT_EQ(testsupport::FileMode(passwords_.FilePath()), 0644u);
     }
 
     ASSERT_EQ(passwords_.Set(2, "same pass"), 0);
@@ -72,7 +72,7 @@ TEST_F(ExportPasswordsTest, ClearingASlotStopsItMatching) {
 }
 
 TEST_F(ExportPasswordsTest, FileOthersCouldChangeIsRefused) {
-    if (!test::kPosixFileModes) GTEST_SKIP() << "changed here by file mode; Windows decides by access list";
+    if (!testsupport::kPosixFileModes) GTEST_SKIP() << "changed here by file mode; Windows decides by access list";
     ASSERT_EQ(passwords_.Set(1, "pass word"), 0);
     ASSERT_EQ(passwords_.Save(), 0);
     ASSERT_EQ(::chmod(passwords_.FilePath().c_str(), 0666), 0);
@@ -102,7 +102,7 @@ TEST_F(ExportPasswordsTest, FileOthersCouldChangeIsRefused) {
 // Passwords reached through a link could be anyone's: the link is refused, and named as what
 // must be put right.
 TEST_F(ExportPasswordsTest, APasswordFileThatIsALinkIsRefused) {
-    if (!test::kPosixFileModes) GTEST_SKIP() << "links on Windows need privileges the tests do not have";
+    if (!testsupport::kPosixFileModes) GTEST_SKIP() << "links on Windows need privileges the tests do not have";
     ExportPasswords elsewhere(folder_.Path("elsewhere"));
     ASSERT_EQ(elsewhere.Set(1, "pass word"), 0);
     ASSERT_EQ(elsewhere.Save(), 0);
@@ -115,7 +115,7 @@ TEST_F(ExportPasswordsTest, APasswordFileThatIsALinkIsRefused) {
 
 // A file system that can open and read files but cannot tell who may change them, make folders
 // or rename files.
-class FactlessFileSystem final : public test::ForwardingFileSystem {
+class FactlessFileSystem final : public testsupport::ForwardingFileSystem {
   public:
     int Facts(Handle, FileFacts&) override { return kOtherFileError; }
     using ForwardingFileSystem::Facts;
@@ -149,7 +149,7 @@ TEST(ExportPasswordRule, RefusesWhatTheDialogCouldNeverReceive) {
 }
 
 TEST(CheckExportPassword, AWrongPasswordCostsOneSecondARightOneNothing) {
-    reports_test::TempFolder folder;
+    testsupport::TempFolder folder;
     ExportPasswords passwords(folder.Path("settings"));
     ASSERT_EQ(passwords.Set(3, "right one"), 0);
     std::vector<std::chrono::milliseconds> waits;
@@ -165,7 +165,7 @@ TEST(CheckExportPassword, AWrongPasswordCostsOneSecondARightOneNothing) {
 // A check waits while another holds the turn, in this process or any other, and only then
 // takes its own (and a wrong guess its delay).
 TEST(CheckExportPassword, WaitsItsTurnWhileAnotherCheckHoldsIt) {
-    reports_test::TempFolder folder;
+    testsupport::TempFolder folder;
     ExportPasswords passwords(folder.Path("settings"));
     ASSERT_EQ(passwords.Set(1, "right one"), 0);
     ASSERT_EQ(passwords.Save(), 0);

@@ -18,12 +18,12 @@
 namespace orva {
 namespace {
 
-using reports_test::FileExists;
-using reports_test::ReadFile;
-using reports_test::WriteFile;
+using testsupport::FileExists;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
 // Passes everything through, but reading the record at `position` gives too few bytes.
-class UnreadableRecordFileSystem final : public test::ForwardingFileSystem {
+class UnreadableRecordFileSystem final : public testsupport::ForwardingFileSystem {
   public:
     explicit UnreadableRecordFileSystem(long long position) : offset_(RecordOffset(position)) {}
     long long ReadAt(Handle h, long long offset, void* buffer, std::size_t size) override {
@@ -65,7 +65,7 @@ class ExportRunTest : public ::testing::Test {
         return csv;
     }
 
-    reports_test::TempFolder folder_;
+    testsupport::TempFolder folder_;
     std::vector<AssessmentRecord> records_;
     int asked_ = 0;
     ReplaceDecision yes_ = [this] {
@@ -92,8 +92,8 @@ TEST_F(ExportRunTest, ExportsEveryRecordInFileOrderAndSaysSo) {
                            "The ORVA file \n\n\t" + folder_.Path("clinic") + ".rpc\n\nwas exported to\n\n\t" +
                                folder_.Path("out") + ".csv",
                            MessageIcon::Information}));
-    if (test::kPosixFileModes) {
-        EXPECT_EQ(reports_test::FileMode(folder_.Path("out.csv")), 0600u);
+    if (testsupport::kPosixFileModes) {
+        EXPECT_EQ(testsupport::FileMode(folder_.Path("out.csv")), 0600u);
     }
 }
 

@@ -17,9 +17,9 @@
 namespace orva {
 namespace {
 
-using reports_test::FileExists;
-using reports_test::ReadFile;
-using reports_test::WriteFile;
+using testsupport::FileExists;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
 class ImportRunTest : public ::testing::Test {
   protected:
@@ -46,7 +46,7 @@ class ImportRunTest : public ::testing::Test {
         return ReadFile(folder_.Path(csvName + ".csv"));
     }
 
-    reports_test::TempFolder folder_;
+    testsupport::TempFolder folder_;
     FixedClock clock_{reports_test::kToday};
     SequenceRandomSource random_{{33, 90}};
 };

@@ -12,7 +12,7 @@ namespace orva {
 namespace {
 
 using reports_test::HasProgram;
-using reports_test::TempFolder;
+using testsupport::TempFolder;
 
 // Runs of white space become one blank, so that text wrapped in a cell reads as one line.
 std::string Squeezed(const std::string& text) {
@@ -63,7 +63,7 @@ class RtfRenderTest : public ::testing::Test {
                                         text + "' 2>/dev/null";
             if (std::system(extract.c_str()) != 0) break;
             Page page;
-            std::istringstream lines(reports_test::ReadFile(text));
+            std::istringstream lines(testsupport::ReadFile(text));
             for (std::string line; std::getline(lines, line);) {
                 line = Squeezed(line);
                 if (line.empty()) continue;

@@ -13,8 +13,8 @@
 namespace orva {
 namespace {
 
-using reports_test::ReadFile;
-using reports_test::TempFolder;
+using testsupport::ReadFile;
+using testsupport::TempFolder;
 
 class RtfReportWriterTest : public ::testing::Test {
   protected:
@@ -35,8 +35,8 @@ TEST_F(RtfReportWriterTest, WritesTheWholeDocumentToAnOwnerOnlyFile) {
     const std::string expected = std::accumulate(chunks.begin(), chunks.end(), std::string());
     EXPECT_EQ(written, static_cast<long long>(expected.size()));
     EXPECT_EQ(ReadFile(folder_.Path("report.rtf")), expected);
-    if (test::kPosixFileModes) {
-        EXPECT_EQ(reports_test::FileMode(folder_.Path("report.rtf")), 0600u);
+    if (testsupport::kPosixFileModes) {
+        EXPECT_EQ(testsupport::FileMode(folder_.Path("report.rtf")), 0600u);
     }
 }
 
@@ -53,7 +53,7 @@ TEST_F(RtfReportWriterTest, FullDiskStopsAtTheFailedChunkWithItsCodeAndLeavesNoF
         // Nothing is tried after the failed chunk.
         EXPECT_LE(fs.BytesWritten(), budget);
         EXPECT_EQ(file.Close(), kDiskFull);
-        EXPECT_FALSE(reports_test::FileExists(folder_.Path("full.rtf"))) << budget;
+        EXPECT_FALSE(testsupport::FileExists(folder_.Path("full.rtf"))) << budget;
     }
 }
 
@@ -70,7 +70,7 @@ TEST_F(RtfReportWriterTest, AFileThatIsNotOpenIsNotWritten) {
     OutputFile file;
     file.SetPath(folder_.Path("never.rtf"));
     EXPECT_LT(WriteRtfReport(set_, file), 0);
-    EXPECT_FALSE(reports_test::FileExists(folder_.Path("never.rtf")));
+    EXPECT_FALSE(testsupport::FileExists(folder_.Path("never.rtf")));
 }
 
 }  // namespace

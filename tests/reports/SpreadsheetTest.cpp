@@ -22,7 +22,7 @@ namespace {
 
 using reports_test::CommandOutput;
 using reports_test::HasProgram;
-using reports_test::TempFolder;
+using testsupport::TempFolder;
 
 std::string XmlText(std::string text) {
     text = std::regex_replace(text, std::regex("<[^>]*>"), "");

@@ -175,7 +175,7 @@ class HistoryFile : public ::testing::Test {
         file.write("\xFF\xFF\xFF", 3);
     }
 
-    test::TempFolder folder_;
+    testsupport::TempFolder folder_;
     RecordFilePath path_{folder_.Path("clinic")};
 };
 

@@ -33,7 +33,7 @@ protected:
 
     void Corrupt(int position) { ASSERT_TRUE(testsupport::SpoilRecord(path_, position)); }
 
-    test::TempFolder folder_;
+    testsupport::TempFolder folder_;
     std::string path_;
 };
 
@@ -86,7 +86,7 @@ TEST_F(LoaderFile, MissingFileIsNotCreated) {
     const std::string missing = folder_.Path("missing.rpc");
     ReportSet set;
     EXPECT_EQ(LoadReportSet(missing, {0, -1, -1}, set), kFileNotFound);
-    EXPECT_FALSE(test::FileExists(missing));
+    EXPECT_FALSE(testsupport::FileExists(missing));
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 namespace orva {
 namespace {
 
-using test::TempFolder;
-using test::WriteAll;
+using testsupport::TempFolder;
+using testsupport::WriteAll;
 
 struct ModeCase {
     const char* name;
@@ -69,13 +69,13 @@ TEST(FileFacts, CreateFolderAndRenameInOneStepReplacingOnlyWhenAsked) {
     WriteAll(dir.Path("sub/new"), {7});
     WriteAll(dir.Path("sub/old"), {1, 2});
     EXPECT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), false), kFileExists);
-    EXPECT_EQ(test::ReadAll(dir.Path("sub/old")), (test::Bytes{1, 2}));
+    EXPECT_EQ(testsupport::ReadAll(dir.Path("sub/old")), (testsupport::Bytes{1, 2}));
     ASSERT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), true), kStoreOk);
-    EXPECT_EQ(test::ReadAll(dir.Path("sub/old")), test::Bytes{7});
-    EXPECT_FALSE(test::FileExists(dir.Path("sub/new")));
+    EXPECT_EQ(testsupport::ReadAll(dir.Path("sub/old")), testsupport::Bytes{7});
+    EXPECT_FALSE(testsupport::FileExists(dir.Path("sub/new")));
     EXPECT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), true), kFileNotFound);
     ASSERT_EQ(fs.Rename(dir.Path("sub/old"), dir.Path("sub/third"), false), kStoreOk);
-    EXPECT_EQ(test::ReadAll(dir.Path("sub/third")), test::Bytes{7});
+    EXPECT_EQ(testsupport::ReadAll(dir.Path("sub/third")), testsupport::Bytes{7});
 }
 
 }  // namespace

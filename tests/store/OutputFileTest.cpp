@@ -14,10 +14,10 @@
 namespace orva {
 namespace {
 
-using test::Bytes;
-using test::ReadAll;
-using test::TempFolder;
-using test::WriteAll;
+using testsupport::Bytes;
+using testsupport::ReadAll;
+using testsupport::TempFolder;
+using testsupport::WriteAll;
 
 class OutputFileTest : public ::testing::Test {
   protected:
@@ -61,11 +61,11 @@ TEST_F(OutputFileTest, ANamedTemporaryFileGoesWithTheOutputDoneOrAbandoned) {
 
 // A file that another program makes under the name while the output is written, just before
 // the output would take it, is never replaced: the name is claimed in one step.
-class ArrivingFile final : public test::ForwardingFileSystem {
+class ArrivingFile final : public testsupport::ForwardingFileSystem {
   public:
     explicit ArrivingFile(FileSystem& inner) : ForwardingFileSystem(inner) {}
     int Publish(TemporaryFile& file, const std::string& path, bool replace) override {
-        test::WriteFile(path, "theirs");
+        testsupport::WriteFile(path, "theirs");
         return Inner().Publish(file, path, replace);
     }
 };
@@ -80,7 +80,7 @@ TEST_F(OutputFileTest, AFileMadeUnderTheNameAtTheLastMomentIsNotReplaced) {
         ASSERT_EQ(out.Open(false), kStoreOk);
         EXPECT_EQ(out.Write("mine", 4), 4);
         EXPECT_EQ(out.Close(), kFileExists);
-        EXPECT_EQ(test::ReadFile(path_), "theirs");
+        EXPECT_EQ(testsupport::ReadFile(path_), "theirs");
         EXPECT_EQ(Entries(), 1) << (unnamed ? "unnamed" : "named");
     }
 }
@@ -89,7 +89,7 @@ TEST_F(OutputFileTest, AFileMadeUnderTheNameAtTheLastMomentIsNotReplaced) {
 // found under the name, through a link too.
 TEST_F(OutputFileTest, ARecordFileIsNeverReplaced) {
     const std::string record = dir_.Path("clinic.rpc");
-    const Bytes recordBytes = test::FileOfSamples(1);
+    const Bytes recordBytes = testsupport::FileOfSamples(1);
     WriteAll(record, recordBytes);
     std::filesystem::create_symlink(record, dir_.Path("link.csv"));
     WriteAll(dir_.Path("renamed.pdf"), recordBytes);
@@ -102,7 +102,7 @@ TEST_F(OutputFileTest, ARecordFileIsNeverReplaced) {
     }
     EXPECT_EQ(ReadAll(record), recordBytes);
     EXPECT_EQ(ReadAll(dir_.Path("renamed.pdf")), recordBytes);
-    EXPECT_FALSE(test::FileExists(dir_.Path("new.RPC")));
+    EXPECT_FALSE(testsupport::FileExists(dir_.Path("new.RPC")));
     EXPECT_EQ(Entries(), 3);
 }
 
@@ -112,7 +112,7 @@ TEST_F(OutputFileTest, ARecordFilePutUnderTheNameWhileTheOutputIsWrittenStays) {
     out.SetPath(path_);
     ASSERT_EQ(out.Open(true), kStoreOk);
     EXPECT_EQ(out.Write("new", 3), 3);
-    const Bytes recordBytes = test::FileOfSamples(1);
+    const Bytes recordBytes = testsupport::FileOfSamples(1);
     WriteAll(path_, recordBytes);
     EXPECT_EQ(out.Close(), kOutputIsRecordFile);
     EXPECT_EQ(ReadAll(path_), recordBytes);
@@ -129,7 +129,7 @@ TEST_F(OutputFileTest, WritesBlocksInOrderAndKeepsThemOwnerOnly) {
     EXPECT_EQ(out.Close(), kStoreOk);
     EXPECT_FALSE(out.IsOpen());
     EXPECT_EQ(ReadAll(path_), (Bytes{'a', 'b', 'c', '\r', '\n', 0x80}));
-    EXPECT_EQ(test::FileMode(path_), 0600u);
+    EXPECT_EQ(testsupport::FileMode(path_), 0600u);
 }
 
 TEST_F(OutputFileTest, ExistingFileIsNotTouchedWithoutReplace) {
@@ -212,7 +212,7 @@ TEST_F(OutputFileTest, DiscardAfterAFailedWriteLeavesNoFile) {
     EXPECT_LT(out.Write("defg", 4), 0);
     EXPECT_EQ(out.Discard(), kStoreOk);
     EXPECT_FALSE(out.IsOpen());
-    EXPECT_FALSE(test::FileExists(path_));
+    EXPECT_FALSE(testsupport::FileExists(path_));
     // Nothing open: nothing to discard.
     EXPECT_EQ(out.Discard(), kStoreOk);
 }
@@ -221,7 +221,7 @@ TEST_F(OutputFileTest, WriteWithoutOpenFails) {
     OutputFile out;
     out.SetPath(path_);
     EXPECT_LT(out.Write("a", 1), 0);
-    EXPECT_FALSE(test::FileExists(path_));
+    EXPECT_FALSE(testsupport::FileExists(path_));
 }
 
 }  // namespace

@@ -25,11 +25,11 @@
 namespace orva {
 namespace {
 
-using test::Bytes;
-using test::FileOfSamples;
-using test::MemoryFileSystem;
-using test::SampleRecord;
-using test::StoppingFileSystem;
+using testsupport::Bytes;
+using testsupport::FileOfSamples;
+using testsupport::MemoryFileSystem;
+using testsupport::SampleRecord;
+using testsupport::StoppingFileSystem;
 
 enum class Write {
     AppendToFile,
@@ -134,7 +134,7 @@ class PowerLoss : public ::testing::TestWithParam<std::tuple<Write, bool, bool>>
                 return RecordStore(fs, clock_).Replace(RecordFilePath(kRecordFile), 1, expected, replacement);
             }
             case Write::JournalRecovery:
-                return test::SettleAsTheNextWriter(kRecordFile, fs);
+                return testsupport::SettleAsTheNextWriter(kRecordFile, fs);
             case Write::NewOutput:
             case Write::ReplacedOutput: {
                 OutputFile out(fs);
@@ -192,7 +192,7 @@ TEST_P(PowerLoss, KeepsTheOldStateOrTheWholeChange) {
             continue;
         }
         // The next writer settles whatever it finds and shows the same records; no journal stays.
-        EXPECT_EQ(test::SettleAsTheNextWriter(kRecordFile, disk), kStoreOk) << "cut after " << budget << " steps";
+        EXPECT_EQ(testsupport::SettleAsTheNextWriter(kRecordFile, disk), kStoreOk) << "cut after " << budget << " steps";
         EXPECT_EQ(WhatIsThere(disk, Kind()), after) << "cut after " << budget << " steps";
         EXPECT_FALSE(disk.Exists(WriteJournal::PathFor(kRecordFile))) << "cut after " << budget << " steps";
         if (Kind() == Write::JournalRecovery) {

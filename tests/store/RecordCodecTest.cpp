@@ -11,9 +11,9 @@
 namespace orva {
 namespace {
 
-using test::Encode;
-using test::kSavedAt;
-using test::SampleRecord;
+using testsupport::Encode;
+using testsupport::kSavedAt;
+using testsupport::SampleRecord;
 
 RecordImage ImageOf(const StoredRecord& stored) {
     RecordImage image{};

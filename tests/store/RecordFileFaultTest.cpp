@@ -14,15 +14,15 @@
 namespace orva {
 namespace {
 
-using test::AppendStored;
-using test::Bytes;
-using test::Encode;
-using test::FileExists;
-using test::FileOfSamples;
-using test::ReadAll;
-using test::SampleRecord;
-using test::TempFolder;
-using test::WriteAll;
+using testsupport::AppendStored;
+using testsupport::Bytes;
+using testsupport::Encode;
+using testsupport::FileExists;
+using testsupport::FileOfSamples;
+using testsupport::ReadAll;
+using testsupport::SampleRecord;
+using testsupport::TempFolder;
+using testsupport::WriteAll;
 
 constexpr long long kNewFileBytes = 2430;
 constexpr long long kAppendBytes = 2187 + 243;  // the record, then the header

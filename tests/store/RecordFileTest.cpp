@@ -15,16 +15,16 @@
 namespace orva {
 namespace {
 
-using test::AppendStored;
-using test::Bytes;
-using test::Encode;
-using test::FileExists;
-using test::FileBytes;
-using test::FileOfSamples;
-using test::ReadAll;
-using test::SampleRecord;
-using test::TempFolder;
-using test::WriteAll;
+using testsupport::AppendStored;
+using testsupport::Bytes;
+using testsupport::Encode;
+using testsupport::FileExists;
+using testsupport::FileBytes;
+using testsupport::FileOfSamples;
+using testsupport::ReadAll;
+using testsupport::SampleRecord;
+using testsupport::TempFolder;
+using testsupport::WriteAll;
 
 class RecordFileTest : public ::testing::Test {
   protected:
@@ -52,7 +52,7 @@ TEST_F(RecordFileTest, NewFilesAreSharedWithTheGroupOnlyWhateverTheUmask) {
     const int written = AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1))).code;
     ::umask(before);
     ASSERT_EQ(written, kStoreOk);
-    EXPECT_EQ(test::FileMode(path_), 0660u);
+    EXPECT_EQ(testsupport::FileMode(path_), 0660u);
 }
 
 TEST_F(RecordFileTest, AppendKeepsCreationTimeAndUpdatesLastWrite) {

@@ -9,14 +9,14 @@
 namespace orva {
 namespace {
 
-using test::Bytes;
-using test::Encode;
-using test::FileBytes;
-using test::FileOfSamples;
-using test::PersonRecord;
-using test::SampleRecord;
-using test::TempFolder;
-using test::WriteAll;
+using testsupport::Bytes;
+using testsupport::Encode;
+using testsupport::FileBytes;
+using testsupport::FileOfSamples;
+using testsupport::PersonRecord;
+using testsupport::SampleRecord;
+using testsupport::TempFolder;
+using testsupport::WriteAll;
 
 StoredRecord Person(const std::string& first, const std::string& last, int reporter, LocalDateTime saved,
                     int year = 2012, int month = 4, int day = 9) {
@@ -67,7 +67,7 @@ TEST_F(RecordListTest, RowHoldsEveryColumn) {
 }
 
 TEST_F(RecordListTest, ReporterLabels) {
-    Write({Person("A", "B", kSelf, test::kSavedAt), Person("A", "B", kParent, test::kSavedAt)});
+    Write({Person("A", "B", kSelf, testsupport::kSavedAt), Person("A", "B", kParent, testsupport::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, false), 0);
     EXPECT_EQ(list_.Row(0).reporterLabel, "Self Assessment");
     EXPECT_EQ(list_.Row(1).reporterLabel, "Parent");
@@ -114,7 +114,7 @@ TEST_F(RecordListTest, UnreadableFilesGiveTheirCodesAndAnEmptyList) {
     EXPECT_EQ(list_.FailedPositions(), std::vector<long long>({1}));
     EXPECT_EQ(list_.Load(dir_.Path("missing.rpc"), true, true), kFileNotFound);
     EXPECT_EQ(list_.Load(dir_.Path("missing.rpc"), false, true), kFileNotFound);
-    EXPECT_FALSE(test::FileExists(dir_.Path("missing.rpc")));
+    EXPECT_FALSE(testsupport::FileExists(dir_.Path("missing.rpc")));
 }
 
 TEST_F(RecordListTest, LoadSortsByLastFirstBirthAndSaveTime) {
@@ -129,9 +129,9 @@ TEST_F(RecordListTest, LoadSortsByLastFirstBirthAndSaveTime) {
 }
 
 TEST_F(RecordListTest, SortIsByteWiseAndKeepsTheOrderOfEqualRows) {
-    Write({Person("B", "x", kSelf, test::kSavedAt), Person("A", "X", kSelf, test::kSavedAt),
-           Person("C", "\xC9", kSelf, test::kSavedAt), Person("D", "x", kSelf, test::kSavedAt),
-           Person("E", "Y", kSelf, test::kSavedAt)});
+    Write({Person("B", "x", kSelf, testsupport::kSavedAt), Person("A", "X", kSelf, testsupport::kSavedAt),
+           Person("C", "\xC9", kSelf, testsupport::kSavedAt), Person("D", "x", kSelf, testsupport::kSavedAt),
+           Person("E", "Y", kSelf, testsupport::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, false), 0);
     list_.Sort(kKeyLastName);
     const int expected[] = {0, 1, 3, 4, 2};  // X, X, X in file order, then Y, then É (0xC9)
@@ -144,7 +144,7 @@ TEST_F(RecordListTest, SortIsByteWiseAndKeepsTheOrderOfEqualRows) {
 }
 
 TEST_F(RecordListTest, SortMovesWholeRows) {
-    Write({Person("B", "Two", kParent, test::kSavedAt), Person("A", "One", kTeacher, test::kSavedAt)});
+    Write({Person("B", "Two", kParent, testsupport::kSavedAt), Person("A", "One", kTeacher, testsupport::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, false), 0);
     list_.Sort(kKeyReporter);
     EXPECT_EQ(list_.Row(0).last, "Two");
@@ -153,8 +153,8 @@ TEST_F(RecordListTest, SortMovesWholeRows) {
 }
 
 TEST_F(RecordListTest, FindIgnoresCaseAndTrailingBlanksButNotLeadingBlanks) {
-    Write({Person("MARY", "O'NEIL", kSelf, test::kSavedAt), Person("Mary", "O'Neil", kParent, test::kSavedAt),
-           Person("John", "O'Neil", kSelf, test::kSavedAt), Person("Mary", "Smith", kSelf, test::kSavedAt)});
+    Write({Person("MARY", "O'NEIL", kSelf, testsupport::kSavedAt), Person("Mary", "O'Neil", kParent, testsupport::kSavedAt),
+           Person("John", "O'Neil", kSelf, testsupport::kSavedAt), Person("Mary", "Smith", kSelf, testsupport::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, true), 0);
     const auto mary = list_.Find("mary", "o'neil", 2012, 4, 9);
     ASSERT_TRUE(mary);
@@ -179,7 +179,7 @@ TEST(RecordListUpperCaseTest, AccentedLettersOfWindows1252HaveTheirCapitals) {
 }
 
 TEST_F(RecordListTest, FindIgnoresCaseOfAccentedLetters) {
-    Write({Person("S\xF8ren", "M\xFCller", kSelf, test::kSavedAt)});
+    Write({Person("S\xF8ren", "M\xFCller", kSelf, testsupport::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, true), 0);
     const auto run = list_.Find("S\xD8REN", "M\xDCLLER", 2012, 4, 9);
     ASSERT_TRUE(run);
@@ -188,7 +188,7 @@ TEST_F(RecordListTest, FindIgnoresCaseOfAccentedLetters) {
 }
 
 TEST_F(RecordListTest, StoredNamesEndingInBlanksAreFound) {
-    Write({Person("Ann  ", "Lee ", kSelf, test::kSavedAt)});
+    Write({Person("Ann  ", "Lee ", kSelf, testsupport::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, true), 0);
     EXPECT_EQ(list_.Row(0).upperFirst, "ANN");
     EXPECT_EQ(list_.Row(0).upperLast, "LEE");
@@ -214,7 +214,7 @@ TEST_F(RecordListTest, FindLatestPerReporterTakesTheLatestSaveOfEachReporter) {
 }
 
 TEST_F(RecordListTest, RowOfPositionFindsTheRowAfterSorting) {
-    Write({Person("B", "B", kSelf, test::kSavedAt), Person("A", "A", kSelf, test::kSavedAt)});
+    Write({Person("B", "B", kSelf, testsupport::kSavedAt), Person("A", "A", kSelf, testsupport::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, true), 0);
     EXPECT_EQ(list_.RowOfPosition(0), 1);
     EXPECT_EQ(list_.RowOfPosition(1), 0);
@@ -233,16 +233,16 @@ TEST_F(RecordListTest, FileWithMoreRecordsThanTheListKeepsTheFirstRowsAndCountsT
 }
 
 TEST_F(RecordListTest, LoadReplacesThePreviousContent) {
-    Write({Person("A", "A", kSelf, test::kSavedAt), Person("B", "B", kSelf, test::kSavedAt)});
+    Write({Person("A", "A", kSelf, testsupport::kSavedAt), Person("B", "B", kSelf, testsupport::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, true), 0);
-    Write({Person("C", "C", kSelf, test::kSavedAt)});
+    Write({Person("C", "C", kSelf, testsupport::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, true), 0);
     ASSERT_EQ(list_.RowCount(), 1);
     EXPECT_EQ(list_.Row(0).first, "C");
 }
 
 TEST_F(RecordListTest, FileInUseIsReported) {
-    Write({Person("A", "A", kSelf, test::kSavedAt)});
+    Write({Person("A", "A", kSelf, testsupport::kSavedAt)});
     RecordFile holder;
     ASSERT_GE(holder.Open(path_, true), 0);
     EXPECT_EQ(list_.Load(path_, true, true), kSharingViolation);

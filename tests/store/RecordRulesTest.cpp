@@ -14,8 +14,8 @@
 namespace orva {
 namespace {
 
-using test::kSavedAt;
-using test::SampleRecord;
+using testsupport::kSavedAt;
+using testsupport::SampleRecord;
 
 AssessmentRecord SoundRecord() {
     AssessmentRecord record = SampleRecord(5, kTeacher);  // born 2010-06-06, completed 2024-03-06

@@ -14,15 +14,15 @@
 namespace orva {
 namespace {
 
-using test::Bytes;
-using test::Encode;
-using test::FileBytes;
-using test::FileExists;
-using test::FileOfSamples;
-using test::ReadAll;
-using test::SampleRecord;
-using test::TempFolder;
-using test::WriteAll;
+using testsupport::Bytes;
+using testsupport::Encode;
+using testsupport::FileBytes;
+using testsupport::FileExists;
+using testsupport::FileOfSamples;
+using testsupport::ReadAll;
+using testsupport::SampleRecord;
+using testsupport::TempFolder;
+using testsupport::WriteAll;
 
 constexpr int kOverCapacity = 720;  // a file made by other means, 63 records past the capacity
 

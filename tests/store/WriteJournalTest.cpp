@@ -23,14 +23,14 @@
 namespace orva {
 namespace {
 
-using test::Bytes;
-using test::FileExists;
-using test::FileOfSamples;
-using test::ReadAll;
-using test::SampleRecord;
-using test::StoppingFileSystem;
-using test::TempFolder;
-using test::WriteAll;
+using testsupport::Bytes;
+using testsupport::FileExists;
+using testsupport::FileOfSamples;
+using testsupport::ReadAll;
+using testsupport::SampleRecord;
+using testsupport::StoppingFileSystem;
+using testsupport::TempFolder;
+using testsupport::WriteAll;
 
 // The journal an earlier version wrote: nothing in it named the file it belonged to.
 Bytes EarlierVersionsJournal(long long oldLength, bool created) {
@@ -404,7 +404,7 @@ TEST_P(StoppedChange, LeavesTheOldFileOrTheWholeChange) {
             ADD_FAILURE() << "stopped after " << budget << ": reported as failed, but the file changed";
         }
         // The next writer leaves nothing of the stopped change behind.
-        test::SettleAsTheNextWriter(path_);
+        testsupport::SettleAsTheNextWriter(path_);
         EXPECT_EQ(RecordsIn(path_), after) << "stopped after " << budget;
         if (after == old) {
             if (hadFile) {
@@ -417,7 +417,7 @@ TEST_P(StoppedChange, LeavesTheOldFileOrTheWholeChange) {
         if (Unnamed() || !stopping.Stopped()) {
             const std::vector<std::string> expected =
                 FileExists(path_) ? std::vector<std::string>{"clinic.rpc"} : std::vector<std::string>{};
-            EXPECT_EQ(test::FolderNames(dir_.Path()), expected) << "stopped after " << budget;
+            EXPECT_EQ(testsupport::FolderNames(dir_.Path()), expected) << "stopped after " << budget;
         }
     }
     EXPECT_GT(oldSeen, 5);

@@ -8,7 +8,7 @@
 #include "support/TempFolder.h"
 #include "support/WholeFile.h"
 
-namespace orva::test {
+namespace orva::testsupport {
 
 CliRun RunCli(const std::vector<std::string>& args, const std::string& input, const std::string& outTarget) {
     TempFolder capture;
@@ -43,4 +43,4 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& input, co
     return run;
 }
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace orva::test {
+namespace orva::testsupport {
 
 // What one run of the built orva-cli gave.
 struct CliRun {
@@ -18,4 +18,4 @@ struct CliRun {
 CliRun RunCli(const std::vector<std::string>& args, const std::string& input = {},
               const std::string& outTarget = {});
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

@@ -11,7 +11,7 @@ namespace orva {
 
 // A file system for tests: passes every call to another one, but can make writes fail after a
 // number of bytes, fill the disk, and make a chosen operation fail with a chosen cause.
-class FaultInjectingFileSystem final : public test::ForwardingFileSystem {
+class FaultInjectingFileSystem final : public testsupport::ForwardingFileSystem {
   public:
     using ForwardingFileSystem::ForwardingFileSystem;
 

@@ -5,7 +5,7 @@
 
 #include "store/FileSystem.h"
 
-namespace orva::test {
+namespace orva::testsupport {
 
 // Passes every call on to another file system; a test derives from it and overrides only the
 // calls it makes fail or watches.
@@ -54,4 +54,4 @@ class ForwardingFileSystem : public FileSystem {
     FileSystem& inner_;
 };
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

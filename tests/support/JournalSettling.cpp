@@ -6,7 +6,7 @@
 
 #include "store/RecordFile.h"
 
-namespace orva::test {
+namespace orva::testsupport {
 
 int SettleAsTheNextWriter(const std::string& path, FileSystem& fs) {
     const RecordFile::AppendPlan nothing{false, [](const std::vector<StoredRecord>&) {
@@ -22,4 +22,4 @@ std::vector<std::string> FolderNames(const std::string& folder) {
     return names;
 }
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

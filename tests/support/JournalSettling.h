@@ -6,7 +6,7 @@
 
 #include "store/FileSystem.h"
 
-namespace orva::test {
+namespace orva::testsupport {
 
 // What the next writer of a record file does before its own change, and nothing more: an
 // append of no records, which applies a journal that matches the file and sets aside one that
@@ -16,4 +16,4 @@ int SettleAsTheNextWriter(const std::string& path, FileSystem& fs = DefaultFileS
 // The names in a folder, sorted.
 std::vector<std::string> FolderNames(const std::string& folder);
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

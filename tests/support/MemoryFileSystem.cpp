@@ -6,7 +6,7 @@
 
 #include "store/StoreResult.h"
 
-namespace orva::test {
+namespace orva::testsupport {
 
 MemoryFileSystem::MemoryFileSystem(std::vector<std::string> folders, bool unnamedTemporaries)
     : unnamedTemporaries_(unnamedTemporaries) {
@@ -255,4 +255,4 @@ int MemoryFileSystem::Publish(TemporaryFile& file, const std::string& path, bool
     return kStoreOk;
 }
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

@@ -8,7 +8,7 @@
 
 #include "store/FileSystem.h"
 
-namespace orva::test {
+namespace orva::testsupport {
 
 // Files and folders held in memory, with what a power cut keeps: for each file only the bytes
 // written up to its last Sync, and for each folder only the names as they were at its last
@@ -79,4 +79,4 @@ class MemoryFileSystem final : public FileSystem {
     bool unnamedTemporaries_;
 };
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

@@ -3,7 +3,7 @@
 
 #include "store/StoreResult.h"
 
-namespace orva::test {
+namespace orva::testsupport {
 
 std::vector<long long> StoppingFileSystem::StopPoints() const {
     std::vector<long long> points = stops_;
@@ -91,4 +91,4 @@ void StoppingFileSystem::Discard(TemporaryFile& file) {
     file = TemporaryFile{};
 }
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

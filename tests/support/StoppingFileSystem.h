@@ -5,7 +5,7 @@
 
 #include "support/ForwardingFileSystem.h"
 
-namespace orva::test {
+namespace orva::testsupport {
 
 // Another file system until a budget of steps is spent; from then on the process is as good as
 // dead: nothing more reaches the disk (a write that crosses the budget is cut there), and every
@@ -47,4 +47,4 @@ class StoppingFileSystem final : public ForwardingFileSystem {
     bool denyWrite_ = false;
 };
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

@@ -6,7 +6,7 @@
 #include <random>
 #include <stdexcept>
 
-namespace orva::test {
+namespace orva::testsupport {
 
 TempFolder::TempFolder() {
 #ifdef _WIN32
@@ -30,4 +30,4 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

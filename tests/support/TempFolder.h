@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace orva::test {
+namespace orva::testsupport {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
@@ -20,4 +20,4 @@ class TempFolder {
     std::string path_;
 };
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

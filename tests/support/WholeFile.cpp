@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace orva::test {
+namespace orva::testsupport {
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -31,4 +31,4 @@ unsigned FileMode(const std::string& path) {
     return static_cast<unsigned>(info.st_mode & 07777);
 }
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace orva::test {
+namespace orva::testsupport {
 
 // A file's bytes as they are on the disk; empty when it cannot be read.
 std::string ReadFile(const std::string& path);
@@ -20,4 +20,4 @@ inline constexpr bool kPosixFileModes = false;
 inline constexpr bool kPosixFileModes = true;
 #endif
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

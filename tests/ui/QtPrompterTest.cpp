@@ -10,7 +10,7 @@
 
 using orva::MessageIcon;
 using orva::QtPrompter;
-using orva::test::WhenModalShown;
+using orva::testsupport::WhenModalShown;
 
 namespace {
 
@@ -57,7 +57,7 @@ private slots:
             text = box->text();
             icon = box->icon();
             buttons = VisibleButtonTexts(box);
-            orva::test::SaveSnapshot(box, QStringLiteral("message_box"));
+            orva::testsupport::SaveSnapshot(box, QStringLiteral("message_box"));
             box->button(QMessageBox::Ok)->click();
         });
         prompter.Message(QString(), QStringLiteral("No records were found."), MessageIcon::Stop);
@@ -116,7 +116,7 @@ private slots:
             QMessageBox* box = Box(w);
             buttons = VisibleButtonTexts(box);
             noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
-            orva::test::SaveSnapshot(box, QStringLiteral("file_exists_box"));
+            orva::testsupport::SaveSnapshot(box, QStringLiteral("file_exists_box"));
             box->button(QMessageBox::Yes)->click();
         });
         QVERIFY(prompter.AskYesNo(QStringLiteral("File Exists"),

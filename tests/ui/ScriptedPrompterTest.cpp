@@ -7,8 +7,8 @@
 
 using orva::MessageIcon;
 using orva::UserMessage;
-using orva::test::Prompt;
-using orva::test::ScriptedPrompter;
+using orva::testsupport::Prompt;
+using orva::testsupport::ScriptedPrompter;
 
 // The prompter every UI test relies on: a mistake here would let wrong prompts pass unseen.
 class ScriptedPrompterTest : public QObject {
@@ -107,7 +107,7 @@ private slots:
 
     void modalHelperDrivesADialogRunWithExec() {
         QDialog dialog;
-        auto ran = orva::test::WhenModalShown([](QWidget* w) { static_cast<QDialog*>(w)->done(7); });
+        auto ran = orva::testsupport::WhenModalShown([](QWidget* w) { static_cast<QDialog*>(w)->done(7); });
         QCOMPARE(dialog.exec(), 7);
         QVERIFY(*ran);
     }
@@ -115,7 +115,7 @@ private slots:
     void tempSettingsDirIsSetAndRestored() {
         const QByteArray before = qgetenv("ORVA_SETTINGS_DIR");
         {
-            orva::test::TempSettingsDir dir;
+            orva::testsupport::TempSettingsDir dir;
             QCOMPARE(qEnvironmentVariable("ORVA_SETTINGS_DIR"), dir.Path());
             QVERIFY(QDir(dir.Path()).exists());
             QVERIFY(QDir(dir.Path()).isEmpty());

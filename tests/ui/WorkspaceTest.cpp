@@ -14,9 +14,9 @@
 using namespace orva;
 using orva::analysis_test::MakeRecord;
 using orva::analysis_test::Person;
-using orva::test::Prompt;
-using orva::test::ScriptedPrompter;
-using orva::test::TempSettingsDir;
+using orva::testsupport::Prompt;
+using orva::testsupport::ScriptedPrompter;
+using orva::testsupport::TempSettingsDir;
 
 // What the commands work on: the analysis, the settings with their store, the edit selection.
 class WorkspaceTest : public QObject {

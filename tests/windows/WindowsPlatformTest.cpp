@@ -24,7 +24,7 @@
 namespace orva {
 namespace {
 
-using test::TempFolder;
+using testsupport::TempFolder;
 
 AssessmentRecord SampleRecord() {
     AssessmentRecord record;

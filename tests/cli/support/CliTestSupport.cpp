@@ -5,7 +5,7 @@
 
 #include "support/RecordBuilder.h"
 
-namespace orva::testing {
+namespace orva::cli_test {
 
 AssessmentRecord MakePerson(int reporter, const std::string& first, const std::string& last,
                             const std::vector<std::pair<int, int>>& answers, const std::string& observer) {
@@ -21,4 +21,4 @@ void PatchByte(const std::string& path, long long offset, unsigned char value) {
     file.put(static_cast<char>(value));
 }
 
-}  // namespace orva::testing
+}  // namespace orva::cli_test

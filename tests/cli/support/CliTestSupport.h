@@ -10,14 +10,8 @@
 #include "support/TempFolder.h"
 #include "support/WholeFile.h"
 
-namespace orva::testing {
+namespace orva::cli_test {
 
-using test::CliRun;
-using test::FileExists;
-using test::ReadFile;
-using test::RunCli;
-using test::TempFolder;
-using test::WriteFile;
 
 // A person's record as the wizards save it: born 17 May 2012, a girl, the Teacher-report on
 // paper.
@@ -35,4 +29,4 @@ inline bool Contains(const std::string& text, const std::string& part) {
 // Overwrites one byte of the file.
 void PatchByte(const std::string& path, long long offset, unsigned char value);
 
-}  // namespace orva::testing
+}  // namespace orva::cli_test

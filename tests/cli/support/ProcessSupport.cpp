@@ -16,7 +16,7 @@
 
 extern char** environ;
 
-namespace orva::testing {
+namespace orva::cli_test {
 
 pid_t Spawn(const std::vector<std::string>& args, const std::string& input) {
     std::vector<char*> argv;
@@ -88,4 +88,4 @@ const char* SignalName(int signal) {
     }
 }
 
-}  // namespace orva::testing
+}  // namespace orva::cli_test

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace orva::testing {
+namespace orva::cli_test {
 
 // Starts a program with `args` (the program first), its standard input read from the file
 // `input` (or /dev/null) and its output thrown away. -1 when it cannot be started.
@@ -40,4 +40,4 @@ KillTally KillAtRandom(const RandomKills& kills, const std::function<void()>& pr
 
 const char* SignalName(int signal);
 
-}  // namespace orva::testing
+}  // namespace orva::cli_test

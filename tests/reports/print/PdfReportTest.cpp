@@ -23,7 +23,7 @@ namespace orva {
 namespace {
 
 using reports_test::CommandOutput;
-using reports_test::TempFolder;
+using testsupport::TempFolder;
 
 std::string PdfText(const std::string& path) { return CommandOutput("pdftotext -layout '" + path + "' -"); }
 
@@ -36,7 +36,7 @@ long Pages(const std::string& text) {
 void WritePdf(const ReportSet& reports, const std::string& path) {
     std::string pdf;
     ASSERT_EQ(RenderPdfReport(reports, pdf), kPrintOk);
-    reports_test::WriteFile(path, pdf);
+    testsupport::WriteFile(path, pdf);
 }
 
 // With ORVA_SNAPSHOT_DIR set, a copy of each written PDF is kept there to be looked at.

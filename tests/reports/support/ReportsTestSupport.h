@@ -15,12 +15,6 @@ namespace orva::reports_test {
 
 inline const LocalDateTime kToday{2024, 6, 14, 10, 20, 30};
 
-using test::FileExists;
-using test::FileMode;
-using test::ReadFile;
-using test::TempFolder;
-using test::WriteFile;
-
 // A person's record as a wizard makes it: names, birth 2010-03-15, completion 2024-05-02,
 // gender, reporter; answers given as (item, value).
 AssessmentRecord PersonRecord(int reporter, const std::string& first, const std::string& last,

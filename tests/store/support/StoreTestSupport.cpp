@@ -5,7 +5,7 @@
 #include "store/RecordCodec.h"
 #include "support/RecordBuilder.h"
 
-namespace orva::test {
+namespace orva::testsupport {
 
 Bytes ReadAll(const std::string& path) {
     const std::string bytes = ReadFile(path);
@@ -105,4 +105,4 @@ Bytes FileOfSamples(int count) {
     return FileBytes(records);
 }
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

@@ -13,7 +13,7 @@
 #include "support/TempFolder.h"
 #include "support/WholeFile.h"
 
-namespace orva::test {
+namespace orva::testsupport {
 
 using Bytes = std::vector<unsigned char>;
 
@@ -40,4 +40,4 @@ inline RecordFile::AppendResult AppendStored(RecordFile&& file, const std::strin
 Bytes FileBytes(const std::vector<StoredRecord>& records);
 Bytes FileOfSamples(int count);
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

@@ -28,8 +28,8 @@
 
 using namespace orva;
 using namespace orva::wizard_test;
-using test::AccessibilityFaults;
-using test::ClippedTexts;
+using testsupport::AccessibilityFaults;
+using testsupport::ClippedTexts;
 
 namespace {
 
@@ -64,7 +64,7 @@ class AccessibilityTreeTest : public QObject {
 
   private:
     QTemporaryDir dir_;
-    test::TempSettingsDir settings_;
+    testsupport::TempSettingsDir settings_;
 
     QString RecordFile() const { return dir_.filePath(QStringLiteral("clinic.rpc")); }
 
@@ -90,7 +90,7 @@ class AccessibilityTreeTest : public QObject {
     }
 
     void mainWindowWelcomeAndAnalysis() {
-        test::ScriptedPrompter prompter;
+        testsupport::ScriptedPrompter prompter;
         MainWindow frame(prompter, SettingsStore::ForThisUser());
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
@@ -155,7 +155,7 @@ class AccessibilityTreeTest : public QObject {
     }
 
     void selectionDialogs() {
-        test::ScriptedPrompter prompter;
+        testsupport::ScriptedPrompter prompter;
         AnalysisSelectionDialog analysis(prompter, [](const AnalysisChoice&) { return true; }, QString());
         AuditLoaded(analysis, "Analysis selection");
         EditSelectionDialog edit(prompter, QString(), 0);
@@ -166,7 +166,7 @@ class AccessibilityTreeTest : public QObject {
     }
 
     void outputDialogs() {
-        test::ScriptedPrompter prompter;
+        testsupport::ScriptedPrompter prompter;
         ExportDialog exporting(prompter, ExportDialogNames{"clinic", "clinic export", "clinic"});
         QVERIFY(ShowActive(exporting));
         AUDIT(&exporting, QStringLiteral("Export"));
@@ -190,7 +190,7 @@ class AccessibilityTreeTest : public QObject {
     }
 
     void personHistoryWindow() {
-        test::ScriptedPrompter prompter;
+        testsupport::ScriptedPrompter prompter;
         PersonHistoryWindow history(prompter, history_test::HistoryOf(history_test::SixAssessments()));
         QVERIFY(ShowActive(history));
         AUDIT(&history, QStringLiteral("Person History"));

@@ -96,7 +96,7 @@ class AnnouncementsTest : public QObject {
     }
 
     void selectionSaysHowManyRecordsWereFound() {
-        test::ScriptedPrompter prompter;
+        testsupport::ScriptedPrompter prompter;
         AnalysisSelectionDialog dialog(prompter, [](const AnalysisChoice&) { return true; }, QString());
         QVERIFY(selection_test::ShowActive(dialog));
         LoadAlex(dialog);
@@ -104,7 +104,7 @@ class AnnouncementsTest : public QObject {
     }
 
     void recordListIsFocusedOnlyWhileItHoldsTheFocus() {
-        test::ScriptedPrompter prompter;
+        testsupport::ScriptedPrompter prompter;
         AnalysisSelectionDialog dialog(prompter, [](const AnalysisChoice&) { return true; }, QString());
         QVERIFY(selection_test::ShowActive(dialog));
         LoadAlex(dialog);

@@ -113,7 +113,7 @@ QStringList LowContrastTexts(QWidget* window) {
 // The strongest contrast any pixel of the widget's drawing has against its ground: how well
 // what is drawn of it shows at all.
 double StrongestContrast(QWidget* widget) {
-    const QImage image = test::Painted(widget);
+    const QImage image = testsupport::Painted(widget);
     const QColor ground = GroundOf(widget);
     double strongest = 1;
     for (int y = 0; y < image.height(); ++y)
@@ -162,7 +162,7 @@ QPalette HighContrast() {
 #define NO_LOW_CONTRAST(window, where)                                                                  \
     do {                                                                                               \
         QCoreApplication::processEvents();                                                             \
-        test::SaveSnapshot(window, QStringLiteral("%1_%2").arg(QTest::currentDataTag(), where));       \
+        testsupport::SaveSnapshot(window, QStringLiteral("%1_%2").arg(QTest::currentDataTag(), where));       \
         const QStringList faults = LowContrastTexts(window);                                           \
         QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral(where) + QStringLiteral(":\n  ") +        \
                                               faults.join(QStringLiteral("\n  "))));                   \
@@ -178,7 +178,7 @@ class PaletteContrastTest : public QObject {
 
   private:
     QTemporaryDir dir_;
-    test::TempSettingsDir settings_;
+    testsupport::TempSettingsDir settings_;
     QPalette original_;
 
   private slots:
@@ -221,7 +221,7 @@ class PaletteContrastTest : public QObject {
         QFETCH(QPalette, palette);
         QApplication::setPalette(palette);
 
-        test::ScriptedPrompter prompter;
+        testsupport::ScriptedPrompter prompter;
         MainWindow frame(prompter, SettingsStore::ForThisUser());
         frame.show();
         NO_LOW_CONTRAST(&frame, "welcome");

@@ -404,8 +404,8 @@ class AnalysisFormTest : public QObject {
         form.ShowAnalysis(ThreeReporters());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const QImage image = test::Painted(&form);
-        test::SaveSnapshot(&form, QStringLiteral("analysis_form_dark_theme"));
+        const QImage image = testsupport::Painted(&form);
+        testsupport::SaveSnapshot(&form, QStringLiteral("analysis_form_dark_theme"));
         QApplication::setPalette(system);
 
         auto darkest = [&image](const QRect& area) {
@@ -450,7 +450,7 @@ class AnalysisFormTest : public QObject {
         form.ShowAnalysis(reports);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        test::SaveSnapshot(&form, QStringLiteral("analysis_form_three_reporters"));
+        testsupport::SaveSnapshot(&form, QStringLiteral("analysis_form_three_reporters"));
         CompareWithAnalysis(form, reports);
     }
 };

@@ -17,9 +17,9 @@
 
 using namespace orva;
 using namespace orva::selection_test;
-using orva::test::ScriptedPrompter;
-using orva::test::TempSettingsDir;
-using orva::test::WhenModalShown;
+using orva::testsupport::ScriptedPrompter;
+using orva::testsupport::TempSettingsDir;
+using orva::testsupport::WhenModalShown;
 
 // The Analysis command over a workspace: the dialog chooses, the command reads, and only a
 // successful read changes the analysis and the remembered file.

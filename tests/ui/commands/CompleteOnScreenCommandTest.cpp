@@ -23,7 +23,7 @@ private:
 
 private slots:
     void finishKeepsTheFileNameAndNoAnalysisIsShown() {
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         {
             AppSettings preset(SettingsStore::ForThisUser());
             preset.SetORVAFileName(dir_.filePath(QStringLiteral("last")).toStdString());
@@ -41,7 +41,7 @@ private slots:
         const QString stem = dir_.filePath(QStringLiteral("chosen"));
         bool analysisWhileOpen = true;
         QString fileShown;
-        auto ran = test::WhenModalShown([&](QWidget* modal) {
+        auto ran = testsupport::WhenModalShown([&](QWidget* modal) {
             auto* wizard = qobject_cast<QuestionnaireWizard*>(modal);
             QVERIFY(wizard != nullptr);
             analysisWhileOpen = view.AnalysisShown();
@@ -70,7 +70,7 @@ private slots:
     }
 
     void cancelKeepsTheSettingsAndSavesNothing() {
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         ScriptedPrompter prompter;
         Workspace workspace(prompter, SettingsStore::ForThisUser());
         AppSettings& settings = workspace.Settings();
@@ -78,7 +78,7 @@ private slots:
         ReportSet shown;
         shown.Record(kParent).SetLastName("SHOWN");
         workspace.SetAnalysis(shown);
-        auto ran = test::WhenModalShown([&](QWidget* modal) {
+        auto ran = testsupport::WhenModalShown([&](QWidget* modal) {
             Driver run(*qobject_cast<QuestionnaireWizard*>(modal), prompter);
             run.Type(QStringLiteral("fileEdit"), dir_.filePath(QStringLiteral("never")));
             run.Next();

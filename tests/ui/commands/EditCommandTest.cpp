@@ -96,7 +96,7 @@ class EditCommandTest : public QObject {
     void methodIsPresetFromTheSettings() {
         QFETCH(QString, setting);
         QFETCH(bool, paper);
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         ScriptedPrompter prompter;
         MainWindow frame(prompter, SettingsStore::ForThisUser());
         Workspace& workspace = frame.Work();
@@ -111,7 +111,7 @@ class EditCommandTest : public QObject {
         bool paperChecked = !paper;
         bool analysisWhileOpen = true;
         QString fileShown;
-        auto ran = test::WhenModalShown([&](QWidget* dialog) {
+        auto ran = testsupport::WhenModalShown([&](QWidget* dialog) {
             paperChecked = sel::Find<QRadioButton>(*dialog, "enterResponsesRadio")->isChecked();
             analysisWhileOpen = workspace.AnalysisShown();
             fileShown = sel::FieldText(*dialog, "fileEdit");
@@ -139,7 +139,7 @@ class EditCommandTest : public QObject {
     void editsEveryReporterByBothMethods() {
         QFETCH(int, reporter);
         QFETCH(int, method);
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         const QString path = EditFile(QStringLiteral("every%1%2").arg(reporter).arg(method));
         const QString stem = path.chopped(4);
         const int position = reporter + 1;
@@ -148,12 +148,12 @@ class EditCommandTest : public QObject {
         Workspace workspace(prompter, SettingsStore::ForThisUser());
         workspace.Settings().SetEditMethod(method == kByPaper ? "0" : "1");
 
-        auto ran = test::WhenModalShown([&](QWidget* dialog) {
+        auto ran = testsupport::WhenModalShown([&](QWidget* dialog) {
             LoadPerson(*dialog, stem);
             sel::ClickEntry(*dialog, reporter);
             sel::Find<QRadioButton>(*dialog, method == kByPaper ? "enterResponsesRadio" : "completeOnScreenRadio")
                 ->click();
-            test::WhenModalShown([&](QWidget* wizard) {
+            testsupport::WhenModalShown([&](QWidget* wizard) {
                 QCOMPARE(workspace.LastEditSelection().position, position);
                 EditAndFinish(wizard, prompter, Method(method));
             });
@@ -195,20 +195,20 @@ class EditCommandTest : public QObject {
     // The list was loaded from one file and the file field then named another: "Continue"
     // edits the record listed, and replacing writes it where it was read.
     void continuingWithAStaleListReplacesInTheFileLoaded() {
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         const QString loaded = EditFile(QStringLiteral("loaded"));
         const QString named = EditFile(QStringLiteral("named"));
         const QByteArray namedBefore = FileBytes(named);
         ScriptedPrompter prompter;
         Workspace workspace(prompter, SettingsStore::ForThisUser());
         QString fileShown;
-        auto ran = test::WhenModalShown([&](QWidget* dialog) {
+        auto ran = testsupport::WhenModalShown([&](QWidget* dialog) {
             LoadPerson(*dialog, loaded.chopped(4));
             sel::ClickEntry(*dialog, 1);
             sel::Find<QRadioButton>(*dialog, "completeOnScreenRadio")->click();
             sel::Type(*dialog, "fileEdit", named.chopped(4));
             prompter.ExpectChoice(0);
-            test::WhenModalShown([&](QWidget* wizard) {
+            testsupport::WhenModalShown([&](QWidget* wizard) {
                 Driver first(*qobject_cast<QuestionnaireWizard*>(wizard), prompter);
                 fileShown = first.Edit(QStringLiteral("fileEdit"))->text();
                 EditAndFinish(wizard, prompter, kByScreen);
@@ -228,14 +228,14 @@ class EditCommandTest : public QObject {
 
     // A record that no longer reads as it was listed opens no wizard.
     void recordNotAsListedIsAReadError() {
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         const QString path = EditFile(QStringLiteral("moved"));
         ScriptedPrompter prompter;
         Workspace workspace(prompter, SettingsStore::ForThisUser());
         workspace.Settings().SetORVAFileName("kept");
         auto wizardShown = std::make_shared<bool>(false);
         QByteArray before;
-        auto ran = test::WhenModalShown([&](QWidget* dialog) {
+        auto ran = testsupport::WhenModalShown([&](QWidget* dialog) {
             LoadPerson(*dialog, path.chopped(4));
             sel::ClickEntry(*dialog, 2);
             // Another program saves a newer copy of the record in its place meanwhile.
@@ -252,7 +252,7 @@ class EditCommandTest : public QObject {
                 QCOMPARE(p.text, QString::fromUtf8(texts::kReadError));
                 QCOMPARE(p.icon, MessageIcon::Stop);
             });
-            wizardShown = test::WhenModalShown(
+            wizardShown = testsupport::WhenModalShown(
                 [](QWidget* wizard) { static_cast<QDialog*>(wizard)->done(QDialog::Rejected); }, 500);
             sel::Click(*dialog, "confirmButton");
         });

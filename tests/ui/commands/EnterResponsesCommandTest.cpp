@@ -40,7 +40,7 @@ class EnterResponsesCommandTest : public QObject {
     static void TypeAndFinish(Workspace& workspace, const QString& stem, Choices choices,
                               bool* analysisWhileOpen) {
         ScriptedPrompter& prompter = static_cast<ScriptedPrompter&>(workspace.Prompts());
-        auto ran = test::WhenModalShown([&](QWidget* modal) {
+        auto ran = testsupport::WhenModalShown([&](QWidget* modal) {
             auto* wizard = qobject_cast<PaperEntryWizard*>(modal);
             QVERIFY(wizard != nullptr);
             if (analysisWhileOpen != nullptr) *analysisWhileOpen = workspace.AnalysisShown();
@@ -83,7 +83,7 @@ class EnterResponsesCommandTest : public QObject {
 
   private slots:
     void viewWithRelatedShowsTheLatestOfTheOtherReporters() {
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         ScriptedPrompter prompter;
         MainWindow frame(prompter, SettingsStore::ForThisUser());
         Workspace& workspace = frame.Work();
@@ -94,7 +94,7 @@ class EnterResponsesCommandTest : public QObject {
         RelatedFile(stem);
 
         bool analysisWhileOpen = true;
-        auto ran = test::WhenModalShown([&](QWidget* modal) { modal->close(); });
+        auto ran = testsupport::WhenModalShown([&](QWidget* modal) { modal->close(); });
         prompter.ExpectYesNo(true);
         frame.Action(MainWindow::Command::EnterResponses)->trigger();
         QVERIFY(*ran);
@@ -116,7 +116,7 @@ class EnterResponsesCommandTest : public QObject {
     }
 
     void viewAloneShowsOnlyTheSavedRecord() {
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         ScriptedPrompter prompter;
         Workspace workspace(prompter, SettingsStore::ForThisUser());
         workspace.Settings().SetAlsoViewRelatedAnalysis("T");
@@ -133,7 +133,7 @@ class EnterResponsesCommandTest : public QObject {
     }
 
     void noViewKeepsTheRelatedChoiceAndShowsNothing() {
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         {
             AppSettings preset(SettingsStore::ForThisUser());
             preset.SetViewAnalysis("T");

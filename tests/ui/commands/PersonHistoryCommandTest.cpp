@@ -17,9 +17,9 @@ using namespace orva;
 using namespace orva::selection_test;
 using orva::history_test::Assessment;
 using orva::history_test::SixAssessments;
-using orva::test::ScriptedPrompter;
-using orva::test::TempSettingsDir;
-using orva::test::WhenModalShown;
+using orva::testsupport::ScriptedPrompter;
+using orva::testsupport::TempSettingsDir;
+using orva::testsupport::WhenModalShown;
 
 // The Person History command: the person is chosen, their history read and shown, and the
 // columns opened there become the current analysis.

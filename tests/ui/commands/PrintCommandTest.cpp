@@ -17,9 +17,9 @@
 
 using namespace orva;
 using orva::analysis_test::MakeRecord;
-using orva::test::ScriptedPrompter;
-using orva::test::TempSettingsDir;
-using orva::test::WhenModalShown;
+using orva::testsupport::ScriptedPrompter;
+using orva::testsupport::TempSettingsDir;
+using orva::testsupport::WhenModalShown;
 
 // Print and Print Preview from the main window: they work only while an analysis is shown, and
 // draw the pages of its report.
@@ -70,7 +70,7 @@ class PrintCommandTest : public QObject {
             QVERIFY(view != nullptr);
             QTRY_VERIFY(view->pageCount() > 0);
             pages = view->pageCount();
-            test::SaveSnapshot(dialog, QStringLiteral("print_preview"));
+            testsupport::SaveSnapshot(dialog, QStringLiteral("print_preview"));
             dialog->reject();
         });
         frame_->Action(MainWindow::Command::PrintPreview)->trigger();

@@ -20,10 +20,10 @@
 
 using namespace orva;
 using namespace orva::history_test;
-using orva::test::SaveSnapshot;
-using orva::test::ScriptedPrompter;
-using orva::test::TempSettingsDir;
-using orva::test::WhenModalShown;
+using orva::testsupport::SaveSnapshot;
+using orva::testsupport::ScriptedPrompter;
+using orva::testsupport::TempSettingsDir;
+using orva::testsupport::WhenModalShown;
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 using namespace orva;
 using namespace orva::selection_test;
-using orva::test::ScriptedPrompter;
+using orva::testsupport::ScriptedPrompter;
 
 // The Person History command's dialog: the Analysis dialog's person and file, every record of
 // the person listed, and the person and file handed to the reader.
@@ -151,7 +151,7 @@ class HistorySelectionDialogTest : public QObject {
         Session s(stem_);
         QVERIFY(ShowActive(s.dialog));
         LoadPerson(s);
-        test::SaveSnapshot(&s.dialog, QStringLiteral("person_history_selection"));
+        testsupport::SaveSnapshot(&s.dialog, QStringLiteral("person_history_selection"));
     }
 };
 

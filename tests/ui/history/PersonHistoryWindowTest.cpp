@@ -12,8 +12,8 @@
 
 using namespace orva;
 using namespace orva::history_test;
-using orva::test::SaveSnapshot;
-using orva::test::ScriptedPrompter;
+using orva::testsupport::SaveSnapshot;
+using orva::testsupport::ScriptedPrompter;
 
 // The history window: the table of one person's assessments, and the columns of one date opened
 // as an analysis.

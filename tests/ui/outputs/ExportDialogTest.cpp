@@ -24,10 +24,10 @@ using orva::output_test::AsksFileExists;
 using orva::output_test::FileBytes;
 using orva::output_test::OwnerOnly;
 using orva::output_test::Shows;
-using orva::test::SaveSnapshot;
-using orva::test::ScriptedPrompter;
-using orva::test::TempSettingsDir;
-using orva::test::WhenModalShown;
+using orva::testsupport::SaveSnapshot;
+using orva::testsupport::ScriptedPrompter;
+using orva::testsupport::TempSettingsDir;
+using orva::testsupport::WhenModalShown;
 
 // The export dialog on its own, and the export command that puts the password in front of it
 // and keeps the names of a completed run.

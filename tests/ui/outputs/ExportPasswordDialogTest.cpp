@@ -15,8 +15,8 @@
 
 using namespace orva;
 using orva::output_test::Shows;
-using orva::test::SaveSnapshot;
-using orva::test::ScriptedPrompter;
+using orva::testsupport::SaveSnapshot;
+using orva::testsupport::ScriptedPrompter;
 
 // The export password box: what is typed, what a wrong password does, and that only an
 // accepted password lets the export go on.

@@ -25,10 +25,10 @@ using orva::output_test::AsksFileExists;
 using orva::output_test::FileBytes;
 using orva::output_test::OwnerOnly;
 using orva::output_test::Shows;
-using orva::test::SaveSnapshot;
-using orva::test::ScriptedPrompter;
-using orva::test::TempSettingsDir;
-using orva::test::WhenModalShown;
+using orva::testsupport::SaveSnapshot;
+using orva::testsupport::ScriptedPrompter;
+using orva::testsupport::TempSettingsDir;
+using orva::testsupport::WhenModalShown;
 
 // The analysis Save As dialog on its own, and the command that suggests the name and keeps it.
 class SaveAsDialogTest : public QObject {

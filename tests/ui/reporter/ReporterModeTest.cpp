@@ -65,7 +65,7 @@ class ReporterModeTest : public QObject {
 
   private:
     QTemporaryDir dir_;
-    test::TempSettingsDir settings_;
+    testsupport::TempSettingsDir settings_;
 
     QString Stem(const char* name) const { return dir_.filePath(QLatin1String(name)); }
 
@@ -268,7 +268,7 @@ class ReporterModeTest : public QObject {
     // The clinician's main window stays out of the reporter's reach: its shortcuts, menus and
     // toolbar do nothing while the wizard is handed over, as a real key or click finds them.
     void mainWindowCannotBeReachedInReporterMode() {
-        test::ScriptedPrompter prompter;
+        testsupport::ScriptedPrompter prompter;
         MainWindow frame(prompter, SettingsStore::ForThisUser());
         auto speaker = std::make_unique<ScriptedSpeaker>();
         frame.Work().SetSpeaker(std::move(speaker));
@@ -283,7 +283,7 @@ class ReporterModeTest : public QObject {
         QCOMPARE(analyses, 1);
 
         bool checked = false;
-        auto ran = test::WhenModalShown([&](QWidget* shown) {
+        auto ran = testsupport::WhenModalShown([&](QWidget* shown) {
             auto* wizard = qobject_cast<QuestionnaireWizard*>(shown);
             QVERIFY(wizard != nullptr);
             Driver run(*wizard, prompter);

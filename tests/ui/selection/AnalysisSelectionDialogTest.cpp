@@ -13,8 +13,8 @@
 
 using namespace orva;
 using namespace orva::selection_test;
-using orva::test::Prompt;
-using orva::test::ScriptedPrompter;
+using orva::testsupport::Prompt;
+using orva::testsupport::ScriptedPrompter;
 
 namespace {
 
@@ -549,7 +549,7 @@ class AnalysisSelectionTest : public QObject {
         LoadPerson(s, stem_);
         ClickEntry(s.dialog, 0);
         ClickEntry(s.dialog, 1);
-        test::SaveSnapshot(&s.dialog, QStringLiteral("selection_analysis"));
+        testsupport::SaveSnapshot(&s.dialog, QStringLiteral("selection_analysis"));
         QCOMPARE(Entries(s.dialog).size(), 4);
     }
 };

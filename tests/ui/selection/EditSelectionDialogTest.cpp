@@ -11,8 +11,8 @@
 
 using namespace orva;
 using namespace orva::selection_test;
-using orva::test::Prompt;
-using orva::test::ScriptedPrompter;
+using orva::testsupport::Prompt;
+using orva::testsupport::ScriptedPrompter;
 
 namespace {
 
@@ -187,7 +187,7 @@ class EditSelectionTest : public QObject {
         QVERIFY(ShowActive(s.dialog));
         LoadPerson(s, stem_);
         ClickEntry(s.dialog, 1);
-        test::SaveSnapshot(&s.dialog, QStringLiteral("selection_edit"));
+        testsupport::SaveSnapshot(&s.dialog, QStringLiteral("selection_edit"));
         QVERIFY(Checked(s.dialog, "enterResponsesRadio"));
     }
 };

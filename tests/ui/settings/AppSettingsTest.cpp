@@ -13,7 +13,7 @@
 using orva::AppSettings;
 using orva::QSettingsStore;
 using orva::SettingsStore;
-using orva::test::TempSettingsDir;
+using orva::testsupport::TempSettingsDir;
 
 namespace {
 

@@ -17,10 +17,10 @@
 
 using namespace orva;
 using namespace orva::selection_test;
-using orva::test::SaveSnapshot;
-using orva::test::ScriptedPrompter;
-using orva::test::TempSettingsDir;
-using orva::test::WhenModalShown;
+using orva::testsupport::SaveSnapshot;
+using orva::testsupport::ScriptedPrompter;
+using orva::testsupport::TempSettingsDir;
+using orva::testsupport::WhenModalShown;
 using Command = MainWindow::Command;
 
 // The view's two states and the Analysis command, driven through the main window.

@@ -21,10 +21,10 @@
 #include "ui/shell/WelcomeScreen.h"
 
 using orva::MainWindow;
-using orva::test::SaveSnapshot;
-using orva::test::ScriptedPrompter;
-using orva::test::TempSettingsDir;
-using orva::test::WhenModalShown;
+using orva::testsupport::SaveSnapshot;
+using orva::testsupport::ScriptedPrompter;
+using orva::testsupport::TempSettingsDir;
+using orva::testsupport::WhenModalShown;
 using Command = MainWindow::Command;
 
 namespace {
@@ -390,7 +390,7 @@ private slots:
 
     void welcomeTextIsDrawnAtItsPlacesAndColours() {
         orva::WelcomeScreen* welcome = Frame().View()->Welcome();
-        const QImage image = orva::test::Painted(welcome);
+        const QImage image = orva::testsupport::Painted(welcome);
         SaveSnapshot(welcome, QStringLiteral("welcome_screen"));
         for (const Line& line : kLines) {
             const QString where = QStringLiteral("line at %1,%2").arg(line.x).arg(line.y);
@@ -405,7 +405,7 @@ private slots:
 
     void bannerAndLogoSitAtTheTop() {
         orva::WelcomeScreen* welcome = Frame().View()->Welcome();
-        const QImage image = orva::test::Painted(welcome);
+        const QImage image = orva::testsupport::Painted(welcome);
         const QRect banner = orva::WelcomeScreen::BannerRect();
         QCOMPARE(banner, QRect(253, 37, 402, 62));
         // The banner runs from dark purple on the left to light purple on the right.

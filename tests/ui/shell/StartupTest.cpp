@@ -19,8 +19,8 @@
 #include "ui/support/UiTestSupport.h"
 #include "ui/shell/WelcomeScreen.h"
 
-using orva::test::ScriptedPrompter;
-using orva::test::TempSettingsDir;
+using orva::testsupport::ScriptedPrompter;
+using orva::testsupport::TempSettingsDir;
 
 // A desktop style that shows icons on dialog buttons, as some Linux desktops' styles do.
 class IconButtonsStyle : public QProxyStyle {

@@ -18,7 +18,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace orva::test {
+namespace orva::testsupport {
 
 namespace {
 
@@ -101,4 +101,4 @@ QStringList AccessibilityFaults(QWidget* window) {
     return faults;
 }
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace orva::test {
+namespace orva::testsupport {
 
 // Reads `window` as a screen reader does, through Qt's accessibility interface, and returns
 // what would stop one: every shown control (a button, a field, a list, anything that takes
@@ -14,4 +14,4 @@ namespace orva::test {
 // widget; empty when there is none. The window must be shown.
 QStringList AccessibilityFaults(QWidget* window);
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QWidget>
 
-namespace orva::test {
+namespace orva::testsupport {
 
 namespace {
 
@@ -105,4 +105,4 @@ QStringList ClippedTexts(QWidget* window) {
     return faults;
 }
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace orva::test {
+namespace orva::testsupport {
 
 // What a large text setting would cut in `window`: every shown label, button, header section or
 // table cell whose text needs more room than it has, and every widget that sticks out of a
@@ -13,4 +13,4 @@ namespace orva::test {
 // The window must be shown and laid out.
 QStringList ClippedTexts(QWidget* window);
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

@@ -77,7 +77,7 @@ inline int RecordCount(const QByteArray& file) {
 
 // The machine's file system, except that one file may only be read, as a file the user has no
 // write access to. (Tests run with every right, so a file's permissions would not stop them.)
-class ReadOnlyFile final : public test::ForwardingFileSystem {
+class ReadOnlyFile final : public testsupport::ForwardingFileSystem {
   public:
     explicit ReadOnlyFile(const QString& path) : path_(Unified(FileSystemPath(path))) {}
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "ui/support/ScriptedPrompter.h"
 
-namespace orva::test {
+namespace orva::testsupport {
 
 QString KindName(Prompt::Kind kind) {
     switch (kind) {
@@ -136,4 +136,4 @@ void ScriptedPrompter::Reset() {
     failures_.clear();
 }
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

@@ -9,7 +9,7 @@
 
 #include "ui/Prompter.h"
 
-namespace orva::test {
+namespace orva::testsupport {
 
 // One prompt the program showed, as the user would have seen it.
 struct Prompt {
@@ -89,4 +89,4 @@ private:
     Prompt empty_;
 };
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

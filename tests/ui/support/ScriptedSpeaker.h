@@ -6,7 +6,7 @@
 
 #include "ui/speech/Speaker.h"
 
-namespace orva::test {
+namespace orva::testsupport {
 
 // A speaker for tests: keeps every request in order and says nothing, so the program goes on
 // as it would while a real voice is still speaking.
@@ -22,4 +22,4 @@ public:
     int stops = 0;
 };
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

@@ -38,7 +38,7 @@ inline bool CorruptRecord(const QString& path, int position) {
 
 // A file system on which every opening for writing is refused, as for a file the user may
 // only read.
-class ReadOnlyFileSystem final : public test::ForwardingFileSystem {
+class ReadOnlyFileSystem final : public testsupport::ForwardingFileSystem {
   public:
     int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
              bool& created) override {

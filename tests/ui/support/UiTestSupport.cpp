@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 
-namespace orva::test {
+namespace orva::testsupport {
 
 namespace {
 constexpr const char* kSettingsEnvs[] = {"ORVA_SETTINGS_DIR", "ORVA_USER_SETTINGS_DIR"};
@@ -80,4 +80,4 @@ std::shared_ptr<bool> WhenModalShown(std::function<void(QWidget*)> act, int time
     return ran;
 }
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

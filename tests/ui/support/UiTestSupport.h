@@ -12,7 +12,7 @@
 class QImage;
 class QWidget;
 
-namespace orva::test {
+namespace orva::testsupport {
 
 // When ORVA_SNAPSHOT_DIR is set, saves a PNG of `widget` as <dir>/<name>.png so every screen
 // a test visits can be looked at in one go; otherwise does nothing. Returns the path written,
@@ -53,4 +53,4 @@ private:
 // nothing runs when no new modal window shows within `timeoutMs`.
 std::shared_ptr<bool> WhenModalShown(std::function<void(QWidget*)> act, int timeoutMs = 5000);
 
-}  // namespace orva::test
+}  // namespace orva::testsupport

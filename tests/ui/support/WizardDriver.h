@@ -28,8 +28,8 @@
 namespace orva::wizard_test {
 
 namespace w = texts::wizard;
-using test::Prompt;
-using test::ScriptedPrompter;
+using testsupport::Prompt;
+using testsupport::ScriptedPrompter;
 
 inline QString Utf8(const char* text) {
     return QString::fromUtf8(text);
@@ -114,7 +114,7 @@ public:
     // The screen as the user sees it, once its layout has settled.
     void Snap(const QString& name) {
         QCoreApplication::processEvents();
-        test::SaveSnapshot(wizard_, name);
+        testsupport::SaveSnapshot(wizard_, name);
     }
 
     // Pages 1 and 2 for `reporter` (0 Self, 1 Parent, 2 Teacher), to the details page.

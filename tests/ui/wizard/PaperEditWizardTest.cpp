@@ -54,7 +54,7 @@ class PaperEditWizardTest : public QObject {
     void initTestCase() { QVERIFY(dir_.isValid()); }
 
     void lastPageReplacesAtFirstAndKeepsTheRecordsFile() {
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         const QString path = ThreeReporters(QStringLiteral("last"));
         const QString own = path.chopped(4);
         EditRun run(path, 1, EditMethod::Paper);
@@ -85,7 +85,7 @@ class PaperEditWizardTest : public QObject {
     }
 
     void unchangedRecordAsksNoEditsMadeBeforeReplacing() {
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         const QString path = ThreeReporters(QStringLiteral("unchanged"));
         const QByteArray before = FileBytes(path);
         EditRun run(path, 2, EditMethod::Paper);
@@ -114,7 +114,7 @@ class PaperEditWizardTest : public QObject {
 
     // The edited record keeps its slot, beside the person's latest records of the others.
     void changedRecordIsReplacedAndItsAnalysisShown() {
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         const QString path = ThreeReporters(QStringLiteral("analysed"));
         EditRun run(path, 0, EditMethod::Paper);
         ChangeItem1(run);
@@ -136,7 +136,7 @@ class PaperEditWizardTest : public QObject {
     }
 
     void untickedSavesANewRecordElsewhere() {
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         const QString path = ThreeReporters(QStringLiteral("kept"));
         const QByteArray before = FileBytes(path);
         const QString other = dir_.filePath(QStringLiteral("paperCopies"));
@@ -159,7 +159,7 @@ class PaperEditWizardTest : public QObject {
     // Refused replacements (no write access; the record changed meanwhile) write nothing and
     // keep the page as it was, so the edits can still go to a new record.
     void refusedReplacementsLeaveTheFileAndThePage() {
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         const QString path = ThreeReporters(QStringLiteral("refused"));
         EditRun run(path, 2, EditMethod::Paper);
         ChangeItem1(run);

@@ -52,7 +52,7 @@ class PaperEntryWizardTest : public QObject {
     }
     void wholeQuestionnaireTypedIsSaved() {
         QFETCH(int, reporter);
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         const QString stem = dir_.filePath(QStringLiteral("typed%1").arg(reporter));
         PaperRun run(stem);
         ToGrid(run, reporter);
@@ -198,7 +198,7 @@ class PaperEntryWizardTest : public QObject {
     }
 
     void savePagePresetsTheChoicesOnce() {
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         {
             AppSettings preset(SettingsStore::ForThisUser());
             preset.SetViewAnalysis("T");
@@ -227,7 +227,7 @@ class PaperEntryWizardTest : public QObject {
     }
 
     void failedSaveStaysWithTheFieldEditable() {
-        test::TempSettingsDir settingsDir;
+        testsupport::TempSettingsDir settingsDir;
         PaperRun run(dir_.filePath(QStringLiteral("missing/folder/file")));
         ToGrid(run, kSelf);
         GridToSave(run, true);

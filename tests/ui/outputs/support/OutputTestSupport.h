@@ -19,14 +19,14 @@ inline QString ToQt(const std::string& coreText) {
 }
 
 // The prompt shows exactly the message the reports layer made, whose words its own tests pin.
-inline bool Shows(const test::Prompt& prompt, const UserMessage& message) {
-    return prompt.kind == test::Prompt::Kind::Message && prompt.caption == ToQt(message.caption) &&
+inline bool Shows(const testsupport::Prompt& prompt, const UserMessage& message) {
+    return prompt.kind == testsupport::Prompt::Kind::Message && prompt.caption == ToQt(message.caption) &&
            prompt.text == ToQt(message.text) && prompt.icon == message.icon;
 }
 
 // The "File Exists" question as the reports layer words it, with "No" the default answer.
-inline bool AsksFileExists(const test::Prompt& prompt, const UserMessage& question) {
-    return prompt.kind == test::Prompt::Kind::YesNo && prompt.caption == ToQt(question.caption) &&
+inline bool AsksFileExists(const testsupport::Prompt& prompt, const UserMessage& question) {
+    return prompt.kind == testsupport::Prompt::Kind::YesNo && prompt.caption == ToQt(question.caption) &&
            prompt.text == ToQt(question.text) && prompt.icon == question.icon &&
            prompt.buttons == QStringList({QStringLiteral("Yes"), QStringLiteral("No")}) &&
            prompt.defaultIndex == 1;

@@ -12,12 +12,12 @@
 // reporter does: keys on the focused answer, Enter for Next.
 namespace orva::wizard_test {
 
-using test::ScriptedSpeaker;
+using testsupport::ScriptedSpeaker;
 
 // Presses "Hand over to reporter" on the details page and makes `options` the clinician's
 // choices; false when the choices were not offered.
 inline bool HandOver(Driver& run, const ReporterOptions& options) {
-    auto offered = test::WhenModalShown([options](QWidget* dialog) {
+    auto offered = testsupport::WhenModalShown([options](QWidget* dialog) {
         const char* sizes[] = {"normalSizeRadio", "largeSizeRadio", "extraLargeSizeRadio"};
         dialog->findChild<QRadioButton*>(QLatin1String(sizes[static_cast<int>(options.size)]))->click();
         dialog->findChild<QCheckBox*>(QStringLiteral("oneItemCheckBox"))->setChecked(options.oneItemPerScreen);
