@@ -24,12 +24,7 @@
 namespace orva::cli_test {
 namespace {
 
-using testsupport::CliRun;
-using testsupport::FileExists;
-using testsupport::ReadFile;
-using testsupport::RunCli;
-using testsupport::TempFolder;
-using testsupport::WriteFile;
+using namespace testsupport;
 using nlohmann::json;
 
 constexpr int kOldRecords = 120;

@@ -14,15 +14,7 @@
 namespace orva {
 namespace {
 
-using testsupport::AppendStored;
-using testsupport::Bytes;
-using testsupport::Encode;
-using testsupport::FileExists;
-using testsupport::FileOfSamples;
-using testsupport::ReadAll;
-using testsupport::SampleRecord;
-using testsupport::TempFolder;
-using testsupport::WriteAll;
+using namespace testsupport;
 
 constexpr long long kNewFileBytes = 2430;
 constexpr long long kAppendBytes = 2187 + 243;  // the record, then the header

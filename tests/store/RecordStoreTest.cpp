@@ -14,15 +14,7 @@
 namespace orva {
 namespace {
 
-using testsupport::Bytes;
-using testsupport::Encode;
-using testsupport::FileBytes;
-using testsupport::FileExists;
-using testsupport::FileOfSamples;
-using testsupport::ReadAll;
-using testsupport::SampleRecord;
-using testsupport::TempFolder;
-using testsupport::WriteAll;
+using namespace testsupport;
 
 constexpr int kOverCapacity = 720;  // a file made by other means, 63 records past the capacity
 
