@@ -162,7 +162,9 @@ void ExportDialog::Export() {
         return;
     }
 
-    ExportRequest request{FileSystemPath(recordFileName), FileSystemPath(exportName), true};
+    // Names without a folder are files in the base folder; the messages name them as typed.
+    ExportRequest request{FileSystemPath(InBaseFolder(recordFileName)),
+                          FileSystemPath(InBaseFolder(exportName)), true};
     const UserMessage exists = FileExistsQuestion();
     ExportOutcome outcome;
     {

@@ -111,7 +111,7 @@ void SaveAsDialog::Save() {
 
 bool SaveAsDialog::Write(const QString& name) {
     OutputFile file(fileSystem_);
-    file.SetPath(FileSystemPath(name + CoreText::Fixed(texts::kRtfSuffixLabel)));
+    file.SetPath(FileSystemPath(InBaseFolder(name + CoreText::Fixed(texts::kRtfSuffixLabel))));
     int opened = file.Open(false);
     if (opened == kFileExists) {
         const UserMessage exists = FileExistsQuestion();

@@ -77,7 +77,7 @@ bool PaperSavePage::Finish() {
         return false;
     }
     if (view_->isChecked() &&
-        !FillAnalysisAfterSave(saved->path, saved->position, context_.record, alsoView_->isChecked(), analysis_))
+        !FillAnalysisAfterSave(saved->file.OnDisk(), saved->position, context_.record, alsoView_->isChecked(), analysis_))
         context_.prompter.Message(
             UserMessage{texts::kReadErrorCaption, texts::kReadError, MessageIcon::Stop});
     return true;

@@ -2,7 +2,6 @@
 #include "ui/wizard/RecordFileField.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,10 +58,6 @@ void RecordFileField::SetBrowseVisible(bool visible) {
     browseButton_->setVisible(visible);
 }
 
-QString RecordFileField::Resolved(const QString& fullPath) {
-    return QDir::isRelativePath(fullPath) ? QDir::home().filePath(fullPath) : fullPath;
-}
-
 std::optional<QString> RecordFileField::CheckedFullPath() {
     const RecordPathCheck check = CheckRecordPath(edit_->text());
     if (!check.ok) {
@@ -70,12 +65,13 @@ std::optional<QString> RecordFileField::CheckedFullPath() {
         edit_->setFocus();
         return std::nullopt;
     }
-    return Resolved(check.fullPath);
+    return FromFileSystemPath(check.file.OnDisk());
 }
 
 void RecordFileField::Browse() {
     if (browseAllowed_ && !browseAllowed_()) return;
-    const QString start = Resolved(edit_->text() + QString::fromUtf8(w::kRecordSuffix));
+    // The box starts at the field as it reads, its fixed ".rpc" included.
+    const QString start = InBaseFolder(edit_->text() + QString::fromUtf8(w::kRecordSuffix));
     const QString chosen = prompter_.SaveFileName(QString(), start, QString::fromUtf8(w::kBrowseFilter));
     if (chosen.isEmpty()) return;
     QString withoutExtension = AcceptBrowsedRecordPath(chosen);

@@ -3,22 +3,21 @@
 
 #include <vector>
 
-#include "model/RecordFilePath.h"
 #include "store/RecordStore.h"
 
 namespace orva {
 
-SaveOutcome AppendRecord(AssessmentRecord& record, const std::string& path, const Clock& clock, FileSystem& files) {
+SaveOutcome AppendRecord(AssessmentRecord& record, const RecordFilePath& file, const Clock& clock, FileSystem& files) {
     std::vector<AssessmentRecord> records = {record};
-    const AppendOutcome appended = RecordStore(files, clock).Append(RecordFilePath(path), records);
+    const AppendOutcome appended = RecordStore(files, clock).Append(file, records);
     // The record saved carries the save date-time it was stamped with.
     if (appended.code == 0) record = records.front();
     return {appended.code, appended.firstPosition};
 }
 
-int ReplaceRecord(AssessmentRecord& record, const std::string& path, int position,
+int ReplaceRecord(AssessmentRecord& record, const RecordFilePath& file, int position,
                   const AssessmentRecord& expected, const Clock& clock, FileSystem& files) {
-    return RecordStore(files, clock).Replace(RecordFilePath(path), position, expected, record);
+    return RecordStore(files, clock).Replace(file, position, expected, record);
 }
 
 }  // namespace orva

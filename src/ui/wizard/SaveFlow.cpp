@@ -19,11 +19,11 @@ int Write(WizardContext& context, SavedRecord& saved) {
     FileSystem& files = context.files != nullptr ? *context.files : DefaultFileSystem();
     if (context.edit != nullptr && context.edit->replace) {
         const EditSelection& source = context.edit->source;
-        saved = {source.path, source.position};
-        return ReplaceRecord(context.record, source.path, source.position, context.edit->reference, context.clock,
+        saved = {source.file, source.position};
+        return ReplaceRecord(context.record, source.file, source.position, context.edit->reference, context.clock,
                              files);
     }
-    const SaveOutcome outcome = AppendRecord(context.record, saved.path, context.clock, files);
+    const SaveOutcome outcome = AppendRecord(context.record, saved.file, context.clock, files);
     saved.position = outcome.position;
     return outcome.code;
 }
@@ -31,7 +31,7 @@ int Write(WizardContext& context, SavedRecord& saved) {
 }  // namespace
 
 SaveAttempt SaveRecordUntold(WizardContext& context, const QString& path) {
-    SaveAttempt attempt{0, {FileSystemPath(path), -1}};
+    SaveAttempt attempt{0, {RecordFilePath(FileSystemPath(path)), -1}};
     attempt.code = Write(context, attempt.saved);
     return attempt;
 }
@@ -44,9 +44,9 @@ void TellSave(WizardContext& context, const SaveAttempt& attempt) {
     const AssessmentRecord& r = context.record;
     UserMessage done =
         SaveSucceededMessage(r.GetFirstName(), r.GetLastName(), r.GetText(TextField::BirthDate), {});
-    // The path is not a record text: it is shown as the file functions were given it.
+    // The path is not a record text: it is shown as it was named.
     context.prompter.Message(CoreText::ToQt(done.caption),
-                             CoreText::ToQt(done.text) + FromFileSystemPath(attempt.saved.path),
+                             CoreText::ToQt(done.text) + FromFileSystemPath(attempt.saved.file.Named()),
                              done.icon);
 }
 

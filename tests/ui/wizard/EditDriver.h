@@ -59,7 +59,7 @@ inline AssessmentRecord RecordToEdit(int reporter, const char* first = "Alex", i
 inline bool WriteRecords(const QString& path, std::vector<AssessmentRecord> records) {
     for (std::size_t i = 0; i < records.size(); ++i) {
         const FixedClock clock(LocalDateTime{2026, 6, 1, 9, static_cast<int>(i), 0});
-        if (AppendRecord(records[i], FileSystemPath(path), clock).code != 0) return false;
+        if (AppendRecord(records[i], RecordFilePath(FileSystemPath(path)), clock).code != 0) return false;
     }
     return true;
 }
@@ -121,7 +121,7 @@ struct EditRunState {
     EditRunState(const QString& path, int position, EditMethod method, const QString& ownFileName)
         : reference(Read(path, position)),
           edit{reference,
-               {FileSystemPath(path), position, RecordList::MakeRow(reference, position)},
+               {RecordFilePath(FileSystemPath(path)), position, RecordList::MakeRow(reference, position)},
                ownFileName.isEmpty() ? path.chopped(4) : ownFileName},
           working(reference),
           fileName(edit.ownFileName) {
