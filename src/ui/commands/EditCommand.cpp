@@ -13,12 +13,14 @@
 #include "ui/WaitCursor.h"
 #include "ui/Workspace.h"
 #include "ui/commands/ListedRecord.h"
+#include "ui/commands/PaperAnalysis.h"
+#include "ui/commands/RecordSaver.h"
 #include "ui/selection/EditSelectionDialog.h"
 #include "ui/selection/RecordPath.h"
 #include "ui/settings/AppSettings.h"
 #include "ui/wizard/EditState.h"
-#include "ui/wizard/OnScreenEditWizard.h"
-#include "ui/wizard/PaperEditWizard.h"
+#include "ui/wizard/OnScreenWizard.h"
+#include "ui/wizard/PaperEntryWizard.h"
 
 namespace orva {
 
@@ -59,8 +61,10 @@ void KeepFileAndMethod(AppSettings& settings, const QString& fileName, const cha
 bool EditOnScreen(Workspace& workspace, AssessmentRecord& working, QString& fileName, EditState& edit,
                   QWidget* parent, const Clock& clock) {
     working.SetDataEntry(kOnScreen);
-    OnScreenEditWizard wizard(working, fileName, edit, workspace.Prompts(), clock, parent);
-    if (wizard.exec() != QDialog::Accepted) return false;
+    WizardRecordSaver saver(working, &edit, clock);
+    const std::unique_ptr<OnScreenWizard> wizard =
+        MakeOnScreenEditWizard(working, fileName, edit, saver.Function(), workspace.Prompts(), clock, parent);
+    if (wizard->exec() != QDialog::Accepted) return false;
     KeepFileAndMethod(workspace.Settings(), fileName, kOnScreenMethod);
     return true;
 }
@@ -68,11 +72,15 @@ bool EditOnScreen(Workspace& workspace, AssessmentRecord& working, QString& file
 bool EditOnPaper(Workspace& workspace, AssessmentRecord& working, QString& fileName, EditState& edit,
                  QWidget* parent, const Clock& clock) {
     working.SetDataEntry(kPaper);
-    ReportSet analysis;
-    PaperEditWizard wizard(working, fileName, edit, analysis, workspace.Prompts(), clock, parent);
-    if (wizard.exec() != QDialog::Accepted) return false;
-    workspace.Settings().RecordViewChoices(wizard.ViewAnalysis(), wizard.AlsoViewRelated());
-    if (wizard.ViewAnalysis()) workspace.SetAnalysis(analysis);
+    WizardRecordSaver saver(working, &edit, clock);
+    const std::unique_ptr<PaperEntryWizard> wizard = MakePaperEditWizard(
+        working, fileName, edit, saver.Function(), StoredViewChoices(workspace.Settings()), workspace.Prompts(), clock,
+        parent);
+    if (wizard->exec() != QDialog::Accepted || !saver.Saved()) return false;
+    const std::optional<ReportSet> analysis = AnalysisAfterPaperSave(
+        {wizard->ViewAnalysis(), wizard->AlsoViewRelated()}, *saver.Saved(), working, workspace.Prompts());
+    workspace.Settings().RecordViewChoices(wizard->ViewAnalysis(), wizard->AlsoViewRelated());
+    if (analysis) workspace.SetAnalysis(*analysis);
     KeepFileAndMethod(workspace.Settings(), fileName, kPaperMethod);
     return true;
 }

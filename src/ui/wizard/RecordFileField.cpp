@@ -58,14 +58,14 @@ void RecordFileField::SetBrowseVisible(bool visible) {
     browseButton_->setVisible(visible);
 }
 
-std::optional<QString> RecordFileField::CheckedFullPath() {
+std::optional<RecordFilePath> RecordFileField::CheckedFile() {
     const RecordPathCheck check = CheckRecordPath(edit_->text());
     if (!check.ok) {
         prompter_.Message(QString::fromUtf8(texts::kIncorrectFileName), check.message, MessageIcon::Stop);
         edit_->setFocus();
         return std::nullopt;
     }
-    return FromFileSystemPath(check.file.OnDisk());
+    return RecordFilePath(check.file.OnDisk());
 }
 
 void RecordFileField::Browse() {

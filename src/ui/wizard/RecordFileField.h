@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+#include "model/RecordFilePath.h"
+
 class QLineEdit;
 class QPushButton;
 
@@ -28,9 +30,9 @@ public:
     void SetBrowseVisible(bool visible);
     QLineEdit* Edit() const { return edit_; }
 
-    // The full path to save to, or nothing after the rule's refusal was shown (the field then
-    // has the focus).
-    std::optional<QString> CheckedFullPath();
+    // The file to save to, named by its full path (the save messages name it so), or nothing
+    // after the rule's refusal was shown (the field then has the focus).
+    std::optional<RecordFilePath> CheckedFile();
 
     // "Browse ..." first asks `allowed`; false leaves everything as it is (the check has told
     // the user why).

@@ -6,8 +6,8 @@
 
 #include "model/AssessmentRecord.h"
 #include "model/Clock.h"
+#include "ui/commands/RecordSaver.h"
 #include "ui/selection/RecordPath.h"
-#include "ui/wizard/RecordSaver.h"
 
 // Records of one person saved at known times, for the analysis shown after a paper save.
 namespace orva::wizard_test {
