@@ -5,7 +5,7 @@
 
 #include "store/RecordList.h"
 #include "store/RecordStore.h"
-#include "ui/AnalysisTestRecords.h"
+#include "ui/support/AnalysisTestRecords.h"
 #include "ui/Workspace.h"
 #include "settings/SettingsStore.h"
 #include "ui/support/ScriptedPrompter.h"

@@ -13,7 +13,7 @@
 #include "ui/Workspace.h"
 #include "ui/compare/ReporterComparisonWindow.h"
 #include "ui/history/HistorySelectionDialog.h"
-#include "ui/history/HistoryTestRecords.h"
+#include "ui/support/HistoryTestRecords.h"
 #include "ui/history/PersonHistoryWindow.h"
 #include "ui/outputs/ExportDialog.h"
 #include "ui/outputs/ExportPasswordDialog.h"
@@ -24,7 +24,7 @@
 #include "ui/shell/MainWindow.h"
 #include "ui/support/AccessibilityAudit.h"
 #include "ui/support/ClippingAudit.h"
-#include "ui/wizard/EditDriver.h"
+#include "ui/support/EditDriver.h"
 
 using namespace orva;
 using namespace orva::wizard_test;

@@ -8,7 +8,7 @@
 #include "settings/SettingsStore.h"
 #include "ui/CoreText.h"
 #include "ui/settings/AppSettings.h"
-#include "ui/wizard/PaperDriver.h"
+#include "ui/support/PaperDriver.h"
 #include "ui/wizard/ResponseField.h"
 
 using namespace orva;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "store/StoreResult.h"
-#include "ui/wizard/PaperDriver.h"
+#include "ui/support/PaperDriver.h"
 
 using namespace orva;
 using namespace orva::wizard_test;
