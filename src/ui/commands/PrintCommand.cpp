@@ -41,7 +41,7 @@ int WritePdf(Workspace& workspace, const QString& name) {
     int result = RenderPdfReport(*workspace.CurrentAnalysis(), pdf);
     if (result < 0) return result;
     OutputFile file;
-    file.SetPath(FileSystemPath(name));
+    file.SetPath(FileSystemPath(InBaseFolder(name)));
     result = file.Open(true);
     if (result == kOutputIsRecordFile) {
         workspace.Prompts().Message(OutputIsRecordFileMessage(MessageName(name)));

@@ -206,7 +206,7 @@ void RecordSelectionDialog::SetFileSystem(FileSystem& fileSystem) {
     records_ = std::make_unique<RecordList>(fileSystem);
     list_->Empty();
     firstRow_ = -1;
-    loadedPath_.clear();
+    loadedFile_ = {};
 }
 
 int RecordSelectionDialog::CurrentYear() const {
@@ -247,7 +247,7 @@ void RecordSelectionDialog::Tidy(QLineEdit* edit) {
 }
 
 void RecordSelectionDialog::Browse() {
-    const QString chosen = prompter_.OpenFileName(QString(), RecordFileOnDisk(fileEdit_->text()),
+    const QString chosen = prompter_.OpenFileName(QString(), InBaseFolder(RecordFileOnDisk(fileEdit_->text())),
                                                   CoreText::Fixed(sel::kBrowseFilter));
     if (chosen.isEmpty()) return;
     const QString withoutExtension = AcceptBrowsedRecordPath(chosen);
@@ -296,7 +296,7 @@ void RecordSelectionDialog::LoadMatching() {
     lastLoad_ = CurrentCriteria();
     list_->Empty();
     firstRow_ = -1;
-    loadedPath_.clear();
+    loadedFile_ = {};
     loadedPerson_ = {};
 
     // A name with a character that no record can hold matches no record.
@@ -319,7 +319,7 @@ void RecordSelectionDialog::LoadMatching() {
     int code = 0;
     {
         WaitCursor wait;
-        code = LoadRecords(FileSystemPath(path.fullPath));
+        code = LoadRecords(path.file.OnDisk());
     }
     if (const auto message = LoadResultMessage(code, ToRecordText(path.name)))
         prompter_.Message(*message);
@@ -334,7 +334,7 @@ void RecordSelectionDialog::LoadMatching() {
         return;
     }
     firstRow_ = run->first;
-    loadedPath_ = FileSystemPath(path.fullPath);
+    loadedFile_ = path.file;
     loadedPerson_ = person;
     for (int row = run->first; row <= run->last; ++row) list_->addItem(EntryText(records_->Row(row)));
     // The list fills where the focus is not: the count is said for those who cannot see it.

@@ -105,7 +105,7 @@ class EditCommandTest : public QObject {
         ReportSet shown;
         shown.Record(kSelf).SetLastName("SHOWN");
         workspace.SetAnalysis(shown);
-        workspace.SetEditSelection({"/old/choice.rpc", 3});
+        workspace.SetEditSelection({RecordFilePath("/old/choice.rpc"), 3});
         QVERIFY(frame.Action(MainWindow::Command::Edit)->isEnabled());
 
         bool paperChecked = !paper;

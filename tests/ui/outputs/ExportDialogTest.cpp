@@ -46,9 +46,13 @@ class ExportDialogTest : public QObject {
     // The dialog as the command would open it for these settings.
     void Open(const QString& recordSetting, const QString& exportSetting) {
         // The settings hold their texts as the core does.
-        dialog_ = std::make_unique<ExportDialog>(
-            *prompter_, InitialExportNames(Cp1252::FromUtf8(recordSetting.toStdString()),
-                                           Cp1252::FromUtf8(exportSetting.toStdString())));
+        dialog_ =
+            std::make_unique<ExportDialog>(*prompter_,
+                                           InitialExportNames(Cp1252::FromUtf8(recordSetting.toStdString()),
+                                                              Cp1252::FromUtf8(exportSetting.toStdString())),
+                                           [this](const QString& record, const QString& exportName) {
+                                               return ExportRecordFile(*prompter_, record, exportName);
+                                           });
         QVERIFY(output_test::ShowForInput(*dialog_));
     }
     // The dialog for the record file `recordFile`, with the export name typed over.

@@ -45,7 +45,9 @@ class SaveAsDialogTest : public QObject {
     QString Path(const char* name) const { return files_.filePath(QString::fromLatin1(name)); }
 
     void Open(const QString& name) {
-        dialog_ = std::make_unique<SaveAsDialog>(*prompter_, analysis_, name, *fileSystem_);
+        dialog_ = std::make_unique<SaveAsDialog>(*prompter_, name, [this](const QString& saved) {
+            return WriteReportFile(*prompter_, analysis_, *fileSystem_, saved);
+        });
         QVERIFY(output_test::ShowForInput(*dialog_));
     }
     void TickPrivacy() { Find<QCheckBox>(*dialog_, "privacyCheckBox")->setChecked(true); }

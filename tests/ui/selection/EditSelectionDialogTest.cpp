@@ -96,7 +96,7 @@ class EditSelectionTest : public QObject {
         Find<QRadioButton>(s.dialog, "completeOnScreenRadio")->click();
         Click(s.dialog, "confirmButton");
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(FromFileSystemPath(s.dialog.Selection().path),
+        QCOMPARE(FromFileSystemPath(s.dialog.Selection().file.OnDisk()),
                  stem_ + QStringLiteral(".rpc"));
         QCOMPARE(s.dialog.Selection().position, 2);
         // The row the entry showed goes along, for the record read later to be held against.
@@ -127,7 +127,7 @@ class EditSelectionTest : public QObject {
         QCOMPARE(s.prompter.Last().icon, MessageIcon::Stop);
         QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
         QCOMPARE(s.dialog.Selection().position, -1);
-        QVERIFY(s.dialog.Selection().path.empty());
+        QVERIFY(s.dialog.Selection().file.OnDisk().empty());
     }
 
     void changedCriteriaCancelKeepsTheDialogAndContinueEditsTheListedRecord() {
@@ -178,7 +178,7 @@ class EditSelectionTest : public QObject {
         LoadPerson(s, stem_);
         Click(s.dialog, "cancelButton");
         QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
-        QVERIFY(s.dialog.Selection().path.empty());
+        QVERIFY(s.dialog.Selection().file.OnDisk().empty());
         QCOMPARE(s.dialog.Selection().position, -1);
     }
 

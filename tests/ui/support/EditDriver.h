@@ -17,11 +17,12 @@
 #include "support/RecordFileWriter.h"
 #include "store/RecordFormat.h"
 #include "store/RecordList.h"
+#include "ui/commands/PaperAnalysis.h"
+#include "ui/commands/RecordSaver.h"
 #include "ui/wizard/EditState.h"
-#include "ui/wizard/OnScreenEditWizard.h"
+#include "ui/wizard/OnScreenWizard.h"
 #include "ui/support/PaperDriver.h"
-#include "ui/wizard/PaperEditWizard.h"
-#include "ui/wizard/RecordSaver.h"
+#include "ui/wizard/PaperEntryWizard.h"
 #include "ui/selection/RecordPath.h"
 
 // Stored records to edit, and the two edit wizards run over one of them as the Edit command
@@ -117,18 +118,21 @@ struct EditRunState {
     EditRunState(const QString& path, int position, EditMethod method, const QString& ownFileName)
         : reference(Read(path, position)),
           edit{reference,
-               {FileSystemPath(path), position, RecordList::MakeRow(reference, position)},
+               {RecordFilePath(FileSystemPath(path)), position, RecordList::MakeRow(reference, position)},
                ownFileName.isEmpty() ? path.chopped(4) : ownFileName},
           working(reference),
-          fileName(edit.ownFileName) {
+          fileName(edit.ownFileName),
+          saver(working, &edit, Today()) {
         if (method == EditMethod::Paper) {
             working.SetDataEntry(kPaper);
-            auto wizard = std::make_unique<PaperEditWizard>(working, fileName, edit, analysis, prompter, Today());
+            auto wizard = MakePaperEditWizard(working, fileName, edit, saver.Function(),
+                                              StoredViewChoices(AppSettings(SettingsStore::ForThisUser())), prompter,
+                                              Today());
             paper = wizard.get();
             shown = std::move(wizard);
         } else {
             working.SetDataEntry(kOnScreen);
-            auto wizard = std::make_unique<OnScreenEditWizard>(working, fileName, edit, prompter, Today());
+            auto wizard = MakeOnScreenEditWizard(working, fileName, edit, saver.Function(), prompter, Today());
             onScreen = wizard.get();
             shown = std::move(wizard);
         }
@@ -143,10 +147,11 @@ struct EditRunState {
     EditState edit;
     AssessmentRecord working;
     QString fileName;
+    WizardRecordSaver saver;  // as the Edit command saves
     ReportSet analysis;
     ScriptedPrompter prompter;
-    PaperEditWizard* paper = nullptr;
-    OnScreenEditWizard* onScreen = nullptr;
+    PaperEntryWizard* paper = nullptr;
+    OnScreenWizard* onScreen = nullptr;
     std::unique_ptr<QuestionnaireWizard> shown;
 };
 
@@ -162,16 +167,21 @@ class EditRun : private EditRunState, public Driver {
     }
 
     // Writes go through `files` from now on.
-    void WriteThrough(FileSystem& files) {
-        if (paper != nullptr) paper->SetFileSystem(files);
-        if (onScreen != nullptr) onScreen->SetFileSystem(files);
-    }
-    PaperEditWizard& Paper() { return *paper; }
+    void WriteThrough(FileSystem& files) { saver.SetFileSystem(files); }
+    PaperEntryWizard& Paper() { return *paper; }
     const AssessmentRecord& Reference() const { return reference; }
     AssessmentRecord& Working() { return working; }
     const QString& FileName() const { return fileName; }
     const EditState& State() const { return edit; }
-    const ReportSet& Analysis() const { return analysis; }
+    // The analysis the Edit command shows after a paper edit's Finish, as its choices ask.
+    const ReportSet& Analysis() {
+        analysis.Reset();
+        if (paper == nullptr || !saver.Saved()) return analysis;
+        if (auto asked = AnalysisAfterPaperSave({paper->ViewAnalysis(), paper->AlsoViewRelated()}, *saver.Saved(),
+                                                working, prompter))
+            analysis = *asked;
+        return analysis;
+    }
 
     // Next from wherever the run is to the last page; stops where a page refuses.
     void ToLast() {

@@ -3,7 +3,10 @@
 
 #include <memory>
 
-#include "screening/ReportSet.h"
+#include "settings/SettingsStore.h"
+#include "ui/commands/PaperAnalysis.h"
+#include "ui/commands/RecordSaver.h"
+#include "ui/settings/AppSettings.h"
 #include "ui/support/WizardDriver.h"
 #include "ui/wizard/PaperEntryWizard.h"
 
@@ -15,11 +18,14 @@ struct PaperRunState {
     PaperRunState(const QString& fileName, const AssessmentRecord& start)
         : record(start),
           name(fileName),
-          wizard(std::make_unique<PaperEntryWizard>(record, name, analysis, prompter, Today())) {}
+          saver(record, nullptr, Today()),
+          wizard(std::make_unique<PaperEntryWizard>(
+              record, name, saver.Function(), StoredViewChoices(AppSettings(SettingsStore::ForThisUser())),
+              prompter, Today())) {}
     AssessmentRecord record;
     QString name;
-    ReportSet analysis;
     ScriptedPrompter prompter;
+    WizardRecordSaver saver;  // as the command saves
     std::unique_ptr<PaperEntryWizard> wizard;
 };
 
@@ -34,7 +40,7 @@ class PaperRun : private PaperRunState, public Driver {
 
     PaperEntryWizard& Paper() { return *wizard; }
     AssessmentRecord& Record() { return record; }
-    const ReportSet& Analysis() const { return analysis; }
+    const WizardRecordSaver& Saver() const { return saver; }
     const QString& FileName() const { return name; }
 };
 

@@ -17,6 +17,7 @@
 #include "model/ItemCatalogue.h"
 #include "store/RecordCodec.h"
 #include "store/RecordFile.h"
+#include "ui/commands/RecordSaver.h"
 #include "ui/selection/RecordPath.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/support/UiTestSupport.h"
@@ -186,10 +187,14 @@ private:
 // What a run owns, built before the driver that works on it.
 struct RunState {
     RunState(const QString& fileName, const AssessmentRecord& start)
-        : record(start), name(fileName), wizard(std::make_unique<OnScreenWizard>(record, name, prompter, Today())) {}
+        : record(start),
+          name(fileName),
+          saver(record, nullptr, Today()),
+          wizard(std::make_unique<OnScreenWizard>(record, name, saver.Function(), prompter, Today())) {}
     AssessmentRecord record;
     QString name;
     ScriptedPrompter prompter;
+    WizardRecordSaver saver;  // as the command saves
     std::unique_ptr<OnScreenWizard> wizard;
 };
 
