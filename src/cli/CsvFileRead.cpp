@@ -5,7 +5,7 @@
 #include "cli/CliTexts.h"
 #include "reports/CsvImport.h"
 #include "store/FileSystem.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva::cli {
 
@@ -28,11 +28,11 @@ class OpenFile {
 void PrintCause(std::ostream& err, int code) {
     err << " (";
     switch (code) {
-        case kFileNotFound:
-        case kBadPath: err << texts::kCauseNotFound; break;
-        case kAccessDenied: err << texts::kCauseAccessDenied; break;
-        case kSharingViolation:
-        case kLockViolation: err << texts::kCauseInUse; break;
+        case Code(StoreError::FileNotFound):
+        case Code(StoreError::BadPath): err << texts::kCauseNotFound; break;
+        case Code(StoreError::AccessDenied): err << texts::kCauseAccessDenied; break;
+        case Code(StoreError::SharingViolation):
+        case Code(StoreError::LockViolation): err << texts::kCauseInUse; break;
         default: err << texts::kCauseOther << code; break;
     }
     err << ')';

@@ -12,7 +12,7 @@
 #include "reports/ExportPasswords.h"
 #include "reports/ExportRun.h"
 #include "reports/ReportMessages.h"
-#include "reports/ReportsResult.h"
+#include "reports/ReportsError.h"
 #include "reports/ReportsTexts.h"
 
 namespace orva::cli {
@@ -25,9 +25,9 @@ constexpr std::string_view kAcceptPrivacy = "--accept-privacy";
 // verify against one of the passwords set for this computer.
 bool PasswordAccepted(std::ostream& err) {
     ExportPasswords passwords;
-    const int loaded = passwords.Load();
-    if (loaded < 0) {
-        PrintPasswordsNotLoaded(err, passwords, loaded);
+    const ReportsStatus loaded = passwords.Load();
+    if (!loaded) {
+        PrintPasswordsNotLoaded(err, passwords, loaded.Error());
         return false;
     }
     if (!passwords.AnySet()) {

@@ -73,10 +73,10 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     const PersonQuery query = QueryOf(person.entry);
     PersonHistory history;
     int skipped = 0;
-    const int result = LoadPersonHistory(RecordFilePath(*path), query, history, &skipped);
+    const StoreStatus loaded = LoadPersonHistory(RecordFilePath(*path), query, history, &skipped);
     const std::string name = RecordFilePath(*path).WithoutExtension();
-    if (result < 0) {
-        if (const auto message = LoadResultMessage(result, std::string(1, kNameMarker))) {
+    if (!loaded) {
+        if (const auto message = LoadResultMessage(loaded.Error(), std::string(1, kNameMarker))) {
             PrintMessage(err, *message, name);
         }
         return kExitRefused;

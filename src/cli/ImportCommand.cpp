@@ -9,11 +9,11 @@
 #include "cli/CsvFileRead.h"
 #include "cli/PathChecks.h"
 #include "reports/ImportRun.h"
-#include "reports/ReportsResult.h"
+#include "reports/ReportsError.h"
 #include "store/RandomSource.h"
 #include "store/RecordFormat.h"
+#include "store/StoreError.h"
 #include "store/StoreMessages.h"
-#include "store/StoreResult.h"
 
 namespace orva::cli {
 
@@ -33,14 +33,15 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
             << DescribeProblem(*outcome.problem) << '\n';
         return kExitRefused;
     }
-    if (outcome.code == kFileFull) {
+    if (!outcome.status && outcome.status.Error() == ReportsFailure(StoreError::FileFull)) {
         err << texts::kProgram << ": " << texts::kImportTooMany << outcome.existingRecords
             << texts::kImportTooManyMiddle << outcome.rows - outcome.repeated << texts::kImportTooManyEnd
             << kMaxRecords << texts::kImportTooManyFinal << '\n';
         return kExitRefused;
     }
-    if (outcome.code < 0) {
-        PrintMessage(err, SaveFailedMessage(outcome.code));
+    if (!outcome.status) {
+        PrintMessage(err,
+                     SaveFailedMessage(outcome.status.Error().Store().value_or(StoreError::OtherFileError)));
         err << texts::kImportRefused << '\n';
         return kExitRefused;
     }

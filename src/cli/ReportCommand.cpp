@@ -17,7 +17,7 @@
 #include "reports/RtfReportWriter.h"
 #include "screening/ScreeningTexts.h"
 #include "store/StoreMessages.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #ifdef ORVA_CLI_PDF
 #include "cli/ToolkitMessages.h"
 #include "reports/print/OffscreenApplication.h"
@@ -34,9 +34,10 @@ constexpr std::size_t kMostRecords = 3;
 
 // Opens the report file: one that is there only with --replace, a record file never. Prints
 // why not and gives false.
-bool OpenReportFile(OutputFile& file, bool replace, std::ostream& err, const std::function<void(int)>& openFailed) {
-    int opened = file.Open(false);
-    if (opened == kFileExists) {
+bool OpenReportFile(OutputFile& file, bool replace, std::ostream& err,
+                    const std::function<void(StoreError)>& openFailed) {
+    StoreStatus opened = file.Open(false);
+    if (!opened && opened.Error() == StoreError::FileExists) {
         if (!replace) {
             PrintPlainMessage(err, FileExistsQuestion());
             err << EscapedPath(file.Path()) << '\n' << texts::kUseReplace << '\n';
@@ -44,8 +45,8 @@ bool OpenReportFile(OutputFile& file, bool replace, std::ostream& err, const std
         }
         opened = file.Open(true);
     }
-    if (opened < 0) {
-        openFailed(opened);
+    if (!opened) {
+        openFailed(opened.Error());
         return false;
     }
     return true;
@@ -56,13 +57,15 @@ int WriteRtf(const ReportSet& reports, const std::string& rtfName, bool replace,
              std::ostream& err) {
     OutputFile file;
     file.SetPath(rtfName + orva::texts::kRtfSuffixLabel);
-    const auto openFailed = [&err, &rtfName](int code) { PrintPlainMessage(err, SaveFileOpenMessage(code, rtfName)); };
+    const auto openFailed = [&err, &rtfName](StoreError failure) {
+        PrintPlainMessage(err, SaveFileOpenMessage(failure, rtfName));
+    };
     if (!OpenReportFile(file, replace, err, openFailed)) return kExitRefused;
-    const long long written = WriteRtfReport(reports, file);
-    const long long failure = written < 0 ? written : file.Close();
-    if (failure < 0) {
+    const StoreStatus written = WriteRtfReport(reports, file);
+    const StoreStatus closed = written ? file.Close() : written;
+    if (!closed) {
         PrintPlainMessage(err, SaveNotWrittenMessage(rtfName));
-        err << texts::kReportIncompleteCode << failure << '\n';
+        err << texts::kReportIncompleteCode << Code(closed.Error()) << '\n';
         return kExitRefused;
     }
     const UserMessage saved = SaveSuccessfulMessage(rtfName);
@@ -80,24 +83,23 @@ int WritePdf(const ReportSet& reports, const std::string& path, bool replace, st
         err << texts::kProgram << ": " << texts::kPdfNotWritten << EscapedPath(path) << " (" << code << ")\n";
         return kExitRefused;
     };
-    const auto openFailed = [&err, &path, &notWritten](int code) {
-        if (code == kOutputIsRecordFile) {
+    const auto openFailed = [&err, &path, &notWritten](StoreError failure) {
+        if (failure == StoreError::OutputIsRecordFile) {
             PrintPlainMessage(err, OutputIsRecordFileMessage(path));
         } else {
-            notWritten(code);
+            notWritten(Code(failure));
         }
     };
     if (!OpenReportFile(file, replace, err, openFailed)) return kExitRefused;
     std::string pdf;
-    int result = kStoreOk;
-    {
+    const PrintStatus rendered = [&reports, &pdf] {
         const OffscreenApplication drawing;
-        result = RenderPdfReport(reports, pdf);
-    }
-    if (result < 0) return notWritten(result);
-    const long long written = file.Write(pdf.data(), pdf.size());
-    const long long failure = written < 0 ? written : file.Close();
-    if (failure < 0) return notWritten(failure);
+        return RenderPdfReport(reports, pdf);
+    }();
+    if (!rendered) return notWritten(static_cast<int>(rendered.Error()));
+    const StoreStatus written = file.Write(pdf.data(), pdf.size());
+    const StoreStatus closed = written ? file.Close() : written;
+    if (!closed) return notWritten(Code(closed.Error()));
     out << texts::kPdfWritten << EscapedPath(path) << '\n';
     return kExitSuccess;
 }

@@ -3,7 +3,7 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
-#include "reports/ReportsResult.h"
+#include "reports/ReportsError.h"
 
 namespace orva::cli {
 
@@ -12,11 +12,11 @@ void PrintPlainMessage(std::ostream& stream, const UserMessage& message) {
            << EscapedMessage(message.text) << '\n';
 }
 
-void PrintPasswordsNotLoaded(std::ostream& err, const ExportPasswords& passwords, int code) {
-    const bool unsafe = code == kPasswordFileUnsafe;
+void PrintPasswordsNotLoaded(std::ostream& err, const ExportPasswords& passwords, ReportsFailure failure) {
+    const bool unsafe = failure.Is(ReportsError::PasswordFileUnsafe);
     err << texts::kProgram << ": " << (unsafe ? texts::kPasswordsUnsafe : texts::kPasswordsUnreadable)
-        << EscapedPath(unsafe ? passwords.UntrustedPath() : passwords.FilePath()) << texts::kErrorCode << code
-        << texts::kErrorCodeEnd << '\n';
+        << EscapedPath(unsafe ? passwords.UntrustedPath() : passwords.FilePath()) << texts::kErrorCode
+        << failure.Code() << texts::kErrorCodeEnd << '\n';
 }
 
 std::string WithoutExtension(std::string_view name, std::string_view extension) {

@@ -6,7 +6,7 @@
 #include "cli/CommandLine.h"
 #include "reports/ExportPasswords.h"
 #include "cli/ReportsCliSupport.h"
-#include "reports/ReportsResult.h"
+#include "reports/ReportsError.h"
 #include "cli/SecretInput.h"
 
 namespace orva::cli {
@@ -20,15 +20,15 @@ int Refused(std::ostream& err, const char* text, int code = 0) {
     return kExitRefused;
 }
 
-const char* RefusalText(int code) {
-    switch (code) {
-        case kPasswordHasCapitals:
+const char* RefusalText(ReportsError refusal) {
+    switch (refusal) {
+        case ReportsError::PasswordHasCapitals:
             return texts::kPasswordHasCapitals;
-        case kPasswordNotPlainText:
+        case ReportsError::PasswordNotPlainText:
             return texts::kPasswordNotPlainText;
-        case kPasswordTooLong:
+        case ReportsError::PasswordTooLong:
             return texts::kPasswordTooLong;
-        case kPasswordTooShort:
+        case ReportsError::PasswordTooShort:
             return texts::kPasswordTooShort;
         default:
             return texts::kPasswordHashFailed;
@@ -43,9 +43,9 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     const int slot = slotText[0] - '0';
 
     ExportPasswords passwords;
-    const int loaded = passwords.Load();
-    if (loaded < 0) {
-        PrintPasswordsNotLoaded(err, passwords, loaded);
+    const ReportsStatus loaded = passwords.Load();
+    if (!loaded) {
+        PrintPasswordsNotLoaded(err, passwords, loaded.Error());
         return kExitRefused;
     }
     std::string first;
@@ -55,12 +55,12 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
         return Refused(err, texts::kNoPasswordEntered);
     }
     if (first != second) return Refused(err, texts::kPasswordsDiffer);
-    const int set = passwords.Set(slot, first);
-    if (set < 0) return Refused(err, RefusalText(set));
-    const int saved = passwords.Save();
-    if (saved < 0) {
+    const Status<ReportsError> set = passwords.Set(slot, first);
+    if (!set) return Refused(err, RefusalText(set.Error()));
+    const StoreStatus saved = passwords.Save();
+    if (!saved) {
         err << texts::kProgram << ": " << texts::kPasswordNotSaved << EscapedPath(passwords.FilePath())
-            << texts::kErrorCode << saved << texts::kErrorCodeEnd << '\n'
+            << texts::kErrorCode << Code(saved.Error()) << texts::kErrorCodeEnd << '\n'
             << texts::kPasswordNotSavedHint << '\n';
         return kExitRefused;
     }

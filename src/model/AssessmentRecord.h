@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -121,10 +122,12 @@ public:
     // Dates. Set*: -1 invalid date; SetCompletionDate also -2 for a date after today.
     int SetBirthDate(int year, int month, int day);
     int SetCompletionDate(int year, int month, int day, const Clock& clock = SystemClock::Instance());
-    int GetBirthDate(int& year, int& month, int& day) const;
-    int GetCompletionDate(int& year, int& month, int& day) const;
-    int GetSaveDateTime(LocalDateTime& when) const;
-    int AgeAtCompletion(int& age) const;
+    // Get*: nothing unless the stored text is a date (any 8 digits) or date-time (14 digits).
+    [[nodiscard]] std::optional<Date> GetBirthDate() const;
+    [[nodiscard]] std::optional<Date> GetCompletionDate() const;
+    [[nodiscard]] std::optional<LocalDateTime> GetSaveDateTime() const;
+    // Whole years from birth to completion; nothing unless both are valid dates.
+    [[nodiscard]] std::optional<int> AgeAtCompletion() const;
 
     // Wording of an item for the record's reporter (Self when not set), as the item catalogue
     // holds it; item 0 is the lead-in, items outside 0..190 read as empty.

@@ -36,7 +36,7 @@ TEST_F(RecordFileTest, AppendingToAMissingFileCreatesHeaderAndRecord) {
     RecordFile file(clock_);
     const StoredRecord stored = Encode(SampleRecord(1));
     int position = -7;
-    ASSERT_EQ(file.WriteRecord(path_, stored, -1, position), kStoreOk);
+    ASSERT_EQ(file.WriteRecord(path_, stored, -1, position), 0);
     EXPECT_EQ(position, 0);
     const Bytes bytes = ReadAll(path_);
     ASSERT_EQ(bytes.size(), 2430u);
@@ -51,7 +51,7 @@ TEST_F(RecordFileTest, NewFilesAreSharedWithTheGroupOnlyWhateverTheUmask) {
     int position = -1;
     const int written = RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -1, position);
     ::umask(before);
-    ASSERT_EQ(written, kStoreOk);
+    ASSERT_EQ(written, 0);
     EXPECT_EQ(test::FileMode(path_), 0660u);
 }
 
@@ -59,7 +59,7 @@ TEST_F(RecordFileTest, AppendKeepsCreationTimeAndUpdatesLastWrite) {
     int position = -1;
     RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -1, position);
     clock_.Set({2025, 1, 2, 3, 4, 5});
-    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(2)), -1, position), kStoreOk);
+    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(2)), -1, position), 0);
     EXPECT_EQ(position, 1);
     const Bytes bytes = ReadAll(path_);
     ASSERT_EQ(bytes.size(), 243u + 2 * 2187u);
@@ -71,7 +71,7 @@ TEST_F(RecordFileTest, ReplacingARecordChangesOnlyThatRecordAndTheLastWriteTime)
     const Bytes before = ReadAll(path_);
     const StoredRecord replacement = Encode(SampleRecord(42));
     int position = -1;
-    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, replacement, 3, position), kStoreOk);
+    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, replacement, 3, position), 0);
     EXPECT_EQ(position, 3);
     const Bytes after = ReadAll(path_);
     ASSERT_EQ(after.size(), before.size());
@@ -92,31 +92,31 @@ TEST_F(RecordFileTest, ReplacingBeyondTheLastRecordWritesNothing) {
     const Bytes before = ReadAll(path_);
     int position = 9;
     EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 2, position),
-              kPositionBeyondEnd);
+              Code(StoreError::PositionBeyondEnd));
     EXPECT_EQ(position, -1);
     EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 50, position),
-              kPositionBeyondEnd);
+              Code(StoreError::PositionBeyondEnd));
     EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -2, position),
-              kPositionBeyondEnd);
+              Code(StoreError::PositionBeyondEnd));
     EXPECT_EQ(ReadAll(path_), before);
 }
 
 TEST_F(RecordFileTest, ReplacingInAMissingFileLeavesNoFile) {
     int position = -1;
-    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 0, position), kFileNotFound);
+    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), 0, position), Code(StoreError::FileNotFound));
     EXPECT_FALSE(FileExists(path_));
 }
 
 TEST_F(RecordFileTest, FileWith656RecordsTakesOneMoreAndThenIsFull) {
     WriteAll(path_, FileOfSamples(656));
     int position = -1;
-    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kStoreOk);
+    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -1, position), 0);
     EXPECT_EQ(position, 656);
     EXPECT_EQ(ReadAll(path_).size(), 1'437'102u);
     const Bytes full = ReadAll(path_);
-    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(2)), -1, position), kFileFull);
+    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(2)), -1, position), Code(StoreError::FileFull));
     EXPECT_EQ(ReadAll(path_), full);
-    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(3)), 10, position), kStoreOk);
+    ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(3)), 10, position), 0);
     EXPECT_EQ(position, 10);
 }
 
@@ -141,10 +141,10 @@ TEST_P(ValidateHeaderLength, GivesTheCodeOfTheLengthRule) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, ValidateHeaderLength,
-                         ::testing::Values(LengthCase{0, kNewEmptyFile}, LengthCase{1, kTooShort},
-                                           LengthCase{243, kTooShort}, LengthCase{2429, kTooShort},
-                                           LengthCase{2430, kStoreOk}, LengthCase{2431, kStoreOk},
-                                           LengthCase{4616, kStoreOk}, LengthCase{4617, kStoreOk}),
+                         ::testing::Values(LengthCase{0, kNewEmptyFile}, LengthCase{1, Code(StoreError::TooShort)},
+                                           LengthCase{243, Code(StoreError::TooShort)}, LengthCase{2429, Code(StoreError::TooShort)},
+                                           LengthCase{2430, 0}, LengthCase{2431, 0},
+                                           LengthCase{4616, 0}, LengthCase{4617, 0}),
                          [](const auto& info) { return "Length" + std::to_string(info.param.length); });
 
 TEST_F(RecordFileTest, FileNotStartingWithTheVersionWordIsRefused) {
@@ -153,10 +153,10 @@ TEST_F(RecordFileTest, FileNotStartingWithTheVersionWordIsRefused) {
     WriteAll(path_, bytes);
     RecordFile file;
     ASSERT_EQ(file.Open(path_, true), 2430);
-    EXPECT_EQ(file.ValidateHeader(), kBadHeaderWord);
+    EXPECT_EQ(file.ValidateHeader(), Code(StoreError::BadHeaderWord));
     file.Close();
     int position = -1;
-    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kBadHeaderWord);
+    EXPECT_EQ(RecordFile(clock_).WriteRecord(path_, Encode(SampleRecord(1)), -1, position), Code(StoreError::BadHeaderWord));
     EXPECT_EQ(ReadAll(path_), bytes);
 }
 
@@ -170,40 +170,40 @@ TEST_F(RecordFileTest, OnlyTheVersionWordIsChecked) {
 
 TEST_F(RecordFileTest, ReadOnlyOpenOfAMissingFileIsNotFoundAndCreatesNothing) {
     RecordFile file;
-    EXPECT_EQ(file.Open(path_, true), kFileNotFound);
-    EXPECT_EQ(file.OpenForReading(path_, true), kFileNotFound);
-    EXPECT_EQ(file.OpenForReading(path_, false), kFileNotFound);
+    EXPECT_EQ(file.Open(path_, true), Code(StoreError::FileNotFound));
+    EXPECT_EQ(file.OpenForReading(path_, true), Code(StoreError::FileNotFound));
+    EXPECT_EQ(file.OpenForReading(path_, false), Code(StoreError::FileNotFound));
     StoredRecord out{};
-    EXPECT_EQ(file.ReadRecordAt(path_, 0, out), kFileNotFound);
+    EXPECT_EQ(file.ReadRecordAt(path_, 0, out), Code(StoreError::FileNotFound));
     EXPECT_FALSE(FileExists(path_));
 }
 
 // Only an append makes a file, and then whole, with its records.
 TEST_F(RecordFileTest, OpeningForWritingMakesNoFile) {
     RecordFile file;
-    EXPECT_EQ(file.Open(path_, false), kFileNotFound);
+    EXPECT_EQ(file.Open(path_, false), Code(StoreError::FileNotFound));
     EXPECT_FALSE(FileExists(path_));
     WriteAll(path_, {});
     EXPECT_EQ(file.Open(path_, false), 0);
     EXPECT_EQ(file.ValidateHeader(), kNewEmptyFile);
     file.Close();
-    EXPECT_EQ(file.OpenForReading(path_, true), kTooShort);
+    EXPECT_EQ(file.OpenForReading(path_, true), Code(StoreError::TooShort));
 }
 
 TEST_F(RecordFileTest, MissingFolderIsABadPathAndMissingFileIsNotFound) {
     RecordFile file;
-    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), false), kBadPath);
-    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), true), kBadPath);
-    EXPECT_EQ(file.Open(dir_.Path("missing.rpc"), true), kFileNotFound);
+    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), false), Code(StoreError::BadPath));
+    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), true), Code(StoreError::BadPath));
+    EXPECT_EQ(file.Open(dir_.Path("missing.rpc"), true), Code(StoreError::FileNotFound));
     int position = -1;
-    EXPECT_EQ(file.WriteRecord(dir_.Path("no/folder.rpc"), Encode(SampleRecord(1)), -1, position), kBadPath);
+    EXPECT_EQ(file.WriteRecord(dir_.Path("no/folder.rpc"), Encode(SampleRecord(1)), -1, position), Code(StoreError::BadPath));
 }
 
 TEST_F(RecordFileTest, FolderInPlaceOfAFileIsABadPath) {
     RecordFile file;
-    EXPECT_EQ(file.Open(dir_.Path(""), true), kBadPath);
+    EXPECT_EQ(file.Open(dir_.Path(""), true), Code(StoreError::BadPath));
     int position = -1;
-    EXPECT_EQ(file.WriteRecord(dir_.Path(""), Encode(SampleRecord(1)), -1, position), kBadPath);
+    EXPECT_EQ(file.WriteRecord(dir_.Path(""), Encode(SampleRecord(1)), -1, position), Code(StoreError::BadPath));
 }
 
 TEST_F(RecordFileTest, SequentialReadHandsOutEveryRecordInOrder) {
@@ -219,10 +219,10 @@ TEST_F(RecordFileTest, SequentialReadHandsOutEveryRecordInOrder) {
         EXPECT_EQ(file.CurrentRecord(), records[static_cast<std::size_t>(i)]);
         result = file.ReadNext();
     }
-    EXPECT_EQ(result, kNoMoreRecords);
+    EXPECT_EQ(result, Code(StoreError::NoMoreRecords));
     file.Close();
     EXPECT_EQ(file.RecordCount(), -1);
-    EXPECT_EQ(file.ReadNext(), kNoMoreRecords);
+    EXPECT_EQ(file.ReadNext(), Code(StoreError::NoMoreRecords));
 }
 
 TEST_F(RecordFileTest, ReadRecordAtReadsByPositionAndRefusesPositionsPastTheEnd) {
@@ -233,16 +233,16 @@ TEST_F(RecordFileTest, ReadRecordAtReadsByPositionAndRefusesPositionsPastTheEnd)
     StoredRecord out{};
     EXPECT_EQ(file.ReadRecordAt(path_, 2, out), 2187);
     EXPECT_EQ(out, records[2]);
-    EXPECT_EQ(file.ReadRecordAt(path_, 3, out), kPositionBeyondEnd);
-    EXPECT_EQ(file.ReadRecordAt(path_, -1, out), kPositionBeyondEnd);
+    EXPECT_EQ(file.ReadRecordAt(path_, 3, out), Code(StoreError::PositionBeyondEnd));
+    EXPECT_EQ(file.ReadRecordAt(path_, -1, out), Code(StoreError::PositionBeyondEnd));
     WriteAll(path_, {});
-    EXPECT_EQ(file.ReadRecordAt(path_, 0, out), kPositionBeyondEnd);
+    EXPECT_EQ(file.ReadRecordAt(path_, 0, out), Code(StoreError::PositionBeyondEnd));
 }
 
 TEST_F(RecordFileTest, EveryOperationClosesTheFileBeforeItReturns) {
     int position = -1;
     RecordFile file(clock_);
-    ASSERT_EQ(file.WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kStoreOk);
+    ASSERT_EQ(file.WriteRecord(path_, Encode(SampleRecord(1)), -1, position), 0);
     RecordFile other;
     EXPECT_GE(other.Open(path_, true), 0);
     other.Close();
@@ -256,14 +256,14 @@ TEST_F(RecordFileTest, SecondOpenerInThisProcessGetsSharingViolation) {
     RecordFile holder;
     ASSERT_EQ(holder.OpenForReading(path_, true), kMoreRecords);
     RecordFile second(clock_);
-    EXPECT_EQ(second.Open(path_, true), kSharingViolation);
-    EXPECT_EQ(second.OpenForReading(path_, true), kSharingViolation);
+    EXPECT_EQ(second.Open(path_, true), Code(StoreError::SharingViolation));
+    EXPECT_EQ(second.OpenForReading(path_, true), Code(StoreError::SharingViolation));
     int position = -1;
-    EXPECT_EQ(second.WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kSharingViolation);
+    EXPECT_EQ(second.WriteRecord(path_, Encode(SampleRecord(1)), -1, position), Code(StoreError::SharingViolation));
     StoredRecord out{};
-    EXPECT_EQ(second.ReadRecordAt(path_, 0, out), kSharingViolation);
+    EXPECT_EQ(second.ReadRecordAt(path_, 0, out), Code(StoreError::SharingViolation));
     holder.Close();
-    EXPECT_EQ(second.WriteRecord(path_, Encode(SampleRecord(1)), -1, position), kStoreOk);
+    EXPECT_EQ(second.WriteRecord(path_, Encode(SampleRecord(1)), -1, position), 0);
 }
 
 TEST_F(RecordFileTest, FileHeldByAnotherProcessGetsSharingViolation) {
@@ -288,14 +288,14 @@ TEST_F(RecordFileTest, FileHeldByAnotherProcessGetsSharingViolation) {
     ASSERT_EQ(ok, 'y');
     RecordFile file(clock_);
     int position = -1;
-    EXPECT_EQ(file.WriteRecord(path_, Encode(SampleRecord(2)), -1, position), kSharingViolation);
-    EXPECT_EQ(file.OpenForReading(path_, true), kSharingViolation);
+    EXPECT_EQ(file.WriteRecord(path_, Encode(SampleRecord(2)), -1, position), Code(StoreError::SharingViolation));
+    EXPECT_EQ(file.OpenForReading(path_, true), Code(StoreError::SharingViolation));
     EXPECT_EQ(ReadAll(path_), bytes);
     (void)!::write(release[1], "g", 1);
     int status = 0;
     ::waitpid(child, &status, 0);
     for (int fd : {ready[0], ready[1], release[0], release[1]}) ::close(fd);
-    EXPECT_EQ(file.WriteRecord(path_, Encode(SampleRecord(2)), -1, position), kStoreOk);
+    EXPECT_EQ(file.WriteRecord(path_, Encode(SampleRecord(2)), -1, position), 0);
     EXPECT_EQ(position, 1);
 }
 
@@ -304,7 +304,7 @@ TEST_F(RecordFileTest, RecordsWrittenByTheStoreReadBackByteForByte) {
     int position = -1;
     for (int i = 0; i < 6; ++i) {
         written.push_back(Encode(SampleRecord(i, i % 3)));
-        ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, written.back(), -1, position), kStoreOk);
+        ASSERT_EQ(RecordFile(clock_).WriteRecord(path_, written.back(), -1, position), 0);
         ASSERT_EQ(position, i);
     }
     RecordFile file;
@@ -314,7 +314,7 @@ TEST_F(RecordFileTest, RecordsWrittenByTheStoreReadBackByteForByte) {
         EXPECT_EQ(out, written[static_cast<std::size_t>(i)]);
         AssessmentRecord original = SampleRecord(i, i % 3);
         AssessmentRecord decoded;
-        ASSERT_EQ(DecodeFromStorage(decoded, out.data()), 0);
+        ASSERT_TRUE(DecodeFromStorage(decoded, out.data()).Ok());
         for (int f = 0; f < kTextFieldCount; ++f) {
             const auto field = static_cast<TextField>(f);
             if (field == TextField::SaveDateTime) continue;

@@ -3,7 +3,7 @@
 
 #include "reports/ExportPasswords.h"
 #include "reports/ReportFileNames.h"
-#include "reports/ReportsResult.h"
+#include "reports/ReportsError.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
 #include "ui/Workspace.h"
@@ -17,12 +17,12 @@ namespace {
 
 // Loads the passwords; false, after telling the user why, when none can be checked against.
 bool PasswordsReady(Workspace& workspace, ExportPasswords& passwords) {
-    const int loaded = passwords.Load();
+    const ReportsStatus loaded = passwords.Load();
     const QString file = QString::fromStdString(passwords.FilePath());
     QString problem;
-    if (loaded == kPasswordFileUnsafe) {
+    if (!loaded && loaded.Error().Is(ReportsError::PasswordFileUnsafe)) {
         problem = QString::fromLatin1(texts::kExportPasswordsUnsafe) + QString::fromStdString(passwords.UntrustedPath());
-    } else if (loaded < 0) {
+    } else if (!loaded) {
         problem = QString::fromLatin1(texts::kExportPasswordsUnreadable) + file;
     } else if (!passwords.AnySet()) {
         problem = QString::fromLatin1(texts::kNoExportPasswordSet);

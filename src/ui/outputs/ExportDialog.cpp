@@ -177,13 +177,13 @@ void ExportDialog::Export() {
     const std::string exportShown = MessageName(exportName);
     switch (outcome.stop) {
         case ExportStop::RecordFile:
-            prompter_.Message(RecordFileOpenMessage(outcome.failureCode, recordShown));
+            prompter_.Message(RecordFileOpenMessage(outcome.failure.Error(), recordShown));
             return;
         case ExportStop::ExportFile:
-            prompter_.Message(ExportFileOpenMessage(outcome.failureCode, exportShown));
+            prompter_.Message(ExportFileOpenMessage(outcome.failure.Error(), exportShown));
             return;
         case ExportStop::NotWritten:
-            prompter_.Message(ExportNotWrittenMessage(recordShown, exportShown, outcome.failureCode));
+            prompter_.Message(ExportNotWrittenMessage(recordShown, exportShown, outcome.failure.Error()));
             return;
         case ExportStop::Privacy:
         case ExportStop::Declined:

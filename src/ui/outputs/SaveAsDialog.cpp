@@ -14,7 +14,7 @@
 #include "reports/ReportsTexts.h"
 #include "reports/RtfReportWriter.h"
 #include "store/OutputFile.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
 #include "ui/WaitCursor.h"
@@ -112,22 +112,22 @@ void SaveAsDialog::Save() {
 bool SaveAsDialog::Write(const QString& name) {
     OutputFile file(fileSystem_);
     file.SetPath(FileSystemPath(name + CoreText::Fixed(texts::kRtfSuffixLabel)));
-    int opened = file.Open(false);
-    if (opened == kFileExists) {
+    StoreStatus opened = file.Open(false);
+    if (!opened && opened.Error() == StoreError::FileExists) {
         const UserMessage exists = FileExistsQuestion();
         if (!prompter_.AskYesNo(CoreText::ToQt(exists.caption), CoreText::ToQt(exists.text), exists.icon,
                                 false))
             return false;
         opened = file.Open(true);
     }
-    if (opened < 0) {
-        prompter_.Message(SaveFileOpenMessage(opened, MessageName(name)));
+    if (!opened) {
+        prompter_.Message(SaveFileOpenMessage(opened.Error(), MessageName(name)));
         return false;
     }
-    const long long written = WriteRtfReport(reports_, file);
     // Half a report must not pass for the whole one: a failed write abandons the file.
-    const int finished = written < 0 ? file.Discard() : file.Close();
-    if (written < 0 || finished < 0) {
+    const StoreStatus written = WriteRtfReport(reports_, file);
+    if (!written) file.Discard();
+    if (!written || !file.Close()) {
         prompter_.Message(SaveNotWrittenMessage(MessageName(name)));
         return false;
     }

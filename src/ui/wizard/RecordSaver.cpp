@@ -12,11 +12,11 @@ SaveOutcome AppendRecord(AssessmentRecord& record, const std::string& path, cons
     std::vector<AssessmentRecord> records = {record};
     const AppendOutcome appended = RecordStore(files, clock).Append(RecordFilePath(path), records);
     // The record saved carries the save date-time it was stamped with.
-    if (appended.code == 0) record = records.front();
-    return {appended.code, appended.firstPosition};
+    if (appended.status) record = records.front();
+    return {appended.status, appended.firstPosition};
 }
 
-int ReplaceRecord(AssessmentRecord& record, const std::string& path, int position,
+StoreStatus ReplaceRecord(AssessmentRecord& record, const std::string& path, int position,
                   const AssessmentRecord& expected, const Clock& clock, FileSystem& files) {
     return RecordStore(files, clock).Replace(RecordFilePath(path), position, expected, record);
 }

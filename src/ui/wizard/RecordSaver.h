@@ -6,12 +6,13 @@
 #include "model/AssessmentRecord.h"
 #include "model/Clock.h"
 #include "store/FileSystem.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
-// What an append reports: the store's result code (0 on success) and the new record's position.
+// What an append reports: whether it succeeded, and the new record's position.
 struct SaveOutcome {
-    int code = 0;
+    StoreStatus status;
     int position = -1;
 };
 
@@ -23,8 +24,8 @@ SaveOutcome AppendRecord(AssessmentRecord& record, const std::string& path, cons
 
 // Saves `record` in place of record `position` of the file at `path`, stamped with the save
 // date-time, only while that place still holds `expected` (the record as it was read);
-// otherwise nothing is written and the result is kRecordChanged. The store's result code.
-int ReplaceRecord(AssessmentRecord& record, const std::string& path, int position,
+// otherwise nothing is written and the result is StoreError::RecordChanged.
+StoreStatus ReplaceRecord(AssessmentRecord& record, const std::string& path, int position,
                   const AssessmentRecord& expected, const Clock& clock, FileSystem& files = DefaultFileSystem());
 
 }  // namespace orva

@@ -13,8 +13,8 @@ namespace orva {
 
 namespace {
 
-// Writes the context's record; the store's result code, and where it went.
-int Write(WizardContext& context, SavedRecord& saved) {
+// Writes the context's record; whether it succeeded, and where it went.
+StoreStatus Write(WizardContext& context, SavedRecord& saved) {
     WaitCursor wait;
     FileSystem& files = context.files != nullptr ? *context.files : DefaultFileSystem();
     if (context.edit != nullptr && context.edit->replace) {
@@ -25,20 +25,20 @@ int Write(WizardContext& context, SavedRecord& saved) {
     }
     const SaveOutcome outcome = AppendRecord(context.record, saved.path, context.clock, files);
     saved.position = outcome.position;
-    return outcome.code;
+    return outcome.status;
 }
 
 }  // namespace
 
 SaveAttempt SaveRecordUntold(WizardContext& context, const QString& path) {
-    SaveAttempt attempt{0, {FileSystemPath(path), -1}};
-    attempt.code = Write(context, attempt.saved);
+    SaveAttempt attempt{{}, {FileSystemPath(path), -1}};
+    attempt.status = Write(context, attempt.saved);
     return attempt;
 }
 
 void TellSave(WizardContext& context, const SaveAttempt& attempt) {
-    if (attempt.code != 0) {
-        context.prompter.Message(SaveFailedMessage(attempt.code));
+    if (!attempt.status) {
+        context.prompter.Message(SaveFailedMessage(attempt.status.Error()));
         return;
     }
     const AssessmentRecord& r = context.record;
@@ -53,7 +53,7 @@ void TellSave(WizardContext& context, const SaveAttempt& attempt) {
 std::optional<SavedRecord> SaveRecord(WizardContext& context, const QString& path) {
     const SaveAttempt attempt = SaveRecordUntold(context, path);
     TellSave(context, attempt);
-    if (attempt.code != 0) return std::nullopt;
+    if (!attempt.status) return std::nullopt;
     return attempt.saved;
 }
 

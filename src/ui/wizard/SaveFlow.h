@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "store/StoreError.h"
 #include "ui/wizard/WizardContext.h"
 
 namespace orva {
@@ -23,9 +24,9 @@ struct SavedRecord {
 std::optional<SavedRecord> SaveRecord(WizardContext& context, const QString& path);
 
 // The same save with its outcome told later, to someone else than who pressed the button (the
-// clinician, after a reporter answered alone): the store's result code and where it went.
+// clinician, after a reporter answered alone): whether it succeeded and where it went.
 struct SaveAttempt {
-    int code = 0;
+    StoreStatus status;
     SavedRecord saved;
 };
 SaveAttempt SaveRecordUntold(WizardContext& context, const QString& path);

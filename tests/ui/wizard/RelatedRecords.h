@@ -25,7 +25,7 @@ inline int SaveAt(const QString& path, int reporter, const char* first, const ch
     for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, item % 3);
     const FixedClock clock(when);
     const SaveOutcome outcome = AppendRecord(record, FileSystemPath(path), clock);
-    return outcome.code == 0 ? outcome.position : -1;
+    return outcome.status ? outcome.position : -1;
 }
 
 }  // namespace orva::wizard_test
