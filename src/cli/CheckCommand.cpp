@@ -22,11 +22,11 @@ namespace {
 std::string Reason(StoreError damage) {
     switch (damage) {
         case StoreError::IncompleteRecord:
-            return texts::kDamageIncomplete;
+            return texts::cli::kDamageIncomplete;
         case StoreError::PositionBeyondEnd:
-            return texts::kDamageBeyondCapacity + std::to_string(kMaxRecords) + texts::kDamageBeyondCapacityEnd;
+            return texts::cli::kDamageBeyondCapacity + std::to_string(kMaxRecords) + texts::cli::kDamageBeyondCapacityEnd;
         default:
-            return texts::kDamageFailedChecks;
+            return texts::cli::kDamageFailedChecks;
     }
 }
 
@@ -43,13 +43,13 @@ nlohmann::ordered_json CheckDocument(const std::string& path, const FileCheck& c
 }
 
 void WriteCheckText(std::ostream& out, const std::string& path, const FileCheck& check) {
-    out << texts::kFileLabel << OneLine(path) << '\n'
-        << texts::kSummaryRecords << check.records << texts::kSummaryDamaged << check.damaged.size() << '\n';
+    out << texts::cli::kFileLabel << OneLine(path) << '\n'
+        << texts::cli::kSummaryRecords << check.records << texts::cli::kSummaryDamaged << check.damaged.size() << '\n';
     for (const auto& [position, damage] : check.damaged) {
-        out << texts::kDamagePosition << position << ": " << Reason(damage) << '\n';
+        out << texts::cli::kDamagePosition << position << ": " << Reason(damage) << '\n';
     }
-    if (check.partialTail) out << texts::kPartialTail << '\n';
-    out << (check.damaged.empty() ? texts::kFileSound : texts::kFileDamaged) << '\n';
+    if (check.partialTail) out << texts::cli::kPartialTail << '\n';
+    out << (check.damaged.empty() ? texts::cli::kFileSound : texts::cli::kFileDamaged) << '\n';
 }
 
 int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
@@ -81,9 +81,9 @@ constexpr OptionDefinition kOptions[] = {kJsonOption};
 
 constinit const CommandDefinition kCheckCommand{
     .name = "check",
-    .synopsis = texts::kCheckSynopsis,
-    .description = texts::kCheckDescription,
-    .exitStatus = texts::kCheckExitStatus,
+    .synopsis = texts::cli::kCheckSynopsis,
+    .description = texts::cli::kCheckDescription,
+    .exitStatus = texts::cli::kCheckExitStatus,
     .arguments = kArguments,
     .options = kOptions,
     .run = Run,

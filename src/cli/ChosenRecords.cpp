@@ -29,12 +29,12 @@ void PrintReadFailure(std::ostream& err, const std::string& path, int position, 
                       std::optional<long long> recordsInFile) {
     if (failure == StoreError::PositionBeyondEnd) {
         PrintMessage(err, ReadError());
-        err << texts::kPositionBeyondEnd << position;
-        if (recordsInFile) err << texts::kRecordsInFile << *recordsInFile << texts::kRecordsWord;
+        err << texts::cli::kPositionBeyondEnd << position;
+        if (recordsInFile) err << texts::cli::kRecordsInFile << *recordsInFile << texts::cli::kRecordsWord;
         err << '\n';
     } else if (failure == StoreError::ChecksumMismatch || failure == StoreError::IncompleteRecord) {
         PrintMessage(err, ReadError());
-        err << texts::kRecordFailsChecks << position << '\n';
+        err << texts::cli::kRecordFailsChecks << position << '\n';
     } else if (const auto message = LoadResultMessage(failure, std::string(1, kNameMarker))) {
         PrintMessage(err, *message, RecordFilePath(path).WithoutExtension());
     } else {
@@ -60,7 +60,7 @@ std::optional<std::array<int, kReportSlots>> LoadChosenRecords(const std::string
         // The dialogs offer only records found by name and birth date; here the choice is free,
         // so a record an analysis could not show, or a mix of persons, is refused.
         if (record.GetLastName().empty()) {
-            err << texts::kProgram << ": " << texts::kNoLastName << position << '\n';
+            err << texts::cli::kProgram << ": " << texts::cli::kNoLastName << position << '\n';
             return std::nullopt;
         }
         selected.push_back({record.GetReporter(), position});
@@ -73,7 +73,7 @@ std::optional<std::array<int, kReportSlots>> LoadChosenRecords(const std::string
     }
     for (const std::string& person : persons) {
         if (person != persons.front()) {
-            err << texts::kProgram << ": " << texts::kDifferentPersons << '\n';
+            err << texts::cli::kProgram << ": " << texts::cli::kDifferentPersons << '\n';
             return std::nullopt;
         }
     }
@@ -86,17 +86,17 @@ std::optional<std::array<int, kReportSlots>> LoadChosenRecords(const std::string
 
 void WriteChosenReports(std::ostream& out, const ReportSet& reports, const std::array<int, kReportSlots>& positions) {
     for (int slot = 0; slot < kReportSlots; ++slot) {
-        out << texts::kReportLabels[slot];
+        out << texts::cli::kReportLabels[slot];
         if (reports.IsSlotEmpty(slot)) {
-            out << texts::kNoReport << '\n';
+            out << texts::cli::kNoReport << '\n';
             continue;
         }
         const AssessmentRecord& record = reports.Record(slot);
-        out << texts::kPositionWord << positions[slot] << "  "
-            << OneLine(Utf8(record.GetFirstName() + " " + record.GetLastName())) << "  " << texts::kSavedWord
+        out << texts::cli::kPositionWord << positions[slot] << "  "
+            << OneLine(Utf8(record.GetFirstName() + " " + record.GetLastName())) << "  " << texts::cli::kSavedWord
             << OneLine(Utf8(SaveDateTimeFromStored(record.GetText(TextField::SaveDateTime))));
         if (!record.GetObserverName().empty()) {
-            out << "  " << texts::kObserverWord << OneLine(Utf8(record.GetObserverName()));
+            out << "  " << texts::cli::kObserverWord << OneLine(Utf8(record.GetObserverName()));
         }
         out << '\n';
     }

@@ -30,14 +30,14 @@ LoadedFile LoadRecordFile(const std::string& argument, RecordList& list, std::os
         return loaded;
     }
     if (!list.FailedPositions().empty()) {
-        err << texts::kFailedPositions;
+        err << texts::cli::kFailedPositions;
         for (std::size_t i = 0; i < list.FailedPositions().size(); ++i) {
             err << (i == 0 ? "" : ", ") << list.FailedPositions()[i];
         }
         err << '\n';
     }
     if (list.RecordsBeyondCapacity() > 0) {
-        err << list.RecordsBeyondCapacity() << texts::kBeyondCapacity << kMaxRecords << texts::kBeyondCapacityEnd
+        err << list.RecordsBeyondCapacity() << texts::cli::kBeyondCapacity << kMaxRecords << texts::cli::kBeyondCapacityEnd
             << '\n';
     }
     loaded.status = kExitPartial;

@@ -40,7 +40,7 @@ bool OpenReportFile(OutputFile& file, bool replace, std::ostream& err,
     if (!opened && opened.Error() == StoreError::FileExists) {
         if (!replace) {
             PrintPlainMessage(err, FileExistsQuestion());
-            err << EscapedPath(file.Path()) << '\n' << texts::kUseReplace << '\n';
+            err << EscapedPath(file.Path()) << '\n' << texts::cli::kUseReplace << '\n';
             return false;
         }
         opened = file.Open(true);
@@ -65,7 +65,7 @@ int WriteRtf(const ReportSet& reports, const std::string& rtfName, bool replace,
     const StoreStatus closed = written ? file.Close() : written;
     if (!closed) {
         PrintPlainMessage(err, SaveNotWrittenMessage(rtfName));
-        err << texts::kReportIncompleteCode << Code(closed.Error()) << '\n';
+        err << texts::cli::kReportIncompleteCode << Code(closed.Error()) << '\n';
         return kExitRefused;
     }
     const UserMessage saved = SaveSuccessfulMessage(rtfName);
@@ -80,7 +80,7 @@ int WritePdf(const ReportSet& reports, const std::string& path, bool replace, st
     OutputFile file;
     file.SetPath(path);
     const auto notWritten = [&err, &path](long long code) {
-        err << texts::kProgram << ": " << texts::kPdfNotWritten << EscapedPath(path) << " (" << code << ")\n";
+        err << texts::cli::kProgram << ": " << texts::cli::kPdfNotWritten << EscapedPath(path) << " (" << code << ")\n";
         return kExitRefused;
     };
     const auto openFailed = [&err, &path, &notWritten](StoreError failure) {
@@ -100,7 +100,7 @@ int WritePdf(const ReportSet& reports, const std::string& path, bool replace, st
     const StoreStatus written = file.Write(pdf.data(), pdf.size());
     const StoreStatus closed = written ? file.Close() : written;
     if (!closed) return notWritten(Code(closed.Error()));
-    out << texts::kPdfWritten << EscapedPath(path) << '\n';
+    out << texts::cli::kPdfWritten << EscapedPath(path) << '\n';
     return kExitSuccess;
 }
 #endif
@@ -111,16 +111,16 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     const std::string rtfName = rtf ? WithoutExtension(*rtf, orva::texts::kRtfSuffixLabel) : std::string();
     const bool haveRtf = rtf.has_value();
     const std::string pdfPath = line.Last(kPdf).value_or("");
-    if (positions.empty()) return UsageError(err, texts::kNoRecordChosen);
+    if (positions.empty()) return UsageError(err, texts::cli::kNoRecordChosen);
     if (positions.size() > kMostRecords) {
         PrintMessage(err, {orva::texts::kTooManySelectionsCaption, orva::texts::kTooManySelections,
                            MessageIcon::Stop});
         return kExitRefused;
     }
-    if (!haveRtf && pdfPath.empty()) return UsageError(err, texts::kNoRtfFile);
-    if (haveRtf && !pdfPath.empty()) return UsageError(err, texts::kRtfOrPdf);
+    if (!haveRtf && pdfPath.empty()) return UsageError(err, texts::cli::kNoRtfFile);
+    if (haveRtf && !pdfPath.empty()) return UsageError(err, texts::cli::kRtfOrPdf);
 #ifndef ORVA_CLI_PDF
-    if (!pdfPath.empty()) return UsageError(err, texts::kNoPdfInThisBuild);
+    if (!pdfPath.empty()) return UsageError(err, texts::cli::kNoPdfInThisBuild);
 #endif
     if (haveRtf) {
         if (const auto refusal = CheckSaveFileName(rtfName)) {
@@ -143,8 +143,8 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
 constexpr ArgumentDefinition kArguments[] = {kRecordFileArgument};
 constexpr OptionDefinition kOptions[] = {
     kRecordOption,
-    {kRtf, "OUT", texts::kRtfHelp},
-    {kPdf, "OUT", texts::kPdfHelp},
+    {kRtf, "OUT", texts::cli::kRtfHelp},
+    {kPdf, "OUT", texts::cli::kPdfHelp},
     kReplaceOption,
 };
 
@@ -152,9 +152,9 @@ constexpr OptionDefinition kOptions[] = {
 
 constinit const CommandDefinition kReportCommand{
     .name = "report",
-    .synopsis = texts::kReportSynopsis,
-    .description = texts::kReportDescription,
-    .exitStatus = texts::kReportExitStatus,
+    .synopsis = texts::cli::kReportSynopsis,
+    .description = texts::cli::kReportDescription,
+    .exitStatus = texts::cli::kReportExitStatus,
     .arguments = kArguments,
     .options = kOptions,
     .run = Run,

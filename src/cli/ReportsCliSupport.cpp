@@ -8,15 +8,16 @@
 namespace orva::cli {
 
 void PrintPlainMessage(std::ostream& stream, const UserMessage& message) {
-    stream << texts::kProgram << ": " << EscapedMessage(message.caption) << '\n'
+    stream << texts::cli::kProgram << ": " << EscapedMessage(message.caption) << '\n'
            << EscapedMessage(message.text) << '\n';
 }
 
 void PrintPasswordsNotLoaded(std::ostream& err, const ExportPasswords& passwords, ReportsFailure failure) {
     const bool unsafe = failure.Is(ReportsError::PasswordFileUnsafe);
-    err << texts::kProgram << ": " << (unsafe ? texts::kPasswordsUnsafe : texts::kPasswordsUnreadable)
-        << EscapedPath(unsafe ? passwords.UntrustedPath() : passwords.FilePath()) << texts::kErrorCode
-        << failure.Code() << texts::kErrorCodeEnd << '\n';
+    err << texts::cli::kProgram << ": "
+        << (unsafe ? texts::cli::kPasswordsUnsafe : texts::cli::kPasswordsUnreadable)
+        << EscapedPath(unsafe ? passwords.UntrustedPath() : passwords.FilePath()) << texts::cli::kErrorCode
+        << failure.Code() << texts::cli::kErrorCodeEnd << '\n';
 }
 
 std::string WithoutExtension(std::string_view name, std::string_view extension) {

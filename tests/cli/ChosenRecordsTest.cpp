@@ -23,12 +23,12 @@ std::string ReadFailure(StoreError failure) {
 TEST(PrintReadFailure, TellsAFileThatFailedApartFromARecordThatFailedItsChecks) {
     for (const StoreError failure : {StoreError::FileGeneric, StoreError::HardwareError}) {
         const std::string said = ReadFailure(failure);
-        EXPECT_EQ(said.find(texts::kRecordFailsChecks), std::string::npos) << Code(failure);
+        EXPECT_EQ(said.find(texts::cli::kRecordFailsChecks), std::string::npos) << Code(failure);
         EXPECT_NE(said.find(orva::texts::kOpenErrorBefore), std::string::npos) << Code(failure);
         EXPECT_NE(said.find("/data/clinic"), std::string::npos) << Code(failure);
     }
     for (const StoreError failure : {StoreError::ChecksumMismatch, StoreError::IncompleteRecord}) {
-        EXPECT_NE(ReadFailure(failure).find(std::string(texts::kRecordFailsChecks) + "4\n"),
+        EXPECT_NE(ReadFailure(failure).find(std::string(texts::cli::kRecordFailsChecks) + "4\n"),
                   std::string::npos)
             << Code(failure);
     }
