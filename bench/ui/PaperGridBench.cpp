@@ -8,7 +8,7 @@
 
 #include "model/AssessmentRecord.h"
 #include "model/Clock.h"
-#include "screening/ReportSet.h"
+#include "store/StoreError.h"
 #include "ui/Prompter.h"
 #include "ui/wizard/PaperEntryWizard.h"
 
@@ -34,6 +34,11 @@ class CountingPrompter final : public orva::Prompter {
     }
 };
 
+// No run reaches Finish, so nothing is ever saved.
+orva::SaveAttempt NoSave(const orva::RecordFilePath& file) {
+    return {orva::StoreError::FileGeneric, {file, -1}};
+}
+
 const orva::FixedClock kToday(orva::LocalDateTime{2026, 6, 15, 10, 30, 0});
 
 // A Self-report whose details pass page 2, so that the wizard reaches the grid.
@@ -52,8 +57,7 @@ void BM_TypeResponseGrid(benchmark::State& state) {
     CountingPrompter prompter;
     orva::AssessmentRecord record = Person();
     QString fileName = QStringLiteral("orva_2026");
-    orva::ReportSet analysis;
-    orva::PaperEntryWizard wizard(record, fileName, analysis, prompter, kToday);
+    orva::PaperEntryWizard wizard(record, fileName, NoSave, {}, prompter, kToday);
     wizard.show();
     // Focus events, and with them the selection of a field's old answer, reach an active window only.
     QApplication::setActiveWindow(&wizard);

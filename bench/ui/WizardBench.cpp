@@ -10,6 +10,7 @@
 
 #include "model/AssessmentRecord.h"
 #include "model/Clock.h"
+#include "store/StoreError.h"
 #include "ui/Prompter.h"
 #include "ui/speech/Speaker.h"
 #include "ui/wizard/OnScreenWizard.h"
@@ -29,6 +30,11 @@ public:
     QString SaveFileName(const QString&, const QString&, const QString&) override { return ++prompts, QString(); }
     QString OpenFileName(const QString&, const QString&, const QString&) override { return ++prompts, QString(); }
 };
+
+// No run reaches Finish, so nothing is ever saved.
+orva::SaveAttempt NoSave(const orva::RecordFilePath& file) {
+    return {orva::StoreError::FileGeneric, {file, -1}};
+}
 
 const orva::FixedClock kToday(orva::LocalDateTime{2026, 6, 15, 10, 30, 0});
 
@@ -66,7 +72,7 @@ void BM_OpenOnScreenWizard(benchmark::State& state) {
     for (auto _ : state) {
         orva::AssessmentRecord record;
         QString fileName = QStringLiteral("orva_2026");
-        orva::OnScreenWizard wizard(record, fileName, prompter, kToday);
+        orva::OnScreenWizard wizard(record, fileName, NoSave, prompter, kToday);
         QPixmap painted = wizard.grab();
         benchmark::DoNotOptimize(painted);
     }
@@ -79,7 +85,7 @@ void BM_TurnItemsPage(benchmark::State& state) {
     CountingPrompter prompter;
     orva::AssessmentRecord record = Answered();
     QString fileName = QStringLiteral("orva_2026");
-    orva::OnScreenWizard wizard(record, fileName, prompter, kToday);
+    orva::OnScreenWizard wizard(record, fileName, NoSave, prompter, kToday);
     for (int page = 1; page < 4; ++page) Press(wizard, "nextButton");
     if (wizard.CurrentIndex() != 3) {
         state.SkipWithError("the items pages were not reached");
@@ -107,7 +113,7 @@ void BM_TurnReporterScreen(benchmark::State& state) {
     SilentSpeaker speaker;
     orva::AssessmentRecord record = Answered();
     QString fileName = QStringLiteral("orva_2026");
-    orva::OnScreenWizard wizard(record, fileName, prompter, kToday);
+    orva::OnScreenWizard wizard(record, fileName, NoSave, prompter, kToday);
     wizard.SetSpeech([&speaker]() -> orva::Speaker* { return &speaker; });
     for (int page = 1; page < 3; ++page) Press(wizard, "nextButton");
     // The clinician's choices, made once the choice dialog is up.

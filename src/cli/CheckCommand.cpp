@@ -53,7 +53,7 @@ void WriteCheckText(std::ostream& out, const std::string& path, const FileCheck&
 }
 
 int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
-    const FileNameCheck name = ApplyRecordFileNameRule(line.Arguments()[0]);
+    const FileNameCheck name = RecordFilePath::Check(line.Arguments()[0]);
     if (!name.ok) {
         PrintMessage(err, {orva::texts::kIncorrectFileName, name.message, MessageIcon::Stop});
         return kExitRefused;

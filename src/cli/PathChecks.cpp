@@ -5,6 +5,7 @@
 #include "cli/CliTexts.h"
 #include "cli/ReportsCliSupport.h"
 #include "model/FileNameRules.h"
+#include "model/RecordFilePath.h"
 #include "store/FileSystem.h"
 
 namespace orva::cli {
@@ -19,7 +20,7 @@ bool IsFolder(const std::string& path) {
 }  // namespace
 
 std::optional<std::string> ResolveRecordFile(std::string_view argument, std::ostream& err) {
-    const FileNameCheck check = ApplyRecordFileNameRule(argument);
+    const FileNameCheck check = RecordFilePath::Check(argument);
     if (!check.ok) {
         PrintPlainMessage(err, {orva::texts::kIncorrectFileName, check.message, MessageIcon::Stop});
         return std::nullopt;

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "model/FileNameRules.h"
 
-#include "model/RecordFilePath.h"
-
 namespace orva {
 
 namespace {
@@ -20,19 +18,22 @@ std::string_view LastComponent(std::string_view path) {
 }
 }  // namespace
 
-FileNameCheck ApplyRecordFileNameRule(std::string_view text) {
-    FileNameCheck refused{false, {}, texts::kRecordFileWithoutExtension};
-    if (text.empty()) return {false, {}, texts::kNoFileName};
-    // Only the last component names the file: "./ab" or "../ab" has no extension.
-    const std::string_view name = LastComponent(text);
-    const std::size_t n = name.size();
-    if (n > 3 && name[n - 4] == '.' && !RecordFilePath::HasExtension(name)) return refused;
-    if ((n >= 1 && name[n - 1] == '.') || (n >= 2 && name[n - 2] == '.') || (n >= 3 && name[n - 3] == '.')) {
-        return refused;
-    }
-    const std::string full = RecordFilePath(text).OnDisk();
-    if (full.size() <= 4 || IsSeparator(full[full.size() - 5])) return refused;
-    return {true, full, ""};
+bool IsRelativePath(std::string_view path) {
+    if (path.empty()) return true;
+#ifdef _WIN32
+    // "C:\x", "C:x", "\\server\x" and "\x" all name their place without the working folder.
+    if (IsSeparator(path.front())) return false;
+    return !(path.size() >= 2 && path[1] == ':');
+#else
+    return path.front() != '/';
+#endif
+}
+
+std::string InFolder(std::string_view path, std::string_view baseFolder) {
+    if (!IsRelativePath(path) || baseFolder.empty()) return std::string(path);
+    std::string full(baseFolder);
+    if (!IsSeparator(full.back())) full += '/';
+    return full += path;
 }
 
 bool AcceptBrowsedPath(std::string_view path, std::string_view extension, std::string& withoutExtension) {

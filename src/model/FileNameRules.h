@@ -6,18 +6,10 @@
 
 namespace orva {
 
-// Result of the record-file name rule: the full path with ".rpc", or the refusal message
-// (caption "Incorrect File Name", stop icon).
-struct FileNameCheck {
-    bool ok = false;
-    std::string fullPath;
-    const char* message = "";
-};
-
-// Record-file names are typed without an extension or with ".rpc"; ".rpc" is added.
-// Another extension, a trailing dot or a trailing folder separator is refused; extensions are
-// looked for in the last path component only ("../ab" is the file "ab.rpc" one folder up).
-FileNameCheck ApplyRecordFileNameRule(std::string_view text);
+// A path where the file functions find it: a relative one (no root, no drive) in `baseFolder`,
+// an absolute one as it is. Nothing is tidied ("../x" stays so), as the file box shows it.
+std::string InFolder(std::string_view path, std::string_view baseFolder);
+bool IsRelativePath(std::string_view path);
 
 // A path chosen in a file box is taken only when it is at least five characters long, ends
 // exactly in `extension` (".rpc", ".csv" or ".rtf"), has no folder separator just before it and

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliTestSupport.h"
+#include "cli/support/CliTestSupport.h"
 #include "cli/CommandTable.h"
 #include "store/RecordFormat.h"
 

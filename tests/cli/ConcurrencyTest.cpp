@@ -12,8 +12,8 @@
 #include <map>
 #include <thread>
 
-#include "cli/CliTestSupport.h"
-#include "cli/ProcessSupport.h"
+#include "cli/support/CliTestSupport.h"
+#include "cli/support/ProcessSupport.h"
 #include "reports/CsvFormat.h"
 #include "reports/ExportPasswords.h"
 #include "settings/DevelopmentOverride.h"

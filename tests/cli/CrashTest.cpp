@@ -13,8 +13,8 @@
 #include <fstream>
 #include <iostream>
 
-#include "cli/CliTestSupport.h"
-#include "cli/ProcessSupport.h"
+#include "cli/support/CliTestSupport.h"
+#include "cli/support/ProcessSupport.h"
 #include "model/Clock.h"
 #include "reports/CsvFormat.h"
 #include "reports/ReportsTexts.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliTestSupport.h"
+#include "cli/support/CliTestSupport.h"
 #include "store/RecordFormat.h"
 
 namespace orva {

@@ -11,8 +11,8 @@
 #include <functional>
 #include <iostream>
 
-#include "cli/CliTestSupport.h"
-#include "cli/ProcessSupport.h"
+#include "cli/support/CliTestSupport.h"
+#include "cli/support/ProcessSupport.h"
 #include "reports/ExportPasswords.h"
 #include "settings/DevelopmentOverride.h"
 #include "store/RecordStore.h"

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/FileNameRules.h"
+#include "model/RecordFilePath.h"
 
 namespace orva {
 namespace {
@@ -24,7 +25,7 @@ class RecordFileNameRule : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(RecordFileNameRule, AddsTheExtensionOrRefuses) {
     const NameCase c = GetParam();
-    const FileNameCheck check = ApplyRecordFileNameRule(c.typed);
+    const FileNameCheck check = RecordFilePath::Check(c.typed);
     EXPECT_EQ(check.ok, c.ok);
     if (c.ok) {
         EXPECT_EQ(check.fullPath, c.fullPathOrMessage);

@@ -40,5 +40,30 @@ TEST(RecordFilePath, TheSameFileHoweverItWasTyped) {
     EXPECT_FALSE(RecordFilePath("/data/clinic") == RecordFilePath("/data/clinic2"));
 }
 
+// The desktop program's windows once disagreed on where a name without a folder lives (the
+// wizards took the home folder, the dialogs the working folder): the base folder decides, and
+// the messages still name the file as it was typed.
+TEST(RecordFilePath, ANameWithoutAFolderLivesInTheBaseFolder) {
+    const RecordFilePath typed("clinic", "/home/kim");
+    EXPECT_EQ(typed.OnDisk(), "/home/kim/clinic.rpc");
+    EXPECT_EQ(typed.Named(), "clinic.rpc");
+    EXPECT_EQ(typed.WithoutExtension(), "clinic");
+    EXPECT_EQ(RecordFilePath("data/clinic.rpc", "/home/kim/").OnDisk(), "/home/kim/data/clinic.rpc");
+    EXPECT_EQ(RecordFilePath("../clinic", "/home/kim").OnDisk(), "/home/kim/../clinic.rpc");
+    EXPECT_EQ(RecordFilePath("clinic", "/").OnDisk(), "/clinic.rpc");
+}
+
+TEST(RecordFilePath, ANameWithItsFolderIgnoresTheBaseFolder) {
+    const RecordFilePath full("/data/clinic", "/home/kim");
+    EXPECT_EQ(full.OnDisk(), "/data/clinic.rpc");
+    EXPECT_EQ(full, RecordFilePath("/data/clinic"));
+    EXPECT_EQ(RecordFilePath("clinic", "").OnDisk(), "clinic.rpc");
+#ifdef _WIN32
+    EXPECT_EQ(RecordFilePath("c:\\data\\clinic", "C:/Users/kim").OnDisk(), "c:\\data\\clinic.rpc");
+    EXPECT_EQ(RecordFilePath("\\data\\clinic", "C:/Users/kim").OnDisk(), "\\data\\clinic.rpc");
+    EXPECT_EQ(RecordFilePath("clinic", "C:/Users/kim").OnDisk(), "C:/Users/kim/clinic.rpc");
+#endif
+}
+
 }  // namespace
 }  // namespace orva

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "reports/CsvFormat.h"
-#include "reports/ReportsTestSupport.h"
+#include "reports/support/ReportsTestSupport.h"
 #include "reports/ReportsTexts.h"
 
 namespace orva {

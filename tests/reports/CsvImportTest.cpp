@@ -7,7 +7,7 @@
 #include "reports/CsvFormat.h"
 #include "reports/CsvImport.h"
 #include "reports/ReportsError.h"
-#include "reports/ReportsTestSupport.h"
+#include "reports/support/ReportsTestSupport.h"
 #include "reports/ReportsTexts.h"
 
 namespace orva {

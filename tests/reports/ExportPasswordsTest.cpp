@@ -9,7 +9,7 @@
 #include "reports/ExportPasswords.h"
 #include "settings/DevelopmentOverride.h"
 #include "reports/ReportsError.h"
-#include "reports/ReportsTestSupport.h"
+#include "reports/support/ReportsTestSupport.h"
 #include "store/StoreError.h"
 #include "support/ForwardingFileSystem.h"
 

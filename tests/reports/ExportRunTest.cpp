@@ -9,7 +9,7 @@
 #include "store/FileSystem.h"
 #include "store/RecordCodec.h"
 #include "store/RecordFormat.h"
-#include "reports/ReportsTestSupport.h"
+#include "reports/support/ReportsTestSupport.h"
 #include "support/ForwardingFileSystem.h"
 #include "reports/ReportsTexts.h"
 #include "store/StoreError.h"

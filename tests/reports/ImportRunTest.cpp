@@ -7,7 +7,7 @@
 #include "support/FaultInjectingFileSystem.h"
 #include "reports/ImportRun.h"
 #include "reports/ReportsError.h"
-#include "reports/ReportsTestSupport.h"
+#include "reports/support/ReportsTestSupport.h"
 #include "reports/ReportsTexts.h"
 #include "store/RecordFile.h"
 #include "store/RecordFormat.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "reports/ReportFileNames.h"
-#include "reports/ReportsTestSupport.h"
+#include "reports/support/ReportsTestSupport.h"
 
 namespace orva {
 namespace {

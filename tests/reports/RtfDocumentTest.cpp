@@ -4,10 +4,10 @@
 #include <numeric>
 
 #include "model/ItemCatalogue.h"
-#include "reports/ReportsTestSupport.h"
 #include "reports/RtfDocument.h"
 #include "reports/RtfReportTexts.h"
-#include "reports/RtfText.h"
+#include "reports/support/ReportsTestSupport.h"
+#include "reports/support/RtfText.h"
 
 namespace orva {
 namespace {

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "store/OutputFile.h"
-#include "reports/ReportsTestSupport.h"
+#include "reports/support/ReportsTestSupport.h"
 #include "reports/RtfReportWriter.h"
 
 namespace orva {

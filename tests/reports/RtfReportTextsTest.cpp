@@ -3,7 +3,7 @@
 
 #include "screening/DisorderId.h"
 #include "reports/RtfReportTexts.h"
-#include "reports/ReportsTestSupport.h"
+#include "reports/support/ReportsTestSupport.h"
 
 namespace orva {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "support/FaultInjectingFileSystem.h"
 #include "store/OutputFile.h"
-#include "reports/ReportsTestSupport.h"
+#include "reports/support/ReportsTestSupport.h"
 #include "reports/RtfDocument.h"
 #include "reports/RtfReportWriter.h"
 #include "store/StoreError.h"

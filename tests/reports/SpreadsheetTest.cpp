@@ -13,7 +13,7 @@
 
 #include "model/Cp1252.h"
 #include "reports/ExportRun.h"
-#include "reports/ReportsTestSupport.h"
+#include "reports/support/ReportsTestSupport.h"
 #include "reports/ReportsTexts.h"
 
 namespace orva {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "screening/AnalysisGrid.h"
-#include "screening/RecordBuilder.h"
+#include "support/RecordBuilder.h"
 #include "screening/ScreeningRules.h"
 
 namespace orva {

@@ -7,7 +7,7 @@
 
 #include "model/ItemCatalogue.h"
 #include "screening/AnalysisResult.h"
-#include "screening/RecordBuilder.h"
+#include "support/RecordBuilder.h"
 
 namespace orva {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "screening/CombinedRow.h"
-#include "screening/RecordBuilder.h"
+#include "support/RecordBuilder.h"
 
 namespace orva {
 namespace {

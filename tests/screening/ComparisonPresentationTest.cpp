@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "screening/ComparisonPresentation.h"
-#include "screening/RecordBuilder.h"
+#include "support/RecordBuilder.h"
 
 namespace orva {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "model/ItemCatalogue.h"
 #include "screening/FollowUpItems.h"
-#include "screening/RecordBuilder.h"
 #include "screening/ScreenDisorder.h"
+#include "support/RecordBuilder.h"
 
 namespace orva {
 namespace {

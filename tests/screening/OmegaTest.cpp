@@ -8,7 +8,7 @@
 
 #include "model/ItemCatalogue.h"
 #include "screening/Omega.h"
-#include "screening/RecordBuilder.h"
+#include "support/RecordBuilder.h"
 
 namespace orva {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "screening/RecordBuilder.h"
+#include "support/RecordBuilder.h"
 #include "screening/ReporterComparison.h"
 
 namespace orva {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "screening/RecordBuilder.h"
+#include "support/RecordBuilder.h"
 #include "screening/ScreenDisorder.h"
 
 namespace orva {

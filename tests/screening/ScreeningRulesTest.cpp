@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "model/ItemCatalogue.h"
-#include "screening/RecordBuilder.h"
+#include "support/RecordBuilder.h"
 #include "screening/ScreenDisorder.h"
 #include "screening/ScreeningRules.h"
 #include "screening/ScreeningTexts.h"

@@ -4,7 +4,7 @@
 
 #include "store/FileSystem.h"
 #include "store/StoreError.h"
-#include "store/StoreTestSupport.h"
+#include "store/support/StoreTestSupport.h"
 
 namespace orva {
 namespace {

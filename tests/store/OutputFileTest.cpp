@@ -9,7 +9,7 @@
 #include "store/OutputFile.h"
 #include "store/PosixFileSystem.h"
 #include "store/StoreError.h"
-#include "store/StoreTestSupport.h"
+#include "store/support/StoreTestSupport.h"
 
 namespace orva {
 namespace {

@@ -16,7 +16,7 @@
 #include "store/OutputFile.h"
 #include "store/RecordStore.h"
 #include "store/StoreError.h"
-#include "store/StoreTestSupport.h"
+#include "store/support/StoreTestSupport.h"
 #include "store/WriteJournal.h"
 #include "support/JournalSettling.h"
 #include "support/MemoryFileSystem.h"

@@ -6,7 +6,7 @@
 
 #include "store/BlockScrambler.h"
 #include "store/RecordCodec.h"
-#include "store/StoreTestSupport.h"
+#include "store/support/StoreTestSupport.h"
 
 namespace orva {
 namespace {

@@ -9,7 +9,7 @@
 #include "store/PosixFileSystem.h"
 #include "store/RecordFile.h"
 #include "store/RecordList.h"
-#include "store/StoreTestSupport.h"
+#include "store/support/StoreTestSupport.h"
 
 namespace orva {
 namespace {

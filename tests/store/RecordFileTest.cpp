@@ -10,7 +10,7 @@
 
 #include "store/RecordCodec.h"
 #include "store/RecordFile.h"
-#include "store/StoreTestSupport.h"
+#include "store/support/StoreTestSupport.h"
 
 namespace orva {
 namespace {

@@ -4,7 +4,7 @@
 #include "store/RecordCodec.h"
 #include "store/RecordFile.h"
 #include "store/RecordList.h"
-#include "store/StoreTestSupport.h"
+#include "store/support/StoreTestSupport.h"
 
 namespace orva {
 namespace {

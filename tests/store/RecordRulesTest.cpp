@@ -9,7 +9,7 @@
 #include "model/Cp1252.h"
 #include "store/RecordCodec.h"
 #include "store/RecordRules.h"
-#include "store/StoreTestSupport.h"
+#include "store/support/StoreTestSupport.h"
 
 namespace orva {
 namespace {

@@ -8,7 +8,7 @@
 #include "store/RecordFile.h"
 #include "store/RecordList.h"
 #include "store/RecordStore.h"
-#include "store/StoreTestSupport.h"
+#include "store/support/StoreTestSupport.h"
 #include "support/FaultInjectingFileSystem.h"
 
 namespace orva {

@@ -14,7 +14,7 @@
 #include "store/RecordList.h"
 #include "store/RecordStore.h"
 #include "store/StoreError.h"
-#include "store/StoreTestSupport.h"
+#include "store/support/StoreTestSupport.h"
 #include "store/UnmatchedJournal.h"
 #include "store/WriteJournal.h"
 #include "support/JournalSettling.h"

@@ -5,7 +5,7 @@
 
 #include "store/RecordList.h"
 #include "store/RecordStore.h"
-#include "ui/AnalysisTestRecords.h"
+#include "ui/support/AnalysisTestRecords.h"
 #include "ui/Workspace.h"
 #include "settings/SettingsStore.h"
 #include "ui/support/ScriptedPrompter.h"
@@ -114,8 +114,8 @@ class WorkspaceTest : public QObject {
     void editSelectionIsKeptUntilReplaced() {
         auto workspace = NewWorkspace();
         QCOMPARE(workspace->LastEditSelection(), EditSelection{});
-        workspace->SetEditSelection({"/clinic/records.rpc", 4});
-        QCOMPARE(workspace->LastEditSelection(), (EditSelection{"/clinic/records.rpc", 4}));
+        workspace->SetEditSelection({RecordFilePath("/clinic/records.rpc"), 4});
+        QCOMPARE(workspace->LastEditSelection(), (EditSelection{RecordFilePath("/clinic/records.rpc"), 4}));
         // Starting an analysis leaves the edit selection alone.
         workspace->ResetAnalysis();
         QCOMPARE(workspace->LastEditSelection().position, 4);

@@ -4,6 +4,7 @@
 #include "model/AssessmentRecord.h"
 #include "ui/CoreText.h"
 #include "ui/Workspace.h"
+#include "ui/commands/RecordSaver.h"
 #include "ui/settings/AppSettings.h"
 #include "ui/wizard/OnScreenWizard.h"
 
@@ -15,7 +16,8 @@ bool RunCompleteOnScreenCommand(Workspace& workspace, QWidget* parent, const Clo
     AssessmentRecord record;
     record.SetDataEntry(kOnScreen);
     QString fileName = CoreText::ToQt(settings.ORVAFileName());
-    OnScreenWizard wizard(record, fileName, workspace.Prompts(), clock, parent);
+    WizardRecordSaver saver(record, nullptr, clock);
+    OnScreenWizard wizard(record, fileName, saver.Function(), workspace.Prompts(), clock, parent);
     wizard.SetSpeech([&workspace] { return workspace.Speech(); });
     if (wizard.exec() != QDialog::Accepted) return false;
     // The file field takes only what the settings can keep, so the name converts as typed.

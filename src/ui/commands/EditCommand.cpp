@@ -13,12 +13,14 @@
 #include "ui/WaitCursor.h"
 #include "ui/Workspace.h"
 #include "ui/commands/ListedRecord.h"
+#include "ui/commands/PaperAnalysis.h"
+#include "ui/commands/RecordSaver.h"
 #include "ui/selection/EditSelectionDialog.h"
 #include "ui/selection/RecordPath.h"
 #include "ui/settings/AppSettings.h"
 #include "ui/wizard/EditState.h"
-#include "ui/wizard/OnScreenEditWizard.h"
-#include "ui/wizard/PaperEditWizard.h"
+#include "ui/wizard/OnScreenWizard.h"
+#include "ui/wizard/PaperEntryWizard.h"
 
 namespace orva {
 
@@ -31,7 +33,7 @@ constexpr const char* kPaperMethod = "1";
 std::optional<AssessmentRecord> ReadChosen(Workspace& workspace, const EditSelection& chosen) {
     const StoreResult<AssessmentRecord> read = [&chosen] {
         WaitCursor wait;
-        return RecordStore().Read(RecordFilePath(chosen.path), chosen.position);
+        return RecordStore().Read(chosen.file, chosen.position);
     }();
     if (read && ReadsAsListed(*read, chosen.listed)) return *read;
     workspace.Prompts().Message(UserMessage{texts::kReadErrorCaption, texts::kReadError, MessageIcon::Stop});
@@ -39,12 +41,12 @@ std::optional<AssessmentRecord> ReadChosen(Workspace& workspace, const EditSelec
 }
 
 // The name the record's file goes by in the wizards: as typed in the selection dialog when
-// that names the file the list was loaded from; otherwise (the name was changed after loading
-// and the stale list used all the same) the loaded file's path.
-QString OwnFileName(const QString& typed, const std::string& loadedPath) {
+// that is the name the list was loaded under; otherwise (the name was changed after loading
+// and the stale list used all the same) the name it was loaded under.
+QString OwnFileName(const QString& typed, const RecordFilePath& loaded) {
     const RecordPathCheck check = CheckRecordPath(typed);
-    if (check.ok && FileSystemPath(check.fullPath) == loadedPath) return typed;
-    return CheckRecordPath(FromFileSystemPath(loadedPath)).name;
+    if (check.ok && check.file.Named() == loaded.Named()) return typed;
+    return FromFileSystemPath(loaded.WithoutExtension());
 }
 
 void KeepFileAndMethod(AppSettings& settings, const QString& fileName, const char* method) {
@@ -57,8 +59,10 @@ void KeepFileAndMethod(AppSettings& settings, const QString& fileName, const cha
 bool EditOnScreen(Workspace& workspace, AssessmentRecord& working, QString& fileName, EditState& edit,
                   QWidget* parent, const Clock& clock) {
     working.SetDataEntry(kOnScreen);
-    OnScreenEditWizard wizard(working, fileName, edit, workspace.Prompts(), clock, parent);
-    if (wizard.exec() != QDialog::Accepted) return false;
+    WizardRecordSaver saver(working, &edit, clock);
+    const std::unique_ptr<OnScreenWizard> wizard =
+        MakeOnScreenEditWizard(working, fileName, edit, saver.Function(), workspace.Prompts(), clock, parent);
+    if (wizard->exec() != QDialog::Accepted) return false;
     KeepFileAndMethod(workspace.Settings(), fileName, kOnScreenMethod);
     return true;
 }
@@ -66,11 +70,15 @@ bool EditOnScreen(Workspace& workspace, AssessmentRecord& working, QString& file
 bool EditOnPaper(Workspace& workspace, AssessmentRecord& working, QString& fileName, EditState& edit,
                  QWidget* parent, const Clock& clock) {
     working.SetDataEntry(kPaper);
-    ReportSet analysis;
-    PaperEditWizard wizard(working, fileName, edit, analysis, workspace.Prompts(), clock, parent);
-    if (wizard.exec() != QDialog::Accepted) return false;
-    workspace.Settings().RecordViewChoices(wizard.ViewAnalysis(), wizard.AlsoViewRelated());
-    if (wizard.ViewAnalysis()) workspace.SetAnalysis(analysis);
+    WizardRecordSaver saver(working, &edit, clock);
+    const std::unique_ptr<PaperEntryWizard> wizard = MakePaperEditWizard(
+        working, fileName, edit, saver.Function(), StoredViewChoices(workspace.Settings()), workspace.Prompts(), clock,
+        parent);
+    if (wizard->exec() != QDialog::Accepted || !saver.Saved()) return false;
+    const std::optional<ReportSet> analysis = AnalysisAfterPaperSave(
+        {wizard->ViewAnalysis(), wizard->AlsoViewRelated()}, *saver.Saved(), working, workspace.Prompts());
+    workspace.Settings().RecordViewChoices(wizard->ViewAnalysis(), wizard->AlsoViewRelated());
+    if (analysis) workspace.SetAnalysis(*analysis);
     KeepFileAndMethod(workspace.Settings(), fileName, kPaperMethod);
     return true;
 }
@@ -78,11 +86,11 @@ bool EditOnPaper(Workspace& workspace, AssessmentRecord& working, QString& fileN
 // Reads the record the dialog chose and runs the wizard of the way chosen over it.
 bool EditChosen(Workspace& workspace, const EditSelectionDialog& dialog, QWidget* parent, const Clock& clock) {
     const EditSelection& chosen = workspace.LastEditSelection();
-    if (chosen.path.empty() || chosen.position < 0) return false;
+    if (chosen.file.OnDisk().empty() || chosen.position < 0) return false;
     const std::optional<AssessmentRecord> reference = ReadChosen(workspace, chosen);
     if (!reference) return false;
     AssessmentRecord working = *reference;
-    QString fileName = OwnFileName(dialog.FileText(), chosen.path);
+    QString fileName = OwnFileName(dialog.FileText(), chosen.file);
     EditState edit{*reference, chosen, fileName};
     if (dialog.EditMethod() == EditSelectionDialog::kEnterResponses)
         return EditOnPaper(workspace, working, fileName, edit, parent, clock);

@@ -5,6 +5,8 @@
 #include "screening/ReportSet.h"
 #include "ui/CoreText.h"
 #include "ui/Workspace.h"
+#include "ui/commands/PaperAnalysis.h"
+#include "ui/commands/RecordSaver.h"
 #include "ui/settings/AppSettings.h"
 #include "ui/wizard/PaperEntryWizard.h"
 
@@ -16,14 +18,17 @@ bool RunEnterResponsesCommand(Workspace& workspace, QWidget* parent, const Clock
     AssessmentRecord record;
     record.SetDataEntry(kPaper);
     QString fileName = CoreText::ToQt(settings.ORVAFileName());
-    ReportSet analysis;
-    PaperEntryWizard wizard(record, fileName, analysis, workspace.Prompts(), clock, parent);
-    if (wizard.exec() != QDialog::Accepted) return false;
+    WizardRecordSaver saver(record, nullptr, clock);
+    PaperEntryWizard wizard(record, fileName, saver.Function(), StoredViewChoices(settings),
+                            workspace.Prompts(), clock, parent);
+    if (wizard.exec() != QDialog::Accepted || !saver.Saved()) return false;
+    const std::optional<ReportSet> analysis = AnalysisAfterPaperSave(
+        {wizard.ViewAnalysis(), wizard.AlsoViewRelated()}, *saver.Saved(), record, workspace.Prompts());
     settings.RecordViewChoices(wizard.ViewAnalysis(), wizard.AlsoViewRelated());
     // The file field takes only what the settings can keep, so the name converts as typed.
     if (const auto typed = CoreText::FromQt(fileName)) settings.SetORVAFileName(*typed);
     settings.WriteAll();
-    if (wizard.ViewAnalysis()) workspace.SetAnalysis(analysis);
+    if (analysis) workspace.SetAnalysis(*analysis);
     return true;
 }
 

@@ -41,7 +41,7 @@ PrintStatus WritePdf(Workspace& workspace, const QString& name) {
     const PrintStatus rendered = RenderPdfReport(*workspace.CurrentAnalysis(), pdf);
     if (!rendered) return rendered;
     OutputFile file;
-    file.SetPath(FileSystemPath(name));
+    file.SetPath(FileSystemPath(InBaseFolder(name)));
     StoreStatus result = file.Open(true);
     if (!result && result.Error() == StoreError::OutputIsRecordFile) {
         workspace.Prompts().Message(OutputIsRecordFileMessage(MessageName(name)));

@@ -22,14 +22,14 @@ HistorySelectionDialog::HistorySelectionDialog(Prompter& prompter, Reader reader
 }
 
 void HistorySelectionDialog::Confirm() {
-    if (LoadedPath().empty()) {
+    if (LoadedFile().OnDisk().empty()) {
         Prompts().Message(QString::fromUtf8(hist::kNotLoadedCaption), QString::fromUtf8(hist::kNotLoaded),
                           MessageIcon::Stop);
         return;
     }
     if (!CriteriaStillHoldOrContinue()) return;
     const PersonEntry& person = LoadedPerson();
-    const HistoryChoice choice{RecordFilePath(LoadedPath()),
+    const HistoryChoice choice{LoadedFile(),
                                {person.firstName, person.lastName, FieldNumber(person.birthYear),
                                 FieldNumber(person.birthMonth), FieldNumber(person.birthDay)}};
     if (reader_(choice)) accept();

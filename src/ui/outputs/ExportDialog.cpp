@@ -13,12 +13,10 @@
 #include <string>
 
 #include "model/FileNameRules.h"
-#include "reports/ExportRun.h"
 #include "reports/ReportMessages.h"
 #include "reports/ReportsTexts.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
-#include "ui/WaitCursor.h"
 #include "ui/access/FieldLabel.h"
 #include "ui/outputs/OutputPaths.h"
 #include "ui/selection/RecordPath.h"
@@ -51,8 +49,9 @@ QLabel* WrappedLabel(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-ExportDialog::ExportDialog(Prompter& prompter, const ExportDialogNames& names, QWidget* parent)
-    : QDialog(parent), prompter_(prompter) {
+ExportDialog::ExportDialog(Prompter& prompter, const ExportDialogNames& names, Export exporter,
+                           QWidget* parent)
+    : QDialog(parent), prompter_(prompter), export_(std::move(exporter)) {
     setWindowTitle(CoreText::Fixed(texts::kExportCaption));
     const QString recordFileName = CoreText::ToQt(names.recordFileName);
     rememberedBaseName_ = FileSystemPath(CoreText::ToQt(names.rememberedBaseName));
@@ -96,7 +95,7 @@ ExportDialog::ExportDialog(Prompter& prompter, const ExportDialogNames& names, Q
     recordFileEdit_->installEventFilter(this);
     connect(recordBrowse, &QPushButton::clicked, this, &ExportDialog::BrowseRecordFile);
     connect(exportBrowse, &QPushButton::clicked, this, &ExportDialog::BrowseExportFile);
-    connect(exportButton, &QPushButton::clicked, this, &ExportDialog::Export);
+    connect(exportButton, &QPushButton::clicked, this, &ExportDialog::ExportChecked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     setMinimumWidth(560);
 }
@@ -139,7 +138,7 @@ void ExportDialog::BrowseExportFile() {
     }
 }
 
-void ExportDialog::Export() {
+void ExportDialog::ExportChecked() {
     // Enter presses Export while the record-file name still has the focus: the export name
     // must follow the new record file before anything is written under the old one.
     if (UpdateExportName()) return;
@@ -162,36 +161,7 @@ void ExportDialog::Export() {
         return;
     }
 
-    ExportRequest request{FileSystemPath(recordFileName), FileSystemPath(exportName), true};
-    const UserMessage exists = FileExistsQuestion();
-    ExportOutcome outcome;
-    {
-        const WaitCursor waiting;
-        outcome = RunExport(request, [this, &exists] {
-            return prompter_.AskYesNo(CoreText::ToQt(exists.caption), CoreText::ToQt(exists.text),
-                                      exists.icon, false);
-        });
-    }
-    // The messages name the files as the user typed them.
-    const std::string recordShown = MessageName(recordFileName);
-    const std::string exportShown = MessageName(exportName);
-    switch (outcome.stop) {
-        case ExportStop::RecordFile:
-            prompter_.Message(RecordFileOpenMessage(outcome.failure.Error(), recordShown));
-            return;
-        case ExportStop::ExportFile:
-            prompter_.Message(ExportFileOpenMessage(outcome.failure.Error(), exportShown));
-            return;
-        case ExportStop::NotWritten:
-            prompter_.Message(ExportNotWrittenMessage(recordShown, exportShown, outcome.failure.Error()));
-            return;
-        case ExportStop::Privacy:
-        case ExportStop::Declined:
-            return;
-        case ExportStop::None:
-            break;
-    }
-    prompter_.Message(ExportFinishedMessage(recordShown, exportShown, outcome.counters));
+    if (!export_(recordFileName, exportName)) return;
     usedRecordFileName_ = recordFileName;
     usedExportName_ = exportName;
     accept();

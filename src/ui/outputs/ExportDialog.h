@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <string>
 
 #include "reports/ReportFileNames.h"
@@ -13,15 +14,22 @@ namespace orva {
 
 class Prompter;
 
-// Exports a record file to a CSV file: the record-file name, the export name (both without
-// their extensions), the privacy box and the Export button that runs the export. Closes with
-// Accepted once a run completed, fully or partly; the names it used are then the ones to keep.
+// Asks for the export of a record file to a CSV file: the record-file name, the export name
+// (both without their extensions), the privacy box and the Export button, which checks the
+// names and hands them to the caller's export. Closes with Accepted once a run completed, fully
+// or partly; the names it used are then the ones to keep. A run that did not complete leaves
+// the dialog open for other names.
 class ExportDialog : public QDialog {
     Q_OBJECT
 
   public:
+    // Exports `recordFileName`.rpc to `exportName`.csv (names as typed, without their
+    // extensions) and tells the user how it went; true when the run completed, fully or partly.
+    using Export = std::function<bool(const QString& recordFileName, const QString& exportName)>;
+
     // `names` come from InitialExportNames, as the core words them (Windows-1252).
-    ExportDialog(Prompter& prompter, const ExportDialogNames& names, QWidget* parent = nullptr);
+    ExportDialog(Prompter& prompter, const ExportDialogNames& names, Export exporter,
+                 QWidget* parent = nullptr);
 
     QString UsedRecordFileName() const { return usedRecordFileName_; }
     QString UsedExportName() const { return usedExportName_; }
@@ -37,9 +45,10 @@ class ExportDialog : public QDialog {
     QString RecordFileStem() const;
     void BrowseRecordFile();
     void BrowseExportFile();
-    void Export();
+    void ExportChecked();
 
     Prompter& prompter_;
+    Export export_;
     QLineEdit* recordFileEdit_ = nullptr;
     QLineEdit* exportNameEdit_ = nullptr;
     QCheckBox* privacyCheckBox_ = nullptr;

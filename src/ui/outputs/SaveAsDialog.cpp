@@ -12,12 +12,8 @@
 #include "reports/ReportFileNames.h"
 #include "reports/ReportMessages.h"
 #include "reports/ReportsTexts.h"
-#include "reports/RtfReportWriter.h"
-#include "store/OutputFile.h"
-#include "store/StoreError.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
-#include "ui/WaitCursor.h"
 #include "ui/access/FieldLabel.h"
 #include "ui/outputs/OutputPaths.h"
 #include "ui/selection/RecordPath.h"
@@ -34,9 +30,8 @@ QLabel* WrappedLabel(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-SaveAsDialog::SaveAsDialog(Prompter& prompter, const ReportSet& reports, const QString& suggestedName,
-                           FileSystem& fileSystem, QWidget* parent)
-    : QDialog(parent), prompter_(prompter), reports_(reports), fileSystem_(fileSystem) {
+SaveAsDialog::SaveAsDialog(Prompter& prompter, const QString& suggestedName, Write write, QWidget* parent)
+    : QDialog(parent), prompter_(prompter), write_(std::move(write)) {
     setWindowTitle(CoreText::Fixed(texts::kSaveAsCaption));
     auto* fields = new QGridLayout;
     fileNameEdit_ = new QLineEdit(suggestedName, this);
@@ -94,7 +89,6 @@ void SaveAsDialog::Save() {
         prompter_.Message(SavePrivacyMessage());
         return;
     }
-    const WaitCursor waiting;
     // The program adds ".rtf"; one that was typed is not doubled.
     const QString name = QString::fromStdString(
         WithoutTypedExtension(FileSystemPath(fileNameEdit_->text()), texts::kRtfSuffixLabel));
@@ -103,35 +97,9 @@ void SaveAsDialog::Save() {
         fileNameEdit_->setFocus();
         return;
     }
-    if (!Write(name)) return;
-    prompter_.Message(SaveSuccessfulMessage(MessageName(name)));
+    if (!write_(name)) return;
     savedName_ = name;
     accept();
-}
-
-bool SaveAsDialog::Write(const QString& name) {
-    OutputFile file(fileSystem_);
-    file.SetPath(FileSystemPath(name + CoreText::Fixed(texts::kRtfSuffixLabel)));
-    StoreStatus opened = file.Open(false);
-    if (!opened && opened.Error() == StoreError::FileExists) {
-        const UserMessage exists = FileExistsQuestion();
-        if (!prompter_.AskYesNo(CoreText::ToQt(exists.caption), CoreText::ToQt(exists.text), exists.icon,
-                                false))
-            return false;
-        opened = file.Open(true);
-    }
-    if (!opened) {
-        prompter_.Message(SaveFileOpenMessage(opened.Error(), MessageName(name)));
-        return false;
-    }
-    // Half a report must not pass for the whole one: a failed write abandons the file.
-    const StoreStatus written = WriteRtfReport(reports_, file);
-    if (!written) file.Discard();
-    if (!written || !file.Close()) {
-        prompter_.Message(SaveNotWrittenMessage(MessageName(name)));
-        return false;
-    }
-    return true;
 }
 
 }  // namespace orva

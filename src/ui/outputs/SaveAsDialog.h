@@ -2,9 +2,7 @@
 #pragma once
 
 #include <QDialog>
-
-#include "screening/ReportSet.h"
-#include "store/FileSystem.h"
+#include <functional>
 
 class QCheckBox;
 class QLineEdit;
@@ -13,15 +11,19 @@ namespace orva {
 
 class Prompter;
 
-// Saves the report of the analysis as an RTF file: the file name without ".rtf", Browse, the
-// privacy box, and OK, which writes the file (asking before it replaces one) and closes the
-// dialog with Accepted once the report was written in full.
+// Asks for the name to save the analysis report under as an RTF file: the file name without
+// ".rtf", Browse, the privacy box, and OK, which checks the name and hands it to the caller's
+// writer; the dialog closes with Accepted once the report was written in full, and stays open
+// for another name otherwise.
 class SaveAsDialog : public QDialog {
     Q_OBJECT
 
   public:
-    SaveAsDialog(Prompter& prompter, const ReportSet& reports, const QString& suggestedName,
-                 FileSystem& fileSystem = DefaultFileSystem(), QWidget* parent = nullptr);
+    // Writes the report to `name`.rtf and tells the user how it went; true when it was written
+    // in full.
+    using Write = std::function<bool(const QString& name)>;
+
+    SaveAsDialog(Prompter& prompter, const QString& suggestedName, Write write, QWidget* parent = nullptr);
 
     // The name the report was saved under, without ".rtf".
     QString SavedName() const { return savedName_; }
@@ -29,12 +31,9 @@ class SaveAsDialog : public QDialog {
   private:
     void Browse();
     void Save();
-    // Writes the report to `name`.rtf; false after the user was told why not.
-    bool Write(const QString& name);
 
     Prompter& prompter_;
-    const ReportSet& reports_;
-    FileSystem& fileSystem_;
+    Write write_;
     QLineEdit* fileNameEdit_ = nullptr;
     QCheckBox* privacyCheckBox_ = nullptr;
     QString savedName_;

@@ -35,7 +35,7 @@ void AnalysisSelectionDialog::Confirm() {
     }
     if (!CriteriaStillHoldOrContinue()) return;
 
-    AnalysisChoice choice{LoadedPath(), selection.positions, {}};
+    AnalysisChoice choice{LoadedFile().OnDisk(), selection.positions, {}};
     for (int slot = 0; slot < kReportSlots; ++slot) {
         const int position = selection.positions[static_cast<std::size_t>(slot)];
         if (position >= 0)

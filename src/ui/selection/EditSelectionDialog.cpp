@@ -87,7 +87,7 @@ void EditSelectionDialog::Confirm() {
     }
     if (!CriteriaStillHoldOrContinue()) return;
     const RecordRow& row = RowOfEntry(entry);
-    selection_ = EditSelection{LoadedPath(), row.filePosition, row};
+    selection_ = EditSelection{LoadedFile(), row.filePosition, row};
     accept();
 }
 

@@ -1,41 +1,45 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "ui/selection/RecordPath.h"
 
+#include <QDir>
 #include <string>
 
 #include "model/FileNameRules.h"
-#include "model/RecordFilePath.h"
 
 namespace orva {
 
-namespace {
+QString BaseFolder() {
+    return QDir::homePath();
+}
 
-std::string StandIn(const QString& text) {
+QString InBaseFolder(const QString& path) {
+    return FromFileSystemPath(InFolder(FileSystemPath(path), FileSystemPath(BaseFolder())));
+}
+
+std::string CharacterStandIn(const QString& text) {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
     for (QChar c : text) bytes.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : 'x');
     return bytes;
 }
 
-}  // namespace
-
 RecordPathCheck CheckRecordPath(const QString& text) {
-    const std::string standIn = StandIn(text);
-    const FileNameCheck check = ApplyRecordFileNameRule(standIn);
-    if (!check.ok) return {false, {}, {}, QString::fromUtf8(check.message)};
+    const std::string standIn = CharacterStandIn(text);
+    const FileNameCheck check = RecordFilePath::Check(standIn);
+    if (!check.ok) return {false, {}, {}, QString::fromUtf8(check.message), {}};
     // The rule only ever appends to the text.
     const QString fullPath = text + QString::fromLatin1(check.fullPath.substr(standIn.size()));
-    const RecordFilePath path(fullPath.toUtf8().toStdString());
-    return {true, fullPath, QString::fromUtf8(path.WithoutExtension()), {}};
+    RecordFilePath file(FileSystemPath(fullPath), FileSystemPath(BaseFolder()));
+    return {true, fullPath, FromFileSystemPath(file.WithoutExtension()), {}, std::move(file)};
 }
 
 QString RecordFileOnDisk(const QString& typed) {
-    return QString::fromUtf8(RecordFilePath(typed.toUtf8().toStdString()).OnDisk());
+    return FromFileSystemPath(RecordFilePath(FileSystemPath(typed)).OnDisk());
 }
 
 QString AcceptBrowsedRecordPath(const QString& path) {
     std::string withoutExtension;
-    if (!AcceptBrowsedPath(StandIn(path), RecordFilePath::kExtension, withoutExtension)) return {};
+    if (!AcceptBrowsedPath(CharacterStandIn(path), RecordFilePath::kExtension, withoutExtension)) return {};
     return path.left(static_cast<qsizetype>(withoutExtension.size()));
 }
 

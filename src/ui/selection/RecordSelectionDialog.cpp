@@ -206,7 +206,7 @@ void RecordSelectionDialog::SetFileSystem(FileSystem& fileSystem) {
     records_ = std::make_unique<RecordList>(fileSystem);
     list_->Empty();
     firstRow_ = -1;
-    loadedPath_.clear();
+    loadedFile_ = {};
 }
 
 int RecordSelectionDialog::CurrentYear() const {
@@ -247,7 +247,7 @@ void RecordSelectionDialog::Tidy(QLineEdit* edit) {
 }
 
 void RecordSelectionDialog::Browse() {
-    const QString chosen = prompter_.OpenFileName(QString(), RecordFileOnDisk(fileEdit_->text()),
+    const QString chosen = prompter_.OpenFileName(QString(), InBaseFolder(RecordFileOnDisk(fileEdit_->text())),
                                                   CoreText::Fixed(sel::kBrowseFilter));
     if (chosen.isEmpty()) return;
     const QString withoutExtension = AcceptBrowsedRecordPath(chosen);
@@ -296,7 +296,7 @@ void RecordSelectionDialog::LoadMatching() {
     lastLoad_ = CurrentCriteria();
     list_->Empty();
     firstRow_ = -1;
-    loadedPath_.clear();
+    loadedFile_ = {};
     loadedPerson_ = {};
 
     // A name with a character that no record can hold matches no record.
@@ -318,7 +318,7 @@ void RecordSelectionDialog::LoadMatching() {
 
     const StoreResult<int> loaded = [&] {
         WaitCursor wait;
-        return LoadRecords(FileSystemPath(path.fullPath));
+        return LoadRecords(path.file.OnDisk());
     }();
     if (const auto message = LoadResultMessage(loaded, ToRecordText(path.name))) prompter_.Message(*message);
     if (!loaded) return;
@@ -332,7 +332,7 @@ void RecordSelectionDialog::LoadMatching() {
         return;
     }
     firstRow_ = run->first;
-    loadedPath_ = FileSystemPath(path.fullPath);
+    loadedFile_ = path.file;
     loadedPerson_ = person;
     for (int row = run->first; row <= run->last; ++row) list_->addItem(EntryText(records_->Row(row)));
     // The list fills where the focus is not: the count is said for those who cannot see it.

@@ -8,6 +8,7 @@
 
 #include "model/Clock.h"
 #include "model/FieldRules.h"
+#include "model/RecordFilePath.h"
 #include "store/RecordList.h"
 
 class QGroupBox;
@@ -61,8 +62,8 @@ class RecordSelectionDialog : public QDialog {
     RecordList& Records() { return *records_; }
     const RecordRow& RowOfEntry(int entry) const { return records_->Row(firstRow_ + entry); }
     FileSystem& Files() { return *fileSystem_; }
-    // The path of the last load, ".rpc" included.
-    const std::string& LoadedPath() const { return loadedPath_; }
+    // The file of the last load; empty while nothing is loaded.
+    const RecordFilePath& LoadedFile() const { return loadedFile_; }
     // The person of the last load that found records, as the records hold the names.
     const PersonEntry& LoadedPerson() const { return loadedPerson_; }
     Prompter& Prompts() { return prompter_; }
@@ -113,7 +114,7 @@ class RecordSelectionDialog : public QDialog {
     FileSystem* fileSystem_;
     std::unique_ptr<RecordList> records_;
     int firstRow_ = -1;
-    std::string loadedPath_;
+    RecordFilePath loadedFile_;
     PersonEntry loadedPerson_;
 };
 

@@ -64,6 +64,8 @@ public:
 
     // Writes all six values; false when the store could not be written (callers stay silent).
     bool WriteAll() const;
+    // The six values as the store holds them now (another window may have written them).
+    AppSettings ReadAgain() const { return AppSettings(store_); }
 
 private:
     static void Assign(std::string& member, std::string value);

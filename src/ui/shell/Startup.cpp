@@ -77,13 +77,9 @@ int RunOrva(int& argc, char** argv) {
         std::fputs(texts::kOneRecordFileOnly, stderr);
         return 1;
     }
-    // Before the working folder changes below: a file named on the command line is named from
-    // where the program was started.
+    // A file named on the command line is named from where the program was started; a name
+    // typed in a window without a folder means a file in the base folder (RecordPath).
     const QString recordFile = RecordFileArgument(parser, QDir::currentPath());
-    // A file name typed without a folder must mean the same file in every window: the wizards
-    // save such a name in the home folder, so the selection, export and report dialogs look
-    // there too, wherever the program was started from.
-    QDir::setCurrent(QDir::homePath());
 
     QtPrompter prompter;
     std::unique_ptr<MainWindow> frame = StartUp(prompter, SettingsStore::ForThisUser());

@@ -6,8 +6,7 @@
 
 namespace orva {
 
-class RecordFileField;
-class ReplaceRecordBox;
+class RecordFileChoice;
 
 // The first page of the on-screen wizards: what is about to happen and the record file. When
 // the wizard edits a stored record it says so, and offers "Replace Existing Record" (ticked at
@@ -22,9 +21,7 @@ public:
     bool Next() override;
 
 private:
-    WizardContext& context_;
-    RecordFileField* file_;
-    ReplaceRecordBox* replace_ = nullptr;
+    RecordFileChoice* file_;
 };
 
 }  // namespace orva

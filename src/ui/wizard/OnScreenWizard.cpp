@@ -27,15 +27,16 @@ QString Caption(int page) {
 
 }  // namespace
 
-OnScreenWizard::OnScreenWizard(AssessmentRecord& record, QString& fileName, Prompter& prompter, const Clock& clock,
-                               QWidget* parent)
-    : OnScreenWizard(record, fileName, nullptr, prompter, clock, parent) {
+OnScreenWizard::OnScreenWizard(AssessmentRecord& record, QString& fileName, RecordSave save, Prompter& prompter,
+                               const Clock& clock, QWidget* parent)
+    : OnScreenWizard(record, fileName, nullptr, std::move(save), prompter, clock, parent) {
     setObjectName(QStringLiteral("onScreenWizard"));
 }
 
-OnScreenWizard::OnScreenWizard(AssessmentRecord& record, QString& fileName, EditState* edit, Prompter& prompter,
-                               const Clock& clock, QWidget* parent)
-    : QuestionnaireWizard(prompter, parent), context_{record, fileName, prompter, clock, WizardMode::OnScreen, edit} {
+OnScreenWizard::OnScreenWizard(AssessmentRecord& record, QString& fileName, EditState* edit, RecordSave saver,
+                               Prompter& prompter, const Clock& clock, QWidget* parent)
+    : QuestionnaireWizard(prompter, parent),
+      context_{record, fileName, prompter, clock, std::move(saver), WizardMode::OnScreen, edit} {
     const Buttons backNext = Buttons(kBack) | kNext;
     int page = 1;
     AddPage(new IntroductionPage(context_), Caption(page++), kNext);
@@ -77,6 +78,15 @@ void OnScreenWizard::SetSpeech(std::function<Speaker*()> speech) {
 
 bool OnScreenWizard::InReporterMode() const {
     return reporter_ != nullptr && reporter_->Active();
+}
+
+std::unique_ptr<OnScreenWizard> MakeOnScreenEditWizard(AssessmentRecord& record, QString& fileName, EditState& edit,
+                                                       RecordSave save, Prompter& prompter, const Clock& clock,
+                                                       QWidget* parent) {
+    std::unique_ptr<OnScreenWizard> wizard(
+        new OnScreenWizard(record, fileName, &edit, std::move(save), prompter, clock, parent));
+    wizard->setObjectName(QStringLiteral("onScreenEditWizard"));
+    return wizard;
 }
 
 }  // namespace orva

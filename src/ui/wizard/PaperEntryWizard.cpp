@@ -18,17 +18,18 @@ QString Caption(int page) {
 
 }  // namespace
 
-PaperEntryWizard::PaperEntryWizard(AssessmentRecord& record, QString& fileName, ReportSet& analysis,
+PaperEntryWizard::PaperEntryWizard(AssessmentRecord& record, QString& fileName, RecordSave save, ViewChoices preset,
                                    Prompter& prompter, const Clock& clock, QWidget* parent)
-    : PaperEntryWizard(record, fileName, nullptr, analysis, prompter, clock, parent) {
+    : PaperEntryWizard(record, fileName, nullptr, std::move(save), preset, prompter, clock, parent) {
     setObjectName(QStringLiteral("paperEntryWizard"));
 }
 
-PaperEntryWizard::PaperEntryWizard(AssessmentRecord& record, QString& fileName, EditState* edit,
-                                   ReportSet& analysis, Prompter& prompter, const Clock& clock, QWidget* parent)
-    : QuestionnaireWizard(prompter, parent), context_{record, fileName, prompter, clock, WizardMode::Paper, edit} {
+PaperEntryWizard::PaperEntryWizard(AssessmentRecord& record, QString& fileName, EditState* edit, RecordSave save,
+                                   ViewChoices preset, Prompter& prompter, const Clock& clock, QWidget* parent)
+    : QuestionnaireWizard(prompter, parent),
+      context_{record, fileName, prompter, clock, std::move(save), WizardMode::Paper, edit} {
     const Buttons backNext = Buttons(kBack) | kNext;
-    save_ = new PaperSavePage(context_, analysis);
+    save_ = new PaperSavePage(context_, preset);
     AddPage(new ReportTypePage(context_), Caption(1), kNext);
     AddPage(new DetailsPage(context_), Caption(2), backNext);
     AddPage(new ResponseGridPage(context_), Caption(3), backNext);
@@ -38,11 +39,20 @@ PaperEntryWizard::PaperEntryWizard(AssessmentRecord& record, QString& fileName, 
 }
 
 bool PaperEntryWizard::ViewAnalysis() const {
-    return save_->ViewAnalysis();
+    return save_->Choices().view;
 }
 
 bool PaperEntryWizard::AlsoViewRelated() const {
-    return save_->AlsoViewRelated();
+    return save_->Choices().alsoRelated;
+}
+
+std::unique_ptr<PaperEntryWizard> MakePaperEditWizard(AssessmentRecord& record, QString& fileName, EditState& edit,
+                                                      RecordSave save, ViewChoices preset, Prompter& prompter,
+                                                      const Clock& clock, QWidget* parent) {
+    std::unique_ptr<PaperEntryWizard> wizard(
+        new PaperEntryWizard(record, fileName, &edit, std::move(save), preset, prompter, clock, parent));
+    wizard->setObjectName(QStringLiteral("paperEditWizard"));
+    return wizard;
 }
 
 }  // namespace orva

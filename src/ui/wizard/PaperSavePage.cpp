@@ -8,15 +8,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "screening/ScreeningTexts.h"
-#include "ui/Prompter.h"
-#include "ui/settings/AppSettings.h"
-#include "ui/wizard/AnalysisAfterSave.h"
-#include "ui/wizard/EditState.h"
 #include "ui/wizard/NoEditsQuestion.h"
 #include "ui/wizard/PageWidgets.h"
+#include "ui/wizard/RecordFileChoice.h"
 #include "ui/wizard/RecordFileField.h"
-#include "ui/wizard/ReplaceRecordBox.h"
 #include "ui/wizard/SaveFlow.h"
 #include "ui/wizard/WizardTexts.h"
 
@@ -24,10 +19,10 @@ namespace orva {
 
 namespace w = texts::wizard;
 
-PaperSavePage::PaperSavePage(WizardContext& context, ReportSet& analysis, QWidget* parent)
-    : WizardPage(parent), context_(context), analysis_(analysis) {
+PaperSavePage::PaperSavePage(WizardContext& context, ViewChoices preset, QWidget* parent)
+    : WizardPage(parent), context_(context), preset_(preset) {
     setObjectName(QStringLiteral("paperSavePage"));
-    file_ = new RecordFileField(context.prompter, this);
+    file_ = new RecordFileChoice(context, this);
     view_ = new QCheckBox(QString::fromUtf8(w::kViewAnalysis), this);
     view_->setObjectName(QStringLiteral("viewAnalysisCheck"));
     alsoView_ = new QCheckBox(QString::fromUtf8(w::kAlsoViewRelated), this);
@@ -39,10 +34,6 @@ PaperSavePage::PaperSavePage(WizardContext& context, ReportSet& analysis, QWidge
     indented->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageText(w::kPaperSaveQuestion, QStringLiteral("questionLabel"), this));
-    if (context.edit != nullptr) {
-        replace_ = new ReplaceRecordBox(*file_, context.edit->ownFileName, context.prompter, this);
-        layout->addWidget(replace_);
-    }
     layout->addWidget(file_);
     layout->addSpacing(12);
     layout->addWidget(PageText(w::kPaperFileNote, QStringLiteral("noteLabel"), this));
@@ -55,40 +46,27 @@ PaperSavePage::PaperSavePage(WizardContext& context, ReportSet& analysis, QWidge
 void PaperSavePage::BecomeCurrent() {
     if (presetPending_) {
         presetPending_ = false;
-        file_->SetText(context_.fileName);
-        if (replace_ != nullptr) replace_->SetReplacing(context_.edit->replace);
-        // Read afresh: another window may have changed the stored choices since start-up.
-        const AppSettings stored;
-        view_->setChecked(stored.ViewAnalysisTicked());
-        alsoView_->setChecked(stored.AlsoViewRelatedAnalysisTicked());
+        file_->Load();
+        view_->setChecked(preset_.view);
+        alsoView_->setChecked(preset_.alsoRelated);
     }
-    file_->Edit()->setFocus();
+    file_->Field().Edit()->setFocus();
 }
 
 bool PaperSavePage::Finish() {
-    context_.fileName = file_->Text();
-    if (replace_ != nullptr) context_.edit->replace = replace_->isChecked();
+    file_->Store();
     if (!EditedOrSaveAnyway(context_)) return false;
-    const std::optional<QString> path = file_->CheckedFullPath();
-    if (!path) return false;
-    const std::optional<SavedRecord> saved = SaveRecord(context_, *path);
-    if (!saved) {
-        file_->Edit()->setFocus();
+    const std::optional<RecordFilePath> file = file_->CheckedFile();
+    if (!file) return false;
+    if (!SaveRecord(context_, *file)) {
+        file_->Field().Edit()->setFocus();
         return false;
     }
-    if (view_->isChecked() &&
-        !FillAnalysisAfterSave(saved->path, saved->position, context_.record, alsoView_->isChecked(), analysis_))
-        context_.prompter.Message(
-            UserMessage{texts::kReadErrorCaption, texts::kReadError, MessageIcon::Stop});
     return true;
 }
 
-bool PaperSavePage::ViewAnalysis() const {
-    return view_->isChecked();
-}
-
-bool PaperSavePage::AlsoViewRelated() const {
-    return alsoView_->isChecked();
+ViewChoices PaperSavePage::Choices() const {
+    return {view_->isChecked(), alsoView_->isChecked()};
 }
 
 }  // namespace orva

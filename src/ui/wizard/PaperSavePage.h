@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
-#include "screening/ReportSet.h"
 #include "ui/wizard/WizardContext.h"
 #include "ui/wizard/WizardPage.h"
 
@@ -9,33 +8,37 @@ class QCheckBox;
 
 namespace orva {
 
-class RecordFileField;
-class ReplaceRecordBox;
+class RecordFileChoice;
+
+// The two analysis choices of the paper wizards' last page: "View the ORVA Analysis after
+// Finish" and "Also view the most recent related ORVAs for the same person".
+struct ViewChoices {
+    bool view = false;
+    bool alsoRelated = false;
+};
 
 // The last page of the paper wizards: the record file and the two analysis choices. Finish
-// saves the record and, when the analysis is to be viewed, fills the caller's analysis with it
-// (and with the person's latest related records when asked). When the wizard edits a stored
-// record, the page also has "Replace Existing Record" (ticked at first), and Finish first asks
-// "No Edits Made" when nothing was changed.
+// saves the record through the wizard's save; what the choices ask for is the caller's to do.
+// When the wizard edits a stored record, the page also has "Replace Existing Record" (ticked at
+// first), and Finish first asks "No Edits Made" when nothing was changed.
 class PaperSavePage final : public WizardPage {
     Q_OBJECT
 
   public:
-    PaperSavePage(WizardContext& context, ReportSet& analysis, QWidget* parent = nullptr);
+    // The choices are preset from `preset` on the first arrival.
+    PaperSavePage(WizardContext& context, ViewChoices preset, QWidget* parent = nullptr);
 
     void BecomeCurrent() override;
     bool Finish() override;
 
-    bool ViewAnalysis() const;
-    bool AlsoViewRelated() const;
+    ViewChoices Choices() const;
 
   private:
     WizardContext& context_;
-    ReportSet& analysis_;
-    RecordFileField* file_;
+    ViewChoices preset_;
+    RecordFileChoice* file_;
     QCheckBox* view_;
     QCheckBox* alsoView_;
-    ReplaceRecordBox* replace_ = nullptr;
     // The file name and the choices are preset on the first arrival only; later arrivals keep
     // what the user left.
     bool presetPending_ = true;

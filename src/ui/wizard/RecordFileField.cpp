@@ -2,7 +2,6 @@
 #include "ui/wizard/RecordFileField.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,23 +58,20 @@ void RecordFileField::SetBrowseVisible(bool visible) {
     browseButton_->setVisible(visible);
 }
 
-QString RecordFileField::Resolved(const QString& fullPath) {
-    return QDir::isRelativePath(fullPath) ? QDir::home().filePath(fullPath) : fullPath;
-}
-
-std::optional<QString> RecordFileField::CheckedFullPath() {
+std::optional<RecordFilePath> RecordFileField::CheckedFile() {
     const RecordPathCheck check = CheckRecordPath(edit_->text());
     if (!check.ok) {
         prompter_.Message(QString::fromUtf8(texts::kIncorrectFileName), check.message, MessageIcon::Stop);
         edit_->setFocus();
         return std::nullopt;
     }
-    return Resolved(check.fullPath);
+    return RecordFilePath(check.file.OnDisk());
 }
 
 void RecordFileField::Browse() {
     if (browseAllowed_ && !browseAllowed_()) return;
-    const QString start = Resolved(edit_->text() + QString::fromUtf8(w::kRecordSuffix));
+    // The box starts at the field as it reads, its fixed ".rpc" included.
+    const QString start = InBaseFolder(edit_->text() + QString::fromUtf8(w::kRecordSuffix));
     const QString chosen = prompter_.SaveFileName(QString(), start, QString::fromUtf8(w::kBrowseFilter));
     if (chosen.isEmpty()) return;
     QString withoutExtension = AcceptBrowsedRecordPath(chosen);

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+#include "model/RecordFilePath.h"
+
 class QLineEdit;
 class QPushButton;
 
@@ -15,7 +17,7 @@ class Prompter;
 
 // The record file of a wizard: the name as typed (without ".rpc"), the fixed ".rpc" after it
 // and "Browse ...". Applies the record-file name rule with its messages; a name without a
-// folder means a file in the user's home folder.
+// folder means a file in the base folder (RecordPath).
 class RecordFileField final : public QWidget {
     Q_OBJECT
 
@@ -28,16 +30,13 @@ public:
     void SetBrowseVisible(bool visible);
     QLineEdit* Edit() const { return edit_; }
 
-    // The full path to save to, or nothing after the rule's refusal was shown (the field then
-    // has the focus).
-    std::optional<QString> CheckedFullPath();
+    // The file to save to, named by its full path (the save messages name it so), or nothing
+    // after the rule's refusal was shown (the field then has the focus).
+    std::optional<RecordFilePath> CheckedFile();
 
     // "Browse ..." first asks `allowed`; false leaves everything as it is (the check has told
     // the user why).
     void SetBrowseCheck(std::function<bool()> allowed) { browseAllowed_ = std::move(allowed); }
-
-    // A full path as the file functions see it: relative paths start at the home folder.
-    static QString Resolved(const QString& fullPath);
 
 signals:
     // A path chosen with "Browse ..." was accepted and is now the field's text.

@@ -11,10 +11,10 @@ class QLabel;
 
 namespace orva {
 
-class RecordFileField;
-class ReplaceRecordBox;
+class RecordFileChoice;
 
-// The last page of the on-screen wizards: confirms the record file and saves on Finish. A
+// The last page of the on-screen wizards: confirms the record file and saves on Finish, through
+// the wizard's save. A
 // refused name or a failed save switches it to the choose state, where another file can be
 // named or browsed for; every answer stays as it was. When the wizard edits a stored record,
 // the page also has "Replace Existing Record", shared with the first page and shown in the
@@ -39,15 +39,12 @@ public:
 
 private:
     void SetChoosing(bool choosing);
-    // The field and the box become the wizard's file name and replace choice.
-    void TakeValues();
 
     WizardContext& context_;
     QLabel* question_;
     QLabel* instruction_;
-    RecordFileField* file_;
+    RecordFileChoice* file_;
     QLabel* note_;
-    ReplaceRecordBox* replace_ = nullptr;
 };
 
 }  // namespace orva

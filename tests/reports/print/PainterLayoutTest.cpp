@@ -7,12 +7,12 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "reports/ReportsTestSupport.h"
 #include "reports/print/PainterCanvas.h"
 #include "reports/print/PrintImages.h"
-#include "reports/print/PrintTestSupport.h"
 #include "reports/print/ReportPrinter.h"
 #include "reports/print/ReportRendering.h"
+#include "reports/print/support/PrintTestSupport.h"
+#include "reports/support/ReportsTestSupport.h"
 
 namespace orva {
 namespace {

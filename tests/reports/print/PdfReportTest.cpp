@@ -11,12 +11,12 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "reports/ReportsTestSupport.h"
+#include "reports/support/ReportsTestSupport.h"
 #include "reports/print/PdfInformation.h"
 #include "reports/print/PdfReport.h"
 #include "reports/print/PrintImages.h"
 #include "reports/print/PrintError.h"
-#include "reports/print/PrintTestSupport.h"
+#include "reports/print/support/PrintTestSupport.h"
 #include "reports/print/ReportRendering.h"
 
 namespace orva {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "reports/print/PrintPage.h"
-#include "reports/print/RecordingCanvas.h"
 #include "reports/print/TextFit.h"
+#include "reports/print/support/RecordingCanvas.h"
 
 namespace orva {
 namespace {

@@ -6,10 +6,10 @@
 
 #include "model/ItemCatalogue.h"
 #include "reports/PersonDetailTexts.h"
-#include "reports/ReportsTestSupport.h"
 #include "reports/print/PrintString.h"
-#include "reports/print/PrintTestSupport.h"
 #include "reports/print/PrintTexts.h"
+#include "reports/print/support/PrintTestSupport.h"
+#include "reports/support/ReportsTestSupport.h"
 #include "screening/AnalysisGrid.h"
 #include "screening/DisorderId.h"
 #include "screening/ScreeningTexts.h"

@@ -6,11 +6,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ui/SelectionTestSupport.h"
+#include "ui/support/SelectionTestSupport.h"
 #include "ui/access/Announcer.h"
 #include "ui/selection/AnalysisSelectionDialog.h"
 #include "ui/selection/RecordEntryList.h"
-#include "ui/wizard/PaperDriver.h"
+#include "ui/support/PaperDriver.h"
 
 using namespace orva;
 using namespace orva::wizard_test;

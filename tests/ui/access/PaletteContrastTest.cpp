@@ -14,17 +14,17 @@
 #include <cmath>
 
 #include "settings/SettingsStore.h"
-#include "ui/SelectionTestSupport.h"
+#include "ui/support/SelectionTestSupport.h"
 #include "ui/Workspace.h"
 #include "screening/AnalysisResult.h"
 #include "screening/ReporterComparison.h"
 #include "ui/compare/ReporterComparisonWindow.h"
-#include "ui/history/HistoryTestRecords.h"
+#include "ui/support/HistoryTestRecords.h"
 #include "ui/history/PersonHistoryWindow.h"
 #include "ui/selection/AnalysisSelectionDialog.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/ProgramStyle.h"
-#include "ui/wizard/PaperDriver.h"
+#include "ui/support/PaperDriver.h"
 
 using namespace orva;
 using namespace orva::wizard_test;

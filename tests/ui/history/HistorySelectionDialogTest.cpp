@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include <QtTest>
 
-#include "ui/SelectionTestSupport.h"
+#include "ui/support/SelectionTestSupport.h"
 #include "ui/history/HistorySelectionDialog.h"
 #include "ui/selection/RecordPath.h"
 #include "ui/support/ScriptedPrompter.h"

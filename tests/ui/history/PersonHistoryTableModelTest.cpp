@@ -5,7 +5,7 @@
 #include "screening/ScreeningPresentation.h"
 #include "ui/CoreText.h"
 #include "ui/analysis/AnalysisTableModel.h"
-#include "ui/history/HistoryTestRecords.h"
+#include "ui/support/HistoryTestRecords.h"
 #include "ui/history/PersonHistoryTableModel.h"
 
 using namespace orva;

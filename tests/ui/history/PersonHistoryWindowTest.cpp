@@ -4,7 +4,7 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "ui/history/HistoryTestRecords.h"
+#include "ui/support/HistoryTestRecords.h"
 #include "ui/history/PersonHistoryTableModel.h"
 #include "ui/history/PersonHistoryWindow.h"
 #include "ui/support/ScriptedPrompter.h"

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ui/reporter/ReporterDriver.h"
+#include "ui/reporter/support/ReporterDriver.h"
 
 using namespace orva;
 using namespace orva::wizard_test;

@@ -9,9 +9,9 @@
 #include "store/RecordCodec.h"
 #include "ui/CoreText.h"
 #include "ui/Workspace.h"
-#include "ui/reporter/ReporterDriver.h"
+#include "ui/reporter/support/ReporterDriver.h"
 #include "ui/shell/MainWindow.h"
-#include "ui/wizard/EditDriver.h"
+#include "ui/support/EditDriver.h"
 
 using namespace orva;
 using namespace orva::wizard_test;

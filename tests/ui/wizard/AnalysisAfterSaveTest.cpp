@@ -3,8 +3,8 @@
 #include <QtTest>
 
 #include "ui/selection/RecordPath.h"
+#include "ui/support/RelatedRecords.h"
 #include "ui/wizard/AnalysisAfterSave.h"
-#include "ui/wizard/RelatedRecords.h"
 
 using namespace orva;
 using namespace orva::wizard_test;

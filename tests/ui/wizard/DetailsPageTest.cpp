@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "model/ModelTexts.h"
-#include "ui/wizard/WizardDriver.h"
+#include "ui/support/WizardDriver.h"
 
 using namespace orva;
 using namespace orva::wizard_test;

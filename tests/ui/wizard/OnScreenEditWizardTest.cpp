@@ -6,7 +6,7 @@
 #include "store/RecordStore.h"
 #include "store/StoreTexts.h"
 #include "ui/selection/RecordPath.h"
-#include "ui/wizard/EditDriver.h"
+#include "ui/support/EditDriver.h"
 
 using namespace orva;
 using namespace orva::wizard_test;

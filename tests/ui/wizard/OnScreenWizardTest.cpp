@@ -10,7 +10,7 @@
 #include "model/FileNameRules.h"
 #include "ui/CoreText.h"
 #include "ui/selection/RecordPath.h"
-#include "ui/wizard/WizardDriver.h"
+#include "ui/support/WizardDriver.h"
 
 using namespace orva;
 using namespace orva::wizard_test;

@@ -7,7 +7,7 @@
 #include "store/StoreTexts.h"
 #include "ui/selection/RecordPath.h"
 #include "ui/settings/AppSettings.h"
-#include "ui/wizard/EditDriver.h"
+#include "ui/support/EditDriver.h"
 #include "ui/wizard/ResponseField.h"
 
 using namespace orva;

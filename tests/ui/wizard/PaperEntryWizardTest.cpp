@@ -8,7 +8,7 @@
 #include "settings/SettingsStore.h"
 #include "ui/CoreText.h"
 #include "ui/settings/AppSettings.h"
-#include "ui/wizard/PaperDriver.h"
+#include "ui/support/PaperDriver.h"
 #include "ui/wizard/ResponseField.h"
 
 using namespace orva;
@@ -243,7 +243,8 @@ class PaperEntryWizardTest : public QObject {
         QCOMPARE(run.Prompts().Last().caption, QStringLiteral("Save Was Successful"));
         QCOMPARE(run.Wizard().result(), int(QDialog::Accepted));
         QCOMPARE(run.FileName(), dir_.filePath(QStringLiteral("second")));
-        QVERIFY(!run.Analysis().AnyPresent());
+        QCOMPARE(FromFileSystemPath(run.Saver().Saved()->file.OnDisk()),
+                 dir_.filePath(QStringLiteral("second.rpc")));
         QVERIFY2(run.Prompts().AllExpectedAndConsumed(), qPrintable(run.Prompts().Report()));
     }
 };

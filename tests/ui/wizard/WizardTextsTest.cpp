@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "ui/wizard/EditDriver.h"
-#include "ui/wizard/PaperDriver.h"
+#include "ui/support/EditDriver.h"
+#include "ui/support/PaperDriver.h"
 
 using namespace orva;
 using namespace orva::wizard_test;

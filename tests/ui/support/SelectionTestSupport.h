@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: Apache-2.0
+#pragma once
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <vector>
+
+#include "store/FileSystem.h"
+#include "store/StoreError.h"
+#include "support/ForwardingFileSystem.h"
+#include "store/RecordCodec.h"
+#include "store/RecordFile.h"
+#include "store/RecordFormat.h"
+#include "ui/support/AnalysisTestRecords.h"
+#include "ui/selection/RecordPath.h"
+
+// Record files and dialog handling for the selection dialog tests.
+namespace orva::selection_test {
+
+using analysis_test::MakeRecord;
+using analysis_test::Person;
+using analysis_test::TestClock;
+
+// Writes the records in order with the store's own encoder and writer, each saved one minute
+// after the one before (10:30, 10:31, ... on 15/06/2026). Returns false when a write fails.
+inline bool WriteRecordFile(const QString& path, std::vector<AssessmentRecord> records) {
+    FixedClock clock(TestClock().Now());
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        LocalDateTime when = TestClock().Now();
+        when.minute += static_cast<int>(i);
+        clock.Set(when);
+        RecordFile file(clock);
+        int position = -1;
+        if (file.WriteRecord(FileSystemPath(path), EncodeForStorage(records[i], clock), -1,
+                             position) != 0)
+            return false;
+    }
+    return true;
+}
+
+// Spoils record `position` of the file so that it fails its checks.
+inline bool CorruptRecord(const QString& path, int position) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)) return false;
+    const qint64 at =
+        static_cast<qint64>(kHeaderSize + kStoredRecordSize * static_cast<std::size_t>(position)) + 300;
+    if (!file.seek(at)) return false;
+    QByteArray bytes = file.read(40);
+    for (char& b : bytes) b = static_cast<char>(b ^ 0x5A);
+    return file.seek(at) && file.write(bytes) == bytes.size();
+}
+
+// A file system on which every opening for writing is refused, as for a file the user may
+// only read.
+class ReadOnlyFileSystem final : public test::ForwardingFileSystem {
+  public:
+    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
+             bool& created) override {
+        if (mode != OpenMode::ReadOnly) return Code(StoreError::AccessDenied);
+        return Inner().Open(path, mode, permissions, handle, created);
+    }
+    int WriteAt(Handle, long long, const void*, std::size_t) override { return Code(StoreError::AccessDenied); }
+    int Truncate(Handle, long long) override { return Code(StoreError::AccessDenied); }
+    int Remove(const std::string&) override { return Code(StoreError::AccessDenied); }
+    int CreateFolder(const std::string&) override { return Code(StoreError::AccessDenied); }
+    int Rename(const std::string&, const std::string&, bool) override { return Code(StoreError::AccessDenied); }
+    int CreateTemporary(const std::string&, unsigned, TemporaryFile&) override { return Code(StoreError::AccessDenied); }
+};
+
+template <typename Widget>
+Widget* Find(QWidget& dialog, const char* name) {
+    auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
+    if (widget == nullptr) qWarning("no widget %s", name);
+    return widget;
+}
+
+inline void Type(QWidget& dialog, const char* field, const QString& text) {
+    QLineEdit* edit = Find<QLineEdit>(dialog, field);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+inline void Click(QWidget& dialog, const char* button) {
+    QTest::mouseClick(Find<QPushButton>(dialog, button), Qt::LeftButton);
+}
+
+inline QString FieldText(QWidget& dialog, const char* field) {
+    return Find<QLineEdit>(dialog, field)->text();
+}
+
+inline QStringList Entries(QWidget& dialog) {
+    QStringList texts;
+    auto* list = Find<QListWidget>(dialog, "recordList");
+    for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    return texts;
+}
+
+// Toggles entry `index` as a click on it does.
+inline void ClickEntry(QWidget& dialog, int index) {
+    auto* list = Find<QListWidget>(dialog, "recordList");
+    const QRect area = list->visualItemRect(list->item(index));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, area.center());
+}
+
+inline QString FocusName() {
+    QWidget* focus = QApplication::focusWidget();
+    return focus == nullptr ? QString() : focus->objectName();
+}
+
+// Shows the dialog as the active window, so that focus moves as it does for a user.
+inline bool ShowActive(QWidget& dialog) {
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    return QTest::qWaitForWindowActive(&dialog);
+}
+
+// Types the person and the file into the dialog.
+inline void EnterPerson(QWidget& dialog, const QString& first, const QString& last, const QString& day,
+                        const QString& month, const QString& year, const QString& file) {
+    Type(dialog, "firstNameEdit", first);
+    Type(dialog, "lastNameEdit", last);
+    Type(dialog, "birthDayEdit", day);
+    Type(dialog, "birthMonthEdit", month);
+    Type(dialog, "birthYearEdit", year);
+    Type(dialog, "fileEdit", file);
+}
+
+}  // namespace orva::selection_test
