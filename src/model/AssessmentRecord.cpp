@@ -61,7 +61,6 @@ void AssessmentRecord::Reset() {
     reporter_ = kReporterNotSet;
     dataEntry_ = kOnScreen;
     responses_.fill(kHeldNeverSet);
-    endorsements_.fill(0);
 }
 
 void AssessmentRecord::SetText(TextField field, std::string_view text) {
@@ -175,21 +174,6 @@ const char* AssessmentRecord::GetItemText(int item) const {
     if (item < 0 || item >= kResponseSlots) return "";
     const int row = (reporter_ >= kSelf && reporter_ <= kTeacher) ? reporter_ : kSelf;
     return ItemCatalogue::Wording(row, item);
-}
-
-void AssessmentRecord::ComputeEndorsements() {
-    for (int i = 0; i < kResponseSlots; ++i) {
-        const int held = responses_[i];
-        endorsements_[i] = (held >= 3 && held <= 6) ? 1 : 0;
-    }
-    for (int item : ItemCatalogue::AnswerTwoEndorsedItems()) {
-        if (responses_[item] == 2) endorsements_[item] = 1;
-    }
-}
-
-int AssessmentRecord::EndorsementFlag(int item) const {
-    if (item < 0 || item >= kResponseSlots) return 0;
-    return endorsements_[item];
 }
 
 bool AssessmentRecord::SameContent(const AssessmentRecord& other) const {

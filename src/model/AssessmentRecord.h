@@ -63,7 +63,7 @@ public:
     AssessmentRecord();
 
     // Empties every field: texts and dates empty, gender 'U', reporter not set, data entry
-    // On-Screen, every response never set, endorsement flags zero.
+    // On-Screen, every response never set.
     void Reset();
 
     // Generic text access; the setter cuts to the field's maximum and never fails.
@@ -133,11 +133,6 @@ public:
     // holds it; item 0 is the lead-in, items outside 0..190 read as empty.
     const char* GetItemText(int item) const;
 
-    // Screening support: flag 1 for an answer 3..5 (a held 6 too), and for an answer 2 on the
-    // seven conduct items where "Sometimes" already counts.
-    void ComputeEndorsements();
-    int EndorsementFlag(int item) const;
-
     // Same person, answers and details, byte for byte; the save date-time and data entry
     // mode are not compared, and blank equals never set.
     bool SameContent(const AssessmentRecord& other) const;
@@ -165,7 +160,6 @@ private:
     int reporter_ = kReporterNotSet;
     char dataEntry_ = kOnScreen;
     std::array<int, kResponseSlots> responses_{};
-    std::array<int, kResponseSlots> endorsements_{};
 };
 
 // Display names used by the reports and lists.

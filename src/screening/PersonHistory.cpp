@@ -39,7 +39,6 @@ HistoryAssessment AssessmentOf(long long position, const AssessmentRecord& store
     HistoryAssessment assessment;
     assessment.position = position;
     assessment.record = stored;
-    assessment.record.ComputeEndorsements();
     const Date completion = assessment.record.GetCompletionDate().value_or(Date{});
     assessment.completionYear = completion.year;
     assessment.completionMonth = completion.month;

@@ -28,7 +28,7 @@ struct HistoryAssessment {
     // All 0 when the record holds no completion date.
     int completionYear = 0, completionMonth = 0, completionDay = 0;
     int reporter = kSelf;  // slot, as the list labels it (AnalysisSlotFor)
-    // Endorsements computed, so a window can open the ordinary analysis without reading again.
+    // Kept, so a window can open the ordinary analysis without reading the file again.
     AssessmentRecord record;
     AnalysisResult analysis;  // of this record alone
 };

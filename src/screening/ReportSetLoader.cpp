@@ -7,9 +7,7 @@ namespace orva {
 
 StoreResult<AssessmentRecord> ReadRecordForAnalysis(const std::string& path, int position,
                                                     FileSystem& fileSystem) {
-    StoreResult<AssessmentRecord> read = RecordStore(fileSystem).Read(RecordFilePath(path), position);
-    if (read) read.Value().ComputeEndorsements();
-    return read;
+    return RecordStore(fileSystem).Read(RecordFilePath(path), position);
 }
 
 StoreStatus LoadReportSet(const std::string& path, const std::array<int, kReportSlots>& positions,

@@ -72,7 +72,6 @@ TEST(AssessmentRecord, ResetEmptiesEveryField_ItemTextsFollowTheReporter) {
     r.SetDataEntry(kPaper);
     r.SetResponse(5, 3);
     r.SetBirthDate(2001, 2, 3);
-    r.ComputeEndorsements();
     r.Reset();
     EXPECT_EQ(r.GetFirstName(), "");
     EXPECT_EQ(r.GetText(TextField::BirthDate), "");
@@ -82,7 +81,6 @@ TEST(AssessmentRecord, ResetEmptiesEveryField_ItemTextsFollowTheReporter) {
     for (int item = 0; item < kResponseSlots; ++item) {
         EXPECT_EQ(r.GetResponse(item), -1) << item;
         EXPECT_EQ(r.GetHeldResponse(item), kHeldNeverSet) << item;
-        EXPECT_EQ(r.EndorsementFlag(item), 0) << item;
     }
     EXPECT_STREQ(r.GetItemText(0), "");
     r.SetStoredReporter(kParent);
@@ -203,31 +201,6 @@ TEST(AssessmentRecord, AgeAtCompletionNeedsBothDates) {
     EXPECT_EQ(r.AgeAtCompletion(), 9);
     r.SetCompletionDate(2010, 3, 15, clock);
     EXPECT_EQ(r.AgeAtCompletion(), 10);
-}
-
-TEST(AssessmentRecord, EndorsementsCountThreeToFiveAndTwoOnTheConductItems) {
-    AssessmentRecord r;
-    r.SetReporter(kSelf);
-    for (int item = 1; item <= 111; ++item) r.SetResponse(item, 2);
-    r.SetResponse(1, 3);
-    r.SetResponse(2, 4);
-    r.SetResponse(3, 5);
-    r.SetResponse(4, 1);
-    r.SetResponse(6, -1);
-    r.SetHeldResponse(150, 6);
-    r.ComputeEndorsements();
-    EXPECT_EQ(r.EndorsementFlag(1), 1);
-    EXPECT_EQ(r.EndorsementFlag(2), 1);
-    EXPECT_EQ(r.EndorsementFlag(3), 1);
-    EXPECT_EQ(r.EndorsementFlag(4), 0);
-    EXPECT_EQ(r.EndorsementFlag(6), 0);
-    EXPECT_EQ(r.EndorsementFlag(150), 1);
-    EXPECT_EQ(r.EndorsementFlag(151), 0);
-    int answerTwoEndorsed = 0;
-    for (int item = 7; item <= 111; ++item) answerTwoEndorsed += r.EndorsementFlag(item);
-    EXPECT_EQ(answerTwoEndorsed, 7);
-    for (int item : {15, 16, 30, 69, 73, 82, 88}) EXPECT_EQ(r.EndorsementFlag(item), 1) << item;
-    EXPECT_EQ(r.EndorsementFlag(14), 0);
 }
 
 TEST(AssessmentRecord, SameContentIgnoresSaveTimeAndDataEntryOnly) {

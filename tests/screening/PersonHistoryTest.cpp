@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "screening/Endorsement.h"
 #include "screening/PersonHistory.h"
 #include "store/RecordFormat.h"
 #include "store/RecordStore.h"
@@ -108,7 +109,7 @@ TEST_F(History, AnalysesEachRecordAlone) {
     EXPECT_TRUE(self.analysis.Row(D::CD).reporters[kSelf].result.positive);
     EXPECT_EQ(self.analysis.positiveScreens[kSelf], 2);
     // The record is kept ready for an analysis: its endorsements are computed.
-    EXPECT_EQ(self.record.EndorsementFlag(21), 1);
+    EXPECT_TRUE(IsEndorsed(self.record, 21));
 
     EXPECT_EQ(history.assessments[3].analysis.positiveScreens[kSelf], 0);
 }

@@ -30,7 +30,6 @@ inline AssessmentRecord MakeRecord(int reporter, const std::vector<std::pair<int
     record.SetFirstName("Alex");
     record.SetLastName(lastName);
     for (const auto& [item, value] : answers) record.SetHeldResponse(item, value < 0 ? kHeldBlank : value);
-    record.ComputeEndorsements();
     return record;
 }
 

@@ -43,7 +43,6 @@ bool FillAnalysisAfterSave(const std::string& path, int position, const Assessme
     if (position >= 0 && ReadAnalysis(path, positions, analysis)) return true;
     analysis.Reset();
     AssessmentRecord alone = saved;
-    alone.ComputeEndorsements();
     analysis.Record(own) = alone;
     return !analysis.IsSlotEmpty(own);
 }

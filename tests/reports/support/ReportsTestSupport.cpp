@@ -26,7 +26,6 @@ AssessmentRecord PersonRecord(int reporter, const std::string& first, const std:
     record.SetBirthDate(2010, 3, 15);
     record.SetCompletionDate(2024, 5, 2, FixedClock(kToday));
     for (const auto& [item, value] : answers) record.SetResponse(item, value);
-    record.ComputeEndorsements();
     return record;
 }
 
@@ -40,7 +39,6 @@ void AnswerAll(AssessmentRecord& record, std::initializer_list<int> endorsed) {
         if (record.GetReporter() != kTeacher || ItemCatalogue::InTeacherReport(item)) record.SetResponse(item, 1);
     }
     for (int item : endorsed) record.SetResponse(item, 4);
-    record.ComputeEndorsements();
 }
 
 }  // namespace

@@ -47,7 +47,6 @@ inline AssessmentRecord MakeRecord(int reporter, const Person& person = {},
     if (unreliable)
         for (const auto& [first, second] : kRepeatedPairs) record.SetResponse(second, 5);
     for (int item : endorsed) record.SetResponse(item, 4);
-    record.ComputeEndorsements();
     return record;
 }
 

@@ -28,7 +28,6 @@ inline constexpr std::initializer_list<int> kOppositional = {13, 25, 76, 85};
 inline AssessmentRecord Endorsing(AssessmentRecord record, std::initializer_list<std::initializer_list<int>> lists) {
     for (const auto& list : lists)
         for (int item : list) record.SetResponse(item, 4);
-    record.ComputeEndorsements();
     return record;
 }
 
@@ -48,11 +47,9 @@ inline ReportSet ThreeReporters() {
     reports.Record(kSelf) = Assessment(kSelf, 2026, 6, 1, {kAnxious, kCompulsive});
     reports.Record(kSelf).SetResponse(2, -1);
     reports.Record(kSelf).SetResponse(5, 1);
-    reports.Record(kSelf).ComputeEndorsements();
     reports.Record(kParent) = Assessment(kParent, 2026, 6, 1, {kAnxious, kConduct, kOppositional, kInattentive},
                                          "Pat Citizen");
     reports.Record(kParent).SetResponse(5, 3);
-    reports.Record(kParent).ComputeEndorsements();
     reports.Record(kTeacher) = Assessment(kTeacher, 2026, 6, 1, {kInattentive, kConduct}, "Mr Lee");
     return reports;
 }
