@@ -70,8 +70,9 @@ std::optional<RecordFilePath> RecordFileField::CheckedFile() {
 
 void RecordFileField::Browse() {
     if (browseAllowed_ && !browseAllowed_()) return;
-    // The box starts at the field as it reads, its fixed ".rpc" included.
-    const QString start = InBaseFolder(edit_->text() + QString::fromUtf8(w::kRecordSuffix));
+    // The box starts at the file the field names, as a save to it would (a typed ".rpc" is not
+    // doubled).
+    const QString start = InBaseFolder(RecordFileOnDisk(edit_->text()));
     const QString chosen = prompter_.SaveFileName(QString(), start, QString::fromUtf8(w::kBrowseFilter));
     if (chosen.isEmpty()) return;
     QString withoutExtension = AcceptBrowsedRecordPath(chosen);

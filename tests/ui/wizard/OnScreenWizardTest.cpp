@@ -342,6 +342,12 @@ private slots:
         run.Click(QStringLiteral("browseButton"));
         QCOMPARE(run.Prompts().Last().text, Utf8(texts::kBrowseRecordFile));
         QCOMPARE(run.Edit(QStringLiteral("fileEdit"))->text(), Stem(QStringLiteral("picked")));
+        // A name typed with its ".rpc" proposes that file, not one with ".rpc" twice.
+        run.Edit(QStringLiteral("fileEdit"))->setText(QStringLiteral("typed.rpc"));
+        run.Prompts().ExpectSaveFile(QString());
+        run.Click(QStringLiteral("browseButton"));
+        QCOMPARE(run.Prompts().Last().startPath, QDir::home().filePath(QStringLiteral("typed.rpc")));
+        QCOMPARE(run.Edit(QStringLiteral("fileEdit"))->text(), QStringLiteral("typed.rpc"));
         QVERIFY2(run.Prompts().AllExpectedAndConsumed(), qPrintable(run.Prompts().Report()));
     }
 
