@@ -31,7 +31,6 @@ ReportSet ThreeReporters() {
         record.SetObserverName(slot == kSelf ? "" : "Dr Alex Carter");
         record.SetObserverComment("Sleeps badly, often late; worried most days");
         for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, (item * 7 + slot) % 6);
-        record.ComputeEndorsements();
     }
     return set;
 }

@@ -54,7 +54,6 @@ AssessmentRecord MakeRecord(int i) {
         const bool asked = r.GetReporter() != kTeacher || ItemCatalogue::InTeacherReport(item);
         r.SetResponse(item, !asked || (item * 7 + i) % 7 == 6 ? -1 : (item + i) % 6);
     }
-    r.ComputeEndorsements();
     return r;
 }
 
@@ -79,11 +78,9 @@ const Folder& FullFile() {
         std::vector<AssessmentRecord> records;
         SequenceRandomSource random({41, 77, 103});
         for (int i = 0; i < kMaxRecords; ++i) records.push_back(MakeRecord(i));
-        if (RecordStore(DefaultFileSystem(), kClock, random)
-                .Append(RecordFilePath(made.Path("full.rpc")), records)
-                .code != 0) {
-            std::abort();
-        }
+        const AppendOutcome appended = RecordStore(DefaultFileSystem(), kClock, random)
+                                           .Append(RecordFilePath(made.Path("full.rpc")), records);
+        if (!appended.status) std::abort();
         return made;
     }();
     return folder;
@@ -139,8 +136,7 @@ void BM_ImportFullCsvIntoNewFile(benchmark::State& state) {
         state.PauseTiming();
         std::filesystem::remove(folder.Path("import.rpc"));
         state.ResumeTiming();
-        if (RunImport(csv, folder.Path("import.rpc"), kClock, random).code != 0)
-            state.SkipWithError("refused");
+        if (!RunImport(csv, folder.Path("import.rpc"), kClock, random).status) state.SkipWithError("refused");
     }
     state.SetItemsProcessed(state.iterations() * kMaxRecords);
 }
@@ -172,8 +168,7 @@ void BM_SaveRtfReport(benchmark::State& state) {
     for (auto _ : state) {
         OutputFile file;
         file.SetPath(folder.Path("report.rtf"));
-        if (file.Open(true) != 0 || WriteRtfReport(set, file) <= 0 || file.Close() != 0)
-            state.SkipWithError("write");
+        if (!file.Open(true) || !WriteRtfReport(set, file) || !file.Close()) state.SkipWithError("write");
     }
 }
 BENCHMARK(BM_SaveRtfReport)->Unit(benchmark::kMillisecond);
@@ -182,7 +177,7 @@ BENCHMARK(BM_SaveRtfReport)->Unit(benchmark::kMillisecond);
 void BM_VerifyExportPassword(benchmark::State& state) {
     const Folder folder;
     ExportPasswords passwords(folder.Path("settings"));
-    if (passwords.Set(1, "open sesame") != 0) state.SkipWithError("hash");
+    if (!passwords.Set(1, "open sesame")) state.SkipWithError("hash");
     for (auto _ : state) benchmark::DoNotOptimize(passwords.Matches("open sesame"));
 }
 BENCHMARK(BM_VerifyExportPassword)->Unit(benchmark::kMillisecond);

@@ -53,7 +53,7 @@ const RecordFilePath& FullFile() {
         std::vector<AssessmentRecord> records;
         for (int i = 0; i < kMaxRecords; ++i) records.push_back(MakeRecord(i));
         const RecordFilePath p(FullFilePath());
-        if (RecordStore().Append(p, records).code != 0) std::abort();
+        if (!RecordStore().Append(p, records).status) std::abort();
         std::atexit([] { std::remove(FullFilePath().c_str()); });
         return p;
     }();
@@ -64,7 +64,7 @@ void BM_LoadPersonHistoryFullFile(benchmark::State& state) {
     const RecordFilePath& path = FullFile();
     PersonHistory history;
     for (auto _ : state) {
-        if (LoadPersonHistory(path, kPerson, history) != 0 || history.assessments.size() != kPersonsRecords) {
+        if (!LoadPersonHistory(path, kPerson, history) || history.assessments.size() != kPersonsRecords) {
             state.SkipWithError("history not loaded");
         }
         benchmark::DoNotOptimize(history.assessments.data());
@@ -75,11 +75,12 @@ BENCHMARK(BM_LoadPersonHistoryFullFile)->Unit(benchmark::kMillisecond);
 // The history from records in memory: matching 657 records and screening the person's alone.
 void BM_BuildPersonHistory(benchmark::State& state) {
     std::vector<std::pair<long long, AssessmentRecord>> records;
-    RecordStore().ForEach(FullFile(), true,
-                          [&records](long long position, int code, const AssessmentRecord& record) {
-                              if (code == 0) records.emplace_back(position, record);
-                              return true;
-                          });
+    const StoreResult<long long> inFile = RecordStore().ForEach(
+        FullFile(), true, [&records](long long position, StoreStatus read, const AssessmentRecord& record) {
+            if (read) records.emplace_back(position, record);
+            return true;
+        });
+    if (!inFile) state.SkipWithError("file not read");
     for (auto _ : state) {
         const PersonHistory history = BuildPersonHistory(records, kPerson);
         if (history.assessments.size() != kPersonsRecords) state.SkipWithError("wrong history");
@@ -94,10 +95,12 @@ void BM_ForEachFullFile(benchmark::State& state) {
     const RecordFilePath& path = FullFile();
     for (auto _ : state) {
         long long decoded = 0;
-        RecordStore().ForEach(path, true, [&decoded](long long, int code, const AssessmentRecord&) {
-            decoded += code == 0;
-            return true;
-        });
+        const StoreResult<long long> inFile = RecordStore().ForEach(
+            path, true, [&decoded](long long, StoreStatus read, const AssessmentRecord&) {
+                decoded += read.Ok();
+                return true;
+            });
+        if (!inFile) state.SkipWithError("file not read");
         benchmark::DoNotOptimize(decoded);
     }
 }

@@ -22,7 +22,6 @@ ReportSet ThreeReports() {
         record.SetStoredReporter(slot);
         record.SetLastName("Citizen");
         for (int item = 1; item <= kItemCount; ++item) record.SetHeldResponse(item, static_cast<int>(random() % 6));
-        record.ComputeEndorsements();
     }
     return set;
 }

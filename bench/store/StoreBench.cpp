@@ -111,7 +111,7 @@ void BM_ReadAndDecodeFullFile(benchmark::State& state) {
         if (n != static_cast<ssize_t>(bytes.size())) state.SkipWithError("short read");
         int decoded = 0;
         for (int i = 0; i < kMaxRecords; ++i) {
-            decoded += DecodeFromStorage(record, bytes.data() + RecordOffset(i)) == 0;
+            decoded += DecodeFromStorage(record, bytes.data() + RecordOffset(i)).Ok();
         }
         benchmark::DoNotOptimize(decoded);
     }
@@ -123,7 +123,7 @@ void BM_LoadFullFileSorted(benchmark::State& state) {
     RecordStore store;
     RecordList list;
     for (auto _ : state) {
-        if (store.List(path, true, true, list) != 0) state.SkipWithError("load failed");
+        if (store.List(path, true, true, list) != StoreResult<int>(0)) state.SkipWithError("load failed");
         benchmark::DoNotOptimize(list.RowCount());
     }
 }
@@ -131,7 +131,7 @@ BENCHMARK(BM_LoadFullFileSorted)->Unit(benchmark::kMillisecond);
 
 void BM_Find(benchmark::State& state) {
     RecordList list;
-    if (list.Load(FullFile(), true, true) != 0) state.SkipWithError("load failed");
+    if (list.Load(FullFile(), true, true) != StoreResult<int>(0)) state.SkipWithError("load failed");
     const RecordRow target = list.Row(list.RowCount() * 2 / 3);
     const int year = std::atoi(target.birthStored.substr(0, 4).c_str());
     const int month = std::atoi(target.birthStored.substr(4, 2).c_str());
@@ -142,7 +142,7 @@ BENCHMARK(BM_Find);
 
 void BM_FindLatestPerReporter(benchmark::State& state) {
     RecordList list;
-    if (list.Load(FullFile(), true, true) != 0) state.SkipWithError("load failed");
+    if (list.Load(FullFile(), true, true) != StoreResult<int>(0)) state.SkipWithError("load failed");
     const int row = list.RowCount() * 2 / 3;
     for (auto _ : state) benchmark::DoNotOptimize(list.FindLatestPerReporter(row));
 }
@@ -157,7 +157,7 @@ void BM_AppendOneRecord(benchmark::State& state) {
     RecordStore store;
     for (auto _ : state) {
         std::vector<AssessmentRecord> records = {MakeRecord(7)};
-        if (store.Append(RecordFilePath(path), records).code != 0) state.SkipWithError("append failed");
+        if (!store.Append(RecordFilePath(path), records).status) state.SkipWithError("append failed");
         state.PauseTiming();
         std::filesystem::resize_file(path, static_cast<std::uintmax_t>(RecordOffset(600)));
         state.ResumeTiming();

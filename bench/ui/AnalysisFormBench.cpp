@@ -28,7 +28,6 @@ AssessmentRecord BusyRecord(int reporter, int offset) {
     record.SetObserverName(reporter == orva::kSelf ? "" : "Observer Name");
     record.SetObserverComment("A comment of some length about the young person and the way they behave.");
     for (int item = 1; item <= orva::kItemCount; ++item) record.SetResponse(item, (item + offset) % 6);
-    record.ComputeEndorsements();
     return record;
 }
 

@@ -8,7 +8,7 @@
 
 #include "model/AssessmentRecord.h"
 #include "model/Clock.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "ui/Prompter.h"
 #include "ui/wizard/PaperEntryWizard.h"
 
@@ -36,7 +36,7 @@ class CountingPrompter final : public orva::Prompter {
 
 // No run reaches Finish, so nothing is ever saved.
 orva::SaveAttempt NoSave(const orva::RecordFilePath& file) {
-    return {orva::kFileGeneric, {file, -1}};
+    return {orva::StoreError::FileGeneric, {file, -1}};
 }
 
 const orva::FixedClock kToday(orva::LocalDateTime{2026, 6, 15, 10, 30, 0});

@@ -22,8 +22,8 @@ void Check(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const orva::CsvImportResult result = orva::DecodeCsvImport(bytes, kClock);
-    Check((result.code == 0) == !result.problem.has_value());
-    Check(result.code == 0 || result.records.empty());
+    Check(result.status.Ok() == !result.problem.has_value());
+    Check(result.status.Ok() || result.records.empty());
     if (result.problem) orva::DescribeProblem(*result.problem);
     for (const orva::AssessmentRecord& record : result.records) {
         const std::string line = orva::FormatCsvLine(record);

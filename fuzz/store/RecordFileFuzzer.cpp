@@ -14,7 +14,7 @@
 #include "store/RecordCodec.h"
 #include "store/RecordFile.h"
 #include "store/RecordList.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "store/WriteJournal.h"
 #include "support/MemoryFileSystem.h"
 
@@ -70,8 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testsupport::MemoryFileSystem fs;
     fs.Put(path, content);
     RecordList list(fs);
-    const int loaded = list.Load(path, true, true);
-    if (loaded >= 0) {
+    if (list.Load(path, true, true)) {
         Check(list.RowCount() <= kMaxRecords);
         Check(list.RowCount() + static_cast<long long>(list.FailedPositions().size()) +
                   list.RecordsBeyondCapacity() ==
@@ -89,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecordFile reader(SystemClock::Instance(), fs);
     int result = reader.OpenForReading(path, true);
     long long reads = 0;
-    while (result == kMoreRecords || result == kIncompleteRecord) {
+    while (result == kMoreRecords || result == Code(StoreError::IncompleteRecord)) {
         result = reader.ReadNext();
         Check(++reads <= reader.RecordCount());
     }
@@ -106,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecordFile writer(clock, fs);
     const bool replacing = size % 3 == 0;
     int position = 0;
-    int written = kStoreOk;
+    int written = 0;
     if (replacing) {
         written = writer.ReplaceRecord(path, 0, stored);
     } else {
@@ -118,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         position = appended.firstPosition;
     }
     const Bytes& after = fs.Content(path);
-    if (written == kStoreOk) {
+    if (written == 0) {
         // An append cuts off a partial record at the end; a replacement keeps the length.
         if (replacing) {
             Check(after.size() == content.size());

@@ -50,10 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     AssessmentRecord record;
     const AssessmentRecord untouched = record;
-    const int decoded = DecodeFromStorage(record, stored.data());
+    const bool decoded = DecodeFromStorage(record, stored.data()).Ok();
     // An image with sound checks is refused only for breaking the rules every saved record follows.
-    Check(!asImage || (decoded == 0) == FollowsRecordRules(image));
-    if (decoded != 0) {
+    Check(!asImage || decoded == FollowsRecordRules(image));
+    if (!decoded) {
         Check(record.SameContent(untouched));
         return 0;
     }
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FixedClock clock({2099, 12, 31, 23, 59, 59});
     const StoredRecord again = EncodeForStorage(copy, clock, random);
     AssessmentRecord back;
-    Check(DecodeFromStorage(back, again.data()) == 0);
+    Check(DecodeFromStorage(back, again.data()).Ok());
     Check(back.SameContent(record));
     Check(back.GetReporter() == record.GetReporter());
     for (int item = 1; item < kResponseSlots; ++item)

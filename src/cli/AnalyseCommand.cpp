@@ -105,7 +105,7 @@ void WriteFollowUp(std::ostream& out, const AnalysisResult& analysis) {
 void WriteAnalysisText(std::ostream& out, const std::string& path, const ReportSet& reports,
                        const std::array<int, kReportSlots>& positions, const AnalysisResult& analysis,
                        const AnalysisGrid& grid) {
-    out << texts::kAnalysisOf << OneLine(path) << '\n';
+    out << texts::cli::kAnalysisOf << OneLine(path) << '\n';
     WriteChosenReports(out, reports, positions);
     out << '\n';
     WriteGrid(out, grid.screening);
@@ -120,13 +120,13 @@ void WriteAnalysisText(std::ostream& out, const std::string& path, const ReportS
     for (const GridCell& cell : grid.reliability[1]) cells.push_back(Utf8(Lines(Cell(cell))));
     reliability.AddRow(cells);
     reliability.Write(out);
-    out << texts::kShadedLegend << '\n' << '\n';
+    out << texts::cli::kShadedLegend << '\n' << '\n';
     WriteFollowUp(out, analysis);
 }
 
 int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     const std::vector<int> records = RecordPositions(line);
-    if (records.empty()) return UsageError(err, texts::kNoRecordChosen);
+    if (records.empty()) return UsageError(err, texts::cli::kNoRecordChosen);
     if (records.size() > kMaxRecords) {
         PrintMessage(err, {orva::texts::kTooManySelectionsCaption, orva::texts::kTooManySelections, MessageIcon::Stop});
         return kExitRefused;
@@ -158,9 +158,9 @@ constexpr OptionDefinition kOptions[] = {kRecordOption, kJsonOption};
 
 constinit const CommandDefinition kAnalyseCommand{
     .name = "analyse",
-    .synopsis = texts::kAnalyseSynopsis,
-    .description = texts::kAnalyseDescription,
-    .exitStatus = texts::kChosenReportsExitStatus,
+    .synopsis = texts::cli::kAnalyseSynopsis,
+    .description = texts::cli::kAnalyseDescription,
+    .exitStatus = texts::cli::kChosenReportsExitStatus,
     .arguments = kArguments,
     .options = kOptions,
     .run = Run,

@@ -13,26 +13,26 @@
 #include "store/RecordFormat.h"
 #include "store/RecordStore.h"
 #include "store/StoreMessages.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva::cli {
 
 namespace {
 
-std::string Reason(int code) {
-    switch (code) {
-        case kIncompleteRecord:
-            return texts::kDamageIncomplete;
-        case kPositionBeyondEnd:
-            return texts::kDamageBeyondCapacity + std::to_string(kMaxRecords) + texts::kDamageBeyondCapacityEnd;
+std::string Reason(StoreError damage) {
+    switch (damage) {
+        case StoreError::IncompleteRecord:
+            return texts::cli::kDamageIncomplete;
+        case StoreError::PositionBeyondEnd:
+            return texts::cli::kDamageBeyondCapacity + std::to_string(kMaxRecords) + texts::cli::kDamageBeyondCapacityEnd;
         default:
-            return texts::kDamageFailedChecks;
+            return texts::cli::kDamageFailedChecks;
     }
 }
 
 nlohmann::ordered_json CheckDocument(const std::string& path, const FileCheck& check) {
     nlohmann::ordered_json damaged = nlohmann::ordered_json::array();
-    for (const auto& [position, code] : check.damaged) damaged.push_back({{"position", position}, {"reason", Reason(code)}});
+    for (const auto& [position, damage] : check.damaged) damaged.push_back({{"position", position}, {"reason", Reason(damage)}});
     return {
         {"file", path},
         {"records", check.records},
@@ -43,13 +43,13 @@ nlohmann::ordered_json CheckDocument(const std::string& path, const FileCheck& c
 }
 
 void WriteCheckText(std::ostream& out, const std::string& path, const FileCheck& check) {
-    out << texts::kFileLabel << OneLine(path) << '\n'
-        << texts::kSummaryRecords << check.records << texts::kSummaryDamaged << check.damaged.size() << '\n';
-    for (const auto& [position, code] : check.damaged) {
-        out << texts::kDamagePosition << position << ": " << Reason(code) << '\n';
+    out << texts::cli::kFileLabel << OneLine(path) << '\n'
+        << texts::cli::kSummaryRecords << check.records << texts::cli::kSummaryDamaged << check.damaged.size() << '\n';
+    for (const auto& [position, damage] : check.damaged) {
+        out << texts::cli::kDamagePosition << position << ": " << Reason(damage) << '\n';
     }
-    if (check.partialTail) out << texts::kPartialTail << '\n';
-    out << (check.damaged.empty() ? texts::kFileSound : texts::kFileDamaged) << '\n';
+    if (check.partialTail) out << texts::cli::kPartialTail << '\n';
+    out << (check.damaged.empty() ? texts::cli::kFileSound : texts::cli::kFileDamaged) << '\n';
 }
 
 int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
@@ -59,13 +59,13 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
         return kExitRefused;
     }
     const RecordFilePath path(name.fullPath);
-    FileCheck check;
-    const int result = RecordStore().Check(path, check);
-    if (result < 0) {
-        if (const auto message = LoadResultMessage(result, std::string(1, kNameMarker)))
+    const StoreResult<FileCheck> checked = RecordStore().Check(path);
+    if (!checked) {
+        if (const auto message = LoadResultMessage(checked.Error(), std::string(1, kNameMarker)))
             PrintMessage(err, *message, path.WithoutExtension());
         return kExitRefused;
     }
+    const FileCheck& check = *checked;
     if (line.Has(kJsonOption.name)) {
         WriteJson(out, CheckDocument(path.OnDisk(), check));
     } else {
@@ -81,9 +81,9 @@ constexpr OptionDefinition kOptions[] = {kJsonOption};
 
 constinit const CommandDefinition kCheckCommand{
     .name = "check",
-    .synopsis = texts::kCheckSynopsis,
-    .description = texts::kCheckDescription,
-    .exitStatus = texts::kCheckExitStatus,
+    .synopsis = texts::cli::kCheckSynopsis,
+    .description = texts::cli::kCheckDescription,
+    .exitStatus = texts::cli::kCheckExitStatus,
     .arguments = kArguments,
     .options = kOptions,
     .run = Run,

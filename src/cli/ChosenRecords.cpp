@@ -10,7 +10,7 @@
 #include "model/FieldRules.h"
 #include "model/RecordFilePath.h"
 #include "store/StoreMessages.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva::cli {
 
@@ -25,17 +25,17 @@ std::string PersonKey(const AssessmentRecord& record) {
            record.GetText(TextField::BirthDate);
 }
 
-void PrintReadFailure(std::ostream& err, const std::string& path, int position, int code,
+void PrintReadFailure(std::ostream& err, const std::string& path, int position, StoreError failure,
                       std::optional<long long> recordsInFile) {
-    if (code == kPositionBeyondEnd) {
+    if (failure == StoreError::PositionBeyondEnd) {
         PrintMessage(err, ReadError());
-        err << texts::kPositionBeyondEnd << position;
-        if (recordsInFile) err << texts::kRecordsInFile << *recordsInFile << texts::kRecordsWord;
+        err << texts::cli::kPositionBeyondEnd << position;
+        if (recordsInFile) err << texts::cli::kRecordsInFile << *recordsInFile << texts::cli::kRecordsWord;
         err << '\n';
-    } else if (code == kChecksumMismatch || code == kIncompleteRecord) {
+    } else if (failure == StoreError::ChecksumMismatch || failure == StoreError::IncompleteRecord) {
         PrintMessage(err, ReadError());
-        err << texts::kRecordFailsChecks << position << '\n';
-    } else if (const auto message = LoadResultMessage(code, std::string(1, kNameMarker))) {
+        err << texts::cli::kRecordFailsChecks << position << '\n';
+    } else if (const auto message = LoadResultMessage(failure, std::string(1, kNameMarker))) {
         PrintMessage(err, *message, RecordFilePath(path).WithoutExtension());
     } else {
         PrintMessage(err, ReadError());
@@ -51,16 +51,16 @@ std::optional<std::array<int, kReportSlots>> LoadChosenRecords(const std::string
     std::vector<SelectedRecord> selected;
     std::vector<std::string> persons;
     for (int position : positions) {
-        AssessmentRecord record;
-        const int result = ReadRecordForAnalysis(path, position, record);
-        if (result < 0) {
-            PrintReadFailure(err, path, position, result, recordsInFile);
+        const StoreResult<AssessmentRecord> read = ReadRecordForAnalysis(path, position);
+        if (!read) {
+            PrintReadFailure(err, path, position, read.Error(), recordsInFile);
             return std::nullopt;
         }
+        const AssessmentRecord& record = *read;
         // The dialogs offer only records found by name and birth date; here the choice is free,
         // so a record an analysis could not show, or a mix of persons, is refused.
         if (record.GetLastName().empty()) {
-            err << texts::kProgram << ": " << texts::kNoLastName << position << '\n';
+            err << texts::cli::kProgram << ": " << texts::cli::kNoLastName << position << '\n';
             return std::nullopt;
         }
         selected.push_back({record.GetReporter(), position});
@@ -73,11 +73,11 @@ std::optional<std::array<int, kReportSlots>> LoadChosenRecords(const std::string
     }
     for (const std::string& person : persons) {
         if (person != persons.front()) {
-            err << texts::kProgram << ": " << texts::kDifferentPersons << '\n';
+            err << texts::cli::kProgram << ": " << texts::cli::kDifferentPersons << '\n';
             return std::nullopt;
         }
     }
-    if (LoadReportSet(path, selection.positions, reports) < 0) {
+    if (!LoadReportSet(path, selection.positions, reports)) {
         PrintMessage(err, ReadError());
         return std::nullopt;
     }
@@ -86,17 +86,17 @@ std::optional<std::array<int, kReportSlots>> LoadChosenRecords(const std::string
 
 void WriteChosenReports(std::ostream& out, const ReportSet& reports, const std::array<int, kReportSlots>& positions) {
     for (int slot = 0; slot < kReportSlots; ++slot) {
-        out << texts::kReportLabels[slot];
+        out << texts::cli::kReportLabels[slot];
         if (reports.IsSlotEmpty(slot)) {
-            out << texts::kNoReport << '\n';
+            out << texts::cli::kNoReport << '\n';
             continue;
         }
         const AssessmentRecord& record = reports.Record(slot);
-        out << texts::kPositionWord << positions[slot] << "  "
-            << OneLine(Utf8(record.GetFirstName() + " " + record.GetLastName())) << "  " << texts::kSavedWord
+        out << texts::cli::kPositionWord << positions[slot] << "  "
+            << OneLine(Utf8(record.GetFirstName() + " " + record.GetLastName())) << "  " << texts::cli::kSavedWord
             << OneLine(Utf8(SaveDateTimeFromStored(record.GetText(TextField::SaveDateTime))));
         if (!record.GetObserverName().empty()) {
-            out << "  " << texts::kObserverWord << OneLine(Utf8(record.GetObserverName()));
+            out << "  " << texts::cli::kObserverWord << OneLine(Utf8(record.GetObserverName()));
         }
         out << '\n';
     }

@@ -9,17 +9,17 @@
 
 #include "model/AssessmentRecord.h"
 #include "screening/ReportSet.h"
+#include "store/StoreError.h"
 
 namespace orva::cli {
 
 // The person a record is about, compared as the selection dialogs find a person.
 std::string PersonKey(const AssessmentRecord& record);
 
-// Says on `err` why the record at `position` of the file at `path` could not be read (`code`, the
-// store's), with the product's words where it has them. A position beyond the end is a read
+// Says on `err` why the record at `position` of the file at `path` could not be read (`failure`), with the product's words where it has them. A position beyond the end is a read
 // error of that record, not a fault of the file; it is worded with the file's record count when
 // that is known.
-void PrintReadFailure(std::ostream& err, const std::string& path, int position, int code,
+void PrintReadFailure(std::ostream& err, const std::string& path, int position, StoreError failure,
                       std::optional<long long> recordsInFile);
 
 // Reads the records at `positions` (in the order given) of the record file at `path` into

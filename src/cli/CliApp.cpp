@@ -23,7 +23,7 @@ namespace {
 // Help is all there was to print: output that cannot be written must not pass for done.
 int HelpWritten(std::ostream& out, std::ostream& err) {
     if (out.flush()) return kExitSuccess;
-    err << texts::kProgram << ": " << texts::kOutputFailed << '\n';
+    err << texts::cli::kProgram << ": " << texts::cli::kOutputFailed << '\n';
     return kExitRefused;
 }
 
@@ -39,7 +39,7 @@ int RunCommand(const CommandDefinition& command, const std::vector<std::string>&
     try {
         status = command.run(parsed.command, out, err);
     } catch (const std::exception& failure) {
-        err << texts::kProgram << ": " << failure.what() << '\n';
+        err << texts::cli::kProgram << ": " << failure.what() << '\n';
         return kExitRefused;
     }
     if (out.flush()) return status;
@@ -47,24 +47,24 @@ int RunCommand(const CommandDefinition& command, const std::vector<std::string>&
     // when only its summary could not be written (a full disk); output that was all there
     // was to a command must not pass for done.
     if (command.changesFiles && status != kExitRefused) {
-        err << texts::kProgram << ": " << texts::kOutputFailedAfterChange << '\n';
+        err << texts::cli::kProgram << ": " << texts::cli::kOutputFailedAfterChange << '\n';
         return status;
     }
-    err << texts::kProgram << ": " << texts::kOutputFailed << '\n';
+    err << texts::cli::kProgram << ": " << texts::cli::kOutputFailed << '\n';
     return kExitRefused;
 }
 
 }  // namespace
 
 int Run(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {
-    if (argc < 2) return UsageError(err, texts::kMissingCommand);
+    if (argc < 2) return UsageError(err, texts::cli::kMissingCommand);
     const std::string_view name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         out << UsageText();
         return HelpWritten(out, err);
     }
     if (name == "--version") {
-        out << texts::kProgram << ' ' << kVersion << '\n';
+        out << texts::cli::kProgram << ' ' << kVersion << '\n';
         return out.flush() ? kExitSuccess : kExitRefused;
     }
     // A journal that did not belong to its record file was left unapplied: the user hears of it
@@ -76,7 +76,7 @@ int Run(int argc, const char* const argv[], std::ostream& out, std::ostream& err
         if (command->name == name)
             return RunCommand(*command, std::vector<std::string>(argv + 2, argv + argc), out, err);
     }
-    return UsageError(err, texts::kUnknownCommand, name);
+    return UsageError(err, texts::cli::kUnknownCommand, name);
 }
 
 }  // namespace orva::cli

@@ -72,11 +72,11 @@ void PrintMessage(std::ostream& err, const UserMessage& message, std::string_vie
         }
         text = std::move(withName);
     }
-    err << texts::kProgram << ": " << Utf8(message.caption) << '\n' << text << '\n';
+    err << texts::cli::kProgram << ": " << Utf8(message.caption) << '\n' << text << '\n';
 }
 
 int UsageError(std::ostream& err, std::string_view problem, std::string_view detail) {
-    err << texts::kProgram << ": " << problem;
+    err << texts::cli::kProgram << ": " << problem;
     if (!detail.empty()) err << ": " << EscapedPath(detail);
     err << "\n\n" << UsageText();
     return kExitRefused;

@@ -3,7 +3,7 @@
 
 // Texts of the command-line companion that the product itself does not word: messages, the
 // usage and each command's help.
-namespace orva::cli::texts {
+namespace orva::texts::cli {
 
 inline constexpr const char* kProgram = "orva-cli";
 
@@ -303,4 +303,4 @@ inline constexpr const char* kCheckExitStatus =
     "Exit status: 0 the file is sound; 1 damage was found; 2 usage error or file error, or the\n"
     "output could not be written.\n";
 
-}  // namespace orva::cli::texts
+}  // namespace orva::texts::cli

@@ -17,15 +17,15 @@ constexpr std::size_t kColumnGap = 2;
 }  // namespace
 
 std::string UsageText() {
-    std::string usage = texts::kUsageHeading;
+    std::string usage = texts::cli::kUsageHeading;
     for (const CommandDefinition* command : AllCommands()) {
-        usage.append(texts::kUsageIndent)
-            .append(texts::kProgram)
+        usage.append(texts::cli::kUsageIndent)
+            .append(texts::cli::kProgram)
             .append(" ")
             .append(command->synopsis)
             .append("\n");
     }
-    return usage.append(texts::kUsageCommonLines).append(texts::kUsageNotes);
+    return usage.append(texts::cli::kUsageCommonLines).append(texts::cli::kUsageNotes);
 }
 
 void WriteCommandHelp(std::ostream& out, const CommandDefinition& definition) {
@@ -37,13 +37,13 @@ void WriteCommandHelp(std::ostream& out, const CommandDefinition& definition) {
         if (!option.valueName.empty()) name.append(" ").append(option.valueName);
         lines.emplace_back(std::move(name), option.help);
     }
-    lines.emplace_back(texts::kHelpOption, texts::kHelpHelp);
+    lines.emplace_back(texts::cli::kHelpOption, texts::cli::kHelpHelp);
     std::size_t width = 0;
     for (const auto& line : lines) width = std::max(width, line.first.size());
 
-    out << texts::kHelpUsage << definition.synopsis << "\n\n" << definition.description << '\n';
+    out << texts::cli::kHelpUsage << definition.synopsis << "\n\n" << definition.description << '\n';
     for (const auto& [name, help] : lines) {
-        out << texts::kUsageIndent << name << std::string(width - name.size() + kColumnGap, ' ') << help
+        out << texts::cli::kUsageIndent << name << std::string(width - name.size() + kColumnGap, ' ') << help
             << '\n';
     }
     out << '\n' << definition.exitStatus;

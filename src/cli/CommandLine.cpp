@@ -41,7 +41,7 @@ struct CommandLineParser {
         const OptionDefinition* option = FindOption(definition, name);
         // A flag is never written with a value.
         if (option == nullptr || (option->valueName.empty() && equals != std::string::npos)) {
-            return Refuse(texts::kUnknownOption, word);
+            return Refuse(texts::cli::kUnknownOption, word);
         }
         std::string value;
         if (!option->valueName.empty()) {
@@ -50,7 +50,7 @@ struct CommandLineParser {
             } else if (i + 1 < words.size()) {
                 value = words[++i];
             } else if (option->missingValue.empty()) {
-                return Refuse(texts::kMissingValue, word);
+                return Refuse(texts::cli::kMissingValue, word);
             } else {
                 return Refuse(option->missingValue);
             }
@@ -61,7 +61,7 @@ struct CommandLineParser {
 
     void TakeArgument(const std::string& word) {
         if (result.command.arguments_.size() == definition.arguments.size())
-            return Refuse(texts::kExtraArgument, word);
+            return Refuse(texts::cli::kExtraArgument, word);
         result.command.arguments_.push_back(word);
     }
 

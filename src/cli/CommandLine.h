@@ -53,12 +53,17 @@ std::vector<int> RecordPositions(const ParsedCommand& line);
 bool IsRecordPosition(std::string_view text);
 
 // The record file most commands take first.
-inline constexpr ArgumentDefinition kRecordFileArgument{"FILE", texts::kFileHelp, texts::kMissingFile};
+inline constexpr ArgumentDefinition kRecordFileArgument{"FILE", texts::cli::kFileHelp,
+                                                        texts::cli::kMissingFile};
 
 // Options more than one command takes.
-inline constexpr OptionDefinition kJsonOption{"--json", "", texts::kJsonHelp};
-inline constexpr OptionDefinition kRecordOption{
-    "--record", "POS", texts::kRecordHelp, IsRecordPosition, texts::kBadPosition, texts::kMissingPosition};
-inline constexpr OptionDefinition kReplaceOption{"--replace", "", texts::kReplaceHelp};
+inline constexpr OptionDefinition kJsonOption{"--json", "", texts::cli::kJsonHelp};
+inline constexpr OptionDefinition kRecordOption{"--record",
+                                                "POS",
+                                                texts::cli::kRecordHelp,
+                                                IsRecordPosition,
+                                                texts::cli::kBadPosition,
+                                                texts::cli::kMissingPosition};
+inline constexpr OptionDefinition kReplaceOption{"--replace", "", texts::cli::kReplaceHelp};
 
 }  // namespace orva::cli

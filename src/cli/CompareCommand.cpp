@@ -91,11 +91,12 @@ std::string CountedText(const ItemComparison& item) {
 void WriteComparisonText(std::ostream& out, const std::string& path, const ReportSet& reports,
                          const std::array<int, kReportSlots>& positions,
                          const ReporterComparison& comparison) {
-    out << texts::kComparisonOf << OneLine(path) << '\n';
+    out << texts::cli::kComparisonOf << OneLine(path) << '\n';
     WriteChosenReports(out, reports, positions);
     out << '\n';
 
-    TextTable agreement({std::begin(texts::kAgreementHeadings), std::end(texts::kAgreementHeadings)});
+    TextTable agreement(
+        {std::begin(texts::cli::kAgreementHeadings), std::end(texts::cli::kAgreementHeadings)});
     for (const ReporterAgreement& pair : comparison.pairs) {
         agreement.AddRow({ReporterPairText(pair), std::to_string(pair.bothAnswered), IdenticalShareText(pair),
                           PearsonText(pair)});
@@ -103,11 +104,12 @@ void WriteComparisonText(std::ostream& out, const std::string& path, const Repor
     agreement.Write(out);
     out << Utf8(orva::texts::kAgreementExplanation) << "\n\n";
 
-    std::vector<std::string> headings = {texts::kItemHeading, texts::kWordingHeading};
+    std::vector<std::string> headings = {texts::cli::kItemHeading, texts::cli::kWordingHeading};
     for (int slot = 0; slot < kReportSlots; ++slot) {
-        if (comparison.present[slot]) headings.push_back(texts::kAnswerHeadings[slot]);
+        if (comparison.present[slot]) headings.push_back(texts::cli::kAnswerHeadings[slot]);
     }
-    for (const char* heading : {texts::kRowsHeading, texts::kCountedHeading, texts::kDisagreementHeading}) {
+    for (const char* heading :
+         {texts::cli::kRowsHeading, texts::cli::kCountedHeading, texts::cli::kDisagreementHeading}) {
         headings.push_back(heading);
     }
     TextTable items(headings);
@@ -119,16 +121,16 @@ void WriteComparisonText(std::ostream& out, const std::string& path, const Repor
         }
         cells.push_back(RowIdsText(item.rows));
         cells.push_back(CountedText(item));
-        cells.push_back(item.disagreement ? texts::kDisagreementMark : "");
+        cells.push_back(item.disagreement ? texts::cli::kDisagreementMark : "");
         items.AddRow(cells);
     }
     items.Write(out);
-    out << texts::kComparisonLegend << '\n';
+    out << texts::cli::kComparisonLegend << '\n';
 }
 
 int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     const std::vector<int> records = RecordPositions(line);
-    if (records.size() < kFewestRecords) return UsageError(err, texts::kCompareNeedsTwo);
+    if (records.size() < kFewestRecords) return UsageError(err, texts::cli::kCompareNeedsTwo);
     if (records.size() > kMostRecords) {
         PrintMessage(err, {orva::texts::kTooManySelectionsCaption, orva::texts::kTooManySelections,
                            MessageIcon::Stop});
@@ -160,9 +162,9 @@ constexpr OptionDefinition kOptions[] = {kRecordOption, kJsonOption};
 
 constinit const CommandDefinition kCompareCommand{
     .name = "compare",
-    .synopsis = texts::kCompareSynopsis,
-    .description = texts::kCompareDescription,
-    .exitStatus = texts::kChosenReportsExitStatus,
+    .synopsis = texts::cli::kCompareSynopsis,
+    .description = texts::cli::kCompareDescription,
+    .exitStatus = texts::cli::kChosenReportsExitStatus,
     .arguments = kArguments,
     .options = kOptions,
     .run = Run,

@@ -5,7 +5,7 @@
 #include "cli/CliTexts.h"
 #include "reports/CsvImport.h"
 #include "store/FileSystem.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva::cli {
 
@@ -28,18 +28,18 @@ class OpenFile {
 void PrintCause(std::ostream& err, int code) {
     err << " (";
     switch (code) {
-        case kFileNotFound:
-        case kBadPath: err << texts::kCauseNotFound; break;
-        case kAccessDenied: err << texts::kCauseAccessDenied; break;
-        case kSharingViolation:
-        case kLockViolation: err << texts::kCauseInUse; break;
-        default: err << texts::kCauseOther << code; break;
+        case Code(StoreError::FileNotFound):
+        case Code(StoreError::BadPath): err << texts::cli::kCauseNotFound; break;
+        case Code(StoreError::AccessDenied): err << texts::cli::kCauseAccessDenied; break;
+        case Code(StoreError::SharingViolation):
+        case Code(StoreError::LockViolation): err << texts::cli::kCauseInUse; break;
+        default: err << texts::cli::kCauseOther << code; break;
     }
     err << ')';
 }
 
 bool Refuse(std::ostream& err, const char* problem, const std::string& path, int code = 0) {
-    err << texts::kProgram << ": " << problem << EscapedPath(path);
+    err << texts::cli::kProgram << ": " << problem << EscapedPath(path);
     if (code != 0) PrintCause(err, code);
     err << '\n';
     return false;
@@ -48,9 +48,9 @@ bool Refuse(std::ostream& err, const char* problem, const std::string& path, int
 // A folder, device or pipe is refused by what the open handle is, so nothing swapped in after
 // the name was looked at is read.
 bool RefuseUnlessOrdinary(std::ostream& err, const std::string& path, int code, const FileFacts& facts) {
-    if (code < 0) return Refuse(err, texts::kCsvUnreadable, path, code);
-    if (facts.folder) return Refuse(err, texts::kCsvIsFolder, path);
-    if (!facts.regularFile) return Refuse(err, texts::kCsvNotRegular, path);
+    if (code < 0) return Refuse(err, texts::cli::kCsvUnreadable, path, code);
+    if (facts.folder) return Refuse(err, texts::cli::kCsvIsFolder, path);
+    if (!facts.regularFile) return Refuse(err, texts::cli::kCsvNotRegular, path);
     return true;
 }
 
@@ -66,7 +66,7 @@ bool ReadCsvToImport(const std::string& path, std::string& content, std::ostream
     FileSystem::Handle handle = -1;
     bool created = false;
     if (const int code = fs.Open(path, OpenMode::ReadOnly, 0, handle, created); code < 0) {
-        return Refuse(err, texts::kCsvUnreadable, path, code);
+        return Refuse(err, texts::cli::kCsvUnreadable, path, code);
     }
     const OpenFile file(fs, handle);
     facts = {};
@@ -74,13 +74,13 @@ bool ReadCsvToImport(const std::string& path, std::string& content, std::ostream
 
     const std::size_t largest = LargestImportCsv();
     const long long size = fs.Size(file.Get());
-    if (size < 0) return Refuse(err, texts::kCsvUnreadable, path, static_cast<int>(size));
-    if (static_cast<unsigned long long>(size) > largest) return Refuse(err, texts::kCsvTooLarge, path);
+    if (size < 0) return Refuse(err, texts::cli::kCsvUnreadable, path, static_cast<int>(size));
+    if (static_cast<unsigned long long>(size) > largest) return Refuse(err, texts::cli::kCsvTooLarge, path);
     // The file may grow while it is read: the bound holds for what is read, not for its size.
     content.assign(largest + 1, '\0');
     const long long total = fs.ReadAt(file.Get(), 0, content.data(), content.size());
-    if (total < 0) return Refuse(err, texts::kCsvUnreadable, path, static_cast<int>(total));
-    if (static_cast<unsigned long long>(total) > largest) return Refuse(err, texts::kCsvTooLarge, path);
+    if (total < 0) return Refuse(err, texts::cli::kCsvUnreadable, path, static_cast<int>(total));
+    if (static_cast<unsigned long long>(total) > largest) return Refuse(err, texts::cli::kCsvTooLarge, path);
     content.resize(static_cast<std::size_t>(total));
     return true;
 }

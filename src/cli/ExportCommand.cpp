@@ -12,7 +12,7 @@
 #include "reports/ExportPasswords.h"
 #include "reports/ExportRun.h"
 #include "reports/ReportMessages.h"
-#include "reports/ReportsResult.h"
+#include "reports/ReportsError.h"
 #include "reports/ReportsTexts.h"
 
 namespace orva::cli {
@@ -25,18 +25,18 @@ constexpr std::string_view kAcceptPrivacy = "--accept-privacy";
 // verify against one of the passwords set for this computer.
 bool PasswordAccepted(std::ostream& err) {
     ExportPasswords passwords;
-    const int loaded = passwords.Load();
-    if (loaded < 0) {
-        PrintPasswordsNotLoaded(err, passwords, loaded);
+    const ReportsStatus loaded = passwords.Load();
+    if (!loaded) {
+        PrintPasswordsNotLoaded(err, passwords, loaded.Error());
         return false;
     }
     if (!passwords.AnySet()) {
-        err << texts::kProgram << ": " << texts::kNoPasswordsSet << '\n';
+        err << texts::cli::kProgram << ": " << texts::cli::kNoPasswordsSet << '\n';
         return false;
     }
     std::string entered;
     if (!ReadSecretLine(std::string(orva::texts::kPasswordPrompt) + " ", entered, err)) {
-        err << texts::kProgram << ": " << texts::kNoPasswordEntered << '\n';
+        err << texts::cli::kProgram << ": " << texts::cli::kNoPasswordEntered << '\n';
         return false;
     }
     if (!CheckExportPassword(passwords, LowerCaseAsTyped(entered))) {
@@ -47,9 +47,9 @@ bool PasswordAccepted(std::ostream& err) {
 }
 
 void PrintCounts(std::ostream& stream, const ExportCounters& c) {
-    stream << texts::kCountsLine1 << c.numberOfRecords << texts::kCountsWritten << c.recordsWritten
-           << texts::kCountsNotRead << c.couldNotRead << texts::kCountsNotImported << c.couldNotImport
-           << texts::kCountsNotWritten << c.couldNotWrite << '\n';
+    stream << texts::cli::kCountsLine1 << c.numberOfRecords << texts::cli::kCountsWritten << c.recordsWritten
+           << texts::cli::kCountsNotRead << c.couldNotRead << texts::cli::kCountsNotImported << c.couldNotImport
+           << texts::cli::kCountsNotWritten << c.couldNotWrite << '\n';
 }
 
 int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
@@ -75,7 +75,7 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
         case ExportStop::Declined:
             PrintPlainMessage(err, FileExistsQuestion());
             err << EscapedPath(request.exportName + orva::texts::kCsvSuffixLabel) << '\n'
-                << texts::kUseReplace << '\n';
+                << texts::cli::kUseReplace << '\n';
             return kExitRefused;
         default:
             PrintPlainMessage(err, *outcome.message);
@@ -94,18 +94,18 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
 }
 
 constexpr ArgumentDefinition kArguments[] = {
-    {"FILE", texts::kFileHelp, texts::kMissingArguments},
-    {"CSV", texts::kExportCsvHelp, texts::kMissingArguments},
+    {"FILE", texts::cli::kFileHelp, texts::cli::kMissingArguments},
+    {"CSV", texts::cli::kExportCsvHelp, texts::cli::kMissingArguments},
 };
-constexpr OptionDefinition kOptions[] = {{kAcceptPrivacy, "", texts::kAcceptPrivacyHelp}, kReplaceOption};
+constexpr OptionDefinition kOptions[] = {{kAcceptPrivacy, "", texts::cli::kAcceptPrivacyHelp}, kReplaceOption};
 
 }  // namespace
 
 constinit const CommandDefinition kExportCommand{
     .name = "export",
-    .synopsis = texts::kExportSynopsis,
-    .description = texts::kExportDescription,
-    .exitStatus = texts::kExportExitStatus,
+    .synopsis = texts::cli::kExportSynopsis,
+    .description = texts::cli::kExportDescription,
+    .exitStatus = texts::cli::kExportExitStatus,
     .arguments = kArguments,
     .options = kOptions,
     .run = Run,

@@ -9,10 +9,10 @@ std::string Cell(const GridCell& cell) {
     if (!cell.shaded) return cell.text;
     std::string marked;
     for (char c : cell.text) {
-        if (c == '\n') marked += texts::kShadedMark;
+        if (c == '\n') marked += texts::cli::kShadedMark;
         marked += c;
     }
-    return marked + texts::kShadedMark;
+    return marked + texts::cli::kShadedMark;
 }
 
 std::string Lines(const std::string& text) {

@@ -38,9 +38,10 @@ bool IsBirthDate(std::string_view text) {
 
 constexpr ArgumentDefinition kArguments[] = {kRecordFileArgument};
 constexpr OptionDefinition kOptions[] = {
-    {texts::kFirstNameOption, "NAME", texts::kFirstNameHelp},
-    {texts::kLastNameOption, "NAME", texts::kLastNameHelp},
-    {texts::kBirthDateOption, "YYYYMMDD", texts::kBirthDateHelp, IsBirthDate, texts::kBadBirthDate},
+    {texts::cli::kFirstNameOption, "NAME", texts::cli::kFirstNameHelp},
+    {texts::cli::kLastNameOption, "NAME", texts::cli::kLastNameHelp},
+    {texts::cli::kBirthDateOption, "YYYYMMDD", texts::cli::kBirthDateHelp, IsBirthDate,
+     texts::cli::kBadBirthDate},
     kJsonOption,
 };
 
@@ -50,13 +51,13 @@ PersonQuery QueryOf(const PersonEntry& entry) {
 }
 
 int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
-    const std::string birth = line.Last(texts::kBirthDateOption).value_or("");
+    const std::string birth = line.Last(texts::cli::kBirthDateOption).value_or("");
 
     TypedPerson person;
     person.entry.firstName = TrimTrailingSpaces(
-        Cp1252::FromUtf8(line.Last(texts::kFirstNameOption).value_or(""), '?', &person.unmappable));
+        Cp1252::FromUtf8(line.Last(texts::cli::kFirstNameOption).value_or(""), '?', &person.unmappable));
     person.entry.lastName = TrimTrailingSpaces(
-        Cp1252::FromUtf8(line.Last(texts::kLastNameOption).value_or(""), '?', &person.unmappable));
+        Cp1252::FromUtf8(line.Last(texts::cli::kLastNameOption).value_or(""), '?', &person.unmappable));
     if (!birth.empty()) {
         person.entry.birthYear = birth.substr(0, 4);
         person.entry.birthMonth = birth.substr(4, 2);
@@ -73,10 +74,10 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     const PersonQuery query = QueryOf(person.entry);
     PersonHistory history;
     int skipped = 0;
-    const int result = LoadPersonHistory(RecordFilePath(*path), query, history, &skipped);
+    const StoreStatus loaded = LoadPersonHistory(RecordFilePath(*path), query, history, &skipped);
     const std::string name = RecordFilePath(*path).WithoutExtension();
-    if (result < 0) {
-        if (const auto message = LoadResultMessage(result, std::string(1, kNameMarker))) {
+    if (!loaded) {
+        if (const auto message = LoadResultMessage(loaded.Error(), std::string(1, kNameMarker))) {
             PrintMessage(err, *message, name);
         }
         return kExitRefused;
@@ -100,9 +101,9 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
 
 constinit const CommandDefinition kHistoryCommand{
     .name = "history",
-    .synopsis = texts::kHistorySynopsis,
-    .description = texts::kHistoryDescription,
-    .exitStatus = texts::kHistoryExitStatus,
+    .synopsis = texts::cli::kHistorySynopsis,
+    .description = texts::cli::kHistoryDescription,
+    .exitStatus = texts::cli::kHistoryExitStatus,
     .arguments = kArguments,
     .options = kOptions,
     .run = Run,

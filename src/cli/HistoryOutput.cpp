@@ -78,8 +78,8 @@ nlohmann::ordered_json PeriodDocument(const PersonHistory& history, const Comple
 
 std::string ColumnHeading(const HistoryAssessment& assessment) {
     const std::string date = ShortDateFromStored(CompletionStored(assessment));
-    return (date.empty() ? std::string(texts::kNoCompletionDate) : date) + '\n' +
-           ReporterListLabel(assessment.reporter) + '\n' + texts::kPositionWord +
+    return (date.empty() ? std::string(texts::cli::kNoCompletionDate) : date) + '\n' +
+           ReporterListLabel(assessment.reporter) + '\n' + texts::cli::kPositionWord +
            std::to_string(assessment.position);
 }
 
@@ -107,14 +107,14 @@ nlohmann::ordered_json HistoryDocument(const std::string& path, const PersonQuer
 
 void WriteHistoryText(std::ostream& out, const std::string& path, const PersonQuery& person,
                       const PersonHistory& history) {
-    out << texts::kHistoryOf << OneLine(Utf8(person.firstName + " " + person.lastName)) << texts::kBornWord
-        << ShortDate(person.birthYear, person.birthMonth, person.birthDay) << texts::kInWord << OneLine(path)
-        << '\n'
-        << texts::kAssessmentsWord << history.assessments.size() << "\n\n";
+    out << texts::cli::kHistoryOf << OneLine(Utf8(person.firstName + " " + person.lastName))
+        << texts::cli::kBornWord << ShortDate(person.birthYear, person.birthMonth, person.birthDay)
+        << texts::cli::kInWord << OneLine(path) << '\n'
+        << texts::cli::kAssessmentsWord << history.assessments.size() << "\n\n";
 
     // Each column is the reporter's column of the record's own analysis grid.
     std::vector<AnalysisGrid> grids;
-    std::vector<std::string> headings = {texts::kDisorderHeading};
+    std::vector<std::string> headings = {texts::cli::kDisorderHeading};
     for (const HistoryAssessment& assessment : history.assessments) {
         grids.push_back(BuildAnalysisGrid(assessment.analysis));
         headings.push_back(ColumnHeading(assessment));
@@ -138,17 +138,17 @@ void WriteHistoryText(std::ostream& out, const std::string& path, const PersonQu
     addRow(Utf8(labels.screening[kCountRow][0].text), [](const AnalysisGrid& grid, int column) {
         return grid.screening[kCountRow][static_cast<std::size_t>(column)];
     });
-    addRow(texts::kOmegaLabel, [](const AnalysisGrid& grid, int column) {
+    addRow(texts::cli::kOmegaLabel, [](const AnalysisGrid& grid, int column) {
         return grid.reliability[1][static_cast<std::size_t>(column)];
     });
     table.Write(out);
-    out << texts::kShadedLegend << "\n\n" << texts::kPeriodsHeading << '\n';
+    out << texts::cli::kShadedLegend << "\n\n" << texts::cli::kPeriodsHeading << '\n';
 
     for (const CompletionPeriod& period : GroupByCompletionDate(history)) {
         const HistoryAssessment& first = history.assessments[static_cast<std::size_t>(period.columns[0])];
         const std::string date = ShortDateFromStored(CompletionStored(first));
-        out << "  " << (date.empty() ? std::string(texts::kNoCompletionDate) : date) << ": "
-            << texts::kProgram << " analyse " << OneLine(path);
+        out << "  " << (date.empty() ? std::string(texts::cli::kNoCompletionDate) : date) << ": "
+            << texts::cli::kProgram << " analyse " << OneLine(path);
         for (int column : period.analysisColumns) {
             if (column >= 0)
                 out << " --record " << history.assessments[static_cast<std::size_t>(column)].position;

@@ -9,11 +9,11 @@
 #include "cli/CsvFileRead.h"
 #include "cli/PathChecks.h"
 #include "reports/ImportRun.h"
-#include "reports/ReportsResult.h"
+#include "reports/ReportsError.h"
 #include "store/RandomSource.h"
 #include "store/RecordFormat.h"
+#include "store/StoreError.h"
 #include "store/StoreMessages.h"
-#include "store/StoreResult.h"
 
 namespace orva::cli {
 
@@ -29,45 +29,47 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     const ImportOutcome outcome =
         RunImport(csv, *recordFile, SystemClock::Instance(), DefaultRandomSource::Instance());
     if (outcome.problem) {
-        err << texts::kProgram << ": " << texts::kImportRefused << EscapedPath(csvPath) << ": "
+        err << texts::cli::kProgram << ": " << texts::cli::kImportRefused << EscapedPath(csvPath) << ": "
             << DescribeProblem(*outcome.problem) << '\n';
         return kExitRefused;
     }
-    if (outcome.code == kFileFull) {
-        err << texts::kProgram << ": " << texts::kImportTooMany << outcome.existingRecords
-            << texts::kImportTooManyMiddle << outcome.rows - outcome.repeated << texts::kImportTooManyEnd
-            << kMaxRecords << texts::kImportTooManyFinal << '\n';
+    if (!outcome.status && outcome.status.Error() == ReportsFailure(StoreError::FileFull)) {
+        err << texts::cli::kProgram << ": " << texts::cli::kImportTooMany << outcome.existingRecords
+            << texts::cli::kImportTooManyMiddle << outcome.rows - outcome.repeated
+            << texts::cli::kImportTooManyEnd << kMaxRecords << texts::cli::kImportTooManyFinal << '\n';
         return kExitRefused;
     }
-    if (outcome.code < 0) {
-        PrintMessage(err, SaveFailedMessage(outcome.code));
-        err << texts::kImportRefused << '\n';
+    if (!outcome.status) {
+        PrintMessage(err,
+                     SaveFailedMessage(outcome.status.Error().Store().value_or(StoreError::OtherFileError)));
+        err << texts::cli::kImportRefused << '\n';
         return kExitRefused;
     }
-    out << texts::kImported << outcome.appended << texts::kImportedInto << EscapedPath(*recordFile);
+    out << texts::cli::kImported << outcome.appended << texts::cli::kImportedInto << EscapedPath(*recordFile);
     if (outcome.appended > 0) {
-        out << texts::kImportedPositions << outcome.firstPosition << "-"
-            << outcome.firstPosition + outcome.appended - 1 << texts::kImportedEnd << '\n';
+        out << texts::cli::kImportedPositions << outcome.firstPosition << "-"
+            << outcome.firstPosition + outcome.appended - 1 << texts::cli::kImportedEnd << '\n';
     } else {
-        out << texts::kSentenceEnd << '\n';
+        out << texts::cli::kSentenceEnd << '\n';
     }
-    if (outcome.repeated > 0) out << outcome.repeated << texts::kImportRepeated << '\n';
-    out << texts::kImportEncoding << CsvEncodingName(outcome.encoding) << texts::kSentenceEnd << '\n';
+    if (outcome.repeated > 0) out << outcome.repeated << texts::cli::kImportRepeated << '\n';
+    out << texts::cli::kImportEncoding << CsvEncodingName(outcome.encoding) << texts::cli::kSentenceEnd
+        << '\n';
     return kExitSuccess;
 }
 
 constexpr ArgumentDefinition kArguments[] = {
-    {"CSV", texts::kImportCsvHelp, texts::kMissingArguments},
-    {"FILE", texts::kFileHelp, texts::kMissingArguments},
+    {"CSV", texts::cli::kImportCsvHelp, texts::cli::kMissingArguments},
+    {"FILE", texts::cli::kFileHelp, texts::cli::kMissingArguments},
 };
 
 }  // namespace
 
 constinit const CommandDefinition kImportCommand{
     .name = "import",
-    .synopsis = texts::kImportSynopsis,
-    .description = texts::kImportDescription,
-    .exitStatus = texts::kImportExitStatus,
+    .synopsis = texts::cli::kImportSynopsis,
+    .description = texts::cli::kImportDescription,
+    .exitStatus = texts::cli::kImportExitStatus,
     .arguments = kArguments,
     .options = {},
     .run = Run,

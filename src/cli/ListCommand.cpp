@@ -38,10 +38,10 @@ nlohmann::ordered_json ListDocument(const std::string& path, const RecordList& l
 }
 
 void WriteListTable(std::ostream& out, const std::string& path, const RecordList& list) {
-    out << texts::kFileLabel << OneLine(path) << '\n'
-        << texts::kSummaryRecords << list.RecordsInFile() << texts::kSummaryListed << list.RowCount()
-        << texts::kSummaryFailed << list.FailedPositions().size() << '\n';
-    TextTable table({std::begin(texts::kListHeadings), std::end(texts::kListHeadings)});
+    out << texts::cli::kFileLabel << OneLine(path) << '\n'
+        << texts::cli::kSummaryRecords << list.RecordsInFile() << texts::cli::kSummaryListed << list.RowCount()
+        << texts::cli::kSummaryFailed << list.FailedPositions().size() << '\n';
+    TextTable table({std::begin(texts::cli::kListHeadings), std::end(texts::cli::kListHeadings)});
     for (const RecordRow& row : list.Rows()) {
         table.AddRow({
             std::to_string(row.filePosition),
@@ -51,7 +51,7 @@ void WriteListTable(std::ostream& out, const std::string& path, const RecordList
             OneLine(Utf8(row.savedShown)),
             Utf8(row.reporterLabel),
             OneLine(Utf8(row.observerName)),
-            row.dataEntry == '1' ? texts::kPaper : texts::kOnScreen,
+            row.dataEntry == '1' ? texts::cli::kPaper : texts::cli::kOnScreen,
         });
     }
     table.Write(out);
@@ -77,9 +77,9 @@ constexpr OptionDefinition kOptions[] = {kJsonOption};
 
 constinit const CommandDefinition kListCommand{
     .name = "list",
-    .synopsis = texts::kListSynopsis,
-    .description = texts::kListDescription,
-    .exitStatus = texts::kListExitStatus,
+    .synopsis = texts::cli::kListSynopsis,
+    .description = texts::cli::kListDescription,
+    .exitStatus = texts::cli::kListExitStatus,
     .arguments = kArguments,
     .options = kOptions,
     .run = Run,

@@ -26,7 +26,8 @@ std::optional<std::string> ResolveRecordFile(std::string_view argument, std::ost
         return std::nullopt;
     }
     if (IsFolder(check.fullPath)) {
-        err << texts::kProgram << ": " << texts::kRecordFileIsFolder << EscapedPath(check.fullPath) << '\n';
+        err << texts::cli::kProgram << ": " << texts::cli::kRecordFileIsFolder << EscapedPath(check.fullPath)
+            << '\n';
         return std::nullopt;
     }
     return check.fullPath;

@@ -19,25 +19,25 @@ LoadedFile LoadRecordFile(const std::string& argument, RecordList& list, std::os
     }
     loaded.path = *path;
 
-    const int result = list.Load(loaded.path, true, false);
-    if (result == 0) return loaded;
+    const StoreResult<int> result = list.Load(loaded.path, true, false);
+    if (result.Ok() && *result == 0) return loaded;
     // The messages name the file as entered, without its extension; the path is the user's own
     // bytes, so it goes in after the product text is converted.
     const std::string name = RecordFilePath(loaded.path).WithoutExtension();
     if (const auto message = LoadResultMessage(result, std::string(1, kNameMarker))) PrintMessage(err, *message, name);
-    if (result < 0) {
+    if (!result) {
         loaded.status = kExitRefused;
         return loaded;
     }
     if (!list.FailedPositions().empty()) {
-        err << texts::kFailedPositions;
+        err << texts::cli::kFailedPositions;
         for (std::size_t i = 0; i < list.FailedPositions().size(); ++i) {
             err << (i == 0 ? "" : ", ") << list.FailedPositions()[i];
         }
         err << '\n';
     }
     if (list.RecordsBeyondCapacity() > 0) {
-        err << list.RecordsBeyondCapacity() << texts::kBeyondCapacity << kMaxRecords << texts::kBeyondCapacityEnd
+        err << list.RecordsBeyondCapacity() << texts::cli::kBeyondCapacity << kMaxRecords << texts::cli::kBeyondCapacityEnd
             << '\n';
     }
     loaded.status = kExitPartial;

@@ -17,7 +17,7 @@
 #include "reports/RtfReportWriter.h"
 #include "screening/ScreeningTexts.h"
 #include "store/StoreMessages.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #ifdef ORVA_CLI_PDF
 #include "cli/ToolkitMessages.h"
 #include "reports/print/OffscreenApplication.h"
@@ -34,18 +34,19 @@ constexpr std::size_t kMostRecords = 3;
 
 // Opens the report file: one that is there only with --replace, a record file never. Prints
 // why not and gives false.
-bool OpenReportFile(OutputFile& file, bool replace, std::ostream& err, const std::function<void(int)>& openFailed) {
-    int opened = file.Open(false);
-    if (opened == kFileExists) {
+bool OpenReportFile(OutputFile& file, bool replace, std::ostream& err,
+                    const std::function<void(StoreError)>& openFailed) {
+    StoreStatus opened = file.Open(false);
+    if (!opened && opened.Error() == StoreError::FileExists) {
         if (!replace) {
             PrintPlainMessage(err, FileExistsQuestion());
-            err << EscapedPath(file.Path()) << '\n' << texts::kUseReplace << '\n';
+            err << EscapedPath(file.Path()) << '\n' << texts::cli::kUseReplace << '\n';
             return false;
         }
         opened = file.Open(true);
     }
-    if (opened < 0) {
-        openFailed(opened);
+    if (!opened) {
+        openFailed(opened.Error());
         return false;
     }
     return true;
@@ -56,13 +57,15 @@ int WriteRtf(const ReportSet& reports, const std::string& rtfName, bool replace,
              std::ostream& err) {
     OutputFile file;
     file.SetPath(rtfName + orva::texts::kRtfSuffixLabel);
-    const auto openFailed = [&err, &rtfName](int code) { PrintPlainMessage(err, SaveFileOpenMessage(code, rtfName)); };
+    const auto openFailed = [&err, &rtfName](StoreError failure) {
+        PrintPlainMessage(err, SaveFileOpenMessage(failure, rtfName));
+    };
     if (!OpenReportFile(file, replace, err, openFailed)) return kExitRefused;
-    const long long written = WriteRtfReport(reports, file);
-    const long long failure = written < 0 ? written : file.Close();
-    if (failure < 0) {
+    const StoreStatus written = WriteRtfReport(reports, file);
+    const StoreStatus closed = written ? file.Close() : written;
+    if (!closed) {
         PrintPlainMessage(err, SaveNotWrittenMessage(rtfName));
-        err << texts::kReportIncompleteCode << failure << '\n';
+        err << texts::cli::kReportIncompleteCode << Code(closed.Error()) << '\n';
         return kExitRefused;
     }
     const UserMessage saved = SaveSuccessfulMessage(rtfName);
@@ -77,28 +80,27 @@ int WritePdf(const ReportSet& reports, const std::string& path, bool replace, st
     OutputFile file;
     file.SetPath(path);
     const auto notWritten = [&err, &path](long long code) {
-        err << texts::kProgram << ": " << texts::kPdfNotWritten << EscapedPath(path) << " (" << code << ")\n";
+        err << texts::cli::kProgram << ": " << texts::cli::kPdfNotWritten << EscapedPath(path) << " (" << code << ")\n";
         return kExitRefused;
     };
-    const auto openFailed = [&err, &path, &notWritten](int code) {
-        if (code == kOutputIsRecordFile) {
+    const auto openFailed = [&err, &path, &notWritten](StoreError failure) {
+        if (failure == StoreError::OutputIsRecordFile) {
             PrintPlainMessage(err, OutputIsRecordFileMessage(path));
         } else {
-            notWritten(code);
+            notWritten(Code(failure));
         }
     };
     if (!OpenReportFile(file, replace, err, openFailed)) return kExitRefused;
     std::string pdf;
-    int result = kStoreOk;
-    {
+    const PrintStatus rendered = [&reports, &pdf] {
         const OffscreenApplication drawing;
-        result = RenderPdfReport(reports, pdf);
-    }
-    if (result < 0) return notWritten(result);
-    const long long written = file.Write(pdf.data(), pdf.size());
-    const long long failure = written < 0 ? written : file.Close();
-    if (failure < 0) return notWritten(failure);
-    out << texts::kPdfWritten << EscapedPath(path) << '\n';
+        return RenderPdfReport(reports, pdf);
+    }();
+    if (!rendered) return notWritten(static_cast<int>(rendered.Error()));
+    const StoreStatus written = file.Write(pdf.data(), pdf.size());
+    const StoreStatus closed = written ? file.Close() : written;
+    if (!closed) return notWritten(Code(closed.Error()));
+    out << texts::cli::kPdfWritten << EscapedPath(path) << '\n';
     return kExitSuccess;
 }
 #endif
@@ -109,16 +111,16 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     const std::string rtfName = rtf ? WithoutExtension(*rtf, orva::texts::kRtfSuffixLabel) : std::string();
     const bool haveRtf = rtf.has_value();
     const std::string pdfPath = line.Last(kPdf).value_or("");
-    if (positions.empty()) return UsageError(err, texts::kNoRecordChosen);
+    if (positions.empty()) return UsageError(err, texts::cli::kNoRecordChosen);
     if (positions.size() > kMostRecords) {
         PrintMessage(err, {orva::texts::kTooManySelectionsCaption, orva::texts::kTooManySelections,
                            MessageIcon::Stop});
         return kExitRefused;
     }
-    if (!haveRtf && pdfPath.empty()) return UsageError(err, texts::kNoRtfFile);
-    if (haveRtf && !pdfPath.empty()) return UsageError(err, texts::kRtfOrPdf);
+    if (!haveRtf && pdfPath.empty()) return UsageError(err, texts::cli::kNoRtfFile);
+    if (haveRtf && !pdfPath.empty()) return UsageError(err, texts::cli::kRtfOrPdf);
 #ifndef ORVA_CLI_PDF
-    if (!pdfPath.empty()) return UsageError(err, texts::kNoPdfInThisBuild);
+    if (!pdfPath.empty()) return UsageError(err, texts::cli::kNoPdfInThisBuild);
 #endif
     if (haveRtf) {
         if (const auto refusal = CheckSaveFileName(rtfName)) {
@@ -141,8 +143,8 @@ int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
 constexpr ArgumentDefinition kArguments[] = {kRecordFileArgument};
 constexpr OptionDefinition kOptions[] = {
     kRecordOption,
-    {kRtf, "OUT", texts::kRtfHelp},
-    {kPdf, "OUT", texts::kPdfHelp},
+    {kRtf, "OUT", texts::cli::kRtfHelp},
+    {kPdf, "OUT", texts::cli::kPdfHelp},
     kReplaceOption,
 };
 
@@ -150,9 +152,9 @@ constexpr OptionDefinition kOptions[] = {
 
 constinit const CommandDefinition kReportCommand{
     .name = "report",
-    .synopsis = texts::kReportSynopsis,
-    .description = texts::kReportDescription,
-    .exitStatus = texts::kReportExitStatus,
+    .synopsis = texts::cli::kReportSynopsis,
+    .description = texts::cli::kReportDescription,
+    .exitStatus = texts::cli::kReportExitStatus,
     .arguments = kArguments,
     .options = kOptions,
     .run = Run,

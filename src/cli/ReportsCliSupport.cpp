@@ -3,20 +3,21 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
-#include "reports/ReportsResult.h"
+#include "reports/ReportsError.h"
 
 namespace orva::cli {
 
 void PrintPlainMessage(std::ostream& stream, const UserMessage& message) {
-    stream << texts::kProgram << ": " << EscapedMessage(message.caption) << '\n'
+    stream << texts::cli::kProgram << ": " << EscapedMessage(message.caption) << '\n'
            << EscapedMessage(message.text) << '\n';
 }
 
-void PrintPasswordsNotLoaded(std::ostream& err, const ExportPasswords& passwords, int code) {
-    const bool unsafe = code == kPasswordFileUnsafe;
-    err << texts::kProgram << ": " << (unsafe ? texts::kPasswordsUnsafe : texts::kPasswordsUnreadable)
-        << EscapedPath(unsafe ? passwords.UntrustedPath() : passwords.FilePath()) << texts::kErrorCode << code
-        << texts::kErrorCodeEnd << '\n';
+void PrintPasswordsNotLoaded(std::ostream& err, const ExportPasswords& passwords, ReportsFailure failure) {
+    const bool unsafe = failure.Is(ReportsError::PasswordFileUnsafe);
+    err << texts::cli::kProgram << ": "
+        << (unsafe ? texts::cli::kPasswordsUnsafe : texts::cli::kPasswordsUnreadable)
+        << EscapedPath(unsafe ? passwords.UntrustedPath() : passwords.FilePath()) << texts::cli::kErrorCode
+        << failure.Code() << texts::cli::kErrorCodeEnd << '\n';
 }
 
 std::string WithoutExtension(std::string_view name, std::string_view extension) {

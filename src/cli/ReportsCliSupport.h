@@ -14,9 +14,9 @@ namespace orva::cli {
 // product's own words in it are plain ASCII, with its control characters escaped.
 void PrintPlainMessage(std::ostream& stream, const UserMessage& message);
 
-// Why the export passwords could not be read (`code`, from Load), with what an administrator
+// Why the export passwords could not be read (`failure`, from Load), with what an administrator
 // must put right when they are not safe.
-void PrintPasswordsNotLoaded(std::ostream& err, const ExportPasswords& passwords, int code);
+void PrintPasswordsNotLoaded(std::ostream& err, const ExportPasswords& passwords, ReportsFailure failure);
 
 // The name without `extension` when it ends in it.
 std::string WithoutExtension(std::string_view name, std::string_view extension);

@@ -6,7 +6,7 @@
 #include "cli/CommandLine.h"
 #include "reports/ExportPasswords.h"
 #include "cli/ReportsCliSupport.h"
-#include "reports/ReportsResult.h"
+#include "reports/ReportsError.h"
 #include "cli/SecretInput.h"
 
 namespace orva::cli {
@@ -14,70 +14,70 @@ namespace orva::cli {
 namespace {
 
 int Refused(std::ostream& err, const char* text, int code = 0) {
-    err << texts::kProgram << ": " << text;
-    if (code != 0) err << texts::kErrorCode << code << texts::kErrorCodeEnd;
+    err << texts::cli::kProgram << ": " << text;
+    if (code != 0) err << texts::cli::kErrorCode << code << texts::cli::kErrorCodeEnd;
     err << '\n';
     return kExitRefused;
 }
 
-const char* RefusalText(int code) {
-    switch (code) {
-        case kPasswordHasCapitals:
-            return texts::kPasswordHasCapitals;
-        case kPasswordNotPlainText:
-            return texts::kPasswordNotPlainText;
-        case kPasswordTooLong:
-            return texts::kPasswordTooLong;
-        case kPasswordTooShort:
-            return texts::kPasswordTooShort;
+const char* RefusalText(ReportsError refusal) {
+    switch (refusal) {
+        case ReportsError::PasswordHasCapitals:
+            return texts::cli::kPasswordHasCapitals;
+        case ReportsError::PasswordNotPlainText:
+            return texts::cli::kPasswordNotPlainText;
+        case ReportsError::PasswordTooLong:
+            return texts::cli::kPasswordTooLong;
+        case ReportsError::PasswordTooShort:
+            return texts::cli::kPasswordTooShort;
         default:
-            return texts::kPasswordHashFailed;
+            return texts::cli::kPasswordHashFailed;
     }
 }
 
 int Run(const ParsedCommand& line, std::ostream& out, std::ostream& err) {
     const std::string& slotText = line.Arguments()[0];
     if (slotText.size() != 1 || slotText[0] < '1' || slotText[0] > '3') {
-        return UsageError(err, texts::kBadSlot, slotText);
+        return UsageError(err, texts::cli::kBadSlot, slotText);
     }
     const int slot = slotText[0] - '0';
 
     ExportPasswords passwords;
-    const int loaded = passwords.Load();
-    if (loaded < 0) {
-        PrintPasswordsNotLoaded(err, passwords, loaded);
+    const ReportsStatus loaded = passwords.Load();
+    if (!loaded) {
+        PrintPasswordsNotLoaded(err, passwords, loaded.Error());
         return kExitRefused;
     }
     std::string first;
     std::string second;
-    if (!ReadSecretLine(texts::kNewPasswordPrompt, first, err) ||
-        !ReadSecretLine(texts::kRepeatPasswordPrompt, second, err)) {
-        return Refused(err, texts::kNoPasswordEntered);
+    if (!ReadSecretLine(texts::cli::kNewPasswordPrompt, first, err) ||
+        !ReadSecretLine(texts::cli::kRepeatPasswordPrompt, second, err)) {
+        return Refused(err, texts::cli::kNoPasswordEntered);
     }
-    if (first != second) return Refused(err, texts::kPasswordsDiffer);
-    const int set = passwords.Set(slot, first);
-    if (set < 0) return Refused(err, RefusalText(set));
-    const int saved = passwords.Save();
-    if (saved < 0) {
-        err << texts::kProgram << ": " << texts::kPasswordNotSaved << EscapedPath(passwords.FilePath())
-            << texts::kErrorCode << saved << texts::kErrorCodeEnd << '\n'
-            << texts::kPasswordNotSavedHint << '\n';
+    if (first != second) return Refused(err, texts::cli::kPasswordsDiffer);
+    const Status<ReportsError> set = passwords.Set(slot, first);
+    if (!set) return Refused(err, RefusalText(set.Error()));
+    const StoreStatus saved = passwords.Save();
+    if (!saved) {
+        err << texts::cli::kProgram << ": " << texts::cli::kPasswordNotSaved << EscapedPath(passwords.FilePath())
+            << texts::cli::kErrorCode << Code(saved.Error()) << texts::cli::kErrorCodeEnd << '\n'
+            << texts::cli::kPasswordNotSavedHint << '\n';
         return kExitRefused;
     }
-    out << texts::kPasswordSet << slot
-        << (first.empty() ? texts::kPasswordClearedEnd : texts::kPasswordSetEnd) << '\n';
+    out << texts::cli::kPasswordSet << slot
+        << (first.empty() ? texts::cli::kPasswordClearedEnd : texts::cli::kPasswordSetEnd) << '\n';
     return kExitSuccess;
 }
 
-constexpr ArgumentDefinition kArguments[] = {{"SLOT", texts::kSlotHelp, texts::kMissingArguments}};
+constexpr ArgumentDefinition kArguments[] = {{"SLOT", texts::cli::kSlotHelp, texts::cli::kMissingArguments}};
 
 }  // namespace
 
 constinit const CommandDefinition kSetExportPasswordCommand{
     .name = "set-export-password",
-    .synopsis = texts::kSetExportPasswordSynopsis,
-    .description = texts::kSetExportPasswordDescription,
-    .exitStatus = texts::kSetExportPasswordExitStatus,
+    .synopsis = texts::cli::kSetExportPasswordSynopsis,
+    .description = texts::cli::kSetExportPasswordDescription,
+    .exitStatus = texts::cli::kSetExportPasswordExitStatus,
     .arguments = kArguments,
     .options = {},
     .run = Run,

@@ -22,14 +22,12 @@ int ReadNumber(std::string_view s) {
     return value;
 }
 
-// Reads an 8-digit YYYYMMDD text; -1 unless it is exactly 8 characters. A text that is
+// Reads an 8-digit YYYYMMDD text; nothing unless it is exactly 8 characters. A text that is
 // 8 characters but not all digits cannot be a date and is refused as well.
-int ReadStoredDate(const std::string& text, int& year, int& month, int& day) {
-    if (text.size() != 8 || !IsAllDigits(text)) return -1;
-    year = ReadNumber(std::string_view(text).substr(0, 4));
-    month = ReadNumber(std::string_view(text).substr(4, 2));
-    day = ReadNumber(std::string_view(text).substr(6, 2));
-    return 0;
+std::optional<Date> ReadStoredDate(const std::string& text) {
+    if (text.size() != 8 || !IsAllDigits(text)) return std::nullopt;
+    const std::string_view v(text);
+    return Date{ReadNumber(v.substr(0, 4)), ReadNumber(v.substr(4, 2)), ReadNumber(v.substr(6, 2))};
 }
 
 std::string FormatDate(int year, int month, int day) {
@@ -63,7 +61,6 @@ void AssessmentRecord::Reset() {
     reporter_ = kReporterNotSet;
     dataEntry_ = kOnScreen;
     responses_.fill(kHeldNeverSet);
-    endorsements_.fill(0);
 }
 
 void AssessmentRecord::SetText(TextField field, std::string_view text) {
@@ -138,27 +135,25 @@ int AssessmentRecord::SetBirthDate(int year, int month, int day) {
 int AssessmentRecord::SetCompletionDate(int year, int month, int day, const Clock& clock) {
     if (IsValidDate(year, month, day) != kValidDate) return -1;
     const LocalDateTime now = clock.Now();
-    int order = 0;
-    if (CompareDates({year, month, day}, {now.year, now.month, now.day}, order) == 0 && order < 0) return -2;
+    if (CompareDates({year, month, day}, {now.year, now.month, now.day}).value_or(0) < 0) return -2;
     SetText(TextField::CompletionDate, FormatDate(year, month, day));
     return 0;
 }
 
-int AssessmentRecord::GetBirthDate(int& year, int& month, int& day) const {
-    return ReadStoredDate(GetText(TextField::BirthDate), year, month, day);
+std::optional<Date> AssessmentRecord::GetBirthDate() const {
+    return ReadStoredDate(GetText(TextField::BirthDate));
 }
 
-int AssessmentRecord::GetCompletionDate(int& year, int& month, int& day) const {
-    return ReadStoredDate(GetText(TextField::CompletionDate), year, month, day);
+std::optional<Date> AssessmentRecord::GetCompletionDate() const {
+    return ReadStoredDate(GetText(TextField::CompletionDate));
 }
 
-int AssessmentRecord::GetSaveDateTime(LocalDateTime& when) const {
+std::optional<LocalDateTime> AssessmentRecord::GetSaveDateTime() const {
     const std::string text = GetText(TextField::SaveDateTime);
-    if (text.size() != 14 || !IsAllDigits(text)) return -1;
+    if (text.size() != 14 || !IsAllDigits(text)) return std::nullopt;
     const std::string_view v(text);
-    when = {ReadNumber(v.substr(0, 4)), ReadNumber(v.substr(4, 2)),  ReadNumber(v.substr(6, 2)),
-            ReadNumber(v.substr(8, 2)), ReadNumber(v.substr(10, 2)), ReadNumber(v.substr(12, 2))};
-    return 0;
+    return LocalDateTime{ReadNumber(v.substr(0, 4)), ReadNumber(v.substr(4, 2)),  ReadNumber(v.substr(6, 2)),
+                         ReadNumber(v.substr(8, 2)), ReadNumber(v.substr(10, 2)), ReadNumber(v.substr(12, 2))};
 }
 
 void AssessmentRecord::SetStoredSaveDateTime(const LocalDateTime& when) {
@@ -168,33 +163,17 @@ void AssessmentRecord::SetStoredSaveDateTime(const LocalDateTime& when) {
     SetText(TextField::SaveDateTime, buffer);
 }
 
-int AssessmentRecord::AgeAtCompletion(int& age) const {
-    Date birth;
-    Date completion;
-    if (GetBirthDate(birth.year, birth.month, birth.day) != 0) return -1;
-    if (GetCompletionDate(completion.year, completion.month, completion.day) != 0) return -1;
-    return AgeInYears(birth, completion, age) == 0 ? 0 : -1;
+std::optional<int> AssessmentRecord::AgeAtCompletion() const {
+    const std::optional<Date> birth = GetBirthDate();
+    const std::optional<Date> completion = GetCompletionDate();
+    if (!birth || !completion) return std::nullopt;
+    return AgeInYears(*birth, *completion);
 }
 
 const char* AssessmentRecord::GetItemText(int item) const {
     if (item < 0 || item >= kResponseSlots) return "";
     const int row = (reporter_ >= kSelf && reporter_ <= kTeacher) ? reporter_ : kSelf;
     return ItemCatalogue::Wording(row, item);
-}
-
-void AssessmentRecord::ComputeEndorsements() {
-    for (int i = 0; i < kResponseSlots; ++i) {
-        const int held = responses_[i];
-        endorsements_[i] = (held >= 3 && held <= 6) ? 1 : 0;
-    }
-    for (int item : ItemCatalogue::AnswerTwoEndorsedItems()) {
-        if (responses_[item] == 2) endorsements_[item] = 1;
-    }
-}
-
-int AssessmentRecord::EndorsementFlag(int item) const {
-    if (item < 0 || item >= kResponseSlots) return 0;
-    return endorsements_[item];
 }
 
 bool AssessmentRecord::SameContent(const AssessmentRecord& other) const {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -62,7 +63,7 @@ public:
     AssessmentRecord();
 
     // Empties every field: texts and dates empty, gender 'U', reporter not set, data entry
-    // On-Screen, every response never set, endorsement flags zero.
+    // On-Screen, every response never set.
     void Reset();
 
     // Generic text access; the setter cuts to the field's maximum and never fails.
@@ -121,19 +122,16 @@ public:
     // Dates. Set*: -1 invalid date; SetCompletionDate also -2 for a date after today.
     int SetBirthDate(int year, int month, int day);
     int SetCompletionDate(int year, int month, int day, const Clock& clock = SystemClock::Instance());
-    int GetBirthDate(int& year, int& month, int& day) const;
-    int GetCompletionDate(int& year, int& month, int& day) const;
-    int GetSaveDateTime(LocalDateTime& when) const;
-    int AgeAtCompletion(int& age) const;
+    // Get*: nothing unless the stored text is a date (any 8 digits) or date-time (14 digits).
+    [[nodiscard]] std::optional<Date> GetBirthDate() const;
+    [[nodiscard]] std::optional<Date> GetCompletionDate() const;
+    [[nodiscard]] std::optional<LocalDateTime> GetSaveDateTime() const;
+    // Whole years from birth to completion; nothing unless both are valid dates.
+    [[nodiscard]] std::optional<int> AgeAtCompletion() const;
 
     // Wording of an item for the record's reporter (Self when not set), as the item catalogue
     // holds it; item 0 is the lead-in, items outside 0..190 read as empty.
     const char* GetItemText(int item) const;
-
-    // Screening support: flag 1 for an answer 3..5 (a held 6 too), and for an answer 2 on the
-    // seven conduct items where "Sometimes" already counts.
-    void ComputeEndorsements();
-    int EndorsementFlag(int item) const;
 
     // Same person, answers and details, byte for byte; the save date-time and data entry
     // mode are not compared, and blank equals never set.
@@ -162,7 +160,6 @@ private:
     int reporter_ = kReporterNotSet;
     char dataEntry_ = kOnScreen;
     std::array<int, kResponseSlots> responses_{};
-    std::array<int, kResponseSlots> endorsements_{};
 };
 
 // Display names used by the reports and lists.

@@ -16,20 +16,19 @@ int IsValidDate(int year, int month, int day) {
     return kValidDate;
 }
 
-int AgeInYears(const Date& from, const Date& to, int& age) {
-    if (IsValidDate(from) != kValidDate || IsValidDate(to) != kValidDate) return -1;
-    age = to.year - from.year;
+std::optional<int> AgeInYears(const Date& from, const Date& to) {
+    if (IsValidDate(from) != kValidDate || IsValidDate(to) != kValidDate) return std::nullopt;
+    int age = to.year - from.year;
     if (to.month < from.month || (to.month == from.month && to.day < from.day)) --age;
-    return 0;
+    return age;
 }
 
-int CompareDates(const Date& first, const Date& second, int& order) {
-    if (IsValidDate(first) != kValidDate || IsValidDate(second) != kValidDate) return -1;
+std::optional<int> CompareDates(const Date& first, const Date& second) {
+    if (IsValidDate(first) != kValidDate || IsValidDate(second) != kValidDate) return std::nullopt;
     auto key = [](const Date& d) { return d.year * 10000 + d.month * 100 + d.day; };
     const int a = key(first);
     const int b = key(second);
-    order = a < b ? 1 : (a == b ? 0 : -1);
-    return 0;
+    return a < b ? 1 : (a == b ? 0 : -1);
 }
 
 }  // namespace orva

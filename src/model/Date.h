@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include <optional>
+
 namespace orva {
 
 // A calendar date as entered: year, month and day as plain numbers.
@@ -20,12 +22,12 @@ inline constexpr int kBadDay = -3;
 int IsValidDate(int year, int month, int day);
 inline int IsValidDate(const Date& d) { return IsValidDate(d.year, d.month, d.day); }
 
-// Whole years from `from` to `to` (negative when `to` lies before `from`).
-// Result -1 when either date is invalid, else 0 with `age` set.
-int AgeInYears(const Date& from, const Date& to, int& age);
+// Whole years from `from` to `to` (negative when `to` lies before `from`); nothing when either
+// date is invalid.
+[[nodiscard]] std::optional<int> AgeInYears(const Date& from, const Date& to);
 
-// Result -1 when either date is invalid, else 0 with `order` 1 when `first` is earlier,
-// 0 when equal and -1 when later.
-int CompareDates(const Date& first, const Date& second, int& order);
+// 1 when `first` is earlier, 0 when equal and -1 when later; nothing when either date is
+// invalid.
+[[nodiscard]] std::optional<int> CompareDates(const Date& first, const Date& second);
 
 }  // namespace orva

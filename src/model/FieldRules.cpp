@@ -58,8 +58,7 @@ std::optional<RuleFailure> CheckNamesAndBirth(const PersonEntry& e, const Date& 
     if (IsValidDate(ToDate(birth)) != kValidDate)
         return RuleFailure{step, texts::kIncorrectDate, texts::kBirthDateIncorrect, FocusField::BirthDay};
     step = 5;
-    int age = 0;
-    if (AgeInYears(ToDate(birth), today, age) != 0 || age < 1)
+    if (AgeInYears(ToDate(birth), today).value_or(0) < 1)
         return RuleFailure{step, texts::kIncorrectDate, tooYoung, FocusField::BirthDay};
     return std::nullopt;
 }
@@ -93,14 +92,14 @@ std::optional<RuleFailure> CheckRespondentDetails(const DetailsEntry& e, const D
     const Date done = ToDate(completion);
     if (IsValidDate(done) != kValidDate)
         return RuleFailure{7, texts::kIncorrectDate, texts::kCompletionIncorrect, FocusField::CompletionDay};
-    int sinceCompletion = 0;
     const bool kept = keptCompletion && keptCompletion->year == done.year && keptCompletion->month == done.month &&
                       keptCompletion->day == done.day;
-    if (AgeInYears(done, today, sinceCompletion) != 0 || sinceCompletion < 0 || (sinceCompletion > 1 && !kept))
+    const std::optional<int> sinceCompletion = AgeInYears(done, today);
+    if (!sinceCompletion || *sinceCompletion < 0 || (*sinceCompletion > 1 && !kept))
         return RuleFailure{8, texts::kIncorrectDate, texts::kCompletionWindow, FocusField::CompletionDay};
     const DateFields birth{e.birthDay, e.birthMonth, e.birthYear, FocusField::None, FocusField::None, FocusField::None};
-    int age = 0;
-    if (AgeInYears(ToDate(birth), done, age) != 0 || age < 1 || age > 17)
+    const int age = AgeInYears(ToDate(birth), done).value_or(0);
+    if (age < 1 || age > 17)
         return RuleFailure{9, texts::kIncorrectDate, texts::kAgeAtCompletion, FocusField::CompletionDay};
     return std::nullopt;
 }
@@ -141,9 +140,9 @@ std::string AgeText(int age) {
 }
 
 std::string AgeTextFor(const Date& birth, const Date& completion) {
-    int age = 0;
-    if (AgeInYears(birth, completion, age) != 0) return {};
-    return AgeText(age);
+    const std::optional<int> age = AgeInYears(birth, completion);
+    if (!age) return {};
+    return AgeText(*age);
 }
 
 SchoolYearCheck NormaliseSchoolYear(std::string_view text) {

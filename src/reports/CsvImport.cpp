@@ -10,7 +10,7 @@
 #include "model/FieldRules.h"
 #include "model/ItemCatalogue.h"
 #include "reports/CsvFormat.h"
-#include "reports/ReportsResult.h"
+#include "reports/ReportsError.h"
 #include "reports/ReportsTexts.h"
 #include "store/RecordFormat.h"
 
@@ -73,9 +73,7 @@ int Number(std::string_view s) {
 
 // -1, 0 or 1 as `first` lies before, on or after `second`; both valid.
 int Order(const Date& first, const Date& second) {
-    int order = 0;
-    CompareDates(first, second, order);
-    return -order;
+    return -CompareDates(first, second).value_or(0);
 }
 
 // Raised by the checks of one row; caught once per row.
@@ -186,10 +184,10 @@ class RowReader {
         const Date day{when.year, when.month, when.day};
         if (IsValidDate(day) != kValidDate || when.hour > 23 || when.minute > 59 || when.second > 59)
             return false;
-        Date dated;
-        if (record.GetBirthDate(dated.year, dated.month, dated.day) == 0 && Order(day, dated) < 0)
-            return false;
-        return record.GetCompletionDate(dated.year, dated.month, dated.day) != 0 || Order(day, dated) >= 0;
+        const std::optional<Date> birth = record.GetBirthDate();
+        if (birth && Order(day, *birth) < 0) return false;
+        const std::optional<Date> completion = record.GetCompletionDate();
+        return !completion || Order(day, *completion) >= 0;
     }
 
     // A text as the export writes it, in Windows-1252. Control characters (tabs apart) and the
@@ -247,9 +245,9 @@ class RowReader {
 static_assert(std::size(texts::kCsvProblems) == static_cast<std::size_t>(CsvProblem::NotAskedOfTeachers) + 1,
               "one text per problem");
 
-CsvImportResult Refused(int code, int line, CsvProblem problem, int column = -1, int limit = 0) {
+CsvImportResult Refused(ReportsError error, int line, CsvProblem problem, int column = -1, int limit = 0) {
     CsvImportResult result;
-    result.code = code;
+    result.status = error;
     result.problem = CsvImportProblem{line, column, problem, limit};
     return result;
 }
@@ -303,25 +301,25 @@ CsvImportResult DecodeRows(std::string_view bytes, CsvEncoding encoding, const C
 
         if (line == 1) {
             if (text != HeaderRow()) {
-                return Refused(kImportBadHeader, 1, CsvProblem::BadHeader);
+                return Refused(ReportsError::ImportBadHeader, 1, CsvProblem::BadHeader);
             }
             continue;
         }
         if (result.records.size() == static_cast<std::size_t>(kMaxRecords)) {
-            return Refused(kImportFileFull, line, CsvProblem::TooManyRows, -1, kMaxRecords);
+            return Refused(ReportsError::ImportFileFull, line, CsvProblem::TooManyRows, -1, kMaxRecords);
         }
         const std::vector<std::string_view> cells = Split(text);
         if (cells.size() != static_cast<std::size_t>(kCsvColumns)) {
-            return Refused(kImportBadRow, line, CsvProblem::ColumnCount, -1, static_cast<int>(cells.size()));
+            return Refused(ReportsError::ImportBadRow, line, CsvProblem::ColumnCount, -1, static_cast<int>(cells.size()));
         }
         try {
             result.records.push_back(RowReader(cells, encoding, clock).Read());
         } catch (const RowError& error) {
-            return Refused(kImportBadRow, line, error.problem, error.column, error.limit);
+            return Refused(ReportsError::ImportBadRow, line, error.problem, error.column, error.limit);
         }
     }
-    if (line == 0) return Refused(kImportBadHeader, 1, CsvProblem::EmptyFile);
-    if (result.records.empty()) return Refused(kImportNoRows, line, CsvProblem::NoRows);
+    if (line == 0) return Refused(ReportsError::ImportBadHeader, 1, CsvProblem::EmptyFile);
+    if (result.records.empty()) return Refused(ReportsError::ImportNoRows, line, CsvProblem::NoRows);
     return result;
 }
 

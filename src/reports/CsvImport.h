@@ -9,6 +9,7 @@
 #include "model/AssessmentRecord.h"
 #include "model/Clock.h"
 #include "reports/CsvEncoding.h"
+#include "reports/ReportsError.h"
 
 namespace orva {
 
@@ -56,7 +57,7 @@ struct CsvImportProblem {
 };
 
 struct CsvImportResult {
-    int code = 0;  // 0, or kImportBadHeader, kImportBadRow, kImportNoRows, kImportFileFull
+    Status<ReportsError> status;  // ImportBadHeader, ImportBadRow, ImportNoRows or ImportFileFull
     std::vector<AssessmentRecord> records;
     std::optional<CsvImportProblem> problem;
     CsvEncoding encoding = CsvEncoding::Windows1252;

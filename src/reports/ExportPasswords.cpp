@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "reports/PasswordFileTrust.h"
-#include "reports/ReportsResult.h"
+#include "reports/ReportsError.h"
 #include "reports/ReportsTexts.h"
 #include "settings/DevelopmentOverride.h"
 #include "store/OutputFile.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
@@ -43,42 +43,42 @@ constexpr int kMostPolls = 1200;
 
 int OpenWhenFree(FileSystem& fs, const std::string& path, FileSystem::Handle& handle) {
     bool created = false;
-    int opened = kSharingViolation;
-    for (int poll = 0; poll < kMostPolls && opened == kSharingViolation; ++poll) {
+    int opened = Code(StoreError::SharingViolation);
+    for (int poll = 0; poll < kMostPolls && opened == Code(StoreError::SharingViolation); ++poll) {
         if (poll > 0) std::this_thread::sleep_for(kBusyPoll);
         opened = fs.Open(path, OpenMode::ReadOnly, 0, handle, created);
     }
     return opened;
 }
 
-int ReadWhole(FileSystem& fs, const std::string& path, const std::string& folder, bool developersOwn,
-              std::string& content, std::string& untrusted) {
+ReportsStatus ReadWhole(FileSystem& fs, const std::string& path, const std::string& folder, bool developersOwn,
+                        std::string& content, std::string& untrusted) {
     FileFacts there;
     const int found = fs.Facts(path, there);
     // Nothing there, not even the folder: no passwords have been set.
-    if (found == kFileNotFound || found == kBadPath) return kFileNotFound;
-    if (found < 0) return found;
+    if (found == Code(StoreError::FileNotFound) || found == Code(StoreError::BadPath)) return StoreError::FileNotFound;
+    if (found < 0) return ErrorOfCode(found);
 
     FileSystem::Handle handle = -1;
     const int opened = OpenWhenFree(fs, path, handle);
-    if (opened == kInvalidFile) {
+    if (opened == Code(StoreError::InvalidFile)) {
         untrusted = path;
-        return kPasswordFileUnsafe;
+        return ReportsError::PasswordFileUnsafe;
     }
-    if (opened < 0) return opened;
+    if (opened < 0) return ErrorOfCode(opened);
     untrusted = FirstUntrustedOfPasswordFile(fs, handle, path, folder, developersOwn);
-    int result = untrusted.empty() ? kReportsOk : kPasswordFileUnsafe;
+    ReportsStatus result = untrusted.empty() ? ReportsStatus() : ReportsStatus(ReportsError::PasswordFileUnsafe);
     std::vector<char> buffer(kLargestFile + 1);
     long long total = 0;
-    if (result == kReportsOk) {
+    if (result) {
         total = fs.ReadAt(handle, 0, buffer.data(), buffer.size());
-        if (total < 0) result = static_cast<int>(total);
+        if (total < 0) result = ReportsFailure(ErrorOfCode(static_cast<int>(total)));
     }
     fs.Close(handle);
-    if (result != kReportsOk) return result;
-    if (total > static_cast<long long>(kLargestFile)) return kPasswordFileMalformed;
+    if (!result) return result;
+    if (total > static_cast<long long>(kLargestFile)) return ReportsError::PasswordFileMalformed;
     content.assign(buffer.data(), static_cast<std::size_t>(total));
-    return kReportsOk;
+    return {};
 }
 
 #ifdef _WIN32
@@ -131,16 +131,16 @@ std::string ExportPasswords::FilePath() const {
     return folder_ + "/" + texts::kPasswordFileName;
 }
 
-int ExportPasswords::Load() {
+ReportsStatus ExportPasswords::Load() {
     hashes_ = {};
     untrusted_.clear();
     std::string content;
     // The machine folder must be the administrator's alone; one named for development may be
     // the developer's.
     const bool developersOwn = folder_ != SystemSettingsFolder();
-    const int read = ReadWhole(*fs_, FilePath(), folder_, developersOwn, content, untrusted_);
-    if (read == kFileNotFound) return kReportsOk;
-    if (read < 0) return read;
+    const ReportsStatus read = ReadWhole(*fs_, FilePath(), folder_, developersOwn, content, untrusted_);
+    if (!read && read.Error() == ReportsFailure(StoreError::FileNotFound)) return {};
+    if (!read) return read;
 
     std::array<std::string, kExportPasswordSlots> hashes;
     int slot = 0;
@@ -150,32 +150,32 @@ int ExportPasswords::Load() {
         const std::string_view line = rest.substr(0, end);
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
         if (!line.empty() && line.front() == '#') continue;
-        if (slot == kExportPasswordSlots) return kPasswordFileMalformed;
+        if (slot == kExportPasswordSlots) return ReportsError::PasswordFileMalformed;
         if (!line.empty() &&
             (line.substr(0, kHashPrefix.size()) != kHashPrefix || line.size() >= crypto_pwhash_STRBYTES)) {
-            return kPasswordFileMalformed;
+            return ReportsError::PasswordFileMalformed;
         }
         hashes[slot++] = std::string(line);
     }
     hashes_ = hashes;
-    return kReportsOk;
+    return {};
 }
 
-int ExportPasswords::Save() const {
+StoreStatus ExportPasswords::Save() const {
     const int made = fs_->CreateFolder(folder_);
-    if (made < 0) return made;
+    if (made < 0) return ErrorOfCode(made);
     std::string text = std::string(kFileComment) + "\n";
     for (const std::string& hash : hashes_) text += hash + "\n";
 
     // Written whole beside the old file and put in its place in one step.
     OutputFile file(*fs_, kPasswordFilePermissions);
     file.SetPath(FilePath());
-    const int opened = file.Open(true);
-    if (opened < 0) return opened;
-    const long long written = file.Write(text.data(), text.size());
-    if (written < 0) {
+    const StoreStatus opened = file.Open(true);
+    if (!opened) return opened;
+    const StoreStatus written = file.Write(text.data(), text.size());
+    if (!written) {
         file.Discard();
-        return static_cast<int>(written);
+        return written;
     }
     return file.Close();
 }
@@ -191,32 +191,32 @@ bool ExportPasswords::AnySet() const {
     return false;
 }
 
-int ExportPasswords::CheckNew(std::string_view password) {
-    if (password.size() > kMaxExportPasswordLength) return kPasswordTooLong;
-    if (!password.empty() && password.size() < kMinExportPasswordLength) return kPasswordTooShort;
+Status<ReportsError> ExportPasswords::CheckNew(std::string_view password) {
+    if (password.size() > kMaxExportPasswordLength) return ReportsError::PasswordTooLong;
+    if (!password.empty() && password.size() < kMinExportPasswordLength) return ReportsError::PasswordTooShort;
     for (char c : password) {
-        if (c < 0x20 || c > 0x7e) return kPasswordNotPlainText;
-        if (c >= 'A' && c <= 'Z') return kPasswordHasCapitals;
+        if (c < 0x20 || c > 0x7e) return ReportsError::PasswordNotPlainText;
+        if (c >= 'A' && c <= 'Z') return ReportsError::PasswordHasCapitals;
     }
-    return kReportsOk;
+    return {};
 }
 
-int ExportPasswords::Set(int slot, std::string_view password) {
-    if (slot < 1 || slot > kExportPasswordSlots) return kPasswordSlotInvalid;
-    const int allowed = CheckNew(password);
-    if (allowed < 0) return allowed;
+Status<ReportsError> ExportPasswords::Set(int slot, std::string_view password) {
+    if (slot < 1 || slot > kExportPasswordSlots) return ReportsError::PasswordSlotInvalid;
+    const Status<ReportsError> allowed = CheckNew(password);
+    if (!allowed) return allowed;
     if (password.empty()) {
         hashes_[slot - 1].clear();
-        return kReportsOk;
+        return {};
     }
-    if (!SodiumReady()) return kPasswordLibraryUnavailable;
+    if (!SodiumReady()) return ReportsError::PasswordLibraryUnavailable;
     char hash[crypto_pwhash_STRBYTES];
     if (crypto_pwhash_str(hash, password.data(), password.size(), crypto_pwhash_OPSLIMIT_INTERACTIVE,
                           crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0) {
-        return kPasswordHashFailed;
+        return ReportsError::PasswordHashFailed;
     }
     hashes_[slot - 1] = hash;
-    return kReportsOk;
+    return {};
 }
 
 ExportPasswords::GuessTurn::~GuessTurn() {
@@ -229,10 +229,10 @@ ExportPasswords::GuessTurn ExportPasswords::WaitForGuessTurn(const Sleeper& slee
         FileSystem::Handle handle = -1;
         bool created = false;
         const int opened = fs_->Open(FilePath(), OpenMode::ReadOnly, 0, handle, created);
-        if (opened == kStoreOk) {
-            if (fs_->LockExclusive(handle) == kStoreOk) return GuessTurn(*fs_, handle);
+        if (opened == 0) {
+            if (fs_->LockExclusive(handle) == 0) return GuessTurn(*fs_, handle);
             fs_->Close(handle);
-        } else if (opened != kSharingViolation) {
+        } else if (opened != Code(StoreError::SharingViolation)) {
             break;
         }
     }

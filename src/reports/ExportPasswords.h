@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "reports/ReportsError.h"
 #include "store/FileSystem.h"
 
 namespace orva {
@@ -25,7 +26,7 @@ void SleepFor(std::chrono::milliseconds duration);
 
 // The export passwords of this installation: up to three, each kept only as a salted Argon2id
 // hash in the file "export-passwords" of the settings folder, one line per slot (an empty line
-// for an empty slot). Results are 0 or the codes of ReportsResult.h and StoreResult.h.
+// for an empty slot).
 class ExportPasswords {
   public:
     explicit ExportPasswords(std::string folder = MachineSettingsFolder(),
@@ -34,23 +35,24 @@ class ExportPasswords {
     std::string FilePath() const;
 
     // Reads the file; a missing file means three empty slots. A file that someone other than the
-    // administrator could change, or that lies in such a folder, is refused (kPasswordFileUnsafe)
-    // and UntrustedPath() names what must be put right (PasswordFileTrust.h).
-    int Load();
+    // administrator could change, or that lies in such a folder, is refused
+    // (ReportsError::PasswordFileUnsafe) and UntrustedPath() names what must be put right
+    // (PasswordFileTrust.h).
+    ReportsStatus Load();
     const std::string& UntrustedPath() const { return untrusted_; }
     // Writes the file in one step (a complete new file renamed over the old one), readable by
     // everyone, since every user's export checks against it.
-    int Save() const;
+    StoreStatus Save() const;
 
     bool IsSet(int slot) const;  // slot 1..3
     bool AnySet() const;
     // Hashes `password` into the slot; an empty password clears it. Refused when CheckNew
     // refuses it.
-    int Set(int slot, std::string_view password);
+    Status<ReportsError> Set(int slot, std::string_view password);
     // The rule for new passwords: printable ASCII, no capital letters (the password dialog
     // lower-cases what is typed, so a capital could never be entered), 8 to 64 characters.
     // The empty password, which clears a slot, is allowed.
-    static int CheckNew(std::string_view password);
+    static Status<ReportsError> CheckNew(std::string_view password);
 
     // The entered text matches when it verifies against a set slot. Empty slots never match.
     bool Matches(std::string_view entered) const;

@@ -6,7 +6,7 @@
 #include "reports/ReportsTexts.h"
 #include "store/OutputFile.h"
 #include "store/RecordStore.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
@@ -17,36 +17,35 @@ class CsvWriter {
     explicit CsvWriter(FileSystem& fs) : file_(fs) {}
 
     bool IsOpen() const { return file_.IsOpen(); }
-    bool Failed() const { return failure_ != 0; }
-    int Failure() const { return failure_; }
+    bool Failed() const { return !failure_; }
+    StoreStatus Failure() const { return failure_; }
 
-    int Open(const std::string& path, bool replace) {
+    StoreStatus Open(const std::string& path, bool replace) {
         file_.SetPath(path);
         return file_.Open(replace);
     }
 
     // False once any write has failed; nothing is written after that.
     bool Write(const std::string& text) {
-        if (failure_ != 0) return false;
-        const long long result = file_.Write(text.data(), text.size());
-        if (result < 0) failure_ = static_cast<int>(result);
-        return failure_ == 0;
+        if (!failure_) return false;
+        failure_ = file_.Write(text.data(), text.size());
+        return failure_.Ok();
     }
 
-    int Close() { return file_.Close(); }
+    StoreStatus Close() { return file_.Close(); }
 
   private:
     OutputFile file_;
-    int failure_ = 0;
+    StoreStatus failure_;
 };
 
 ExportOutcome Stopped(ExportStop stop, std::optional<UserMessage> message, const ExportCounters& counters,
-                      int code) {
+                      StoreStatus failure) {
     ExportOutcome outcome;
     outcome.stop = stop;
     outcome.message = std::move(message);
     outcome.counters = counters;
-    outcome.failureCode = code;
+    outcome.failure = failure;
     return outcome;
 }
 
@@ -61,28 +60,28 @@ class CsvExport {
           csvPath_(request.exportName + texts::kCsvSuffixLabel),
           csv_(fs) {}
 
-    bool Visit(long long position, int code, const AssessmentRecord& record) {
-        if (code == kChecksumMismatch) {
+    bool Visit(long long position, StoreStatus read, const AssessmentRecord& record) {
+        if (!read && read.Error() == StoreError::ChecksumMismatch) {
             ++counters_.couldNotImport;
             return true;
         }
-        if (code < 0) {
+        if (!read) {
             // A file whose first record cannot be read is no file to export.
-            if (position == 0 && code == kIncompleteRecord) {
-                return Stop(ExportStop::RecordFile, RecordFileOpenMessage(code, request_.recordFileName),
-                            code);
+            if (position == 0 && read.Error() == StoreError::IncompleteRecord) {
+                return Stop(ExportStop::RecordFile, RecordFileOpenMessage(read.Error(), request_.recordFileName),
+                            read);
             }
             ++counters_.couldNotRead;
             return true;
         }
         if (!csv_.IsOpen() && !csv_.Failed()) {
-            int opened = csv_.Open(csvPath_, false);
-            if (opened == kFileExists) {
+            StoreStatus opened = csv_.Open(csvPath_, false);
+            if (!opened && opened.Error() == StoreError::FileExists) {
                 if (!replaceExisting_()) return Stop(ExportStop::Declined, std::nullopt, opened);
                 opened = csv_.Open(csvPath_, true);
             }
-            if (opened < 0) {
-                return Stop(ExportStop::ExportFile, ExportFileOpenMessage(opened, request_.exportName),
+            if (!opened) {
+                return Stop(ExportStop::ExportFile, ExportFileOpenMessage(opened.Error(), request_.exportName),
                             opened);
             }
             // A CSV without its header row is no export: a failure here fails every row.
@@ -106,17 +105,17 @@ class CsvExport {
             return *stopped_;
         }
         counters_.numberOfRecords = static_cast<unsigned>(inFile);
-        int failure = csv_.Failure();
+        StoreStatus failure = csv_.Failure();
         if (csv_.IsOpen()) {
-            const int closed = csv_.Close();
-            if (failure == 0) failure = closed;
+            const StoreStatus closed = csv_.Close();
+            if (failure) failure = closed;
         }
-        if (failure < 0) {
+        if (!failure) {
             // No CSV is left behind after a failure: none of its rows counts as written.
             counters_.couldNotWrite += counters_.recordsWritten;
             counters_.recordsWritten = 0;
             return Stopped(ExportStop::NotWritten,
-                           ExportNotWrittenMessage(request_.recordFileName, request_.exportName, failure), counters_,
+                           ExportNotWrittenMessage(request_.recordFileName, request_.exportName, failure.Error()), counters_,
                            failure);
         }
         ExportOutcome outcome;
@@ -127,8 +126,8 @@ class CsvExport {
     }
 
   private:
-    bool Stop(ExportStop stop, std::optional<UserMessage> message, int code) {
-        stopped_ = Stopped(stop, std::move(message), counters_, code);
+    bool Stop(ExportStop stop, std::optional<UserMessage> message, StoreStatus failure) {
+        stopped_ = Stopped(stop, std::move(message), counters_, failure);
         return false;
     }
 
@@ -144,20 +143,20 @@ class CsvExport {
 
 ExportOutcome RunExport(const ExportRequest& request, const ReplaceDecision& replaceExisting,
                         FileSystem& fileSystem) {
-    if (!request.privacyAccepted) return Stopped(ExportStop::Privacy, ExportPrivacyMessage(), {}, 0);
+    if (!request.privacyAccepted) return Stopped(ExportStop::Privacy, ExportPrivacyMessage(), {}, {});
 
     CsvExport run(request, replaceExisting, fileSystem);
-    const long long inFile =
+    const StoreResult<long long> inFile =
         RecordStore(fileSystem)
             .ForEach(RecordFilePath(request.recordFileName), true,
-                     [&run](long long position, int code, const AssessmentRecord& record) {
-                         return run.Visit(position, code, record);
+                     [&run](long long position, StoreStatus read, const AssessmentRecord& record) {
+                         return run.Visit(position, read, record);
                      });
-    if (inFile < 0) {
-        const int code = static_cast<int>(inFile);
-        return Stopped(ExportStop::RecordFile, RecordFileOpenMessage(code, request.recordFileName), {}, code);
+    if (!inFile) {
+        return Stopped(ExportStop::RecordFile, RecordFileOpenMessage(inFile.Error(), request.recordFileName), {},
+                       inFile.AsStatus());
     }
-    return run.Finish(inFile);
+    return run.Finish(*inFile);
 }
 
 }  // namespace orva

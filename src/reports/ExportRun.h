@@ -6,6 +6,7 @@
 #include <string>
 
 #include "store/FileSystem.h"
+#include "store/StoreError.h"
 #include "model/UserMessage.h"
 #include "reports/ReportMessages.h"
 
@@ -35,8 +36,8 @@ struct ExportOutcome {
     std::optional<UserMessage> message;
     ExportCounters counters;
     // The failure that stopped the run: the open, or the first write (or the closing flush)
-    // that failed. 0 when none.
-    int failureCode = 0;
+    // that failed.
+    StoreStatus failure;
 };
 
 // Asked when the CSV file exists; true replaces it. Anything but an explicit "Yes" must be

@@ -13,8 +13,8 @@ ImportOutcome RunImport(std::string_view csv, const std::string& recordFilePath,
     ImportOutcome outcome;
     CsvImportResult decoded = DecodeCsvImport(csv, clock);
     outcome.encoding = decoded.encoding;
-    if (decoded.code < 0) {
-        outcome.code = decoded.code;
+    if (!decoded.status) {
+        outcome.status = ReportsFailure(decoded.status.Error());
         outcome.problem = decoded.problem;
         return outcome;
     }
@@ -30,10 +30,10 @@ ImportOutcome RunImport(std::string_view csv, const std::string& recordFilePath,
                          return DropRepeatedRows(adding, inFile);
                      });
     outcome.repeated = appended.leftOut;
-    outcome.code = appended.code;
+    if (!appended.status) outcome.status = ReportsFailure(appended.status.Error());
     outcome.existingRecords = appended.existingRecords;
     outcome.firstPosition = appended.firstPosition;
-    if (outcome.code == 0) outcome.appended = static_cast<int>(decoded.records.size());
+    if (outcome.status) outcome.appended = static_cast<int>(decoded.records.size());
     return outcome;
 }
 

@@ -7,15 +7,16 @@
 
 #include "model/Clock.h"
 #include "reports/CsvImport.h"
+#include "reports/ReportsError.h"
 #include "store/FileSystem.h"
 #include "store/RandomSource.h"
 
 namespace orva {
 
 struct ImportOutcome {
-    // 0; a CsvImport code (the problem says where); kFileFull when the rows do not fit;
-    // or the record file's failure code.
-    int code = 0;
+    // Ok; CsvImport's refusal (the problem says where); StoreError::FileFull when the rows do
+    // not fit; or the record file's failure.
+    ReportsStatus status;
     int rows = 0;  // record rows of the CSV, once every one has passed its checks
     int repeated = 0;  // rows left out: already in the file, or earlier in the CSV
     int appended = 0;

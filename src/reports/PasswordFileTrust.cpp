@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "reports/PasswordFileTrust.h"
 
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
@@ -37,15 +37,15 @@ std::string FirstUntrustedOfPasswordFile(FileSystem& fs, FileSystem::Handle hand
                                          const std::string& folder, bool developersOwn) {
     FileFacts named;
     FileFacts opened;
-    if (fs.Facts(file, named) != kStoreOk || named.symbolicLink || fs.Facts(handle, opened) != kStoreOk ||
+    if (fs.Facts(file, named) != 0 || named.symbolicLink || fs.Facts(handle, opened) != 0 ||
         !opened.regularFile || opened.othersMayWrite || !OwnedByTrusted(opened, developersOwn)) {
         return file;
     }
     std::string current;
-    if (fs.ResolvePath(folder, current) != kStoreOk) return folder;
+    if (fs.ResolvePath(folder, current) != 0) return folder;
     for (int level = 0; level < kFoldersChecked; ++level) {
         FileFacts facts;
-        if (fs.Facts(current, facts) != kStoreOk || !facts.folder || !OwnedByTrusted(facts, developersOwn)) {
+        if (fs.Facts(current, facts) != 0 || !facts.folder || !OwnedByTrusted(facts, developersOwn)) {
             return current;
         }
         const bool onlyAddNames = level > 0 && facts.othersOnlyAddNames;

@@ -93,8 +93,8 @@ PersonDetailTexts PreparePersonDetailTexts(const ReportSet& reports) {
         details.gender = GenderLabel(record.GetGender());
         details.birthDate = LongDateFromStored(record.GetText(TextField::BirthDate));
         details.completionDate = LongDateFromStored(record.GetText(TextField::CompletionDate));
-        int age = 0;
-        if (record.AgeAtCompletion(age) == 0) details.ageAtCompletion = std::to_string(age);
+        if (const std::optional<int> age = record.AgeAtCompletion())
+            details.ageAtCompletion = std::to_string(*age);
     }
     if (!reports.IsSlotEmpty(kParent)) details.parentName = reports.Record(kParent).GetObserverName();
     if (!reports.IsSlotEmpty(kTeacher)) details.teacherName = reports.Record(kTeacher).GetObserverName();

@@ -7,40 +7,40 @@
 #include "model/FileNameRules.h"
 #include "model/RecordFilePath.h"
 #include "reports/ReportsTexts.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
 namespace {
 
-bool InUse(int code) {
-    return code == kSharingViolation || code == kLockViolation;
+bool InUse(StoreError error) {
+    return error == StoreError::SharingViolation || error == StoreError::LockViolation;
 }
-bool NotFound(int code) {
-    return code == kFileNotFound || code == kBadPath;
+bool NotFound(StoreError error) {
+    return error == StoreError::FileNotFound || error == StoreError::BadPath;
 }
 
 // The shared part of the three output-file tables; `file` carries its extension.
-std::string OutputOpenText(int code, const std::string& file) {
-    if (code == kOutputIsRecordFile) return texts::kFileQuoted + file + texts::kOutputIsRecordFileTail;
-    if (InUse(code)) return texts::kFileQuoted + file + texts::kInUseTail;
-    if (code == kAccessDenied) return texts::kNoAccess + file + texts::kClosingQuote;
-    if (NotFound(code)) return texts::kPathQuoted + file + texts::kNotFoundTail;
+std::string OutputOpenText(StoreError error, const std::string& file) {
+    if (error == StoreError::OutputIsRecordFile) return texts::kFileQuoted + file + texts::kOutputIsRecordFileTail;
+    if (InUse(error)) return texts::kFileQuoted + file + texts::kInUseTail;
+    if (error == StoreError::AccessDenied) return texts::kNoAccess + file + texts::kClosingQuote;
+    if (NotFound(error)) return texts::kPathQuoted + file + texts::kNotFoundTail;
     return texts::kOpenOrReadError + file + texts::kClosingQuote;
 }
 
 }  // namespace
 
-UserMessage RecordFileOpenMessage(int code, const std::string& recordFileName) {
+UserMessage RecordFileOpenMessage(StoreError error, const std::string& recordFileName) {
     const std::string file = RecordFilePath(recordFileName).OnDisk();
     std::string text;
-    if (code == kBadHeaderWord || code == kTooShort) {
+    if (error == StoreError::BadHeaderWord || error == StoreError::TooShort) {
         text = texts::kFileQuoted + file + texts::kNotRecordFormatTail;
-    } else if (InUse(code)) {
+    } else if (InUse(error)) {
         text = texts::kFileQuoted + file + texts::kInUseTail;
-    } else if (code == kAccessDenied) {
+    } else if (error == StoreError::AccessDenied) {
         text = texts::kNoAccess + file + texts::kClosingQuote;
-    } else if (NotFound(code)) {
+    } else if (NotFound(error)) {
         text = texts::kFileQuoted + file + texts::kNotFoundTail;
     } else {
         text = texts::kOpenOrReadError + file + texts::kClosingQuote;
@@ -48,13 +48,13 @@ UserMessage RecordFileOpenMessage(int code, const std::string& recordFileName) {
     return {texts::kRecordFileErrorCaption, text, MessageIcon::Stop};
 }
 
-UserMessage ExportFileOpenMessage(int code, const std::string& exportName) {
-    return {texts::kExportFileErrorCaption, OutputOpenText(code, exportName + texts::kCsvSuffixLabel),
+UserMessage ExportFileOpenMessage(StoreError error, const std::string& exportName) {
+    return {texts::kExportFileErrorCaption, OutputOpenText(error, exportName + texts::kCsvSuffixLabel),
             MessageIcon::Stop};
 }
 
-UserMessage SaveFileOpenMessage(int code, const std::string& fileName) {
-    return {texts::kSaveFileErrorCaption, OutputOpenText(code, fileName + texts::kRtfSuffixLabel),
+UserMessage SaveFileOpenMessage(StoreError error, const std::string& fileName) {
+    return {texts::kSaveFileErrorCaption, OutputOpenText(error, fileName + texts::kRtfSuffixLabel),
             MessageIcon::Stop};
 }
 
@@ -63,10 +63,10 @@ UserMessage OutputIsRecordFileMessage(const std::string& file) {
             MessageIcon::Stop};
 }
 
-UserMessage ExportNotWrittenMessage(const std::string& recordFileName, const std::string& exportName, int code) {
+UserMessage ExportNotWrittenMessage(const std::string& recordFileName, const std::string& exportName, StoreError error) {
     std::string text = texts::kExportNotWrittenStart + recordFileName + texts::kExportNotWrittenMiddle + exportName +
                        texts::kExportNotWrittenEnd;
-    if (code == kDiskFull) text += texts::kExportDiskFull;
+    if (error == StoreError::DiskFull) text += texts::kExportDiskFull;
     return {texts::kExportFileErrorCaption, text, MessageIcon::Stop};
 }
 

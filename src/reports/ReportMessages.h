@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/UserMessage.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
@@ -22,17 +23,17 @@ struct ExportCounters {
 // from result codes. Names are paths without their extension.
 
 // The record file could not be opened or its first record read ("ORVA File Error").
-UserMessage RecordFileOpenMessage(int code, const std::string& recordFileName);
+UserMessage RecordFileOpenMessage(StoreError error, const std::string& recordFileName);
 // The CSV file could not be created ("Export File Error").
-UserMessage ExportFileOpenMessage(int code, const std::string& exportName);
+UserMessage ExportFileOpenMessage(StoreError error, const std::string& exportName);
 // The RTF file could not be created ("Save File Error").
-UserMessage SaveFileOpenMessage(int code, const std::string& fileName);
+UserMessage SaveFileOpenMessage(StoreError error, const std::string& fileName);
 // A report file named like a record file, which it would replace ("Save File Error");
 // `file` with its extension.
 UserMessage OutputIsRecordFileMessage(const std::string& file);
 
-// The CSV could not be written in full (`code` says why), so none of it was kept.
-UserMessage ExportNotWrittenMessage(const std::string& recordFileName, const std::string& exportName, int code);
+// The CSV could not be written in full (`error` says why), so none of it was kept.
+UserMessage ExportNotWrittenMessage(const std::string& recordFileName, const std::string& exportName, StoreError error);
 // The end of a completed run: "Export OK" when every record was written, otherwise
 // "Export File Problem" with the counts.
 UserMessage ExportFinishedMessage(const std::string& recordFileName, const std::string& exportName,

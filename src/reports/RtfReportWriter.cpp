@@ -5,17 +5,15 @@
 
 namespace orva {
 
-long long WriteRtfReport(const RtfReportTexts& texts, OutputFile& file) {
-    long long total = 0;
+StoreStatus WriteRtfReport(const RtfReportTexts& texts, OutputFile& file) {
     for (const std::string& chunk : BuildRtfReport(texts)) {
-        const long long written = file.Write(chunk.data(), chunk.size());
-        if (written < 0) return written;
-        total += written;
+        const StoreStatus written = file.Write(chunk.data(), chunk.size());
+        if (!written) return written;
     }
-    return total;
+    return {};
 }
 
-long long WriteRtfReport(const ReportSet& reports, OutputFile& file) {
+StoreStatus WriteRtfReport(const ReportSet& reports, OutputFile& file) {
     return WriteRtfReport(PrepareRtfReportTexts(reports), file);
 }
 

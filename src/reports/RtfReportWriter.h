@@ -7,12 +7,11 @@
 
 namespace orva {
 
-// Writes the report document to the open file, chunk by chunk. The number of bytes written,
-// or the first failed write's negative result, after which nothing more is written. The file
-// stays open: its owner closes it.
-long long WriteRtfReport(const RtfReportTexts& texts, OutputFile& file);
+// Writes the report document to the open file, chunk by chunk; the first failed write's
+// failure, after which nothing more is written. The file stays open: its owner closes it.
+StoreStatus WriteRtfReport(const RtfReportTexts& texts, OutputFile& file);
 
 // Prepares the texts from the report set, then writes them.
-long long WriteRtfReport(const ReportSet& reports, OutputFile& file);
+StoreStatus WriteRtfReport(const ReportSet& reports, OutputFile& file);
 
 }  // namespace orva

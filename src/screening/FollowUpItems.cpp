@@ -2,6 +2,7 @@
 #include "screening/FollowUpItems.h"
 
 #include "model/ItemCatalogue.h"
+#include "screening/Endorsement.h"
 
 namespace orva {
 
@@ -12,7 +13,7 @@ std::vector<FollowUpItem> ItemsToFollowUp(const ReportSet& reports) {
             if (reports.IsSlotEmpty(slot)) continue;
             if (slot == kTeacher && !ItemCatalogue::InTeacherReport(item)) continue;
             const AssessmentRecord& record = reports.Record(slot);
-            if (record.EndorsementFlag(item) != 1) continue;
+            if (!IsEndorsed(record, item)) continue;
             endorsed.push_back({item, slot, record.GetResponse(item)});
         }
     }

@@ -7,7 +7,7 @@
 #include "screening/AnalysisSelection.h"
 #include "store/RecordList.h"
 #include "store/RecordStore.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
@@ -22,12 +22,10 @@ class PersonMatch {
           person_(person) {}
 
     bool operator()(const AssessmentRecord& record) const {
-        int year = 0;
-        int month = 0;
-        int day = 0;
-        if (record.GetBirthDate(year, month, day) != 0) return false;
-        return year == person_.birthYear && month == person_.birthMonth && day == person_.birthDay &&
-               RecordList::NameKey(record.GetLastName()) == last_ &&
+        const std::optional<Date> birth = record.GetBirthDate();
+        if (!birth) return false;
+        return birth->year == person_.birthYear && birth->month == person_.birthMonth &&
+               birth->day == person_.birthDay && RecordList::NameKey(record.GetLastName()) == last_ &&
                RecordList::NameKey(record.GetFirstName()) == first_;
     }
 
@@ -41,11 +39,10 @@ HistoryAssessment AssessmentOf(long long position, const AssessmentRecord& store
     HistoryAssessment assessment;
     assessment.position = position;
     assessment.record = stored;
-    assessment.record.ComputeEndorsements();
-    if (assessment.record.GetCompletionDate(assessment.completionYear, assessment.completionMonth,
-                                            assessment.completionDay) != 0) {
-        assessment.completionYear = assessment.completionMonth = assessment.completionDay = 0;
-    }
+    const Date completion = assessment.record.GetCompletionDate().value_or(Date{});
+    assessment.completionYear = completion.year;
+    assessment.completionMonth = completion.month;
+    assessment.completionDay = completion.day;
     assessment.reporter = AnalysisSlotFor(assessment.record.GetReporter());
     ReportSet alone;
     alone.Record(assessment.reporter) = assessment.record;
@@ -75,26 +72,26 @@ PersonHistory BuildPersonHistory(std::span<const std::pair<long long, Assessment
     return history;
 }
 
-int LoadPersonHistory(const RecordFilePath& path, const PersonQuery& person, PersonHistory& history,
-                      int* skipped, FileSystem& fs) {
+StoreStatus LoadPersonHistory(const RecordFilePath& path, const PersonQuery& person, PersonHistory& history,
+                              int* skipped, FileSystem& fs) {
     history = PersonHistory{};
     if (skipped != nullptr) *skipped = 0;
     const PersonMatch matches(person);
     std::vector<std::pair<long long, AssessmentRecord>> found;
     int unread = 0;
-    const long long result = RecordStore(fs).ForEach(
-        path, true, [&](long long position, int code, const AssessmentRecord& record) {
-            if (code != 0) {
+    const StoreResult<long long> result = RecordStore(fs).ForEach(
+        path, true, [&](long long position, StoreStatus read, const AssessmentRecord& record) {
+            if (!read) {
                 ++unread;
             } else if (matches(record)) {
                 found.emplace_back(position, record);
             }
             return true;
         });
-    if (result < 0) return static_cast<int>(result);
+    if (!result) return result.Error();
     if (skipped != nullptr) *skipped = unread;
     history = BuildPersonHistory(found, person);
-    return 0;
+    return {};
 }
 
 std::vector<CompletionPeriod> GroupByCompletionDate(const PersonHistory& history) {

@@ -12,6 +12,7 @@
 #include "screening/AnalysisResult.h"
 #include "screening/ReportSet.h"
 #include "store/FileSystem.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
@@ -27,7 +28,7 @@ struct HistoryAssessment {
     // All 0 when the record holds no completion date.
     int completionYear = 0, completionMonth = 0, completionDay = 0;
     int reporter = kSelf;  // slot, as the list labels it (AnalysisSlotFor)
-    // Endorsements computed, so a window can open the ordinary analysis without reading again.
+    // Kept, so a window can open the ordinary analysis without reading the file again.
     AssessmentRecord record;
     AnalysisResult analysis;  // of this record alone
 };
@@ -52,11 +53,11 @@ struct CompletionPeriod {
 PersonHistory BuildPersonHistory(std::span<const std::pair<long long, AssessmentRecord>> records,
                                  const PersonQuery& person);
 
-// Reads the file through RecordStore::ForEach and builds the history: 0, or the store's negative
-// code with `history` emptied. `skipped` counts the records left unread as RecordList::Load
+// Reads the file through RecordStore::ForEach and builds the history; on the store's failure
+// `history` is left empty. `skipped` counts the records left unread as RecordList::Load
 // counts them (damaged, or beyond the file's capacity), for the same "failed to load" message.
-int LoadPersonHistory(const RecordFilePath& path, const PersonQuery& person, PersonHistory& history,
-                      int* skipped = nullptr, FileSystem& fs = DefaultFileSystem());
+StoreStatus LoadPersonHistory(const RecordFilePath& path, const PersonQuery& person, PersonHistory& history,
+                              int* skipped = nullptr, FileSystem& fs = DefaultFileSystem());
 
 // The history's columns grouped by completion date, in history order.
 std::vector<CompletionPeriod> GroupByCompletionDate(const PersonHistory& history);

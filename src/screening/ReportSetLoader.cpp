@@ -5,27 +5,24 @@
 
 namespace orva {
 
-int ReadRecordForAnalysis(const std::string& path, int position, AssessmentRecord& record, FileSystem& fileSystem) {
-    AssessmentRecord decoded;
-    const int result = RecordStore(fileSystem).Read(RecordFilePath(path), position, decoded);
-    if (result < 0) return result;
-    decoded.ComputeEndorsements();
-    record = decoded;
-    return 0;
+StoreResult<AssessmentRecord> ReadRecordForAnalysis(const std::string& path, int position,
+                                                    FileSystem& fileSystem) {
+    return RecordStore(fileSystem).Read(RecordFilePath(path), position);
 }
 
-int LoadReportSet(const std::string& path, const std::array<int, kReportSlots>& positions, ReportSet& reports,
-                  FileSystem& fileSystem) {
+StoreStatus LoadReportSet(const std::string& path, const std::array<int, kReportSlots>& positions,
+                          ReportSet& reports, FileSystem& fileSystem) {
     reports.Reset();
     for (int slot = 0; slot < kReportSlots; ++slot) {
         if (positions[slot] < 0) continue;
-        const int result = ReadRecordForAnalysis(path, positions[slot], reports.Record(slot), fileSystem);
-        if (result < 0) {
+        const StoreResult<AssessmentRecord> read = ReadRecordForAnalysis(path, positions[slot], fileSystem);
+        if (!read) {
             reports.Reset();
-            return result;
+            return read.Error();
         }
+        reports.Record(slot) = *read;
     }
-    return 0;
+    return {};
 }
 
 }  // namespace orva

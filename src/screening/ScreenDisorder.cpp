@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "screening/Endorsement.h"
 #include "screening/ScreeningRules.h"
 
 namespace orva {
@@ -79,7 +80,7 @@ ScreeningResult ScreenDisorder(const AssessmentRecord& record, DisorderId id) {
     result.countCount = rule.categoryCount;
     for (int i = 0; i < order.size; ++i) {
         const VisitItem& v = order.items[i];
-        if (record.EndorsementFlag(v.item) != 1) continue;
+        if (!IsEndorsed(record, v.item)) continue;
         ++result.counts[v.category];
         if (rule.categories[v.category].listed) result.itemsMet.Add(v.item);
     }

@@ -7,8 +7,8 @@
 
 namespace orva {
 
-// Applies one row's rule to a record. Reads only the record's endorsement flags and reporter;
-// the flags must have been computed (ComputeEndorsements) after loading.
+// Applies one row's rule to a record. Reads only which answers are endorsed (IsEndorsed) and
+// the reporter.
 ScreeningResult ScreenDisorder(const AssessmentRecord& record, DisorderId id);
 
 }  // namespace orva

@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "store/FileSystem.h"
 
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "store/TemporaryNames.h"
 
 namespace orva {
 
 // File systems made for tests need only the operations on record files; these answer that
 // they cannot tell or do it, which the callers take as a failure.
-int FileSystem::Facts(Handle, FileFacts&) { return kOtherFileError; }
-int FileSystem::Facts(const std::string&, FileFacts&) { return kOtherFileError; }
-int FileSystem::CreateFolder(const std::string&) { return kOtherFileError; }
-int FileSystem::Rename(const std::string&, const std::string&, bool) { return kOtherFileError; }
+int FileSystem::Facts(Handle, FileFacts&) { return Code(StoreError::OtherFileError); }
+int FileSystem::Facts(const std::string&, FileFacts&) { return Code(StoreError::OtherFileError); }
+int FileSystem::CreateFolder(const std::string&) { return Code(StoreError::OtherFileError); }
+int FileSystem::Rename(const std::string&, const std::string&, bool) { return Code(StoreError::OtherFileError); }
 
 // A file system without links: every name is the file's own.
 int FileSystem::ResolvePath(const std::string& path, std::string& resolved) {
     resolved = path;
-    return kStoreOk;
+    return 0;
 }
 
 // A named temporary file: what every file system can make.
@@ -26,16 +26,16 @@ int FileSystem::CreateTemporary(const std::string& besidePath, unsigned permissi
         const std::string name = TemporaryNames::NameBeside(besidePath);
         bool created = false;
         const int opened = Open(name, OpenMode::CreateNew, permissions, file.handle, created);
-        if (opened == kFileExists) continue;
+        if (opened == Code(StoreError::FileExists)) continue;
         if (opened < 0) return opened;
         file.name = name;
-        return kStoreOk;
+        return 0;
     }
-    return kFileExists;
+    return Code(StoreError::FileExists);
 }
 
 int FileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
-    if (file.name.empty()) return kOtherFileError;
+    if (file.name.empty()) return Code(StoreError::OtherFileError);
     // Closed first: some platforms cannot rename a file that is open.
     if (file.handle >= 0) {
         const int closed = Close(file.handle);
@@ -45,7 +45,7 @@ int FileSystem::Publish(TemporaryFile& file, const std::string& path, bool repla
     const int renamed = Rename(file.name, path, replace);
     if (renamed < 0) return renamed;
     file.name.clear();
-    return kStoreOk;
+    return 0;
 }
 
 void FileSystem::Discard(TemporaryFile& file) {

@@ -11,7 +11,7 @@ namespace orva {
 enum class OpenMode {
     ReadOnly,   // the file must exist
     ReadWrite,  // the file must exist
-    CreateNew,  // write only; fails with kFileExists when the file is there
+    CreateNew,  // write only; fails with StoreError::FileExists when the file is there
 };
 
 // Permissions for files this program creates. Record files and reports hold personal health
@@ -54,7 +54,7 @@ struct TemporaryFile {
 };
 
 // The file operations of the store. Every result is 0 (or a count or length) on success and
-// a negated platform cause (StoreResult.h) on failure. Tests substitute implementations that
+// a negated platform cause (StoreError.h) on failure. Tests substitute implementations that
 // fail on purpose.
 class FileSystem {
   public:
@@ -65,7 +65,7 @@ class FileSystem {
     // `created` tells whether this call made the file.
     virtual int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
                      bool& created) = 0;
-    // Exclusive lock for as long as the handle is open; kSharingViolation when someone else,
+    // Exclusive lock for as long as the handle is open; StoreError::SharingViolation when someone else,
     // in this process or another, holds the file.
     virtual int LockExclusive(Handle handle) = 0;
     virtual long long Size(Handle handle) = 0;
@@ -81,15 +81,15 @@ class FileSystem {
     // Makes the names made, changed or removed in the folder of `path` durable.
     virtual int SyncDirectoryOf(const std::string& path) = 0;
 
-    // The facts of an open file, or of the file or folder at `path` (kFileNotFound or kBadPath
-    // when nothing is there). A file system that cannot tell gives kOtherFileError, which every
-    // caller must take as "not safe".
+    // The facts of an open file, or of the file or folder at `path` (StoreError::FileNotFound or
+    // StoreError::BadPath when nothing is there). A file system that cannot tell gives
+    // StoreError::OtherFileError, which every caller must take as "not safe".
     virtual int Facts(Handle handle, FileFacts& facts);
     virtual int Facts(const std::string& path, FileFacts& facts);
     // Makes the folder (its parent must exist); 0 when it is already there.
     virtual int CreateFolder(const std::string& path);
     // Gives the file `from` the name `to` in one step: over a file there only with `replace`,
-    // else kFileExists and nothing changes.
+    // else StoreError::FileExists and nothing changes.
     virtual int Rename(const std::string& from, const std::string& to, bool replace);
     // The path of the file that `path` names, every link followed, so that whatever name
     // reaches a file, what belongs to it (its journal) is found beside it. A missing file is
@@ -99,7 +99,7 @@ class FileSystem {
     // A new empty file, writable, in the folder of `besidePath`.
     virtual int CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file);
     // Names the complete temporary file `path` (its data already synced) and closes it: over a
-    // file there only with `replace`, else kFileExists and the temporary file is left as it is.
+    // file there only with `replace`, else StoreError::FileExists and the temporary file is left as it is.
     // The name is durable only after SyncDirectoryOf(path).
     virtual int Publish(TemporaryFile& file, const std::string& path, bool replace);
     // Closes the temporary file and removes whatever name it has.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "store/FileSystem.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
@@ -15,9 +16,9 @@ namespace orva {
 // written and on the disk. Without `replace` the name is claimed in one step that fails when a
 // file is there, so nothing that appeared meanwhile is ever replaced. A failure, a Discard, or a
 // file never closed leaves no partial file, and an old file being replaced stays intact until
-// then. A record file is never replaced by an output (kOutputIsRecordFile).
-// Results: 0 or a byte count on success, a negated cause on failure, kFileExists when the file
-// is there and was not to be replaced.
+// then. A record file is never replaced by an output (StoreError::OutputIsRecordFile).
+// A failure is the platform's cause, or StoreError::FileExists when the file is there and was
+// not to be replaced.
 class OutputFile {
   public:
     explicit OutputFile(FileSystem& fileSystem = DefaultFileSystem(),
@@ -29,16 +30,16 @@ class OutputFile {
     void SetPath(const std::string& path) { path_ = path; }
     const std::string& Path() const { return path_; }
 
-    // Without `replace` an existing file gives kFileExists and is left untouched; with it the
-    // existing file is replaced on Close (unless someone holds it now: kSharingViolation).
-    int Open(bool replace);
-    // Appends the block: `size` on success, or a negated cause, which then fails the file.
-    long long Write(const void* data, std::size_t size);
+    // Without `replace` an existing file gives StoreError::FileExists and is left untouched; with it the
+    // existing file is replaced on Close (unless someone holds it now: StoreError::SharingViolation).
+    StoreStatus Open(bool replace);
+    // Appends the whole block, or fails, and the failure then fails the file.
+    StoreStatus Write(const void* data, std::size_t size);
     // Abandons what this open wrote: the temporary file goes, the target is as it was.
-    int Discard();
-    // Flushes to the disk and gives the file its name; 0, or the cause of the first failed write
-    // or of this step, and then nothing of this open is left.
-    int Close();
+    void Discard();
+    // Flushes to the disk and gives the file its name; the failure of the first failed write or
+    // of this step, and then nothing of this open is left.
+    StoreStatus Close();
     bool IsOpen() const { return open_; }
 
     // Whether `path` names a record file: by its ".rpc" ending, or, for a file that is there
@@ -53,7 +54,7 @@ class OutputFile {
     bool open_ = false;
     bool replace_ = false;
     long long written_ = 0;
-    int failure_ = 0;  // the first failed write's cause
+    StoreStatus failure_;  // the first failed write's
 };
 
 }  // namespace orva

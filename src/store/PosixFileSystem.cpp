@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "store/TemporaryNames.h"
 
 namespace orva {
@@ -61,7 +61,7 @@ std::string NameOf(const std::string& path) {
 int MissingCause(const std::string& path) {
     struct stat info {};
     const bool folderThere = ::stat(DirectoryOf(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-    return folderThere ? kFileNotFound : kBadPath;
+    return folderThere ? Code(StoreError::FileNotFound) : Code(StoreError::BadPath);
 }
 
 }  // namespace
@@ -69,7 +69,7 @@ int MissingCause(const std::string& path) {
 int CauseFromErrno(int error) {
     switch (error) {
         case ENOENT:
-            return kFileNotFound;
+            return Code(StoreError::FileNotFound);
         case ENOTDIR:
         case ENAMETOOLONG:
         case ELOOP:
@@ -77,38 +77,38 @@ int CauseFromErrno(int error) {
         case ENXIO:
         case ENODEV:
         case EINVAL:
-            return kBadPath;
+            return Code(StoreError::BadPath);
         case EMFILE:
         case ENFILE:
-            return kTooManyOpenFiles;
+            return Code(StoreError::TooManyOpenFiles);
         case EACCES:
         case EPERM:
         case EROFS:
-            return kAccessDenied;
+            return Code(StoreError::AccessDenied);
         case EBADF:
-            return kInvalidFile;
+            return Code(StoreError::InvalidFile);
         case EMLINK:
-            return kDirectoryFull;
+            return Code(StoreError::DirectoryFull);
         case ESPIPE:
         case EOVERFLOW:
-            return kBadSeek;
+            return Code(StoreError::BadSeek);
         case EIO:
-            return kHardwareError;
+            return Code(StoreError::HardwareError);
         case EWOULDBLOCK:
         case EBUSY:
         case ETXTBSY:
-            return kSharingViolation;
+            return Code(StoreError::SharingViolation);
         case ENOLCK:
         case EDEADLK:
-            return kLockViolation;
+            return Code(StoreError::LockViolation);
         case ENOSPC:
         case EDQUOT:
         case EFBIG:
-            return kDiskFull;
+            return Code(StoreError::DiskFull);
         case EEXIST:
-            return kFileExists;
+            return Code(StoreError::FileExists);
         default:
-            return kFileGeneric;
+            return Code(StoreError::FileGeneric);
     }
 }
 
@@ -130,7 +130,7 @@ int PosixFileSystem::Open(const std::string& path, OpenMode mode, unsigned permi
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(fd);
-        return S_ISDIR(info.st_mode) ? kBadPath : kInvalidFile;
+        return S_ISDIR(info.st_mode) ? Code(StoreError::BadPath) : Code(StoreError::InvalidFile);
     }
     // The permissions are the product's decision about who may see health data, so a loose or
     // tight umask does not change them.
@@ -141,7 +141,7 @@ int PosixFileSystem::Open(const std::string& path, OpenMode mode, unsigned permi
         return cause;
     }
     handle = fd;
-    return kStoreOk;
+    return 0;
 }
 
 int PosixFileSystem::LockExclusive(Handle handle) {
@@ -149,7 +149,7 @@ int PosixFileSystem::LockExclusive(Handle handle) {
     do {
         result = ::flock(handle, LOCK_EX | LOCK_NB);
     } while (result != 0 && errno == EINTR);
-    return result == 0 ? kStoreOk : LastCause();
+    return result == 0 ? 0 : LastCause();
 }
 
 long long PosixFileSystem::Size(Handle handle) {
@@ -182,10 +182,10 @@ int PosixFileSystem::WriteAt(Handle handle, long long offset, const void* data, 
             if (errno == EINTR) continue;
             return LastCause();
         }
-        if (n == 0) return kOtherFileError;
+        if (n == 0) return Code(StoreError::OtherFileError);
         done += static_cast<std::size_t>(n);
     }
-    return kStoreOk;
+    return 0;
 }
 
 int PosixFileSystem::Truncate(Handle handle, long long length) {
@@ -193,26 +193,26 @@ int PosixFileSystem::Truncate(Handle handle, long long length) {
     do {
         result = ::ftruncate(handle, static_cast<off_t>(length));
     } while (result != 0 && errno == EINTR);
-    return result == 0 ? kStoreOk : LastCause();
+    return result == 0 ? 0 : LastCause();
 }
 
 int PosixFileSystem::Sync(Handle handle) {
-    return ::fsync(handle) == 0 ? kStoreOk : LastCause();
+    return ::fsync(handle) == 0 ? 0 : LastCause();
 }
 
 int PosixFileSystem::Close(Handle handle) {
-    return ::close(handle) == 0 ? kStoreOk : LastCause();
+    return ::close(handle) == 0 ? 0 : LastCause();
 }
 
 int PosixFileSystem::Remove(const std::string& path) {
-    return ::unlink(path.c_str()) == 0 ? kStoreOk : LastCause();
+    return ::unlink(path.c_str()) == 0 ? 0 : LastCause();
 }
 
 int PosixFileSystem::SyncDirectoryOf(const std::string& path) {
     const int fd = OpenOnce(DirectoryOf(path), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd < 0) return LastCause();
     // Some file systems cannot sync a directory; their names are as durable as they get.
-    const int result = (::fsync(fd) == 0 || errno == EINVAL || errno == EROFS) ? kStoreOk : LastCause();
+    const int result = (::fsync(fd) == 0 || errno == EINVAL || errno == EROFS) ? 0 : LastCause();
     ::close(fd);
     return result;
 }
@@ -238,7 +238,7 @@ int PosixFileSystem::Facts(Handle handle, FileFacts& facts) {
     struct stat info {};
     if (::fstat(handle, &info) != 0) return LastCause();
     facts = FactsOf(info);
-    return kStoreOk;
+    return 0;
 }
 
 int PosixFileSystem::Facts(const std::string& path, FileFacts& facts) {
@@ -247,27 +247,27 @@ int PosixFileSystem::Facts(const std::string& path, FileFacts& facts) {
     facts = FactsOf(info);
     struct stat name {};
     facts.symbolicLink = ::lstat(path.c_str(), &name) == 0 && S_ISLNK(name.st_mode);
-    return kStoreOk;
+    return 0;
 }
 
 int PosixFileSystem::CreateFolder(const std::string& path) {
-    return ::mkdir(path.c_str(), 0755) == 0 || errno == EEXIST ? kStoreOk : LastCause();
+    return ::mkdir(path.c_str(), 0755) == 0 || errno == EEXIST ? 0 : LastCause();
 }
 
 int PosixFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
-    if (replace) return ::rename(from.c_str(), to.c_str()) == 0 ? kStoreOk : LastCause();
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return kStoreOk;
+    if (replace) return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : LastCause();
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
     if (errno != EINVAL && errno != ENOSYS) return LastCause();
     // A file system without that kind of rename: a second name claims the target just as surely.
     if (::link(from.c_str(), to.c_str()) == 0) {
         ::unlink(from.c_str());
-        return kStoreOk;
+        return 0;
     }
     if (errno != EPERM && errno != EOPNOTSUPP) return LastCause();
     // Nor with links (FAT): the last resort looks before it renames.
     struct stat there {};
-    if (::lstat(to.c_str(), &there) == 0) return kFileExists;
-    return ::rename(from.c_str(), to.c_str()) == 0 ? kStoreOk : LastCause();
+    if (::lstat(to.c_str(), &there) == 0) return Code(StoreError::FileExists);
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : LastCause();
 }
 
 int PosixFileSystem::ResolvePath(const std::string& path, std::string& resolved) {
@@ -277,7 +277,7 @@ int PosixFileSystem::ResolvePath(const std::string& path, std::string& resolved)
         char buffer[PATH_MAX];
         if (::realpath(current.c_str(), buffer) != nullptr) {
             resolved = buffer;
-            return kStoreOk;
+            return 0;
         }
         if (errno != ENOENT) return LastCause();
         // A link to a file not made yet leads to where that file will be.
@@ -291,13 +291,13 @@ int PosixFileSystem::ResolvePath(const std::string& path, std::string& resolved)
         }
         // A missing file: found through its folder.
         if (::realpath(DirectoryOf(current).c_str(), buffer) == nullptr) {
-            return errno == ENOENT || errno == ENOTDIR ? kBadPath : LastCause();
+            return errno == ENOENT || errno == ENOTDIR ? Code(StoreError::BadPath) : LastCause();
         }
         const std::string folder = buffer;
         resolved = folder + (folder.back() == '/' ? "" : "/") + NameOf(current);
-        return kStoreOk;
+        return 0;
     }
-    return kBadPath;
+    return Code(StoreError::BadPath);
 }
 
 namespace {
@@ -313,7 +313,7 @@ std::string ProcName(int fd) {
 }
 
 int LinkUnnamed(int fd, const std::string& path) {
-    return ::linkat(AT_FDCWD, ProcName(fd).c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0 ? kStoreOk
+    return ::linkat(AT_FDCWD, ProcName(fd).c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0 ? 0
                                                                                                  : LastCause();
 }
 
@@ -330,15 +330,15 @@ int PosixFileSystem::CreateTemporary(const std::string& besidePath, unsigned per
                 return cause;
             }
             file.handle = fd;
-            return kStoreOk;
+            return 0;
         }
         // Kernels and file systems without unnamed files say so in one of these ways.
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-            return errno == ENOENT || errno == ENOTDIR ? kBadPath : LastCause();
+            return errno == ENOENT || errno == ENOTDIR ? Code(StoreError::BadPath) : LastCause();
         }
     }
     const int made = FileSystem::CreateTemporary(besidePath, permissions, file);
-    if (made == kStoreOk) TemporaryNames::Register(file.name);
+    if (made == 0) TemporaryNames::Register(file.name);
     return made;
 }
 
@@ -346,17 +346,17 @@ int PosixFileSystem::Publish(TemporaryFile& file, const std::string& path, bool 
     if (!file.name.empty()) {
         const std::string name = file.name;
         const int published = FileSystem::Publish(file, path, replace);
-        if (published == kStoreOk) TemporaryNames::Unregister(name);
+        if (published == 0) TemporaryNames::Unregister(name);
         return published;
     }
     int result = LinkUnnamed(file.handle, path);
-    if (result == kFileExists && replace) {
+    if (result == Code(StoreError::FileExists) && replace) {
         // A link cannot replace a file: the complete file gets a name of its own for the moment
         // it takes to rename it over the old one.
         const std::string name = TemporaryNames::NameBeside(path);
         TemporaryNames::Register(name);
         result = LinkUnnamed(file.handle, name);
-        if (result == kStoreOk) {
+        if (result == 0) {
             result = Rename(name, path, true);
             if (result < 0) ::unlink(name.c_str());
         }
@@ -365,7 +365,7 @@ int PosixFileSystem::Publish(TemporaryFile& file, const std::string& path, bool 
     if (result < 0) return result;
     ::close(file.handle);
     file.handle = -1;
-    return kStoreOk;
+    return 0;
 }
 
 void PosixFileSystem::Discard(TemporaryFile& file) {

@@ -37,7 +37,7 @@ class PosixFileSystem final : public FileSystem {
     bool unnamedTemporaries_;
 };
 
-// The one mapping of errno values to the negated causes -1..-14 (or kOtherFileError).
+// The one mapping of errno values to the negated causes -1..-14 (or StoreError::OtherFileError).
 int CauseFromErrno(int error);
 
 }  // namespace orva

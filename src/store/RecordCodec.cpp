@@ -175,13 +175,13 @@ StoredRecord EncodeForStorage(AssessmentRecord& record, const Clock& clock, Rand
     return ScrambleImage(BuildImage(record), random);
 }
 
-int DecodeFromStorage(AssessmentRecord& record, const unsigned char* stored) {
+StoreStatus DecodeFromStorage(AssessmentRecord& record, const unsigned char* stored) {
     RecordImage image{};
     if (!UnscrambleImage(stored, image) || !ImageChecksMatch(image) || !FollowsRecordRules(image)) {
-        return kChecksumMismatch;
+        return StoreError::ChecksumMismatch;
     }
     ApplyImage(record, image);
-    return 0;
+    return {};
 }
 
 }  // namespace orva

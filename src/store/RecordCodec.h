@@ -5,7 +5,7 @@
 #include "model/Clock.h"
 #include "store/RandomSource.h"
 #include "store/RecordFormat.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
@@ -15,10 +15,9 @@ StoredRecord EncodeForStorage(AssessmentRecord& record, const Clock& clock,
                               RandomSource& random = DefaultRandomSource::Instance());
 
 // Reads a stored record (kStoredRecordSize bytes) back into `record`, replacing every stored
-// field. 0 on success; kChecksumMismatch when the bytes do not hold a sound record (the
-// check byte and sum, then FollowsRecordRules), in which case `record` is left as it was.
-// Safe on any bytes.
-int DecodeFromStorage(AssessmentRecord& record, const unsigned char* stored);
+// field. StoreError::ChecksumMismatch when the bytes do not hold a sound record (the check byte
+// and sum, then FollowsRecordRules), in which case `record` is left as it was. Safe on any bytes.
+StoreStatus DecodeFromStorage(AssessmentRecord& record, const unsigned char* stored);
 
 // The steps of each direction on their own: tests and fuzzing build images and stored
 // records with them.

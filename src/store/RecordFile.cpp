@@ -33,7 +33,7 @@ long long RecordFile::OpenWith(const std::string& path, OpenMode mode, Use use) 
     // The file itself, whatever name reached it: its journal lies beside it, not beside a link.
     const int resolved = fs_.ResolvePath(path, path_);
     if (resolved < 0) return resolved;
-    if (use == Use::Change && NameLength(path_) > WriteJournal::kLongestRecordFileName) return kNameTooLong;
+    if (use == Use::Change && NameLength(path_) > WriteJournal::kLongestRecordFileName) return Code(StoreError::NameTooLong);
 
     FileSystem::Handle handle = -1;
     bool created = false;
@@ -63,10 +63,10 @@ int RecordFile::SettleJournal(Use use) {
     WriteJournal::Found found = WriteJournal::Load(fs_, path_);
     switch (found.kind) {
         case WriteJournal::Found::Kind::None:
-            return kStoreOk;
+            return 0;
         case WriteJournal::Found::Kind::Unreadable:
             // Without the journal nobody can tell whether the file is half-changed.
-            return use == Use::Read && found.code == kAccessDenied ? kUnfinishedChange : found.code;
+            return use == Use::Read && found.code == Code(StoreError::AccessDenied) ? Code(StoreError::UnfinishedChange) : found.code;
         case WriteJournal::Found::Kind::Whole: {
             const JournalChange& change = found.change;
             const auto read = [this](long long offset, unsigned char* buffer, std::size_t size) {
@@ -78,9 +78,9 @@ int RecordFile::SettleJournal(Use use) {
                 // puts it back.
                 interrupted_ = std::move(found.change);
                 length_ = interrupted_->oldLength;
-                return kStoreOk;
+                return 0;
             }
-            int result = kStoreOk;
+            int result = 0;
             for (const JournalChange::Region& region : change.before) {
                 if (result >= 0) result = fs_.WriteAt(handle_, region.offset, region.bytes.data(), region.bytes.size());
             }
@@ -89,15 +89,15 @@ int RecordFile::SettleJournal(Use use) {
             if (result >= 0) result = WriteJournal::Commit(fs_, path_);
             if (result < 0) return result;
             length_ = change.oldLength;
-            return kStoreOk;
+            return 0;
         }
         case WriteJournal::Found::Kind::Damaged:
             break;
     }
     // Not this file's, or no journal at all: never applied, kept aside, and the user is told.
     const WriteJournal::SetAside aside = WriteJournal::PutAside(fs_, path_);
-    UnmatchedJournalListening::Report({path_, aside.code == kStoreOk ? aside.keptAs : std::string()});
-    return kStoreOk;
+    UnmatchedJournalListening::Report({path_, aside.code == 0 ? aside.keptAs : std::string()});
+    return 0;
 }
 
 long long RecordFile::ReadBytes(long long offset, void* buffer, std::size_t size) {
@@ -119,16 +119,16 @@ long long RecordFile::Open(const std::string& path, bool readOnly) {
 }
 
 int RecordFile::ValidateHeader() {
-    if (!open_) return kInvalidFile;
+    if (!open_) return Code(StoreError::InvalidFile);
     if (length_ == 0) return kNewEmptyFile;
-    if (length_ < static_cast<long long>(kSmallestFileWithRecord)) return kTooShort;
-    if (length_ > kLongestAcceptedLength) return kBadLength;
+    if (length_ < static_cast<long long>(kSmallestFileWithRecord)) return Code(StoreError::TooShort);
+    if (length_ > kLongestAcceptedLength) return Code(StoreError::BadLength);
     if (ReadBytes(0, headerBytes_.data(), kHeaderSize) != static_cast<long long>(kHeaderSize)) {
-        return kHeaderUnreadable;
+        return Code(StoreError::HeaderUnreadable);
     }
-    if (!FileHeader::HasVersionWord(headerBytes_)) return kBadHeaderWord;
+    if (!FileHeader::HasVersionWord(headerBytes_)) return Code(StoreError::BadHeaderWord);
     header_ = FileHeader::Parse(headerBytes_);
-    return kStoreOk;
+    return 0;
 }
 
 int RecordFile::OpenForReading(const std::string& path, bool readOnly) {
@@ -137,7 +137,7 @@ int RecordFile::OpenForReading(const std::string& path, bool readOnly) {
     const int valid = ValidateHeader();
     if (valid < 0) return valid;
     recordCount_ = RecordSlotsForLength(length_);
-    if (recordCount_ < 1) return kTooShort;
+    if (recordCount_ < 1) return Code(StoreError::TooShort);
     nextPosition_ = 0;
     return ReadNext();
 }
@@ -152,12 +152,12 @@ long long RecordFile::ReadableCount() const {
 }
 
 int RecordFile::ReadNext() {
-    if (!open_ || nextPosition_ < 0 || nextPosition_ >= ReadableCount()) return kNoMoreRecords;
+    if (!open_ || nextPosition_ < 0 || nextPosition_ >= ReadableCount()) return Code(StoreError::NoMoreRecords);
     currentPosition_ = nextPosition_++;
     // A record that cannot be read is passed over, so that a reader that counts it and goes on
     // gets the next record rather than the same failure again.
     const long long read = ReadBytes(RecordOffset(currentPosition_), buffer_.data(), kStoredRecordSize);
-    if (read != static_cast<long long>(kStoredRecordSize)) return kIncompleteRecord;
+    if (read != static_cast<long long>(kStoredRecordSize)) return Code(StoreError::IncompleteRecord);
     return nextPosition_ >= ReadableCount() ? kLastRecord : kMoreRecords;
 }
 
@@ -191,7 +191,7 @@ void RecordFile::RollBack(const JournalChange& change) {
 int RecordFile::MakeChange(const JournalChange& change) {
     const int journaled = WriteJournal::Begin(fs_, path_, change);
     if (journaled < 0) return Abandon(journaled);
-    int result = kStoreOk;
+    int result = 0;
     if (change.lowestLength < change.oldLength) result = fs_.Truncate(handle_, change.lowestLength);
     for (const JournalChange::Region& region : change.after) {
         if (result >= 0) result = fs_.WriteAt(handle_, region.offset, region.bytes.data(), region.bytes.size());
@@ -203,7 +203,7 @@ int RecordFile::MakeChange(const JournalChange& change) {
         return Abandon(result);
     }
     Close();
-    return kStoreOk;
+    return 0;
 }
 
 RecordFile::AppendResult RecordFile::AppendRecords(const std::string& path, const AppendPlan& plan) {
@@ -211,11 +211,11 @@ RecordFile::AppendResult RecordFile::AppendRecords(const std::string& path, cons
     for (int attempt = 0; attempt < 3; ++attempt) {
         const long long opened = OpenWith(path, OpenMode::ReadWrite, Use::Change);
         if (opened >= 0) return AppendToOpenFile(plan);
-        if (opened != kFileNotFound) return {static_cast<int>(opened)};
+        if (opened != Code(StoreError::FileNotFound)) return {static_cast<int>(opened)};
         AppendResult made = AppendToNewFile(plan);
-        if (made.code != kFileExists) return made;
+        if (made.code != Code(StoreError::FileExists)) return made;
     }
-    return {kSharingViolation};
+    return {Code(StoreError::SharingViolation)};
 }
 
 std::vector<StoredRecord> RecordFile::ReadWholeRecords(long long count) {
@@ -234,7 +234,7 @@ std::vector<StoredRecord> RecordFile::ReadWholeRecords(long long count) {
 RecordFile::AppendResult RecordFile::AppendToNewFile(const AppendPlan& plan) {
     const std::vector<StoredRecord> records = plan.records({});
     if (records.empty()) return {};
-    if (records.size() > static_cast<std::size_t>(kMaxRecords)) return {kFileFull};
+    if (records.size() > static_cast<std::size_t>(kMaxRecords)) return {Code(StoreError::FileFull)};
 
     // Written whole under no name (or one of its own) and only then named: nobody ever sees
     // part of it, and a stop at any moment leaves no file.
@@ -257,7 +257,7 @@ RecordFile::AppendResult RecordFile::AppendToNewFile(const AppendPlan& plan) {
     // The file holds every record: should its name not become durable, a power cut takes the
     // whole file, never part of it.
     fs_.SyncDirectoryOf(path_);
-    return {kStoreOk, 0, 0, static_cast<int>(records.size())};
+    return {0, 0, 0, static_cast<int>(records.size())};
 }
 
 RecordFile::AppendResult RecordFile::AppendToOpenFile(const AppendPlan& plan) {
@@ -267,14 +267,14 @@ RecordFile::AppendResult RecordFile::AppendToOpenFile(const AppendPlan& plan) {
     const std::vector<StoredRecord> records =
         plan.records(plan.readsExisting ? ReadWholeRecords(std::min<long long>(count, kMaxRecords))
                                         : std::vector<StoredRecord>{});
-    AppendResult result{kStoreOk, static_cast<int>(count)};
+    AppendResult result{0, static_cast<int>(count)};
     if (count + static_cast<long long>(records.size()) > kMaxRecords) {
-        result.code = Abandon(kFileFull);
+        result.code = Abandon(Code(StoreError::FileFull));
         return result;
     }
     // Nothing to add leaves the file as it was.
     if (records.empty()) {
-        Abandon(kStoreOk);
+        Abandon(0);
         return result;
     }
 
@@ -297,7 +297,7 @@ RecordFile::AppendResult RecordFile::AppendToOpenFile(const AppendPlan& plan) {
             JournalChange::Region tail{wholeLength, std::vector<unsigned char>(static_cast<std::size_t>(length_ - wholeLength))};
             const long long read = ReadBytes(wholeLength, tail.bytes.data(), tail.bytes.size());
             if (read != static_cast<long long>(tail.bytes.size())) {
-                result.code = Abandon(read < 0 ? static_cast<int>(read) : kIncompleteRecord);
+                result.code = Abandon(read < 0 ? static_cast<int>(read) : Code(StoreError::IncompleteRecord));
                 return result;
             }
             change.before.push_back(std::move(tail));
@@ -311,7 +311,7 @@ RecordFile::AppendResult RecordFile::AppendToOpenFile(const AppendPlan& plan) {
         change.after.push_back({0, Bytes(header.data(), kHeaderSize)});
     }
     result.code = MakeChange(change);
-    if (result.code == kStoreOk) {
+    if (result.code == 0) {
         result.firstPosition = static_cast<int>(count);
         result.appended = static_cast<int>(records.size());
     }
@@ -320,7 +320,7 @@ RecordFile::AppendResult RecordFile::AppendToOpenFile(const AppendPlan& plan) {
 
 int RecordFile::ReplaceRecord(const std::string& path, int position, const StoredRecord& stored,
                               const ReplaceCheck& check) {
-    if (position < 0) return kPositionBeyondEnd;
+    if (position < 0) return Code(StoreError::PositionBeyondEnd);
     const long long opened = OpenWith(path, OpenMode::ReadWrite, Use::Change);
     if (opened < 0) return static_cast<int>(opened);
     const int valid = ValidateHeader();
@@ -328,13 +328,13 @@ int RecordFile::ReplaceRecord(const std::string& path, int position, const Store
     // Replacing only what is there and readable: a position past the last record would leave
     // a hole, one beyond the capacity is no record of the file's.
     const long long count = std::min<long long>(RecordCountForLength(length_), kMaxRecords);
-    if (position >= count) return Abandon(kPositionBeyondEnd);
+    if (position >= count) return Abandon(Code(StoreError::PositionBeyondEnd));
 
     const long long offset = RecordOffset(position);
     StoredRecord oldRecord{};
     const long long read = ReadBytes(offset, oldRecord.data(), kStoredRecordSize);
     if (read < 0) return Abandon(static_cast<int>(read));
-    if (read != static_cast<long long>(kStoredRecordSize)) return Abandon(kIncompleteRecord);
+    if (read != static_cast<long long>(kStoredRecordSize)) return Abandon(Code(StoreError::IncompleteRecord));
     if (check) {
         const int verdict = check(oldRecord);
         if (verdict < 0) return Abandon(verdict);
@@ -356,12 +356,12 @@ int RecordFile::ReadRecordAt(const std::string& path, int position, StoredRecord
     const int valid = ValidateHeader();
     if (valid < 0) return Abandon(valid);
     if (position < 0 || position >= kMaxRecords || position >= RecordSlotsForLength(length_)) {
-        return Abandon(kPositionBeyondEnd);
+        return Abandon(Code(StoreError::PositionBeyondEnd));
     }
     const long long read = ReadBytes(RecordOffset(position), buffer_.data(), kStoredRecordSize);
     Close();
     if (read < 0) return static_cast<int>(read);
-    if (read != static_cast<long long>(kStoredRecordSize)) return kIncompleteRecord;
+    if (read != static_cast<long long>(kStoredRecordSize)) return Code(StoreError::IncompleteRecord);
     out = buffer_;
     return static_cast<int>(kStoredRecordSize);
 }

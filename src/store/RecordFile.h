@@ -11,15 +11,20 @@
 #include "store/FileSystem.h"
 #include "store/JournalChange.h"
 #include "store/RecordFormat.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva {
+
+// Results of RecordFile's reading steps that are no failure.
+inline constexpr int kNewEmptyFile = 1;  // ValidateHeader: a file of length 0
+inline constexpr int kLastRecord = 1;    // ReadNext / OpenForReading: no record follows this one
+inline constexpr int kMoreRecords = 0;   // ReadNext / OpenForReading: more records follow
 
 // One operation on a record file: open with an exclusive lock, validate, read records one
 // after another or by position, append or replace records. The low level behind RecordStore,
 // which is what the rest of the program uses. AppendRecords, ReplaceRecord and ReadRecordAt
 // close the file before they return; Open and OpenForReading keep it open and
-// locked until Close or the destructor. Results are the codes of StoreResult.h.
+// locked until Close or the destructor. Results are the codes of StoreError.h.
 //
 // Every name of a file leads to the file itself: links are followed, and the lock and the
 // journal (WriteJournal) are the file's own. A journal left by an interrupted change that
@@ -36,7 +41,7 @@ class RecordFile {
     // format, and reading it would only count its records as not loaded by the thousand.
     static constexpr long long kLongestAcceptedLength = RecordOffset(2LL * kMaxRecords);
 
-    // Asked with the record in place before a replacement: kStoreOk lets it go ahead, a
+    // Asked with the record in place before a replacement: 0 lets it go ahead, a
     // negative code stops it with that code and nothing written.
     using ReplaceCheck = std::function<int(const StoredRecord& current)>;
 
@@ -48,7 +53,7 @@ class RecordFile {
         std::function<std::vector<StoredRecord>(const std::vector<StoredRecord>& existing)> records;
     };
 
-    // What an append did: `code` 0, kFileFull (nothing written) or the failure; the records the
+    // What an append did: `code` 0, StoreError::FileFull (nothing written) or the failure; the records the
     // file held before, the position of the first one appended and how many were appended.
     struct AppendResult {
         int code = 0;
@@ -63,19 +68,19 @@ class RecordFile {
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
 
-    // Opens an existing file read-only or for reading and writing (kFileNotFound when it is not
+    // Opens an existing file read-only or for reading and writing (StoreError::FileNotFound when it is not
     // there: only an append makes a file), locked exclusively. The file length, or a negated
     // cause.
     long long Open(const std::string& path, bool readOnly);
     // Checks the open file: kNewEmptyFile for length 0, 0 when sound, else -501..-504
-    // (kBadLength for a file longer than kLongestAcceptedLength).
+    // (StoreError::BadLength for a file longer than kLongestAcceptedLength).
     int ValidateHeader();
-    // Open, ValidateHeader, and read the first record. A file with no record gives kTooShort.
+    // Open, ValidateHeader, and read the first record. A file with no record gives StoreError::TooShort.
     // Result as ReadNext, or the failing step's code.
     int OpenForReading(const std::string& path, bool readOnly);
     // Reads the next record into CurrentRecord(): kMoreRecords (0) when more follow, kLastRecord
-    // (1) for the last one, kNoMoreRecords after the last, kIncompleteRecord when it cannot be
-    // read in full. The last one is the last of the file or the kMaxRecords-th.
+    // (1) for the last one, StoreError::NoMoreRecords after the last, StoreError::IncompleteRecord when it
+    // cannot be read in full. The last one is the last of the file or the kMaxRecords-th.
     int ReadNext();
     void Close();
 
@@ -90,14 +95,14 @@ class RecordFile {
 
     // Appends the records `plan` chooses as one step: either all of them are on the disk when
     // it returns 0, or the file is exactly as it was (a file that was not there is not made).
-    // kFileFull, touching nothing, when the file would pass kMaxRecords records. No records
+    // StoreError::FileFull, touching nothing, when the file would pass kMaxRecords records. No records
     // to add: 0, and the file is left as it was.
     AppendResult AppendRecords(const std::string& path, const AppendPlan& plan);
     // Replaces record `position` with `stored` when `check` (if given) accepts the record in
-    // place, all under one exclusive open. kPositionBeyondEnd past the last readable record.
+    // place, all under one exclusive open. StoreError::PositionBeyondEnd past the last readable record.
     int ReplaceRecord(const std::string& path, int position, const StoredRecord& stored,
                       const ReplaceCheck& check = {});
-    // Reads record `position` into `out`: kStoredRecordSize, kPositionBeyondEnd, or a code.
+    // Reads record `position` into `out`: kStoredRecordSize, StoreError::PositionBeyondEnd, or a code.
     int ReadRecordAt(const std::string& path, int position, StoredRecord& out);
 
   private:

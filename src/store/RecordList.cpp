@@ -86,7 +86,7 @@ RecordRow RecordList::MakeRow(const AssessmentRecord& record, int filePosition) 
     return row;
 }
 
-int RecordList::Load(const std::string& path, bool readOnly, bool sort) {
+StoreResult<int> RecordList::Load(const std::string& path, bool readOnly, bool sort) {
     return RecordStore(fs_).List(RecordFilePath(path), readOnly, sort, *this);
 }
 

@@ -9,6 +9,7 @@
 
 #include "store/FileSystem.h"
 #include "store/RecordRow.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
@@ -31,11 +32,11 @@ class RecordList {
     explicit RecordList(FileSystem& fileSystem = DefaultFileSystem());
 
     // Replaces the content with the records of the file at `path` (".rpc" added when missing),
-    // read through RecordStore::List. A negative code when the file cannot be read at all;
+    // read through RecordStore::List. The failure when the file cannot be read at all;
     // otherwise the number of records in the file that are not in the list: those that failed
     // their checks, and those beyond the file's capacity of kMaxRecords records (files made by
     // other means). Sorts by last name, first name, birth date and save date-time when asked.
-    int Load(const std::string& path, bool readOnly, bool sort);
+    StoreResult<int> Load(const std::string& path, bool readOnly, bool sort);
 
     // Ascending by up to four keys (RecordSortKey; 0 ends the list, unknown keys are ignored),
     // byte-wise on the column text; rows equal on every key keep their order.

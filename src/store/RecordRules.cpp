@@ -49,8 +49,7 @@ bool StoredDate(const RecordImage& image, std::size_t offset, Date& date) {
 }
 
 bool NotBefore(const Date& later, const Date& earlier) {
-    int order = 0;
-    return CompareDates(earlier, later, order) == 0 && order >= 0;
+    return CompareDates(earlier, later).value_or(-1) >= 0;
 }
 
 bool DatesFollowRules(const RecordImage& image) {

@@ -4,45 +4,45 @@
 #include <cstdio>
 
 #include "model/FieldRules.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "store/StoreTexts.h"
 
 namespace orva {
 
-UserMessage SaveFailedMessage(int code) {
+UserMessage SaveFailedMessage(StoreError error) {
     const char* text = texts::kSaveOtherError;
-    switch (code) {
-        case kFileFull:
+    switch (error) {
+        case StoreError::FileFull:
             text = texts::kSaveFileFull;
             break;
-        case kHeaderUnreadable:
+        case StoreError::HeaderUnreadable:
             text = texts::kSaveAccessError;
             break;
-        case kBadLength:
-        case kTooShort:
-        case kBadHeaderWord:
+        case StoreError::BadLength:
+        case StoreError::TooShort:
+        case StoreError::BadHeaderWord:
             text = texts::kSaveNotOrvaFormat;
             break;
-        case kLockViolation:
-        case kSharingViolation:
+        case StoreError::LockViolation:
+        case StoreError::SharingViolation:
             text = texts::kSaveInUse;
             break;
-        case kDirectoryFull:
+        case StoreError::DirectoryFull:
             text = texts::kSaveDirectoryFull;
             break;
-        case kAccessDenied:
+        case StoreError::AccessDenied:
             text = texts::kSaveWriteDenied;
             break;
-        case kBadPath:
+        case StoreError::BadPath:
             text = texts::kSaveBadPath;
             break;
-        case kDiskFull:
+        case StoreError::DiskFull:
             text = texts::kSaveDiskFull;
             break;
-        case kRecordChanged:
+        case StoreError::RecordChanged:
             text = texts::kSaveRecordChanged;
             break;
-        case kNameTooLong:
+        case StoreError::NameTooLong:
             text = texts::kSaveNameTooLong;
             break;
         default:
@@ -64,30 +64,32 @@ UserMessage SaveSucceededMessage(const std::string& firstName, const std::string
     return {texts::kSaveWasSuccessfulCaption, text, MessageIcon::Information};
 }
 
-std::optional<UserMessage> LoadResultMessage(int code, const std::string& name) {
-    if (code == 0) return std::nullopt;
-    if (code > 0) {
+std::optional<UserMessage> LoadResultMessage(const StoreResult<int>& loaded, const std::string& name) {
+    if (loaded.Ok()) {
+        if (*loaded == 0) return std::nullopt;
         char text[512];
-        std::snprintf(text, sizeof text, texts::kRecordsFailedToLoad, static_cast<unsigned>(code));
+        std::snprintf(text, sizeof text, texts::kRecordsFailedToLoad, static_cast<unsigned>(*loaded));
         return UserMessage{texts::kPartialFileCorruptionCaption, text, MessageIcon::Exclamation};
     }
     // The journal of an interrupted change that this user may not read: the same advice as a
     // file that is not available.
-    if (code == kUnfinishedChange) code = kAccessDenied;
-    if (code < -500)
+    StoreError error = loaded.Error();
+    if (error == StoreError::UnfinishedChange) error = StoreError::AccessDenied;
+    // Everything from the header's checks on (-501 and below) says the file is no sound record file.
+    if (Code(error) <= Code(StoreError::BadHeaderWord))
         return UserMessage{texts::kPartialFileCorruptionCaption, texts::kReadOrValidationError,
                            MessageIcon::Stop};
-    switch (code) {
-        case kSharingViolation:
-        case kLockViolation:
+    switch (error) {
+        case StoreError::SharingViolation:
+        case StoreError::LockViolation:
             return UserMessage{texts::kFileInUseCaption, texts::kLockedBefore + name + texts::kLockedAfter,
                                MessageIcon::Stop};
-        case kAccessDenied:
+        case StoreError::AccessDenied:
             return UserMessage{texts::kFileAccessErrorCaption,
                                texts::kNoEditAccessBefore + name + texts::kNoEditAccessAfter,
                                MessageIcon::Stop};
-        case kFileNotFound:
-        case kBadPath:
+        case StoreError::FileNotFound:
+        case StoreError::BadPath:
             return UserMessage{texts::kFileNotFoundCaption,
                                texts::kNotFoundBefore + name + texts::kNotFoundAfter, MessageIcon::Stop};
         default:

@@ -10,7 +10,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "store/TemporaryNames.h"
 
 namespace orva {
@@ -84,7 +84,7 @@ int WritersFromAcl(PSID owner, PACL dacl, FileFacts& facts) {
         // No access list at all grants everyone everything.
         facts.othersMayWrite = true;
         facts.everyoneMayWrite = true;
-        return kStoreOk;
+        return 0;
     }
     ACL_SIZE_INFORMATION size{};
     if (!::GetAclInformation(dacl, &size, sizeof size, AclSizeInformation)) return LastCause();
@@ -104,7 +104,7 @@ int WritersFromAcl(PSID owner, PACL dacl, FileFacts& facts) {
             facts.everyoneMayWrite = true;
         }
     }
-    return kStoreOk;
+    return 0;
 }
 
 // GetSecurityInfo and GetNamedSecurityInfoW give their error as the result, not the last error.
@@ -141,7 +141,7 @@ FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& information) {
 int CauseFromWindowsError(unsigned long error) {
     switch (error) {
         case ERROR_FILE_NOT_FOUND:
-            return kFileNotFound;
+            return Code(StoreError::FileNotFound);
         case ERROR_PATH_NOT_FOUND:
         case ERROR_INVALID_NAME:
         case ERROR_BAD_PATHNAME:
@@ -150,44 +150,44 @@ int CauseFromWindowsError(unsigned long error) {
         case ERROR_BAD_NET_NAME:
         case ERROR_DIRECTORY:
         case ERROR_FILENAME_EXCED_RANGE:
-            return kBadPath;
+            return Code(StoreError::BadPath);
         case ERROR_TOO_MANY_OPEN_FILES:
-            return kTooManyOpenFiles;
+            return Code(StoreError::TooManyOpenFiles);
         case ERROR_ACCESS_DENIED:
         case ERROR_WRITE_PROTECT:
-            return kAccessDenied;
+            return Code(StoreError::AccessDenied);
         case ERROR_INVALID_HANDLE:
-            return kInvalidFile;
+            return Code(StoreError::InvalidFile);
         case ERROR_CURRENT_DIRECTORY:
-            return kRemoveCurrentDirectory;
+            return Code(StoreError::RemoveCurrentDirectory);
         case ERROR_CANNOT_MAKE:
-            return kDirectoryFull;
+            return Code(StoreError::DirectoryFull);
         case ERROR_SEEK:
         case ERROR_NEGATIVE_SEEK:
         case ERROR_SEEK_ON_DEVICE:
-            return kBadSeek;
+            return Code(StoreError::BadSeek);
         case ERROR_NOT_READY:
         case ERROR_CRC:
         case ERROR_WRITE_FAULT:
         case ERROR_READ_FAULT:
         case ERROR_GEN_FAILURE:
         case ERROR_IO_DEVICE:
-            return kHardwareError;
+            return Code(StoreError::HardwareError);
         case ERROR_SHARING_VIOLATION:
-            return kSharingViolation;
+            return Code(StoreError::SharingViolation);
         case ERROR_LOCK_VIOLATION:
         case ERROR_DRIVE_LOCKED:
-            return kLockViolation;
+            return Code(StoreError::LockViolation);
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
-            return kDiskFull;
+            return Code(StoreError::DiskFull);
         case ERROR_HANDLE_EOF:
-            return kEndOfFile;
+            return Code(StoreError::EndOfFile);
         case ERROR_FILE_EXISTS:
         case ERROR_ALREADY_EXISTS:
-            return kFileExists;
+            return Code(StoreError::FileExists);
         default:
-            return kFileGeneric;
+            return Code(StoreError::FileGeneric);
     }
 }
 
@@ -222,35 +222,35 @@ int WindowsFileSystem::Open(const std::string& path, OpenMode mode, unsigned, Ha
     if (native == INVALID_HANDLE_VALUE) return LastCause();
     if (::GetFileType(native) != FILE_TYPE_DISK) {
         ::CloseHandle(native);
-        return kInvalidFile;
+        return Code(StoreError::InvalidFile);
     }
     for (std::size_t i = 0; i < open_.size(); ++i) {
         if (open_[i] == nullptr) {
             open_[i] = native;
             handle = static_cast<Handle>(i);
-            return kStoreOk;
+            return 0;
         }
     }
     open_.push_back(native);
     handle = static_cast<Handle>(open_.size() - 1);
-    return kStoreOk;
+    return 0;
 }
 
 int WindowsFileSystem::LockExclusive(Handle handle) {
     // The share mode of the open already keeps everyone else out.
-    return Native(handle) != nullptr ? kStoreOk : kInvalidFile;
+    return Native(handle) != nullptr ? 0 : Code(StoreError::InvalidFile);
 }
 
 long long WindowsFileSystem::Size(Handle handle) {
     LARGE_INTEGER size{};
-    if (Native(handle) == nullptr) return kInvalidFile;
+    if (Native(handle) == nullptr) return Code(StoreError::InvalidFile);
     if (!::GetFileSizeEx(static_cast<HANDLE>(Native(handle)), &size)) return LastCause();
     return static_cast<long long>(size.QuadPart);
 }
 
 long long WindowsFileSystem::ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) {
     HANDLE native = static_cast<HANDLE>(Native(handle));
-    if (native == nullptr) return kInvalidFile;
+    if (native == nullptr) return Code(StoreError::InvalidFile);
     auto* out = static_cast<unsigned char*>(buffer);
     std::size_t done = 0;
     while (done < size) {
@@ -272,7 +272,7 @@ long long WindowsFileSystem::ReadAt(Handle handle, long long offset, void* buffe
 
 int WindowsFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
     HANDLE native = static_cast<HANDLE>(Native(handle));
-    if (native == nullptr) return kInvalidFile;
+    if (native == nullptr) return Code(StoreError::InvalidFile);
     const auto* in = static_cast<const unsigned char*>(data);
     std::size_t done = 0;
     while (done < size) {
@@ -283,46 +283,46 @@ int WindowsFileSystem::WriteAt(Handle handle, long long offset, const void* data
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 30));
         DWORD written = 0;
         if (!::WriteFile(native, in + done, chunk, &written, &at)) return LastCause();
-        if (written == 0) return kOtherFileError;
+        if (written == 0) return Code(StoreError::OtherFileError);
         done += written;
     }
-    return kStoreOk;
+    return 0;
 }
 
 int WindowsFileSystem::Truncate(Handle handle, long long length) {
     HANDLE native = static_cast<HANDLE>(Native(handle));
-    if (native == nullptr) return kInvalidFile;
+    if (native == nullptr) return Code(StoreError::InvalidFile);
     LARGE_INTEGER to{};
     to.QuadPart = length;
     if (!::SetFilePointerEx(native, to, nullptr, FILE_BEGIN) || !::SetEndOfFile(native)) return LastCause();
-    return kStoreOk;
+    return 0;
 }
 
 int WindowsFileSystem::Sync(Handle handle) {
     HANDLE native = static_cast<HANDLE>(Native(handle));
-    if (native == nullptr) return kInvalidFile;
-    return ::FlushFileBuffers(native) ? kStoreOk : LastCause();
+    if (native == nullptr) return Code(StoreError::InvalidFile);
+    return ::FlushFileBuffers(native) ? 0 : LastCause();
 }
 
 int WindowsFileSystem::Close(Handle handle) {
     HANDLE native = static_cast<HANDLE>(Native(handle));
-    if (native == nullptr) return kInvalidFile;
+    if (native == nullptr) return Code(StoreError::InvalidFile);
     open_[static_cast<std::size_t>(handle)] = nullptr;
-    return ::CloseHandle(native) ? kStoreOk : LastCause();
+    return ::CloseHandle(native) ? 0 : LastCause();
 }
 
 int WindowsFileSystem::Remove(const std::string& path) {
-    return ::DeleteFileW(Wide(path).c_str()) ? kStoreOk : LastCause();
+    return ::DeleteFileW(Wide(path).c_str()) ? 0 : LastCause();
 }
 
 // NTFS journals its directory entries; a new file's name needs no separate flush.
 int WindowsFileSystem::SyncDirectoryOf(const std::string&) {
-    return kStoreOk;
+    return 0;
 }
 
 int WindowsFileSystem::Facts(Handle handle, FileFacts& facts) {
     HANDLE native = static_cast<HANDLE>(Native(handle));
-    if (native == nullptr) return kInvalidFile;
+    if (native == nullptr) return Code(StoreError::InvalidFile);
     BY_HANDLE_FILE_INFORMATION information{};
     if (!::GetFileInformationByHandle(native, &information)) return LastCause();
     FileFacts found;
@@ -335,7 +335,7 @@ int WindowsFileSystem::Facts(Handle handle, FileFacts& facts) {
     const DWORD status = ::GetSecurityInfo(native, SE_FILE_OBJECT, kOwnerAndDacl, &owner, nullptr, &dacl,
                                            nullptr, &descriptor);
     const int result = WritersFromSecurity(status, descriptor, owner, dacl, found);
-    if (result == kStoreOk) facts = found;
+    if (result == 0) facts = found;
     return result;
 }
 
@@ -361,18 +361,18 @@ int WindowsFileSystem::Facts(const std::string& path, FileFacts& facts) {
     const DWORD status = ::GetNamedSecurityInfoW(wide.c_str(), SE_FILE_OBJECT, kOwnerAndDacl, &owner, nullptr,
                                                  &dacl, nullptr, &descriptor);
     const int result = WritersFromSecurity(status, descriptor, owner, dacl, found);
-    if (result == kStoreOk) facts = found;
+    if (result == 0) facts = found;
     return result;
 }
 
 int WindowsFileSystem::CreateFolder(const std::string& path) {
-    if (::CreateDirectoryW(Wide(path).c_str(), nullptr)) return kStoreOk;
-    return ::GetLastError() == ERROR_ALREADY_EXISTS ? kStoreOk : LastCause();
+    if (::CreateDirectoryW(Wide(path).c_str(), nullptr)) return 0;
+    return ::GetLastError() == ERROR_ALREADY_EXISTS ? 0 : LastCause();
 }
 
 int WindowsFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
     const DWORD flags = (replace ? MOVEFILE_REPLACE_EXISTING : 0) | MOVEFILE_WRITE_THROUGH;
-    return ::MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), flags) ? kStoreOk : LastCause();
+    return ::MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), flags) ? 0 : LastCause();
 }
 
 int WindowsFileSystem::ResolvePath(const std::string& path, std::string& resolved) {
@@ -382,12 +382,12 @@ int WindowsFileSystem::ResolvePath(const std::string& path, std::string& resolve
         std::wstring buffer(32768, L'\0');
         const DWORD n = ::GetFinalPathNameByHandleW(file, buffer.data(), static_cast<DWORD>(buffer.size()),
                                                     FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-        const int cause = n == 0 || n >= buffer.size() ? LastCause() : kStoreOk;
+        const int cause = n == 0 || n >= buffer.size() ? LastCause() : 0;
         ::CloseHandle(file);
         if (cause < 0) return cause;
         buffer.resize(n);
         resolved = Utf8(WithoutLongPathPrefix(buffer));
-        return kStoreOk;
+        return 0;
     }
     if (::GetLastError() != ERROR_FILE_NOT_FOUND) return LastCause();
     // A missing file: its full path, for the folder it will be made in.
@@ -396,19 +396,19 @@ int WindowsFileSystem::ResolvePath(const std::string& path, std::string& resolve
     if (n == 0 || n >= buffer.size()) return LastCause();
     buffer.resize(n);
     resolved = Utf8(buffer);
-    return kStoreOk;
+    return 0;
 }
 
 int WindowsFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) {
     const int made = FileSystem::CreateTemporary(besidePath, permissions, file);
-    if (made == kStoreOk) TemporaryNames::Register(file.name);
+    if (made == 0) TemporaryNames::Register(file.name);
     return made;
 }
 
 int WindowsFileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
     const std::string name = file.name;
     const int published = FileSystem::Publish(file, path, replace);
-    if (published == kStoreOk) TemporaryNames::Unregister(name);
+    if (published == 0) TemporaryNames::Unregister(name);
     return published;
 }
 

@@ -42,7 +42,7 @@ class WindowsFileSystem final : public FileSystem {
     std::vector<void*> open_;  // native handles by Handle; null when free
 };
 
-// The one mapping of Windows error codes to the negated causes -1..-14 (or kFileExists).
+// The one mapping of Windows error codes to the negated causes -1..-14 (or StoreError::FileExists).
 int CauseFromWindowsError(unsigned long error);
 
 }  // namespace orva

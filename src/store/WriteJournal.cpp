@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
@@ -13,7 +13,7 @@ constexpr const char* kJournalSuffix = "-journal";
 constexpr const char* kSetAsideSuffix = ".unmatched-";
 constexpr int kMostSetAside = 99;
 
-// Reads the whole journal; kFileNotFound when there is none.
+// Reads the whole journal; StoreError::FileNotFound when there is none.
 int ReadJournal(FileSystem& fs, const std::string& path, std::vector<unsigned char>& bytes) {
     FileSystem::Handle handle = -1;
     bool created = false;
@@ -32,7 +32,7 @@ int ReadJournal(FileSystem& fs, const std::string& path, std::vector<unsigned ch
     fs.Close(handle);
     if (read < 0) return static_cast<int>(read);
     bytes.resize(static_cast<std::size_t>(read));
-    return kStoreOk;
+    return 0;
 }
 
 }  // namespace
@@ -68,14 +68,14 @@ int WriteJournal::Commit(FileSystem& fs, const std::string& recordPath) {
     // journal back; it then matches the file with the whole change made and undoes it, which is
     // the better of the two wrongs than reporting as failed a change the file now holds.
     fs.SyncDirectoryOf(path);
-    return kStoreOk;
+    return 0;
 }
 
 WriteJournal::Found WriteJournal::Load(FileSystem& fs, const std::string& recordPath) {
     Found found;
     std::vector<unsigned char> bytes;
     const int read = ReadJournal(fs, PathFor(recordPath), bytes);
-    if (read == kFileNotFound || read == kBadPath) return found;
+    if (read == Code(StoreError::FileNotFound) || read == Code(StoreError::BadPath)) return found;
     if (read < 0) {
         found.kind = Found::Kind::Unreadable;
         found.code = read;
@@ -97,14 +97,14 @@ WriteJournal::SetAside WriteJournal::PutAside(FileSystem& fs, const std::string&
     for (int n = 1; n <= kMostSetAside; ++n) {
         const std::string name = path + kSetAsideSuffix + std::to_string(n);
         result.code = fs.Rename(path, name, false);
-        if (result.code == kFileExists) continue;
-        if (result.code == kStoreOk) {
+        if (result.code == Code(StoreError::FileExists)) continue;
+        if (result.code == 0) {
             result.keptAs = name;
             fs.SyncDirectoryOf(path);
         }
         return result;
     }
-    result.code = kFileExists;
+    result.code = Code(StoreError::FileExists);
     return result;
 }
 

@@ -6,30 +6,31 @@
 
 #include "cli/ChosenRecords.h"
 #include "cli/CliTexts.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "store/StoreTexts.h"
 
 namespace orva::cli {
 namespace {
 
-std::string ReadFailure(int code) {
+std::string ReadFailure(StoreError failure) {
     std::ostringstream err;
-    PrintReadFailure(err, "/data/clinic.rpc", 4, code, std::nullopt);
+    PrintReadFailure(err, "/data/clinic.rpc", 4, failure, std::nullopt);
     return err.str();
 }
 
 // A record that could not be read because the file failed is not a damaged record: the reader
 // is told to look at the file, not that the record is beyond repair.
 TEST(PrintReadFailure, TellsAFileThatFailedApartFromARecordThatFailedItsChecks) {
-    for (const int code : {static_cast<int>(kFileGeneric), static_cast<int>(kHardwareError)}) {
-        const std::string said = ReadFailure(code);
-        EXPECT_EQ(said.find(texts::kRecordFailsChecks), std::string::npos) << code;
-        EXPECT_NE(said.find(orva::texts::kOpenErrorBefore), std::string::npos) << code;
-        EXPECT_NE(said.find("/data/clinic"), std::string::npos) << code;
+    for (const StoreError failure : {StoreError::FileGeneric, StoreError::HardwareError}) {
+        const std::string said = ReadFailure(failure);
+        EXPECT_EQ(said.find(texts::cli::kRecordFailsChecks), std::string::npos) << Code(failure);
+        EXPECT_NE(said.find(orva::texts::kOpenErrorBefore), std::string::npos) << Code(failure);
+        EXPECT_NE(said.find("/data/clinic"), std::string::npos) << Code(failure);
     }
-    for (const int code : {static_cast<int>(kChecksumMismatch), static_cast<int>(kIncompleteRecord)}) {
-        EXPECT_NE(ReadFailure(code).find(std::string(texts::kRecordFailsChecks) + "4\n"), std::string::npos)
-            << code;
+    for (const StoreError failure : {StoreError::ChecksumMismatch, StoreError::IncompleteRecord}) {
+        EXPECT_NE(ReadFailure(failure).find(std::string(texts::cli::kRecordFailsChecks) + "4\n"),
+                  std::string::npos)
+            << Code(failure);
     }
 }
 

@@ -31,8 +31,8 @@ class CliCommandsTest : public ::testing::Test {
         if (!SettingsFolderOverridable()) GTEST_SKIP();
         ::setenv("ORVA_SETTINGS_DIR", folder_.Path("settings").c_str(), 1);
         ExportPasswords passwords(folder_.Path("settings"));
-        ASSERT_EQ(passwords.Set(2, "open sesame"), 0);
-        ASSERT_EQ(passwords.Save(), 0);
+        ASSERT_TRUE(passwords.Set(2, "open sesame").Ok());
+        ASSERT_TRUE(passwords.Save().Ok());
         const ReportSet full = reports_test::FullAnalysis();
         ASSERT_TRUE(testsupport::AppendRecords(
             folder_.Path("clinic.rpc"),
@@ -251,7 +251,7 @@ TEST_F(CliCommandsTest, SetExportPasswordAsksTwiceAndRefusesCapitals) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("Export password 1 is set."), std::string::npos);
     ExportPasswords passwords(Path("settings"));
-    ASSERT_EQ(passwords.Load(), 0);
+    ASSERT_TRUE(passwords.Load().Ok());
     EXPECT_TRUE(passwords.Matches("new one two"));
     EXPECT_TRUE(passwords.Matches("open sesame"));
 
@@ -267,7 +267,7 @@ TEST_F(CliCommandsTest, SetExportPasswordAsksTwiceAndRefusesCapitals) {
     run = Run({"set-export-password", "2"}, "\n\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("Export password 2 is cleared."), std::string::npos);
-    ASSERT_EQ(passwords.Load(), 0);
+    ASSERT_TRUE(passwords.Load().Ok());
     EXPECT_FALSE(passwords.Matches("open sesame"));
     EXPECT_TRUE(passwords.Matches("new one two"));
 }
@@ -277,7 +277,7 @@ TEST_F(CliCommandsTest, SetExportPasswordRefusesPasswordsShorterThanEight) {
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("shorter than 8 characters"), std::string::npos);
     ExportPasswords passwords(Path("settings"));
-    ASSERT_EQ(passwords.Load(), 0);
+    ASSERT_TRUE(passwords.Load().Ok());
     EXPECT_FALSE(passwords.IsSet(1));
 }
 

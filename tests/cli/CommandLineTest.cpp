@@ -84,17 +84,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Fault{"NoArguments", {}, "no input given", ""},
         Fault{"SecondArgumentMissing", {"a", "--flag"}, "no output given", ""},
-        Fault{"ArgumentTooMany", {"a", "b", "c"}, texts::kExtraArgument, "c"},
-        Fault{"UnknownOption", {"a", "b", "--flg"}, texts::kUnknownOption, "--flg"},
-        Fault{"ShortUnknownOption", {"a", "b", "-x"}, texts::kUnknownOption, "-x"},
-        Fault{"FlagWithAValue", {"a", "b", "--flag=yes"}, texts::kUnknownOption, "--flag=yes"},
-        Fault{"ValueMissing", {"a", "b", "--name"}, texts::kMissingValue, "--name"},
+        Fault{"ArgumentTooMany", {"a", "b", "c"}, texts::cli::kExtraArgument, "c"},
+        Fault{"UnknownOption", {"a", "b", "--flg"}, texts::cli::kUnknownOption, "--flg"},
+        Fault{"ShortUnknownOption", {"a", "b", "-x"}, texts::cli::kUnknownOption, "-x"},
+        Fault{"FlagWithAValue", {"a", "b", "--flag=yes"}, texts::cli::kUnknownOption, "--flag=yes"},
+        Fault{"ValueMissing", {"a", "b", "--name"}, texts::cli::kMissingValue, "--name"},
         Fault{"ValueMissingWithItsOwnText", {"a", "b", "--digit"}, "--digit needs a digit", ""},
         Fault{"ValueRefused", {"a", "b", "--digit", "12"}, "not a digit", "12"},
         Fault{"EmptyValueRefused", {"a", "b", "--digit="}, "not a digit", ""},
         // The first fault in the order of the words is the one named.
-        Fault{"SurplusArgumentBeforeUnknownOption", {"a", "b", "c", "--flg"}, texts::kExtraArgument, "c"},
-        Fault{"UnknownOptionBeforeSurplusArgument", {"a", "--flg", "b", "c"}, texts::kUnknownOption, "--flg"},
+        Fault{
+            "SurplusArgumentBeforeUnknownOption", {"a", "b", "c", "--flg"}, texts::cli::kExtraArgument, "c"},
+        Fault{"UnknownOptionBeforeSurplusArgument",
+              {"a", "--flg", "b", "c"},
+              texts::cli::kUnknownOption,
+              "--flg"},
         Fault{"RefusedValueBeforeMissingArgument", {"--digit", "x"}, "not a digit", "x"}),
     [](const auto& info) { return std::string(info.param.name); });
 

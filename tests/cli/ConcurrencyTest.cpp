@@ -83,8 +83,8 @@ TEST(Concurrency, AnExportPasswordCheckWaitsWhileAnotherHoldsTheTurn) {
     TempFolder settings;
     ::setenv("ORVA_SETTINGS_DIR", settings.Path().c_str(), 1);
     ExportPasswords passwords(settings.Path());
-    ASSERT_EQ(passwords.Set(1, "open sesame"), 0);
-    ASSERT_EQ(passwords.Save(), 0);
+    ASSERT_TRUE(passwords.Set(1, "open sesame").Ok());
+    ASSERT_TRUE(passwords.Save().Ok());
     ASSERT_TRUE(testsupport::AppendRecords(dir.Path("clinic.rpc"), {MakePerson(kSelf, "Ann", "Lee", {})}, kDailySaves));
     WriteFile(dir.Path("guess"), "wrong guess\n");
 

@@ -35,15 +35,15 @@ class OutputKillTest : public ::testing::Test {
         if (!SettingsFolderOverridable()) GTEST_SKIP();
         ::setenv("ORVA_SETTINGS_DIR", settings_.Path().c_str(), 1);
         ExportPasswords passwords(settings_.Path());
-        ASSERT_EQ(passwords.Set(1, "open sesame"), 0);
-        ASSERT_EQ(passwords.Save(), 0);
+        ASSERT_TRUE(passwords.Set(1, "open sesame").Ok());
+        ASSERT_TRUE(passwords.Save().Ok());
         WriteFile(password_, "open sesame\n");
         std::vector<AssessmentRecord> records;
         for (int i = 0; i < kRecords; ++i) {
             records.push_back(MakePerson(i % 3, "Child" + std::to_string(i), "Family", {{1, i % 6}, {2, 3}},
                                          "Observer with a longer name"));
         }
-        ASSERT_EQ(RecordStore().Append(RecordFilePath(file_), records).code, 0);
+        ASSERT_TRUE(RecordStore().Append(RecordFilePath(file_), records).status.Ok());
     }
     void TearDown() override { ::unsetenv("ORVA_SETTINGS_DIR"); }
 

@@ -72,7 +72,6 @@ TEST(AssessmentRecord, ResetEmptiesEveryField_ItemTextsFollowTheReporter) {
     r.SetDataEntry(kPaper);
     r.SetResponse(5, 3);
     r.SetBirthDate(2001, 2, 3);
-    r.ComputeEndorsements();
     r.Reset();
     EXPECT_EQ(r.GetFirstName(), "");
     EXPECT_EQ(r.GetText(TextField::BirthDate), "");
@@ -82,7 +81,6 @@ TEST(AssessmentRecord, ResetEmptiesEveryField_ItemTextsFollowTheReporter) {
     for (int item = 0; item < kResponseSlots; ++item) {
         EXPECT_EQ(r.GetResponse(item), -1) << item;
         EXPECT_EQ(r.GetHeldResponse(item), kHeldNeverSet) << item;
-        EXPECT_EQ(r.EndorsementFlag(item), 0) << item;
     }
     EXPECT_STREQ(r.GetItemText(0), "");
     r.SetStoredReporter(kParent);
@@ -159,11 +157,11 @@ TEST(AssessmentRecord, BirthDateIsStoredOnlyWhenValid) {
     EXPECT_EQ(r.GetText(TextField::BirthDate), "20040229");
     EXPECT_EQ(r.SetBirthDate(2003, 2, 29), -1);
     EXPECT_EQ(r.GetText(TextField::BirthDate), "20040229");
-    int y = 0, m = 0, d = 0;
-    EXPECT_EQ(r.GetBirthDate(y, m, d), 0);
-    EXPECT_EQ(y, 2004);
-    EXPECT_EQ(m, 2);
-    EXPECT_EQ(d, 29);
+    const std::optional<Date> birth = r.GetBirthDate();
+    ASSERT_TRUE(birth.has_value());
+    EXPECT_EQ(birth->year, 2004);
+    EXPECT_EQ(birth->month, 2);
+    EXPECT_EQ(birth->day, 29);
 }
 
 TEST(AssessmentRecord, CompletionDateMayBeTodayButNotTomorrow) {
@@ -179,59 +177,30 @@ TEST(AssessmentRecord, CompletionDateMayBeTodayButNotTomorrow) {
 
 TEST(AssessmentRecord, StoredDatesReadBackOnlyWhenWellFormed) {
     AssessmentRecord r;
-    int y = 0, m = 0, d = 0;
-    EXPECT_EQ(r.GetBirthDate(y, m, d), -1);
+    EXPECT_FALSE(r.GetBirthDate().has_value());
     r.SetText(TextField::BirthDate, "2004011");
-    EXPECT_EQ(r.GetBirthDate(y, m, d), -1);
+    EXPECT_FALSE(r.GetBirthDate().has_value());
     r.SetText(TextField::BirthDate, "2004a101");
-    EXPECT_EQ(r.GetBirthDate(y, m, d), -1);
-    LocalDateTime when;
-    EXPECT_EQ(r.GetSaveDateTime(when), -1);
+    EXPECT_FALSE(r.GetBirthDate().has_value());
+    EXPECT_FALSE(r.GetSaveDateTime().has_value());
     r.SetStoredSaveDateTime({2007, 3, 15, 9, 5, 7});
     EXPECT_EQ(r.GetText(TextField::SaveDateTime), "20070315090507");
-    ASSERT_EQ(r.GetSaveDateTime(when), 0);
-    EXPECT_EQ(when.hour, 9);
-    EXPECT_EQ(when.second, 7);
+    const std::optional<LocalDateTime> when = r.GetSaveDateTime();
+    ASSERT_TRUE(when.has_value());
+    EXPECT_EQ(when->hour, 9);
+    EXPECT_EQ(when->second, 7);
 }
 
 TEST(AssessmentRecord, AgeAtCompletionNeedsBothDates) {
     const FixedClock clock({2010, 12, 31, 0, 0, 0});
     AssessmentRecord r;
-    int age = -7;
-    EXPECT_EQ(r.AgeAtCompletion(age), -1);
+    EXPECT_EQ(r.AgeAtCompletion(), std::nullopt);
     r.SetBirthDate(2000, 3, 15);
-    EXPECT_EQ(r.AgeAtCompletion(age), -1);
+    EXPECT_EQ(r.AgeAtCompletion(), std::nullopt);
     r.SetCompletionDate(2010, 3, 14, clock);
-    ASSERT_EQ(r.AgeAtCompletion(age), 0);
-    EXPECT_EQ(age, 9);
+    EXPECT_EQ(r.AgeAtCompletion(), 9);
     r.SetCompletionDate(2010, 3, 15, clock);
-    ASSERT_EQ(r.AgeAtCompletion(age), 0);
-    EXPECT_EQ(age, 10);
-}
-
-TEST(AssessmentRecord, EndorsementsCountThreeToFiveAndTwoOnTheConductItems) {
-    AssessmentRecord r;
-    r.SetReporter(kSelf);
-    for (int item = 1; item <= 111; ++item) r.SetResponse(item, 2);
-    r.SetResponse(1, 3);
-    r.SetResponse(2, 4);
-    r.SetResponse(3, 5);
-    r.SetResponse(4, 1);
-    r.SetResponse(6, -1);
-    r.SetHeldResponse(150, 6);
-    r.ComputeEndorsements();
-    EXPECT_EQ(r.EndorsementFlag(1), 1);
-    EXPECT_EQ(r.EndorsementFlag(2), 1);
-    EXPECT_EQ(r.EndorsementFlag(3), 1);
-    EXPECT_EQ(r.EndorsementFlag(4), 0);
-    EXPECT_EQ(r.EndorsementFlag(6), 0);
-    EXPECT_EQ(r.EndorsementFlag(150), 1);
-    EXPECT_EQ(r.EndorsementFlag(151), 0);
-    int answerTwoEndorsed = 0;
-    for (int item = 7; item <= 111; ++item) answerTwoEndorsed += r.EndorsementFlag(item);
-    EXPECT_EQ(answerTwoEndorsed, 7);
-    for (int item : {15, 16, 30, 69, 73, 82, 88}) EXPECT_EQ(r.EndorsementFlag(item), 1) << item;
-    EXPECT_EQ(r.EndorsementFlag(14), 0);
+    EXPECT_EQ(r.AgeAtCompletion(), 10);
 }
 
 TEST(AssessmentRecord, SameContentIgnoresSaveTimeAndDataEntryOnly) {

@@ -6,7 +6,7 @@
 #include "reports/CsvEncoding.h"
 #include "reports/CsvFormat.h"
 #include "reports/CsvImport.h"
-#include "reports/ReportsResult.h"
+#include "reports/ReportsError.h"
 #include "reports/support/ReportsTestSupport.h"
 #include "reports/ReportsTexts.h"
 
@@ -38,7 +38,7 @@ TEST(DecodeCsvImport, ExportedRowsReadBackToTheSameRows) {
     for (const AssessmentRecord& record : originals) csv += Row(record);
 
     const CsvImportResult result = DecodeCsvImport(csv, kClock);
-    ASSERT_EQ(result.code, 0) << DescribeProblem(*result.problem);
+    ASSERT_TRUE(result.status.Ok()) << DescribeProblem(*result.problem);
     ASSERT_EQ(result.records.size(), originals.size());
     for (std::size_t i = 0; i < originals.size(); ++i) {
         EXPECT_EQ(reports_test::WithoutSaveColumns(Row(result.records[i])),
@@ -60,7 +60,7 @@ TEST(DecodeCsvImport, KeepsAValidSaveTimeAndStampsNowForOneThatIsNot) {
                                                     {25, "60"}, {26, "7"},  {22, "04"}, {21, "2009"}};
     for (const auto& [column, value] : unusable) {
         const CsvImportResult result = DecodeCsvImport(texts::kCsvHeader + RowWith(column, value), kClock);
-        ASSERT_EQ(result.code, 0) << column << " " << value;
+        ASSERT_TRUE(result.status.Ok()) << column << " " << value;
         EXPECT_EQ(result.records[0].GetText(TextField::SaveDateTime), "20240614102030")
             << column << " " << value;
     }
@@ -68,10 +68,10 @@ TEST(DecodeCsvImport, KeepsAValidSaveTimeAndStampsNowForOneThatIsNot) {
 
 TEST(DecodeCsvImport, NamesLoseTheirTrailingBlanks) {
     const CsvImportResult result = DecodeCsvImport(texts::kCsvHeader + RowWith(2, " Ann  "), kClock);
-    ASSERT_EQ(result.code, 0);
+    ASSERT_TRUE(result.status.Ok());
     EXPECT_EQ(result.records[0].GetFirstName(), " Ann");
     const CsvImportResult last = DecodeCsvImport(texts::kCsvHeader + RowWith(3, "Lee\t "), kClock);
-    ASSERT_EQ(last.code, 0);
+    ASSERT_TRUE(last.status.Ok());
     EXPECT_EQ(last.records[0].GetLastName(), "Lee\t");
     const CsvImportResult blank = DecodeCsvImport(texts::kCsvHeader + RowWith(3, "   "), kClock);
     ASSERT_TRUE(blank.problem);
@@ -89,7 +89,7 @@ TEST(DecodeCsvImport, FormulaTextsSurviveTheRoundTripExactly) {
     const std::string row = Row(record);
     ASSERT_NE(row.find(",'=1+2,'-Smith,"), std::string::npos);
     const CsvImportResult result = DecodeCsvImport(texts::kCsvHeader + row, kClock);
-    ASSERT_EQ(result.code, 0) << DescribeProblem(*result.problem);
+    ASSERT_TRUE(result.status.Ok()) << DescribeProblem(*result.problem);
     for (TextField field : {TextField::FirstName, TextField::LastName, TextField::Town, TextField::Phone,
                             TextField::School, TextField::ObserverComment}) {
         EXPECT_EQ(result.records[0].GetText(field), record.GetText(field));
@@ -99,7 +99,7 @@ TEST(DecodeCsvImport, FormulaTextsSurviveTheRoundTripExactly) {
 
 TEST(DecodeCsvImport, AnApostropheBeforeOtherTextIsKept) {
     const CsvImportResult result = DecodeCsvImport(texts::kCsvHeader + RowWith(4, "'Elm St"), kClock);
-    ASSERT_EQ(result.code, 0);
+    ASSERT_TRUE(result.status.Ok());
     EXPECT_EQ(result.records[0].GetStreetAddress(), "'Elm St");
 }
 
@@ -109,7 +109,7 @@ TEST(DecodeCsvImport, ReadsValidUtf8AsUtf8AndAnythingElseAsWindows1252) {
                 "Ren\xC3\xA9"
                 "e \xE2\x80\x9Cx\xE2\x80\x9D");
     const CsvImportResult utf8 = DecodeCsvImport(csv, kClock);
-    ASSERT_EQ(utf8.code, 0) << DescribeProblem(*utf8.problem);
+    ASSERT_TRUE(utf8.status.Ok()) << DescribeProblem(*utf8.problem);
     EXPECT_EQ(utf8.encoding, CsvEncoding::Utf8);
     EXPECT_EQ(utf8.records[0].GetFirstName(),
               "Ren\xE9"
@@ -120,7 +120,7 @@ TEST(DecodeCsvImport, ReadsValidUtf8AsUtf8AndAnythingElseAsWindows1252) {
                                                                                "Ren\xE9"
                                                                                "e"),
                                                    kClock);
-    ASSERT_EQ(cp1252.code, 0);
+    ASSERT_TRUE(cp1252.status.Ok());
     EXPECT_EQ(cp1252.encoding, CsvEncoding::Windows1252);
     EXPECT_EQ(cp1252.records[0].GetFirstName(),
               "Ren\xE9"
@@ -184,7 +184,7 @@ TEST(DecodeCsvImport, AcceptsLineFeedEndingsAndALastLineWithoutEnding) {
     std::string header = texts::kCsvHeader;
     header.erase(header.size() - 2, 1);  // CR LF -> LF
     const CsvImportResult result = DecodeCsvImport(header + row, kClock);
-    EXPECT_EQ(result.code, 0);
+    EXPECT_TRUE(result.status.Ok());
     EXPECT_EQ(result.records.size(), 1u);
 }
 
@@ -194,18 +194,18 @@ TEST(DecodeCsvImport, ASpreadsheetsCsvUtf8WithItsMarkAndBlankLinesAtTheEndIsRead
     const std::string row = Row(reports_test::PersonRecord(kSelf, "Ann", "Lee", {{5, 0}}));
     for (const std::string end : {"", "\r\n", "\r\n\r\n", "\n"}) {
         const CsvImportResult result = DecodeCsvImport("\xEF\xBB\xBF" + std::string(texts::kCsvHeader) + row + end, kClock);
-        ASSERT_EQ(result.code, 0) << DescribeProblem(*result.problem);
+        ASSERT_TRUE(result.status.Ok()) << DescribeProblem(*result.problem);
         EXPECT_EQ(result.records.size(), 1u);
         // The mark says UTF-8, even of a file that is otherwise plain ASCII.
         EXPECT_EQ(result.encoding, CsvEncoding::Utf8);
     }
     const CsvImportResult unmarked = DecodeCsvImport(std::string(texts::kCsvHeader) + row + "\r\n", kClock);
-    EXPECT_EQ(unmarked.code, 0);
+    EXPECT_TRUE(unmarked.status.Ok());
     EXPECT_EQ(unmarked.encoding, CsvEncoding::Windows1252);
     std::string utf8 = row;
     utf8.replace(utf8.find("Ann"), 3, "Ren\xC3\xA9");
     const CsvImportResult accented = DecodeCsvImport("\xEF\xBB\xBF" + std::string(texts::kCsvHeader) + utf8, kClock);
-    ASSERT_EQ(accented.code, 0);
+    ASSERT_TRUE(accented.status.Ok());
     EXPECT_EQ(accented.records[0].GetFirstName(), "Ren\xE9");
 }
 
@@ -213,7 +213,7 @@ TEST(DecodeCsvImport, ASpreadsheetsCsvUtf8WithItsMarkAndBlankLinesAtTheEndIsRead
 TEST(DecodeCsvImport, ATeacherRowAnsweringAnItemNotAskedOfTeachersIsRefused) {
     const int notAsked = ItemCatalogue::TeacherExcludedItems().front();
     AssessmentRecord teacher = reports_test::PersonRecord(kTeacher, "Ann", "Lee", {{5, 0}});
-    EXPECT_EQ(DecodeCsvImport(texts::kCsvHeader + Row(teacher), kClock).code, 0);
+    EXPECT_TRUE(DecodeCsvImport(texts::kCsvHeader + Row(teacher), kClock).status.Ok());
     teacher.SetResponse(notAsked, 2);
     const CsvImportResult result = DecodeCsvImport(texts::kCsvHeader + Row(teacher), kClock);
     ASSERT_TRUE(result.problem);
@@ -222,7 +222,7 @@ TEST(DecodeCsvImport, ATeacherRowAnsweringAnItemNotAskedOfTeachersIsRefused) {
                                                     ": is an item not asked of teachers; a Teacher-report leaves it "
                                                     "empty");
     AssessmentRecord parent = reports_test::PersonRecord(kParent, "Ann", "Lee", {{notAsked, 2}});
-    EXPECT_EQ(DecodeCsvImport(texts::kCsvHeader + Row(parent), kClock).code, 0);
+    EXPECT_TRUE(DecodeCsvImport(texts::kCsvHeader + Row(parent), kClock).status.Ok());
 }
 
 struct ProblemCase {
@@ -241,7 +241,7 @@ TEST_P(RowProblemTest, RefusesTheRowNamingLineColumnAndProblem) {
     const std::string csv =
         texts::kCsvHeader + Row(reports_test::AwkwardRecord()) + RowWith(c.column, c.value);
     const CsvImportResult result = DecodeCsvImport(csv, kClock);
-    EXPECT_EQ(result.code, kImportBadRow);
+    EXPECT_EQ(result.status, ReportsError::ImportBadRow);
     EXPECT_TRUE(result.records.empty());
     ASSERT_TRUE(result.problem);
     EXPECT_EQ(result.problem->line, 3);
@@ -302,9 +302,9 @@ TEST(DecodeCsvImport, MissingBirthDateIsRefused) {
 TEST(DecodeCsvImport, CompletionDateMayBeEmptyAndTodayIsAccepted) {
     AssessmentRecord record = reports_test::AwkwardRecord();
     record.SetText(TextField::CompletionDate, "");
-    EXPECT_EQ(DecodeCsvImport(texts::kCsvHeader + Row(record), kClock).code, 0);
+    EXPECT_TRUE(DecodeCsvImport(texts::kCsvHeader + Row(record), kClock).status.Ok());
     record.SetText(TextField::CompletionDate, "20240614");
-    EXPECT_EQ(DecodeCsvImport(texts::kCsvHeader + Row(record), kClock).code, 0);
+    EXPECT_TRUE(DecodeCsvImport(texts::kCsvHeader + Row(record), kClock).status.Ok());
 }
 
 TEST(DecodeCsvImport, LinesOfTheWrongShapeAreRefused) {
@@ -321,7 +321,7 @@ TEST(DecodeCsvImport, LinesOfTheWrongShapeAreRefused) {
     };
     for (const auto& [csv, problem] : cases) {
         const CsvImportResult result = DecodeCsvImport(csv, kClock);
-        EXPECT_LT(result.code, 0);
+        EXPECT_FALSE(result.status.Ok());
         ASSERT_TRUE(result.problem);
         EXPECT_EQ(*result.problem, problem) << DescribeProblem(*result.problem);
     }
@@ -332,7 +332,7 @@ TEST(DecodeCsvImport, MoreRowsThanARecordFileHoldsAreRefused) {
     const std::string row = Row(reports_test::AwkwardRecord());
     for (int i = 0; i < 658; ++i) csv += row;
     const CsvImportResult result = DecodeCsvImport(csv, kClock);
-    EXPECT_EQ(result.code, kImportFileFull);
+    EXPECT_EQ(result.status, ReportsError::ImportFileFull);
     EXPECT_EQ(DescribeProblem(*result.problem),
               "line 659: is one row too many: a record file holds at most 657 records");
 }

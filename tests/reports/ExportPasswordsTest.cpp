@@ -8,9 +8,9 @@
 #include "reports/ExportPasswordCheck.h"
 #include "reports/ExportPasswords.h"
 #include "settings/DevelopmentOverride.h"
-#include "reports/ReportsResult.h"
+#include "reports/ReportsError.h"
 #include "reports/support/ReportsTestSupport.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "support/ForwardingFileSystem.h"
 
 namespace orva {
@@ -26,19 +26,19 @@ class ExportPasswordsTest : public ::testing::Test {
 };
 
 TEST_F(ExportPasswordsTest, MissingFileMeansNoPasswordAndNothingMatches) {
-    EXPECT_EQ(passwords_.Load(), 0);
+    EXPECT_TRUE(passwords_.Load().Ok());
     EXPECT_FALSE(passwords_.AnySet());
     EXPECT_FALSE(passwords_.Matches(""));
     EXPECT_FALSE(passwords_.Matches("secret"));
 }
 
 TEST_F(ExportPasswordsTest, SavedSlotsMatchExactlyAfterLoading) {
-    ASSERT_EQ(passwords_.Set(1, "first pass"), 0);
-    ASSERT_EQ(passwords_.Set(3, "third-pass!"), 0);
-    ASSERT_EQ(passwords_.Save(), 0);
+    ASSERT_TRUE(passwords_.Set(1, "first pass").Ok());
+    ASSERT_TRUE(passwords_.Set(3, "third-pass!").Ok());
+    ASSERT_TRUE(passwords_.Save().Ok());
 
     ExportPasswords loaded(folder_.Path("settings"));
-    ASSERT_EQ(loaded.Load(), 0);
+    ASSERT_TRUE(loaded.Load().Ok());
     EXPECT_TRUE(loaded.IsSet(1));
     EXPECT_FALSE(loaded.IsSet(2));
     EXPECT_TRUE(loaded.IsSet(3));
@@ -50,8 +50,8 @@ TEST_F(ExportPasswordsTest, SavedSlotsMatchExactlyAfterLoading) {
 }
 
 TEST_F(ExportPasswordsTest, FileHoldsOnlySaltedArgon2idHashesReadableByAll) {
-    ASSERT_EQ(passwords_.Set(2, "same pass"), 0);
-    ASSERT_EQ(passwords_.Save(), 0);
+    ASSERT_TRUE(passwords_.Set(2, "same pass").Ok());
+    ASSERT_TRUE(passwords_.Save().Ok());
     const std::string first = ReadFile(passwords_.FilePath());
     EXPECT_EQ(first.find("same pass"), std::string::npos);
     EXPECT_NE(first.find("\n\n$argon2id$"), std::string::npos);
@@ -59,43 +59,43 @@ TEST_F(ExportPasswordsTest, FileHoldsOnlySaltedArgon2idHashesReadableByAll) {
         EXPECT_EQ(testsupport::FileMode(passwords_.FilePath()), 0644u);
     }
 
-    ASSERT_EQ(passwords_.Set(2, "same pass"), 0);
-    ASSERT_EQ(passwords_.Save(), 0);
+    ASSERT_TRUE(passwords_.Set(2, "same pass").Ok());
+    ASSERT_TRUE(passwords_.Save().Ok());
     EXPECT_NE(ReadFile(passwords_.FilePath()), first);  // a new salt each time
 }
 
 TEST_F(ExportPasswordsTest, ClearingASlotStopsItMatching) {
-    ASSERT_EQ(passwords_.Set(1, "old password"), 0);
-    ASSERT_EQ(passwords_.Set(1, ""), 0);
+    ASSERT_TRUE(passwords_.Set(1, "old password").Ok());
+    ASSERT_TRUE(passwords_.Set(1, "").Ok());
     EXPECT_FALSE(passwords_.IsSet(1));
     EXPECT_FALSE(passwords_.Matches("old password"));
 }
 
 TEST_F(ExportPasswordsTest, FileOthersCouldChangeIsRefused) {
     if (!testsupport::kPosixFileModes) GTEST_SKIP() << "changed here by file mode; Windows decides by access list";
-    ASSERT_EQ(passwords_.Set(1, "pass word"), 0);
-    ASSERT_EQ(passwords_.Save(), 0);
+    ASSERT_TRUE(passwords_.Set(1, "pass word").Ok());
+    ASSERT_TRUE(passwords_.Save().Ok());
     ASSERT_EQ(::chmod(passwords_.FilePath().c_str(), 0666), 0);
     ExportPasswords loaded(folder_.Path("settings"));
-    EXPECT_EQ(loaded.Load(), kPasswordFileUnsafe);
+    EXPECT_EQ(loaded.Load(), ReportsError::PasswordFileUnsafe);
     EXPECT_FALSE(loaded.Matches("pass word"));
 
     ASSERT_EQ(::chmod(passwords_.FilePath().c_str(), 0664), 0);
-    EXPECT_EQ(loaded.Load(), kPasswordFileUnsafe);
+    EXPECT_EQ(loaded.Load(), ReportsError::PasswordFileUnsafe);
     EXPECT_EQ(loaded.UntrustedPath(), passwords_.FilePath());
 
     // The folders: the file's own and every one above it.
     ASSERT_EQ(::chmod(passwords_.FilePath().c_str(), 0644), 0);
     for (unsigned mode : {0777u, 0775u}) {
         ASSERT_EQ(::chmod(folder_.Path("settings").c_str(), mode), 0);
-        EXPECT_EQ(loaded.Load(), kPasswordFileUnsafe) << std::oct << mode;
+        EXPECT_EQ(loaded.Load(), ReportsError::PasswordFileUnsafe) << std::oct << mode;
     }
     ASSERT_EQ(::chmod(folder_.Path("settings").c_str(), 0755), 0);
     ASSERT_EQ(::chmod(folder_.Path().c_str(), 0770), 0);
-    EXPECT_EQ(loaded.Load(), kPasswordFileUnsafe);
+    EXPECT_EQ(loaded.Load(), ReportsError::PasswordFileUnsafe);
     EXPECT_EQ(loaded.UntrustedPath(), folder_.Path());
     ASSERT_EQ(::chmod(folder_.Path().c_str(), 0700), 0);
-    EXPECT_EQ(loaded.Load(), 0);
+    EXPECT_TRUE(loaded.Load().Ok());
     EXPECT_TRUE(loaded.Matches("pass word"));
 }
 
@@ -104,11 +104,11 @@ TEST_F(ExportPasswordsTest, FileOthersCouldChangeIsRefused) {
 TEST_F(ExportPasswordsTest, APasswordFileThatIsALinkIsRefused) {
     if (!testsupport::kPosixFileModes) GTEST_SKIP() << "links on Windows need privileges the tests do not have";
     ExportPasswords elsewhere(folder_.Path("elsewhere"));
-    ASSERT_EQ(elsewhere.Set(1, "pass word"), 0);
-    ASSERT_EQ(elsewhere.Save(), 0);
+    ASSERT_TRUE(elsewhere.Set(1, "pass word").Ok());
+    ASSERT_TRUE(elsewhere.Save().Ok());
     std::filesystem::create_directory(folder_.Path("settings"));
     std::filesystem::create_symlink(elsewhere.FilePath(), passwords_.FilePath());
-    EXPECT_EQ(passwords_.Load(), kPasswordFileUnsafe);
+    EXPECT_EQ(passwords_.Load(), ReportsError::PasswordFileUnsafe);
     EXPECT_EQ(passwords_.UntrustedPath(), passwords_.FilePath());
     EXPECT_FALSE(passwords_.Matches("pass word"));
 }
@@ -117,41 +117,41 @@ TEST_F(ExportPasswordsTest, APasswordFileThatIsALinkIsRefused) {
 // or rename files.
 class FactlessFileSystem final : public testsupport::ForwardingFileSystem {
   public:
-    int Facts(Handle, FileFacts&) override { return kOtherFileError; }
+    int Facts(Handle, FileFacts&) override { return Code(StoreError::OtherFileError); }
     using ForwardingFileSystem::Facts;
-    int CreateFolder(const std::string&) override { return kOtherFileError; }
-    int Rename(const std::string&, const std::string&, bool) override { return kOtherFileError; }
+    int CreateFolder(const std::string&) override { return Code(StoreError::OtherFileError); }
+    int Rename(const std::string&, const std::string&, bool) override { return Code(StoreError::OtherFileError); }
 };
 
 TEST_F(ExportPasswordsTest, FileWhoseOwnershipCannotBeToldIsRefused) {
-    ASSERT_EQ(passwords_.Set(1, "password"), 0);
-    ASSERT_EQ(passwords_.Save(), 0);
+    ASSERT_TRUE(passwords_.Set(1, "password").Ok());
+    ASSERT_TRUE(passwords_.Save().Ok());
     FactlessFileSystem factless;
     ExportPasswords loaded(folder_.Path("settings"), factless);
-    EXPECT_EQ(loaded.Load(), kPasswordFileUnsafe);
+    EXPECT_EQ(loaded.Load(), ReportsError::PasswordFileUnsafe);
     EXPECT_FALSE(loaded.Matches("password"));
-    EXPECT_LT(loaded.Save(), 0);  // nor can it make the folder or put a new file in place
+    EXPECT_FALSE(loaded.Save().Ok());  // nor can it make the folder or put a new file in place
     ExportPasswords sound(folder_.Path("settings"));
-    EXPECT_EQ(sound.Load(), 0);
+    EXPECT_TRUE(sound.Load().Ok());
     EXPECT_TRUE(sound.Matches("password"));
 }
 
 TEST(ExportPasswordRule, RefusesWhatTheDialogCouldNeverReceive) {
-    EXPECT_EQ(ExportPasswords::CheckNew("lower case 123 !?"), 0);
-    EXPECT_EQ(ExportPasswords::CheckNew(""), 0);
-    EXPECT_EQ(ExportPasswords::CheckNew("Secret word"), kPasswordHasCapitals);
-    EXPECT_EQ(ExportPasswords::CheckNew("caf\xE9 au lait"), kPasswordNotPlainText);
-    EXPECT_EQ(ExportPasswords::CheckNew("tab\there"), kPasswordNotPlainText);
-    EXPECT_EQ(ExportPasswords::CheckNew(std::string(64, 'a')), 0);
-    EXPECT_EQ(ExportPasswords::CheckNew(std::string(65, 'a')), kPasswordTooLong);
-    EXPECT_EQ(ExportPasswords::CheckNew("seven 7"), kPasswordTooShort);
-    EXPECT_EQ(ExportPasswords::CheckNew("eight 88"), 0);
+    EXPECT_TRUE(ExportPasswords::CheckNew("lower case 123 !?").Ok());
+    EXPECT_TRUE(ExportPasswords::CheckNew("").Ok());
+    EXPECT_EQ(ExportPasswords::CheckNew("Secret word"), ReportsError::PasswordHasCapitals);
+    EXPECT_EQ(ExportPasswords::CheckNew("caf\xE9 au lait"), ReportsError::PasswordNotPlainText);
+    EXPECT_EQ(ExportPasswords::CheckNew("tab\there"), ReportsError::PasswordNotPlainText);
+    EXPECT_TRUE(ExportPasswords::CheckNew(std::string(64, 'a')).Ok());
+    EXPECT_EQ(ExportPasswords::CheckNew(std::string(65, 'a')), ReportsError::PasswordTooLong);
+    EXPECT_EQ(ExportPasswords::CheckNew("seven 7"), ReportsError::PasswordTooShort);
+    EXPECT_TRUE(ExportPasswords::CheckNew("eight 88").Ok());
 }
 
 TEST(CheckExportPassword, AWrongPasswordCostsOneSecondARightOneNothing) {
     testsupport::TempFolder folder;
     ExportPasswords passwords(folder.Path("settings"));
-    ASSERT_EQ(passwords.Set(3, "right one"), 0);
+    ASSERT_TRUE(passwords.Set(3, "right one").Ok());
     std::vector<std::chrono::milliseconds> waits;
     const Sleeper record = [&waits](std::chrono::milliseconds wait) { waits.push_back(wait); };
     EXPECT_TRUE(CheckExportPassword(passwords, "right one", record));
@@ -167,8 +167,8 @@ TEST(CheckExportPassword, AWrongPasswordCostsOneSecondARightOneNothing) {
 TEST(CheckExportPassword, WaitsItsTurnWhileAnotherCheckHoldsIt) {
     testsupport::TempFolder folder;
     ExportPasswords passwords(folder.Path("settings"));
-    ASSERT_EQ(passwords.Set(1, "right one"), 0);
-    ASSERT_EQ(passwords.Save(), 0);
+    ASSERT_TRUE(passwords.Set(1, "right one").Ok());
+    ASSERT_TRUE(passwords.Save().Ok());
     FileSystem& fs = DefaultFileSystem();
     FileSystem::Handle held = -1;
     bool created = false;
@@ -186,28 +186,28 @@ TEST(CheckExportPassword, WaitsItsTurnWhileAnotherCheckHoldsIt) {
 }
 
 TEST_F(ExportPasswordsTest, RefusedPasswordsAndSlotsChangeNothing) {
-    ASSERT_EQ(passwords_.Set(1, "kept safe"), 0);
-    EXPECT_EQ(passwords_.Set(1, "Capital letters"), kPasswordHasCapitals);
-    EXPECT_EQ(passwords_.Set(0, "x"), kPasswordSlotInvalid);
-    EXPECT_EQ(passwords_.Set(4, "x"), kPasswordSlotInvalid);
+    ASSERT_TRUE(passwords_.Set(1, "kept safe").Ok());
+    EXPECT_EQ(passwords_.Set(1, "Capital letters"), ReportsError::PasswordHasCapitals);
+    EXPECT_EQ(passwords_.Set(0, "x"), ReportsError::PasswordSlotInvalid);
+    EXPECT_EQ(passwords_.Set(4, "x"), ReportsError::PasswordSlotInvalid);
     EXPECT_TRUE(passwords_.Matches("kept safe"));
 }
 
 TEST_F(ExportPasswordsTest, FileWithSomethingElseIsRefusedAndMatchesNothing) {
-    ASSERT_EQ(passwords_.Set(1, "pass word"), 0);
-    ASSERT_EQ(passwords_.Save(), 0);
+    ASSERT_TRUE(passwords_.Set(1, "pass word").Ok());
+    ASSERT_TRUE(passwords_.Save().Ok());
     const std::string good = ReadFile(passwords_.FilePath());
     for (const std::string& bad : {std::string("plaintext\n"), good + "$argon2id$extra\n",
                                    std::string("\n\n\n\n"), std::string(5000, '#')}) {
         WriteFile(passwords_.FilePath(), bad);
         ExportPasswords loaded(folder_.Path("settings"));
-        EXPECT_EQ(loaded.Load(), kPasswordFileMalformed) << bad.substr(0, 20);
+        EXPECT_EQ(loaded.Load(), ReportsError::PasswordFileMalformed) << bad.substr(0, 20);
         EXPECT_FALSE(loaded.Matches("pass word"));
     }
     // A damaged hash line reads, but cannot match.
     WriteFile(passwords_.FilePath(), "$argon2id$v=19$garbage\n\n\n");
     ExportPasswords damaged(folder_.Path("settings"));
-    EXPECT_EQ(damaged.Load(), 0);
+    EXPECT_TRUE(damaged.Load().Ok());
     EXPECT_FALSE(damaged.Matches("pass word"));
 }
 

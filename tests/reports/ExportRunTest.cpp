@@ -13,7 +13,7 @@
 #include "reports/support/ReportsTestSupport.h"
 #include "support/ForwardingFileSystem.h"
 #include "reports/ReportsTexts.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva {
 namespace {
@@ -82,7 +82,7 @@ TEST_F(ExportRunTest, ExportsEveryRecordInFileOrderAndSaysSo) {
     const ExportOutcome outcome = RunExport(Request(), yes_);
     EXPECT_EQ(outcome.stop, ExportStop::None);
     EXPECT_TRUE(outcome.exported);
-    EXPECT_EQ(outcome.failureCode, 0);
+    EXPECT_TRUE(outcome.failure.Ok());
     EXPECT_EQ(outcome.counters, (ExportCounters{3, 3, 0, 0, 0}));
     EXPECT_EQ(Csv(), ExpectedCsv());
     EXPECT_EQ(asked_, 0);
@@ -176,7 +176,7 @@ TEST_F(ExportRunTest, RecordFileThatCannotBeOpenedStopsTheRunWithItsMessage) {
     request.recordFileName = folder_.Path("missing");
     ExportOutcome outcome = RunExport(request, yes_);
     EXPECT_EQ(outcome.stop, ExportStop::RecordFile);
-    EXPECT_EQ(outcome.failureCode, kFileNotFound);
+    EXPECT_EQ(outcome.failure, StoreError::FileNotFound);
     EXPECT_EQ(
         *outcome.message,
         (UserMessage{"ORVA File Error", "The file\n\t'" + folder_.Path("missing") + ".rpc'\nwas not found",
@@ -211,7 +211,7 @@ TEST_F(ExportRunTest, FullDiskLeavesNoCsvAndIsNeverSuccess) {
     // No half export is left, and the message says so: nothing was exported.
     EXPECT_EQ(outcome.stop, ExportStop::NotWritten);
     EXPECT_FALSE(outcome.exported);
-    EXPECT_EQ(outcome.failureCode, kDiskFull);
+    EXPECT_EQ(outcome.failure, StoreError::DiskFull);
     EXPECT_EQ(outcome.counters, (ExportCounters{3, 0, 0, 0, 3}));
     EXPECT_EQ(*outcome.message,
               (UserMessage{"Export File Error",
@@ -228,16 +228,16 @@ TEST_F(ExportRunTest, FullDiskBeforeTheHeaderFailsEveryRow) {
     const ExportOutcome outcome = RunExport(Request(), yes_, fs);
     EXPECT_EQ(outcome.stop, ExportStop::NotWritten);
     EXPECT_EQ(outcome.counters, (ExportCounters{3, 0, 0, 0, 3}));
-    EXPECT_EQ(outcome.failureCode, kDiskFull);
+    EXPECT_EQ(outcome.failure, StoreError::DiskFull);
     EXPECT_EQ(Csv(), "");
 }
 
 TEST_F(ExportRunTest, FailedFlushOnClosingCountsNoRowAsWritten) {
     FaultInjectingFileSystem fs;
-    fs.FailSync(kHardwareError);
+    fs.FailSync(Code(StoreError::HardwareError));
     const ExportOutcome outcome = RunExport(Request(), yes_, fs);
     EXPECT_EQ(outcome.stop, ExportStop::NotWritten);
-    EXPECT_EQ(outcome.failureCode, kHardwareError);
+    EXPECT_EQ(outcome.failure, StoreError::HardwareError);
     EXPECT_EQ(outcome.counters, (ExportCounters{3, 0, 0, 0, 3}));
     EXPECT_EQ(outcome.message->caption, "Export File Error");
     EXPECT_EQ(outcome.message->text.find("disk is full"), std::string::npos);

@@ -7,12 +7,12 @@
 #include "support/RecordFileWriter.h"
 #include "support/FaultInjectingFileSystem.h"
 #include "reports/ImportRun.h"
-#include "reports/ReportsResult.h"
+#include "reports/ReportsError.h"
 #include "reports/support/ReportsTestSupport.h"
 #include "reports/ReportsTexts.h"
 #include "store/RecordFile.h"
 #include "store/RecordFormat.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva {
 namespace {
@@ -53,7 +53,7 @@ class ImportRunTest : public ::testing::Test {
 
 TEST_F(ImportRunTest, CreatesTheRecordFileKeepingTheSaveTimeOfEachRow) {
     const ImportOutcome outcome = Import(CsvOf(3), "new.rpc");
-    ASSERT_EQ(outcome.code, 0);
+    ASSERT_TRUE(outcome.status.Ok());
     EXPECT_EQ(outcome.appended, 3);
     EXPECT_EQ(outcome.existingRecords, 0);
     EXPECT_EQ(outcome.firstPosition, 0);
@@ -68,21 +68,21 @@ TEST_F(ImportRunTest, CreatesTheRecordFileKeepingTheSaveTimeOfEachRow) {
 TEST_F(ImportRunTest, RowsWithoutASaveTimeAreStampedNow) {
     std::string csv = CsvOf(1);
     csv.replace(csv.find(",2024,06,01,08,05,09,"), 21, ",,,,,,,");
-    ASSERT_EQ(Import(csv, "now.rpc").code, 0);
+    ASSERT_TRUE(Import(csv, "now.rpc").status.Ok());
     EXPECT_NE(Export("now", "again").find(",2024,06,14,10,20,30,Parent,"), std::string::npos);
 }
 
 TEST_F(ImportRunTest, ImportingTheSameCsvAgainAddsNothing) {
     const std::string csv = CsvOf(2) + CsvOf(3).substr(std::string(texts::kCsvHeader).size());
     ImportOutcome outcome = Import(csv, "retry.rpc");
-    ASSERT_EQ(outcome.code, 0);
+    ASSERT_TRUE(outcome.status.Ok());
     EXPECT_EQ(outcome.rows, 5);
     EXPECT_EQ(outcome.repeated, 2);
     EXPECT_EQ(outcome.appended, 3);
     const std::string once = ReadFile(folder_.Path("retry.rpc"));
 
     outcome = Import(csv, "retry.rpc");
-    ASSERT_EQ(outcome.code, 0);
+    ASSERT_TRUE(outcome.status.Ok());
     EXPECT_EQ(outcome.repeated, 5);
     EXPECT_EQ(outcome.appended, 0);
     EXPECT_EQ(outcome.firstPosition, -1);
@@ -101,7 +101,7 @@ TEST_F(ImportRunTest, AppendsAfterTheRecordsAlreadyThere) {
     ASSERT_TRUE(testsupport::AppendRecords(folder_.Path("old.rpc"),
                                   {reports_test::PersonRecord(kSelf, "First", "One")}));
     const ImportOutcome outcome = Import(CsvOf(2), "old.rpc");
-    ASSERT_EQ(outcome.code, 0);
+    ASSERT_TRUE(outcome.status.Ok());
     EXPECT_EQ(outcome.existingRecords, 1);
     EXPECT_EQ(outcome.firstPosition, 1);
     const std::string csv = Export("old", "all");
@@ -115,7 +115,7 @@ TEST_F(ImportRunTest, ExportImportExportGivesTheSameCsv) {
                                              reports_test::TeacherOnlyAnalysis().Record(kTeacher)};
     ASSERT_TRUE(testsupport::AppendRecords(folder_.Path("source.rpc"), records));
     const std::string first = Export("source", "first");
-    ASSERT_EQ(Import(first, "copy.rpc").code, 0);
+    ASSERT_TRUE(Import(first, "copy.rpc").status.Ok());
     const std::string second = Export("copy", "second");
 
     EXPECT_EQ(first, second);
@@ -128,10 +128,10 @@ TEST_F(ImportRunTest, BadRowLeavesTheFileUntouched) {
     std::string csv = CsvOf(3);
     csv.replace(csv.rfind(",Parent,"), 8, ",Pupil,");
     const ImportOutcome outcome = Import(csv, "keep.rpc");
-    EXPECT_EQ(outcome.code, kImportBadRow);
+    EXPECT_EQ(outcome.status, ReportsError::ImportBadRow);
     EXPECT_EQ(outcome.problem->line, 4);
     EXPECT_EQ(ReadFile(folder_.Path("keep.rpc")), before);
-    EXPECT_EQ(Import(csv, "never.rpc").code, kImportBadRow);
+    EXPECT_EQ(Import(csv, "never.rpc").status, ReportsError::ImportBadRow);
     EXPECT_FALSE(FileExists(folder_.Path("never.rpc")));
 }
 
@@ -140,12 +140,12 @@ TEST_F(ImportRunTest, RowsThatWouldPassTheRecordLimitAreRefusedWholly) {
     ASSERT_TRUE(testsupport::AppendRecords(folder_.Path("big.rpc"), many));
     const std::string before = ReadFile(folder_.Path("big.rpc"));
     const ImportOutcome outcome = Import(CsvOf(3), "big.rpc");
-    EXPECT_EQ(outcome.code, kFileFull);
+    EXPECT_EQ(outcome.status, StoreError::FileFull);
     EXPECT_EQ(outcome.existingRecords, 655);
     EXPECT_EQ(outcome.rows, 3);
     EXPECT_EQ(outcome.appended, 0);
     EXPECT_EQ(ReadFile(folder_.Path("big.rpc")), before);
-    EXPECT_EQ(Import(CsvOf(2), "big.rpc").code, 0);
+    EXPECT_TRUE(Import(CsvOf(2), "big.rpc").status.Ok());
     EXPECT_EQ(RecordCountForLength(static_cast<long long>(ReadFile(folder_.Path("big.rpc")).size())), 657);
 }
 
@@ -156,7 +156,7 @@ TEST_F(ImportRunTest, FullDiskLeavesAnExistingFileExactlyAsItWas) {
     for (long long room : {0LL, 100LL, static_cast<long long>(kStoredRecordSize) * 2 + 7}) {
         FaultInjectingFileSystem fs;
         fs.DiskFullAfter(room);
-        EXPECT_EQ(Import(CsvOf(3), "disk.rpc", fs).code, kDiskFull) << room;
+        EXPECT_EQ(Import(CsvOf(3), "disk.rpc", fs).status, StoreError::DiskFull) << room;
         EXPECT_EQ(ReadFile(folder_.Path("disk.rpc")), before) << room;
     }
 }
@@ -164,21 +164,21 @@ TEST_F(ImportRunTest, FullDiskLeavesAnExistingFileExactlyAsItWas) {
 TEST_F(ImportRunTest, FailureWhileCreatingLeavesNoFile) {
     FaultInjectingFileSystem fs;
     fs.DiskFullAfter(5000);
-    EXPECT_EQ(Import(CsvOf(3), "created.rpc", fs).code, kDiskFull);
+    EXPECT_EQ(Import(CsvOf(3), "created.rpc", fs).status, StoreError::DiskFull);
     EXPECT_FALSE(FileExists(folder_.Path("created.rpc")));
 
     FaultInjectingFileSystem syncFails;
-    syncFails.FailSync(kHardwareError);
-    EXPECT_EQ(Import(CsvOf(1), "created.rpc", syncFails).code, kHardwareError);
+    syncFails.FailSync(Code(StoreError::HardwareError));
+    EXPECT_EQ(Import(CsvOf(1), "created.rpc", syncFails).status, StoreError::HardwareError);
     EXPECT_FALSE(FileExists(folder_.Path("created.rpc")));
 }
 
 TEST_F(ImportRunTest, FileThatIsNoRecordFileIsRefusedUntouched) {
     WriteFile(folder_.Path("text.rpc"), std::string(5000, 'x'));
-    EXPECT_EQ(Import(CsvOf(1), "text.rpc").code, kBadHeaderWord);
+    EXPECT_EQ(Import(CsvOf(1), "text.rpc").status, StoreError::BadHeaderWord);
     EXPECT_EQ(ReadFile(folder_.Path("text.rpc")), std::string(5000, 'x'));
     WriteFile(folder_.Path("text.rpc"), std::string(kHeaderSize + kStoredRecordSize, 'x'));
-    EXPECT_EQ(Import(CsvOf(1), "text.rpc").code, kBadHeaderWord);
+    EXPECT_EQ(Import(CsvOf(1), "text.rpc").status, StoreError::BadHeaderWord);
     EXPECT_EQ(ReadFile(folder_.Path("text.rpc")), std::string(kHeaderSize + kStoredRecordSize, 'x'));
 }
 
@@ -187,7 +187,7 @@ TEST_F(ImportRunTest, FileHeldByAnotherOperationIsReportedInUse) {
                                   {reports_test::PersonRecord(kSelf, "First", "One")}));
     RecordFile holder;
     ASSERT_GE(holder.Open(folder_.Path("held.rpc"), true), 0);
-    EXPECT_EQ(Import(CsvOf(1), "held.rpc").code, kSharingViolation);
+    EXPECT_EQ(Import(CsvOf(1), "held.rpc").status, StoreError::SharingViolation);
 }
 
 }  // namespace

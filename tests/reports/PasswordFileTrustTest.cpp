@@ -5,7 +5,7 @@
 #include <string>
 
 #include "reports/PasswordFileTrust.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva {
 namespace {
@@ -18,24 +18,30 @@ class FactsOnly final : public FileSystem {
 
     int Facts(Handle, FileFacts& out) override {
         out = opened;
-        return kStoreOk;
+        return 0;
     }
     int Facts(const std::string& path, FileFacts& out) override {
         const auto found = facts.find(path);
-        if (found == facts.end()) return kFileNotFound;
+        if (found == facts.end()) return Code(StoreError::FileNotFound);
         out = found->second;
-        return kStoreOk;
+        return 0;
     }
-    int Open(const std::string&, OpenMode, unsigned, Handle&, bool&) override { return kOtherFileError; }
-    int LockExclusive(Handle) override { return kOtherFileError; }
-    long long Size(Handle) override { return kOtherFileError; }
-    long long ReadAt(Handle, long long, void*, std::size_t) override { return kOtherFileError; }
-    int WriteAt(Handle, long long, const void*, std::size_t) override { return kOtherFileError; }
-    int Truncate(Handle, long long) override { return kOtherFileError; }
-    int Sync(Handle) override { return kOtherFileError; }
-    int Close(Handle) override { return kOtherFileError; }
-    int Remove(const std::string&) override { return kOtherFileError; }
-    int SyncDirectoryOf(const std::string&) override { return kOtherFileError; }
+    int Open(const std::string&, OpenMode, unsigned, Handle&, bool&) override {
+        return Code(StoreError::OtherFileError);
+    }
+    int LockExclusive(Handle) override { return Code(StoreError::OtherFileError); }
+    long long Size(Handle) override { return Code(StoreError::OtherFileError); }
+    long long ReadAt(Handle, long long, void*, std::size_t) override {
+        return Code(StoreError::OtherFileError);
+    }
+    int WriteAt(Handle, long long, const void*, std::size_t) override {
+        return Code(StoreError::OtherFileError);
+    }
+    int Truncate(Handle, long long) override { return Code(StoreError::OtherFileError); }
+    int Sync(Handle) override { return Code(StoreError::OtherFileError); }
+    int Close(Handle) override { return Code(StoreError::OtherFileError); }
+    int Remove(const std::string&) override { return Code(StoreError::OtherFileError); }
+    int SyncDirectoryOf(const std::string&) override { return Code(StoreError::OtherFileError); }
 };
 
 FileFacts RootFolder() {

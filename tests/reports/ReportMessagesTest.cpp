@@ -2,14 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "reports/ReportMessages.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva {
 namespace {
 
 struct CodeCase {
     const char* name;
-    int code;
+    StoreError code;
     const char* text;
 };
 
@@ -27,30 +27,30 @@ TEST_P(RecordFileOpenMessageTest, ChoosesTheTextByTheStoresResult) {
 INSTANTIATE_TEST_SUITE_P(
     Codes, RecordFileOpenMessageTest,
     ::testing::Values(
-        CodeCase{"BadHeaderWord", kBadHeaderWord, "The file\n\t'c:/d/f.rpc'\nis not in a ORVA file format"},
-        CodeCase{"TooShort", kTooShort, "The file\n\t'c:/d/f.rpc'\nis not in a ORVA file format"},
-        CodeCase{"SharingViolation", kSharingViolation,
+        CodeCase{"BadHeaderWord", StoreError::BadHeaderWord, "The file\n\t'c:/d/f.rpc'\nis not in a ORVA file format"},
+        CodeCase{"TooShort", StoreError::TooShort, "The file\n\t'c:/d/f.rpc'\nis not in a ORVA file format"},
+        CodeCase{"SharingViolation", StoreError::SharingViolation,
                  "The file\n\t'c:/d/f.rpc'\nis in use by another application"},
-        CodeCase{"LockViolation", kLockViolation,
+        CodeCase{"LockViolation", StoreError::LockViolation,
                  "The file\n\t'c:/d/f.rpc'\nis in use by another application"},
-        CodeCase{"AccessDenied", kAccessDenied, "You do not have access to the file\n\t'c:/d/f.rpc'"},
-        CodeCase{"FileNotFound", kFileNotFound, "The file\n\t'c:/d/f.rpc'\nwas not found"},
-        CodeCase{"BadPath", kBadPath, "The file\n\t'c:/d/f.rpc'\nwas not found"},
-        CodeCase{"BadLength", kBadLength, "There was an error opening or reading the file\n\t'c:/d/f.rpc'"},
-        CodeCase{"IncompleteRecord", kIncompleteRecord,
+        CodeCase{"AccessDenied", StoreError::AccessDenied, "You do not have access to the file\n\t'c:/d/f.rpc'"},
+        CodeCase{"FileNotFound", StoreError::FileNotFound, "The file\n\t'c:/d/f.rpc'\nwas not found"},
+        CodeCase{"BadPath", StoreError::BadPath, "The file\n\t'c:/d/f.rpc'\nwas not found"},
+        CodeCase{"BadLength", StoreError::BadLength, "There was an error opening or reading the file\n\t'c:/d/f.rpc'"},
+        CodeCase{"IncompleteRecord", StoreError::IncompleteRecord,
                  "There was an error opening or reading the file\n\t'c:/d/f.rpc'"},
-        CodeCase{"OtherFileError", kOtherFileError,
+        CodeCase{"OtherFileError", StoreError::OtherFileError,
                  "There was an error opening or reading the file\n\t'c:/d/f.rpc'"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OutputFileOpenMessage, ExportAndSaveShareTheTextsWithTheirOwnExtension) {
-    const std::pair<int, std::string> cases[] = {
-        {kSharingViolation, "The file\n\t'e:/x/out.csv'\nis in use by another application"},
-        {kLockViolation, "The file\n\t'e:/x/out.csv'\nis in use by another application"},
-        {kAccessDenied, "You do not have access to the file\n\t'e:/x/out.csv'"},
-        {kFileNotFound, "The path to file\n\t'e:/x/out.csv'\nwas not found"},
-        {kBadPath, "The path to file\n\t'e:/x/out.csv'\nwas not found"},
-        {kDiskFull, "There was an error opening or reading the file\n\t'e:/x/out.csv'"},
+    const std::pair<StoreError, std::string> cases[] = {
+        {StoreError::SharingViolation, "The file\n\t'e:/x/out.csv'\nis in use by another application"},
+        {StoreError::LockViolation, "The file\n\t'e:/x/out.csv'\nis in use by another application"},
+        {StoreError::AccessDenied, "You do not have access to the file\n\t'e:/x/out.csv'"},
+        {StoreError::FileNotFound, "The path to file\n\t'e:/x/out.csv'\nwas not found"},
+        {StoreError::BadPath, "The path to file\n\t'e:/x/out.csv'\nwas not found"},
+        {StoreError::DiskFull, "There was an error opening or reading the file\n\t'e:/x/out.csv'"},
     };
     for (const auto& [code, text] : cases) {
         EXPECT_EQ(ExportFileOpenMessage(code, "e:/x/out"),
@@ -106,8 +106,8 @@ TEST(ReportMessages, FixedMessagesOfTheDialogs) {
         "choose another name.";
     EXPECT_EQ(OutputIsRecordFileMessage("c:/r/clinic.rpc"),
               (UserMessage{"Save File Error", "The file\n\t'c:/r/clinic.rpc" + neverReplaced, MessageIcon::Stop}));
-    EXPECT_EQ(ExportFileOpenMessage(kOutputIsRecordFile, "c:/r/out").text, "The file\n\t'c:/r/out.csv" + neverReplaced);
-    EXPECT_EQ(SaveFileOpenMessage(kOutputIsRecordFile, "c:/r/jane").text, "The file\n\t'c:/r/jane.rtf" + neverReplaced);
+    EXPECT_EQ(ExportFileOpenMessage(StoreError::OutputIsRecordFile, "c:/r/out").text, "The file\n\t'c:/r/out.csv" + neverReplaced);
+    EXPECT_EQ(SaveFileOpenMessage(StoreError::OutputIsRecordFile, "c:/r/jane").text, "The file\n\t'c:/r/jane.rtf" + neverReplaced);
     EXPECT_EQ(BrowseRefusedMessage(".csv").text,
               "You must enter a CSV filename (*.csv).  For example:  c:/export_files/export_ORVA_2005.csv");
     EXPECT_EQ(BrowseRefusedMessage(".rtf").text,

@@ -254,9 +254,7 @@ TEST_F(RtfDocumentTest, EndsWithTheItemsToFollowUp) {
 
     ReportSet reports = reports_test::FullAnalysis();
     reports.Record(kParent).SetResponse(82, 2);
-    reports.Record(kParent).ComputeEndorsements();
     reports.Record(kTeacher).SetResponse(2, 3);
-    reports.Record(kTeacher).ComputeEndorsements();
     const std::vector<std::string> chunks = BuildRtfReport(PrepareRtfReportTexts(reports));
     EXPECT_EQ(chunks.size(), chunks_.size() + 2u);
     const auto rows = TableRows(Whole(chunks));

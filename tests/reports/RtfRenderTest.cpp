@@ -48,9 +48,9 @@ class RtfRenderTest : public ::testing::Test {
     std::vector<Page> RenderPages(const ReportSet& set) {
         OutputFile file;
         file.SetPath(folder_.Path("report.rtf"));
-        EXPECT_EQ(file.Open(true), 0);
-        EXPECT_GT(WriteRtfReport(set, file), 0);
-        EXPECT_EQ(file.Close(), 0);
+        EXPECT_TRUE(file.Open(true).Ok());
+        EXPECT_TRUE(WriteRtfReport(set, file).Ok());
+        EXPECT_TRUE(file.Close().Ok());
         const std::string convert = "cd '" + folder_.Path() +
                                     "' && soffice --headless -env:UserInstallation=file://" +
                                     folder_.Path("profile") + " --convert-to pdf report.rtf >/dev/null 2>&1";

@@ -106,7 +106,6 @@ TEST(PrepareRtfReportTexts, EveryTextFitsTheCapacityOfItsField) {
             record.SetText(field, std::string(200, '}'));
         }
         for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, 5);
-        record.ComputeEndorsements();
     }
     const RtfReportTexts texts = PrepareRtfReportTexts(set);
     for (const ReportRowTexts& row : texts.rows) {

@@ -8,7 +8,7 @@
 #include "reports/support/ReportsTestSupport.h"
 #include "reports/RtfDocument.h"
 #include "reports/RtfReportWriter.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva {
 namespace {
@@ -27,13 +27,12 @@ class RtfReportWriterTest : public ::testing::Test {
 TEST_F(RtfReportWriterTest, WritesTheWholeDocumentToAnOwnerOnlyFile) {
     OutputFile file;
     file.SetPath(folder_.Path("report.rtf"));
-    ASSERT_EQ(file.Open(false), 0);
-    const long long written = WriteRtfReport(set_, file);
-    EXPECT_EQ(file.Close(), 0);
+    ASSERT_TRUE(file.Open(false).Ok());
+    EXPECT_TRUE(WriteRtfReport(set_, file).Ok());
+    EXPECT_TRUE(file.Close().Ok());
 
     const std::vector<std::string> chunks = Chunks();
     const std::string expected = std::accumulate(chunks.begin(), chunks.end(), std::string());
-    EXPECT_EQ(written, static_cast<long long>(expected.size()));
     EXPECT_EQ(ReadFile(folder_.Path("report.rtf")), expected);
     if (testsupport::kPosixFileModes) {
         EXPECT_EQ(testsupport::FileMode(folder_.Path("report.rtf")), 0600u);
@@ -48,28 +47,28 @@ TEST_F(RtfReportWriterTest, FullDiskStopsAtTheFailedChunkWithItsCodeAndLeavesNoF
         fs.DiskFullAfter(budget);
         OutputFile file(fs);
         file.SetPath(folder_.Path("full.rtf"));
-        ASSERT_EQ(file.Open(true), 0);
-        EXPECT_EQ(WriteRtfReport(set_, file), kDiskFull);
+        ASSERT_TRUE(file.Open(true).Ok());
+        EXPECT_EQ(WriteRtfReport(set_, file), StoreError::DiskFull);
         // Nothing is tried after the failed chunk.
         EXPECT_LE(fs.BytesWritten(), budget);
-        EXPECT_EQ(file.Close(), kDiskFull);
+        EXPECT_EQ(file.Close(), StoreError::DiskFull);
         EXPECT_FALSE(testsupport::FileExists(folder_.Path("full.rtf"))) << budget;
     }
 }
 
 TEST_F(RtfReportWriterTest, OtherWriteFailuresAreReturnedAsTheyCome) {
     FaultInjectingFileSystem fs;
-    fs.FailWritesAfter(10, kHardwareError);
+    fs.FailWritesAfter(10, Code(StoreError::HardwareError));
     OutputFile file(fs);
     file.SetPath(folder_.Path("broken.rtf"));
-    ASSERT_EQ(file.Open(true), 0);
-    EXPECT_EQ(WriteRtfReport(set_, file), kHardwareError);
+    ASSERT_TRUE(file.Open(true).Ok());
+    EXPECT_EQ(WriteRtfReport(set_, file), StoreError::HardwareError);
 }
 
 TEST_F(RtfReportWriterTest, AFileThatIsNotOpenIsNotWritten) {
     OutputFile file;
     file.SetPath(folder_.Path("never.rtf"));
-    EXPECT_LT(WriteRtfReport(set_, file), 0);
+    EXPECT_FALSE(WriteRtfReport(set_, file).Ok());
     EXPECT_FALSE(testsupport::FileExists(folder_.Path("never.rtf")));
 }
 

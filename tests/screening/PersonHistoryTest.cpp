@@ -7,10 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "screening/Endorsement.h"
 #include "screening/PersonHistory.h"
 #include "store/RecordFormat.h"
 #include "store/RecordStore.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "support/TempFolder.h"
 
 namespace orva {
@@ -108,7 +109,7 @@ TEST_F(History, AnalysesEachRecordAlone) {
     EXPECT_TRUE(self.analysis.Row(D::CD).reporters[kSelf].result.positive);
     EXPECT_EQ(self.analysis.positiveScreens[kSelf], 2);
     // The record is kept ready for an analysis: its endorsements are computed.
-    EXPECT_EQ(self.record.EndorsementFlag(21), 1);
+    EXPECT_TRUE(IsEndorsed(self.record, 21));
 
     EXPECT_EQ(history.assessments[3].analysis.positiveScreens[kSelf], 0);
 }
@@ -166,7 +167,7 @@ class HistoryFile : public ::testing::Test {
     void Append(std::vector<AssessmentRecord> records) {
         const FixedClock clock({2024, 6, 1, 9, 30, 0});
         RecordStore store(DefaultFileSystem(), clock);
-        ASSERT_EQ(store.Append(path_, records).code, 0);
+        ASSERT_TRUE(store.Append(path_, records).status.Ok());
     }
 
     void Corrupt(long long position) {
@@ -185,7 +186,7 @@ TEST_F(HistoryFile, ReadsThePersonsRecordsAndCountsTheDamagedOnesSkipped) {
     Corrupt(1);
     PersonHistory history;
     int skipped = -1;
-    ASSERT_EQ(LoadPersonHistory(path_, kKim, history, &skipped), 0);
+    ASSERT_TRUE(LoadPersonHistory(path_, kKim, history, &skipped).Ok());
     EXPECT_EQ(skipped, 1);
     EXPECT_EQ(Positions(history), (std::vector<long long>{3, 0}));
     EXPECT_TRUE(history.assessments[1].analysis.Row(D::OCD).reporters[kSelf].result.positive);
@@ -195,7 +196,7 @@ TEST_F(HistoryFile, AFileThatCannotBeReadGivesTheStoresCodeAndNoHistory) {
     PersonHistory history;
     history.assessments.resize(2);
     int skipped = -1;
-    EXPECT_EQ(LoadPersonHistory(path_, kKim, history, &skipped), kFileNotFound);
+    EXPECT_EQ(LoadPersonHistory(path_, kKim, history, &skipped), StoreError::FileNotFound);
     EXPECT_TRUE(history.assessments.empty());
     EXPECT_EQ(skipped, 0);
 }
@@ -214,7 +215,7 @@ TEST_F(HistoryFile, FindsThePersonAnywhereInAFullFile) {
     Append(records);
     PersonHistory history;
     int skipped = -1;
-    ASSERT_EQ(LoadPersonHistory(path_, kKim, history, &skipped), 0);
+    ASSERT_TRUE(LoadPersonHistory(path_, kKim, history, &skipped).Ok());
     EXPECT_EQ(skipped, 0);
     // Completed in 2020 (0), 2023 (328) and 2021 (656).
     EXPECT_EQ(Positions(history), (std::vector<long long>{0, 656, 328}));

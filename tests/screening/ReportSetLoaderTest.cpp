@@ -5,7 +5,7 @@
 
 #include "screening/CombinedRow.h"
 #include "screening/ReportSetLoader.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "support/RawRecordFile.h"
 #include "support/RecordBuilder.h"
 #include "support/RecordFileWriter.h"
@@ -40,7 +40,7 @@ protected:
 TEST_F(LoaderFile, FillsEachSlotWithItsRecordReadyForScreening) {
     ReportSet set;
     set.Record(kParent).SetLastName("left over");
-    ASSERT_EQ(LoadReportSet(path_, {0, -1, 2}, set), 0);
+    ASSERT_TRUE(LoadReportSet(path_, {0, -1, 2}, set).Ok());
     EXPECT_EQ(set.Record(kSelf).GetLastName(), "Self");
     EXPECT_TRUE(set.IsSlotEmpty(kParent));
     EXPECT_EQ(set.Record(kTeacher).GetLastName(), "Teacher");
@@ -53,7 +53,7 @@ struct FailureCase {
     const char* name;
     std::array<int, 3> positions;
     int corrupt;  // record to damage first, or -1
-    int result;
+    StoreError failure;
 };
 
 void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
@@ -63,29 +63,27 @@ class LoaderFailure : public LoaderFile, public ::testing::WithParamInterface<Fa
 TEST_P(LoaderFailure, LeavesTheAnalysisEmpty) {
     if (GetParam().corrupt >= 0) Corrupt(GetParam().corrupt);
     ReportSet set;
-    EXPECT_EQ(LoadReportSet(path_, GetParam().positions, set), GetParam().result);
+    EXPECT_EQ(LoadReportSet(path_, GetParam().positions, set), GetParam().failure);
     EXPECT_FALSE(set.AnyPresent());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Reads, LoaderFailure,
-    ::testing::Values(FailureCase{"PositionBeyondEnd", {0, 1, 3}, -1, kPositionBeyondEnd},
-                      FailureCase{"DamagedRecordAfterGoodOnes", {0, 1, 2}, 2, kChecksumMismatch},
-                      FailureCase{"DamagedFirstRecord", {0, -1, -1}, 0, kChecksumMismatch}),
+    ::testing::Values(FailureCase{"PositionBeyondEnd", {0, 1, 3}, -1, StoreError::PositionBeyondEnd},
+                      FailureCase{"DamagedRecordAfterGoodOnes", {0, 1, 2}, 2, StoreError::ChecksumMismatch},
+                      FailureCase{"DamagedFirstRecord", {0, -1, -1}, 0, StoreError::ChecksumMismatch}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(LoaderFile, FailedReadLeavesTheRecordAsItWas) {
+TEST_F(LoaderFile, ARecordFailingItsChecksIsToldFromAFileThatCannotBeRead) {
     Corrupt(1);
-    AssessmentRecord record;
-    record.SetLastName("Unchanged");
-    EXPECT_EQ(ReadRecordForAnalysis(path_, 1, record), kChecksumMismatch);
-    EXPECT_EQ(record.GetLastName(), "Unchanged");
+    EXPECT_EQ(ReadRecordForAnalysis(path_, 1).AsStatus(), StoreError::ChecksumMismatch);
+    EXPECT_EQ(ReadRecordForAnalysis(folder_.Path("missing.rpc"), 0).AsStatus(), StoreError::FileNotFound);
 }
 
 TEST_F(LoaderFile, MissingFileIsNotCreated) {
     const std::string missing = folder_.Path("missing.rpc");
     ReportSet set;
-    EXPECT_EQ(LoadReportSet(missing, {0, -1, -1}, set), kFileNotFound);
+    EXPECT_EQ(LoadReportSet(missing, {0, -1, -1}, set), StoreError::FileNotFound);
     EXPECT_FALSE(testsupport::FileExists(missing));
 }
 

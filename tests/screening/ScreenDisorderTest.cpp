@@ -265,14 +265,14 @@ TEST(ScreenDisorder, CountsOfEveryRowMatchTheirCategoriesWhenAllItemsAreEndorsed
     }
 }
 
-TEST(ScreenDisorder, ReadsTheComputedFlagsNotTheAnswers) {
+// Nothing is computed ahead: the answers as they stand decide, after any change.
+TEST(ScreenDisorder, ReadsTheAnswersAsTheyStand) {
     AssessmentRecord record;
     record.SetStoredReporter(kSelf);
     for (int item : {21, 61, 72}) record.SetHeldResponse(item, 5);
-    EXPECT_FALSE(ScreenDisorder(record, D::OCD).positive);
-
-    record.ComputeEndorsements();
     EXPECT_TRUE(ScreenDisorder(record, D::OCD).positive);
+    record.SetHeldResponse(61, 1);
+    EXPECT_FALSE(ScreenDisorder(record, D::OCD).positive);
 }
 
 // Screening keeps nothing between rules: a row gives the same result whichever rows went before.
@@ -289,7 +289,6 @@ TEST(ScreenDisorder, EmptyRecordGivesNothingForEveryRowAndReporter) {
     for (int reporter : {kReporterNotSet, kSelf, kParent, kTeacher}) {
         AssessmentRecord record;
         record.SetStoredReporter(reporter);
-        record.ComputeEndorsements();
         for (DisorderId id : kAllDisorders) {
             const ScreeningResult r = ScreenDisorder(record, id);
             EXPECT_FALSE(r.positive) << DisorderName(id);

@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 
 #include "store/FileSystem.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "store/support/StoreTestSupport.h"
 
 namespace orva {
@@ -28,7 +28,7 @@ TEST_P(FileFactsTest, TellWhoBesidesTheOwnerMayWrite) {
     ASSERT_EQ(::chmod(path.c_str(), GetParam().mode), 0);
     FileSystem& fs = DefaultFileSystem();
     FileFacts byPath;
-    ASSERT_EQ(fs.Facts(path, byPath), kStoreOk);
+    ASSERT_EQ(fs.Facts(path, byPath), 0);
     EXPECT_TRUE(byPath.regularFile);
     EXPECT_FALSE(byPath.folder);
     EXPECT_EQ(byPath.othersMayWrite, GetParam().othersMayWrite);
@@ -36,9 +36,9 @@ TEST_P(FileFactsTest, TellWhoBesidesTheOwnerMayWrite) {
 
     FileSystem::Handle handle = -1;
     bool created = false;
-    ASSERT_EQ(fs.Open(path, OpenMode::ReadOnly, 0, handle, created), kStoreOk);
+    ASSERT_EQ(fs.Open(path, OpenMode::ReadOnly, 0, handle, created), 0);
     FileFacts open;
-    EXPECT_EQ(fs.Facts(handle, open), kStoreOk);
+    EXPECT_EQ(fs.Facts(handle, open), 0);
     fs.Close(handle);
     EXPECT_EQ(open.othersMayWrite, GetParam().othersMayWrite);
     EXPECT_EQ(open.everyoneMayWrite, GetParam().everyoneMayWrite);
@@ -54,27 +54,27 @@ INSTANTIATE_TEST_SUITE_P(Modes, FileFactsTest,
 TEST(FileFacts, FolderIsNoRegularFileAndNothingThereIsNotFound) {
     TempFolder dir;
     FileFacts facts;
-    ASSERT_EQ(DefaultFileSystem().Facts(dir.Path(""), facts), kStoreOk);
+    ASSERT_EQ(DefaultFileSystem().Facts(dir.Path(""), facts), 0);
     EXPECT_TRUE(facts.folder);
     EXPECT_FALSE(facts.regularFile);
-    EXPECT_EQ(DefaultFileSystem().Facts(dir.Path("missing"), facts), kFileNotFound);
-    EXPECT_EQ(DefaultFileSystem().Facts(dir.Path("missing/file"), facts), kBadPath);
+    EXPECT_EQ(DefaultFileSystem().Facts(dir.Path("missing"), facts), Code(StoreError::FileNotFound));
+    EXPECT_EQ(DefaultFileSystem().Facts(dir.Path("missing/file"), facts), Code(StoreError::BadPath));
 }
 
 TEST(FileFacts, CreateFolderAndRenameInOneStepReplacingOnlyWhenAsked) {
     TempFolder dir;
     FileSystem& fs = DefaultFileSystem();
-    ASSERT_EQ(fs.CreateFolder(dir.Path("sub")), kStoreOk);
-    EXPECT_EQ(fs.CreateFolder(dir.Path("sub")), kStoreOk);
+    ASSERT_EQ(fs.CreateFolder(dir.Path("sub")), 0);
+    EXPECT_EQ(fs.CreateFolder(dir.Path("sub")), 0);
     WriteAll(dir.Path("sub/new"), {7});
     WriteAll(dir.Path("sub/old"), {1, 2});
-    EXPECT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), false), kFileExists);
+    EXPECT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), false), Code(StoreError::FileExists));
     EXPECT_EQ(testsupport::ReadAll(dir.Path("sub/old")), (testsupport::Bytes{1, 2}));
-    ASSERT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), true), kStoreOk);
+    ASSERT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), true), 0);
     EXPECT_EQ(testsupport::ReadAll(dir.Path("sub/old")), testsupport::Bytes{7});
     EXPECT_FALSE(testsupport::FileExists(dir.Path("sub/new")));
-    EXPECT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), true), kFileNotFound);
-    ASSERT_EQ(fs.Rename(dir.Path("sub/old"), dir.Path("sub/third"), false), kStoreOk);
+    EXPECT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), true), Code(StoreError::FileNotFound));
+    ASSERT_EQ(fs.Rename(dir.Path("sub/old"), dir.Path("sub/third"), false), 0);
     EXPECT_EQ(testsupport::ReadAll(dir.Path("sub/third")), testsupport::Bytes{7});
 }
 

@@ -8,7 +8,7 @@
 #include "support/FaultInjectingFileSystem.h"
 #include "store/OutputFile.h"
 #include "store/PosixFileSystem.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "store/support/StoreTestSupport.h"
 
 namespace orva {
@@ -34,10 +34,10 @@ class OutputFileTest : public ::testing::Test {
 TEST_F(OutputFileTest, UntilItIsCompleteTheOutputHasNoNameAtAll) {
     OutputFile out;
     out.SetPath(path_);
-    ASSERT_EQ(out.Open(false), kStoreOk);
-    EXPECT_EQ(out.Write("abc", 3), 3);
+    ASSERT_TRUE(out.Open(false).Ok());
+    EXPECT_TRUE(out.Write("abc", 3).Ok());
     EXPECT_EQ(Entries(), 0);
-    ASSERT_EQ(out.Close(), kStoreOk);
+    ASSERT_TRUE(out.Close().Ok());
     EXPECT_EQ(Entries(), 1);
 }
 
@@ -47,14 +47,14 @@ TEST_F(OutputFileTest, ANamedTemporaryFileGoesWithTheOutputDoneOrAbandoned) {
     PosixFileSystem named(false);
     OutputFile out(named);
     out.SetPath(path_);
-    ASSERT_EQ(out.Open(false), kStoreOk);
-    EXPECT_EQ(out.Write("abc", 3), 3);
+    ASSERT_TRUE(out.Open(false).Ok());
+    EXPECT_TRUE(out.Write("abc", 3).Ok());
     EXPECT_EQ(Entries(), 1);
-    EXPECT_EQ(out.Discard(), kStoreOk);
+    out.Discard();
     EXPECT_EQ(Entries(), 0);
-    ASSERT_EQ(out.Open(false), kStoreOk);
-    EXPECT_EQ(out.Write("abc", 3), 3);
-    ASSERT_EQ(out.Close(), kStoreOk);
+    ASSERT_TRUE(out.Open(false).Ok());
+    EXPECT_TRUE(out.Write("abc", 3).Ok());
+    ASSERT_TRUE(out.Close().Ok());
     EXPECT_EQ(ReadAll(path_), (Bytes{'a', 'b', 'c'}));
     EXPECT_EQ(Entries(), 1);
 }
@@ -77,9 +77,9 @@ TEST_F(OutputFileTest, AFileMadeUnderTheNameAtTheLastMomentIsNotReplaced) {
         ArrivingFile arriving(machine);
         OutputFile out(arriving);
         out.SetPath(path_);
-        ASSERT_EQ(out.Open(false), kStoreOk);
-        EXPECT_EQ(out.Write("mine", 4), 4);
-        EXPECT_EQ(out.Close(), kFileExists);
+        ASSERT_TRUE(out.Open(false).Ok());
+        EXPECT_TRUE(out.Write("mine", 4).Ok());
+        EXPECT_EQ(out.Close(), StoreError::FileExists);
         EXPECT_EQ(testsupport::ReadFile(path_), "theirs");
         EXPECT_EQ(Entries(), 1) << (unnamed ? "unnamed" : "named");
     }
@@ -96,8 +96,8 @@ TEST_F(OutputFileTest, ARecordFileIsNeverReplaced) {
     for (const std::string& target : {record, dir_.Path("new.RPC"), dir_.Path("link.csv"), dir_.Path("renamed.pdf")}) {
         OutputFile out;
         out.SetPath(target);
-        EXPECT_EQ(out.Open(true), kOutputIsRecordFile) << target;
-        EXPECT_EQ(out.Open(false), kOutputIsRecordFile) << target;
+        EXPECT_EQ(out.Open(true), StoreError::OutputIsRecordFile) << target;
+        EXPECT_EQ(out.Open(false), StoreError::OutputIsRecordFile) << target;
         EXPECT_FALSE(out.IsOpen());
     }
     EXPECT_EQ(ReadAll(record), recordBytes);
@@ -110,11 +110,11 @@ TEST_F(OutputFileTest, ARecordFilePutUnderTheNameWhileTheOutputIsWrittenStays) {
     WriteAll(path_, {'o', 'l', 'd'});
     OutputFile out;
     out.SetPath(path_);
-    ASSERT_EQ(out.Open(true), kStoreOk);
-    EXPECT_EQ(out.Write("new", 3), 3);
+    ASSERT_TRUE(out.Open(true).Ok());
+    EXPECT_TRUE(out.Write("new", 3).Ok());
     const Bytes recordBytes = testsupport::FileOfSamples(1);
     WriteAll(path_, recordBytes);
-    EXPECT_EQ(out.Close(), kOutputIsRecordFile);
+    EXPECT_EQ(out.Close(), StoreError::OutputIsRecordFile);
     EXPECT_EQ(ReadAll(path_), recordBytes);
     EXPECT_EQ(Entries(), 1);
 }
@@ -122,11 +122,11 @@ TEST_F(OutputFileTest, ARecordFilePutUnderTheNameWhileTheOutputIsWrittenStays) {
 TEST_F(OutputFileTest, WritesBlocksInOrderAndKeepsThemOwnerOnly) {
     OutputFile out;
     out.SetPath(path_);
-    ASSERT_EQ(out.Open(false), kStoreOk);
+    ASSERT_TRUE(out.Open(false).Ok());
     EXPECT_TRUE(out.IsOpen());
-    EXPECT_EQ(out.Write("abc", 3), 3);
-    EXPECT_EQ(out.Write("\r\n\x80", 3), 3);
-    EXPECT_EQ(out.Close(), kStoreOk);
+    EXPECT_TRUE(out.Write("abc", 3).Ok());
+    EXPECT_TRUE(out.Write("\r\n\x80", 3).Ok());
+    EXPECT_TRUE(out.Close().Ok());
     EXPECT_FALSE(out.IsOpen());
     EXPECT_EQ(ReadAll(path_), (Bytes{'a', 'b', 'c', '\r', '\n', 0x80}));
     EXPECT_EQ(testsupport::FileMode(path_), 0600u);
@@ -136,7 +136,7 @@ TEST_F(OutputFileTest, ExistingFileIsNotTouchedWithoutReplace) {
     WriteAll(path_, {'o', 'l', 'd'});
     OutputFile out;
     out.SetPath(path_);
-    EXPECT_EQ(out.Open(false), kFileExists);
+    EXPECT_EQ(out.Open(false), StoreError::FileExists);
     EXPECT_FALSE(out.IsOpen());
     EXPECT_EQ(ReadAll(path_), (Bytes{'o', 'l', 'd'}));
 }
@@ -145,9 +145,9 @@ TEST_F(OutputFileTest, ReplaceStartsAnEmptyFile) {
     WriteAll(path_, Bytes(100, 'x'));
     OutputFile out;
     out.SetPath(path_);
-    ASSERT_EQ(out.Open(true), kStoreOk);
-    EXPECT_EQ(out.Write("new", 3), 3);
-    out.Close();
+    ASSERT_TRUE(out.Open(true).Ok());
+    EXPECT_TRUE(out.Write("new", 3).Ok());
+    ASSERT_TRUE(out.Close().Ok());
     EXPECT_EQ(ReadAll(path_), (Bytes{'n', 'e', 'w'}));
 }
 
@@ -156,11 +156,11 @@ TEST_F(OutputFileTest, FileHeldBySomeoneElseIsNeitherReplacedNorOpened) {
     FileSystem& fs = DefaultFileSystem();
     FileSystem::Handle held = -1;
     bool created = false;
-    ASSERT_EQ(fs.Open(path_, OpenMode::ReadWrite, 0, held, created), kStoreOk);
-    ASSERT_EQ(fs.LockExclusive(held), kStoreOk);
+    ASSERT_EQ(fs.Open(path_, OpenMode::ReadWrite, 0, held, created), 0);
+    ASSERT_EQ(fs.LockExclusive(held), 0);
     OutputFile other;
     other.SetPath(path_);
-    EXPECT_EQ(other.Open(true), kSharingViolation);
+    EXPECT_EQ(other.Open(true), StoreError::SharingViolation);
     fs.Close(held);
     EXPECT_EQ(ReadAll(path_), (Bytes{'o', 'l', 'd'}));
 }
@@ -168,8 +168,8 @@ TEST_F(OutputFileTest, FileHeldBySomeoneElseIsNeitherReplacedNorOpened) {
 TEST_F(OutputFileTest, MissingFolderIsABadPath) {
     OutputFile out;
     out.SetPath(dir_.Path("nowhere/report.csv"));
-    EXPECT_EQ(out.Open(false), kBadPath);
-    EXPECT_EQ(out.Open(true), kBadPath);
+    EXPECT_EQ(out.Open(false), StoreError::BadPath);
+    EXPECT_EQ(out.Open(true), StoreError::BadPath);
 }
 
 // A report is written whole or not at all: after a failed block nothing takes the target's name,
@@ -180,11 +180,11 @@ TEST_F(OutputFileTest, AFailedBlockFailsTheWholeFileAndLeavesTheOldOneIntact) {
     faulty.DiskFullAfter(10);
     OutputFile out(faulty);
     out.SetPath(path_);
-    ASSERT_EQ(out.Open(true), kStoreOk);
-    EXPECT_EQ(out.Write("12345678", 8), 8);
-    EXPECT_EQ(out.Write("abcdef", 6), kDiskFull);
-    EXPECT_EQ(out.Write("z", 1), 1);
-    EXPECT_EQ(out.Close(), kDiskFull);
+    ASSERT_TRUE(out.Open(true).Ok());
+    EXPECT_TRUE(out.Write("12345678", 8).Ok());
+    EXPECT_EQ(out.Write("abcdef", 6), StoreError::DiskFull);
+    EXPECT_TRUE(out.Write("z", 1).Ok());
+    EXPECT_EQ(out.Close(), StoreError::DiskFull);
     EXPECT_EQ(ReadAll(path_), (Bytes{'o', 'l', 'd'}));
     EXPECT_EQ(Entries(), 1);
 }
@@ -194,8 +194,8 @@ TEST_F(OutputFileTest, UntilItIsClosedTheOldFileStaysAndAFileNeverClosedLeavesNo
     {
         OutputFile out;
         out.SetPath(path_);
-        ASSERT_EQ(out.Open(true), kStoreOk);
-        EXPECT_EQ(out.Write("new", 3), 3);
+        ASSERT_TRUE(out.Open(true).Ok());
+        EXPECT_TRUE(out.Write("new", 3).Ok());
         EXPECT_EQ(ReadAll(path_), (Bytes{'o', 'l', 'd'}));
     }
     EXPECT_EQ(ReadAll(path_), (Bytes{'o', 'l', 'd'}));
@@ -207,20 +207,20 @@ TEST_F(OutputFileTest, DiscardAfterAFailedWriteLeavesNoFile) {
     fs.FailWritesAfter(4);
     OutputFile out(fs);
     out.SetPath(path_);
-    ASSERT_EQ(out.Open(false), kStoreOk);
-    EXPECT_EQ(out.Write("abc", 3), 3);
-    EXPECT_LT(out.Write("defg", 4), 0);
-    EXPECT_EQ(out.Discard(), kStoreOk);
+    ASSERT_TRUE(out.Open(false).Ok());
+    EXPECT_TRUE(out.Write("abc", 3).Ok());
+    EXPECT_FALSE(out.Write("defg", 4).Ok());
+    out.Discard();
     EXPECT_FALSE(out.IsOpen());
     EXPECT_FALSE(testsupport::FileExists(path_));
     // Nothing open: nothing to discard.
-    EXPECT_EQ(out.Discard(), kStoreOk);
+    out.Discard();
 }
 
 TEST_F(OutputFileTest, WriteWithoutOpenFails) {
     OutputFile out;
     out.SetPath(path_);
-    EXPECT_LT(out.Write("a", 1), 0);
+    EXPECT_FALSE(out.Write("a", 1).Ok());
     EXPECT_FALSE(testsupport::FileExists(path_));
 }
 

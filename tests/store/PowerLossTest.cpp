@@ -15,7 +15,7 @@
 
 #include "store/OutputFile.h"
 #include "store/RecordStore.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "store/support/StoreTestSupport.h"
 #include "store/WriteJournal.h"
 #include "support/JournalSettling.h"
@@ -75,11 +75,12 @@ std::vector<std::string> WhatIsThere(MemoryFileSystem& disk, Write write) {
         if (disk.Exists(kOutput)) found.emplace_back(content.begin(), content.end());
         return found;
     }
-    RecordStore(disk).ForEach(RecordFilePath(kRecordFile), true,
-                              [&found](long long, int code, const AssessmentRecord& record) {
-                                  found.push_back(code == 0 ? record.GetFirstName() : "damaged");
-                                  return true;
-                              });
+    // A file that cannot be read has no records to name.
+    static_cast<void>(RecordStore(disk).ForEach(RecordFilePath(kRecordFile), true,
+                                                [&found](long long, StoreStatus read, const AssessmentRecord& record) {
+                                                    found.push_back(read ? record.GetFirstName() : "damaged");
+                                                    return true;
+                                                }));
     return found;
 }
 
@@ -125,29 +126,29 @@ class PowerLoss : public ::testing::TestWithParam<std::tuple<Write, bool, bool>>
         disk.Flush();
     }
 
-    int Run(FileSystem& fs) const {
+    StoreStatus Run(FileSystem& fs) const {
         switch (Kind()) {
             case Write::Replace: {
-                AssessmentRecord expected;
-                RecordStore(fs).Read(RecordFilePath(kRecordFile), 1, expected);
+                const StoreResult<AssessmentRecord> expected = RecordStore(fs).Read(RecordFilePath(kRecordFile), 1);
+                if (!expected) return expected.Error();
                 AssessmentRecord replacement = SampleRecord(90);
-                return RecordStore(fs, clock_).Replace(RecordFilePath(kRecordFile), 1, expected, replacement);
+                return RecordStore(fs, clock_).Replace(RecordFilePath(kRecordFile), 1, *expected, replacement);
             }
             case Write::JournalRecovery:
-                return testsupport::SettleAsTheNextWriter(kRecordFile, fs);
+                return StatusOfCode(testsupport::SettleAsTheNextWriter(kRecordFile, fs));
             case Write::NewOutput:
             case Write::ReplacedOutput: {
                 OutputFile out(fs);
                 out.SetPath(kOutput);
-                int result = out.Open(Kind() == Write::ReplacedOutput);
+                StoreStatus result = out.Open(Kind() == Write::ReplacedOutput);
                 for (const char* block : {"new ", "report ", "text"}) {
-                    if (result >= 0) result = static_cast<int>(out.Write(block, std::strlen(block)));
+                    if (result) result = out.Write(block, std::strlen(block));
                 }
-                return result < 0 ? result : out.Close();
+                return result ? out.Close() : result;
             }
             default: {
                 std::vector<AssessmentRecord> records = {SampleRecord(91), SampleRecord(92)};
-                return RecordStore(fs, clock_).Append(RecordFilePath(kRecordFile), records).code;
+                return RecordStore(fs, clock_).Append(RecordFilePath(kRecordFile), records).status;
             }
         }
     }
@@ -159,7 +160,7 @@ TEST_P(PowerLoss, KeepsTheOldStateOrTheWholeChange) {
     MemoryFileSystem counted = MakeDisk();
     const std::vector<std::string> old = WhatIsThere(counted, Kind());
     StoppingFileSystem counting(counted);
-    ASSERT_EQ(Run(counting), kStoreOk);
+    ASSERT_TRUE(Run(counting).Ok());
     const std::vector<std::string> done = WhatIsThere(counted, Kind());
     if (Kind() != Write::JournalRecovery) {
         ASSERT_NE(done, old);
@@ -170,12 +171,12 @@ TEST_P(PowerLoss, KeepsTheOldStateOrTheWholeChange) {
     for (const long long budget : counting.StopPoints()) {
         MemoryFileSystem disk = MakeDisk();
         StoppingFileSystem stopping(disk, budget);
-        const int result = Run(stopping);
+        const StoreStatus result = Run(stopping);
         disk.PowerCut(WrittenBack());
         const std::vector<std::string> after = WhatIsThere(disk, Kind());
         if (!stopping.Stopped()) {
             // Reported as done, and not a moment too soon: the power cut after it keeps it all.
-            ASSERT_EQ(result, kStoreOk) << "after " << budget << " steps";
+            ASSERT_TRUE(result.Ok()) << "after " << budget << " steps";
             ASSERT_EQ(after, done) << "reported done after " << budget << " steps, but not kept";
         }
         if (after == done) {
@@ -192,7 +193,7 @@ TEST_P(PowerLoss, KeepsTheOldStateOrTheWholeChange) {
             continue;
         }
         // The next writer settles whatever it finds and shows the same records; no journal stays.
-        EXPECT_EQ(testsupport::SettleAsTheNextWriter(kRecordFile, disk), kStoreOk) << "cut after " << budget << " steps";
+        EXPECT_EQ(testsupport::SettleAsTheNextWriter(kRecordFile, disk), 0) << "cut after " << budget << " steps";
         EXPECT_EQ(WhatIsThere(disk, Kind()), after) << "cut after " << budget << " steps";
         EXPECT_FALSE(disk.Exists(WriteJournal::PathFor(kRecordFile))) << "cut after " << budget << " steps";
         if (Kind() == Write::JournalRecovery) {

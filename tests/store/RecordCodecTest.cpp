@@ -40,7 +40,7 @@ TEST(RecordCodec, EveryFieldRoundTripsIncludingAccentedLetters) {
         DefaultRandomSource random;
         const StoredRecord stored = EncodeForStorage(original, FixedClock(kSavedAt), random);
         AssessmentRecord decoded;
-        ASSERT_EQ(DecodeFromStorage(decoded, stored.data()), 0);
+        ASSERT_TRUE(DecodeFromStorage(decoded, stored.data()).Ok());
         ExpectSameStoredFields(original, decoded);
         EXPECT_EQ(decoded.GetFirstName(),
                   "Ren\xE9"
@@ -209,7 +209,7 @@ TEST(RecordCodec, ChangingAnyCheckedByteMakesTheRecordFail) {
         changed[i] ^= static_cast<unsigned char>(1 + i % 255);
         const StoredRecord bad = ScrambleImage(changed, random);
         AssessmentRecord record;
-        ASSERT_EQ(DecodeFromStorage(record, bad.data()), kChecksumMismatch) << "offset " << i;
+        ASSERT_EQ(DecodeFromStorage(record, bad.data()), StoreError::ChecksumMismatch) << "offset " << i;
     }
 }
 
@@ -218,7 +218,7 @@ TEST(RecordCodec, FailedDecodeLeavesTheRecordUnchanged) {
     stored[1000] ^= 0x01;
     AssessmentRecord record = SampleRecord(9, kTeacher);
     const AssessmentRecord before = record;
-    EXPECT_EQ(DecodeFromStorage(record, stored.data()), kChecksumMismatch);
+    EXPECT_EQ(DecodeFromStorage(record, stored.data()), StoreError::ChecksumMismatch);
     ExpectSameStoredFields(record, before);
 }
 
@@ -229,7 +229,7 @@ TEST(RecordCodec, DecodeReplacesEveryStoredFieldOfTheRecord) {
     bare.SetReporter(kSelf);
     const StoredRecord stored = Encode(bare);
     AssessmentRecord record = SampleRecord(7, kTeacher);
-    ASSERT_EQ(DecodeFromStorage(record, stored.data()), 0);
+    ASSERT_TRUE(DecodeFromStorage(record, stored.data()).Ok());
     EXPECT_EQ(record.GetFirstName(), "");
     EXPECT_EQ(record.GetSchool(), "");
     EXPECT_EQ(record.GetText(TextField::CompletionDate), "");
@@ -247,8 +247,8 @@ TEST(RecordCodec, EncodingTwiceDiffersButDecodesToTheSameFields) {
     EXPECT_NE(first, second);
     AssessmentRecord a;
     AssessmentRecord b;
-    ASSERT_EQ(DecodeFromStorage(a, first.data()), 0);
-    ASSERT_EQ(DecodeFromStorage(b, second.data()), 0);
+    ASSERT_TRUE(DecodeFromStorage(a, first.data()).Ok());
+    ASSERT_TRUE(DecodeFromStorage(b, second.data()).Ok());
     EXPECT_TRUE(a.SameContent(b));
     EXPECT_EQ(a.GetText(TextField::SaveDateTime), "20240517093015");
     EXPECT_EQ(b.GetText(TextField::SaveDateTime), "20240517093016");
@@ -293,7 +293,7 @@ TEST(RecordCodec, EuroSignEndsTheTextOnReading) {
         "Ann\x80"
         "e");
     AssessmentRecord decoded;
-    ASSERT_EQ(DecodeFromStorage(decoded, Encode(record).data()), 0);
+    ASSERT_TRUE(DecodeFromStorage(decoded, Encode(record).data()).Ok());
     EXPECT_EQ(decoded.GetFirstName(), "Ann");
 }
 

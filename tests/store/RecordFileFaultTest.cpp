@@ -45,24 +45,24 @@ class RecordFileFaultTest : public ::testing::Test {
 TEST_F(RecordFileFaultTest, NewFileThatFailsAtAnyByteIsNotLeftBehind) {
     for (long long n = 0; n < kNewFileBytes; n += 61) {
         faulty_.FailWritesAfter(n);
-        EXPECT_EQ(Append(), kHardwareError) << "after " << n << " bytes";
+        EXPECT_EQ(Append(), Code(StoreError::HardwareError)) << "after " << n << " bytes";
         EXPECT_FALSE(FileExists(path_)) << "after " << n << " bytes";
     }
     faulty_.Heal();
-    EXPECT_EQ(Append(), kStoreOk);
+    EXPECT_EQ(Append(), 0);
 }
 
 TEST_F(RecordFileFaultTest, NewFileIsRemovedAfterClosingWhereItCannotBeRemovedWhileOpen) {
     faulty_.FailWritesAfter(100);
-    faulty_.FailNextRemove(kSharingViolation);
-    EXPECT_EQ(Append(), kHardwareError);
+    faulty_.FailNextRemove(Code(StoreError::SharingViolation));
+    EXPECT_EQ(Append(), Code(StoreError::HardwareError));
     EXPECT_FALSE(FileExists(path_));
 }
 
 TEST_F(RecordFileFaultTest, ExistingEmptyFileThatFailsStaysEmpty) {
     WriteAll(path_, {});
     faulty_.DiskFullAfter(1000);
-    EXPECT_EQ(Append(), kDiskFull);
+    EXPECT_EQ(Append(), Code(StoreError::DiskFull));
     ASSERT_TRUE(FileExists(path_));
     EXPECT_TRUE(ReadAll(path_).empty());
 }
@@ -72,11 +72,11 @@ TEST_F(RecordFileFaultTest, AppendThatFailsAtAnyByteLeavesTheFileAsItWas) {
     const Bytes before = ReadAll(path_);
     for (const long long n : FailurePoints()) {
         faulty_.FailWritesAfter(n);
-        ASSERT_EQ(Append(), kHardwareError) << "after " << n << " bytes";
+        ASSERT_EQ(Append(), Code(StoreError::HardwareError)) << "after " << n << " bytes";
         ASSERT_EQ(ReadAll(path_), before) << "after " << n << " bytes";
     }
     faulty_.Heal();
-    EXPECT_EQ(Append(), kStoreOk);
+    EXPECT_EQ(Append(), 0);
     EXPECT_EQ(ReadAll(path_).size(), before.size() + 2187);
 }
 
@@ -84,8 +84,8 @@ TEST_F(RecordFileFaultTest, ReplacementThatFailsAtAnyByteLeavesTheFileAsItWas) {
     WriteAll(path_, FileOfSamples(3));
     const Bytes before = ReadAll(path_);
     for (const long long n : FailurePoints()) {
-        faulty_.FailWritesAfter(n, kLockViolation);
-        ASSERT_EQ(Replace(1), kLockViolation) << "after " << n << " bytes";
+        faulty_.FailWritesAfter(n, Code(StoreError::LockViolation));
+        ASSERT_EQ(Replace(1), Code(StoreError::LockViolation)) << "after " << n << " bytes";
         ASSERT_EQ(ReadAll(path_), before) << "after " << n << " bytes";
     }
 }
@@ -98,35 +98,35 @@ TEST_F(RecordFileFaultTest, FullDiskRefusesTheAppendAndKeepsTheFile) {
     constexpr long long kNeeded = 2187 + 2773;
     for (long long room : {0LL, 1LL, 1000LL, 2186LL, kNeeded - 1}) {
         faulty_.DiskFullAfter(room);
-        ASSERT_EQ(Append(), kDiskFull);
+        ASSERT_EQ(Append(), Code(StoreError::DiskFull));
         ASSERT_EQ(ReadAll(path_), before);
     }
     faulty_.DiskFullAfter(kNeeded);
-    EXPECT_EQ(Append(), kStoreOk);
+    EXPECT_EQ(Append(), 0);
 }
 
 TEST_F(RecordFileFaultTest, FailedSyncIsAFailureAndUndoesTheWrite) {
     WriteAll(path_, FileOfSamples(2));
     const Bytes before = ReadAll(path_);
-    faulty_.FailSync(kHardwareError);
-    EXPECT_EQ(Append(), kHardwareError);
+    faulty_.FailSync(Code(StoreError::HardwareError));
+    EXPECT_EQ(Append(), Code(StoreError::HardwareError));
     EXPECT_EQ(ReadAll(path_), before);
 }
 
 TEST_F(RecordFileFaultTest, SuccessIsReportedOnlyAfterTheDataIsSynced) {
     WriteAll(path_, FileOfSamples(1));
     const int syncsBefore = faulty_.SyncCount();
-    EXPECT_EQ(Append(), kStoreOk);
+    EXPECT_EQ(Append(), 0);
     EXPECT_GT(faulty_.SyncCount(), syncsBefore);
 }
 
 TEST_F(RecordFileFaultTest, UnreadableHeaderIsReported) {
     WriteAll(path_, FileOfSamples(1));
-    faulty_.FailReads(kHardwareError);
+    faulty_.FailReads(Code(StoreError::HardwareError));
     RecordFile file(clock_, faulty_);
-    EXPECT_EQ(file.OpenForReading(path_, true), kHeaderUnreadable);
+    EXPECT_EQ(file.OpenForReading(path_, true), Code(StoreError::HeaderUnreadable));
     file.Close();
-    EXPECT_EQ(Append(), kHeaderUnreadable);
+    EXPECT_EQ(Append(), Code(StoreError::HeaderUnreadable));
 }
 
 class OpenFailureTest : public ::testing::TestWithParam<int> {};
@@ -143,12 +143,12 @@ TEST_P(OpenFailureTest, EveryOperationReturnsTheCause) {
     StoredRecord out{};
     EXPECT_EQ(file.ReadRecordAt(path, 0, out), GetParam());
     RecordList list(faulty);
-    EXPECT_EQ(list.Load(path, false, true), GetParam());
+    EXPECT_EQ(list.Load(path, false, true), StoreResult<int>(ErrorOfCode(GetParam())));
 }
 
 INSTANTIATE_TEST_SUITE_P(Causes, OpenFailureTest,
-                         ::testing::Values(kAccessDenied, kTooManyOpenFiles, kBadPath, kHardwareError,
-                                           kOtherFileError));
+                         ::testing::Values(Code(StoreError::AccessDenied), Code(StoreError::TooManyOpenFiles), Code(StoreError::BadPath), Code(StoreError::HardwareError),
+                                           Code(StoreError::OtherFileError)));
 
 TEST(RecordFileFault, ReadErrorMidFileMakesThatRecordIncompleteAndReadingGoesOn) {
     TempFolder dir;
@@ -157,8 +157,8 @@ TEST(RecordFileFault, ReadErrorMidFileMakesThatRecordIncompleteAndReadingGoesOn)
     FaultInjectingFileSystem faulty;
     RecordFile file(SystemClock::Instance(), faulty);
     ASSERT_EQ(file.OpenForReading(path, true), kMoreRecords);
-    faulty.FailReads(kHardwareError);
-    EXPECT_EQ(file.ReadNext(), kIncompleteRecord);
+    faulty.FailReads(Code(StoreError::HardwareError));
+    EXPECT_EQ(file.ReadNext(), Code(StoreError::IncompleteRecord));
     EXPECT_EQ(file.CurrentPosition(), 1);
     faulty.Heal();
     EXPECT_EQ(file.ReadNext(), kLastRecord);
@@ -170,13 +170,13 @@ TEST(RecordFileFault, UnreadableRecordsAreCountedAsNotLoaded) {
     const std::string path = dir.Path("f.rpc");
     WriteAll(path, FileOfSamples(3));
     FaultInjectingFileSystem faulty;
-    faulty.FailReads(kHardwareError, static_cast<long long>(kHeaderSize) + 2187);
+    faulty.FailReads(Code(StoreError::HardwareError), static_cast<long long>(kHeaderSize) + 2187);
     RecordList list(faulty);
-    EXPECT_EQ(list.Load(path, true, true), 2);
+    EXPECT_EQ(list.Load(path, true, true), StoreResult<int>(2));
     EXPECT_EQ(list.RowCount(), 1);
     EXPECT_EQ(list.FailedPositions(), (std::vector<long long>{1, 2}));
-    faulty.FailReads(kHardwareError, static_cast<long long>(kHeaderSize));
-    EXPECT_EQ(list.Load(path, true, true), 3);
+    faulty.FailReads(Code(StoreError::HardwareError), static_cast<long long>(kHeaderSize));
+    EXPECT_EQ(list.Load(path, true, true), StoreResult<int>(3));
     EXPECT_EQ(list.RowCount(), 0);
 }
 
@@ -197,16 +197,16 @@ TEST_P(CauseFromErrnoTest, MapsToThePlatformCause) {
 INSTANTIATE_TEST_SUITE_P(
     Errors, CauseFromErrnoTest,
     ::testing::Values(
-        ErrnoCase{"ENOENT", ENOENT, kFileNotFound}, ErrnoCase{"ENOTDIR", ENOTDIR, kBadPath},
-        ErrnoCase{"ENAMETOOLONG", ENAMETOOLONG, kBadPath}, ErrnoCase{"EISDIR", EISDIR, kBadPath},
-        ErrnoCase{"EMFILE", EMFILE, kTooManyOpenFiles}, ErrnoCase{"ENFILE", ENFILE, kTooManyOpenFiles},
-        ErrnoCase{"EACCES", EACCES, kAccessDenied}, ErrnoCase{"EPERM", EPERM, kAccessDenied},
-        ErrnoCase{"EROFS", EROFS, kAccessDenied}, ErrnoCase{"EBADF", EBADF, kInvalidFile},
-        ErrnoCase{"EMLINK", EMLINK, kDirectoryFull}, ErrnoCase{"ESPIPE", ESPIPE, kBadSeek},
-        ErrnoCase{"EIO", EIO, kHardwareError}, ErrnoCase{"EWOULDBLOCK", EWOULDBLOCK, kSharingViolation},
-        ErrnoCase{"ETXTBSY", ETXTBSY, kSharingViolation}, ErrnoCase{"ENOLCK", ENOLCK, kLockViolation},
-        ErrnoCase{"ENOSPC", ENOSPC, kDiskFull}, ErrnoCase{"EDQUOT", EDQUOT, kDiskFull},
-        ErrnoCase{"EEXIST", EEXIST, kFileExists}, ErrnoCase{"EPROTO", EPROTO, kFileGeneric}),
+        ErrnoCase{"ENOENT", ENOENT, Code(StoreError::FileNotFound)}, ErrnoCase{"ENOTDIR", ENOTDIR, Code(StoreError::BadPath)},
+        ErrnoCase{"ENAMETOOLONG", ENAMETOOLONG, Code(StoreError::BadPath)}, ErrnoCase{"EISDIR", EISDIR, Code(StoreError::BadPath)},
+        ErrnoCase{"EMFILE", EMFILE, Code(StoreError::TooManyOpenFiles)}, ErrnoCase{"ENFILE", ENFILE, Code(StoreError::TooManyOpenFiles)},
+        ErrnoCase{"EACCES", EACCES, Code(StoreError::AccessDenied)}, ErrnoCase{"EPERM", EPERM, Code(StoreError::AccessDenied)},
+        ErrnoCase{"EROFS", EROFS, Code(StoreError::AccessDenied)}, ErrnoCase{"EBADF", EBADF, Code(StoreError::InvalidFile)},
+        ErrnoCase{"EMLINK", EMLINK, Code(StoreError::DirectoryFull)}, ErrnoCase{"ESPIPE", ESPIPE, Code(StoreError::BadSeek)},
+        ErrnoCase{"EIO", EIO, Code(StoreError::HardwareError)}, ErrnoCase{"EWOULDBLOCK", EWOULDBLOCK, Code(StoreError::SharingViolation)},
+        ErrnoCase{"ETXTBSY", ETXTBSY, Code(StoreError::SharingViolation)}, ErrnoCase{"ENOLCK", ENOLCK, Code(StoreError::LockViolation)},
+        ErrnoCase{"ENOSPC", ENOSPC, Code(StoreError::DiskFull)}, ErrnoCase{"EDQUOT", EDQUOT, Code(StoreError::DiskFull)},
+        ErrnoCase{"EEXIST", EEXIST, Code(StoreError::FileExists)}, ErrnoCase{"EPROTO", EPROTO, Code(StoreError::FileGeneric)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -37,7 +37,7 @@ TEST_F(RecordFileTest, AppendingToAMissingFileCreatesHeaderAndRecord) {
     RecordFile file(clock_);
     const StoredRecord stored = Encode(SampleRecord(1));
     const RecordFile::AppendResult appended = AppendStored(file, path_, stored);
-    ASSERT_EQ(appended.code, kStoreOk);
+    ASSERT_EQ(appended.code, 0);
     EXPECT_EQ(appended.firstPosition, 0);
     const Bytes bytes = ReadAll(path_);
     ASSERT_EQ(bytes.size(), 2430u);
@@ -51,15 +51,15 @@ TEST_F(RecordFileTest, NewFilesAreSharedWithTheGroupOnlyWhateverTheUmask) {
     const mode_t before = ::umask(0077);
     const int written = AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1))).code;
     ::umask(before);
-    ASSERT_EQ(written, kStoreOk);
+    ASSERT_EQ(written, 0);
     EXPECT_EQ(testsupport::FileMode(path_), 0660u);
 }
 
 TEST_F(RecordFileTest, AppendKeepsCreationTimeAndUpdatesLastWrite) {
-    ASSERT_EQ(AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1))).code, kStoreOk);
+    ASSERT_EQ(AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1))).code, 0);
     clock_.Set({2025, 1, 2, 3, 4, 5});
     const RecordFile::AppendResult appended = AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(2)));
-    ASSERT_EQ(appended.code, kStoreOk);
+    ASSERT_EQ(appended.code, 0);
     EXPECT_EQ(appended.firstPosition, 1);
     const Bytes bytes = ReadAll(path_);
     ASSERT_EQ(bytes.size(), 243u + 2 * 2187u);
@@ -70,7 +70,7 @@ TEST_F(RecordFileTest, ReplacingARecordChangesOnlyThatRecordAndTheLastWriteTime)
     WriteAll(path_, FileOfSamples(5));
     const Bytes before = ReadAll(path_);
     const StoredRecord replacement = Encode(SampleRecord(42));
-    ASSERT_EQ(RecordFile(clock_).ReplaceRecord(path_, 3, replacement), kStoreOk);
+    ASSERT_EQ(RecordFile(clock_).ReplaceRecord(path_, 3, replacement), 0);
     const Bytes after = ReadAll(path_);
     ASSERT_EQ(after.size(), before.size());
     for (std::size_t i = 0; i < after.size(); ++i) {
@@ -88,27 +88,27 @@ TEST_F(RecordFileTest, ReplacingARecordChangesOnlyThatRecordAndTheLastWriteTime)
 TEST_F(RecordFileTest, ReplacingBeyondTheLastRecordWritesNothing) {
     WriteAll(path_, FileOfSamples(2));
     const Bytes before = ReadAll(path_);
-    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 2, Encode(SampleRecord(1))), kPositionBeyondEnd);
-    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 50, Encode(SampleRecord(1))), kPositionBeyondEnd);
-    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, -1, Encode(SampleRecord(1))), kPositionBeyondEnd);
+    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 2, Encode(SampleRecord(1))), Code(StoreError::PositionBeyondEnd));
+    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 50, Encode(SampleRecord(1))), Code(StoreError::PositionBeyondEnd));
+    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, -1, Encode(SampleRecord(1))), Code(StoreError::PositionBeyondEnd));
     EXPECT_EQ(ReadAll(path_), before);
 }
 
 TEST_F(RecordFileTest, ReplacingInAMissingFileLeavesNoFile) {
-    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 0, Encode(SampleRecord(1))), kFileNotFound);
+    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 0, Encode(SampleRecord(1))), Code(StoreError::FileNotFound));
     EXPECT_FALSE(FileExists(path_));
 }
 
 TEST_F(RecordFileTest, FileWith656RecordsTakesOneMoreAndThenIsFull) {
     WriteAll(path_, FileOfSamples(656));
     const RecordFile::AppendResult appended = AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1)));
-    ASSERT_EQ(appended.code, kStoreOk);
+    ASSERT_EQ(appended.code, 0);
     EXPECT_EQ(appended.firstPosition, 656);
     EXPECT_EQ(ReadAll(path_).size(), 1'437'102u);
     const Bytes full = ReadAll(path_);
-    EXPECT_EQ(AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(2))).code, kFileFull);
+    EXPECT_EQ(AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(2))).code, Code(StoreError::FileFull));
     EXPECT_EQ(ReadAll(path_), full);
-    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 10, Encode(SampleRecord(3))), kStoreOk);
+    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 10, Encode(SampleRecord(3))), 0);
 }
 
 struct LengthCase {
@@ -132,10 +132,10 @@ TEST_P(ValidateHeaderLength, GivesTheCodeOfTheLengthRule) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, ValidateHeaderLength,
-                         ::testing::Values(LengthCase{0, kNewEmptyFile}, LengthCase{1, kTooShort},
-                                           LengthCase{243, kTooShort}, LengthCase{2429, kTooShort},
-                                           LengthCase{2430, kStoreOk}, LengthCase{2431, kStoreOk},
-                                           LengthCase{4616, kStoreOk}, LengthCase{4617, kStoreOk}),
+                         ::testing::Values(LengthCase{0, kNewEmptyFile}, LengthCase{1, Code(StoreError::TooShort)},
+                                           LengthCase{243, Code(StoreError::TooShort)}, LengthCase{2429, Code(StoreError::TooShort)},
+                                           LengthCase{2430, 0}, LengthCase{2431, 0},
+                                           LengthCase{4616, 0}, LengthCase{4617, 0}),
                          [](const auto& info) { return "Length" + std::to_string(info.param.length); });
 
 TEST_F(RecordFileTest, FileNotStartingWithTheVersionWordIsRefused) {
@@ -144,9 +144,9 @@ TEST_F(RecordFileTest, FileNotStartingWithTheVersionWordIsRefused) {
     WriteAll(path_, bytes);
     RecordFile file;
     ASSERT_EQ(file.Open(path_, true), 2430);
-    EXPECT_EQ(file.ValidateHeader(), kBadHeaderWord);
+    EXPECT_EQ(file.ValidateHeader(), Code(StoreError::BadHeaderWord));
     file.Close();
-    EXPECT_EQ(AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1))).code, kBadHeaderWord);
+    EXPECT_EQ(AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1))).code, Code(StoreError::BadHeaderWord));
     EXPECT_EQ(ReadAll(path_), bytes);
 }
 
@@ -160,38 +160,38 @@ TEST_F(RecordFileTest, OnlyTheVersionWordIsChecked) {
 
 TEST_F(RecordFileTest, ReadOnlyOpenOfAMissingFileIsNotFoundAndCreatesNothing) {
     RecordFile file;
-    EXPECT_EQ(file.Open(path_, true), kFileNotFound);
-    EXPECT_EQ(file.OpenForReading(path_, true), kFileNotFound);
-    EXPECT_EQ(file.OpenForReading(path_, false), kFileNotFound);
+    EXPECT_EQ(file.Open(path_, true), Code(StoreError::FileNotFound));
+    EXPECT_EQ(file.OpenForReading(path_, true), Code(StoreError::FileNotFound));
+    EXPECT_EQ(file.OpenForReading(path_, false), Code(StoreError::FileNotFound));
     StoredRecord out{};
-    EXPECT_EQ(file.ReadRecordAt(path_, 0, out), kFileNotFound);
+    EXPECT_EQ(file.ReadRecordAt(path_, 0, out), Code(StoreError::FileNotFound));
     EXPECT_FALSE(FileExists(path_));
 }
 
 // Only an append makes a file, and then whole, with its records.
 TEST_F(RecordFileTest, OpeningForWritingMakesNoFile) {
     RecordFile file;
-    EXPECT_EQ(file.Open(path_, false), kFileNotFound);
+    EXPECT_EQ(file.Open(path_, false), Code(StoreError::FileNotFound));
     EXPECT_FALSE(FileExists(path_));
     WriteAll(path_, {});
     EXPECT_EQ(file.Open(path_, false), 0);
     EXPECT_EQ(file.ValidateHeader(), kNewEmptyFile);
     file.Close();
-    EXPECT_EQ(file.OpenForReading(path_, true), kTooShort);
+    EXPECT_EQ(file.OpenForReading(path_, true), Code(StoreError::TooShort));
 }
 
 TEST_F(RecordFileTest, MissingFolderIsABadPathAndMissingFileIsNotFound) {
     RecordFile file;
-    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), false), kBadPath);
-    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), true), kBadPath);
-    EXPECT_EQ(file.Open(dir_.Path("missing.rpc"), true), kFileNotFound);
-    EXPECT_EQ(AppendStored(file, dir_.Path("no/folder.rpc"), Encode(SampleRecord(1))).code, kBadPath);
+    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), false), Code(StoreError::BadPath));
+    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), true), Code(StoreError::BadPath));
+    EXPECT_EQ(file.Open(dir_.Path("missing.rpc"), true), Code(StoreError::FileNotFound));
+    EXPECT_EQ(AppendStored(file, dir_.Path("no/folder.rpc"), Encode(SampleRecord(1))).code, Code(StoreError::BadPath));
 }
 
 TEST_F(RecordFileTest, FolderInPlaceOfAFileIsABadPath) {
     RecordFile file;
-    EXPECT_EQ(file.Open(dir_.Path(""), true), kBadPath);
-    EXPECT_EQ(AppendStored(file, dir_.Path(""), Encode(SampleRecord(1))).code, kBadPath);
+    EXPECT_EQ(file.Open(dir_.Path(""), true), Code(StoreError::BadPath));
+    EXPECT_EQ(AppendStored(file, dir_.Path(""), Encode(SampleRecord(1))).code, Code(StoreError::BadPath));
 }
 
 TEST_F(RecordFileTest, SequentialReadHandsOutEveryRecordInOrder) {
@@ -207,10 +207,10 @@ TEST_F(RecordFileTest, SequentialReadHandsOutEveryRecordInOrder) {
         EXPECT_EQ(file.CurrentRecord(), records[static_cast<std::size_t>(i)]);
         result = file.ReadNext();
     }
-    EXPECT_EQ(result, kNoMoreRecords);
+    EXPECT_EQ(result, Code(StoreError::NoMoreRecords));
     file.Close();
     EXPECT_EQ(file.RecordCount(), -1);
-    EXPECT_EQ(file.ReadNext(), kNoMoreRecords);
+    EXPECT_EQ(file.ReadNext(), Code(StoreError::NoMoreRecords));
 }
 
 TEST_F(RecordFileTest, ReadRecordAtReadsByPositionAndRefusesPositionsPastTheEnd) {
@@ -221,15 +221,15 @@ TEST_F(RecordFileTest, ReadRecordAtReadsByPositionAndRefusesPositionsPastTheEnd)
     StoredRecord out{};
     EXPECT_EQ(file.ReadRecordAt(path_, 2, out), 2187);
     EXPECT_EQ(out, records[2]);
-    EXPECT_EQ(file.ReadRecordAt(path_, 3, out), kPositionBeyondEnd);
-    EXPECT_EQ(file.ReadRecordAt(path_, -1, out), kPositionBeyondEnd);
+    EXPECT_EQ(file.ReadRecordAt(path_, 3, out), Code(StoreError::PositionBeyondEnd));
+    EXPECT_EQ(file.ReadRecordAt(path_, -1, out), Code(StoreError::PositionBeyondEnd));
     WriteAll(path_, {});
-    EXPECT_EQ(file.ReadRecordAt(path_, 0, out), kPositionBeyondEnd);
+    EXPECT_EQ(file.ReadRecordAt(path_, 0, out), Code(StoreError::PositionBeyondEnd));
 }
 
 TEST_F(RecordFileTest, EveryOperationClosesTheFileBeforeItReturns) {
     RecordFile file(clock_);
-    ASSERT_EQ(AppendStored(file, path_, Encode(SampleRecord(1))).code, kStoreOk);
+    ASSERT_EQ(AppendStored(file, path_, Encode(SampleRecord(1))).code, 0);
     RecordFile other;
     EXPECT_GE(other.Open(path_, true), 0);
     other.Close();
@@ -243,13 +243,13 @@ TEST_F(RecordFileTest, SecondOpenerInThisProcessGetsSharingViolation) {
     RecordFile holder;
     ASSERT_EQ(holder.OpenForReading(path_, true), kMoreRecords);
     RecordFile second(clock_);
-    EXPECT_EQ(second.Open(path_, true), kSharingViolation);
-    EXPECT_EQ(second.OpenForReading(path_, true), kSharingViolation);
-    EXPECT_EQ(AppendStored(second, path_, Encode(SampleRecord(1))).code, kSharingViolation);
+    EXPECT_EQ(second.Open(path_, true), Code(StoreError::SharingViolation));
+    EXPECT_EQ(second.OpenForReading(path_, true), Code(StoreError::SharingViolation));
+    EXPECT_EQ(AppendStored(second, path_, Encode(SampleRecord(1))).code, Code(StoreError::SharingViolation));
     StoredRecord out{};
-    EXPECT_EQ(second.ReadRecordAt(path_, 0, out), kSharingViolation);
+    EXPECT_EQ(second.ReadRecordAt(path_, 0, out), Code(StoreError::SharingViolation));
     holder.Close();
-    EXPECT_EQ(AppendStored(second, path_, Encode(SampleRecord(1))).code, kStoreOk);
+    EXPECT_EQ(AppendStored(second, path_, Encode(SampleRecord(1))).code, 0);
 }
 
 TEST_F(RecordFileTest, FileHeldByAnotherProcessGetsSharingViolation) {
@@ -273,15 +273,15 @@ TEST_F(RecordFileTest, FileHeldByAnotherProcessGetsSharingViolation) {
     ASSERT_EQ(::read(ready[0], &ok, 1), 1);
     ASSERT_EQ(ok, 'y');
     RecordFile file(clock_);
-    EXPECT_EQ(AppendStored(file, path_, Encode(SampleRecord(2))).code, kSharingViolation);
-    EXPECT_EQ(file.OpenForReading(path_, true), kSharingViolation);
+    EXPECT_EQ(AppendStored(file, path_, Encode(SampleRecord(2))).code, Code(StoreError::SharingViolation));
+    EXPECT_EQ(file.OpenForReading(path_, true), Code(StoreError::SharingViolation));
     EXPECT_EQ(ReadAll(path_), bytes);
     (void)!::write(release[1], "g", 1);
     int status = 0;
     ::waitpid(child, &status, 0);
     for (int fd : {ready[0], ready[1], release[0], release[1]}) ::close(fd);
     const RecordFile::AppendResult appended = AppendStored(file, path_, Encode(SampleRecord(2)));
-    EXPECT_EQ(appended.code, kStoreOk);
+    EXPECT_EQ(appended.code, 0);
     EXPECT_EQ(appended.firstPosition, 1);
 }
 
@@ -290,7 +290,7 @@ TEST_F(RecordFileTest, RecordsWrittenByTheStoreReadBackByteForByte) {
     for (int i = 0; i < 6; ++i) {
         written.push_back(Encode(SampleRecord(i, i % 3)));
         const RecordFile::AppendResult appended = AppendStored(RecordFile(clock_), path_, written.back());
-        ASSERT_EQ(appended.code, kStoreOk);
+        ASSERT_EQ(appended.code, 0);
         ASSERT_EQ(appended.firstPosition, i);
     }
     RecordFile file;
@@ -300,7 +300,7 @@ TEST_F(RecordFileTest, RecordsWrittenByTheStoreReadBackByteForByte) {
         EXPECT_EQ(out, written[static_cast<std::size_t>(i)]);
         AssessmentRecord original = SampleRecord(i, i % 3);
         AssessmentRecord decoded;
-        ASSERT_EQ(DecodeFromStorage(decoded, out.data()), 0);
+        ASSERT_TRUE(DecodeFromStorage(decoded, out.data()).Ok());
         for (int f = 0; f < kTextFieldCount; ++f) {
             const auto field = static_cast<TextField>(f);
             if (field == TextField::SaveDateTime) continue;

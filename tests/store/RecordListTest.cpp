@@ -43,7 +43,7 @@ TEST_F(RecordListTest, RowHoldsEveryColumn) {
     record.SetLastName("o'Brien");
     record.SetBirthDate(2011, 2, 3);
     Write({Encode(record, {2024, 4, 2, 3, 4, 5})});
-    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    ASSERT_EQ(list_.Load(path_, true, true), StoreResult<int>(0));
     ASSERT_EQ(list_.RowCount(), 1);
     const RecordRow& row = list_.Row(0);
     EXPECT_EQ(row.upperFirst, "JOS\xC9");
@@ -68,7 +68,7 @@ TEST_F(RecordListTest, RowHoldsEveryColumn) {
 
 TEST_F(RecordListTest, ReporterLabels) {
     Write({Person("A", "B", kSelf, testsupport::kSavedAt), Person("A", "B", kParent, testsupport::kSavedAt)});
-    ASSERT_EQ(list_.Load(path_, true, false), 0);
+    ASSERT_EQ(list_.Load(path_, true, false), StoreResult<int>(0));
     EXPECT_EQ(list_.Row(0).reporterLabel, "Self Assessment");
     EXPECT_EQ(list_.Row(1).reporterLabel, "Parent");
     EXPECT_EQ(list_.Row(0).reporter, kSelf);
@@ -84,7 +84,7 @@ TEST_F(RecordListTest, RecordFailingItsChecksIsSkippedAndCounted) {
     for (int i = 0; i < 5; ++i) records.push_back(Encode(SampleRecord(i)));
     records[1] = Corrupt(records[1]);
     Write(records);
-    EXPECT_EQ(list_.Load(path_, true, false), 1);
+    EXPECT_EQ(list_.Load(path_, true, false), StoreResult<int>(1));
     ASSERT_EQ(list_.RowCount(), 4);
     const int positions[] = {0, 2, 3, 4};
     for (int r = 0; r < 4; ++r) EXPECT_EQ(list_.Row(r).filePosition, positions[r]);
@@ -95,25 +95,25 @@ TEST_F(RecordListTest, RecordFailingItsChecksIsSkippedAndCounted) {
 
 TEST_F(RecordListTest, FileWhoseEveryRecordFailsLoadsNoRows) {
     Write({Corrupt(Encode(SampleRecord(1))), Corrupt(Encode(SampleRecord(2)))});
-    EXPECT_EQ(list_.Load(path_, true, true), 2);
+    EXPECT_EQ(list_.Load(path_, true, true), StoreResult<int>(2));
     EXPECT_EQ(list_.RowCount(), 0);
 }
 
 TEST_F(RecordListTest, UnreadableFilesGiveTheirCodesAndAnEmptyList) {
     Write({Encode(SampleRecord(1))});
-    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    ASSERT_EQ(list_.Load(path_, true, true), StoreResult<int>(0));
     WriteAll(path_, {});
-    EXPECT_EQ(list_.Load(path_, true, true), kTooShort);
+    EXPECT_EQ(list_.Load(path_, true, true), StoreError::TooShort);
     EXPECT_EQ(list_.RowCount(), 0);
     // A file cut within its last record keeps its whole records; the cut one counts as failed.
     Bytes truncated = FileOfSamples(2);
     truncated.pop_back();
     WriteAll(path_, truncated);
-    EXPECT_EQ(list_.Load(path_, true, true), 1);
+    EXPECT_EQ(list_.Load(path_, true, true), StoreResult<int>(1));
     EXPECT_EQ(list_.RowCount(), 1);
     EXPECT_EQ(list_.FailedPositions(), std::vector<long long>({1}));
-    EXPECT_EQ(list_.Load(dir_.Path("missing.rpc"), true, true), kFileNotFound);
-    EXPECT_EQ(list_.Load(dir_.Path("missing.rpc"), false, true), kFileNotFound);
+    EXPECT_EQ(list_.Load(dir_.Path("missing.rpc"), true, true), StoreError::FileNotFound);
+    EXPECT_EQ(list_.Load(dir_.Path("missing.rpc"), false, true), StoreError::FileNotFound);
     EXPECT_FALSE(testsupport::FileExists(dir_.Path("missing.rpc")));
 }
 
@@ -123,7 +123,7 @@ TEST_F(RecordListTest, LoadSortsByLastFirstBirthAndSaveTime) {
            Person("Amy", "Adams", kParent, {2024, 1, 1, 0, 0, 0}),
            Person("Amy", "Baker", kSelf, {2023, 1, 1, 0, 0, 0}),
            Person("Amy", "Adams", kSelf, {2024, 1, 1, 0, 0, 0}, 2010)});
-    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    ASSERT_EQ(list_.Load(path_, true, true), StoreResult<int>(0));
     const int expected[] = {4, 2, 1, 0, 3};
     for (int r = 0; r < 5; ++r) EXPECT_EQ(list_.Row(r).filePosition, expected[r]) << "row " << r;
 }
@@ -132,7 +132,7 @@ TEST_F(RecordListTest, SortIsByteWiseAndKeepsTheOrderOfEqualRows) {
     Write({Person("B", "x", kSelf, testsupport::kSavedAt), Person("A", "X", kSelf, testsupport::kSavedAt),
            Person("C", "\xC9", kSelf, testsupport::kSavedAt), Person("D", "x", kSelf, testsupport::kSavedAt),
            Person("E", "Y", kSelf, testsupport::kSavedAt)});
-    ASSERT_EQ(list_.Load(path_, true, false), 0);
+    ASSERT_EQ(list_.Load(path_, true, false), StoreResult<int>(0));
     list_.Sort(kKeyLastName);
     const int expected[] = {0, 1, 3, 4, 2};  // X, X, X in file order, then Y, then É (0xC9)
     for (int r = 0; r < 5; ++r) EXPECT_EQ(list_.Row(r).filePosition, expected[r]) << "row " << r;
@@ -145,7 +145,7 @@ TEST_F(RecordListTest, SortIsByteWiseAndKeepsTheOrderOfEqualRows) {
 
 TEST_F(RecordListTest, SortMovesWholeRows) {
     Write({Person("B", "Two", kParent, testsupport::kSavedAt), Person("A", "One", kTeacher, testsupport::kSavedAt)});
-    ASSERT_EQ(list_.Load(path_, true, false), 0);
+    ASSERT_EQ(list_.Load(path_, true, false), StoreResult<int>(0));
     list_.Sort(kKeyReporter);
     EXPECT_EQ(list_.Row(0).last, "Two");
     EXPECT_EQ(list_.Row(0).reporterLabel, "Parent");
@@ -155,7 +155,7 @@ TEST_F(RecordListTest, SortMovesWholeRows) {
 TEST_F(RecordListTest, FindIgnoresCaseAndTrailingBlanksButNotLeadingBlanks) {
     Write({Person("MARY", "O'NEIL", kSelf, testsupport::kSavedAt), Person("Mary", "O'Neil", kParent, testsupport::kSavedAt),
            Person("John", "O'Neil", kSelf, testsupport::kSavedAt), Person("Mary", "Smith", kSelf, testsupport::kSavedAt)});
-    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    ASSERT_EQ(list_.Load(path_, true, true), StoreResult<int>(0));
     const auto mary = list_.Find("mary", "o'neil", 2012, 4, 9);
     ASSERT_TRUE(mary);
     EXPECT_EQ(mary->last - mary->first, 1);
@@ -180,7 +180,7 @@ TEST(RecordListUpperCaseTest, AccentedLettersOfWindows1252HaveTheirCapitals) {
 
 TEST_F(RecordListTest, FindIgnoresCaseOfAccentedLetters) {
     Write({Person("S\xF8ren", "M\xFCller", kSelf, testsupport::kSavedAt)});
-    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    ASSERT_EQ(list_.Load(path_, true, true), StoreResult<int>(0));
     const auto run = list_.Find("S\xD8REN", "M\xDCLLER", 2012, 4, 9);
     ASSERT_TRUE(run);
     EXPECT_EQ(run->first, 0);
@@ -189,7 +189,7 @@ TEST_F(RecordListTest, FindIgnoresCaseOfAccentedLetters) {
 
 TEST_F(RecordListTest, StoredNamesEndingInBlanksAreFound) {
     Write({Person("Ann  ", "Lee ", kSelf, testsupport::kSavedAt)});
-    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    ASSERT_EQ(list_.Load(path_, true, true), StoreResult<int>(0));
     EXPECT_EQ(list_.Row(0).upperFirst, "ANN");
     EXPECT_EQ(list_.Row(0).upperLast, "LEE");
     EXPECT_EQ(list_.Row(0).first, "Ann  ");
@@ -205,7 +205,7 @@ TEST_F(RecordListTest, FindLatestPerReporterTakesTheLatestSaveOfEachReporter) {
            Person("Ann", "Lee", kParent, {2023, 3, 1, 10, 0, 0}),
            Person("Ann", "Lee", kTeacher, {2024, 1, 1, 0, 0, 0}, 2013),
            Person("Bob", "Lee", kTeacher, {2024, 1, 1, 0, 0, 0})});
-    ASSERT_EQ(list_.Load(path_, true, false), 0);
+    ASSERT_EQ(list_.Load(path_, true, false), StoreResult<int>(0));
     const auto latest = list_.FindLatestPerReporter(list_.RowOfPosition(0));
     ASSERT_TRUE(latest);
     EXPECT_EQ(*latest, (LatestPerReporter{2, 1, -1}));  // the Teacher-report is of another birth date, Bob's of another name
@@ -215,7 +215,7 @@ TEST_F(RecordListTest, FindLatestPerReporterTakesTheLatestSaveOfEachReporter) {
 
 TEST_F(RecordListTest, RowOfPositionFindsTheRowAfterSorting) {
     Write({Person("B", "B", kSelf, testsupport::kSavedAt), Person("A", "A", kSelf, testsupport::kSavedAt)});
-    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    ASSERT_EQ(list_.Load(path_, true, true), StoreResult<int>(0));
     EXPECT_EQ(list_.RowOfPosition(0), 1);
     EXPECT_EQ(list_.RowOfPosition(1), 0);
     EXPECT_EQ(list_.RowOfPosition(2), -1);
@@ -223,7 +223,7 @@ TEST_F(RecordListTest, RowOfPositionFindsTheRowAfterSorting) {
 
 TEST_F(RecordListTest, FileWithMoreRecordsThanTheListKeepsTheFirstRowsAndCountsTheRest) {
     WriteAll(path_, FileOfSamples(700));
-    EXPECT_EQ(list_.Load(path_, true, true), 43);
+    EXPECT_EQ(list_.Load(path_, true, true), StoreResult<int>(43));
     EXPECT_EQ(list_.RowCount(), 657);
     EXPECT_EQ(list_.RecordsInFile(), 700);
     EXPECT_EQ(list_.RecordsBeyondCapacity(), 43);
@@ -234,9 +234,9 @@ TEST_F(RecordListTest, FileWithMoreRecordsThanTheListKeepsTheFirstRowsAndCountsT
 
 TEST_F(RecordListTest, LoadReplacesThePreviousContent) {
     Write({Person("A", "A", kSelf, testsupport::kSavedAt), Person("B", "B", kSelf, testsupport::kSavedAt)});
-    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    ASSERT_EQ(list_.Load(path_, true, true), StoreResult<int>(0));
     Write({Person("C", "C", kSelf, testsupport::kSavedAt)});
-    ASSERT_EQ(list_.Load(path_, true, true), 0);
+    ASSERT_EQ(list_.Load(path_, true, true), StoreResult<int>(0));
     ASSERT_EQ(list_.RowCount(), 1);
     EXPECT_EQ(list_.Row(0).first, "C");
 }
@@ -245,7 +245,7 @@ TEST_F(RecordListTest, FileInUseIsReported) {
     Write({Person("A", "A", kSelf, testsupport::kSavedAt)});
     RecordFile holder;
     ASSERT_GE(holder.Open(path_, true), 0);
-    EXPECT_EQ(list_.Load(path_, true, true), kSharingViolation);
+    EXPECT_EQ(list_.Load(path_, true, true), StoreError::SharingViolation);
 }
 
 }  // namespace

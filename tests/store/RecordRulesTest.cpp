@@ -62,7 +62,7 @@ TEST_P(BrokenRule, RecordFailsToDecodeLikeAChecksumMismatch) {
     const StoredRecord stored = ScrambleImage(image, random);
     AssessmentRecord record = SampleRecord(9);
     const AssessmentRecord before = record;
-    EXPECT_EQ(DecodeFromStorage(record, stored.data()), kChecksumMismatch);
+    EXPECT_EQ(DecodeFromStorage(record, stored.data()), StoreError::ChecksumMismatch);
     EXPECT_TRUE(record.SameContent(before));
 }
 
@@ -197,7 +197,7 @@ TEST(FollowsRecordRules, SingleByteDamageThatPassesTheChecksumsIsCaughtUnlessVal
                     ++hidden;
                     continue;
                 }
-                if (DecodeFromStorage(decoded, damaged.data()) != 0) {
+                if (!DecodeFromStorage(decoded, damaged.data())) {
                     ++caughtByRules;
                     continue;
                 }

@@ -20,17 +20,18 @@ constexpr int kOverCapacity = 720;  // a file made by other means, 63 records pa
 
 struct Visit {
     long long position;
-    int code;
+    StoreStatus read;
 };
 
 class RecordStoreTest : public ::testing::Test {
   protected:
-    std::vector<Visit> VisitAll(RecordStore& store, long long& result) {
+    std::vector<Visit> VisitAll(RecordStore& store, StoreResult<long long>& result) {
         std::vector<Visit> visits;
-        result = store.ForEach(path_, true, [&visits](long long position, int code, const AssessmentRecord&) {
-            visits.push_back({position, code});
-            return true;
-        });
+        result = store.ForEach(path_, true,
+                               [&visits](long long position, StoreStatus read, const AssessmentRecord&) {
+                                   visits.push_back({position, read});
+                                   return true;
+                               });
         return visits;
     }
 
@@ -47,22 +48,20 @@ class RecordStoreTest : public ::testing::Test {
 
 TEST_F(RecordStoreTest, ReadDecodesTheRecordAtItsPosition) {
     WriteAll(path_.OnDisk(), FileOfSamples(3));
-    AssessmentRecord record;
-    ASSERT_EQ(store_.Read(path_, 2, record), kStoreOk);
+    const StoreResult<AssessmentRecord> read = store_.Read(path_, 2);
+    ASSERT_TRUE(read.Ok());
+    const AssessmentRecord& record = *read;
     EXPECT_TRUE(record.SameContent(SampleRecord(2, 2)));
     EXPECT_EQ(record.GetText(TextField::SaveDateTime), "20240517093015");
 }
 
-TEST_F(RecordStoreTest, ReadOfARecordFailingItsChecksLeavesTheCallersRecord) {
+TEST_F(RecordStoreTest, ReadTellsARecordFailingItsChecksFromAFileThatCannotBeRead) {
     Bytes bytes = FileOfSamples(2);
     bytes[static_cast<std::size_t>(RecordOffset(1)) + 500] ^= 0x10;
     WriteAll(path_.OnDisk(), bytes);
-    AssessmentRecord record = SampleRecord(9);
-    EXPECT_EQ(store_.Read(path_, 1, record), kChecksumMismatch);
-    EXPECT_TRUE(record.SameContent(SampleRecord(9)));
-    EXPECT_EQ(store_.Read(path_, 2, record), kPositionBeyondEnd);
-    EXPECT_EQ(store_.Read(RecordFilePath(dir_.Path("missing")), 0, record), kFileNotFound);
-    EXPECT_TRUE(record.SameContent(SampleRecord(9)));
+    EXPECT_EQ(store_.Read(path_, 1).AsStatus(), StoreError::ChecksumMismatch);
+    EXPECT_EQ(store_.Read(path_, 2).AsStatus(), StoreError::PositionBeyondEnd);
+    EXPECT_EQ(store_.Read(RecordFilePath(dir_.Path("missing")), 0).AsStatus(), StoreError::FileNotFound);
 }
 
 TEST_F(RecordStoreTest, ForEachHandsOutEveryPositionInOrderWithItsOutcome) {
@@ -70,47 +69,50 @@ TEST_F(RecordStoreTest, ForEachHandsOutEveryPositionInOrderWithItsOutcome) {
     bytes[static_cast<std::size_t>(RecordOffset(2)) + 40] ^= 0x01;
     WriteAll(path_.OnDisk(), bytes);
     std::vector<std::string> firstNames;
-    const long long inFile =
-        store_.ForEach(path_, true, [&](long long, int code, const AssessmentRecord& record) {
-            firstNames.push_back(code == 0 ? record.GetFirstName() : std::to_string(code));
+    const StoreResult<long long> inFile =
+        store_.ForEach(path_, true, [&](long long, StoreStatus read, const AssessmentRecord& record) {
+            firstNames.push_back(read ? record.GetFirstName() : std::to_string(Code(read.Error())));
             return true;
         });
-    EXPECT_EQ(inFile, 4);
+    EXPECT_EQ(inFile, StoreResult<long long>(4));
     EXPECT_EQ(firstNames,
               (std::vector<std::string>{SampleRecord(0).GetFirstName(), SampleRecord(1).GetFirstName(),
-                                        std::to_string(kChecksumMismatch), SampleRecord(3).GetFirstName()}));
+                                        std::to_string(Code(StoreError::ChecksumMismatch)),
+                                        SampleRecord(3).GetFirstName()}));
 }
 
 TEST_F(RecordStoreTest, ForEachStopsWhenTheVisitorSaysSoAndReportsOpenFailures) {
     WriteAll(path_.OnDisk(), FileOfSamples(5));
     int visited = 0;
-    EXPECT_EQ(store_.ForEach(path_, true,
-                             [&visited](long long, int, const AssessmentRecord&) { return ++visited < 2; }),
-              5);
+    EXPECT_EQ(
+        store_.ForEach(path_, true,
+                       [&visited](long long, StoreStatus, const AssessmentRecord&) { return ++visited < 2; }),
+        StoreResult<long long>(5));
     EXPECT_EQ(visited, 2);
-    const auto never = [](long long, int, const AssessmentRecord&) {
+    const auto never = [](long long, StoreStatus, const AssessmentRecord&) {
         ADD_FAILURE() << "visited a file that cannot be read";
         return true;
     };
-    EXPECT_EQ(store_.ForEach(RecordFilePath(dir_.Path("missing")), true, never), kFileNotFound);
+    EXPECT_EQ(store_.ForEach(RecordFilePath(dir_.Path("missing")), true, never), StoreError::FileNotFound);
     EXPECT_FALSE(FileExists(dir_.Path("missing.rpc")));
     WriteAll(path_.OnDisk(), Bytes(kSmallestFileWithRecord, 'x'));
-    EXPECT_EQ(store_.ForEach(path_, true, never), kBadHeaderWord);
+    EXPECT_EQ(store_.ForEach(path_, true, never), StoreError::BadHeaderWord);
 }
 
 TEST_F(RecordStoreTest, ReadingHoldsTheFileOnlyWhileItReads) {
     WriteAll(path_.OnDisk(), FileOfSamples(2));
-    AssessmentRecord record;
-    ASSERT_EQ(store_.Read(path_, 0, record), kStoreOk);
+    ASSERT_TRUE(store_.Read(path_, 0).Ok());
     RecordFile holder;
     ASSERT_GE(holder.Open(path_.OnDisk(), true), 0);
-    EXPECT_EQ(store_.Read(path_, 0, record), kSharingViolation);
+    EXPECT_EQ(store_.Read(path_, 0).AsStatus(), StoreError::SharingViolation);
     holder.Close();
-    store_.ForEach(path_, true, [&](long long, int, const AssessmentRecord&) {
-        RecordFile other;
-        EXPECT_EQ(other.Open(path_.OnDisk(), true), kSharingViolation);
-        return true;
-    });
+    const StoreResult<long long> inFile =
+        store_.ForEach(path_, true, [&](long long, StoreStatus, const AssessmentRecord&) {
+            RecordFile other;
+            EXPECT_EQ(other.Open(path_.OnDisk(), true), Code(StoreError::SharingViolation));
+            return true;
+        });
+    EXPECT_EQ(inFile, StoreResult<long long>(2));
     EXPECT_GE(holder.Open(path_.OnDisk(), true), 0);
 }
 
@@ -119,15 +121,17 @@ TEST_F(RecordStoreTest, ReadingHoldsTheFileOnlyWhileItReads) {
 TEST_F(RecordStoreTest, RecordsBeyondTheCapacityAreNamedButNeverRead) {
     WriteAll(path_.OnDisk(), FileOfSamples(kOverCapacity));
     // A read of any record past the capacity would fail: none may happen.
-    files_.FailReads(kHardwareError, RecordOffset(kMaxRecords));
-    long long inFile = 0;
+    files_.FailReads(Code(StoreError::HardwareError), RecordOffset(kMaxRecords));
+    StoreResult<long long> inFile = 0;
     const std::vector<Visit> visits = VisitAll(store_, inFile);
-    EXPECT_EQ(inFile, kOverCapacity);
+    EXPECT_EQ(inFile, StoreResult<long long>(kOverCapacity));
     ASSERT_EQ(visits.size(), static_cast<std::size_t>(kOverCapacity));
     for (long long position = 0; position < kOverCapacity; ++position) {
         const Visit& visit = visits[static_cast<std::size_t>(position)];
         EXPECT_EQ(visit.position, position);
-        EXPECT_EQ(visit.code, position < kMaxRecords ? 0 : static_cast<int>(kPositionBeyondEnd)) << position;
+        EXPECT_EQ(visit.read,
+                  position < kMaxRecords ? StoreStatus() : StoreStatus(StoreError::PositionBeyondEnd))
+            << position;
     }
 }
 
@@ -136,22 +140,21 @@ TEST_F(RecordStoreTest, EveryOperationKeepsToTheFirst657Records) {
     const Bytes before = ReadAll(path_.OnDisk());
 
     RecordList list;
-    EXPECT_EQ(store_.List(path_, true, false, list), kOverCapacity - kMaxRecords);
+    EXPECT_EQ(store_.List(path_, true, false, list), StoreResult<int>(kOverCapacity - kMaxRecords));
     EXPECT_EQ(list.RowCount(), kMaxRecords);
     EXPECT_EQ(list.RecordsBeyondCapacity(), kOverCapacity - kMaxRecords);
     EXPECT_TRUE(list.FailedPositions().empty());
 
-    AssessmentRecord record;
-    EXPECT_EQ(store_.Read(path_, kMaxRecords - 1, record), kStoreOk);
-    AssessmentRecord untouched = SampleRecord(5);
-    EXPECT_EQ(store_.Read(path_, kMaxRecords, untouched), kPositionBeyondEnd);
-    EXPECT_EQ(store_.Read(path_, 700, untouched), kPositionBeyondEnd);
-    EXPECT_TRUE(untouched.SameContent(SampleRecord(5)));
+    const StoreResult<AssessmentRecord> last = store_.Read(path_, kMaxRecords - 1);
+    ASSERT_TRUE(last.Ok());
+    const AssessmentRecord& record = *last;
+    EXPECT_EQ(store_.Read(path_, kMaxRecords).AsStatus(), StoreError::PositionBeyondEnd);
+    EXPECT_EQ(store_.Read(path_, 700).AsStatus(), StoreError::PositionBeyondEnd);
 
     AssessmentRecord replacement = SampleRecord(1);
-    EXPECT_EQ(store_.Replace(path_, 700, record, replacement), kPositionBeyondEnd);
+    EXPECT_EQ(store_.Replace(path_, 700, record, replacement), StoreError::PositionBeyondEnd);
     std::vector<AssessmentRecord> more{SampleRecord(2)};
-    EXPECT_EQ(store_.Append(path_, more).code, kFileFull);
+    EXPECT_EQ(store_.Append(path_, more).status, StoreError::FileFull);
     EXPECT_EQ(ReadAll(path_.OnDisk()), before);
 }
 
@@ -159,18 +162,17 @@ TEST_F(RecordStoreTest, FileFarLongerThanAFullOneIsRefusedByItsLengthBeforeAnyRe
     // Sparse: it takes no room, yet reading it record by record would take minutes.
     WriteAll(path_.OnDisk(), FileOfSamples(1));
     std::filesystem::resize_file(path_.OnDisk(), 100LL * 1000 * 1000 * 1000);
-    files_.FailReads(kHardwareError);  // any read at all fails the test's expectations below
-    const auto never = [](long long, int, const AssessmentRecord&) {
+    files_.FailReads(Code(StoreError::HardwareError));  // any read at all fails the test's expectations below
+    const auto never = [](long long, StoreStatus, const AssessmentRecord&) {
         ADD_FAILURE() << "visited a file refused by its length";
         return true;
     };
-    EXPECT_EQ(store_.ForEach(path_, true, never), kBadLength);
+    EXPECT_EQ(store_.ForEach(path_, true, never), StoreError::BadLength);
     RecordList list;
-    EXPECT_EQ(store_.List(path_, true, true, list), kBadLength);
-    AssessmentRecord record;
-    EXPECT_EQ(store_.Read(path_, 0, record), kBadLength);
+    EXPECT_EQ(store_.List(path_, true, true, list), StoreError::BadLength);
+    EXPECT_EQ(store_.Read(path_, 0).AsStatus(), StoreError::BadLength);
     std::vector<AssessmentRecord> more{SampleRecord(2)};
-    EXPECT_EQ(store_.Append(path_, more).code, kBadLength);
+    EXPECT_EQ(store_.Append(path_, more).status, StoreError::BadLength);
     EXPECT_EQ(std::filesystem::file_size(path_.OnDisk()), 100ULL * 1000 * 1000 * 1000);
 }
 
@@ -178,13 +180,13 @@ TEST_F(RecordStoreTest, LengthLimitLiesAtTwiceAFullFile) {
     WriteAll(path_.OnDisk(), FileOfSamples(1));
     std::filesystem::resize_file(path_.OnDisk(),
                                  static_cast<std::uintmax_t>(RecordFile::kLongestAcceptedLength));
-    long long inFile = 0;
+    StoreResult<long long> inFile = 0;
     VisitAll(store_, inFile);
-    EXPECT_EQ(inFile, 2 * kMaxRecords);
+    EXPECT_EQ(inFile, StoreResult<long long>(2 * kMaxRecords));
     std::filesystem::resize_file(
         path_.OnDisk(), static_cast<std::uintmax_t>(RecordFile::kLongestAcceptedLength) + kStoredRecordSize);
     VisitAll(store_, inFile);
-    EXPECT_EQ(inFile, kBadLength);
+    EXPECT_EQ(inFile, StoreError::BadLength);
 }
 
 // Appending: all or nothing.
@@ -193,13 +195,14 @@ TEST_F(RecordStoreTest, AppendStampsEveryRecordAndAddsThemAllInOrder) {
     WriteAll(path_.OnDisk(), FileOfSamples(2));
     std::vector<AssessmentRecord> records{SampleRecord(10), SampleRecord(11), SampleRecord(12)};
     const AppendOutcome outcome = store_.Append(path_, records);
-    EXPECT_EQ(outcome.code, kStoreOk);
+    EXPECT_TRUE(outcome.status.Ok());
     EXPECT_EQ(outcome.existingRecords, 2);
     EXPECT_EQ(outcome.firstPosition, 2);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(records[static_cast<std::size_t>(i)].GetText(TextField::SaveDateTime), "20240601080509");
-        AssessmentRecord back;
-        ASSERT_EQ(store_.Read(path_, 2 + i, back), kStoreOk);
+        const StoreResult<AssessmentRecord> read = store_.Read(path_, 2 + i);
+        ASSERT_TRUE(read.Ok());
+        const AssessmentRecord& back = *read;
         EXPECT_TRUE(back.SameContent(SampleRecord(10 + i)));
         EXPECT_EQ(back.GetText(TextField::SaveDateTime), "20240601080509");
     }
@@ -208,7 +211,7 @@ TEST_F(RecordStoreTest, AppendStampsEveryRecordAndAddsThemAllInOrder) {
 TEST_F(RecordStoreTest, AppendCreatesAMissingFileFromTheTypedName) {
     std::vector<AssessmentRecord> records{SampleRecord(1), SampleRecord(2)};
     const AppendOutcome outcome = store_.Append(RecordFilePath(typed_), records);
-    EXPECT_EQ(outcome.code, kStoreOk);
+    EXPECT_TRUE(outcome.status.Ok());
     EXPECT_EQ(outcome.existingRecords, 0);
     EXPECT_EQ(outcome.firstPosition, 0);
     EXPECT_EQ(ReadAll(typed_ + ".rpc").size(), kHeaderSize + 2 * kStoredRecordSize);
@@ -223,14 +226,14 @@ TEST_F(RecordStoreTest, AppendThatFailsAtAnyByteLeavesTheFileAsItWas) {
         files_.FailWritesAfter(n);
         std::vector<AssessmentRecord> records{SampleRecord(20), SampleRecord(21)};
         const AppendOutcome outcome = store_.Append(path_, records);
-        ASSERT_EQ(outcome.code, kHardwareError) << "after " << n << " bytes";
+        ASSERT_EQ(outcome.status, StoreError::HardwareError) << "after " << n << " bytes";
         EXPECT_EQ(outcome.firstPosition, -1);
         ASSERT_EQ(ReadAll(path_.OnDisk()), before) << "after " << n << " bytes";
     }
     files_.Heal();
-    files_.FailSync(kHardwareError);
+    files_.FailSync(Code(StoreError::HardwareError));
     std::vector<AssessmentRecord> records{SampleRecord(20), SampleRecord(21)};
-    EXPECT_EQ(store_.Append(path_, records).code, kHardwareError);
+    EXPECT_EQ(store_.Append(path_, records).status, StoreError::HardwareError);
     EXPECT_EQ(ReadAll(path_.OnDisk()), before);
 }
 
@@ -239,7 +242,7 @@ TEST_F(RecordStoreTest, AppendThatFailsWhileCreatingLeavesNoFile) {
         files_.Heal();
         files_.DiskFullAfter(room);
         std::vector<AssessmentRecord> records{SampleRecord(1), SampleRecord(2)};
-        EXPECT_EQ(store_.Append(path_, records).code, kDiskFull) << room;
+        EXPECT_EQ(store_.Append(path_, records).status, StoreError::DiskFull) << room;
         EXPECT_FALSE(FileExists(path_.OnDisk())) << room;
     }
 }
@@ -249,7 +252,7 @@ TEST_F(RecordStoreTest, AppendPastTheCapacityWritesNothing) {
     const Bytes before = ReadAll(path_.OnDisk());
     std::vector<AssessmentRecord> two{SampleRecord(1), SampleRecord(2)};
     const AppendOutcome refused = store_.Append(path_, two);
-    EXPECT_EQ(refused.code, kFileFull);
+    EXPECT_EQ(refused.status, StoreError::FileFull);
     EXPECT_EQ(refused.existingRecords, kMaxRecords - 1);
     EXPECT_EQ(ReadAll(path_.OnDisk()), before);
     std::vector<AssessmentRecord> one{SampleRecord(1)};
@@ -258,7 +261,7 @@ TEST_F(RecordStoreTest, AppendPastTheCapacityWritesNothing) {
 
 TEST_F(RecordStoreTest, AppendOfNothingLeavesNoFileBehind) {
     std::vector<AssessmentRecord> none;
-    EXPECT_EQ(store_.Append(path_, none).code, kStoreOk);
+    EXPECT_TRUE(store_.Append(path_, none).status.Ok());
     EXPECT_FALSE(FileExists(path_.OnDisk()));
 }
 
@@ -268,7 +271,9 @@ class RecordStoreReplaceTest : public RecordStoreTest {
   protected:
     void SetUp() override {
         WriteAll(path_.OnDisk(), FileOfSamples(3));
-        ASSERT_EQ(store_.Read(path_, 1, read_), kStoreOk);
+        const StoreResult<AssessmentRecord> read = store_.Read(path_, 1);
+        ASSERT_TRUE(read.Ok());
+        read_ = *read;
         edited_ = read_;
         edited_.SetTown("Perth");
     }
@@ -279,10 +284,11 @@ class RecordStoreReplaceTest : public RecordStoreTest {
 
 TEST_F(RecordStoreReplaceTest, WritesWhenTheRecordInPlaceIsTheOneThatWasRead) {
     const Bytes before = ReadAll(path_.OnDisk());
-    ASSERT_EQ(store_.Replace(path_, 1, read_, edited_), kStoreOk);
+    ASSERT_TRUE(store_.Replace(path_, 1, read_, edited_).Ok());
     EXPECT_EQ(edited_.GetText(TextField::SaveDateTime), "20240601080509");
-    AssessmentRecord back;
-    ASSERT_EQ(store_.Read(path_, 1, back), kStoreOk);
+    const StoreResult<AssessmentRecord> read = store_.Read(path_, 1);
+    ASSERT_TRUE(read.Ok());
+    const AssessmentRecord& back = *read;
     EXPECT_TRUE(back.SameContent(edited_));
     EXPECT_EQ(back.GetText(TextField::SaveDateTime), "20240601080509");
     const Bytes after = ReadAll(path_.OnDisk());
@@ -300,11 +306,11 @@ TEST_F(RecordStoreReplaceTest, RefusesAndWritesNothingWhenAnotherSaveChangedTheR
     theirs.SetTown("Broome");
     const FixedClock later({2024, 5, 30, 1, 2, 3});
     RecordStore other(DefaultFileSystem(), later, random_);
-    ASSERT_EQ(other.Replace(path_, 1, read_, theirs), kStoreOk);
+    ASSERT_TRUE(other.Replace(path_, 1, read_, theirs).Ok());
     const Bytes before = ReadAll(path_.OnDisk());
     const std::string savedBefore = edited_.GetText(TextField::SaveDateTime);
 
-    EXPECT_EQ(store_.Replace(path_, 1, read_, edited_), kRecordChanged);
+    EXPECT_EQ(store_.Replace(path_, 1, read_, edited_), StoreError::RecordChanged);
     EXPECT_EQ(ReadAll(path_.OnDisk()), before);
     EXPECT_EQ(edited_.GetText(TextField::SaveDateTime), savedBefore);
 }
@@ -313,9 +319,9 @@ TEST_F(RecordStoreReplaceTest, SameContentSavedAgainIsAChangeToo) {
     AssessmentRecord again = read_;
     const FixedClock later({2024, 5, 30, 1, 2, 3});
     RecordStore other(DefaultFileSystem(), later, random_);
-    ASSERT_EQ(other.Replace(path_, 1, read_, again), kStoreOk);
+    ASSERT_TRUE(other.Replace(path_, 1, read_, again).Ok());
     const Bytes before = ReadAll(path_.OnDisk());
-    EXPECT_EQ(store_.Replace(path_, 1, read_, edited_), kRecordChanged);
+    EXPECT_EQ(store_.Replace(path_, 1, read_, edited_), StoreError::RecordChanged);
     EXPECT_EQ(ReadAll(path_.OnDisk()), before);
 }
 
@@ -323,15 +329,15 @@ TEST_F(RecordStoreReplaceTest, RecordInPlaceThatNoLongerDecodesIsAChange) {
     Bytes bytes = ReadAll(path_.OnDisk());
     bytes[static_cast<std::size_t>(RecordOffset(1)) + 500] ^= 0x10;
     WriteAll(path_.OnDisk(), bytes);
-    EXPECT_EQ(store_.Replace(path_, 1, read_, edited_), kRecordChanged);
+    EXPECT_EQ(store_.Replace(path_, 1, read_, edited_), StoreError::RecordChanged);
     EXPECT_EQ(ReadAll(path_.OnDisk()), bytes);
 }
 
 TEST_F(RecordStoreReplaceTest, ComparesWithTheRecordAtTheGivenPosition) {
     const Bytes before = ReadAll(path_.OnDisk());
-    EXPECT_EQ(store_.Replace(path_, 0, read_, edited_), kRecordChanged);
-    EXPECT_EQ(store_.Replace(path_, 3, read_, edited_), kPositionBeyondEnd);
-    EXPECT_EQ(store_.Replace(path_, -1, read_, edited_), kPositionBeyondEnd);
+    EXPECT_EQ(store_.Replace(path_, 0, read_, edited_), StoreError::RecordChanged);
+    EXPECT_EQ(store_.Replace(path_, 3, read_, edited_), StoreError::PositionBeyondEnd);
+    EXPECT_EQ(store_.Replace(path_, -1, read_, edited_), StoreError::PositionBeyondEnd);
     EXPECT_EQ(ReadAll(path_.OnDisk()), before);
 }
 
@@ -340,7 +346,7 @@ TEST_F(RecordStoreReplaceTest, FailedWriteLeavesTheFileAsItWas) {
     for (long long n : {0LL, 1000LL, 2186LL, 2200LL}) {
         files_.FailWritesAfter(n);
         AssessmentRecord edited = edited_;
-        EXPECT_EQ(store_.Replace(path_, 1, read_, edited), kHardwareError) << n;
+        EXPECT_EQ(store_.Replace(path_, 1, read_, edited), StoreError::HardwareError) << n;
         EXPECT_EQ(ReadAll(path_.OnDisk()), before) << n;
     }
 }
@@ -348,7 +354,7 @@ TEST_F(RecordStoreReplaceTest, FailedWriteLeavesTheFileAsItWas) {
 TEST_F(RecordStoreReplaceTest, FileHeldByAnotherOperationIsInUse) {
     RecordFile holder;
     ASSERT_GE(holder.Open(path_.OnDisk(), true), 0);
-    EXPECT_EQ(store_.Replace(path_, 1, read_, edited_), kSharingViolation);
+    EXPECT_EQ(store_.Replace(path_, 1, read_, edited_), StoreError::SharingViolation);
 }
 
 }  // namespace

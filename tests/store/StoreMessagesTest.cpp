@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "store/StoreMessages.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "store/StoreTexts.h"
 
 namespace orva {
@@ -10,7 +10,7 @@ namespace {
 
 struct SaveCase {
     const char* name;
-    int code;
+    StoreError error;
     const char* text;
 };
 
@@ -19,7 +19,7 @@ void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.name; }
 class SaveFailed : public ::testing::TestWithParam<SaveCase> {};
 
 TEST_P(SaveFailed, ShowsTheTextOfTheCode) {
-    const UserMessage m = SaveFailedMessage(GetParam().code);
+    const UserMessage m = SaveFailedMessage(GetParam().error);
     EXPECT_EQ(m.caption, "Save Has Failed");
     EXPECT_EQ(m.icon, MessageIcon::Stop);
     EXPECT_EQ(m.text, GetParam().text);
@@ -34,28 +34,28 @@ const char* const kOther =
 INSTANTIATE_TEST_SUITE_P(
     Codes, SaveFailed,
     ::testing::Values(
-        SaveCase{"FileFull", -506,
+        SaveCase{"FileFull", ErrorOfCode(-506),
                  "The file has reached its maximum number of records.\nPlease use another file or create a "
                  "new file."},
-        SaveCase{"HeaderUnreadable", -504,
+        SaveCase{"HeaderUnreadable", ErrorOfCode(-504),
                  "An error occurred while accessing the file.\nPlease contact your system administrator."},
-        SaveCase{"BadLength", -503, kNotFormat}, SaveCase{"TooShort", -502, kNotFormat},
-        SaveCase{"BadHeaderWord", -501, kNotFormat}, SaveCase{"LockViolation", -12, kInUse},
-        SaveCase{"SharingViolation", -11, kInUse},
-        SaveCase{"DirectoryFull", -8,
+        SaveCase{"BadLength", ErrorOfCode(-503), kNotFormat}, SaveCase{"TooShort", ErrorOfCode(-502), kNotFormat},
+        SaveCase{"BadHeaderWord", ErrorOfCode(-501), kNotFormat}, SaveCase{"LockViolation", ErrorOfCode(-12), kInUse},
+        SaveCase{"SharingViolation", ErrorOfCode(-11), kInUse},
+        SaveCase{"DirectoryFull", ErrorOfCode(-8),
                  "The directory (folder) is full.\nPlease save the record in another directory of contact "
                  "your system administrator."},
-        SaveCase{"AccessDenied", -5,
+        SaveCase{"AccessDenied", ErrorOfCode(-5),
                  "Write access to the file has been denied.\nPlease contact your system administrator."},
-        SaveCase{"BadPath", -3, "The path for the file is not correct."},
-        SaveCase{"DiskFull", -13, "The disk is full.\nPlease contact your system administrator."},
-        SaveCase{"FileNotFound", -2, kOther}, SaveCase{"HardwareError", -10, kOther},
-        SaveCase{"OtherFileError", -99, kOther}, SaveCase{"PositionBeyondEnd", -101, kOther},
-        SaveCase{"IncompleteRecord", -601, kOther},
-        SaveCase{"NameTooLong", -508,
+        SaveCase{"BadPath", ErrorOfCode(-3), "The path for the file is not correct."},
+        SaveCase{"DiskFull", ErrorOfCode(-13), "The disk is full.\nPlease contact your system administrator."},
+        SaveCase{"FileNotFound", ErrorOfCode(-2), kOther}, SaveCase{"HardwareError", ErrorOfCode(-10), kOther},
+        SaveCase{"OtherFileError", ErrorOfCode(-99), kOther}, SaveCase{"PositionBeyondEnd", ErrorOfCode(-101), kOther},
+        SaveCase{"IncompleteRecord", ErrorOfCode(-601), kOther},
+        SaveCase{"NameTooLong", ErrorOfCode(-508),
                  "The file name is too long for the changes to the file to be kept safe.\nPlease use a shorter "
                  "name."},
-        SaveCase{"RecordChanged", -603,
+        SaveCase{"RecordChanged", ErrorOfCode(-603),
                  "The record has been changed since it was opened for editing,\nso it has not been "
                  "replaced.\n\nUntick 'Replace Existing Record' to save your edits as a new record."}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -75,7 +75,7 @@ TEST(StoreMessages, SaveSucceededNamesThePersonAndTheFile) {
 
 struct LoadCase {
     const char* name;
-    int code;
+    StoreResult<int> loaded;
     const char* caption;
     MessageIcon icon;
     const char* text;
@@ -86,7 +86,7 @@ void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
 class LoadResult : public ::testing::TestWithParam<LoadCase> {};
 
 TEST_P(LoadResult, ShowsTheMessageOfTheResult) {
-    const auto m = LoadResultMessage(GetParam().code, "c:/data/clinic");
+    const auto m = LoadResultMessage(GetParam().loaded, "c:/data/clinic");
     ASSERT_TRUE(m.has_value());
     EXPECT_EQ(m->caption, GetParam().caption);
     EXPECT_EQ(m->icon, GetParam().icon);
@@ -110,21 +110,21 @@ INSTANTIATE_TEST_SUITE_P(
                  "Unfortunately 3 records failed to load from the file,\nindicating some file "
                  "corruption.\n\nPlease "
                  "contact your system administrator for assistance."},
-        LoadCase{"BadHeaderWord", -501, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-        LoadCase{"TooShort", -502, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-        LoadCase{"HeaderUnreadable", -504, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-        LoadCase{"IncompleteRecord", -601, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-        LoadCase{"SharingViolation", -11, "File In Use", MessageIcon::Stop, kLocked},
-        LoadCase{"LockViolation", -12, "File In Use", MessageIcon::Stop, kLocked},
-        LoadCase{"AccessDenied", -5, "File Access Error", MessageIcon::Stop,
+        LoadCase{"BadHeaderWord", ErrorOfCode(-501), "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+        LoadCase{"TooShort", ErrorOfCode(-502), "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+        LoadCase{"HeaderUnreadable", ErrorOfCode(-504), "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+        LoadCase{"IncompleteRecord", ErrorOfCode(-601), "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+        LoadCase{"SharingViolation", ErrorOfCode(-11), "File In Use", MessageIcon::Stop, kLocked},
+        LoadCase{"LockViolation", ErrorOfCode(-12), "File In Use", MessageIcon::Stop, kLocked},
+        LoadCase{"AccessDenied", ErrorOfCode(-5), "File Access Error", MessageIcon::Stop,
                  "The file\n\t'c:/data/clinic.rpc'\n is not available for edit "
                  "access.\n\nPlease contact your system "
                  "administrator for assistance."},
-        LoadCase{"FileNotFound", -2, "File Not Found", MessageIcon::Stop, kNotFound},
-        LoadCase{"BadPath", -3, "File Not Found", MessageIcon::Stop, kNotFound},
-        LoadCase{"DiskFull", -13, "File Access Error", MessageIcon::Stop, kOpenError},
-        LoadCase{"OtherFileError", -99, "File Access Error", MessageIcon::Stop, kOpenError},
-        LoadCase{"PositionBeyondEnd", -101, "File Access Error", MessageIcon::Stop, kOpenError}),
+        LoadCase{"FileNotFound", ErrorOfCode(-2), "File Not Found", MessageIcon::Stop, kNotFound},
+        LoadCase{"BadPath", ErrorOfCode(-3), "File Not Found", MessageIcon::Stop, kNotFound},
+        LoadCase{"DiskFull", ErrorOfCode(-13), "File Access Error", MessageIcon::Stop, kOpenError},
+        LoadCase{"OtherFileError", ErrorOfCode(-99), "File Access Error", MessageIcon::Stop, kOpenError},
+        LoadCase{"PositionBeyondEnd", ErrorOfCode(-101), "File Access Error", MessageIcon::Stop, kOpenError}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StoreMessages, NothingIsShownWhenEveryRecordLoaded) {

@@ -13,7 +13,7 @@
 #include "store/RecordFile.h"
 #include "store/RecordList.h"
 #include "store/RecordStore.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "store/support/StoreTestSupport.h"
 #include "store/UnmatchedJournal.h"
 #include "store/WriteJournal.h"
@@ -50,10 +50,12 @@ class WriteJournalTest : public ::testing::Test {
     // them, "damaged" for a record that fails.
     static std::vector<std::string> RecordsIn(const std::string& path) {
         std::vector<std::string> names;
-        RecordStore().ForEach(RecordFilePath(path), true, [&names](long long, int code, const AssessmentRecord& record) {
-            names.push_back(code == 0 ? record.GetFirstName() : "damaged");
-            return true;
-        });
+        // A file that cannot be read has no records to name.
+        static_cast<void>(RecordStore().ForEach(
+            RecordFilePath(path), true, [&names](long long, StoreStatus read, const AssessmentRecord& record) {
+                names.push_back(read ? record.GetFirstName() : "damaged");
+                return true;
+            }));
         return names;
     }
 
@@ -99,10 +101,11 @@ TEST_F(WriteJournalTest, AnInterruptedChangeIsReadAsItWasAndUndoneOnlyByTheNextW
 
     // A command that only reads sees the file as it was and changes nothing.
     RecordList list;
-    EXPECT_EQ(RecordStore().List(RecordFilePath(path_), true, false, list), 0);
+    EXPECT_EQ(RecordStore().List(RecordFilePath(path_), true, false, list), StoreResult<int>(0));
     EXPECT_EQ(list.RowCount(), 3);
-    FileCheck check;
-    ASSERT_EQ(RecordStore().Check(RecordFilePath(path_), check), kStoreOk);
+    const StoreResult<FileCheck> checked = RecordStore().Check(RecordFilePath(path_));
+    ASSERT_TRUE(checked.Ok());
+    const FileCheck& check = *checked;
     EXPECT_EQ(check.records, 3);
     EXPECT_TRUE(check.damaged.empty());
     EXPECT_FALSE(check.partialTail);
@@ -130,7 +133,7 @@ TEST_F(WriteJournalTest, AChangeThroughALinkIsJournaledBesideTheFileItself) {
 
     // A save through the real name finds the journal and puts the file back first; the link
     // then shows that save, which nothing undoes.
-    ASSERT_EQ(AppendSample(real, 7).code, kStoreOk);
+    ASSERT_TRUE(AppendSample(real, 7).status.Ok());
     const std::vector<std::string> expected = RecordsIn(real);
     ASSERT_EQ(expected.size(), 4u);
     EXPECT_EQ(expected.back(), SampleRecord(7).GetFirstName());
@@ -156,7 +159,7 @@ TEST_F(WriteJournalTest, AJournalLeftThroughASecondHardLinkNeverUndoesALaterSave
     WriteAll(path_, FileOfSamples(3));
     std::filesystem::create_hard_link(path_, second);
     InterruptAppend(second);
-    ASSERT_EQ(AppendSample(path_, 7).code, kStoreOk);
+    ASSERT_TRUE(AppendSample(path_, 7).status.Ok());
     const std::vector<std::string> saved = RecordsIn(path_);
 
     EXPECT_EQ(RecordsIn(second), saved);
@@ -248,8 +251,9 @@ TEST_P(StrayJournal, IsSetAsideUnappliedWhenTheFileIsRead) {
     Prepare();
     const Bytes sound = ReadAll(path_);
     const Bytes journal = ReadAll(WriteJournal::PathFor(path_));
-    FileCheck check;
-    ASSERT_EQ(RecordStore().Check(RecordFilePath(path_), check), kStoreOk);
+    const StoreResult<FileCheck> checked = RecordStore().Check(RecordFilePath(path_));
+    ASSERT_TRUE(checked.Ok());
+    const FileCheck& check = *checked;
     EXPECT_EQ(check.records, 5);
     EXPECT_TRUE(check.damaged.empty());
     EXPECT_EQ(ReadAll(path_), sound);
@@ -260,7 +264,7 @@ TEST_P(StrayJournal, IsSetAsideUnappliedWhenTheFileIsRead) {
     EXPECT_EQ(told_[0].keptAs, WriteJournal::PathFor(told_[0].recordFile) + ".unmatched-1");
     // Told once: the journal is no longer where it would be found.
     RecordList list;
-    EXPECT_EQ(RecordStore().List(RecordFilePath(path_), true, false, list), 0);
+    EXPECT_EQ(RecordStore().List(RecordFilePath(path_), true, false, list), StoreResult<int>(0));
     EXPECT_EQ(list.RowCount(), 5);
     EXPECT_EQ(told_.size(), 1u);
 }
@@ -298,21 +302,21 @@ TEST_F(WriteJournalTest, AReaderThatCannotReadTheJournalDoesNotShowTheFile) {
     if (::geteuid() == 0) GTEST_SKIP() << "an administrator reads every file";
     std::filesystem::permissions(WriteJournal::PathFor(path_), std::filesystem::perms::none);
     RecordList list;
-    EXPECT_EQ(RecordStore().List(RecordFilePath(path_), true, false, list), kUnfinishedChange);
+    EXPECT_EQ(RecordStore().List(RecordFilePath(path_), true, false, list), StoreError::UnfinishedChange);
 }
 
 // A name that leaves no room for its journal's would make a file that could never be changed.
 TEST_F(WriteJournalTest, ANameWithoutRoomForItsJournalIsRefusedBeforeAnythingIsMade) {
     const std::string longest = dir_.Path(std::string(WriteJournal::kLongestRecordFileName - 4, 'a') + ".rpc");
     const std::string tooLong = dir_.Path(std::string(WriteJournal::kLongestRecordFileName - 3, 'a') + ".rpc");
-    EXPECT_EQ(AppendSample(longest, 1).code, kStoreOk);
+    EXPECT_TRUE(AppendSample(longest, 1).status.Ok());
     EXPECT_EQ(AppendSample(longest, 2).firstPosition, 1);
-    EXPECT_EQ(AppendSample(tooLong, 1).code, kNameTooLong);
+    EXPECT_EQ(AppendSample(tooLong, 1).status, StoreError::NameTooLong);
     EXPECT_FALSE(FileExists(tooLong));
     // One made by other means can still be read.
     WriteAll(tooLong, FileOfSamples(2));
     EXPECT_EQ(RecordsIn(tooLong).size(), 2u);
-    EXPECT_EQ(AppendSample(tooLong, 1).code, kNameTooLong);
+    EXPECT_EQ(AppendSample(tooLong, 1).status, StoreError::NameTooLong);
 }
 
 // A change stopped after every possible number of bytes or steps leaves, for whoever opens the
@@ -363,16 +367,16 @@ class StoppedChange : public WriteJournalTest,
         WriteAll(path_, bytes);
     }
 
-    int Run(FileSystem& fs) {
+    StoreStatus Run(FileSystem& fs) {
         RecordStore store(fs, clock_);
         if (Kind() == Change::Replace) {
-            AssessmentRecord expected;
-            RecordStore().Read(RecordFilePath(path_), 1, expected);
+            const StoreResult<AssessmentRecord> expected = RecordStore().Read(RecordFilePath(path_), 1);
+            if (!expected) return expected.Error();
             AssessmentRecord replacement = SampleRecord(90);
-            return store.Replace(RecordFilePath(path_), 1, expected, replacement);
+            return store.Replace(RecordFilePath(path_), 1, *expected, replacement);
         }
         std::vector<AssessmentRecord> records = {SampleRecord(91), SampleRecord(92)};
-        return store.Append(RecordFilePath(path_), records).code;
+        return store.Append(RecordFilePath(path_), records).status;
     }
 };
 
@@ -383,7 +387,7 @@ TEST_P(StoppedChange, LeavesTheOldFileOrTheWholeChange) {
     const Bytes before = ReadAll(path_);
     const std::vector<std::string> old = RecordsIn(path_);
     StoppingFileSystem counting(machine);
-    ASSERT_EQ(Run(counting), kStoreOk);
+    ASSERT_TRUE(Run(counting).Ok());
     const std::vector<std::string> done = RecordsIn(path_);
     ASSERT_NE(done, old);
 
@@ -392,10 +396,10 @@ TEST_P(StoppedChange, LeavesTheOldFileOrTheWholeChange) {
     for (const long long budget : counting.StopPoints()) {
         Prepare();
         StoppingFileSystem stopping(machine, budget);
-        const int result = Run(stopping);
+        const StoreStatus result = Run(stopping);
         const std::vector<std::string> after = RecordsIn(path_);
         // A change reported as failed changed nothing; one reported as done is there whole.
-        if (result == kStoreOk) {
+        if (result) {
             ASSERT_EQ(after, done) << "stopped after " << budget;
             ++doneSeen;
         } else if (after == old) {
@@ -442,23 +446,25 @@ TEST_F(WriteJournalTest, APartialRecordAtTheEndIsOneDamagedRecordAndTheNextAppen
     const RecordFilePath path(path_);
 
     RecordList list;
-    EXPECT_EQ(RecordStore().List(path, true, false, list), 1);
+    EXPECT_EQ(RecordStore().List(path, true, false, list), StoreResult<int>(1));
     EXPECT_EQ(list.RowCount(), 3);
     EXPECT_EQ(list.FailedPositions(), std::vector<long long>({3}));
-    FileCheck check;
-    ASSERT_EQ(RecordStore().Check(path, check), kStoreOk);
+    const StoreResult<FileCheck> checked = RecordStore().Check(path);
+    ASSERT_TRUE(checked.Ok());
+    const FileCheck& check = *checked;
     EXPECT_TRUE(check.partialTail);
     EXPECT_EQ(check.records, 4);
     ASSERT_EQ(check.damaged.size(), 1u);
-    EXPECT_EQ(check.damaged[0], std::make_pair(3LL, static_cast<int>(kIncompleteRecord)));
+    EXPECT_EQ(check.damaged[0], std::make_pair(3LL, StoreError::IncompleteRecord));
 
     const AppendOutcome appended = AppendSample(path_, 7);
-    ASSERT_EQ(appended.code, kStoreOk);
+    ASSERT_TRUE(appended.status.Ok());
     EXPECT_EQ(appended.firstPosition, 3);
     EXPECT_EQ(static_cast<long long>(ReadAll(path_).size()), RecordOffset(4));
-    ASSERT_EQ(RecordStore().Check(path, check), kStoreOk);
-    EXPECT_TRUE(check.damaged.empty());
-    EXPECT_FALSE(check.partialTail);
+    const StoreResult<FileCheck> after = RecordStore().Check(path);
+    ASSERT_TRUE(after.Ok());
+    EXPECT_TRUE(after->damaged.empty());
+    EXPECT_FALSE(after->partialTail);
 }
 
 }  // namespace

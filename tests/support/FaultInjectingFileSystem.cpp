@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
@@ -45,7 +45,7 @@ long long FaultInjectingFileSystem::ReadAt(Handle handle, long long offset, void
 
 int FaultInjectingFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
     auto n = static_cast<long long>(size);
-    int cause = kStoreOk;
+    int cause = 0;
     if (writeBudget_) {
         if (n > *writeBudget_) {
             n = *writeBudget_;
@@ -62,7 +62,7 @@ int FaultInjectingFileSystem::WriteAt(Handle handle, long long offset, const voi
         const long long growth = std::max(0LL, offset + n - end);
         if (growth > *diskRoom_) {
             n = end - offset + *diskRoom_;
-            cause = kDiskFull;
+            cause = Code(StoreError::DiskFull);
             *diskRoom_ = 0;
         } else {
             *diskRoom_ -= growth;

@@ -22,7 +22,7 @@ class FaultInjectingFileSystem final : public testsupport::ForwardingFileSystem 
         writeCause_ = cause;
     }
     // The disk has room for `bytes` more bytes: writes that grow a file beyond that keep the
-    // part that fits and fail with kDiskFull, now and later; writes inside a file still work.
+    // part that fits and fail with StoreError::DiskFull, now and later; writes inside a file still work.
     void DiskFullAfter(long long bytes) { diskRoom_ = bytes; }
     // Every open fails, the making of temporary files included.
     void FailOpen(int cause) { openCause_ = cause; }

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva::testsupport {
 
@@ -84,43 +84,43 @@ int MemoryFileSystem::Open(const std::string& path, OpenMode mode, unsigned, Han
     created = false;
     std::string folder;
     std::string name;
-    if (!Split(path, folder, name) || name.empty() || folders_.count(path) != 0) return kBadPath;
+    if (!Split(path, folder, name) || name.empty() || folders_.count(path) != 0) return Code(StoreError::BadPath);
     const int* existing = Find(path);
     int number = 0;
     if (mode == OpenMode::CreateNew) {
-        if (existing != nullptr) return kFileExists;
+        if (existing != nullptr) return Code(StoreError::FileExists);
         number = nextFile_++;
         files_[number];
         folders_[folder].names[name] = number;
         created = true;
     } else {
-        if (existing == nullptr) return kFileNotFound;
+        if (existing == nullptr) return Code(StoreError::FileNotFound);
         number = *existing;
     }
     handle = nextHandle_++;
     handles_[handle] = {number, mode != OpenMode::ReadOnly};
-    return kStoreOk;
+    return 0;
 }
 
 int MemoryFileSystem::LockExclusive(Handle handle) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr) return kInvalidFile;
+    if (open == nullptr) return Code(StoreError::InvalidFile);
     const auto held = locks_.find(open->file);
-    if (held != locks_.end() && held->second != handle) return kSharingViolation;
+    if (held != locks_.end() && held->second != handle) return Code(StoreError::SharingViolation);
     locks_[open->file] = handle;
-    return kStoreOk;
+    return 0;
 }
 
 long long MemoryFileSystem::Size(Handle handle) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr) return kInvalidFile;
+    if (open == nullptr) return Code(StoreError::InvalidFile);
     return static_cast<long long>(files_[open->file].content.size());
 }
 
 long long MemoryFileSystem::ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr) return kInvalidFile;
-    if (offset < 0) return kBadSeek;
+    if (open == nullptr) return Code(StoreError::InvalidFile);
+    if (offset < 0) return Code(StoreError::BadSeek);
     const std::vector<unsigned char>& content = files_[open->file].content;
     if (static_cast<std::size_t>(offset) >= content.size()) return 0;
     const std::size_t n = std::min(size, content.size() - static_cast<std::size_t>(offset));
@@ -130,62 +130,62 @@ long long MemoryFileSystem::ReadAt(Handle handle, long long offset, void* buffer
 
 int MemoryFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr || !open->writable) return kInvalidFile;
-    if (offset < 0) return kBadSeek;
+    if (open == nullptr || !open->writable) return Code(StoreError::InvalidFile);
+    if (offset < 0) return Code(StoreError::BadSeek);
     std::vector<unsigned char>& content = files_[open->file].content;
     const std::size_t end = static_cast<std::size_t>(offset) + size;
     if (end > content.size()) content.resize(end);
     std::memcpy(content.data() + offset, data, size);
-    return kStoreOk;
+    return 0;
 }
 
 int MemoryFileSystem::Truncate(Handle handle, long long length) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr || !open->writable) return kInvalidFile;
+    if (open == nullptr || !open->writable) return Code(StoreError::InvalidFile);
     files_[open->file].content.resize(static_cast<std::size_t>(length));
-    return kStoreOk;
+    return 0;
 }
 
 int MemoryFileSystem::Sync(Handle handle) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr) return kInvalidFile;
+    if (open == nullptr) return Code(StoreError::InvalidFile);
     File& file = files_[open->file];
     file.durable = file.content;
-    return kStoreOk;
+    return 0;
 }
 
 int MemoryFileSystem::Close(Handle handle) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr) return kInvalidFile;
+    if (open == nullptr) return Code(StoreError::InvalidFile);
     const auto held = locks_.find(open->file);
     if (held != locks_.end() && held->second == handle) locks_.erase(held);
     handles_.erase(handle);
-    return kStoreOk;
+    return 0;
 }
 
 int MemoryFileSystem::Remove(const std::string& path) {
     std::string folder;
     std::string name;
-    if (!Split(path, folder, name)) return kBadPath;
-    return folders_[folder].names.erase(name) != 0 ? kStoreOk : kFileNotFound;
+    if (!Split(path, folder, name)) return Code(StoreError::BadPath);
+    return folders_[folder].names.erase(name) != 0 ? 0 : Code(StoreError::FileNotFound);
 }
 
 int MemoryFileSystem::SyncDirectoryOf(const std::string& path) {
     std::string folder;
     std::string name;
-    if (!Split(path, folder, name)) return kBadPath;
+    if (!Split(path, folder, name)) return Code(StoreError::BadPath);
     folders_[folder].durable = folders_[folder].names;
-    return kStoreOk;
+    return 0;
 }
 
 int MemoryFileSystem::Facts(Handle handle, FileFacts& facts) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr) return kInvalidFile;
+    if (open == nullptr) return Code(StoreError::InvalidFile);
     facts = FileFacts{};
     facts.regularFile = true;
     facts.ownedByCurrentUser = true;
     facts.identity = {1, static_cast<std::uint64_t>(open->file)};
-    return kStoreOk;
+    return 0;
 }
 
 int MemoryFileSystem::Facts(const std::string& path, FileFacts& facts) {
@@ -193,24 +193,24 @@ int MemoryFileSystem::Facts(const std::string& path, FileFacts& facts) {
     facts.ownedByCurrentUser = true;
     if (folders_.count(path) != 0) {
         facts.folder = true;
-        return kStoreOk;
+        return 0;
     }
     std::string folder;
     std::string name;
-    if (!Split(path, folder, name)) return kBadPath;
+    if (!Split(path, folder, name)) return Code(StoreError::BadPath);
     const int* file = Find(path);
-    if (file == nullptr) return kFileNotFound;
+    if (file == nullptr) return Code(StoreError::FileNotFound);
     facts.regularFile = true;
     facts.identity = {1, static_cast<std::uint64_t>(*file)};
-    return kStoreOk;
+    return 0;
 }
 
 int MemoryFileSystem::CreateFolder(const std::string& path) {
     std::string parent;
     std::string name;
-    if (!Split(path, parent, name)) return kBadPath;
+    if (!Split(path, parent, name)) return Code(StoreError::BadPath);
     folders_[path];
-    return kStoreOk;
+    return 0;
 }
 
 int MemoryFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
@@ -218,27 +218,27 @@ int MemoryFileSystem::Rename(const std::string& from, const std::string& to, boo
     std::string fromName;
     std::string toFolder;
     std::string toName;
-    if (!Split(from, fromFolder, fromName) || !Split(to, toFolder, toName)) return kBadPath;
+    if (!Split(from, fromFolder, fromName) || !Split(to, toFolder, toName)) return Code(StoreError::BadPath);
     const int* file = Find(from);
-    if (file == nullptr) return kFileNotFound;
-    if (!replace && Find(to) != nullptr) return kFileExists;
+    if (file == nullptr) return Code(StoreError::FileNotFound);
+    if (!replace && Find(to) != nullptr) return Code(StoreError::FileExists);
     const int number = *file;
     folders_[fromFolder].names.erase(fromName);
     folders_[toFolder].names[toName] = number;
-    return kStoreOk;
+    return 0;
 }
 
 int MemoryFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) {
     if (!unnamedTemporaries_) return FileSystem::CreateTemporary(besidePath, permissions, file);
     std::string folder;
     std::string name;
-    if (!Split(besidePath, folder, name)) return kBadPath;
+    if (!Split(besidePath, folder, name)) return Code(StoreError::BadPath);
     file = TemporaryFile{};
     const int number = nextFile_++;
     files_[number];
     file.handle = nextHandle_++;
     handles_[file.handle] = {number, true};
-    return kStoreOk;
+    return 0;
 }
 
 int MemoryFileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
@@ -246,13 +246,13 @@ int MemoryFileSystem::Publish(TemporaryFile& file, const std::string& path, bool
     const OpenFile* open = Opened(file.handle);
     std::string folder;
     std::string name;
-    if (open == nullptr) return kInvalidFile;
-    if (!Split(path, folder, name)) return kBadPath;
-    if (!replace && Find(path) != nullptr) return kFileExists;
+    if (open == nullptr) return Code(StoreError::InvalidFile);
+    if (!Split(path, folder, name)) return Code(StoreError::BadPath);
+    if (!replace && Find(path) != nullptr) return Code(StoreError::FileExists);
     folders_[folder].names[name] = open->file;
     Close(file.handle);
     file.handle = -1;
-    return kStoreOk;
+    return 0;
 }
 
 }  // namespace orva::testsupport

@@ -102,9 +102,7 @@ RecordBuilder& RecordBuilder::SavedAt(const LocalDateTime& when) {
 }
 
 AssessmentRecord RecordBuilder::Build() const {
-    AssessmentRecord record = record_;
-    record.ComputeEndorsements();
-    return record;
+    return record_;
 }
 
 }  // namespace orva::testsupport

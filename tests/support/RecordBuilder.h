@@ -64,7 +64,6 @@ inline AssessmentRecord MakeRecord(int reporter, const std::vector<std::pair<int
     AssessmentRecord record = RecordBuilder(kSelf).Names("Alex", lastName);
     record.SetStoredReporter(reporter);
     for (const auto& [item, value] : answers) record.SetHeldResponse(item, value < 0 ? kHeldBlank : value);
-    record.ComputeEndorsements();
     return record;
 }
 

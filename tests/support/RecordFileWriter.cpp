@@ -42,7 +42,7 @@ std::optional<int> AppendRecords(const std::string& path, std::vector<Assessment
     const RecordFilePath file(path);
     if (schedule.minutesApart == 0) {
         const AppendOutcome outcome = store.Append(file, records);
-        if (outcome.code != 0) return std::nullopt;
+        if (!outcome.status.Ok()) return std::nullopt;
         return outcome.firstPosition;
     }
     std::optional<int> first;
@@ -51,7 +51,7 @@ std::optional<int> AppendRecords(const std::string& path, std::vector<Assessment
         clock.Set(when);
         std::vector<AssessmentRecord> one{record};
         const AppendOutcome outcome = store.Append(file, one);
-        if (outcome.code != 0) return std::nullopt;
+        if (!outcome.status.Ok()) return std::nullopt;
         if (!first) first = outcome.firstPosition;
         when = MinutesLater(when, schedule.minutesApart);
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "support/StoppingFileSystem.h"
 
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva::testsupport {
 
@@ -33,52 +33,52 @@ bool StoppingFileSystem::Step() {
 
 int StoppingFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
                              bool& created) {
-    if (denyWrite_ && mode != OpenMode::ReadOnly) return kAccessDenied;
-    if (mode == OpenMode::CreateNew && !Step()) return kHardwareError;
-    if (dead_ && mode != OpenMode::ReadOnly) return kHardwareError;
+    if (denyWrite_ && mode != OpenMode::ReadOnly) return Code(StoreError::AccessDenied);
+    if (mode == OpenMode::CreateNew && !Step()) return Code(StoreError::HardwareError);
+    if (dead_ && mode != OpenMode::ReadOnly) return Code(StoreError::HardwareError);
     return Inner().Open(path, mode, permissions, handle, created);
 }
 
 int StoppingFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
-    if (dead_) return kHardwareError;
+    if (dead_) return Code(StoreError::HardwareError);
     NoteStops(static_cast<long long>(size));
     if (static_cast<long long>(size) > budget_) {
         if (budget_ > 0) Inner().WriteAt(handle, offset, data, static_cast<std::size_t>(budget_));
         budget_ = 0;
         dead_ = true;
-        return kHardwareError;
+        return Code(StoreError::HardwareError);
     }
     budget_ -= static_cast<long long>(size);
     return Inner().WriteAt(handle, offset, data, size);
 }
 
 int StoppingFileSystem::Truncate(Handle handle, long long length) {
-    return Step() ? Inner().Truncate(handle, length) : kHardwareError;
+    return Step() ? Inner().Truncate(handle, length) : Code(StoreError::HardwareError);
 }
 
 int StoppingFileSystem::Sync(Handle handle) {
-    return Step() ? Inner().Sync(handle) : kHardwareError;
+    return Step() ? Inner().Sync(handle) : Code(StoreError::HardwareError);
 }
 
 int StoppingFileSystem::Remove(const std::string& path) {
-    return Step() ? Inner().Remove(path) : kHardwareError;
+    return Step() ? Inner().Remove(path) : Code(StoreError::HardwareError);
 }
 
 int StoppingFileSystem::SyncDirectoryOf(const std::string& path) {
-    return Step() ? Inner().SyncDirectoryOf(path) : kHardwareError;
+    return Step() ? Inner().SyncDirectoryOf(path) : Code(StoreError::HardwareError);
 }
 
 int StoppingFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
-    return Step() ? Inner().Rename(from, to, replace) : kHardwareError;
+    return Step() ? Inner().Rename(from, to, replace) : Code(StoreError::HardwareError);
 }
 
 int StoppingFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) {
-    if (denyWrite_) return kAccessDenied;
-    return Step() ? Inner().CreateTemporary(besidePath, permissions, file) : kHardwareError;
+    if (denyWrite_) return Code(StoreError::AccessDenied);
+    return Step() ? Inner().CreateTemporary(besidePath, permissions, file) : Code(StoreError::HardwareError);
 }
 
 int StoppingFileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
-    return Step() ? Inner().Publish(file, path, replace) : kHardwareError;
+    return Step() ? Inner().Publish(file, path, replace) : Code(StoreError::HardwareError);
 }
 
 void StoppingFileSystem::Discard(TemporaryFile& file) {

@@ -57,7 +57,7 @@ class WorkspaceTest : public QObject {
         auto workspace = NewWorkspace();
         const std::string path = settingsDir_->Path().toStdString() + "/clinic.rpc";
         std::vector<AssessmentRecord> records = {MakeRecord(kSelf)};
-        QCOMPARE(RecordStore().Append(RecordFilePath(path), records).code, 0);
+        QVERIFY(RecordStore().Append(RecordFilePath(path), records).status.Ok());
         QFile stray(QString::fromStdString(path + "-journal"));
         QVERIFY(stray.open(QIODevice::WriteOnly));
         stray.write("not a journal of this file");
@@ -65,7 +65,7 @@ class WorkspaceTest : public QObject {
         Prompt shown;
         prompter_.ExpectMessage([&shown](const Prompt& prompt) { shown = prompt; });
         RecordList list;
-        QCOMPARE(RecordStore().List(RecordFilePath(path), true, false, list), 0);
+        QCOMPARE(RecordStore().List(RecordFilePath(path), true, false, list), StoreResult<int>(0));
         QCOMPARE(list.RowCount(), 1);
         QCOMPARE(shown.caption, QStringLiteral("Unfinished Change Not Applied"));
         QVERIFY2(shown.text.contains(QDir::toNativeSeparators(QString::fromStdString(path + "-journal.unmatched-1"))),

@@ -17,7 +17,7 @@
 #include "store/FileSystem.h"
 #include "store/RecordCodec.h"
 #include "store/RecordFile.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "store/WindowsFileSystem.h"
 #include "support/TempFolder.h"
 
@@ -51,8 +51,8 @@ TEST(WindowsFileSystem, ASecondOpenerOfAnOpenFileGetsASharingViolation) {
     EXPECT_EQ(fs.LockExclusive(first), 0);
 
     FileSystem::Handle second = -1;
-    EXPECT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadOnly, 0, second, created), kSharingViolation);
-    EXPECT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadWrite, 0, second, created), kSharingViolation);
+    EXPECT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadOnly, 0, second, created), Code(StoreError::SharingViolation));
+    EXPECT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadWrite, 0, second, created), Code(StoreError::SharingViolation));
     ASSERT_EQ(fs.Close(first), 0);
     EXPECT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadOnly, 0, second, created), 0);
     EXPECT_FALSE(created);
@@ -89,27 +89,27 @@ TEST(WindowsFileSystem, OpenFailuresGiveTheirCauses) {
     WindowsFileSystem fs;
     FileSystem::Handle handle = -1;
     bool created = false;
-    EXPECT_EQ(fs.Open(folder.Path("missing.rpc"), OpenMode::ReadOnly, 0, handle, created), kFileNotFound);
+    EXPECT_EQ(fs.Open(folder.Path("missing.rpc"), OpenMode::ReadOnly, 0, handle, created), Code(StoreError::FileNotFound));
     EXPECT_EQ(fs.Open(folder.Path("no-such-folder\\x.rpc"), OpenMode::CreateNew, kRecordFilePermissions,
                       handle, created),
-              kBadPath);
+              Code(StoreError::BadPath));
     ASSERT_EQ(fs.Open(folder.Path("once.csv"), OpenMode::CreateNew, kReportFilePermissions, handle, created), 0);
     ASSERT_EQ(fs.Close(handle), 0);
     EXPECT_EQ(fs.Open(folder.Path("once.csv"), OpenMode::CreateNew, kReportFilePermissions, handle, created),
-              kFileExists);
+              Code(StoreError::FileExists));
 }
 
 TEST(WindowsFileSystem, ErrorCodesMapToThePlatformCauses) {
-    EXPECT_EQ(CauseFromWindowsError(ERROR_FILE_NOT_FOUND), kFileNotFound);
-    EXPECT_EQ(CauseFromWindowsError(ERROR_PATH_NOT_FOUND), kBadPath);
-    EXPECT_EQ(CauseFromWindowsError(ERROR_TOO_MANY_OPEN_FILES), kTooManyOpenFiles);
-    EXPECT_EQ(CauseFromWindowsError(ERROR_ACCESS_DENIED), kAccessDenied);
-    EXPECT_EQ(CauseFromWindowsError(ERROR_INVALID_HANDLE), kInvalidFile);
-    EXPECT_EQ(CauseFromWindowsError(ERROR_SHARING_VIOLATION), kSharingViolation);
-    EXPECT_EQ(CauseFromWindowsError(ERROR_LOCK_VIOLATION), kLockViolation);
-    EXPECT_EQ(CauseFromWindowsError(ERROR_DISK_FULL), kDiskFull);
-    EXPECT_EQ(CauseFromWindowsError(ERROR_HANDLE_EOF), kEndOfFile);
-    EXPECT_EQ(CauseFromWindowsError(ERROR_FILE_EXISTS), kFileExists);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_FILE_NOT_FOUND), Code(StoreError::FileNotFound));
+    EXPECT_EQ(CauseFromWindowsError(ERROR_PATH_NOT_FOUND), Code(StoreError::BadPath));
+    EXPECT_EQ(CauseFromWindowsError(ERROR_TOO_MANY_OPEN_FILES), Code(StoreError::TooManyOpenFiles));
+    EXPECT_EQ(CauseFromWindowsError(ERROR_ACCESS_DENIED), Code(StoreError::AccessDenied));
+    EXPECT_EQ(CauseFromWindowsError(ERROR_INVALID_HANDLE), Code(StoreError::InvalidFile));
+    EXPECT_EQ(CauseFromWindowsError(ERROR_SHARING_VIOLATION), Code(StoreError::SharingViolation));
+    EXPECT_EQ(CauseFromWindowsError(ERROR_LOCK_VIOLATION), Code(StoreError::LockViolation));
+    EXPECT_EQ(CauseFromWindowsError(ERROR_DISK_FULL), Code(StoreError::DiskFull));
+    EXPECT_EQ(CauseFromWindowsError(ERROR_HANDLE_EOF), Code(StoreError::EndOfFile));
+    EXPECT_EQ(CauseFromWindowsError(ERROR_FILE_EXISTS), Code(StoreError::FileExists));
 }
 
 TEST(WindowsRecordFile, AppendsAndReadsBackARecordAndRefusesASecondOpener) {
@@ -133,9 +133,9 @@ TEST(WindowsRecordFile, AppendsAndReadsBackARecordAndRefusesASecondOpener) {
 
     RecordFile holder;
     ASSERT_GE(holder.Open(path, true), 0);
-    EXPECT_EQ(RecordFile().ReadRecordAt(path, 0, back), kSharingViolation);
+    EXPECT_EQ(RecordFile().ReadRecordAt(path, 0, back), Code(StoreError::SharingViolation));
     holder.Close();
-    EXPECT_EQ(RecordFile().ReadRecordAt(path, 2, back), kPositionBeyondEnd);
+    EXPECT_EQ(RecordFile().ReadRecordAt(path, 2, back), Code(StoreError::PositionBeyondEnd));
 }
 
 // Under a key of its own below HKEY_CURRENT_USER, removed afterwards.
@@ -220,7 +220,7 @@ TEST(WindowsFileSystem, ATemporaryFileTakesItsNameWholeAndReplacesOnlyWhenAsked)
 
     ASSERT_EQ(fs.CreateTemporary(path, kReportFilePermissions, file), 0);
     ASSERT_EQ(fs.WriteAt(file.handle, 0, "newer", 5), 0);
-    EXPECT_EQ(fs.Publish(file, path, false), kFileExists);
+    EXPECT_EQ(fs.Publish(file, path, false), Code(StoreError::FileExists));
     EXPECT_EQ(std::filesystem::file_size(path), 3u);
     ASSERT_EQ(fs.Publish(file, path, true), 0);
     EXPECT_EQ(std::filesystem::file_size(path), 5u);

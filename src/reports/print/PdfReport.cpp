@@ -8,7 +8,7 @@
 #include <QPdfWriter>
 
 #include "reports/print/PdfInformation.h"
-#include "reports/print/PrintResult.h"
+#include "reports/print/PrintError.h"
 #include "reports/print/PrintTexts.h"
 #include "reports/print/ReportRendering.h"
 
@@ -20,10 +20,10 @@ constexpr int kPdfResolution = 1200;
 
 }  // namespace
 
-int RenderPdfReport(const ReportSet& reports, std::string& pdf) {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return kPrintNoGuiApplication;
+PrintStatus RenderPdfReport(const ReportSet& reports, std::string& pdf) {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return PrintError::NoGuiApplication;
     QByteArray bytes;
-    int rendered = kPrintOk;
+    PrintStatus rendered;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
@@ -33,7 +33,7 @@ int RenderPdfReport(const ReportSet& reports, std::string& pdf) {
         writer.setCreator(QString::fromLatin1(texts::print::kPdfCreator));
         rendered = RenderReport(reports, writer);
     }
-    if (rendered < 0) return rendered;
+    if (!rendered) return rendered;
     pdf.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     // The writer ends the file when it goes; the properties Qt cannot set follow it.
     const PdfInformation information{texts::print::kPdfTitle, texts::print::kPdfAuthor, texts::print::kPdfSubject,
@@ -41,7 +41,7 @@ int RenderPdfReport(const ReportSet& reports, std::string& pdf) {
                                      "D:" + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss"))
                                                 .toStdString() + "Z"};
     AppendPdfInformation(pdf, information);
-    return kPrintOk;
+    return {};
 }
 
 }  // namespace orva

@@ -8,7 +8,7 @@
 #include <QPrinter>
 
 #include "reports/print/PainterCanvas.h"
-#include "reports/print/PrintResult.h"
+#include "reports/print/PrintError.h"
 #include "reports/print/PrintTexts.h"
 #include "reports/print/ReportPrinter.h"
 
@@ -44,24 +44,25 @@ void InstallPrintFontSubstitutes() {
     (void)installed;
 }
 
-int RenderReport(const ReportSet& reports, QPagedPaintDevice& device) {
+PrintStatus RenderReport(const ReportSet& reports, QPagedPaintDevice& device) {
     InstallPrintFontSubstitutes();
     device.setPageLayout(ReportPageLayout());
     const ReportPrinter printer(reports, LoadPrintImages());
 
     QPainter painter;
-    if (!painter.begin(&device)) return kPrintCannotStart;
+    if (!painter.begin(&device)) return PrintError::CannotStart;
     const int pageCount = printer.PageCount(PainterCanvas(painter));
     for (int page = 1; page <= pageCount; ++page) {
         if (page > 1 && !device.newPage()) {
             painter.end();
-            return kPrintDeviceError;
+            return PrintError::DeviceError;
         }
         PainterCanvas canvas(painter);
         printer.DrawPage(page, canvas);
     }
     const bool ended = painter.end();
-    return (ended && !PrinterFailed(device)) ? kPrintOk : kPrintDeviceError;
+    if (!ended || PrinterFailed(device)) return PrintError::DeviceError;
+    return {};
 }
 
 }  // namespace orva

@@ -18,7 +18,7 @@ namespace {
 // them could not be read or is no longer the record listed.
 bool ReadChoice(const AnalysisChoice& choice, ReportSet& analysis) {
     WaitCursor wait;
-    if (LoadReportSet(choice.path, choice.positions, analysis) != 0) return false;
+    if (!LoadReportSet(choice.path, choice.positions, analysis)) return false;
     for (int slot = 0; slot < kReportSlots; ++slot) {
         const auto index = static_cast<std::size_t>(slot);
         const int position = choice.positions[index];

@@ -31,13 +31,11 @@ constexpr const char* kPaperMethod = "1";
 
 // The chosen record, read and still the one the list showed; nothing after "Read Error".
 std::optional<AssessmentRecord> ReadChosen(Workspace& workspace, const EditSelection& chosen) {
-    AssessmentRecord read;
-    int code = 0;
-    {
+    const StoreResult<AssessmentRecord> read = [&chosen] {
         WaitCursor wait;
-        code = RecordStore().Read(chosen.file, chosen.position, read);
-    }
-    if (code == 0 && ReadsAsListed(read, chosen.listed)) return read;
+        return RecordStore().Read(chosen.file, chosen.position);
+    }();
+    if (read && ReadsAsListed(*read, chosen.listed)) return *read;
     workspace.Prompts().Message(UserMessage{texts::kReadErrorCaption, texts::kReadError, MessageIcon::Stop});
     return std::nullopt;
 }

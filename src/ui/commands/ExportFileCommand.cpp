@@ -5,7 +5,7 @@
 #include "reports/ExportRun.h"
 #include "reports/ReportFileNames.h"
 #include "reports/ReportMessages.h"
-#include "reports/ReportsResult.h"
+#include "reports/ReportsError.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
 #include "ui/WaitCursor.h"
@@ -21,12 +21,12 @@ namespace {
 
 // Loads the passwords; false, after telling the user why, when none can be checked against.
 bool PasswordsReady(Workspace& workspace, ExportPasswords& passwords) {
-    const int loaded = passwords.Load();
+    const ReportsStatus loaded = passwords.Load();
     const QString file = QString::fromStdString(passwords.FilePath());
     QString problem;
-    if (loaded == kPasswordFileUnsafe) {
+    if (!loaded && loaded.Error().Is(ReportsError::PasswordFileUnsafe)) {
         problem = QString::fromLatin1(texts::kExportPasswordsUnsafe) + QString::fromStdString(passwords.UntrustedPath());
-    } else if (loaded < 0) {
+    } else if (!loaded) {
         problem = QString::fromLatin1(texts::kExportPasswordsUnreadable) + file;
     } else if (!passwords.AnySet()) {
         problem = QString::fromLatin1(texts::kNoExportPasswordSet);
@@ -56,13 +56,13 @@ bool ExportRecordFile(Prompter& prompter, const QString& recordFileName, const Q
     const std::string exportShown = MessageName(exportName);
     switch (outcome.stop) {
         case ExportStop::RecordFile:
-            prompter.Message(RecordFileOpenMessage(outcome.failureCode, recordShown));
+            prompter.Message(RecordFileOpenMessage(outcome.failure.Error(), recordShown));
             return false;
         case ExportStop::ExportFile:
-            prompter.Message(ExportFileOpenMessage(outcome.failureCode, exportShown));
+            prompter.Message(ExportFileOpenMessage(outcome.failure.Error(), exportShown));
             return false;
         case ExportStop::NotWritten:
-            prompter.Message(ExportNotWrittenMessage(recordShown, exportShown, outcome.failureCode));
+            prompter.Message(ExportNotWrittenMessage(recordShown, exportShown, outcome.failure.Error()));
             return false;
         case ExportStop::Privacy:
         case ExportStop::Declined:

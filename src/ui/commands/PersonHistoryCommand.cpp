@@ -15,13 +15,12 @@ namespace orva {
 void RunPersonHistoryCommand(Workspace& workspace, QWidget* dialogParent) {
     PersonHistory history;
     auto reader = [&workspace, &history](const HistoryChoice& choice) {
-        int code = 0;
-        {
+        const StoreStatus loaded = [&] {
             WaitCursor wait;
-            code = LoadPersonHistory(choice.path, choice.person, history);
-        }
+            return LoadPersonHistory(choice.path, choice.person, history);
+        }();
         // The list showed records of the person; none read back means the file changed since.
-        if (code == 0 && !history.assessments.empty()) return true;
+        if (loaded && !history.assessments.empty()) return true;
         workspace.Prompts().Message(
             UserMessage{texts::kReadErrorCaption, texts::kReadError, MessageIcon::Stop});
         return false;

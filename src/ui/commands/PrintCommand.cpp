@@ -7,10 +7,10 @@
 
 #include "reports/ReportMessages.h"
 #include "reports/print/PdfReport.h"
-#include "reports/print/PrintResult.h"
+#include "reports/print/PrintError.h"
 #include "reports/print/ReportRendering.h"
 #include "store/OutputFile.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "ui/Prompter.h"
 #include "ui/WaitCursor.h"
 #include "ui/Workspace.h"
@@ -27,8 +27,8 @@ void SetUpPrinter(QPrinter& printer) {
     printer.setDocName(QStringLiteral("ORVA Report"));
 }
 
-void ReportFailure(Workspace& workspace, int result) {
-    if (result == kPrintOk) return;
+void ReportFailure(Workspace& workspace, PrintStatus result) {
+    if (result) return;
     workspace.Prompts().Message(QString::fromLatin1(texts::kPrintFailedCaption), QString::fromLatin1(texts::kPrintFailed),
                                 MessageIcon::Stop);
 }
@@ -36,20 +36,21 @@ void ReportFailure(Workspace& workspace, int result) {
 // "Print to file" goes through the program's one output writer, as every other output does:
 // written whole or not at all, and never over a record file. The print dialog has asked before
 // an existing file is replaced.
-int WritePdf(Workspace& workspace, const QString& name) {
+PrintStatus WritePdf(Workspace& workspace, const QString& name) {
     std::string pdf;
-    int result = RenderPdfReport(*workspace.CurrentAnalysis(), pdf);
-    if (result < 0) return result;
+    const PrintStatus rendered = RenderPdfReport(*workspace.CurrentAnalysis(), pdf);
+    if (!rendered) return rendered;
     OutputFile file;
     file.SetPath(FileSystemPath(InBaseFolder(name)));
-    result = file.Open(true);
-    if (result == kOutputIsRecordFile) {
+    StoreStatus result = file.Open(true);
+    if (!result && result.Error() == StoreError::OutputIsRecordFile) {
         workspace.Prompts().Message(OutputIsRecordFileMessage(MessageName(name)));
-        return kPrintOk;
+        return {};
     }
-    if (result >= 0) result = static_cast<int>(file.Write(pdf.data(), pdf.size()));
-    if (result >= 0) result = file.Close();
-    return result < 0 ? kPrintCannotStart : kPrintOk;
+    if (result) result = file.Write(pdf.data(), pdf.size());
+    if (result) result = file.Close();
+    if (!result) return PrintError::CannotStart;
+    return {};
 }
 
 }  // namespace
@@ -61,7 +62,7 @@ void RunPrintCommand(Workspace& workspace, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return;
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
-    int result = kPrintOk;
+    PrintStatus result;
     {
         const WaitCursor waiting;
         result = toFile ? WritePdf(workspace, printer.outputFileName())
@@ -75,7 +76,7 @@ void RunPrintPreviewCommand(Workspace& workspace, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     SetUpPrinter(printer);
     QPrintPreviewDialog preview(&printer, parent);
-    int result = kPrintOk;
+    PrintStatus result;
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
         result = RenderReport(*workspace.CurrentAnalysis(), *target);
     });

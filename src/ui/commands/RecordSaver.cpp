@@ -14,12 +14,12 @@ SaveOutcome AppendRecord(AssessmentRecord& record, const RecordFilePath& file, c
     std::vector<AssessmentRecord> records = {record};
     const AppendOutcome appended = RecordStore(files, clock).Append(file, records);
     // The record saved carries the save date-time it was stamped with.
-    if (appended.code == 0) record = records.front();
-    return {appended.code, appended.firstPosition};
+    if (appended.status) record = records.front();
+    return {appended.status, appended.firstPosition};
 }
 
-int ReplaceRecord(AssessmentRecord& record, const RecordFilePath& file, int position,
-                  const AssessmentRecord& expected, const Clock& clock, FileSystem& files) {
+StoreStatus ReplaceRecord(AssessmentRecord& record, const RecordFilePath& file, int position,
+                          const AssessmentRecord& expected, const Clock& clock, FileSystem& files) {
     return RecordStore(files, clock).Replace(file, position, expected, record);
 }
 
@@ -32,13 +32,13 @@ SaveAttempt WizardRecordSaver::Save(const RecordFilePath& file) {
     if (edit_ != nullptr && edit_->replace) {
         const EditSelection& source = edit_->source;
         attempt.saved = {source.file, source.position};
-        attempt.code =
+        attempt.status =
             ReplaceRecord(record_, source.file, source.position, edit_->reference, clock_, *files_);
     } else {
         const SaveOutcome outcome = AppendRecord(record_, file, clock_, *files_);
-        attempt = {outcome.code, {file, outcome.position}};
+        attempt = {outcome.status, {file, outcome.position}};
     }
-    if (attempt.code == 0) saved_ = attempt.saved;
+    if (attempt.status) saved_ = attempt.saved;
     return attempt;
 }
 

@@ -7,15 +7,16 @@
 #include "model/Clock.h"
 #include "model/RecordFilePath.h"
 #include "store/FileSystem.h"
+#include "store/StoreError.h"
 #include "ui/wizard/SaveFlow.h"
 
 namespace orva {
 
 struct EditState;
 
-// What an append reports: the store's result code (0 on success) and the new record's position.
+// What an append reports: whether it succeeded, and the new record's position.
 struct SaveOutcome {
-    int code = 0;
+    StoreStatus status;
     int position = -1;
 };
 
@@ -26,10 +27,10 @@ SaveOutcome AppendRecord(AssessmentRecord& record, const RecordFilePath& file, c
 
 // Saves `record` in place of record `position` of `file`, stamped with the save date-time, only
 // while that place still holds `expected` (the record as it was read); otherwise nothing is
-// written and the result is kRecordChanged. The store's result code.
-int ReplaceRecord(AssessmentRecord& record, const RecordFilePath& file, int position,
-                  const AssessmentRecord& expected, const Clock& clock,
-                  FileSystem& files = DefaultFileSystem());
+// written and the result is StoreError::RecordChanged.
+StoreStatus ReplaceRecord(AssessmentRecord& record, const RecordFilePath& file, int position,
+                          const AssessmentRecord& expected, const Clock& clock,
+                          FileSystem& files = DefaultFileSystem());
 
 // The save a questionnaire command hands its wizard, the one place a wizard's record is written:
 // under the wait cursor, a new record is appended to the file the page names; an edit that

@@ -7,7 +7,7 @@
 #include "reports/ReportsTexts.h"
 #include "reports/RtfReportWriter.h"
 #include "store/OutputFile.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "ui/CoreText.h"
 #include "ui/Prompter.h"
 #include "ui/WaitCursor.h"
@@ -21,22 +21,22 @@ bool WriteReportFile(Prompter& prompter, const ReportSet& reports, FileSystem& f
     const WaitCursor waiting;
     OutputFile file(files);
     file.SetPath(FileSystemPath(InBaseFolder(name + CoreText::Fixed(texts::kRtfSuffixLabel))));
-    int opened = file.Open(false);
-    if (opened == kFileExists) {
+    StoreStatus opened = file.Open(false);
+    if (!opened && opened.Error() == StoreError::FileExists) {
         const UserMessage exists = FileExistsQuestion();
         if (!prompter.AskYesNo(CoreText::ToQt(exists.caption), CoreText::ToQt(exists.text), exists.icon,
                                false))
             return false;
         opened = file.Open(true);
     }
-    if (opened < 0) {
-        prompter.Message(SaveFileOpenMessage(opened, MessageName(name)));
+    if (!opened) {
+        prompter.Message(SaveFileOpenMessage(opened.Error(), MessageName(name)));
         return false;
     }
-    const long long written = WriteRtfReport(reports, file);
     // Half a report must not pass for the whole one: a failed write abandons the file.
-    const int finished = written < 0 ? file.Discard() : file.Close();
-    if (written < 0 || finished < 0) {
+    const StoreStatus written = WriteRtfReport(reports, file);
+    if (!written) file.Discard();
+    if (!written || !file.Close()) {
         prompter.Message(SaveNotWrittenMessage(MessageName(name)));
         return false;
     }

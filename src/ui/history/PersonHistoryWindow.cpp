@@ -83,13 +83,10 @@ PersonHistoryWindow::~PersonHistoryWindow() = default;
 QString PersonHistoryWindow::HeadingText() const {
     if (history_.assessments.empty()) return {};
     const AssessmentRecord& record = history_.assessments.front().record;
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    record.GetBirthDate(year, month, day);
+    const Date birth = record.GetBirthDate().value_or(Date{});
     return CoreText::Fixed(hist::kHeading)
         .arg(CoreText::ToQt(record.GetFirstName()) + QLatin1Char(' ') + CoreText::ToQt(record.GetLastName()),
-             PersonHistoryTableModel::DateText(year, month, day))
+             PersonHistoryTableModel::DateText(birth.year, birth.month, birth.day))
         .arg(history_.assessments.size());
 }
 

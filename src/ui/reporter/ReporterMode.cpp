@@ -167,7 +167,7 @@ void ReporterMode::TakeBack() {
     if (!context_.prompter.AskYesNo(CoreText::Fixed(r::kTakeBackCaption), CoreText::Fixed(r::kTakeBack), MessageIcon::Question, false)) return;
     const std::optional<SaveAttempt> saved = saved_;
     Leave();
-    if (saved && saved->code == 0) {
+    if (saved && saved->status) {
         TellSave(context_, *saved);
         wizard_.accept();
         return;

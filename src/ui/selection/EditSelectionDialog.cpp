@@ -13,7 +13,7 @@
 #include "ui/selection/RecordEntryList.h"
 #include "ui/selection/SelectionTexts.h"
 #include "store/StoreMessages.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
@@ -55,11 +55,11 @@ int EditSelectionDialog::EditMethod() const {
     return enterResponsesRadio_->isChecked() ? kEnterResponses : kCompleteOnScreen;
 }
 
-int EditSelectionDialog::LoadRecords(const std::string& fullPath) {
+StoreResult<int> EditSelectionDialog::LoadRecords(const std::string& fullPath) {
     // A file the user may only read can still be searched; the edits then go to another file.
     readOnly_ = false;
-    const int code = Records().Load(fullPath, /*readOnly=*/false, /*sort=*/true);
-    if (code != kAccessDenied) return code;
+    StoreResult<int> loaded = Records().Load(fullPath, /*readOnly=*/false, /*sort=*/true);
+    if (loaded.Ok() || loaded.Error() != StoreError::AccessDenied) return loaded;
     readOnly_ = true;
     return Records().Load(fullPath, /*readOnly=*/true, /*sort=*/true);
 }

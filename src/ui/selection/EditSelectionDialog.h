@@ -27,7 +27,7 @@ class EditSelectionDialog : public RecordSelectionDialog {
     int EditMethod() const;
 
   protected:
-    int LoadRecords(const std::string& fullPath) override;
+    StoreResult<int> LoadRecords(const std::string& fullPath) override;
     void ListFilled() override;
     void FirstEntryBecomesCurrent() override;
     void Confirm() override;

@@ -285,7 +285,7 @@ void RecordSelectionDialog::FocusOn(FocusField field) {
     }
 }
 
-int RecordSelectionDialog::LoadRecords(const std::string& fullPath) {
+StoreResult<int> RecordSelectionDialog::LoadRecords(const std::string& fullPath) {
     return records_->Load(fullPath, /*readOnly=*/true, /*sort=*/true);
 }
 
@@ -316,14 +316,12 @@ void RecordSelectionDialog::LoadMatching() {
         return;
     }
 
-    int code = 0;
-    {
+    const StoreResult<int> loaded = [&] {
         WaitCursor wait;
-        code = LoadRecords(path.file.OnDisk());
-    }
-    if (const auto message = LoadResultMessage(code, ToRecordText(path.name)))
-        prompter_.Message(*message);
-    if (code < 0) return;
+        return LoadRecords(path.file.OnDisk());
+    }();
+    if (const auto message = LoadResultMessage(loaded, ToRecordText(path.name))) prompter_.Message(*message);
+    if (!loaded) return;
 
     const std::optional<RowRun> run =
         unmappable > 0 ? std::nullopt

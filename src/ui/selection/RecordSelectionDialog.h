@@ -43,7 +43,7 @@ class RecordSelectionDialog : public QDialog {
                           const char* heading, const char* confirmText, QWidget* parent);
 
     // Loads the list from the file; the store's result code. The analysis opens read-only.
-    virtual int LoadRecords(const std::string& fullPath);
+    virtual StoreResult<int> LoadRecords(const std::string& fullPath);
     // Runs after the list has been filled and before the first entry is made current.
     virtual void ListFilled() {}
     // Makes the first entry current once the list is filled; a list of several choices leaves

@@ -17,7 +17,7 @@ using Positions = std::array<int, kReportSlots>;
 // is at `position`; nothing when the file cannot be listed or that record is not in the list.
 std::optional<Positions> LatestOfPerson(const std::string& path, int position) {
     RecordList list;
-    if (list.Load(path, true, false) < 0) return std::nullopt;
+    if (!list.Load(path, true, false)) return std::nullopt;
     const int row = list.RowOfPosition(position);
     if (row < 0) return std::nullopt;
     return list.FindLatestPerReporter(row);
@@ -25,7 +25,7 @@ std::optional<Positions> LatestOfPerson(const std::string& path, int position) {
 
 // Reads the records at `positions` into their slots; false leaves the analysis empty.
 bool ReadAnalysis(const std::string& path, const Positions& positions, ReportSet& analysis) {
-    return LoadReportSet(path, positions, analysis) == 0;
+    return LoadReportSet(path, positions, analysis).Ok();
 }
 
 }  // namespace
@@ -43,7 +43,6 @@ bool FillAnalysisAfterSave(const std::string& path, int position, const Assessme
     if (position >= 0 && ReadAnalysis(path, positions, analysis)) return true;
     analysis.Reset();
     AssessmentRecord alone = saved;
-    alone.ComputeEndorsements();
     analysis.Record(own) = alone;
     return !analysis.IsSlotEmpty(own);
 }

@@ -161,10 +161,8 @@ void DetailsPage::Build() {
 
 // An edited record may keep the completion date it was read with, however long ago that was.
 std::optional<Date> DetailsPage::KeptCompletion() const {
-    Date done;
-    if (context_.edit == nullptr || context_.edit->reference.GetCompletionDate(done.year, done.month, done.day) != 0)
-        return std::nullopt;
-    return done;
+    if (context_.edit == nullptr) return std::nullopt;
+    return context_.edit->reference.GetCompletionDate();
 }
 
 int DetailsPage::CurrentYear() const {
@@ -179,17 +177,12 @@ void DetailsPage::BecomeCurrent() {
 
     if (datesPending_) {
         datesPending_ = false;
-        Date birth;
-        if (record.GetBirthDate(birth.year, birth.month, birth.day) == 0)
-            birth_->Show(birth);
+        if (const std::optional<Date> birth = record.GetBirthDate())
+            birth_->Show(*birth);
         else
             birth_->Clear();
-        Date done;
-        if (record.GetCompletionDate(done.year, done.month, done.day) != 0) {
-            const LocalDateTime now = context_.clock.Now();
-            done = {now.year, now.month, now.day};
-        }
-        completion_->Show(done);
+        const LocalDateTime now = context_.clock.Now();
+        completion_->Show(record.GetCompletionDate().value_or(Date{now.year, now.month, now.day}));
         UpdateAge();
     }
 

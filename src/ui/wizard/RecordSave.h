@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "model/RecordFilePath.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
@@ -13,9 +14,9 @@ struct SavedRecord {
     int position = -1;
 };
 
-// How a save went: the store's result code (0 on success) and where the record went.
+// How a save went: whether it succeeded, and where the record went.
 struct SaveAttempt {
-    int code = 0;
+    StoreStatus status;
     SavedRecord saved;
 };
 

@@ -9,8 +9,8 @@
 namespace orva {
 
 void TellSave(WizardContext& context, const SaveAttempt& attempt) {
-    if (attempt.code != 0) {
-        context.prompter.Message(SaveFailedMessage(attempt.code));
+    if (!attempt.status) {
+        context.prompter.Message(SaveFailedMessage(attempt.status.Error()));
         return;
     }
     const AssessmentRecord& r = context.record;
@@ -25,7 +25,7 @@ void TellSave(WizardContext& context, const SaveAttempt& attempt) {
 std::optional<SavedRecord> SaveRecord(WizardContext& context, const RecordFilePath& file) {
     const SaveAttempt attempt = context.save(file);
     TellSave(context, attempt);
-    if (attempt.code != 0) return std::nullopt;
+    if (!attempt.status) return std::nullopt;
     return attempt.saved;
 }
 

@@ -19,11 +19,11 @@ int main(int argc, char* argv[]) {
     orva::PosixFileSystem named(false);
     orva::OutputFile out(named);
     out.SetPath(argv[1]);
-    if (out.Open(true) != 0) return 1;
+    if (!out.Open(true)) return 1;
     const std::string block(4096, 'x');
     for (int i = 0; i < std::atoi(argv[2]); ++i) {
-        if (out.Write(block.data(), block.size()) < 0) return 1;
+        if (!out.Write(block.data(), block.size())) return 1;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    return out.Close() == 0 ? 0 : 1;
+    return out.Close() ? 0 : 1;
 }

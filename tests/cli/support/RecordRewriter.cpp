@@ -19,11 +19,12 @@ int main(int argc, char* argv[]) {
     const int times = std::atoi(argv[3]);
     orva::RecordStore store;
     for (int i = 0; i < times; ++i) {
-        orva::AssessmentRecord expected;
-        if (store.Read(path, position, expected) != 0) return 1;
+        const orva::StoreResult<orva::AssessmentRecord> read = store.Read(path, position);
+        if (!read) return 1;
+        const orva::AssessmentRecord& expected = *read;
         orva::AssessmentRecord changed = expected;
         changed.SetObserverComment(expected.GetObserverComment() == "even" ? "odd" : "even");
-        if (store.Replace(path, position, expected, changed) != 0) return 1;
+        if (!store.Replace(path, position, expected, changed)) return 1;
     }
     return 0;
 }

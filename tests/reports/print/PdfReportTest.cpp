@@ -15,7 +15,7 @@
 #include "reports/print/PdfInformation.h"
 #include "reports/print/PdfReport.h"
 #include "reports/print/PrintImages.h"
-#include "reports/print/PrintResult.h"
+#include "reports/print/PrintError.h"
 #include "reports/print/support/PrintTestSupport.h"
 #include "reports/print/ReportRendering.h"
 
@@ -35,7 +35,7 @@ long Pages(const std::string& text) {
 // Draws the report and writes the document to `path`.
 void WritePdf(const ReportSet& reports, const std::string& path) {
     std::string pdf;
-    ASSERT_EQ(RenderPdfReport(reports, pdf), kPrintOk);
+    ASSERT_TRUE(RenderPdfReport(reports, pdf).Ok());
     testsupport::WriteFile(path, pdf);
 }
 
@@ -128,7 +128,7 @@ TEST(PdfReport, LongestAnalysis_PutsTheItemsToFollowUpOnANinthPage_TeacherOnlyDr
 TEST(RenderReport, DeviceThatCannotBegin_IsReported) {
     TempFolder folder;
     QPdfWriter writer(QString::fromStdString(folder.Path("no/such/folder/report.pdf")));
-    EXPECT_EQ(RenderReport(reports_test::FullAnalysis(), writer), kPrintCannotStart);
+    EXPECT_EQ(RenderReport(reports_test::FullAnalysis(), writer), PrintError::CannotStart);
 }
 
 TEST(PrintImages, TitlePagePictures_ComeFromTheProgramsResources) {

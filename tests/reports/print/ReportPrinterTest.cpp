@@ -208,7 +208,6 @@ TEST(ReportPrinter, ReliabilityRow_ShowsTheAtLeastCutoff_AndCommentsFollowAsType
 TEST(ReportPrinter, ItemsToFollowUp_StandBelowTheCommentsOnPage5_WhenTheyFit) {
     ReportSet reports = reports_test::FullAnalysis();
     reports.Record(kParent).SetResponse(82, 2);
-    reports.Record(kParent).ComputeEndorsements();
     const RecordedPages pages = DrawAllPages(reports);
     const RecordingCanvas& page = pages[4];
     const auto& heading = Found(page, Q("Items to follow up"));

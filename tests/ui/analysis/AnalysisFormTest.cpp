@@ -444,9 +444,7 @@ class AnalysisFormTest : public QObject {
         reports.Record(kSelf).SetSchoolYear("8");
         reports.Record(kSelf).SetSchool("Springfield Secondary College");
         reports.Record(kSelf).SetResponse(2, 5);
-        reports.Record(kSelf).ComputeEndorsements();
         reports.Record(kParent).SetResponse(82, 2);
-        reports.Record(kParent).ComputeEndorsements();
         form.ShowAnalysis(reports);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));

@@ -243,9 +243,8 @@ class EditCommandTest : public QObject {
             QVERIFY(ReadBack(path, 3, listed));
             AssessmentRecord newer = listed;
             const FixedClock later(LocalDateTime{2026, 6, 15, 9, 0, 0});
-            QCOMPARE(RecordStore(DefaultFileSystem(), later)
-                         .Replace(RecordFilePath(FileSystemPath(path)), 3, listed, newer),
-                     0);
+            QVERIFY(RecordStore(DefaultFileSystem(), later)
+                         .Replace(RecordFilePath(FileSystemPath(path)), 3, listed, newer).Ok());
             before = FileBytes(path);
             prompter.ExpectMessage([](const Prompt& p) {
                 QCOMPARE(p.caption, QString::fromUtf8(texts::kReadErrorCaption));

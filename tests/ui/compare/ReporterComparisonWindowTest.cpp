@@ -120,9 +120,7 @@ class ReporterComparisonWindowTest : public QObject {
         ReportSet reports = ThreeReporters();
         reports.Record(kSelf).SetResponse(111, 3);
         reports.Record(kSelf).SetResponse(20, 2);
-        reports.Record(kSelf).ComputeEndorsements();
         reports.Record(kTeacher).SetResponse(88, 2);
-        reports.Record(kTeacher).ComputeEndorsements();
         const AnalysisResult analysis = ComputeAnalysis(reports);
         ReporterComparisonWindow window(CompareReporters(reports, analysis), analysis,
                                         QStringLiteral("ALEX"));

@@ -83,9 +83,7 @@ class PersonHistoryWindowTest : public QObject {
         QVERIFY(!window_->isVisible());
         const ReportSet& chosen = window_->ChosenReports();
         QVERIFY(chosen.IsSlotEmpty(kTeacher));
-        int year = 0, month = 0, day = 0;
-        QCOMPARE(chosen.Record(kSelf).GetCompletionDate(year, month, day), 0);
-        QCOMPARE(year, 2024);
+        QCOMPARE(chosen.Record(kSelf).GetCompletionDate().value_or(Date{}).year, 2024);
         QCOMPARE(chosen.Record(kSelf).GetResponse(21), records[2].GetResponse(21));
         QCOMPARE(chosen.Record(kParent).GetResponse(3), records[3].GetResponse(3));
         QCOMPARE(chosen.Record(kParent).GetObserverName(), std::string("Pat Citizen"));

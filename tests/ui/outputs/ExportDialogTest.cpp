@@ -85,8 +85,8 @@ class ExportDialogTest : public QObject {
 
     void SetPassword(const char* password) {
         ExportPasswords passwords(settingsDir_->Path().toStdString());
-        QCOMPARE(passwords.Set(1, password), 0);
-        QCOMPARE(passwords.Save(), 0);
+        QVERIFY(passwords.Set(1, password).Ok());
+        QVERIFY(passwords.Save().Ok());
     }
 
     // Runs the command: the password is given, then `inDialog` acts on the export dialog.
@@ -279,7 +279,8 @@ class ExportDialogTest : public QObject {
         TickPrivacy();
         prompter_->ExpectMessage();
         Click(*dialog_, "exportButton");
-        QVERIFY(Shows(prompter_->Last(), RecordFileOpenMessage(-2, Path("absent").toStdString())));
+        QVERIFY(Shows(prompter_->Last(),
+                      RecordFileOpenMessage(StoreError::FileNotFound, Path("absent").toStdString())));
         QVERIFY(dialog_->isVisible());
         QVERIFY(!QFile::exists(Path("absent-out.csv")));
     }

@@ -39,7 +39,7 @@ class ExportPasswordDialogTest : public QObject {
     void initTestCase() {
         QVERIFY(folder_.isValid());
         passwords_ = std::make_unique<ExportPasswords>(folder_.path().toStdString());
-        QCOMPARE(passwords_->Set(2, "clinic 7"), 0);
+        QVERIFY(passwords_->Set(2, "clinic 7").Ok());
     }
 
     void init() {

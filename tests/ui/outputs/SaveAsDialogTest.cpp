@@ -57,7 +57,7 @@ class SaveAsDialogTest : public QObject {
         const QString reference = Path("reference.rtf");
         OutputFile file;
         file.SetPath(reference.toStdString());
-        if (file.Open(true) != 0 || WriteRtfReport(analysis_, file) < 0 || file.Close() != 0) return {};
+        if (!file.Open(true) || !WriteRtfReport(analysis_, file) || !file.Close()) return {};
         return FileBytes(reference);
     }
 
@@ -201,7 +201,7 @@ class SaveAsDialogTest : public QObject {
         TickPrivacy();
         prompter_->ExpectMessage();
         Click(*dialog_, "okButton");
-        QVERIFY(Shows(prompter_->Last(), SaveFileOpenMessage(-5, Path("denied").toStdString())));
+        QVERIFY(Shows(prompter_->Last(), SaveFileOpenMessage(StoreError::AccessDenied, Path("denied").toStdString())));
         QVERIFY(dialog_->isVisible());
         QCOMPARE(dialog_->SavedName(), QString());
     }

@@ -11,7 +11,7 @@
 #include "model/AssessmentRecord.h"
 #include "model/ItemCatalogue.h"
 #include "store/FileSystem.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "support/ForwardingFileSystem.h"
 #include "support/RecordBuilder.h"
 #include "support/RecordFileWriter.h"
@@ -84,17 +84,17 @@ class ReadOnlyFile final : public testsupport::ForwardingFileSystem {
 
     int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
              bool& created) override {
-        if (Unified(path) == path_ && mode != OpenMode::ReadOnly) return kAccessDenied;
+        if (Unified(path) == path_ && mode != OpenMode::ReadOnly) return Code(StoreError::AccessDenied);
         return Inner().Open(path, mode, permissions, handle, created);
     }
     int Remove(const std::string& path) override {
-        return Unified(path) == path_ ? kAccessDenied : Inner().Remove(path);
+        return Unified(path) == path_ ? Code(StoreError::AccessDenied) : Inner().Remove(path);
     }
     int Rename(const std::string& from, const std::string& to, bool replace) override {
-        return Unified(to) == path_ ? kAccessDenied : Inner().Rename(from, to, replace);
+        return Unified(to) == path_ ? Code(StoreError::AccessDenied) : Inner().Rename(from, to, replace);
     }
     int Publish(TemporaryFile& file, const std::string& path, bool replace) override {
-        return Unified(path) == path_ ? kAccessDenied : Inner().Publish(file, path, replace);
+        return Unified(path) == path_ ? Code(StoreError::AccessDenied) : Inner().Publish(file, path, replace);
     }
 
   private:

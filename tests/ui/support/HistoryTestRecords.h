@@ -48,11 +48,9 @@ inline ReportSet ThreeReporters() {
     reports.Record(kSelf) = Assessment(kSelf, 2026, 6, 1, {kAnxious, kCompulsive});
     reports.Record(kSelf).SetResponse(2, -1);
     reports.Record(kSelf).SetResponse(5, 1);
-    reports.Record(kSelf).ComputeEndorsements();
     reports.Record(kParent) = Assessment(kParent, 2026, 6, 1, {kAnxious, kConduct, kOppositional, kInattentive},
                                          "Pat Citizen");
     reports.Record(kParent).SetResponse(5, 3);
-    reports.Record(kParent).ComputeEndorsements();
     reports.Record(kTeacher) = Assessment(kTeacher, 2026, 6, 1, {kInattentive, kConduct}, "Mr Lee");
     return reports;
 }

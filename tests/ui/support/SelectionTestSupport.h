@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "store/FileSystem.h"
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "support/ForwardingFileSystem.h"
 #include "support/RawRecordFile.h"
 #include "support/RecordFileWriter.h"
@@ -42,15 +42,15 @@ class ReadOnlyFileSystem final : public testsupport::ForwardingFileSystem {
   public:
     int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
              bool& created) override {
-        if (mode != OpenMode::ReadOnly) return kAccessDenied;
+        if (mode != OpenMode::ReadOnly) return Code(StoreError::AccessDenied);
         return Inner().Open(path, mode, permissions, handle, created);
     }
-    int WriteAt(Handle, long long, const void*, std::size_t) override { return kAccessDenied; }
-    int Truncate(Handle, long long) override { return kAccessDenied; }
-    int Remove(const std::string&) override { return kAccessDenied; }
-    int CreateFolder(const std::string&) override { return kAccessDenied; }
-    int Rename(const std::string&, const std::string&, bool) override { return kAccessDenied; }
-    int CreateTemporary(const std::string&, unsigned, TemporaryFile&) override { return kAccessDenied; }
+    int WriteAt(Handle, long long, const void*, std::size_t) override { return Code(StoreError::AccessDenied); }
+    int Truncate(Handle, long long) override { return Code(StoreError::AccessDenied); }
+    int Remove(const std::string&) override { return Code(StoreError::AccessDenied); }
+    int CreateFolder(const std::string&) override { return Code(StoreError::AccessDenied); }
+    int Rename(const std::string&, const std::string&, bool) override { return Code(StoreError::AccessDenied); }
+    int CreateTemporary(const std::string&, unsigned, TemporaryFile&) override { return Code(StoreError::AccessDenied); }
 };
 
 template <typename Widget>

@@ -219,7 +219,7 @@ inline bool ReadBack(const QString& path, int position, AssessmentRecord& record
     if (file.ReadRecordAt(FileSystemPath(path), position, stored) !=
         static_cast<int>(kStoredRecordSize))
         return false;
-    return DecodeFromStorage(record, stored.data()) == 0;
+    return DecodeFromStorage(record, stored.data()).Ok();
 }
 
 }  // namespace orva::wizard_test

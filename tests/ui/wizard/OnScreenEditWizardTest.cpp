@@ -278,9 +278,8 @@ class OnScreenEditWizardTest : public QObject {
         AssessmentRecord theirs = run.Reference();
         theirs.SetResponse(4, 0);
         const FixedClock later(LocalDateTime{2026, 6, 15, 10, 0, 0});
-        QCOMPARE(RecordStore(DefaultFileSystem(), later)
-                     .Replace(RecordFilePath(FileSystemPath(path)), 2, run.Reference(), theirs),
-                 0);
+        QVERIFY(RecordStore(DefaultFileSystem(), later)
+                     .Replace(RecordFilePath(FileSystemPath(path)), 2, run.Reference(), theirs).Ok());
         const QByteArray before = FileBytes(path);
         run.Prompts().ExpectMessage([](const Prompt& p) {
             QCOMPARE(p.caption, Utf8(texts::kSaveHasFailedCaption));

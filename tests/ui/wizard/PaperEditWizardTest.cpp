@@ -173,9 +173,8 @@ class PaperEditWizardTest : public QObject {
         AssessmentRecord theirs = run.Reference();
         theirs.SetObserverName("Someone Else");
         const FixedClock later(LocalDateTime{2026, 6, 15, 10, 0, 0});
-        QCOMPARE(RecordStore(DefaultFileSystem(), later)
-                     .Replace(RecordFilePath(FileSystemPath(path)), 2, run.Reference(), theirs),
-                 0);
+        QVERIFY(RecordStore(DefaultFileSystem(), later)
+                     .Replace(RecordFilePath(FileSystemPath(path)), 2, run.Reference(), theirs).Ok());
         const QByteArray before = FileBytes(path);
         run.Prompts().ExpectMessage([](const Prompt& p) { QCOMPARE(p.text, Utf8(texts::kSaveRecordChanged)); });
         run.Finish();

@@ -4,7 +4,7 @@
 #include <QtTest>
 #include <vector>
 
-#include "store/StoreResult.h"
+#include "store/StoreError.h"
 #include "ui/support/PaperDriver.h"
 
 using namespace orva;
@@ -35,7 +35,8 @@ class WizardSaveTest : public QObject {
         std::vector<RecordFilePath> asked;
         const RecordSave save = [&asked](const RecordFilePath& file) {
             asked.push_back(file);
-            return SaveAttempt{asked.size() == 1 ? kAccessDenied : 0, {file, 0}};
+            return SaveAttempt{asked.size() == 1 ? StoreStatus(StoreError::AccessDenied) : StoreStatus(),
+                               {file, 0}};
         };
         PaperEntryWizard wizard(record, fileName, save, {}, prompter, Today());
         Driver run(wizard, prompter);

@@ -37,7 +37,6 @@ ReportSet LongestAnalysis() {
         while (words.size() < 200) words += "Restless at night, {worried} about 100% of tests; ";
         record.SetObserverComment(slot == kSelf ? comment : words);
         for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, 5);
-        record.ComputeEndorsements();
     }
     return set;
 }
