@@ -20,17 +20,18 @@ ReportSet ThreeReporters() {
     ReportSet set;
     for (int slot : {kSelf, kParent, kTeacher}) {
         AssessmentRecord& record = set.Record(slot);
-        record.SetReporter(slot);
+        AssumeAccepted(record.SetReporter(slot));
         record.SetFirstName("Bartholomew");
         record.SetLastName("Montgomery-Whitfield");
         record.SetStreetAddress("14 Harbour Street, Unit 3");
         record.SetTown("Fremantle");
         record.SetCountry("Australia");
         record.SetPhone("08 9335 1234");
-        record.SetBirthDate(2010, 3, 15);
+        AssumeAccepted(record.SetBirthDate(2010, 3, 15));
         record.SetObserverName(slot == kSelf ? "" : "Dr Alex Carter");
         record.SetObserverComment("Sleeps badly, often late; worried most days");
-        for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, (item * 7 + slot) % 6);
+        for (int item = 1; item <= kItemCount; ++item)
+            AssumeAccepted(record.SetResponse(item, (item * 7 + slot) % 6));
     }
     return set;
 }

@@ -30,7 +30,7 @@ const FixedClock kClock({2024, 6, 14, 10, 0, 0});
 
 AssessmentRecord MakeRecord(int i) {
     AssessmentRecord r;
-    r.SetReporter(i % 3);
+    AssumeAccepted(r.SetReporter(i % 3));
     r.SetFirstName(i % 2 == 0 ? "Zo\xEB"
                               : "Ren\xE9"
                                 "e, Jo");
@@ -42,17 +42,17 @@ AssessmentRecord MakeRecord(int i) {
     r.SetCountry("Australia");
     r.SetPhone("08 9335 1234");
     r.SetEmail("family@example.org");
-    r.SetGender(i % 2 == 0 ? 'F' : 'M');
+    AssumeAccepted(r.SetGender(i % 2 == 0 ? 'F' : 'M'));
     r.SetSchoolYear("8");
     r.SetSchool("Beaconsfield \"High\"");
-    r.SetBirthDate(2008 + i % 8, 1 + i % 12, 1 + i % 28);
-    r.SetCompletionDate(2024, 5, 2, kClock);
+    AssumeAccepted(r.SetBirthDate(2008 + i % 8, 1 + i % 12, 1 + i % 28));
+    AssumeAccepted(r.SetCompletionDate(2024, 5, 2, kClock));
     r.SetObserverName(i % 3 == 0 ? "" : "Dr Alex Carter");
     r.SetObserverComment("Sleeps badly,\r\noften late; \"worried\" most days");
     // Answers as the wizards record them: none to the items not asked of teachers.
     for (int item = 1; item <= kItemCount; ++item) {
         const bool asked = r.GetReporter() != kTeacher || ItemCatalogue::InTeacherReport(item);
-        r.SetResponse(item, !asked || (item * 7 + i) % 7 == 6 ? -1 : (item + i) % 6);
+        AssumeAccepted(r.SetResponse(item, !asked || (item * 7 + i) % 7 == 6 ? -1 : (item + i) % 6));
     }
     return r;
 }

@@ -31,14 +31,15 @@ AssessmentRecord MakeRecord(int i) {
     record.SetFirstName("Kim");
     record.SetLastName("Lee");
     if (theirs) {
-        record.SetBirthDate(kPerson.birthYear, kPerson.birthMonth, kPerson.birthDay);
+        AssumeAccepted(record.SetBirthDate(kPerson.birthYear, kPerson.birthMonth, kPerson.birthDay));
     } else {
-        record.SetBirthDate(2008 + i % 8, 1 + i % 12, 2 + i % 27);
+        AssumeAccepted(record.SetBirthDate(2008 + i % 8, 1 + i % 12, 2 + i % 27));
     }
-    record.SetReporter(n % 3);
-    record.SetCompletionDate(2020 + (n / 3) % 4, 1 + n % 12, 1 + n % 28);
+    AssumeAccepted(record.SetReporter(n % 3));
+    AssumeAccepted(record.SetCompletionDate(2020 + (n / 3) % 4, 1 + n % 12, 1 + n % 28));
     record.SetObserverName(n % 3 == 0 ? "" : "Dr Alex Carter");
-    for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, (item * 7 + i) % 6);
+    for (int item = 1; item <= kItemCount; ++item)
+        AssumeAccepted(record.SetResponse(item, (item * 7 + i) % 6));
     return record;
 }
 

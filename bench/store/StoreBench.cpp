@@ -44,15 +44,15 @@ AssessmentRecord MakeRecord(int i) {
     const int person = i / 3;
     r.SetFirstName(kFirstNames[person % 8]);
     r.SetLastName(std::string(kLastNames[(person / 8) % 7]) + std::to_string(person / 56));
-    r.SetBirthDate(2008 + person % 10, 1 + person % 12, 1 + person % 28);
+    AssumeAccepted(r.SetBirthDate(2008 + person % 10, 1 + person % 12, 1 + person % 28));
     r.SetStreetAddress("14 Harbour Street");
     r.SetTown("Fremantle");
     r.SetEmail("family@example.org");
-    r.SetReporter(i % 3);
+    AssumeAccepted(r.SetReporter(i % 3));
     r.SetObserverName(i % 3 == 0 ? "" : "Dr Alex Carter");
     r.SetObserverComment("Observed over two terms; attention varies across the day.");
     r.SetDataEntry(i % 2 == 0 ? kPaper : kOnScreen);
-    for (int item = 1; item <= kItemCount; ++item) r.SetResponse(item, (item + i) % 6);
+    for (int item = 1; item <= kItemCount; ++item) AssumeAccepted(r.SetResponse(item, (item + i) % 6));
     return r;
 }
 

@@ -18,16 +18,16 @@ using orva::AssessmentRecord;
 // and the items-met texts are long, as in a busy real analysis.
 AssessmentRecord BusyRecord(int reporter, int offset) {
     AssessmentRecord record;
-    record.SetReporter(reporter);
+    AssumeAccepted(record.SetReporter(reporter));
     record.SetFirstName("ALEX");
     record.SetLastName("CITIZEN");
-    record.SetBirthDate(2012, 3, 15);
+    AssumeAccepted(record.SetBirthDate(2012, 3, 15));
     record.SetStreetAddress("1 High Street");
     record.SetTown("Springfield");
     record.SetPostcode("3000");
     record.SetObserverName(reporter == orva::kSelf ? "" : "Observer Name");
     record.SetObserverComment("A comment of some length about the young person and the way they behave.");
-    for (int item = 1; item <= orva::kItemCount; ++item) record.SetResponse(item, (item + offset) % 6);
+    for (int item = 1; item <= orva::kItemCount; ++item) AssumeAccepted(record.SetResponse(item, (item + offset) % 6));
     return record;
 }
 

@@ -44,10 +44,10 @@ const orva::FixedClock kToday(orva::LocalDateTime{2026, 6, 15, 10, 30, 0});
 // A Self-report whose details pass page 2, so that the wizard reaches the grid.
 orva::AssessmentRecord Person() {
     orva::AssessmentRecord record;
-    record.SetReporter(orva::kSelf);
+    AssumeAccepted(record.SetReporter(orva::kSelf));
     record.SetFirstName("ALEX");
     record.SetLastName("CITIZEN");
-    record.SetBirthDate(2014, 3, 15);
+    AssumeAccepted(record.SetBirthDate(2014, 3, 15));
     return record;
 }
 

@@ -41,11 +41,11 @@ const orva::FixedClock kToday(orva::LocalDateTime{2026, 6, 15, 10, 30, 0});
 // A record that passes every page: a Self-report of a twelve-year-old, every item answered.
 orva::AssessmentRecord Answered() {
     orva::AssessmentRecord record;
-    record.SetReporter(orva::kSelf);
+    AssumeAccepted(record.SetReporter(orva::kSelf));
     record.SetFirstName("ALEX");
     record.SetLastName("CITIZEN");
-    record.SetBirthDate(2014, 3, 15);
-    for (int item = 1; item <= orva::kItemCount; ++item) record.SetResponse(item, item % 6);
+    AssumeAccepted(record.SetBirthDate(2014, 3, 15));
+    for (int item = 1; item <= orva::kItemCount; ++item) AssumeAccepted(record.SetResponse(item, item % 6));
     return record;
 }
 

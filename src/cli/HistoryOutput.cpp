@@ -22,9 +22,10 @@ std::string CompletionStored(const HistoryAssessment& assessment) {
     return assessment.record.GetText(TextField::CompletionDate);
 }
 
+// The command refuses a person without a valid birth date before any output.
 std::string BirthStored(const PersonQuery& person) {
     AssessmentRecord stamp;
-    stamp.SetBirthDate(person.birthYear, person.birthMonth, person.birthDay);
+    AssumeAccepted(stamp.SetBirthDate(person.birthYear, person.birthMonth, person.birthDay));
     return stamp.GetText(TextField::BirthDate);
 }
 

@@ -71,26 +71,26 @@ std::string AssessmentRecord::GetText(TextField field) const {
     return std::string(texts_.data() + slot.offset);
 }
 
-int AssessmentRecord::SetGender(char code) {
-    if (code != 'F' && code != 'M' && code != 'U' && code != 'X') return -1;
+RecordFieldStatus AssessmentRecord::SetGender(char code) {
+    if (code != 'F' && code != 'M' && code != 'U' && code != 'X') return RecordFieldError::UnknownGender;
     gender_ = code;
-    return 0;
+    return {};
 }
 
-int AssessmentRecord::SetReporter(int reporter) {
-    if (reporter < kSelf || reporter > kTeacher) return -1;
+RecordFieldStatus AssessmentRecord::SetReporter(int reporter) {
+    if (reporter < kSelf || reporter > kTeacher) return RecordFieldError::UnknownReporter;
     reporter_ = reporter;
-    return 0;
+    return {};
 }
 
 void AssessmentRecord::SetDataEntry(char mode) { dataEntry_ = (mode == kPaper) ? kPaper : kOnScreen; }
 
-int AssessmentRecord::SetResponse(int item, int value) {
-    if (reporter_ < kSelf || reporter_ > kTeacher) return -3;
-    if (item < 1 || item >= kResponseSlots) return -1;
-    if (value < -1 || value > 5) return -2;
+RecordFieldStatus AssessmentRecord::SetResponse(int item, int value) {
+    if (reporter_ < kSelf || reporter_ > kTeacher) return RecordFieldError::NoReporter;
+    if (item < 1 || item >= kResponseSlots) return RecordFieldError::ItemOutOfRange;
+    if (value < -1 || value > 5) return RecordFieldError::AnswerOutOfRange;
     responses_[item] = (value == -1) ? kHeldBlank : value;
-    return 0;
+    return {};
 }
 
 int AssessmentRecord::GetResponse(int item) const {
@@ -119,18 +119,19 @@ void AssessmentRecord::SetHeldResponse(int item, int heldValue) {
     responses_[item] = heldValue;
 }
 
-int AssessmentRecord::SetBirthDate(int year, int month, int day) {
-    if (IsValidDate(year, month, day) != kValidDate) return -1;
+RecordFieldStatus AssessmentRecord::SetBirthDate(int year, int month, int day) {
+    if (IsValidDate(year, month, day) != kValidDate) return RecordFieldError::InvalidDate;
     SetText(TextField::BirthDate, StoredDate(Date{year, month, day}));
-    return 0;
+    return {};
 }
 
-int AssessmentRecord::SetCompletionDate(int year, int month, int day, const Clock& clock) {
-    if (IsValidDate(year, month, day) != kValidDate) return -1;
+RecordFieldStatus AssessmentRecord::SetCompletionDate(int year, int month, int day, const Clock& clock) {
+    if (IsValidDate(year, month, day) != kValidDate) return RecordFieldError::InvalidDate;
     const LocalDateTime now = clock.Now();
-    if (CompareDates({year, month, day}, {now.year, now.month, now.day}).value_or(0) < 0) return -2;
+    if (CompareDates({year, month, day}, {now.year, now.month, now.day}).value_or(0) < 0)
+        return RecordFieldError::DateInFuture;
     SetText(TextField::CompletionDate, StoredDate(Date{year, month, day}));
-    return 0;
+    return {};
 }
 
 std::optional<Date> AssessmentRecord::GetBirthDate() const {

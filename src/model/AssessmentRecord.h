@@ -9,6 +9,7 @@
 
 #include "model/Clock.h"
 #include "model/Date.h"
+#include "model/RecordFieldError.h"
 
 namespace orva {
 
@@ -104,24 +105,25 @@ public:
     std::string GetSchoolYear() const { return GetText(TextField::SchoolYear); }
     std::string GetSchool() const { return GetText(TextField::School); }
 
-    // Coded fields. The setters refuse values outside their sets with -1 and keep the field.
-    int SetGender(char code);  // 'F', 'M', 'U', 'X' only
+    // Coded fields. The setters refuse values outside their sets and keep the field.
+    RecordFieldStatus SetGender(char code);  // 'F', 'M', 'U', 'X' only
     char GetGender() const { return gender_; }
-    int SetReporter(int reporter);  // 0..2 only
+    RecordFieldStatus SetReporter(int reporter);  // 0..2 only
     int GetReporter() const { return reporter_; }
     void SetDataEntry(char mode);  // '1' Paper, anything else On-Screen
     char GetDataEntry() const { return dataEntry_; }
 
-    // Answers. SetResponse: -3 reporter not chosen, -1 item outside 1..190, -2 value neither
-    // 0..5 nor -1 (blank, held as 7); 0 when stored.
-    int SetResponse(int item, int value);
+    // Answers: 0..5, or -1 for a blank (held as 7). Refused before the reporter is chosen, for
+    // an item outside 1..190 and for any other value.
+    RecordFieldStatus SetResponse(int item, int value);
     int GetResponse(int item) const;      // 0..5, or -1 for blank, never set or out of range
     char GetResponseChar(int item) const; // '0'..'5', or ' '
     static int ParseResponse(std::string_view text);
 
-    // Dates. Set*: -1 invalid date; SetCompletionDate also -2 for a date after today.
-    int SetBirthDate(int year, int month, int day);
-    int SetCompletionDate(int year, int month, int day, const Clock& clock = SystemClock::Instance());
+    // Dates. Set*: refused when no day of the calendar; SetCompletionDate also after today.
+    RecordFieldStatus SetBirthDate(int year, int month, int day);
+    RecordFieldStatus SetCompletionDate(int year, int month, int day,
+                                        const Clock& clock = SystemClock::Instance());
     // Get*: nothing unless the stored text is a date (any 8 digits) or date-time (14 digits).
     [[nodiscard]] std::optional<Date> GetBirthDate() const;
     [[nodiscard]] std::optional<Date> GetCompletionDate() const;

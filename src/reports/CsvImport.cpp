@@ -106,7 +106,7 @@ class RowReader {
         if (record.GetLastName().empty()) Fail(kColFirstText + 1, CsvProblem::EmptyName);
 
         const std::string_view gender = cells_[kColGender];
-        if (gender.size() != 1 || record.SetGender(gender[0]) != 0) Fail(kColGender, CsvProblem::BadGender);
+        if (gender.size() != 1 || !record.SetGender(gender[0])) Fail(kColGender, CsvProblem::BadGender);
         record.SetSchoolYear(Text(kColSchoolYear, TextField::SchoolYear));
         record.SetSchool(Text(kColSchool, TextField::School));
 
@@ -114,7 +114,7 @@ class RowReader {
 
         const std::string_view reporter = cells_[kColReporter];
         for (int type : {kSelf, kParent, kTeacher}) {
-            if (reporter == ReporterCsvLabel(type)) record.SetReporter(type);
+            if (reporter == ReporterCsvLabel(type)) AssumeAccepted(record.SetReporter(type));
         }
         if (record.GetReporter() == kReporterNotSet) Fail(kColReporter, CsvProblem::BadReporter);
         for (int i = 0; i < 4; ++i)
@@ -129,7 +129,8 @@ class RowReader {
             if (!answer.empty() && record.GetReporter() == kTeacher && !ItemCatalogue::InTeacherReport(item)) {
                 Fail(column, CsvProblem::NotAskedOfTeachers);
             }
-            record.SetResponse(item, value);
+            // The reporter is known, and the answer a digit 0..5 or blank.
+            AssumeAccepted(record.SetResponse(item, value));
         }
         ReadSaveDateTime(record);
         return record;
@@ -147,9 +148,10 @@ class RowReader {
         const std::optional<Date> birth = ReadDate(kColBirth);
         if (!birth) Fail(kColBirth, CsvProblem::BirthDateMissing);
         if (Order(*birth, today) > 0) Fail(kColBirth, CsvProblem::BirthInFuture);
-        record.SetBirthDate(birth->year, birth->month, birth->day);
+        AssumeAccepted(record.SetBirthDate(birth->year, birth->month, birth->day));
         if (const std::optional<Date> completion = ReadDate(kColCompletion)) {
-            if (record.SetCompletionDate(completion->year, completion->month, completion->day, clock_) != 0) {
+            // A date read is a day of the calendar, so only one after today is refused.
+            if (!record.SetCompletionDate(completion->year, completion->month, completion->day, clock_)) {
                 Fail(kColCompletion, CsvProblem::CompletionInFuture);
             }
             if (Order(*completion, *birth) < 0) Fail(kColCompletion, CsvProblem::CompletionBeforeBirth);

@@ -7,21 +7,22 @@
 
 #include "cli/support/CliTestSupport.h"
 #include "store/RecordFormat.h"
+#include "support/RecordBuilder.h"
 
 namespace orva {
 namespace {
 
 using nlohmann::json;
 using testsupport::CliRun;
+using testsupport::RecordBuilder;
 using cli_test::Contains;
 using cli_test::kDailySaves;
 using cli_test::MakePerson;
 using testsupport::RunCli;
 
 
-AssessmentRecord Completed(AssessmentRecord record, int year, int month, int day) {
-    EXPECT_EQ(record.SetCompletionDate(year, month, day), 0);
-    return record;
+AssessmentRecord Completed(const AssessmentRecord& record, int year, int month, int day) {
+    return RecordBuilder(record).Completed(year, month, day);
 }
 
 // Alex Citizen, born 17 May 2012, assessed on three dates; and someone with the same names born a day later.
@@ -29,8 +30,8 @@ class HistoryFile : public ::testing::Test {
   protected:
     void SetUp() override {
         path_ = dir_.Path("family.rpc");
-        AssessmentRecord otherBirth = MakePerson(kSelf, "Alex", "Citizen", {{21, 5}, {61, 5}, {72, 5}});
-        otherBirth.SetBirthDate(2012, 5, 18);
+        const AssessmentRecord otherBirth =
+            RecordBuilder(MakePerson(kSelf, "Alex", "Citizen", {{21, 5}, {61, 5}, {72, 5}})).Born(2012, 5, 18);
         ASSERT_TRUE(testsupport::AppendRecords(
             path_,
             {

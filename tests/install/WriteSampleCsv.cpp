@@ -8,6 +8,7 @@
 #include "model/Clock.h"
 #include "reports/CsvFormat.h"
 #include "reports/ReportsTexts.h"
+#include "support/RecordBuilder.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
@@ -15,19 +16,16 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     using namespace orva;
-    const FixedClock clock(LocalDateTime{2026, 6, 15, 10, 30, 0});
-    AssessmentRecord record;
-    record.SetReporter(kParent);
-    record.SetFirstName("Robin");
-    record.SetLastName("Installcheck");
-    record.SetBirthDate(2014, 2, 3);
-    record.SetCompletionDate(2026, 6, 1, clock);
-    record.SetGender('F');
-    record.SetObserverName("Sam Installcheck");
-    for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, item % 6);
-    record.SetStoredSaveDateTime(LocalDateTime{2026, 6, 15, 10, 30, 0});
+    testsupport::RecordBuilder record(kParent);
+    record.Names("Robin", "Installcheck")
+        .Born(2014, 2, 3)
+        .Completed(2026, 6, 1)
+        .Gender('F')
+        .Observer("Sam Installcheck");
+    for (int item = 1; item <= kItemCount; ++item) record.Answers({{item, item % 6}});
+    record.SavedAt(LocalDateTime{2026, 6, 15, 10, 30, 0});
 
     std::ofstream out(argv[1], std::ios::binary);
-    out << texts::kCsvHeader << FormatCsvLine(record);
+    out << texts::kCsvHeader << FormatCsvLine(record.Build());
     return out.flush() ? 0 : 1;
 }

@@ -67,11 +67,11 @@ TEST(AssessmentRecord, KeepsWindows1252BytesUnchanged) {
 TEST(AssessmentRecord, ResetEmptiesEveryField_ItemTextsFollowTheReporter) {
     AssessmentRecord r;
     r.SetFirstName("Ann");
-    r.SetReporter(kParent);
-    r.SetGender('F');
+    ASSERT_TRUE(r.SetReporter(kParent));
+    ASSERT_TRUE(r.SetGender('F'));
     r.SetDataEntry(kPaper);
-    r.SetResponse(5, 3);
-    r.SetBirthDate(2001, 2, 3);
+    ASSERT_TRUE(r.SetResponse(5, 3));
+    ASSERT_TRUE(r.SetBirthDate(2001, 2, 3));
     r.Reset();
     EXPECT_EQ(r.GetFirstName(), "");
     EXPECT_EQ(r.GetText(TextField::BirthDate), "");
@@ -87,21 +87,24 @@ TEST(AssessmentRecord, ResetEmptiesEveryField_ItemTextsFollowTheReporter) {
     EXPECT_STREQ(r.GetItemText(0), "My child:");
 }
 
+// Each refusal names its own cause and leaves the field as it was.
 TEST(AssessmentRecord, CodedSettersAcceptOnlyTheirValues) {
     AssessmentRecord r;
-    EXPECT_EQ(r.SetGender('m'), -1);
+    EXPECT_EQ(r.SetGender('m'), RecordFieldError::UnknownGender);
     EXPECT_EQ(r.GetGender(), 'U');
     for (char g : {'F', 'M', 'U', 'X'}) {
-        EXPECT_EQ(r.SetGender(g), 0);
+        EXPECT_TRUE(r.SetGender(g)) << g;
         EXPECT_EQ(r.GetGender(), g);
     }
-    EXPECT_EQ(r.SetGender('Q'), -1);
+    EXPECT_EQ(r.SetGender('Q'), RecordFieldError::UnknownGender);
     EXPECT_EQ(r.GetGender(), 'X');
 
-    EXPECT_EQ(r.SetReporter(3), -1);
-    EXPECT_EQ(r.SetReporter(-1), -1);
+    EXPECT_EQ(r.SetReporter(3), RecordFieldError::UnknownReporter);
+    EXPECT_EQ(r.SetReporter(-1), RecordFieldError::UnknownReporter);
     EXPECT_EQ(r.GetReporter(), kReporterNotSet);
-    EXPECT_EQ(r.SetReporter(kTeacher), 0);
+    EXPECT_TRUE(r.SetReporter(kTeacher));
+    EXPECT_EQ(r.GetReporter(), kTeacher);
+    EXPECT_EQ(r.SetReporter(3), RecordFieldError::UnknownReporter);
     EXPECT_EQ(r.GetReporter(), kTeacher);
 
     r.SetDataEntry('1');
@@ -112,24 +115,35 @@ TEST(AssessmentRecord, CodedSettersAcceptOnlyTheirValues) {
 
 TEST(AssessmentRecord, ResponsesNeedAReporterAndValidItemsAndValues) {
     AssessmentRecord r;
-    EXPECT_EQ(r.SetResponse(5, 3), -3);
+    EXPECT_EQ(r.SetResponse(5, 3), RecordFieldError::NoReporter);
     EXPECT_EQ(r.GetResponse(5), -1);
-    r.SetReporter(kSelf);
-    EXPECT_EQ(r.SetResponse(0, 2), -1);
-    EXPECT_EQ(r.SetResponse(191, 2), -1);
-    EXPECT_EQ(r.SetResponse(4, 6), -2);
-    EXPECT_EQ(r.SetResponse(4, -2), -2);
-    EXPECT_EQ(r.SetResponse(190, 5), 0);
+    ASSERT_TRUE(r.SetReporter(kSelf));
+    EXPECT_EQ(r.SetResponse(0, 2), RecordFieldError::ItemOutOfRange);
+    EXPECT_EQ(r.SetResponse(191, 2), RecordFieldError::ItemOutOfRange);
+    EXPECT_EQ(r.GetResponse(0), -1);
+    EXPECT_TRUE(r.SetResponse(190, 5));
     EXPECT_EQ(r.GetResponse(190), 5);
-    EXPECT_EQ(r.SetResponse(5, 3), 0);
+    EXPECT_TRUE(r.SetResponse(4, 1));
+    EXPECT_EQ(r.SetResponse(4, 6), RecordFieldError::AnswerOutOfRange);
+    EXPECT_EQ(r.SetResponse(4, -2), RecordFieldError::AnswerOutOfRange);
+    EXPECT_EQ(r.GetResponse(4), 1);
+    EXPECT_TRUE(r.SetResponse(5, 3));
     EXPECT_EQ(r.GetResponse(5), 3);
     EXPECT_EQ(r.GetResponseChar(5), '3');
 }
 
+// A refusal the caller had ruled out stops a debug build instead of passing unseen.
+TEST(AssumeAcceptedDeathTest, StopsADebugBuildOnARefusal) {
+    AssessmentRecord r;
+    AssumeAccepted(r.SetReporter(kParent));
+    EXPECT_EQ(r.GetReporter(), kParent);
+    EXPECT_DEBUG_DEATH(AssumeAccepted(r.SetReporter(3)), "Ok");
+}
+
 TEST(AssessmentRecord, ExplicitBlankIsHeldAsSevenAndReadsAsBlank) {
     AssessmentRecord r;
-    r.SetReporter(kSelf);
-    EXPECT_EQ(r.SetResponse(5, -1), 0);
+    ASSERT_TRUE(r.SetReporter(kSelf));
+    EXPECT_TRUE(r.SetResponse(5, -1));
     EXPECT_EQ(r.GetHeldResponse(5), kHeldBlank);
     EXPECT_EQ(r.GetResponse(5), -1);
     EXPECT_EQ(r.GetResponseChar(5), ' ');
@@ -153,9 +167,9 @@ TEST(AssessmentRecord, ParseResponseTakesOnlySingleDigitsZeroToFive) {
 
 TEST(AssessmentRecord, BirthDateIsStoredOnlyWhenValid) {
     AssessmentRecord r;
-    EXPECT_EQ(r.SetBirthDate(2004, 2, 29), 0);
+    EXPECT_TRUE(r.SetBirthDate(2004, 2, 29));
     EXPECT_EQ(r.GetText(TextField::BirthDate), "20040229");
-    EXPECT_EQ(r.SetBirthDate(2003, 2, 29), -1);
+    EXPECT_EQ(r.SetBirthDate(2003, 2, 29), RecordFieldError::InvalidDate);
     EXPECT_EQ(r.GetText(TextField::BirthDate), "20040229");
     const std::optional<Date> birth = r.GetBirthDate();
     ASSERT_TRUE(birth.has_value());
@@ -167,11 +181,12 @@ TEST(AssessmentRecord, BirthDateIsStoredOnlyWhenValid) {
 TEST(AssessmentRecord, CompletionDateMayBeTodayButNotTomorrow) {
     const FixedClock clock({2007, 6, 15, 10, 0, 0});
     AssessmentRecord r;
-    EXPECT_EQ(r.SetCompletionDate(2007, 6, 16, clock), -2);
+    EXPECT_EQ(r.SetCompletionDate(2007, 6, 16, clock), RecordFieldError::DateInFuture);
     EXPECT_EQ(r.GetText(TextField::CompletionDate), "");
-    EXPECT_EQ(r.SetCompletionDate(2007, 6, 15, clock), 0);
+    EXPECT_TRUE(r.SetCompletionDate(2007, 6, 15, clock));
     EXPECT_EQ(r.GetText(TextField::CompletionDate), "20070615");
-    EXPECT_EQ(r.SetCompletionDate(2007, 13, 1, clock), -1);
+    EXPECT_EQ(r.SetCompletionDate(2007, 13, 1, clock), RecordFieldError::InvalidDate);
+    EXPECT_EQ(r.SetCompletionDate(2007, 6, 16, clock), RecordFieldError::DateInFuture);
     EXPECT_EQ(r.GetText(TextField::CompletionDate), "20070615");
 }
 
@@ -195,20 +210,20 @@ TEST(AssessmentRecord, AgeAtCompletionNeedsBothDates) {
     const FixedClock clock({2010, 12, 31, 0, 0, 0});
     AssessmentRecord r;
     EXPECT_EQ(r.AgeAtCompletion(), std::nullopt);
-    r.SetBirthDate(2000, 3, 15);
+    ASSERT_TRUE(r.SetBirthDate(2000, 3, 15));
     EXPECT_EQ(r.AgeAtCompletion(), std::nullopt);
-    r.SetCompletionDate(2010, 3, 14, clock);
+    ASSERT_TRUE(r.SetCompletionDate(2010, 3, 14, clock));
     EXPECT_EQ(r.AgeAtCompletion(), 9);
-    r.SetCompletionDate(2010, 3, 15, clock);
+    ASSERT_TRUE(r.SetCompletionDate(2010, 3, 15, clock));
     EXPECT_EQ(r.AgeAtCompletion(), 10);
 }
 
 TEST(AssessmentRecord, SameContentIgnoresSaveTimeAndDataEntryOnly) {
     AssessmentRecord a;
-    a.SetReporter(kParent);
+    ASSERT_TRUE(a.SetReporter(kParent));
     a.SetFirstName("Jane");
     a.SetLastName("Smith");
-    a.SetResponse(10, 4);
+    ASSERT_TRUE(a.SetResponse(10, 4));
     AssessmentRecord b = a;
     b.SetStoredSaveDateTime({2020, 1, 1, 1, 1, 1});
     b.SetDataEntry(kPaper);
@@ -218,10 +233,10 @@ TEST(AssessmentRecord, SameContentIgnoresSaveTimeAndDataEntryOnly) {
     c.SetFirstName("jane");
     EXPECT_FALSE(a.SameContent(c));
     AssessmentRecord d = a;
-    d.SetResponse(10, 3);
+    ASSERT_TRUE(d.SetResponse(10, 3));
     EXPECT_FALSE(a.SameContent(d));
     AssessmentRecord e = a;
-    e.SetGender('F');
+    ASSERT_TRUE(e.SetGender('F'));
     EXPECT_FALSE(a.SameContent(e));
     AssessmentRecord f = a;
     f.SetObserverComment("x");
@@ -230,9 +245,9 @@ TEST(AssessmentRecord, SameContentIgnoresSaveTimeAndDataEntryOnly) {
 
 TEST(AssessmentRecord, SameContentTreatsBlankAndNeverSetAsEqual) {
     AssessmentRecord a;
-    a.SetReporter(kSelf);
+    ASSERT_TRUE(a.SetReporter(kSelf));
     AssessmentRecord b = a;
-    b.SetResponse(12, -1);
+    ASSERT_TRUE(b.SetResponse(12, -1));
     EXPECT_TRUE(a.SameContent(b));
 }
 

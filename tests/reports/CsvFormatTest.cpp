@@ -6,6 +6,7 @@
 #include "reports/CsvFormat.h"
 #include "reports/support/ReportsTestSupport.h"
 #include "reports/ReportsTexts.h"
+#include "support/RecordBuilder.h"
 
 namespace orva {
 namespace {
@@ -84,8 +85,7 @@ TEST(FormatCsvLine, DatesOfTheWrongLengthGiveEmptyColumns) {
 }
 
 TEST(FormatCsvLine, RecordWithAllAnswersBlankEndsWith111Commas) {
-    AssessmentRecord record;
-    record.SetReporter(kTeacher);
+    const AssessmentRecord record = testsupport::RecordBuilder(AssessmentRecord()).Reporter(kTeacher);
     const std::string line = FormatCsvLine(record);
     EXPECT_EQ(line.substr(line.size() - 113), Commas(111) + "\r\n");
     EXPECT_EQ(line.rfind("ORVA 4.0  ,On-Screen,", 0), 0u);

@@ -9,6 +9,7 @@
 #include "reports/ReportsError.h"
 #include "reports/support/ReportsTestSupport.h"
 #include "reports/ReportsTexts.h"
+#include "support/RecordBuilder.h"
 
 namespace orva {
 namespace {
@@ -173,7 +174,7 @@ TEST(LargestImportCsv, IsAFullFileOfTheLongestRowsSavedAsUtf8) {
     }
     record.SetStoredReporter(kTeacher);
     record.SetDataEntry(kOnScreen);
-    for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, 5);
+    record = testsupport::RecordBuilder(record).AnswerEveryItem(5);
     EXPECT_EQ(LargestImportCsv(),
               std::string(texts::kCsvHeader).size() + 657 * Cp1252::ToUtf8(Row(record)).size());
 }
@@ -214,7 +215,7 @@ TEST(DecodeCsvImport, ATeacherRowAnsweringAnItemNotAskedOfTeachersIsRefused) {
     const int notAsked = ItemCatalogue::TeacherExcludedItems().front();
     AssessmentRecord teacher = reports_test::PersonRecord(kTeacher, "Ann", "Lee", {{5, 0}});
     EXPECT_TRUE(DecodeCsvImport(texts::kCsvHeader + Row(teacher), kClock).status.Ok());
-    teacher.SetResponse(notAsked, 2);
+    teacher = testsupport::RecordBuilder(teacher).Answers({{notAsked, 2}});
     const CsvImportResult result = DecodeCsvImport(texts::kCsvHeader + Row(teacher), kClock);
     ASSERT_TRUE(result.problem);
     EXPECT_EQ(*result.problem, (CsvImportProblem{2, 31 + notAsked, CsvProblem::NotAskedOfTeachers, 0}));

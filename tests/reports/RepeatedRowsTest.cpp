@@ -3,6 +3,7 @@
 
 #include "reports/RepeatedRows.h"
 #include "reports/support/ReportsTestSupport.h"
+#include "support/RecordBuilder.h"
 
 namespace orva {
 namespace {
@@ -21,13 +22,9 @@ TEST(SameSavedRecord, NeedsTheSameContentDataEntryAndSaveTime) {
     AssessmentRecord paper = record;
     paper.SetDataEntry(kPaper);
     EXPECT_FALSE(SameSavedRecord(record, paper));
-    AssessmentRecord answered = record;
-    answered.SetResponse(111, 0);
-    EXPECT_FALSE(SameSavedRecord(record, answered));
+    EXPECT_FALSE(SameSavedRecord(record, testsupport::RecordBuilder(record).Answers({{111, 0}})));
     // A blank answer set explicitly is the same as one never set.
-    AssessmentRecord blank = record;
-    blank.SetResponse(111, -1);
-    EXPECT_TRUE(SameSavedRecord(record, blank));
+    EXPECT_TRUE(SameSavedRecord(record, testsupport::RecordBuilder(record).Answers({{111, -1}})));
 }
 
 TEST(DropRepeatedRows, TakesOutRowsAlreadyInTheFileOrEarlierInTheCsvKeepingTheOrder) {

@@ -8,6 +8,7 @@
 #include "reports/RtfReportTexts.h"
 #include "reports/support/ReportsTestSupport.h"
 #include "reports/support/RtfText.h"
+#include "support/RecordBuilder.h"
 
 namespace orva {
 namespace {
@@ -253,8 +254,8 @@ TEST_F(RtfDocumentTest, EndsWithTheItemsToFollowUp) {
     EXPECT_NE(tail.find("None endorsed"), std::string::npos);
 
     ReportSet reports = reports_test::FullAnalysis();
-    reports.Record(kParent).SetResponse(82, 2);
-    reports.Record(kTeacher).SetResponse(2, 3);
+    reports.Record(kParent) = testsupport::RecordBuilder(reports.Record(kParent)).Answers({{82, 2}});
+    reports.Record(kTeacher) = testsupport::RecordBuilder(reports.Record(kTeacher)).Answers({{2, 3}});
     const std::vector<std::string> chunks = BuildRtfReport(PrepareRtfReportTexts(reports));
     EXPECT_EQ(chunks.size(), chunks_.size() + 2u);
     const auto rows = TableRows(Whole(chunks));

@@ -4,6 +4,7 @@
 #include "screening/DisorderId.h"
 #include "reports/RtfReportTexts.h"
 #include "reports/support/ReportsTestSupport.h"
+#include "support/RecordBuilder.h"
 
 namespace orva {
 namespace {
@@ -105,7 +106,7 @@ TEST(PrepareRtfReportTexts, EveryTextFitsTheCapacityOfItsField) {
               TextField::ObserverComment, TextField::SchoolYear, TextField::School}) {
             record.SetText(field, std::string(200, '}'));
         }
-        for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, 5);
+        record = testsupport::RecordBuilder(record).AnswerEveryItem(5);
     }
     const RtfReportTexts texts = PrepareRtfReportTexts(set);
     for (const ReportRowTexts& row : texts.rows) {

@@ -12,6 +12,7 @@
 #include "store/RecordFormat.h"
 #include "store/RecordStore.h"
 #include "store/StoreError.h"
+#include "support/RecordBuilder.h"
 #include "support/TempFolder.h"
 
 namespace orva {
@@ -22,18 +23,16 @@ using Records = std::vector<std::pair<long long, AssessmentRecord>>;
 
 const Date kBirth{2012, 4, 1};
 const Date kNoDate{};
-const FixedClock kToday({2025, 1, 15, 12, 0, 0});
 
 // A record as the wizards save it; endorsements are left for the history to compute.
 AssessmentRecord Assessment(int reporter, const Date& completed, std::initializer_list<int> endorsed = {},
                             const std::string& first = "Kim", const std::string& last = "Lee",
                             const Date& birth = kBirth) {
-    AssessmentRecord record;
+    testsupport::RecordBuilder built(AssessmentRecord{});
+    built.Names(first, last).Born(birth.year, birth.month, birth.day);
+    if (completed.year != 0) built.Completed(completed.year, completed.month, completed.day);
+    AssessmentRecord record = built;
     record.SetStoredReporter(reporter);
-    record.SetFirstName(first);
-    record.SetLastName(last);
-    record.SetBirthDate(birth.year, birth.month, birth.day);
-    if (completed.year != 0) record.SetCompletionDate(completed.year, completed.month, completed.day, kToday);
     for (int item : endorsed) record.SetHeldResponse(item, 4);
     return record;
 }

@@ -7,6 +7,7 @@
 #include "store/BlockScrambler.h"
 #include "store/RecordCodec.h"
 #include "store/support/StoreTestSupport.h"
+#include "support/RecordBuilder.h"
 
 namespace orva {
 namespace {
@@ -115,14 +116,12 @@ TEST(RecordCodec, EveryFieldSitsAtItsOffsetInTheImage) {
     AssessmentRecord record;
     char letter = 'A';
     for (const Place& p : places) record.SetText(p.field, std::string(p.width - 1, letter++));
-    record.SetGender('F');
-    record.SetReporter(kTeacher);
-    record.SetDataEntry(kPaper);
-    record.SetResponse(1, 1);
-    record.SetResponse(2, 2);
-    record.SetResponse(189, 4);
-    record.SetResponse(190, 0);
-    record.SetStoredSaveDateTime({2019, 8, 7, 6, 5, 4});
+    record = testsupport::RecordBuilder(record)
+                 .Gender('F')
+                 .Reporter(kTeacher)
+                 .OnPaper()
+                 .Answers({{1, 1}, {2, 2}, {189, 4}, {190, 0}})
+                 .SavedAt({2019, 8, 7, 6, 5, 4});
 
     const RecordImage image = BuildImage(record);
     letter = 'A';
@@ -141,11 +140,8 @@ TEST(RecordCodec, EveryFieldSitsAtItsOffsetInTheImage) {
 }
 
 TEST(RecordCodec, ResponsesPackTwoItemsPerByteLowItemFirst) {
-    AssessmentRecord record;
-    record.SetReporter(kSelf);
-    record.SetResponse(1, 3);
-    record.SetResponse(2, 5);
-    record.SetResponse(3, -1);
+    const AssessmentRecord record =
+        testsupport::RecordBuilder(AssessmentRecord()).Reporter(kSelf).Answers({{1, 3}, {2, 5}, {3, -1}});
     const RecordImage image = BuildImage(record);
     EXPECT_EQ(image[kImageResponses], 0x53);
     EXPECT_EQ(image[kImageResponses + 1], 0xF7);  // item 3 blank, item 4 never set
@@ -224,9 +220,7 @@ TEST(RecordCodec, FailedDecodeLeavesTheRecordUnchanged) {
 
 TEST(RecordCodec, DecodeReplacesEveryStoredFieldOfTheRecord) {
     // As little as a sound record holds: a birth date and a reporter.
-    AssessmentRecord bare;
-    bare.SetBirthDate(2012, 1, 1);
-    bare.SetReporter(kSelf);
+    const AssessmentRecord bare = testsupport::RecordBuilder(AssessmentRecord()).Born(2012, 1, 1).Reporter(kSelf);
     const StoredRecord stored = Encode(bare);
     AssessmentRecord record = SampleRecord(7, kTeacher);
     ASSERT_TRUE(DecodeFromStorage(record, stored.data()).Ok());

@@ -42,10 +42,8 @@ class RecordListTest : public ::testing::Test {
 };
 
 TEST_F(RecordListTest, RowHoldsTheRecordsDataAsStored) {
-    AssessmentRecord record = SampleRecord(4, kTeacher);
-    record.SetFirstName("jos\xE9");
-    record.SetLastName("o'Brien");
-    record.SetBirthDate(2011, 2, 3);
+    const AssessmentRecord record =
+        testsupport::RecordBuilder(SampleRecord(4, kTeacher)).Names("jos\xE9", "o'Brien").Born(2011, 2, 3);
     Write({Encode(record, {2024, 4, 2, 3, 4, 5})});
     ASSERT_EQ(list_.Load(path_, true, true), StoreResult<int>(0));
     ASSERT_EQ(list_.RowCount(), 1);

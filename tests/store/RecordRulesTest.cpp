@@ -10,6 +10,7 @@
 #include "store/RecordCodec.h"
 #include "store/RecordRules.h"
 #include "store/support/StoreTestSupport.h"
+#include "support/RecordBuilder.h"
 
 namespace orva {
 namespace {
@@ -108,18 +109,15 @@ TEST(FollowsRecordRules, AcceptsEveryKindOfRecordOrvaWrites) {
     }
     // What an import can hold: no completion date, every answer blank, gender U; birth and
     // save on one day.
-    AssessmentRecord imported;
-    imported.SetFirstName("A");
-    imported.SetLastName("B");
-    imported.SetBirthDate(2024, 5, 17);
-    imported.SetReporter(kSelf);
-    for (int item = 1; item <= kItemCount; ++item) imported.SetResponse(item, -1);
-    imported.SetStoredSaveDateTime({2024, 5, 17, 0, 0, 0});
+    const AssessmentRecord imported = testsupport::RecordBuilder(kSelf)
+                                          .Names("A", "B")
+                                          .Born(2024, 5, 17)
+                                          .AnswerEveryItem(-1)
+                                          .SavedAt({2024, 5, 17, 0, 0, 0});
     EXPECT_TRUE(FollowsRecordRules(BuildImage(imported)));
     // Completion on the day of birth and of saving, answers never set.
-    AssessmentRecord sameDay = SoundRecord();
-    sameDay.SetBirthDate(2024, 5, 17);
-    sameDay.SetCompletionDate(2024, 5, 17, FixedClock(kSavedAt));
+    AssessmentRecord sameDay =
+        testsupport::RecordBuilder(SoundRecord()).Born(2024, 5, 17).Completed(2024, 5, 17);
     for (int item = 1; item < kResponseSlots; ++item) sameDay.SetHeldResponse(item, kHeldNeverSet);
     sameDay.SetStoredSaveDateTime({2024, 5, 17, 23, 59, 59});
     EXPECT_TRUE(FollowsRecordRules(BuildImage(sameDay)));

@@ -10,8 +10,11 @@ namespace orva::testsupport {
 namespace {
 
 // A fixture that asks for a value the record refuses is a fault of the test itself.
-void Require(bool accepted, const char* what) {
-    if (!accepted) throw std::invalid_argument(std::string("test record refuses ") + what);
+void Require(RecordFieldStatus set, const char* what) {
+    if (!set) {
+        throw std::invalid_argument(std::string("test record refuses ") + what + " (cause " +
+                                    std::to_string(static_cast<int>(set.Error())) + ")");
+    }
 }
 
 }  // namespace
@@ -33,9 +36,14 @@ std::vector<std::pair<int, int>> Join(std::vector<std::pair<int, int>> a,
 }
 
 RecordBuilder::RecordBuilder(int reporter) {
-    Require(record_.SetReporter(reporter) == 0, "the reporter");
+    Reporter(reporter);
     record_.SetFirstName("Alex");
     record_.SetLastName("Citizen");
+}
+
+RecordBuilder& RecordBuilder::Reporter(int reporter) {
+    Require(record_.SetReporter(reporter), "the reporter");
+    return *this;
 }
 
 RecordBuilder& RecordBuilder::Names(const std::string& first, const std::string& last) {
@@ -45,18 +53,18 @@ RecordBuilder& RecordBuilder::Names(const std::string& first, const std::string&
 }
 
 RecordBuilder& RecordBuilder::Born(int year, int month, int day) {
-    Require(record_.SetBirthDate(year, month, day) == 0, "the birth date");
+    Require(record_.SetBirthDate(year, month, day), "the birth date");
     return *this;
 }
 
 RecordBuilder& RecordBuilder::Completed(int year, int month, int day) {
     const FixedClock thatDay({year, month, day, 12, 0, 0});
-    Require(record_.SetCompletionDate(year, month, day, thatDay) == 0, "the completion date");
+    Require(record_.SetCompletionDate(year, month, day, thatDay), "the completion date");
     return *this;
 }
 
 RecordBuilder& RecordBuilder::Gender(char code) {
-    Require(record_.SetGender(code) == 0, "the gender");
+    Require(record_.SetGender(code), "the gender");
     return *this;
 }
 
@@ -72,27 +80,26 @@ RecordBuilder& RecordBuilder::OnPaper() {
 }
 
 RecordBuilder& RecordBuilder::Answers(const std::vector<std::pair<int, int>>& answers) {
-    for (const auto& [item, value] : answers) Require(record_.SetResponse(item, value) == 0, "an answer");
+    for (const auto& [item, value] : answers) Require(record_.SetResponse(item, value), "an answer");
     return *this;
 }
 
 RecordBuilder& RecordBuilder::AnswerAll(int value) {
     for (int item = 1; item <= kItemCount; ++item) {
         if (record_.GetReporter() != kTeacher || ItemCatalogue::InTeacherReport(item)) {
-            Require(record_.SetResponse(item, value) == 0, "an answer");
+            Require(record_.SetResponse(item, value), "an answer");
         }
     }
     return *this;
 }
 
 RecordBuilder& RecordBuilder::AnswerEveryItem(int value) {
-    for (int item = 1; item <= kItemCount; ++item)
-        Require(record_.SetResponse(item, value) == 0, "an answer");
+    for (int item = 1; item <= kItemCount; ++item) Require(record_.SetResponse(item, value), "an answer");
     return *this;
 }
 
 RecordBuilder& RecordBuilder::Endorsing(std::initializer_list<int> items, int value) {
-    for (int item : items) Require(record_.SetResponse(item, value) == 0, "an answer");
+    for (int item : items) Require(record_.SetResponse(item, value), "an answer");
     return *this;
 }
 

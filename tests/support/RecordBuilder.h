@@ -27,6 +27,7 @@ class RecordBuilder {
     // Goes on from `start`, as an edit does.
     explicit RecordBuilder(const AssessmentRecord& start) : record_(start) {}
 
+    RecordBuilder& Reporter(int reporter);
     RecordBuilder& Names(const std::string& first, const std::string& last);
     RecordBuilder& Born(int year, int month, int day);
     // Completed on that day, as on that day itself (a record is never completed after the day

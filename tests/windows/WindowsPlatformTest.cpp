@@ -19,6 +19,7 @@
 #include "store/RecordFile.h"
 #include "store/StoreError.h"
 #include "store/WindowsFileSystem.h"
+#include "support/RecordBuilder.h"
 #include "support/TempFolder.h"
 
 namespace orva {
@@ -27,14 +28,9 @@ namespace {
 using testsupport::TempFolder;
 
 AssessmentRecord SampleRecord() {
-    AssessmentRecord record;
-    record.SetReporter(kTeacher);
-    record.SetFirstName("Ren\xE9");
-    record.SetLastName("Windows");
-    record.SetBirthDate(2012, 4, 5);
-    record.SetCompletionDate(2024, 3, 1);
-    record.SetGender('M');
-    for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, item % 6);
+    testsupport::RecordBuilder record(kTeacher);
+    record.Names("Ren\xE9", "Windows").Born(2012, 4, 5).Completed(2024, 3, 1).Gender('M');
+    for (int item = 1; item <= kItemCount; ++item) record.Answers({{item, item % 6}});
     return record;
 }
 

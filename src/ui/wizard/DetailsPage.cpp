@@ -263,8 +263,9 @@ bool DetailsPage::Next() {
     StoreTextsAndGender();
     const Date birth = birth_->Value();
     const Date done = completion_->Value();
-    context_.record.SetBirthDate(birth.year, birth.month, birth.day);
-    context_.record.SetCompletionDate(done.year, done.month, done.day, context_.clock);
+    // Both dates passed the checks above, the completion date against the same clock.
+    AssumeAccepted(context_.record.SetBirthDate(birth.year, birth.month, birth.day));
+    AssumeAccepted(context_.record.SetCompletionDate(done.year, done.month, done.day, context_.clock));
     return true;
 }
 
@@ -277,8 +278,8 @@ void DetailsPage::StoreTextsAndGender() {
     for (const auto& [field, edit] : texts_) record.SetText(field, Stored(edit));
     // No choice keeps the record's code, whatever other program wrote it.
     const int chosen = gender_->checkedId();
-    if (chosen == kMaleButton) record.SetGender('M');
-    if (chosen == kFemaleButton) record.SetGender('F');
+    if (chosen == kMaleButton) AssumeAccepted(record.SetGender('M'));
+    if (chosen == kFemaleButton) AssumeAccepted(record.SetGender('F'));
 }
 
 }  // namespace orva

@@ -171,8 +171,9 @@ void ItemsPage::Back() {
     Store();
 }
 
+// The reporter is chosen on an earlier page, and a row holds one of its item's answers or none.
 void ItemsPage::Store() {
-    for (const ItemRow* row : rows_) context_.record.SetResponse(row->Item(), row->Answer());
+    for (const ItemRow* row : rows_) AssumeAccepted(context_.record.SetResponse(row->Item(), row->Answer()));
 }
 
 QStringList ItemsPage::ReadingOf(const ItemRow& row) const {

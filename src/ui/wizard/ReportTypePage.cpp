@@ -97,7 +97,7 @@ bool ReportTypePage::Next() {
         return false;
     }
     AssessmentRecord& record = context_.record;
-    record.SetReporter(reporter);
+    AssumeAccepted(record.SetReporter(reporter));
     record.SetObserverName(RecordTextValidator::ToRecord(nameEdit_->text()));
     record.SetObserverRelationship(RecordTextValidator::ToRecord(relationshipEdit_->text()));
     record.SetObserverContact(RecordTextValidator::ToRecord(contactEdit_->Text()));

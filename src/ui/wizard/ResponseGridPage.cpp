@@ -157,10 +157,12 @@ void ResponseGridPage::Back() {
     Store();
 }
 
+// The reporter is chosen on an earlier page, the items are the grid's own and a field's text
+// parses to an answer or a blank.
 void ResponseGridPage::Store() {
     for (const ResponseField* field : fields_) {
         const std::string text = field->text().toStdString();
-        context_.record.SetResponse(field->Item(), AssessmentRecord::ParseResponse(text));
+        AssumeAccepted(context_.record.SetResponse(field->Item(), AssessmentRecord::ParseResponse(text)));
     }
 }
 

@@ -13,6 +13,7 @@
 #include "screening/AnalysisGrid.h"
 #include "screening/DisorderId.h"
 #include "screening/ScreeningTexts.h"
+#include "support/RecordBuilder.h"
 
 namespace orva {
 namespace {
@@ -207,7 +208,7 @@ TEST(ReportPrinter, ReliabilityRow_ShowsTheAtLeastCutoff_AndCommentsFollowAsType
 // per item with its number, reporter, answer word and wording, above the footer.
 TEST(ReportPrinter, ItemsToFollowUp_StandBelowTheCommentsOnPage5_WhenTheyFit) {
     ReportSet reports = reports_test::FullAnalysis();
-    reports.Record(kParent).SetResponse(82, 2);
+    reports.Record(kParent) = testsupport::RecordBuilder(reports.Record(kParent)).Answers({{82, 2}});
     const RecordedPages pages = DrawAllPages(reports);
     const RecordingCanvas& page = pages[4];
     const auto& heading = Found(page, Q("Items to follow up"));

@@ -41,10 +41,10 @@ ReportSet FullAnalysis() {
     self.SetCountry("Australia");
     self.SetPhone("08 9335 1234");
     self.SetPhone2("0412 345 678");
-    self.SetGender('F');
     self.SetSchoolYear("8");
     self.SetSchool("Beaconsfield High");
     self.SetObserverComment("Feels C:\\worried\\ most days");
+    self = testsupport::RecordBuilder(self).Gender('F');
     AnswerAll(self, {1, 14, 23, 27, 4, 15, 83});
 
     AssessmentRecord& parent = set.Record(kParent);
@@ -68,9 +68,9 @@ ReportSet TeacherOnlyAnalysis() {
     teacher.SetTown("Bendigo");
     teacher.SetPostcode("3550");
     teacher.SetPhone2("03 5444 0000");
-    teacher.SetGender('M');
     teacher.SetSchoolYear("K");
     teacher.SetObserverName("Ms Park");
+    teacher = testsupport::RecordBuilder(teacher).Gender('M');
     AnswerAll(teacher, {14, 27, 87, 103, 5, 6});
     return set;
 }
@@ -89,7 +89,6 @@ AssessmentRecord AwkwardRecord() {
     record.SetCountry("Canada");
     record.SetPhone("514,555,0199");
     record.SetEmail("jo@example.org");
-    record.SetGender('F');
     record.SetSchoolYear("10");
     record.SetSchool(
         "\xC9"
@@ -99,12 +98,10 @@ AssessmentRecord AwkwardRecord() {
     record.SetObserverContact("ana@example.org\r\n555");
     record.SetObserverComment("Line one\r\nLine two, with \"quotes\" and 'apostrophes'");
     record.SetDataEntry(kPaper);
-    record.SetResponse(1, 0);
-    record.SetResponse(2, 5);
-    record.SetResponse(3, -1);
-    record.SetResponse(111, 3);
-    record.SetStoredSaveDateTime({2024, 6, 1, 8, 5, 9});
-    return record;
+    return testsupport::RecordBuilder(record)
+        .Gender('F')
+        .Answers({{1, 0}, {2, 5}, {3, -1}, {111, 3}})
+        .SavedAt({2024, 6, 1, 8, 5, 9});
 }
 
 std::string WithoutSaveColumns(const std::string& csv) {

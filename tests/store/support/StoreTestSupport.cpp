@@ -45,8 +45,6 @@ AssessmentRecord SampleRecord(int seed, int reporter) {
         "famille.f\xE9"
         "vrier" +
         n + "@example.org");
-    r.SetBirthDate(2010 + seed % 5, 1 + seed % 12, 1 + seed % 28);
-    r.SetCompletionDate(2024, 3, 1 + seed % 28);
     r.SetObserverName(
         "Fran\xE7"
         "oise Ng");
@@ -56,19 +54,23 @@ AssessmentRecord SampleRecord(int seed, int reporter) {
         "rhus; tel 555-0100");
     r.SetObserverComment(std::string("Comment ") + n +
                          ": \x93quoted\x94 \x85 with a comma, tab\tand more text " + std::string(150, 'x'));
-    r.SetGender("MFXU"[seed % 4]);
-    r.SetReporter(reporter);
     r.SetDataEntry(seed % 2 == 0 ? kPaper : kOnScreen);
     r.SetSchoolYear(seed % 3 == 0 ? "K" : "12");
     r.SetSchool(
         "\xC9"
         "cole Sainte-Th\xE9r\xE8se " +
         n);
+    std::vector<std::pair<int, int>> answers;
     for (int item = 1; item <= kItemCount; ++item) {
         const int v = (item * 5 + seed) % 7;
-        r.SetResponse(item, v == 6 ? -1 : v);
+        answers.emplace_back(item, v == 6 ? -1 : v);
     }
-    return r;
+    return RecordBuilder(r)
+        .Reporter(reporter)
+        .Born(2010 + seed % 5, 1 + seed % 12, 1 + seed % 28)
+        .Completed(2024, 3, 1 + seed % 28)
+        .Gender("MFXU"[seed % 4])
+        .Answers(answers);
 }
 
 AssessmentRecord PersonRecord(const std::string& first, const std::string& last, int year, int month, int day,

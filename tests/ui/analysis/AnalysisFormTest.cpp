@@ -14,6 +14,7 @@
 #include "screening/ReportSet.h"
 #include "ui/support/UiTestSupport.h"
 #include "ui/support/AnalysisTestRecords.h"
+#include "support/RecordBuilder.h"
 
 using namespace orva;
 using analysis_test::MakeRecord;
@@ -443,8 +444,8 @@ class AnalysisFormTest : public QObject {
         reports.Record(kSelf).SetPhone2("0400 000 000");
         reports.Record(kSelf).SetSchoolYear("8");
         reports.Record(kSelf).SetSchool("Springfield Secondary College");
-        reports.Record(kSelf).SetResponse(2, 5);
-        reports.Record(kParent).SetResponse(82, 2);
+        reports.Record(kSelf) = testsupport::RecordBuilder(reports.Record(kSelf)).Answers({{2, 5}});
+        reports.Record(kParent) = testsupport::RecordBuilder(reports.Record(kParent)).Answers({{82, 2}});
         form.ShowAnalysis(reports);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));

@@ -15,6 +15,7 @@
 #include "ui/shell/MainWindow.h"
 #include "ui/support/EditDriver.h"
 #include "ui/wizard/ResponseField.h"
+#include "support/RecordBuilder.h"
 
 using namespace orva;
 using namespace orva::wizard_test;
@@ -172,8 +173,7 @@ class EditCommandTest : public QObject {
         QVERIFY(ReadBack(path, position, back));
         const int item = method == kByPaper ? 1 : 3;
         QCOMPARE(back.GetResponse(item), 5);
-        AssessmentRecord expected = RecordToEdit(reporter);
-        expected.SetResponse(item, 5);
+        const AssessmentRecord expected = testsupport::RecordBuilder(RecordToEdit(reporter)).Answers({{item, 5}});
         QVERIFY(back.SameContent(expected));
         QCOMPARE(back.GetText(TextField::SaveDateTime), std::string("20260615103000"));
         QCOMPARE(back.GetDataEntry(), method == kByPaper ? kPaper : kOnScreen);

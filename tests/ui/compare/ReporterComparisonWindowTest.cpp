@@ -17,6 +17,7 @@
 #include "ui/support/HistoryTestRecords.h"
 #include "ui/support/ScriptedPrompter.h"
 #include "ui/support/UiTestSupport.h"
+#include "support/RecordBuilder.h"
 
 using namespace orva;
 using namespace orva::history_test;
@@ -118,9 +119,8 @@ class ReporterComparisonWindowTest : public QObject {
     // The items to follow up that any reporter endorsed, whether or not a row screened positive.
     void followUpChoiceShowsTheItemsAReporterEndorsed() {
         ReportSet reports = ThreeReporters();
-        reports.Record(kSelf).SetResponse(111, 3);
-        reports.Record(kSelf).SetResponse(20, 2);
-        reports.Record(kTeacher).SetResponse(88, 2);
+        reports.Record(kSelf) = testsupport::RecordBuilder(reports.Record(kSelf)).Answers({{111, 3}, {20, 2}});
+        reports.Record(kTeacher) = testsupport::RecordBuilder(reports.Record(kTeacher)).Answers({{88, 2}});
         const AnalysisResult analysis = ComputeAnalysis(reports);
         ReporterComparisonWindow window(CompareReporters(reports, analysis), analysis,
                                         QStringLiteral("ALEX"));

@@ -12,6 +12,7 @@
 #include "ui/reporter/support/ReporterDriver.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/support/EditDriver.h"
+#include "support/RecordBuilder.h"
 
 using namespace orva;
 using namespace orva::wizard_test;
@@ -37,8 +38,7 @@ RecordImage StoredImage(const QString& path, int position) {
 }
 
 QString Wording(int item) {
-    AssessmentRecord self;
-    self.SetReporter(kSelf);
+    const AssessmentRecord self = testsupport::RecordBuilder(kSelf);
     return CoreText::ToQt(self.GetItemText(item));
 }
 

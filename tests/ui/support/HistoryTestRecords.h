@@ -7,6 +7,7 @@
 
 #include "screening/PersonHistory.h"
 #include "screening/ReportSet.h"
+#include "support/RecordBuilder.h"
 #include "ui/support/AnalysisTestRecords.h"
 
 // The people of the comparison and history tests, built with the record's own setters.
@@ -45,12 +46,12 @@ inline AssessmentRecord Assessment(int reporter, int year, int month, int day,
 // item 2 blank and answers item 5 with 1, the Parent-report answers item 5 with 3.
 inline ReportSet ThreeReporters() {
     ReportSet reports;
-    reports.Record(kSelf) = Assessment(kSelf, 2026, 6, 1, {kAnxious, kCompulsive});
-    reports.Record(kSelf).SetResponse(2, -1);
-    reports.Record(kSelf).SetResponse(5, 1);
-    reports.Record(kParent) = Assessment(kParent, 2026, 6, 1, {kAnxious, kConduct, kOppositional, kInattentive},
-                                         "Pat Citizen");
-    reports.Record(kParent).SetResponse(5, 3);
+    reports.Record(kSelf) =
+        testsupport::RecordBuilder(Assessment(kSelf, 2026, 6, 1, {kAnxious, kCompulsive})).Answers({{2, -1}, {5, 1}});
+    reports.Record(kParent) = testsupport::RecordBuilder(
+                                  Assessment(kParent, 2026, 6, 1,
+                                             {kAnxious, kConduct, kOppositional, kInattentive}, "Pat Citizen"))
+                                  .Answers({{5, 3}});
     reports.Record(kTeacher) = Assessment(kTeacher, 2026, 6, 1, {kInattentive, kConduct}, "Mr Lee");
     return reports;
 }

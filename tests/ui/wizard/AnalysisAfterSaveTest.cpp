@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/RecordBuilder.h"
 #include "ui/selection/RecordPath.h"
 #include "ui/support/RelatedRecords.h"
 #include "ui/wizard/AnalysisAfterSave.h"
@@ -17,13 +18,10 @@ class AnalysisAfterSaveTest : public QObject {
     QTemporaryDir dir_;
 
     static AssessmentRecord Saved(int reporter) {
-        AssessmentRecord record;
-        record.SetReporter(reporter);
-        record.SetFirstName("ALEX");
-        record.SetLastName("CITIZEN");
-        record.SetBirthDate(2012, 3, 15);
-        record.SetObserverName("IN MEMORY");
-        return record;
+        return testsupport::RecordBuilder(reporter)
+            .Names("ALEX", "CITIZEN")
+            .Born(2012, 3, 15)
+            .Observer("IN MEMORY");
     }
 
   private slots:

@@ -7,6 +7,7 @@
 #include "store/StoreTexts.h"
 #include "ui/selection/RecordPath.h"
 #include "ui/support/EditDriver.h"
+#include "support/RecordBuilder.h"
 
 using namespace orva;
 using namespace orva::wizard_test;
@@ -179,8 +180,7 @@ class OnScreenEditWizardTest : public QObject {
         AssessmentRecord back;
         QVERIFY(ReadBack(path, 3, back));
         QCOMPARE(back.GetResponse(3), 5);
-        AssessmentRecord expected = run.Reference();
-        expected.SetResponse(3, 5);
+        const AssessmentRecord expected = testsupport::RecordBuilder(run.Reference()).Answers({{3, 5}});
         QVERIFY(back.SameContent(expected));
         QCOMPARE(back.GetText(TextField::SaveDateTime), std::string("20260615103000"));
     }
@@ -275,8 +275,7 @@ class OnScreenEditWizardTest : public QObject {
         ChangeItem3(run);
         run.ToLast();
         // Another program saves a change of its own to the same record meanwhile.
-        AssessmentRecord theirs = run.Reference();
-        theirs.SetResponse(4, 0);
+        AssessmentRecord theirs = testsupport::RecordBuilder(run.Reference()).Answers({{4, 0}});
         const FixedClock later(LocalDateTime{2026, 6, 15, 10, 0, 0});
         QVERIFY(RecordStore(DefaultFileSystem(), later)
                      .Replace(RecordFilePath(FileSystemPath(path)), 2, run.Reference(), theirs).Ok());

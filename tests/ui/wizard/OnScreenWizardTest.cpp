@@ -137,9 +137,9 @@ private slots:
     }
 
     void teacherItemsAreCoveredAndBlankWithoutWarning() {
-        AssessmentRecord start;
-        start.SetReporter(kTeacher);
-        start.SetResponse(7, 4);  // an answer a record may carry from elsewhere
+        // An answer a record may carry from elsewhere.
+        const AssessmentRecord start =
+            testsupport::RecordBuilder(AssessmentRecord()).Reporter(kTeacher).Answers({{7, 4}});
         Run run(QString(), start);
         run.ThroughDetails(kTeacher, Stem(QStringLiteral("teacher")));
         QCOMPARE(run.Edit(QStringLiteral("leadInEdit"))->text(), QStringLiteral("This student:"));

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "settings/SettingsStore.h"
+#include "support/RecordBuilder.h"
 #include "ui/CoreText.h"
 #include "ui/settings/AppSettings.h"
 #include "ui/support/PaperDriver.h"
@@ -106,10 +107,8 @@ class PaperEntryWizardTest : public QObject {
     }
 
     void keysMoveOnSelectAndRefuse() {
-        AssessmentRecord start;
-        start.SetReporter(kSelf);
-        start.SetResponse(2, 4);
-        start.SetResponse(3, 1);
+        const AssessmentRecord start =
+            testsupport::RecordBuilder(AssessmentRecord()).Reporter(kSelf).Answers({{2, 4}, {3, 1}});
         PaperRun run({}, start);
         ToGrid(run, kSelf);
         // Filling the grid from the record examined nothing.

@@ -5,6 +5,7 @@
 
 #include "reports/print/PrintImages.h"
 #include "reports/support/ReportsTestSupport.h"
+#include "support/RecordBuilder.h"
 
 namespace orva::print_test {
 
@@ -29,14 +30,13 @@ ReportSet LongestAnalysis() {
         record.SetCountry("Commonwealth of Aust");
         record.SetPhone("+61 2 9999 888");
         record.SetPhone2("+61 412 345 67");
-        record.SetGender('X');
         record.SetSchoolYear("12");
         record.SetSchool("St Bartholomew's Anglican Gram");
         record.SetObserverName(observers[slot]);
         std::string words;
         while (words.size() < 200) words += "Restless at night, {worried} about 100% of tests; ";
         record.SetObserverComment(slot == kSelf ? comment : words);
-        for (int item = 1; item <= kItemCount; ++item) record.SetResponse(item, 5);
+        record = testsupport::RecordBuilder(record).Gender('X').AnswerEveryItem(5);
     }
     return set;
 }
