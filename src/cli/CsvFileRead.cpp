@@ -60,9 +60,9 @@ bool ReadCsvToImport(const std::string& path, std::string& content, std::ostream
     FileSystem& fs = DefaultFileSystem();
     // Looked at before it is opened too: opening a device or pipe may itself have effects.
     if (!RefuseUnlessOrdinary(err, path, fs.Facts(path))) return false;
-    const StoreResult<OpenedFile> opened = fs.Open(path, OpenMode::ReadOnly, 0);
+    const StoreResult<FileSystem::Handle> opened = fs.Open(path, OpenMode::ReadOnly, 0);
     if (!opened) return Refuse(err, texts::cli::kCsvUnreadable, path, opened.AsStatus());
-    const OpenFile file(fs, opened->handle);
+    const OpenFile file(fs, *opened);
     if (!RefuseUnlessOrdinary(err, path, fs.Facts(file.Get()))) return false;
 
     const std::size_t largest = LargestImportCsv();

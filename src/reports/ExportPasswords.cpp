@@ -41,8 +41,8 @@ constexpr unsigned kPasswordFilePermissions = 0644;
 constexpr std::chrono::milliseconds kBusyPoll{50};
 constexpr int kMostPolls = 1200;
 
-StoreResult<OpenedFile> OpenWhenFree(FileSystem& fs, const std::string& path) {
-    StoreResult<OpenedFile> opened = StoreError::SharingViolation;
+StoreResult<FileSystem::Handle> OpenWhenFree(FileSystem& fs, const std::string& path) {
+    StoreResult<FileSystem::Handle> opened = StoreError::SharingViolation;
     for (int poll = 0; poll < kMostPolls && !opened && opened.Error() == StoreError::SharingViolation; ++poll) {
         if (poll > 0) std::this_thread::sleep_for(kBusyPoll);
         opened = fs.Open(path, OpenMode::ReadOnly, 0);
@@ -59,13 +59,13 @@ ReportsStatus ReadWhole(FileSystem& fs, const std::string& path, const std::stri
     }
     if (!found) return found.Error();
 
-    const StoreResult<OpenedFile> opened = OpenWhenFree(fs, path);
+    const StoreResult<FileSystem::Handle> opened = OpenWhenFree(fs, path);
     if (!opened && opened.Error() == StoreError::InvalidFile) {
         untrusted = path;
         return ReportsError::PasswordFileUnsafe;
     }
     if (!opened) return opened.Error();
-    const FileSystem::Handle handle = opened->handle;
+    const FileSystem::Handle handle = *opened;
     untrusted = FirstUntrustedOfPasswordFile(fs, handle, path, folder, developersOwn);
     ReportsStatus result = untrusted.empty() ? ReportsStatus() : ReportsStatus(ReportsError::PasswordFileUnsafe);
     std::vector<char> buffer(kLargestFile + 1);
@@ -227,10 +227,10 @@ ExportPasswords::GuessTurn::~GuessTurn() {
 ExportPasswords::GuessTurn ExportPasswords::WaitForGuessTurn(const Sleeper& sleep) const {
     for (int poll = 0; poll < kMostPolls; ++poll) {
         if (poll > 0) sleep(kBusyPoll);
-        const StoreResult<OpenedFile> opened = fs_->Open(FilePath(), OpenMode::ReadOnly, 0);
+        const StoreResult<FileSystem::Handle> opened = fs_->Open(FilePath(), OpenMode::ReadOnly, 0);
         if (opened) {
-            if (fs_->LockExclusive(opened->handle)) return GuessTurn(*fs_, opened->handle);
-            (void)fs_->Close(opened->handle);  // only held
+            if (fs_->LockExclusive(*opened)) return GuessTurn(*fs_, *opened);
+            (void)fs_->Close(*opened);  // only held
         } else if (opened.Error() != StoreError::SharingViolation) {
             break;
         }

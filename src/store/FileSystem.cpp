@@ -22,10 +22,10 @@ StoreResult<std::string> FileSystem::ResolvePath(const std::string& path) {
 StoreResult<TemporaryFile> FileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions) {
     for (int attempt = 0; attempt < TemporaryNames::kNameAttempts; ++attempt) {
         const std::string name = TemporaryNames::NameBeside(besidePath);
-        const StoreResult<OpenedFile> opened = Open(name, OpenMode::CreateNew, permissions);
+        const StoreResult<FileSystem::Handle> opened = Open(name, OpenMode::CreateNew, permissions);
         if (!opened && opened.Error() == StoreError::FileExists) continue;
         if (!opened) return opened.Error();
-        return TemporaryFile{opened->handle, name};
+        return TemporaryFile{*opened, name};
     }
     return StoreError::FileExists;
 }

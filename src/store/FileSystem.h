@@ -55,12 +55,6 @@ struct TemporaryFile {
     std::string name;  // empty for an unnamed file
 };
 
-// An open file, and whether the open made it.
-struct OpenedFile {
-    int handle = -1;
-    bool created = false;
-};
-
 // The file operations of the store. Each answers with its value or the platform's cause
 // (StoreError.h). Tests substitute implementations that fail on purpose.
 class FileSystem {
@@ -69,7 +63,8 @@ class FileSystem {
 
     virtual ~FileSystem() = default;
 
-    virtual StoreResult<OpenedFile> Open(const std::string& path, OpenMode mode, unsigned permissions) = 0;
+    // The handle of the opened file.
+    virtual StoreResult<Handle> Open(const std::string& path, OpenMode mode, unsigned permissions) = 0;
     // Exclusive lock for as long as the handle is open; StoreError::SharingViolation when someone else,
     // in this process or another, holds the file.
     virtual StoreStatus LockExclusive(Handle handle) = 0;

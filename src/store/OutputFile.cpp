@@ -35,11 +35,11 @@ OutputFile::~OutputFile() {
 
 bool OutputFile::IsRecordFile(FileSystem& fs, const std::string& path) {
     if (EndsInRecordFileExtension(path)) return true;
-    const StoreResult<OpenedFile> opened = fs.Open(path, OpenMode::ReadOnly, 0);
+    const StoreResult<FileSystem::Handle> opened = fs.Open(path, OpenMode::ReadOnly, 0);
     if (!opened) return false;
     std::array<char, kVersionWordSize> word{};
-    const StoreResult<long long> read = fs.ReadAt(opened->handle, 0, word.data(), word.size());
-    (void)fs.Close(opened->handle);  // only read from
+    const StoreResult<long long> read = fs.ReadAt(*opened, 0, word.data(), word.size());
+    (void)fs.Close(*opened);  // only read from
     return read.ValueOr(0) == static_cast<long long>(word.size()) &&
            std::memcmp(word.data(), kVersionText, word.size()) == 0;
 }
@@ -48,10 +48,10 @@ StoreStatus OutputFile::Open(bool replace) {
     Discard();
     // Records are never lost to a report or an export named like their file.
     if (IsRecordFile(fs_, path_)) return StoreError::OutputIsRecordFile;
-    if (const StoreResult<OpenedFile> old = fs_.Open(path_, OpenMode::ReadOnly, 0)) {
+    if (const StoreResult<FileSystem::Handle> old = fs_.Open(path_, OpenMode::ReadOnly, 0)) {
         // Someone holding the old file keeps it: replacing it under them would lose their work.
-        const StoreStatus locked = replace ? fs_.LockExclusive(old->handle) : StoreStatus(StoreError::FileExists);
-        (void)fs_.Close(old->handle);  // only looked at
+        const StoreStatus locked = replace ? fs_.LockExclusive(*old) : StoreStatus(StoreError::FileExists);
+        (void)fs_.Close(*old);  // only looked at
         if (!locked) return locked;
     }
     StoreResult<TemporaryFile> made = fs_.CreateTemporary(path_, permissions_);

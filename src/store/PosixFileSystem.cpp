@@ -114,10 +114,9 @@ StoreError CauseFromErrno(int error) {
 
 PosixFileSystem::PosixFileSystem(bool unnamedTemporaries) : unnamedTemporaries_(unnamedTemporaries) {}
 
-StoreResult<OpenedFile> PosixFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions) {
+StoreResult<FileSystem::Handle> PosixFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions) {
     const int fd = OpenOnce(path, OpenFlags(mode), permissions);
     if (fd < 0) return errno == ENOENT ? MissingCause(path) : LastCause();
-    const bool created = mode == OpenMode::CreateNew;
 
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
@@ -131,13 +130,13 @@ StoreResult<OpenedFile> PosixFileSystem::Open(const std::string& path, OpenMode 
     }
     // The permissions are the product's decision about who may see health data, so a loose or
     // tight umask does not change them.
-    if (created && ::fchmod(fd, static_cast<mode_t>(permissions)) != 0) {
+    if (mode == OpenMode::CreateNew && ::fchmod(fd, static_cast<mode_t>(permissions)) != 0) {
         const StoreError cause = LastCause();
         ::unlink(path.c_str());
         ::close(fd);
         return cause;
     }
-    return OpenedFile{fd, created};
+    return fd;
 }
 
 StoreStatus PosixFileSystem::LockExclusive(Handle handle) {

@@ -13,7 +13,7 @@ class PosixFileSystem final : public FileSystem {
     // without unnamed files (tests use it to reach that path).
     explicit PosixFileSystem(bool unnamedTemporaries = true);
 
-    StoreResult<OpenedFile> Open(const std::string& path, OpenMode mode, unsigned permissions) override;
+    StoreResult<Handle> Open(const std::string& path, OpenMode mode, unsigned permissions) override;
     StoreStatus LockExclusive(Handle handle) override;
     StoreResult<long long> Size(Handle handle) override;
     StoreResult<long long> ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override;

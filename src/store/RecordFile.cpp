@@ -36,9 +36,9 @@ StoreStatus RecordFile::OpenWith(const std::string& path, OpenMode mode, Use use
     path_ = std::move(resolved).Value();
     if (use == Use::Change && NameLength(path_) > WriteJournal::kLongestRecordFileName) return StoreError::NameTooLong;
 
-    const StoreResult<OpenedFile> opened = fs_.Open(path_, mode, kRecordFilePermissions);
+    const StoreResult<FileSystem::Handle> opened = fs_.Open(path_, mode, kRecordFilePermissions);
     if (!opened) return opened.Error();
-    const FileSystem::Handle handle = opened->handle;
+    const FileSystem::Handle handle = *opened;
     StoreStatus known = fs_.LockExclusive(handle);
     FileFacts facts;
     if (known) {

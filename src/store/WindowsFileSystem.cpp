@@ -202,8 +202,7 @@ void* WindowsFileSystem::Native(Handle handle) const {
     return open_[static_cast<std::size_t>(handle)];
 }
 
-StoreResult<OpenedFile> WindowsFileSystem::Open(const std::string& path, OpenMode mode, unsigned) {
-    bool created = false;
+StoreResult<FileSystem::Handle> WindowsFileSystem::Open(const std::string& path, OpenMode mode, unsigned) {
     const std::wstring wide = Wide(path);
     HANDLE native = INVALID_HANDLE_VALUE;
     switch (mode) {
@@ -215,7 +214,6 @@ StoreResult<OpenedFile> WindowsFileSystem::Open(const std::string& path, OpenMod
             break;
         case OpenMode::CreateNew:
             native = OpenNative(wide, GENERIC_WRITE, CREATE_NEW);
-            created = native != INVALID_HANDLE_VALUE;
             break;
     }
     if (native == INVALID_HANDLE_VALUE) return LastCause();
@@ -226,11 +224,11 @@ StoreResult<OpenedFile> WindowsFileSystem::Open(const std::string& path, OpenMod
     for (std::size_t i = 0; i < open_.size(); ++i) {
         if (open_[i] == nullptr) {
             open_[i] = native;
-            return OpenedFile{static_cast<Handle>(i), created};
+            return static_cast<Handle>(i);
         }
     }
     open_.push_back(native);
-    return OpenedFile{static_cast<Handle>(open_.size() - 1), created};
+    return static_cast<Handle>(open_.size() - 1);
 }
 
 StoreStatus WindowsFileSystem::LockExclusive(Handle handle) {

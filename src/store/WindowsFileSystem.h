@@ -16,7 +16,7 @@ class WindowsFileSystem final : public FileSystem {
     WindowsFileSystem(const WindowsFileSystem&) = delete;
     WindowsFileSystem& operator=(const WindowsFileSystem&) = delete;
 
-    StoreResult<OpenedFile> Open(const std::string& path, OpenMode mode, unsigned permissions) override;
+    StoreResult<Handle> Open(const std::string& path, OpenMode mode, unsigned permissions) override;
     StoreStatus LockExclusive(Handle handle) override;
     StoreResult<long long> Size(Handle handle) override;
     StoreResult<long long> ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override;

@@ -15,9 +15,9 @@ constexpr int kMostSetAside = 99;
 
 // Reads the whole journal; StoreError::FileNotFound when there is none.
 StoreResult<std::vector<unsigned char>> ReadJournal(FileSystem& fs, const std::string& path) {
-    const StoreResult<OpenedFile> opened = fs.Open(path, OpenMode::ReadOnly, 0);
+    const StoreResult<FileSystem::Handle> opened = fs.Open(path, OpenMode::ReadOnly, 0);
     if (!opened) return opened.Error();
-    const FileSystem::Handle handle = opened->handle;
+    const FileSystem::Handle handle = *opened;
     const StoreResult<long long> size = fs.Size(handle);
     if (!size) {
         (void)fs.Close(handle);  // only read from

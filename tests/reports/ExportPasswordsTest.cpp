@@ -170,14 +170,14 @@ TEST(CheckExportPassword, WaitsItsTurnWhileAnotherCheckHoldsIt) {
     ASSERT_TRUE(passwords.Set(1, "right one").Ok());
     ASSERT_TRUE(passwords.Save().Ok());
     FileSystem& fs = DefaultFileSystem();
-    const StoreResult<OpenedFile> held = fs.Open(passwords.FilePath(), OpenMode::ReadOnly, 0);
+    const StoreResult<FileSystem::Handle> held = fs.Open(passwords.FilePath(), OpenMode::ReadOnly, 0);
     ASSERT_TRUE(held.Ok());
-    ASSERT_TRUE(fs.LockExclusive(held->handle).Ok());
+    ASSERT_TRUE(fs.LockExclusive(*held).Ok());
     std::vector<std::chrono::milliseconds> waits;
     const Sleeper releaseAfterThree = [&](std::chrono::milliseconds wait) {
         waits.push_back(wait);
         if (waits.size() == 3) {
-            EXPECT_TRUE(fs.Close(held->handle).Ok());
+            EXPECT_TRUE(fs.Close(*held).Ok());
         }
     };
     EXPECT_FALSE(CheckExportPassword(passwords, "wrong one", releaseAfterThree));

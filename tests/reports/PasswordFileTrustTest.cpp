@@ -22,7 +22,7 @@ class FactsOnly final : public FileSystem {
         if (found == facts.end()) return StoreError::FileNotFound;
         return found->second;
     }
-    StoreResult<OpenedFile> Open(const std::string&, OpenMode, unsigned) override {
+    StoreResult<Handle> Open(const std::string&, OpenMode, unsigned) override {
         return StoreError::OtherFileError;
     }
     StoreStatus LockExclusive(Handle) override { return StoreError::OtherFileError; }

@@ -35,10 +35,10 @@ TEST_P(FileFactsTest, TellWhoBesidesTheOwnerMayWrite) {
     EXPECT_EQ(byPath.othersMayWrite, GetParam().othersMayWrite);
     EXPECT_EQ(byPath.everyoneMayWrite, GetParam().everyoneMayWrite);
 
-    const StoreResult<OpenedFile> opened = fs.Open(path, OpenMode::ReadOnly, 0);
+    const StoreResult<FileSystem::Handle> opened = fs.Open(path, OpenMode::ReadOnly, 0);
     ASSERT_TRUE(opened.Ok());
-    const StoreResult<FileFacts> open = fs.Facts(opened->handle);
-    EXPECT_TRUE(fs.Close(opened->handle).Ok());
+    const StoreResult<FileFacts> open = fs.Facts(*opened);
+    EXPECT_TRUE(fs.Close(*opened).Ok());
     ASSERT_TRUE(open.Ok());
     EXPECT_EQ(open->othersMayWrite, GetParam().othersMayWrite);
     EXPECT_EQ(open->everyoneMayWrite, GetParam().everyoneMayWrite);

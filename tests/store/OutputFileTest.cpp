@@ -154,13 +154,13 @@ TEST_F(OutputFileTest, ReplaceStartsAnEmptyFile) {
 TEST_F(OutputFileTest, FileHeldBySomeoneElseIsNeitherReplacedNorOpened) {
     WriteAll(path_, {'o', 'l', 'd'});
     FileSystem& fs = DefaultFileSystem();
-    const StoreResult<OpenedFile> held = fs.Open(path_, OpenMode::ReadWrite, 0);
+    const StoreResult<FileSystem::Handle> held = fs.Open(path_, OpenMode::ReadWrite, 0);
     ASSERT_TRUE(held.Ok());
-    ASSERT_TRUE(fs.LockExclusive(held->handle).Ok());
+    ASSERT_TRUE(fs.LockExclusive(*held).Ok());
     OutputFile other;
     other.SetPath(path_);
     EXPECT_EQ(other.Open(true), StoreError::SharingViolation);
-    EXPECT_TRUE(fs.Close(held->handle).Ok());
+    EXPECT_TRUE(fs.Close(*held).Ok());
     EXPECT_EQ(ReadAll(path_), (Bytes{'o', 'l', 'd'}));
 }
 

@@ -14,8 +14,8 @@ void FaultInjectingFileSystem::Heal() {
     openCause_ = lockCause_ = sizeCause_ = readCause_ = syncCause_ = truncateCause_ = removeCause_ = {};
 }
 
-StoreResult<OpenedFile> FaultInjectingFileSystem::Open(const std::string& path, OpenMode mode,
-                                                       unsigned permissions) {
+StoreResult<FileSystem::Handle> FaultInjectingFileSystem::Open(const std::string& path, OpenMode mode,
+                                                               unsigned permissions) {
     if (!openCause_) return openCause_;
     return Inner().Open(path, mode, permissions);
 }

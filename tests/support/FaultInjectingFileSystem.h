@@ -43,7 +43,7 @@ class FaultInjectingFileSystem final : public testsupport::ForwardingFileSystem 
     long long BytesWritten() const { return bytesWritten_; }
     int SyncCount() const { return syncs_; }
 
-    StoreResult<OpenedFile> Open(const std::string& path, OpenMode mode, unsigned permissions) override;
+    StoreResult<Handle> Open(const std::string& path, OpenMode mode, unsigned permissions) override;
     StoreStatus LockExclusive(Handle handle) override;
     StoreResult<long long> Size(Handle handle) override;
     StoreResult<long long> ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override;

@@ -13,7 +13,7 @@ class ForwardingFileSystem : public FileSystem {
   public:
     explicit ForwardingFileSystem(FileSystem& inner = DefaultFileSystem()) : inner_(inner) {}
 
-    StoreResult<OpenedFile> Open(const std::string& path, OpenMode mode, unsigned permissions) override {
+    StoreResult<Handle> Open(const std::string& path, OpenMode mode, unsigned permissions) override {
         return inner_.Open(path, mode, permissions);
     }
     StoreStatus LockExclusive(Handle handle) override { return inner_.LockExclusive(handle); }

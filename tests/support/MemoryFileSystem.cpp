@@ -79,8 +79,7 @@ std::set<std::string> MemoryFileSystem::Names(const std::string& folder) const {
     return names;
 }
 
-StoreResult<OpenedFile> MemoryFileSystem::Open(const std::string& path, OpenMode mode, unsigned) {
-    bool created = false;
+StoreResult<FileSystem::Handle> MemoryFileSystem::Open(const std::string& path, OpenMode mode, unsigned) {
     std::string folder;
     std::string name;
     if (!Split(path, folder, name) || name.empty() || folders_.count(path) != 0) return StoreError::BadPath;
@@ -91,14 +90,13 @@ StoreResult<OpenedFile> MemoryFileSystem::Open(const std::string& path, OpenMode
         number = nextFile_++;
         files_[number];
         folders_[folder].names[name] = number;
-        created = true;
     } else {
         if (existing == nullptr) return StoreError::FileNotFound;
         number = *existing;
     }
     const Handle handle = nextHandle_++;
     handles_[handle] = {number, mode != OpenMode::ReadOnly};
-    return OpenedFile{handle, created};
+    return handle;
 }
 
 StoreStatus MemoryFileSystem::LockExclusive(Handle handle) {

@@ -34,7 +34,7 @@ class MemoryFileSystem final : public FileSystem {
     std::set<std::string> Names(const std::string& folder) const;
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
 
-    StoreResult<OpenedFile> Open(const std::string& path, OpenMode mode, unsigned permissions) override;
+    StoreResult<Handle> Open(const std::string& path, OpenMode mode, unsigned permissions) override;
     StoreStatus LockExclusive(Handle handle) override;
     StoreResult<long long> Size(Handle handle) override;
     StoreResult<long long> ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override;

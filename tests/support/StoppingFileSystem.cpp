@@ -31,7 +31,7 @@ bool StoppingFileSystem::Step() {
     return true;
 }
 
-StoreResult<OpenedFile> StoppingFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions) {
+StoreResult<FileSystem::Handle> StoppingFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions) {
     if (denyWrite_ && mode != OpenMode::ReadOnly) return StoreError::AccessDenied;
     if (mode == OpenMode::CreateNew && !Step()) return StoreError::HardwareError;
     if (dead_ && mode != OpenMode::ReadOnly) return StoreError::HardwareError;

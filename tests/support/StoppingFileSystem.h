@@ -25,7 +25,7 @@ class StoppingFileSystem final : public ForwardingFileSystem {
     std::vector<long long> StopPoints() const;
     void DenyWriteAccess() { denyWrite_ = true; }
 
-    StoreResult<OpenedFile> Open(const std::string& path, OpenMode mode, unsigned permissions) override;
+    StoreResult<Handle> Open(const std::string& path, OpenMode mode, unsigned permissions) override;
     StoreStatus WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override;
     StoreStatus Truncate(Handle handle, long long length) override;
     StoreStatus Sync(Handle handle) override;

@@ -41,33 +41,30 @@ AssessmentRecord SampleRecord() {
 TEST(WindowsFileSystem, ASecondOpenerOfAnOpenFileGetsASharingViolation) {
     TempFolder folder;
     WindowsFileSystem fs;
-    StoreResult<OpenedFile> first = fs.Open(folder.Path("held.rpc"), OpenMode::CreateNew, kRecordFilePermissions);
+    StoreResult<FileSystem::Handle> first = fs.Open(folder.Path("held.rpc"), OpenMode::CreateNew, kRecordFilePermissions);
     ASSERT_TRUE(first.Ok());
-    EXPECT_TRUE(first->created);
-    ASSERT_TRUE(fs.Close(first->handle).Ok());
+    ASSERT_TRUE(fs.Close(*first).Ok());
     first = fs.Open(folder.Path("held.rpc"), OpenMode::ReadWrite, kRecordFilePermissions);
     ASSERT_TRUE(first.Ok());
-    EXPECT_FALSE(first->created);
-    EXPECT_TRUE(fs.LockExclusive(first->handle).Ok());
+    EXPECT_TRUE(fs.LockExclusive(*first).Ok());
     EXPECT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadOnly, 0).AsStatus(), StoreError::SharingViolation);
     EXPECT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadWrite, 0).AsStatus(), StoreError::SharingViolation);
-    ASSERT_TRUE(fs.Close(first->handle).Ok());
-    const StoreResult<OpenedFile> second = fs.Open(folder.Path("held.rpc"), OpenMode::ReadOnly, 0);
+    ASSERT_TRUE(fs.Close(*first).Ok());
+    const StoreResult<FileSystem::Handle> second = fs.Open(folder.Path("held.rpc"), OpenMode::ReadOnly, 0);
     ASSERT_TRUE(second.Ok());
-    EXPECT_FALSE(second->created);
-    EXPECT_TRUE(fs.Close(second->handle).Ok());
+    EXPECT_TRUE(fs.Close(*second).Ok());
 }
 
 TEST(WindowsFileSystem, WritesReadsTruncatesAndRemoves) {
     TempFolder folder;
     WindowsFileSystem fs;
     const std::string path = folder.Path("data.bin");
-    StoreResult<OpenedFile> opened = fs.Open(path, OpenMode::CreateNew, kRecordFilePermissions);
+    StoreResult<FileSystem::Handle> opened = fs.Open(path, OpenMode::CreateNew, kRecordFilePermissions);
     ASSERT_TRUE(opened.Ok());
-    ASSERT_TRUE(fs.Close(opened->handle).Ok());
+    ASSERT_TRUE(fs.Close(*opened).Ok());
     opened = fs.Open(path, OpenMode::ReadWrite, kRecordFilePermissions);
     ASSERT_TRUE(opened.Ok());
-    const FileSystem::Handle handle = opened->handle;
+    const FileSystem::Handle handle = *opened;
     const std::string bytes = "0123456789";
     ASSERT_TRUE(fs.WriteAt(handle, 0, bytes.data(), bytes.size()).Ok());
     ASSERT_TRUE(fs.WriteAt(handle, 10, "ab", 2).Ok());
@@ -90,9 +87,9 @@ TEST(WindowsFileSystem, OpenFailuresGiveTheirCauses) {
     EXPECT_EQ(fs.Open(folder.Path("missing.rpc"), OpenMode::ReadOnly, 0).AsStatus(), StoreError::FileNotFound);
     EXPECT_EQ(fs.Open(folder.Path("no-such-folder\\x.rpc"), OpenMode::CreateNew, kRecordFilePermissions).AsStatus(),
               StoreError::BadPath);
-    const StoreResult<OpenedFile> once = fs.Open(folder.Path("once.csv"), OpenMode::CreateNew, kReportFilePermissions);
+    const StoreResult<FileSystem::Handle> once = fs.Open(folder.Path("once.csv"), OpenMode::CreateNew, kReportFilePermissions);
     ASSERT_TRUE(once.Ok());
-    ASSERT_TRUE(fs.Close(once->handle).Ok());
+    ASSERT_TRUE(fs.Close(*once).Ok());
     EXPECT_EQ(fs.Open(folder.Path("once.csv"), OpenMode::CreateNew, kReportFilePermissions).AsStatus(),
               StoreError::FileExists);
 }
@@ -183,11 +180,11 @@ TEST(WindowsFileSystem, ResolvesNamesAndTellsAFilesIdentity) {
     TempFolder folder;
     WindowsFileSystem fs;
     const std::string path = folder.Path("clinic.rpc");
-    const StoreResult<OpenedFile> opened = fs.Open(path, OpenMode::CreateNew, kRecordFilePermissions);
+    const StoreResult<FileSystem::Handle> opened = fs.Open(path, OpenMode::CreateNew, kRecordFilePermissions);
     ASSERT_TRUE(opened.Ok());
-    const StoreResult<FileFacts> first = fs.Facts(opened->handle);
+    const StoreResult<FileFacts> first = fs.Facts(*opened);
     ASSERT_TRUE(first.Ok());
-    ASSERT_TRUE(fs.Close(opened->handle).Ok());
+    ASSERT_TRUE(fs.Close(*opened).Ok());
     const StoreResult<FileFacts> again = fs.Facts(path);
     ASSERT_TRUE(again.Ok());
     EXPECT_EQ(again->identity, first->identity);

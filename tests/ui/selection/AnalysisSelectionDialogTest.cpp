@@ -34,8 +34,8 @@ bool WritePersonFile(const QString& path) {
 class FileLock {
   public:
     explicit FileLock(const QString& path) {
-        if (const StoreResult<OpenedFile> opened = fs_.Open(FileSystemPath(path), OpenMode::ReadWrite, 0)) {
-            handle_ = opened->handle;
+        if (const StoreResult<FileSystem::Handle> opened = fs_.Open(FileSystemPath(path), OpenMode::ReadWrite, 0)) {
+            handle_ = *opened;
             locked_ = fs_.LockExclusive(handle_).Ok();
         }
     }

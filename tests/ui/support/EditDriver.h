@@ -82,7 +82,7 @@ class ReadOnlyFile final : public testsupport::ForwardingFileSystem {
   public:
     explicit ReadOnlyFile(const QString& path) : path_(Unified(FileSystemPath(path))) {}
 
-    StoreResult<OpenedFile> Open(const std::string& path, OpenMode mode, unsigned permissions) override {
+    StoreResult<Handle> Open(const std::string& path, OpenMode mode, unsigned permissions) override {
         if (Unified(path) == path_ && mode != OpenMode::ReadOnly) return StoreError::AccessDenied;
         return Inner().Open(path, mode, permissions);
     }

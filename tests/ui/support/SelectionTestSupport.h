@@ -40,7 +40,7 @@ inline bool CorruptRecord(const QString& path, int position) {
 // only read.
 class ReadOnlyFileSystem final : public testsupport::ForwardingFileSystem {
   public:
-    StoreResult<OpenedFile> Open(const std::string& path, OpenMode mode, unsigned permissions) override {
+    StoreResult<Handle> Open(const std::string& path, OpenMode mode, unsigned permissions) override {
         if (mode != OpenMode::ReadOnly) return StoreError::AccessDenied;
         return Inner().Open(path, mode, permissions);
     }
