@@ -133,10 +133,10 @@ void BM_Find(benchmark::State& state) {
     RecordList list;
     if (list.Load(FullFile(), true, true) != StoreResult<int>(0)) state.SkipWithError("load failed");
     const RecordRow target = list.Row(list.RowCount() * 2 / 3);
-    const int year = std::atoi(target.birthStored.substr(0, 4).c_str());
-    const int month = std::atoi(target.birthStored.substr(4, 2).c_str());
-    const int day = std::atoi(target.birthStored.substr(6, 2).c_str());
-    for (auto _ : state) benchmark::DoNotOptimize(list.Find(target.first, target.last, year, month, day));
+    const Date birth = target.birthDate.value_or(Date{});
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(list.Find(target.firstName, target.lastName, birth.year, birth.month, birth.day));
+    }
 }
 BENCHMARK(BM_Find);
 

@@ -7,8 +7,9 @@
 #include "cli/CliTexts.h"
 #include "cli/CommandLine.h"
 #include "cli/RecordFileLoad.h"
-#include "store/RecordList.h"
 #include "cli/TextTable.h"
+#include "model/FieldRules.h"
+#include "store/RecordList.h"
 
 namespace orva::cli {
 
@@ -19,11 +20,11 @@ nlohmann::ordered_json ListDocument(const std::string& path, const RecordList& l
     for (const RecordRow& row : list.Rows()) {
         rows.push_back({
             {"position", row.filePosition},
-            {"first_name", Utf8(row.first)},
-            {"last_name", Utf8(row.last)},
-            {"birth_date", Utf8(row.birthStored)},
-            {"saved", Utf8(row.savedStored)},
-            {"reporter", Utf8(row.reporterLabel)},
+            {"first_name", Utf8(row.firstName)},
+            {"last_name", Utf8(row.lastName)},
+            {"birth_date", StoredDate(row.birthDate)},
+            {"saved", StoredDateTime(row.saved)},
+            {"reporter", Utf8(ReporterListLabel(row.reporter))},
             {"observer_name", Utf8(row.observerName)},
             {"data_entry", Utf8(std::string(1, row.dataEntry))},
         });
@@ -45,11 +46,11 @@ void WriteListTable(std::ostream& out, const std::string& path, const RecordList
     for (const RecordRow& row : list.Rows()) {
         table.AddRow({
             std::to_string(row.filePosition),
-            OneLine(Utf8(row.first)),
-            OneLine(Utf8(row.last)),
-            OneLine(Utf8(row.birthShown)),
-            OneLine(Utf8(row.savedShown)),
-            Utf8(row.reporterLabel),
+            OneLine(Utf8(row.firstName)),
+            OneLine(Utf8(row.lastName)),
+            ShortDate(row.birthDate),
+            ShortDateTime(row.saved),
+            Utf8(ReporterListLabel(row.reporter)),
             OneLine(Utf8(row.observerName)),
             row.dataEntry == '1' ? texts::cli::kPaper : texts::cli::kOnScreen,
         });

@@ -2,9 +2,9 @@
 #include "model/AssessmentRecord.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
+#include "model/FieldRules.h"
 #include "model/ItemCatalogue.h"
 #include "model/ModelTexts.h"
 
@@ -28,13 +28,6 @@ std::optional<Date> ReadStoredDate(const std::string& text) {
     if (text.size() != 8 || !IsAllDigits(text)) return std::nullopt;
     const std::string_view v(text);
     return Date{ReadNumber(v.substr(0, 4)), ReadNumber(v.substr(4, 2)), ReadNumber(v.substr(6, 2))};
-}
-
-std::string FormatDate(int year, int month, int day) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%04u%02u%02u", static_cast<unsigned>(year), static_cast<unsigned>(month),
-                  static_cast<unsigned>(day));
-    return buffer;
 }
 
 }  // namespace
@@ -128,7 +121,7 @@ void AssessmentRecord::SetHeldResponse(int item, int heldValue) {
 
 int AssessmentRecord::SetBirthDate(int year, int month, int day) {
     if (IsValidDate(year, month, day) != kValidDate) return -1;
-    SetText(TextField::BirthDate, FormatDate(year, month, day));
+    SetText(TextField::BirthDate, StoredDate(Date{year, month, day}));
     return 0;
 }
 
@@ -136,7 +129,7 @@ int AssessmentRecord::SetCompletionDate(int year, int month, int day, const Cloc
     if (IsValidDate(year, month, day) != kValidDate) return -1;
     const LocalDateTime now = clock.Now();
     if (CompareDates({year, month, day}, {now.year, now.month, now.day}).value_or(0) < 0) return -2;
-    SetText(TextField::CompletionDate, FormatDate(year, month, day));
+    SetText(TextField::CompletionDate, StoredDate(Date{year, month, day}));
     return 0;
 }
 
@@ -157,10 +150,7 @@ std::optional<LocalDateTime> AssessmentRecord::GetSaveDateTime() const {
 }
 
 void AssessmentRecord::SetStoredSaveDateTime(const LocalDateTime& when) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d", when.year, when.month, when.day, when.hour,
-                  when.minute, when.second);
-    SetText(TextField::SaveDateTime, buffer);
+    SetText(TextField::SaveDateTime, StoredDateTime(when));
 }
 
 std::optional<int> AssessmentRecord::AgeAtCompletion() const {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include <compare>
+
 namespace orva {
 
 // A local calendar date and time of day, as the machine's clock reads it.
@@ -11,6 +13,9 @@ struct LocalDateTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+
+    // Earlier times order first, as their stored YYYYMMDDhhmmss texts do.
+    auto operator<=>(const LocalDateTime&) const = default;
 };
 
 // Where "today" and "now" come from; tests substitute a fixed clock.

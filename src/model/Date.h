@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include <compare>
 #include <optional>
 
 namespace orva {
@@ -10,6 +11,9 @@ struct Date {
     int year = 0;
     int month = 0;
     int day = 0;
+
+    // Earlier dates order first, as their stored YYYYMMDD texts do.
+    auto operator<=>(const Date&) const = default;
 };
 
 inline constexpr int kValidDate = 0;

@@ -162,6 +162,18 @@ std::string ShortDate(int year, int month, int day) {
     return buffer;
 }
 
+std::string ShortDate(const std::optional<Date>& date) {
+    return date ? ShortDate(date->year, date->month, date->day) : std::string();
+}
+
+std::string ShortDateTime(const std::optional<LocalDateTime>& when) {
+    if (!when) return {};
+    char time[40];
+    std::snprintf(time, sizeof time, " %02u:%02u:%02u", static_cast<unsigned>(when->hour),
+                  static_cast<unsigned>(when->minute), static_cast<unsigned>(when->second));
+    return ShortDate(when->year, when->month, when->day) + time;
+}
+
 std::string ShortDateFromStored(std::string_view s) {
     if (s.size() != 8 || !IsDigits(s)) return {};
     return ShortDate(FieldNumber(s.substr(0, 4)), FieldNumber(s.substr(4, 2)), FieldNumber(s.substr(6, 2)));
@@ -169,11 +181,8 @@ std::string ShortDateFromStored(std::string_view s) {
 
 std::string SaveDateTimeFromStored(std::string_view s) {
     if (s.size() != 14 || !IsDigits(s)) return {};
-    char buffer[48];
-    auto part = [s](std::size_t at, std::size_t n) { return static_cast<unsigned>(FieldNumber(s.substr(at, n))); };
-    std::snprintf(buffer, sizeof buffer, "%02u/%02u/%04u %02u:%02u:%02u", part(6, 2), part(4, 2), part(0, 4),
-                  part(8, 2), part(10, 2), part(12, 2));
-    return buffer;
+    auto part = [s](std::size_t at, std::size_t n) { return FieldNumber(s.substr(at, n)); };
+    return ShortDateTime(LocalDateTime{part(0, 4), part(4, 2), part(6, 2), part(8, 2), part(10, 2), part(12, 2)});
 }
 
 std::string LongDateFromStored(std::string_view s) {
@@ -181,6 +190,22 @@ std::string LongDateFromStored(std::string_view s) {
     const int month = FieldNumber(s.substr(4, 2));
     if (!IsDigits(s.substr(4, 2)) || month < 1 || month > 12) return {};
     return std::string(s.substr(6, 2)) + texts::kMonthNames[month - 1] + std::string(s.substr(0, 4));
+}
+
+std::string StoredDate(const std::optional<Date>& date) {
+    if (!date) return {};
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%04u%02u%02u", static_cast<unsigned>(date->year),
+                  static_cast<unsigned>(date->month), static_cast<unsigned>(date->day));
+    return buffer;
+}
+
+std::string StoredDateTime(const std::optional<LocalDateTime>& when) {
+    if (!when) return {};
+    char buffer[80];
+    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d", when->year, when->month, when->day, when->hour,
+                  when->minute, when->second);
+    return buffer;
 }
 
 }  // namespace orva

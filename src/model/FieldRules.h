@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/Clock.h"
 #include "model/Date.h"
 
 namespace orva {
@@ -82,10 +83,16 @@ struct SchoolYearCheck {
 };
 SchoolYearCheck NormaliseSchoolYear(std::string_view text);
 
-// Display forms.
+// Display forms; those of an optional date are empty when there is none.
 std::string ShortDate(int year, int month, int day);                  // dd/mm/yyyy
+std::string ShortDate(const std::optional<Date>& date);               // dd/mm/yyyy
+std::string ShortDateTime(const std::optional<LocalDateTime>& when);  // dd/mm/yyyy hh:mm:ss
 std::string ShortDateFromStored(std::string_view yyyymmdd);           // empty unless 8 digits
 std::string SaveDateTimeFromStored(std::string_view yyyymmddhhmmss);  // empty unless 14 digits
 std::string LongDateFromStored(std::string_view yyyymmdd);            // "15 March 2007"
+
+// Stored forms, as records and file headers hold dates; empty when there is none.
+std::string StoredDate(const std::optional<Date>& date);               // YYYYMMDD
+std::string StoredDateTime(const std::optional<LocalDateTime>& when);  // YYYYMMDDhhmmss
 
 }  // namespace orva

@@ -2,9 +2,10 @@
 #include "store/FileHeader.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <utility>
+
+#include "model/FieldRules.h"
 
 namespace orva {
 
@@ -25,10 +26,7 @@ FileHeader::FileHeader(std::string created, std::string lastWrite)
     : created_(std::move(created)), lastWrite_(std::move(lastWrite)) {}
 
 std::string FileHeader::FormatDateTime(const LocalDateTime& when) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d", when.year, when.month, when.day,
-                  when.hour, when.minute, when.second);
-    return std::string(buffer).substr(0, kHeaderDateTimeSize);
+    return StoredDateTime(when).substr(0, kHeaderDateTimeSize);
 }
 
 FileHeader FileHeader::New(const LocalDateTime& now) {

@@ -2,105 +2,107 @@
 #include "store/RecordList.h"
 
 #include <algorithm>
-#include <climits>
-#include <cstdio>
 
 #include "model/AssessmentRecord.h"
-#include "model/FieldRules.h"
 #include "store/RecordStore.h"
 
 namespace orva {
 
 namespace {
 
-// Sort keys 1..6 and the columns they stand for.
-int ColumnOfKey(int key) {
-    switch (key) {
-        case kKeyFirstName:
-            return kColumnUpperFirstName;
-        case kKeyLastName:
-            return kColumnUpperLastName;
-        case kKeyBirthDate:
-            return kColumnBirthStored;
-        case kKeySaveDateTime:
-            return kColumnSavedStored;
-        case kKeyObserverName:
-            return kColumnObserverName;
-        case kKeyReporter:
-            return kColumnReporterLabel;
-        default:
-            return -1;
-    }
+// The capital of a Windows-1252 letter (a..z and the accented ones); any other byte as it is.
+unsigned char UpperByte(unsigned char byte) {
+    if (byte >= 'a' && byte <= 'z') return static_cast<unsigned char>(byte - 'a' + 'A');
+    // Windows-1252 letters with accents sit 0x20 above their capitals; 0xF7 is the division sign.
+    if (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7) return static_cast<unsigned char>(byte - 0x20);
+    // s, oe and z with caron or ligature
+    if (byte == 0x9A || byte == 0x9C || byte == 0x9E) return static_cast<unsigned char>(byte - 0x10);
+    if (byte == 0xFF) return 0x9F;  // y with diaeresis
+    return byte;
 }
 
-bool SamePerson(const RecordRow& row, const std::string& upperFirst, const std::string& upperLast,
-                const std::string& birthStored) {
-    return row.upperLast == upperLast && row.upperFirst == upperFirst && row.birthStored == birthStored;
+// Older imports kept the blanks after a name, and typed names are trimmed: names compare without them.
+std::string_view WithoutTrailingBlanks(std::string_view name) {
+    const auto end = name.find_last_not_of(' ');
+    return name.substr(0, end == std::string_view::npos ? 0 : end + 1);
+}
+
+std::strong_ordering Compare(const RecordRow& a, const RecordRow& b, RecordSortKey key) {
+    switch (key) {
+        case RecordSortKey::FirstName:
+            return RecordList::CompareNames(a.firstName, b.firstName);
+        case RecordSortKey::LastName:
+            return RecordList::CompareNames(a.lastName, b.lastName);
+        case RecordSortKey::BirthDate:
+            return a.birthDate <=> b.birthDate;
+        case RecordSortKey::SaveDateTime:
+            return a.saved <=> b.saved;
+        case RecordSortKey::ObserverName:
+            return a.observerName.compare(b.observerName) <=> 0;
+        case RecordSortKey::Reporter: {
+            // As the list shows them: Parent, Self Assessment, Teacher.
+            const std::string_view label = ReporterListLabel(a.reporter);
+            return label.compare(ReporterListLabel(b.reporter)) <=> 0;
+        }
+    }
+    return std::strong_ordering::equal;
+}
+
+bool SamePerson(const RecordRow& row, std::string_view firstName, std::string_view lastName,
+                const std::optional<Date>& birthDate) {
+    return row.birthDate == birthDate && RecordList::CompareNames(row.lastName, lastName) == 0 &&
+           RecordList::CompareNames(row.firstName, firstName) == 0;
 }
 
 }  // namespace
 
 RecordList::RecordList(FileSystem& fileSystem) : fs_(fileSystem) {}
 
-// Older imports kept the blanks after a name, and typed names are trimmed: names compare without them.
 std::string RecordList::NameKey(std::string_view name) {
-    const auto end = name.find_last_not_of(' ');
-    return UpperCase(name.substr(0, end == std::string_view::npos ? 0 : end + 1));
+    return UpperCase(WithoutTrailingBlanks(name));
 }
 
 std::string RecordList::UpperCase(std::string_view text) {
     std::string result(text);
-    for (char& c : result) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 'a' && byte <= 'z') {
-            c = static_cast<char>(byte - 'a' + 'A');
-        } else if (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7) {
-            // Windows-1252 letters with accents sit 0x20 above their capitals; 0xF7 is the division sign.
-            c = static_cast<char>(byte - 0x20);
-        } else if (byte == 0x9A || byte == 0x9C || byte == 0x9E) {
-            c = static_cast<char>(byte - 0x10);  // s, oe and z with caron or ligature
-        } else if (byte == 0xFF) {
-            c = static_cast<char>(0x9F);  // y with diaeresis
-        }
-    }
+    for (char& c : result) c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
     return result;
 }
 
+std::strong_ordering RecordList::CompareNames(std::string_view a, std::string_view b) {
+    a = WithoutTrailingBlanks(a);
+    b = WithoutTrailingBlanks(b);
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        if (a[i] == b[i]) continue;
+        const unsigned char left = UpperByte(static_cast<unsigned char>(a[i]));
+        const unsigned char right = UpperByte(static_cast<unsigned char>(b[i]));
+        if (left != right) return left <=> right;
+    }
+    return a.size() <=> b.size();
+}
+
 RecordRow RecordList::MakeRow(const AssessmentRecord& record, int filePosition) {
-    RecordRow row;
-    row.first = record.GetFirstName();
-    row.upperFirst = NameKey(row.first);
-    row.last = record.GetLastName();
-    row.upperLast = NameKey(row.last);
-    row.birthStored = record.GetText(TextField::BirthDate);
-    row.birthShown = ShortDateFromStored(row.birthStored);
-    row.savedStored = record.GetText(TextField::SaveDateTime);
-    row.savedShown = SaveDateTimeFromStored(row.savedStored);
-    row.observerName = record.GetObserverName();
-    // Any other stored value is listed as a self-assessment, and so counts as one.
     const int reporter = record.GetReporter();
-    row.reporter = reporter == kTeacher || reporter == kParent ? reporter : static_cast<int>(kSelf);
-    row.reporterLabel = ReporterListLabel(row.reporter);
-    row.dataEntry = record.GetDataEntry();
-    row.filePosition = filePosition;
-    return row;
+    return RecordRow{
+        .firstName = record.GetFirstName(),
+        .lastName = record.GetLastName(),
+        .birthDate = record.GetBirthDate(),
+        .saved = record.GetSaveDateTime(),
+        .observerName = record.GetObserverName(),
+        .reporter = reporter == kTeacher || reporter == kParent ? static_cast<ReporterType>(reporter) : kSelf,
+        .dataEntry = record.GetDataEntry(),
+        .filePosition = filePosition,
+    };
 }
 
 StoreResult<int> RecordList::Load(const std::string& path, bool readOnly, bool sort) {
     return RecordStore(fs_).List(RecordFilePath(path), readOnly, sort, *this);
 }
 
-void RecordList::Sort(int key1, int key2, int key3, int key4) {
-    std::vector<int> columns;
-    for (const int key : {key1, key2, key3, key4}) {
-        if (key == 0) break;
-        const int column = ColumnOfKey(key);
-        if (column >= 0) columns.push_back(column);
-    }
-    if (columns.empty()) return;
-    const auto before = [&columns](const RecordRow& a, const RecordRow& b) {
-        for (const int column : columns) {
-            const int order = a.Column(column).compare(b.Column(column));
+void RecordList::Sort(std::initializer_list<RecordSortKey> keys) {
+    const auto before = [keys](const RecordRow& a, const RecordRow& b) {
+        for (const RecordSortKey key : keys) {
+            const std::strong_ordering order = Compare(a, b, key);
             if (order != 0) return order < 0;
         }
         return false;
@@ -111,14 +113,19 @@ void RecordList::Sort(int key1, int key2, int key3, int key4) {
     std::stable_sort(rows_.begin(), rows_.end(), before);
 }
 
-std::optional<RowRun> RecordList::FindRun(const std::string& upperFirst, const std::string& upperLast,
-                                          const std::string& birthStored) const {
+void RecordList::SortByPerson() {
+    Sort({RecordSortKey::LastName, RecordSortKey::FirstName, RecordSortKey::BirthDate,
+          RecordSortKey::SaveDateTime});
+}
+
+std::optional<RowRun> RecordList::FindRun(std::string_view firstName, std::string_view lastName,
+                                          const std::optional<Date>& birthDate) const {
     const int count = RowCount();
     for (int row = 0; row < count; ++row) {
-        if (!SamePerson(rows_[static_cast<std::size_t>(row)], upperFirst, upperLast, birthStored)) continue;
+        if (!SamePerson(rows_[static_cast<std::size_t>(row)], firstName, lastName, birthDate)) continue;
         RowRun run{row, row};
-        while (run.last + 1 < count && SamePerson(rows_[static_cast<std::size_t>(run.last + 1)], upperFirst,
-                                                  upperLast, birthStored)) {
+        while (run.last + 1 < count &&
+               SamePerson(rows_[static_cast<std::size_t>(run.last + 1)], firstName, lastName, birthDate)) {
             ++run.last;
         }
         return run;
@@ -128,28 +135,22 @@ std::optional<RowRun> RecordList::FindRun(const std::string& upperFirst, const s
 
 std::optional<RowRun> RecordList::Find(const std::string& firstName, const std::string& lastName, int year,
                                        int month, int day) const {
-    char birth[40];
-    std::snprintf(birth, sizeof birth, "%04u%02u%02u", static_cast<unsigned>(year),
-                  static_cast<unsigned>(month), static_cast<unsigned>(day));
-    return FindRun(NameKey(firstName), NameKey(lastName), birth);
+    return FindRun(firstName, lastName, Date{year, month, day});
 }
 
 std::optional<LatestPerReporter> RecordList::FindLatestPerReporter(int row) {
     if (row < 0 || row >= RowCount()) return std::nullopt;
     // Copies: the sort below moves the rows.
     const RecordRow person = rows_[static_cast<std::size_t>(row)];
-    Sort(kKeyLastName, kKeyFirstName, kKeyBirthDate, kKeySaveDateTime);
+    SortByPerson();
     LatestPerReporter latest{-1, -1, -1};
     // The person's own row is in the list, so the run is never empty.
-    const std::optional<RowRun> run = FindRun(person.upperFirst, person.upperLast, person.birthStored);
+    const std::optional<RowRun> run = FindRun(person.firstName, person.lastName, person.birthDate);
     if (!run) return latest;
     // Latest save first, so each reporter keeps its most recent record.
     for (int r = run->last; r >= run->first; --r) {
         const RecordRow& candidate = rows_[static_cast<std::size_t>(r)];
-        const int reporter = candidate.reporter == kTeacher  ? kTeacher
-                             : candidate.reporter == kParent ? kParent
-                                                             : kSelf;
-        int& slot = latest[static_cast<std::size_t>(reporter)];
+        int& slot = latest[static_cast<std::size_t>(candidate.reporter)];
         if (slot < 0) slot = candidate.filePosition;
     }
     return latest;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <compare>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,13 +40,17 @@ class RecordList {
     // other means). Sorts by last name, first name, birth date and save date-time when asked.
     StoreResult<int> Load(const std::string& path, bool readOnly, bool sort);
 
-    // Ascending by up to four keys (RecordSortKey; 0 ends the list, unknown keys are ignored),
-    // byte-wise on the column text; rows equal on every key keep their order.
-    void Sort(int key1, int key2 = 0, int key3 = 0, int key4 = 0);
+    // Ascending by the keys in turn; rows equal on every key keep their order. Names order as
+    // CompareNames says, the observer's name byte-wise, dates by the calendar and reporters as
+    // their labels read.
+    void Sort(std::initializer_list<RecordSortKey> keys);
+    // By last name, first name, birth date and save date-time: each person's records together,
+    // oldest first, as the dialogs list them.
+    void SortByPerson();
 
-    // The rows of the person, matched exactly after upper-casing a..z in both names (no
-    // trimming); nothing when none. The list must be sorted by last name, first name and birth
-    // date for the run to hold all of them.
+    // The rows of the person, the names matched as CompareNames matches them; nothing when
+    // none. The list must be sorted by last name, first name and birth date for the run to hold
+    // all of them.
     [[nodiscard]] std::optional<RowRun> Find(const std::string& firstName, const std::string& lastName,
                                              int year, int month, int day) const;
 
@@ -71,13 +77,15 @@ class RecordList {
     static std::string UpperCase(std::string_view text);
     // A name as names are compared: upper-cased, without the blanks at its end.
     static std::string NameKey(std::string_view name);
+    // Two names in the byte order of their keys (NameKey), without building the keys.
+    static std::strong_ordering CompareNames(std::string_view a, std::string_view b);
 
   private:
     friend class RecordStore;  // fills the list as it reads the file
 
-    // The run of rows of one person, compared on the upper-cased names and the stored birth date.
-    std::optional<RowRun> FindRun(const std::string& upperFirst, const std::string& upperLast,
-                                  const std::string& birthStored) const;
+    // The run of rows of one person: the names as CompareNames matches them, the same birth date.
+    std::optional<RowRun> FindRun(std::string_view firstName, std::string_view lastName,
+                                  const std::optional<Date>& birthDate) const;
 
     FileSystem& fs_;
     std::vector<RecordRow> rows_;

@@ -62,7 +62,7 @@ StoreResult<int> RecordStore::List(const RecordFilePath& path, bool readOnly, bo
     list.recordsInFile_ = *inFile;
 
     const long long notLoaded = *inFile - static_cast<long long>(list.rows_.size());
-    if (sort && !list.rows_.empty()) list.Sort(kKeyLastName, kKeyFirstName, kKeyBirthDate, kKeySaveDateTime);
+    if (sort && !list.rows_.empty()) list.SortByPerson();
     return static_cast<int>(std::min<long long>(notLoaded, INT_MAX));
 }
 

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "model/Clock.h"
 #include "model/Date.h"
 
 namespace orva {
@@ -57,6 +58,17 @@ TEST(CompareDates, OrdersByYearMonthDay) {
     EXPECT_EQ(CompareDates({2002, 1, 1}, {2002, 1, 1}), 0);
     EXPECT_EQ(CompareDates({2002, 2, 1}, {2002, 1, 31}), -1);
     EXPECT_EQ(CompareDates({2002, 2, 30}, {2002, 1, 31}), std::nullopt);
+}
+
+// Dates and date-times order as their stored texts do: year, then month, then day, then time.
+TEST(DateOrder, FollowsTheCalendar) {
+    EXPECT_LT((Date{2007, 12, 31}), (Date{2008, 1, 1}));
+    EXPECT_LT((Date{2008, 1, 31}), (Date{2008, 2, 1}));
+    EXPECT_EQ((Date{2008, 2, 1}), (Date{2008, 2, 1}));
+    EXPECT_LT((LocalDateTime{2024, 1, 1, 23, 59, 59}), (LocalDateTime{2024, 1, 2, 0, 0, 0}));
+    EXPECT_LT((LocalDateTime{2024, 1, 2, 9, 59, 59}), (LocalDateTime{2024, 1, 2, 10, 0, 0}));
+    EXPECT_LT((LocalDateTime{2024, 1, 2, 10, 0, 59}), (LocalDateTime{2024, 1, 2, 10, 1, 0}));
+    EXPECT_EQ((LocalDateTime{2024, 1, 2, 10, 1, 0}), (LocalDateTime{2024, 1, 2, 10, 1, 0}));
 }
 
 }  // namespace

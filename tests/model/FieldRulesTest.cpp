@@ -232,5 +232,16 @@ TEST(DisplayForms, ShortLongAndSaveDates) {
     EXPECT_EQ(LongDateFromStored(""), "");
 }
 
+TEST(DisplayForms, DateValuesShownAndStored) {
+    EXPECT_EQ(ShortDate(Date{2007, 3, 5}), "05/03/2007");
+    EXPECT_EQ(ShortDateTime(LocalDateTime{2007, 3, 15, 9, 5, 7}), "15/03/2007 09:05:07");
+    EXPECT_EQ(StoredDate(Date{2007, 3, 5}), "20070305");
+    EXPECT_EQ(StoredDateTime(LocalDateTime{2007, 3, 15, 9, 5, 7}), "20070315090507");
+    EXPECT_EQ(ShortDate(std::nullopt), "");
+    EXPECT_EQ(ShortDateTime(std::nullopt), "");
+    EXPECT_EQ(StoredDate(std::nullopt), "");
+    EXPECT_EQ(StoredDateTime(std::nullopt), "");
+}
+
 }  // namespace
 }  // namespace orva

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: Apache-2.0
 #include <gtest/gtest.h>
 
+#include <compare>
+#include <vector>
+
 #include "store/RecordCodec.h"
 #include "store/RecordFile.h"
 #include "store/RecordList.h"
 #include "store/support/StoreTestSupport.h"
+#include "support/RecordBuilder.h"
 
 namespace orva {
 namespace {
@@ -37,7 +41,7 @@ class RecordListTest : public ::testing::Test {
     RecordList list_;
 };
 
-TEST_F(RecordListTest, RowHoldsEveryColumn) {
+TEST_F(RecordListTest, RowHoldsTheRecordsDataAsStored) {
     AssessmentRecord record = SampleRecord(4, kTeacher);
     record.SetFirstName("jos\xE9");
     record.SetLastName("o'Brien");
@@ -46,37 +50,29 @@ TEST_F(RecordListTest, RowHoldsEveryColumn) {
     ASSERT_EQ(list_.Load(path_, true, true), StoreResult<int>(0));
     ASSERT_EQ(list_.RowCount(), 1);
     const RecordRow& row = list_.Row(0);
-    EXPECT_EQ(row.upperFirst, "JOS\xC9");
-    EXPECT_EQ(row.first, "jos\xE9");
-    EXPECT_EQ(row.upperLast, "O'BRIEN");
-    EXPECT_EQ(row.last, "o'Brien");
-    EXPECT_EQ(row.birthStored, "20110203");
-    EXPECT_EQ(row.birthShown, "03/02/2011");
-    EXPECT_EQ(row.savedStored, "20240402030405");
-    EXPECT_EQ(row.savedShown, "02/04/2024 03:04:05");
+    EXPECT_EQ(row.firstName, "jos\xE9");
+    EXPECT_EQ(row.lastName, "o'Brien");
+    EXPECT_EQ(row.birthDate, (Date{2011, 2, 3}));
+    EXPECT_EQ(row.saved, (LocalDateTime{2024, 4, 2, 3, 4, 5}));
     EXPECT_EQ(row.observerName,
               "Fran\xE7"
               "oise Ng");
-    EXPECT_EQ(row.reporterLabel, "Teacher");
     EXPECT_EQ(row.reporter, kTeacher);
     EXPECT_EQ(row.dataEntry, kPaper);
     EXPECT_EQ(row.filePosition, 0);
-    for (int c = 0; c < kTextColumnCount; ++c) EXPECT_FALSE(row.Column(c).empty()) << c;
-    EXPECT_EQ(row.Column(kColumnLastName), "o'Brien");
-    EXPECT_EQ(row.Column(10), "");
 }
 
-TEST_F(RecordListTest, ReporterLabels) {
+TEST_F(RecordListTest, Reporters) {
     Write({Person("A", "B", kSelf, testsupport::kSavedAt), Person("A", "B", kParent, testsupport::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, false), StoreResult<int>(0));
-    EXPECT_EQ(list_.Row(0).reporterLabel, "Self Assessment");
-    EXPECT_EQ(list_.Row(1).reporterLabel, "Parent");
     EXPECT_EQ(list_.Row(0).reporter, kSelf);
     EXPECT_EQ(list_.Row(1).reporter, kParent);
-    // A record without a reporter fails its checks in a file; its row would read as Self.
+    // A record without a reporter or dates fails its checks in a file; its row would read as
+    // Self, without dates.
     const RecordRow unset = RecordList::MakeRow(AssessmentRecord(), 2);
-    EXPECT_EQ(unset.reporterLabel, "Self Assessment");
     EXPECT_EQ(unset.reporter, kSelf);
+    EXPECT_FALSE(unset.birthDate);
+    EXPECT_FALSE(unset.saved);
 }
 
 TEST_F(RecordListTest, RecordFailingItsChecksIsSkippedAndCounted) {
@@ -133,22 +129,65 @@ TEST_F(RecordListTest, SortIsByteWiseAndKeepsTheOrderOfEqualRows) {
            Person("C", "\xC9", kSelf, testsupport::kSavedAt), Person("D", "x", kSelf, testsupport::kSavedAt),
            Person("E", "Y", kSelf, testsupport::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, false), StoreResult<int>(0));
-    list_.Sort(kKeyLastName);
+    list_.Sort({RecordSortKey::LastName});
     const int expected[] = {0, 1, 3, 4, 2};  // X, X, X in file order, then Y, then É (0xC9)
     for (int r = 0; r < 5; ++r) EXPECT_EQ(list_.Row(r).filePosition, expected[r]) << "row " << r;
-    list_.Sort(kKeyFirstName, 0, kKeyLastName);  // 0 ends the keys
-    EXPECT_EQ(list_.Row(0).first, "A");
-    EXPECT_EQ(list_.Row(4).first, "E");
-    list_.Sort(99);
-    EXPECT_EQ(list_.Row(0).first, "A");
+    list_.Sort({RecordSortKey::FirstName});
+    EXPECT_EQ(list_.Row(0).firstName, "A");
+    EXPECT_EQ(list_.Row(4).firstName, "E");
+}
+
+// Four records, each sort starting from file order: rows equal on the keys keep that order.
+class RecordListSortTest : public RecordListTest {
+  protected:
+    void SetUp() override {
+        const auto row = [](const char* first, const char* last, Date birth, LocalDateTime saved, int reporter,
+                            const char* observer) {
+            return Encode(testsupport::RecordBuilder(reporter)
+                              .Names(first, last)
+                              .Born(birth.year, birth.month, birth.day)
+                              .Observer(observer),
+                          saved);
+        };
+        Write({row("bea", "Cole", {2010, 5, 1}, {2024, 1, 2, 10, 0, 0}, kTeacher, "mr Z"),
+               row("Al", "cole", {2009, 12, 31}, {2024, 1, 2, 9, 59, 59}, kSelf, ""),
+               row("AL ", "Abe", {2010, 5, 1}, {2023, 12, 31, 23, 0, 0}, kParent, "Mr A"),
+               row("ben", "COLE ", {2010, 1, 20}, {2024, 1, 2, 10, 0, 0}, kParent, "Mr Z")});
+    }
+
+    std::vector<int> PositionsSortedBy(std::initializer_list<RecordSortKey> keys) {
+        EXPECT_EQ(list_.Load(path_, true, false), StoreResult<int>(0));
+        list_.Sort(keys);
+        std::vector<int> positions;
+        for (const RecordRow& row : list_.Rows()) positions.push_back(row.filePosition);
+        return positions;
+    }
+};
+
+TEST_F(RecordListSortTest, EachKeyOrdersByItsOwnField) {
+    // Names without case or trailing blanks; the observer's name byte-wise, capitals first.
+    EXPECT_EQ(PositionsSortedBy({RecordSortKey::FirstName}), (std::vector<int>{1, 2, 0, 3}));
+    EXPECT_EQ(PositionsSortedBy({RecordSortKey::LastName}), (std::vector<int>{2, 0, 1, 3}));
+    EXPECT_EQ(PositionsSortedBy({RecordSortKey::BirthDate}), (std::vector<int>{1, 3, 0, 2}));
+    EXPECT_EQ(PositionsSortedBy({RecordSortKey::SaveDateTime}), (std::vector<int>{2, 1, 0, 3}));
+    EXPECT_EQ(PositionsSortedBy({RecordSortKey::ObserverName}), (std::vector<int>{1, 2, 3, 0}));
+    // Reporters as the list names them: Parent, Self Assessment, Teacher.
+    EXPECT_EQ(PositionsSortedBy({RecordSortKey::Reporter}), (std::vector<int>{2, 3, 1, 0}));
+}
+
+TEST_F(RecordListSortTest, LaterKeysOrderRowsEqualOnTheEarlierOnes) {
+    EXPECT_EQ(PositionsSortedBy({RecordSortKey::LastName, RecordSortKey::BirthDate}), (std::vector<int>{2, 1, 3, 0}));
+    EXPECT_EQ(PositionsSortedBy({RecordSortKey::BirthDate, RecordSortKey::FirstName}), (std::vector<int>{1, 3, 2, 0}));
+    EXPECT_EQ(PositionsSortedBy({RecordSortKey::SaveDateTime, RecordSortKey::Reporter}),
+              (std::vector<int>{2, 1, 3, 0}));
 }
 
 TEST_F(RecordListTest, SortMovesWholeRows) {
     Write({Person("B", "Two", kParent, testsupport::kSavedAt), Person("A", "One", kTeacher, testsupport::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, false), StoreResult<int>(0));
-    list_.Sort(kKeyReporter);
-    EXPECT_EQ(list_.Row(0).last, "Two");
-    EXPECT_EQ(list_.Row(0).reporterLabel, "Parent");
+    list_.Sort({RecordSortKey::Reporter});
+    EXPECT_EQ(list_.Row(0).lastName, "Two");
+    EXPECT_EQ(list_.Row(0).reporter, kParent);
     EXPECT_EQ(list_.Row(0).filePosition, 0);
 }
 
@@ -159,7 +198,10 @@ TEST_F(RecordListTest, FindIgnoresCaseAndTrailingBlanksButNotLeadingBlanks) {
     const auto mary = list_.Find("mary", "o'neil", 2012, 4, 9);
     ASSERT_TRUE(mary);
     EXPECT_EQ(mary->last - mary->first, 1);
-    for (int r = mary->first; r <= mary->last; ++r) EXPECT_EQ(list_.Row(r).upperLast, "O'NEIL");
+    for (int r = mary->first; r <= mary->last; ++r) {
+        EXPECT_EQ(RecordList::NameKey(list_.Row(r).firstName), "MARY");
+        EXPECT_EQ(RecordList::NameKey(list_.Row(r).lastName), "O'NEIL");
+    }
     EXPECT_FALSE(list_.Find(" mary", "o'neil", 2012, 4, 9));
     const auto trailing = list_.Find("mary  ", "o'neil ", 2012, 4, 9);
     ASSERT_TRUE(trailing);
@@ -168,7 +210,7 @@ TEST_F(RecordListTest, FindIgnoresCaseAndTrailingBlanksButNotLeadingBlanks) {
     const auto john = list_.Find("JOHN", "O'Neil", 2012, 4, 9);
     ASSERT_TRUE(john);
     EXPECT_EQ(john->first, john->last);
-    EXPECT_EQ(list_.Row(john->first).first, "John");
+    EXPECT_EQ(list_.Row(john->first).firstName, "John");
 }
 
 TEST(RecordListUpperCaseTest, AccentedLettersOfWindows1252HaveTheirCapitals) {
@@ -176,6 +218,20 @@ TEST(RecordListUpperCaseTest, AccentedLettersOfWindows1252HaveTheirCapitals) {
     EXPECT_EQ(RecordList::UpperCase("\xE0\xFE\x9A\x9C\x9E\xFF"), "\xC0\xDE\x8A\x8C\x8E\x9F");
     // Signs and letters without a capital stay as they are.
     EXPECT_EQ(RecordList::UpperCase("\xF7\xD7\xDF\xC0\x8A\x9F" "1-'"), "\xF7\xD7\xDF\xC0\x8A\x9F" "1-'");
+}
+
+TEST(RecordListCompareNamesTest, OrdersAsTheNameKeysDo) {
+    EXPECT_EQ(RecordList::CompareNames("ann  ", "ANN"), std::strong_ordering::equal);
+    EXPECT_EQ(RecordList::CompareNames("j\xE9r\xF4me", "J\xC9R\xD4ME"), std::strong_ordering::equal);
+    EXPECT_EQ(RecordList::CompareNames(" ann", "ann"), std::strong_ordering::less);
+    EXPECT_EQ(RecordList::CompareNames("Anne", "ann"), std::strong_ordering::greater);
+    const char* names[] = {"", " ", "a", "A ", "ab", "aB", "b", "Z", "\xE9", "\xC9", "\xFF", "z z", "z  z"};
+    for (const char* a : names) {
+        for (const char* b : names) {
+            const int byKeys = RecordList::NameKey(a).compare(RecordList::NameKey(b));
+            EXPECT_EQ(RecordList::CompareNames(a, b), byKeys <=> 0) << a << " | " << b;
+        }
+    }
 }
 
 TEST_F(RecordListTest, FindIgnoresCaseOfAccentedLetters) {
@@ -190,9 +246,7 @@ TEST_F(RecordListTest, FindIgnoresCaseOfAccentedLetters) {
 TEST_F(RecordListTest, StoredNamesEndingInBlanksAreFound) {
     Write({Person("Ann  ", "Lee ", kSelf, testsupport::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, true), StoreResult<int>(0));
-    EXPECT_EQ(list_.Row(0).upperFirst, "ANN");
-    EXPECT_EQ(list_.Row(0).upperLast, "LEE");
-    EXPECT_EQ(list_.Row(0).first, "Ann  ");
+    EXPECT_EQ(list_.Row(0).firstName, "Ann  ");
     const auto run = list_.Find("Ann", "Lee", 2012, 4, 9);
     ASSERT_TRUE(run);
     EXPECT_EQ(run->first, 0);
@@ -238,7 +292,7 @@ TEST_F(RecordListTest, LoadReplacesThePreviousContent) {
     Write({Person("C", "C", kSelf, testsupport::kSavedAt)});
     ASSERT_EQ(list_.Load(path_, true, true), StoreResult<int>(0));
     ASSERT_EQ(list_.RowCount(), 1);
-    EXPECT_EQ(list_.Row(0).first, "C");
+    EXPECT_EQ(list_.Row(0).firstName, "C");
 }
 
 TEST_F(RecordListTest, FileInUseIsReported) {

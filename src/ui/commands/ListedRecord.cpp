@@ -7,9 +7,9 @@ namespace orva {
 
 bool ReadsAsListed(const AssessmentRecord& read, const RecordRow& listed) {
     const RecordRow row = RecordList::MakeRow(read, listed.filePosition);
-    return row.upperFirst == listed.upperFirst && row.upperLast == listed.upperLast &&
-           row.birthStored == listed.birthStored && row.savedStored == listed.savedStored &&
-           row.reporter == listed.reporter;
+    return RecordList::CompareNames(row.firstName, listed.firstName) == 0 &&
+           RecordList::CompareNames(row.lastName, listed.lastName) == 0 &&
+           row.birthDate == listed.birthDate && row.saved == listed.saved && row.reporter == listed.reporter;
 }
 
 }  // namespace orva

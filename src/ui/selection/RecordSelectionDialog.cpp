@@ -346,8 +346,8 @@ void RecordSelectionDialog::FirstEntryBecomesCurrent() {
 }
 
 QString RecordSelectionDialog::EntryText(const RecordRow& row) {
-    QString text = CoreText::Fixed(sel::kSavedPrefix) + CoreText::ToQt(row.savedShown) + CoreText::Fixed(sel::kLabelGap) +
-                   CoreText::ToQt(row.reporterLabel);
+    QString text = CoreText::Fixed(sel::kSavedPrefix) + CoreText::ToQt(ShortDateTime(row.saved)) +
+                   CoreText::Fixed(sel::kLabelGap) + CoreText::ToQt(ReporterListLabel(row.reporter));
     if (row.reporter == kParent || row.reporter == kTeacher)
         text += CoreText::Fixed(sel::kAssessmentBy) + CoreText::ToQt(row.observerName);
     return text;

@@ -179,7 +179,7 @@ class AnalysisSelectionTest : public QObject {
         const AnalysisChoice& choice = s.dialog.Choice();
         QCOMPARE(choice.path, StoredPath(stem_));
         QCOMPARE(choice.positions, (std::array<int, kReportSlots>{0, 1, -1}));
-        QCOMPARE(choice.listed[kSelf].reporterLabel, std::string("Self Assessment"));
+        QCOMPARE(choice.listed[kSelf].reporter, kSelf);
         QCOMPARE(choice.listed[kParent].observerName, std::string("Pat Citizen"));
         QCOMPARE(choice.listed[kParent].filePosition, 1);
         QCOMPARE(choice.listed[kTeacher].filePosition, -1);
@@ -316,7 +316,7 @@ class AnalysisSelectionTest : public QObject {
         // The list as loaded, not the name typed since.
         QCOMPARE(s.dialog.Choice().path, StoredPath(stem_));
         QCOMPARE(s.dialog.Choice().positions[kSelf], 0);
-        QCOMPARE(s.dialog.Choice().listed[kSelf].upperLast, std::string("CITIZEN"));
+        QCOMPARE(s.dialog.Choice().listed[kSelf].lastName, std::string("CITIZEN"));
     }
 
     void checksStopAtTheFirstFailureAndFocusItsField_data() {

@@ -101,7 +101,7 @@ class EditSelectionTest : public QObject {
         QCOMPARE(s.dialog.Selection().position, 2);
         // The row the entry showed goes along, for the record read later to be held against.
         QCOMPARE(s.dialog.Selection().listed.filePosition, 2);
-        QCOMPARE(s.dialog.Selection().listed.reporterLabel, std::string("Parent"));
+        QCOMPARE(s.dialog.Selection().listed.reporter, kParent);
         QCOMPARE(s.dialog.Selection().listed.observerName, std::string("Pat Citizen"));
         QCOMPARE(s.dialog.EditMethod(), int(EditSelectionDialog::kCompleteOnScreen));
         QCOMPARE(s.dialog.FileText(), stem_);
