@@ -86,16 +86,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     RecordFile reader(SystemClock::Instance(), fs);
-    int result = reader.OpenForReading(path, true);
+    StoreResult<ReadPlace> result = reader.OpenForReading(path, true);
     long long reads = 0;
-    while (result == kMoreRecords || result == Code(StoreError::IncompleteRecord)) {
+    while (result ? *result == ReadPlace::MoreRecords : result.Error() == StoreError::IncompleteRecord) {
         result = reader.ReadNext();
         Check(++reads <= reader.RecordCount());
     }
     reader.Close();
-    StoredRecord out{};
-    const int at = reader.ReadRecordAt(path, static_cast<int>(size % 5), out);
-    Check(at == static_cast<int>(kStoredRecordSize) || at < 0);
+    const int readAt = static_cast<int>(size % 5);
+    const StoreResult<StoredRecord> at = reader.ReadRecordAt(path, readAt);
+    Check(!at || (content.size() >= static_cast<std::size_t>(RecordOffset(readAt + 1)) &&
+                  std::equal(at->begin(), at->end(), content.begin() + RecordOffset(readAt))));
 
     AssessmentRecord record;
     record.SetFirstName("New");
@@ -105,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecordFile writer(clock, fs);
     const bool replacing = size % 3 == 0;
     int position = 0;
-    int written = 0;
+    StoreStatus written;
     if (replacing) {
         written = writer.ReplaceRecord(path, 0, stored);
     } else {
@@ -113,11 +114,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             writer.AppendRecords(path, {false, [&stored](const std::vector<StoredRecord>&) {
                                             return std::vector<StoredRecord>{stored};
                                         }});
-        written = appended.code;
+        written = appended.status;
         position = appended.firstPosition;
     }
     const Bytes& after = fs.Content(path);
-    if (written == 0) {
+    if (written) {
         // An append cuts off a partial record at the end; a replacement keeps the length.
         if (replacing) {
             Check(after.size() == content.size());

@@ -15,7 +15,7 @@ namespace {
 class OpenFile {
   public:
     OpenFile(FileSystem& fs, FileSystem::Handle handle) : fs_(fs), handle_(handle) {}
-    ~OpenFile() { fs_.Close(handle_); }
+    ~OpenFile() { (void)fs_.Close(handle_); }  // only read from
     OpenFile(const OpenFile&) = delete;
     OpenFile& operator=(const OpenFile&) = delete;
     FileSystem::Handle Get() const { return handle_; }
@@ -25,32 +25,32 @@ class OpenFile {
     FileSystem::Handle handle_;
 };
 
-void PrintCause(std::ostream& err, int code) {
+void PrintCause(std::ostream& err, StoreError cause) {
     err << " (";
-    switch (code) {
-        case Code(StoreError::FileNotFound):
-        case Code(StoreError::BadPath): err << texts::cli::kCauseNotFound; break;
-        case Code(StoreError::AccessDenied): err << texts::cli::kCauseAccessDenied; break;
-        case Code(StoreError::SharingViolation):
-        case Code(StoreError::LockViolation): err << texts::cli::kCauseInUse; break;
-        default: err << texts::cli::kCauseOther << code; break;
+    switch (cause) {
+        case StoreError::FileNotFound:
+        case StoreError::BadPath: err << texts::cli::kCauseNotFound; break;
+        case StoreError::AccessDenied: err << texts::cli::kCauseAccessDenied; break;
+        case StoreError::SharingViolation:
+        case StoreError::LockViolation: err << texts::cli::kCauseInUse; break;
+        default: err << texts::cli::kCauseOther << Code(cause); break;
     }
     err << ')';
 }
 
-bool Refuse(std::ostream& err, const char* problem, const std::string& path, int code = 0) {
+bool Refuse(std::ostream& err, const char* problem, const std::string& path, StoreStatus cause = {}) {
     err << texts::cli::kProgram << ": " << problem << EscapedPath(path);
-    if (code != 0) PrintCause(err, code);
+    if (!cause) PrintCause(err, cause.Error());
     err << '\n';
     return false;
 }
 
 // A folder, device or pipe is refused by what the open handle is, so nothing swapped in after
-// the name was looked at is read.
-bool RefuseUnlessOrdinary(std::ostream& err, const std::string& path, int code, const FileFacts& facts) {
-    if (code < 0) return Refuse(err, texts::cli::kCsvUnreadable, path, code);
-    if (facts.folder) return Refuse(err, texts::cli::kCsvIsFolder, path);
-    if (!facts.regularFile) return Refuse(err, texts::cli::kCsvNotRegular, path);
+// the name was looked at is read. True for an ordinary file.
+bool RefuseUnlessOrdinary(std::ostream& err, const std::string& path, const StoreResult<FileFacts>& facts) {
+    if (!facts) return Refuse(err, texts::cli::kCsvUnreadable, path, facts.AsStatus());
+    if (facts->folder) return Refuse(err, texts::cli::kCsvIsFolder, path);
+    if (!facts->regularFile) return Refuse(err, texts::cli::kCsvNotRegular, path);
     return true;
 }
 
@@ -58,30 +58,23 @@ bool RefuseUnlessOrdinary(std::ostream& err, const std::string& path, int code, 
 
 bool ReadCsvToImport(const std::string& path, std::string& content, std::ostream& err) {
     FileSystem& fs = DefaultFileSystem();
-    FileFacts facts;
     // Looked at before it is opened too: opening a device or pipe may itself have effects.
-    if (const int code = fs.Facts(path, facts); code != 0 || !facts.regularFile) {
-        return RefuseUnlessOrdinary(err, path, code, facts);
-    }
-    FileSystem::Handle handle = -1;
-    bool created = false;
-    if (const int code = fs.Open(path, OpenMode::ReadOnly, 0, handle, created); code < 0) {
-        return Refuse(err, texts::cli::kCsvUnreadable, path, code);
-    }
-    const OpenFile file(fs, handle);
-    facts = {};
-    if (!RefuseUnlessOrdinary(err, path, fs.Facts(file.Get(), facts), facts)) return false;
+    if (!RefuseUnlessOrdinary(err, path, fs.Facts(path))) return false;
+    const StoreResult<FileSystem::Handle> opened = fs.Open(path, OpenMode::ReadOnly, 0);
+    if (!opened) return Refuse(err, texts::cli::kCsvUnreadable, path, opened.AsStatus());
+    const OpenFile file(fs, *opened);
+    if (!RefuseUnlessOrdinary(err, path, fs.Facts(file.Get()))) return false;
 
     const std::size_t largest = LargestImportCsv();
-    const long long size = fs.Size(file.Get());
-    if (size < 0) return Refuse(err, texts::cli::kCsvUnreadable, path, static_cast<int>(size));
-    if (static_cast<unsigned long long>(size) > largest) return Refuse(err, texts::cli::kCsvTooLarge, path);
+    const StoreResult<long long> size = fs.Size(file.Get());
+    if (!size) return Refuse(err, texts::cli::kCsvUnreadable, path, size.AsStatus());
+    if (static_cast<unsigned long long>(*size) > largest) return Refuse(err, texts::cli::kCsvTooLarge, path);
     // The file may grow while it is read: the bound holds for what is read, not for its size.
     content.assign(largest + 1, '\0');
-    const long long total = fs.ReadAt(file.Get(), 0, content.data(), content.size());
-    if (total < 0) return Refuse(err, texts::cli::kCsvUnreadable, path, static_cast<int>(total));
-    if (static_cast<unsigned long long>(total) > largest) return Refuse(err, texts::cli::kCsvTooLarge, path);
-    content.resize(static_cast<std::size_t>(total));
+    const StoreResult<long long> total = fs.ReadAt(file.Get(), 0, content.data(), content.size());
+    if (!total) return Refuse(err, texts::cli::kCsvUnreadable, path, total.AsStatus());
+    if (static_cast<unsigned long long>(*total) > largest) return Refuse(err, texts::cli::kCsvTooLarge, path);
+    content.resize(static_cast<std::size_t>(*total));
     return true;
 }
 

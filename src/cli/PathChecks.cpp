@@ -13,8 +13,8 @@ namespace orva::cli {
 namespace {
 
 bool IsFolder(const std::string& path) {
-    FileFacts facts;
-    return DefaultFileSystem().Facts(path, facts) == 0 && facts.folder;
+    const StoreResult<FileFacts> facts = DefaultFileSystem().Facts(path);
+    return facts && facts->folder;
 }
 
 }  // namespace

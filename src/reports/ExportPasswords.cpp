@@ -41,40 +41,41 @@ constexpr unsigned kPasswordFilePermissions = 0644;
 constexpr std::chrono::milliseconds kBusyPoll{50};
 constexpr int kMostPolls = 1200;
 
-int OpenWhenFree(FileSystem& fs, const std::string& path, FileSystem::Handle& handle) {
-    bool created = false;
-    int opened = Code(StoreError::SharingViolation);
-    for (int poll = 0; poll < kMostPolls && opened == Code(StoreError::SharingViolation); ++poll) {
+StoreResult<FileSystem::Handle> OpenWhenFree(FileSystem& fs, const std::string& path) {
+    StoreResult<FileSystem::Handle> opened = StoreError::SharingViolation;
+    for (int poll = 0; poll < kMostPolls && !opened && opened.Error() == StoreError::SharingViolation; ++poll) {
         if (poll > 0) std::this_thread::sleep_for(kBusyPoll);
-        opened = fs.Open(path, OpenMode::ReadOnly, 0, handle, created);
+        opened = fs.Open(path, OpenMode::ReadOnly, 0);
     }
     return opened;
 }
 
 ReportsStatus ReadWhole(FileSystem& fs, const std::string& path, const std::string& folder, bool developersOwn,
                         std::string& content, std::string& untrusted) {
-    FileFacts there;
-    const int found = fs.Facts(path, there);
+    const StoreResult<FileFacts> found = fs.Facts(path);
     // Nothing there, not even the folder: no passwords have been set.
-    if (found == Code(StoreError::FileNotFound) || found == Code(StoreError::BadPath)) return StoreError::FileNotFound;
-    if (found < 0) return ErrorOfCode(found);
+    if (!found && (found.Error() == StoreError::FileNotFound || found.Error() == StoreError::BadPath)) {
+        return StoreError::FileNotFound;
+    }
+    if (!found) return found.Error();
 
-    FileSystem::Handle handle = -1;
-    const int opened = OpenWhenFree(fs, path, handle);
-    if (opened == Code(StoreError::InvalidFile)) {
+    const StoreResult<FileSystem::Handle> opened = OpenWhenFree(fs, path);
+    if (!opened && opened.Error() == StoreError::InvalidFile) {
         untrusted = path;
         return ReportsError::PasswordFileUnsafe;
     }
-    if (opened < 0) return ErrorOfCode(opened);
+    if (!opened) return opened.Error();
+    const FileSystem::Handle handle = *opened;
     untrusted = FirstUntrustedOfPasswordFile(fs, handle, path, folder, developersOwn);
     ReportsStatus result = untrusted.empty() ? ReportsStatus() : ReportsStatus(ReportsError::PasswordFileUnsafe);
     std::vector<char> buffer(kLargestFile + 1);
     long long total = 0;
     if (result) {
-        total = fs.ReadAt(handle, 0, buffer.data(), buffer.size());
-        if (total < 0) result = ReportsFailure(ErrorOfCode(static_cast<int>(total)));
+        const StoreResult<long long> read = fs.ReadAt(handle, 0, buffer.data(), buffer.size());
+        if (read) total = *read;
+        else result = ReportsFailure(read.Error());
     }
-    fs.Close(handle);
+    (void)fs.Close(handle);  // only read from
     if (!result) return result;
     if (total > static_cast<long long>(kLargestFile)) return ReportsError::PasswordFileMalformed;
     content.assign(buffer.data(), static_cast<std::size_t>(total));
@@ -162,8 +163,8 @@ ReportsStatus ExportPasswords::Load() {
 }
 
 StoreStatus ExportPasswords::Save() const {
-    const int made = fs_->CreateFolder(folder_);
-    if (made < 0) return ErrorOfCode(made);
+    const StoreStatus made = fs_->CreateFolder(folder_);
+    if (!made) return made;
     std::string text = std::string(kFileComment) + "\n";
     for (const std::string& hash : hashes_) text += hash + "\n";
 
@@ -220,19 +221,17 @@ Status<ReportsError> ExportPasswords::Set(int slot, std::string_view password) {
 }
 
 ExportPasswords::GuessTurn::~GuessTurn() {
-    if (handle_ >= 0) fs_->Close(handle_);
+    if (handle_ >= 0) (void)fs_->Close(handle_);  // only held, to keep other guesses out
 }
 
 ExportPasswords::GuessTurn ExportPasswords::WaitForGuessTurn(const Sleeper& sleep) const {
     for (int poll = 0; poll < kMostPolls; ++poll) {
         if (poll > 0) sleep(kBusyPoll);
-        FileSystem::Handle handle = -1;
-        bool created = false;
-        const int opened = fs_->Open(FilePath(), OpenMode::ReadOnly, 0, handle, created);
-        if (opened == 0) {
-            if (fs_->LockExclusive(handle) == 0) return GuessTurn(*fs_, handle);
-            fs_->Close(handle);
-        } else if (opened != Code(StoreError::SharingViolation)) {
+        const StoreResult<FileSystem::Handle> opened = fs_->Open(FilePath(), OpenMode::ReadOnly, 0);
+        if (opened) {
+            if (fs_->LockExclusive(*opened)) return GuessTurn(*fs_, *opened);
+            (void)fs_->Close(*opened);  // only held
+        } else if (opened.Error() != StoreError::SharingViolation) {
             break;
         }
     }

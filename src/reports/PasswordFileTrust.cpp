@@ -35,21 +35,21 @@ std::string Parent(const std::string& path) {
 
 std::string FirstUntrustedOfPasswordFile(FileSystem& fs, FileSystem::Handle handle, const std::string& file,
                                          const std::string& folder, bool developersOwn) {
-    FileFacts named;
-    FileFacts opened;
-    if (fs.Facts(file, named) != 0 || named.symbolicLink || fs.Facts(handle, opened) != 0 ||
-        !opened.regularFile || opened.othersMayWrite || !OwnedByTrusted(opened, developersOwn)) {
+    const StoreResult<FileFacts> named = fs.Facts(file);
+    if (!named || named->symbolicLink) return file;
+    const StoreResult<FileFacts> opened = fs.Facts(handle);
+    if (!opened || !opened->regularFile || opened->othersMayWrite ||
+        !OwnedByTrusted(*opened, developersOwn)) {
         return file;
     }
-    std::string current;
-    if (fs.ResolvePath(folder, current) != 0) return folder;
+    const StoreResult<std::string> resolved = fs.ResolvePath(folder);
+    if (!resolved) return folder;
+    std::string current = *resolved;
     for (int level = 0; level < kFoldersChecked; ++level) {
-        FileFacts facts;
-        if (fs.Facts(current, facts) != 0 || !facts.folder || !OwnedByTrusted(facts, developersOwn)) {
-            return current;
-        }
-        const bool onlyAddNames = level > 0 && facts.othersOnlyAddNames;
-        if (facts.othersMayWrite && !onlyAddNames) return current;
+        const StoreResult<FileFacts> facts = fs.Facts(current);
+        if (!facts || !facts->folder || !OwnedByTrusted(*facts, developersOwn)) return current;
+        const bool onlyAddNames = level > 0 && facts->othersOnlyAddNames;
+        if (facts->othersMayWrite && !onlyAddNames) return current;
         const std::string parent = Parent(current);
         if (parent == current) break;
         current = parent;

@@ -39,8 +39,9 @@ class ReportsFailure {
     constexpr bool Is(ReportsError error) const { return code_ == static_cast<int>(error); }
     // The store's failure, when it is one.
     constexpr std::optional<StoreError> Store() const {
-        return code_ > static_cast<int>(ReportsError::PasswordSlotInvalid) ? std::optional(ErrorOfCode(code_))
-                                                                           : std::nullopt;
+        return code_ > static_cast<int>(ReportsError::PasswordSlotInvalid)
+                   ? std::optional(static_cast<StoreError>(code_))
+                   : std::nullopt;
     }
     // The number the failure is printed as.
     constexpr int Code() const { return code_; }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "store/StoreError.h"
+
 namespace orva {
 
 // How a file is opened.
@@ -53,55 +55,56 @@ struct TemporaryFile {
     std::string name;  // empty for an unnamed file
 };
 
-// The file operations of the store. Every result is 0 (or a count or length) on success and
-// a negated platform cause (StoreError.h) on failure. Tests substitute implementations that
-// fail on purpose.
+// The file operations of the store. Each answers with its value or the platform's cause
+// (StoreError.h). Tests substitute implementations that fail on purpose.
 class FileSystem {
   public:
     using Handle = int;
 
     virtual ~FileSystem() = default;
 
-    // `created` tells whether this call made the file.
-    virtual int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
-                     bool& created) = 0;
+    // The handle of the opened file.
+    virtual StoreResult<Handle> Open(const std::string& path, OpenMode mode, unsigned permissions) = 0;
     // Exclusive lock for as long as the handle is open; StoreError::SharingViolation when someone else,
     // in this process or another, holds the file.
-    virtual int LockExclusive(Handle handle) = 0;
-    virtual long long Size(Handle handle) = 0;
+    virtual StoreStatus LockExclusive(Handle handle) = 0;
+    virtual StoreResult<long long> Size(Handle handle) = 0;
     // Bytes read: fewer than `size` only at the end of the file.
-    virtual long long ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) = 0;
+    virtual StoreResult<long long> ReadAt(Handle handle, long long offset, void* buffer,
+                                          std::size_t size) = 0;
     // Writes all `size` bytes or fails.
-    virtual int WriteAt(Handle handle, long long offset, const void* data, std::size_t size) = 0;
-    virtual int Truncate(Handle handle, long long length) = 0;
+    virtual StoreStatus WriteAt(Handle handle, long long offset, const void* data, std::size_t size) = 0;
+    virtual StoreStatus Truncate(Handle handle, long long length) = 0;
     // Makes the written data durable before success is reported.
-    virtual int Sync(Handle handle) = 0;
-    virtual int Close(Handle handle) = 0;
-    virtual int Remove(const std::string& path) = 0;
+    virtual StoreStatus Sync(Handle handle) = 0;
+    virtual StoreStatus Close(Handle handle) = 0;
+    virtual StoreStatus Remove(const std::string& path) = 0;
     // Makes the names made, changed or removed in the folder of `path` durable.
-    virtual int SyncDirectoryOf(const std::string& path) = 0;
+    virtual StoreStatus SyncDirectoryOf(const std::string& path) = 0;
 
     // The facts of an open file, or of the file or folder at `path` (StoreError::FileNotFound or
     // StoreError::BadPath when nothing is there). A file system that cannot tell gives
     // StoreError::OtherFileError, which every caller must take as "not safe".
-    virtual int Facts(Handle handle, FileFacts& facts);
-    virtual int Facts(const std::string& path, FileFacts& facts);
-    // Makes the folder (its parent must exist); 0 when it is already there.
-    virtual int CreateFolder(const std::string& path);
+    virtual StoreResult<FileFacts> Facts(Handle handle);
+    virtual StoreResult<FileFacts> Facts(const std::string& path);
+    // Makes the folder (its parent must exist); success when it is already there.
+    virtual StoreStatus CreateFolder(const std::string& path);
     // Gives the file `from` the name `to` in one step: over a file there only with `replace`,
     // else StoreError::FileExists and nothing changes.
-    virtual int Rename(const std::string& from, const std::string& to, bool replace);
+    virtual StoreStatus Rename(const std::string& from, const std::string& to, bool replace);
     // The path of the file that `path` names, every link followed, so that whatever name
     // reaches a file, what belongs to it (its journal) is found beside it. A missing file is
     // resolved through its folder.
-    virtual int ResolvePath(const std::string& path, std::string& resolved);
+    virtual StoreResult<std::string> ResolvePath(const std::string& path);
 
     // A new empty file, writable, in the folder of `besidePath`.
-    virtual int CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file);
+    virtual StoreResult<TemporaryFile> CreateTemporary(const std::string& besidePath, unsigned permissions);
     // Names the complete temporary file `path` (its data already synced) and closes it: over a
     // file there only with `replace`, else StoreError::FileExists and the temporary file is left as it is.
-    // The name is durable only after SyncDirectoryOf(path).
-    virtual int Publish(TemporaryFile& file, const std::string& path, bool replace);
+    // The name is durable only after SyncDirectoryOf(path). `file` is changed to what is left of
+    // it (no handle once closed, no name once given the target's), even on a failure part way,
+    // so that a Discard afterwards closes and removes exactly that.
+    virtual StoreStatus Publish(TemporaryFile& file, const std::string& path, bool replace);
     // Closes the temporary file and removes whatever name it has.
     virtual void Discard(TemporaryFile& file);
 };

@@ -148,9 +148,8 @@ bool JournalChange::Matches(const FileIdentity& fileIdentity, long long length, 
         const long long end = std::min(region.End(), length);
         if (end <= region.offset) continue;
         current.resize(static_cast<std::size_t>(end - region.offset));
-        if (read(region.offset, current.data(), current.size()) != static_cast<long long>(current.size())) {
-            return false;
-        }
+        const StoreResult<long long> got = read(region.offset, current.data(), current.size());
+        if (!got || *got != static_cast<long long>(current.size())) return false;
         for (std::size_t i = 0; i < current.size(); ++i) {
             if (current[i] == region.bytes[i]) continue;
             if (!wasThere(region.offset + static_cast<long long>(i), current[i])) return false;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/FileSystem.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
@@ -23,8 +24,9 @@ struct JournalChange {
         long long End() const { return offset + static_cast<long long>(bytes.size()); }
     };
 
-    // Reads the current file: the bytes read, or a negative code.
-    using Reader = std::function<long long(long long offset, unsigned char* buffer, std::size_t size)>;
+    // Reads the current file: the bytes read, or the cause.
+    using Reader =
+        std::function<StoreResult<long long>(long long offset, unsigned char* buffer, std::size_t size)>;
 
     FileIdentity identity;
     long long oldLength = 0;

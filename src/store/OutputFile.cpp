@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 #include "store/RecordFormat.h"
 #include "store/StoreError.h"
@@ -34,33 +35,28 @@ OutputFile::~OutputFile() {
 
 bool OutputFile::IsRecordFile(FileSystem& fs, const std::string& path) {
     if (EndsInRecordFileExtension(path)) return true;
-    FileSystem::Handle handle = -1;
-    bool created = false;
-    if (fs.Open(path, OpenMode::ReadOnly, 0, handle, created) != 0) return false;
+    const StoreResult<FileSystem::Handle> opened = fs.Open(path, OpenMode::ReadOnly, 0);
+    if (!opened) return false;
     std::array<char, kVersionWordSize> word{};
-    const long long read = fs.ReadAt(handle, 0, word.data(), word.size());
-    fs.Close(handle);
-    return read == static_cast<long long>(word.size()) && std::memcmp(word.data(), kVersionText, word.size()) == 0;
+    const StoreResult<long long> read = fs.ReadAt(*opened, 0, word.data(), word.size());
+    (void)fs.Close(*opened);  // only read from
+    return read.ValueOr(0) == static_cast<long long>(word.size()) &&
+           std::memcmp(word.data(), kVersionText, word.size()) == 0;
 }
 
 StoreStatus OutputFile::Open(bool replace) {
     Discard();
     // Records are never lost to a report or an export named like their file.
     if (IsRecordFile(fs_, path_)) return StoreError::OutputIsRecordFile;
-    FileSystem::Handle old = -1;
-    bool created = false;
-    if (fs_.Open(path_, OpenMode::ReadOnly, 0, old, created) == 0) {
-        if (!replace) {
-            fs_.Close(old);
-            return StoreError::FileExists;
-        }
+    if (const StoreResult<FileSystem::Handle> old = fs_.Open(path_, OpenMode::ReadOnly, 0)) {
         // Someone holding the old file keeps it: replacing it under them would lose their work.
-        const int locked = fs_.LockExclusive(old);
-        fs_.Close(old);
-        if (locked < 0) return ErrorOfCode(locked);
+        const StoreStatus locked = replace ? fs_.LockExclusive(*old) : StoreStatus(StoreError::FileExists);
+        (void)fs_.Close(*old);  // only looked at
+        if (!locked) return locked;
     }
-    const int made = fs_.CreateTemporary(path_, permissions_, temporary_);
-    if (made < 0) return ErrorOfCode(made);
+    StoreResult<TemporaryFile> made = fs_.CreateTemporary(path_, permissions_);
+    if (!made) return made.Error();
+    temporary_ = std::move(made).Value();
     replace_ = replace;
     open_ = true;
     written_ = 0;
@@ -70,7 +66,7 @@ StoreStatus OutputFile::Open(bool replace) {
 
 StoreStatus OutputFile::Write(const void* data, std::size_t size) {
     if (!open_) return StoreError::InvalidFile;
-    const StoreStatus result = StatusOfCode(fs_.WriteAt(temporary_.handle, written_, data, size));
+    const StoreStatus result = fs_.WriteAt(temporary_.handle, written_, data, size);
     if (!result) {
         if (failure_) failure_ = result;
         return result;
@@ -89,16 +85,17 @@ StoreStatus OutputFile::Close() {
     if (!open_) return {};
     // An output with a block missing is no output: it never takes the target's name.
     StoreStatus result = failure_;
-    if (result) result = StatusOfCode(fs_.Sync(temporary_.handle));
+    if (result) result = fs_.Sync(temporary_.handle);
     // A record file put there since the open is not replaced either.
     if (result && replace_ && IsRecordFile(fs_, path_)) result = StoreError::OutputIsRecordFile;
-    if (result) result = StatusOfCode(fs_.Publish(temporary_, path_, replace_));
+    if (result) result = fs_.Publish(temporary_, path_, replace_);
     if (!result) {
         Discard();
         return result;
     }
     open_ = false;
-    fs_.SyncDirectoryOf(path_);
+    // The output is whole under its name; a name not yet durable is the most a power cut takes.
+    (void)fs_.SyncDirectoryOf(path_);
     return {};
 }
 

@@ -18,7 +18,7 @@ namespace orva {
 
 namespace {
 
-int LastCause() {
+StoreError LastCause() {
     return CauseFromErrno(errno);
 }
 
@@ -58,18 +58,18 @@ std::string NameOf(const std::string& path) {
 }
 
 // A missing file in an existing folder is not found; a missing folder makes the path wrong.
-int MissingCause(const std::string& path) {
+StoreError MissingCause(const std::string& path) {
     struct stat info {};
     const bool folderThere = ::stat(DirectoryOf(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-    return folderThere ? Code(StoreError::FileNotFound) : Code(StoreError::BadPath);
+    return folderThere ? StoreError::FileNotFound : StoreError::BadPath;
 }
 
 }  // namespace
 
-int CauseFromErrno(int error) {
+StoreError CauseFromErrno(int error) {
     switch (error) {
         case ENOENT:
-            return Code(StoreError::FileNotFound);
+            return StoreError::FileNotFound;
         case ENOTDIR:
         case ENAMETOOLONG:
         case ELOOP:
@@ -77,88 +77,83 @@ int CauseFromErrno(int error) {
         case ENXIO:
         case ENODEV:
         case EINVAL:
-            return Code(StoreError::BadPath);
+            return StoreError::BadPath;
         case EMFILE:
         case ENFILE:
-            return Code(StoreError::TooManyOpenFiles);
+            return StoreError::TooManyOpenFiles;
         case EACCES:
         case EPERM:
         case EROFS:
-            return Code(StoreError::AccessDenied);
+            return StoreError::AccessDenied;
         case EBADF:
-            return Code(StoreError::InvalidFile);
+            return StoreError::InvalidFile;
         case EMLINK:
-            return Code(StoreError::DirectoryFull);
+            return StoreError::DirectoryFull;
         case ESPIPE:
         case EOVERFLOW:
-            return Code(StoreError::BadSeek);
+            return StoreError::BadSeek;
         case EIO:
-            return Code(StoreError::HardwareError);
+            return StoreError::HardwareError;
         case EWOULDBLOCK:
         case EBUSY:
         case ETXTBSY:
-            return Code(StoreError::SharingViolation);
+            return StoreError::SharingViolation;
         case ENOLCK:
         case EDEADLK:
-            return Code(StoreError::LockViolation);
+            return StoreError::LockViolation;
         case ENOSPC:
         case EDQUOT:
         case EFBIG:
-            return Code(StoreError::DiskFull);
+            return StoreError::DiskFull;
         case EEXIST:
-            return Code(StoreError::FileExists);
+            return StoreError::FileExists;
         default:
-            return Code(StoreError::FileGeneric);
+            return StoreError::FileGeneric;
     }
 }
 
 PosixFileSystem::PosixFileSystem(bool unnamedTemporaries) : unnamedTemporaries_(unnamedTemporaries) {}
 
-int PosixFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
-                          bool& created) {
-    handle = -1;
-    created = false;
+StoreResult<FileSystem::Handle> PosixFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions) {
     const int fd = OpenOnce(path, OpenFlags(mode), permissions);
     if (fd < 0) return errno == ENOENT ? MissingCause(path) : LastCause();
-    created = mode == OpenMode::CreateNew;
 
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
-        const int cause = LastCause();
+        const StoreError cause = LastCause();
         ::close(fd);
         return cause;
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(fd);
-        return S_ISDIR(info.st_mode) ? Code(StoreError::BadPath) : Code(StoreError::InvalidFile);
+        return S_ISDIR(info.st_mode) ? StoreError::BadPath : StoreError::InvalidFile;
     }
     // The permissions are the product's decision about who may see health data, so a loose or
     // tight umask does not change them.
-    if (created && ::fchmod(fd, static_cast<mode_t>(permissions)) != 0) {
-        const int cause = LastCause();
+    if (mode == OpenMode::CreateNew && ::fchmod(fd, static_cast<mode_t>(permissions)) != 0) {
+        const StoreError cause = LastCause();
         ::unlink(path.c_str());
         ::close(fd);
         return cause;
     }
-    handle = fd;
-    return 0;
+    return fd;
 }
 
-int PosixFileSystem::LockExclusive(Handle handle) {
+StoreStatus PosixFileSystem::LockExclusive(Handle handle) {
     int result = 0;
     do {
         result = ::flock(handle, LOCK_EX | LOCK_NB);
     } while (result != 0 && errno == EINTR);
-    return result == 0 ? 0 : LastCause();
+    return result == 0 ? StoreStatus() : LastCause();
 }
 
-long long PosixFileSystem::Size(Handle handle) {
+StoreResult<long long> PosixFileSystem::Size(Handle handle) {
     struct stat info {};
     if (::fstat(handle, &info) != 0) return LastCause();
     return static_cast<long long>(info.st_size);
 }
 
-long long PosixFileSystem::ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) {
+StoreResult<long long> PosixFileSystem::ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) {
     auto* out = static_cast<unsigned char*>(buffer);
     std::size_t done = 0;
     while (done < size) {
@@ -173,7 +168,7 @@ long long PosixFileSystem::ReadAt(Handle handle, long long offset, void* buffer,
     return static_cast<long long>(done);
 }
 
-int PosixFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
+StoreStatus PosixFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
     const auto* in = static_cast<const unsigned char*>(data);
     std::size_t done = 0;
     while (done < size) {
@@ -182,37 +177,37 @@ int PosixFileSystem::WriteAt(Handle handle, long long offset, const void* data, 
             if (errno == EINTR) continue;
             return LastCause();
         }
-        if (n == 0) return Code(StoreError::OtherFileError);
+        if (n == 0) return StoreError::OtherFileError;
         done += static_cast<std::size_t>(n);
     }
-    return 0;
+    return {};
 }
 
-int PosixFileSystem::Truncate(Handle handle, long long length) {
+StoreStatus PosixFileSystem::Truncate(Handle handle, long long length) {
     int result = 0;
     do {
         result = ::ftruncate(handle, static_cast<off_t>(length));
     } while (result != 0 && errno == EINTR);
-    return result == 0 ? 0 : LastCause();
+    return result == 0 ? StoreStatus() : LastCause();
 }
 
-int PosixFileSystem::Sync(Handle handle) {
-    return ::fsync(handle) == 0 ? 0 : LastCause();
+StoreStatus PosixFileSystem::Sync(Handle handle) {
+    return ::fsync(handle) == 0 ? StoreStatus() : LastCause();
 }
 
-int PosixFileSystem::Close(Handle handle) {
-    return ::close(handle) == 0 ? 0 : LastCause();
+StoreStatus PosixFileSystem::Close(Handle handle) {
+    return ::close(handle) == 0 ? StoreStatus() : LastCause();
 }
 
-int PosixFileSystem::Remove(const std::string& path) {
-    return ::unlink(path.c_str()) == 0 ? 0 : LastCause();
+StoreStatus PosixFileSystem::Remove(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 ? StoreStatus() : LastCause();
 }
 
-int PosixFileSystem::SyncDirectoryOf(const std::string& path) {
+StoreStatus PosixFileSystem::SyncDirectoryOf(const std::string& path) {
     const int fd = OpenOnce(DirectoryOf(path), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd < 0) return LastCause();
     // Some file systems cannot sync a directory; their names are as durable as they get.
-    const int result = (::fsync(fd) == 0 || errno == EINVAL || errno == EROFS) ? 0 : LastCause();
+    const StoreStatus result = (::fsync(fd) == 0 || errno == EINVAL || errno == EROFS) ? StoreStatus() : LastCause();
     ::close(fd);
     return result;
 }
@@ -234,51 +229,47 @@ FileFacts FactsOf(const struct stat& info) {
 
 }  // namespace
 
-int PosixFileSystem::Facts(Handle handle, FileFacts& facts) {
+StoreResult<FileFacts> PosixFileSystem::Facts(Handle handle) {
     struct stat info {};
     if (::fstat(handle, &info) != 0) return LastCause();
-    facts = FactsOf(info);
-    return 0;
+    return FactsOf(info);
 }
 
-int PosixFileSystem::Facts(const std::string& path, FileFacts& facts) {
+StoreResult<FileFacts> PosixFileSystem::Facts(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return errno == ENOENT ? MissingCause(path) : LastCause();
-    facts = FactsOf(info);
+    FileFacts facts = FactsOf(info);
     struct stat name {};
     facts.symbolicLink = ::lstat(path.c_str(), &name) == 0 && S_ISLNK(name.st_mode);
-    return 0;
+    return facts;
 }
 
-int PosixFileSystem::CreateFolder(const std::string& path) {
-    return ::mkdir(path.c_str(), 0755) == 0 || errno == EEXIST ? 0 : LastCause();
+StoreStatus PosixFileSystem::CreateFolder(const std::string& path) {
+    return ::mkdir(path.c_str(), 0755) == 0 || errno == EEXIST ? StoreStatus() : LastCause();
 }
 
-int PosixFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
-    if (replace) return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : LastCause();
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+StoreStatus PosixFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
+    if (replace) return ::rename(from.c_str(), to.c_str()) == 0 ? StoreStatus() : LastCause();
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return {};
     if (errno != EINVAL && errno != ENOSYS) return LastCause();
     // A file system without that kind of rename: a second name claims the target just as surely.
     if (::link(from.c_str(), to.c_str()) == 0) {
         ::unlink(from.c_str());
-        return 0;
+        return {};
     }
     if (errno != EPERM && errno != EOPNOTSUPP) return LastCause();
     // Nor with links (FAT): the last resort looks before it renames.
     struct stat there {};
-    if (::lstat(to.c_str(), &there) == 0) return Code(StoreError::FileExists);
-    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : LastCause();
+    if (::lstat(to.c_str(), &there) == 0) return StoreError::FileExists;
+    return ::rename(from.c_str(), to.c_str()) == 0 ? StoreStatus() : LastCause();
 }
 
-int PosixFileSystem::ResolvePath(const std::string& path, std::string& resolved) {
+StoreResult<std::string> PosixFileSystem::ResolvePath(const std::string& path) {
     constexpr int kMostLinks = 40;
     std::string current = path;
     for (int link = 0; link < kMostLinks; ++link) {
         char buffer[PATH_MAX];
-        if (::realpath(current.c_str(), buffer) != nullptr) {
-            resolved = buffer;
-            return 0;
-        }
+        if (::realpath(current.c_str(), buffer) != nullptr) return std::string(buffer);
         if (errno != ENOENT) return LastCause();
         // A link to a file not made yet leads to where that file will be.
         struct stat name {};
@@ -291,13 +282,12 @@ int PosixFileSystem::ResolvePath(const std::string& path, std::string& resolved)
         }
         // A missing file: found through its folder.
         if (::realpath(DirectoryOf(current).c_str(), buffer) == nullptr) {
-            return errno == ENOENT || errno == ENOTDIR ? Code(StoreError::BadPath) : LastCause();
+            return errno == ENOENT || errno == ENOTDIR ? StoreError::BadPath : LastCause();
         }
         const std::string folder = buffer;
-        resolved = folder + (folder.back() == '/' ? "" : "/") + NameOf(current);
-        return 0;
+        return folder + (folder.back() == '/' ? "" : "/") + NameOf(current);
     }
-    return Code(StoreError::BadPath);
+    return StoreError::BadPath;
 }
 
 namespace {
@@ -312,60 +302,58 @@ std::string ProcName(int fd) {
     return "/proc/self/fd/" + std::to_string(fd);
 }
 
-int LinkUnnamed(int fd, const std::string& path) {
-    return ::linkat(AT_FDCWD, ProcName(fd).c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0 ? 0
+StoreStatus LinkUnnamed(int fd, const std::string& path) {
+    return ::linkat(AT_FDCWD, ProcName(fd).c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0 ? StoreStatus()
                                                                                                  : LastCause();
 }
 
 }  // namespace
 
-int PosixFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) {
-    file = TemporaryFile{};
+StoreResult<TemporaryFile> PosixFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions) {
     if (unnamedTemporaries_ && CanNameUnnamedFiles()) {
         const int fd = OpenOnce(DirectoryOf(besidePath), O_TMPFILE | O_RDWR | O_CLOEXEC, permissions);
         if (fd >= 0) {
             if (::fchmod(fd, static_cast<mode_t>(permissions)) != 0) {
-                const int cause = LastCause();
+                const StoreError cause = LastCause();
                 ::close(fd);
                 return cause;
             }
-            file.handle = fd;
-            return 0;
+            return TemporaryFile{fd, {}};
         }
         // Kernels and file systems without unnamed files say so in one of these ways.
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-            return errno == ENOENT || errno == ENOTDIR ? Code(StoreError::BadPath) : LastCause();
+            return errno == ENOENT || errno == ENOTDIR ? StoreError::BadPath : LastCause();
         }
     }
-    const int made = FileSystem::CreateTemporary(besidePath, permissions, file);
-    if (made == 0) TemporaryNames::Register(file.name);
+    StoreResult<TemporaryFile> made = FileSystem::CreateTemporary(besidePath, permissions);
+    if (made) TemporaryNames::Register(made->name);
     return made;
 }
 
-int PosixFileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
+StoreStatus PosixFileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
     if (!file.name.empty()) {
         const std::string name = file.name;
-        const int published = FileSystem::Publish(file, path, replace);
-        if (published == 0) TemporaryNames::Unregister(name);
+        const StoreStatus published = FileSystem::Publish(file, path, replace);
+        if (published) TemporaryNames::Unregister(name);
         return published;
     }
-    int result = LinkUnnamed(file.handle, path);
-    if (result == Code(StoreError::FileExists) && replace) {
+    StoreStatus result = LinkUnnamed(file.handle, path);
+    if (!result && result.Error() == StoreError::FileExists && replace) {
         // A link cannot replace a file: the complete file gets a name of its own for the moment
         // it takes to rename it over the old one.
         const std::string name = TemporaryNames::NameBeside(path);
         TemporaryNames::Register(name);
         result = LinkUnnamed(file.handle, name);
-        if (result == 0) {
+        if (result) {
             result = Rename(name, path, true);
-            if (result < 0) ::unlink(name.c_str());
+            if (!result) ::unlink(name.c_str());
         }
         TemporaryNames::Unregister(name);
     }
-    if (result < 0) return result;
+    if (!result) return result;
     ::close(file.handle);
     file.handle = -1;
-    return 0;
+    return {};
 }
 
 void PosixFileSystem::Discard(TemporaryFile& file) {

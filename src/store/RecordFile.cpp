@@ -28,45 +28,47 @@ RecordFile::~RecordFile() {
     Close();
 }
 
-long long RecordFile::OpenWith(const std::string& path, OpenMode mode, Use use) {
+StoreStatus RecordFile::OpenWith(const std::string& path, OpenMode mode, Use use) {
     Close();
     // The file itself, whatever name reached it: its journal lies beside it, not beside a link.
-    const int resolved = fs_.ResolvePath(path, path_);
-    if (resolved < 0) return resolved;
-    if (use == Use::Change && NameLength(path_) > WriteJournal::kLongestRecordFileName) return Code(StoreError::NameTooLong);
+    StoreResult<std::string> resolved = fs_.ResolvePath(path);
+    if (!resolved) return resolved.Error();
+    path_ = std::move(resolved).Value();
+    if (use == Use::Change && NameLength(path_) > WriteJournal::kLongestRecordFileName) return StoreError::NameTooLong;
 
-    FileSystem::Handle handle = -1;
-    bool created = false;
-    const int opened = fs_.Open(path_, mode, kRecordFilePermissions, handle, created);
-    if (opened < 0) return opened;
-    const int locked = fs_.LockExclusive(handle);
+    const StoreResult<FileSystem::Handle> opened = fs_.Open(path_, mode, kRecordFilePermissions);
+    if (!opened) return opened.Error();
+    const FileSystem::Handle handle = *opened;
+    StoreStatus known = fs_.LockExclusive(handle);
     FileFacts facts;
-    const int known = locked < 0 ? locked : fs_.Facts(handle, facts);
-    const long long length = known < 0 ? known : fs_.Size(handle);
-    if (length < 0) {
-        fs_.Close(handle);
-        return length;
+    if (known) {
+        const StoreResult<FileFacts> found = fs_.Facts(handle);
+        known = found.AsStatus();
+        if (found) facts = *found;
+    }
+    const StoreResult<long long> length = known ? fs_.Size(handle) : StoreResult<long long>(known);
+    if (!length) {
+        (void)fs_.Close(handle);  // nothing was changed through it
+        return length.Error();
     }
     handle_ = handle;
     open_ = true;
     identity_ = facts.identity;
-    length_ = length;
-    const int settled = SettleJournal(use);
-    if (settled < 0) {
-        Close();
-        return settled;
-    }
-    return length_;
+    length_ = *length;
+    const StoreStatus settled = SettleJournal(use);
+    if (!settled) Close();
+    return settled;
 }
 
-int RecordFile::SettleJournal(Use use) {
+StoreStatus RecordFile::SettleJournal(Use use) {
     WriteJournal::Found found = WriteJournal::Load(fs_, path_);
     switch (found.kind) {
         case WriteJournal::Found::Kind::None:
-            return 0;
+            return {};
         case WriteJournal::Found::Kind::Unreadable:
             // Without the journal nobody can tell whether the file is half-changed.
-            return use == Use::Read && found.code == Code(StoreError::AccessDenied) ? Code(StoreError::UnfinishedChange) : found.code;
+            return use == Use::Read && found.cause == StoreError::AccessDenied ? StoreError::UnfinishedChange
+                                                                               : found.cause;
         case WriteJournal::Found::Kind::Whole: {
             const JournalChange& change = found.change;
             const auto read = [this](long long offset, unsigned char* buffer, std::size_t size) {
@@ -78,66 +80,70 @@ int RecordFile::SettleJournal(Use use) {
                 // puts it back.
                 interrupted_ = std::move(found.change);
                 length_ = interrupted_->oldLength;
-                return 0;
+                return {};
             }
-            int result = 0;
+            StoreStatus result;
             for (const JournalChange::Region& region : change.before) {
-                if (result >= 0) result = fs_.WriteAt(handle_, region.offset, region.bytes.data(), region.bytes.size());
+                if (result) result = fs_.WriteAt(handle_, region.offset, region.bytes.data(), region.bytes.size());
             }
-            if (result >= 0) result = fs_.Truncate(handle_, change.oldLength);
-            if (result >= 0) result = fs_.Sync(handle_);
-            if (result >= 0) result = WriteJournal::Commit(fs_, path_);
-            if (result < 0) return result;
+            if (result) result = fs_.Truncate(handle_, change.oldLength);
+            if (result) result = fs_.Sync(handle_);
+            if (result) result = WriteJournal::Commit(fs_, path_);
+            if (!result) return result;
             length_ = change.oldLength;
-            return 0;
+            return {};
         }
         case WriteJournal::Found::Kind::Damaged:
             break;
     }
     // Not this file's, or no journal at all: never applied, kept aside, and the user is told.
-    const WriteJournal::SetAside aside = WriteJournal::PutAside(fs_, path_);
-    UnmatchedJournalListening::Report({path_, aside.code == 0 ? aside.keptAs : std::string()});
-    return 0;
+    const StoreResult<std::string> aside = WriteJournal::PutAside(fs_, path_);
+    UnmatchedJournalListening::Report({path_, aside.ValueOr({})});
+    return {};
 }
 
-long long RecordFile::ReadBytes(long long offset, void* buffer, std::size_t size) {
+StoreResult<long long> RecordFile::ReadBytes(long long offset, void* buffer, std::size_t size) {
     if (!interrupted_) return fs_.ReadAt(handle_, offset, buffer, size);
     const long long end = std::min(offset + static_cast<long long>(size), length_);
-    if (end <= offset) return 0;
+    if (end <= offset) return 0LL;
     const auto wanted = static_cast<std::size_t>(end - offset);
     auto* bytes = static_cast<unsigned char*>(buffer);
-    const long long read = fs_.ReadAt(handle_, offset, bytes, wanted);
-    if (read < 0) return read;
+    const StoreResult<long long> read = fs_.ReadAt(handle_, offset, bytes, wanted);
+    if (!read) return read;
     // What the change has cut off comes back from the journal.
-    std::memset(bytes + read, 0, wanted - static_cast<std::size_t>(read));
+    std::memset(bytes + *read, 0, wanted - static_cast<std::size_t>(*read));
     interrupted_->Undo(offset, bytes, wanted);
     return static_cast<long long>(wanted);
 }
 
-long long RecordFile::Open(const std::string& path, bool readOnly) {
-    return OpenWith(path, readOnly ? OpenMode::ReadOnly : OpenMode::ReadWrite, Use::Read);
+bool RecordFile::ReadWhole(long long offset, void* buffer, std::size_t size) {
+    return ReadBytes(offset, buffer, size).ValueOr(-1) == static_cast<long long>(size);
 }
 
-int RecordFile::ValidateHeader() {
-    if (!open_) return Code(StoreError::InvalidFile);
-    if (length_ == 0) return kNewEmptyFile;
-    if (length_ < static_cast<long long>(kSmallestFileWithRecord)) return Code(StoreError::TooShort);
-    if (length_ > kLongestAcceptedLength) return Code(StoreError::BadLength);
-    if (ReadBytes(0, headerBytes_.data(), kHeaderSize) != static_cast<long long>(kHeaderSize)) {
-        return Code(StoreError::HeaderUnreadable);
-    }
-    if (!FileHeader::HasVersionWord(headerBytes_)) return Code(StoreError::BadHeaderWord);
+StoreResult<long long> RecordFile::Open(const std::string& path, bool readOnly) {
+    const StoreStatus opened = OpenWith(path, readOnly ? OpenMode::ReadOnly : OpenMode::ReadWrite, Use::Read);
+    if (!opened) return opened.Error();
+    return length_;
+}
+
+StoreResult<HeaderCheck> RecordFile::ValidateHeader() {
+    if (!open_) return StoreError::InvalidFile;
+    if (length_ == 0) return HeaderCheck::NewEmptyFile;
+    if (length_ < static_cast<long long>(kSmallestFileWithRecord)) return StoreError::TooShort;
+    if (length_ > kLongestAcceptedLength) return StoreError::BadLength;
+    if (!ReadWhole(0, headerBytes_.data(), kHeaderSize)) return StoreError::HeaderUnreadable;
+    if (!FileHeader::HasVersionWord(headerBytes_)) return StoreError::BadHeaderWord;
     header_ = FileHeader::Parse(headerBytes_);
-    return 0;
+    return HeaderCheck::Sound;
 }
 
-int RecordFile::OpenForReading(const std::string& path, bool readOnly) {
-    const long long opened = Open(path, readOnly);
-    if (opened < 0) return static_cast<int>(opened);
-    const int valid = ValidateHeader();
-    if (valid < 0) return valid;
+StoreResult<ReadPlace> RecordFile::OpenForReading(const std::string& path, bool readOnly) {
+    const StoreResult<long long> opened = Open(path, readOnly);
+    if (!opened) return opened.Error();
+    const StoreResult<HeaderCheck> valid = ValidateHeader();
+    if (!valid) return valid.Error();
     recordCount_ = RecordSlotsForLength(length_);
-    if (recordCount_ < 1) return Code(StoreError::TooShort);
+    if (recordCount_ < 1) return StoreError::TooShort;
     nextPosition_ = 0;
     return ReadNext();
 }
@@ -151,18 +157,20 @@ long long RecordFile::ReadableCount() const {
     return std::min<long long>(recordCount_, kMaxRecords);
 }
 
-int RecordFile::ReadNext() {
-    if (!open_ || nextPosition_ < 0 || nextPosition_ >= ReadableCount()) return Code(StoreError::NoMoreRecords);
+StoreResult<ReadPlace> RecordFile::ReadNext() {
+    if (!open_ || nextPosition_ < 0 || nextPosition_ >= ReadableCount()) return StoreError::NoMoreRecords;
     currentPosition_ = nextPosition_++;
     // A record that cannot be read is passed over, so that a reader that counts it and goes on
     // gets the next record rather than the same failure again.
-    const long long read = ReadBytes(RecordOffset(currentPosition_), buffer_.data(), kStoredRecordSize);
-    if (read != static_cast<long long>(kStoredRecordSize)) return Code(StoreError::IncompleteRecord);
-    return nextPosition_ >= ReadableCount() ? kLastRecord : kMoreRecords;
+    if (!ReadWhole(RecordOffset(currentPosition_), buffer_.data(), kStoredRecordSize)) {
+        return StoreError::IncompleteRecord;
+    }
+    return nextPosition_ >= ReadableCount() ? ReadPlace::LastRecord : ReadPlace::MoreRecords;
 }
 
 void RecordFile::Close() {
-    if (open_) fs_.Close(handle_);
+    // Only read from, or every change already synced and settled: nothing is lost if it fails.
+    if (open_) (void)fs_.Close(handle_);
     open_ = false;
     handle_ = -1;
     interrupted_.reset();
@@ -171,9 +179,9 @@ void RecordFile::Close() {
     currentPosition_ = -1;
 }
 
-int RecordFile::Abandon(int code) {
+StoreStatus RecordFile::Abandon(StoreStatus status) {
     Close();
-    return code;
+    return status;
 }
 
 void RecordFile::RollBack(const JournalChange& change) {
@@ -181,41 +189,42 @@ void RecordFile::RollBack(const JournalChange& change) {
     // Only a complete restore lets the journal go; otherwise the next opener restores from it.
     bool restored = true;
     for (const JournalChange::Region& region : change.before) {
-        restored = fs_.WriteAt(handle_, region.offset, region.bytes.data(), region.bytes.size()) >= 0 && restored;
+        restored = fs_.WriteAt(handle_, region.offset, region.bytes.data(), region.bytes.size()).Ok() && restored;
     }
-    restored = fs_.Truncate(handle_, change.oldLength) >= 0 && restored;
-    restored = fs_.Sync(handle_) >= 0 && restored;
-    if (restored) WriteJournal::Commit(fs_, path_);
+    restored = fs_.Truncate(handle_, change.oldLength).Ok() && restored;
+    restored = fs_.Sync(handle_).Ok() && restored;
+    // A journal that stays is applied by the next opener, which puts back the same bytes.
+    if (restored) (void)WriteJournal::Commit(fs_, path_);
 }
 
-int RecordFile::MakeChange(const JournalChange& change) {
-    const int journaled = WriteJournal::Begin(fs_, path_, change);
-    if (journaled < 0) return Abandon(journaled);
-    int result = 0;
+StoreStatus RecordFile::MakeChange(const JournalChange& change) {
+    const StoreStatus journaled = WriteJournal::Begin(fs_, path_, change);
+    if (!journaled) return Abandon(journaled);
+    StoreStatus result;
     if (change.lowestLength < change.oldLength) result = fs_.Truncate(handle_, change.lowestLength);
     for (const JournalChange::Region& region : change.after) {
-        if (result >= 0) result = fs_.WriteAt(handle_, region.offset, region.bytes.data(), region.bytes.size());
+        if (result) result = fs_.WriteAt(handle_, region.offset, region.bytes.data(), region.bytes.size());
     }
-    if (result >= 0) result = fs_.Sync(handle_);
-    if (result >= 0) result = WriteJournal::Commit(fs_, path_);
-    if (result < 0) {
+    if (result) result = fs_.Sync(handle_);
+    if (result) result = WriteJournal::Commit(fs_, path_);
+    if (!result) {
         RollBack(change);
         return Abandon(result);
     }
     Close();
-    return 0;
+    return {};
 }
 
 RecordFile::AppendResult RecordFile::AppendRecords(const std::string& path, const AppendPlan& plan) {
     // A file made by someone else between the look and the making is appended to after all.
     for (int attempt = 0; attempt < 3; ++attempt) {
-        const long long opened = OpenWith(path, OpenMode::ReadWrite, Use::Change);
-        if (opened >= 0) return AppendToOpenFile(plan);
-        if (opened != Code(StoreError::FileNotFound)) return {static_cast<int>(opened)};
+        const StoreStatus opened = OpenWith(path, OpenMode::ReadWrite, Use::Change);
+        if (opened) return AppendToOpenFile(plan);
+        if (opened.Error() != StoreError::FileNotFound) return {opened};
         AppendResult made = AppendToNewFile(plan);
-        if (made.code != Code(StoreError::FileExists)) return made;
+        if (made.status.Ok() || made.status.Error() != StoreError::FileExists) return made;
     }
-    return {Code(StoreError::SharingViolation)};
+    return {StoreError::SharingViolation};
 }
 
 std::vector<StoredRecord> RecordFile::ReadWholeRecords(long long count) {
@@ -223,10 +232,7 @@ std::vector<StoredRecord> RecordFile::ReadWholeRecords(long long count) {
     records.reserve(static_cast<std::size_t>(count));
     for (long long position = 0; position < count; ++position) {
         StoredRecord record{};
-        if (ReadBytes(RecordOffset(position), record.data(), kStoredRecordSize) ==
-            static_cast<long long>(kStoredRecordSize)) {
-            records.push_back(record);
-        }
+        if (ReadWhole(RecordOffset(position), record.data(), kStoredRecordSize)) records.push_back(record);
     }
     return records;
 }
@@ -234,7 +240,7 @@ std::vector<StoredRecord> RecordFile::ReadWholeRecords(long long count) {
 RecordFile::AppendResult RecordFile::AppendToNewFile(const AppendPlan& plan) {
     const std::vector<StoredRecord> records = plan.records({});
     if (records.empty()) return {};
-    if (records.size() > static_cast<std::size_t>(kMaxRecords)) return {Code(StoreError::FileFull)};
+    if (records.size() > static_cast<std::size_t>(kMaxRecords)) return {StoreError::FileFull};
 
     // Written whole under no name (or one of its own) and only then named: nobody ever sees
     // part of it, and a stop at any moment leaves no file.
@@ -244,37 +250,37 @@ RecordFile::AppendResult RecordFile::AppendToNewFile(const AppendPlan& plan) {
     bytes.insert(bytes.end(), header.begin(), header.end());
     for (const StoredRecord& record : records) bytes.insert(bytes.end(), record.begin(), record.end());
 
-    TemporaryFile file;
-    int result = fs_.CreateTemporary(path_, kRecordFilePermissions, file);
-    if (result < 0) return {result};
-    result = fs_.WriteAt(file.handle, 0, bytes.data(), bytes.size());
-    if (result >= 0) result = fs_.Sync(file.handle);
-    if (result >= 0) result = fs_.Publish(file, path_, false);
-    if (result < 0) {
+    StoreResult<TemporaryFile> made = fs_.CreateTemporary(path_, kRecordFilePermissions);
+    if (!made) return {made.Error()};
+    TemporaryFile& file = made.Value();
+    StoreStatus result = fs_.WriteAt(file.handle, 0, bytes.data(), bytes.size());
+    if (result) result = fs_.Sync(file.handle);
+    if (result) result = fs_.Publish(file, path_, false);
+    if (!result) {
         fs_.Discard(file);
         return {result};
     }
     // The file holds every record: should its name not become durable, a power cut takes the
     // whole file, never part of it.
-    fs_.SyncDirectoryOf(path_);
-    return {0, 0, 0, static_cast<int>(records.size())};
+    (void)fs_.SyncDirectoryOf(path_);
+    return {{}, 0, 0, static_cast<int>(records.size())};
 }
 
 RecordFile::AppendResult RecordFile::AppendToOpenFile(const AppendPlan& plan) {
-    const int valid = ValidateHeader();
-    if (valid < 0) return {Abandon(valid)};
+    const StoreResult<HeaderCheck> valid = ValidateHeader();
+    if (!valid) return {Abandon(valid.Error())};
     const long long count = RecordCountForLength(length_);
     const std::vector<StoredRecord> records =
         plan.records(plan.readsExisting ? ReadWholeRecords(std::min<long long>(count, kMaxRecords))
                                         : std::vector<StoredRecord>{});
-    AppendResult result{0, static_cast<int>(count)};
+    AppendResult result{{}, static_cast<int>(count)};
     if (count + static_cast<long long>(records.size()) > kMaxRecords) {
-        result.code = Abandon(Code(StoreError::FileFull));
+        result.status = Abandon(StoreError::FileFull);
         return result;
     }
     // Nothing to add leaves the file as it was.
     if (records.empty()) {
-        Abandon(0);
+        Close();
         return result;
     }
 
@@ -295,9 +301,9 @@ RecordFile::AppendResult RecordFile::AppendToOpenFile(const AppendPlan& plan) {
         change.before.push_back({0, Bytes(headerBytes_.data(), kHeaderSize)});
         if (length_ > wholeLength) {
             JournalChange::Region tail{wholeLength, std::vector<unsigned char>(static_cast<std::size_t>(length_ - wholeLength))};
-            const long long read = ReadBytes(wholeLength, tail.bytes.data(), tail.bytes.size());
-            if (read != static_cast<long long>(tail.bytes.size())) {
-                result.code = Abandon(read < 0 ? static_cast<int>(read) : Code(StoreError::IncompleteRecord));
+            const StoreResult<long long> read = ReadBytes(wholeLength, tail.bytes.data(), tail.bytes.size());
+            if (!read || *read != static_cast<long long>(tail.bytes.size())) {
+                result.status = Abandon(read ? StoreStatus(StoreError::IncompleteRecord) : read.AsStatus());
                 return result;
             }
             change.before.push_back(std::move(tail));
@@ -310,34 +316,34 @@ RecordFile::AppendResult RecordFile::AppendToOpenFile(const AppendPlan& plan) {
         const HeaderBytes header = header_.Rewritten(clock_.Now()).Bytes();
         change.after.push_back({0, Bytes(header.data(), kHeaderSize)});
     }
-    result.code = MakeChange(change);
-    if (result.code == 0) {
+    result.status = MakeChange(change);
+    if (result.status) {
         result.firstPosition = static_cast<int>(count);
         result.appended = static_cast<int>(records.size());
     }
     return result;
 }
 
-int RecordFile::ReplaceRecord(const std::string& path, int position, const StoredRecord& stored,
-                              const ReplaceCheck& check) {
-    if (position < 0) return Code(StoreError::PositionBeyondEnd);
-    const long long opened = OpenWith(path, OpenMode::ReadWrite, Use::Change);
-    if (opened < 0) return static_cast<int>(opened);
-    const int valid = ValidateHeader();
-    if (valid < 0) return Abandon(valid);
+StoreStatus RecordFile::ReplaceRecord(const std::string& path, int position, const StoredRecord& stored,
+                                      const ReplaceCheck& check) {
+    if (position < 0) return StoreError::PositionBeyondEnd;
+    const StoreStatus opened = OpenWith(path, OpenMode::ReadWrite, Use::Change);
+    if (!opened) return opened;
+    const StoreResult<HeaderCheck> valid = ValidateHeader();
+    if (!valid) return Abandon(valid.Error());
     // Replacing only what is there and readable: a position past the last record would leave
     // a hole, one beyond the capacity is no record of the file's.
     const long long count = std::min<long long>(RecordCountForLength(length_), kMaxRecords);
-    if (position >= count) return Abandon(Code(StoreError::PositionBeyondEnd));
+    if (position >= count) return Abandon(StoreError::PositionBeyondEnd);
 
     const long long offset = RecordOffset(position);
     StoredRecord oldRecord{};
-    const long long read = ReadBytes(offset, oldRecord.data(), kStoredRecordSize);
-    if (read < 0) return Abandon(static_cast<int>(read));
-    if (read != static_cast<long long>(kStoredRecordSize)) return Abandon(Code(StoreError::IncompleteRecord));
+    const StoreResult<long long> read = ReadBytes(offset, oldRecord.data(), kStoredRecordSize);
+    if (!read) return Abandon(read.AsStatus());
+    if (*read != static_cast<long long>(kStoredRecordSize)) return Abandon(StoreError::IncompleteRecord);
     if (check) {
-        const int verdict = check(oldRecord);
-        if (verdict < 0) return Abandon(verdict);
+        const StoreStatus verdict = check(oldRecord);
+        if (!verdict) return Abandon(verdict);
     }
 
     JournalChange change;
@@ -350,20 +356,20 @@ int RecordFile::ReplaceRecord(const std::string& path, int position, const Store
     return MakeChange(change);
 }
 
-int RecordFile::ReadRecordAt(const std::string& path, int position, StoredRecord& out) {
-    const long long opened = Open(path, true);
-    if (opened < 0) return static_cast<int>(opened);
-    const int valid = ValidateHeader();
-    if (valid < 0) return Abandon(valid);
+StoreResult<StoredRecord> RecordFile::ReadRecordAt(const std::string& path, int position) {
+    const StoreResult<long long> opened = Open(path, true);
+    if (!opened) return opened.Error();
+    const StoreResult<HeaderCheck> valid = ValidateHeader();
+    if (!valid) return Abandon(valid.Error());
     if (position < 0 || position >= kMaxRecords || position >= RecordSlotsForLength(length_)) {
-        return Abandon(Code(StoreError::PositionBeyondEnd));
+        return Abandon(StoreError::PositionBeyondEnd);
     }
-    const long long read = ReadBytes(RecordOffset(position), buffer_.data(), kStoredRecordSize);
+    StoredRecord stored{};
+    const StoreResult<long long> read = ReadBytes(RecordOffset(position), stored.data(), kStoredRecordSize);
     Close();
-    if (read < 0) return static_cast<int>(read);
-    if (read != static_cast<long long>(kStoredRecordSize)) return Code(StoreError::IncompleteRecord);
-    out = buffer_;
-    return static_cast<int>(kStoredRecordSize);
+    if (!read) return read.Error();
+    if (*read != static_cast<long long>(kStoredRecordSize)) return StoreError::IncompleteRecord;
+    return stored;
 }
 
 }  // namespace orva

@@ -15,16 +15,23 @@
 
 namespace orva {
 
-// Results of RecordFile's reading steps that are no failure.
-inline constexpr int kNewEmptyFile = 1;  // ValidateHeader: a file of length 0
-inline constexpr int kLastRecord = 1;    // ReadNext / OpenForReading: no record follows this one
-inline constexpr int kMoreRecords = 0;   // ReadNext / OpenForReading: more records follow
+// What RecordFile::ValidateHeader found in a file it accepts.
+enum class HeaderCheck {
+    NewEmptyFile,  // a file of length 0
+    Sound,
+};
+
+// What RecordFile::ReadNext and OpenForReading tell of the record they read.
+enum class ReadPlace {
+    MoreRecords,  // more records follow
+    LastRecord,   // no record follows this one
+};
 
 // One operation on a record file: open with an exclusive lock, validate, read records one
 // after another or by position, append or replace records. The low level behind RecordStore,
 // which is what the rest of the program uses. AppendRecords, ReplaceRecord and ReadRecordAt
 // close the file before they return; Open and OpenForReading keep it open and
-// locked until Close or the destructor. Results are the codes of StoreError.h.
+// locked until Close or the destructor. Failures are the causes of StoreError.h.
 //
 // Every name of a file leads to the file itself: links are followed, and the lock and the
 // journal (WriteJournal) are the file's own. A journal left by an interrupted change that
@@ -41,9 +48,9 @@ class RecordFile {
     // format, and reading it would only count its records as not loaded by the thousand.
     static constexpr long long kLongestAcceptedLength = RecordOffset(2LL * kMaxRecords);
 
-    // Asked with the record in place before a replacement: 0 lets it go ahead, a
-    // negative code stops it with that code and nothing written.
-    using ReplaceCheck = std::function<int(const StoredRecord& current)>;
+    // Asked with the record in place before a replacement: success lets it go ahead, a
+    // failure stops it with that cause and nothing written.
+    using ReplaceCheck = std::function<StoreStatus(const StoredRecord& current)>;
 
     // Chooses what an append adds once the file is open and locked, so that nobody can change
     // the file between the choice and the writing. Handed the file's records (when asked for
@@ -53,10 +60,10 @@ class RecordFile {
         std::function<std::vector<StoredRecord>(const std::vector<StoredRecord>& existing)> records;
     };
 
-    // What an append did: `code` 0, StoreError::FileFull (nothing written) or the failure; the records the
-    // file held before, the position of the first one appended and how many were appended.
+    // What an append did: `status` success, StoreError::FileFull (nothing written) or the failure; the
+    // records the file held before, the position of the first one appended and how many were appended.
     struct AppendResult {
-        int code = 0;
+        StoreStatus status;
         int existingRecords = 0;
         int firstPosition = -1;
         int appended = 0;
@@ -69,19 +76,18 @@ class RecordFile {
     RecordFile& operator=(const RecordFile&) = delete;
 
     // Opens an existing file read-only or for reading and writing (StoreError::FileNotFound when it is not
-    // there: only an append makes a file), locked exclusively. The file length, or a negated
-    // cause.
-    long long Open(const std::string& path, bool readOnly);
-    // Checks the open file: kNewEmptyFile for length 0, 0 when sound, else -501..-504
-    // (StoreError::BadLength for a file longer than kLongestAcceptedLength).
-    int ValidateHeader();
+    // there: only an append makes a file), locked exclusively. The file length, or the cause.
+    StoreResult<long long> Open(const std::string& path, bool readOnly);
+    // Checks the open file; fails with -501..-504 (StoreError::BadLength for a file longer than
+    // kLongestAcceptedLength).
+    StoreResult<HeaderCheck> ValidateHeader();
     // Open, ValidateHeader, and read the first record. A file with no record gives StoreError::TooShort.
-    // Result as ReadNext, or the failing step's code.
-    int OpenForReading(const std::string& path, bool readOnly);
-    // Reads the next record into CurrentRecord(): kMoreRecords (0) when more follow, kLastRecord
-    // (1) for the last one, StoreError::NoMoreRecords after the last, StoreError::IncompleteRecord when it
-    // cannot be read in full. The last one is the last of the file or the kMaxRecords-th.
-    int ReadNext();
+    // Result as ReadNext, or the failing step's cause.
+    StoreResult<ReadPlace> OpenForReading(const std::string& path, bool readOnly);
+    // Reads the next record into CurrentRecord(); fails with StoreError::NoMoreRecords after the
+    // last, StoreError::IncompleteRecord when it cannot be read in full. The last one is the last
+    // of the file or the kMaxRecords-th.
+    StoreResult<ReadPlace> ReadNext();
     void Close();
 
     const StoredRecord& CurrentRecord() const { return buffer_; }
@@ -94,29 +100,31 @@ class RecordFile {
     long long Length() const { return length_; }
 
     // Appends the records `plan` chooses as one step: either all of them are on the disk when
-    // it returns 0, or the file is exactly as it was (a file that was not there is not made).
+    // it succeeds, or the file is exactly as it was (a file that was not there is not made).
     // StoreError::FileFull, touching nothing, when the file would pass kMaxRecords records. No records
-    // to add: 0, and the file is left as it was.
+    // to add: success, and the file is left as it was.
     AppendResult AppendRecords(const std::string& path, const AppendPlan& plan);
     // Replaces record `position` with `stored` when `check` (if given) accepts the record in
     // place, all under one exclusive open. StoreError::PositionBeyondEnd past the last readable record.
-    int ReplaceRecord(const std::string& path, int position, const StoredRecord& stored,
-                      const ReplaceCheck& check = {});
-    // Reads record `position` into `out`: kStoredRecordSize, StoreError::PositionBeyondEnd, or a code.
-    int ReadRecordAt(const std::string& path, int position, StoredRecord& out);
+    StoreStatus ReplaceRecord(const std::string& path, int position, const StoredRecord& stored,
+                              const ReplaceCheck& check = {});
+    // Reads record `position`: the stored record, StoreError::PositionBeyondEnd, or the cause.
+    StoreResult<StoredRecord> ReadRecordAt(const std::string& path, int position);
 
   private:
     // Whether the open is for a change (which settles an interrupted one) or only to read.
     enum class Use { Read, Change };
 
-    long long OpenWith(const std::string& path, OpenMode mode, Use use);
+    StoreStatus OpenWith(const std::string& path, OpenMode mode, Use use);
     // Deals with a journal beside the newly opened file (see WriteJournal).
-    int SettleJournal(Use use);
+    StoreStatus SettleJournal(Use use);
     // Reads the open file, as it was before an interrupted change when a reader found one.
-    long long ReadBytes(long long offset, void* buffer, std::size_t size);
-    int Abandon(int code);
+    StoreResult<long long> ReadBytes(long long offset, void* buffer, std::size_t size);
+    // True when `size` bytes at `offset` are read in full.
+    bool ReadWhole(long long offset, void* buffer, std::size_t size);
+    StoreStatus Abandon(StoreStatus status);
     // Writes the journal of `change`, then the change; undoes it on a failure.
-    int MakeChange(const JournalChange& change);
+    StoreStatus MakeChange(const JournalChange& change);
     // Puts back what a failed change wrote; the journal goes once the file is whole again.
     void RollBack(const JournalChange& change);
     AppendResult AppendToOpenFile(const AppendPlan& plan);

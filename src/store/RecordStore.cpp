@@ -16,10 +16,10 @@ RecordStore::RecordStore(FileSystem& fileSystem, const Clock& clock, RandomSourc
 StoreResult<long long> RecordStore::ForEach(const RecordFilePath& path, bool readOnly,
                                             const RecordVisitor& visit, bool* partialTail) {
     RecordFile file(clock_, fs_);
-    int result = file.OpenForReading(path.OnDisk(), readOnly);
+    StoreResult<ReadPlace> result = file.OpenForReading(path.OnDisk(), readOnly);
     // A first record that cannot be read is handed out like any other; every other failure
     // means the file cannot be read at all.
-    if (result < 0 && result != Code(StoreError::IncompleteRecord)) return ErrorOfCode(result);
+    if (!result && result.Error() != StoreError::IncompleteRecord) return result.Error();
     if (partialTail != nullptr) *partialTail = file.HasPartialTail();
     const long long inFile = file.RecordCount();
     const long long readable = file.ReadableCount();
@@ -27,8 +27,8 @@ StoreResult<long long> RecordStore::ForEach(const RecordFilePath& path, bool rea
     AssessmentRecord record;
     for (long long position = 0; position < readable; ++position) {
         if (position > 0) result = file.ReadNext();
-        const StoreStatus read = result < 0 ? StoreStatus(ErrorOfCode(result))
-                                            : DecodeFromStorage(record, file.CurrentRecord().data());
+        const StoreStatus read =
+            result ? DecodeFromStorage(record, file.CurrentRecord().data()) : result.AsStatus();
         if (!visit(position, read, record)) return inFile;
     }
     file.Close();
@@ -81,11 +81,10 @@ StoreResult<FileCheck> RecordStore::Check(const RecordFilePath& path) {
 }
 
 StoreResult<AssessmentRecord> RecordStore::Read(const RecordFilePath& path, int position) {
-    StoredRecord stored{};
-    const int status = RecordFile(clock_, fs_).ReadRecordAt(path.OnDisk(), position, stored);
-    if (status < 0) return ErrorOfCode(status);
+    const StoreResult<StoredRecord> stored = RecordFile(clock_, fs_).ReadRecordAt(path.OnDisk(), position);
+    if (!stored) return stored.Error();
     AssessmentRecord decoded;
-    const StoreStatus decodedResult = DecodeFromStorage(decoded, stored.data());
+    const StoreStatus decodedResult = DecodeFromStorage(decoded, stored->data());
     if (!decodedResult) return decodedResult.Error();
     return decoded;
 }
@@ -116,7 +115,7 @@ AppendOutcome RecordStore::Append(const RecordFilePath& path, std::vector<Assess
         return stored;
     };
     const RecordFile::AppendResult appended = RecordFile(clock_, fs_).AppendRecords(path.OnDisk(), plan);
-    outcome.status = StatusOfCode(appended.code);
+    outcome.status = appended.status;
     outcome.existingRecords = appended.existingRecords;
     outcome.firstPosition = appended.firstPosition;
     if (outcome.status) records = std::move(appending);
@@ -127,16 +126,17 @@ StoreStatus RecordStore::Replace(const RecordFilePath& path, int position, const
                                  AssessmentRecord& record) {
     AssessmentRecord saved = record;
     const StoredRecord stored = EncodeForStorage(saved, clock_, random_);
-    const auto stillExpected = [&expected](const StoredRecord& current) {
+    const auto stillExpected = [&expected](const StoredRecord& current) -> StoreStatus {
         // A record in place that no longer decodes is not the one that was read either.
         AssessmentRecord found;
-        if (!DecodeFromStorage(found, current.data())) return Code(StoreError::RecordChanged);
+        if (!DecodeFromStorage(found, current.data())) return StoreError::RecordChanged;
         const bool same = found.SameContent(expected) &&
                           found.GetText(TextField::SaveDateTime) == expected.GetText(TextField::SaveDateTime);
-        return same ? 0 : Code(StoreError::RecordChanged);
+        return same ? StoreStatus() : StoreError::RecordChanged;
     };
-    const int result = RecordFile(clock_, fs_).ReplaceRecord(path.OnDisk(), position, stored, stillExpected);
-    if (result < 0) return ErrorOfCode(result);
+    const StoreStatus result =
+        RecordFile(clock_, fs_).ReplaceRecord(path.OnDisk(), position, stored, stillExpected);
+    if (!result) return result;
     record = saved;
     return {};
 }

@@ -47,17 +47,9 @@ using StoreStatus = Status<StoreError>;
 template <class T>
 using StoreResult = Result<T, StoreError>;
 
-// The number a failure is printed and passed through the FileSystem seam as.
+// The number a failure is printed as.
 constexpr int Code(StoreError error) {
     return static_cast<int>(error);
-}
-// The failure a negative code of the FileSystem seam stands for.
-constexpr StoreError ErrorOfCode(int code) {
-    return static_cast<StoreError>(code);
-}
-// A FileSystem result, 0 or a negative code, as a status.
-constexpr StoreStatus StatusOfCode(int code) {
-    return code < 0 ? StoreStatus(ErrorOfCode(code)) : StoreStatus();
 }
 
 // True for the platform's file-failure causes -1..-14.

@@ -17,7 +17,7 @@ namespace orva {
 
 namespace {
 
-int LastCause() {
+StoreError LastCause() {
     return CauseFromWindowsError(::GetLastError());
 }
 
@@ -79,12 +79,12 @@ void OwnerFacts(PSID owner, FileFacts& facts) {
 // Who besides the owner, the system and the administrators may change the object. Only the
 // grants are read: a denial that would stop someone is not looked for, so the answer errs on
 // the side of "others may write".
-int WritersFromAcl(PSID owner, PACL dacl, FileFacts& facts) {
+StoreStatus WritersFromAcl(PSID owner, PACL dacl, FileFacts& facts) {
     if (dacl == nullptr) {
         // No access list at all grants everyone everything.
         facts.othersMayWrite = true;
         facts.everyoneMayWrite = true;
-        return 0;
+        return {};
     }
     ACL_SIZE_INFORMATION size{};
     if (!::GetAclInformation(dacl, &size, sizeof size, AclSizeInformation)) return LastCause();
@@ -104,15 +104,15 @@ int WritersFromAcl(PSID owner, PACL dacl, FileFacts& facts) {
             facts.everyoneMayWrite = true;
         }
     }
-    return 0;
+    return {};
 }
 
 // GetSecurityInfo and GetNamedSecurityInfoW give their error as the result, not the last error.
-int WritersFromSecurity(DWORD status, PSECURITY_DESCRIPTOR descriptor, PSID owner, PACL dacl,
-                        FileFacts& facts) {
+StoreStatus WritersFromSecurity(DWORD status, PSECURITY_DESCRIPTOR descriptor, PSID owner, PACL dacl,
+                                FileFacts& facts) {
     if (status != ERROR_SUCCESS) return CauseFromWindowsError(status);
     OwnerFacts(owner, facts);
-    const int result = WritersFromAcl(owner, dacl, facts);
+    const StoreStatus result = WritersFromAcl(owner, dacl, facts);
     ::LocalFree(descriptor);
     return result;
 }
@@ -138,10 +138,10 @@ FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& information) {
 
 }  // namespace
 
-int CauseFromWindowsError(unsigned long error) {
+StoreError CauseFromWindowsError(unsigned long error) {
     switch (error) {
         case ERROR_FILE_NOT_FOUND:
-            return Code(StoreError::FileNotFound);
+            return StoreError::FileNotFound;
         case ERROR_PATH_NOT_FOUND:
         case ERROR_INVALID_NAME:
         case ERROR_BAD_PATHNAME:
@@ -150,44 +150,44 @@ int CauseFromWindowsError(unsigned long error) {
         case ERROR_BAD_NET_NAME:
         case ERROR_DIRECTORY:
         case ERROR_FILENAME_EXCED_RANGE:
-            return Code(StoreError::BadPath);
+            return StoreError::BadPath;
         case ERROR_TOO_MANY_OPEN_FILES:
-            return Code(StoreError::TooManyOpenFiles);
+            return StoreError::TooManyOpenFiles;
         case ERROR_ACCESS_DENIED:
         case ERROR_WRITE_PROTECT:
-            return Code(StoreError::AccessDenied);
+            return StoreError::AccessDenied;
         case ERROR_INVALID_HANDLE:
-            return Code(StoreError::InvalidFile);
+            return StoreError::InvalidFile;
         case ERROR_CURRENT_DIRECTORY:
-            return Code(StoreError::RemoveCurrentDirectory);
+            return StoreError::RemoveCurrentDirectory;
         case ERROR_CANNOT_MAKE:
-            return Code(StoreError::DirectoryFull);
+            return StoreError::DirectoryFull;
         case ERROR_SEEK:
         case ERROR_NEGATIVE_SEEK:
         case ERROR_SEEK_ON_DEVICE:
-            return Code(StoreError::BadSeek);
+            return StoreError::BadSeek;
         case ERROR_NOT_READY:
         case ERROR_CRC:
         case ERROR_WRITE_FAULT:
         case ERROR_READ_FAULT:
         case ERROR_GEN_FAILURE:
         case ERROR_IO_DEVICE:
-            return Code(StoreError::HardwareError);
+            return StoreError::HardwareError;
         case ERROR_SHARING_VIOLATION:
-            return Code(StoreError::SharingViolation);
+            return StoreError::SharingViolation;
         case ERROR_LOCK_VIOLATION:
         case ERROR_DRIVE_LOCKED:
-            return Code(StoreError::LockViolation);
+            return StoreError::LockViolation;
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
-            return Code(StoreError::DiskFull);
+            return StoreError::DiskFull;
         case ERROR_HANDLE_EOF:
-            return Code(StoreError::EndOfFile);
+            return StoreError::EndOfFile;
         case ERROR_FILE_EXISTS:
         case ERROR_ALREADY_EXISTS:
-            return Code(StoreError::FileExists);
+            return StoreError::FileExists;
         default:
-            return Code(StoreError::FileGeneric);
+            return StoreError::FileGeneric;
     }
 }
 
@@ -202,9 +202,7 @@ void* WindowsFileSystem::Native(Handle handle) const {
     return open_[static_cast<std::size_t>(handle)];
 }
 
-int WindowsFileSystem::Open(const std::string& path, OpenMode mode, unsigned, Handle& handle, bool& created) {
-    handle = -1;
-    created = false;
+StoreResult<FileSystem::Handle> WindowsFileSystem::Open(const std::string& path, OpenMode mode, unsigned) {
     const std::wstring wide = Wide(path);
     HANDLE native = INVALID_HANDLE_VALUE;
     switch (mode) {
@@ -216,41 +214,38 @@ int WindowsFileSystem::Open(const std::string& path, OpenMode mode, unsigned, Ha
             break;
         case OpenMode::CreateNew:
             native = OpenNative(wide, GENERIC_WRITE, CREATE_NEW);
-            created = native != INVALID_HANDLE_VALUE;
             break;
     }
     if (native == INVALID_HANDLE_VALUE) return LastCause();
     if (::GetFileType(native) != FILE_TYPE_DISK) {
         ::CloseHandle(native);
-        return Code(StoreError::InvalidFile);
+        return StoreError::InvalidFile;
     }
     for (std::size_t i = 0; i < open_.size(); ++i) {
         if (open_[i] == nullptr) {
             open_[i] = native;
-            handle = static_cast<Handle>(i);
-            return 0;
+            return static_cast<Handle>(i);
         }
     }
     open_.push_back(native);
-    handle = static_cast<Handle>(open_.size() - 1);
-    return 0;
+    return static_cast<Handle>(open_.size() - 1);
 }
 
-int WindowsFileSystem::LockExclusive(Handle handle) {
+StoreStatus WindowsFileSystem::LockExclusive(Handle handle) {
     // The share mode of the open already keeps everyone else out.
-    return Native(handle) != nullptr ? 0 : Code(StoreError::InvalidFile);
+    return Native(handle) != nullptr ? StoreStatus() : StoreError::InvalidFile;
 }
 
-long long WindowsFileSystem::Size(Handle handle) {
+StoreResult<long long> WindowsFileSystem::Size(Handle handle) {
     LARGE_INTEGER size{};
-    if (Native(handle) == nullptr) return Code(StoreError::InvalidFile);
+    if (Native(handle) == nullptr) return StoreError::InvalidFile;
     if (!::GetFileSizeEx(static_cast<HANDLE>(Native(handle)), &size)) return LastCause();
     return static_cast<long long>(size.QuadPart);
 }
 
-long long WindowsFileSystem::ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) {
+StoreResult<long long> WindowsFileSystem::ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) {
     HANDLE native = static_cast<HANDLE>(Native(handle));
-    if (native == nullptr) return Code(StoreError::InvalidFile);
+    if (native == nullptr) return StoreError::InvalidFile;
     auto* out = static_cast<unsigned char*>(buffer);
     std::size_t done = 0;
     while (done < size) {
@@ -270,9 +265,9 @@ long long WindowsFileSystem::ReadAt(Handle handle, long long offset, void* buffe
     return static_cast<long long>(done);
 }
 
-int WindowsFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
+StoreStatus WindowsFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
     HANDLE native = static_cast<HANDLE>(Native(handle));
-    if (native == nullptr) return Code(StoreError::InvalidFile);
+    if (native == nullptr) return StoreError::InvalidFile;
     const auto* in = static_cast<const unsigned char*>(data);
     std::size_t done = 0;
     while (done < size) {
@@ -283,46 +278,46 @@ int WindowsFileSystem::WriteAt(Handle handle, long long offset, const void* data
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 30));
         DWORD written = 0;
         if (!::WriteFile(native, in + done, chunk, &written, &at)) return LastCause();
-        if (written == 0) return Code(StoreError::OtherFileError);
+        if (written == 0) return StoreError::OtherFileError;
         done += written;
     }
-    return 0;
+    return {};
 }
 
-int WindowsFileSystem::Truncate(Handle handle, long long length) {
+StoreStatus WindowsFileSystem::Truncate(Handle handle, long long length) {
     HANDLE native = static_cast<HANDLE>(Native(handle));
-    if (native == nullptr) return Code(StoreError::InvalidFile);
+    if (native == nullptr) return StoreError::InvalidFile;
     LARGE_INTEGER to{};
     to.QuadPart = length;
     if (!::SetFilePointerEx(native, to, nullptr, FILE_BEGIN) || !::SetEndOfFile(native)) return LastCause();
-    return 0;
+    return {};
 }
 
-int WindowsFileSystem::Sync(Handle handle) {
+StoreStatus WindowsFileSystem::Sync(Handle handle) {
     HANDLE native = static_cast<HANDLE>(Native(handle));
-    if (native == nullptr) return Code(StoreError::InvalidFile);
-    return ::FlushFileBuffers(native) ? 0 : LastCause();
+    if (native == nullptr) return StoreError::InvalidFile;
+    return ::FlushFileBuffers(native) ? StoreStatus() : LastCause();
 }
 
-int WindowsFileSystem::Close(Handle handle) {
+StoreStatus WindowsFileSystem::Close(Handle handle) {
     HANDLE native = static_cast<HANDLE>(Native(handle));
-    if (native == nullptr) return Code(StoreError::InvalidFile);
+    if (native == nullptr) return StoreError::InvalidFile;
     open_[static_cast<std::size_t>(handle)] = nullptr;
-    return ::CloseHandle(native) ? 0 : LastCause();
+    return ::CloseHandle(native) ? StoreStatus() : LastCause();
 }
 
-int WindowsFileSystem::Remove(const std::string& path) {
-    return ::DeleteFileW(Wide(path).c_str()) ? 0 : LastCause();
+StoreStatus WindowsFileSystem::Remove(const std::string& path) {
+    return ::DeleteFileW(Wide(path).c_str()) ? StoreStatus() : LastCause();
 }
 
 // NTFS journals its directory entries; a new file's name needs no separate flush.
-int WindowsFileSystem::SyncDirectoryOf(const std::string&) {
-    return 0;
+StoreStatus WindowsFileSystem::SyncDirectoryOf(const std::string&) {
+    return {};
 }
 
-int WindowsFileSystem::Facts(Handle handle, FileFacts& facts) {
+StoreResult<FileFacts> WindowsFileSystem::Facts(Handle handle) {
     HANDLE native = static_cast<HANDLE>(Native(handle));
-    if (native == nullptr) return Code(StoreError::InvalidFile);
+    if (native == nullptr) return StoreError::InvalidFile;
     BY_HANDLE_FILE_INFORMATION information{};
     if (!::GetFileInformationByHandle(native, &information)) return LastCause();
     FileFacts found;
@@ -334,12 +329,12 @@ int WindowsFileSystem::Facts(Handle handle, FileFacts& facts) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     const DWORD status = ::GetSecurityInfo(native, SE_FILE_OBJECT, kOwnerAndDacl, &owner, nullptr, &dacl,
                                            nullptr, &descriptor);
-    const int result = WritersFromSecurity(status, descriptor, owner, dacl, found);
-    if (result == 0) facts = found;
-    return result;
+    const StoreStatus result = WritersFromSecurity(status, descriptor, owner, dacl, found);
+    if (!result) return result.Error();
+    return found;
 }
 
-int WindowsFileSystem::Facts(const std::string& path, FileFacts& facts) {
+StoreResult<FileFacts> WindowsFileSystem::Facts(const std::string& path) {
     const std::wstring wide = Wide(path);
     const DWORD attributes = ::GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return LastCause();
@@ -360,34 +355,33 @@ int WindowsFileSystem::Facts(const std::string& path, FileFacts& facts) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     const DWORD status = ::GetNamedSecurityInfoW(wide.c_str(), SE_FILE_OBJECT, kOwnerAndDacl, &owner, nullptr,
                                                  &dacl, nullptr, &descriptor);
-    const int result = WritersFromSecurity(status, descriptor, owner, dacl, found);
-    if (result == 0) facts = found;
-    return result;
+    const StoreStatus result = WritersFromSecurity(status, descriptor, owner, dacl, found);
+    if (!result) return result.Error();
+    return found;
 }
 
-int WindowsFileSystem::CreateFolder(const std::string& path) {
-    if (::CreateDirectoryW(Wide(path).c_str(), nullptr)) return 0;
-    return ::GetLastError() == ERROR_ALREADY_EXISTS ? 0 : LastCause();
+StoreStatus WindowsFileSystem::CreateFolder(const std::string& path) {
+    if (::CreateDirectoryW(Wide(path).c_str(), nullptr)) return {};
+    return ::GetLastError() == ERROR_ALREADY_EXISTS ? StoreStatus() : LastCause();
 }
 
-int WindowsFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
+StoreStatus WindowsFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
     const DWORD flags = (replace ? MOVEFILE_REPLACE_EXISTING : 0) | MOVEFILE_WRITE_THROUGH;
-    return ::MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), flags) ? 0 : LastCause();
+    return ::MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), flags) ? StoreStatus() : LastCause();
 }
 
-int WindowsFileSystem::ResolvePath(const std::string& path, std::string& resolved) {
+StoreResult<std::string> WindowsFileSystem::ResolvePath(const std::string& path) {
     const std::wstring wide = Wide(path);
     HANDLE file = OpenForQuestions(wide);
     if (file != INVALID_HANDLE_VALUE) {
         std::wstring buffer(32768, L'\0');
         const DWORD n = ::GetFinalPathNameByHandleW(file, buffer.data(), static_cast<DWORD>(buffer.size()),
                                                     FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-        const int cause = n == 0 || n >= buffer.size() ? LastCause() : 0;
+        const StoreStatus named = n == 0 || n >= buffer.size() ? StoreStatus(LastCause()) : StoreStatus();
         ::CloseHandle(file);
-        if (cause < 0) return cause;
+        if (!named) return named.Error();
         buffer.resize(n);
-        resolved = Utf8(WithoutLongPathPrefix(buffer));
-        return 0;
+        return Utf8(WithoutLongPathPrefix(buffer));
     }
     if (::GetLastError() != ERROR_FILE_NOT_FOUND) return LastCause();
     // A missing file: its full path, for the folder it will be made in.
@@ -395,20 +389,19 @@ int WindowsFileSystem::ResolvePath(const std::string& path, std::string& resolve
     const DWORD n = ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
     if (n == 0 || n >= buffer.size()) return LastCause();
     buffer.resize(n);
-    resolved = Utf8(buffer);
-    return 0;
+    return Utf8(buffer);
 }
 
-int WindowsFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) {
-    const int made = FileSystem::CreateTemporary(besidePath, permissions, file);
-    if (made == 0) TemporaryNames::Register(file.name);
+StoreResult<TemporaryFile> WindowsFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions) {
+    StoreResult<TemporaryFile> made = FileSystem::CreateTemporary(besidePath, permissions);
+    if (made) TemporaryNames::Register(made->name);
     return made;
 }
 
-int WindowsFileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
+StoreStatus WindowsFileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
     const std::string name = file.name;
-    const int published = FileSystem::Publish(file, path, replace);
-    if (published == 0) TemporaryNames::Unregister(name);
+    const StoreStatus published = FileSystem::Publish(file, path, replace);
+    if (published) TemporaryNames::Unregister(name);
     return published;
 }
 

@@ -14,25 +14,25 @@ constexpr const char* kSetAsideSuffix = ".unmatched-";
 constexpr int kMostSetAside = 99;
 
 // Reads the whole journal; StoreError::FileNotFound when there is none.
-int ReadJournal(FileSystem& fs, const std::string& path, std::vector<unsigned char>& bytes) {
-    FileSystem::Handle handle = -1;
-    bool created = false;
-    const int opened = fs.Open(path, OpenMode::ReadOnly, 0, handle, created);
-    if (opened < 0) return opened;
-    const long long size = fs.Size(handle);
-    if (size < 0) {
-        fs.Close(handle);
-        return static_cast<int>(size);
+StoreResult<std::vector<unsigned char>> ReadJournal(FileSystem& fs, const std::string& path) {
+    const StoreResult<FileSystem::Handle> opened = fs.Open(path, OpenMode::ReadOnly, 0);
+    if (!opened) return opened.Error();
+    const FileSystem::Handle handle = *opened;
+    const StoreResult<long long> size = fs.Size(handle);
+    if (!size) {
+        (void)fs.Close(handle);  // only read from
+        return size.Error();
     }
     // One byte more than any journal holds tells a file that is too long for one.
     const auto wanted = static_cast<std::size_t>(
-        std::min<long long>(size, static_cast<long long>(JournalChange::LongestEncoding()) + 1));
-    bytes.resize(wanted);
-    const long long read = wanted == 0 ? 0 : fs.ReadAt(handle, 0, bytes.data(), bytes.size());
-    fs.Close(handle);
-    if (read < 0) return static_cast<int>(read);
-    bytes.resize(static_cast<std::size_t>(read));
-    return 0;
+        std::min<long long>(*size, static_cast<long long>(JournalChange::LongestEncoding()) + 1));
+    std::vector<unsigned char> bytes(wanted);
+    const StoreResult<long long> read =
+        wanted == 0 ? StoreResult<long long>(0) : fs.ReadAt(handle, 0, bytes.data(), bytes.size());
+    (void)fs.Close(handle);  // only read from
+    if (!read) return read.Error();
+    bytes.resize(static_cast<std::size_t>(*read));
+    return bytes;
 }
 
 }  // namespace
@@ -41,47 +41,48 @@ std::string WriteJournal::PathFor(const std::string& recordPath) {
     return recordPath + kJournalSuffix;
 }
 
-int WriteJournal::Begin(FileSystem& fs, const std::string& recordPath, const JournalChange& change) {
+StoreStatus WriteJournal::Begin(FileSystem& fs, const std::string& recordPath, const JournalChange& change) {
     const std::vector<unsigned char> bytes = change.Encode();
     const std::string path = PathFor(recordPath);
-    TemporaryFile file;
-    int result = fs.CreateTemporary(path, kRecordFilePermissions, file);
-    if (result < 0) return result;
-    result = fs.WriteAt(file.handle, 0, bytes.data(), bytes.size());
-    if (result >= 0) result = fs.Sync(file.handle);
-    if (result >= 0) result = fs.Publish(file, path, false);
-    if (result < 0) {
+    StoreResult<TemporaryFile> made = fs.CreateTemporary(path, kRecordFilePermissions);
+    if (!made) return made.Error();
+    TemporaryFile& file = made.Value();
+    StoreStatus result = fs.WriteAt(file.handle, 0, bytes.data(), bytes.size());
+    if (result) result = fs.Sync(file.handle);
+    if (result) result = fs.Publish(file, path, false);
+    if (!result) {
         fs.Discard(file);
         return result;
     }
     // The journal's name must be on the disk before the record file changes.
     result = fs.SyncDirectoryOf(path);
-    if (result < 0) fs.Remove(path);
+    // A journal that may not survive a power cut is no journal: the change does not start.
+    if (!result) (void)fs.Remove(path);
     return result;
 }
 
-int WriteJournal::Commit(FileSystem& fs, const std::string& recordPath) {
+StoreStatus WriteJournal::Commit(FileSystem& fs, const std::string& recordPath) {
     const std::string path = PathFor(recordPath);
-    const int removed = fs.Remove(path);
-    if (removed < 0) return removed;
+    const StoreStatus removed = fs.Remove(path);
+    if (!removed) return removed;
     // The change counts from here. Should the folder not be synced, a power cut could bring the
     // journal back; it then matches the file with the whole change made and undoes it, which is
     // the better of the two wrongs than reporting as failed a change the file now holds.
-    fs.SyncDirectoryOf(path);
-    return 0;
+    (void)fs.SyncDirectoryOf(path);
+    return {};
 }
 
 WriteJournal::Found WriteJournal::Load(FileSystem& fs, const std::string& recordPath) {
     Found found;
-    std::vector<unsigned char> bytes;
-    const int read = ReadJournal(fs, PathFor(recordPath), bytes);
-    if (read == Code(StoreError::FileNotFound) || read == Code(StoreError::BadPath)) return found;
-    if (read < 0) {
+    const StoreResult<std::vector<unsigned char>> read = ReadJournal(fs, PathFor(recordPath));
+    if (!read && (read.Error() == StoreError::FileNotFound || read.Error() == StoreError::BadPath))
+        return found;
+    if (!read) {
         found.kind = Found::Kind::Unreadable;
-        found.code = read;
+        found.cause = read.Error();
         return found;
     }
-    std::optional<JournalChange> change = JournalChange::Decode(bytes.data(), bytes.size());
+    std::optional<JournalChange> change = JournalChange::Decode(read->data(), read->size());
     if (!change) {
         found.kind = Found::Kind::Damaged;
         return found;
@@ -91,21 +92,18 @@ WriteJournal::Found WriteJournal::Load(FileSystem& fs, const std::string& record
     return found;
 }
 
-WriteJournal::SetAside WriteJournal::PutAside(FileSystem& fs, const std::string& recordPath) {
+StoreResult<std::string> WriteJournal::PutAside(FileSystem& fs, const std::string& recordPath) {
     const std::string path = PathFor(recordPath);
-    SetAside result;
     for (int n = 1; n <= kMostSetAside; ++n) {
         const std::string name = path + kSetAsideSuffix + std::to_string(n);
-        result.code = fs.Rename(path, name, false);
-        if (result.code == Code(StoreError::FileExists)) continue;
-        if (result.code == 0) {
-            result.keptAs = name;
-            fs.SyncDirectoryOf(path);
-        }
-        return result;
+        const StoreStatus renamed = fs.Rename(path, name, false);
+        if (!renamed && renamed.Error() == StoreError::FileExists) continue;
+        if (!renamed) return renamed.Error();
+        // Set aside either way: a name that is not yet durable is still no journal's.
+        (void)fs.SyncDirectoryOf(path);
+        return name;
     }
-    result.code = Code(StoreError::FileExists);
-    return result;
+    return StoreError::FileExists;
 }
 
 }  // namespace orva

@@ -5,6 +5,7 @@
 
 #include "store/FileSystem.h"
 #include "store/JournalChange.h"
+#include "store/StoreError.h"
 
 namespace orva {
 
@@ -31,11 +32,11 @@ class WriteJournal {
     static std::string PathFor(const std::string& recordPath);
 
     // Writes and syncs the journal of `change` and gives it its name. Nothing may change in the
-    // record file before this returns 0.
-    static int Begin(FileSystem& fs, const std::string& recordPath, const JournalChange& change);
+    // record file before this succeeds.
+    static StoreStatus Begin(FileSystem& fs, const std::string& recordPath, const JournalChange& change);
     // The change is on the disk: the journal goes, and with it the way back. Fails only when
     // the journal could not be removed (the change must then be undone).
-    static int Commit(FileSystem& fs, const std::string& recordPath);
+    static StoreStatus Commit(FileSystem& fs, const std::string& recordPath);
 
     // What lies beside a record file.
     struct Found {
@@ -43,21 +44,17 @@ class WriteJournal {
             None,        // no journal
             Whole,       // a journal, in `change`
             Damaged,     // a file under the journal's name that is no whole journal
-            Unreadable,  // a journal that could not be read (`code` says why)
+            Unreadable,  // a journal that could not be read (`cause` says why)
         };
         Kind kind = Kind::None;
         JournalChange change;
-        int code = 0;
+        StoreError cause = StoreError::OtherFileError;
     };
     static Found Load(FileSystem& fs, const std::string& recordPath);
 
     // Moves the journal beside `recordPath` aside, unapplied: "<journal>.unmatched-N" with the
-    // first N free. 0 with the name it now has, or the cause; the journal then stays where it is.
-    struct SetAside {
-        int code = 0;
-        std::string keptAs;
-    };
-    static SetAside PutAside(FileSystem& fs, const std::string& recordPath);
+    // first N free. The name it now has, or the cause; the journal then stays where it is.
+    static StoreResult<std::string> PutAside(FileSystem& fs, const std::string& recordPath);
 };
 
 }  // namespace orva

@@ -89,16 +89,15 @@ TEST(Concurrency, AnExportPasswordCheckWaitsWhileAnotherHoldsTheTurn) {
     WriteFile(dir.Path("guess"), "wrong guess\n");
 
     FileSystem& fs = DefaultFileSystem();
-    FileSystem::Handle held = -1;
-    bool created = false;
-    ASSERT_EQ(fs.Open(passwords.FilePath(), OpenMode::ReadOnly, 0, held, created), 0);
-    ASSERT_EQ(fs.LockExclusive(held), 0);
+    const StoreResult<FileSystem::Handle> held = fs.Open(passwords.FilePath(), OpenMode::ReadOnly, 0);
+    ASSERT_TRUE(held.Ok());
+    ASSERT_TRUE(fs.LockExclusive(*held).Ok());
     const pid_t guess = Spawn({ORVA_CLI_PATH, "export", dir.Path("clinic.rpc"), dir.Path("out.csv"),
                                "--accept-privacy"},
                               dir.Path("guess"));
     std::this_thread::sleep_for(std::chrono::seconds(3));
     EXPECT_TRUE(StillRunning(guess)) << "the guess did not wait for its turn";
-    fs.Close(held);
+    EXPECT_TRUE(fs.Close(*held).Ok());
     const int status = WaitFor(guess);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
     EXPECT_FALSE(FileExists(dir.Path("out.csv")));

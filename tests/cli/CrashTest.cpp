@@ -91,7 +91,7 @@ TEST_F(CrashTest, AnImportStoppedAnywhereLeavesTheOldFileOrEveryRow) {
         [&](int trial, int) {
             const long long records = CheckedRecords(file_, trial);
             EXPECT_TRUE(records == kOldRecords || records == kOldRecords + kImportedRows) << "trial " << trial;
-            testsupport::SettleAsTheNextWriter(file_);
+            EXPECT_TRUE(testsupport::SettleAsTheNextWriter(file_).Ok()) << "trial " << trial;
             const std::string after = ReadFile(file_);
             EXPECT_EQ(testsupport::FolderNames(dir_.Path()), (std::vector<std::string>{"clinic.rpc", "rows.csv"})) << "trial " << trial;
             if (after == before_) {
@@ -117,7 +117,7 @@ TEST_F(CrashTest, ARecordRewrittenInPlaceAndStoppedAnywhereIsOneVersionOrTheOthe
         [&] { WriteFile(file_, before_); },
         [&](int trial, int) {
             EXPECT_EQ(CheckedRecords(file_, trial), kOldRecords);
-            testsupport::SettleAsTheNextWriter(file_);
+            EXPECT_TRUE(testsupport::SettleAsTheNextWriter(file_).Ok()) << "trial " << trial;
             const std::string after = ReadFile(file_);
             ASSERT_EQ(after.size(), before_.size()) << "trial " << trial;
             // Every other record is untouched; the one rewritten decodes (check said the file is sound).

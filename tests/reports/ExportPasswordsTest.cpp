@@ -117,10 +117,10 @@ TEST_F(ExportPasswordsTest, APasswordFileThatIsALinkIsRefused) {
 // or rename files.
 class FactlessFileSystem final : public testsupport::ForwardingFileSystem {
   public:
-    int Facts(Handle, FileFacts&) override { return Code(StoreError::OtherFileError); }
+    StoreResult<FileFacts> Facts(Handle) override { return StoreError::OtherFileError; }
     using ForwardingFileSystem::Facts;
-    int CreateFolder(const std::string&) override { return Code(StoreError::OtherFileError); }
-    int Rename(const std::string&, const std::string&, bool) override { return Code(StoreError::OtherFileError); }
+    StoreStatus CreateFolder(const std::string&) override { return StoreError::OtherFileError; }
+    StoreStatus Rename(const std::string&, const std::string&, bool) override { return StoreError::OtherFileError; }
 };
 
 TEST_F(ExportPasswordsTest, FileWhoseOwnershipCannotBeToldIsRefused) {
@@ -170,14 +170,15 @@ TEST(CheckExportPassword, WaitsItsTurnWhileAnotherCheckHoldsIt) {
     ASSERT_TRUE(passwords.Set(1, "right one").Ok());
     ASSERT_TRUE(passwords.Save().Ok());
     FileSystem& fs = DefaultFileSystem();
-    FileSystem::Handle held = -1;
-    bool created = false;
-    ASSERT_EQ(fs.Open(passwords.FilePath(), OpenMode::ReadOnly, 0, held, created), 0);
-    ASSERT_EQ(fs.LockExclusive(held), 0);
+    const StoreResult<FileSystem::Handle> held = fs.Open(passwords.FilePath(), OpenMode::ReadOnly, 0);
+    ASSERT_TRUE(held.Ok());
+    ASSERT_TRUE(fs.LockExclusive(*held).Ok());
     std::vector<std::chrono::milliseconds> waits;
     const Sleeper releaseAfterThree = [&](std::chrono::milliseconds wait) {
         waits.push_back(wait);
-        if (waits.size() == 3) fs.Close(held);
+        if (waits.size() == 3) {
+            EXPECT_TRUE(fs.Close(*held).Ok());
+        }
     };
     EXPECT_FALSE(CheckExportPassword(passwords, "wrong one", releaseAfterThree));
     ASSERT_EQ(waits.size(), 4u);

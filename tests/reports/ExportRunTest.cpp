@@ -26,8 +26,8 @@ using testsupport::WriteFile;
 class UnreadableRecordFileSystem final : public testsupport::ForwardingFileSystem {
   public:
     explicit UnreadableRecordFileSystem(long long position) : offset_(RecordOffset(position)) {}
-    long long ReadAt(Handle h, long long offset, void* buffer, std::size_t size) override {
-        return offset == offset_ ? 100 : Inner().ReadAt(h, offset, buffer, size);
+    StoreResult<long long> ReadAt(Handle h, long long offset, void* buffer, std::size_t size) override {
+        return offset == offset_ ? StoreResult<long long>(100) : Inner().ReadAt(h, offset, buffer, size);
     }
 
   private:
@@ -234,7 +234,7 @@ TEST_F(ExportRunTest, FullDiskBeforeTheHeaderFailsEveryRow) {
 
 TEST_F(ExportRunTest, FailedFlushOnClosingCountsNoRowAsWritten) {
     FaultInjectingFileSystem fs;
-    fs.FailSync(Code(StoreError::HardwareError));
+    fs.FailSync(StoreError::HardwareError);
     const ExportOutcome outcome = RunExport(Request(), yes_, fs);
     EXPECT_EQ(outcome.stop, ExportStop::NotWritten);
     EXPECT_EQ(outcome.failure, StoreError::HardwareError);

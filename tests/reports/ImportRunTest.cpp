@@ -168,7 +168,7 @@ TEST_F(ImportRunTest, FailureWhileCreatingLeavesNoFile) {
     EXPECT_FALSE(FileExists(folder_.Path("created.rpc")));
 
     FaultInjectingFileSystem syncFails;
-    syncFails.FailSync(Code(StoreError::HardwareError));
+    syncFails.FailSync(StoreError::HardwareError);
     EXPECT_EQ(Import(CsvOf(1), "created.rpc", syncFails).status, StoreError::HardwareError);
     EXPECT_FALSE(FileExists(folder_.Path("created.rpc")));
 }
@@ -186,7 +186,7 @@ TEST_F(ImportRunTest, FileHeldByAnotherOperationIsReportedInUse) {
     ASSERT_TRUE(testsupport::AppendRecords(folder_.Path("held.rpc"),
                                   {reports_test::PersonRecord(kSelf, "First", "One")}));
     RecordFile holder;
-    ASSERT_GE(holder.Open(folder_.Path("held.rpc"), true), 0);
+    ASSERT_TRUE(holder.Open(folder_.Path("held.rpc"), true).Ok());
     EXPECT_EQ(Import(CsvOf(1), "held.rpc").status, StoreError::SharingViolation);
 }
 

@@ -16,32 +16,28 @@ class FactsOnly final : public FileSystem {
     std::map<std::string, FileFacts> facts;
     FileFacts opened;
 
-    int Facts(Handle, FileFacts& out) override {
-        out = opened;
-        return 0;
-    }
-    int Facts(const std::string& path, FileFacts& out) override {
+    StoreResult<FileFacts> Facts(Handle) override { return opened; }
+    StoreResult<FileFacts> Facts(const std::string& path) override {
         const auto found = facts.find(path);
-        if (found == facts.end()) return Code(StoreError::FileNotFound);
-        out = found->second;
-        return 0;
+        if (found == facts.end()) return StoreError::FileNotFound;
+        return found->second;
     }
-    int Open(const std::string&, OpenMode, unsigned, Handle&, bool&) override {
-        return Code(StoreError::OtherFileError);
+    StoreResult<Handle> Open(const std::string&, OpenMode, unsigned) override {
+        return StoreError::OtherFileError;
     }
-    int LockExclusive(Handle) override { return Code(StoreError::OtherFileError); }
-    long long Size(Handle) override { return Code(StoreError::OtherFileError); }
-    long long ReadAt(Handle, long long, void*, std::size_t) override {
-        return Code(StoreError::OtherFileError);
+    StoreStatus LockExclusive(Handle) override { return StoreError::OtherFileError; }
+    StoreResult<long long> Size(Handle) override { return StoreError::OtherFileError; }
+    StoreResult<long long> ReadAt(Handle, long long, void*, std::size_t) override {
+        return StoreError::OtherFileError;
     }
-    int WriteAt(Handle, long long, const void*, std::size_t) override {
-        return Code(StoreError::OtherFileError);
+    StoreStatus WriteAt(Handle, long long, const void*, std::size_t) override {
+        return StoreError::OtherFileError;
     }
-    int Truncate(Handle, long long) override { return Code(StoreError::OtherFileError); }
-    int Sync(Handle) override { return Code(StoreError::OtherFileError); }
-    int Close(Handle) override { return Code(StoreError::OtherFileError); }
-    int Remove(const std::string&) override { return Code(StoreError::OtherFileError); }
-    int SyncDirectoryOf(const std::string&) override { return Code(StoreError::OtherFileError); }
+    StoreStatus Truncate(Handle, long long) override { return StoreError::OtherFileError; }
+    StoreStatus Sync(Handle) override { return StoreError::OtherFileError; }
+    StoreStatus Close(Handle) override { return StoreError::OtherFileError; }
+    StoreStatus Remove(const std::string&) override { return StoreError::OtherFileError; }
+    StoreStatus SyncDirectoryOf(const std::string&) override { return StoreError::OtherFileError; }
 };
 
 FileFacts RootFolder() {

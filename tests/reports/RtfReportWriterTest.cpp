@@ -58,7 +58,7 @@ TEST_F(RtfReportWriterTest, FullDiskStopsAtTheFailedChunkWithItsCodeAndLeavesNoF
 
 TEST_F(RtfReportWriterTest, OtherWriteFailuresAreReturnedAsTheyCome) {
     FaultInjectingFileSystem fs;
-    fs.FailWritesAfter(10, Code(StoreError::HardwareError));
+    fs.FailWritesAfter(10, StoreError::HardwareError);
     OutputFile file(fs);
     file.SetPath(folder_.Path("broken.rtf"));
     ASSERT_TRUE(file.Open(true).Ok());

@@ -27,21 +27,21 @@ TEST_P(FileFactsTest, TellWhoBesidesTheOwnerMayWrite) {
     WriteAll(path, {1, 2, 3});
     ASSERT_EQ(::chmod(path.c_str(), GetParam().mode), 0);
     FileSystem& fs = DefaultFileSystem();
-    FileFacts byPath;
-    ASSERT_EQ(fs.Facts(path, byPath), 0);
+    const StoreResult<FileFacts> found = fs.Facts(path);
+    ASSERT_TRUE(found.Ok());
+    const FileFacts& byPath = *found;
     EXPECT_TRUE(byPath.regularFile);
     EXPECT_FALSE(byPath.folder);
     EXPECT_EQ(byPath.othersMayWrite, GetParam().othersMayWrite);
     EXPECT_EQ(byPath.everyoneMayWrite, GetParam().everyoneMayWrite);
 
-    FileSystem::Handle handle = -1;
-    bool created = false;
-    ASSERT_EQ(fs.Open(path, OpenMode::ReadOnly, 0, handle, created), 0);
-    FileFacts open;
-    EXPECT_EQ(fs.Facts(handle, open), 0);
-    fs.Close(handle);
-    EXPECT_EQ(open.othersMayWrite, GetParam().othersMayWrite);
-    EXPECT_EQ(open.everyoneMayWrite, GetParam().everyoneMayWrite);
+    const StoreResult<FileSystem::Handle> opened = fs.Open(path, OpenMode::ReadOnly, 0);
+    ASSERT_TRUE(opened.Ok());
+    const StoreResult<FileFacts> open = fs.Facts(*opened);
+    EXPECT_TRUE(fs.Close(*opened).Ok());
+    ASSERT_TRUE(open.Ok());
+    EXPECT_EQ(open->othersMayWrite, GetParam().othersMayWrite);
+    EXPECT_EQ(open->everyoneMayWrite, GetParam().everyoneMayWrite);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, FileFactsTest,
@@ -53,28 +53,28 @@ INSTANTIATE_TEST_SUITE_P(Modes, FileFactsTest,
 
 TEST(FileFacts, FolderIsNoRegularFileAndNothingThereIsNotFound) {
     TempFolder dir;
-    FileFacts facts;
-    ASSERT_EQ(DefaultFileSystem().Facts(dir.Path(""), facts), 0);
-    EXPECT_TRUE(facts.folder);
-    EXPECT_FALSE(facts.regularFile);
-    EXPECT_EQ(DefaultFileSystem().Facts(dir.Path("missing"), facts), Code(StoreError::FileNotFound));
-    EXPECT_EQ(DefaultFileSystem().Facts(dir.Path("missing/file"), facts), Code(StoreError::BadPath));
+    const StoreResult<FileFacts> facts = DefaultFileSystem().Facts(dir.Path(""));
+    ASSERT_TRUE(facts.Ok());
+    EXPECT_TRUE(facts->folder);
+    EXPECT_FALSE(facts->regularFile);
+    EXPECT_EQ(DefaultFileSystem().Facts(dir.Path("missing")).AsStatus(), StoreError::FileNotFound);
+    EXPECT_EQ(DefaultFileSystem().Facts(dir.Path("missing/file")).AsStatus(), StoreError::BadPath);
 }
 
 TEST(FileFacts, CreateFolderAndRenameInOneStepReplacingOnlyWhenAsked) {
     TempFolder dir;
     FileSystem& fs = DefaultFileSystem();
-    ASSERT_EQ(fs.CreateFolder(dir.Path("sub")), 0);
-    EXPECT_EQ(fs.CreateFolder(dir.Path("sub")), 0);
+    ASSERT_TRUE(fs.CreateFolder(dir.Path("sub")).Ok());
+    EXPECT_TRUE(fs.CreateFolder(dir.Path("sub")).Ok());
     WriteAll(dir.Path("sub/new"), {7});
     WriteAll(dir.Path("sub/old"), {1, 2});
-    EXPECT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), false), Code(StoreError::FileExists));
+    EXPECT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), false), StoreError::FileExists);
     EXPECT_EQ(testsupport::ReadAll(dir.Path("sub/old")), (testsupport::Bytes{1, 2}));
-    ASSERT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), true), 0);
+    ASSERT_TRUE(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), true).Ok());
     EXPECT_EQ(testsupport::ReadAll(dir.Path("sub/old")), testsupport::Bytes{7});
     EXPECT_FALSE(testsupport::FileExists(dir.Path("sub/new")));
-    EXPECT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), true), Code(StoreError::FileNotFound));
-    ASSERT_EQ(fs.Rename(dir.Path("sub/old"), dir.Path("sub/third"), false), 0);
+    EXPECT_EQ(fs.Rename(dir.Path("sub/new"), dir.Path("sub/old"), true), StoreError::FileNotFound);
+    ASSERT_TRUE(fs.Rename(dir.Path("sub/old"), dir.Path("sub/third"), false).Ok());
     EXPECT_EQ(testsupport::ReadAll(dir.Path("sub/third")), testsupport::Bytes{7});
 }
 

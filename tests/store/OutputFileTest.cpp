@@ -64,7 +64,7 @@ TEST_F(OutputFileTest, ANamedTemporaryFileGoesWithTheOutputDoneOrAbandoned) {
 class ArrivingFile final : public testsupport::ForwardingFileSystem {
   public:
     explicit ArrivingFile(FileSystem& inner) : ForwardingFileSystem(inner) {}
-    int Publish(TemporaryFile& file, const std::string& path, bool replace) override {
+    StoreStatus Publish(TemporaryFile& file, const std::string& path, bool replace) override {
         testsupport::WriteFile(path, "theirs");
         return Inner().Publish(file, path, replace);
     }
@@ -154,14 +154,13 @@ TEST_F(OutputFileTest, ReplaceStartsAnEmptyFile) {
 TEST_F(OutputFileTest, FileHeldBySomeoneElseIsNeitherReplacedNorOpened) {
     WriteAll(path_, {'o', 'l', 'd'});
     FileSystem& fs = DefaultFileSystem();
-    FileSystem::Handle held = -1;
-    bool created = false;
-    ASSERT_EQ(fs.Open(path_, OpenMode::ReadWrite, 0, held, created), 0);
-    ASSERT_EQ(fs.LockExclusive(held), 0);
+    const StoreResult<FileSystem::Handle> held = fs.Open(path_, OpenMode::ReadWrite, 0);
+    ASSERT_TRUE(held.Ok());
+    ASSERT_TRUE(fs.LockExclusive(*held).Ok());
     OutputFile other;
     other.SetPath(path_);
     EXPECT_EQ(other.Open(true), StoreError::SharingViolation);
-    fs.Close(held);
+    EXPECT_TRUE(fs.Close(*held).Ok());
     EXPECT_EQ(ReadAll(path_), (Bytes{'o', 'l', 'd'}));
 }
 

@@ -135,7 +135,7 @@ class PowerLoss : public ::testing::TestWithParam<std::tuple<Write, bool, bool>>
                 return RecordStore(fs, clock_).Replace(RecordFilePath(kRecordFile), 1, *expected, replacement);
             }
             case Write::JournalRecovery:
-                return StatusOfCode(testsupport::SettleAsTheNextWriter(kRecordFile, fs));
+                return testsupport::SettleAsTheNextWriter(kRecordFile, fs);
             case Write::NewOutput:
             case Write::ReplacedOutput: {
                 OutputFile out(fs);
@@ -193,7 +193,7 @@ TEST_P(PowerLoss, KeepsTheOldStateOrTheWholeChange) {
             continue;
         }
         // The next writer settles whatever it finds and shows the same records; no journal stays.
-        EXPECT_EQ(testsupport::SettleAsTheNextWriter(kRecordFile, disk), 0) << "cut after " << budget << " steps";
+        EXPECT_TRUE(testsupport::SettleAsTheNextWriter(kRecordFile, disk).Ok()) << "cut after " << budget << " steps";
         EXPECT_EQ(WhatIsThere(disk, Kind()), after) << "cut after " << budget << " steps";
         EXPECT_FALSE(disk.Exists(WriteJournal::PathFor(kRecordFile))) << "cut after " << budget << " steps";
         if (Kind() == Write::JournalRecovery) {

@@ -32,8 +32,8 @@ std::vector<long long> FailurePoints() {
 
 class RecordFileFaultTest : public ::testing::Test {
   protected:
-    int Append() { return AppendStored(RecordFile(clock_, faulty_), path_, record_).code; }
-    int Replace(int position) { return RecordFile(clock_, faulty_).ReplaceRecord(path_, position, record_); }
+    StoreStatus Append() { return AppendStored(RecordFile(clock_, faulty_), path_, record_).status; }
+    StoreStatus Replace(int position) { return RecordFile(clock_, faulty_).ReplaceRecord(path_, position, record_); }
 
     FixedClock clock_{{2024, 6, 1, 8, 5, 9}};
     FaultInjectingFileSystem faulty_;
@@ -45,24 +45,24 @@ class RecordFileFaultTest : public ::testing::Test {
 TEST_F(RecordFileFaultTest, NewFileThatFailsAtAnyByteIsNotLeftBehind) {
     for (long long n = 0; n < kNewFileBytes; n += 61) {
         faulty_.FailWritesAfter(n);
-        EXPECT_EQ(Append(), Code(StoreError::HardwareError)) << "after " << n << " bytes";
+        EXPECT_EQ(Append(), StoreError::HardwareError) << "after " << n << " bytes";
         EXPECT_FALSE(FileExists(path_)) << "after " << n << " bytes";
     }
     faulty_.Heal();
-    EXPECT_EQ(Append(), 0);
+    EXPECT_TRUE(Append().Ok());
 }
 
 TEST_F(RecordFileFaultTest, NewFileIsRemovedAfterClosingWhereItCannotBeRemovedWhileOpen) {
     faulty_.FailWritesAfter(100);
-    faulty_.FailNextRemove(Code(StoreError::SharingViolation));
-    EXPECT_EQ(Append(), Code(StoreError::HardwareError));
+    faulty_.FailNextRemove(StoreError::SharingViolation);
+    EXPECT_EQ(Append(), StoreError::HardwareError);
     EXPECT_FALSE(FileExists(path_));
 }
 
 TEST_F(RecordFileFaultTest, ExistingEmptyFileThatFailsStaysEmpty) {
     WriteAll(path_, {});
     faulty_.DiskFullAfter(1000);
-    EXPECT_EQ(Append(), Code(StoreError::DiskFull));
+    EXPECT_EQ(Append(), StoreError::DiskFull);
     ASSERT_TRUE(FileExists(path_));
     EXPECT_TRUE(ReadAll(path_).empty());
 }
@@ -72,11 +72,11 @@ TEST_F(RecordFileFaultTest, AppendThatFailsAtAnyByteLeavesTheFileAsItWas) {
     const Bytes before = ReadAll(path_);
     for (const long long n : FailurePoints()) {
         faulty_.FailWritesAfter(n);
-        ASSERT_EQ(Append(), Code(StoreError::HardwareError)) << "after " << n << " bytes";
+        ASSERT_EQ(Append(), StoreError::HardwareError) << "after " << n << " bytes";
         ASSERT_EQ(ReadAll(path_), before) << "after " << n << " bytes";
     }
     faulty_.Heal();
-    EXPECT_EQ(Append(), 0);
+    EXPECT_TRUE(Append().Ok());
     EXPECT_EQ(ReadAll(path_).size(), before.size() + 2187);
 }
 
@@ -84,8 +84,8 @@ TEST_F(RecordFileFaultTest, ReplacementThatFailsAtAnyByteLeavesTheFileAsItWas) {
     WriteAll(path_, FileOfSamples(3));
     const Bytes before = ReadAll(path_);
     for (const long long n : FailurePoints()) {
-        faulty_.FailWritesAfter(n, Code(StoreError::LockViolation));
-        ASSERT_EQ(Replace(1), Code(StoreError::LockViolation)) << "after " << n << " bytes";
+        faulty_.FailWritesAfter(n, StoreError::LockViolation);
+        ASSERT_EQ(Replace(1), StoreError::LockViolation) << "after " << n << " bytes";
         ASSERT_EQ(ReadAll(path_), before) << "after " << n << " bytes";
     }
 }
@@ -98,38 +98,38 @@ TEST_F(RecordFileFaultTest, FullDiskRefusesTheAppendAndKeepsTheFile) {
     constexpr long long kNeeded = 2187 + 2773;
     for (long long room : {0LL, 1LL, 1000LL, 2186LL, kNeeded - 1}) {
         faulty_.DiskFullAfter(room);
-        ASSERT_EQ(Append(), Code(StoreError::DiskFull));
+        ASSERT_EQ(Append(), StoreError::DiskFull);
         ASSERT_EQ(ReadAll(path_), before);
     }
     faulty_.DiskFullAfter(kNeeded);
-    EXPECT_EQ(Append(), 0);
+    EXPECT_TRUE(Append().Ok());
 }
 
 TEST_F(RecordFileFaultTest, FailedSyncIsAFailureAndUndoesTheWrite) {
     WriteAll(path_, FileOfSamples(2));
     const Bytes before = ReadAll(path_);
-    faulty_.FailSync(Code(StoreError::HardwareError));
-    EXPECT_EQ(Append(), Code(StoreError::HardwareError));
+    faulty_.FailSync(StoreError::HardwareError);
+    EXPECT_EQ(Append(), StoreError::HardwareError);
     EXPECT_EQ(ReadAll(path_), before);
 }
 
 TEST_F(RecordFileFaultTest, SuccessIsReportedOnlyAfterTheDataIsSynced) {
     WriteAll(path_, FileOfSamples(1));
     const int syncsBefore = faulty_.SyncCount();
-    EXPECT_EQ(Append(), 0);
+    EXPECT_TRUE(Append().Ok());
     EXPECT_GT(faulty_.SyncCount(), syncsBefore);
 }
 
 TEST_F(RecordFileFaultTest, UnreadableHeaderIsReported) {
     WriteAll(path_, FileOfSamples(1));
-    faulty_.FailReads(Code(StoreError::HardwareError));
+    faulty_.FailReads(StoreError::HardwareError);
     RecordFile file(clock_, faulty_);
-    EXPECT_EQ(file.OpenForReading(path_, true), Code(StoreError::HeaderUnreadable));
+    EXPECT_EQ(file.OpenForReading(path_, true), StoreError::HeaderUnreadable);
     file.Close();
-    EXPECT_EQ(Append(), Code(StoreError::HeaderUnreadable));
+    EXPECT_EQ(Append(), StoreError::HeaderUnreadable);
 }
 
-class OpenFailureTest : public ::testing::TestWithParam<int> {};
+class OpenFailureTest : public ::testing::TestWithParam<StoreError> {};
 
 TEST_P(OpenFailureTest, EveryOperationReturnsTheCause) {
     TempFolder dir;
@@ -138,17 +138,16 @@ TEST_P(OpenFailureTest, EveryOperationReturnsTheCause) {
     FaultInjectingFileSystem faulty;
     faulty.FailOpen(GetParam());
     RecordFile file(SystemClock::Instance(), faulty);
-    EXPECT_EQ(AppendStored(file, path, Encode(SampleRecord(1))).code, GetParam());
+    EXPECT_EQ(AppendStored(file, path, Encode(SampleRecord(1))).status, StoreStatus(GetParam()));
     EXPECT_EQ(file.OpenForReading(path, true), GetParam());
-    StoredRecord out{};
-    EXPECT_EQ(file.ReadRecordAt(path, 0, out), GetParam());
+    EXPECT_EQ(file.ReadRecordAt(path, 0), GetParam());
     RecordList list(faulty);
-    EXPECT_EQ(list.Load(path, false, true), StoreResult<int>(ErrorOfCode(GetParam())));
+    EXPECT_EQ(list.Load(path, false, true), StoreResult<int>(GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Causes, OpenFailureTest,
-                         ::testing::Values(Code(StoreError::AccessDenied), Code(StoreError::TooManyOpenFiles), Code(StoreError::BadPath), Code(StoreError::HardwareError),
-                                           Code(StoreError::OtherFileError)));
+                         ::testing::Values(StoreError::AccessDenied, StoreError::TooManyOpenFiles, StoreError::BadPath, StoreError::HardwareError,
+                                           StoreError::OtherFileError));
 
 TEST(RecordFileFault, ReadErrorMidFileMakesThatRecordIncompleteAndReadingGoesOn) {
     TempFolder dir;
@@ -156,12 +155,12 @@ TEST(RecordFileFault, ReadErrorMidFileMakesThatRecordIncompleteAndReadingGoesOn)
     WriteAll(path, FileOfSamples(3));
     FaultInjectingFileSystem faulty;
     RecordFile file(SystemClock::Instance(), faulty);
-    ASSERT_EQ(file.OpenForReading(path, true), kMoreRecords);
-    faulty.FailReads(Code(StoreError::HardwareError));
-    EXPECT_EQ(file.ReadNext(), Code(StoreError::IncompleteRecord));
+    ASSERT_EQ(file.OpenForReading(path, true), StoreResult<ReadPlace>(ReadPlace::MoreRecords));
+    faulty.FailReads(StoreError::HardwareError);
+    EXPECT_EQ(file.ReadNext(), StoreError::IncompleteRecord);
     EXPECT_EQ(file.CurrentPosition(), 1);
     faulty.Heal();
-    EXPECT_EQ(file.ReadNext(), kLastRecord);
+    EXPECT_EQ(file.ReadNext(), StoreResult<ReadPlace>(ReadPlace::LastRecord));
     EXPECT_EQ(file.CurrentPosition(), 2);
 }
 
@@ -170,12 +169,12 @@ TEST(RecordFileFault, UnreadableRecordsAreCountedAsNotLoaded) {
     const std::string path = dir.Path("f.rpc");
     WriteAll(path, FileOfSamples(3));
     FaultInjectingFileSystem faulty;
-    faulty.FailReads(Code(StoreError::HardwareError), static_cast<long long>(kHeaderSize) + 2187);
+    faulty.FailReads(StoreError::HardwareError, static_cast<long long>(kHeaderSize) + 2187);
     RecordList list(faulty);
     EXPECT_EQ(list.Load(path, true, true), StoreResult<int>(2));
     EXPECT_EQ(list.RowCount(), 1);
     EXPECT_EQ(list.FailedPositions(), (std::vector<long long>{1, 2}));
-    faulty.FailReads(Code(StoreError::HardwareError), static_cast<long long>(kHeaderSize));
+    faulty.FailReads(StoreError::HardwareError, static_cast<long long>(kHeaderSize));
     EXPECT_EQ(list.Load(path, true, true), StoreResult<int>(3));
     EXPECT_EQ(list.RowCount(), 0);
 }
@@ -183,7 +182,7 @@ TEST(RecordFileFault, UnreadableRecordsAreCountedAsNotLoaded) {
 struct ErrnoCase {
     const char* name;
     int error;
-    int cause;
+    StoreError cause;
 };
 
 void PrintTo(const ErrnoCase& c, std::ostream* os) { *os << c.name; }
@@ -197,16 +196,16 @@ TEST_P(CauseFromErrnoTest, MapsToThePlatformCause) {
 INSTANTIATE_TEST_SUITE_P(
     Errors, CauseFromErrnoTest,
     ::testing::Values(
-        ErrnoCase{"ENOENT", ENOENT, Code(StoreError::FileNotFound)}, ErrnoCase{"ENOTDIR", ENOTDIR, Code(StoreError::BadPath)},
-        ErrnoCase{"ENAMETOOLONG", ENAMETOOLONG, Code(StoreError::BadPath)}, ErrnoCase{"EISDIR", EISDIR, Code(StoreError::BadPath)},
-        ErrnoCase{"EMFILE", EMFILE, Code(StoreError::TooManyOpenFiles)}, ErrnoCase{"ENFILE", ENFILE, Code(StoreError::TooManyOpenFiles)},
-        ErrnoCase{"EACCES", EACCES, Code(StoreError::AccessDenied)}, ErrnoCase{"EPERM", EPERM, Code(StoreError::AccessDenied)},
-        ErrnoCase{"EROFS", EROFS, Code(StoreError::AccessDenied)}, ErrnoCase{"EBADF", EBADF, Code(StoreError::InvalidFile)},
-        ErrnoCase{"EMLINK", EMLINK, Code(StoreError::DirectoryFull)}, ErrnoCase{"ESPIPE", ESPIPE, Code(StoreError::BadSeek)},
-        ErrnoCase{"EIO", EIO, Code(StoreError::HardwareError)}, ErrnoCase{"EWOULDBLOCK", EWOULDBLOCK, Code(StoreError::SharingViolation)},
-        ErrnoCase{"ETXTBSY", ETXTBSY, Code(StoreError::SharingViolation)}, ErrnoCase{"ENOLCK", ENOLCK, Code(StoreError::LockViolation)},
-        ErrnoCase{"ENOSPC", ENOSPC, Code(StoreError::DiskFull)}, ErrnoCase{"EDQUOT", EDQUOT, Code(StoreError::DiskFull)},
-        ErrnoCase{"EEXIST", EEXIST, Code(StoreError::FileExists)}, ErrnoCase{"EPROTO", EPROTO, Code(StoreError::FileGeneric)}),
+        ErrnoCase{"ENOENT", ENOENT, StoreError::FileNotFound}, ErrnoCase{"ENOTDIR", ENOTDIR, StoreError::BadPath},
+        ErrnoCase{"ENAMETOOLONG", ENAMETOOLONG, StoreError::BadPath}, ErrnoCase{"EISDIR", EISDIR, StoreError::BadPath},
+        ErrnoCase{"EMFILE", EMFILE, StoreError::TooManyOpenFiles}, ErrnoCase{"ENFILE", ENFILE, StoreError::TooManyOpenFiles},
+        ErrnoCase{"EACCES", EACCES, StoreError::AccessDenied}, ErrnoCase{"EPERM", EPERM, StoreError::AccessDenied},
+        ErrnoCase{"EROFS", EROFS, StoreError::AccessDenied}, ErrnoCase{"EBADF", EBADF, StoreError::InvalidFile},
+        ErrnoCase{"EMLINK", EMLINK, StoreError::DirectoryFull}, ErrnoCase{"ESPIPE", ESPIPE, StoreError::BadSeek},
+        ErrnoCase{"EIO", EIO, StoreError::HardwareError}, ErrnoCase{"EWOULDBLOCK", EWOULDBLOCK, StoreError::SharingViolation},
+        ErrnoCase{"ETXTBSY", ETXTBSY, StoreError::SharingViolation}, ErrnoCase{"ENOLCK", ENOLCK, StoreError::LockViolation},
+        ErrnoCase{"ENOSPC", ENOSPC, StoreError::DiskFull}, ErrnoCase{"EDQUOT", EDQUOT, StoreError::DiskFull},
+        ErrnoCase{"EEXIST", EEXIST, StoreError::FileExists}, ErrnoCase{"EPROTO", EPROTO, StoreError::FileGeneric}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

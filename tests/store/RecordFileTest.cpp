@@ -37,7 +37,7 @@ TEST_F(RecordFileTest, AppendingToAMissingFileCreatesHeaderAndRecord) {
     RecordFile file(clock_);
     const StoredRecord stored = Encode(SampleRecord(1));
     const RecordFile::AppendResult appended = AppendStored(file, path_, stored);
-    ASSERT_EQ(appended.code, 0);
+    ASSERT_TRUE(appended.status.Ok());
     EXPECT_EQ(appended.firstPosition, 0);
     const Bytes bytes = ReadAll(path_);
     ASSERT_EQ(bytes.size(), 2430u);
@@ -49,17 +49,17 @@ TEST_F(RecordFileTest, AppendingToAMissingFileCreatesHeaderAndRecord) {
 
 TEST_F(RecordFileTest, NewFilesAreSharedWithTheGroupOnlyWhateverTheUmask) {
     const mode_t before = ::umask(0077);
-    const int written = AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1))).code;
+    const StoreStatus written = AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1))).status;
     ::umask(before);
-    ASSERT_EQ(written, 0);
+    ASSERT_TRUE(written.Ok());
     EXPECT_EQ(testsupport::FileMode(path_), 0660u);
 }
 
 TEST_F(RecordFileTest, AppendKeepsCreationTimeAndUpdatesLastWrite) {
-    ASSERT_EQ(AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1))).code, 0);
+    ASSERT_TRUE(AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1))).status.Ok());
     clock_.Set({2025, 1, 2, 3, 4, 5});
     const RecordFile::AppendResult appended = AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(2)));
-    ASSERT_EQ(appended.code, 0);
+    ASSERT_TRUE(appended.status.Ok());
     EXPECT_EQ(appended.firstPosition, 1);
     const Bytes bytes = ReadAll(path_);
     ASSERT_EQ(bytes.size(), 243u + 2 * 2187u);
@@ -70,7 +70,7 @@ TEST_F(RecordFileTest, ReplacingARecordChangesOnlyThatRecordAndTheLastWriteTime)
     WriteAll(path_, FileOfSamples(5));
     const Bytes before = ReadAll(path_);
     const StoredRecord replacement = Encode(SampleRecord(42));
-    ASSERT_EQ(RecordFile(clock_).ReplaceRecord(path_, 3, replacement), 0);
+    ASSERT_TRUE(RecordFile(clock_).ReplaceRecord(path_, 3, replacement).Ok());
     const Bytes after = ReadAll(path_);
     ASSERT_EQ(after.size(), before.size());
     for (std::size_t i = 0; i < after.size(); ++i) {
@@ -88,32 +88,32 @@ TEST_F(RecordFileTest, ReplacingARecordChangesOnlyThatRecordAndTheLastWriteTime)
 TEST_F(RecordFileTest, ReplacingBeyondTheLastRecordWritesNothing) {
     WriteAll(path_, FileOfSamples(2));
     const Bytes before = ReadAll(path_);
-    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 2, Encode(SampleRecord(1))), Code(StoreError::PositionBeyondEnd));
-    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 50, Encode(SampleRecord(1))), Code(StoreError::PositionBeyondEnd));
-    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, -1, Encode(SampleRecord(1))), Code(StoreError::PositionBeyondEnd));
+    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 2, Encode(SampleRecord(1))), StoreError::PositionBeyondEnd);
+    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 50, Encode(SampleRecord(1))), StoreError::PositionBeyondEnd);
+    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, -1, Encode(SampleRecord(1))), StoreError::PositionBeyondEnd);
     EXPECT_EQ(ReadAll(path_), before);
 }
 
 TEST_F(RecordFileTest, ReplacingInAMissingFileLeavesNoFile) {
-    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 0, Encode(SampleRecord(1))), Code(StoreError::FileNotFound));
+    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 0, Encode(SampleRecord(1))), StoreError::FileNotFound);
     EXPECT_FALSE(FileExists(path_));
 }
 
 TEST_F(RecordFileTest, FileWith656RecordsTakesOneMoreAndThenIsFull) {
     WriteAll(path_, FileOfSamples(656));
     const RecordFile::AppendResult appended = AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1)));
-    ASSERT_EQ(appended.code, 0);
+    ASSERT_TRUE(appended.status.Ok());
     EXPECT_EQ(appended.firstPosition, 656);
     EXPECT_EQ(ReadAll(path_).size(), 1'437'102u);
     const Bytes full = ReadAll(path_);
-    EXPECT_EQ(AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(2))).code, Code(StoreError::FileFull));
+    EXPECT_EQ(AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(2))).status, StoreStatus(StoreError::FileFull));
     EXPECT_EQ(ReadAll(path_), full);
-    EXPECT_EQ(RecordFile(clock_).ReplaceRecord(path_, 10, Encode(SampleRecord(3))), 0);
+    EXPECT_TRUE(RecordFile(clock_).ReplaceRecord(path_, 10, Encode(SampleRecord(3))).Ok());
 }
 
 struct LengthCase {
     std::size_t length;
-    int expected;
+    StoreResult<HeaderCheck> expected;
 };
 
 void PrintTo(const LengthCase& c, std::ostream* os) { *os << "length " << c.length; }
@@ -127,15 +127,15 @@ TEST_P(ValidateHeaderLength, GivesTheCodeOfTheLengthRule) {
     bytes.resize(GetParam().length, 0x41);
     WriteAll(path, bytes);
     RecordFile file;
-    ASSERT_EQ(file.Open(path, true), static_cast<long long>(GetParam().length));
+    ASSERT_EQ(file.Open(path, true), StoreResult<long long>(static_cast<long long>(GetParam().length)));
     EXPECT_EQ(file.ValidateHeader(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, ValidateHeaderLength,
-                         ::testing::Values(LengthCase{0, kNewEmptyFile}, LengthCase{1, Code(StoreError::TooShort)},
-                                           LengthCase{243, Code(StoreError::TooShort)}, LengthCase{2429, Code(StoreError::TooShort)},
-                                           LengthCase{2430, 0}, LengthCase{2431, 0},
-                                           LengthCase{4616, 0}, LengthCase{4617, 0}),
+                         ::testing::Values(LengthCase{0, HeaderCheck::NewEmptyFile}, LengthCase{1, StoreError::TooShort},
+                                           LengthCase{243, StoreError::TooShort}, LengthCase{2429, StoreError::TooShort},
+                                           LengthCase{2430, HeaderCheck::Sound}, LengthCase{2431, HeaderCheck::Sound},
+                                           LengthCase{4616, HeaderCheck::Sound}, LengthCase{4617, HeaderCheck::Sound}),
                          [](const auto& info) { return "Length" + std::to_string(info.param.length); });
 
 TEST_F(RecordFileTest, FileNotStartingWithTheVersionWordIsRefused) {
@@ -143,10 +143,10 @@ TEST_F(RecordFileTest, FileNotStartingWithTheVersionWordIsRefused) {
     bytes[3] = 'B';
     WriteAll(path_, bytes);
     RecordFile file;
-    ASSERT_EQ(file.Open(path_, true), 2430);
-    EXPECT_EQ(file.ValidateHeader(), Code(StoreError::BadHeaderWord));
+    ASSERT_EQ(file.Open(path_, true), StoreResult<long long>(2430));
+    EXPECT_EQ(file.ValidateHeader(), StoreError::BadHeaderWord);
     file.Close();
-    EXPECT_EQ(AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1))).code, Code(StoreError::BadHeaderWord));
+    EXPECT_EQ(AppendStored(RecordFile(clock_), path_, Encode(SampleRecord(1))).status, StoreStatus(StoreError::BadHeaderWord));
     EXPECT_EQ(ReadAll(path_), bytes);
 }
 
@@ -155,43 +155,42 @@ TEST_F(RecordFileTest, OnlyTheVersionWordIsChecked) {
     std::memcpy(bytes.data() + 4, "-9.9", 4);
     WriteAll(path_, bytes);
     RecordFile file;
-    EXPECT_EQ(file.OpenForReading(path_, true), kLastRecord);
+    EXPECT_EQ(file.OpenForReading(path_, true), StoreResult<ReadPlace>(ReadPlace::LastRecord));
 }
 
 TEST_F(RecordFileTest, ReadOnlyOpenOfAMissingFileIsNotFoundAndCreatesNothing) {
     RecordFile file;
-    EXPECT_EQ(file.Open(path_, true), Code(StoreError::FileNotFound));
-    EXPECT_EQ(file.OpenForReading(path_, true), Code(StoreError::FileNotFound));
-    EXPECT_EQ(file.OpenForReading(path_, false), Code(StoreError::FileNotFound));
-    StoredRecord out{};
-    EXPECT_EQ(file.ReadRecordAt(path_, 0, out), Code(StoreError::FileNotFound));
+    EXPECT_EQ(file.Open(path_, true), StoreError::FileNotFound);
+    EXPECT_EQ(file.OpenForReading(path_, true), StoreError::FileNotFound);
+    EXPECT_EQ(file.OpenForReading(path_, false), StoreError::FileNotFound);
+    EXPECT_EQ(file.ReadRecordAt(path_, 0), StoreError::FileNotFound);
     EXPECT_FALSE(FileExists(path_));
 }
 
 // Only an append makes a file, and then whole, with its records.
 TEST_F(RecordFileTest, OpeningForWritingMakesNoFile) {
     RecordFile file;
-    EXPECT_EQ(file.Open(path_, false), Code(StoreError::FileNotFound));
+    EXPECT_EQ(file.Open(path_, false), StoreError::FileNotFound);
     EXPECT_FALSE(FileExists(path_));
     WriteAll(path_, {});
-    EXPECT_EQ(file.Open(path_, false), 0);
-    EXPECT_EQ(file.ValidateHeader(), kNewEmptyFile);
+    EXPECT_EQ(file.Open(path_, false), StoreResult<long long>(0));
+    EXPECT_EQ(file.ValidateHeader(), StoreResult<HeaderCheck>(HeaderCheck::NewEmptyFile));
     file.Close();
-    EXPECT_EQ(file.OpenForReading(path_, true), Code(StoreError::TooShort));
+    EXPECT_EQ(file.OpenForReading(path_, true), StoreError::TooShort);
 }
 
 TEST_F(RecordFileTest, MissingFolderIsABadPathAndMissingFileIsNotFound) {
     RecordFile file;
-    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), false), Code(StoreError::BadPath));
-    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), true), Code(StoreError::BadPath));
-    EXPECT_EQ(file.Open(dir_.Path("missing.rpc"), true), Code(StoreError::FileNotFound));
-    EXPECT_EQ(AppendStored(file, dir_.Path("no/folder.rpc"), Encode(SampleRecord(1))).code, Code(StoreError::BadPath));
+    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), false), StoreError::BadPath);
+    EXPECT_EQ(file.Open(dir_.Path("no/such/folder.rpc"), true), StoreError::BadPath);
+    EXPECT_EQ(file.Open(dir_.Path("missing.rpc"), true), StoreError::FileNotFound);
+    EXPECT_EQ(AppendStored(file, dir_.Path("no/folder.rpc"), Encode(SampleRecord(1))).status, StoreStatus(StoreError::BadPath));
 }
 
 TEST_F(RecordFileTest, FolderInPlaceOfAFileIsABadPath) {
     RecordFile file;
-    EXPECT_EQ(file.Open(dir_.Path(""), true), Code(StoreError::BadPath));
-    EXPECT_EQ(AppendStored(file, dir_.Path(""), Encode(SampleRecord(1))).code, Code(StoreError::BadPath));
+    EXPECT_EQ(file.Open(dir_.Path(""), true), StoreError::BadPath);
+    EXPECT_EQ(AppendStored(file, dir_.Path(""), Encode(SampleRecord(1))).status, StoreStatus(StoreError::BadPath));
 }
 
 TEST_F(RecordFileTest, SequentialReadHandsOutEveryRecordInOrder) {
@@ -199,18 +198,18 @@ TEST_F(RecordFileTest, SequentialReadHandsOutEveryRecordInOrder) {
     for (int i = 0; i < 4; ++i) records.push_back(Encode(SampleRecord(i)));
     WriteAll(path_, FileBytes(records));
     RecordFile file;
-    int result = file.OpenForReading(path_, true);
+    StoreResult<ReadPlace> result = file.OpenForReading(path_, true);
     EXPECT_EQ(file.RecordCount(), 4);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(result, i == 3 ? kLastRecord : kMoreRecords);
+        EXPECT_EQ(result, i == 3 ? StoreResult<ReadPlace>(ReadPlace::LastRecord) : StoreResult<ReadPlace>(ReadPlace::MoreRecords));
         EXPECT_EQ(file.CurrentPosition(), i);
         EXPECT_EQ(file.CurrentRecord(), records[static_cast<std::size_t>(i)]);
         result = file.ReadNext();
     }
-    EXPECT_EQ(result, Code(StoreError::NoMoreRecords));
+    EXPECT_EQ(result, StoreError::NoMoreRecords);
     file.Close();
     EXPECT_EQ(file.RecordCount(), -1);
-    EXPECT_EQ(file.ReadNext(), Code(StoreError::NoMoreRecords));
+    EXPECT_EQ(file.ReadNext(), StoreError::NoMoreRecords);
 }
 
 TEST_F(RecordFileTest, ReadRecordAtReadsByPositionAndRefusesPositionsPastTheEnd) {
@@ -218,38 +217,34 @@ TEST_F(RecordFileTest, ReadRecordAtReadsByPositionAndRefusesPositionsPastTheEnd)
     for (int i = 0; i < 3; ++i) records.push_back(Encode(SampleRecord(i)));
     WriteAll(path_, FileBytes(records));
     RecordFile file;
-    StoredRecord out{};
-    EXPECT_EQ(file.ReadRecordAt(path_, 2, out), 2187);
-    EXPECT_EQ(out, records[2]);
-    EXPECT_EQ(file.ReadRecordAt(path_, 3, out), Code(StoreError::PositionBeyondEnd));
-    EXPECT_EQ(file.ReadRecordAt(path_, -1, out), Code(StoreError::PositionBeyondEnd));
+    EXPECT_EQ(file.ReadRecordAt(path_, 2), StoreResult<StoredRecord>(records[2]));
+    EXPECT_EQ(file.ReadRecordAt(path_, 3), StoreError::PositionBeyondEnd);
+    EXPECT_EQ(file.ReadRecordAt(path_, -1), StoreError::PositionBeyondEnd);
     WriteAll(path_, {});
-    EXPECT_EQ(file.ReadRecordAt(path_, 0, out), Code(StoreError::PositionBeyondEnd));
+    EXPECT_EQ(file.ReadRecordAt(path_, 0), StoreError::PositionBeyondEnd);
 }
 
 TEST_F(RecordFileTest, EveryOperationClosesTheFileBeforeItReturns) {
     RecordFile file(clock_);
-    ASSERT_EQ(AppendStored(file, path_, Encode(SampleRecord(1))).code, 0);
+    ASSERT_TRUE(AppendStored(file, path_, Encode(SampleRecord(1))).status.Ok());
     RecordFile other;
-    EXPECT_GE(other.Open(path_, true), 0);
+    EXPECT_TRUE(other.Open(path_, true).Ok());
     other.Close();
-    StoredRecord out{};
-    ASSERT_EQ(file.ReadRecordAt(path_, 0, out), 2187);
-    EXPECT_GE(other.Open(path_, true), 0);
+    ASSERT_TRUE(file.ReadRecordAt(path_, 0).Ok());
+    EXPECT_TRUE(other.Open(path_, true).Ok());
 }
 
 TEST_F(RecordFileTest, SecondOpenerInThisProcessGetsSharingViolation) {
     WriteAll(path_, FileOfSamples(2));
     RecordFile holder;
-    ASSERT_EQ(holder.OpenForReading(path_, true), kMoreRecords);
+    ASSERT_EQ(holder.OpenForReading(path_, true), StoreResult<ReadPlace>(ReadPlace::MoreRecords));
     RecordFile second(clock_);
-    EXPECT_EQ(second.Open(path_, true), Code(StoreError::SharingViolation));
-    EXPECT_EQ(second.OpenForReading(path_, true), Code(StoreError::SharingViolation));
-    EXPECT_EQ(AppendStored(second, path_, Encode(SampleRecord(1))).code, Code(StoreError::SharingViolation));
-    StoredRecord out{};
-    EXPECT_EQ(second.ReadRecordAt(path_, 0, out), Code(StoreError::SharingViolation));
+    EXPECT_EQ(second.Open(path_, true), StoreError::SharingViolation);
+    EXPECT_EQ(second.OpenForReading(path_, true), StoreError::SharingViolation);
+    EXPECT_EQ(AppendStored(second, path_, Encode(SampleRecord(1))).status, StoreStatus(StoreError::SharingViolation));
+    EXPECT_EQ(second.ReadRecordAt(path_, 0), StoreError::SharingViolation);
     holder.Close();
-    EXPECT_EQ(AppendStored(second, path_, Encode(SampleRecord(1))).code, 0);
+    EXPECT_TRUE(AppendStored(second, path_, Encode(SampleRecord(1))).status.Ok());
 }
 
 TEST_F(RecordFileTest, FileHeldByAnotherProcessGetsSharingViolation) {
@@ -273,15 +268,15 @@ TEST_F(RecordFileTest, FileHeldByAnotherProcessGetsSharingViolation) {
     ASSERT_EQ(::read(ready[0], &ok, 1), 1);
     ASSERT_EQ(ok, 'y');
     RecordFile file(clock_);
-    EXPECT_EQ(AppendStored(file, path_, Encode(SampleRecord(2))).code, Code(StoreError::SharingViolation));
-    EXPECT_EQ(file.OpenForReading(path_, true), Code(StoreError::SharingViolation));
+    EXPECT_EQ(AppendStored(file, path_, Encode(SampleRecord(2))).status, StoreStatus(StoreError::SharingViolation));
+    EXPECT_EQ(file.OpenForReading(path_, true), StoreError::SharingViolation);
     EXPECT_EQ(ReadAll(path_), bytes);
     (void)!::write(release[1], "g", 1);
     int status = 0;
     ::waitpid(child, &status, 0);
     for (int fd : {ready[0], ready[1], release[0], release[1]}) ::close(fd);
     const RecordFile::AppendResult appended = AppendStored(file, path_, Encode(SampleRecord(2)));
-    EXPECT_EQ(appended.code, 0);
+    EXPECT_TRUE(appended.status.Ok());
     EXPECT_EQ(appended.firstPosition, 1);
 }
 
@@ -290,13 +285,14 @@ TEST_F(RecordFileTest, RecordsWrittenByTheStoreReadBackByteForByte) {
     for (int i = 0; i < 6; ++i) {
         written.push_back(Encode(SampleRecord(i, i % 3)));
         const RecordFile::AppendResult appended = AppendStored(RecordFile(clock_), path_, written.back());
-        ASSERT_EQ(appended.code, 0);
+        ASSERT_TRUE(appended.status.Ok());
         ASSERT_EQ(appended.firstPosition, i);
     }
     RecordFile file;
     for (int i = 0; i < 6; ++i) {
-        StoredRecord out{};
-        ASSERT_EQ(file.ReadRecordAt(path_, i, out), 2187);
+        const StoreResult<StoredRecord> read = file.ReadRecordAt(path_, i);
+        ASSERT_TRUE(read.Ok());
+        const StoredRecord& out = *read;
         EXPECT_EQ(out, written[static_cast<std::size_t>(i)]);
         AssessmentRecord original = SampleRecord(i, i % 3);
         AssessmentRecord decoded;

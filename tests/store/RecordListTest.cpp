@@ -296,7 +296,7 @@ TEST_F(RecordListTest, LoadReplacesThePreviousContent) {
 TEST_F(RecordListTest, FileInUseIsReported) {
     Write({Person("A", "A", kSelf, testsupport::kSavedAt)});
     RecordFile holder;
-    ASSERT_GE(holder.Open(path_, true), 0);
+    ASSERT_TRUE(holder.Open(path_, true).Ok());
     EXPECT_EQ(list_.Load(path_, true, true), StoreError::SharingViolation);
 }
 

@@ -103,17 +103,17 @@ TEST_F(RecordStoreTest, ReadingHoldsTheFileOnlyWhileItReads) {
     WriteAll(path_.OnDisk(), FileOfSamples(2));
     ASSERT_TRUE(store_.Read(path_, 0).Ok());
     RecordFile holder;
-    ASSERT_GE(holder.Open(path_.OnDisk(), true), 0);
+    ASSERT_TRUE(holder.Open(path_.OnDisk(), true).Ok());
     EXPECT_EQ(store_.Read(path_, 0).AsStatus(), StoreError::SharingViolation);
     holder.Close();
     const StoreResult<long long> inFile =
         store_.ForEach(path_, true, [&](long long, StoreStatus, const AssessmentRecord&) {
             RecordFile other;
-            EXPECT_EQ(other.Open(path_.OnDisk(), true), Code(StoreError::SharingViolation));
+            EXPECT_EQ(other.Open(path_.OnDisk(), true), StoreError::SharingViolation);
             return true;
         });
     EXPECT_EQ(inFile, StoreResult<long long>(2));
-    EXPECT_GE(holder.Open(path_.OnDisk(), true), 0);
+    EXPECT_TRUE(holder.Open(path_.OnDisk(), true).Ok());
 }
 
 // The capacity: one rule for every command.
@@ -121,7 +121,7 @@ TEST_F(RecordStoreTest, ReadingHoldsTheFileOnlyWhileItReads) {
 TEST_F(RecordStoreTest, RecordsBeyondTheCapacityAreNamedButNeverRead) {
     WriteAll(path_.OnDisk(), FileOfSamples(kOverCapacity));
     // A read of any record past the capacity would fail: none may happen.
-    files_.FailReads(Code(StoreError::HardwareError), RecordOffset(kMaxRecords));
+    files_.FailReads(StoreError::HardwareError, RecordOffset(kMaxRecords));
     StoreResult<long long> inFile = 0;
     const std::vector<Visit> visits = VisitAll(store_, inFile);
     EXPECT_EQ(inFile, StoreResult<long long>(kOverCapacity));
@@ -162,7 +162,7 @@ TEST_F(RecordStoreTest, FileFarLongerThanAFullOneIsRefusedByItsLengthBeforeAnyRe
     // Sparse: it takes no room, yet reading it record by record would take minutes.
     WriteAll(path_.OnDisk(), FileOfSamples(1));
     std::filesystem::resize_file(path_.OnDisk(), 100LL * 1000 * 1000 * 1000);
-    files_.FailReads(Code(StoreError::HardwareError));  // any read at all fails the test's expectations below
+    files_.FailReads(StoreError::HardwareError);  // any read at all fails the test's expectations below
     const auto never = [](long long, StoreStatus, const AssessmentRecord&) {
         ADD_FAILURE() << "visited a file refused by its length";
         return true;
@@ -231,7 +231,7 @@ TEST_F(RecordStoreTest, AppendThatFailsAtAnyByteLeavesTheFileAsItWas) {
         ASSERT_EQ(ReadAll(path_.OnDisk()), before) << "after " << n << " bytes";
     }
     files_.Heal();
-    files_.FailSync(Code(StoreError::HardwareError));
+    files_.FailSync(StoreError::HardwareError);
     std::vector<AssessmentRecord> records{SampleRecord(20), SampleRecord(21)};
     EXPECT_EQ(store_.Append(path_, records).status, StoreError::HardwareError);
     EXPECT_EQ(ReadAll(path_.OnDisk()), before);
@@ -353,7 +353,7 @@ TEST_F(RecordStoreReplaceTest, FailedWriteLeavesTheFileAsItWas) {
 
 TEST_F(RecordStoreReplaceTest, FileHeldByAnotherOperationIsInUse) {
     RecordFile holder;
-    ASSERT_GE(holder.Open(path_.OnDisk(), true), 0);
+    ASSERT_TRUE(holder.Open(path_.OnDisk(), true).Ok());
     EXPECT_EQ(store_.Replace(path_, 1, read_, edited_), StoreError::SharingViolation);
 }
 

@@ -34,28 +34,28 @@ const char* const kOther =
 INSTANTIATE_TEST_SUITE_P(
     Codes, SaveFailed,
     ::testing::Values(
-        SaveCase{"FileFull", ErrorOfCode(-506),
+        SaveCase{"FileFull", StoreError::FileFull,
                  "The file has reached its maximum number of records.\nPlease use another file or create a "
                  "new file."},
-        SaveCase{"HeaderUnreadable", ErrorOfCode(-504),
+        SaveCase{"HeaderUnreadable", StoreError::HeaderUnreadable,
                  "An error occurred while accessing the file.\nPlease contact your system administrator."},
-        SaveCase{"BadLength", ErrorOfCode(-503), kNotFormat}, SaveCase{"TooShort", ErrorOfCode(-502), kNotFormat},
-        SaveCase{"BadHeaderWord", ErrorOfCode(-501), kNotFormat}, SaveCase{"LockViolation", ErrorOfCode(-12), kInUse},
-        SaveCase{"SharingViolation", ErrorOfCode(-11), kInUse},
-        SaveCase{"DirectoryFull", ErrorOfCode(-8),
+        SaveCase{"BadLength", StoreError::BadLength, kNotFormat}, SaveCase{"TooShort", StoreError::TooShort, kNotFormat},
+        SaveCase{"BadHeaderWord", StoreError::BadHeaderWord, kNotFormat}, SaveCase{"LockViolation", StoreError::LockViolation, kInUse},
+        SaveCase{"SharingViolation", StoreError::SharingViolation, kInUse},
+        SaveCase{"DirectoryFull", StoreError::DirectoryFull,
                  "The directory (folder) is full.\nPlease save the record in another directory of contact "
                  "your system administrator."},
-        SaveCase{"AccessDenied", ErrorOfCode(-5),
+        SaveCase{"AccessDenied", StoreError::AccessDenied,
                  "Write access to the file has been denied.\nPlease contact your system administrator."},
-        SaveCase{"BadPath", ErrorOfCode(-3), "The path for the file is not correct."},
-        SaveCase{"DiskFull", ErrorOfCode(-13), "The disk is full.\nPlease contact your system administrator."},
-        SaveCase{"FileNotFound", ErrorOfCode(-2), kOther}, SaveCase{"HardwareError", ErrorOfCode(-10), kOther},
-        SaveCase{"OtherFileError", ErrorOfCode(-99), kOther}, SaveCase{"PositionBeyondEnd", ErrorOfCode(-101), kOther},
-        SaveCase{"IncompleteRecord", ErrorOfCode(-601), kOther},
-        SaveCase{"NameTooLong", ErrorOfCode(-508),
+        SaveCase{"BadPath", StoreError::BadPath, "The path for the file is not correct."},
+        SaveCase{"DiskFull", StoreError::DiskFull, "The disk is full.\nPlease contact your system administrator."},
+        SaveCase{"FileNotFound", StoreError::FileNotFound, kOther}, SaveCase{"HardwareError", StoreError::HardwareError, kOther},
+        SaveCase{"OtherFileError", StoreError::OtherFileError, kOther}, SaveCase{"PositionBeyondEnd", StoreError::PositionBeyondEnd, kOther},
+        SaveCase{"IncompleteRecord", StoreError::IncompleteRecord, kOther},
+        SaveCase{"NameTooLong", StoreError::NameTooLong,
                  "The file name is too long for the changes to the file to be kept safe.\nPlease use a shorter "
                  "name."},
-        SaveCase{"RecordChanged", ErrorOfCode(-603),
+        SaveCase{"RecordChanged", StoreError::RecordChanged,
                  "The record has been changed since it was opened for editing,\nso it has not been "
                  "replaced.\n\nUntick 'Replace Existing Record' to save your edits as a new record."}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -110,21 +110,21 @@ INSTANTIATE_TEST_SUITE_P(
                  "Unfortunately 3 records failed to load from the file,\nindicating some file "
                  "corruption.\n\nPlease "
                  "contact your system administrator for assistance."},
-        LoadCase{"BadHeaderWord", ErrorOfCode(-501), "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-        LoadCase{"TooShort", ErrorOfCode(-502), "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-        LoadCase{"HeaderUnreadable", ErrorOfCode(-504), "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-        LoadCase{"IncompleteRecord", ErrorOfCode(-601), "Partial File Corruption", MessageIcon::Stop, kCorrupt},
-        LoadCase{"SharingViolation", ErrorOfCode(-11), "File In Use", MessageIcon::Stop, kLocked},
-        LoadCase{"LockViolation", ErrorOfCode(-12), "File In Use", MessageIcon::Stop, kLocked},
-        LoadCase{"AccessDenied", ErrorOfCode(-5), "File Access Error", MessageIcon::Stop,
+        LoadCase{"BadHeaderWord", StoreError::BadHeaderWord, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+        LoadCase{"TooShort", StoreError::TooShort, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+        LoadCase{"HeaderUnreadable", StoreError::HeaderUnreadable, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+        LoadCase{"IncompleteRecord", StoreError::IncompleteRecord, "Partial File Corruption", MessageIcon::Stop, kCorrupt},
+        LoadCase{"SharingViolation", StoreError::SharingViolation, "File In Use", MessageIcon::Stop, kLocked},
+        LoadCase{"LockViolation", StoreError::LockViolation, "File In Use", MessageIcon::Stop, kLocked},
+        LoadCase{"AccessDenied", StoreError::AccessDenied, "File Access Error", MessageIcon::Stop,
                  "The file\n\t'c:/data/clinic.rpc'\n is not available for edit "
                  "access.\n\nPlease contact your system "
                  "administrator for assistance."},
-        LoadCase{"FileNotFound", ErrorOfCode(-2), "File Not Found", MessageIcon::Stop, kNotFound},
-        LoadCase{"BadPath", ErrorOfCode(-3), "File Not Found", MessageIcon::Stop, kNotFound},
-        LoadCase{"DiskFull", ErrorOfCode(-13), "File Access Error", MessageIcon::Stop, kOpenError},
-        LoadCase{"OtherFileError", ErrorOfCode(-99), "File Access Error", MessageIcon::Stop, kOpenError},
-        LoadCase{"PositionBeyondEnd", ErrorOfCode(-101), "File Access Error", MessageIcon::Stop, kOpenError}),
+        LoadCase{"FileNotFound", StoreError::FileNotFound, "File Not Found", MessageIcon::Stop, kNotFound},
+        LoadCase{"BadPath", StoreError::BadPath, "File Not Found", MessageIcon::Stop, kNotFound},
+        LoadCase{"DiskFull", StoreError::DiskFull, "File Access Error", MessageIcon::Stop, kOpenError},
+        LoadCase{"OtherFileError", StoreError::OtherFileError, "File Access Error", MessageIcon::Stop, kOpenError},
+        LoadCase{"PositionBeyondEnd", StoreError::PositionBeyondEnd, "File Access Error", MessageIcon::Stop, kOpenError}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StoreMessages, NothingIsShownWhenEveryRecordLoaded) {

@@ -408,7 +408,7 @@ TEST_P(StoppedChange, LeavesTheOldFileOrTheWholeChange) {
             ADD_FAILURE() << "stopped after " << budget << ": reported as failed, but the file changed";
         }
         // The next writer leaves nothing of the stopped change behind.
-        testsupport::SettleAsTheNextWriter(path_);
+        EXPECT_TRUE(testsupport::SettleAsTheNextWriter(path_).Ok()) << "stopped after " << budget;
         EXPECT_EQ(RecordsIn(path_), after) << "stopped after " << budget;
         if (after == old) {
             if (hadFile) {

@@ -11,41 +11,39 @@ namespace orva {
 void FaultInjectingFileSystem::Heal() {
     writeBudget_.reset();
     diskRoom_.reset();
-    openCause_ = lockCause_ = sizeCause_ = readCause_ = syncCause_ = truncateCause_ = removeCause_ = 0;
+    openCause_ = lockCause_ = sizeCause_ = readCause_ = syncCause_ = truncateCause_ = removeCause_ = {};
 }
 
-int FaultInjectingFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions,
-                                   Handle& handle, bool& created) {
-    if (openCause_ != 0) {
-        handle = -1;
-        created = false;
-        return openCause_;
-    }
-    return Inner().Open(path, mode, permissions, handle, created);
+StoreResult<FileSystem::Handle> FaultInjectingFileSystem::Open(const std::string& path, OpenMode mode,
+                                                               unsigned permissions) {
+    if (!openCause_) return openCause_;
+    return Inner().Open(path, mode, permissions);
 }
 
-int FaultInjectingFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions,
-                                              TemporaryFile& file) {
-    if (openCause_ != 0) return openCause_;
-    return Inner().CreateTemporary(besidePath, permissions, file);
+StoreResult<TemporaryFile> FaultInjectingFileSystem::CreateTemporary(const std::string& besidePath,
+                                                                     unsigned permissions) {
+    if (!openCause_) return openCause_;
+    return Inner().CreateTemporary(besidePath, permissions);
 }
 
-int FaultInjectingFileSystem::LockExclusive(Handle handle) {
-    return lockCause_ != 0 ? lockCause_ : Inner().LockExclusive(handle);
+StoreStatus FaultInjectingFileSystem::LockExclusive(Handle handle) {
+    return lockCause_ ? Inner().LockExclusive(handle) : lockCause_;
 }
 
-long long FaultInjectingFileSystem::Size(Handle handle) {
-    return sizeCause_ != 0 ? sizeCause_ : Inner().Size(handle);
+StoreResult<long long> FaultInjectingFileSystem::Size(Handle handle) {
+    return sizeCause_ ? Inner().Size(handle) : StoreResult<long long>(sizeCause_);
 }
 
-long long FaultInjectingFileSystem::ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) {
-    const bool fails = readCause_ != 0 && offset + static_cast<long long>(size) > readFailsFrom_;
-    return fails ? readCause_ : Inner().ReadAt(handle, offset, buffer, size);
+StoreResult<long long> FaultInjectingFileSystem::ReadAt(Handle handle, long long offset, void* buffer,
+                                                        std::size_t size) {
+    const bool fails = !readCause_ && offset + static_cast<long long>(size) > readFailsFrom_;
+    return fails ? StoreResult<long long>(readCause_) : Inner().ReadAt(handle, offset, buffer, size);
 }
 
-int FaultInjectingFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
+StoreStatus FaultInjectingFileSystem::WriteAt(Handle handle, long long offset, const void* data,
+                                              std::size_t size) {
     auto n = static_cast<long long>(size);
-    int cause = 0;
+    StoreStatus cause;
     if (writeBudget_) {
         if (n > *writeBudget_) {
             n = *writeBudget_;
@@ -56,37 +54,37 @@ int FaultInjectingFileSystem::WriteAt(Handle handle, long long offset, const voi
         }
     }
     if (diskRoom_) {
-        const long long length = Inner().Size(handle);
-        if (length < 0) return static_cast<int>(length);
-        const long long end = std::max(length, offset);  // bytes before it take no new room
+        const StoreResult<long long> length = Inner().Size(handle);
+        if (!length) return length.AsStatus();
+        const long long end = std::max(*length, offset);  // bytes before it take no new room
         const long long growth = std::max(0LL, offset + n - end);
         if (growth > *diskRoom_) {
             n = end - offset + *diskRoom_;
-            cause = Code(StoreError::DiskFull);
+            cause = StoreError::DiskFull;
             *diskRoom_ = 0;
         } else {
             *diskRoom_ -= growth;
         }
     }
     if (n > 0) {
-        const int result = Inner().WriteAt(handle, offset, data, static_cast<std::size_t>(n));
-        if (result < 0) return result;
+        const StoreStatus result = Inner().WriteAt(handle, offset, data, static_cast<std::size_t>(n));
+        if (!result) return result;
         bytesWritten_ += n;
     }
     return cause;
 }
 
-int FaultInjectingFileSystem::Truncate(Handle handle, long long length) {
-    return truncateCause_ != 0 ? truncateCause_ : Inner().Truncate(handle, length);
+StoreStatus FaultInjectingFileSystem::Truncate(Handle handle, long long length) {
+    return truncateCause_ ? Inner().Truncate(handle, length) : truncateCause_;
 }
 
-int FaultInjectingFileSystem::Sync(Handle handle) {
+StoreStatus FaultInjectingFileSystem::Sync(Handle handle) {
     ++syncs_;
-    return syncCause_ != 0 ? syncCause_ : Inner().Sync(handle);
+    return syncCause_ ? Inner().Sync(handle) : syncCause_;
 }
 
-int FaultInjectingFileSystem::Remove(const std::string& path) {
-    if (removeCause_ != 0) return std::exchange(removeCause_, 0);
+StoreStatus FaultInjectingFileSystem::Remove(const std::string& path) {
+    if (!removeCause_) return std::exchange(removeCause_, {});
     return Inner().Remove(path);
 }
 

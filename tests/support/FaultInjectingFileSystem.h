@@ -5,6 +5,7 @@
 #include <string>
 
 #include "store/FileSystem.h"
+#include "store/StoreError.h"
 #include "support/ForwardingFileSystem.h"
 
 namespace orva {
@@ -17,7 +18,7 @@ class FaultInjectingFileSystem final : public testsupport::ForwardingFileSystem 
 
     // Writes succeed for `bytes` more bytes; the write that crosses the limit keeps the part
     // that fits and fails with `cause`. Later writes succeed again, as after a passing fault.
-    void FailWritesAfter(long long bytes, int cause = -10) {
+    void FailWritesAfter(long long bytes, StoreError cause = StoreError::HardwareError) {
         writeBudget_ = bytes;
         writeCause_ = cause;
     }
@@ -25,46 +26,46 @@ class FaultInjectingFileSystem final : public testsupport::ForwardingFileSystem 
     // part that fits and fail with StoreError::DiskFull, now and later; writes inside a file still work.
     void DiskFullAfter(long long bytes) { diskRoom_ = bytes; }
     // Every open fails, the making of temporary files included.
-    void FailOpen(int cause) { openCause_ = cause; }
-    void FailLock(int cause) { lockCause_ = cause; }
-    void FailSize(int cause) { sizeCause_ = cause; }
+    void FailOpen(StoreError cause) { openCause_ = cause; }
+    void FailLock(StoreError cause) { lockCause_ = cause; }
+    void FailSize(StoreError cause) { sizeCause_ = cause; }
     // Reads that reach `offset` or beyond fail (all reads when it is 0).
-    void FailReads(int cause, long long offset = 0) {
+    void FailReads(StoreError cause, long long offset = 0) {
         readCause_ = cause;
         readFailsFrom_ = offset;
     }
-    void FailSync(int cause) { syncCause_ = cause; }
-    void FailTruncate(int cause) { truncateCause_ = cause; }
+    void FailSync(StoreError cause) { syncCause_ = cause; }
+    void FailTruncate(StoreError cause) { truncateCause_ = cause; }
     // The next removal fails, as removing a file that is still open does on some platforms.
-    void FailNextRemove(int cause) { removeCause_ = cause; }
+    void FailNextRemove(StoreError cause) { removeCause_ = cause; }
     void Heal();
 
     long long BytesWritten() const { return bytesWritten_; }
     int SyncCount() const { return syncs_; }
 
-    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
-             bool& created) override;
-    int LockExclusive(Handle handle) override;
-    long long Size(Handle handle) override;
-    long long ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override;
-    int WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override;
-    int Truncate(Handle handle, long long length) override;
-    int Sync(Handle handle) override;
-    int Remove(const std::string& path) override;
-    int CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) override;
+    StoreResult<Handle> Open(const std::string& path, OpenMode mode, unsigned permissions) override;
+    StoreStatus LockExclusive(Handle handle) override;
+    StoreResult<long long> Size(Handle handle) override;
+    StoreResult<long long> ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override;
+    StoreStatus WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override;
+    StoreStatus Truncate(Handle handle, long long length) override;
+    StoreStatus Sync(Handle handle) override;
+    StoreStatus Remove(const std::string& path) override;
+    StoreResult<TemporaryFile> CreateTemporary(const std::string& besidePath, unsigned permissions) override;
 
   private:
+    // Each call's injected failure; success when none is.
     std::optional<long long> writeBudget_;
-    int writeCause_ = -10;
+    StoreError writeCause_ = StoreError::HardwareError;
     std::optional<long long> diskRoom_;
-    int openCause_ = 0;
-    int lockCause_ = 0;
-    int sizeCause_ = 0;
-    int readCause_ = 0;
+    StoreStatus openCause_;
+    StoreStatus lockCause_;
+    StoreStatus sizeCause_;
+    StoreStatus readCause_;
     long long readFailsFrom_ = 0;
-    int syncCause_ = 0;
-    int truncateCause_ = 0;
-    int removeCause_ = 0;
+    StoreStatus syncCause_;
+    StoreStatus truncateCause_;
+    StoreStatus removeCause_;
     long long bytesWritten_ = 0;
     int syncs_ = 0;
 };

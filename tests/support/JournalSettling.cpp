@@ -8,11 +8,11 @@
 
 namespace orva::testsupport {
 
-int SettleAsTheNextWriter(const std::string& path, FileSystem& fs) {
+StoreStatus SettleAsTheNextWriter(const std::string& path, FileSystem& fs) {
     const RecordFile::AppendPlan nothing{false, [](const std::vector<StoredRecord>&) {
                                              return std::vector<StoredRecord>{};
                                          }};
-    return RecordFile(SystemClock::Instance(), fs).AppendRecords(path, nothing).code;
+    return RecordFile(SystemClock::Instance(), fs).AppendRecords(path, nothing).status;
 }
 
 std::vector<std::string> FolderNames(const std::string& folder) {

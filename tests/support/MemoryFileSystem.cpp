@@ -79,180 +79,176 @@ std::set<std::string> MemoryFileSystem::Names(const std::string& folder) const {
     return names;
 }
 
-int MemoryFileSystem::Open(const std::string& path, OpenMode mode, unsigned, Handle& handle, bool& created) {
-    handle = -1;
-    created = false;
+StoreResult<FileSystem::Handle> MemoryFileSystem::Open(const std::string& path, OpenMode mode, unsigned) {
     std::string folder;
     std::string name;
-    if (!Split(path, folder, name) || name.empty() || folders_.count(path) != 0) return Code(StoreError::BadPath);
+    if (!Split(path, folder, name) || name.empty() || folders_.count(path) != 0) return StoreError::BadPath;
     const int* existing = Find(path);
     int number = 0;
     if (mode == OpenMode::CreateNew) {
-        if (existing != nullptr) return Code(StoreError::FileExists);
+        if (existing != nullptr) return StoreError::FileExists;
         number = nextFile_++;
         files_[number];
         folders_[folder].names[name] = number;
-        created = true;
     } else {
-        if (existing == nullptr) return Code(StoreError::FileNotFound);
+        if (existing == nullptr) return StoreError::FileNotFound;
         number = *existing;
     }
-    handle = nextHandle_++;
+    const Handle handle = nextHandle_++;
     handles_[handle] = {number, mode != OpenMode::ReadOnly};
-    return 0;
+    return handle;
 }
 
-int MemoryFileSystem::LockExclusive(Handle handle) {
+StoreStatus MemoryFileSystem::LockExclusive(Handle handle) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr) return Code(StoreError::InvalidFile);
+    if (open == nullptr) return StoreError::InvalidFile;
     const auto held = locks_.find(open->file);
-    if (held != locks_.end() && held->second != handle) return Code(StoreError::SharingViolation);
+    if (held != locks_.end() && held->second != handle) return StoreError::SharingViolation;
     locks_[open->file] = handle;
-    return 0;
+    return {};
 }
 
-long long MemoryFileSystem::Size(Handle handle) {
+StoreResult<long long> MemoryFileSystem::Size(Handle handle) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr) return Code(StoreError::InvalidFile);
+    if (open == nullptr) return StoreError::InvalidFile;
     return static_cast<long long>(files_[open->file].content.size());
 }
 
-long long MemoryFileSystem::ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) {
+StoreResult<long long> MemoryFileSystem::ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr) return Code(StoreError::InvalidFile);
-    if (offset < 0) return Code(StoreError::BadSeek);
+    if (open == nullptr) return StoreError::InvalidFile;
+    if (offset < 0) return StoreError::BadSeek;
     const std::vector<unsigned char>& content = files_[open->file].content;
-    if (static_cast<std::size_t>(offset) >= content.size()) return 0;
+    if (static_cast<std::size_t>(offset) >= content.size()) return 0LL;
     const std::size_t n = std::min(size, content.size() - static_cast<std::size_t>(offset));
     std::memcpy(buffer, content.data() + offset, n);
     return static_cast<long long>(n);
 }
 
-int MemoryFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
+StoreStatus MemoryFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr || !open->writable) return Code(StoreError::InvalidFile);
-    if (offset < 0) return Code(StoreError::BadSeek);
+    if (open == nullptr || !open->writable) return StoreError::InvalidFile;
+    if (offset < 0) return StoreError::BadSeek;
     std::vector<unsigned char>& content = files_[open->file].content;
     const std::size_t end = static_cast<std::size_t>(offset) + size;
     if (end > content.size()) content.resize(end);
     std::memcpy(content.data() + offset, data, size);
-    return 0;
+    return {};
 }
 
-int MemoryFileSystem::Truncate(Handle handle, long long length) {
+StoreStatus MemoryFileSystem::Truncate(Handle handle, long long length) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr || !open->writable) return Code(StoreError::InvalidFile);
+    if (open == nullptr || !open->writable) return StoreError::InvalidFile;
     files_[open->file].content.resize(static_cast<std::size_t>(length));
-    return 0;
+    return {};
 }
 
-int MemoryFileSystem::Sync(Handle handle) {
+StoreStatus MemoryFileSystem::Sync(Handle handle) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr) return Code(StoreError::InvalidFile);
+    if (open == nullptr) return StoreError::InvalidFile;
     File& file = files_[open->file];
     file.durable = file.content;
-    return 0;
+    return {};
 }
 
-int MemoryFileSystem::Close(Handle handle) {
+StoreStatus MemoryFileSystem::Close(Handle handle) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr) return Code(StoreError::InvalidFile);
+    if (open == nullptr) return StoreError::InvalidFile;
     const auto held = locks_.find(open->file);
     if (held != locks_.end() && held->second == handle) locks_.erase(held);
     handles_.erase(handle);
-    return 0;
+    return {};
 }
 
-int MemoryFileSystem::Remove(const std::string& path) {
+StoreStatus MemoryFileSystem::Remove(const std::string& path) {
     std::string folder;
     std::string name;
-    if (!Split(path, folder, name)) return Code(StoreError::BadPath);
-    return folders_[folder].names.erase(name) != 0 ? 0 : Code(StoreError::FileNotFound);
+    if (!Split(path, folder, name)) return StoreError::BadPath;
+    return folders_[folder].names.erase(name) != 0 ? StoreStatus() : StoreError::FileNotFound;
 }
 
-int MemoryFileSystem::SyncDirectoryOf(const std::string& path) {
+StoreStatus MemoryFileSystem::SyncDirectoryOf(const std::string& path) {
     std::string folder;
     std::string name;
-    if (!Split(path, folder, name)) return Code(StoreError::BadPath);
+    if (!Split(path, folder, name)) return StoreError::BadPath;
     folders_[folder].durable = folders_[folder].names;
-    return 0;
+    return {};
 }
 
-int MemoryFileSystem::Facts(Handle handle, FileFacts& facts) {
+StoreResult<FileFacts> MemoryFileSystem::Facts(Handle handle) {
     const OpenFile* open = Opened(handle);
-    if (open == nullptr) return Code(StoreError::InvalidFile);
-    facts = FileFacts{};
+    if (open == nullptr) return StoreError::InvalidFile;
+    FileFacts facts;
     facts.regularFile = true;
     facts.ownedByCurrentUser = true;
     facts.identity = {1, static_cast<std::uint64_t>(open->file)};
-    return 0;
+    return facts;
 }
 
-int MemoryFileSystem::Facts(const std::string& path, FileFacts& facts) {
-    facts = FileFacts{};
+StoreResult<FileFacts> MemoryFileSystem::Facts(const std::string& path) {
+    FileFacts facts;
     facts.ownedByCurrentUser = true;
     if (folders_.count(path) != 0) {
         facts.folder = true;
-        return 0;
+        return facts;
     }
     std::string folder;
     std::string name;
-    if (!Split(path, folder, name)) return Code(StoreError::BadPath);
+    if (!Split(path, folder, name)) return StoreError::BadPath;
     const int* file = Find(path);
-    if (file == nullptr) return Code(StoreError::FileNotFound);
+    if (file == nullptr) return StoreError::FileNotFound;
     facts.regularFile = true;
     facts.identity = {1, static_cast<std::uint64_t>(*file)};
-    return 0;
+    return facts;
 }
 
-int MemoryFileSystem::CreateFolder(const std::string& path) {
+StoreStatus MemoryFileSystem::CreateFolder(const std::string& path) {
     std::string parent;
     std::string name;
-    if (!Split(path, parent, name)) return Code(StoreError::BadPath);
+    if (!Split(path, parent, name)) return StoreError::BadPath;
     folders_[path];
-    return 0;
+    return {};
 }
 
-int MemoryFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
+StoreStatus MemoryFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
     std::string fromFolder;
     std::string fromName;
     std::string toFolder;
     std::string toName;
-    if (!Split(from, fromFolder, fromName) || !Split(to, toFolder, toName)) return Code(StoreError::BadPath);
+    if (!Split(from, fromFolder, fromName) || !Split(to, toFolder, toName)) return StoreError::BadPath;
     const int* file = Find(from);
-    if (file == nullptr) return Code(StoreError::FileNotFound);
-    if (!replace && Find(to) != nullptr) return Code(StoreError::FileExists);
+    if (file == nullptr) return StoreError::FileNotFound;
+    if (!replace && Find(to) != nullptr) return StoreError::FileExists;
     const int number = *file;
     folders_[fromFolder].names.erase(fromName);
     folders_[toFolder].names[toName] = number;
-    return 0;
+    return {};
 }
 
-int MemoryFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) {
-    if (!unnamedTemporaries_) return FileSystem::CreateTemporary(besidePath, permissions, file);
+StoreResult<TemporaryFile> MemoryFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions) {
+    if (!unnamedTemporaries_) return FileSystem::CreateTemporary(besidePath, permissions);
     std::string folder;
     std::string name;
-    if (!Split(besidePath, folder, name)) return Code(StoreError::BadPath);
-    file = TemporaryFile{};
+    if (!Split(besidePath, folder, name)) return StoreError::BadPath;
     const int number = nextFile_++;
     files_[number];
-    file.handle = nextHandle_++;
-    handles_[file.handle] = {number, true};
-    return 0;
+    const Handle handle = nextHandle_++;
+    handles_[handle] = {number, true};
+    return TemporaryFile{handle, {}};
 }
 
-int MemoryFileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
+StoreStatus MemoryFileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
     if (!file.name.empty()) return FileSystem::Publish(file, path, replace);
     const OpenFile* open = Opened(file.handle);
     std::string folder;
     std::string name;
-    if (open == nullptr) return Code(StoreError::InvalidFile);
-    if (!Split(path, folder, name)) return Code(StoreError::BadPath);
-    if (!replace && Find(path) != nullptr) return Code(StoreError::FileExists);
+    if (open == nullptr) return StoreError::InvalidFile;
+    if (!Split(path, folder, name)) return StoreError::BadPath;
+    if (!replace && Find(path) != nullptr) return StoreError::FileExists;
     folders_[folder].names[name] = open->file;
-    Close(file.handle);
+    (void)Close(file.handle);  // a handle of its own: cannot fail
     file.handle = -1;
-    return 0;
+    return {};
 }
 
 }  // namespace orva::testsupport

@@ -34,22 +34,22 @@ class MemoryFileSystem final : public FileSystem {
     std::set<std::string> Names(const std::string& folder) const;
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
 
-    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle, bool& created) override;
-    int LockExclusive(Handle handle) override;
-    long long Size(Handle handle) override;
-    long long ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override;
-    int WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override;
-    int Truncate(Handle handle, long long length) override;
-    int Sync(Handle handle) override;
-    int Close(Handle handle) override;
-    int Remove(const std::string& path) override;
-    int SyncDirectoryOf(const std::string& path) override;
-    int Facts(Handle handle, FileFacts& facts) override;
-    int Facts(const std::string& path, FileFacts& facts) override;
-    int CreateFolder(const std::string& path) override;
-    int Rename(const std::string& from, const std::string& to, bool replace) override;
-    int CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) override;
-    int Publish(TemporaryFile& file, const std::string& path, bool replace) override;
+    StoreResult<Handle> Open(const std::string& path, OpenMode mode, unsigned permissions) override;
+    StoreStatus LockExclusive(Handle handle) override;
+    StoreResult<long long> Size(Handle handle) override;
+    StoreResult<long long> ReadAt(Handle handle, long long offset, void* buffer, std::size_t size) override;
+    StoreStatus WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override;
+    StoreStatus Truncate(Handle handle, long long length) override;
+    StoreStatus Sync(Handle handle) override;
+    StoreStatus Close(Handle handle) override;
+    StoreStatus Remove(const std::string& path) override;
+    StoreStatus SyncDirectoryOf(const std::string& path) override;
+    StoreResult<FileFacts> Facts(Handle handle) override;
+    StoreResult<FileFacts> Facts(const std::string& path) override;
+    StoreStatus CreateFolder(const std::string& path) override;
+    StoreStatus Rename(const std::string& from, const std::string& to, bool replace) override;
+    StoreResult<TemporaryFile> CreateTemporary(const std::string& besidePath, unsigned permissions) override;
+    StoreStatus Publish(TemporaryFile& file, const std::string& path, bool replace) override;
 
   private:
     struct File {

@@ -31,54 +31,54 @@ bool StoppingFileSystem::Step() {
     return true;
 }
 
-int StoppingFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
-                             bool& created) {
-    if (denyWrite_ && mode != OpenMode::ReadOnly) return Code(StoreError::AccessDenied);
-    if (mode == OpenMode::CreateNew && !Step()) return Code(StoreError::HardwareError);
-    if (dead_ && mode != OpenMode::ReadOnly) return Code(StoreError::HardwareError);
-    return Inner().Open(path, mode, permissions, handle, created);
+StoreResult<FileSystem::Handle> StoppingFileSystem::Open(const std::string& path, OpenMode mode, unsigned permissions) {
+    if (denyWrite_ && mode != OpenMode::ReadOnly) return StoreError::AccessDenied;
+    if (mode == OpenMode::CreateNew && !Step()) return StoreError::HardwareError;
+    if (dead_ && mode != OpenMode::ReadOnly) return StoreError::HardwareError;
+    return Inner().Open(path, mode, permissions);
 }
 
-int StoppingFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
-    if (dead_) return Code(StoreError::HardwareError);
+StoreStatus StoppingFileSystem::WriteAt(Handle handle, long long offset, const void* data, std::size_t size) {
+    if (dead_) return StoreError::HardwareError;
     NoteStops(static_cast<long long>(size));
     if (static_cast<long long>(size) > budget_) {
-        if (budget_ > 0) Inner().WriteAt(handle, offset, data, static_cast<std::size_t>(budget_));
+        // The part that fits reaches the disk; whether it did is no matter to a dead process.
+        if (budget_ > 0) (void)Inner().WriteAt(handle, offset, data, static_cast<std::size_t>(budget_));
         budget_ = 0;
         dead_ = true;
-        return Code(StoreError::HardwareError);
+        return StoreError::HardwareError;
     }
     budget_ -= static_cast<long long>(size);
     return Inner().WriteAt(handle, offset, data, size);
 }
 
-int StoppingFileSystem::Truncate(Handle handle, long long length) {
-    return Step() ? Inner().Truncate(handle, length) : Code(StoreError::HardwareError);
+StoreStatus StoppingFileSystem::Truncate(Handle handle, long long length) {
+    return Step() ? Inner().Truncate(handle, length) : StoreError::HardwareError;
 }
 
-int StoppingFileSystem::Sync(Handle handle) {
-    return Step() ? Inner().Sync(handle) : Code(StoreError::HardwareError);
+StoreStatus StoppingFileSystem::Sync(Handle handle) {
+    return Step() ? Inner().Sync(handle) : StoreError::HardwareError;
 }
 
-int StoppingFileSystem::Remove(const std::string& path) {
-    return Step() ? Inner().Remove(path) : Code(StoreError::HardwareError);
+StoreStatus StoppingFileSystem::Remove(const std::string& path) {
+    return Step() ? Inner().Remove(path) : StoreError::HardwareError;
 }
 
-int StoppingFileSystem::SyncDirectoryOf(const std::string& path) {
-    return Step() ? Inner().SyncDirectoryOf(path) : Code(StoreError::HardwareError);
+StoreStatus StoppingFileSystem::SyncDirectoryOf(const std::string& path) {
+    return Step() ? Inner().SyncDirectoryOf(path) : StoreError::HardwareError;
 }
 
-int StoppingFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
-    return Step() ? Inner().Rename(from, to, replace) : Code(StoreError::HardwareError);
+StoreStatus StoppingFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
+    return Step() ? Inner().Rename(from, to, replace) : StoreError::HardwareError;
 }
 
-int StoppingFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) {
-    if (denyWrite_) return Code(StoreError::AccessDenied);
-    return Step() ? Inner().CreateTemporary(besidePath, permissions, file) : Code(StoreError::HardwareError);
+StoreResult<TemporaryFile> StoppingFileSystem::CreateTemporary(const std::string& besidePath, unsigned permissions) {
+    if (denyWrite_) return StoreError::AccessDenied;
+    return Step() ? Inner().CreateTemporary(besidePath, permissions) : StoreError::HardwareError;
 }
 
-int StoppingFileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
-    return Step() ? Inner().Publish(file, path, replace) : Code(StoreError::HardwareError);
+StoreStatus StoppingFileSystem::Publish(TemporaryFile& file, const std::string& path, bool replace) {
+    return Step() ? Inner().Publish(file, path, replace) : StoreError::HardwareError;
 }
 
 void StoppingFileSystem::Discard(TemporaryFile& file) {
@@ -87,7 +87,7 @@ void StoppingFileSystem::Discard(TemporaryFile& file) {
         return;
     }
     // A process that died removes nothing; only its handles close.
-    if (file.handle >= 0) Inner().Close(file.handle);
+    if (file.handle >= 0) (void)Inner().Close(file.handle);
     file = TemporaryFile{};
 }
 

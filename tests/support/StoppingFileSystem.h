@@ -25,15 +25,15 @@ class StoppingFileSystem final : public ForwardingFileSystem {
     std::vector<long long> StopPoints() const;
     void DenyWriteAccess() { denyWrite_ = true; }
 
-    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle, bool& created) override;
-    int WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override;
-    int Truncate(Handle handle, long long length) override;
-    int Sync(Handle handle) override;
-    int Remove(const std::string& path) override;
-    int SyncDirectoryOf(const std::string& path) override;
-    int Rename(const std::string& from, const std::string& to, bool replace) override;
-    int CreateTemporary(const std::string& besidePath, unsigned permissions, TemporaryFile& file) override;
-    int Publish(TemporaryFile& file, const std::string& path, bool replace) override;
+    StoreResult<Handle> Open(const std::string& path, OpenMode mode, unsigned permissions) override;
+    StoreStatus WriteAt(Handle handle, long long offset, const void* data, std::size_t size) override;
+    StoreStatus Truncate(Handle handle, long long length) override;
+    StoreStatus Sync(Handle handle) override;
+    StoreStatus Remove(const std::string& path) override;
+    StoreStatus SyncDirectoryOf(const std::string& path) override;
+    StoreStatus Rename(const std::string& from, const std::string& to, bool replace) override;
+    StoreResult<TemporaryFile> CreateTemporary(const std::string& besidePath, unsigned permissions) override;
+    StoreStatus Publish(TemporaryFile& file, const std::string& path, bool replace) override;
     void Discard(TemporaryFile& file) override;
 
   private:

@@ -37,75 +37,70 @@ AssessmentRecord SampleRecord() {
 TEST(WindowsFileSystem, ASecondOpenerOfAnOpenFileGetsASharingViolation) {
     TempFolder folder;
     WindowsFileSystem fs;
-    FileSystem::Handle first = -1;
-    bool created = false;
-    ASSERT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::CreateNew, kRecordFilePermissions, first, created), 0);
-    EXPECT_TRUE(created);
-    ASSERT_EQ(fs.Close(first), 0);
-    ASSERT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadWrite, kRecordFilePermissions, first, created), 0);
-    EXPECT_FALSE(created);
-    EXPECT_EQ(fs.LockExclusive(first), 0);
-
-    FileSystem::Handle second = -1;
-    EXPECT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadOnly, 0, second, created), Code(StoreError::SharingViolation));
-    EXPECT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadWrite, 0, second, created), Code(StoreError::SharingViolation));
-    ASSERT_EQ(fs.Close(first), 0);
-    EXPECT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadOnly, 0, second, created), 0);
-    EXPECT_FALSE(created);
-    EXPECT_EQ(fs.Close(second), 0);
+    StoreResult<FileSystem::Handle> first = fs.Open(folder.Path("held.rpc"), OpenMode::CreateNew, kRecordFilePermissions);
+    ASSERT_TRUE(first.Ok());
+    ASSERT_TRUE(fs.Close(*first).Ok());
+    first = fs.Open(folder.Path("held.rpc"), OpenMode::ReadWrite, kRecordFilePermissions);
+    ASSERT_TRUE(first.Ok());
+    EXPECT_TRUE(fs.LockExclusive(*first).Ok());
+    EXPECT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadOnly, 0).AsStatus(), StoreError::SharingViolation);
+    EXPECT_EQ(fs.Open(folder.Path("held.rpc"), OpenMode::ReadWrite, 0).AsStatus(), StoreError::SharingViolation);
+    ASSERT_TRUE(fs.Close(*first).Ok());
+    const StoreResult<FileSystem::Handle> second = fs.Open(folder.Path("held.rpc"), OpenMode::ReadOnly, 0);
+    ASSERT_TRUE(second.Ok());
+    EXPECT_TRUE(fs.Close(*second).Ok());
 }
 
 TEST(WindowsFileSystem, WritesReadsTruncatesAndRemoves) {
     TempFolder folder;
     WindowsFileSystem fs;
-    FileSystem::Handle handle = -1;
-    bool created = false;
     const std::string path = folder.Path("data.bin");
-    ASSERT_EQ(fs.Open(path, OpenMode::CreateNew, kRecordFilePermissions, handle, created), 0);
-    ASSERT_EQ(fs.Close(handle), 0);
-    ASSERT_EQ(fs.Open(path, OpenMode::ReadWrite, kRecordFilePermissions, handle, created), 0);
+    StoreResult<FileSystem::Handle> opened = fs.Open(path, OpenMode::CreateNew, kRecordFilePermissions);
+    ASSERT_TRUE(opened.Ok());
+    ASSERT_TRUE(fs.Close(*opened).Ok());
+    opened = fs.Open(path, OpenMode::ReadWrite, kRecordFilePermissions);
+    ASSERT_TRUE(opened.Ok());
+    const FileSystem::Handle handle = *opened;
     const std::string bytes = "0123456789";
-    ASSERT_EQ(fs.WriteAt(handle, 0, bytes.data(), bytes.size()), 0);
-    ASSERT_EQ(fs.WriteAt(handle, 10, "ab", 2), 0);
-    EXPECT_EQ(fs.Size(handle), 12);
+    ASSERT_TRUE(fs.WriteAt(handle, 0, bytes.data(), bytes.size()).Ok());
+    ASSERT_TRUE(fs.WriteAt(handle, 10, "ab", 2).Ok());
+    EXPECT_EQ(fs.Size(handle), StoreResult<long long>(12));
     std::array<char, 4> read{};
-    EXPECT_EQ(fs.ReadAt(handle, 8, read.data(), read.size()), 4);
+    EXPECT_EQ(fs.ReadAt(handle, 8, read.data(), read.size()), StoreResult<long long>(4));
     EXPECT_EQ(std::string(read.data(), 4), "89ab");
-    EXPECT_EQ(fs.ReadAt(handle, 11, read.data(), read.size()), 1);  // short only at the end
-    ASSERT_EQ(fs.Truncate(handle, 5), 0);
-    EXPECT_EQ(fs.Size(handle), 5);
-    EXPECT_EQ(fs.Sync(handle), 0);
-    ASSERT_EQ(fs.Close(handle), 0);
-    EXPECT_EQ(fs.Remove(path), 0);
+    EXPECT_EQ(fs.ReadAt(handle, 11, read.data(), read.size()), StoreResult<long long>(1));  // short only at the end
+    ASSERT_TRUE(fs.Truncate(handle, 5).Ok());
+    EXPECT_EQ(fs.Size(handle), StoreResult<long long>(5));
+    EXPECT_TRUE(fs.Sync(handle).Ok());
+    ASSERT_TRUE(fs.Close(handle).Ok());
+    EXPECT_TRUE(fs.Remove(path).Ok());
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST(WindowsFileSystem, OpenFailuresGiveTheirCauses) {
     TempFolder folder;
     WindowsFileSystem fs;
-    FileSystem::Handle handle = -1;
-    bool created = false;
-    EXPECT_EQ(fs.Open(folder.Path("missing.rpc"), OpenMode::ReadOnly, 0, handle, created), Code(StoreError::FileNotFound));
-    EXPECT_EQ(fs.Open(folder.Path("no-such-folder\\x.rpc"), OpenMode::CreateNew, kRecordFilePermissions,
-                      handle, created),
-              Code(StoreError::BadPath));
-    ASSERT_EQ(fs.Open(folder.Path("once.csv"), OpenMode::CreateNew, kReportFilePermissions, handle, created), 0);
-    ASSERT_EQ(fs.Close(handle), 0);
-    EXPECT_EQ(fs.Open(folder.Path("once.csv"), OpenMode::CreateNew, kReportFilePermissions, handle, created),
-              Code(StoreError::FileExists));
+    EXPECT_EQ(fs.Open(folder.Path("missing.rpc"), OpenMode::ReadOnly, 0).AsStatus(), StoreError::FileNotFound);
+    EXPECT_EQ(fs.Open(folder.Path("no-such-folder\\x.rpc"), OpenMode::CreateNew, kRecordFilePermissions).AsStatus(),
+              StoreError::BadPath);
+    const StoreResult<FileSystem::Handle> once = fs.Open(folder.Path("once.csv"), OpenMode::CreateNew, kReportFilePermissions);
+    ASSERT_TRUE(once.Ok());
+    ASSERT_TRUE(fs.Close(*once).Ok());
+    EXPECT_EQ(fs.Open(folder.Path("once.csv"), OpenMode::CreateNew, kReportFilePermissions).AsStatus(),
+              StoreError::FileExists);
 }
 
 TEST(WindowsFileSystem, ErrorCodesMapToThePlatformCauses) {
-    EXPECT_EQ(CauseFromWindowsError(ERROR_FILE_NOT_FOUND), Code(StoreError::FileNotFound));
-    EXPECT_EQ(CauseFromWindowsError(ERROR_PATH_NOT_FOUND), Code(StoreError::BadPath));
-    EXPECT_EQ(CauseFromWindowsError(ERROR_TOO_MANY_OPEN_FILES), Code(StoreError::TooManyOpenFiles));
-    EXPECT_EQ(CauseFromWindowsError(ERROR_ACCESS_DENIED), Code(StoreError::AccessDenied));
-    EXPECT_EQ(CauseFromWindowsError(ERROR_INVALID_HANDLE), Code(StoreError::InvalidFile));
-    EXPECT_EQ(CauseFromWindowsError(ERROR_SHARING_VIOLATION), Code(StoreError::SharingViolation));
-    EXPECT_EQ(CauseFromWindowsError(ERROR_LOCK_VIOLATION), Code(StoreError::LockViolation));
-    EXPECT_EQ(CauseFromWindowsError(ERROR_DISK_FULL), Code(StoreError::DiskFull));
-    EXPECT_EQ(CauseFromWindowsError(ERROR_HANDLE_EOF), Code(StoreError::EndOfFile));
-    EXPECT_EQ(CauseFromWindowsError(ERROR_FILE_EXISTS), Code(StoreError::FileExists));
+    EXPECT_EQ(CauseFromWindowsError(ERROR_FILE_NOT_FOUND), StoreError::FileNotFound);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_PATH_NOT_FOUND), StoreError::BadPath);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_TOO_MANY_OPEN_FILES), StoreError::TooManyOpenFiles);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_ACCESS_DENIED), StoreError::AccessDenied);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_INVALID_HANDLE), StoreError::InvalidFile);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_SHARING_VIOLATION), StoreError::SharingViolation);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_LOCK_VIOLATION), StoreError::LockViolation);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_DISK_FULL), StoreError::DiskFull);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_HANDLE_EOF), StoreError::EndOfFile);
+    EXPECT_EQ(CauseFromWindowsError(ERROR_FILE_EXISTS), StoreError::FileExists);
 }
 
 TEST(WindowsRecordFile, AppendsAndReadsBackARecordAndRefusesASecondOpener) {
@@ -117,21 +112,18 @@ TEST(WindowsRecordFile, AppendsAndReadsBackARecordAndRefusesASecondOpener) {
                                           return std::vector<StoredRecord>{stored};
                                       }};
     const RecordFile::AppendResult first = RecordFile().AppendRecords(path, plan);
-    ASSERT_EQ(first.code, 0);
+    ASSERT_TRUE(first.status.Ok());
     EXPECT_EQ(first.firstPosition, 0);
     const RecordFile::AppendResult second = RecordFile().AppendRecords(path, plan);
-    ASSERT_EQ(second.code, 0);
+    ASSERT_TRUE(second.status.Ok());
     EXPECT_EQ(second.firstPosition, 1);
 
-    StoredRecord back{};
-    EXPECT_EQ(RecordFile().ReadRecordAt(path, 1, back), static_cast<int>(kStoredRecordSize));
-    EXPECT_EQ(back, stored);
-
+    EXPECT_EQ(RecordFile().ReadRecordAt(path, 1), StoreResult<StoredRecord>(stored));
     RecordFile holder;
-    ASSERT_GE(holder.Open(path, true), 0);
-    EXPECT_EQ(RecordFile().ReadRecordAt(path, 0, back), Code(StoreError::SharingViolation));
+    ASSERT_TRUE(holder.Open(path, true).Ok());
+    EXPECT_EQ(RecordFile().ReadRecordAt(path, 0), StoreError::SharingViolation);
     holder.Close();
-    EXPECT_EQ(RecordFile().ReadRecordAt(path, 2, back), Code(StoreError::PositionBeyondEnd));
+    EXPECT_EQ(RecordFile().ReadRecordAt(path, 2), StoreError::PositionBeyondEnd);
 }
 
 // Under a key of its own below HKEY_CURRENT_USER, removed afterwards.
@@ -184,22 +176,21 @@ TEST(WindowsFileSystem, ResolvesNamesAndTellsAFilesIdentity) {
     TempFolder folder;
     WindowsFileSystem fs;
     const std::string path = folder.Path("clinic.rpc");
-    FileSystem::Handle handle = -1;
-    bool created = false;
-    ASSERT_EQ(fs.Open(path, OpenMode::CreateNew, kRecordFilePermissions, handle, created), 0);
-    FileFacts first;
-    ASSERT_EQ(fs.Facts(handle, first), 0);
-    ASSERT_EQ(fs.Close(handle), 0);
-    FileFacts again;
-    ASSERT_EQ(fs.Facts(path, again), 0);
-    EXPECT_EQ(again.identity, first.identity);
-    EXPECT_NE(first.identity.file, 0u);
-
-    std::string resolved;
-    ASSERT_EQ(fs.ResolvePath(path, resolved), 0);
-    EXPECT_EQ(std::filesystem::path(resolved).filename(), "clinic.rpc");
-    ASSERT_EQ(fs.ResolvePath(folder.Path("missing.rpc"), resolved), 0);
-    EXPECT_EQ(std::filesystem::path(resolved).filename(), "missing.rpc");
+    const StoreResult<FileSystem::Handle> opened = fs.Open(path, OpenMode::CreateNew, kRecordFilePermissions);
+    ASSERT_TRUE(opened.Ok());
+    const StoreResult<FileFacts> first = fs.Facts(*opened);
+    ASSERT_TRUE(first.Ok());
+    ASSERT_TRUE(fs.Close(*opened).Ok());
+    const StoreResult<FileFacts> again = fs.Facts(path);
+    ASSERT_TRUE(again.Ok());
+    EXPECT_EQ(again->identity, first->identity);
+    EXPECT_NE(first->identity.file, 0u);
+    StoreResult<std::string> resolved = fs.ResolvePath(path);
+    ASSERT_TRUE(resolved.Ok());
+    EXPECT_EQ(std::filesystem::path(*resolved).filename(), "clinic.rpc");
+    resolved = fs.ResolvePath(folder.Path("missing.rpc"));
+    ASSERT_TRUE(resolved.Ok());
+    EXPECT_EQ(std::filesystem::path(*resolved).filename(), "missing.rpc");
 }
 
 // A temporary file takes its name only when published: over an existing file only when asked.
@@ -207,18 +198,20 @@ TEST(WindowsFileSystem, ATemporaryFileTakesItsNameWholeAndReplacesOnlyWhenAsked)
     TempFolder folder;
     WindowsFileSystem fs;
     const std::string path = folder.Path("report.csv");
-    TemporaryFile file;
-    ASSERT_EQ(fs.CreateTemporary(path, kReportFilePermissions, file), 0);
-    ASSERT_EQ(fs.WriteAt(file.handle, 0, "new", 3), 0);
-    ASSERT_EQ(fs.Sync(file.handle), 0);
-    ASSERT_EQ(fs.Publish(file, path, false), 0);
+    StoreResult<TemporaryFile> made = fs.CreateTemporary(path, kReportFilePermissions);
+    ASSERT_TRUE(made.Ok());
+    TemporaryFile file = *made;
+    ASSERT_TRUE(fs.WriteAt(file.handle, 0, "new", 3).Ok());
+    ASSERT_TRUE(fs.Sync(file.handle).Ok());
+    ASSERT_TRUE(fs.Publish(file, path, false).Ok());
     EXPECT_TRUE(std::filesystem::exists(path));
-
-    ASSERT_EQ(fs.CreateTemporary(path, kReportFilePermissions, file), 0);
-    ASSERT_EQ(fs.WriteAt(file.handle, 0, "newer", 5), 0);
-    EXPECT_EQ(fs.Publish(file, path, false), Code(StoreError::FileExists));
+    made = fs.CreateTemporary(path, kReportFilePermissions);
+    ASSERT_TRUE(made.Ok());
+    file = *made;
+    ASSERT_TRUE(fs.WriteAt(file.handle, 0, "newer", 5).Ok());
+    EXPECT_EQ(fs.Publish(file, path, false), StoreError::FileExists);
     EXPECT_EQ(std::filesystem::file_size(path), 3u);
-    ASSERT_EQ(fs.Publish(file, path, true), 0);
+    ASSERT_TRUE(fs.Publish(file, path, true).Ok());
     EXPECT_EQ(std::filesystem::file_size(path), 5u);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()),
               1);

@@ -196,7 +196,7 @@ class SaveAsDialogTest : public QObject {
     }
 
     void fileThatCannotBeCreatedIsReported() {
-        fileSystem_->FailOpen(-5);
+        fileSystem_->FailOpen(StoreError::AccessDenied);
         Open(Path("denied"));
         TickPrivacy();
         prompter_->ExpectMessage();
@@ -219,7 +219,7 @@ class SaveAsDialogTest : public QObject {
     }
 
     void reportThatMayNotHaveReachedTheDiskIsNotCalledSaved() {
-        fileSystem_->FailSync(-28);
+        fileSystem_->FailSync(StoreError::DiskFull);
         Open(Path("unsynced"));
         TickPrivacy();
         prompter_->ExpectMessage();

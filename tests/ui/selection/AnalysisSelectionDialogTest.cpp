@@ -34,12 +34,13 @@ bool WritePersonFile(const QString& path) {
 class FileLock {
   public:
     explicit FileLock(const QString& path) {
-        bool created = false;
-        locked_ = fs_.Open(FileSystemPath(path), OpenMode::ReadWrite, 0, handle_, created) == 0 &&
-                  fs_.LockExclusive(handle_) == 0;
+        if (const StoreResult<FileSystem::Handle> opened = fs_.Open(FileSystemPath(path), OpenMode::ReadWrite, 0)) {
+            handle_ = *opened;
+            locked_ = fs_.LockExclusive(handle_).Ok();
+        }
     }
     ~FileLock() {
-        if (handle_ >= 0) fs_.Close(handle_);
+        if (handle_ >= 0) (void)fs_.Close(handle_);  // only held
     }
     bool Locked() const { return locked_; }
 

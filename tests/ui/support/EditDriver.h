@@ -82,19 +82,18 @@ class ReadOnlyFile final : public testsupport::ForwardingFileSystem {
   public:
     explicit ReadOnlyFile(const QString& path) : path_(Unified(FileSystemPath(path))) {}
 
-    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
-             bool& created) override {
-        if (Unified(path) == path_ && mode != OpenMode::ReadOnly) return Code(StoreError::AccessDenied);
-        return Inner().Open(path, mode, permissions, handle, created);
+    StoreResult<Handle> Open(const std::string& path, OpenMode mode, unsigned permissions) override {
+        if (Unified(path) == path_ && mode != OpenMode::ReadOnly) return StoreError::AccessDenied;
+        return Inner().Open(path, mode, permissions);
     }
-    int Remove(const std::string& path) override {
-        return Unified(path) == path_ ? Code(StoreError::AccessDenied) : Inner().Remove(path);
+    StoreStatus Remove(const std::string& path) override {
+        return Unified(path) == path_ ? StoreError::AccessDenied : Inner().Remove(path);
     }
-    int Rename(const std::string& from, const std::string& to, bool replace) override {
-        return Unified(to) == path_ ? Code(StoreError::AccessDenied) : Inner().Rename(from, to, replace);
+    StoreStatus Rename(const std::string& from, const std::string& to, bool replace) override {
+        return Unified(to) == path_ ? StoreError::AccessDenied : Inner().Rename(from, to, replace);
     }
-    int Publish(TemporaryFile& file, const std::string& path, bool replace) override {
-        return Unified(path) == path_ ? Code(StoreError::AccessDenied) : Inner().Publish(file, path, replace);
+    StoreStatus Publish(TemporaryFile& file, const std::string& path, bool replace) override {
+        return Unified(path) == path_ ? StoreError::AccessDenied : Inner().Publish(file, path, replace);
     }
 
   private:

@@ -40,17 +40,16 @@ inline bool CorruptRecord(const QString& path, int position) {
 // only read.
 class ReadOnlyFileSystem final : public testsupport::ForwardingFileSystem {
   public:
-    int Open(const std::string& path, OpenMode mode, unsigned permissions, Handle& handle,
-             bool& created) override {
-        if (mode != OpenMode::ReadOnly) return Code(StoreError::AccessDenied);
-        return Inner().Open(path, mode, permissions, handle, created);
+    StoreResult<Handle> Open(const std::string& path, OpenMode mode, unsigned permissions) override {
+        if (mode != OpenMode::ReadOnly) return StoreError::AccessDenied;
+        return Inner().Open(path, mode, permissions);
     }
-    int WriteAt(Handle, long long, const void*, std::size_t) override { return Code(StoreError::AccessDenied); }
-    int Truncate(Handle, long long) override { return Code(StoreError::AccessDenied); }
-    int Remove(const std::string&) override { return Code(StoreError::AccessDenied); }
-    int CreateFolder(const std::string&) override { return Code(StoreError::AccessDenied); }
-    int Rename(const std::string&, const std::string&, bool) override { return Code(StoreError::AccessDenied); }
-    int CreateTemporary(const std::string&, unsigned, TemporaryFile&) override { return Code(StoreError::AccessDenied); }
+    StoreStatus WriteAt(Handle, long long, const void*, std::size_t) override { return StoreError::AccessDenied; }
+    StoreStatus Truncate(Handle, long long) override { return StoreError::AccessDenied; }
+    StoreStatus Remove(const std::string&) override { return StoreError::AccessDenied; }
+    StoreStatus CreateFolder(const std::string&) override { return StoreError::AccessDenied; }
+    StoreStatus Rename(const std::string&, const std::string&, bool) override { return StoreError::AccessDenied; }
+    StoreResult<TemporaryFile> CreateTemporary(const std::string&, unsigned) override { return StoreError::AccessDenied; }
 };
 
 template <typename Widget>

@@ -214,12 +214,8 @@ public:
 
 // Reads record `position` of the file back with the store's own functions.
 inline bool ReadBack(const QString& path, int position, AssessmentRecord& record) {
-    StoredRecord stored{};
-    RecordFile file(Today());
-    if (file.ReadRecordAt(FileSystemPath(path), position, stored) !=
-        static_cast<int>(kStoredRecordSize))
-        return false;
-    return DecodeFromStorage(record, stored.data()).Ok();
+    const StoreResult<StoredRecord> stored = RecordFile(Today()).ReadRecordAt(FileSystemPath(path), position);
+    return stored && DecodeFromStorage(record, stored->data()).Ok();
 }
 
 }  // namespace orva::wizard_test

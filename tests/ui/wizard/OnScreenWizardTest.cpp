@@ -362,7 +362,7 @@ private slots:
         QVERIFY(empty.open(QIODevice::WriteOnly));
         empty.close();
         auto holder = std::make_unique<RecordFile>(Today());
-        QVERIFY(holder->Open(FileSystemPath(stem + QStringLiteral(".rpc")), false) >= 0);
+        QVERIFY(holder->Open(FileSystemPath(stem + QStringLiteral(".rpc")), false).Ok());
         bool normalCursor = false;
         run.Prompts().ExpectMessage([&](const Prompt&) { normalCursor = QGuiApplication::overrideCursor() == nullptr; });
         run.Finish();
