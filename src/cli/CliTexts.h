@@ -135,6 +135,16 @@ inline constexpr const char* kNoPasswordsSet =
     "  orva-cli set-export-password SLOT\n"
     "(see \"Export passwords\" in the administrator's guide, admin.md).";
 inline constexpr const char* kPasswordsUnreadable = "The export passwords could not be read from ";
+// The remedy names the platform's own owners and tools.
+#ifdef _WIN32
+inline constexpr const char* kPasswordsUnsafe =
+    "The export passwords are not used: their file, or a folder above it, could be changed by someone\n"
+    "other than the administrators (it is not owned by the Administrators group or the system, someone\n"
+    "else may change it, or the file is a link). An administrator makes the file and the folders\n"
+    "Kelbrin\\ORVA owned by the Administrators group and changeable by the administrators and the\n"
+    "system only (in the folder's Properties, Security, Advanced).\n"
+    "To be put right: ";
+#else
 inline constexpr const char* kPasswordsUnsafe =
     "The export passwords are not used: their file, or a folder above it, could be changed by someone\n"
     "other than the administrator (it is not owned by root, its group or others may write to it, or the\n"
@@ -143,6 +153,7 @@ inline constexpr const char* kPasswordsUnsafe =
     "  sudo chown root:root /etc/orva /etc/orva/export-passwords\n"
     "  sudo chmod 755 /etc/orva; sudo chmod 644 /etc/orva/export-passwords\n"
     "To be put right: ";
+#endif
 inline constexpr const char* kNoPasswordEntered = "No password was entered.";
 inline constexpr const char* kUseReplace = "Give --replace to replace it.";
 inline constexpr const char* kCountsLine1 = "Number of Records: ";

@@ -10,7 +10,9 @@
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <string_view>
 
+#include "cli/CliTexts.h"
 #include "model/AssessmentRecord.h"
 #include "model/Clock.h"
 #include "settings/RegistrySettingsStore.h"
@@ -215,6 +217,15 @@ TEST(WindowsFileSystem, ATemporaryFileTakesItsNameWholeAndReplacesOnlyWhenAsked)
     EXPECT_EQ(std::filesystem::file_size(path), 5u);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()),
               1);
+}
+
+// An administrator told the export passwords are unsafe is told how to put it right on Windows,
+// not with the commands of another system.
+TEST(WindowsCliTexts, UnsafePasswordsAdviceNamesWindowsOwners) {
+    const std::string_view advice = texts::cli::kPasswordsUnsafe;
+    EXPECT_NE(advice.find("Administrators group"), std::string_view::npos);
+    EXPECT_EQ(advice.find("sudo"), std::string_view::npos);
+    EXPECT_EQ(advice.find("/etc/"), std::string_view::npos);
 }
 
 }  // namespace
